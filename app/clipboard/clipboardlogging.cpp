@@ -1,0 +1,3 @@
+#include "clipboardlogging.h"
+
+Q_LOGGING_CATEGORY(clipboardLog, "tarvino.clipboard")

@@ -1,0 +1,3 @@
+#include "extraprogramslogging.h"
+
+Q_LOGGING_CATEGORY(extraProgramsLog, "tarvino.extraprograms")

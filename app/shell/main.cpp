@@ -1,0 +1,41 @@
+#include "buildinfo.h"
+#include "tarvinoapp.h"
+
+#include <QApplication>
+#include <QQmlApplicationEngine>
+#include <QQmlExtensionPlugin>
+#include <QQuickStyle>
+
+#include <core/windowlayout.h>
+#include <softwareversion/quicksoftwareversion.h>
+
+Q_IMPORT_QML_PLUGIN(TarvinoPlugin)
+
+int main(int argc, char* argv[])
+{
+    softwareversion::QuickSoftwareVersion softwareVersion;
+    QQuickStyle::setStyle(QStringLiteral("Basic"));
+    QApplication application(argc, argv);
+    QApplication::setOrganizationName(QString::fromLatin1(BuildInfo::OrganizationName));
+    QApplication::setApplicationName(QString::fromLatin1(BuildInfo::ApplicationName));
+    QApplication::setApplicationVersion(QString::fromLatin1(BuildInfo::ProjectVersion));
+
+    TarvinoApp app;
+    app.initialize();
+
+    QQmlApplicationEngine& engine = app.engine();
+    engine.addImportPath(QStringLiteral("qrc:/orvindal"));
+    const QUrl mainUrl(QStringLiteral("qrc:/orvindal/Tarvino/main.qml"));
+    QObject::connect(
+        &engine, &QQmlApplicationEngine::objectCreated, &application,
+        [mainUrl](QObject* object, const QUrl& url) {
+            if (!object && url == mainUrl)
+                QCoreApplication::exit(-1);
+        },
+        Qt::QueuedConnection);
+    engine.load(mainUrl);
+    const int result = QApplication::exec();
+    // The native main window holds the QML window; it goes before the engine does.
+    delete core::WindowLayout::m_instance;
+    return result;
+}

@@ -1,0 +1,510 @@
+#include "maincontroller.h"
+
+#include "maildraft.h"
+#include "noctaprojectcontroller.h"
+#include "platformservice.h"
+#include "programsettings.h"
+#include "projectfiles.h"
+#include "tarvinologging.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFutureInterface>
+#include <QGuiApplication>
+#include <QStandardPaths>
+#include <QUrl>
+
+#include <core/settingsservice.h>
+#include <devices/deviceservice.h>
+#include <devices/eepromservice.h>
+#include <filemanager/filemanager.h>
+#include <storage/projectservice.h>
+#include <storage/storageservice.h>
+
+namespace {
+
+const QString Ot2MimeType = QStringLiteral("application/%1").arg(QStringLiteral("vnd.de.zorvik.tarvinorix3.ot2"));
+const QString TextMimeType = QStringLiteral("text/plain");
+const QString Ot2ExportFolder = QStringLiteral("export_ot2");
+const QString TextExportFolder = QStringLiteral("export_code");
+
+storage::ProjectService* projectService()
+{
+    if (!storage::ProjectService::hasInstance()) {
+        qCWarning(tarvinoLog) << ">> There is no project service";
+        return nullptr;
+    }
+    return &storage::ProjectService::instance();
+}
+
+storage::Project projectById(qint64 id)
+{
+    storage::ProjectService* service = projectService();
+    return service ? service->byId(id) : storage::Project();
+}
+
+MainController::SaveFileChooser saveFileChooser;
+
+QString chooseSaveFile(const QString& suggestedPath)
+{
+    if (saveFileChooser)
+        return saveFileChooser(suggestedPath);
+    return QFileDialog::getSaveFileName(nullptr, QCoreApplication::translate("Windows", "TARVINO rix2/rix3-Datei speichern"),
+                                        suggestedPath,
+                                        QCoreApplication::translate("Windows", "TARVINO rix2/rix3-Datei (*.ot2)"));
+}
+
+// Each part followed by a line end, as the device's connection view expects.
+QByteArray textLines(const QString& content)
+{
+    QByteArray text;
+    for (const QString& line : content.split(u'\n'))
+        text += line.toUtf8() + '\n';
+    return text;
+}
+
+} // namespace
+
+MainController::MainController(QObject* parent)
+    : QObject(parent)
+    , m_screenWatcher(std::make_unique<ScreenWatcher>(QGuiApplication::primaryScreen()))
+{
+    s_shuttingDown = false;
+    m_instance = this;
+    if (PlatformService::hasInstance())
+        connect(&PlatformService::instance(), &PlatformService::receivedOt2File, this,
+                &MainController::receivedOt2File);
+}
+
+MainController::~MainController()
+{
+    s_shuttingDown = true;
+    delete m_currentProject;
+}
+
+void MainController::registerLoading(BaseController* controller)
+{
+    if (!hasInstance())
+        return;
+    MainController& self = instance();
+    const bool wasReady = self.isReady();
+    self.m_loading.insert(controller);
+    if (wasReady)
+        emit self.readyChanged();
+}
+
+void MainController::unregisterLoading(BaseController* controller)
+{
+    if (!hasInstance() || instance().isReady())
+        return;
+    MainController& self = instance();
+    self.m_loading.remove(controller);
+    if (self.isReady())
+        emit self.readyChanged();
+}
+
+MainController::ControllerKind MainController::controllerKind(int device)
+{
+    if (!devices::DeviceService::hasInstance()) {
+        qCWarning(tarvinoLog) << ">> No device catalogue to choose the controller of model" << device;
+        return ControllerKind::Project;
+    }
+    const devices::DeviceService& catalogue = devices::DeviceService::instance();
+    switch (catalogue.deviceType(device)) {
+    case 1:
+        return ControllerKind::Astro;
+    case 2:
+        return ControllerKind::Nocta;
+    case 3:
+        return ControllerKind::Controls;
+    default:
+        return catalogue.canSelectChannelType(device) ? ControllerKind::Hybrid : ControllerKind::Project;
+    }
+}
+
+QObject* MainController::projects() const
+{
+    storage::ProjectService* service = projectService();
+    return service ? service->model() : nullptr;
+}
+
+int MainController::nbProjects() const
+{
+    storage::ProjectService* service = projectService();
+    return service ? int(service->projets().size()) : 0;
+}
+
+void MainController::setSelectedProjectId(int id)
+{
+    if (id == m_selectedProjectId)
+        return;
+    m_selectedProjectId = id;
+    emit selectedProjectChanged(id);
+}
+
+void MainController::setSelectionMode(int mode)
+{
+    if (mode == m_selectionMode)
+        return;
+    m_selectionMode = mode;
+    emit selectionModeChanged(mode);
+}
+
+void MainController::resetSelectionMode()
+{
+    m_selectionMode = Normal;
+    emit selectionModeChanged(Normal);
+}
+
+bool MainController::createProject(int device, const QString& name)
+{
+    if (!devices::DeviceService::hasInstance() || !devices::DeviceService::instance().exists(device)) {
+        qCWarning(tarvinoLog) << ">> Cannot create a project for the unknown model" << device;
+        return false;
+    }
+    if (name.trimmed().isEmpty()) {
+        qCWarning(tarvinoLog) << ">> Cannot create a project without a name";
+        return false;
+    }
+    storage::Project project(device, name.trimmed());
+    project.loadDefaultExternalInputValues();
+    project.loadDefaultLocation();
+    if (!project.store())
+        return false;
+    project.data();
+    emit nbProjectsChanged(nbProjects());
+    setCurrentProject(createProjectController(project));
+    return m_currentProject != nullptr;
+}
+
+ProjectController* MainController::createProjectController(const storage::Project& project)
+{
+    if (project.isNull())
+        return nullptr;
+    switch (controllerKind(project.device())) {
+    case ControllerKind::Project:
+        return new ProjectController(project);
+    case ControllerKind::Nocta:
+        return new NoctaProjectController(project);
+    case ControllerKind::Astro:
+    case ControllerKind::Controls:
+    case ControllerKind::Hybrid:
+        break;
+    }
+    qCWarning(tarvinoLog) << ">> Projects of model" << project.device() << "cannot be opened yet";
+    return nullptr;
+}
+
+void MainController::emitSaved()
+{
+    if (storage::StorageService::hasInstance())
+        emit storage::StorageService::instance().saved();
+}
+
+void MainController::setCurrentProject(ProjectController* controller, const QString& path)
+{
+    if (controller == m_currentProject)
+        return;
+    if (m_currentProject)
+        m_currentProject->deleteLater();
+    m_currentProject = controller;
+    if (controller && !path.isEmpty())
+        controller->renameProject(path);
+    emitSaved();
+    emit currentProjectChanged();
+}
+
+bool MainController::openStored(const storage::Project& project, const QString& path)
+{
+    if (project.isNull())
+        return false;
+    setCurrentProject(createProjectController(project), path);
+    if (m_currentProject)
+        emit displayOpenedProject();
+    return true;
+}
+
+bool MainController::openProject()
+{
+    resetSelectionMode();
+    setCurrentProject(createProjectController(projectById(m_selectedProjectId)));
+    return openCurrentProject();
+}
+
+bool MainController::openCurrentProject()
+{
+    if (!m_currentProject)
+        return false;
+    emitSaved();
+    return true;
+}
+
+void MainController::closeProject()
+{
+    if (!m_currentProject)
+        return;
+    m_currentProject->deleteLater();
+    m_currentProject = nullptr;
+    emitSaved();
+    emit currentProjectChanged();
+}
+
+ProjectController* MainController::projectController(qlonglong id)
+{
+    return createProjectController(projectById(id));
+}
+
+QFuture<devices::Ot2File> MainController::currentProjectFile(QString* name)
+{
+    if (!m_currentProject) {
+        QFutureInterface<devices::Ot2File> none;
+        none.reportStarted();
+        none.reportCanceled();
+        none.reportFinished();
+        return none.future();
+    }
+    if (name)
+        *name = m_currentProject->name();
+    return m_currentProject->buildFile(true);
+}
+
+void MainController::setSaveFileChooser(SaveFileChooser chooser)
+{
+    saveFileChooser = std::move(chooser);
+}
+
+bool MainController::saveCurrentProject(bool selectLocation)
+{
+    if (!m_currentProject)
+        return false;
+    QString path = m_currentProject->filePath();
+    if (path.isEmpty() || selectLocation) {
+        const QString suggested = !path.isEmpty() ? path
+                                                  : QStringLiteral("%1/%2").arg(
+                                                        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+                                                        ProjectFiles::safeFileName(m_currentProject->name()));
+        path = chooseSaveFile(suggested);
+    }
+    if (path.isEmpty())
+        return false;
+    devices::Ot2File file = m_currentProject->toOt2(false);
+    file.setName(QFileInfo(path).completeBaseName());
+    if (!file.isValid() || !ProjectFiles::writeProjectFile(path, file)) {
+        qCWarning(tarvinoLog).noquote() << ">> The project could not be saved to" << path;
+        emit writeFailed(path);
+        return false;
+    }
+    m_currentProject->renameProject(path);
+    emitSaved();
+    return true;
+}
+
+bool MainController::sendViaEmail()
+{
+    if (!m_currentProject)
+        return false;
+    const devices::Ot2File file = m_currentProject->toOt2(false);
+    if (!file.isValid()) {
+        qCWarning(tarvinoLog) << ">> The project file to send could not be built";
+        return false;
+    }
+    return MailDraft(m_currentProject->name(), ProjectFiles::toBytes(file)).send();
+}
+
+ProjectCreationViewController* MainController::openProjectCreationView()
+{
+    resetSelectionMode();
+    return new ProjectCreationViewController(this);
+}
+
+void MainController::remove()
+{
+    resetSelectionMode();
+    storage::ProjectService* service = projectService();
+    if (!service)
+        return;
+    const QList<qint64> ids = service->model()->selectedIds();
+    for (const qint64 id : ids) {
+        storage::Project project = service->byId(id);
+        if (project.isNull())
+            continue;
+        if (m_currentProject && m_currentProject->id() == id)
+            closeProject();
+        project.remove();
+    }
+    service->model()->clearSelection();
+    if (service->byId(m_selectedProjectId).isNull())
+        setSelectedProjectId(-1);
+    emit nbProjectsChanged(nbProjects());
+}
+
+void MainController::edit(const QString& projectName)
+{
+    resetSelectionMode();
+    const QString name = projectName.trimmed();
+    if (name.isEmpty()) {
+        qCWarning(tarvinoLog) << ">> A project cannot be renamed to an empty name";
+        return;
+    }
+    storage::Project project = projectById(m_selectedProjectId);
+    if (project.isNull())
+        return;
+    project.rename(name);
+    projectService()->updateProject(m_selectedProjectId);
+}
+
+bool MainController::dirty() const
+{
+    return storage::StorageService::hasInstance() && storage::StorageService::instance().isDirty();
+}
+
+void MainController::setDirty(bool dirty)
+{
+    if (!storage::StorageService::hasInstance())
+        return;
+    if (dirty)
+        storage::StorageService::instance().touch();
+    else
+        emit storage::StorageService::instance().saved();
+}
+
+bool MainController::readOt2Bytes(const QByteArray& data)
+{
+    return ProjectFiles::read(data, &m_heldFile);
+}
+
+storage::Project MainController::storeImported(const QString& name, const devices::Ot2File& file)
+{
+    storage::ProjectService* service = projectService();
+    if (!service)
+        return {};
+    const storage::Project project = service->importOt2File(name, file);
+    if (!project.isNull())
+        emit nbProjectsChanged(nbProjects());
+    return project;
+}
+
+void MainController::browseOt2()
+{
+    core::SettingsService& settings = core::SettingsService::instance();
+    const QString path = QFileDialog::getOpenFileName(nullptr, tr("Open File"),
+                                                      settings.settingValue(ProgramSettings::OpenPath).toString(),
+                                                      tr("OT2 (*.ot2)"));
+    if (path.isEmpty())
+        return;
+    settings.setSettingValueFromStringKey(ProgramSettings::OpenPath, QFileInfo(path).absolutePath());
+    importOt2File(path);
+}
+
+bool MainController::importOt2File(const QString& path)
+{
+    qCDebug(tarvinoLog) << "IMPORTING" << path;
+    if (!m_receivedName.isEmpty() && path == m_receivedName && !QFileInfo::exists(path)) {
+        m_receivedName.clear();
+        return openStored(storeImported(path, m_heldFile));
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        qCWarning(tarvinoLog).noquote() << ">> Cannot read the project file" << path << ":" << file.errorString();
+        return false;
+    }
+    if (!readOt2Bytes(file.readAll()))
+        return false;
+    return openStored(storeImported(ProjectFiles::nameFromFileName(path), m_heldFile), path);
+}
+
+bool MainController::loadOpenedProject()
+{
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() < 2)
+        return false;
+    const QString path = arguments.at(1);
+    qCDebug(tarvinoLog).noquote() << QStringLiteral(">> File path %1 passed as argument").arg(path);
+    if (!QFileInfo::exists(path)) {
+        qCWarning(tarvinoLog) << "File doesn't exist !";
+        return false;
+    }
+    qCDebug(tarvinoLog) << ">> File exists, trying to import it";
+    return importOt2File(path);
+}
+
+void MainController::openProjectFromBytes(const QByteArray& data, int ot2Number)
+{
+    if (data.isEmpty())
+        return;
+    if (!devices::EepromService::hasInstance()) {
+        qCWarning(tarvinoLog) << ">> There is no device memory service to read the project";
+        return;
+    }
+    closeProject();
+    openStored(storeImported(QString(), devices::EepromService::instance().bytesToOt2(data, ot2Number)));
+}
+
+bool MainController::openReadProject(const QString& name, const devices::Ot2File& file)
+{
+    return openStored(storeImported(name, file));
+}
+
+void MainController::receivedOt2File(const QString& name, const QString& uri, const QByteArray& data)
+{
+    if (!readOt2Bytes(data))
+        return;
+    const QString displayName = name.isEmpty() ? QUrl(uri).fileName(QUrl::FullyDecoded) : name;
+    m_receivedName = displayName.endsWith(QLatin1String(".ot2"), Qt::CaseInsensitive) ? displayName.chopped(4)
+                                                                                        : displayName;
+    emit ot2Received(m_receivedName);
+}
+
+bool MainController::duplicate(const QString& projectName)
+{
+    resetSelectionMode();
+    storage::ProjectService* service = projectService();
+    if (!service)
+        return false;
+    QFuture<devices::Ot2File> exported = service->exportProject(m_selectedProjectId);
+    exported.waitForFinished();
+    if (exported.isCanceled())
+        return false;
+    m_heldFile = exported.result();
+    return openStored(storeImported(projectName, m_heldFile));
+}
+
+bool MainController::exportOt2(const QRectF& inRect)
+{
+    Q_UNUSED(inRect)
+    resetSelectionMode();
+    storage::ProjectService* service = projectService();
+    if (!service)
+        return false;
+    QString name;
+    QFuture<devices::Ot2File> exported = service->exportProject(m_selectedProjectId, &name);
+    exported.waitForFinished();
+    if (exported.isCanceled())
+        return offerWritten(QString(), false, Ot2MimeType);
+    m_heldFile = exported.result();
+    const QString path = ProjectFiles::exportPath(Ot2ExportFolder, name, QStringLiteral("ot2"));
+    const bool written = !path.isEmpty() && ProjectFiles::writeProjectFile(path, m_heldFile);
+    return offerWritten(path, written, Ot2MimeType);
+}
+
+bool MainController::exportText(const QString& name, const QString& content, const QRectF& inRect)
+{
+    Q_UNUSED(inRect)
+    const QString path = ProjectFiles::exportPath(TextExportFolder, name, QStringLiteral("txt"));
+    const bool written = !path.isEmpty() && ProjectFiles::writeFile(path, textLines(content));
+    return offerWritten(path, written, TextMimeType);
+}
+
+bool MainController::offerWritten(const QString& path, bool written, const QString& mimeType)
+{
+    if (!written) {
+        qCWarning(tarvinoLog).noquote() << ">> The export could not be written" << path;
+        emit writeFailed(path);
+        return false;
+    }
+    qCDebug(tarvinoLog).noquote() << "Created" << path;
+    filemanager::FileManager::exportFile(path, mimeType, nullptr);
+    return true;
+}

@@ -1,0 +1,170 @@
+#pragma once
+
+#include "projectcontroller.h"
+#include "projectcreationviewcontroller.h"
+#include "screenwatcher.h"
+#include "trfunctions.h"
+
+#include <QObject>
+#include <QRectF>
+#include <QSet>
+#include <QtQml/qqmlregistration.h>
+
+#include <devices/ot2file.h>
+#include <utils/singleton.h>
+
+#include <QFuture>
+
+#include <functional>
+#include <memory>
+
+class BaseController;
+
+namespace storage {
+class Project;
+class ProjectService;
+} // namespace storage
+
+// The shell's controller behind the home screen: the stored projects and the home screen's
+// selection, the project files (import and export), and whether the program is busy loading
+// (ready). Created once at start-up; records itself as the instance.
+class MainController : public QObject, private TrFunctions, public utils::Singleton<MainController> {
+    Q_OBJECT
+    Q_INTERFACES(TrFunctions)
+    QML_ELEMENT
+    QML_UNCREATABLE("Created in TarvinoApp")
+    Q_PROPERTY(bool ready READ isReady NOTIFY readyChanged)
+    Q_PROPERTY(QObject* projects READ projects CONSTANT)
+    Q_PROPERTY(int selectedProjectId READ selectedProjectId WRITE setSelectedProjectId NOTIFY selectedProjectChanged)
+    Q_PROPERTY(ScreenWatcher* screenWatcher READ screenWatcher CONSTANT)
+    Q_PROPERTY(int selectionMode READ selectionMode WRITE setSelectionMode NOTIFY selectionModeChanged)
+    Q_PROPERTY(int nbProjects READ nbProjects NOTIFY nbProjectsChanged)
+    Q_PROPERTY(ProjectController* currentProject READ currentProject NOTIFY currentProjectChanged)
+
+public:
+    enum SelectionMode { Normal = 0, Delete = 1, Copy = 2, Edit = 3, Export = 4, Upload = 5 };
+    Q_ENUM(SelectionMode)
+
+    // The project controller class a device model gets.
+    enum class ControllerKind { Project, Astro, Nocta, Controls, Hybrid };
+
+    inline static MainController* m_instance = nullptr;
+
+    explicit MainController(QObject* parent = nullptr);
+    ~MainController() override;
+
+    static bool isShuttingDown() { return s_shuttingDown; }
+    // The loading set of the ready state; without a main controller nothing is tracked.
+    static void registerLoading(BaseController* controller);
+    static void unregisterLoading(BaseController* controller);
+
+    // By the model's device type: 1 astronomic, 2 twilight, 3 controls; any other type is hybrid
+    // when the model lets the user choose the channel types, else plain.
+    static ControllerKind controllerKind(int device);
+
+    bool isReady() const { return m_loading.isEmpty(); }
+    QObject* projects() const;
+    int selectedProjectId() const { return m_selectedProjectId; }
+    ScreenWatcher* screenWatcher() const { return m_screenWatcher.get(); }
+    int selectionMode() const { return m_selectionMode; }
+    int nbProjects() const;
+
+    // Stores a new project of that model with the model's defaults and opens it; tells whether it
+    // is open. Refuses an unknown model and an empty name.
+    bool createProject(int device, const QString& name);
+
+    ProjectController* currentProject() const { return m_currentProject; }
+    // A new controller of the kind the project's model gets, without parent; null, with a
+    // warning, for a null project and for the kinds this program cannot open yet.
+    static ProjectController* createProjectController(const storage::Project& project);
+    // The open project as a project file, its name in name; a finished, cancelled future when no
+    // project is open.
+    QFuture<devices::Ot2File> currentProjectFile(QString* name);
+
+    // Asks where a project file goes: the suggested path in, the chosen one out (empty when the
+    // user cancels).
+    using SaveFileChooser = std::function<QString(const QString& suggestedPath)>;
+    // Replaces the save dialog (tests); an empty function restores it.
+    static void setSaveFileChooser(SaveFileChooser chooser);
+    // Keeps the bytes as the held project file when they are one.
+    bool readOt2Bytes(const QByteArray& data);
+    const devices::Ot2File& heldFile() const { return m_heldFile; }
+
+    Q_INVOKABLE ProjectCreationViewController* openProjectCreationView();
+    // Removes the projects selected in the project list.
+    Q_INVOKABLE void remove();
+    // Renames the selected project; an empty name is ignored.
+    Q_INVOKABLE void edit(const QString& projectName);
+    Q_INVOKABLE bool dirty() const;
+    Q_INVOKABLE void setDirty(bool dirty);
+
+    Q_INVOKABLE void browseOt2();
+    // Stores the project file at path as a new project named after the file. A file announced by
+    // ot2Received() is imported by the name announced.
+    Q_INVOKABLE bool importOt2File(const QString& path);
+    // Imports the project file named on the command line.
+    Q_INVOKABLE bool loadOpenedProject();
+    Q_INVOKABLE bool openReadProject(const QString& name, const devices::Ot2File& file);
+    Q_INVOKABLE bool duplicate(const QString& projectName);
+    // Both write the file, offer it to the user and tell whether it was written; a failure is
+    // also reported by writeFailed(). The rectangle is where the view's button lies.
+    Q_INVOKABLE bool exportOt2(const QRectF& inRect = {});
+    Q_INVOKABLE bool exportText(const QString& name, const QString& content, const QRectF& inRect = {});
+
+    // Opens the project selected on the home screen; false when it is not stored (any open
+    // project is closed then) or its model cannot be opened.
+    Q_INVOKABLE bool openProject();
+    Q_INVOKABLE bool openCurrentProject();
+    Q_INVOKABLE void closeProject();
+    // A new controller of a stored project, owned by the caller; null when the id is unknown.
+    Q_INVOKABLE ProjectController* projectController(qlonglong id);
+    // Writes the open project to its project file, asking for the place when it has none or when
+    // selectLocation is set. Only a complete write renames the project after the file, records
+    // the path and counts the project as saved; a failure changes nothing and is reported by the
+    // result and writeFailed().
+    Q_INVOKABLE bool saveCurrentProject(bool selectLocation);
+    Q_INVOKABLE bool saveCurrentProject() { return saveCurrentProject(false); }
+    // Hands a draft e-mail with the open project's file to the user's mail program.
+    Q_INVOKABLE bool sendViaEmail();
+
+public slots:
+    void setSelectedProjectId(int id);
+    void setSelectionMode(int mode);
+    // A project image from the device link.
+    void openProjectFromBytes(const QByteArray& data, int ot2Number);
+
+signals:
+    void selectedProjectChanged(int selectedProjectId);
+    void readyChanged();
+    void selectionModeChanged(int selectionMode);
+    void ot2Received(const QString& name);
+    void nbProjectsChanged(int nbProjects);
+    // An export or save failed; the path is empty when there was nothing to write.
+    void writeFailed(const QString& path);
+    void displayOpenedProject();
+    void currentProjectChanged();
+
+private slots:
+    void receivedOt2File(const QString& name, const QString& uri, const QByteArray& data);
+
+private:
+    void resetSelectionMode();
+    storage::Project storeImported(const QString& name, const devices::Ot2File& file);
+    bool offerWritten(const QString& path, bool written, const QString& mimeType);
+    // Makes the stored project's controller the current one and asks the views to show it; false
+    // for a null project.
+    bool openStored(const storage::Project& project, const QString& path = {});
+    void setCurrentProject(ProjectController* controller, const QString& path = {});
+    static void emitSaved();
+
+    inline static bool s_shuttingDown = false;
+
+    int m_selectedProjectId = -1;
+    std::unique_ptr<ScreenWatcher> m_screenWatcher;
+    devices::Ot2File m_heldFile;
+    // The display name under which a file handed over by the platform waits for its import.
+    QString m_receivedName;
+    QSet<BaseController*> m_loading;
+    int m_selectionMode = Normal;
+    ProjectController* m_currentProject = nullptr;
+};

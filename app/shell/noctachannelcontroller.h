@@ -1,0 +1,13 @@
+#pragma once
+
+#include "channelcontroller.h"
+
+// The channel controller type the twilight views name; twilight channels use the plain one.
+class NoctaChannelController : public ChannelController {
+    Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("Created in ProjectContentController")
+
+public:
+    using ChannelController::ChannelController;
+};

@@ -1,0 +1,56 @@
+#include "programsettings.h"
+
+#include <QStandardPaths>
+#include <QStringList>
+#include <QVariant>
+
+#include <core/settingsservice.h>
+
+const QString ProgramSettings::CloudPassword = QStringLiteral("Credentials/CloudPassword");
+const QString ProgramSettings::CloudUsername = QStringLiteral("Credentials/CloudUsername");
+const QString ProgramSettings::CredentialsGateways = QStringLiteral("Credentials/Gateways");
+const QString ProgramSettings::OpenPath = QStringLiteral("openPath");
+const QString ProgramSettings::FtpCertificateVersion = QStringLiteral("App/FtpCertificateVersion");
+const QString ProgramSettings::DateFormat = QStringLiteral("dateFormat");
+const QString ProgramSettings::FirstDay = QStringLiteral("firstDay");
+const QString ProgramSettings::Notify = QStringLiteral("notify");
+const QString ProgramSettings::OverwriteDisplay = QStringLiteral("debug/OverwriteDisplay");
+const QString ProgramSettings::OverwriteOrientation = QStringLiteral("debug/OverwriteOrientation");
+const QString ProgramSettings::Vibrate = QStringLiteral("vibrate");
+// The key says "Firmware" where the name says "Software"; stores written so far use this key.
+const QString ProgramSettings::ForceOnlineSoftwareUpdateSearch = QStringLiteral("forceOnlineFirmwareUpdateSearch");
+const QString ProgramSettings::SoftwareUpdateEndpoint = QStringLiteral("softwareUpdateEndpoint");
+const QString ProgramSettings::LastSoftwareUpdateChecked = QStringLiteral("lastSoftwareUpdateChecked");
+
+namespace {
+
+QString homeFolder()
+{
+    const QStringList homes = QStandardPaths::standardLocations(QStandardPaths::HomeLocation);
+    return homes.isEmpty() ? QString() : homes.first();
+}
+
+// Runs before main, after the keys above (same unit, defined earlier).
+[[maybe_unused]] const bool registered = [] {
+    using core::SettingsService;
+    SettingsService::registerSetting(ProgramSettings::CloudPassword, QStringLiteral("cloudPassword"));
+    SettingsService::registerSetting(ProgramSettings::CloudUsername, QStringLiteral("cloudUsername"));
+    SettingsService::registerSetting(ProgramSettings::CredentialsGateways, QStringLiteral("credentialsGateways"));
+    SettingsService::registerSetting(ProgramSettings::OpenPath, QStringLiteral("openPath"), homeFolder());
+    SettingsService::registerSetting(ProgramSettings::FtpCertificateVersion, QStringLiteral("ftpCertificateVersion"), 0);
+    SettingsService::registerSetting(ProgramSettings::DateFormat, QStringLiteral("dateFormatParameter"), 1);
+    SettingsService::registerSetting(ProgramSettings::FirstDay, QStringLiteral("firstDayParameter"), 1);
+    SettingsService::registerSetting(ProgramSettings::Notify, QStringLiteral("notify"), true);
+    SettingsService::registerSetting(ProgramSettings::OverwriteDisplay, QStringLiteral("overwriteDisplay"), 0);
+    SettingsService::registerSetting(ProgramSettings::OverwriteOrientation, QStringLiteral("overwriteOrientation"), -1);
+    SettingsService::registerSetting(ProgramSettings::Vibrate, QStringLiteral("vibrate"), true);
+    SettingsService::registerSetting(ProgramSettings::ForceOnlineSoftwareUpdateSearch,
+                                     QStringLiteral("forceOnlineSoftwareUpdateSearch"), true);
+    SettingsService::registerSetting(ProgramSettings::SoftwareUpdateEndpoint, QStringLiteral("softwareUpdateEndpoint"),
+                                     QStringLiteral("ftp://download.zorvik.de:21/app/"));
+    SettingsService::registerSetting(ProgramSettings::LastSoftwareUpdateChecked,
+                                     QStringLiteral("lastSoftwareUpdateChecked"));
+    return true;
+}();
+
+} // namespace

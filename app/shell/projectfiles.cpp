@@ -1,0 +1,117 @@
+#include "projectfiles.h"
+
+#include "tarvinologging.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+
+#include <devices/iniwritter.h>
+#include <devices/ot2file.h>
+#include <filemanager/filemanager.h>
+
+namespace {
+
+bool isProjectFile(QSettings& settings)
+{
+    return settings.value(QStringLiteral("Ident/Name")).toString().toLower().contains(QLatin1String("tarvino"));
+}
+
+bool isLineBreakOrControl(QChar ch)
+{
+    const QChar::Category category = ch.category();
+    return category == QChar::Other_Control || category == QChar::Separator_Line
+        || category == QChar::Separator_Paragraph;
+}
+
+} // namespace
+
+bool ProjectFiles::read(const QByteArray& bytes, devices::Ot2File* file)
+{
+    // QSettings reads INI text from files only.
+    QTemporaryFile copy;
+    if (!copy.open() || copy.write(bytes) != bytes.size() || !copy.flush()) {
+        qCWarning(tarvinoLog) << ">> Cannot check the project file:" << copy.errorString();
+        return false;
+    }
+    copy.close();
+    QSettings settings(copy.fileName(), QSettings::IniFormat);
+    devices::Ot2File read;
+    if (!isProjectFile(settings) || !read.restore(settings)) {
+        qCWarning(tarvinoLog) << ">> The file being imported isn't an ot2 file!";
+        return false;
+    }
+    *file = read;
+    return true;
+}
+
+QByteArray ProjectFiles::toBytes(const devices::Ot2File& file)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    devices::IniWritter writer(&buffer);
+    file.save(writer);
+    writer.end();
+    return buffer.data();
+}
+
+QString ProjectFiles::nameFromFileName(const QString& path)
+{
+    return QFileInfo(path).fileName().remove(QStringLiteral(".ot2"), Qt::CaseInsensitive);
+}
+
+QString ProjectFiles::safeFileName(const QString& name)
+{
+    QString safe;
+    for (const QChar ch : name) {
+        if (ch != u'/' && ch != u'\\' && !isLineBreakOrControl(ch))
+            safe += ch;
+    }
+    while (safe.contains(QLatin1String("..")))
+        safe.replace(QLatin1String(".."), QLatin1String("."));
+    safe = safe.trimmed();
+    // Nothing but dots names no file of its own.
+    return safe.count(u'.') == safe.size() ? defaultProjectName() : safe;
+}
+
+QString ProjectFiles::defaultProjectName()
+{
+    return QCoreApplication::translate("New project", "Projekt %1").arg(1);
+}
+
+QString ProjectFiles::exportFolder(const QString& name)
+{
+    return QStringLiteral("%1/%2").arg(QStandardPaths::standardLocations(QStandardPaths::DocumentsLocation).constLast(),
+                                       name);
+}
+
+QString ProjectFiles::exportPath(const QString& folderName, const QString& name, const QString& extension)
+{
+    const QString folder = exportFolder(folderName);
+    if (!filemanager::FileManager::clearAndCreateExportLocation(folder)) {
+        qCWarning(tarvinoLog).noquote() << ">> Cannot prepare the export folder" << folder;
+        return {};
+    }
+    return QStringLiteral("%1/%2.%3").arg(folder, safeFileName(name), extension);
+}
+
+bool ProjectFiles::writeProjectFile(const QString& path, const devices::Ot2File& file)
+{
+    devices::IniWritter writer(path);
+    file.save(writer);
+    return writer.end();
+}
+
+bool ProjectFiles::writeFile(const QString& path, const QByteArray& content)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.commit()) {
+        qCWarning(tarvinoLog).noquote() << ">> Cannot write" << path << ":" << file.errorString();
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,155 @@
+#include "tarvinoapp.h"
+
+#include "buildinfo.h"
+#include "calendarsettings.h"
+#include "maincontroller.h"
+#include "platformservice.h"
+#include "softwareinfo.h"
+#include "tarvinologging.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QQmlContext>
+#include <QTemporaryFile>
+
+#include <countries/countryservice.h>
+#include <devices/deviceservice.h>
+#include <devices/eepromservice.h>
+#include <filemanager/filemanager.h>
+#include <holidays/holidaysetservice.h>
+#include <storage/connectioncodeservice.h>
+#include <storage/projectservice.h>
+#include <storage/storageservice.h>
+#include <systeminfo/systeminfo.h>
+
+namespace {
+
+const QColor ThemeColor(20, 74, 129);
+
+// Services of the libraries are singletons whose creator records the instance.
+template <typename Service>
+Service* createService(QObject* parent)
+{
+    auto* service = new Service(parent);
+    Service::m_instance = service;
+    return service;
+}
+
+// The storage services have no parent: Qt deletes them at exit, in the reverse order of their
+// creation. A second application object in the same process reuses them.
+template <typename Service>
+Service* createParentlessService()
+{
+    if (!Service::m_instance) {
+        Service::m_instance = new Service;
+        qAddPostRoutine([] { delete Service::m_instance; });
+    }
+    return Service::m_instance;
+}
+
+} // namespace
+
+TarvinoApp::TarvinoApp()
+    : core::BaseApplication(true, QString::fromLatin1(BuildInfo::ProjectVersion),
+                            QString::fromLatin1(BuildInfo::BuildNumber), ThemeColor)
+{
+}
+
+TarvinoApp::~TarvinoApp() = default;
+
+void TarvinoApp::publish(const char* name, QObject* service)
+{
+    context()->setContextProperty(QString::fromLatin1(name), service);
+}
+
+bool TarvinoApp::initialize()
+{
+    qCDebug(tarvinoLog) << "Initialize base application";
+    const bool initialized = BaseApplication::initialize();
+    printSystemInfo();
+
+    qCDebug(tarvinoLog) << "No settings migration required";
+
+    qCDebug(tarvinoLog) << "Initialize devices";
+    auto* deviceService = createService<devices::DeviceService>(this);
+    deviceService->init(QStringLiteral(":/data/devices.json"));
+    publish("deviceService", deviceService);
+
+    auto* eepromService = createService<devices::EepromService>(this);
+    eepromService->init();
+    publish("eepromService", eepromService);
+
+    qCDebug(tarvinoLog) << "Initialize storage";
+    auto* storageService = createParentlessService<storage::StorageService>();
+    if (!storageService->init())
+        qCWarning(tarvinoLog).noquote() << "The project storage cannot be opened:" << storageService->errorString();
+    publish("storageService", storageService);
+
+    qCDebug(tarvinoLog) << "Initialize projects";
+    if (!createParentlessService<storage::ProjectService>()->init())
+        qCWarning(tarvinoLog) << "The stored projects cannot be read";
+
+    qCDebug(tarvinoLog) << "Initialize connection codes";
+    if (!createParentlessService<storage::ConnectionCodeService>()->init())
+        qCWarning(tarvinoLog) << "The stored connection codes cannot be read";
+
+    qCDebug(tarvinoLog) << "Initialize software info";
+    publish("softwareinfo", new SoftwareInfo(this));
+    systemInfo::init(&engine(), QString::fromLatin1(BuildInfo::ProjectVersion),
+                     QString::fromLatin1(BuildInfo::BuildNumber));
+
+    qCDebug(tarvinoLog) << "Initialize calendar settings";
+    publish("calendarSettings", new CalendarSettings(this));
+
+    qCDebug(tarvinoLog) << "Initialize platform";
+    publish("platformService", new PlatformService(this));
+
+    qCDebug(tarvinoLog) << "Initialize countries";
+    auto* countryService = createService<countries::CountryService>(this);
+    countryService->init();
+    publish("countryService", countryService);
+
+    qCDebug(tarvinoLog) << "Initialize holidays";
+    auto* holidaySetService = createService<holidays::HolidaySetService>(this);
+    holidaySetService->init();
+    publish("holidaySetService", holidaySetService);
+
+    // The main controller records its own instance and is never deleted: view controllers
+    // still leave its loading set at exit. A second application object reuses it.
+    qCDebug(tarvinoLog) << "Initialize main controller";
+    publish("mainController", MainController::hasInstance() ? MainController::m_instance : new MainController);
+
+    publish("localeService", languageService());
+
+    if (initialized)
+        qCDebug(tarvinoLog) << "Initialized application";
+    return initialized;
+}
+
+void TarvinoApp::onLogExported(const QByteArray& data)
+{
+    if (m_logFile)
+        m_logFile->deleteLater();
+    m_logFile = nullptr;
+    // An unusable TMPDIR gives no temporary folder; the file must not land in the root folder.
+    const QString folder = QDir::tempPath();
+    if (folder.isEmpty()) {
+        qCWarning(tarvinoLog) << "Cannot export the log: there is no temporary folder";
+        return;
+    }
+    m_logFile = new QTemporaryFile(QStringLiteral("%1/%2_logs_XXXXXX.txt").arg(folder, QStringLiteral("TarvinoRix3")),
+                                   this);
+    if (!m_logFile->open()) {
+        qCWarning(tarvinoLog).noquote() << "Cannot create the log export file in" << folder << ":"
+                                        << m_logFile->errorString();
+        return;
+    }
+    const bool written = m_logFile->write(data) == data.size() && m_logFile->flush();
+    m_logFile->close();
+    if (!written) {
+        qCWarning(tarvinoLog).noquote() << "Cannot write the log export file" << m_logFile->fileName() << ":"
+                                        << m_logFile->errorString();
+        return;
+    }
+    filemanager::FileManager::exportFile(m_logFile->fileName(), QStringLiteral("text/plain"), nullptr);
+}

@@ -1,0 +1,3 @@
+#include "tarvinologging.h"
+
+Q_LOGGING_CATEGORY(tarvinoLog, "tarvino")

@@ -1,0 +1,5 @@
+#include "switchgridcontroller.h"
+
+SwitchGridController::SwitchGridController(QObject* parent)
+    : QObject(parent) {
+}

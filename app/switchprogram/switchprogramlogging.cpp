@@ -1,0 +1,3 @@
+#include "switchprogramlogging.h"
+
+Q_LOGGING_CATEGORY(switchProgramLog, "tarvino.switchprogram")

@@ -1,0 +1,3 @@
+#include "undologging.h"
+
+Q_LOGGING_CATEGORY(undoLog, "tarvino.undo")

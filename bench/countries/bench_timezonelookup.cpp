@@ -1,0 +1,54 @@
+#include <countries/timezonedatabase.h>
+#include <countries/zonedetect.h>
+
+#include <benchmark/benchmark.h>
+
+#include <random>
+#include <vector>
+
+namespace {
+
+struct Point {
+    float lat;
+    float lon;
+};
+
+// Random points that the shipped database places in a zone (land and coastal waters).
+std::vector<Point> landPoints(const countries::TimeZoneDatabase& db, size_t count) {
+    std::mt19937 random(42);
+    std::uniform_real_distribution<float> lat(-60.0f, 75.0f);
+    std::uniform_real_distribution<float> lon(-180.0f, 180.0f);
+    std::vector<Point> points;
+    while (points.size() < count) {
+        const Point p{lat(random), lon(random)};
+        if (!db.zoneIdAt(p.lat, p.lon).isEmpty())
+            points.push_back(p);
+    }
+    return points;
+}
+
+void BM_ShippedLookupLand(benchmark::State& state) {
+    const auto db = countries::TimeZoneDatabase::openShipped();
+    const std::vector<Point> points = landPoints(db, 1000);
+    size_t i = 0;
+    for (auto _ : state) {
+        const Point& p = points[i++ % points.size()];
+        char* name = ZDHelperSimpleLookupString(db.handle(), p.lat, p.lon);
+        benchmark::DoNotOptimize(name);
+        ZDHelperSimpleLookupStringFree(name);
+    }
+    state.SetItemsProcessed(static_cast<int64_t>(state.iterations()));
+}
+BENCHMARK(BM_ShippedLookupLand);
+
+void BM_OpenShipped(benchmark::State& state) {
+    for (auto _ : state) {
+        auto db = countries::TimeZoneDatabase::openShipped();
+        benchmark::DoNotOptimize(db.handle());
+    }
+}
+BENCHMARK(BM_OpenShipped);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+
+namespace core {
+
+// The text form of a setting value in the store: "<type number>_<value>".
+// Types whose text form is lossless keep their plain text; all others (lists, maps, byte
+// arrays, sizes, ...) carry Base64 of a QDataStream with a pinned stream version.
+class SettingsValueCodec {
+public:
+    static QString encode(const QVariant& value);
+    // An invalid QVariant when the text carries no type number or a type that does not exist
+    // or, for the data-stream form, does not decode.
+    static QVariant decode(const QString& text);
+
+    static bool isStoredAsText(int typeId);
+};
+
+} // namespace core

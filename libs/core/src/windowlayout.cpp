@@ -1,0 +1,110 @@
+#include "windowlayout.h"
+
+#include "corelogging.h"
+#include "customqmainwindow.h"
+#include "menu.h"
+
+#include <QApplication>
+#include <QJSEngine>
+#include <QMenuBar>
+#include <QQmlListReference>
+#include <QQuickWindow>
+
+namespace core {
+
+namespace {
+
+// The window's "menus" property, declared in QML as a list property or as a JS array.
+QList<QObject*> menuEntries(QObject* window)
+{
+    QList<QObject*> entries;
+    const QQmlListReference list(window, "menus");
+    if (list.isValid()) {
+        for (qsizetype i = 0; i < list.count(); ++i)
+            entries.append(list.at(i));
+        return entries;
+    }
+    QVariant value = window->property("menus");
+    if (value.metaType() == QMetaType::fromType<QJSValue>())
+        value = value.value<QJSValue>().toVariant();
+    const QVariantList items = value.toList();
+    for (const QVariant& item : items)
+        entries.append(item.value<QObject*>());
+    return entries;
+}
+
+} // namespace
+
+WindowLayout::~WindowLayout()
+{
+    delete m_mainWindow;
+    if (m_instance == this)
+        m_instance = nullptr;
+}
+
+WindowLayout* WindowLayout::instance()
+{
+    if (!m_instance)
+        m_instance = new WindowLayout;
+    return m_instance;
+}
+
+WindowLayout* WindowLayout::create(QQmlEngine* /*engine*/, QJSEngine* /*scriptEngine*/)
+{
+    WindowLayout* layout = instance();
+    QJSEngine::setObjectOwnership(layout, QJSEngine::CppOwnership);
+    return layout;
+}
+
+void WindowLayout::setupLayout(QWindow* applicationWindow, const QJSValue& closingCallback)
+{
+    if (!applicationWindow)
+        return;
+    if (m_mainWindow) {
+        qCWarning(coreAppLog) << "The main window is set up already";
+        return;
+    }
+    applicationWindow->setFlags(Qt::FramelessWindowHint);
+    QWidget* container = QWidget::createWindowContainer(applicationWindow);
+    container->setMinimumSize(applicationWindow->width(), applicationWindow->height() - ReservedHeight);
+
+    m_mainWindow = new CustomQMainWindow(closingCallback);
+    for (QObject* entry : menuEntries(applicationWindow)) {
+        if (auto* menu = qobject_cast<Menu*>(entry))
+            menu->addToMenuBar(m_mainWindow->menuBar());
+    }
+    m_mainWindow->setCentralWidget(container);
+    m_mainWindow->setWindowTitle(applicationWindow->title());
+    m_mainWindow->show();
+}
+
+void WindowLayout::registerDialog(QQuickWindow* window)
+{
+    if (!window || !m_mainWindow || !m_mainWindow->windowHandle())
+        return;
+    if (QWindow* parent = window->transientParent())
+        connect(parent, &QObject::destroyed, window, &QWindow::close);
+    else
+        window->setTransientParent(m_mainWindow->windowHandle());
+}
+
+void WindowLayout::alert()
+{
+    if (m_mainWindow)
+        QApplication::alert(m_mainWindow, 5000);
+}
+
+void WindowLayout::setWindowSize(QSize size)
+{
+    if (!m_mainWindow)
+        return;
+    m_mainWindow->setMinimumSize(size);
+    m_mainWindow->resize(size);
+}
+
+CustomQMainWindow* WindowLayout::mainWindow() const
+{
+    return m_mainWindow;
+}
+
+} // namespace core

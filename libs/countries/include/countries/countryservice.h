@@ -1,0 +1,58 @@
+#pragma once
+
+#include "countries/cities.h"
+#include "countries/countries.h"
+
+#include <utils/singleton.h>
+
+#include <QObject>
+#include <QVariantMap>
+
+namespace countries {
+
+// The country and city catalogue loaded from ":/countries_data/Location.json", with the
+// look-ups that find a catalogue city from coordinates and the city name checksum.
+class CountryService : public QObject, public utils::Singleton<CountryService> {
+    Q_OBJECT
+    Q_PROPERTY(countries::Countries* countries READ countries CONSTANT)
+    Q_PROPERTY(countries::Cities* cities READ cities CONSTANT)
+public:
+    inline static CountryService* m_instance = nullptr;
+
+    explicit CountryService(QObject* parent = nullptr);
+
+    // Registers the QML types and loads the catalogue.
+    void init();
+    // Loads the catalogue from a JSON document (an array of countries); used by init().
+    void loadCatalogue(const QByteArray& json);
+
+    QList<Country> countryList() const;
+    Countries* countries() const;
+    Cities* cities() const;
+
+    Q_INVOKABLE QString countryName(int row) const;
+    // Devices number the countries from 0, without the favourites row.
+    Country countryFromEepromIndex(int n) const;
+    City cityFromIndex(int i) const;
+
+    static quint16 cityChecksum(const QString& name);
+    // The Latin-1 code of the upper-cased name's first character; 0 when there is none or it
+    // lies outside Latin-1.
+    static int firstCharCode(const QString& name);
+
+    QList<int> searchCityIndex(const QList<City>& cities, double latitude, double longitude, int timezone,
+                               int countryIndex, bool matchTimezone, bool matchChecksum, int firstChar,
+                               int checksum) const;
+    QList<int> cityIndexFromLocation(double latitude, double longitude, int timezone, bool matchTimezone,
+                                     bool matchChecksum, int firstChar, int checksum) const;
+
+public slots:
+    void selectCountry(int row);
+    QVariantMap cityDataFromIndex(int cityIndex) const;
+
+private:
+    Countries* m_countries;
+    Cities* m_cities;
+};
+
+} // namespace countries

@@ -1,0 +1,3 @@
+#include "countrieslogging.h"
+
+Q_LOGGING_CATEGORY(countriesLog, "countries")

@@ -1,0 +1,152 @@
+#include "countries/countryservice.h"
+
+#include "countrieslogging.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QQmlEngine>
+
+namespace countries {
+
+namespace {
+
+constexpr double searchRadiusDegrees = 0.2;
+const char* const qmlModule = "de.zorvik.countries";
+
+bool isWithin(double value, double centre) {
+    return centre - searchRadiusDegrees <= value && value <= centre + searchRadiusDegrees;
+}
+
+} // namespace
+
+CountryService::CountryService(QObject* parent)
+    : QObject(parent)
+    , m_countries(new Countries(this))
+    , m_cities(new Cities(this)) {
+}
+
+void CountryService::init() {
+    qmlRegisterUncreatableType<CountryService>(qmlModule, 1, 0, "CountryService", QString());
+    qmlRegisterUncreatableType<Countries>(qmlModule, 1, 0, "Countries", QString());
+    qmlRegisterUncreatableType<Cities>(qmlModule, 1, 0, "Cities", QString());
+
+    QFile file(QStringLiteral(":/countries_data/Location.json"));
+    if (!file.open(QIODevice::ReadOnly))
+        qCWarning(countriesLog) << "Cannot read the country catalogue:" << file.errorString();
+    loadCatalogue(file.readAll());
+}
+
+void CountryService::loadCatalogue(const QByteArray& json) {
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(json, &error);
+    if (!document.isArray())
+        qCWarning(countriesLog) << "The country catalogue is not a JSON array:" << error.errorString();
+
+    QList<Country> list{Country(QStringLiteral("Favourites"), QJsonArray())};
+    for (const QJsonValue& value : document.array()) {
+        const QJsonObject country = value.toObject();
+        list.append(Country(country.value(QStringLiteral("Name")).toString(),
+                            country.value(QStringLiteral("cities")).toArray()));
+    }
+    m_countries->updateModel(list);
+}
+
+QList<Country> CountryService::countryList() const {
+    return m_countries->countries();
+}
+
+Countries* CountryService::countries() const {
+    return m_countries;
+}
+
+Cities* CountryService::cities() const {
+    return m_cities;
+}
+
+QString CountryService::countryName(int row) const {
+    if (row < 0 || row >= m_countries->count())
+        return {};
+    return m_countries->at(row).name();
+}
+
+Country CountryService::countryFromEepromIndex(int n) const {
+    if (n < 0 || n + 1 >= m_countries->count()) {
+        qCWarning(countriesLog) << "No country with device index" << n;
+        return {};
+    }
+    return m_countries->at(n + 1);
+}
+
+void CountryService::selectCountry(int row) {
+    if (row < 0 || row >= m_countries->count()) {
+        qCWarning(countriesLog) << "Cannot select the country in row" << row;
+        m_cities->updateModel({});
+        return;
+    }
+    m_cities->updateModel(m_countries->at(row).cities());
+}
+
+City CountryService::cityFromIndex(int i) const {
+    return m_cities->at(i);
+}
+
+QVariantMap CountryService::cityDataFromIndex(int cityIndex) const {
+    if (cityIndex < 0 || cityIndex >= m_cities->count()) {
+        qCWarning(countriesLog) << "No city in row" << cityIndex;
+        return {};
+    }
+    const City city = m_cities->at(cityIndex);
+    return {{QStringLiteral("latitude"), city.latitude()},
+            {QStringLiteral("longitude"), city.longitude()},
+            {QStringLiteral("timezone"), city.timezone()}};
+}
+
+quint16 CountryService::cityChecksum(const QString& name) {
+    unsigned sum = 0;
+    for (const QChar c : name.toUpper()) {
+        if (c.unicode() <= 0xFF)
+            sum += c.unicode();
+    }
+    return static_cast<quint16>(sum % 256);
+}
+
+int CountryService::firstCharCode(const QString& name) {
+    const QString upper = name.toUpper();
+    if (upper.isEmpty() || upper.at(0).unicode() > 0xFF)
+        return 0;
+    return upper.at(0).unicode();
+}
+
+QList<int> CountryService::searchCityIndex(const QList<City>& cities, double latitude, double longitude,
+                                           int timezone, int countryIndex, bool matchTimezone,
+                                           bool matchChecksum, int firstChar, int checksum) const {
+    for (qsizetype i = 0; i < cities.size(); ++i) {
+        const City& city = cities.at(i);
+        if (!isWithin(city.latitude(), latitude) || !isWithin(city.longitude(), longitude))
+            continue;
+        if (matchTimezone && city.timezone() != timezone)
+            continue;
+        if (matchChecksum && (city.checksum() != checksum || city.firstChar() != firstChar))
+            continue;
+        return {countryIndex, static_cast<int>(i)};
+    }
+    return {};
+}
+
+QList<int> CountryService::cityIndexFromLocation(double latitude, double longitude, int timezone,
+                                                 bool matchTimezone, bool matchChecksum, int firstChar,
+                                                 int checksum) const {
+    const QList<Country> list = m_countries->countries();
+    for (qsizetype row = 0; row < list.size(); ++row) {
+        const QList<int> found =
+            searchCityIndex(list.at(row).cities(), latitude, longitude, timezone, static_cast<int>(row),
+                            matchTimezone, matchChecksum, firstChar, checksum);
+        if (!found.isEmpty())
+            return found;
+    }
+    return {-1, -1};
+}
+
+} // namespace countries

@@ -1,0 +1,416 @@
+#include "holidays/holidaysetservice.h"
+
+#include "holidayslogging.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QQmlEngine>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QtQml/qqml.h>
+#include <core/settingsservice.h>
+
+namespace holidays {
+
+const QString HolidaySetService::SettingKey = QStringLiteral("holidaySetIndex");
+const QString HolidaySetService::DefaultDataPath = QStringLiteral(":/holidays_data/holidays.json");
+
+namespace {
+
+struct HolidaySettingRegistration {
+    HolidaySettingRegistration()
+    {
+        core::SettingsService::registerSetting(HolidaySetService::SettingKey, QStringLiteral("currentIndex"),
+                                               0);
+    }
+};
+const HolidaySettingRegistration holidaySettingRegistration;
+
+QString dayKey(const QDateTime& date)
+{
+    return date.date().toString(QStringLiteral("dd.MM.yyyy"));
+}
+
+// A user's file that cannot be read would be replaced by the next save; keep a copy of it.
+void keepUnreadableCopy(const QString& path)
+{
+    const QString backup = path + QStringLiteral(".bak");
+    QFile::remove(backup);
+    if (QFile::copy(path, backup))
+        qCWarning(holidaysLog).noquote() << "The unreadable custom holiday sets were kept as" << backup;
+    else
+        qCWarning(holidaysLog).noquote()
+            << "The unreadable custom holiday sets could not be kept as" << backup;
+}
+
+bool ruleFound(bool found, int holidayIndex)
+{
+    if (!found)
+        qCWarning(holidaysLog) << "No holiday rule at row" << holidayIndex;
+    return found;
+}
+
+bool isValidRule(const QJsonObject& holiday)
+{
+    if (Holiday(holiday).isValid())
+        return true;
+    qCWarning(holidaysLog) << "Not a holiday rule:" << holiday;
+    return false;
+}
+
+} // namespace
+
+HolidaySetService::HolidaySetService(QObject* parent)
+    : QObject(parent)
+    , m_filter(&m_sets)
+    , m_applyUntilYear(QDate::currentDate().year())
+{
+    QQmlEngine::setObjectOwnership(&m_sets, QQmlEngine::CppOwnership);
+    QQmlEngine::setObjectOwnership(&m_holidays, QQmlEngine::CppOwnership);
+    QQmlEngine::setObjectOwnership(&m_filter, QQmlEngine::CppOwnership);
+}
+
+HolidaySetService::~HolidaySetService() = default;
+
+void HolidaySetService::init()
+{
+    registerQmlTypes();
+    const QString customPath = customFilePath();
+    if (QDir().mkpath(QFileInfo(customPath).absolutePath()) && QFile::exists(customPath))
+        loadHolidays(customPath, true);
+    if (!loadHolidays(DefaultDataPath, false))
+        qCWarning(holidaysLog) << "Couldn't load default holiday data!";
+    setHolidayList(storedCurrentIndex(), false);
+    connect(&m_filter, &HolidaySetFilter::showPredefinedHolidaysChanged, this, [this] {
+        if (m_currentIndex >= m_filter.rowCount())
+            setHolidayList(0, true);
+    });
+    setApplyUntilYear(QDate::currentDate().year());
+}
+
+void HolidaySetService::registerQmlTypes()
+{
+    static bool registered = false;
+    if (registered)
+        return;
+    registered = true;
+    const char* uri = "de.zorvik.holidaySets";
+    const QString reason = QStringLiteral("Holiday types are provided by the holiday set service");
+    qmlRegisterUncreatableType<HolidaySetService>(uri, 1, 0, "HolidaySetService", reason);
+    qmlRegisterUncreatableType<HolidaySets>(uri, 1, 0, "HolidaySets", reason);
+    qmlRegisterUncreatableType<Holidays>(uri, 1, 0, "Holidays", reason);
+    qmlRegisterUncreatableType<HolidaySetFilter>(uri, 1, 0, "HolidaySetFilter", reason);
+}
+
+QString HolidaySetService::customFilePath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) +
+           QStringLiteral("/holidays/custom_holidays.json");
+}
+
+bool HolidaySetService::loadHolidays(const QString& path, bool custom)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        qCWarning(holidaysLog).noquote() << "Cannot open" << path << ":" << file.errorString();
+        return false;
+    }
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
+    if (!document.isArray()) {
+        qCWarning(holidaysLog).noquote() << path << "holds no list of holiday sets:" << error.errorString();
+        if (custom)
+            keepUnreadableCopy(path);
+        return true;
+    }
+    const QJsonArray records = document.array();
+    for (const QJsonValue& value : records) {
+        if (!value.isObject()) {
+            qCWarning(holidaysLog).noquote() << "Skipped an entry of" << path << "that is no holiday set";
+            continue;
+        }
+        const QJsonObject record = value.toObject();
+        m_sets.addSet(HolidaySet(record.value(QLatin1String("Name")).toString(),
+                                 record.value(QLatin1String("Holidays")).toArray(), custom));
+    }
+    return true;
+}
+
+void HolidaySetService::setApplyUntilYear(int year)
+{
+    if (m_applyUntilYear == year)
+        return;
+    m_applyUntilYear = year;
+    emit applyUntilYearChanged();
+}
+
+void HolidaySetService::setHolidayList(int index, bool filteredIndex)
+{
+    m_currentIndex = setPosition(index, filteredIndex);
+    if (m_currentIndex >= 0)
+        storeCurrentIndex();
+    showRulesOf(m_currentIndex);
+    rebuildRegistry();
+}
+
+int HolidaySetService::currentIndex(bool filteredIndex) const
+{
+    if (!filteredIndex || !m_sets.isValidIndex(m_currentIndex))
+        return m_currentIndex;
+    return m_filter.mapFromSource(m_sets.index(m_currentIndex)).row();
+}
+
+bool HolidaySetService::currentSetIsCustom() const
+{
+    return m_sets.isValidIndex(m_currentIndex) && m_sets.at(m_currentIndex).custom();
+}
+
+QString HolidaySetService::currentSetName() const
+{
+    return m_sets.isValidIndex(m_currentIndex) ? m_sets.at(m_currentIndex).name() : QString();
+}
+
+QJsonObject HolidaySetService::holiday(int index) const
+{
+    return isValidRuleRow(index) ? m_holidays.at(index).data() : QJsonObject();
+}
+
+QVariantMap HolidaySetService::holidayDataFromIndex(int holidayIndex) const
+{
+    QVariantMap fields;
+    if (!isValidRuleRow(holidayIndex))
+        return fields;
+    const QHash<int, QByteArray> names = m_holidays.roleNames();
+    const QModelIndex row = m_holidays.index(holidayIndex);
+    for (int role = Holidays::TypeRole; role <= Holidays::EndHourRole; ++role)
+        fields.insert(QString::fromLatin1(names.value(role)), m_holidays.data(row, role));
+    return fields;
+}
+
+Holiday HolidaySetService::holidayFromIndex(int index) const
+{
+    return isValidRuleRow(index) ? m_holidays.at(index) : Holiday();
+}
+
+QList<Holiday> HolidaySetService::holidayListFromIndex(int index, bool filteredIndex) const
+{
+    const int position = setPosition(index, filteredIndex);
+    return position >= 0 ? m_sets.at(position).holidays() : QList<Holiday>();
+}
+
+QList<HolidaySet> HolidaySetService::holidaySetList() const
+{
+    return m_sets.holidaySets();
+}
+
+HolidaySet HolidaySetService::holidaySetFromEepromIndex(int index) const
+{
+    const int position = setPosition(index + 1, false);
+    return position >= 0 ? m_sets.at(position) : HolidaySet();
+}
+
+bool HolidaySetService::addCustomHolidaySet(const QString& name)
+{
+    if (name.trimmed().isEmpty()) {
+        qCWarning(holidaysLog) << "A holiday set needs a name";
+        return false;
+    }
+    return insertCustomSet(HolidaySet(name, {}, true));
+}
+
+bool HolidaySetService::copyCustomHolidaySet(const QString& name, int index, bool filteredIndex)
+{
+    const int position = setPosition(index, filteredIndex);
+    return position >= 0 &&
+           insertCustomSet(m_sets.at(position).copy(name.trimmed().isEmpty() ? QString() : name));
+}
+
+// New sets go right after the user's other sets, where the next start loads them, so the
+// stored selection names the same set after a restart.
+bool HolidaySetService::insertCustomSet(const HolidaySet& set)
+{
+    const int position = m_sets.customSetCount();
+    m_sets.insertSet(position, set);
+    setHolidayList(position, false);
+    return saveCustomHolidaySets();
+}
+
+bool HolidaySetService::renameCustomHolidaySet(const QString& name, int index, bool filteredIndex)
+{
+    const int position = customSetPosition(index, filteredIndex);
+    if (position < 0)
+        return false;
+    if (name.trimmed().isEmpty()) {
+        qCWarning(holidaysLog) << "A holiday set needs a name";
+        return false;
+    }
+    m_sets.renameSet(position, name);
+    return saveCustomHolidaySets();
+}
+
+bool HolidaySetService::removeCustomHolidaySet(int index, bool filteredIndex)
+{
+    const int position = customSetPosition(index, filteredIndex);
+    if (position < 0)
+        return false;
+    m_sets.removeSet(position);
+    setHolidayList(0, true);
+    return saveCustomHolidaySets();
+}
+
+bool HolidaySetService::addHoliday(int setIndex, const QJsonObject& holiday, bool filteredIndex)
+{
+    return editRules(setIndex, filteredIndex, [&](int position) {
+        return isValidRule(holiday) && m_sets.addHoliday(position, holiday);
+    });
+}
+
+bool HolidaySetService::updateHoliday(int setIndex, int holidayIndex, const QJsonObject& holiday,
+                                      bool filteredIndex)
+{
+    return editRules(setIndex, filteredIndex, [&](int position) {
+        return isValidRule(holiday) &&
+               ruleFound(m_sets.updateHoliday(position, holidayIndex, holiday), holidayIndex);
+    });
+}
+
+bool HolidaySetService::removeHoliday(int setIndex, int holidayIndex, bool filteredIndex)
+{
+    return editRules(setIndex, filteredIndex, [&](int position) {
+        return ruleFound(m_sets.removeHoliday(position, holidayIndex), holidayIndex);
+    });
+}
+
+// A rule edit of a custom set; the set's rules are shown afterwards, as the editor expects.
+bool HolidaySetService::editRules(int setIndex, bool filteredIndex, const std::function<bool(int)>& edit)
+{
+    const int position = customSetPosition(setIndex, filteredIndex);
+    if (position < 0 || !edit(position))
+        return false;
+    showRulesOf(position);
+    return saveCustomHolidaySets();
+}
+
+// Written to a temporary file and renamed, so a failed save keeps the previous file whole.
+// The explicit flush matters: commit() does not notice a write error of its final flush.
+bool HolidaySetService::saveCustomHolidaySets()
+{
+    const QString path = customFilePath();
+    const QByteArray content = QJsonDocument(m_sets.exportCustomSets()).toJson(QJsonDocument::Indented);
+    QSaveFile file(path);
+    const bool saved = QDir().mkpath(QFileInfo(path).absolutePath()) && file.open(QIODevice::WriteOnly) &&
+                       file.write(content) == content.size() && file.flush() && file.commit();
+    if (!saved)
+        qCWarning(holidaysLog).noquote() << "The custom holiday sets couldn't be saved" << file.errorString();
+    return saved;
+}
+
+bool HolidaySetService::isHoliday(const QDateTime& date)
+{
+    const QString key = dayKey(date);
+    const auto cached = m_isHolidayCache.constFind(key);
+    if (cached != m_isHolidayCache.cend())
+        return *cached;
+    const bool holiday = firstMatchingEntry(date.date()) >= 0;
+    m_isHolidayCache.insert(key, holiday);
+    return holiday;
+}
+
+QString HolidaySetService::holidayName(const QDateTime& date)
+{
+    const QString key = dayKey(date);
+    const auto cached = m_holidayNameCache.constFind(key);
+    if (cached != m_holidayNameCache.cend())
+        return *cached;
+    const int entry = firstMatchingEntry(date.date());
+    const QString name =
+        entry >= 0 ? m_registry.at(entry).toObject().value(QLatin1String("name")).toString() : QString();
+    m_holidayNameCache.insert(key, name);
+    return name;
+}
+
+bool HolidaySetService::checkHoliday(const QDate& date, const QJsonObject& entry)
+{
+    const QDate entryDate = QDate::fromString(entry.value(QLatin1String("date")).toString(), Qt::ISODate);
+    if (!date.isValid() || !entryDate.isValid())
+        return false;
+    if (entryDate.month() != date.month() || entryDate.day() != date.day())
+        return false;
+    return entry.value(QLatin1String("yearly")).toBool() || entryDate.year() == date.year();
+}
+
+int HolidaySetService::setPosition(int index, bool filteredIndex) const
+{
+    int position = index;
+    if (filteredIndex) {
+        const QModelIndex row = m_filter.index(index, 0);
+        position = row.isValid() ? m_filter.mapToSource(row).row() : -1;
+    }
+    if (m_sets.isValidIndex(position))
+        return position;
+    qCWarning(holidaysLog) << "No holiday set at" << (filteredIndex ? "row" : "position") << index;
+    return -1;
+}
+
+int HolidaySetService::customSetPosition(int index, bool filteredIndex) const
+{
+    const int position = setPosition(index, filteredIndex);
+    if (position < 0 || m_sets.at(position).custom())
+        return position;
+    qCWarning(holidaysLog).noquote() << "The shipped holiday set" << m_sets.at(position).name()
+                                     << "cannot be changed";
+    return -1;
+}
+
+bool HolidaySetService::isValidRuleRow(int index) const
+{
+    if (m_holidays.isValidIndex(index))
+        return true;
+    qCWarning(holidaysLog) << "No holiday rule at row" << index;
+    return false;
+}
+
+void HolidaySetService::storeCurrentIndex() const
+{
+    if (core::SettingsService::hasInstance())
+        core::SettingsService::instance().setSettingValueFromStringKey(SettingKey, m_currentIndex, true);
+}
+
+int HolidaySetService::storedCurrentIndex() const
+{
+    if (!core::SettingsService::hasInstance())
+        return 0;
+    return core::SettingsService::instance().settingValue(SettingKey).toInt();
+}
+
+void HolidaySetService::showRulesOf(int position)
+{
+    m_holidays.updateModel(m_sets.isValidIndex(position) ? m_sets.at(position).holidays() : QList<Holiday>());
+}
+
+void HolidaySetService::rebuildRegistry()
+{
+    QJsonArray registry;
+    for (const Holiday& holiday : m_holidays.holidays()) {
+        const QJsonArray entries = holiday.holidays();
+        for (const QJsonValue& entry : entries)
+            registry.append(entry);
+    }
+    m_registry = registry;
+    m_isHolidayCache.clear();
+    m_holidayNameCache.clear();
+    emit holidayRegistryChanged();
+}
+
+int HolidaySetService::firstMatchingEntry(const QDate& date) const
+{
+    for (qsizetype i = 0; i < m_registry.size(); ++i) {
+        if (checkHoliday(date, m_registry.at(i).toObject()))
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+} // namespace holidays

@@ -1,0 +1,3 @@
+#include "holidayslogging.h"
+
+Q_LOGGING_CATEGORY(holidaysLog, "holidays")

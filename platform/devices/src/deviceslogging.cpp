@@ -1,0 +1,5 @@
+#include "deviceslogging.h"
+
+namespace devices {
+Q_LOGGING_CATEGORY(devicesLog, "devices")
+}

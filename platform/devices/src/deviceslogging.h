@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QLoggingCategory>
+
+namespace devices {
+Q_DECLARE_LOGGING_CATEGORY(devicesLog)
+}

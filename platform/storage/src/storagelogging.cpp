@@ -1,0 +1,3 @@
+#include "storagelogging.h"
+
+Q_LOGGING_CATEGORY(storageLog, "tarvino.storage")

@@ -1,0 +1,11 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru" sourcelanguage="de">
+<context>
+    <name>Global</name>
+    <message>
+        <source>LANGUAGE_NAME</source>
+        <translation>Русский</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1 @@
+// The translation resources are attached to this library by the build.

@@ -1,0 +1,304 @@
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QQmlContext>
+#include <QQmlExtensionPlugin>
+#include <QQuickStyle>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTest>
+
+#include <core/customqmainwindow.h>
+#include <core/windowlayout.h>
+#include <countries/countryservice.h>
+#include <devices/deviceservice.h>
+#include <devices/eepromservice.h>
+#include <filemanager/filemanager.h>
+#include <holidays/holidaysetservice.h>
+#include <softwareversion/quicksoftwareversion.h>
+#include <storage/connectioncodeservice.h>
+#include <storage/projectservice.h>
+#include <storage/storageservice.h>
+
+#include "basecontroller.h"
+#include "calendarsettings.h"
+#include "maincontroller.h"
+#include "platformservice.h"
+#include "programsettings.h"
+#include "softwareinfo.h"
+#include "tarvinoapp.h"
+
+Q_IMPORT_QML_PLUGIN(TarvinoPlugin)
+
+using core::WindowLayout;
+
+namespace {
+
+QStringList menuTexts(const QList<QAction*>& actions)
+{
+    QStringList texts;
+    for (const QAction* action : actions)
+        texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    return texts;
+}
+
+// Offers of the file manager, answered with a target in a folder of the test.
+struct OfferedFile {
+    QString suggestedPath;
+    QString filter;
+};
+
+} // namespace
+
+class TestTarvinoApp : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QQuickStyle::setStyle(QStringLiteral("Basic"));
+        QCoreApplication::setOrganizationName(QStringLiteral("Zorvik"));
+        QCoreApplication::setApplicationName(QStringLiteral("TARVINO rix3"));
+        QCoreApplication::setApplicationVersion(QStringLiteral("1.0.32"));
+        QVERIFY(exportFolder.isValid());
+        filemanager::FileManager::setSaveLocationChooser([this](const QString& suggested, const QString& filter) {
+            offers.append({suggested, filter});
+            return QDir(exportFolder.path()).filePath(QFileInfo(suggested).fileName());
+        });
+    }
+
+    void cleanupTestCase()
+    {
+        filemanager::FileManager::setSaveLocationChooser({});
+        delete WindowLayout::m_instance;
+        app.reset();
+    }
+
+    void cleanStartStoresTheDefaults()
+    {
+        QVERIFY(QSettings().allKeys().isEmpty());
+        app = std::make_unique<TarvinoApp>();
+        QVERIFY(app->initialize());
+
+        const QSettings store;
+        QCOMPARE(store.value(ProgramSettings::DateFormat).toString(), QStringLiteral("2_1"));
+        QCOMPARE(store.value(ProgramSettings::FirstDay).toString(), QStringLiteral("2_1"));
+        QCOMPARE(store.value(ProgramSettings::Notify).toString(), QStringLiteral("1_true"));
+        QCOMPARE(store.value(ProgramSettings::Vibrate).toString(), QStringLiteral("1_true"));
+        QCOMPARE(store.value(ProgramSettings::OverwriteDisplay).toString(), QStringLiteral("2_0"));
+        QCOMPARE(store.value(ProgramSettings::OverwriteOrientation).toString(), QStringLiteral("2_-1"));
+        QCOMPARE(store.value(ProgramSettings::FtpCertificateVersion).toString(), QStringLiteral("2_0"));
+        QCOMPARE(store.value(ProgramSettings::ForceOnlineSoftwareUpdateSearch).toString(), QStringLiteral("1_true"));
+        QCOMPARE(store.value(ProgramSettings::OpenPath).toString(), QStringLiteral("10_") + QDir::homePath());
+        QVERIFY(store.value(ProgramSettings::SoftwareUpdateEndpoint).toString().startsWith(QLatin1String("10_ftp://")));
+        QVERIFY(store.value(ProgramSettings::SoftwareUpdateEndpoint).toString().endsWith(QLatin1String(":21/app/")));
+        for (const QString& withoutDefault : {ProgramSettings::CloudPassword, ProgramSettings::CloudUsername,
+                                              ProgramSettings::CredentialsGateways,
+                                              ProgramSettings::LastSoftwareUpdateChecked}) {
+            QVERIFY2(!store.contains(withoutDefault), qPrintable(withoutDefault));
+            QVERIFY(!app->settingsService()->settingValue(withoutDefault).isValid());
+        }
+        QCOMPARE(app->settingsService()->settingValue(ProgramSettings::FirstDay), QVariant(1));
+        QCOMPARE(app->settingsService()->settingValue(ProgramSettings::OverwriteOrientation), QVariant(-1));
+    }
+
+    void servicesArePublishedByName_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QObject*>("service");
+        QTest::newRow("devices") << "deviceService" << static_cast<QObject*>(devices::DeviceService::m_instance);
+        QTest::newRow("software info") << "softwareinfo" << static_cast<QObject*>(SoftwareInfo::m_instance);
+        QTest::newRow("calendar") << "calendarSettings" << static_cast<QObject*>(CalendarSettings::m_instance);
+        QTest::newRow("platform") << "platformService" << static_cast<QObject*>(PlatformService::m_instance);
+        QTest::newRow("device memory") << "eepromService" << static_cast<QObject*>(devices::EepromService::m_instance);
+        QTest::newRow("countries") << "countryService" << static_cast<QObject*>(countries::CountryService::m_instance);
+        QTest::newRow("holidays") << "holidaySetService"
+                                  << static_cast<QObject*>(holidays::HolidaySetService::m_instance);
+        QTest::newRow("language") << "localeService" << static_cast<QObject*>(app->languageService());
+        QTest::newRow("settings") << "settingsService" << static_cast<QObject*>(app->settingsService());
+        QTest::newRow("application") << "app" << static_cast<QObject*>(app.get());
+    }
+    void servicesArePublishedByName()
+    {
+        QFETCH(QString, name);
+        QFETCH(QObject*, service);
+        QVERIFY(service);
+        QCOMPARE(app->context()->contextProperty(name).value<QObject*>(), service);
+        QCOMPARE(service->parent(), name == QLatin1String("app") ? nullptr : static_cast<QObject*>(app.get()));
+    }
+
+    void storageServicesLiveWithoutParent()
+    {
+        QObject* storageService = app->context()->contextProperty(QStringLiteral("storageService")).value<QObject*>();
+        QCOMPARE(storageService, static_cast<QObject*>(storage::StorageService::m_instance));
+        QVERIFY(storage::StorageService::instance().errorString().isEmpty());
+        QVERIFY(!storageService->parent());
+        QVERIFY(storage::ProjectService::hasInstance());
+        QVERIFY(!storage::ProjectService::instance().parent());
+        QVERIFY(storage::ConnectionCodeService::hasInstance());
+        QVERIFY(!storage::ConnectionCodeService::instance().parent());
+    }
+
+    void mainControllerIsPublishedWithoutParent()
+    {
+        QVERIFY(MainController::hasInstance());
+        QObject* mainController = app->context()->contextProperty(QStringLiteral("mainController")).value<QObject*>();
+        QCOMPARE(mainController, static_cast<QObject*>(MainController::m_instance));
+        QVERIFY(!mainController->parent());
+        QCOMPARE(mainController->property("projects").value<QObject*>(),
+                 static_cast<QObject*>(storage::ProjectService::instance().model()));
+        QVERIFY(mainController->property("ready").toBool());
+    }
+
+    void servicesAreReady()
+    {
+        const devices::DeviceService& catalogue = devices::DeviceService::instance();
+        QVERIFY(!catalogue.devices().isEmpty());
+        QVERIFY(catalogue.exists(catalogue.devices().first().ot2Number()));
+        QCOMPARE(PlatformService::instance().defaultWindowSize(), QSize(1024, 912));
+        QCOMPARE(CalendarSettings::instance().firstDayOfTheWeek()->value(), 1);
+    }
+
+    void softwareInfoTellsTheBuild()
+    {
+        const SoftwareInfo& info = SoftwareInfo::instance();
+        QCOMPARE(info.projectVersion(), QStringLiteral("1.0.32"));
+        QCOMPARE(info.buildVersion(), QStringLiteral("84"));
+        QCOMPARE(info.buildDate(), QStringLiteral("12/2024"));
+        QCOMPARE(info.buildType(), QStringLiteral("RELEASE"));
+        QCOMPARE(info.buildTypeDebug(), QString());
+    }
+
+    void mainViewShowsTheWindowWithItsMenuBar()
+    {
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("qrc:/orvindal/Tarvino")));
+        QQmlApplicationEngine& engine = app->engine();
+        engine.addImportPath(QStringLiteral("qrc:/orvindal"));
+        engine.load(QUrl(QStringLiteral("qrc:/orvindal/Tarvino/main.qml")));
+        QCOMPARE(engine.rootObjects().size(), 1);
+
+        core::CustomQMainWindow* main = WindowLayout::instance()->mainWindow();
+        QVERIFY(main);
+        QVERIFY(main->isVisible());
+        QCOMPARE(main->windowTitle(), QStringLiteral("TARVINO rix3"));
+        QCOMPARE(main->centralWidget()->minimumSize(), QSize(1024, 912 - WindowLayout::ReservedHeight));
+
+        const QList<QAction*> bar = main->menuBar()->actions();
+        QCOMPARE(menuTexts(bar), QStringList({"&Datei", "Hilfe"}));
+        const QList<QAction*> file = bar.at(0)->menu()->actions();
+        QCOMPARE(menuTexts(file),
+                 QStringList({"&Öffnen", "&Speichern", "&Speichern unter", "Senden per E-Mail", "&Ende"}));
+        QCOMPARE(file.at(0)->shortcut(), QKeySequence(QKeySequence::Open));
+        QCOMPARE(file.at(1)->shortcut(), QKeySequence(QKeySequence::Save));
+        QCOMPARE(file.at(4)->shortcut(), QKeySequence(QKeySequence::Quit));
+        QCOMPARE(menuTexts(bar.at(1)->menu()->actions()), QStringList({"&Hilfe", "&Zorvik AG"}));
+        // Without an open project only the actions that need none are enabled.
+        const QStringList projectActions{"&Speichern", "&Speichern unter", "Senden per E-Mail"};
+        for (const QAction* menu : bar) {
+            for (const QAction* entry : menu->menu()->actions()) {
+                QVERIFY2(entry->isVisible(), qPrintable(entry->text()));
+                QVERIFY2(entry->isEnabled() != projectActions.contains(entry->text()), qPrintable(entry->text()));
+            }
+        }
+    }
+
+    void openingWaitsWhileAControllerLoads()
+    {
+        QAction* open = WindowLayout::instance()->mainWindow()->menuBar()->actions().at(0)->menu()->actions().at(0);
+        QCOMPARE(open->text(), QStringLiteral("&Öffnen"));
+        BaseController loading;
+        QVERIFY(QMetaObject::invokeMethod(&loading, "loadingStart"));
+        QVERIFY(!open->isEnabled());
+        QVERIFY(QMetaObject::invokeMethod(&loading, "loadingEnd"));
+        QVERIFY(open->isEnabled());
+    }
+
+    void logViewFollowsTheLogState()
+    {
+        QObject* root = app->engine().rootObjects().value(0);
+        QVERIFY(root);
+        QVERIFY(!root->property("logView").value<QObject*>());
+        app->setLogState(true);
+        QVERIFY(root->property("logView").value<QObject*>());
+        app->setLogState(false);
+        QVERIFY(!root->property("logView").value<QObject*>());
+    }
+
+    void closingAsksTheMainView()
+    {
+        core::CustomQMainWindow* main = WindowLayout::instance()->mainWindow();
+        QVERIFY(main);
+        QCloseEvent event;
+        QCoreApplication::sendEvent(main, &event);
+        QVERIFY(event.isAccepted());
+    }
+
+    void logExportIsOfferedAsTextFile()
+    {
+        offers.clear();
+        exportLog("first log\n");
+        QCOMPARE(offers.size(), 1);
+        const QString firstName = QFileInfo(offers.at(0).suggestedPath).fileName();
+        QVERIFY2(QRegularExpression(QStringLiteral("^TarvinoRix3_logs_.{6}\\.txt$")).match(firstName).hasMatch(),
+                 qPrintable(firstName));
+        QVERIFY(offers.at(0).filter.contains(QLatin1String("*.txt")));
+        const QString firstTemporary = QDir(QDir::tempPath()).filePath(firstName);
+        QVERIFY(QFile::exists(firstTemporary));
+        QCOMPARE(exported(firstName), QByteArray("first log\n"));
+
+        exportLog("second log\n");
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(offers.size(), 2);
+        const QString secondName = QFileInfo(offers.at(1).suggestedPath).fileName();
+        QVERIFY(secondName != firstName);
+        QVERIFY(!QFile::exists(firstTemporary));
+        QVERIFY(QFile::exists(QDir(QDir::tempPath()).filePath(secondName)));
+        QCOMPARE(exported(secondName), QByteArray("second log\n"));
+    }
+
+    void failedLogExportIsReported_data()
+    {
+        QTest::addColumn<QString>("temporaryFolder");
+        QTest::addColumn<QString>("warning");
+        QTest::newRow("missing folder") << "missing/folder" << "there is no temporary folder";
+        QTest::newRow("folder is a file") << "plain-file" << "Cannot create the log export file";
+    }
+    void failedLogExportIsReported()
+    {
+        QFETCH(QString, temporaryFolder);
+        QFETCH(QString, warning);
+        QFile plainFile(QDir(exportFolder.path()).filePath(QStringLiteral("plain-file")));
+        QVERIFY(plainFile.open(QIODevice::WriteOnly));
+        plainFile.close();
+        offers.clear();
+        const QByteArray tmp = qgetenv("TMPDIR");
+        qputenv("TMPDIR", QDir(exportFolder.path()).filePath(temporaryFolder).toLocal8Bit());
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(warning));
+        exportLog("lost log\n");
+        qputenv("TMPDIR", tmp);
+        QVERIFY(offers.isEmpty());
+    }
+
+private:
+    void exportLog(const QByteArray& data)
+    {
+        QVERIFY(QMetaObject::invokeMethod(app.get(), "onLogExported", Q_ARG(QByteArray, data)));
+    }
+
+    QByteArray exported(const QString& name) const
+    {
+        QFile file(QDir(exportFolder.path()).filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    softwareversion::QuickSoftwareVersion softwareVersion;
+    std::unique_ptr<TarvinoApp> app;
+    QTemporaryDir exportFolder;
+    QList<OfferedFile> offers;
+};
+
+QTEST_MAIN(TestTarvinoApp)
+#include "tst_tarvinoapp.moc"
