@@ -1,5 +1,8 @@
 #include "maincontroller.h"
 
+#include "astroprojectcontroller.h"
+#include "controlsprojectcontroller.h"
+#include "hybridprojectcontroller.h"
 #include "maildraft.h"
 #include "noctaprojectcontroller.h"
 #include "platformservice.h"
@@ -189,11 +192,12 @@ ProjectController* MainController::createProjectController(const storage::Projec
     case ControllerKind::Nocta:
         return new NoctaProjectController(project);
     case ControllerKind::Astro:
+        return new AstroProjectController(project);
     case ControllerKind::Controls:
+        return new ControlsProjectController(project);
     case ControllerKind::Hybrid:
-        break;
+        return new HybridProjectController(project);
     }
-    qCWarning(tarvinoLog) << ">> Projects of model" << project.device() << "cannot be opened yet";
     return nullptr;
 }
 

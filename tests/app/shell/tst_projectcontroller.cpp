@@ -8,6 +8,7 @@
 
 #include "astrochannelcontroller.h"
 #include "channelcontroller.h"
+#include "controlsprojectcontroller.h"
 #include "metadatacontroller.h"
 #include "noctaprojectcontroller.h"
 #include "projectcontroller.h"
@@ -85,7 +86,7 @@ private slots:
     void init() { f = std::make_unique<ProjectsFixture>(); }
     void cleanup() { f.reset(); }
 
-    void factoryMakesPlainAndTwilightControllersOnly() {
+    void factoryMakesEveryKind() {
         for (const devices::Device& device : f->devices->devices()) {
             const int model = device.ot2Number();
             std::unique_ptr<ProjectController> controller = open(model);
@@ -96,8 +97,16 @@ private slots:
             case MainController::ControllerKind::Nocta:
                 QVERIFY2(qobject_cast<NoctaProjectController*>(controller.get()), qPrintable(device.name()));
                 break;
-            default:
-                QVERIFY2(!controller, qPrintable(device.name()));
+            case MainController::ControllerKind::Astro:
+                QVERIFY2(controller && controller->isAstro(), qPrintable(device.name()));
+                break;
+            case MainController::ControllerKind::Hybrid:
+                QVERIFY2(qobject_cast<HybridProjectController*>(controller.get()) && !controller->isControls(),
+                         qPrintable(device.name()));
+                break;
+            case MainController::ControllerKind::Controls:
+                QVERIFY2(qobject_cast<ControlsProjectController*>(controller.get()), qPrintable(device.name()));
+                break;
             }
         }
     }

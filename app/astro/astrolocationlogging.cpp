@@ -1,0 +1,3 @@
+#include "astrolocationlogging.h"
+
+Q_LOGGING_CATEGORY(astroLocationLog, "tarvino.astro.location")

@@ -1,0 +1,290 @@
+#include "coordinatessettingscontroller.h"
+
+#include "astrolocationlogging.h"
+
+#include <QTimeZone>
+#include <algorithm>
+#include <cmath>
+
+#include <countries/timezonedatabase.h>
+#include <countries/timezonenumber.h>
+
+namespace {
+
+constexpr int SecondsPerHour = 3600;
+constexpr double DegreesPerHour = 15.0;
+
+// Whether a city lies in the whole-degree square around a reference point.
+bool isNearInWholeDegrees(const countries::City& city, double latitude, double longitude) {
+    return std::abs(std::floor(city.latitude()) - latitude) <= 1
+        && std::abs(std::floor(city.longitude()) - longitude) <= 1;
+}
+
+// Older time-zone databases of the system know Kyiv under its former name.
+QByteArray systemZoneId(const QString& name) {
+    static const QByteArray kyiv("Europe/Kyiv");
+    if (name.toUtf8() == kyiv && !QTimeZone::availableTimeZoneIds().contains(kyiv))
+        return QByteArrayLiteral("Europe/Kiev");
+    return name.toUtf8();
+}
+
+} // namespace
+
+CoordinatesSettingsController::CoordinatesSettingsController(const storage::AstroProject& project,
+                                                             FavoriteCitiesOwner* owner, QObject* parent)
+    : QObject(parent)
+    , m_cities(new countries::Cities(this))
+    , m_service(countries::CountryService::hasInstance() ? &countries::CountryService::instance() : nullptr)
+    , m_owner(owner)
+    , m_project(project)
+    , m_hasProject(!project.isNull()) {
+    if (m_hasProject)
+        startAtProjectLocation();
+    else
+        loadCountryCities(m_country);
+}
+
+CoordinatesSettingsController::CoordinatesSettingsController(QObject* parent)
+    : QObject(parent)
+    , m_cities(new countries::Cities(this))
+    , m_service(countries::CountryService::hasInstance() ? &countries::CountryService::instance() : nullptr) {
+    loadCountryCities(m_country);
+}
+
+// The stored coordinates are whole degrees on older devices; the catalogue city with the
+// project's key near them gives the exact position back.
+void CoordinatesSettingsController::startAtProjectLocation() {
+    double latitude = m_project.latitude();
+    double longitude = m_project.longitude();
+    if (m_service) {
+        for (const countries::Country& country : m_service->countryList()) {
+            for (const countries::City& city : country.cities()) {
+                if (isNearInWholeDegrees(city, latitude, longitude) && city.firstChar() == m_project.firstChar()
+                    && city.checksum() == m_project.checksum()) {
+                    latitude = city.latitude();
+                    longitude = city.longitude();
+                }
+            }
+        }
+    }
+    m_latitude = latitude;
+    m_longitude = longitude;
+    m_timezone = m_project.timezone();
+    m_firstChar = m_project.firstChar();
+    m_checksum = m_project.checksum();
+}
+
+QString CoordinatesSettingsController::countryName() const {
+    return m_service ? m_service->countryName(m_country) : QString();
+}
+
+QString CoordinatesSettingsController::cityName() const {
+    const std::optional<countries::City> selected = currentCity();
+    return selected ? selected->name() : QString();
+}
+
+std::optional<countries::City> CoordinatesSettingsController::currentCity() const {
+    if (m_city < 0 || m_city >= m_cities->count())
+        return std::nullopt;
+    return m_cities->at(m_city);
+}
+
+bool CoordinatesSettingsController::isFavoriteCity() const {
+    const std::optional<countries::City> selected = currentCity();
+    return selected && favorites().contains(*selected);
+}
+
+QList<countries::City> CoordinatesSettingsController::favorites() const {
+    return m_owner ? m_owner->favoriteCities() : QList<countries::City>();
+}
+
+void CoordinatesSettingsController::storeLatitude(double latitude) {
+    m_latitude = latitude;
+    if (m_hasProject)
+        m_project.setLatitude(latitude);
+    emit latitudeChanged(latitude);
+}
+
+void CoordinatesSettingsController::storeLongitude(double longitude) {
+    m_longitude = longitude;
+    if (m_hasProject)
+        m_project.setLongitude(longitude);
+    emit longitudeChanged(longitude);
+}
+
+void CoordinatesSettingsController::storeTimezone(int timezone) {
+    m_timezone = timezone;
+    if (m_hasProject)
+        m_project.setTimezone(timezone);
+    emit timezoneChanged(timezone);
+}
+
+void CoordinatesSettingsController::storeKey(int firstChar, int checksum) {
+    m_firstChar = firstChar;
+    m_checksum = checksum;
+    if (!m_hasProject)
+        return;
+    m_project.setFirstChar(firstChar);
+    m_project.setChecksum(checksum);
+}
+
+void CoordinatesSettingsController::setLatitude(double latitude) {
+    latitude = std::clamp(latitude, -90.0, 90.0);
+    if (latitude == m_latitude)
+        return;
+    storeLatitude(latitude);
+    matchLocation(true, false);
+}
+
+void CoordinatesSettingsController::setLongitude(double longitude) {
+    longitude = std::clamp(longitude, -180.0, 180.0);
+    if (longitude == m_longitude)
+        return;
+    storeLongitude(longitude);
+    matchLocation(true, false);
+}
+
+void CoordinatesSettingsController::setLatitudeLongitude(double latitude, double longitude) {
+    latitude = std::clamp(latitude, -90.0, 90.0);
+    longitude = std::clamp(longitude, -180.0, 180.0);
+    if (latitude == m_latitude && longitude == m_longitude)
+        return;
+    storeLatitude(latitude);
+    storeLongitude(longitude);
+    matchLocation(false, false);
+}
+
+void CoordinatesSettingsController::setTimezone(int timezone) {
+    if (timezone == m_timezone)
+        return;
+    storeTimezone(timezone);
+    matchLocation(true, false);
+}
+
+void CoordinatesSettingsController::setCity(int city, bool centerMap) {
+    if (city == m_city)
+        return;
+    if (city == -1)
+        storeKey(NoKey, NoKey);
+    m_city = city;
+    emit cityChanged(city);
+    if (centerMap)
+        applyCity(city);
+}
+
+void CoordinatesSettingsController::setCountry(int country, bool centerMap) {
+    if (country == m_country)
+        return;
+    m_country = country;
+    loadCountryCities(country);
+    emit countryChanged(country);
+    if (!centerMap)
+        return;
+    if (m_city != 0) {
+        m_city = 0;
+        emit cityChanged(0);
+    }
+    applyCity(0);
+}
+
+void CoordinatesSettingsController::applyCity(int index) {
+    if (index < 0 || index >= m_cities->count())
+        return;
+    const countries::City city = m_cities->at(index);
+    if (city.latitude() != m_latitude)
+        storeLatitude(city.latitude());
+    if (city.longitude() != m_longitude)
+        storeLongitude(city.longitude());
+    if (city.timezone() != m_timezone)
+        storeTimezone(city.timezone());
+    storeKey(city.firstChar(), city.checksum());
+}
+
+void CoordinatesSettingsController::loadCountryCities(int row) {
+    if (!m_service || row < 0 || row >= m_service->countryList().size())
+        return;
+    if (row == FavoritesRow) {
+        if (m_hasProject)
+            m_cities->updateModel(favorites());
+        return;
+    }
+    m_cities->updateModel(m_service->countryList().at(row).cities());
+}
+
+void CoordinatesSettingsController::setFavoriteCities(const QList<countries::City>& cities) {
+    m_cities->updateModel(cities);
+}
+
+void CoordinatesSettingsController::matchLocation(bool matchTimezone, bool matchChecksum) {
+    if (!m_service)
+        return;
+    QList<int> found;
+    if (m_hasProject)
+        found = m_service->searchCityIndex(favorites(), m_latitude, m_longitude, m_timezone, FavoritesRow,
+                                           matchTimezone, matchChecksum, m_firstChar, m_checksum);
+    if (found.isEmpty())
+        found = m_service->cityIndexFromLocation(m_latitude, m_longitude, m_timezone, matchTimezone,
+                                                 matchChecksum, m_firstChar, m_checksum);
+    selectMatch(found.value(0, -1), found.value(1, -1));
+    if (!matchTimezone)
+        updateTimezoneFromCoordinates();
+}
+
+// A point matching no city keeps the country shown and selects no city. The same index in
+// another country is another city.
+void CoordinatesSettingsController::selectMatch(int row, int index) {
+    const bool otherCountry = row >= 0 && row != m_country;
+    if (otherCountry) {
+        m_country = row;
+        loadCountryCities(row);
+        emit countryChanged(row);
+    }
+    if (index == m_city && !otherCountry)
+        return;
+    if (index < 0) {
+        storeKey(NoKey, NoKey);
+    } else {
+        const countries::City city = m_cities->at(index);
+        storeKey(city.firstChar(), city.checksum());
+    }
+    m_city = index;
+    emit cityChanged(index);
+}
+
+std::optional<int> CoordinatesSettingsController::zoneNumberAt(double latitude, double longitude,
+                                                                const QDateTime& when) {
+    const countries::TimeZoneDatabase database = countries::TimeZoneDatabase::openShipped();
+    if (!database.isOpen()) {
+        qCWarning(astroLocationLog) << ">> The time-zone database cannot be opened";
+        return std::nullopt;
+    }
+    const QString name = database.zoneIdAt(latitude, longitude);
+    if (name.isEmpty())
+        return std::nullopt;
+    const QTimeZone zone(systemZoneId(name));
+    if (!zone.isValid()) {
+        qCWarning(astroLocationLog) << ">> The system does not know the time zone" << name;
+        return std::nullopt;
+    }
+    return countries::timeZoneNumberForOffset(zone.standardTimeOffset(when));
+}
+
+int CoordinatesSettingsController::longitudeZoneNumber(double longitude) {
+    return countries::timeZoneNumberForOffset(int(std::lround(longitude / DegreesPerHour)) * SecondsPerHour);
+}
+
+void CoordinatesSettingsController::updateTimezoneFromCoordinates() {
+    if (const std::optional<countries::City> selected = currentCity()) {
+        storeTimezone(selected->timezone());
+        return;
+    }
+    if (const std::optional<int> number = zoneNumberAt(m_latitude, m_longitude, QDateTime::currentDateTime())) {
+        storeTimezone(*number);
+        return;
+    }
+    const int number = longitudeZoneNumber(m_longitude);
+    qCWarning(astroLocationLog) << ">> No time zone at" << m_latitude << m_longitude
+                                << "; using the zone of the longitude," << number;
+    storeTimezone(number);
+    emit timezoneFromLongitude(number);
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "hybridprojectcontroller.h"
+
+// A hybrid project of a controls model.
+class ControlsProjectController : public HybridProjectController {
+    Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("Created in MainController")
+
+public:
+    using HybridProjectController::HybridProjectController;
+
+    bool isControls() const override { return true; }
+};
