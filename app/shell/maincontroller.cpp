@@ -73,8 +73,10 @@ QByteArray textLines(const QString& content)
 MainController::MainController(QObject* parent)
     : QObject(parent)
     , m_screenWatcher(std::make_unique<ScreenWatcher>(QGuiApplication::primaryScreen()))
+    , m_loading(std::make_unique<LoadingSet>())
 {
     s_shuttingDown = false;
+    connect(m_loading.get(), &LoadingSet::readyChanged, this, &MainController::readyChanged);
     m_instance = this;
     if (PlatformService::hasInstance())
         connect(&PlatformService::instance(), &PlatformService::receivedOt2File, this,
@@ -85,27 +87,6 @@ MainController::~MainController()
 {
     s_shuttingDown = true;
     delete m_currentProject;
-}
-
-void MainController::registerLoading(BaseController* controller)
-{
-    if (!hasInstance())
-        return;
-    MainController& self = instance();
-    const bool wasReady = self.isReady();
-    self.m_loading.insert(controller);
-    if (wasReady)
-        emit self.readyChanged();
-}
-
-void MainController::unregisterLoading(BaseController* controller)
-{
-    if (!hasInstance() || instance().isReady())
-        return;
-    MainController& self = instance();
-    self.m_loading.remove(controller);
-    if (self.isReady())
-        emit self.readyChanged();
 }
 
 MainController::ControllerKind MainController::controllerKind(int device)

@@ -2,6 +2,7 @@
 
 #include "projectcontroller.h"
 #include "projectcreationviewcontroller.h"
+#include "loadingset.h"
 #include "screenwatcher.h"
 #include "trfunctions.h"
 
@@ -18,7 +19,6 @@
 #include <functional>
 #include <memory>
 
-class BaseController;
 
 namespace storage {
 class Project;
@@ -54,15 +54,12 @@ public:
     ~MainController() override;
 
     static bool isShuttingDown() { return s_shuttingDown; }
-    // The loading set of the ready state; without a main controller nothing is tracked.
-    static void registerLoading(BaseController* controller);
-    static void unregisterLoading(BaseController* controller);
 
     // By the model's device type: 1 astronomic, 2 twilight, 3 controls; any other type is hybrid
     // when the model lets the user choose the channel types, else plain.
     static ControllerKind controllerKind(int device);
 
-    bool isReady() const { return m_loading.isEmpty(); }
+    bool isReady() const { return m_loading->isReady(); }
     QObject* projects() const;
     int selectedProjectId() const { return m_selectedProjectId; }
     ScreenWatcher* screenWatcher() const { return m_screenWatcher.get(); }
@@ -164,7 +161,8 @@ private:
     devices::Ot2File m_heldFile;
     // The display name under which a file handed over by the platform waits for its import.
     QString m_receivedName;
-    QSet<BaseController*> m_loading;
+    // The controllers loading now; a new main controller starts with an empty set.
+    std::unique_ptr<LoadingSet> m_loading;
     int m_selectionMode = Normal;
     ProjectController* m_currentProject = nullptr;
 };

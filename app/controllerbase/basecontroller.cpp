@@ -1,6 +1,6 @@
 #include "basecontroller.h"
 
-#include "maincontroller.h"
+#include "loadingset.h"
 
 BaseController::BaseController(QObject* parent)
     : QObject(parent)
@@ -10,8 +10,8 @@ BaseController::BaseController(QObject* parent)
 BaseController::~BaseController()
 {
     // A controller destroyed while loading must not keep the program busy.
-    if (!MainController::isShuttingDown())
-        MainController::unregisterLoading(this);
+    if (LoadingSet* set = LoadingSet::current())
+        set->remove(this);
 }
 
 void BaseController::onLoaded()
@@ -21,7 +21,8 @@ void BaseController::onLoaded()
 void BaseController::loadingStart()
 {
     m_loading = true;
-    MainController::registerLoading(this);
+    if (LoadingSet* set = LoadingSet::current())
+        set->add(this);
     emit readyChanged();
 }
 
@@ -29,6 +30,7 @@ void BaseController::loadingEnd()
 {
     onLoaded();
     m_loading = false;
-    MainController::unregisterLoading(this);
+    if (LoadingSet* set = LoadingSet::current())
+        set->remove(this);
     emit readyChanged();
 }
