@@ -261,6 +261,17 @@ int ownTableMinutes(int hour, int minute)
     return int(std::clamp<qint64>(qint64(hour) * 60 + minute, 0, MinutesPerDay - 1));
 }
 
+// Minutes from UTC at longitude 0 to the device's standard time, brought into (-720, 720]. Near
+// the date line the device zone (+12 at most) and the longitude differ by more than half a day;
+// the time of day is the same one day earlier or later, and unreduced it would push every time
+// out of its half of the day.
+int zoneCorrection()
+{
+    const int minutes = parameters.zoneQuarterHours * 15 - parameters.longitude * 4;
+    const int reduced = (minutes + Noon - 1) % MinutesPerDay;
+    return (reduced < 0 ? reduced + MinutesPerDay : reduced) - (Noon - 1);
+}
+
 RawDay rawTimes(int day, int year, int astroTime)
 {
     if (parameters.useOwnTable) {
@@ -271,12 +282,12 @@ RawDay rawTimes(int day, int year, int astroTime)
                  ownTableMinutes(own.sunsetHour, own.sunsetMinute)},
                 0};
     }
-    const int zoneCorrection = parameters.zoneQuarterHours * 15 - parameters.longitude * 4;
+    const int correction = zoneCorrection();
     if (astroTime != AstroEngine::BuiltInTables)
-        return {AstroEngine::sunriseSunset(day, year, astroTime), zoneCorrection};
+        return {AstroEngine::sunriseSunset(day, year, astroTime), correction};
     if (std::abs(parameters.latitude) > AstroTables::MaxTableLatitude)
-        return {polarTableTimes(parameters.latitude, day), zoneCorrection};
-    return {latitudeTableTimes(parameters.latitude, day), zoneCorrection};
+        return {polarTableTimes(parameters.latitude, day), correction};
+    return {latitudeTableTimes(parameters.latitude, day), correction};
 }
 
 // --- local times -------------------------------------------------------------------------

@@ -101,8 +101,12 @@ private slots:
                                                    << "23:59";
         QTest::newRow("last minutes inside") << UtcZone << 359 << 352 << "11:59"
                                              << "23:59";
-        QTest::newRow("a zone far east") << 32 << 0 << 0 << "11:59"
+        // The zone correction is reduced into (-12 h, +12 h]: UTC+12 at longitude 0 stays +12 h,
+        // UTC+13 there becomes -11 h.
+        QTest::newRow("a zone far east") << 31 << 0 << 0 << "11:59"
                                          << "23:59";
+        QTest::newRow("a zone beyond half a day east") << 32 << 0 << 0 << "00:00"
+                                                       << "12:00";
         QTest::newRow("a zone far west") << 0 << 0 << 0 << "00:00"
                                          << "12:00";
     }
