@@ -12,6 +12,7 @@
 namespace {
 
 constexpr int SecondsPerHour = 3600;
+constexpr int SecondsPerQuarterHour = 900;
 constexpr double DegreesPerHour = 15.0;
 
 // Whether a city lies in the whole-degree square around a reference point.
@@ -28,6 +29,19 @@ QByteArray systemZoneId(const QString& name) {
     return name.toUtf8();
 }
 
+bool isDeviceOffset(int offsetSeconds) {
+    const int nearest = countries::timeZoneNumberForOffset(offsetSeconds);
+    return countries::deviceTimeZoneQuarterHours[nearest] * SecondsPerQuarterHour == offsetSeconds;
+}
+
+QString utcOffsetText(int offsetSeconds) {
+    const int minutes = std::abs(offsetSeconds) / 60;
+    return QStringLiteral("UTC%1%2:%3")
+        .arg(offsetSeconds < 0 ? QLatin1Char('-') : QLatin1Char('+'))
+        .arg(minutes / 60, 2, 10, QLatin1Char('0'))
+        .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+}
+
 } // namespace
 
 CoordinatesSettingsController::CoordinatesSettingsController(const storage::AstroProject& project,
@@ -38,10 +52,12 @@ CoordinatesSettingsController::CoordinatesSettingsController(const storage::Astr
     , m_owner(owner)
     , m_project(project)
     , m_hasProject(!project.isNull()) {
-    if (m_hasProject)
+    if (m_hasProject) {
         startAtProjectLocation();
-    else
+        updateTimezoneApproximation();
+    } else {
         loadCountryCities(m_country);
+    }
 }
 
 CoordinatesSettingsController::CoordinatesSettingsController(QObject* parent)
@@ -134,6 +150,7 @@ void CoordinatesSettingsController::setLatitude(double latitude) {
         return;
     storeLatitude(latitude);
     matchLocation(true, false);
+    updateTimezoneApproximation();
 }
 
 void CoordinatesSettingsController::setLongitude(double longitude) {
@@ -142,6 +159,7 @@ void CoordinatesSettingsController::setLongitude(double longitude) {
         return;
     storeLongitude(longitude);
     matchLocation(true, false);
+    updateTimezoneApproximation();
 }
 
 void CoordinatesSettingsController::setLatitudeLongitude(double latitude, double longitude) {
@@ -152,6 +170,7 @@ void CoordinatesSettingsController::setLatitudeLongitude(double latitude, double
     storeLatitude(latitude);
     storeLongitude(longitude);
     matchLocation(false, false);
+    updateTimezoneApproximation();
 }
 
 void CoordinatesSettingsController::setTimezone(int timezone) {
@@ -198,6 +217,7 @@ void CoordinatesSettingsController::applyCity(int index) {
     if (city.timezone() != m_timezone)
         storeTimezone(city.timezone());
     storeKey(city.firstChar(), city.checksum());
+    updateTimezoneApproximation();
 }
 
 void CoordinatesSettingsController::loadCountryCities(int row) {
@@ -251,8 +271,7 @@ void CoordinatesSettingsController::selectMatch(int row, int index) {
     emit cityChanged(index);
 }
 
-std::optional<int> CoordinatesSettingsController::zoneNumberAt(double latitude, double longitude,
-                                                                const QDateTime& when) {
+std::optional<QTimeZone> CoordinatesSettingsController::zoneAt(double latitude, double longitude) {
     const countries::TimeZoneDatabase database = countries::TimeZoneDatabase::openShipped();
     if (!database.isOpen()) {
         qCWarning(astroLocationLog) << ">> The time-zone database cannot be opened";
@@ -266,7 +285,35 @@ std::optional<int> CoordinatesSettingsController::zoneNumberAt(double latitude, 
         qCWarning(astroLocationLog) << ">> The system does not know the time zone" << name;
         return std::nullopt;
     }
-    return countries::timeZoneNumberForOffset(zone.standardTimeOffset(when));
+    return zone;
+}
+
+std::optional<int> CoordinatesSettingsController::zoneNumberAt(double latitude, double longitude,
+                                                                const QDateTime& when) {
+    const std::optional<QTimeZone> zone = zoneAt(latitude, longitude);
+    if (!zone)
+        return std::nullopt;
+    return countries::timeZoneNumberForOffset(zone->standardTimeOffset(when));
+}
+
+// Told whenever the coordinates change; logged when a new place needs the approximation.
+void CoordinatesSettingsController::updateTimezoneApproximation() {
+    const std::optional<QTimeZone> zone = zoneAt(m_latitude, m_longitude);
+    const int offset = zone ? zone->standardTimeOffset(QDateTime::currentDateTime()) : 0;
+    const bool approximated = zone && !isDeviceOffset(offset);
+    if (approximated == m_timezoneApproximated)
+        return;
+    m_timezoneApproximated = approximated;
+    if (approximated)
+        qCInfo(astroLocationLog).noquote()
+            << QStringLiteral(">> The time zone %1 at %2, %3 is %4; the device has no such zone, the nearest "
+                              "is number %5")
+                   .arg(QString::fromUtf8(zone->id()))
+                   .arg(m_latitude)
+                   .arg(m_longitude)
+                   .arg(utcOffsetText(offset))
+                   .arg(countries::timeZoneNumberForOffset(offset));
+    emit timezoneApproximatedChanged(approximated);
 }
 
 int CoordinatesSettingsController::longitudeZoneNumber(double longitude) {

@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QObject>
+#include <QTimeZone>
 #include <optional>
 
 #include <countries/cities.h>
@@ -25,6 +26,9 @@ class CoordinatesSettingsController : public QObject {
     Q_PROPERTY(QString countryName READ countryName NOTIFY countryChanged)
     Q_PROPERTY(QString cityName READ cityName NOTIFY cityChanged)
     Q_PROPERTY(countries::Cities* cities READ cities CONSTANT)
+    // The zone at the coordinates has an offset no device zone has (UTC+13, +5:45, ...): the
+    // time-zone number is the nearest one, and sun times are shown in that zone.
+    Q_PROPERTY(bool timezoneApproximated READ timezoneApproximated NOTIFY timezoneApproximatedChanged)
 
 public:
     static constexpr int NoKey = 255;
@@ -47,6 +51,7 @@ public:
     QString countryName() const;
     QString cityName() const;
     countries::Cities* cities() const { return m_cities; }
+    bool timezoneApproximated() const { return m_timezoneApproximated; }
 
     std::optional<countries::City> currentCity() const;
     bool isFavoriteCity() const;
@@ -82,6 +87,7 @@ signals:
     // The coordinates lie in no time zone; the time-zone number follows the longitude and the
     // user should check it.
     void timezoneFromLongitude(int timezone);
+    void timezoneApproximatedChanged(bool approximated);
 
 private:
     void startAtProjectLocation();
@@ -91,6 +97,8 @@ private:
     void storeTimezone(int timezone);
     void storeKey(int firstChar, int checksum);
     void selectMatch(int row, int index);
+    void updateTimezoneApproximation();
+    static std::optional<QTimeZone> zoneAt(double latitude, double longitude);
 
     countries::Cities* m_cities = nullptr;
     countries::CountryService* m_service = nullptr;
@@ -104,4 +112,5 @@ private:
     int m_timezone = DefaultTimezone;
     int m_firstChar = 0;
     int m_checksum = 0;
+    bool m_timezoneApproximated = false;
 };

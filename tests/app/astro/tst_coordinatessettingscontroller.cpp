@@ -1,3 +1,4 @@
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimeZone>
@@ -167,6 +168,49 @@ private slots:
         QCOMPARE(m_controller->city(), -1);
         QCOMPARE(m_controller->timezone(), 10);
         QCOMPARE(told.count(), 1);
+    }
+
+    // Zones the device has no number for get the nearest one, and the view is told.
+    void zoneWithoutDeviceNumberIsApproximated_data() {
+        QTest::addColumn<double>("latitude");
+        QTest::addColumn<double>("longitude");
+        QTest::addColumn<int>("number");
+        QTest::addColumn<bool>("approximated");
+        QTest::newRow("Apia, UTC+13") << -13.83 << -171.76 << 31 << true;
+        QTest::newRow("Nuku'alofa, UTC+13") << -21.14 << -175.2 << 31 << true;
+        QTest::newRow("Kiritimati, UTC+14") << 1.87 << -157.43 << 31 << true;
+        QTest::newRow("Kathmandu, UTC+5:45") << 27.70 << 85.32 << 20 << true;
+        QTest::newRow("Delhi, UTC+5:30") << 28.61 << 77.21 << 20 << false;
+        QTest::newRow("Auckland, UTC+12") << -36.85 << 174.76 << 31 << false;
+    }
+
+    void zoneWithoutDeviceNumberIsApproximated() {
+        QFETCH(double, latitude);
+        QFETCH(double, longitude);
+        QFETCH(int, number);
+        QFETCH(bool, approximated);
+        QSignalSpy told(m_controller.get(), &CoordinatesSettingsController::timezoneApproximatedChanged);
+        if (approximated)
+            QTest::ignoreMessage(
+                QtInfoMsg,
+                QRegularExpression(QStringLiteral("^>> The time zone \\S+ at .* is UTC\\+\\d\\d:\\d\\d; "
+                                                  "the device has no such zone, the nearest is "
+                                                  "number %1$")
+                                       .arg(number)));
+        m_controller->setLatitudeLongitude(latitude, longitude);
+        QCOMPARE(m_controller->timezone(), number);
+        QCOMPARE(m_controller->timezoneApproximated(), approximated);
+        QCOMPARE(told.count(), approximated ? 1 : 0);
+    }
+
+    void movingToAnExactZoneClearsTheApproximation() {
+        QTest::ignoreMessage(QtInfoMsg, QRegularExpression("Pacific/Apia"));
+        m_controller->setLatitudeLongitude(-13.83, -171.76);
+        QSignalSpy told(m_controller.get(), &CoordinatesSettingsController::timezoneApproximatedChanged);
+        m_controller->setCountry(ZweitlandRow);
+        QCOMPARE(m_controller->timezoneApproximated(), false);
+        QCOMPARE(told.count(), 1);
+        QCOMPARE(told.first().first().toBool(), false);
     }
 
     void typedPointInZoneTakesZoneNumber() {
