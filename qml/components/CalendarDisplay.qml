@@ -47,7 +47,6 @@ AbstractButton {
 
     CalendarPicker {
         id: picker
-        parent: display.Overlay.overlay
         minimumDate: display.minimumDate
         maximumDate: display.maximumDate
         hideYear: display.hideYear

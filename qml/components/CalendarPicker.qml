@@ -17,6 +17,8 @@ DefaultEmptyPopUp {
     width: implicitWidth
     contentItem: Calendar {
         id: calendar
+        LayoutMirroring.enabled: localeService.isRightToLeft
+        LayoutMirroring.childrenInherit: true
         onClicked: date => {
             picker.dateChosen(date)
             picker.close()

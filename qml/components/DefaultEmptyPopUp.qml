@@ -28,8 +28,6 @@ Popup {
         return centred
     }
     padding: Metrics.middleMargin
-    LayoutMirroring.enabled: localeService.isRightToLeft
-    LayoutMirroring.childrenInherit: true
     background: Rectangle {
         radius: Metrics.radius
         color: Colors.white

@@ -13,6 +13,9 @@ DefaultEmptyPopUp {
 
     contentItem: ColumnLayout {
         spacing: Metrics.middleMargin
+        // A pop-up is no item; its content follows the reading direction itself.
+        LayoutMirroring.enabled: localeService.isRightToLeft
+        LayoutMirroring.childrenInherit: true
         DesignText {
             objectName: "popupTitle"
             Layout.fillWidth: true

@@ -3,11 +3,13 @@ import Tarvino
 
 // A text that reports the width its content needs, for columns that fit their widest entry.
 DefaultText {
+    id: measured
+
     readonly property real contentNeededWidth: metrics.advanceWidth + leftPadding + rightPadding
 
     TextMetrics {
         id: metrics
-        font: parent.font
-        text: parent.text
+        font: measured.font
+        text: measured.text
     }
 }

@@ -52,7 +52,6 @@ RowLayout {
     }
     CalendarPicker {
         id: picker
-        parent: editable.Overlay.overlay
         minimumDate: editable.minimumDate
         maximumDate: editable.maximumDate
         hideYear: editable.hideYear

@@ -42,7 +42,6 @@ Item {
 
     DefaultPopUp {
         id: popup
-        parent: picker.Overlay.overlay
         title: bindTr("Generic", "Datei auswählen")
         FileBrowser {
             id: browser

@@ -46,26 +46,26 @@ Window {
         function onCloseDialog() { dialog.close() }
     }
 
-    // Counts clicks on top of the view without taking them away from it.
-    Item {
+    // Counts presses on top of the view and lets each go on to the view.
+    MouseArea {
+        property int count: 0
+        property real firstPress: 0
+
         anchors.fill: parent
         z: 1
-        TapHandler {
-            property int count: 0
-            property real firstTap: 0
-            gesturePolicy: TapHandler.DragThreshold
-            onTapped: {
-                const now = Date.now()
-                if (count === 0 || now - firstTap > 800) {
-                    count = 0
-                    firstTap = now
-                }
-                if (++count < 5)
-                    return
+        acceptedButtons: Qt.AllButtons
+        onPressed: mouse => {
+            mouse.accepted = false
+            const now = Date.now()
+            if (count === 0 || now - firstPress > 800) {
                 count = 0
-                if (loader.item && loader.item.showDebug !== undefined)
-                    loader.item.showDebug = !loader.item.showDebug
+                firstPress = now
             }
+            if (++count < 5)
+                return
+            count = 0
+            if (loader.item && loader.item.showDebug !== undefined)
+                loader.item.showDebug = !loader.item.showDebug
         }
     }
 }
