@@ -44,6 +44,7 @@ ProgressBar {
         DefaultText {
             anchors.centerIn: parent
             text: Math.round(bar.position * 100) + " %"
+            font.pixelSize: Math.min(Metrics.fontSize.defaultSize, bar.width / 5)
             color: bar.stateColor
             visible: !bar.finished && !bar.errorsOccured
         }

@@ -18,7 +18,7 @@ Item {
 
     signal clicked
 
-    implicitWidth: Math.max(120, label.implicitWidth + 2 * Metrics.middleMargin)
+    implicitWidth: Math.max(96, label.implicitWidth + 2 * Metrics.middleMargin)
     implicitHeight: Math.max(40, label.implicitHeight + 2 * Metrics.padding)
     activeFocusOnTab: true
     Keys.onReturnPressed: if (enabled) clicked()
@@ -29,8 +29,9 @@ Item {
         anchors.fill: parent
         readonly property real cut: ClientConfig.behavior.cuttedEdges ? Math.min(10, height / 4) : 0
         ShapePath {
-            strokeWidth: button.activeFocus ? 2 : 0
-            strokeColor: button.activeFocus ? Colors.lightBlue : "transparent"
+            // Light buttons on the white page get a frame in their text colour.
+            strokeWidth: button.activeFocus ? 2 : Colors.isDarkColor(button.color) || !button.enabled ? 0 : 1
+            strokeColor: button.activeFocus ? Colors.lightBlue : button.textColor
             fillColor: !button.enabled ? button.disabledColor
                                        : area.pressed ? Qt.darker(button.color, 1.2) : button.color
             startX: shape.cut; startY: 0

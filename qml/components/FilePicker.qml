@@ -29,6 +29,7 @@ Item {
         DefaultTextField {
             objectName: "fileField"
             Layout.fillWidth: true
+            Layout.minimumWidth: 120
             readOnly: true
             placeholderText: picker.placeholderText
             text: decodeURIComponent(String(picker.file).replace(/^file:\/\//, ""))

@@ -46,7 +46,9 @@ void failOnQmlMessages(QtMsgType type, const QMessageLogContext& context, const 
     if (!isQmlMessage(type, context, message))
         return;
     recordedOffences.append(message);
-    QTest::qFail(qPrintable(QStringLiteral("QML message: ") + message), context.file ? context.file : __FILE__,
+    // Outside a test function (the screenshot scenes) the message is only recorded.
+    if (QTest::currentTestFunction())
+        QTest::qFail(qPrintable(QStringLiteral("QML message: ") + message), context.file ? context.file : __FILE__,
                  context.file ? context.line : __LINE__);
 }
 
@@ -100,7 +102,9 @@ void ViewHarness::start(const Options& options)
     recordedOffences.clear();
     previousHandler = qInstallMessageHandler(failOnQmlMessages);
 
-    QQuickStyle::setStyle(QStringLiteral("Basic"));
+    // The style is chosen once, before the first QML file of the process.
+    if (QQuickStyle::name() != QLatin1String("Basic"))
+        QQuickStyle::setStyle(QStringLiteral("Basic"));
     QCoreApplication::setOrganizationName(QStringLiteral("Zorvik"));
     QCoreApplication::setApplicationName(QStringLiteral("TARVINO rix3"));
     {
@@ -184,7 +188,9 @@ QObject* ViewHarness::loadData(const QByteArray& qml, const QVariantMap& propert
 QObject* ViewHarness::show(QObject* created, const QVariantMap& properties)
 {
     if (!created) {
-        QTest::qFail("The QML file could not be created", __FILE__, __LINE__);
+        recordedOffences.append(QStringLiteral("The QML file could not be created"));
+        if (QTest::currentTestFunction())
+            QTest::qFail("The QML file could not be created", __FILE__, __LINE__);
         return nullptr;
     }
     m_loaded = created;

@@ -23,7 +23,8 @@ class QuickSoftwareVersion;
 //
 // Any QML or JavaScript warning or error while a harness exists fails the running test
 // function: messages of the categories "qml", "js" and "qt.qml*", and any message that names
-// "qrc:/orvindal/". Use QEXPECT_FAIL before the step that is meant to warn.
+// "qrc:/orvindal/". Use QEXPECT_FAIL before the step that is meant to warn. Outside a test
+// function (the screenshot scenes) such messages are only recorded, see offences().
 //
 // One harness per test case (create it in initTestCase()); each load() replaces the view
 // shown before. Typical use:
