@@ -115,7 +115,7 @@
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../qml/components/FilePicker.qml" line="+55"/>
+        <location filename="../../qml/components/FilePicker.qml" line="+56"/>
         <source>Abbruch</source>
         <translation type="unfinished"></translation>
     </message>
@@ -353,47 +353,47 @@
     <message>
         <location filename="../../qml/app/menus/DesktopMenu.qml" line="+16"/>
         <source>&amp;Datei</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Öffnen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Open...</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>&amp;Speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Save</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>&amp;Speichern unter</source>
-        <translation type="unfinished"></translation>
+        <translation>Save &amp;As...</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Senden per E-Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Send by E-Mail</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Ende</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quit</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Hilfe</source>
-        <translation type="unfinished"></translation>
+        <translation>Help</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Hilfe</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Help</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Zorvik AG</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zorvik AG</translation>
     </message>
 </context>
 <context>

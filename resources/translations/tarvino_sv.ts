@@ -115,7 +115,7 @@
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../qml/components/FilePicker.qml" line="+55"/>
+        <location filename="../../qml/components/FilePicker.qml" line="+56"/>
         <source>Abbruch</source>
         <translation type="unfinished"></translation>
     </message>

@@ -329,6 +329,22 @@ private slots:
         QVERIFY(harness->offences().constLast().contains(QLatin1String("a view that warns")));
     }
 
+    // Last: the main window stays for the rest of the run.
+    void mainWindowMenusFollowTheLanguage()
+    {
+        QVERIFY(harness->setLanguage(QStringLiteral("de")));
+        QVERIFY(harness->loadMain());
+        QVERIFY(harness->menuActionTexts().contains(QStringLiteral("&Öffnen")));
+        QVERIFY(!harness->triggerMenuAction(QStringLiteral("Speichern"))); // needs an open project
+        QVERIFY(!harness->triggerMenuAction(QStringLiteral("Drucken")));
+
+        QVERIFY(harness->setLanguage(QStringLiteral("en")));
+        const QStringList english = harness->menuActionTexts();
+        QVERIFY(english.contains(QStringLiteral("&File")));
+        QVERIFY(english.contains(QStringLiteral("&Open...")));
+        QVERIFY(!english.contains(QStringLiteral("&Öffnen")));
+    }
+
 public slots:
     void recordActivation()
     {
