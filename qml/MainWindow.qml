@@ -2,6 +2,7 @@ import QtQuick
 import QtQuick.Controls
 import core
 import softwareversion
+import Tarvino
 
 ApplicationWindow {
     id: window
@@ -11,21 +12,9 @@ ApplicationWindow {
 
     width: platformService.defaultWindowSize.width
     height: platformService.defaultWindowSize.height
-    title: Qt.application.name
+    title: ClientConfig.details.displayedName
     LayoutMirroring.enabled: localeService.isRightToLeft
     LayoutMirroring.childrenInherit: true
-
-    // Translates and re-evaluates when the interface language changes.
-    function bindTr(context, sourceText, disambiguation, n) {
-        let text
-        if (disambiguation === undefined)
-            text = qsTranslate(context, sourceText)
-        else if (n === undefined)
-            text = qsTranslate(context, sourceText, disambiguation)
-        else
-            text = qsTranslate(context, sourceText, disambiguation, n)
-        return text + localeService.emptyString
-    }
 
     // Asked by the native main window before it closes: nothing can be left unsaved yet.
     function onDesktopClosing() {

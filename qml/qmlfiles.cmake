@@ -5,9 +5,48 @@ set(tarvino_qml_files
   MainWindow.qml
   app/menus/DesktopMenu.qml)
 
+# The component library (docs/ui.md).
+set(tarvino_qml_components
+  AppView BoxLabel BubbleMenuButton Calendar CalendarDisplay CalendarPicker ChannelIndicator
+  CheckableButton CircleProgressBar ClickableIcon ColoredIcon ConfirmPopUp DatePicker
+  DefaultBusyIndicator DefaultButton DefaultCheckBox DefaultCombobox DefaultEmptyPopUp
+  DefaultPopUp DefaultProgressBar DefaultRadioButton DefaultScrollIndicator DefaultSpinBox
+  DefaultSwitch DefaultTab DefaultTabView DefaultText DefaultTextArea DefaultTextField
+  DefaultTextWithMetrics DefaultToolTip DefaultTumbler DesignText EditableCalendarDisplay
+  EditableTimePicker EditableYearPicker FileBrowser FilePicker HapticIcon IconToogleButton
+  InfoPopUp LabelButton LanguageCombobox LuxValuePicker LuxValueSelector MessagePopUp
+  NotImplementedYetPopUp OldTimePicker PopUp RepeatedArea SingleNumberPicker SvgIcon SyncArrow
+  SyncArrowAnimation TabSubView TimePicker TimePickerColumnItem TitledSection ToggleButton
+  ToolbarScrollIndicator TumblerNumberPicker TumblerTimePicker WeekPicker WeekPickerButton
+  WindowDialog YearPicker)
+foreach(component IN LISTS tarvino_qml_components)
+  list(APPEND tarvino_qml_files components/${component}.qml)
+endforeach()
+
+# The constant singletons.
+set(tarvino_qml_singletons Colors Fonts Icons Images Metrics Models)
+foreach(singleton IN LISTS tarvino_qml_singletons)
+  list(APPEND tarvino_qml_files constant/${singleton}.qml)
+  set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/constant/${singleton}.qml
+    PROPERTIES QT_QML_SINGLETON_TYPE TRUE)
+endforeach()
+
 set(TARVINO_QML_FILES)
 foreach(file IN LISTS tarvino_qml_files)
   set(path ${CMAKE_CURRENT_LIST_DIR}/${file})
   set_source_files_properties(${path} PROPERTIES QT_RESOURCE_ALIAS ${file})
   list(APPEND TARVINO_QML_FILES ${path})
 endforeach()
+
+# The branding singleton, written from its template with the customer's values.
+include(${CMAKE_CURRENT_LIST_DIR}/generated/branding.cmake)
+set(client_config ${CMAKE_CURRENT_BINARY_DIR}/generated/ClientConfig.qml)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/generated/ClientConfig.qml.in ${client_config} @ONLY)
+set_source_files_properties(${client_config} PROPERTIES
+  QT_RESOURCE_ALIAS generated/ClientConfig.qml QT_QML_SINGLETON_TYPE TRUE)
+list(APPEND TARVINO_QML_FILES ${client_config})
+# The constant singletons read the branding through this folder's own qmldir: an import of
+# the whole module from one singleton would make every singleton depend on every other.
+set(TARVINO_QML_RESOURCES ${CMAKE_CURRENT_LIST_DIR}/generated/qmldir)
+set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/generated/qmldir PROPERTIES QT_RESOURCE_ALIAS generated/qmldir)
+

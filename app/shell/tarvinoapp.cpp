@@ -2,6 +2,7 @@
 
 #include "buildinfo.h"
 #include "calendarsettings.h"
+#include "coloredimageprovider.h"
 #include "maincontroller.h"
 #include "platformservice.h"
 #include "softwareinfo.h"
@@ -120,6 +121,7 @@ bool TarvinoApp::initialize()
     publish("mainController", MainController::hasInstance() ? MainController::m_instance : new MainController);
 
     publish("localeService", languageService());
+    engine().addImageProvider(QString::fromLatin1(ColoredImageProvider::Name), new ColoredImageProvider);
 
     if (initialized)
         qCDebug(tarvinoLog) << "Initialized application";

@@ -69,6 +69,7 @@ bool BaseApplication::initialize()
 
     m_settingsService->initialize();
     m_languageService->initialize();
+    m_languageService->publishBindTr(m_engine);
 
     setLogState(m_settingsService->debugMode());
     connect(m_settingsService, &SettingsService::debugModeChanged, this, &BaseApplication::setLogState);

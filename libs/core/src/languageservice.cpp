@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QJSEngine>
 #include <algorithm>
 
 namespace core {
@@ -157,6 +158,25 @@ bool LanguageService::isRightToLeft() const
 int LanguageService::textHAlign() const
 {
     return isRightToLeft() ? Qt::AlignRight : Qt::AlignLeft;
+}
+
+void LanguageService::publishBindTr(QJSEngine& engine)
+{
+    // Reading emptyString inside the binding's evaluation makes the binding depend on it.
+    const QJSValue factory = engine.evaluate(QStringLiteral(R"((function(service) {
+        return function(context, sourceText, disambiguation, n) {
+            let text
+            if (disambiguation === undefined)
+                text = qsTranslate(context, sourceText)
+            else if (n === undefined)
+                text = qsTranslate(context, sourceText, disambiguation)
+            else
+                text = qsTranslate(context, sourceText, disambiguation, n)
+            return text + service.emptyString
+        }
+    }))"));
+    QJSEngine::setObjectOwnership(this, QJSEngine::CppOwnership);
+    engine.globalObject().setProperty(QStringLiteral("bindTr"), factory.call({engine.newQObject(this)}));
 }
 
 } // namespace core

@@ -32,7 +32,7 @@ void setProgramIdentity()
     QCoreApplication::setApplicationName(QStringLiteral("TARVINO rix3"));
 }
 
-// The entry "&Ende" of the menu "&Datei".
+// The entry "&Ende" of the menu "&Datei", in whichever language the run chose.
 QAction* quitAction()
 {
     const core::CustomQMainWindow* main = core::WindowLayout::instance()->mainWindow();
@@ -40,7 +40,7 @@ QAction* quitAction()
     if (menus.isEmpty() || !menus.first()->menu())
         return nullptr;
     for (QAction* entry : menus.first()->menu()->actions()) {
-        if (entry->text() == QLatin1String("&Ende"))
+        if (entry->text() == QCoreApplication::translate("Menus", "&Ende"))
             return entry;
     }
     return nullptr;

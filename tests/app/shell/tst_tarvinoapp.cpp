@@ -175,6 +175,10 @@ private slots:
     void mainViewShowsTheWindowWithItsMenuBar()
     {
         QTest::failOnWarning(QRegularExpression(QStringLiteral("qrc:/orvindal/Tarvino")));
+        // The menus are checked by their German source texts; no fitting locale chose English.
+        core::LanguageService* language = app->languageService();
+        language->setCurrentLanguage(language->languages().indexOf(QStringLiteral("Deutsch")));
+        QCOMPARE(language->localeCode(), QStringLiteral("de"));
         QQmlApplicationEngine& engine = app->engine();
         engine.addImportPath(QStringLiteral("qrc:/orvindal"));
         engine.load(QUrl(QStringLiteral("qrc:/orvindal/Tarvino/main.qml")));

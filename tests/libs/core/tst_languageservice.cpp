@@ -1,3 +1,5 @@
+#include <QQmlComponent>
+#include <QQmlEngine>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -139,6 +141,28 @@ private slots:
         QCOMPARE(installedLanguageName(), Hebrew);
         QCOMPARE(fixture.settings->interfaceLanguage(), QStringLiteral("he"));
         QCOMPARE(storedLanguageText(), QStringLiteral("10_he"));
+    }
+
+    void bindTrTranslatesAgainAfterASwitch()
+    {
+        LanguageFixture fixture(QStringLiteral("de"));
+        fixture.language->initialize();
+        // A plain engine: nothing but bindTr's own dependency can re-evaluate the bindings.
+        QQmlEngine engine;
+        fixture.language->publishBindTr(engine);
+        QQmlComponent component(&engine);
+        component.setData("import QtQml\nQtObject {\n"
+                          "    property string name: bindTr('Global', 'LANGUAGE_NAME')\n"
+                          "    property string withoutDisambiguation: bindTr('Global', 'LANGUAGE_NAME', '')\n"
+                          "}",
+                          QUrl());
+        const std::unique_ptr<QObject> texts(component.create());
+        QVERIFY2(texts, qPrintable(component.errorString()));
+        QCOMPARE(texts->property("name").toString(), German);
+
+        fixture.language->setCurrentLanguage(3);
+        QCOMPARE(texts->property("name").toString(), Hebrew);
+        QCOMPARE(texts->property("withoutDisambiguation").toString(), Hebrew);
     }
 
     void switchingBackReplacesTheTranslator()

@@ -7,6 +7,8 @@
 #include <QTranslator>
 #include <QtQml/qqmlregistration.h>
 
+class QJSEngine;
+
 #include <utils/singleton.h>
 
 namespace core {
@@ -46,6 +48,12 @@ public:
     bool isRightToLeft() const;
     int textHAlign() const;
     Q_INVOKABLE QLocale currentLocale() const;
+
+    // Gives every QML file of the engine the global function
+    // bindTr(context, sourceText, disambiguation, n): qsTranslate plus emptyString, so a
+    // binding that calls it translates again after each language switch. lupdate finds the
+    // calls with "-tr-function-alias qsTranslate+=bindTr".
+    void publishBindTr(QJSEngine& engine);
 
     // The interface shows its German source texts when no translation can be chosen.
     static constexpr const char* SourceLanguageCode = "de";

@@ -1,0 +1,16 @@
+# The branding of the program for one customer, written into ClientConfig.qml by
+# configure_file (see ClientConfig.qml.in). Another customer gets another file of these values.
+set(BRAND_DISPLAYED_NAME "TARVINO rix3")
+set(BRAND_MAKER "Zorvik AG")
+set(BRAND_FAQ_LINK "https://www.zorvik.de/faq")
+set(BRAND_SUPPORT_EMAIL "support@zorvik.de")
+set(BRAND_WEBSITE "www.zorvik.de")
+set(BRAND_TERMS_LINK "https://www.zorvik.de/agb")
+set(BRAND_PRIVACY_LINK "https://www.zorvik.de/datenschutz")
+set(BRAND_ADDRESS "Zorvik AG\\nLindenstraße 14\\n78112 St. Georgen")
+set(BRAND_COUNTRY "de")
+set(BRAND_HEBDO_FAMILY "TARVINO hebdo")
+set(BRAND_ASTRO_FAMILY "TARVINO astro")
+set(BRAND_NOCTA_FAMILY "TARVINO lumen")
+set(BRAND_CONTROLS_FAMILY "TARVINO controls")
+set(BRAND_CODE_EXPORT_TEXT "Erstellt mit TARVINO rix3 von Zorvik AG")

@@ -1,0 +1,90 @@
+// The screenshot scenes (scripts/screenshot): each scene shows one view, or one item, with a
+// fixed language and the view tests' fixtures, and photographs its window into OUTPUT_DIR as
+// "<view>-<language>.png" (single items as "<item>.png"). Fails when a scene logs a QML
+// warning. Run it under an X display with the xcb platform.
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QScreen>
+#include <QTest>
+#include <QTextStream>
+
+#include <core/customqmainwindow.h>
+#include <core/windowlayout.h>
+
+#include "viewharness.h"
+
+namespace {
+
+bool save(const QImage& picture, const QString& path)
+{
+    if (picture.isNull() || !picture.save(path)) {
+        QTextStream(stderr) << "Cannot write " << path << "\n";
+        return false;
+    }
+    QTextStream(stdout) << "Wrote " << path << "\n";
+    return true;
+}
+
+// The main window as the user sees it: the native window with its menu bar and the views.
+QImage photographMainWindow()
+{
+    core::CustomQMainWindow* main = core::WindowLayout::instance()->mainWindow();
+    if (!main)
+        return {};
+    main->raise();
+    main->activateWindow();
+    QTest::qWait(500);
+    return main->screen()->grabWindow(main->winId()).toImage();
+}
+
+bool reportOffences(const ViewHarness& harness)
+{
+    if (harness.offences().isEmpty())
+        return true;
+    QTextStream(stderr) << "The scene logged QML warnings:\n" << harness.offences().join(QLatin1Char('\n')) << "\n";
+    return false;
+}
+
+QImage photographItemScene(QQuickWindow* window)
+{
+    QTest::qWait(500);
+    return window ? window->grabWindow() : QImage();
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    const QDir output(application.arguments().value(1, QStringLiteral("docs/screenshots")));
+    if (!output.mkpath(QStringLiteral("."))) {
+        QTextStream(stderr) << "Cannot make the folder " << output.path() << "\n";
+        return 1;
+    }
+
+    bool saved = true;
+    {
+        ViewHarness harness;
+        if (harness.load(QStringLiteral("qrc:/gallery/ComponentGallery.qml")))
+            saved &= save(photographItemScene(harness.window()), output.filePath(QStringLiteral("components.png")));
+        else
+            saved = false;
+        saved &= reportOffences(harness);
+    }
+    {
+        ViewHarness harness;
+        if (harness.loadMain()) {
+            for (const QString& language : {QStringLiteral("de"), QStringLiteral("en")}) {
+                saved &= harness.setLanguage(language);
+                saved &= save(photographMainWindow(), output.filePath(QStringLiteral("main-window-%1.png").arg(language)));
+            }
+        } else {
+            saved = false;
+        }
+        saved &= reportOffences(harness);
+    }
+    return saved ? 0 : 1;
+}
