@@ -23,6 +23,7 @@
 #include <devices/deviceservice.h>
 #include <devices/eepromservice.h>
 #include <filemanager/filemanager.h>
+#include <network/networkservice.h>
 #include <storage/projectservice.h>
 #include <storage/storageservice.h>
 
@@ -59,6 +60,15 @@ QString chooseSaveFile(const QString& suggestedPath)
                                         QCoreApplication::translate("Windows", "TARVINO rix2/rix3-Datei (*.ot2)"));
 }
 
+// The program's network service; a main controller made without the program's start-up (the
+// tests) gets one of its own.
+network::NetworkService* networkServiceFor(QObject* owner)
+{
+    if (network::NetworkService::hasInstance())
+        return &network::NetworkService::instance();
+    return new network::NetworkService(owner);
+}
+
 // Each part followed by a line end, as the device's connection view expects.
 QByteArray textLines(const QString& content)
 {
@@ -74,6 +84,7 @@ MainController::MainController(QObject* parent)
     : QObject(parent)
     , m_screenWatcher(std::make_unique<ScreenWatcher>(QGuiApplication::primaryScreen()))
     , m_loading(std::make_unique<LoadingSet>())
+    , m_cloud(new CloudController(this, networkServiceFor(this), this))
 {
     s_shuttingDown = false;
     connect(m_loading.get(), &LoadingSet::readyChanged, this, &MainController::readyChanged);

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "cloudcontroller.h"
 #include "projectcontroller.h"
 #include "projectcreationviewcontroller.h"
+#include "projectfilesource.h"
 #include "loadingset.h"
 #include "screenwatcher.h"
 #include "trfunctions.h"
@@ -28,7 +30,10 @@ class ProjectService;
 // The shell's controller behind the home screen: the stored projects and the home screen's
 // selection, the project files (import and export), and whether the program is busy loading
 // (ready). Created once at start-up; records itself as the instance.
-class MainController : public QObject, private TrFunctions, public utils::Singleton<MainController> {
+class MainController : public QObject,
+                       private TrFunctions,
+                       public utils::Singleton<MainController>,
+                       public ProjectFileSource {
     Q_OBJECT
     Q_INTERFACES(TrFunctions)
     QML_ELEMENT
@@ -40,6 +45,7 @@ class MainController : public QObject, private TrFunctions, public utils::Single
     Q_PROPERTY(int selectionMode READ selectionMode WRITE setSelectionMode NOTIFY selectionModeChanged)
     Q_PROPERTY(int nbProjects READ nbProjects NOTIFY nbProjectsChanged)
     Q_PROPERTY(ProjectController* currentProject READ currentProject NOTIFY currentProjectChanged)
+    Q_PROPERTY(CloudController* cloud READ cloud CONSTANT)
 
 public:
     enum SelectionMode { Normal = 0, Delete = 1, Copy = 2, Edit = 3, Export = 4, Upload = 5 };
@@ -76,7 +82,8 @@ public:
     static ProjectController* createProjectController(const storage::Project& project);
     // The open project as a project file, its name in name; a finished, cancelled future when no
     // project is open.
-    QFuture<devices::Ot2File> currentProjectFile(QString* name);
+    QFuture<devices::Ot2File> currentProjectFile(QString* name) override;
+    CloudController* cloud() const { return m_cloud; }
 
     // Asks where a project file goes: the suggested path in, the chosen one out (empty when the
     // user cancels).
@@ -165,4 +172,5 @@ private:
     std::unique_ptr<LoadingSet> m_loading;
     int m_selectionMode = Normal;
     ProjectController* m_currentProject = nullptr;
+    CloudController* m_cloud = nullptr;
 };

@@ -4,11 +4,14 @@
 #include <QStringList>
 #include <QVariant>
 
-#include <core/settingsservice.h>
+#include "cloudcredentials.h"
 
-const QString ProgramSettings::CloudPassword = QStringLiteral("Credentials/CloudPassword");
-const QString ProgramSettings::CloudUsername = QStringLiteral("Credentials/CloudUsername");
-const QString ProgramSettings::CredentialsGateways = QStringLiteral("Credentials/Gateways");
+#include <core/settingsservice.h>
+#include <network/networkservice.h>
+
+const QString ProgramSettings::CloudPassword = QString::fromLatin1(CloudCredentials::PasswordKey);
+const QString ProgramSettings::CloudUsername = QString::fromLatin1(CloudCredentials::UsernameKey);
+const QString ProgramSettings::CredentialsGateways = QString::fromLatin1(CloudCredentials::GatewaysKey);
 const QString ProgramSettings::OpenPath = QStringLiteral("openPath");
 const QString ProgramSettings::FtpCertificateVersion = QStringLiteral("App/FtpCertificateVersion");
 const QString ProgramSettings::DateFormat = QStringLiteral("dateFormat");
@@ -21,6 +24,7 @@ const QString ProgramSettings::Vibrate = QStringLiteral("vibrate");
 const QString ProgramSettings::ForceOnlineSoftwareUpdateSearch = QStringLiteral("forceOnlineFirmwareUpdateSearch");
 const QString ProgramSettings::SoftwareUpdateEndpoint = QStringLiteral("softwareUpdateEndpoint");
 const QString ProgramSettings::LastSoftwareUpdateChecked = QStringLiteral("lastSoftwareUpdateChecked");
+const QString ProgramSettings::CloudAddress = QStringLiteral("cloudAddress");
 
 namespace {
 
@@ -50,6 +54,8 @@ QString homeFolder()
                                      QStringLiteral("ftp://download.zorvik.de:21/app/"));
     SettingsService::registerSetting(ProgramSettings::LastSoftwareUpdateChecked,
                                      QStringLiteral("lastSoftwareUpdateChecked"));
+    SettingsService::registerSetting(ProgramSettings::CloudAddress, QStringLiteral("cloudAddress"),
+                                     QString::fromLatin1(network::NetworkService::DefaultCloudAddress));
     return true;
 }();
 

@@ -21,4 +21,5 @@ public:
     static const QString ForceOnlineSoftwareUpdateSearch;
     static const QString SoftwareUpdateEndpoint;
     static const QString LastSoftwareUpdateChecked;
+    static const QString CloudAddress;
 };

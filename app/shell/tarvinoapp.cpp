@@ -5,6 +5,7 @@
 #include "coloredimageprovider.h"
 #include "maincontroller.h"
 #include "platformservice.h"
+#include "programsettings.h"
 #include "softwareinfo.h"
 #include "tarvinologging.h"
 
@@ -18,6 +19,7 @@
 #include <devices/eepromservice.h>
 #include <filemanager/filemanager.h>
 #include <holidays/holidaysetservice.h>
+#include <network/networkservice.h>
 #include <storage/connectioncodeservice.h>
 #include <storage/projectservice.h>
 #include <storage/storageservice.h>
@@ -46,6 +48,16 @@ Service* createParentlessService()
         qAddPostRoutine([] { delete Service::m_instance; });
     }
     return Service::m_instance;
+}
+
+// The cloud address is the user's setting: the service starts with the stored one, and each
+// change is stored at once.
+void keepCloudAddress(network::NetworkService* network, core::SettingsService* settings)
+{
+    network->setCloudAddress(settings->settingValue(ProgramSettings::CloudAddress).toString());
+    QObject::connect(network, &network::NetworkService::cloudAddressChanged, settings, [network, settings] {
+        settings->setSettingValueFromStringKey(ProgramSettings::CloudAddress, network->cloudAddress());
+    });
 }
 
 } // namespace
@@ -114,6 +126,11 @@ bool TarvinoApp::initialize()
     auto* holidaySetService = createService<holidays::HolidaySetService>(this);
     holidaySetService->init();
     publish("holidaySetService", holidaySetService);
+
+    qCDebug(tarvinoLog) << "Initialize network";
+    auto* networkService = createService<network::NetworkService>(this);
+    keepCloudAddress(networkService, settingsService());
+    publish("network", networkService);
 
     // The main controller records its own instance and is never deleted: view controllers
     // still leave its loading set at exit. A second application object reuses it.

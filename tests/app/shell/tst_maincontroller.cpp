@@ -28,6 +28,15 @@ private slots:
         QVERIFY(!MainController::hasInstance());
     }
 
+    // Made without the program's start-up, the main controller still has its cloud controller.
+    void cloudControllerExistsWithoutTheProgramsNetworkService()
+    {
+        CloudController* cloud = f->mainController->cloud();
+        QVERIFY(cloud);
+        QCOMPARE(cloud->parent(), static_cast<QObject*>(f->mainController.get()));
+        QVERIFY(!cloud->busy());
+    }
+
     void createdProjectsAreListedAndNamedByTheirCount()
     {
         QSignalSpy counted(f->mainController.get(), &MainController::nbProjectsChanged);

@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include <core/customqmainwindow.h>
+#include <network/networkservice.h>
 #include <core/windowlayout.h>
 #include <softwareversion/quicksoftwareversion.h>
 
@@ -64,11 +65,12 @@ int runProgram(int argc, char* argv[], const QString& mode)
         platform.setNotifyEnabled(false);
         platform.setOverwriteDisplay(PlatformService::DP_Tablet);
         app.settingsService()->setDebugMode(true);
+        network::NetworkService::instance().setCloudAddress(QStringLiteral("cloud.example.org/app"));
     } else {
         QTextStream(stdout) << calendar.firstDayOfTheWeek()->value() << ' ' << calendar.dateFormat()->value() << ' '
                             << platform.notifyEnabled() << ' ' << platform.overwriteDisplay() << ' '
                             << app.settingsService()->debugMode() << ' ' << platform.defaultWindowSize().width()
-                            << '\n';
+                            << ' ' << network::NetworkService::instance().cloudAddress() << '\n';
     }
 
     app.engine().addImportPath(QStringLiteral("qrc:/orvindal"));
@@ -90,9 +92,9 @@ class TestProgramRuns : public QObject {
 private slots:
     void secondRunKeepsTheFirstRunsChoices()
     {
-        QCOMPARE(run(QStringLiteral("read")), QByteArray("1 1 1 0 0 1024\n"));
+        QCOMPARE(run(QStringLiteral("read")), QByteArray("1 1 1 0 0 1024 cloud.zorvik.de/app\n"));
         QCOMPARE(run(QStringLiteral("write")), QByteArray());
-        QCOMPARE(run(QStringLiteral("read")), QByteArray("7 3 0 2 1 657\n"));
+        QCOMPARE(run(QStringLiteral("read")), QByteArray("7 3 0 2 1 657 cloud.example.org/app\n"));
 
         setProgramIdentity();
         const QSettings store;

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
@@ -18,6 +19,7 @@
 #include <devices/eepromservice.h>
 #include <filemanager/filemanager.h>
 #include <holidays/holidaysetservice.h>
+#include <network/networkservice.h>
 #include <softwareversion/quicksoftwareversion.h>
 #include <storage/connectioncodeservice.h>
 #include <storage/projectservice.h>
@@ -55,6 +57,10 @@ struct OfferedFile {
 
 class TestTarvinoApp : public QObject {
     Q_OBJECT
+
+public slots:
+    // The user's browser, for the pages the program opens.
+    void openUrl(const QUrl& url) { openedUrls << url; }
 
 private slots:
     void initTestCase()
@@ -95,6 +101,7 @@ private slots:
         QCOMPARE(store.value(ProgramSettings::OpenPath).toString(), QStringLiteral("10_") + QDir::homePath());
         QVERIFY(store.value(ProgramSettings::SoftwareUpdateEndpoint).toString().startsWith(QLatin1String("10_ftp://")));
         QVERIFY(store.value(ProgramSettings::SoftwareUpdateEndpoint).toString().endsWith(QLatin1String(":21/app/")));
+        QCOMPARE(store.value(ProgramSettings::CloudAddress).toString(), QStringLiteral("10_cloud.zorvik.de/app"));
         for (const QString& withoutDefault : {ProgramSettings::CloudPassword, ProgramSettings::CloudUsername,
                                               ProgramSettings::CredentialsGateways,
                                               ProgramSettings::LastSoftwareUpdateChecked}) {
@@ -117,6 +124,7 @@ private slots:
         QTest::newRow("countries") << "countryService" << static_cast<QObject*>(countries::CountryService::m_instance);
         QTest::newRow("holidays") << "holidaySetService"
                                   << static_cast<QObject*>(holidays::HolidaySetService::m_instance);
+        QTest::newRow("network") << "network" << static_cast<QObject*>(network::NetworkService::m_instance);
         QTest::newRow("language") << "localeService" << static_cast<QObject*>(app->languageService());
         QTest::newRow("settings") << "settingsService" << static_cast<QObject*>(app->settingsService());
         QTest::newRow("application") << "app" << static_cast<QObject*>(app.get());
@@ -151,6 +159,30 @@ private slots:
         QCOMPARE(mainController->property("projects").value<QObject*>(),
                  static_cast<QObject*>(storage::ProjectService::instance().model()));
         QVERIFY(mainController->property("ready").toBool());
+    }
+
+    // The cloud controller works on the program's network service, whose address the user sets.
+    void cloudUsesTheProgramsCloudAddress()
+    {
+        auto* cloud = MainController::instance().property("cloud").value<CloudController*>();
+        QVERIFY(cloud);
+        QCOMPARE(cloud->parent(), static_cast<QObject*>(MainController::m_instance));
+        QCOMPARE(cloud->gateways()->parent(), static_cast<QObject*>(cloud));
+
+        network::NetworkService& network = network::NetworkService::instance();
+        network.setCloudAddress(QStringLiteral("cloud.example.org/app"));
+        QCOMPARE(app->settingsService()->settingValue(ProgramSettings::CloudAddress).toString(),
+                 QStringLiteral("cloud.example.org/app"));
+        QCOMPARE(QSettings().value(ProgramSettings::CloudAddress).toString(), QStringLiteral("10_cloud.example.org/app"));
+
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "openUrl");
+        QVERIFY(cloud->openRegistrationPage());
+        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+        QCOMPARE(openedUrls, QList<QUrl>{QUrl(QStringLiteral("https://cloud.example.org"))});
+
+        network.setCloudAddress(QString());
+        QCOMPARE(app->settingsService()->settingValue(ProgramSettings::CloudAddress).toString(),
+                 QStringLiteral("cloud.zorvik.de/app"));
     }
 
     void servicesAreReady()
@@ -300,6 +332,7 @@ private:
 
     softwareversion::QuickSoftwareVersion softwareVersion;
     std::unique_ptr<TarvinoApp> app;
+    QList<QUrl> openedUrls;
     QTemporaryDir exportFolder;
     QList<OfferedFile> offers;
 };

@@ -1,0 +1,5 @@
+#include "networklogging.h"
+
+namespace network {
+Q_LOGGING_CATEGORY(networkLog, "tarvino.network")
+}
