@@ -129,6 +129,8 @@ void CoordinatesSettingsController::storeKey(int firstChar, int checksum) {
 }
 
 void CoordinatesSettingsController::setLatitude(double latitude) {
+    if (!std::isfinite(latitude))
+        return;
     latitude = std::clamp(latitude, -90.0, 90.0);
     if (latitude == m_latitude)
         return;
@@ -137,6 +139,8 @@ void CoordinatesSettingsController::setLatitude(double latitude) {
 }
 
 void CoordinatesSettingsController::setLongitude(double longitude) {
+    if (!std::isfinite(longitude))
+        return;
     longitude = std::clamp(longitude, -180.0, 180.0);
     if (longitude == m_longitude)
         return;
@@ -145,6 +149,8 @@ void CoordinatesSettingsController::setLongitude(double longitude) {
 }
 
 void CoordinatesSettingsController::setLatitudeLongitude(double latitude, double longitude) {
+    if (!std::isfinite(latitude) || !std::isfinite(longitude))
+        return;
     latitude = std::clamp(latitude, -90.0, 90.0);
     longitude = std::clamp(longitude, -180.0, 180.0);
     if (latitude == m_latitude && longitude == m_longitude)
@@ -266,7 +272,12 @@ std::optional<int> CoordinatesSettingsController::zoneNumberAt(double latitude, 
         qCWarning(astroLocationLog) << ">> The system does not know the time zone" << name;
         return std::nullopt;
     }
-    return countries::timeZoneNumberForOffset(zone.standardTimeOffset(when));
+    // The smaller offset of midwinter and midsummer: some zones (Ireland in tzdata) call their
+    // summer offset the standard one and keep a negative summer time in winter.
+    const int year = when.date().year();
+    const int january = zone.offsetFromUtc(QDateTime(QDate(year, 1, 15), QTime(12, 0), Qt::UTC));
+    const int july = zone.offsetFromUtc(QDateTime(QDate(year, 7, 15), QTime(12, 0), Qt::UTC));
+    return countries::timeZoneNumberForOffset(std::min(january, july));
 }
 
 int CoordinatesSettingsController::longitudeZoneNumber(double longitude) {
