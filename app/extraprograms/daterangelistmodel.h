@@ -84,9 +84,9 @@ signals:
 
 protected:
     void fieldsRestored(int row) override;
+    bool isWritable(int row, const QVariant& value, int role) const override;
 
 private:
-    bool isWritable(const QVariant& value, int role) const;
     QList<int> applyChange(storage::DateRange& range, const QVariant& value, int role);
     QList<int> changeType(storage::DateRange& range, int type);
     void writeSelected(const QModelIndex& index, bool selected);

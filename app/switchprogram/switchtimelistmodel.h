@@ -112,9 +112,10 @@ signals:
 
 protected:
     void fieldsRestored(int row) override;
+    bool isWritable(int row, const QVariant& value, int role) const override;
+    bool isUnchangedBy(const QModelIndex& index, const QVariant& value, int role) const override;
 
 private:
-    bool isWritable(int row, const QVariant& value, int role) const;
     void writeStartDays(const QModelIndex& index, int days);
     void writeTime(const QModelIndex& index, int seconds, int role);
     void writeEndDay(const QModelIndex& index, int endIndex);
