@@ -3,7 +3,6 @@
 #include <QAbstractListModel>
 #include <QSet>
 #include <QUndoStack>
-#include <QtQml/qqmlregistration.h>
 
 #include <functional>
 #include <optional>
@@ -16,8 +15,6 @@ class RowEditCommand;
 // being recorded: they are the views echoing the values the undo just restored.
 class UndoListModel : public QAbstractListModel {
     Q_OBJECT
-    QML_ELEMENT
-    QML_UNCREATABLE("Created from inherited class")
     Q_PROPERTY(bool canUndo READ canUndo NOTIFY canUndoChanged)
     Q_PROPERTY(bool canRedo READ canRedo NOTIFY canRedoChanged)
     Q_PROPERTY(bool clean READ isClean NOTIFY cleanChanged)
