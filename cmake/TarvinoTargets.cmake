@@ -34,12 +34,16 @@ function(tarvino_add_test name)
 endfunction()
 
 # tarvino_register_test(<test name> <executable target> [ENV VAR=value ...] [ARGS ...])
-# Registers one more CTest run of an existing test executable.
+# Registers one more CTest run of an existing test executable. Its label is the name of the folder
+# it is registered from (tests/platform/storage -> "storage"), so that "ctest -L storage" runs
+# one area.
 function(tarvino_register_test testname target)
   cmake_parse_arguments(ARG "" "" "ENV;ARGS" ${ARGN})
+  get_filename_component(area "${CMAKE_CURRENT_SOURCE_DIR}" NAME)
   add_test(NAME ${testname}
     COMMAND ${PROJECT_SOURCE_DIR}/tests/run-isolated $<TARGET_FILE:${target}> ${ARG_ARGS})
   set_tests_properties(${testname} PROPERTIES
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp:print_suppressions=0;ASAN_OPTIONS=detect_leaks=1:abort_on_error=1;UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1;QT_QML_IMPORT_PATH=${CMAKE_BINARY_DIR}/qml;${ARG_ENV}"
-    TIMEOUT 300)
+    TIMEOUT 300
+    LABELS "${area}")
 endfunction()

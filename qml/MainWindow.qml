@@ -65,5 +65,7 @@ ApplicationWindow {
     Component.onCompleted: {
         menus = desktopMenu.menus
         WindowLayout.setupLayout(window, onDesktopClosing)
+        // A project file named on the command line is imported and opened.
+        mainController.loadOpenedProject()
     }
 }

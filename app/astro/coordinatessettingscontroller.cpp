@@ -145,6 +145,8 @@ void CoordinatesSettingsController::storeKey(int firstChar, int checksum) {
 }
 
 void CoordinatesSettingsController::setLatitude(double latitude) {
+    if (!std::isfinite(latitude))
+        return;
     latitude = std::clamp(latitude, -90.0, 90.0);
     if (latitude == m_latitude)
         return;
@@ -154,6 +156,8 @@ void CoordinatesSettingsController::setLatitude(double latitude) {
 }
 
 void CoordinatesSettingsController::setLongitude(double longitude) {
+    if (!std::isfinite(longitude))
+        return;
     longitude = std::clamp(longitude, -180.0, 180.0);
     if (longitude == m_longitude)
         return;
@@ -163,6 +167,8 @@ void CoordinatesSettingsController::setLongitude(double longitude) {
 }
 
 void CoordinatesSettingsController::setLatitudeLongitude(double latitude, double longitude) {
+    if (!std::isfinite(latitude) || !std::isfinite(longitude))
+        return;
     latitude = std::clamp(latitude, -90.0, 90.0);
     longitude = std::clamp(longitude, -180.0, 180.0);
     if (latitude == m_latitude && longitude == m_longitude)
@@ -288,18 +294,27 @@ std::optional<QTimeZone> CoordinatesSettingsController::zoneAt(double latitude, 
     return zone;
 }
 
+// The smaller offset of midwinter and midsummer: some zones (Ireland in tzdata) call their
+// summer offset the standard one and keep a negative summer time in winter.
+int CoordinatesSettingsController::standardOffset(const QTimeZone& zone, const QDateTime& when) {
+    const int year = when.date().year();
+    const int january = zone.offsetFromUtc(QDateTime(QDate(year, 1, 15), QTime(12, 0), Qt::UTC));
+    const int july = zone.offsetFromUtc(QDateTime(QDate(year, 7, 15), QTime(12, 0), Qt::UTC));
+    return std::min(january, july);
+}
+
 std::optional<int> CoordinatesSettingsController::zoneNumberAt(double latitude, double longitude,
                                                                 const QDateTime& when) {
     const std::optional<QTimeZone> zone = zoneAt(latitude, longitude);
     if (!zone)
         return std::nullopt;
-    return countries::timeZoneNumberForOffset(zone->standardTimeOffset(when));
+    return countries::timeZoneNumberForOffset(standardOffset(*zone, when));
 }
 
 // Told whenever the coordinates change; logged when a new place needs the approximation.
 void CoordinatesSettingsController::updateTimezoneApproximation() {
     const std::optional<QTimeZone> zone = zoneAt(m_latitude, m_longitude);
-    const int offset = zone ? zone->standardTimeOffset(QDateTime::currentDateTime()) : 0;
+    const int offset = zone ? standardOffset(*zone, QDateTime::currentDateTime()) : 0;
     const bool approximated = zone && !isDeviceOffset(offset);
     if (approximated == m_timezoneApproximated)
         return;

@@ -62,8 +62,9 @@ public:
     // Sets the time-zone number from the zone at the coordinates (or the selected city).
     void updateTimezoneFromCoordinates();
 
-    // The device time-zone number of the zone at a point: its standard offset (without summer
-    // time) at that moment. None for a point in no zone.
+    // The device time-zone number of the zone at a point: its offset without summer time, the
+    // smaller of its offsets on 15 January and 15 July of the year of when. None for a point in no
+    // zone.
     static std::optional<int> zoneNumberAt(double latitude, double longitude, const QDateTime& when);
     // The nautical zone of a longitude (15 degrees an hour), for points in no zone.
     static int longitudeZoneNumber(double longitude);
@@ -99,6 +100,7 @@ private:
     void selectMatch(int row, int index);
     void updateTimezoneApproximation();
     static std::optional<QTimeZone> zoneAt(double latitude, double longitude);
+    static int standardOffset(const QTimeZone& zone, const QDateTime& when);
 
     countries::Cities* m_cities = nullptr;
     countries::CountryService* m_service = nullptr;

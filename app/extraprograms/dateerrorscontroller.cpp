@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include <utils/wallclock.h>
+
 using storage::DateRange;
 
 namespace {
@@ -9,7 +11,7 @@ namespace {
 // Only hours and minutes count: the editors show no seconds.
 QDateTime toMinute(const QDateTime& dateTime) {
     const QTime time = dateTime.time();
-    return QDateTime(dateTime.date(), QTime(time.hour(), time.minute()));
+    return utils::WallClock::at(dateTime.date(), QTime(time.hour(), time.minute()));
 }
 
 // A yearly range repeats every year: its year means nothing.

@@ -3,15 +3,12 @@
 #include <storage/daterange.h>
 
 #include <QObject>
-#include <QtQml/qqmlregistration.h>
 
 // Judges one date range of an extra program on its own: an end before the start, a start equal
 // to the end, and a series that overlaps its own next occurrence. Ranges are not compared with
 // one another.
 class DateErrorsController : public QObject {
     Q_OBJECT
-    QML_ELEMENT
-    QML_UNCREATABLE("Created in DateRangeListModel")
 
 public:
     enum DateErrors {

@@ -1,5 +1,7 @@
 #include "daterangefields.h"
 
+#include <utils/wallclock.h>
+
 using storage::DateRange;
 
 namespace {
@@ -23,7 +25,7 @@ QDateTime dateTimeOr(const QJsonObject& object, const QString& dateKey, const QS
     const QJsonValue time = object.value(timeKey);
     const QDate day = date.isDouble() ? QDate::fromJulianDay(date.toInteger()) : fallback.date();
     const QTime clock = time.isDouble() ? QTime::fromMSecsSinceStartOfDay(time.toInt(-1)) : fallback.time();
-    return QDateTime(day.isValid() ? day : fallback.date(), clock.isValid() ? clock : fallback.time());
+    return utils::WallClock::at(day.isValid() ? day : fallback.date(), clock.isValid() ? clock : fallback.time());
 }
 
 } // namespace
@@ -57,14 +59,33 @@ DateRangeFields DateRangeFields::fromJsonObject(const QJsonObject& object) {
 }
 
 void DateRangeFields::writeTo(DateRange& range) const {
-    range.setType(type);
-    range.setStartDate(startDate);
-    range.setEndDate(endDate);
-    range.setStartDay(startDay);
-    range.setEndDay(endDay);
-    range.setDuration(duration);
-    range.setRepeat(repeat);
-    range.setWeekRuleDay(weekRuleDay);
-    range.setWeekRuleWeekDay(weekRuleWeekDay);
-    range.setWeekRuleMonth(weekRuleMonth);
+    write(range, nullptr);
+}
+
+void DateRangeFields::writeChangesTo(DateRange& range, const DateRangeFields& other) const {
+    write(range, &other);
+}
+
+void DateRangeFields::write(DateRange& range, const DateRangeFields* other) const {
+    const auto differs = [&](auto DateRangeFields::*field) { return !other || this->*field != other->*field; };
+    if (differs(&DateRangeFields::type))
+        range.setType(type);
+    if (differs(&DateRangeFields::startDate))
+        range.setStartDate(startDate);
+    if (differs(&DateRangeFields::endDate))
+        range.setEndDate(endDate);
+    if (differs(&DateRangeFields::startDay))
+        range.setStartDay(startDay);
+    if (differs(&DateRangeFields::endDay))
+        range.setEndDay(endDay);
+    if (differs(&DateRangeFields::duration))
+        range.setDuration(duration);
+    if (differs(&DateRangeFields::repeat))
+        range.setRepeat(repeat);
+    if (differs(&DateRangeFields::weekRuleDay))
+        range.setWeekRuleDay(weekRuleDay);
+    if (differs(&DateRangeFields::weekRuleWeekDay))
+        range.setWeekRuleWeekDay(weekRuleWeekDay);
+    if (differs(&DateRangeFields::weekRuleMonth))
+        range.setWeekRuleMonth(weekRuleMonth);
 }

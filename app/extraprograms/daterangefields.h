@@ -6,8 +6,9 @@
 #include <QJsonObject>
 #include <QMetaType>
 
-// Every editable field of a date range, taken as a value: an undo step puts a range back as a
-// whole, including the dates that a change of type moved into or out of the leap reference year.
+// Every editable field of a date range, taken as a value: an undo step puts back the fields its
+// edit changed, including the dates that a change of type moved into or out of the leap reference
+// year.
 struct DateRangeFields {
     int type = 0;
     QDateTime startDate;
@@ -26,8 +27,14 @@ struct DateRangeFields {
     // as fixed dates; a yearly range is placed in the leap reference year.
     static DateRangeFields fromJsonObject(const QJsonObject& object);
     void writeTo(storage::DateRange& range) const;
+    // Writes the fields in which this differs from other.
+    void writeChangesTo(storage::DateRange& range, const DateRangeFields& other) const;
 
     bool operator==(const DateRangeFields&) const = default;
+
+private:
+    // All fields, or those that differ from other.
+    void write(storage::DateRange& range, const DateRangeFields* other) const;
 };
 
 Q_DECLARE_METATYPE(DateRangeFields)

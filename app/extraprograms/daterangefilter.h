@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QSortFilterProxyModel>
-#include <QtQml/qqmlregistration.h>
 
 class DateRangeListModel;
 
@@ -9,8 +8,6 @@ class DateRangeListModel;
 // they start. Nothing is filtered out.
 class DateRangeFilter : public QSortFilterProxyModel {
     Q_OBJECT
-    QML_ELEMENT
-    QML_UNCREATABLE("Created in ExtraProgramViewController")
 
 public:
     // The proxy is a child of the source model.

@@ -4,6 +4,8 @@
 #include "insertcommand.h"
 #include "removecommand.h"
 
+#include <utils/wallclock.h>
+
 #include <algorithm>
 
 using storage::DateRange;
@@ -27,12 +29,13 @@ const QHash<int, IntSetter> IntSetters{
     {DateRangeListModel::WeekRuleMonthRole, &DateRange::setWeekRuleMonth},
 };
 
+// The reading with another date or time of day (see utils::WallClock).
 QDateTime withDate(const QDateTime& dateTime, const QDate& date) {
-    return QDateTime(date, dateTime.time());
+    return utils::WallClock::at(date, dateTime.time());
 }
 
 QDateTime withTime(const QDateTime& dateTime, const QTime& time) {
-    return QDateTime(dateTime.date(), time);
+    return utils::WallClock::at(dateTime.date(), time);
 }
 
 } // namespace
@@ -102,16 +105,16 @@ QHash<int, QByteArray> DateRangeListModel::roleNames() const {
 }
 
 bool DateRangeListModel::setDataInternal(const QModelIndex& index, const QVariant& value, int role) {
-    if (!index.isValid() || !isRowValid(index.row()) || role < TypeRole || role >= ErrorRole)
+    if (!index.isValid() || !isRowValid(index.row()))
         return false;
-    if (role == SelectedRole) {
-        writeSelected(index, value.toBool());
-        return true;
-    }
-    if (!isWritable(value, role)) {
+    if (!isWritable(index.row(), value, role)) {
         qCWarning(extraProgramsLog) << ">> Refused date-range value" << value << "at row" << index.row()
                                     << "for role" << QString::fromUtf8(roleNames().value(role));
         return false;
+    }
+    if (role == SelectedRole) {
+        writeSelected(index, value.toBool());
+        return true;
     }
     DateRange range = m_records.at(index.row());
     const QList<int> roles = applyChange(range, value, role);
@@ -120,8 +123,12 @@ bool DateRangeListModel::setDataInternal(const QModelIndex& index, const QVarian
     return true;
 }
 
-bool DateRangeListModel::isWritable(const QVariant& value, int role) const {
+bool DateRangeListModel::isWritable(int row, const QVariant& value, int role) const {
+    if (!isRowValid(row) || role < TypeRole || role >= ErrorRole)
+        return false;
     switch (role) {
+    case SelectedRole:
+        return true;
     case TypeRole:
         return isIntValue(value) && value.toInt() >= DateRange::FixYear &&
                value.toInt() <= DateRange::Holiday;

@@ -10,7 +10,6 @@
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QList>
-#include <QtQml/qqmlregistration.h>
 
 // The date ranges of one extra program, editable with undo. Changes of a range's values by role,
 // insertions and removals go through the undo history; the selection and the clipboard copy are
@@ -20,8 +19,6 @@
 // stored, so the selection holds records too.
 class DateRangeListModel : public RecordListModel<storage::DateRange, DateRangeFields> {
     Q_OBJECT
-    QML_ELEMENT
-    QML_UNCREATABLE("Created in ExtraProgramViewController")
     Q_PROPERTY(DateErrorsController* dateErrorsController READ dateErrorsController CONSTANT)
     Q_PROPERTY(bool isAllSelected READ isAllSelected WRITE selectAll NOTIFY selectionChanged)
     Q_PROPERTY(int selectionCount READ selectionCount NOTIFY selectionChanged)
@@ -84,9 +81,9 @@ signals:
 
 protected:
     void fieldsRestored(int row) override;
+    bool isWritable(int row, const QVariant& value, int role) const override;
 
 private:
-    bool isWritable(const QVariant& value, int role) const;
     QList<int> applyChange(storage::DateRange& range, const QVariant& value, int role);
     QList<int> changeType(storage::DateRange& range, int type);
     void writeSelected(const QModelIndex& index, bool selected);

@@ -5,7 +5,6 @@
 #include <sowirule.h>
 
 #include <QObject>
-#include <QtQml/qqmlregistration.h>
 
 // A summer/winter time rule for the views: its rule number and its two switches, from winter to
 // summer time (wiSoRule) and back (soWiRule). It starts as the European rule: the clocks go from
@@ -13,7 +12,6 @@
 // (hour index 2 in both hour lists).
 class SeasonRuleController : public QObject {
     Q_OBJECT
-    QML_ELEMENT
     Q_PROPERTY(int ruleType READ ruleType WRITE setRuleType NOTIFY ruleTypeChanged)
     Q_PROPERTY(SeasonRuleRowController* wiSoRule READ wiSoRule CONSTANT)
     Q_PROPERTY(SeasonRuleRowController* soWiRule READ soWiRule CONSTANT)

@@ -2,15 +2,12 @@
 
 #include <QDate>
 #include <QObject>
-#include <QtQml/qqmlregistration.h>
 
 // One switch of a summer/winter time rule: the weekday in a week of a month at an hour, or a
 // fixed date. Week 0 to 3 is the first to fourth, 4 the last; weekday 0 is Monday; month 1 to 12;
 // the hour is an index into the summer/winter table's hour lists.
 class SeasonRuleRowController : public QObject {
     Q_OBJECT
-    QML_ELEMENT
-    QML_UNCREATABLE("Created in SeasonRuleController")
     Q_PROPERTY(int week READ week WRITE setWeek NOTIFY weekChanged)
     Q_PROPERTY(int month READ month WRITE setMonth NOTIFY monthChanged)
     Q_PROPERTY(int hour READ hour WRITE setHour NOTIFY hourChanged)

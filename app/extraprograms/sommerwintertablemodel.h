@@ -6,7 +6,6 @@
 #include <QList>
 #include <QSet>
 #include <QStringList>
-#include <QtQml/qqmlregistration.h>
 
 // A project's table of summer/winter time switches, one row per year from 2008 to 2099; row r
 // always stands for year 2008 + r. The user edits it in a table, fills a span of years from a
@@ -15,8 +14,6 @@
 // not exist or an hour outside the hour lists.
 class SommerWinterTableModel : public QAbstractListModel {
     Q_OBJECT
-    QML_ELEMENT
-    QML_UNCREATABLE("Created in ???")
     Q_PROPERTY(QStringList soWiList READ soWiList NOTIFY soWiListChanged)
     Q_PROPERTY(QStringList wiSoList READ wiSoList NOTIFY wiSoListChanged)
     Q_PROPERTY(int selectionCount READ selectionCount NOTIFY hasSelectionChanged)

@@ -3,7 +3,7 @@
 #include "astrochannelcontroller.h"
 #include "tarvinologging.h"
 
-#include <storage/abstractstorageservice.h>
+#include <favoritecities.h>
 
 AstroProjectController::AstroProjectController(const storage::Project& project, QObject* parent)
     : ProjectController(project, parent)
@@ -24,7 +24,7 @@ void AstroProjectController::refreshFavorites() {
     QList<storage::FavoriteLocation*> locations;
     for (const storage::StorableRef<storage::FavoriteLocation>& location : m_astroProject.favoriteLocations())
         locations.append(location.data());
-    m_favoriteCities = storage::AbstractStorageService::favoriteLocationsToCities(locations);
+    m_favoriteCities = FavoriteCities::fromLocations(locations);
     m_favoriteLocations.setLocations(locations);
 }
 

@@ -3,6 +3,8 @@
 #include "projectcontroller.h"
 #include "writeifchanged.h"
 
+#include <utils/wallclock.h>
+
 namespace {
 
 // The timer function of the external input button, which may run for seconds.
@@ -10,11 +12,16 @@ constexpr int TimerTasterFunction = 1;
 
 enum Part { DatePart, TimePart };
 
-// Gives stored the date or the time of given; false when that part is the same already.
+// Gives stored the date or the time of given, as the reading it shows (a period without a time
+// starts at midnight); false when that part is the same already.
 bool replacePart(QDateTime& stored, const QDateTime& given, Part part) {
-    if (part == DatePart)
-        return writeIfChanged(stored.date(), given.date(), [&] { stored.setDate(given.date()); });
-    return writeIfChanged(stored.time(), given.time(), [&] { stored.setTime(given.time()); });
+    const QTime storedTime = stored.time().isValid() ? stored.time() : QTime(0, 0);
+    const QDateTime replaced = part == DatePart ? utils::WallClock::at(given.date(), storedTime)
+                                                : utils::WallClock::at(stored.date(), given.time());
+    if (part == DatePart ? stored.date() == given.date() : stored.time() == given.time())
+        return false;
+    stored = replaced;
+    return true;
 }
 
 } // namespace
@@ -29,7 +36,7 @@ ChannelController::ChannelController(storage::Project& project, int channelIndex
 }
 
 QDateTime ChannelController::todayAt(int seconds) {
-    return QDateTime(QDate::currentDate(), QTime(0, 0).addSecs(seconds));
+    return utils::WallClock::todayAt(QTime(0, 0).addSecs(seconds));
 }
 
 int ChannelController::isSignaling() const {

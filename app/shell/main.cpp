@@ -1,5 +1,6 @@
 #include "buildinfo.h"
 #include "tarvinoapp.h"
+#include "tarvinologging.h"
 
 #include <QApplication>
 #include <QQmlApplicationEngine>
@@ -29,8 +30,12 @@ int main(int argc, char* argv[])
     QObject::connect(
         &engine, &QQmlApplicationEngine::objectCreated, &application,
         [mainUrl](QObject* object, const QUrl& url) {
-            if (!object && url == mainUrl)
+            if (url != mainUrl)
+                return;
+            if (!object)
                 QCoreApplication::exit(-1);
+            else
+                qCInfo(tarvinoLog) << "Main window loaded";
         },
         Qt::QueuedConnection);
     engine.load(mainUrl);

@@ -3,6 +3,7 @@
 #include "astrochannelcontroller.h"
 #include "channelcontroller.h"
 #include "channelindexes.h"
+#include "maincontroller.h"
 #include "metadatacontroller.h"
 #include "projectfiles.h"
 #include "summerwinterrule.h"
@@ -56,7 +57,7 @@ QFuture<devices::Ot2File> ProjectController::buildFile(bool optimize) {
 }
 
 QDateTime ProjectController::channelChangeoverTime() const {
-    return QDateTime(QDate::currentDate(), QTime(0, 0).addSecs(m_project.channelChangeoverTime()));
+    return ChannelController::todayAt(m_project.channelChangeoverTime());
 }
 
 int ProjectController::channelType() const {
@@ -77,8 +78,13 @@ QList<int> ProjectController::signalingChannels() const {
     return channels;
 }
 
-void ProjectController::rename(const QString& name) {
-    if (name.isEmpty() || name == m_project.name())
+void ProjectController::rename(const QString& given) {
+    const QString name = given.trimmed();
+    if (name.isEmpty()) {
+        qCWarning(tarvinoLog) << ">> A project cannot be renamed to an empty name";
+        return;
+    }
+    if (name == m_project.name())
         return;
     m_project.rename(name);
     if (storage::ProjectService::hasInstance())
@@ -92,6 +98,9 @@ void ProjectController::renameProject(const QString& path) {
 }
 
 void ProjectController::remove() {
+    // The open project closes first: edits of a removed project would go nowhere.
+    if (MainController::hasInstance() && MainController::instance().currentProject() == this)
+        MainController::instance().closeProject();
     m_project.remove();
 }
 
@@ -312,6 +321,9 @@ void ProjectController::resetChannelSetting(int index) {
         return;
     m_project.removeChannelSetting(index);
     m_project.setting(index);
+    // A cached controller still edits the old setting: the next request makes one on the new.
+    if (removeChannelController(index) && index == m_selectedChannel)
+        emit selectedChannelChanged(m_selectedChannel);
 }
 
 int ProjectController::firstChannelWithFunction(int function) const {

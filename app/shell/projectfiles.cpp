@@ -28,6 +28,26 @@ bool isLineBreakOrControl(QChar ch)
         || category == QChar::Separator_Paragraph;
 }
 
+// File systems take 255 bytes per name: room for an extension and the temporary suffix of an
+// atomic write.
+constexpr qsizetype MaxFileNameBytes = 200;
+
+// The longest start of the text that takes at most maxBytes in UTF-8, cut between characters.
+QString keepUtf8Bytes(const QString& text, qsizetype maxBytes)
+{
+    qsizetype bytes = 0;
+    qsizetype end = 0;
+    while (end < text.size()) {
+        const bool pair = text.at(end).isHighSurrogate() && end + 1 < text.size() && text.at(end + 1).isLowSurrogate();
+        const qsizetype units = pair ? 2 : 1;
+        bytes += text.mid(end, units).toUtf8().size();
+        if (bytes > maxBytes)
+            break;
+        end += units;
+    }
+    return text.left(end);
+}
+
 } // namespace
 
 bool ProjectFiles::read(const QByteArray& bytes, devices::Ot2File* file)
@@ -73,9 +93,11 @@ QString ProjectFiles::safeFileName(const QString& name)
     }
     while (safe.contains(QLatin1String("..")))
         safe.replace(QLatin1String(".."), QLatin1String("."));
-    safe = safe.trimmed();
-    // Nothing but dots names no file of its own.
-    return safe.count(u'.') == safe.size() ? defaultProjectName() : safe;
+    // A leading dot would hide the file.
+    while (!safe.isEmpty() && (safe.front() == u'.' || safe.front().isSpace()))
+        safe.remove(0, 1);
+    safe = keepUtf8Bytes(safe, MaxFileNameBytes).trimmed();
+    return safe.isEmpty() ? defaultProjectName() : safe;
 }
 
 QString ProjectFiles::defaultProjectName()

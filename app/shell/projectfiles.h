@@ -19,8 +19,9 @@ public:
 
     // The project name a file stands for: its name without folder and without ".ot2" (any case).
     static QString nameFromFileName(const QString& path);
-    // The name as one file-name part: no path separators, no "..", no control characters. A
-    // result that is empty or only dots becomes the default project name.
+    // The name as one file-name part: no path separators, no "..", no control characters, no
+    // leading dot, at most 200 bytes of UTF-8 (cut between characters). A result that is empty
+    // becomes the default project name.
     static QString safeFileName(const QString& name);
     // The name a project gets when it has none.
     static QString defaultProjectName();

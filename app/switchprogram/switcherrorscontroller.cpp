@@ -22,11 +22,9 @@ SwitchErrorsController::SwitchErrors ownError(const SwitchTimeFields& f) {
             return E::SW_WeekMissing;
         if (f.pulsTime == 0)
             return E::SW_ImpulsDurationMissing;
-        {
-            const SwitchTime::Range sunday(Weekdays::bitOfIndex(6), f.startTime, f.pulsTime);
-            if (sunday.end() < sunday.start())
-                return E::SW_ImpulsOverMidnight;
-        }
+        // An impulse that ends at 24:00 stays within its day.
+        if (f.startTime + f.pulsTime > SwitchTime::SecondsPerDay)
+            return E::SW_ImpulsOverMidnight;
         return E::SW_NoErrors;
     case SwitchTime::Cycle:
         if (f.startDays == 0 || f.endDay == 0)

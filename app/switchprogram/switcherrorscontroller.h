@@ -7,7 +7,6 @@
 #include <QDateTime>
 #include <QList>
 #include <QObject>
-#include <QtQml/qqmlregistration.h>
 #include <functional>
 
 // Decides whether the switch times of a program are valid. The errors of the whole list are
@@ -15,8 +14,6 @@
 // weekdays rather than comparing every pair of switch times.
 class SwitchErrorsController : public QObject {
     Q_OBJECT
-    QML_ELEMENT
-    QML_UNCREATABLE("Created in SwitchtimeListModel")
 
 public:
     enum SwitchErrors {

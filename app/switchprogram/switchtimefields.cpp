@@ -5,13 +5,22 @@ SwitchTimeFields SwitchTimeFields::of(const storage::SwitchTime& s) {
             s.startTime(), s.endTime(), s.pulsTime(),  s.pauseTime()};
 }
 
-void SwitchTimeFields::writeTo(storage::SwitchTime& s) const {
-    s.setType(type);
-    s.setState(state);
-    s.setStartDays(startDays);
-    s.setEndDay(endDay);
-    s.setStartTime(startTime);
-    s.setEndTime(endTime);
-    s.setPulsTime(pulsTime);
-    s.setPauseTime(pauseTime);
+void SwitchTimeFields::writeChangesTo(storage::SwitchTime& s, const SwitchTimeFields& other) const {
+    const auto differs = [&](int SwitchTimeFields::*field) { return this->*field != other.*field; };
+    if (differs(&SwitchTimeFields::type))
+        s.setType(type);
+    if (differs(&SwitchTimeFields::state))
+        s.setState(state);
+    if (differs(&SwitchTimeFields::startDays))
+        s.setStartDays(startDays);
+    if (differs(&SwitchTimeFields::endDay))
+        s.setEndDay(endDay);
+    if (differs(&SwitchTimeFields::startTime))
+        s.setStartTime(startTime);
+    if (differs(&SwitchTimeFields::endTime))
+        s.setEndTime(endTime);
+    if (differs(&SwitchTimeFields::pulsTime))
+        s.setPulsTime(pulsTime);
+    if (differs(&SwitchTimeFields::pauseTime))
+        s.setPauseTime(pauseTime);
 }

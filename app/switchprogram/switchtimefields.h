@@ -4,8 +4,8 @@
 
 #include <QMetaType>
 
-// Every editable field of a switch time, taken as a value: an undo step puts a record back as a
-// whole, including the fields that a rule changed along with the one written.
+// Every editable field of a switch time, taken as a value: an undo step puts back the fields its
+// edit changed, including those that a rule changed along with the one written.
 struct SwitchTimeFields {
     int type = 0;
     int state = 0;
@@ -17,7 +17,8 @@ struct SwitchTimeFields {
     int pauseTime = 0;
 
     static SwitchTimeFields of(const storage::SwitchTime& switchTime);
-    void writeTo(storage::SwitchTime& switchTime) const;
+    // Writes the fields in which this differs from other.
+    void writeChangesTo(storage::SwitchTime& switchTime, const SwitchTimeFields& other) const;
 
     bool operator==(const SwitchTimeFields&) const = default;
 };

@@ -17,6 +17,8 @@ SwitchTimeFilter::SwitchTimeFilter(SwitchTimeListModel* source)
     setSourceModel(source);
     connect(source, &QAbstractItemModel::dataChanged, this, &SwitchTimeFilter::dataChanged);
     setDynamicSortFilter(true);
+    // Without a sort column the proxy would leave rows inserted later unsorted.
+    sort(0, Qt::AscendingOrder);
 }
 
 bool SwitchTimeFilter::lessThan(const QModelIndex& left, const QModelIndex& right) const {

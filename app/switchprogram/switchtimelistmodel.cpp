@@ -7,6 +7,7 @@
 #include "switchprogramlogging.h"
 #include "switchtimecells.h"
 
+#include <utils/wallclock.h>
 #include <utils/weekdays.h>
 
 #include <QDateTime>
@@ -33,9 +34,6 @@ int secondsOf(const QVariant& value) {
     return time.isValid() ? time.msecsSinceStartOfDay() / 1000 : 0;
 }
 
-QDateTime todayAt(const QTime& time) {
-    return QDateTime(QDate::currentDate(), time);
-}
 
 int columnOf(int seconds) {
     return std::clamp(seconds / SecondsPerColumn, 0, ColumnsPerDay - 1);
@@ -77,13 +75,13 @@ QVariant SwitchTimeListModel::data(const QModelIndex& index, int role) const {
     case StartDaysRole:
         return s.startDays();
     case StartTimeRole:
-        return todayAt(s.startQTime());
+        return utils::WallClock::todayAt(s.startQTime());
     case PulsTimeRole:
-        return todayAt(s.pulsQTime());
+        return utils::WallClock::todayAt(s.pulsQTime());
     case PauseTimeRole:
-        return todayAt(s.pauseQTime());
+        return utils::WallClock::todayAt(s.pauseQTime());
     case EndTimeRole:
-        return todayAt(s.endQTime());
+        return utils::WallClock::todayAt(s.endQTime());
     case EndDayRole:
         return s.endDayIndex();
     case SelectedRole:
@@ -116,7 +114,8 @@ bool SwitchTimeListModel::isWritable(int row, const QVariant& value, int role) c
     case StateRole:
         return isIntIn(value, SwitchTime::Off, SwitchTime::FixOn);
     case StartDaysRole:
-        return isIntIn(value, 0, 255);
+        // Bit 0 is no weekday.
+        return isIntIn(value, 0, Weekdays::AllDays) && (value.toInt() & ~Weekdays::AllDays) == 0;
     case StartTimeRole:
     case PulsTimeRole:
     case PauseTimeRole:
@@ -132,6 +131,14 @@ bool SwitchTimeListModel::isWritable(int row, const QVariant& value, int role) c
     default:
         return false;
     }
+}
+
+// The end-day role reads -1 both for "each start day" and for no end day at all: writing -1 on a
+// fixed switch time changes it unless it already ends on each start day.
+bool SwitchTimeListModel::isUnchangedBy(const QModelIndex& index, const QVariant& value, int role) const {
+    if (role == EndDayRole && value.toInt() == SwitchTime::NoSingleEndDay)
+        return m_records.at(index.row()).endDay() == SwitchTime::NoSingleEndDay;
+    return UndoListModel::isUnchangedBy(index, value, role);
 }
 
 bool SwitchTimeListModel::setDataInternal(const QModelIndex& index, const QVariant& value, int role) {

@@ -11,7 +11,6 @@
 #include <QJsonObject>
 #include <QList>
 #include <QSet>
-#include <QtQml/qqmlregistration.h>
 
 // The switch times of the program open in the editor: the list behind the list view, the table and
 // the week grid. Edits of fields, insertions and removals go through the undo history; the grid
@@ -22,8 +21,6 @@
 class SwitchTimeListModel : public RecordListModel<storage::SwitchTime, SwitchTimeFields>,
                             public ISwitchGridController {
     Q_OBJECT
-    QML_ELEMENT
-    QML_UNCREATABLE("Created by the switch-times view controller")
     Q_PROPERTY(int firstDayOfWeek READ firstDayOfWeek WRITE setFirstDayOfWeek NOTIFY firstDayOfWeekChanged)
     Q_PROPERTY(SwitchErrorsController* switchErrorsController READ switchErrorsController CONSTANT)
     Q_PROPERTY(bool isAllSelected READ isAllSelected WRITE selectAll NOTIFY selectionChanged)
@@ -112,9 +109,10 @@ signals:
 
 protected:
     void fieldsRestored(int row) override;
+    bool isWritable(int row, const QVariant& value, int role) const override;
+    bool isUnchangedBy(const QModelIndex& index, const QVariant& value, int role) const override;
 
 private:
-    bool isWritable(int row, const QVariant& value, int role) const;
     void writeStartDays(const QModelIndex& index, int days);
     void writeTime(const QModelIndex& index, int seconds, int role);
     void writeEndDay(const QModelIndex& index, int endIndex);

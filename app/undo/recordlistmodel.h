@@ -10,8 +10,9 @@
 
 // An undoable list whose rows are records of type T: handles that compare equal when they name
 // the same record. Fields is a value type that takes all editable fields of a record
-// (Fields::of(record)) and puts them back (fields.writeTo(record)), so that the commands find a
-// record by identity and restore it whole. The selection holds records too, so that it survives
+// (Fields::of(record)) and puts back those that differ from another such value
+// (fields.writeChangesTo(record, other)), so that the commands find a record by identity and
+// restore what their step changed. The selection holds records too, so that it survives
 // insertions and removals; T needs a qHash consistent with its operator==.
 template <typename T, typename Fields>
 class RecordListModel : public UndoListModel {
@@ -50,11 +51,11 @@ public:
         return isRowValid(row) ? QVariant::fromValue(Fields::of(m_records.at(row))) : QVariant();
     }
 
-    void restoreFields(int row, const QVariant& fields) override {
-        if (!isRowValid(row) || !fields.canConvert<Fields>())
+    void restoreFields(int row, const QVariant& fields, const QVariant& other) override {
+        if (!isRowValid(row) || !fields.canConvert<Fields>() || !other.canConvert<Fields>())
             return;
         T record = m_records.at(row);
-        fields.template value<Fields>().writeTo(record);
+        fields.template value<Fields>().writeChangesTo(record, other.template value<Fields>());
         fieldsRestored(row);
     }
 

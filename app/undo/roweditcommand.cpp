@@ -41,9 +41,9 @@ int RowEditCommand::currentRow() const {
 }
 
 void RowEditCommand::writeBefore(int row) {
-    m_model->restoreFields(row, m_before);
+    m_model->restoreFields(row, m_before, m_after);
 }
 
 void RowEditCommand::writeAfter(int row) {
-    m_model->restoreFields(row, m_after);
+    m_model->restoreFields(row, m_after, m_before);
 }

@@ -8,8 +8,9 @@
 class UndoListModel;
 
 // One change of one row's fields. It is applied once before it goes on the history (so that a
-// refused change never becomes a step); afterwards undo and redo put back every field of the row
-// as it was before and after, found by its record wherever the row moved meanwhile.
+// refused change never becomes a step); afterwards undo and redo put back the fields the change
+// touched (those that differ between before and after), found by its record wherever the row
+// moved meanwhile. Fields written behind the model, or in the window after an undo, stay.
 class RowEditCommand : public QUndoCommand {
 public:
     RowEditCommand(UndoListModel* model, int row, const QString& text, QUndoCommand* parent = nullptr);

@@ -61,11 +61,12 @@ bool UndoListModel::setData(const QModelIndex& index, const QVariant& value, int
                            << QString::fromUtf8(roleNames().value(role));
         return setDataInternal(index, value, role);
     }
-    if (!index.isValid() || !isRowValid(index.row()))
+    // A refused write is refused whether or not the value is the current one.
+    if (!index.isValid() || !isRowValid(index.row()) || !isWritable(index.row(), value, role))
         return false;
-    const QVariant old = data(index, role);
-    if (old == value)
+    if (isUnchangedBy(index, value, role))
         return true;
+    const QVariant old = data(index, role);
     auto* command = new SetDataCommand(this, index, old, value, role);
     const bool applied = command->apply();
     pushIfChanged(command);
@@ -89,7 +90,15 @@ QVariant UndoListModel::fieldsAt(int) const {
     return {};
 }
 
-void UndoListModel::restoreFields(int, const QVariant&) {
+void UndoListModel::restoreFields(int, const QVariant&, const QVariant&) {
+}
+
+bool UndoListModel::isWritable(int, const QVariant&, int) const {
+    return true;
+}
+
+bool UndoListModel::isUnchangedBy(const QModelIndex& index, const QVariant& value, int role) const {
+    return data(index, role) == value;
 }
 
 void UndoListModel::setClean() {

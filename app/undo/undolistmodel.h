@@ -3,7 +3,6 @@
 #include <QAbstractListModel>
 #include <QSet>
 #include <QUndoStack>
-#include <QtQml/qqmlregistration.h>
 
 #include <functional>
 #include <optional>
@@ -16,8 +15,6 @@ class RowEditCommand;
 // being recorded: they are the views echoing the values the undo just restored.
 class UndoListModel : public QAbstractListModel {
     Q_OBJECT
-    QML_ELEMENT
-    QML_UNCREATABLE("Created from inherited class")
     Q_PROPERTY(bool canUndo READ canUndo NOTIFY canUndoChanged)
     Q_PROPERTY(bool canRedo READ canRedo NOTIFY canRedoChanged)
     Q_PROPERTY(bool clean READ isClean NOTIFY cleanChanged)
@@ -54,7 +51,9 @@ public:
     // Every field of a row, so that an undo also restores what a write changed besides its own
     // role. The base keeps none (an invalid value); undo then writes the old value back.
     virtual QVariant fieldsAt(int row) const;
-    virtual void restoreFields(int row, const QVariant& fields);
+    // Writes into the row the fields in which fields differs from other (the state on the other
+    // side of the step): what was written behind the model meanwhile stays.
+    virtual void restoreFields(int row, const QVariant& fields, const QVariant& other);
 
 public slots:
     void setClean();
@@ -68,6 +67,11 @@ signals:
     void listUpdated();
 
 protected:
+    // Whether the row takes the value for the role at all; a refused write returns false.
+    virtual bool isWritable(int row, const QVariant& value, int role) const;
+    // Whether writing the value would leave the row as it is. The base compares with data();
+    // a model whose role reads one value for several stored states says so here.
+    virtual bool isUnchangedBy(const QModelIndex& index, const QVariant& value, int role) const;
     // Pushes a command onto the own history (the derived models' own edits).
     void push(QUndoCommand* command);
     // Pushes an applied row edit that changed something; deletes any other.

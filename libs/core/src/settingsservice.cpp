@@ -5,6 +5,7 @@
 #include "settingsvaluecodec.h"
 
 #include <QCoreApplication>
+#include <QJSValue>
 
 namespace core {
 
@@ -32,6 +33,36 @@ QString organization()
 QString nameOf(const QMap<QString, QString>* map, const QString& key)
 {
     return map ? map->value(key) : QString();
+}
+
+// QML hands objects and arrays over as QJSValue, which has no stored form: the plain lists and
+// maps it stands for are stored instead, nested ones included.
+QVariant plainValue(const QVariant& value)
+{
+    switch (value.metaType().id()) {
+    case QMetaType::QVariantList: {
+        QVariantList list = value.toList();
+        for (QVariant& element : list)
+            element = plainValue(element);
+        return list;
+    }
+    case QMetaType::QVariantMap: {
+        QVariantMap map = value.toMap();
+        for (QVariant& element : map)
+            element = plainValue(element);
+        return map;
+    }
+    case QMetaType::QVariantHash: {
+        QVariantHash hash = value.toHash();
+        for (QVariant& element : hash)
+            element = plainValue(element);
+        return hash;
+    }
+    default:
+        if (value.metaType() == QMetaType::fromType<QJSValue>())
+            return plainValue(value.value<QJSValue>().toVariant());
+        return value;
+    }
 }
 
 struct CoreSettingsRegistration {
@@ -133,11 +164,18 @@ void SettingsService::setSettingValue(const QString& settingName, const QVariant
     setSettingValueFromStringKey(nameOf(settingNameToStr, settingName), value, persistent);
 }
 
-void SettingsService::setSettingValueFromStringKey(const QString& stringKey, const QVariant& value, bool persistant)
+void SettingsService::setSettingValueFromStringKey(const QString& stringKey, const QVariant& given, bool persistant)
 {
     const QString name = nameOf(settingStrToName, stringKey);
     if (name.isEmpty())
         return;
+    const QVariant value = plainValue(given);
+    if (!SettingsValueCodec::canStore(value)) {
+        qCWarning(coreSettingsLog).noquote()
+            << QStringLiteral("Setting %1 not changed: a value of type %2 cannot be stored")
+                   .arg(stringKey, QString::fromLatin1(given.metaType().name()));
+        return;
+    }
     const TypedState before = typedState();
     if (m_settingsMap->value(name) != value)
         m_settingsMap->insert(name, value);

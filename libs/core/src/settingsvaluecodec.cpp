@@ -3,6 +3,8 @@
 #include <QDataStream>
 #include <QIODevice>
 
+#include <algorithm>
+
 namespace core {
 
 namespace {
@@ -50,6 +52,29 @@ bool SettingsValueCodec::isStoredAsText(int typeId)
         return true;
     default:
         return false;
+    }
+}
+
+bool SettingsValueCodec::canStore(const QVariant& value)
+{
+    const int typeId = value.metaType().id();
+    switch (typeId) {
+    case QMetaType::QVariantList: {
+        const QVariantList list = value.toList();
+        return std::all_of(list.cbegin(), list.cend(), canStore);
+    }
+    case QMetaType::QVariantMap: {
+        const QVariantMap map = value.toMap();
+        return std::all_of(map.cbegin(), map.cend(), canStore);
+    }
+    case QMetaType::QVariantHash: {
+        const QVariantHash hash = value.toHash();
+        return std::all_of(hash.cbegin(), hash.cend(), canStore);
+    }
+    default:
+        // Numbers from QMetaType::User on are handed out at run time and differ between runs.
+        return typeId != QMetaType::UnknownType && typeId < QMetaType::User
+            && (isStoredAsText(typeId) || value.metaType().hasRegisteredDataStreamOperators());
     }
 }
 

@@ -5,6 +5,8 @@
 
 #include <QTime>
 
+#include <utils/wallclock.h>
+
 #include <limits>
 
 namespace devices {
@@ -59,8 +61,7 @@ void EepromReader::dateTime(QDateTime& dateTime)
     date(day);
     int seconds = 0;
     dayTime(seconds);
-    dateTime = day.isValid() && seconds < Ot2File::SecondsPerDay ? QDateTime(day, QTime(0, 0).addSecs(seconds))
-                                                                 : QDateTime();
+    dateTime = seconds < Ot2File::SecondsPerDay ? utils::WallClock::at(day, QTime(0, 0).addSecs(seconds)) : QDateTime();
 }
 
 void EepromReader::skip(qsizetype count)

@@ -10,8 +10,9 @@ class QSettings;
 namespace devices {
 
 // Reads the fields of the project file into the given variables. A missing key leaves the
-// variable as it is (its default); a value of the wrong type does too, with a warning. It has
-// the same operations as IniFieldWriter.
+// variable as it is (its default); a value of the wrong type does too, with a warning naming
+// group and key. A text that QSettings splits at its commas (an unquoted "Halle 1, Halle 2")
+// reads joined again. It has the same operations as IniFieldWriter.
 class IniFieldReader {
 public:
     // Beyond any model's memory: keeps a broken array size from allocating without end.
@@ -31,6 +32,9 @@ public:
     // Fills the list's entries in order; entries the text lacks keep their values.
     void dayTimes(const char* key, QList<int>& seconds);
 
+    // The number of entries the file gives an array, without reading it; 0 for none.
+    qint64 arraySize(const char* name) const;
+
     // Reads a QSettings array into a list of its length.
     template <typename T, typename Fields>
     void array(const char* name, QList<T>& list, Fields fields);
@@ -40,6 +44,7 @@ public:
 
 private:
     QString raw(const char* key) const;
+    void warnUnusable(const char* key, const char* expected, const QVariant& kept) const;
     // Opens the array; a negative or absurd size reads as empty. The caller ends the array.
     int beginArray(const char* name, int limit);
     void endArray();

@@ -11,6 +11,8 @@
 #include <QSettings>
 #include <QTime>
 
+#include <utils/wallclock.h>
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -59,20 +61,16 @@ void fitDate(QDate& date)
         date = QDate();
 }
 
+// A device date-time is a wall-clock reading: kept as its date and time in the UTC carrier.
 void fitDateTime(QDateTime& dateTime)
 {
-    if (!dateTime.isValid()) {
-        dateTime = QDateTime();
-        return;
-    }
     QDate date = dateTime.date();
     fitDate(date);
     const QTime time = dateTime.time();
-    if (!date.isValid())
+    if (!dateTime.isValid() || !date.isValid())
         dateTime = QDateTime();
-    else if (time.msec() != 0 || dateTime.timeSpec() != Qt::LocalTime)
-        // Building a local date-time asks the system time zone: only when something changes.
-        dateTime = QDateTime(date, QTime(time.hour(), time.minute(), time.second()));
+    else if (time.msec() != 0 || dateTime.timeSpec() != Qt::UTC)
+        dateTime = utils::WallClock::at(date, QTime(time.hour(), time.minute(), time.second()));
 }
 
 void fitCoordinate(double& value, double limit)
@@ -89,7 +87,7 @@ void fitSwitchTime(Ot2File::SwitchTime& s)
     fit(s.startDays, 0, ByteMax);
     s.startDays &= 0xFE;
     fit(s.endDay, -ByteMax, ByteMax);
-    fitDayTime(s.startTime);
+    fit(s.startTime, 0, Ot2File::SwitchedOff);
     fitDayTime(s.endTime);
     fitDayTime(s.pulsTime);
     fitDayTime(s.pauseTime);
@@ -230,6 +228,21 @@ QList<int> numbers(int count)
     for (int i = 0; i < count; ++i)
         result.append(i);
     return result;
+}
+
+// The switch times and date ranges the file gives the model's channels and programs, counted
+// from the array sizes alone.
+qint64 fileEntryCount(IniFieldReader& io, const Device& device)
+{
+    qint64 count = 0;
+    for (int index : Ot2File::channelSlots(device)) {
+        for (int program = 0; program < device.programms(); ++program) {
+            io.beginGroup(programGroup(index, program));
+            count += io.arraySize("Switches") + io.arraySize("DateRanges");
+            io.endGroup();
+        }
+    }
+    return count;
 }
 
 // ---- the keys of each group, for saving (const records, IniFieldWriter) and restoring
@@ -491,6 +504,21 @@ bool Ot2File::restore(QSettings& settings)
         return false;
     }
     const Device device = DeviceService::instance().deviceByOt2Number(ot2);
+    // Bounds the work and the memory a damaged or hostile file can ask for, before any list is
+    // filled; a project over the model's memory still opens (the file is the user's work).
+    const qint64 entries = fileEntryCount(io, device);
+    const qint64 bound = qint64(EntryBoundFactor) * device.maxSz();
+    if (entries > bound) {
+        qCWarning(devicesLog).noquote()
+            << QStringLiteral("Project file refused: it holds %1 switch times and date ranges, more than %2 "
+                              "(%3 times the %4 of model %5)")
+                   .arg(entries)
+                   .arg(bound)
+                   .arg(EntryBoundFactor)
+                   .arg(device.maxSz())
+                   .arg(ot2);
+        return false;
+    }
     int version = FormatVersion;
     io.number("Ident/FormatVersion", version);
     if (version > FormatVersion)

@@ -2,10 +2,12 @@
 
 #include "changetracker.h"
 
+#include <utils/wallclock.h>
+
 namespace storage {
 
 ChannelSetting::ChannelSetting()
-    : m_holidayBegin(QDate::currentDate(), QTime(0, 0))
+    : m_holidayBegin(utils::WallClock::todayAt(QTime(0, 0)))
     , m_holidayEnd(m_holidayBegin)
 {
 }

@@ -7,11 +7,16 @@
 #include "storagelogging.h"
 #include "switchtimerecord.h"
 
+#include <utils/wallclock.h>
+
 #include <QDateTime>
+#include <QJsonDocument>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUuid>
 #include <QVariant>
+
+#include <algorithm>
 
 namespace storage {
 
@@ -57,7 +62,7 @@ QVariantList valuesOf(const RangeRow& r)
 
 QDateTime dateTimeOf(qint64 julianDay, int msecs)
 {
-    return QDateTime(QDate::fromJulianDay(julianDay), QTime::fromMSecsSinceStartOfDay(msecs));
+    return utils::WallClock::at(QDate::fromJulianDay(julianDay), QTime::fromMSecsSinceStartOfDay(msecs));
 }
 
 // What the database code needs to know of each kind of listed record.
@@ -255,10 +260,11 @@ QList<Project> Database::loadProjects()
         record->m_id = query.value(0).toLongLong();
         record->device = query.value(1).toInt();
         record->name = query.value(2).toString();
-        ProjectSettingsJson::read(ProjectSettingsJson::parse(query.value(3).toByteArray()), *record);
+        const QJsonObject settings = ProjectSettingsJson::parse(query.value(3).toByteArray());
+        ProjectSettingsJson::read(settings, *record);
         record->saved.device = record->device;
         record->saved.name = record->name;
-        record->saved.settings = query.value(3).toByteArray();
+        record->saved.settings = settings;
         projects.append(Project(record));
     }
     return projects;
@@ -471,7 +477,7 @@ bool Database::writeProjectRow(ProjectRecord& record, const ProjectSnapshot& sna
     }
     query.addBindValue(snapshot.device);
     query.addBindValue(snapshot.name);
-    query.addBindValue(snapshot.settings);
+    query.addBindValue(QJsonDocument(snapshot.settings).toJson(QJsonDocument::Compact));
     query.addBindValue(QDateTime::currentDateTimeUtc().toString(Qt::ISODate));
     query.addBindValue(record.id() > 0 ? QVariant(record.id()) : QVariant());
     if (!query.exec())
@@ -483,8 +489,35 @@ bool Database::writeProjectRow(ProjectRecord& record, const ProjectSnapshot& sna
     return true;
 }
 
+bool Database::hasNewRecords(const ProjectRecord& record)
+{
+    if (record.programData.isNull())
+        return false;
+    bool found = false;
+    record.programData->forEachProgram([&](int, const StorableRef<Program>& program) {
+        const auto isNew = [](const auto& listed) { return listed.id() == 0; };
+        const QList<SwitchTime> switches = program->switches();
+        const QList<DateRange> ranges = program->dateRanges();
+        found = found || std::any_of(switches.cbegin(), switches.cend(), isNew)
+            || std::any_of(ranges.cbegin(), ranges.cend(), isNew);
+    });
+    return found;
+}
+
 bool Database::saveProject(ProjectRecord& record)
 {
+    ProjectSnapshot next;
+    next.device = record.device;
+    next.name = record.name;
+    next.settings = ProjectSettingsJson::write(record);
+    // A project that this program did not change is left alone: another program may have changed
+    // it since (its save stays), or removed it (it stays removed).
+    const bool fresh = record.id() == 0 || hasNewRecords(record);
+    if (!fresh) {
+        collectRows(record, next);
+        if (next.holdsTheSameAs(record.saved))
+            return true;
+    }
     bool exists = false;
     if (record.id() != 0) {
         QSqlQuery query(m_db);
@@ -494,13 +527,10 @@ bool Database::saveProject(ProjectRecord& record)
             return fail(QStringLiteral("Cannot look project %1 up").arg(record.id()), query.lastError().text());
         exists = query.next();
     }
-    // A project that another program removed meanwhile is written whole again. The copy shares the
-    // snapshot's handles, so it adds no reference to the records (see writeRecords).
+    // A project changed here that another program removed meanwhile is written whole again, so the
+    // changes made here are not lost. The copy shares the snapshot's handles, so it adds no
+    // reference to the records (see writeRecords).
     ProjectSnapshot saved = exists ? record.saved : ProjectSnapshot {};
-    ProjectSnapshot next;
-    next.device = record.device;
-    next.name = record.name;
-    next.settings = ProjectSettingsJson::write(record);
     const bool rowChanged = !exists || next.device != saved.device || next.name != saved.name
         || next.settings != saved.settings;
     if (rowChanged && !writeProjectRow(record, next, exists))
@@ -508,7 +538,8 @@ bool Database::saveProject(ProjectRecord& record)
     // New records get their ids with their final rows, which then count as written.
     if (!giveIds(record, saved))
         return false;
-    collectRows(record, next);
+    if (fresh)
+        collectRows(record, next);
     if (!writeRecords<SwitchTime>(record.id(), saved, next) || !writeRecords<DateRange>(record.id(), saved, next))
         return false;
     record.saved = next;

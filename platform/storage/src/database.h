@@ -23,9 +23,11 @@ class Program;
 // to store themselves and to read their content.
 //
 // Two programs may run on one file: it is in WAL mode with a busy timeout, every save is one
-// IMMEDIATE transaction, and a save writes only the rows that changed since its own last load or
-// save. Edits of different records in two programs therefore both survive; when both changed the
-// same record, the later save wins.
+// IMMEDIATE transaction, and a save writes only the projects this program changed and of those
+// only the rows that changed since its own last load or save (compared by value). Edits of
+// different records in two programs therefore both survive; when both changed the same record,
+// the later save wins. A project that another program removed stays removed unless it was changed
+// here.
 class Database {
 public:
     static constexpr int SchemaVersion = 1;
@@ -72,6 +74,8 @@ private:
     template <typename Handle>
     bool readRecords(qint64 projectId, ProgramData& data, ProjectSnapshot& saved);
     bool saveProject(ProjectRecord& record);
+    // Whether a switch time or date range of the project has no id yet (was never stored).
+    static bool hasNewRecords(const ProjectRecord& record);
     bool writeProjectRow(ProjectRecord& record, const ProjectSnapshot& snapshot, bool exists);
     static void collectRows(const ProjectRecord& record, ProjectSnapshot& snapshot);
     template <typename Handle>

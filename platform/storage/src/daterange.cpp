@@ -13,7 +13,7 @@ QDateTime inYear(const QDateTime& dateTime, int year)
     QDate moved(year, date.month(), date.day());
     if (!moved.isValid())
         moved = QDate(year, 3, 1);
-    return QDateTime(moved, dateTime.time());
+    return utils::WallClock::at(moved, dateTime.time());
 }
 } // namespace
 

@@ -3,12 +3,15 @@
 #include "storage/daterange.h"
 #include "storage/storablerecord.h"
 
+#include <utils/wallclock.h>
+
 namespace storage {
 
 struct DateRange::Record : StorableRecord {
     int type = FixYear;
-    QDateTime startDate = QDateTime(QDate::currentDate(), QTime(0, 0));
-    QDateTime endDate = QDateTime(QDate::currentDate().addDays(1), QTime(0, 0));
+    // Wall-clock readings (see utils::WallClock).
+    QDateTime startDate = utils::WallClock::todayAt(QTime(0, 0));
+    QDateTime endDate = utils::WallClock::at(QDate::currentDate().addDays(1), QTime(0, 0));
     int startDay = NotSet;
     int endDay = NotSet;
     int duration = 1;

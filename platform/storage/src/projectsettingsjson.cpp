@@ -7,6 +7,9 @@
 
 #include <QJsonDocument>
 
+#include <utils/wallclock.h>
+
+#include <algorithm>
 #include <utility>
 
 namespace storage {
@@ -60,16 +63,18 @@ const Field<QDate> DateFields[] = {
     { QLatin1StringView("soWiDate"), &ProjectRecord::soWiDate },
 };
 
-const QLatin1StringView DateTimeFormat("yyyy-MM-dd'T'HH:mm:ss.zzz");
+// Device date-times are wall-clock readings without a zone.
+const QString DateFormat = QStringLiteral("yyyy-MM-dd");
+const QString TimeFormat = QStringLiteral("HH:mm:ss.zzz");
 
 QString dateTimeText(const QDateTime& dateTime)
 {
-    return dateTime.toString(DateTimeFormat);
+    return dateTime.toString(DateFormat + QLatin1String("'T'") + TimeFormat);
 }
 
 QDateTime dateTimeOf(const QJsonValue& value)
 {
-    return QDateTime::fromString(value.toString(), DateTimeFormat);
+    return utils::WallClock::fromString(value.toString(), DateFormat, TimeFormat);
 }
 
 QJsonArray textList(const QStringList& texts)
@@ -120,12 +125,15 @@ void readSetting(const QJsonObject& json, ChannelSetting& setting)
     }
 }
 
+// Rows in key order: the same table always gives the same document, in every program.
 QJsonArray summerWinterJson(const QHash<int, SummerWinterDateTimeValues>& table)
 {
+    QList<int> keys = table.keys();
+    std::sort(keys.begin(), keys.end());
     QJsonArray rows;
-    for (auto it = table.cbegin(); it != table.cend(); ++it) {
-        const SummerWinterDateTimeValues& v = it.value();
-        rows.append(QJsonObject { { QStringLiteral("key"), it.key() },
+    for (const int key : keys) {
+        const SummerWinterDateTimeValues v = table.value(key);
+        rows.append(QJsonObject { { QStringLiteral("key"), key },
                                   { QStringLiteral("year"), v.year() },
                                   { QStringLiteral("wiSoDate"), v.wiSoDate().toString(Qt::ISODate) },
                                   { QStringLiteral("wiSoHour"), v.wiSoHour() },
@@ -222,7 +230,7 @@ QJsonArray channelsJson(const ProgramData& data)
 }
 } // namespace
 
-QByteArray ProjectSettingsJson::write(const ProjectRecord& record)
+QJsonObject ProjectSettingsJson::write(const ProjectRecord& record)
 {
     QJsonObject json;
     for (const auto& [key, member] : TextFields)
@@ -248,7 +256,7 @@ QByteArray ProjectSettingsJson::write(const ProjectRecord& record)
     json.insert(QStringLiteral("ownAstroTable"), ownTableJson(*record.ownAstroTable));
     json.insert(QStringLiteral("channels"),
                 record.programData.isNull() ? record.storedChannels : channelsJson(*record.programData));
-    return QJsonDocument(json).toJson(QJsonDocument::Compact);
+    return json;
 }
 
 void ProjectSettingsJson::read(const QJsonObject& json, ProjectRecord& record)

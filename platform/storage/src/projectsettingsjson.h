@@ -14,7 +14,7 @@ class ProgramData;
 // so documents of older versions read as far as they go.
 class ProjectSettingsJson {
 public:
-    static QByteArray write(const ProjectRecord& record);
+    static QJsonObject write(const ProjectRecord& record);
     // Everything but the channels, which are kept as they are until the program data is read.
     static void read(const QJsonObject& json, ProjectRecord& record);
     // The channel functions and the programs' light values.

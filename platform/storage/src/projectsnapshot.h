@@ -3,8 +3,8 @@
 #include "storage/daterange.h"
 #include "storage/switchtime.h"
 
-#include <QByteArray>
 #include <QHash>
+#include <QJsonObject>
 #include <QString>
 
 namespace storage {
@@ -48,18 +48,25 @@ struct RangeRow {
 };
 
 // A project as rows: what a save compares with what the database holds, so that it writes only
-// what changed. The handles keep the records of the rows, so that a save can tell whether a record
-// that left the project is still held elsewhere (an undo stack may put it back).
+// what changed. Everything is compared by value (the settings document too), so a project this
+// program did not change compares equal whatever order a container handed its parts out in. The
+// handles keep the records of the rows, so that a save can tell whether a record that left the
+// project is still held elsewhere (an undo stack may put it back).
 struct ProjectSnapshot {
     int device = 0;
     QString name;
-    QByteArray settings;
-    // False while the program data has not been read: its rows are then left as they are.
-    bool hasContent = false;
+    QJsonObject settings;
     QHash<qint64, SwitchRow> switches;
     QHash<qint64, RangeRow> ranges;
     QHash<qint64, SwitchTime> switchHandles;
     QHash<qint64, DateRange> rangeHandles;
+
+    // The same project row and the same rows of switch times and date ranges.
+    bool holdsTheSameAs(const ProjectSnapshot& other) const
+    {
+        return device == other.device && name == other.name && settings == other.settings
+            && switches == other.switches && ranges == other.ranges;
+    }
 };
 
 } // namespace storage

@@ -2,6 +2,8 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimeZone>
+#include <cmath>
+#include <limits>
 #include <memory>
 
 #include <coordinatessettingscontroller.h>
@@ -76,6 +78,37 @@ private slots:
         QCOMPARE(m_controller->longitude(), storedLongitude);
     }
 
+    void nonFiniteCoordinatesAreIgnored_data() {
+        QTest::addColumn<double>("latitude");
+        QTest::addColumn<double>("longitude");
+        const double nan = std::numeric_limits<double>::quiet_NaN();
+        const double infinity = std::numeric_limits<double>::infinity();
+        QTest::newRow("both not a number") << nan << nan;
+        QTest::newRow("latitude not a number") << nan << 8.5;
+        QTest::newRow("longitude infinite") << 47.5 << -infinity;
+    }
+
+    void nonFiniteCoordinatesAreIgnored() {
+        QFETCH(double, latitude);
+        QFETCH(double, longitude);
+        m_controller->setLatitudeLongitude(10.5, 20.5);
+        QSignalSpy latitudeChanged(m_controller.get(), &CoordinatesSettingsController::latitudeChanged);
+        QSignalSpy longitudeChanged(m_controller.get(), &CoordinatesSettingsController::longitudeChanged);
+        QSignalSpy timezoneChanged(m_controller.get(), &CoordinatesSettingsController::timezoneChanged);
+        m_controller->setLatitudeLongitude(latitude, longitude);
+        if (!std::isfinite(latitude))
+            m_controller->setLatitude(latitude);
+        if (!std::isfinite(longitude))
+            m_controller->setLongitude(longitude);
+        QCOMPARE(m_controller->latitude(), 10.5);
+        QCOMPARE(m_controller->longitude(), 20.5);
+        QCOMPARE(m_controller->timezone(), 13);
+        QCOMPARE(m_controller->cityName(), QStringLiteral("Alpha"));
+        QCOMPARE(latitudeChanged.count(), 0);
+        QCOMPARE(longitudeChanged.count(), 0);
+        QCOMPARE(timezoneChanged.count(), 0);
+    }
+
     void sameCoordinatesChangeNothing() {
         m_controller->setLatitudeLongitude(-33.25, -70.75);
         QSignalSpy latitude(m_controller.get(), &CoordinatesSettingsController::latitudeChanged);
@@ -147,6 +180,10 @@ private slots:
         QTest::newRow("Kathmandu, UTC+5:45") << 27.70 << 85.32 << 20;
         QTest::newRow("Adelaide, UTC+9:30") << -34.93 << 138.60 << 26;
         QTest::newRow("St. John's, UTC-3:30") << 47.56 << -52.71 << 8;
+        // tzdata gives Ireland a negative summer time in winter: its standard offset reads +1 h.
+        QTest::newRow("Ireland, UTC") << 53.42 << -7.94 << 12;
+        QTest::newRow("Dublin, UTC") << 53.35 << -6.26 << 12;
+        QTest::newRow("England, UTC") << 52.20 << -1.50 << 12;
     }
 
     void zoneNumberIsStandardOffset() {

@@ -3,6 +3,9 @@
 #include <storage/daterange.h>
 
 #include <QtTest>
+#include <utils/wallclock.h>
+
+#include "summertimegaps.h"
 
 using storage::DateRange;
 using E = DateErrorsController;
@@ -25,7 +28,7 @@ private:
     }
 
     static QDateTime at(int year, int month, int day, int hour = 0, int minute = 0, int second = 0) {
-        return QDateTime(QDate(year, month, day), QTime(hour, minute, second));
+        return utils::WallClock::at(QDate(year, month, day), QTime(hour, minute, second));
     }
 
 private slots:
@@ -44,6 +47,8 @@ private slots:
             << 0 << at(2026, 5, 10, 8) << at(2026, 5, 10, 7, 59) << 0 << 0 << 2 << E::DR_EndBeforeStart;
         QTest::newRow("fixed, end a year before")
             << 0 << at(2026, 5, 10) << at(2025, 6, 10) << 0 << 0 << 2 << E::DR_EndBeforeStart;
+        QTest::newRow("fixed, in the hour summer time skips in Berlin")
+            << 0 << at(2024, 3, 31, 2, 10) << at(2024, 3, 31, 2, 40) << 0 << 0 << 2 << E::DR_NoErrors;
         QTest::newRow("fixed, seconds ignored") << 0 << at(2026, 5, 10, 8, 0, 30) << at(2026, 5, 10, 8, 0, 10)
                                                 << 0 << 0 << 2 << E::DR_IdenticalStartAndEnd;
         QTest::newRow("yearly over the turn of the year")
@@ -89,6 +94,20 @@ private slots:
         const DateRange range = makeRange(type, start, end, startDay, endDay, repeat);
         QCOMPARE(errors.dateError(range), error);
         QCOMPARE(errors.errorText(range), errors.errorToString(error));
+    }
+
+    void gapRangesHaveNoError_data() { summertimegaps::addRows(); }
+
+    // A range that starts in the hour the PC's clock skips is as valid as any other.
+    void gapRangesHaveNoError() {
+        QFETCH(QByteArray, zone);
+        QFETCH(QDateTime, reading);
+        const summertimegaps::ZoneScope inZone(zone);
+        DateErrorsController errors;
+        QCOMPARE(errors.dateError(makeRange(DateRange::FixYear, reading, reading.addSecs(1800))), E::DR_NoErrors);
+        QCOMPARE(errors.dateError(makeRange(DateRange::FixYear, reading, reading)), E::DR_IdenticalStartAndEnd);
+        QCOMPARE(errors.dateError(makeRange(DateRange::Serie, reading.addSecs(-3600), reading, 0, 0, 2)),
+                 E::DR_NoErrors);
     }
 
     void errorTexts_data() {

@@ -7,13 +7,14 @@
 #include <QGuiApplication>
 #include <QSignalSpy>
 #include <QtTest>
+#include <utils/wallclock.h>
 
 using storage::DateRange;
 
 namespace {
 
 QDateTime at(int year, int month, int day, int hour = 0, int minute = 0) {
-    return QDateTime(QDate(year, month, day), QTime(hour, minute));
+    return utils::WallClock::at(QDate(year, month, day), QTime(hour, minute));
 }
 
 DateRange makeRange(int type, const QDateTime& start, const QDateTime& end, int startDay, int endDay,
@@ -73,14 +74,14 @@ private slots:
 
         DateRangeFields series = fresh;
         series.type = DateRange::Serie;
-        series.startDate = QDateTime(QDate(2026, 4, 1), fresh.startDate.time());
+        series.startDate = utils::WallClock::at(QDate(2026, 4, 1), fresh.startDate.time());
         series.repeat = 10;
         QTest::newRow("series with a start day and a repeat")
             << QJsonObject{{"type", "serie"}, {"start-date", QDate(2026, 4, 1).toJulianDay()}, {"repeat", 10}}
             << series;
 
         DateRangeFields holiday = fresh;
-        holiday.endDate = QDateTime(fresh.endDate.date(), QTime(13, 30));
+        holiday.endDate = utils::WallClock::at(fresh.endDate.date(), QTime(13, 30));
         QTest::newRow("holiday as a fixed range")
             << QJsonObject{{"type", "holiday"}, {"end-time", 13 * 3600000 + 30 * 60000}} << holiday;
 

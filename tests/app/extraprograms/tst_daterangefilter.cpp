@@ -4,6 +4,7 @@
 #include <storage/daterange.h>
 
 #include <QtTest>
+#include <utils/wallclock.h>
 
 using storage::DateRange;
 using M = DateRangeListModel;
@@ -11,7 +12,7 @@ using M = DateRangeListModel;
 namespace {
 
 QDateTime at(int year, int month, int day, int hour = 0, int minute = 0, int second = 0) {
-    return QDateTime(QDate(year, month, day), QTime(hour, minute, second));
+    return utils::WallClock::at(QDate(year, month, day), QTime(hour, minute, second));
 }
 
 // A range named by its repeat value, so that the sorted order can be read back.

@@ -4,6 +4,9 @@
 
 #include <QSignalSpy>
 #include <QtTest>
+#include <utils/wallclock.h>
+
+#include "summertimegaps.h"
 
 using storage::DateRange;
 using M = DateRangeListModel;
@@ -11,7 +14,7 @@ using M = DateRangeListModel;
 namespace {
 
 QDateTime at(int year, int month, int day, int hour = 0, int minute = 0) {
-    return QDateTime(QDate(year, month, day), QTime(hour, minute));
+    return utils::WallClock::at(QDate(year, month, day), QTime(hour, minute));
 }
 
 DateRange makeRange(int type, const QDateTime& start, const QDateTime& end) {
@@ -155,6 +158,74 @@ private slots:
         QCOMPARE(model.data(model.index(0), role), before);
         model.redo();
         QCOMPARE(model.data(model.index(0), role), expected);
+    }
+
+    // An undo puts back what its step changed; a write behind the model (an editor's save) stays.
+    void undoKeepsAWriteBehindTheModel() {
+        M model;
+        prepare(model, fixedRanges(1));
+        QVERIFY(model.setData(model.index(0), QTime(7, 45), M::StartTimeRole));
+        DateRange behind = model.dateRanges().first();
+        behind.setEndDate(at(2026, 1, 3, 12));
+        behind.setRepeat(9);
+        model.emitRowChanged(0);
+        afterGuardWindow();
+        model.undo();
+        QCOMPARE(behind.startDate(), at(2026, 1, 1, 8));
+        QCOMPARE(behind.endDate(), at(2026, 1, 3, 12));
+        QCOMPARE(behind.repeat(), 9);
+        afterGuardWindow();
+        model.redo();
+        QCOMPARE(behind.startDate(), at(2026, 1, 1, 7, 45));
+        QCOMPARE(behind.endDate(), at(2026, 1, 3, 12));
+        QCOMPARE(behind.repeat(), 9);
+    }
+
+    // A write in the window after an undo is not recorded, and the redo does not take it back.
+    void redoKeepsAWriteInsideTheWindow() {
+        M model;
+        prepare(model, fixedRanges(1));
+        QVERIFY(model.setData(model.index(0), QTime(7, 45), M::StartTimeRole));
+        afterGuardWindow();
+        model.undo();
+        QVERIFY(model.setData(model.index(0), 9, M::RepeatRole));
+        QVERIFY(model.setData(model.index(0), QDate(2026, 1, 2), M::EndDateRole));
+        afterGuardWindow();
+        model.redo();
+        const DateRange range = model.dateRanges().first();
+        QCOMPARE(range.startDate(), at(2026, 1, 1, 7, 45));
+        QCOMPARE(range.repeat(), 9);
+        QCOMPARE(range.endDate(), at(2026, 1, 2, 9));
+        afterGuardWindow();
+        model.undo();
+        QCOMPARE(range.startDate(), at(2026, 1, 1, 8));
+        QCOMPARE(range.repeat(), 9);
+        QCOMPARE(range.endDate(), at(2026, 1, 2, 9));
+    }
+
+    void gapDateTimesAreWrittenAndRead_data() { summertimegaps::addRows(); }
+
+    // Dates and times written in the hour the PC's clock skips read back as written, without an
+    // error.
+    void gapDateTimesAreWrittenAndRead() {
+        QFETCH(QByteArray, zone);
+        QFETCH(QDateTime, reading);
+        const summertimegaps::ZoneScope inZone(zone);
+        M model;
+        prepare(model, fixedRanges(1));
+        const QModelIndex row = model.index(0);
+        QVERIFY(model.setData(row, reading.date(), M::StartDateRole));
+        QVERIFY(model.setData(row, reading.time(), M::StartTimeRole));
+        QVERIFY(model.setData(row, reading.date(), M::EndDateRole));
+        QVERIFY(model.setData(row, reading.time().addSecs(1800), M::EndTimeRole));
+        QCOMPARE(model.data(row, M::StartDateRole).toDateTime(), reading);
+        QCOMPARE(model.data(row, M::StartTimeRole).toDateTime().time(), reading.time());
+        QCOMPARE(model.data(row, M::EndDateRole).toDateTime(), reading.addSecs(1800));
+        QCOMPARE(model.data(row, M::ErrorRole).toString(), QString());
+        QCOMPARE(model.errorCount(), 0);
+        afterGuardWindow();
+        model.undo();
+        QCOMPARE(model.data(row, M::EndDateRole).toDateTime(), utils::WallClock::at(reading.date(), QTime(9, 0)));
     }
 
     void sameValueRecordsNothing() {

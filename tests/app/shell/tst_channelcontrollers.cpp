@@ -4,6 +4,8 @@
 #include "channelcontroller.h"
 #include "projectcontroller.h"
 
+#include <utils/wallclock.h>
+
 namespace {
 
 constexpr int Weekly1 = 11;      // no seconds for the timer input
@@ -12,6 +14,11 @@ constexpr int Rix2Weekly4 = 43;  // takes seconds for the timer input
 
 QDateTime at(int hour, int minute, int second) {
     return QDateTime(QDate(2024, 2, 29), QTime(hour, minute, second));
+}
+
+// A holiday period's date-time: a wall-clock reading.
+QDateTime wall(const QDate& date, const QTime& time) {
+    return utils::WallClock::at(date, time);
 }
 
 } // namespace
@@ -85,7 +92,7 @@ private slots:
         QCOMPARE(project->setting(0)->externalInputTime(), seconds);
         QCOMPARE(changed.count(), 1);
         QCOMPARE(changed.first().first().toDateTime(), at(0, 10, 30));
-        QCOMPARE(channel->externalInputTime(), QDateTime(QDate::currentDate(), QTime(0, 0).addSecs(seconds)));
+        QCOMPARE(channel->externalInputTime(), utils::WallClock::todayAt(QTime(0, 0).addSecs(seconds)));
     }
 
     void lookingAtAChannelIsNoEdit() {
@@ -106,29 +113,29 @@ private slots:
         channel->setAstroPulseDuration(at(5, 2, 3));
         QCOMPARE(project->setting(0)->astroPulseDuration(), 123);
         QCOMPARE(changed.count(), 1);
-        QCOMPARE(channel->astroPulseDuration(), QDateTime(QDate::currentDate(), QTime(0, 2, 3)));
+        QCOMPARE(channel->astroPulseDuration(), utils::WallClock::todayAt(QTime(0, 2, 3)));
     }
 
     void holidayDateAndTimeChangeTheirPartOnly() {
         std::unique_ptr<ProjectController> project = open(Weekly1);
         ChannelController* channel = project->channel(0);
-        project->setting(0)->setHolidayBegin(QDateTime(QDate(2025, 5, 1), QTime(8, 30)));
+        project->setting(0)->setHolidayBegin(wall(QDate(2025, 5, 1), QTime(8, 30)));
         QSignalSpy begin(channel, &ChannelController::holidayBeginChanged);
 
         channel->setHolidayDateBegin(QDateTime(QDate(2025, 6, 2), QTime(23, 0)));
-        QCOMPARE(channel->holidayBegin(), QDateTime(QDate(2025, 6, 2), QTime(8, 30)));
+        QCOMPARE(channel->holidayBegin(), wall(QDate(2025, 6, 2), QTime(8, 30)));
         channel->setHolidayDateBegin(QDateTime(QDate(2025, 6, 2), QTime(1, 0)));
         QCOMPARE(begin.count(), 1);
-        QCOMPARE(begin.first().first().toDateTime(), QDateTime(QDate(2025, 6, 2), QTime(8, 30)));
+        QCOMPARE(begin.first().first().toDateTime(), wall(QDate(2025, 6, 2), QTime(8, 30)));
 
         channel->setHolidayTimeBegin(QDateTime(QDate(2000, 1, 1), QTime(17, 45)));
-        QCOMPARE(project->setting(0)->holidayBegin(), QDateTime(QDate(2025, 6, 2), QTime(17, 45)));
+        QCOMPARE(project->setting(0)->holidayBegin(), wall(QDate(2025, 6, 2), QTime(17, 45)));
         QCOMPARE(begin.count(), 2);
 
         QSignalSpy end(channel, &ChannelController::holidayEndChanged);
         channel->setHolidayDateEnd(QDateTime(QDate(2025, 6, 9), QTime()));
         channel->setHolidayTimeEnd(QDateTime(QDate(1999, 1, 1), QTime(6, 0)));
-        QCOMPARE(channel->holidayEnd(), QDateTime(QDate(2025, 6, 9), QTime(6, 0)));
+        QCOMPARE(channel->holidayEnd(), wall(QDate(2025, 6, 9), QTime(6, 0)));
         QCOMPARE(end.count(), 2);
     }
 };

@@ -64,7 +64,10 @@ private slots:
         QTest::newRow("non-ASCII") << "Küche – Größe ☀ 日本" << "Küche – Größe ☀ 日本" << "Küche – Größe ☀ 日本.ot2";
         QTest::newRow("header injection") << "Line\r\nBcc: someone@example.com" << "Line\r\nBcc: someone@example.com"
                                           << "LineBcc: someone@example.com.ot2";
-        QTest::newRow("path and URL characters") << "../Pump #2 ?50%" << "../Pump #2 ?50%" << ".Pump #2 ?50%.ot2";
+        QTest::newRow("path and URL characters") << "../Pump #2 ?50%" << "../Pump #2 ?50%" << "Pump #2 ?50%.ot2";
+        // A name longer than a file system takes: the file keeps 200 bytes of UTF-8, the subject all.
+        QTest::newRow("200 ä") << QString(200, u'ä') << QString(200, u'ä') << QString(100, u'ä') + ".ot2";
+        QTest::newRow("300 L") << QString(300, u'L') << QString(300, u'L') << QString(200, u'L') + ".ot2";
         const QString longName = QString(90, u'x') + QStringLiteral(" Größe");
         QTest::newRow("long") << longName << longName << longName + QStringLiteral(".ot2");
     }

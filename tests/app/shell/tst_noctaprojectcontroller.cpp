@@ -1,5 +1,7 @@
 #include "projectsfixture.h"
 
+#include <utils/wallclock.h>
+
 #include "noctaprojectcontroller.h"
 
 namespace {
@@ -69,7 +71,7 @@ private slots:
         QCOMPARE(controller->setting(0)->delaySunset(), 300);
         QCOMPARE(sunrise.count(), 1);
         QCOMPARE(sunset.count(), 1);
-        QCOMPARE(controller->delaySunriseTime(), QDateTime(QDate::currentDate(), QTime(0, 20, 30)));
+        QCOMPARE(controller->delaySunriseTime(), utils::WallClock::todayAt(QTime(0, 20, 30)));
     }
 
     void lightValuesOfTheSelectedChannelSignalEveryWrite() {

@@ -5,6 +5,7 @@
 #include <devices/eepromservice.h>
 #include <filemanager/filemanager.h>
 #include <storage/switchtime.h>
+#include <utils/wallclock.h>
 
 #include "astrochannelcontroller.h"
 #include "channelcontroller.h"
@@ -200,15 +201,42 @@ private slots:
         controller->setChannelChangeoverTime(QDateTime(QDate(2021, 7, 5), QTime(1, 2, 3)));
         QCOMPARE(controller->project().channelChangeoverTime(), 3723);
         QCOMPARE(changed.count(), 1);
-        QCOMPARE(controller->channelChangeoverTime(), QDateTime(QDate::currentDate(), QTime(1, 2, 3)));
+        QCOMPARE(controller->channelChangeoverTime(), utils::WallClock::todayAt(QTime(1, 2, 3)));
     }
 
     void emptyNameIsIgnored() {
         std::unique_ptr<ProjectController> controller = open(Weekly1);
         QSignalSpy changed(controller.get(), &ProjectController::nameChanged);
+        QTest::ignoreMessage(QtWarningMsg, ">> A project cannot be renamed to an empty name");
         controller->rename(QString());
+        QTest::ignoreMessage(QtWarningMsg, ">> A project cannot be renamed to an empty name");
+        controller->rename(QStringLiteral("   "));
         QCOMPARE(controller->name(), QStringLiteral("P11"));
         QCOMPARE(changed.count(), 0);
+        controller->rename(QStringLiteral("  Halle 3 "));
+        QCOMPARE(controller->name(), QStringLiteral("Halle 3"));
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(f->projectService->byId(controller->id()).name(), QStringLiteral("Halle 3"));
+    }
+
+    // A reset gives the channel a new setting: a cached controller would go on editing the old one.
+    void resetDropsTheCachedChannelController() {
+        std::unique_ptr<ProjectController> controller = open(Rix3Weekly2);
+        QVERIFY(controller->setSelectedChannel(1));
+        ChannelController* before = controller->channel(1);
+        before->setExternalStatus(3);
+        QSignalSpy selected(controller.get(), &ProjectController::selectedChannelChanged);
+        controller->resetChannelSetting(1);
+        QCOMPARE(selected.count(), 1);
+        ChannelController* after = controller->channel(1);
+        QVERIFY(after != before);
+        QCOMPARE(after->externalStatus(), 0);
+        after->setExternalStatus(2);
+        storage::Project project = controller->project();
+        QCOMPARE(project.setting(1)->externalStatus(), 2);
+        // Channel 0 had no controller: nothing else changes.
+        controller->resetChannelSetting(0);
+        QCOMPARE(controller->channel(1), after);
     }
 
     void channelControllersAreCachedPerIndex() {

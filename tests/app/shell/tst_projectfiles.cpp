@@ -1,6 +1,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 #include <devices/ot2file.h>
@@ -124,6 +125,23 @@ private slots:
         QCOMPARE(f->mainController->nbProjects(), 1);
     }
 
+    // A 99-byte file that claims 100,000 switch times is refused unread: nothing is stored.
+    void importRefusesAFileOverTheEntryBound()
+    {
+        const QByteArray text = "[Ident]\nName=TARVINO project\nFormatVersion=1\nDevice=104\n"
+                                "\n[Channel0.Program0]\nSwitches\\size=100000\n\n";
+        QCOMPARE(text.size(), 99);
+        const QString path = QDir(f->folder.path()).filePath(QStringLiteral("Huge.ot2"));
+        QVERIFY(ProjectFiles::writeFile(path, text));
+        QSignalSpy counted(f->mainController.get(), &MainController::nbProjectsChanged);
+        ProjectController* open = f->mainController->currentProject();
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("refused: it holds 100000 .* more than 3200")));
+        QVERIFY(!f->mainController->importOt2File(path));
+        QCOMPARE(counted.size(), 0);
+        QCOMPARE(f->mainController->nbProjects(), 1);
+        QCOMPARE(f->mainController->currentProject(), open);
+    }
+
     void nameFromFileName_data()
     {
         QTest::addColumn<QString>("path");
@@ -159,7 +177,14 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("fileName");
         QTest::newRow("separators") << "Hall/Stairs\\Top" << "HallStairsTop.ot2";
-        QTest::newRow("parent folders") << "../../etc/passwd" << ".etcpasswd.ot2";
+        QTest::newRow("parent folders") << "../../etc/passwd" << "etcpasswd.ot2";
+        QTest::newRow("parent folder") << "../x" << "x.ot2";
+        QTest::newRow("hidden") << ". .profile" << "profile.ot2";
+        QTest::newRow("only blanks") << "   " << "Projekt 1.ot2";
+        // Names longer than a file system takes keep 200 bytes of UTF-8, whole characters.
+        QTest::newRow("300 L") << QString(300, u'L') << QString(200, u'L') + ".ot2";
+        QTest::newRow("200 ä") << QString(200, u'ä') << QString(100, u'ä') + ".ot2";
+        QTest::newRow("lamp at the bound") << QString(199, u'L') + "💡" << QString(199, u'L') + ".ot2";
         QTest::newRow("line breaks") << "Line\r\nbreak\u2028here" << "Linebreakhere.ot2";
         QTest::newRow("URL characters") << "Pump #2 ?50%" << "Pump #2 ?50%.ot2";
         QTest::newRow("nothing left") << "/..\n" << "Projekt 1.ot2";

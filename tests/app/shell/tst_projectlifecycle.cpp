@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QPointer>
 #include <QProcess>
 #include <QTextStream>
 
@@ -256,6 +257,30 @@ private slots:
         QVERIFY(f->mainController->openReadProject(QStringLiteral("From device"), loose->toOt2()));
         QCOMPARE(f->mainController->currentProject()->name(), QStringLiteral("From device"));
         QCOMPARE(display.count(), 1);
+    }
+
+    // The open project's own remove closes it first: later edits and saves would go nowhere.
+    void removingTheOpenProjectThroughItsControllerClosesIt() {
+        ProjectController* open = createEdited(QStringLiteral("Doomed"));
+        QVERIFY(open);
+        const qint64 id = open->id();
+        QPointer<ProjectController> watched(open);
+        QSignalSpy current(f->mainController.get(), &MainController::currentProjectChanged);
+        open->remove();
+        QVERIFY(!f->mainController->currentProject());
+        QCOMPARE(current.count(), 1);
+        QVERIFY(f->projectService->byId(id).isNull());
+        QVERIFY(!f->mainController->saveCurrentProject());
+        QVERIFY(f->mainController->currentProjectFile(nullptr).isCanceled());
+        QTRY_VERIFY(watched.isNull());
+
+        // Another project's controller removes its project without touching the open one.
+        ProjectController* kept = createEdited(QStringLiteral("Kept"));
+        const storage::Project other = ProjectsFixture::stored(Rix3Weekly2, QStringLiteral("Other"));
+        std::unique_ptr<ProjectController> loose(f->mainController->projectController(other.id()));
+        QVERIFY(loose);
+        loose->remove();
+        QCOMPARE(f->mainController->currentProject(), kept);
     }
 };
 

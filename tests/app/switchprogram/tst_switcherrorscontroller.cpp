@@ -23,8 +23,10 @@ private slots:
         QTest::addRow("impulse without duration") << sample::impulse(128, 60, 0) << 2 << "Fehlende Dauer";
         QTest::addRow("impulse over midnight")
             << sample::impulse(128, 86370, 60) << 4 << "Impulse über Mitternacht";
-        QTest::addRow("impulse up to midnight")
-            << sample::impulse(128, 86340, 60) << 4 << "Impulse über Mitternacht";
+        QTest::addRow("impulse up to midnight") << sample::impulse(128, 86340, 60) << 0 << none;
+        QTest::addRow("Sunday's impulse up to midnight") << sample::impulse(2, 86340, 60) << 0 << none;
+        QTest::addRow("impulse a second over midnight")
+            << sample::impulse(128, 86341, 60) << 4 << "Impulse über Mitternacht";
         QTest::addRow("impulse before midnight") << sample::impulse(128, 86339, 60) << 0 << none;
         QTest::addRow("cycle without weekday") << sample::cycle(0, 0, 8, 60) << 1 << "Fehlende Wochentage";
         QTest::addRow("cycle without end day") << sample::cycle(128, 0, 0, 60) << 1 << "Fehlende Wochentage";

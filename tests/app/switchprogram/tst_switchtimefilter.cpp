@@ -4,6 +4,7 @@
 #include "switchtimesample.h"
 
 #include <QTest>
+#include <utils/wallclock.h>
 
 using storage::SwitchTime;
 
@@ -39,11 +40,22 @@ private slots:
         filter.sort(0);
         QCOMPARE(order(filter), QList<int>({3, 2, 1, 4, 7, 0, 6, 5}));
         // A change of a row sorts again.
-        QVERIFY(model->setData(model->index(1), QDateTime(QDate::currentDate(), QTime(1, 0)),
+        QVERIFY(model->setData(model->index(1), utils::WallClock::todayAt(QTime(1, 0)),
                                SwitchTimeListModel::StartTimeRole));
         QCOMPARE(order(filter), QList<int>({1, 3, 2, 4, 7, 0, 6, 5}));
         model->insertSwitchTime(sample::switchTime(0, 0, 2, 0));
         QCOMPARE(order(filter).first(), 8);
+    }
+
+    // Sorted from the start: rows inserted into an empty model find their places too.
+    void sortsRowsInsertedIntoAnEmptyModel() {
+        SwitchTimeListModel source;
+        SwitchTimeFilter& filter = *new SwitchTimeFilter(&source);
+        source.insertSwitchTime(sample::impulse(2, 6 * 3600, 5));
+        source.insertSwitchTime(sample::switchTime(0, 1, 2, 23 * 3600));
+        QCOMPARE(order(filter), QList<int>({1, 0}));
+        source.insertSwitchTime(sample::switchTime(0, 0, 2, 3600));
+        QCOMPARE(order(filter), QList<int>({2, 1, 0}));
     }
 
     void theContainerHasNoData() {

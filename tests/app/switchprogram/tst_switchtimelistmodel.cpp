@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QSignalSpy>
 #include <QTest>
+#include <utils/wallclock.h>
 
 using storage::SwitchTime;
 using M = SwitchTimeListModel;
@@ -12,7 +13,7 @@ using M = SwitchTimeListModel;
 namespace {
 
 QDateTime at(int seconds) {
-    return QDateTime(QDate::currentDate(), QTime(0, 0).addSecs(seconds));
+    return utils::WallClock::todayAt(QTime(0, 0).addSecs(seconds));
 }
 
 // A model over the given switch times whose clock only moves when a test moves it.
@@ -111,6 +112,16 @@ private slots:
         QTest::addRow("unknown type") << on << 0 << int(M::TypeRole) << QVariant(4);
         QTest::addRow("a time that is no time") << on << 0 << int(M::StartTimeRole) << QVariant(3600);
         QTest::addRow("a type that is no number") << on << 0 << int(M::TypeRole) << QVariant("switch");
+        // Refused even when the value is the one the role reads now.
+        QTest::addRow("current end day of an impulse")
+            << sample::impulse(128, 60, 1) << 0 << int(M::EndDayRole) << QVariant(-1);
+        QTest::addRow("current end day of a switch") << on << 0 << int(M::EndDayRole) << QVariant(-1);
+        QTest::addRow("endless off on a switch") << on << 0 << int(M::EndlessRole) << QVariant(false);
+        QTest::addRow("current error") << on << 0 << int(M::ErrorRole) << QVariant(0);
+        // Bit 0 is no weekday.
+        QTest::addRow("start days 1") << on << 0 << int(M::StartDaysRole) << QVariant(1);
+        QTest::addRow("start days 255") << on << 0 << int(M::StartDaysRole) << QVariant(255);
+        QTest::addRow("Monday and bit 0") << on << 0 << int(M::StartDaysRole) << QVariant(129);
     }
 
     void refusedWritesRecordNothing() {
@@ -143,6 +154,60 @@ private slots:
         f.undo();
         QCOMPARE(f.model.at(0)->state(), 1);
         QVERIFY(!f.model.canUndo());
+    }
+
+    // The end-day role reads -1 for end day 0 as well: writing -1 must still give each start day.
+    void aFixedSwitchTimeWithoutEndDayGetsEachStartDay() {
+        Fixture f({sample::switchTime(3, 3, 12, 60, 0, 120)});
+        QCOMPARE(f.read(0, M::EndDayRole).toInt(), -1);
+        QCOMPARE(f.read(0, M::ErrorRole).toInt(), 1);
+        QVERIFY(f.write(0, -1, M::EndDayRole));
+        QCOMPARE(f.model.at(0)->endDay(), -1);
+        QCOMPARE(f.read(0, M::ErrorRole).toInt(), 0);
+        QVERIFY(f.model.canUndo());
+        f.undo();
+        QCOMPARE(f.model.at(0)->endDay(), 0);
+        // Writing it again once it ends on each start day records nothing.
+        f.redo();
+        QVERIFY(f.write(0, -1, M::EndDayRole));
+        f.undo();
+        QCOMPARE(f.model.at(0)->endDay(), 0);
+        QVERIFY(!f.model.canUndo());
+    }
+
+    // An undo puts back what its step changed; writes behind the model (an editor's save) stay.
+    void undoKeepsWritesBehindTheModel() {
+        Fixture f({sample::switchTime(0, 1, 128, 3600)});
+        QVERIFY(f.write(0, at(7200), M::StartTimeRole));
+        SwitchTime behind = *f.model.at(0);
+        behind.setState(SwitchTime::Off);
+        behind.setStartDays(64);
+        f.model.emitRowChanged(0);
+        f.undo();
+        QCOMPARE(f.model.at(0)->startTime(), 3600);
+        QCOMPARE(f.model.at(0)->state(), int(SwitchTime::Off));
+        QCOMPARE(f.model.at(0)->startDays(), 64);
+        f.redo();
+        QCOMPARE(f.model.at(0)->startTime(), 7200);
+        QCOMPARE(f.model.at(0)->state(), int(SwitchTime::Off));
+        QCOMPARE(f.model.at(0)->startDays(), 64);
+    }
+
+    // Writes in the window after an undo are not recorded; the redo does not take them back.
+    void redoKeepsWritesInsideTheWindow() {
+        Fixture f({sample::switchTime(0, 1, 128, 3600)});
+        QVERIFY(f.write(0, at(7200), M::StartTimeRole));
+        f.undo();
+        QVERIFY(f.model.setData(f.model.index(0), int(SwitchTime::Off), M::StateRole));
+        QVERIFY(f.model.setData(f.model.index(0), 64, M::StartDaysRole));
+        f.redo();
+        QCOMPARE(f.model.at(0)->startTime(), 7200);
+        QCOMPARE(f.model.at(0)->state(), int(SwitchTime::Off));
+        QCOMPARE(f.model.at(0)->startDays(), 64);
+        f.undo();
+        QCOMPARE(f.model.at(0)->startTime(), 3600);
+        QCOMPARE(f.model.at(0)->state(), int(SwitchTime::Off));
+        QCOMPARE(f.model.at(0)->startDays(), 64);
     }
 
     void aFixedSwitchTimeMayEndOnEachStartDay() {

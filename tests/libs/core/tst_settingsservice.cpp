@@ -261,6 +261,29 @@ private slots:
                  (QStringList{QStringLiteral("u"), QStringLiteral("p")}));
     }
 
+    // A value that would not read back (an object, a type numbered at run time) is refused.
+    void valueWithoutStoredFormIsRefused_data()
+    {
+        QTest::addColumn<QVariant>("value");
+        QTest::newRow("object") << QVariant::fromValue<QObject*>(this);
+        QTest::newRow("object in a list") << QVariant(QVariantList{1, QVariant::fromValue<QObject*>(this)});
+        QTest::newRow("object in a map") << QVariant(QVariantMap{{QStringLiteral("k"), QVariant::fromValue<QObject*>(this)}});
+        QTest::newRow("no value") << QVariant();
+    }
+
+    void valueWithoutStoredFormIsRefused()
+    {
+        QFETCH(QVariant, value);
+        auto service = start();
+        service->setSettingValueFromStringKey(CountKey, 7);
+        QSignalSpy changed(service.get(), &SettingsService::settingChanged);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("test/count not changed: a value of type .* cannot be stored")));
+        service->setSettingValueFromStringKey(CountKey, value);
+        QCOMPARE(service->settingValue(CountKey), QVariant(7));
+        QCOMPARE(rawText(CountKey), QStringLiteral("2_7"));
+        QCOMPARE(changed.count(), 0);
+    }
+
     void startRemovesUnregisteredKeysButKeepsFileDialogKeys()
     {
         writeRaw(QStringLiteral("oldKey"), QStringLiteral("1_true"));

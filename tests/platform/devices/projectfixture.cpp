@@ -2,6 +2,8 @@
 
 #include <QTime>
 
+#include <utils/wallclock.h>
+
 using devices::Device;
 using devices::Ot2File;
 
@@ -11,7 +13,7 @@ namespace {
 
 QDateTime at(int year, int month, int day, int hour, int minute, int second = 0)
 {
-    return QDateTime(QDate(year, month, day), QTime(hour, minute, second));
+    return utils::WallClock::at(QDate(year, month, day), QTime(hour, minute, second));
 }
 
 Ot2File::SwitchTime switchTime(int n)

@@ -1,4 +1,5 @@
 #include "projectfixture.h"
+#include "summertimegaps.h"
 
 #include <devices/deviceservice.h>
 #include <devices/eepromconfiguration.h>
@@ -29,6 +30,9 @@ private slots:
     void switchTimesOnlyIsTheTailOfTheImage();
     void headerFollowsTheLanguageImageScheme();
     void fieldsLieWhereTheDocumentSays();
+    void gapDateTimesSurviveTheImage_data();
+    void gapDateTimesSurviveTheImage();
+    void switchedOffStartSurvivesTheImage();
     void layoutOfEveryModel_data();
     void layoutOfEveryModel();
     void projectOverTheMemoryIsRefused();
@@ -181,6 +185,63 @@ void TestEepromService::fieldsLieWhereTheDocumentSays()
     QCOMPARE(EepromUtils::readUInt(image, entry + 10, 3), 60u);
     QCOMPARE(EepromUtils::readUInt(image, entry + 13, 3), 7200u);
     QCOMPARE(image.mid(entry + 24), QByteArray(image.size() - entry - 24, char(0xFF)));
+}
+
+void TestEepromService::gapDateTimesSurviveTheImage_data()
+{
+    summertimegaps::addRows();
+}
+
+// A device date-time the PC's clock skips lies in the image as it is and reads back as it was.
+void TestEepromService::gapDateTimesSurviveTheImage()
+{
+    QFETCH(QByteArray, zone);
+    QFETCH(QDateTime, reading);
+    const summertimegaps::ZoneScope inZone(zone);
+    const Device device = m_devices->deviceByOt2Number(42); // 2 channels, 4 programs
+    EepromConfiguration config;
+    QVERIFY(config.init(device));
+    Ot2File file(42);
+    file.fitToDevice(device);
+    Ot2File::DateRange range;
+    range.startDate = reading;
+    range.endDate = reading.addDays(1);
+    file.channels()[1].programs[3].dateRanges.append(range);
+    file.channelSettings()[0].holidayEnd = reading;
+
+    const QByteArray image = m_service->projectToBytes(file);
+    QCOMPARE(m_service->error(), EepromService::NoError);
+    const int start = config.settingsSize() + EepromConfiguration::EntryBlockHeaderSize + 2;
+    QCOMPARE(quint8(image.at(start)), quint8(reading.date().year() - 2000));
+    QCOMPARE(quint8(image.at(start + 1)), quint8(reading.date().month()));
+    QCOMPARE(quint8(image.at(start + 2)), quint8(reading.date().day()));
+    QCOMPARE(EepromUtils::readUInt(image, start + 3, 3), quint32(reading.time().msecsSinceStartOfDay() / 1000));
+
+    const Ot2File read = m_service->bytesToOt2(image, 42);
+    QCOMPARE(m_service->error(), EepromService::NoError);
+    const Ot2File::DateRange back = read.channels().value(1).programs.value(3).dateRanges.value(0);
+    QCOMPARE(back.startDate, reading);
+    QCOMPARE(back.startDate.time(), reading.time());
+    QCOMPARE(back.endDate, reading.addDays(1));
+    QCOMPARE(read.channelSettings().value(0).holidayEnd, reading);
+}
+
+// Extra programs keep switch times switched off with the start time 86400.
+void TestEepromService::switchedOffStartSurvivesTheImage()
+{
+    const Device device = m_devices->deviceByOt2Number(104);
+    EepromConfiguration config;
+    QVERIFY(config.init(device));
+    Ot2File file(104);
+    file.fitToDevice(device);
+    file.channels()[2].programs[9].switches.append(Ot2File::SwitchTime{0, 1, 254, Ot2File::SwitchedOff, 0, 0, 0, 0});
+    const QByteArray image = m_service->projectToBytes(file);
+    QCOMPARE(m_service->error(), EepromService::NoError);
+    const int entry = config.settingsSize() + EepromConfiguration::EntryBlockHeaderSize;
+    QCOMPARE(EepromUtils::readUInt(image, entry + 4, 3), 86400u);
+    const Ot2File read = m_service->bytesToOt2(image, 104);
+    QCOMPARE(read.channels().value(2).programs.value(9).switches.value(0).startTime, 86400);
+    QCOMPARE(m_service->projectToBytes(read), image);
 }
 
 void TestEepromService::layoutOfEveryModel_data()

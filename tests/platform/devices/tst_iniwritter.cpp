@@ -48,6 +48,7 @@ private:
 
     QTemporaryDir m_dir;
     QString m_path;
+    int m_runs = 0;
     std::unique_ptr<QSettings> m_settings;
 };
 
@@ -55,7 +56,9 @@ void TestIniWritter::init()
 {
     QVERIFY(m_dir.isValid());
     m_settings.reset();
-    m_path = m_dir.filePath(QString::fromLatin1(QTest::currentDataTag() ? "data.ini" : "plain.ini"));
+    // A file of its own for every run: QSettings keeps what it read of a path and takes it again
+    // when size and modification time match, which two rows written in one second may share.
+    m_path = m_dir.filePath(QStringLiteral("run-%1.ini").arg(++m_runs));
     QFile::remove(m_path);
 }
 

@@ -1,4 +1,5 @@
 #include "projectfixture.h"
+#include "summertimegaps.h"
 
 #include <devices/deviceservice.h>
 #include <devices/iniwritter.h>
@@ -31,7 +32,14 @@ private slots:
     void olderFileOpensWithDefaults();
     void unusableValuesTakeDefaults();
     void valuesOutsideTheModelAreDropped();
-    void brokenArraySizesReadAsEmpty();
+    void brokenArraySizes();
+    void gapDateTimesSurviveTheText_data();
+    void gapDateTimesSurviveTheText();
+    void switchedOffStartSurvivesTheText();
+    void commaTextsAndUnusableValues();
+    void fileOverTheEntryBoundIsRefused_data();
+    void fileOverTheEntryBoundIsRefused();
+    void projectOverTheMemoryOpensWhole();
     void fitAddsMissingChannelsAndPrograms();
     void setFirstCharAndChecksum();
     void memoryCountCountsEntries();
@@ -40,6 +48,8 @@ private:
     // Writes the text to a file and restores a record from it.
     bool restoreFrom(const QByteArray& text, Ot2File& file);
     QString save(const Ot2File& file);
+    // The record written as text and read back through QSettings.
+    Ot2File throughText(const Ot2File& file);
 
     QTemporaryDir m_dir;
     DeviceService* m_service = nullptr;
@@ -64,6 +74,15 @@ QString TestOt2File::save(const Ot2File& file)
     IniWritter writer(path);
     file.save(writer);
     return writer.end() ? path : QString();
+}
+
+Ot2File TestOt2File::throughText(const Ot2File& file)
+{
+    QSettings settings(save(file), QSettings::IniFormat);
+    Ot2File restored;
+    if (!restored.restore(settings))
+        return {};
+    return restored;
 }
 
 bool TestOt2File::restoreFrom(const QByteArray& text, Ot2File& file)
@@ -183,7 +202,7 @@ void TestOt2File::unusableValuesTakeDefaults()
                         "[Channel2]\nFunction=2\nExternalInputTime=90000\nOffsetSunrise=-40000\n"
                         "HolidayBegin=not a date\nLuxValues\\size=1\nLuxValues\\1\\On=16777216\n"
                         "[Channel2.Program16]\nSwitches\\size=1\nSwitches\\1\\Type=4\nSwitches\\1\\State=-1\n"
-                        "Switches\\1\\StartDays=255\nSwitches\\1\\StartTime=86400\nSwitches\\1\\PulsTime=-1\n"
+                        "Switches\\1\\StartDays=255\nSwitches\\1\\StartTime=86401\nSwitches\\1\\PulsTime=-1\n"
                         "DateRanges\\size=1\nDateRanges\\1\\Type=7\nDateRanges\\1\\StartDate=2024-05-01T10:00:00\n"
                         "DateRanges\\1\\EndDate=2100-01-01T00:00:00\nDateRanges\\1\\WeekRuleDay=16\n",
                         file));
@@ -214,7 +233,7 @@ void TestOt2File::unusableValuesTakeDefaults()
     QCOMPARE(p.switches.at(0), (Ot2File::SwitchTime{0, 0, 254, 0, 0, 0, 0, 0}));
     QCOMPARE(p.dateRanges.size(), qsizetype(1));
     QCOMPARE(p.dateRanges.at(0).type, 0);
-    QCOMPARE(p.dateRanges.at(0).startDate, QDateTime(QDate(2024, 5, 1), QTime(10, 0)));
+    QCOMPARE(p.dateRanges.at(0).startDate, utils::WallClock::at(QDate(2024, 5, 1), QTime(10, 0)));
     QVERIFY(p.dateRanges.at(0).endDate.isNull());
     QCOMPARE(p.dateRanges.at(0).weekRuleDay, 0);
 }
@@ -247,15 +266,168 @@ void TestOt2File::valuesOutsideTheModelAreDropped()
     QVERIFY(file == restored);
 }
 
-void TestOt2File::brokenArraySizesReadAsEmpty()
+void TestOt2File::brokenArraySizes()
 {
+    // A negative size reads as empty.
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("Switches.*-5")));
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("DateRanges.*2000000000")));
     Ot2File file;
     QVERIFY(restoreFrom("[Ident]\nName=tarvino\nDevice=11\n"
-                        "[Channel0.Program0]\nSwitches\\size=-5\nDateRanges\\size=2000000000\n",
+                        "[Channel0.Program0]\nSwitches\\size=-5\nDateRanges\\size=2\n",
                         file));
-    QCOMPARE(file.memoryCount(), 0);
+    QCOMPARE(file.memoryCount(), 2);
+
+    // An absurd one is beyond every model's memory: the file is refused.
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("refused: it holds 2000000000 .* more than 224")));
+    Ot2File untouched(42);
+    QVERIFY(!restoreFrom("[Ident]\nName=tarvino\nDevice=11\n"
+                         "[Channel0.Program0]\nSwitches\\size=-5\nDateRanges\\size=2000000000\n",
+                         untouched));
+    QVERIFY(untouched == Ot2File(42));
+}
+
+void TestOt2File::gapDateTimesSurviveTheText_data()
+{
+    summertimegaps::addRows();
+}
+
+// A device date-time the PC's clock skips is written as it is and reads back as it was.
+void TestOt2File::gapDateTimesSurviveTheText()
+{
+    QFETCH(QByteArray, zone);
+    QFETCH(QDateTime, reading);
+    const summertimegaps::ZoneScope inZone(zone);
+    Ot2File file(104);
+    file.fitToDevice(m_service->deviceByOt2Number(104));
+    Ot2File::DateRange range;
+    range.startDate = reading;
+    range.endDate = reading.addSecs(1800);
+    file.channels()[3].programs[5].dateRanges.append(range);
+    file.channelSettings()[3].holidayBegin = reading;
+
+    const QString path = save(file);
+    QFile text(path);
+    QVERIFY(text.open(QIODevice::ReadOnly));
+    const QByteArray written = text.readAll();
+    const QByteArray expected = reading.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")).toLatin1();
+    QVERIFY2(written.contains("DateRanges\\1\\StartDate=" + expected), written.constData());
+    QVERIFY(written.contains("HolidayBegin=" + expected));
+
+    QSettings settings(path, QSettings::IniFormat);
+    Ot2File restored;
+    QVERIFY(restored.restore(settings));
+    const Ot2File::DateRange read = restored.channels().value(3).programs.value(5).dateRanges.value(0);
+    QCOMPARE(read.startDate, reading);
+    QCOMPARE(read.startDate.date(), reading.date());
+    QCOMPARE(read.startDate.time(), reading.time());
+    QCOMPARE(read.endDate, reading.addSecs(1800));
+    QCOMPARE(restored.channelSettings().value(3).holidayBegin, reading);
+    QVERIFY(restored == file);
+}
+
+// Extra programs keep switch times switched off with the start time 86400.
+void TestOt2File::switchedOffStartSurvivesTheText()
+{
+    Ot2File file(104);
+    file.fitToDevice(m_service->deviceByOt2Number(104));
+    Ot2File::SwitchTime off;
+    off.startDays = 254;
+    off.startTime = Ot2File::SwitchedOff;
+    file.channels()[1].programs[2].switches.append(off);
+    file.fitToDevice(m_service->deviceByOt2Number(104));
+    QCOMPARE(file.channels().value(1).programs.value(2).switches.value(0).startTime, 86400);
+
+    const QString path = save(file);
+    QSettings settings(path, QSettings::IniFormat);
+    QCOMPARE(settings.value(QStringLiteral("Channel1.Program2/Switches/1/StartTime")).toString(), QStringLiteral("86400"));
+    Ot2File restored;
+    QVERIFY(restored.restore(settings));
+    QCOMPARE(restored.channels().value(1).programs.value(2).switches.value(0).startTime, 86400);
+    QVERIFY(restored == file);
+}
+
+// Hand-edited files: unquoted texts with commas keep their text; values that do not read keep
+// their defaults and say where they are.
+void TestOt2File::commaTextsAndUnusableValues()
+{
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("Astro/Latitude is no number, keeping 0$")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("Project/ExtensionModule is no flag, keeping false$")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("Astro/AstroTableEnabled is no flag, keeping false$")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("Channel0/HolidayEnd is no date and time")));
+    Ot2File file;
+    QVERIFY(restoreFrom("[Ident]\nName=tarvino\nDevice=121\n"
+                        "[Project]\nName=Anlage Sued, Halle 3\nExtensionModule=yes\n"
+                        "[Metadata]\nProjectTitle=Beleuchtung, Halle 3\nClientName=\"Zorvik, Werk 2\"\n"
+                        "[Astro]\nLatitude=50,5\nLongitude=8.25\nAstroTableEnabled=ja\n"
+                        "[Channel0]\nHolidayEnd=31.12.2030\n",
+                        file));
+    QCOMPARE(file.name(), QStringLiteral("Anlage Sued, Halle 3"));
+    QCOMPARE(file.metadata().projectTitle, QStringLiteral("Beleuchtung, Halle 3"));
+    QCOMPARE(file.metadata().clientName, QStringLiteral("Zorvik, Werk 2"));
+    QCOMPARE(file.settings().extensionModule, false);
+    QCOMPARE(file.astro().latitude, 0.0);
+    QCOMPARE(file.astro().longitude, 8.25);
+    QVERIFY(file.channelSettings().value(0).holidayEnd.isNull());
+}
+
+void TestOt2File::fileOverTheEntryBoundIsRefused_data()
+{
+    QTest::addColumn<int>("ot2");
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("message");
+    // Every array of every channel and program at the largest size an array may have.
+    QByteArray everywhere = "[Ident]\nName=tarvino\nDevice=104\n";
+    for (int channel = 0; channel < 8; ++channel) {
+        for (int program = 0; program < 17; ++program)
+            everywhere += QStringLiteral("[Channel%1.Program%2]\nSwitches\\size=100000\nDateRanges\\size=100000\n")
+                              .arg(channel)
+                              .arg(program)
+                              .toLatin1();
+    }
+    QTest::newRow("272 arrays of 100000") << 104 << everywhere << "27200000 .* more than 3200 \\(4 times the 800";
+    QTest::newRow("one array of 100000")
+        << 104 << QByteArray("[Ident]\nName=tarvino\nDevice=104\n[Channel0.Program0]\nSwitches\\size=100000\n")
+        << "100000 .* more than 3200";
+    QTest::newRow("one past the bound")
+        << 104
+        << QByteArray("[Ident]\nName=tarvino\nDevice=104\n[Channel0.Program0]\nSwitches\\size=3000\n"
+                      "[Channel7.Program16]\nDateRanges\\size=201\n")
+        << "3201 .* more than 3200";
+}
+
+void TestOt2File::fileOverTheEntryBoundIsRefused()
+{
+    QFETCH(int, ot2);
+    QFETCH(QByteArray, text);
+    QFETCH(QString, message);
+    QVERIFY(m_service->exists(ot2));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("Project file refused: it holds ") + message));
+    Ot2File file(11);
+    QVERIFY(!restoreFrom(text, file));
+    QVERIFY(file == Ot2File(11));
+}
+
+// More than the model holds, but within the bound: the file is the user's work and opens whole.
+void TestOt2File::projectOverTheMemoryOpensWhole()
+{
+    const Device device = m_service->deviceByOt2Number(104);
+    QCOMPARE(device.maxSz(), 800);
+    Ot2File file(104);
+    file.fitToDevice(device);
+    for (int i = 0; i < 1000; ++i) {
+        Ot2File::SwitchTime s;
+        s.startDays = 128;
+        s.startTime = i * 60;
+        file.channels()[i % 8].programs[0].switches.append(s);
+    }
+    const Ot2File restored = throughText(file);
+    QCOMPARE(restored.memoryCount(), 1000);
+    QVERIFY(restored == file);
+
+    Ot2File atTheBound;
+    QVERIFY(restoreFrom("[Ident]\nName=tarvino\nDevice=104\n[Channel0.Program0]\nSwitches\\size=3000\n"
+                        "[Channel7.Program16]\nDateRanges\\size=200\n",
+                        atTheBound));
+    QCOMPARE(atTheBound.memoryCount(), 3200);
 }
 
 void TestOt2File::fitAddsMissingChannelsAndPrograms()

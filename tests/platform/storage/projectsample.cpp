@@ -1,5 +1,7 @@
 #include "projectsample.h"
 
+#include <utils/wallclock.h>
+
 #include <QJsonArray>
 #include <QJsonDocument>
 
@@ -78,8 +80,8 @@ void fillSettings(ChannelSetting& s)
     s.setExternalResettable(1);
     s.setExternalInputTime(630);
     s.setHolidayStatus(2);
-    s.setHolidayBegin(QDateTime(QDate(2026, 7, 1), QTime(8, 30)));
-    s.setHolidayEnd(QDateTime(QDate(2026, 7, 21), QTime(18, 15)));
+    s.setHolidayBegin(utils::WallClock::at(QDate(2026, 7, 1), QTime(8, 30)));
+    s.setHolidayEnd(utils::WallClock::at(QDate(2026, 7, 21), QTime(18, 15)));
     s.setOperatingHours(1200);
     s.setEarthHour(1);
     s.setSignaling(3);
@@ -115,13 +117,13 @@ void fillContent(AstroProject& project)
     });
     const StorableRef<Program> extra = data->channel(0)->program(3);
     extra->setDateRanges({
-        storedRange(DateRange::FixYear, QDateTime(QDate(2026, 5, 10), QTime(8, 0)), QDateTime(QDate(2026, 5, 12), QTime(9, 30)),
+        storedRange(DateRange::FixYear, utils::WallClock::at(QDate(2026, 5, 10), QTime(8, 0)), utils::WallClock::at(QDate(2026, 5, 12), QTime(9, 30)),
                     -1, -1),
-        storedRange(DateRange::Yearly, QDateTime(QDate(2008, 12, 20), QTime(0, 0)), QDateTime(QDate(2008, 1, 6), QTime(0, 0)),
+        storedRange(DateRange::Yearly, utils::WallClock::at(QDate(2008, 12, 20), QTime(0, 0)), utils::WallClock::at(QDate(2008, 1, 6), QTime(0, 0)),
                     0, 1),
-        storedRange(DateRange::Easter, QDateTime(QDate(2026, 1, 1), QTime(6, 0)), QDateTime(QDate(2026, 1, 1), QTime(22, 0)),
+        storedRange(DateRange::Easter, utils::WallClock::at(QDate(2026, 1, 1), QTime(6, 0)), utils::WallClock::at(QDate(2026, 1, 1), QTime(22, 0)),
                     -2, 1),
-        storedRange(DateRange::Holiday, QDateTime(QDate(2026, 12, 24), QTime(0, 0)), QDateTime(QDate(2026, 12, 27), QTime(0, 0)),
+        storedRange(DateRange::Holiday, utils::WallClock::at(QDate(2026, 12, 24), QTime(0, 0)), utils::WallClock::at(QDate(2026, 12, 27), QTime(0, 0)),
                     -1, -1),
     });
     extra->setSwitches({ storedSwitch(SwitchTime::Switch, SwitchTime::On, 86400, 254, SwitchTime::NoSingleEndDay, 0, 0, 0) });

@@ -3,6 +3,8 @@
 #include <QSet>
 #include <QTest>
 
+#include <utils/wallclock.h>
+
 using storage::DateRange;
 
 class TstDateRange : public QObject {
@@ -24,8 +26,8 @@ void TstDateRange::newRangeDefaults()
     const DateRange range(DateRange::Easter);
     QCOMPARE(range.type(), int(DateRange::Easter));
     QCOMPARE(range.id(), 0);
-    QCOMPARE(range.startDate(), QDateTime(QDate::currentDate(), QTime(0, 0)));
-    QCOMPARE(range.endDate(), QDateTime(QDate::currentDate().addDays(1), QTime(0, 0)));
+    QCOMPARE(range.startDate(), utils::WallClock::at(QDate::currentDate(), QTime(0, 0)));
+    QCOMPARE(range.endDate(), utils::WallClock::at(QDate::currentDate().addDays(1), QTime(0, 0)));
     QCOMPARE(range.startDay(), DateRange::NotSet);
     QCOMPARE(range.endDay(), DateRange::NotSet);
     QCOMPARE(range.duration(), 1);
@@ -62,12 +64,12 @@ void TstDateRange::leapYear_data()
     QTest::addColumn<QDateTime>("leapStart");
     QTest::addColumn<QDateTime>("leapEnd");
     QTest::newRow("over the turn of the year")
-        << QDateTime(QDate(2023, 12, 20), QTime(8, 0)) << QDateTime(QDate(2024, 1, 6), QTime(17, 30))
-        << QDateTime(QDate(2008, 12, 20), QTime(8, 0)) << QDateTime(QDate(2008, 1, 6), QTime(17, 30));
-    QTest::newRow("29 February stays") << QDateTime(QDate(2016, 2, 29), QTime(0, 0))
-                                       << QDateTime(QDate(2016, 3, 1), QTime(0, 0))
-                                       << QDateTime(QDate(2008, 2, 29), QTime(0, 0))
-                                       << QDateTime(QDate(2008, 3, 1), QTime(0, 0));
+        << utils::WallClock::at(QDate(2023, 12, 20), QTime(8, 0)) << utils::WallClock::at(QDate(2024, 1, 6), QTime(17, 30))
+        << utils::WallClock::at(QDate(2008, 12, 20), QTime(8, 0)) << utils::WallClock::at(QDate(2008, 1, 6), QTime(17, 30));
+    QTest::newRow("29 February stays") << utils::WallClock::at(QDate(2016, 2, 29), QTime(0, 0))
+                                       << utils::WallClock::at(QDate(2016, 3, 1), QTime(0, 0))
+                                       << utils::WallClock::at(QDate(2008, 2, 29), QTime(0, 0))
+                                       << utils::WallClock::at(QDate(2008, 3, 1), QTime(0, 0));
 }
 
 void TstDateRange::leapYear()
@@ -88,12 +90,12 @@ void TstDateRange::currentYearMovesTheLeapDay()
 {
     const int year = QDate::currentDate().year();
     DateRange range(DateRange::Yearly);
-    range.setStartDate(QDateTime(QDate(2008, 2, 29), QTime(6, 0)));
-    range.setEndDate(QDateTime(QDate(2008, 5, 1), QTime(7, 0)));
+    range.setStartDate(utils::WallClock::at(QDate(2008, 2, 29), QTime(6, 0)));
+    range.setEndDate(utils::WallClock::at(QDate(2008, 5, 1), QTime(7, 0)));
     range.setCurrentYear();
     const QDate expectedStart = QDate::isLeapYear(year) ? QDate(year, 2, 29) : QDate(year, 3, 1);
-    QCOMPARE(range.startDate(), QDateTime(expectedStart, QTime(6, 0)));
-    QCOMPARE(range.endDate(), QDateTime(QDate(year, 5, 1), QTime(7, 0)));
+    QCOMPARE(range.startDate(), utils::WallClock::at(expectedStart, QTime(6, 0)));
+    QCOMPARE(range.endDate(), utils::WallClock::at(QDate(year, 5, 1), QTime(7, 0)));
 }
 
 void TstDateRange::jsonForm_data()
@@ -115,8 +117,8 @@ void TstDateRange::jsonForm()
     QFETCH(QString, name);
     DateRange range;
     range.setType(type);
-    range.setStartDate(QDateTime(QDate(2025, 4, 3), QTime(10, 20, 30)));
-    range.setEndDate(QDateTime(QDate(2025, 4, 5), QTime(11, 0)));
+    range.setStartDate(utils::WallClock::at(QDate(2025, 4, 3), QTime(10, 20, 30)));
+    range.setEndDate(utils::WallClock::at(QDate(2025, 4, 5), QTime(11, 0)));
     range.setStartDay(-2);
     range.setEndDay(3);
     range.setDuration(53);

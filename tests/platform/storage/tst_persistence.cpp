@@ -1,6 +1,7 @@
 #include "database.h"
 #include "projectsample.h"
 #include "storagefixture.h"
+#include "summertimegaps.h"
 
 #include <storage/astroproject.h>
 
@@ -76,6 +77,8 @@ private slots:
     void renameWithoutReadingTheContentKeepsIt();
     void pendingEditsAreWrittenAtTheEnd();
     void projectRemovedElsewhereIsWrittenWhole();
+    void gapDateTimesSurviveStoreAndReload_data();
+    void gapDateTimesSurviveStoreAndReload();
 
 private:
     QString path() const { return m_dir->filePath("projects.sqlite"); }
@@ -162,7 +165,7 @@ void TstPersistence::newProjectDefaults()
     QVERIFY(project.hasProgramData());
     QCOMPARE(project.memoryCount(), 0);
     QVERIFY(!project.hasChannelSetting(0));
-    QCOMPARE(project.setting(0)->holidayBegin(), QDateTime(QDate::currentDate(), QTime(0, 0)));
+    QCOMPARE(project.setting(0)->holidayBegin(), utils::WallClock::todayAt(QTime(0, 0)));
     QVERIFY(project.hasChannelSetting(0));
     QCOMPARE(project.ownAstroTable()->entries().size(), 366);
     QVERIFY(project.store());
@@ -435,6 +438,46 @@ void TstPersistence::projectRemovedElsewhereIsWrittenWhole()
     QCOMPARE(raw.value("SELECT COUNT(*) FROM switch_times").toInt(), 7);
     QCOMPARE(raw.value("SELECT COUNT(*) FROM date_ranges").toInt(), 4);
     QVERIFY(raw.value(QStringLiteral("SELECT settings FROM projects WHERE id = %1").arg(id)).toString().contains("Still here"));
+}
+
+void TstPersistence::gapDateTimesSurviveStoreAndReload_data()
+{
+    summertimegaps::addRows();
+}
+
+// A device date-time the PC's clock skips is stored as it is and reads back as it was.
+void TstPersistence::gapDateTimesSurviveStoreAndReload()
+{
+    QFETCH(QByteArray, zone);
+    QFETCH(QDateTime, reading);
+    const summertimegaps::ZoneScope inZone(zone);
+    qint64 id = 0;
+    {
+        StorageFixture fixture(path());
+        Project project(projectsample::Device, "Gap");
+        DateRange range;
+        range.setStartDate(reading);
+        range.setEndDate(reading.addSecs(600));
+        QVERIFY(range.store());
+        project.data()->channel(1)->program(2)->setDateRanges({ range });
+        project.setting(1)->setHolidayBegin(reading);
+        QVERIFY(project.store());
+        id = project.id();
+    }
+    {
+        RawConnection raw(path());
+        QCOMPARE(raw.value("SELECT start_date FROM date_ranges").toLongLong(), reading.date().toJulianDay());
+        QCOMPARE(raw.value("SELECT start_msecs FROM date_ranges").toInt(), reading.time().msecsSinceStartOfDay());
+    }
+    StorageFixture restarted(path());
+    Project read = restarted.projects().byId(id);
+    const DateRange back = read.constData()->constChannel(1)->constProgram(2)->dateRanges().value(0);
+    QCOMPARE(back.startDate(), reading);
+    QCOMPARE(back.startDate().time(), reading.time());
+    QCOMPARE(back.endDate(), reading.addSecs(600));
+    QCOMPARE(read.setting(1)->holidayBegin(), reading);
+    // Reading it changed nothing.
+    QVERIFY(!restarted.storage().isDirty());
 }
 
 QTEST_GUILESS_MAIN(TstPersistence)

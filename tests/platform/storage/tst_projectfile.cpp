@@ -2,9 +2,11 @@
 #include "storagefixture.h"
 
 #include <devices/deviceservice.h>
+#include <devices/iniwritter.h>
 #include <devices/ot2file.h>
 #include <storage/astroproject.h>
 
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -76,6 +78,23 @@ void TstProjectFile::everyFieldRoundTrips()
     QVERIFY(!imported.isNull());
     const auto& value = projectsample::fields().at(field).value;
     QCOMPARE(value(imported), value(original));
+
+    // Through the text of a project file, as another computer reads it: what reading fits to the
+    // model (the sample's model has no extension module) and nothing else changes.
+    const QString path = m_dir->filePath("Sample.ot2");
+    devices::IniWritter writer(path);
+    future.result().save(writer);
+    QVERIFY(writer.end());
+    QSettings text(path, QSettings::IniFormat);
+    devices::Ot2File read;
+    QVERIFY(read.restore(text));
+    devices::Ot2File fitted = future.result();
+    fitted.fitToDevice(m_devices.deviceByOt2Number(projectsample::Device));
+    const AstroProject throughText(m_fixture->projects().importOt2File("", read));
+    const AstroProject fittedOnly(m_fixture->projects().importOt2File("", fitted));
+    QCOMPARE(value(throughText), value(fittedOnly));
+    if (QByteArray(projectsample::fields().at(field).name) != "extensionModule")
+        QCOMPARE(value(throughText), value(original));
 }
 
 void TstProjectFile::duplicateGetsNewIds()

@@ -1,6 +1,5 @@
 #include "storagefixture.h"
 
-#include <storage/abstractstorageservice.h>
 #include <storage/connectioncodeservice.h>
 
 #include <QCoreApplication>
@@ -20,7 +19,6 @@ private slots:
     void initOpensTheApplicationDataFile();
     void busyWhileSaving();
     void connectionCodesPersist();
-    void favoritesAsCities();
 };
 
 void TstServices::initTestCase()
@@ -78,24 +76,6 @@ void TstServices::connectionCodesPersist()
     QCOMPARE(changed.size(), 1);
     QVERIFY(!codes.hasCode("AA:BB"));
     QCOMPARE(fixture.storage().clearConnectionCodes(), 0);
-}
-
-void TstServices::favoritesAsCities()
-{
-    FavoriteLocation home;
-    home.setCity("STUTTGART");
-    home.setLatitude(48);
-    home.setLongitude(9);
-    home.setTimezone(13);
-    FavoriteLocation empty;
-    const QList<countries::City> cities = AbstractStorageService::favoriteLocationsToCities({ &home, nullptr, &empty });
-    QCOMPARE(cities.size(), 2);
-    QCOMPARE(cities.first().name(), QString("STUTTGART"));
-    QCOMPARE(cities.first().latitude(), 48.0);
-    QCOMPARE(cities.first().longitude(), 9.0);
-    QCOMPARE(cities.first().timezone(), 13);
-    QCOMPARE(cities.first().checksum(), FavoriteLocation::NoKey);
-    QVERIFY(!(cities.first() == AbstractStorageService::favoriteLocationsToCities({ &home }).first()));
 }
 
 QTEST_GUILESS_MAIN(TstServices)

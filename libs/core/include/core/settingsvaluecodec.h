@@ -16,6 +16,10 @@ public:
     static QVariant decode(const QString& text);
 
     static bool isStoredAsText(int typeId);
+    // Whether decode(encode(value)) gives the value back: a type with a fixed number (not one
+    // numbered at run time) whose text or stream form is lossless, and lists and maps of such
+    // values.
+    static bool canStore(const QVariant& value);
 };
 
 } // namespace core

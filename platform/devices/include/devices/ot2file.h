@@ -32,6 +32,11 @@ public:
     static constexpr int OwnAstroTableDays = 366;
     static constexpr int SummerWinterRows = 92;
     static constexpr int SecondsPerDay = 86400;
+    // The start time of a switch time marked off (extra programs keep such entries).
+    static constexpr int SwitchedOff = SecondsPerDay;
+    // A file with more switch times and date ranges than this many times the model's memory is
+    // refused unread.
+    static constexpr int EntryBoundFactor = 4;
     // The device calendar runs from 2000 to 2099; dates outside read as none.
     static constexpr int FirstYear = 2000;
     static constexpr int LastYear = 2099;
@@ -44,7 +49,7 @@ public:
         int type = 0;      // 0 switch, 1 impulse, 2 cycle, 3 fixed switch
         int state = 0;     // 0 off, 1 on, 2 fixed off, 3 fixed on
         int startDays = 0; // weekday bits, Monday 128 ... Sunday 2
-        int startTime = 0; // seconds since midnight
+        int startTime = 0; // seconds since midnight; SwitchedOff marks an entry switched off
         // One weekday bit, 1 for endless, or minus the weekday bits of a fixed switch time
         // with several end days.
         int endDay = 0;
@@ -56,7 +61,7 @@ public:
 
     struct DateRange {
         int type = 0; // 0 fixed, 1 yearly, 2 Easter, 3 series, 4 week rule, 5 Chinese New Year, 6 holiday set
-        QDateTime startDate; // local time, whole seconds
+        QDateTime startDate; // wall clock, no zone (carried in UTC), whole seconds
         QDateTime endDate;
         int startDay = 0;
         int endDay = 0;
@@ -96,7 +101,7 @@ public:
         int externalResettable = 0;
         int externalInputTime = 0; // seconds
         int holidayStatus = 0;
-        QDateTime holidayBegin;
+        QDateTime holidayBegin; // wall clock, no zone (carried in UTC)
         QDateTime holidayEnd;
         int operatingHours = 0;
         int earthHour = 0;
@@ -225,7 +230,8 @@ public:
 
     void save(IniWritter& writer) const;
     // Reads a project file. False (and the record left as it was) when the file has no
-    // "Ident"/"Name" naming a project file or names a model the catalogue does not know; a
+    // "Ident"/"Name" naming a project file, names a model the catalogue does not know or gives
+    // more switch times and date ranges than EntryBoundFactor times the model's memory; a
     // missing or unusable value takes its default.
     bool restore(QSettings& settings);
 

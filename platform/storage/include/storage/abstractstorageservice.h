@@ -1,10 +1,5 @@
 #pragma once
 
-#include "storage/favoritelocation.h"
-
-#include <countries/city.h>
-
-#include <QList>
 #include <QObject>
 
 namespace storage {
@@ -17,10 +12,6 @@ class AbstractStorageService : public QObject {
 
 public:
     using QObject::QObject;
-
-    // The favourite locations as cities (name, longitude, latitude, time zone, first character,
-    // checksum), in list order. Each call makes new city records.
-    static QList<countries::City> favoriteLocationsToCities(const QList<FavoriteLocation*>& locations);
 
 protected:
     // The open database, or null (with a warning) before StorageService::init() succeeded.

@@ -32,6 +32,7 @@ public:
     void setExternalInputTime(int seconds);
     int holidayStatus() const { return m_holidayStatus; }
     void setHolidayStatus(int value);
+    // The holiday period: wall-clock readings (see utils::WallClock), today 00:00 when new.
     QDateTime holidayBegin() const { return m_holidayBegin; }
     void setHolidayBegin(const QDateTime& begin);
     QDateTime holidayEnd() const { return m_holidayEnd; }

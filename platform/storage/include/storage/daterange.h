@@ -12,6 +12,7 @@ class Database;
 // One date range of an extra program. A DateRange is a handle: copies share one record, so a
 // setter called on any copy changes the record in every list that holds it.
 //
+// Start and end are wall-clock readings without a zone, carried in UTC (see utils::WallClock).
 // A new range starts today 00:00 and ends tomorrow 00:00, with start and end day -255 ("not
 // set"), duration 1 hour, repeat every 2 days and the week rule "first Monday of every month"
 // (1, 1, 0). Its id is 0 until store() writes it.

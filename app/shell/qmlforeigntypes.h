@@ -1,0 +1,122 @@
+#pragma once
+
+// The C++ types of the libraries below the shell that QML sees, registered in the module
+// "Tarvino" (built here with qt_add_qml_module), so that `import Tarvino` knows them and the
+// module's qmltypes lists them. The libraries themselves stay free of QML registration.
+//
+// To add a type: give its library's CMakeLists.txt `qt_extract_metatypes(<library>)` (once per
+// library), link the library to `shell`, include the type's header here and add a wrapper:
+//
+//     struct MyTypeForeign {
+//         Q_GADGET
+//         QML_FOREIGN(MyType)
+//         QML_NAMED_ELEMENT(MyType)
+//         QML_UNCREATABLE("Created in <who creates it>")   // for types QML only receives
+//     };
+
+#include <QtQml/qqml.h>
+
+#include <coordinatessettingscontroller.h>
+#include <dateerrorscontroller.h>
+#include <daterangefilter.h>
+#include <daterangelistmodel.h>
+#include <ownastrotablemodel.h>
+#include <seasonrulecontroller.h>
+#include <seasonrulerowcontroller.h>
+#include <sommerwintertablemodel.h>
+#include <switcherrorscontroller.h>
+#include <switchgridcontroller.h>
+#include <switchtimelistmodel.h>
+#include <undolistmodel.h>
+
+// ---- undo ----
+
+struct UndoListModelForeign {
+    Q_GADGET
+    QML_FOREIGN(UndoListModel)
+    QML_NAMED_ELEMENT(UndoListModel)
+    QML_UNCREATABLE("Created from inherited class")
+};
+
+// ---- switchprogram ----
+
+struct SwitchErrorsControllerForeign {
+    Q_GADGET
+    QML_FOREIGN(SwitchErrorsController)
+    QML_NAMED_ELEMENT(SwitchErrorsController)
+    QML_UNCREATABLE("Created in SwitchtimeListModel")
+};
+
+struct SwitchGridControllerForeign {
+    Q_GADGET
+    QML_FOREIGN(SwitchGridController)
+    QML_NAMED_ELEMENT(SwitchGridController)
+    QML_UNCREATABLE("Made by the switch-times view controller")
+};
+
+struct SwitchTimeListModelForeign {
+    Q_GADGET
+    QML_FOREIGN(SwitchTimeListModel)
+    QML_NAMED_ELEMENT(SwitchTimeListModel)
+    QML_UNCREATABLE("Created by the switch-times view controller")
+};
+
+// ---- extraprograms ----
+
+struct DateErrorsControllerForeign {
+    Q_GADGET
+    QML_FOREIGN(DateErrorsController)
+    QML_NAMED_ELEMENT(DateErrorsController)
+    QML_UNCREATABLE("Created in DateRangeListModel")
+};
+
+struct DateRangeFilterForeign {
+    Q_GADGET
+    QML_FOREIGN(DateRangeFilter)
+    QML_NAMED_ELEMENT(DateRangeFilter)
+    QML_UNCREATABLE("Created in ExtraProgramViewController")
+};
+
+struct DateRangeListModelForeign {
+    Q_GADGET
+    QML_FOREIGN(DateRangeListModel)
+    QML_NAMED_ELEMENT(DateRangeListModel)
+    QML_UNCREATABLE("Created in ExtraProgramViewController")
+};
+
+// The summer/winter rule views make their own.
+struct SeasonRuleControllerForeign {
+    Q_GADGET
+    QML_FOREIGN(SeasonRuleController)
+    QML_NAMED_ELEMENT(SeasonRuleController)
+};
+
+struct SeasonRuleRowControllerForeign {
+    Q_GADGET
+    QML_FOREIGN(SeasonRuleRowController)
+    QML_NAMED_ELEMENT(SeasonRuleRowController)
+    QML_UNCREATABLE("Created in SeasonRuleController")
+};
+
+struct SommerWinterTableModelForeign {
+    Q_GADGET
+    QML_FOREIGN(SommerWinterTableModel)
+    QML_NAMED_ELEMENT(SommerWinterTableModel)
+    QML_UNCREATABLE("Created in ProjectController")
+};
+
+// ---- astro ----
+
+struct CoordinatesSettingsControllerForeign {
+    Q_GADGET
+    QML_FOREIGN(CoordinatesSettingsController)
+    QML_NAMED_ELEMENT(CoordinatesSettingsController)
+    QML_UNCREATABLE("Created in AstroProjectController")
+};
+
+struct OwnAstroTableModelForeign {
+    Q_GADGET
+    QML_FOREIGN(OwnAstroTableModel)
+    QML_NAMED_ELEMENT(OwnAstroTableModel)
+    QML_UNCREATABLE("Created in AstroProjectController")
+};
