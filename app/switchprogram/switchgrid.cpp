@@ -126,7 +126,7 @@ void SwitchGrid::paint(QPainter* painter) {
         return;
     if (!m_cells || (m_pressed == Idle && m_controller && m_controller->needsRefresh()))
         refreshCells();
-    SwitchGridPainter(*m_cells, g, m_bands, m_edit).paint(painter);
+    SwitchGridPainter(*m_cells, m_kept, g, m_bands, m_edit).paint(painter);
 }
 
 const SwitchCellStore& SwitchGrid::cells() {
@@ -142,10 +142,12 @@ void SwitchGrid::refreshCells() {
         m_cells.emplace(m_geometry.rows, m_geometry.cols);
     if (m_controller)
         m_controller->fillGrid(*m_cells);
+    m_kept = SwitchGridPainter::keep(*m_cells);
 }
 
 void SwitchGrid::dropCells() {
     m_cells.reset();
+    m_kept = {};
 }
 
 // The elements of the cells with an element in the rows and the buckets from fromCol to toCol.

@@ -173,6 +173,7 @@ private:
     QList<int> m_posibleVisibleSteps;
     // Empty until the first paint and after a change of rows, columns or controller.
     std::optional<SwitchCellStore> m_cells;
+    SwitchGridPainter::KeptCells m_kept;
 
     SwitchGridEdit m_edit;
     Pressed m_pressed = Idle;

@@ -1,13 +1,12 @@
 #include "switchgridpainter.h"
 
 #include <QColor>
-#include <QLineF>
 #include <QPainter>
-#include <QPen>
 #include <QRectF>
 
 #include <algorithm>
 #include <cmath>
+#include <span>
 
 namespace {
 const QColor GridLineColour(175, 175, 175);
@@ -25,9 +24,30 @@ bool between(int value, int low, int high) {
 }
 } // namespace
 
-SwitchGridPainter::SwitchGridPainter(const SwitchCellStore& cells, const SwitchGridGeometry& geometry,
-                                     const Bands& bands, const SwitchGridEdit& edit)
+SwitchGridPainter::KeptCells SwitchGridPainter::keep(const SwitchCellStore& cells) {
+    KeptCells kept;
+    for (int row = 0; row < cells.rows(); ++row) {
+        const std::span<const GridCell> rowCells = cells.rowCells(row);
+        for (int col = 0; col < cells.cols(); ++col) {
+            const GridCell& cell = rowCells[static_cast<size_t>(col)];
+            if (cell.count == 0 && cell.lines.isEmpty())
+                continue;
+            const bool setsFollow = cell.count > 0 && cell.model && cell.model->rangeMode() > 1;
+            kept.cells.push_back({row * cells.cols() + col, cell.count, cell.priority, cell.model.get(),
+                                  cell.followModel.get(), setsFollow, static_cast<int>(kept.lines.size()),
+                                  static_cast<int>(cell.lines.size())});
+            for (auto it = cell.lines.cbegin(); it != cell.lines.cend(); ++it)
+                kept.lines.push_back({it.key().first, it.key().second, it.value().get()});
+        }
+    }
+    return kept;
+}
+
+SwitchGridPainter::SwitchGridPainter(const SwitchCellStore& cells, const KeptCells& kept,
+                                     const SwitchGridGeometry& geometry, const Bands& bands,
+                                     const SwitchGridEdit& edit)
     : m_cells(cells)
+    , m_kept(kept)
     , m_geometry(geometry)
     , m_bands(bands)
     , m_edit(edit)
@@ -57,21 +77,14 @@ void SwitchGridPainter::paint(QPainter* painter) {
     startWeek();
     for (int row = 0; row < m_geometry.rows; ++row)
         paintRow(painter, row);
-    painter->setPen(GridLineColour);
+    // The grid lines are one pixel wide, filled as rectangles: far cheaper than stroked lines.
     for (int i = std::max(m_firstVisible, 0); i <= std::min(m_lastVisible + 1, m_buckets); ++i)
-        painter->drawLine(QLineF(xOf(i), 0, xOf(i), m_geometry.height));
+        painter->fillRect(QRectF(xOf(i) - 0.5, 0, 1, m_geometry.height), GridLineColour);
     painter->restore();
-    paintRowLines(painter);
-}
-
-void SwitchGridPainter::paintRowLines(QPainter* painter) const {
-    painter->save();
-    painter->setPen(GridLineColour);
     for (int j = 0; j <= m_geometry.rows; ++j) {
         const double y = double(j) / m_geometry.rows * m_height + 0.5;
-        painter->drawLine(QLineF(0, y, m_geometry.width, y));
+        painter->fillRect(QRectF(0, y - 0.5, m_geometry.width, 1), GridLineColour);
     }
-    painter->restore();
 }
 
 void SwitchGridPainter::paintBands(QPainter* painter) const {
@@ -130,59 +143,75 @@ void SwitchGridPainter::paintRow(QPainter* painter, int row) {
     const double y0 = double(row) / m_geometry.rows * m_height + 0.5;
     const double y1 = double(row + 1) / m_geometry.rows * m_height + 0.5;
     for (int s = 0; s < m_buckets; ++s) {
+        const int position = m_geometry.mirror ? m_buckets - s - 1 : s;
+        const bool visible = between(position, m_firstVisible, m_lastVisible);
         Bucket bucket{row, s * m_geometry.steps, m_carried, m_carried};
-        chooseLine(row * m_geometry.cols + bucket.first);
+        // Outside the width only what runs on is worked out; lines that ended meanwhile leave at
+        // the next bucket drawn.
+        if (visible)
+            chooseLine(row * m_geometry.cols + bucket.first);
         takeCells(bucket);
-        highlightSelection(bucket);
+        if (visible)
+            highlightSelection(bucket);
         previewSimpleEdit(bucket);
         previewRangeEdit(bucket);
-        const int position = m_geometry.mirror ? m_buckets - s - 1 : s;
-        if (between(position, m_firstVisible, m_lastVisible))
+        if (visible)
             draw(painter, bucket, QRectF(QPointF(xOf(position), y0), QPointF(xOf(position + 1), y1)));
         m_carried = bucket.follow;
     }
 }
 
+// The active lines form a heap whose top is the line to draw: the one of highest priority, of
+// equal priorities the one that ends first, and of lines alike the one added last (which takes the
+// place of the earlier).
+bool SwitchGridPainter::drawnAfter(const Line& a, const Line& b) {
+    if (a.priority != b.priority)
+        return a.priority < b.priority;
+    if (a.end != b.end)
+        return a.end > b.end;
+    return a.order < b.order;
+}
+
 void SwitchGridPainter::addLine(int priority, int end, Model* model) {
-    const auto same = std::find_if(m_lines.begin(), m_lines.end(), [priority, end](const Line& line) {
-        return line.priority == priority && line.end == end;
-    });
-    if (same != m_lines.end())
-        same->model = model;
-    else
-        m_lines.push_back({priority, end, model});
-    m_newLines = true;
+    m_lines.push_back({priority, end, m_nextLineOrder++, model});
+    std::push_heap(m_lines.begin(), m_lines.end(), drawnAfter);
 }
 
-// The line drawn from here on: the one of highest priority among those still running, and of
-// equal priorities the one that ends first.
+// Lines that have ended leave; the top of the rest runs through this bucket.
 void SwitchGridPainter::chooseLine(int position) {
-    if (!m_newLines && m_line && m_line->end > position)
-        return;
-    m_newLines = false;
-    m_line.reset();
-    std::erase_if(m_lines, [position](const Line& line) { return line.end <= position; });
-    for (const Line& line : m_lines) {
-        if (!m_line || line.priority > m_line->priority ||
-            (line.priority == m_line->priority && line.end < m_line->end))
-            m_line = line;
+    while (!m_lines.empty() && m_lines.front().end <= position) {
+        std::pop_heap(m_lines.begin(), m_lines.end(), drawnAfter);
+        m_lines.pop_back();
     }
+    if (m_lines.empty())
+        m_line.reset();
+    else
+        m_line = m_lines.front();
 }
 
+// Empty cells change nothing: only the kept ones are looked at.
 void SwitchGridPainter::takeCells(Bucket& bucket) {
     const int rowStart = bucket.row * m_geometry.cols;
-    for (int col = bucket.first; col < bucket.first + m_geometry.steps; ++col) {
-        const GridCell& cell = m_cells.cellAt(bucket.row, col);
-        bucket.count += cell.count;
+    const int first = rowStart + bucket.first;
+    const int end = first + m_geometry.steps;
+    const std::vector<KeptCell>& cells = m_kept.cells;
+    for (; m_nextKept < cells.size() && cells[m_nextKept].index < end; ++m_nextKept) {
+        const KeptCell& cell = cells[m_nextKept];
+        // Columns after the last whole bucket of a row belong to no bucket.
+        if (cell.index < first)
+            continue;
         if (cell.count > 0) {
-            bucket.shown = cell.model.get();
+            bucket.count += cell.count;
+            bucket.shown = cell.shown;
             bucket.priority = cell.priority;
-            if (cell.model && cell.model->rangeMode() > 1)
-                bucket.follow = cell.followModel.get();
+            if (cell.setsFollow)
+                bucket.follow = cell.follow;
         }
         // Lines that start here are drawn from the next bucket on.
-        for (auto it = cell.lines.cbegin(); it != cell.lines.cend(); ++it)
-            addLine(it.key().first, rowStart + it.key().second, it.value().get());
+        for (int i = cell.firstLine; i < cell.firstLine + cell.lineCount; ++i) {
+            const KeptLine& line = m_kept.lines[static_cast<size_t>(i)];
+            addLine(line.priority, rowStart + line.end, line.model);
+        }
     }
 }
 

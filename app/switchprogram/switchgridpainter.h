@@ -29,22 +29,54 @@ public:
         int reverseSolar = 0;
     };
 
+    using Model = ISwitchGridController::CellModel;
+
+    // What a paint needs of the cells that hold something, in one array: kept between paints, so
+    // that a repaint does not look through every cell of the week again.
+    struct KeptCell {
+        // row × cols + col
+        int index;
+        int count;
+        int priority;
+        Model* shown;
+        // What the buckets after it show, when the cell's model sets that.
+        Model* follow;
+        bool setsFollow;
+        // The lines that start in the cell, in KeptCells::lines.
+        int firstLine;
+        int lineCount;
+    };
+    // A line from a cell; end counts columns from column 0 of the cell's row.
+    struct KeptLine {
+        int priority;
+        int end;
+        Model* model;
+    };
+    struct KeptCells {
+        std::vector<KeptCell> cells;
+        std::vector<KeptLine> lines;
+    };
+
     // The priority of what an edit preview draws.
     static constexpr int PreviewPriority = 1000;
 
-    SwitchGridPainter(const SwitchCellStore& cells, const SwitchGridGeometry& geometry, const Bands& bands,
-                      const SwitchGridEdit& edit);
+    // The occupied cells of a store, in ascending order. They point into the store's models and
+    // are valid as long as the store is unchanged.
+    static KeptCells keep(const SwitchCellStore& cells);
+
+    SwitchGridPainter(const SwitchCellStore& cells, const KeptCells& kept, const SwitchGridGeometry& geometry,
+                      const Bands& bands, const SwitchGridEdit& edit);
 
     // Paints nothing for a geometry that is not usable.
     void paint(QPainter* painter);
 
 private:
-    using Model = ISwitchGridController::CellModel;
-
-    // A line from a start to its end; end counts columns from column 0 of the first row.
+    // A line from a start to its end; end counts columns from column 0 of the first row, order
+    // the lines in the order they were added.
     struct Line {
         int priority;
         int end;
+        int order;
         Model* model;
     };
 
@@ -66,6 +98,7 @@ private:
     void startWeek();
     void addStartOfWeekPreview();
     void paintRow(QPainter* painter, int row);
+    static bool drawnAfter(const Line& a, const Line& b);
     void addLine(int priority, int end, Model* model);
     void chooseLine(int position);
     void takeCells(Bucket& bucket);
@@ -77,9 +110,11 @@ private:
     bool inBucket(const Bucket& bucket, int col) const;
     int firstCellPriority(const Bucket& bucket) const;
     void draw(QPainter* painter, const Bucket& bucket, const QRectF& rect) const;
-    void paintRowLines(QPainter* painter) const;
 
     const SwitchCellStore& m_cells;
+    const KeptCells& m_kept;
+    // The first kept cell not yet taken into a bucket.
+    size_t m_nextKept = 0;
     const SwitchGridGeometry m_geometry;
     const Bands m_bands;
     const SwitchGridEdit& m_edit;
@@ -91,7 +126,9 @@ private:
     int m_lastVisible = 0;
 
     Model* m_carried = nullptr;
+    // A heap, see drawnAfter().
     std::vector<Line> m_lines;
+    int m_nextLineOrder = 0;
+    // The line drawn in the current bucket.
     std::optional<Line> m_line;
-    bool m_newLines = false;
 };

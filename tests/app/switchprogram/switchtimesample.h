@@ -54,6 +54,15 @@ inline storage::SwitchTime random(QRandomGenerator& random) {
     }
 }
 
+// A program of count switch times of every kind.
+inline QList<storage::SwitchTime> randomProgram(int count, quint32 seed) {
+    QRandomGenerator generator(seed);
+    QList<storage::SwitchTime> list;
+    for (int i = 0; i < count; ++i)
+        list.append(random(generator));
+    return list;
+}
+
 // A weekly program of count switch times, half of them impulses spread over the week.
 inline QList<storage::SwitchTime> program(int count, quint32 seed) {
     QRandomGenerator random(seed);
