@@ -32,7 +32,10 @@ SwitchGridPainter::KeptCells SwitchGridPainter::keep(const SwitchCellStore& cell
             const GridCell& cell = rowCells[static_cast<size_t>(col)];
             if (cell.count == 0 && cell.lines.isEmpty())
                 continue;
-            const bool setsFollow = cell.count > 0 && cell.model && cell.model->rangeMode() > 1;
+            // An endless cycle runs on from its own cell, not only from the start of the week.
+            const bool setsFollow =
+                cell.count > 0 && cell.model &&
+                (cell.model->rangeMode() > 1 || cell.priority == SwitchCellStore::EndlessPriority);
             kept.cells.push_back({row * cells.cols() + col, cell.count, cell.priority, cell.model.get(),
                                   cell.followModel.get(), setsFollow, static_cast<int>(kept.lines.size()),
                                   static_cast<int>(cell.lines.size())});

@@ -207,6 +207,20 @@ private slots:
         QCOMPARE_COLOUR(centre(image, 0, 6), Blue);
     }
 
+    // Its dots start right after it, also when a range before it left no state to carry.
+    void anEndlessCycleRunsOnFromItsOwnCell() {
+        GridWindow week({switchTime(3, 2, Thursday, 18 * Hour, Friday, 6 * Hour),
+                         sample::cycle(Sunday, 19 * Hour, 1, 0)});
+        const QImage image = week.paint();
+        QCOMPARE_COLOUR(corner(image, 6, 19), Blue);
+        for (int position = 20; position < 24; ++position) {
+            QCOMPARE_COLOUR(centre(image, 6, position), Blue);
+            QCOMPARE_COLOUR(corner(image, 6, position), White);
+        }
+        QCOMPARE_COLOUR(centre(image, 0, 0), Blue);
+        QCOMPARE_COLOUR(centre(image, 6, 18), White);
+    }
+
     void elementsThatShareABucketConflict() {
         GridWindow week({switchTime(0, 1, Tuesday, 8 * Hour + 600),
                          switchTime(0, 0, Tuesday, 8 * Hour + 2400), switchTime(0, 1, Tuesday, 10 * Hour),
