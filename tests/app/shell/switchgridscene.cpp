@@ -18,15 +18,7 @@ Q_IMPORT_QML_PLUGIN(TarvinoPlugin)
 namespace {
 
 using sample::switchTime;
-
-constexpr int Hour = 3600;
-constexpr int Monday = 128;
-constexpr int Tuesday = 64;
-constexpr int Wednesday = 32;
-constexpr int Thursday = 16;
-constexpr int Friday = 8;
-constexpr int Saturday = 4;
-constexpr int Sunday = 2;
+using namespace sample::days;
 
 QList<storage::SwitchTime> sampleWeek() {
     return {

@@ -8,6 +8,19 @@
 // Switch times for the tests and benchmarks, built without a database.
 namespace sample {
 
+// Weekday bits, Monday first as the grid's rows are with the week starting on Monday, and an hour
+// in seconds.
+namespace days {
+constexpr int Monday = 128;
+constexpr int Tuesday = 64;
+constexpr int Wednesday = 32;
+constexpr int Thursday = 16;
+constexpr int Friday = 8;
+constexpr int Saturday = 4;
+constexpr int Sunday = 2;
+constexpr int Hour = 3600;
+} // namespace days
+
 inline storage::SwitchTime switchTime(int type, int state, int startDays, int startTime, int endDay = 0,
                                       int endTime = 0, int pulsTime = 0, int pauseTime = 0) {
     storage::SwitchTime s;

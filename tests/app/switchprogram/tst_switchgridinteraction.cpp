@@ -11,15 +11,12 @@
 #include <QTest>
 
 using sample::switchTime;
+using namespace sample::days;
 using storage::SwitchTime;
 using CellPtr = std::shared_ptr<ISwitchGridController::CellModel>;
 using Edit = ObservedGridController::Edit;
 
 namespace {
-constexpr int Hour = 3600;
-constexpr int Tuesday = 64;
-constexpr int Wednesday = 32;
-constexpr int Friday = 8;
 
 template <typename T>
 CellPtr tool() {

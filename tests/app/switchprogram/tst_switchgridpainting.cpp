@@ -7,20 +7,12 @@
 #include <QTest>
 
 using sample::switchTime;
+using namespace sample::days;
 using storage::SwitchTime;
 using CellPtr = std::shared_ptr<ISwitchGridController::CellModel>;
 
 namespace {
 constexpr int Bucket = GridWindow::Bucket;
-constexpr int Hour = 3600;
-
-// Weekday bits, Monday first as the grid's rows are.
-constexpr int Monday = 128;
-constexpr int Tuesday = 64;
-constexpr int Wednesday = 32;
-constexpr int Thursday = 16;
-constexpr int Friday = 8;
-constexpr int Sunday = 2;
 
 const QColor White(255, 255, 255);
 const QColor Green(0, 180, 50);
