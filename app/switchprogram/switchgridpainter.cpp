@@ -145,7 +145,7 @@ void SwitchGridPainter::addStartOfWeekPreview() {
 void SwitchGridPainter::paintRow(QPainter* painter, int row) {
     const double y0 = double(row) / m_geometry.rows * m_height + 0.5;
     const double y1 = double(row + 1) / m_geometry.rows * m_height + 0.5;
-    for (int s = 0; s < m_buckets; ++s) {
+    for (int s = 0; s < m_buckets; s = nextBucket(row, s)) {
         const int position = m_geometry.mirror ? m_buckets - s - 1 : s;
         const bool visible = between(position, m_firstVisible, m_lastVisible);
         Bucket bucket{row, s * m_geometry.steps, m_carried, m_carried};
@@ -162,6 +162,28 @@ void SwitchGridPainter::paintRow(QPainter* painter, int row) {
             draw(painter, bucket, QRectF(QPointF(xOf(position), y0), QPointF(xOf(position + 1), y1)));
         m_carried = bucket.follow;
     }
+}
+
+// The next bucket of the row that can change anything: one inside the width, one holding a kept
+// cell, or one the edit being drawn shows in. The buckets between carry the state unchanged.
+int SwitchGridPainter::nextBucket(int row, int bucket) const {
+    const int steps = m_geometry.steps;
+    int next = m_buckets;
+    if (m_nextKept < m_kept.cells.size())
+        next = std::max(bucket + 1, (m_kept.cells[m_nextKept].index - row * m_geometry.cols) / steps);
+    const int firstVisible = m_geometry.mirror ? m_buckets - 1 - m_lastVisible : m_firstVisible;
+    const int lastVisible = m_geometry.mirror ? m_buckets - 1 - m_firstVisible : m_lastVisible;
+    if (bucket + 1 >= firstVisible && bucket + 1 <= lastVisible)
+        return bucket + 1;
+    if (firstVisible > bucket)
+        next = std::min(next, firstVisible);
+    if (m_edit.hasSelection()) {
+        for (const int col : {m_edit.fromCol, m_edit.toCol}) {
+            if (col / steps > bucket)
+                next = std::min(next, col / steps);
+        }
+    }
+    return std::min(next, m_buckets);
 }
 
 // The active lines form a heap whose top is the line to draw: the one of highest priority, of

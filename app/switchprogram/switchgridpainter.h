@@ -98,6 +98,7 @@ private:
     void startWeek();
     void addStartOfWeekPreview();
     void paintRow(QPainter* painter, int row);
+    int nextBucket(int row, int bucket) const;
     static bool drawnAfter(const Line& a, const Line& b);
     void addLine(int priority, int end, Model* model);
     void chooseLine(int position);

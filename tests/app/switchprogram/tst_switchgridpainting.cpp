@@ -434,6 +434,42 @@ private slots:
         }
         QVERIFY2(coloured > 40, "the sample program should cover the end of the day");
     }
+
+    // A range being drawn whose start has scrolled out of the width still draws its line.
+    void aPreviewPartlyOutOfTheWidthLooksAsInTheWholeWeek() {
+        const QList<SwitchTime> switches{switchTime(0, 1, Tuesday, 4 * Hour),
+                                         sample::impulse(Tuesday, 19800, 5)};
+        GridWindow scrolled(switches);
+        GridWindow whole(switches);
+        constexpr int Buckets = 96;
+        whole.grid->setWidth(Buckets * Bucket + 1);
+        for (GridWindow* week : {&scrolled, &whole}) {
+            week->grid->setSteps(15);
+            week->grid->setOffset(0);
+            week->grid->setupRangeEditMode(tool<GreenStartCell>(), tool<GreenEndCell>(), 100,
+                                           tool<GreenDotCell>());
+        }
+        whole.grid->setVisibleSteps(Buckets);
+        // Each drawn in its turn: a press in one window ends the drag in the other.
+        const auto drawn = [](GridWindow& week, double offset) {
+            QTest::mousePress(&week.window, Qt::LeftButton, {}, week.at(1, 5 * 60 + 7));
+            QTest::mouseMove(&week.window, week.at(2, 5 * 60 + 52));
+            week.grid->setOffset(offset);
+            const QImage image = week.paint();
+            QTest::mouseRelease(&week.window, Qt::LeftButton, {}, week.at(2, 5 * 60 + 52));
+            return image;
+        };
+        const QImage part = drawn(scrolled, 22);
+        const QImage all = drawn(whole, 0);
+        int differing = 0;
+        for (int y = 0; y < part.height(); ++y) {
+            for (int x = 0; x < part.width() - 1; ++x)
+                differing += part.pixel(x, y) != all.pixel(x + 22 * Bucket, y);
+        }
+        QCOMPARE(differing, 0);
+        // The line runs over the impulse at 05:30, still in view.
+        QCOMPARE_COLOUR(centre(part, 1, 0), Green);
+    }
 };
 
 QTEST_MAIN(TestSwitchGridPainting)
