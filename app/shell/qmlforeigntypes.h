@@ -25,7 +25,9 @@
 #include <seasonrulerowcontroller.h>
 #include <sommerwintertablemodel.h>
 #include <switcherrorscontroller.h>
+#include <switchgrid.h>
 #include <switchgridcontroller.h>
+#include <switchruler.h>
 #include <switchtimelistmodel.h>
 #include <undolistmodel.h>
 
@@ -39,6 +41,19 @@ struct UndoListModelForeign {
 };
 
 // ---- switchprogram ----
+
+// The week grid and its time scale, made by the program views.
+struct SwitchGridForeign {
+    Q_GADGET
+    QML_FOREIGN(SwitchGrid)
+    QML_NAMED_ELEMENT(SwitchGrid)
+};
+
+struct SwitchRulerForeign {
+    Q_GADGET
+    QML_FOREIGN(SwitchRuler)
+    QML_NAMED_ELEMENT(SwitchRuler)
+};
 
 struct SwitchErrorsControllerForeign {
     Q_GADGET

@@ -1,6 +1,9 @@
 #include "switchcell.h"
 
 #include <QColor>
+#include <QHash>
+#include <QImage>
+#include <QMutex>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -107,16 +110,46 @@ void SwitchCell::paintDot(QPainter* painter, qreal width, qreal height, bool sta
 }
 
 void SwitchCell::paintIcon(QPainter* painter, qreal width, qreal height, bool mirrored) const {
-    painter->save();
-    if (mirrored) {
-        painter->translate(width / 2, 0);
-        painter->scale(-1, 1);
-        painter->translate(-width / 2, 0);
-    }
+    const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+    const QImage icon = iconImage(width, height, mirrored, ratio);
+    if (icon.isNull())
+        return;
+    const QSizeF size = icon.deviceIndependentSize();
+    painter->drawImage(QPointF((width - size.width()) / 2, (height - size.height()) / 2), icon);
+}
+
+// Rendering an icon costs far more than drawing it, and a week shows the same few icons at one cell
+// size: each is rendered once per size and kept. Grids of several windows may paint at once.
+QImage SwitchCell::iconImage(qreal width, qreal height, bool mirrored, qreal ratio) const {
+    static QMutex mutex;
+    static QHash<quint64, QImage> kept;
+    // Enough for every icon in both directions at a few sizes; a long run of resizing starts afresh.
+    constexpr qsizetype MostKept = 256;
+    const QMutexLocker locker(&mutex);
     QSvgRenderer& renderer = rendererOf(m_code);
     const QSizeF size =
         iconSize(renderer.defaultSize(), width, height, Traits[static_cast<size_t>(m_code)].fitHeight);
-    renderer.render(painter, QRectF((width - size.width()) / 2, (height - size.height()) / 2, size.width(),
-                                    size.height()));
-    painter->restore();
+    const QSize pixels = (size * ratio).toSize();
+    if (pixels.isEmpty() || pixels.width() > 0xffff || pixels.height() > 0xffff)
+        return {};
+    const quint64 key = quint64(m_code) | quint64(mirrored) << 8 | quint64(pixels.width()) << 16 |
+                        quint64(pixels.height()) << 32 | quint64(qRound(ratio * 100) & 0xffff) << 48;
+    const auto found = kept.constFind(key);
+    if (found != kept.cend())
+        return *found;
+    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    {
+        QPainter iconPainter(&image);
+        if (mirrored) {
+            iconPainter.translate(pixels.width(), 0);
+            iconPainter.scale(-1, 1);
+        }
+        renderer.render(&iconPainter, QRectF(QPointF(0, 0), QSizeF(pixels)));
+    }
+    image.setDevicePixelRatio(ratio);
+    if (kept.size() >= MostKept)
+        kept.clear();
+    kept.insert(key, image);
+    return image;
 }

@@ -2,6 +2,8 @@
 
 #include "iswitchgridcontroller.h"
 
+class QImage;
+
 // The cells of the week grid. A cell's code decides its colour, its range mode, which other cells
 // it may share a place with, and whether it is a plain fill, a dot or a fill with an icon:
 //  0 green, 1 green start, 2 green end, 3 green dot, 4 red, 5 red start, 6 red end, 7 red dot,
@@ -37,6 +39,7 @@ protected:
 private:
     void paintDot(QPainter* painter, qreal width, qreal height, bool standalone) const;
     void paintIcon(QPainter* painter, qreal width, qreal height, bool mirrored) const;
+    QImage iconImage(qreal width, qreal height, bool mirrored, qreal ratio) const;
 
     int m_code;
 };

@@ -36,6 +36,12 @@ const GridCell& SwitchCellStore::cellAt(int row, int col) const {
     return m_cells[clamped(indexOf(row, col))];
 }
 
+std::span<const GridCell> SwitchCellStore::rowCells(int row) const {
+    const auto first =
+        m_cells.cbegin() + static_cast<std::ptrdiff_t>(indexOf(std::clamp(row, 0, m_rows - 1), 0));
+    return {first, first + m_cols};
+}
+
 GridCell& SwitchCellStore::cell(int index) {
     return m_cells[clamped(index)];
 }

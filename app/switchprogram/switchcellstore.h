@@ -3,6 +3,7 @@
 #include "gridcell.h"
 #include "iswitchgridcontroller.h"
 
+#include <span>
 #include <vector>
 
 // The cells of a week grid, filled by a controller: decides which element a cell shows
@@ -36,6 +37,8 @@ public:
     int cols() const { return m_cols; }
     // Positions outside the grid take the nearest end of the store.
     const GridCell& cellAt(int row, int col) const;
+    // The cells of a row from column 0; a row outside the grid takes the nearest.
+    std::span<const GridCell> rowCells(int row) const;
     // row × cols + col of the latest element cell, -1 when none.
     int followIndex() const { return m_followIndex; }
     // Lines that run past the end of the week, with end positions from column 0 of row 0.

@@ -61,6 +61,7 @@ SwitchTimeListModel::SwitchTimeListModel(QObject* parent)
     connect(this, &QAbstractItemModel::rowsInserted, m_errors, &SwitchErrorsController::invalidate);
     connect(this, &QAbstractItemModel::rowsRemoved, m_errors, &SwitchErrorsController::invalidate);
     connect(this, &QAbstractItemModel::modelReset, m_errors, &SwitchErrorsController::invalidate);
+    watchGridContent();
 }
 
 QVariant SwitchTimeListModel::data(const QModelIndex& index, int role) const {
@@ -482,7 +483,26 @@ void SwitchTimeListModel::removeSelected() {
     removeSwitchTimes(selectedRows());
 }
 
+// The grid keeps its cells until something it shows has changed.
+void SwitchTimeListModel::watchGridContent() {
+    const auto stale = [this] { m_gridStale = true; };
+    connect(this, &QAbstractItemModel::rowsInserted, this, stale);
+    connect(this, &QAbstractItemModel::rowsRemoved, this, stale);
+    connect(this, &QAbstractItemModel::rowsMoved, this, stale);
+    connect(this, &QAbstractItemModel::modelReset, this, stale);
+    connect(this, &QAbstractItemModel::layoutChanged, this, stale);
+    connect(this, &SwitchTimeListModel::selectionChanged, this, stale);
+    connect(this, &SwitchTimeListModel::firstDayOfWeekChanged, this, stale);
+    connect(this, &SwitchTimeListModel::updateGrid, this, stale);
+    connect(this, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex&, const QModelIndex&, const QList<int>& roles) {
+                if (roles.size() != 1 || roles.first() != ErrorRole)
+                    m_gridStale = true;
+            });
+}
+
 void SwitchTimeListModel::fillGrid(GridModel& grid) {
+    m_gridStale = false;
     // Fixed switch times first, then cycles, impulses and switches: the grid's priority rule
     // relies on that order.
     QList<int> order(count());

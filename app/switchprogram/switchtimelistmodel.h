@@ -72,6 +72,9 @@ public:
 
     Q_INVOKABLE int errorCount() const;
 
+    // True after a change of what fillGrid() places (rows, fields, selection, first day of the
+    // week), until the next fillGrid().
+    bool needsRefresh() override { return m_gridStale; }
     void fillGrid(GridModel& grid) override;
     void applySimpleEdit(std::shared_ptr<CellModel> model, int fromRow, int toRow, int col,
                          std::shared_ptr<CellModel> followModel) override;
@@ -127,7 +130,9 @@ private:
     void replaceSelection(const QSet<storage::SwitchTime>& selection);
     void emitSelectedRows(int first, int last);
     void placeInGrid(GridModel& grid, int row) const;
+    void watchGridContent();
 
     int m_firstDayOfWeek = 0;
     SwitchErrorsController* m_errors;
+    bool m_gridStale = true;
 };

@@ -68,12 +68,8 @@ BENCHMARK(BM_ErrorsAfterEditPairwise)
 
 // Every kind of switch time placed into the week grid's cells.
 void BM_FillGrid(benchmark::State& state) {
-    QRandomGenerator random(Seed);
-    QList<storage::SwitchTime> list;
-    for (int i = 0; i < state.range(0); ++i)
-        list.append(sample::random(random));
     SwitchTimeListModel model;
-    model.setSwitches(list);
+    model.setSwitches(sample::randomProgram(static_cast<int>(state.range(0)), Seed));
     model.selectRange(0, model.rowCount() / 2);
     SwitchCellStore store;
     for (auto _ : state) {

@@ -8,6 +8,19 @@
 // Switch times for the tests and benchmarks, built without a database.
 namespace sample {
 
+// Weekday bits, Monday first as the grid's rows are with the week starting on Monday, and an hour
+// in seconds.
+namespace days {
+constexpr int Monday = 128;
+constexpr int Tuesday = 64;
+constexpr int Wednesday = 32;
+constexpr int Thursday = 16;
+constexpr int Friday = 8;
+constexpr int Saturday = 4;
+constexpr int Sunday = 2;
+constexpr int Hour = 3600;
+} // namespace days
+
 inline storage::SwitchTime switchTime(int type, int state, int startDays, int startTime, int endDay = 0,
                                       int endTime = 0, int pulsTime = 0, int pauseTime = 0) {
     storage::SwitchTime s;
@@ -52,6 +65,15 @@ inline storage::SwitchTime random(QRandomGenerator& random) {
                           random.bounded(5) == 0 ? -1 : dayBit,
                           random.bounded(3) == 0 ? start : random.bounded(86400));
     }
+}
+
+// A program of count switch times of every kind.
+inline QList<storage::SwitchTime> randomProgram(int count, quint32 seed) {
+    QRandomGenerator generator(seed);
+    QList<storage::SwitchTime> list;
+    for (int i = 0; i < count; ++i)
+        list.append(random(generator));
+    return list;
 }
 
 // A weekly program of count switch times, half of them impulses spread over the week.

@@ -3,11 +3,15 @@
 #include "switchtimelistmodel.h"
 #include "switchtimesample.h"
 
+#include <QDateTime>
 #include <QSignalSpy>
 #include <QTest>
 
+#include <functional>
+
 using storage::SwitchTime;
 using CellPtr = std::shared_ptr<ISwitchGridController::CellModel>;
+using Change = std::function<void(SwitchTimeListModel&)>;
 
 namespace {
 
@@ -303,6 +307,67 @@ private slots:
 
         SwitchTimeListModel model;
         QVERIFY(SwitchGridControllerProxy(&model).needsRefresh());
+    }
+
+    // The grid keeps its cells until the list says something it shows has changed.
+    void needsRefreshOnlyAfterAChange_data() {
+        QTest::addColumn<Change>("change");
+        QTest::addColumn<bool>("refresh");
+        QTest::addRow("nothing") << Change([](SwitchTimeListModel&) {}) << false;
+        QTest::addRow("errors worked out") << Change([](SwitchTimeListModel& m) { m.errorCount(); }) << false;
+        QTest::addRow("a start time") << Change([](SwitchTimeListModel& m) {
+            m.setData(m.index(0), QDateTime(QDate::currentDate(), QTime(9, 0)),
+                      SwitchTimeListModel::StartTimeRole);
+        }) << true;
+        QTest::addRow("a state") << Change([](SwitchTimeListModel& m) {
+            m.setData(m.index(1), 0, SwitchTimeListModel::StateRole);
+        }) << true;
+        QTest::addRow("a refused write") << Change([](SwitchTimeListModel& m) {
+            m.setData(m.index(5), 0, SwitchTimeListModel::StateRole);
+        }) << false;
+        QTest::addRow("an insertion")
+            << Change([](SwitchTimeListModel& m) { m.insertSwitchTime(sample::switchTime(0, 1, 2, 60)); })
+            << true;
+        QTest::addRow("a removal") << Change([](SwitchTimeListModel& m) { m.removeSwitchTimes({0}); })
+                                   << true;
+        QTest::addRow("an undo") << Change([](SwitchTimeListModel& m) {
+            m.removeSwitchTimes({0});
+            RecordingGrid grid;
+            m.fillGrid(grid);
+            m.undo();
+        }) << true;
+        QTest::addRow("a selection") << Change([](SwitchTimeListModel& m) { m.selectIndices({1}); }) << true;
+        QTest::addRow("select all") << Change([](SwitchTimeListModel& m) { m.selectAll(); }) << true;
+        QTest::addRow("first day of the week")
+            << Change([](SwitchTimeListModel& m) { m.setFirstDayOfWeek(6); }) << true;
+        QTest::addRow("another program")
+            << Change([](SwitchTimeListModel& m) { m.setSwitches({sample::impulse(2, 60, 5)}); }) << true;
+        QTest::addRow("days moved") << Change([](SwitchTimeListModel& m) { m.moveSwitchDays(0, 64); })
+                                    << true;
+        QTest::addRow("written behind the model") << Change([](SwitchTimeListModel& m) {
+            m.at(0)->setStartTime(7200);
+            m.emitRowChanged(0);
+        }) << true;
+    }
+
+    void needsRefreshOnlyAfterAChange() {
+        QFETCH(Change, change);
+        QFETCH(bool, refresh);
+        SwitchTimeListModel model;
+        model.setSwitches({sample::switchTime(0, 1, 64 | 32, 3600), sample::switchTime(0, 1, 64, 7200)});
+        QVERIFY(model.needsRefresh());
+        RecordingGrid grid;
+        model.fillGrid(grid);
+        QVERIFY(!model.needsRefresh());
+        change(model);
+        QCOMPARE(model.needsRefresh(), refresh);
+        model.fillGrid(grid);
+        QVERIFY(!model.needsRefresh());
+        // The proxy the grid holds answers the same.
+        SwitchGridControllerProxy proxy(&model);
+        QVERIFY(!proxy.needsRefresh());
+        model.selectAll(!model.isAllSelected());
+        QVERIFY(proxy.needsRefresh());
     }
 };
 
