@@ -3,6 +3,7 @@
 #include "buildinfo.h"
 #include "calendarsettings.h"
 #include "coloredimageprovider.h"
+#include "downloadserver.h"
 #include "maincontroller.h"
 #include "platformservice.h"
 #include "programsettings.h"
@@ -17,6 +18,8 @@
 #include <countries/countryservice.h>
 #include <devices/deviceservice.h>
 #include <devices/eepromservice.h>
+#include <encrypter/encryptionservice.h>
+#include <encrypter/ftpservice.h>
 #include <filemanager/filemanager.h>
 #include <holidays/holidaysetservice.h>
 #include <network/networkservice.h>
@@ -30,24 +33,24 @@ namespace {
 const QColor ThemeColor(20, 74, 129);
 
 // Services of the libraries are singletons whose creator records the instance.
-template <typename Service>
-Service* createService(QObject* parent)
+template <typename ServiceType>
+ServiceType* createService(QObject* parent)
 {
-    auto* service = new Service(parent);
-    Service::m_instance = service;
+    auto* service = new ServiceType(parent);
+    ServiceType::m_instance = service;
     return service;
 }
 
 // The storage services have no parent: Qt deletes them at exit, in the reverse order of their
 // creation. A second application object in the same process reuses them.
-template <typename Service>
-Service* createParentlessService()
+template <typename ServiceType>
+ServiceType* createParentlessService()
 {
-    if (!Service::m_instance) {
-        Service::m_instance = new Service;
-        qAddPostRoutine([] { delete Service::m_instance; });
+    if (!ServiceType::m_instance) {
+        ServiceType::m_instance = new ServiceType;
+        qAddPostRoutine([] { delete ServiceType::m_instance; });
     }
-    return Service::m_instance;
+    return ServiceType::m_instance;
 }
 
 // The cloud address is the user's setting: the service starts with the stored one, and each
@@ -132,6 +135,9 @@ bool TarvinoApp::initialize()
     keepCloudAddress(networkService, settingsService());
     publish("network", networkService);
 
+    qCDebug(tarvinoLog) << "Initialize software update service";
+    initializeDownloadServices();
+
     // The main controller records its own instance and is never deleted: view controllers
     // still leave its loading set at exit. A second application object reuses it.
     qCDebug(tarvinoLog) << "Initialize main controller";
@@ -143,6 +149,33 @@ bool TarvinoApp::initialize()
     if (initialized)
         qCDebug(tarvinoLog) << "Initialized application";
     return initialized;
+}
+
+// The encryption and FTP services serve the software update only: QML sees neither.
+void TarvinoApp::initializeDownloadServices()
+{
+    const QString keyChannel = QString::fromLatin1(DownloadServer::KeyChannel);
+    createService<encrypter::EncryptionService>(this)->init_ECB(keyChannel, keyChannel.toLatin1());
+    auto* ftpService = createService<encrypter::FtpService>(this);
+
+    // Stored only once the carried certificate is in the store, so a failed load is tried
+    // again at the next start.
+    const int version = settingsService()->settingValue(ProgramSettings::FtpCertificateVersion).toInt();
+    const bool force = version < DownloadServer::EmbeddedCertificateVersion;
+    if (ftpService->loadCertificate(QStringLiteral(":/data/%1").arg(QStringLiteral("root_ca.pem")), force)) {
+        qCInfo(tarvinoLog).noquote() << QStringLiteral(">> Update embedded certificate version from %1 to %2")
+                                            .arg(version)
+                                            .arg(DownloadServer::EmbeddedCertificateVersion);
+        settingsService()->setSettingValueFromStringKey(ProgramSettings::FtpCertificateVersion,
+                                                        DownloadServer::EmbeddedCertificateVersion);
+    }
+
+    ftpService->setCredentials(
+        QString::fromLatin1(DownloadServer::Username), QString::fromLatin1(DownloadServer::Password),
+        [keyChannel](const QString& text) {
+            return QString::fromUtf8(encrypter::EncryptionService::instance().decryptAES_ECB(
+                keyChannel, QByteArray::fromHex(text.toUtf8())));
+        });
 }
 
 void TarvinoApp::onLogExported(const QByteArray& data)

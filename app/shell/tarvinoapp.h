@@ -25,6 +25,7 @@ protected slots:
 
 private:
     void publish(const char* name, QObject* service);
+    void initializeDownloadServices();
 
     QTemporaryFile* m_logFile = nullptr;
 };

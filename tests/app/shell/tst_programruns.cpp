@@ -1,13 +1,15 @@
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
 #include <QQmlExtensionPlugin>
 #include <QQuickStyle>
-#include <QTimer>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTest>
+#include <QTimer>
 
 #include <core/customqmainwindow.h>
 #include <network/networkservice.h>
@@ -92,17 +94,41 @@ class TestProgramRuns : public QObject {
 private slots:
     void secondRunKeepsTheFirstRunsChoices()
     {
+        setProgramIdentity();
+        const QString storedRoot = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+                                   QStringLiteral("/certificates/root_ca.pem");
+        QVERIFY(!QFile::exists(storedRoot));
+
         QCOMPARE(run(QStringLiteral("read")), QByteArray("1 1 1 0 0 1024 cloud.zorvik.de/app\n"));
+        // The first start forces the carried root certificate into the store.
+        QCOMPARE(QSettings().value(ProgramSettings::FtpCertificateVersion).toString(), QStringLiteral("2_1"));
+        const QByteArray carried = content(QStringLiteral(":/data/root_ca.pem"));
+        QVERIFY(carried.startsWith("-----BEGIN CERTIFICATE-----"));
+        QCOMPARE(content(storedRoot), carried);
+        // A root renewed since then is kept by later starts.
+        QVERIFY(QFile::setPermissions(storedRoot, QFile::ReadOwner | QFile::WriteOwner));
+        QFile renewed(storedRoot);
+        QVERIFY(renewed.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+                renewed.write("renewed root") == 12);
+        renewed.close();
+
         QCOMPARE(run(QStringLiteral("write")), QByteArray());
         QCOMPARE(run(QStringLiteral("read")), QByteArray("7 3 0 2 1 657 cloud.example.org/app\n"));
+        QCOMPARE(content(storedRoot), QByteArray("renewed root"));
 
-        setProgramIdentity();
         const QSettings store;
         QCOMPARE(store.value(ProgramSettings::FirstDay).toString(), QStringLiteral("2_7"));
         QCOMPARE(store.value(ProgramSettings::Notify).toString(), QStringLiteral("1_false"));
+        QCOMPARE(store.value(ProgramSettings::FtpCertificateVersion).toString(), QStringLiteral("2_1"));
     }
 
 private:
+    static QByteArray content(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
     static QByteArray run(const QString& mode)
     {
         QProcess process;

@@ -10,6 +10,8 @@
 #include <QQuickStyle>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QSslCertificate>
+#include <QStandardPaths>
 #include <QTest>
 
 #include <core/customqmainwindow.h>
@@ -17,6 +19,8 @@
 #include <countries/countryservice.h>
 #include <devices/deviceservice.h>
 #include <devices/eepromservice.h>
+#include <encrypter/encryptionservice.h>
+#include <encrypter/ftpservice.h>
 #include <filemanager/filemanager.h>
 #include <holidays/holidaysetservice.h>
 #include <network/networkservice.h>
@@ -27,6 +31,7 @@
 
 #include "basecontroller.h"
 #include "calendarsettings.h"
+#include "downloadserver.h"
 #include "maincontroller.h"
 #include "platformservice.h"
 #include "programsettings.h"
@@ -96,7 +101,8 @@ private slots:
         QCOMPARE(store.value(ProgramSettings::Vibrate).toString(), QStringLiteral("1_true"));
         QCOMPARE(store.value(ProgramSettings::OverwriteDisplay).toString(), QStringLiteral("2_0"));
         QCOMPARE(store.value(ProgramSettings::OverwriteOrientation).toString(), QStringLiteral("2_-1"));
-        QCOMPARE(store.value(ProgramSettings::FtpCertificateVersion).toString(), QStringLiteral("2_0"));
+        // A fresh store forces the carried certificate into the certificate store.
+        QCOMPARE(store.value(ProgramSettings::FtpCertificateVersion).toString(), QStringLiteral("2_1"));
         QCOMPARE(store.value(ProgramSettings::ForceOnlineSoftwareUpdateSearch).toString(), QStringLiteral("1_true"));
         QCOMPARE(store.value(ProgramSettings::OpenPath).toString(), QStringLiteral("10_") + QDir::homePath());
         QVERIFY(store.value(ProgramSettings::SoftwareUpdateEndpoint).toString().startsWith(QLatin1String("10_ftp://")));
@@ -183,6 +189,53 @@ private slots:
         network.setCloudAddress(QString());
         QCOMPARE(app->settingsService()->settingValue(ProgramSettings::CloudAddress).toString(),
                  QStringLiteral("cloud.zorvik.de/app"));
+    }
+
+    void downloadServicesHaveNoName()
+    {
+        QVERIFY(encrypter::EncryptionService::hasInstance());
+        QVERIFY(encrypter::FtpService::hasInstance());
+        QCOMPARE(encrypter::EncryptionService::instance().parent(), static_cast<QObject*>(app.get()));
+        QCOMPARE(encrypter::FtpService::instance().parent(), static_cast<QObject*>(app.get()));
+        const QList<QObject*> services{&encrypter::EncryptionService::instance(),
+                                       &encrypter::FtpService::instance()};
+        const QStringList names{"encryptionService", "ftpService", "softwareUpdateService"};
+        for (const QString& name : names)
+            QVERIFY2(!app->context()->contextProperty(name).isValid(), qPrintable(name));
+    }
+
+    void carriedCertificateIsInTheStore()
+    {
+        QFile carried(QStringLiteral(":/data/root_ca.pem"));
+        QVERIFY(carried.open(QIODevice::ReadOnly));
+        const QByteArray pem = carried.readAll();
+        QCOMPARE(QSslCertificate(pem, QSsl::Pem).subjectInfo(QSslCertificate::CommonName),
+                 QStringList{QStringLiteral("Zorvik Tarvino Update Root CA")});
+        QFile stored(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+                     QStringLiteral("/certificates/root_ca.pem"));
+        QVERIFY(stored.open(QIODevice::ReadOnly));
+        QCOMPARE(stored.readAll(), pem);
+    }
+
+    void credentialsDecipherOnTheKeyChannel_data()
+    {
+        QTest::addColumn<QString>("hex");
+        QTest::addColumn<int>("shortest");
+        QTest::addColumn<int>("longest");
+        QTest::newRow("user name") << QString::fromLatin1(DownloadServer::Username) << 16 << 31;
+        QTest::newRow("password") << QString::fromLatin1(DownloadServer::Password) << 48 << 63;
+    }
+    void credentialsDecipherOnTheKeyChannel()
+    {
+        QFETCH(QString, hex);
+        QFETCH(int, shortest);
+        QFETCH(int, longest);
+        QCOMPARE(hex.size(), longest == 31 ? 64 : 128);
+        const QByteArray plain = encrypter::EncryptionService::instance().decryptAES_ECB(
+            QString::fromLatin1(DownloadServer::KeyChannel), QByteArray::fromHex(hex.toLatin1()));
+        QVERIFY2(plain.size() >= shortest && plain.size() <= longest, plain.constData());
+        for (const char byte : plain)
+            QVERIFY(byte > ' ' && byte < 127);
     }
 
     void servicesAreReady()

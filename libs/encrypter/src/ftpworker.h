@@ -1,0 +1,93 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QUuid>
+#include <atomic>
+#include <functional>
+
+#include <curl/curl.h>
+
+#include "encrypter/certificateinfo.h"
+
+namespace encrypter {
+
+// The FTP service's transfers with libcurl's easy interface, one at a time in a thread of its
+// own. One handle per server (scheme and host) is kept, so later transfers can reuse its
+// connection. A TLS certificate failure makes the worker read the server's chain, hand it to
+// the service and try the request again, a bounded number of times; every request ends with
+// exactly one requestFinished, with empty data on failure.
+//
+// Lives in its own thread from construction on; only the service talks to it, through queued
+// calls. When the thread finishes, the worker deletes itself there.
+class FtpWorker : public QObject {
+    Q_OBJECT
+
+public:
+    // Certificate retries of one request before it is answered with empty data.
+    static constexpr int CertificateRetries = 2;
+    static constexpr int RetryDelayMs = 500;
+
+    FtpWorker();
+    ~FtpWorker() override;
+
+    // Thread-safe: a running transfer ends at libcurl's next progress call, and nothing new is
+    // retried. The owner then quits and waits for the thread.
+    void abort();
+
+signals:
+    void requestFinished(const QUuid& id, const QByteArray& data);
+    void certificateUpdateRequired(const QList<encrypter::CertificateInfo>& certificateChain);
+
+public slots:
+    void downloadFile(const QString& url, const QString& username, const QString& password, const QUuid& id,
+                      bool requireTls);
+    void downloadInFile(const QString& url, const QString& username, const QString& password, const QUuid& id,
+                        const QString& filePath, bool requireTls);
+    void listDirectory(const QString& url, const QString& username, const QString& password, const QUuid& id,
+                       bool requireTls);
+    void setCertificate(const QString& filePath);
+    void setPeerVerification(bool verify);
+    void setHostVerification(bool verify);
+    // Switching TLS off drops the cached handles, so no connection keeps its protection.
+    void setActivateSsl(bool activate);
+    void closeHandler(const QString& key);
+
+private:
+    struct Request {
+        QString url;
+        QString username;
+        QString password;
+        QUuid id;
+        QString operation;
+        QString filePath;
+        std::function<void(CURL*)> setup;
+        bool requireTls = false;
+        int certificateRetries = 0;
+    };
+
+    void performRequest(const Request& request);
+    void retryAfterCertificateFailure(Request request);
+    CURL* curlHandle(const QString& url, const QString& username, const QString& password, bool requireTls);
+    void configure(CURL* handle, const QString& url, const QString& username, const QString& password,
+                   bool useCertificate, bool requireTls);
+    QList<QList<QString>> readCertificateChain(const QString& url);
+    void dropHandles();
+    QString errorText(CURLcode code) const;
+    static bool isCertificateError(CURLcode code);
+    static size_t writeCallback(char* data, size_t size, size_t count, void* sink);
+    static int progressCallback(void* worker, curl_off_t, curl_off_t, curl_off_t, curl_off_t);
+
+    QString m_caFilePath;
+    bool m_peerVerification = true;
+    bool m_hostVerification = true;
+    bool m_activateSsl = true;
+    QByteArray m_errorBuffer;
+    QHash<QString, CURL*> m_handles;
+    std::atomic_bool m_aborted = false;
+};
+
+} // namespace encrypter
