@@ -3,6 +3,7 @@
 #include "projectcontroller.h"
 #include "projectcreationviewcontroller.h"
 #include "loadingset.h"
+#include "readprojectowner.h"
 #include "screenwatcher.h"
 #include "trfunctions.h"
 
@@ -28,7 +29,10 @@ class ProjectService;
 // The shell's controller behind the home screen: the stored projects and the home screen's
 // selection, the project files (import and export), and whether the program is busy loading
 // (ready). Created once at start-up; records itself as the instance.
-class MainController : public QObject, private TrFunctions, public utils::Singleton<MainController> {
+class MainController : public QObject,
+                       private TrFunctions,
+                       public ReadProjectOwner,
+                       public utils::Singleton<MainController> {
     Q_OBJECT
     Q_INTERFACES(TrFunctions)
     QML_ELEMENT
@@ -101,7 +105,9 @@ public:
     Q_INVOKABLE bool importOt2File(const QString& path);
     // Imports the project file named on the command line.
     Q_INVOKABLE bool loadOpenedProject();
-    Q_INVOKABLE bool openReadProject(const QString& name, const devices::Ot2File& file);
+    // Stores a project read from a device and opens it. A refused image (an invalid record) stores
+    // nothing and leaves the open project open.
+    Q_INVOKABLE bool openReadProject(const QString& name, const devices::Ot2File& file) override;
     Q_INVOKABLE bool duplicate(const QString& projectName);
     // Both write the file, offer it to the user and tell whether it was written; a failure is
     // also reported by writeFailed(). The rectangle is where the view's button lies.
@@ -127,7 +133,8 @@ public:
 public slots:
     void setSelectedProjectId(int id);
     void setSelectionMode(int mode);
-    // A project image from the device link.
+    // A project image from the device link; the open project is replaced only once the image has
+    // converted.
     void openProjectFromBytes(const QByteArray& data, int ot2Number);
 
 signals:
