@@ -434,12 +434,21 @@ void MainController::openProjectFromBytes(const QByteArray& data, int ot2Number)
         qCWarning(tarvinoLog) << ">> There is no device memory service to read the project";
         return;
     }
-    closeProject();
-    openStored(storeImported(QString(), devices::EepromService::instance().bytesToOt2(data, ot2Number)));
+    devices::EepromService& memory = devices::EepromService::instance();
+    const devices::Ot2File file = memory.bytesToOt2(data, ot2Number);
+    if (!file.isValid()) {
+        qCWarning(tarvinoLog).noquote() << ">> The project image is refused:" << memory.errorString();
+        return;
+    }
+    openStored(storeImported(QString(), file));
 }
 
 bool MainController::openReadProject(const QString& name, const devices::Ot2File& file)
 {
+    if (!file.isValid()) {
+        qCWarning(tarvinoLog) << ">> A refused project image is not stored";
+        return false;
+    }
     return openStored(storeImported(name, file));
 }
 

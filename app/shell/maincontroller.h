@@ -5,6 +5,7 @@
 #include "projectcreationviewcontroller.h"
 #include "projectfilesource.h"
 #include "loadingset.h"
+#include "readprojectowner.h"
 #include "screenwatcher.h"
 #include "trfunctions.h"
 
@@ -32,6 +33,7 @@ class ProjectService;
 // (ready). Created once at start-up; records itself as the instance.
 class MainController : public QObject,
                        private TrFunctions,
+                       public ReadProjectOwner,
                        public utils::Singleton<MainController>,
                        public ProjectFileSource {
     Q_OBJECT
@@ -108,7 +110,9 @@ public:
     Q_INVOKABLE bool importOt2File(const QString& path);
     // Imports the project file named on the command line.
     Q_INVOKABLE bool loadOpenedProject();
-    Q_INVOKABLE bool openReadProject(const QString& name, const devices::Ot2File& file);
+    // Stores a project read from a device and opens it. A refused image (an invalid record) stores
+    // nothing and leaves the open project open.
+    Q_INVOKABLE bool openReadProject(const QString& name, const devices::Ot2File& file) override;
     Q_INVOKABLE bool duplicate(const QString& projectName);
     // Both write the file, offer it to the user and tell whether it was written; a failure is
     // also reported by writeFailed(). The rectangle is where the view's button lies.
@@ -134,7 +138,8 @@ public:
 public slots:
     void setSelectedProjectId(int id);
     void setSelectionMode(int mode);
-    // A project image from the device link.
+    // A project image from the device link; the open project is replaced only once the image has
+    // converted.
     void openProjectFromBytes(const QByteArray& data, int ot2Number);
 
 signals:

@@ -2,6 +2,7 @@
 
 #include "basecontroller.h"
 #include "channelcontroller.h"
+#include "exportableproject.h"
 #include "metadatacontroller.h"
 
 #include <QDate>
@@ -25,8 +26,9 @@
 //
 // Hours of the summer/winter rule are stored in seconds and published in hours; the channel
 // changeover time is stored in seconds and published as today at that time.
-class ProjectController : public BaseController {
+class ProjectController : public BaseController, public ExportableProject {
     Q_OBJECT
+    Q_INTERFACES(ExportableProject)
     QML_ELEMENT
     QML_UNCREATABLE("Created in MainController")
 
@@ -107,7 +109,7 @@ public:
     explicit ProjectController(const storage::Project& project, QObject* parent = nullptr);
     ~ProjectController() override;
 
-    virtual QFuture<devices::Ot2File> buildFile(bool optimize);
+    QFuture<devices::Ot2File> buildFile(bool optimize) override;
     virtual bool isAstro() const { return false; }
     virtual bool isNocta() const { return false; }
     virtual bool hasRestrictedSettings() const { return false; }

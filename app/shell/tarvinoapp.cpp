@@ -15,6 +15,8 @@
 #include <QQmlContext>
 #include <QTemporaryFile>
 
+#include <ble/bleservice.h>
+#include <core/settingsservice.h>
 #include <countries/countryservice.h>
 #include <devices/deviceservice.h>
 #include <devices/eepromservice.h>
@@ -108,6 +110,14 @@ bool TarvinoApp::initialize()
     qCDebug(tarvinoLog) << "Initialize connection codes";
     if (!createParentlessService<storage::ConnectionCodeService>()->init())
         qCWarning(tarvinoLog) << "The stored connection codes cannot be read";
+
+    qCDebug(tarvinoLog) << "Initialize bluetooth";
+    auto* bleService = createService<ble::BLEService>(this);
+    // The link stands below the settings: the program tells it which devices to talk to.
+    bleService->setDemoMode(settingsService()->demoMode());
+    bleService->init();
+    connect(settingsService(), &core::SettingsService::demoModeChanged, bleService, &ble::BLEService::setDemoMode);
+    publish("bleService", bleService);
 
     qCDebug(tarvinoLog) << "Initialize software info";
     publish("softwareinfo", new SoftwareInfo(this));

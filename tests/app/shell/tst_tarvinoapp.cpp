@@ -14,6 +14,9 @@
 #include <QStandardPaths>
 #include <QTest>
 
+#include <ble/bleservice.h>
+#include <ble/qtbluetoothbackend.h>
+#include <ble/simulatedbackend.h>
 #include <core/customqmainwindow.h>
 #include <core/windowlayout.h>
 #include <countries/countryservice.h>
@@ -123,6 +126,7 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QObject*>("service");
         QTest::newRow("devices") << "deviceService" << static_cast<QObject*>(devices::DeviceService::m_instance);
+        QTest::newRow("bluetooth") << "bleService" << static_cast<QObject*>(ble::BLEService::m_instance);
         QTest::newRow("software info") << "softwareinfo" << static_cast<QObject*>(SoftwareInfo::m_instance);
         QTest::newRow("calendar") << "calendarSettings" << static_cast<QObject*>(CalendarSettings::m_instance);
         QTest::newRow("platform") << "platformService" << static_cast<QObject*>(PlatformService::m_instance);
@@ -245,6 +249,17 @@ private slots:
         QVERIFY(catalogue.exists(catalogue.devices().first().ot2Number()));
         QCOMPARE(PlatformService::instance().defaultWindowSize(), QSize(1024, 912));
         QCOMPARE(CalendarSettings::instance().firstDayOfTheWeek()->value(), 1);
+    }
+
+    void bluetoothFollowsTheDemonstrationMode()
+    {
+        const ble::BLEService& service = ble::BLEService::instance();
+        QVERIFY(!service.demoMode());
+        QVERIFY(qobject_cast<ble::QtBluetoothBackend*>(service.backend()));
+        app->settingsService()->setDemoMode(true);
+        QVERIFY(qobject_cast<ble::SimulatedBackend*>(service.backend()));
+        app->settingsService()->setDemoMode(false);
+        QVERIFY(qobject_cast<ble::QtBluetoothBackend*>(service.backend()));
     }
 
     void softwareInfoTellsTheBuild()

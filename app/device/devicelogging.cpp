@@ -1,0 +1,3 @@
+#include "devicelogging.h"
+
+Q_LOGGING_CATEGORY(deviceLog, "tarvino.device")

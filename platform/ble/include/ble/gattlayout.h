@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QBluetoothUuid>
+
+class QBluetoothDeviceInfo;
+
+namespace ble {
+
+// Our own GATT service of the time switches (docs/device-protocol.md, "GATT layout").
+class GattLayout {
+public:
+    static constexpr int ModulePacketSize = 37;
+    static constexpr int AdapterPacketSize = 74;
+    // ATT MTU 23, the Bluetooth LE default.
+    static constexpr int SmallestPacketSize = 20;
+    static constexpr int AttOverhead = 3;
+
+    GattLayout() = delete;
+
+    static QBluetoothUuid moduleService();
+    static QBluetoothUuid adapterService();
+    static QBluetoothUuid writeCharacteristic();
+    static QBluetoothUuid notifyCharacteristic();
+    // The connection type an advertisement tells: 1 for the internal module's service, else 0.
+    static int connectionType(const QBluetoothDeviceInfo& device);
+};
+
+} // namespace ble

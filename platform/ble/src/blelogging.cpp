@@ -1,0 +1,5 @@
+#include "blelogging.h"
+
+namespace ble {
+Q_LOGGING_CATEGORY(bleLog, "ble")
+}

@@ -1,0 +1,10 @@
+#include "ble/eepromcommittelegram.h"
+
+namespace ble {
+
+EepromCommitTelegram::EepromCommitTelegram()
+    : TransferTelegram(CommitCharacteristic, true)
+{
+}
+
+} // namespace ble

@@ -1,0 +1,5 @@
+#include "devicesimlogging.h"
+
+namespace devicesim {
+Q_LOGGING_CATEGORY(devicesimLog, "devicesim")
+}

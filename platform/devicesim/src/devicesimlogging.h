@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QLoggingCategory>
+
+namespace devicesim {
+Q_DECLARE_LOGGING_CATEGORY(devicesimLog)
+}

@@ -1,0 +1,250 @@
+#include "devicesim/simulateddevice.h"
+
+#include "deviceframe.h"
+#include "devicesimlogging.h"
+#include "imagecheck.h"
+
+#include <devices/eepromutils.h>
+
+#include <cstdlib>
+
+namespace devicesim {
+
+namespace {
+
+using devices::EepromUtils;
+
+// Characteristic numbers of docs/device-protocol.md.
+constexpr quint8 TransferStart = 10;
+constexpr quint8 Memory = 12;
+constexpr quint8 TransferCommit = 14;
+constexpr quint8 ActiveBank = 16;
+constexpr quint8 ProjectName = 18;
+constexpr quint8 Location = 50; // the city
+constexpr quint8 W = DeviceFrame::WriteFlag;
+
+constexpr int ModulePacket = 37;
+constexpr int AdapterPacket = 74;
+constexpr int MemoryHeader = 5;
+constexpr int CounterSize = 4;
+constexpr int CityPayload = 6;
+constexpr int SouthBit = 0x01;
+constexpr int WestBit = 0x02;
+constexpr int MaxLatitude = 90;
+constexpr int MaxLongitude = 180;
+constexpr int MaxTimezone = 31;
+constexpr int Millionths = 1000000;
+
+QByteArray u16(int value)
+{
+    QByteArray bytes(2, '\0');
+    EepromUtils::writeUInt(bytes, 0, quint32(value), 2);
+    return bytes;
+}
+
+int readU16(const QByteArray& bytes, int pos)
+{
+    return int(EepromUtils::readUInt(bytes, pos, 2));
+}
+
+} // namespace
+
+SimulatedDevice::SimulatedDevice(const devices::Device& model, const QString& serialNumber, QObject* parent)
+    : QObject(parent)
+    , m_serialNumber(serialNumber)
+    , m_connectionType(model.hasInternalBleModule() ? ModuleConnection : AdapterConnection)
+{
+    m_layout.init(model);
+    m_advertisedName = QStringLiteral("TarvinoRix%1_%2_%3").arg(model.rixVersion()).arg(model.ot2Number()).arg(serialNumber);
+    const int counters = devices::EepromConfiguration::serviceAddress(model);
+    m_memory = QByteArray(qMax(0, counters), char(0xFF));
+    m_memory.append(QByteArray(m_layout.channelSlots().size() * CounterSize, '\0'));
+    if (model.hasDefaultLocation())
+        m_city = {model.defaultLatitude(), model.defaultLongitude(), model.defaultTimezone(), model.defaultFirstChar(),
+                  model.defaultChecksum()};
+}
+
+int SimulatedDevice::packetLimit() const
+{
+    return m_connectionType == ModuleConnection ? ModulePacket : AdapterPacket;
+}
+
+int SimulatedDevice::dataLimit() const
+{
+    return packetLimit() - MemoryHeader;
+}
+
+void SimulatedDevice::setMemory(int address, const QByteArray& bytes)
+{
+    if (address < 0 || address + bytes.size() > m_memory.size()) {
+        qCWarning(devicesimLog) << "Memory write outside the memory at" << address;
+        return;
+    }
+    m_memory.replace(address, bytes.size(), bytes);
+}
+
+void SimulatedDevice::setActiveBank(int bank)
+{
+    if (bank >= 0 && bank < m_layout.bankCount())
+        m_activeBank = bank;
+}
+
+QByteArray SimulatedDevice::handleFrame(const QByteArray& frame, Fault::Kind fault)
+{
+    m_received.append(frame);
+    if (fault == Fault::ErrorReply)
+        return DeviceFrame::error(DeviceFrame::Busy);
+    if (fault == Fault::Nak || !DeviceFrame::isValid(frame))
+        return DeviceFrame::nak();
+    return carryOut(quint8(frame.at(1)), DeviceFrame::payload(frame));
+}
+
+QByteArray SimulatedDevice::carryOut(quint8 code, const QByteArray& payload)
+{
+    switch (code) {
+    case W | TransferStart:
+        return startTransfer(payload);
+    case W | Memory:
+        return writePacket(payload);
+    case W | TransferCommit:
+        return payload.isEmpty() ? commit() : DeviceFrame::error(DeviceFrame::BadParameter);
+    case Memory:
+        return read(payload);
+    case W | ProjectName:
+        return writeName(payload);
+    case W | Location:
+        return writeCity(payload);
+    case ActiveBank:
+    case ProjectName:
+    case Location:
+        break;
+    default:
+        return DeviceFrame::error(DeviceFrame::UnknownCode);
+    }
+    if (!payload.isEmpty())
+        return DeviceFrame::error(DeviceFrame::BadParameter);
+    const quint8 reply = code + 1;
+    switch (code) {
+    case ActiveBank:
+        return DeviceFrame::make(reply, u16(activeBankAddress()));
+    case ProjectName:
+        return DeviceFrame::make(reply, m_projectName.toUtf8());
+    default:
+        return DeviceFrame::make(reply, cityBytes());
+    }
+}
+
+QByteArray SimulatedDevice::startTransfer(const QByteArray& payload)
+{
+    m_reception = {};
+    if (payload.size() != 5)
+        return DeviceFrame::error(DeviceFrame::BadParameter);
+    const int start = readU16(payload, 0);
+    const int length = readU16(payload, 2);
+    const int kind = quint8(payload.at(4));
+    const int expectedStart = kind == 0 ? 0 : m_layout.settingsSize();
+    if (kind > 1 || start != expectedStart || length < 1 || start + length > m_layout.eepromSize())
+        return DeviceFrame::error(DeviceFrame::BadParameter);
+
+    const int target = m_layout.bankCount() > 1 ? 1 - m_activeBank : 0;
+    if (kind == 1 && target != m_activeBank)
+        m_memory.replace(m_layout.bankAddress(target), start, m_memory.mid(activeBankAddress(), start));
+    m_reception = {true, target, start, length, kind == 0, QBitArray(length), 0};
+    return DeviceFrame::ack();
+}
+
+QByteArray SimulatedDevice::writePacket(const QByteArray& payload)
+{
+    if (!m_reception.active)
+        return DeviceFrame::error(DeviceFrame::NoTransfer);
+    if (payload.size() < 3 || payload.size() - 2 > dataLimit())
+        return DeviceFrame::error(DeviceFrame::BadParameter);
+    const int address = readU16(payload, 0);
+    const QByteArray data = payload.mid(2);
+    const int offset = address - m_reception.start;
+    if (offset < 0 || offset + data.size() > m_reception.length)
+        return DeviceFrame::error(DeviceFrame::OutOfRange);
+    m_memory.replace(m_layout.bankAddress(m_reception.bank) + address, data.size(), data);
+    for (int i = offset; i < offset + data.size(); ++i) {
+        if (!m_reception.received.testBit(i)) {
+            m_reception.received.setBit(i);
+            ++m_reception.count;
+        }
+    }
+    return DeviceFrame::make(Memory + 1, u16(address));
+}
+
+QByteArray SimulatedDevice::commit()
+{
+    if (!m_reception.active)
+        return DeviceFrame::error(DeviceFrame::NoTransfer);
+    const Reception reception = m_reception;
+    m_reception = {};
+    const QByteArray image = m_memory.mid(m_layout.bankAddress(reception.bank), m_layout.eepromSize());
+    if (reception.count != reception.length || !ImageCheck::accepts(image, m_layout)) {
+        qCDebug(devicesimLog) << "Commit refused;" << reception.count << "of" << reception.length << "bytes received";
+        return DeviceFrame::error(DeviceFrame::ImageRefused);
+    }
+    m_activeBank = reception.bank;
+    if (reception.wholeImage && m_layout.hasAstro())
+        takeCityFromImage(image);
+    return DeviceFrame::ack();
+}
+
+QByteArray SimulatedDevice::read(const QByteArray& payload)
+{
+    if (payload.size() != 3)
+        return DeviceFrame::error(DeviceFrame::BadParameter);
+    const int address = readU16(payload, 0);
+    const int count = quint8(payload.at(2));
+    if (count < 1 || count > dataLimit())
+        return DeviceFrame::error(DeviceFrame::BadParameter);
+    if (address + count > m_memory.size())
+        return DeviceFrame::error(DeviceFrame::OutOfRange);
+    return DeviceFrame::make(Memory + 1, u16(address) + m_memory.mid(address, count));
+}
+
+QByteArray SimulatedDevice::writeName(const QByteArray& payload)
+{
+    if (payload.size() > MaxNameBytes)
+        return DeviceFrame::error(DeviceFrame::BadParameter);
+    m_projectName = QString::fromUtf8(payload);
+    return DeviceFrame::ack();
+}
+
+QByteArray SimulatedDevice::cityBytes() const
+{
+    QByteArray bytes;
+    bytes.append(char(std::abs(m_city.latitude)));
+    bytes.append(char(std::abs(m_city.longitude)));
+    bytes.append(char(m_city.timezone));
+    bytes.append(char(m_city.firstChar));
+    bytes.append(char(m_city.checksum));
+    bytes.append(char((m_city.latitude < 0 ? SouthBit : 0) | (m_city.longitude < 0 ? WestBit : 0)));
+    return bytes;
+}
+
+QByteArray SimulatedDevice::writeCity(const QByteArray& payload)
+{
+    if (payload.size() != CityPayload)
+        return DeviceFrame::error(DeviceFrame::BadParameter);
+    const int latitude = quint8(payload.at(0));
+    const int longitude = quint8(payload.at(1));
+    const int timezone = quint8(payload.at(2));
+    if (latitude > MaxLatitude || longitude > MaxLongitude || timezone > MaxTimezone)
+        return DeviceFrame::error(DeviceFrame::BadParameter);
+    const int signs = quint8(payload.at(5));
+    m_city = {signs & SouthBit ? -latitude : latitude, signs & WestBit ? -longitude : longitude, timezone,
+              quint8(payload.at(3)), quint8(payload.at(4))};
+    return DeviceFrame::ack();
+}
+
+void SimulatedDevice::takeCityFromImage(const QByteArray& image)
+{
+    const int location = m_layout.astroAddress();
+    const auto degrees = [&](int pos) { return qint32(EepromUtils::readUInt(image, location + pos, 4)) / Millionths; };
+    m_city = {degrees(0), degrees(4), quint8(image.at(location + 8)), quint8(image.at(location + 9)),
+              quint8(image.at(location + 10))};
+}
+
+} // namespace devicesim

@@ -1,0 +1,310 @@
+#include <QSignalSpy>
+#include <QTest>
+
+#include <devices/deviceservice.h>
+#include <devices/eepromconfiguration.h>
+#include <devices/eepromservice.h>
+#include <devicesim/simulatedconnection.h>
+#include <devicesim/simulateddevice.h>
+
+#include "projectfixture.h"
+
+using devicesim::Fault;
+using devicesim::SimulatedConnection;
+using devicesim::SimulatedDevice;
+
+namespace {
+
+// Frames written by hand from docs/device-protocol.md, with a checksum computed here.
+QByteArray frame(quint8 code, const QByteArray& payload = {})
+{
+    QByteArray bytes;
+    bytes.append(char(payload.size() + 3));
+    bytes.append(char(code));
+    bytes.append(payload);
+    quint8 sum = 0;
+    for (char byte : std::as_const(bytes))
+        sum = quint8(sum + quint8(byte));
+    bytes.append(char(~sum));
+    return bytes;
+}
+
+QByteArray u16(int value)
+{
+    return QByteArray(1, char(value & 0xFF)) + char(value >> 8);
+}
+
+QByteArray fromHex(const char* text)
+{
+    return QByteArray::fromHex(text);
+}
+
+const QByteArray Ack = fromHex("0306f6");
+const QByteArray Nak = fromHex("0315e7");
+
+QByteArray error(int number)
+{
+    return frame(0x7F, QByteArray(1, char(number)));
+}
+
+QByteArray start(int address, int length, int kind)
+{
+    return frame(0x8A, u16(address) + u16(length) + char(kind));
+}
+
+} // namespace
+
+class TestSimulatedDevice : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        devices::DeviceService::m_instance = &catalogue;
+        QVERIFY(catalogue.init(QStringLiteral(":/data/devices.json")));
+        devices::EepromService::m_instance = &memory;
+    }
+
+    void identityFollowsTheModel()
+    {
+        SimulatedDevice withModule(model(121), QStringLiteral("300012101"));
+        QCOMPARE(withModule.advertisedName(), QStringLiteral("TarvinoRix3_121_300012101"));
+        QCOMPARE(withModule.connectionType(), SimulatedDevice::ModuleConnection);
+        QCOMPARE(withModule.packetLimit(), 37);
+        QCOMPARE(withModule.dataLimit(), 32);
+        QCOMPARE(withModule.memory().size(), 45056 + 4 * 4);
+        SimulatedDevice adapter(model(42), QStringLiteral("1"));
+        QCOMPARE(adapter.advertisedName(), QStringLiteral("TarvinoRix2_42_1"));
+        QCOMPARE(adapter.connectionType(), SimulatedDevice::AdapterConnection);
+        QCOMPARE(adapter.packetLimit(), 74);
+        QCOMPARE(adapter.dataLimit(), 69);
+        QCOMPARE(adapter.memory().size(), 2304 + 2 * 4);
+        QVERIFY(adapter.memory().startsWith(QByteArray(2304, char(0xFF))));
+    }
+
+    void answersTheFramesOfTheDocument()
+    {
+        SimulatedDevice device(model(111), QStringLiteral("9"));
+        QCOMPARE(device.handleFrame(fromHex("0310ec")), frame(0x11, u16(0)));
+        QCOMPARE(device.handleFrame(fromHex("0312ea")), fromHex("0313e9"));
+        QCOMPARE(device.handleFrame(frame(0x92, "Garten S\xc3\xbc" "d")), Ack);
+        QCOMPARE(device.projectName(), QStringLiteral("Garten Süd"));
+        QCOMPARE(device.handleFrame(fromHex("0312ea")), frame(0x13, "Garten S\xc3\xbc" "d"));
+        QCOMPARE(device.handleFrame(frame(0x92, QByteArray(49, 'x'))), error(2));
+
+        // The model's default city, Frankfurt in the catalogue.
+        const devices::Device astro = model(111);
+        const QByteArray city = device.handleFrame(fromHex("0332ca"));
+        QCOMPARE(city.size(), 9);
+        QCOMPARE(city.at(1), '3');
+        QCOMPARE(quint8(city.at(2)), quint8(astro.defaultLatitude()));
+        QCOMPARE(quint8(city.at(5)), quint8(astro.defaultFirstChar()));
+        QCOMPARE(quint8(city.at(6)), quint8(astro.defaultChecksum()));
+        QCOMPARE(city.at(7), '\0');
+
+        QCOMPARE(device.handleFrame(frame(0xB2, fromHex("21460b53a703"))), Ack);
+        QCOMPARE(device.city(), (SimulatedDevice::City{-33, -70, 11, 0x53, 0xA7}));
+        QCOMPARE(device.handleFrame(fromHex("0332ca")), frame(0x33, fromHex("21460b53a703")));
+        QCOMPARE(device.handleFrame(frame(0xB2, fromHex("5b460b53a700"))), error(2));
+
+        QCOMPARE(device.handleFrame(frame(0x64)), error(1));
+        QByteArray broken = fromHex("0310ec");
+        broken[2] = char(0xED);
+        QCOMPARE(device.handleFrame(broken), Nak);
+        QCOMPARE(device.receivedTelegrams().size(), 11);
+        QCOMPARE(device.receivedTelegrams().first(), fromHex("0310ec"));
+    }
+
+    void imageGoesIntoTheOtherBank()
+    {
+        SimulatedDevice device(model(121), QStringLiteral("1"));
+        const devices::EepromConfiguration& layout = device.layout();
+        const QByteArray image = imageOf(121);
+        QCOMPARE(write(device, image, 0, 0), Ack);
+        QCOMPARE(device.activeBankAddress(), 22528);
+        QCOMPARE(device.activeImage(), image);
+        QCOMPARE(device.handleFrame(fromHex("0310ec")), frame(0x11, u16(22528)));
+        QCOMPARE(device.handleFrame(frame(0x0C, u16(22528 + 32) + char(32))),
+                 frame(0x0D, u16(22528 + 32) + image.mid(32, 32)));
+        QCOMPARE(device.handleFrame(frame(0x0C, u16(22528) + char(33))), error(2));
+        QCOMPARE(device.handleFrame(frame(0x0C, u16(device.memory().size() - 4) + char(5))), error(3));
+        // The second image goes back into bank 0.
+        QCOMPARE(write(device, image, 0, 0), Ack);
+        QCOMPARE(device.activeBankAddress(), 0);
+        Q_UNUSED(layout)
+    }
+
+    void aRefusedImageKeepsTheRunningOne_data()
+    {
+        QTest::addColumn<int>("position");
+        QTest::addColumn<bool>("dropPacket");
+        QTest::newRow("image size") << 0 << false;
+        QTest::newRow("settings size") << 2 << false;
+        QTest::newRow("project mark") << 5 << false;
+        QTest::newRow("memory version") << 7 << false;
+        QTest::newRow("model byte") << 8 << false;
+        QTest::newRow("identification checksum") << 9 << false;
+        QTest::newRow("settings CRC") << 100 << false;
+        QTest::newRow("entry CRC") << 22000 << false;
+        QTest::newRow("a packet missing") << -1 << true;
+    }
+    void aRefusedImageKeepsTheRunningOne()
+    {
+        QFETCH(int, position);
+        QFETCH(bool, dropPacket);
+        SimulatedDevice device(model(121), QStringLiteral("1"));
+        const QByteArray good = imageOf(121);
+        QCOMPARE(write(device, good, 0, 0), Ack);
+        QByteArray bad = good;
+        if (position >= 0)
+            bad[position] = char(bad.at(position) ^ 0x01);
+        QCOMPARE(write(device, bad, 0, 0, dropPacket ? 7 : -1), error(4));
+        QCOMPARE(device.activeBankAddress(), 22528);
+        QCOMPARE(device.activeImage(), good);
+    }
+
+    void switchTimesOnlyKeepTheSettings()
+    {
+        SimulatedDevice device(model(121), QStringLiteral("1"));
+        const devices::EepromConfiguration& layout = device.layout();
+        const QByteArray first = imageOf(121);
+        QCOMPARE(write(device, first, 0, 0), Ack);
+        devices::Ot2File other = projectfixture::fullProject(model(121));
+        other.channels().first().programs.first().switches.removeLast();
+        const QByteArray tail = memory.projectSZToBytes(other);
+        QCOMPARE(write(device, tail, layout.settingsSize(), 1), Ack);
+        QCOMPARE(device.activeBankAddress(), 0);
+        QCOMPARE(device.activeImage(), first.left(layout.settingsSize()) + tail);
+        QCOMPARE(device.handleFrame(start(0, tail.size(), 1)), error(2));
+    }
+
+    void packetsMustFollowAStart()
+    {
+        SimulatedDevice device(model(42), QStringLiteral("1"));
+        QCOMPARE(device.handleFrame(frame(0x8C, u16(0) + "abc")), error(5));
+        QCOMPARE(device.handleFrame(fromHex("038e6e")), error(5));
+        QCOMPARE(device.handleFrame(start(0, 2158, 0)), Ack);
+        QCOMPARE(device.handleFrame(frame(0x8C, u16(2150) + QByteArray(9, 'x'))), error(3));
+        QCOMPARE(device.handleFrame(frame(0x8C, u16(0) + QByteArray(70, 'x'))), error(2));
+        QCOMPARE(device.handleFrame(frame(0x8C, u16(0) + QByteArray(69, 'x'))), frame(0x0D, u16(0)));
+        // In place on a model with one bank: the memory holds the bytes at once.
+        QCOMPARE(device.memory().left(69), QByteArray(69, 'x'));
+        QCOMPARE(device.handleFrame(start(0, 3000, 0)), error(2));
+    }
+
+    void theLinkCarriesOnePacketEachWayPerEvent()
+    {
+        SimulatedDevice device(model(121), QStringLiteral("1"));
+        device.setConnectionInterval(std::chrono::microseconds(0));
+        SimulatedConnection link(&device);
+        QSignalSpy received(&link, &SimulatedConnection::packetReceived);
+        const QByteArray name = frame(0x92, QByteArray(40, 'n'));
+        QCOMPARE(name.size(), 43);
+        link.send(name.left(37));
+        link.send(name.mid(37));
+        link.send(fromHex("0312ea"));
+        QTRY_COMPARE(received.size(), 3);
+        QCOMPARE(received.at(0).first().toByteArray(), Ack);
+        // The name reply takes two packets.
+        QCOMPARE(received.at(1).first().toByteArray() + received.at(2).first().toByteArray(),
+                 frame(0x13, QByteArray(40, 'n')));
+        QCOMPARE(device.projectName(), QString(40, u'n'));
+    }
+
+    void faultsChangeTheReply_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QByteArray>("reply");
+        const QByteArray bank = frame(0x11, u16(0));
+        QTest::newRow("error") << int(Fault::ErrorReply) << error(6);
+        QTest::newRow("nak") << int(Fault::Nak) << Nak;
+        QTest::newRow("short") << int(Fault::ShortReply) << frame(0x11, u16(0).left(1));
+        QTest::newRow("long") << int(Fault::LongReply) << frame(0x11, u16(0) + '\0');
+        QTest::newRow("malformed") << int(Fault::MalformedReply) << bank.left(4) + char(bank.at(4) ^ 0x5A);
+        QTest::newRow("late") << int(Fault::LateReply) << bank;
+    }
+    void faultsChangeTheReply()
+    {
+        QFETCH(int, kind);
+        QFETCH(QByteArray, reply);
+        SimulatedDevice device(model(121), QStringLiteral("1"));
+        device.setConnectionInterval(std::chrono::microseconds(0));
+        device.setLateReplyDelay(std::chrono::milliseconds(200));
+        device.setFault({Fault::Kind(kind), 2, false});
+        SimulatedConnection link(&device);
+        QSignalSpy received(&link, &SimulatedConnection::packetReceived);
+        link.send(fromHex("0310ec"));
+        link.send(fromHex("0310ec"));
+        link.send(fromHex("0310ec"));
+        QTRY_COMPARE(received.size(), 3);
+        QCOMPARE(received.at(0).first().toByteArray(), frame(0x11, u16(0)));
+        const int faulty = kind == Fault::LateReply ? 2 : 1;
+        QCOMPARE(received.at(faulty).first().toByteArray(), reply);
+    }
+
+    void faultsCanLast()
+    {
+        SimulatedDevice device(model(121), QStringLiteral("1"));
+        device.setConnectionInterval(std::chrono::microseconds(0));
+        device.setFault({Fault::DroppedReply, 2, true});
+        SimulatedConnection link(&device);
+        QSignalSpy received(&link, &SimulatedConnection::packetReceived);
+        for (int i = 0; i < 4; ++i)
+            link.send(fromHex("0310ec"));
+        QTRY_COMPARE(device.receivedTelegrams().size(), 4);
+        QTest::qWait(20);
+        QCOMPARE(received.size(), 1);
+    }
+
+    void aDisconnectEndsTheLinkAfterThePacket()
+    {
+        SimulatedDevice device(model(121), QStringLiteral("1"));
+        device.setConnectionInterval(std::chrono::microseconds(0));
+        device.setFault({Fault::Disconnect, 2, false});
+        SimulatedConnection link(&device);
+        QSignalSpy received(&link, &SimulatedConnection::packetReceived);
+        QSignalSpy closed(&link, &SimulatedConnection::closed);
+        link.send(fromHex("0310ec"));
+        link.send(frame(0x92, "after"));
+        link.send(fromHex("0310ec"));
+        QVERIFY(closed.wait());
+        QVERIFY(!link.isOpen());
+        QCOMPARE(received.size(), 1);
+        // The packet was taken before the link dropped.
+        QCOMPARE(device.projectName(), QStringLiteral("after"));
+        QCOMPARE(device.receivedTelegrams().size(), 2);
+    }
+
+private:
+    devices::Device model(int ot2) const { return catalogue.deviceByOt2Number(ot2); }
+
+    QByteArray imageOf(int ot2)
+    {
+        const QByteArray image = memory.projectToBytes(projectfixture::fullProject(model(ot2)));
+        Q_ASSERT(!image.isEmpty());
+        return image;
+    }
+
+    // Sends the bytes in packets as the program would and commits; the commit's reply. skip leaves
+    // out one packet.
+    static QByteArray write(SimulatedDevice& device, const QByteArray& bytes, int address, int kind, int skip = -1)
+    {
+        if (device.handleFrame(start(address, bytes.size(), kind)) != Ack)
+            return "start refused";
+        const int step = device.dataLimit();
+        for (int offset = 0, packet = 0; offset < bytes.size(); offset += step, ++packet) {
+            if (packet == skip)
+                continue;
+            const QByteArray reply = device.handleFrame(frame(0x8C, u16(address + offset) + bytes.mid(offset, step)));
+            if (reply != frame(0x0D, u16(address + offset)))
+                return "packet refused";
+        }
+        return device.handleFrame(fromHex("038e6e"));
+    }
+
+    devices::DeviceService catalogue;
+    devices::EepromService memory;
+};
+
+QTEST_MAIN(TestSimulatedDevice)
+#include "tst_simulateddevice.moc"
