@@ -4,6 +4,7 @@
 #include "calendarsettings.h"
 #include "maincontroller.h"
 #include "platformservice.h"
+#include "printservice.h"
 #include "softwareinfo.h"
 #include "tarvinologging.h"
 
@@ -103,6 +104,9 @@ bool TarvinoApp::initialize()
 
     qCDebug(tarvinoLog) << "Initialize platform";
     publish("platformService", new PlatformService(this));
+
+    qCDebug(tarvinoLog) << "Initialize print service";
+    publish("printService", new PrintService(this));
 
     qCDebug(tarvinoLog) << "Initialize countries";
     auto* countryService = createService<countries::CountryService>(this);
