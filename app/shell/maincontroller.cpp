@@ -16,7 +16,9 @@
 #include <QFileInfo>
 #include <QFutureInterface>
 #include <QGuiApplication>
+#include <QSaveFile>
 #include <QStandardPaths>
+#include <QTextStream>
 #include <QUrl>
 
 #include <core/settingsservice.h>
@@ -51,13 +53,17 @@ storage::Project projectById(qint64 id)
 
 MainController::SaveFileChooser saveFileChooser;
 
-QString chooseSaveFile(const QString& suggestedPath)
+QString chooseSaveFile(const QString& suggestedPath, const QString& title, const QString& filter)
 {
     if (saveFileChooser)
         return saveFileChooser(suggestedPath);
-    return QFileDialog::getSaveFileName(nullptr, QCoreApplication::translate("Windows", "TARVINO rix2/rix3-Datei speichern"),
-                                        suggestedPath,
-                                        QCoreApplication::translate("Windows", "TARVINO rix2/rix3-Datei (*.ot2)"));
+    return QFileDialog::getSaveFileName(nullptr, title, suggestedPath, filter);
+}
+
+QString documentsPath(const QString& fileName)
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QStringLiteral("%1/%2").arg(documents, fileName);
 }
 
 // The program's network service; a main controller made without the program's start-up (the
@@ -277,11 +283,11 @@ bool MainController::saveCurrentProject(bool selectLocation)
         return false;
     QString path = m_currentProject->filePath();
     if (path.isEmpty() || selectLocation) {
-        const QString suggested = !path.isEmpty() ? path
-                                                  : QStringLiteral("%1/%2").arg(
-                                                        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
-                                                        ProjectFiles::safeFileName(m_currentProject->name()));
-        path = chooseSaveFile(suggested);
+        const QString suggested =
+            !path.isEmpty() ? path : documentsPath(ProjectFiles::safeFileName(m_currentProject->name()));
+        path = chooseSaveFile(suggested,
+                              QCoreApplication::translate("Windows", "TARVINO rix2/rix3-Datei speichern"),
+                              QCoreApplication::translate("Windows", "TARVINO rix2/rix3-Datei (*.ot2)"));
     }
     if (path.isEmpty())
         return false;
@@ -307,6 +313,36 @@ bool MainController::sendViaEmail()
         return false;
     }
     return MailDraft(m_currentProject->name(), ProjectFiles::toBytes(file)).send();
+}
+
+void MainController::printDocument(bool showPreview)
+{
+    if (m_currentProject)
+        m_currentProject->printProject(showPreview);
+}
+
+bool MainController::csvExport()
+{
+    if (!m_currentProject)
+        return false;
+    const QString path = chooseSaveFile(
+        documentsPath(QStringLiteral("%1.csv").arg(ProjectFiles::safeFileName(m_currentProject->name()))),
+        QCoreApplication::translate("Windows", "Exportieren"),
+        QCoreApplication::translate("Windows", "CSV UTF-8 (kommagetrennt) (*.csv)"));
+    if (path.isEmpty())
+        return false;
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly)) {
+        QTextStream stream(&file);
+        m_currentProject->writeReport(stream);
+        stream.flush();
+        if (stream.status() == QTextStream::Ok && file.commit())
+            return true;
+    }
+    const QString warning = QStringLiteral(">> Couldn't save csv export at %1, error code: %2 - %3");
+    qCWarning(tarvinoLog).noquote() << warning.arg(path).arg(file.error()).arg(file.errorString());
+    emit writeFailed(path);
+    return false;
 }
 
 ProjectCreationViewController* MainController::openProjectCreationView()

@@ -87,8 +87,8 @@ public:
     QFuture<devices::Ot2File> currentProjectFile(QString* name) override;
     CloudController* cloud() const { return m_cloud; }
 
-    // Asks where a project file goes: the suggested path in, the chosen one out (empty when the
-    // user cancels).
+    // Asks where an exported or saved file goes: the suggested path in, the chosen one out (empty
+    // when the user cancels).
     using SaveFileChooser = std::function<QString(const QString& suggestedPath)>;
     // Replaces the save dialog (tests); an empty function restores it.
     static void setSaveFileChooser(SaveFileChooser chooser);
@@ -141,6 +141,12 @@ public slots:
     // A project image from the device link; the open project is replaced only once the image has
     // converted.
     void openProjectFromBytes(const QByteArray& data, int ot2Number);
+    // Prints the open project's report, after the print dialog or in the preview.
+    void printDocument(bool showPreview);
+    // Writes the open project's report as CSV to a file the user chooses. Only a complete write
+    // replaces the file; a failure is reported by the result and writeFailed(). False too when
+    // the user cancels.
+    bool csvExport();
 
 signals:
     void selectedProjectChanged(int selectedProjectId);

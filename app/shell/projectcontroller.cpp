@@ -5,12 +5,16 @@
 #include "channelindexes.h"
 #include "maincontroller.h"
 #include "metadatacontroller.h"
+#include "printservice.h"
+#include "projectdocument.h"
 #include "projectfiles.h"
 #include "summerwinterrule.h"
 #include "tarvinologging.h"
 #include "writeifchanged.h"
 
 #include <QFileInfo>
+#include <QStringConverter>
+#include <QTextStream>
 #include <QTime>
 
 #include <devices/deviceservice.h>
@@ -263,6 +267,20 @@ bool ProjectController::writeProjectToFile() {
         return false;
     filemanager::FileManager::exportFile(path, EepMimeType, nullptr);
     return true;
+}
+
+void ProjectController::printProject(bool showPreview) {
+    if (!PrintService::hasInstance()) {
+        qCWarning(tarvinoLog) << ">> There is no print service to print" << name();
+        return;
+    }
+    ProjectDocument report(m_project);
+    PrintService::instance().askForPrint(report.takeDocument(), showPreview);
+}
+
+void ProjectController::writeReport(QTextStream& stream) {
+    stream.setEncoding(QStringConverter::Utf8);
+    stream << ProjectDocument(m_project).toCsv();
 }
 
 bool ProjectController::setSelectedChannel(int index) {

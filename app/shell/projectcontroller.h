@@ -20,9 +20,12 @@
 #include <sowirulerecord.h>
 #include <storage/project.h>
 
+class QTextStream;
+
 // The controller of one open project: its settings and its model's capabilities for the views,
 // one channel controller per channel (made on first request and kept), the metadata, the
-// summer/winter table, and the project as a project file or a device memory image.
+// summer/winter table, and the project as a project file, a device memory image or a report
+// (printed or as CSV).
 //
 // Hours of the summer/winter rule are stored in seconds and published in hours; the channel
 // changeover time is stored in seconds and published as today at that time.
@@ -198,6 +201,11 @@ public:
     // Records the project file's path and names the project after the file.
     void renameProject(const QString& path);
     void optimize() { m_project.optimize(); }
+    // Builds the project report and hands its document to the print service, which prints it
+    // after the print dialog or shows the preview first.
+    void printProject(bool showPreview);
+    // Writes the project report as CSV text (UTF-8) to the stream.
+    void writeReport(QTextStream& stream);
 
 public slots:
     void rename(const QString& name);

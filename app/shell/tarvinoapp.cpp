@@ -6,6 +6,7 @@
 #include "downloadserver.h"
 #include "maincontroller.h"
 #include "platformservice.h"
+#include "printservice.h"
 #include "programsettings.h"
 #include "softwareinfo.h"
 #include "tarvinologging.h"
@@ -129,6 +130,9 @@ bool TarvinoApp::initialize()
 
     qCDebug(tarvinoLog) << "Initialize platform";
     publish("platformService", new PlatformService(this));
+
+    qCDebug(tarvinoLog) << "Initialize print service";
+    publish("printService", new PrintService(this));
 
     qCDebug(tarvinoLog) << "Initialize countries";
     auto* countryService = createService<countries::CountryService>(this);

@@ -37,6 +37,7 @@
 #include "downloadserver.h"
 #include "maincontroller.h"
 #include "platformservice.h"
+#include "printservice.h"
 #include "programsettings.h"
 #include "softwareinfo.h"
 #include "tarvinoapp.h"
@@ -53,6 +54,17 @@ QStringList menuTexts(const QList<QAction*>& actions)
     for (const QAction* action : actions)
         texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
     return texts;
+}
+
+// The start-up's lines in the program's category, in their order.
+QStringList startupLines;
+QtMessageHandler previousHandler = nullptr;
+
+void recordStartup(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (context.category && qstrcmp(context.category, "tarvino") == 0)
+        startupLines.append(message);
+    previousHandler(type, context, message);
 }
 
 // Offers of the file manager, answered with a target in a folder of the test.
@@ -95,7 +107,10 @@ private slots:
     {
         QVERIFY(QSettings().allKeys().isEmpty());
         app = std::make_unique<TarvinoApp>();
-        QVERIFY(app->initialize());
+        previousHandler = qInstallMessageHandler(recordStartup);
+        const bool initialized = app->initialize();
+        qInstallMessageHandler(previousHandler);
+        QVERIFY(initialized);
 
         const QSettings store;
         QCOMPARE(store.value(ProgramSettings::DateFormat).toString(), QStringLiteral("2_1"));
@@ -130,6 +145,7 @@ private slots:
         QTest::newRow("software info") << "softwareinfo" << static_cast<QObject*>(SoftwareInfo::m_instance);
         QTest::newRow("calendar") << "calendarSettings" << static_cast<QObject*>(CalendarSettings::m_instance);
         QTest::newRow("platform") << "platformService" << static_cast<QObject*>(PlatformService::m_instance);
+        QTest::newRow("print") << "printService" << static_cast<QObject*>(PrintService::m_instance);
         QTest::newRow("device memory") << "eepromService" << static_cast<QObject*>(devices::EepromService::m_instance);
         QTest::newRow("countries") << "countryService" << static_cast<QObject*>(countries::CountryService::m_instance);
         QTest::newRow("holidays") << "holidaySetService"
@@ -146,6 +162,14 @@ private slots:
         QVERIFY(service);
         QCOMPARE(app->context()->contextProperty(name).value<QObject*>(), service);
         QCOMPARE(service->parent(), name == QLatin1String("app") ? nullptr : static_cast<QObject*>(app.get()));
+    }
+
+    void printServiceStartsBetweenPlatformAndCountries()
+    {
+        const qsizetype print = startupLines.indexOf(QStringLiteral("Initialize print service"));
+        QVERIFY2(print > 0, qPrintable(startupLines.join(u'|')));
+        QCOMPARE(startupLines.at(print - 1), QStringLiteral("Initialize platform"));
+        QCOMPARE(startupLines.at(print + 1), QStringLiteral("Initialize countries"));
     }
 
     void storageServicesLiveWithoutParent()
