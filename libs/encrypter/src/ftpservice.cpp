@@ -56,6 +56,7 @@ FtpService::FtpService(QObject* parent)
     connect(this, &FtpService::verifyHostChanged, m_worker, &FtpWorker::setHostVerification);
     connect(this, &FtpService::activateSslChanged, m_worker, &FtpWorker::setActivateSsl);
     connect(m_worker, &FtpWorker::requestFinished, this, &FtpService::onRequestFinished);
+    connect(this, &FtpService::certificateUpdateHandled, m_worker, &FtpWorker::retryPending);
     connect(m_worker, &FtpWorker::certificateUpdateRequired, this, &FtpService::updateCertificate);
 }
 
@@ -182,6 +183,12 @@ void FtpService::onRequestFinished(const QUuid& id, const QByteArray& data)
 }
 
 void FtpService::updateCertificate(const QList<CertificateInfo>& certificates)
+{
+    storeVerifiedRoot(certificates);
+    emit certificateUpdateHandled();
+}
+
+void FtpService::storeVerifiedRoot(const QList<CertificateInfo>& certificates)
 {
     qInfo() << ">> Update FTP certificate";
     if (certificates.isEmpty()) {

@@ -178,8 +178,17 @@ void FtpWorker::retryAfterCertificateFailure(Request request)
         chain.append(CertificateInfo(lines));
     // The next attempt starts on fresh connections, with the certificate the service stores.
     dropHandles();
-    emit certificateUpdateRequired(chain);
     ++request.certificateRetries;
+    m_pendingRetry = request;
+    emit certificateUpdateRequired(chain);
+}
+
+void FtpWorker::retryPending()
+{
+    if (!m_pendingRetry)
+        return;
+    const Request request = *m_pendingRetry;
+    m_pendingRetry.reset();
     QTimer::singleShot(RetryDelayMs, this, [this, request] { performRequest(request); });
 }
 

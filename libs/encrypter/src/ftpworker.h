@@ -8,6 +8,7 @@
 #include <QUuid>
 #include <atomic>
 #include <functional>
+#include <optional>
 
 #include <curl/curl.h>
 
@@ -55,6 +56,8 @@ public slots:
     // Switching TLS off drops the cached handles, so no connection keeps its protection.
     void setActivateSsl(bool activate);
     void closeHandler(const QString& key);
+    // The service has handled the certificate update of the request waiting for its retry.
+    void retryPending();
 
 private:
     struct Request {
@@ -88,6 +91,8 @@ private:
     QByteArray m_errorBuffer;
     QHash<QString, CURL*> m_handles;
     std::atomic_bool m_aborted = false;
+    // The request that failed on its certificate, until the service has handled the update.
+    std::optional<Request> m_pendingRetry;
 };
 
 } // namespace encrypter

@@ -81,6 +81,9 @@ signals:
     void listDir(const QString& url, const QString& username, const QString& password, const QUuid& id,
                  bool requireTls);
     void setCertificate(const QString& filePath);
+    // After every certificate update the worker asked for, stored or not: the worker's retry
+    // waits for it, so it never runs with the certificate it had before.
+    void certificateUpdateHandled();
     void closeHandler(const QString& key);
     void verifyPeerChanged(bool verify);
     void verifyHostChanged(bool verify);
@@ -91,6 +94,7 @@ private slots:
     void updateCertificate(const QList<encrypter::CertificateInfo>& certificates);
 
 private:
+    void storeVerifiedRoot(const QList<encrypter::CertificateInfo>& certificates);
     FtpJob* addJob(const QString& url, std::function<void(const QByteArray&)> callback, int type,
                    const QString& filePath, const QString& username, bool requireTls);
     void sendNextRequest();
