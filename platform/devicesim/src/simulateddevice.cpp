@@ -56,9 +56,11 @@ SimulatedDevice::SimulatedDevice(const devices::Device& model, const QString& se
 {
     m_layout.init(model);
     m_advertisedName = QStringLiteral("TarvinoRix%1_%2_%3").arg(model.rixVersion()).arg(model.ot2Number()).arg(serialNumber);
+    // The whole 16-bit address space: banks, counters and the language area above them.
+    m_memory = QByteArray(MemorySize, char(0xFF));
     const int counters = devices::EepromConfiguration::serviceAddress(model);
-    m_memory = QByteArray(qMax(0, counters), char(0xFF));
-    m_memory.append(QByteArray(m_layout.channelSlots().size() * CounterSize, '\0'));
+    m_memory.replace(counters, m_layout.channelSlots().size() * CounterSize,
+                     QByteArray(m_layout.channelSlots().size() * CounterSize, '\0'));
     if (model.hasDefaultLocation())
         m_city = {model.defaultLatitude(), model.defaultLongitude(), model.defaultTimezone(), model.defaultFirstChar(),
                   model.defaultChecksum()};

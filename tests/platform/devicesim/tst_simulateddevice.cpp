@@ -72,13 +72,15 @@ private slots:
         QCOMPARE(withModule.connectionType(), SimulatedDevice::ModuleConnection);
         QCOMPARE(withModule.packetLimit(), 37);
         QCOMPARE(withModule.dataLimit(), 32);
-        QCOMPARE(withModule.memory().size(), 45056 + 4 * 4);
+        QCOMPARE(withModule.memory().size(), 0x10000);
+        QCOMPARE(withModule.memory().mid(45056, 4 * 4 + 1), QByteArray(4 * 4, '\0') + char(0xFF));
         SimulatedDevice adapter(model(42), QStringLiteral("1"));
         QCOMPARE(adapter.advertisedName(), QStringLiteral("TarvinoRix2_42_1"));
         QCOMPARE(adapter.connectionType(), SimulatedDevice::AdapterConnection);
         QCOMPARE(adapter.packetLimit(), 74);
         QCOMPARE(adapter.dataLimit(), 69);
-        QCOMPARE(adapter.memory().size(), 2304 + 2 * 4);
+        QCOMPARE(adapter.memory().size(), 0x10000);
+        QCOMPARE(adapter.memory().mid(2304, 2 * 4 + 1), QByteArray(2 * 4, '\0') + char(0xFF));
         QVERIFY(adapter.memory().startsWith(QByteArray(2304, char(0xFF))));
     }
 

@@ -26,6 +26,7 @@ public:
     static constexpr int AdapterConnection = 0;
     static constexpr int ModuleConnection = 1;
     static constexpr int MaxNameBytes = 48;
+    static constexpr int MemorySize = 0x10000;
 
     // The device's location, as the city telegram carries it.
     struct City {
@@ -37,7 +38,7 @@ public:
         bool operator==(const City&) const = default;
     };
 
-    // A new device with erased memory (FF, the counters 0), no name, the model's default city,
+    // A new device with erased memory (64 KiB of FF, the counters 0), no name, the model's default city,
     // the connection of its model and the advertised name "<family>_<OT2 number>_<serial>".
     SimulatedDevice(const devices::Device& model, const QString& serialNumber, QObject* parent = nullptr);
 

@@ -1,0 +1,5 @@
+#include "seriallogging.h"
+
+namespace serial {
+Q_LOGGING_CATEGORY(serialLog, "serial")
+}

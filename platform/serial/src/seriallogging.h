@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QLoggingCategory>
+
+namespace serial {
+Q_DECLARE_LOGGING_CATEGORY(serialLog)
+}
