@@ -1,0 +1,5 @@
+#include "quoprallogging.h"
+
+namespace quopral {
+Q_LOGGING_CATEGORY(quopralLog, "quopral")
+}

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QLoggingCategory>
+
+namespace quopral {
+Q_DECLARE_LOGGING_CATEGORY(quopralLog)
+}
