@@ -64,6 +64,8 @@ public:
     // the internal module ceil(n / (divisor - 5)); without it, per 69-byte chunk ceil(chunk /
     // divisor). 0 when nothing is to be sent or the divisor leaves no room.
     static int progressSteps(int n, int divisor, bool withoutModule);
+    // The name of a project read from a device that names none: "Import_" and the local time.
+    static QString importName();
 
 public slots:
     // project: an ExportableProject (the project controller); without one the export fails.
@@ -112,7 +114,6 @@ private:
     static void disconnectIfStill(ble::BLEService* service, ble::BLEDevice* device);
     void log(const QString& line) const;
     void warn(const QString& line) const;
-    static QString importName();
 
     devices::EepromService* m_eepromService = nullptr;
     QPointer<ble::BLERequestManager> m_requestManager;

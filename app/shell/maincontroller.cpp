@@ -1,6 +1,7 @@
 #include "maincontroller.h"
 
 #include "astroprojectcontroller.h"
+#include "dataexchangecontroller.h"
 #include "controlsprojectcontroller.h"
 #include "hybridprojectcontroller.h"
 #include "maildraft.h"
@@ -476,7 +477,8 @@ void MainController::openProjectFromBytes(const QByteArray& data, int ot2Number)
         qCWarning(tarvinoLog).noquote() << ">> The project image is refused:" << memory.errorString();
         return;
     }
-    openStored(storeImported(QString(), file));
+    // An image holds no project name, and the store takes no project without one.
+    openStored(storeImported(DataExchangeController::importName(), file));
 }
 
 bool MainController::openReadProject(const QString& name, const devices::Ot2File& file)

@@ -25,6 +25,8 @@ const QString ProgramSettings::ForceOnlineSoftwareUpdateSearch = QStringLiteral(
 const QString ProgramSettings::SoftwareUpdateEndpoint = QStringLiteral("softwareUpdateEndpoint");
 const QString ProgramSettings::LastSoftwareUpdateChecked = QStringLiteral("lastSoftwareUpdateChecked");
 const QString ProgramSettings::CloudAddress = QStringLiteral("cloudAddress");
+// A port that stands for the serial programming adapter (docs/serial-protocol.md).
+const QString ProgramSettings::SerialPort = QStringLiteral("serialPort");
 
 namespace {
 
@@ -56,6 +58,7 @@ QString homeFolder()
                                      QStringLiteral("lastSoftwareUpdateChecked"));
     SettingsService::registerSetting(ProgramSettings::CloudAddress, QStringLiteral("cloudAddress"),
                                      QString::fromLatin1(network::NetworkService::DefaultCloudAddress));
+    SettingsService::registerSetting(ProgramSettings::SerialPort, QStringLiteral("serialPort"), QString());
     return true;
 }();
 

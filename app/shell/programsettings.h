@@ -22,4 +22,5 @@ public:
     static const QString SoftwareUpdateEndpoint;
     static const QString LastSoftwareUpdateChecked;
     static const QString CloudAddress;
+    static const QString SerialPort;
 };

@@ -22,6 +22,7 @@
 #include <daterangelistmodel.h>
 #include <ownastrotablemodel.h>
 #include <seasonrulecontroller.h>
+#include <serial/serialprotocol.h>
 #include <seasonrulerowcontroller.h>
 #include <sommerwintertablemodel.h>
 #include <switcherrorscontroller.h>
@@ -134,4 +135,14 @@ struct OwnAstroTableModelForeign {
     QML_FOREIGN(OwnAstroTableModel)
     QML_NAMED_ELEMENT(OwnAstroTableModel)
     QML_UNCREATABLE("Created in AstroProjectController")
+};
+
+// ---- serial ----
+
+// The serial link; QML compares its errors with SerialProtocol.ReadErrorEmpty and the like.
+struct SerialProtocolForeign {
+    Q_GADGET
+    QML_FOREIGN(serial::SerialProtocol)
+    QML_NAMED_ELEMENT(SerialProtocol)
+    QML_UNCREATABLE("Created in tarvino app")
 };

@@ -26,6 +26,8 @@
 #include <filemanager/filemanager.h>
 #include <holidays/holidaysetservice.h>
 #include <network/networkservice.h>
+#include <quopral/quopralservice.h>
+#include <serial/serialprotocol.h>
 #include <storage/connectioncodeservice.h>
 #include <storage/projectservice.h>
 #include <storage/storageservice.h>
@@ -149,15 +151,26 @@ bool TarvinoApp::initialize()
     keepCloudAddress(networkService, settingsService());
     publish("network", networkService);
 
+    qCDebug(tarvinoLog) << "Initialize serial protocol";
+    auto* serialProtocol = createService<serial::SerialProtocol>(this);
+    serialProtocol->setPortOverride(settingsService()->settingValue(ProgramSettings::SerialPort).toString());
+    publish("serialProtocol", serialProtocol);
+
+    qCDebug(tarvinoLog) << "Initialize device language";
+    publish("quopralService", createService<quopral::QuopralService>(this));
+
     qCDebug(tarvinoLog) << "Initialize software update service";
     initializeDownloadServices();
 
     // The main controller records its own instance and is never deleted: view controllers
     // still leave its loading set at exit. A second application object reuses it.
     qCDebug(tarvinoLog) << "Initialize main controller";
-    publish("mainController", MainController::hasInstance() ? MainController::m_instance : new MainController);
+    auto* mainController = MainController::hasInstance() ? MainController::m_instance : new MainController;
+    publish("mainController", mainController);
 
     publish("localeService", languageService());
+    connect(serialProtocol, &serial::SerialProtocol::openProject, mainController, &MainController::openProjectFromBytes);
+    context()->setContextProperty(QStringLiteral("hasSerialLib"), true);
     engine().addImageProvider(QString::fromLatin1(ColoredImageProvider::Name), new ColoredImageProvider);
 
     if (initialized)

@@ -3,9 +3,8 @@
 #include "devicesim/simulateddevice.h"
 #include "devicesimlogging.h"
 #include "imagecheck.h"
+#include "littleendian.h"
 #include "serialframe.h"
-
-#include <devices/eepromutils.h>
 
 #include <QIODevice>
 #include <QTimer>
@@ -13,8 +12,6 @@
 namespace devicesim {
 
 namespace {
-
-using devices::EepromUtils;
 
 // Request codes of docs/serial-protocol.md.
 constexpr quint8 Identify = 0x01;
@@ -29,18 +26,6 @@ constexpr int MaxData = 128;
 constexpr int ProjectKind = 0;
 constexpr int LanguageKind = 1;
 constexpr quint8 LanguageMark = 0x81;
-
-QByteArray u16(int value)
-{
-    QByteArray bytes(2, '\0');
-    EepromUtils::writeUInt(bytes, 0, quint32(value), 2);
-    return bytes;
-}
-
-int readU16(const QByteArray& bytes, int pos)
-{
-    return int(EepromUtils::readUInt(bytes, pos, 2));
-}
 
 } // namespace
 

@@ -3,6 +3,7 @@
 #include "deviceframe.h"
 #include "devicesimlogging.h"
 #include "imagecheck.h"
+#include "littleendian.h"
 
 #include <devices/eepromutils.h>
 
@@ -35,17 +36,6 @@ constexpr int MaxLongitude = 180;
 constexpr int MaxTimezone = 31;
 constexpr int Millionths = 1000000;
 
-QByteArray u16(int value)
-{
-    QByteArray bytes(2, '\0');
-    EepromUtils::writeUInt(bytes, 0, quint32(value), 2);
-    return bytes;
-}
-
-int readU16(const QByteArray& bytes, int pos)
-{
-    return int(EepromUtils::readUInt(bytes, pos, 2));
-}
 
 } // namespace
 

@@ -10,6 +10,7 @@
 #include <QQuickStyle>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QSslCertificate>
 #include <QStandardPaths>
 #include <QTest>
@@ -27,6 +28,8 @@
 #include <filemanager/filemanager.h>
 #include <holidays/holidaysetservice.h>
 #include <network/networkservice.h>
+#include <quopral/quopralservice.h>
+#include <serial/serialprotocol.h>
 #include <softwareversion/quicksoftwareversion.h>
 #include <storage/connectioncodeservice.h>
 #include <storage/projectservice.h>
@@ -34,11 +37,13 @@
 
 #include "basecontroller.h"
 #include "calendarsettings.h"
+#include "devicesimprocess.h"
 #include "downloadserver.h"
 #include "maincontroller.h"
 #include "platformservice.h"
 #include "printservice.h"
 #include "programsettings.h"
+#include "projectcontroller.h"
 #include "softwareinfo.h"
 #include "tarvinoapp.h"
 
@@ -151,6 +156,8 @@ private slots:
         QTest::newRow("holidays") << "holidaySetService"
                                   << static_cast<QObject*>(holidays::HolidaySetService::m_instance);
         QTest::newRow("network") << "network" << static_cast<QObject*>(network::NetworkService::m_instance);
+        QTest::newRow("serial") << "serialProtocol" << static_cast<QObject*>(serial::SerialProtocol::m_instance);
+        QTest::newRow("device languages") << "quopralService" << static_cast<QObject*>(quopral::QuopralService::m_instance);
         QTest::newRow("language") << "localeService" << static_cast<QObject*>(app->languageService());
         QTest::newRow("settings") << "settingsService" << static_cast<QObject*>(app->settingsService());
         QTest::newRow("application") << "app" << static_cast<QObject*>(app.get());
@@ -162,6 +169,16 @@ private slots:
         QVERIFY(service);
         QCOMPARE(app->context()->contextProperty(name).value<QObject*>(), service);
         QCOMPARE(service->parent(), name == QLatin1String("app") ? nullptr : static_cast<QObject*>(app.get()));
+    }
+
+    void serialServicesStartAfterTheNetwork()
+    {
+        const qsizetype serial = startupLines.indexOf(QStringLiteral("Initialize serial protocol"));
+        QVERIFY2(serial > 0, qPrintable(startupLines.join(u'|')));
+        QCOMPARE(startupLines.at(serial - 1), QStringLiteral("Initialize network"));
+        QCOMPARE(startupLines.at(serial + 1), QStringLiteral("Initialize device language"));
+        QCOMPARE(startupLines.at(serial + 2), QStringLiteral("Initialize software update service"));
+        QCOMPARE(app->context()->contextProperty(QStringLiteral("hasSerialLib")), QVariant(true));
     }
 
     void printServiceStartsBetweenPlatformAndCountries()
@@ -408,6 +425,42 @@ private slots:
         exportLog("lost log\n");
         qputenv("TMPDIR", tmp);
         QVERIFY(offers.isEmpty());
+    }
+
+    // The serial link hands what it read to the main controller; a refused image changes nothing.
+    void aProgramReadOverTheSerialLinkOpensAsANewProject()
+    {
+        MainController& main = *MainController::m_instance;
+        serial::SerialProtocol& link = serial::SerialProtocol::instance();
+        QVERIFY(main.createProject(42, QStringLiteral("Offen")));
+        ProjectController* open = main.currentProject();
+        const int stored = main.nbProjects();
+        const QByteArray image = devices::EepromService::instance().projectToBytes(open->toOt2(true));
+        QVERIFY(!image.isEmpty());
+
+        QByteArray damaged = image;
+        damaged[damaged.size() - 2] = char(damaged.at(damaged.size() - 2) ^ 0x40);
+        {
+            DeviceSimProcess sim(42, {}, damaged);
+            link.setPortOverride(sim.port());
+            QSignalSpy failed(&link, &serial::SerialProtocol::operationError);
+            link.readProgramAsync();
+            QVERIFY(failed.wait(20000));
+            QCOMPARE(failed.first().first().value<serial::SerialProtocol::SerialError>(),
+                     serial::SerialProtocol::InvalidDataError);
+            QCOMPARE(main.currentProject(), open);
+            QCOMPARE(main.nbProjects(), stored);
+        }
+        DeviceSimProcess sim(42, {}, image);
+        link.setPortOverride(sim.port());
+        QSignalSpy finished(&link, &serial::SerialProtocol::operationFinished);
+        link.readProgramAsync();
+        QVERIFY(finished.wait(20000));
+        QCOMPARE(main.nbProjects(), stored + 1);
+        QVERIFY(main.currentProject() != open);
+        QCOMPARE(main.currentProject()->deviceOt2(), 42);
+        QVERIFY(main.currentProject()->name().startsWith(QLatin1String("Import_")));
+        link.setPortOverride(QString());
     }
 
 private:
