@@ -197,6 +197,27 @@ private slots:
         QCOMPARE(image.size(), 0x10000);
     }
 
+    // The sample files the build copies for the program: every one is listed and makes an image
+    // whose block tails are zeroed where the file holds other bytes.
+    void theSampleLanguagesMakeImages()
+    {
+        DeviceLanguageList samples(QDir(QStringLiteral(TARVINO_SAMPLE_LANGUAGES)));
+        samples.initialize();
+        QCOMPARE(samples.rowCount(), 20);
+        QCOMPARE(samples.availableDeviceNames().size(), 4);
+        for (int row = 0; row < samples.rowCount(); ++row) {
+            const auto language = samples.index(row, 0).data(DeviceLanguageList::DeviceLanguageStructRole).value<quopral::DeviceLanguage>();
+            QFile file(language.filePath);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QByteArray content = file.readAll();
+            const int address = catalogue.eepromLanguageAddress(language.ot2);
+            const QByteArray image = service->txsToBytes(language.ot2, language.filePath);
+            QCOMPARE(image, expectedImage(address, catalogue.eepromVersion(language.ot2), language.ot2, content));
+            QVERIFY(image.mid(address) != content);
+            QVERIFY(quint8(image.at(address - 3)) != 0xFF); // several blocks
+        }
+    }
+
     void aLanguageWrittenLandsInTheDevice()
     {
         DeviceSimProcess sim(121);
