@@ -25,6 +25,9 @@ const QString ProgramSettings::ForceOnlineSoftwareUpdateSearch = QStringLiteral(
 const QString ProgramSettings::SoftwareUpdateEndpoint = QStringLiteral("softwareUpdateEndpoint");
 const QString ProgramSettings::LastSoftwareUpdateChecked = QStringLiteral("lastSoftwareUpdateChecked");
 const QString ProgramSettings::CloudAddress = QStringLiteral("cloudAddress");
+const QString ProgramSettings::SyncDateTime = QStringLiteral("syncDateTime");
+const QString ProgramSettings::SyncLanguage = QStringLiteral("syncLanguage");
+const QString ProgramSettings::ShowSyncPopup = QStringLiteral("showSyncPopup");
 
 namespace {
 
@@ -56,6 +59,10 @@ QString homeFolder()
                                      QStringLiteral("lastSoftwareUpdateChecked"));
     SettingsService::registerSetting(ProgramSettings::CloudAddress, QStringLiteral("cloudAddress"),
                                      QString::fromLatin1(network::NetworkService::DefaultCloudAddress));
+    // Until the user has chosen, the first device with the internal module asks.
+    SettingsService::registerSetting(ProgramSettings::SyncDateTime, QStringLiteral("syncDateTime"), true);
+    SettingsService::registerSetting(ProgramSettings::SyncLanguage, QStringLiteral("syncLanguage"), true);
+    SettingsService::registerSetting(ProgramSettings::ShowSyncPopup, QStringLiteral("showSyncPopup"), true);
     return true;
 }();
 

@@ -22,4 +22,7 @@ public:
     static const QString SoftwareUpdateEndpoint;
     static const QString LastSoftwareUpdateChecked;
     static const QString CloudAddress;
+    static const QString SyncDateTime;
+    static const QString SyncLanguage;
+    static const QString ShowSyncPopup;
 };
