@@ -167,11 +167,7 @@ void BLEService::onStatus(bool ok)
         return;
     }
     qCDebug(bleLog) << "Sending the stored connection code";
-    m_usingStoredCode = true;
-    m_pushButton = false;
-    m_code = code;
-    m_authentication.setCode(code);
-    sendAuthentication();
+    sendCode(code, true);
 }
 
 void BLEService::askUser()
@@ -185,6 +181,7 @@ void BLEService::authenticateWithPushButton()
 {
     if (m_link != Link::Authenticating || m_step != Step::User)
         return;
+    m_usingStoredCode = false;
     m_pushButton = true;
     m_authentication.setPushButton();
     sendAuthentication();
@@ -198,6 +195,12 @@ void BLEService::authenticateWithCode(int code)
         emit wrongCode();
         return;
     }
+    sendCode(code, false);
+}
+
+void BLEService::sendCode(int code, bool stored)
+{
+    m_usingStoredCode = stored;
     m_pushButton = false;
     m_code = code;
     m_authentication.setCode(code);

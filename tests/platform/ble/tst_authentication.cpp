@@ -163,6 +163,21 @@ private slots:
         QCOMPARE(codeStore.code(Serial), QStringLiteral("222222"));
     }
 
+    void aLockedDeviceKeepsTheStoredCode()
+    {
+        QVERIFY(codeStore.setCode(Serial, QStringLiteral("5")));
+        link->device->pairing().setCode(5);
+        link->device->pairing().beginSession();
+        for (int i = 0; i < Pairing::MaxWrongCodes; ++i)
+            link->device->pairing().authenticate(QByteArray::fromHex("0109000000"));
+        Conversation talk(link->service.get());
+        connect();
+        QVERIFY(talk.locked.wait());
+        QCOMPARE(talk.lockStatus(), 1);
+        QCOMPARE(codeStore.code(Serial), QStringLiteral("5"));
+        QCOMPARE(codes(link->device->receivedTelegrams()), QList<quint8>{0x02});
+    }
+
     void pinAndPinLock()
     {
         link->device->pairing().setPinCode(4321);

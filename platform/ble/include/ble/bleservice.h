@@ -139,6 +139,8 @@ private:
     void onInactive();
     void readStatus();
     void onStatus(bool ok);
+    // stored: the code kept for the device, forgotten when the device refuses it.
+    void sendCode(int code, bool stored);
     void sendAuthentication();
     void onAuthentication(bool ok);
     void onPin(bool ok);
