@@ -147,12 +147,13 @@ QByteArray Pairing::unlock(const QByteArray& payload)
 {
     if (payload.size() != PinPayload)
         return DeviceFrame::error(DeviceFrame::BadParameter);
+    // A locked PIN stays locked whoever asks.
+    if (holds(m_pinLock, m_wrongPins, MaxWrongPins))
+        return reply(PinReply, Locked, remainingSeconds(m_pinLock));
     if (needsAuthentication())
         return DeviceFrame::error(DeviceFrame::NotAuthorised);
     if (!needsPin())
         return reply(PinReply, Accepted, 0);
-    if (holds(m_pinLock, m_wrongPins, MaxWrongPins))
-        return reply(PinReply, Locked, remainingSeconds(m_pinLock));
     if (int(EepromUtils::readUInt(payload, 0, 2)) == m_pin) {
         m_wrongPins = 0;
         m_pinUnlocked = true;

@@ -376,6 +376,14 @@ private slots:
         QCOMPARE(other.handleFrame(frame(0x84, fromHex("01") + u32(5))).at(2), '\0');
         QCOMPARE(other.handleFrame(frame(0x86, u16(4321))), frame(0x07, fromHex("00") + u32(0)));
         QCOMPARE(other.handleFrame(fromHex("0312ea")), fromHex("0313e9"));
+
+        // A locked PIN stays locked for a connection that has not authenticated yet.
+        other.pairing().beginSession();
+        other.handleFrame(frame(0x84, fromHex("01") + u32(5)));
+        for (int i = 0; i < Pairing::MaxWrongPins; ++i)
+            other.handleFrame(frame(0x86, u16(1)));
+        other.pairing().beginSession();
+        QCOMPARE(other.handleFrame(frame(0x86, u16(4321))).at(2), '\3');
     }
 
     void takesTheClockAndTheLanguage()

@@ -115,6 +115,7 @@ signals:
     void pinCodeRequested();
     void wrongPinCode();
     // status 1: locked after wrong codes, 2: after wrong PINs; unlockTime on the PC's clock (UTC).
+    // A lock found on connecting comes before anything is asked of the user.
     void deviceLocked(int status, const QDateTime& unlockTime);
     void syncDateTimeChanged(bool syncDateTime);
     void syncLanguageChanged(bool syncLanguage);
