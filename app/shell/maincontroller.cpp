@@ -352,6 +352,20 @@ ProjectCreationViewController* MainController::openProjectCreationView()
     return new ProjectCreationViewController(this);
 }
 
+DeviceScanController* MainController::scanForDevices()
+{
+    resetSelectionMode();
+    auto* scan = new DeviceScanController(this);
+    if (PlatformService::hasInstance()) {
+        const PlatformService* platform = &PlatformService::instance();
+        connect(platform, &PlatformService::bluetoothPermissionResult, scan,
+                &DeviceScanController::bluetoothPermissionResult);
+        connect(platform, &PlatformService::locationServiceRequestResult, scan,
+                &DeviceScanController::locationServiceRequestResult);
+    }
+    return scan;
+}
+
 void MainController::remove()
 {
     resetSelectionMode();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cloudcontroller.h"
+#include "devicescancontroller.h"
 #include "projectcontroller.h"
 #include "projectcreationviewcontroller.h"
 #include "projectfilesource.h"
@@ -97,6 +98,8 @@ public:
     const devices::Ot2File& heldFile() const { return m_heldFile; }
 
     Q_INVOKABLE ProjectCreationViewController* openProjectCreationView();
+    // A new scan; the caller owns it.
+    Q_INVOKABLE DeviceScanController* scanForDevices();
     // Removes the projects selected in the project list.
     Q_INVOKABLE void remove();
     // Renames the selected project; an empty name is ignored.

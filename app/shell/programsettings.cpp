@@ -27,6 +27,9 @@ const QString ProgramSettings::LastSoftwareUpdateChecked = QStringLiteral("lastS
 const QString ProgramSettings::CloudAddress = QStringLiteral("cloudAddress");
 // A port that stands for the serial programming adapter (docs/serial-protocol.md).
 const QString ProgramSettings::SerialPort = QStringLiteral("serialPort");
+const QString ProgramSettings::SyncDateTime = QStringLiteral("syncDateTime");
+const QString ProgramSettings::SyncLanguage = QStringLiteral("syncLanguage");
+const QString ProgramSettings::ShowSyncPopup = QStringLiteral("showSyncPopup");
 
 namespace {
 
@@ -59,6 +62,10 @@ QString homeFolder()
     SettingsService::registerSetting(ProgramSettings::CloudAddress, QStringLiteral("cloudAddress"),
                                      QString::fromLatin1(network::NetworkService::DefaultCloudAddress));
     SettingsService::registerSetting(ProgramSettings::SerialPort, QStringLiteral("serialPort"), QString());
+    // Until the user has chosen, the first device with the internal module asks.
+    SettingsService::registerSetting(ProgramSettings::SyncDateTime, QStringLiteral("syncDateTime"), true);
+    SettingsService::registerSetting(ProgramSettings::SyncLanguage, QStringLiteral("syncLanguage"), true);
+    SettingsService::registerSetting(ProgramSettings::ShowSyncPopup, QStringLiteral("showSyncPopup"), true);
     return true;
 }();
 

@@ -23,4 +23,7 @@ public:
     static const QString LastSoftwareUpdateChecked;
     static const QString CloudAddress;
     static const QString SerialPort;
+    static const QString SyncDateTime;
+    static const QString SyncLanguage;
+    static const QString ShowSyncPopup;
 };

@@ -16,11 +16,16 @@
 
 #include <QtQml/qqml.h>
 
+#include <ble/bledevice.h>
+#include <ble/bledevicecontainer.h>
+
 #include <coordinatessettingscontroller.h>
 #include <dateerrorscontroller.h>
+#include <devicescancontroller.h>
 #include <daterangefilter.h>
 #include <daterangelistmodel.h>
 #include <ownastrotablemodel.h>
+#include <scanoption.h>
 #include <seasonrulecontroller.h>
 #include <serial/serialprotocol.h>
 #include <seasonrulerowcontroller.h>
@@ -145,4 +150,36 @@ struct SerialProtocolForeign {
     QML_FOREIGN(serial::SerialProtocol)
     QML_NAMED_ELEMENT(SerialProtocol)
     QML_UNCREATABLE("Created in tarvino app")
+};
+
+// ---- device ----
+
+struct DeviceScanControllerForeign {
+    Q_GADGET
+    QML_FOREIGN(DeviceScanController)
+    QML_NAMED_ELEMENT(DeviceScanController)
+    QML_UNCREATABLE("Created in MainController")
+};
+
+struct ScanOptionForeign {
+    Q_GADGET
+    QML_FOREIGN(ScanOption)
+    QML_NAMED_ELEMENT(ScanOption)
+    QML_UNCREATABLE("Only an enum")
+};
+
+// ---- ble ----
+
+struct BLEDeviceContainerForeign {
+    Q_GADGET
+    QML_FOREIGN(ble::BLEDeviceContainer)
+    QML_NAMED_ELEMENT(BLEDeviceContainer)
+    QML_UNCREATABLE("Created by the device scan")
+};
+
+struct BLEDeviceForeign {
+    Q_GADGET
+    QML_FOREIGN(ble::BLEDevice)
+    QML_NAMED_ELEMENT(BLEDevice)
+    QML_UNCREATABLE("Found by the device scan")
 };

@@ -17,6 +17,7 @@
 #include <QTemporaryFile>
 
 #include <ble/bleservice.h>
+#include <core/languageservice.h>
 #include <core/settingsservice.h>
 #include <countries/countryservice.h>
 #include <devices/deviceservice.h>
@@ -66,6 +67,27 @@ void keepCloudAddress(network::NetworkService* network, core::SettingsService* s
     QObject::connect(network, &network::NetworkService::cloudAddressChanged, settings, [network, settings] {
         settings->setSettingValueFromStringKey(ProgramSettings::CloudAddress, network->cloudAddress());
     });
+}
+
+// The synchronisation options belong to the user's settings, which the Bluetooth LE layer stands
+// below: the service starts with the stored options, each change is stored at once, and the
+// service always knows the interface language.
+void keepSyncOptions(ble::BLEService* ble, core::SettingsService* settings, core::LanguageService* language)
+{
+    ble->setSyncDateTime(settings->settingValue(ProgramSettings::SyncDateTime).toBool());
+    ble->setSyncLanguage(settings->settingValue(ProgramSettings::SyncLanguage).toBool());
+    ble->setShowSyncPopup(settings->settingValue(ProgramSettings::ShowSyncPopup).toBool());
+    QObject::connect(ble, &ble::BLEService::syncDateTimeChanged, settings,
+                     [settings](bool on) { settings->setSettingValueFromStringKey(ProgramSettings::SyncDateTime, on); });
+    QObject::connect(ble, &ble::BLEService::syncLanguageChanged, settings,
+                     [settings](bool on) { settings->setSettingValueFromStringKey(ProgramSettings::SyncLanguage, on); });
+    QObject::connect(ble, &ble::BLEService::showSyncPopupChanged, settings,
+                     [settings](bool on) { settings->setSettingValueFromStringKey(ProgramSettings::ShowSyncPopup, on); });
+    if (!language)
+        return;
+    const auto tell = [ble](const QString& locale) { ble->setInterfaceLanguage(locale.left(2).toLower()); };
+    tell(language->localeCode());
+    QObject::connect(language, &core::LanguageService::localeCodeChanged, ble, tell);
 }
 
 } // namespace
@@ -120,6 +142,7 @@ bool TarvinoApp::initialize()
     bleService->setDemoMode(settingsService()->demoMode());
     bleService->init();
     connect(settingsService(), &core::SettingsService::demoModeChanged, bleService, &ble::BLEService::setDemoMode);
+    keepSyncOptions(bleService, settingsService(), languageService());
     publish("bleService", bleService);
 
     qCDebug(tarvinoLog) << "Initialize software info";

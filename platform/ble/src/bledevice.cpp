@@ -11,6 +11,14 @@ namespace {
 constexpr int FirstOt2Number = 1;
 constexpr int LastOt2Number = 256;
 
+// The short model codes of the first series (docs/device-protocol.md, "Advertising"); their
+// digits are not OT2 numbers.
+struct ModelCode {
+    const char* code;
+    int ot2Number;
+};
+constexpr ModelCode ModelCodes[] = {{"00", 121}, {"85", 112}, {"58", 141}};
+
 QStringList fields(const QString& advertisedName)
 {
     return advertisedName.split(QLatin1Char('_'));
@@ -42,8 +50,13 @@ int BLEDevice::parseOt2Number(const QString& advertisedName)
     const QStringList parts = fields(advertisedName);
     if (parts.size() < 3)
         return 0;
+    const QString& model = parts.at(1);
+    for (const ModelCode& entry : ModelCodes) {
+        if (model == QLatin1String(entry.code))
+            return entry.ot2Number;
+    }
     bool number = false;
-    const int ot2 = parts.at(1).toInt(&number);
+    const int ot2 = model.toInt(&number, 10);
     return number && ot2 >= FirstOt2Number && ot2 <= LastOt2Number ? ot2 : 0;
 }
 

@@ -63,6 +63,17 @@ BLEDevice* BLEDeviceContainer::bleDeviceByIndex(int index) const
     return index >= 0 && index < length() ? m_devices.at(index).device : nullptr;
 }
 
+int BLEDeviceContainer::indexOf(const BLEDevice* device) const
+{
+    if (!device)
+        return -1;
+    for (int row = 0; row < length(); ++row) {
+        if (m_devices.at(row).device == device)
+            return row;
+    }
+    return -1;
+}
+
 void BLEDeviceContainer::startRemoveStaleDevices()
 {
     m_staleCheck.start();

@@ -3,11 +3,34 @@
 #include "ble/blebackend.h"
 #include "ble/blerequestmanager.h"
 #include "ble/blescanmanager.h"
+#include "ble/gattlayout.h"
 #include "ble/qtbluetoothbackend.h"
 #include "ble/simulatedbackend.h"
 #include "blelogging.h"
 
+#include <storage/connectioncodeservice.h>
+
+#include <QCoreApplication>
+
 namespace ble {
+
+namespace {
+
+constexpr int CodeLockStatus = 1;
+constexpr int PinLockStatus = 2;
+constexpr int ConnectionTypeWithSync = 1;
+constexpr int GeneratedCodeDigits = 6;
+
+storage::ConnectionCodeService* codes()
+{
+    if (!storage::ConnectionCodeService::hasInstance()) {
+        qCWarning(bleLog) << "No connection-code store: codes are not kept";
+        return nullptr;
+    }
+    return &storage::ConnectionCodeService::instance();
+}
+
+} // namespace
 
 BLEService::BLEService(QObject* parent)
     : QObject(parent)
@@ -96,10 +119,264 @@ void BLEService::onConnected()
 {
     if (m_link != Link::Connecting)
         return;
-    m_link = Link::Ready;
+    m_link = Link::Authenticating;
     m_requestManager->setLinkReady(true);
     m_inactivity.start();
+    if (GattLayout::asksForAuthentication(m_device->deviceInfo()))
+        readStatus();
+    else
+        finishConnection();
+}
+
+std::function<void(bool)> BLEService::onThisLink(void (BLEService::*handler)(bool))
+{
+    return [this, handler, session = m_session](bool ok) {
+        if (session == m_session && m_link == Link::Authenticating)
+            (this->*handler)(ok);
+    };
+}
+
+void BLEService::readStatus()
+{
+    m_step = Step::Device;
+    m_requestManager->createTelegramRequest(&m_status, onThisLink(&BLEService::onStatus), {}, false, true, this);
+}
+
+void BLEService::onStatus(bool ok)
+{
+    if (!ok) {
+        failAuthentication();
+        return;
+    }
+    m_needsPin = m_status.needsPin();
+    if (m_status.lock() != AuthenticationStatusTelegram::NoLock) {
+        m_step = m_status.lock() == AuthenticationStatusTelegram::CodeLock ? Step::User : Step::Pin;
+        lock(m_status.lock() == AuthenticationStatusTelegram::CodeLock ? CodeLockStatus : PinLockStatus,
+             m_status.remainingSeconds());
+        return;
+    }
+    if (!m_status.needsAuthentication()) {
+        continueAfterAuthentication();
+        return;
+    }
+    const QString stored = codes() ? codes()->code(serialNumber()) : QString();
+    bool number = false;
+    const int code = stored.toInt(&number);
+    if (!number) {
+        askUser();
+        return;
+    }
+    qCDebug(bleLog) << "Sending the stored connection code";
+    sendCode(code, true);
+}
+
+void BLEService::askUser()
+{
+    m_usingStoredCode = false;
+    m_step = Step::User;
+    emit authenticationRequested(serialNumber());
+}
+
+void BLEService::authenticateWithPushButton()
+{
+    if (m_link != Link::Authenticating || m_step != Step::User)
+        return;
+    m_usingStoredCode = false;
+    m_pushButton = true;
+    m_authentication.setPushButton();
+    sendAuthentication();
+}
+
+void BLEService::authenticateWithCode(int code)
+{
+    if (m_link != Link::Authenticating || m_step != Step::User)
+        return;
+    if (code < 0 || code > AuthenticationTelegram::LargestCode) {
+        emit wrongCode();
+        return;
+    }
+    sendCode(code, false);
+}
+
+void BLEService::sendCode(int code, bool stored)
+{
+    m_usingStoredCode = stored;
+    m_pushButton = false;
+    m_code = code;
+    m_authentication.setCode(code);
+    sendAuthentication();
+}
+
+void BLEService::sendAuthentication()
+{
+    m_step = Step::Device;
+    m_requestManager->createTelegramRequest(&m_authentication, onThisLink(&BLEService::onAuthentication), {}, false,
+                                            true, this);
+}
+
+void BLEService::onAuthentication(bool ok)
+{
+    if (!ok) {
+        failAuthentication();
+        return;
+    }
+    switch (m_authentication.result()) {
+    case AuthenticationTelegram::Accepted:
+        break;
+    case AuthenticationTelegram::Wrong:
+        if (m_usingStoredCode) {
+            qCDebug(bleLog) << "The device refused the stored code: it is forgotten";
+            if (codes())
+                codes()->removeCode(serialNumber());
+            askUser();
+            return;
+        }
+        m_step = Step::User;
+        emit wrongCode();
+        return;
+    case AuthenticationTelegram::ButtonNotPressed:
+        m_step = Step::User;
+        emit buttonNotPressed();
+        return;
+    case AuthenticationTelegram::Locked:
+        m_step = Step::User;
+        lock(CodeLockStatus, m_authentication.value());
+        return;
+    }
+    if (!m_pushButton) {
+        if (!m_usingStoredCode && codes())
+            codes()->setCode(serialNumber(), QString::number(m_code));
+        continueAfterAuthentication();
+        return;
+    }
+    const QString code = QStringLiteral("%1").arg(m_authentication.value(), GeneratedCodeDigits, 10, QLatin1Char('0'));
+    if (codes())
+        codes()->setCode(serialNumber(), code);
+    m_step = Step::CodeRead;
+    emit generatedCodeReceived(code);
+}
+
+void BLEService::generatedCodeRead()
+{
+    if (m_link == Link::Authenticating && m_step == Step::CodeRead)
+        continueAfterAuthentication();
+}
+
+void BLEService::continueAfterAuthentication()
+{
+    if (!m_needsPin) {
+        finishConnection();
+        return;
+    }
+    m_step = Step::Pin;
+    emit pinCodeRequested();
+}
+
+void BLEService::unlockWithPinCode(int pin)
+{
+    if (m_link != Link::Authenticating || m_step != Step::Pin)
+        return;
+    if (pin < 0 || pin > AuthenticationTelegram::LargestPin) {
+        emit wrongPinCode();
+        return;
+    }
+    m_step = Step::Device;
+    m_authentication.setPin(pin);
+    m_requestManager->createTelegramRequest(&m_authentication, onThisLink(&BLEService::onPin), {}, false, true, this);
+}
+
+void BLEService::onPin(bool ok)
+{
+    if (!ok) {
+        failAuthentication();
+        return;
+    }
+    m_step = Step::Pin;
+    switch (m_authentication.result()) {
+    case AuthenticationTelegram::Accepted:
+        finishConnection();
+        return;
+    case AuthenticationTelegram::Locked:
+        lock(PinLockStatus, m_authentication.value());
+        return;
+    default:
+        emit wrongPinCode();
+        return;
+    }
+}
+
+void BLEService::lock(int status, int remainingSeconds)
+{
+    qCDebug(bleLog) << "The device is locked for" << remainingSeconds << "s, status" << status;
+    emit deviceLocked(status, QDateTime::currentDateTimeUtc().addSecs(remainingSeconds));
+}
+
+void BLEService::failAuthentication()
+{
+    const QString message =
+        QCoreApplication::translate("Bluetooth", "Die Authentifizierung mit dem Gerät ist fehlgeschlagen.");
+    qCWarning(bleLog).noquote() << message;
+    failLink(message);
+}
+
+void BLEService::finishConnection()
+{
+    if (m_device->connectionType() == ConnectionTypeWithSync)
+        synchronise();
+    m_link = Link::Ready;
     emit deviceReady(m_device.get());
+}
+
+void BLEService::synchronise()
+{
+    const auto report = [](const char* what) {
+        return [what](int error, const QByteArray& reply) {
+            qCWarning(bleLog).noquote() << "The device did not take the" << what << error << reply.toHex(' ');
+        };
+    };
+    if (m_syncDateTime) {
+        // The device keeps wall-clock time: the PC's local date and time as they read.
+        m_clock.setDateTime(QDateTime::currentDateTime());
+        m_requestManager->createTelegramRequest(&m_clock, {}, report("clock"), false, true, this);
+    }
+    if (m_syncLanguage && !m_language.isEmpty()) {
+        m_languageTelegram.setLanguage(m_language);
+        m_requestManager->createTelegramRequest(&m_languageTelegram, {}, report("language"), false, true, this);
+    }
+}
+
+QString BLEService::serialNumber() const
+{
+    return m_device ? m_device->serialNumber() : QString();
+}
+
+void BLEService::setSyncDateTime(bool on)
+{
+    if (on == m_syncDateTime)
+        return;
+    m_syncDateTime = on;
+    emit syncDateTimeChanged(on);
+}
+
+void BLEService::setSyncLanguage(bool on)
+{
+    if (on == m_syncLanguage)
+        return;
+    m_syncLanguage = on;
+    emit syncLanguageChanged(on);
+}
+
+void BLEService::setShowSyncPopup(bool on)
+{
+    if (on == m_showSyncPopup)
+        return;
+    m_showSyncPopup = on;
+    emit showSyncPopupChanged(on);
+}
+
+void BLEService::stopScan()
+{
+    m_scanManager->stopScan();
 }
 
 void BLEService::onConnectionError(const QString& message)
@@ -107,10 +384,15 @@ void BLEService::onConnectionError(const QString& message)
     if (m_link == Link::None)
         return;
     qCWarning(bleLog).noquote() << "Connection failed:" << message;
-    if (m_link == Link::Ready) {
+    if (m_link != Link::Connecting) {
         onLinkLost();
         return;
     }
+    failLink(message);
+}
+
+void BLEService::failLink(const QString& message)
+{
     endLink();
     emit bluetoothError(message);
     if (m_backendOutdated)
@@ -141,6 +423,7 @@ bool BLEService::endLink()
     m_inactivity.stop();
     if (m_link == Link::None)
         return false;
+    ++m_session;
     m_link = Link::None;
     if (m_backend)
         m_backend->disconnectFromDevice();
@@ -159,13 +442,13 @@ BLEDevice* BLEService::connectedDevice() const
 void BLEService::setInactivityTimeout(int milliseconds)
 {
     m_inactivity.setInterval(milliseconds);
-    if (m_link == Link::Ready)
+    if (m_link == Link::Ready || m_link == Link::Authenticating)
         m_inactivity.start();
 }
 
 void BLEService::onInactive()
 {
-    if (m_link != Link::Ready)
+    if (m_link != Link::Ready && m_link != Link::Authenticating)
         return;
     qCDebug(bleLog) << "No traffic for" << m_inactivity.interval() << "ms: the link ends";
     emit inactiveForTooLong();

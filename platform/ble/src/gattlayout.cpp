@@ -29,4 +29,15 @@ int GattLayout::connectionType(const QBluetoothDeviceInfo& device)
     return device.serviceUuids().contains(moduleService()) ? 1 : 0;
 }
 
+bool GattLayout::asksForAuthentication(const QBluetoothDeviceInfo& device)
+{
+    const QByteArray flags = device.manufacturerData(ManufacturerId);
+    return !flags.isEmpty() && (quint8(flags.at(0)) & AsksForAuthenticationFlag);
+}
+
+QByteArray GattLayout::flags(bool asksForAuthentication)
+{
+    return QByteArray(1, char(asksForAuthentication ? AsksForAuthenticationFlag : 0));
+}
+
 } // namespace ble

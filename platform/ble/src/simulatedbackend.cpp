@@ -80,12 +80,35 @@ QBluetoothDeviceInfo SimulatedBackend::info(const OnAir& entry) const
     if (entry.device) {
         const bool module = entry.device->connectionType() == devicesim::SimulatedDevice::ModuleConnection;
         info.setServiceUuids({module ? GattLayout::moduleService() : GattLayout::adapterService()});
+        info.setManufacturerData(GattLayout::ManufacturerId,
+                                 GattLayout::flags(entry.device->pairing().asksForSomething()));
     }
     return info;
 }
 
+void SimulatedBackend::setAdapterState(AdapterState state)
+{
+    if (state == m_adapter)
+        return;
+    m_adapter = state;
+    if (state != Ready)
+        stopScan();
+    emit adapterStateChanged();
+}
+
+void SimulatedBackend::powerOn()
+{
+    if (m_adapter == PoweredOff)
+        QMetaObject::invokeMethod(this, [this] { setAdapterState(Ready); }, Qt::QueuedConnection);
+}
+
 void SimulatedBackend::startScan()
 {
+    if (m_adapter != Ready) {
+        const AdapterState state = m_adapter;
+        QMetaObject::invokeMethod(this, [this, state] { emit scanFailed(state); }, Qt::QueuedConnection);
+        return;
+    }
     m_advertising.start();
     QMetaObject::invokeMethod(this, &SimulatedBackend::advertise, Qt::QueuedConnection);
 }
@@ -110,8 +133,10 @@ void SimulatedBackend::connectToDevice(const QBluetoothDeviceInfo& device)
 {
     disconnectFromDevice();
     devicesim::SimulatedDevice* target = nullptr;
+    // An advertisement without an address (as systems that hide addresses give) is found by name.
+    const bool byName = device.address().isNull();
     for (const OnAir& entry : std::as_const(m_air)) {
-        if (entry.address == device.address())
+        if (entry.device && (byName ? entry.device->advertisedName() == device.name() : entry.address == device.address()))
             target = entry.device;
     }
     if (!target) {

@@ -12,10 +12,22 @@ namespace {
 struct Member {
     int ot2Number;
     const char* serialNumber;
+    // The model field of the advertised name when it is a short code, else null.
+    const char* modelCode = nullptr;
+    Pairing::State pairing = Pairing::Open;
+    int pin = Pairing::NoCode;
 };
 
-// With the internal module, behind the adapter, astronomic.
-constexpr Member Members[] = {{102, "310200017"}, {42, "204200023"}, {111, "311100031"}};
+// With the internal module and pairing, behind the adapter, astronomic, and three of the first
+// series with short model codes: one plain, one with a PIN, one lighting model.
+constexpr Member Members[] = {
+    {102, "310200017", nullptr, Pairing::Unpaired},
+    {42, "204200023"},
+    {111, "311100031"},
+    {121, "-17370756", "00"},
+    {112, "211876245", "85", Pairing::Open, DemonstrationSet::Pin},
+    {141, "000000258", "58"},
+};
 
 } // namespace
 
@@ -28,16 +40,23 @@ QList<SimulatedDevice*> DemonstrationSet::devices(QObject* parent)
     }
     for (const Member& member : Members) {
         const devices::Device model = devices::DeviceService::instance().deviceByOt2Number(member.ot2Number);
-        if (model.isValid())
-            devices.append(new SimulatedDevice(model, QString::fromLatin1(member.serialNumber), parent));
+        if (!model.isValid())
+            continue;
+        auto* device = new SimulatedDevice(model, QString::fromLatin1(member.serialNumber), parent);
+        if (member.modelCode)
+            device->setAdvertisedName(
+                QStringLiteral("TarvinoRix%1_%2_%3").arg(model.rixVersion()).arg(QLatin1String(member.modelCode), device->serialNumber()));
+        device->pairing().setState(member.pairing);
+        device->pairing().setPinCode(member.pin);
+        device->pairing().setPressesButtonWhenAsked(true);
+        devices.append(device);
     }
     return devices;
 }
 
 QStringList DemonstrationSet::foreignNames()
 {
-    return {QStringLiteral("TarvinoRix3_00_-17370756"), QStringLiteral("TarvinoRix3_85_211876245"),
-            QStringLiteral("TarvinoRix3_58_000000258")};
+    return {QStringLiteral("TarvinoRix3_99_990000001")};
 }
 
 } // namespace devicesim

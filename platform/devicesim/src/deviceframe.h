@@ -21,6 +21,7 @@ public:
         ImageRefused = 4,
         NoTransfer = 5,
         Busy = 6,
+        NotAuthorised = 7,
     };
 
     DeviceFrame() = delete;

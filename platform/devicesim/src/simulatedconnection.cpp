@@ -45,6 +45,8 @@ SimulatedConnection::SimulatedConnection(SimulatedDevice* device, QObject* paren
     m_timer.setTimerType(Qt::PreciseTimer);
     connect(&m_timer, &QTimer::timeout, this, &SimulatedConnection::connectionEvent);
     m_clock.start();
+    if (device)
+        device->pairing().beginSession();
 }
 
 SimulatedConnection::~SimulatedConnection() = default;

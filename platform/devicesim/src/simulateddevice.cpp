@@ -7,6 +7,7 @@
 
 #include <devices/eepromutils.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace devicesim {
@@ -16,12 +17,17 @@ namespace {
 using devices::EepromUtils;
 
 // Characteristic numbers of docs/device-protocol.md.
+constexpr quint8 AuthenticationStatus = 2;
+constexpr quint8 Authentication = 4;
+constexpr quint8 PinUnlock = 6;
 constexpr quint8 TransferStart = 10;
 constexpr quint8 Memory = 12;
 constexpr quint8 TransferCommit = 14;
 constexpr quint8 ActiveBank = 16;
 constexpr quint8 ProjectName = 18;
+constexpr quint8 DateTime = 34;
 constexpr quint8 Location = 50; // the city
+constexpr quint8 Language = 68;
 constexpr quint8 W = DeviceFrame::WriteFlag;
 
 constexpr int ModulePacket = 37;
@@ -35,6 +41,15 @@ constexpr int MaxLatitude = 90;
 constexpr int MaxLongitude = 180;
 constexpr int MaxTimezone = 31;
 constexpr int Millionths = 1000000;
+constexpr int DateTimePayload = 6;
+constexpr int LanguagePayload = 2;
+constexpr int FirstYear = 2000;
+
+bool isAuthenticationCode(quint8 code)
+{
+    const quint8 characteristic = code & ~DeviceFrame::WriteFlag;
+    return characteristic == AuthenticationStatus || characteristic == Authentication || characteristic == PinUnlock;
+}
 
 
 } // namespace
@@ -93,7 +108,19 @@ QByteArray SimulatedDevice::handleFrame(const QByteArray& frame, Fault::Kind fau
 
 QByteArray SimulatedDevice::carryOut(quint8 code, const QByteArray& payload)
 {
+    if (!isAuthenticationCode(code) && !m_pairing.isAuthorised())
+        return DeviceFrame::error(DeviceFrame::NotAuthorised);
     switch (code) {
+    case AuthenticationStatus:
+        return payload.isEmpty() ? m_pairing.status() : DeviceFrame::error(DeviceFrame::BadParameter);
+    case W | Authentication:
+        return m_pairing.authenticate(payload);
+    case W | PinUnlock:
+        return m_pairing.unlock(payload);
+    case W | DateTime:
+        return writeDateTime(payload);
+    case W | Language:
+        return writeLanguage(payload);
     case W | TransferStart:
         return startTransfer(payload);
     case W | Memory:
@@ -228,6 +255,29 @@ QByteArray SimulatedDevice::writeCity(const QByteArray& payload)
     const int signs = quint8(payload.at(5));
     m_city = {signs & SouthBit ? -latitude : latitude, signs & WestBit ? -longitude : longitude, timezone,
               quint8(payload.at(3)), quint8(payload.at(4))};
+    return DeviceFrame::ack();
+}
+
+QByteArray SimulatedDevice::writeDateTime(const QByteArray& payload)
+{
+    if (payload.size() != DateTimePayload)
+        return DeviceFrame::error(DeviceFrame::BadParameter);
+    const auto at = [&](int pos) { return int(quint8(payload.at(pos))); };
+    const QDate date(FirstYear + at(0), at(1), at(2));
+    const QTime time(at(3), at(4), at(5));
+    if (!date.isValid() || !time.isValid())
+        return DeviceFrame::error(DeviceFrame::BadParameter);
+    m_dateTime = QDateTime(date, time, Qt::UTC);
+    return DeviceFrame::ack();
+}
+
+QByteArray SimulatedDevice::writeLanguage(const QByteArray& payload)
+{
+    if (payload.size() != LanguagePayload || !std::all_of(payload.cbegin(), payload.cend(), [](char c) {
+            return c >= 'a' && c <= 'z';
+        }))
+        return DeviceFrame::error(DeviceFrame::BadParameter);
+    m_language = QString::fromLatin1(payload);
     return DeviceFrame::ack();
 }
 

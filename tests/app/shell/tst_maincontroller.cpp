@@ -111,6 +111,11 @@ private slots:
         f->mainController->edit(QStringLiteral("x"));
         QCOMPARE(mode.size(), 3);
         QCOMPARE(mode.last().first().toInt(), 0);
+        f->mainController->setSelectionMode(MainController::Copy);
+        const std::unique_ptr<DeviceScanController> scan(f->mainController->scanForDevices());
+        QCOMPARE(f->mainController->selectionMode(), 0);
+        QVERIFY(!scan->parent());
+        QCOMPARE(scan->selectedDeviceIndex(), -1);
 
         QSignalSpy selected(f->mainController.get(), &MainController::selectedProjectChanged);
         f->mainController->setSelectedProjectId(-1);

@@ -34,6 +34,10 @@ const Registered Types[] = {
     {"CoordinatesSettingsController", "Created in AstroProjectController"},
     {"OwnAstroTableModel", "Created in AstroProjectController"},
     {"SerialProtocol", "Created in tarvino app"},
+    {"DeviceScanController", "Created in MainController"},
+    {"ScanOption", "Only an enum"},
+    {"BLEDeviceContainer", "Created by the device scan"},
+    {"BLEDevice", "Found by the device scan"},
 };
 
 std::unique_ptr<QObject> create(QQmlEngine& engine, const QByteArray& qml, QString* errors)
@@ -87,6 +91,17 @@ private slots:
         const std::unique_ptr<QObject> object = create(m_engine, "QtObject { property QtObject made: " + name + " {} }\n", &errors);
         QVERIFY(!object);
         QVERIFY2(errors.contains(reason), qPrintable(errors));
+    }
+
+    void theScanKindsAreQmlEnums()
+    {
+        QString errors;
+        const std::unique_ptr<QObject> object = create(
+            m_engine,
+            "QtObject { property var kinds: [ScanOption.GetData, ScanOption.ProjectExport, ScanOption.DirectCommand] }\n",
+            &errors);
+        QVERIFY2(object, qPrintable(errors));
+        QCOMPARE(object->property("kinds").toList(), (QVariantList{0, 1, 2}));
     }
 
     void qmltypesListsEveryType()

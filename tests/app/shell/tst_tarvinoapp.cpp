@@ -303,6 +303,24 @@ private slots:
         QVERIFY(qobject_cast<ble::QtBluetoothBackend*>(service.backend()));
     }
 
+    void theSynchronisationOptionsAreSettings()
+    {
+        ble::BLEService& service = ble::BLEService::instance();
+        // Until the user has chosen, the first device that could be synchronised asks.
+        QVERIFY(service.showSyncPopup());
+        QVERIFY(service.syncDateTime());
+        QVERIFY(service.syncLanguage());
+        QCOMPARE(QSettings().value(ProgramSettings::ShowSyncPopup).toString(), QStringLiteral("1_true"));
+
+        service.setSyncLanguage(false);
+        service.setShowSyncPopup(false);
+        QCOMPARE(app->settingsService()->settingValue(ProgramSettings::SyncLanguage), QVariant(false));
+        QCOMPARE(QSettings().value(ProgramSettings::ShowSyncPopup).toString(), QStringLiteral("1_false"));
+        QCOMPARE(app->settingsService()->settingValue(ProgramSettings::SyncDateTime), QVariant(true));
+        service.setSyncLanguage(true);
+        service.setShowSyncPopup(true);
+    }
+
     void softwareInfoTellsTheBuild()
     {
         const SoftwareInfo& info = SoftwareInfo::instance();

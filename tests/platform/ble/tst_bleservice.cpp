@@ -4,6 +4,7 @@
 #include <ble/blescanmanager.h>
 #include <ble/gattlayout.h>
 #include <ble/qtbluetoothbackend.h>
+#include <devicesim/demonstrationset.h>
 
 #include <QBluetoothAddress>
 #include <QBluetoothLocalDevice>
@@ -68,7 +69,7 @@ private slots:
         QSignalSpy succeeded(scan, &ble::BLEScanManager::scanSucceeded);
         scan->startScan();
         QVERIFY(scan->isScanning());
-        QTRY_COMPARE(found.size(), 6);
+        QTRY_COMPARE(found.size(), 7);
         QCOMPARE(succeeded.first().first().toBool(), true);
 
         ble::BLEDeviceContainer listed;
@@ -78,10 +79,10 @@ private slots:
             if (catalogue.exists(ot2))
                 listed.addDevice(info, catalogue.deviceNameFromOt2(ot2));
         }
-        QCOMPARE(listed.length(), 3);
-        const QList<int> models{102, 42, 111};
-        const QList<int> connections{1, 0, 1};
-        for (int i = 0; i < 3; ++i) {
+        QCOMPARE(listed.length(), 6);
+        const QList<int> models{102, 42, 111, 121, 112, 141};
+        const QList<int> connections{1, 0, 1, 1, 1, 1};
+        for (int i = 0; i < 6; ++i) {
             QCOMPARE(listed.bleDeviceByIndex(i)->ot2Number(), models.at(i));
             QCOMPARE(listed.bleDeviceByIndex(i)->connectionType(), connections.at(i));
         }
@@ -102,11 +103,76 @@ private slots:
         QCOMPARE(service.connectedDevice()->name(), catalogue.deviceNameFromOt2(42));
         QVERIFY(service.backend()->isAdapterLink());
         QSignalSpy failed(&service, &ble::BLEService::bluetoothError);
-        ble::BLEDevice foreign(found.at(3).first().value<QBluetoothDeviceInfo>(), QString());
-        QCOMPARE(foreign.advertisedName(), QStringLiteral("TarvinoRix3_00_-17370756"));
+        ble::BLEDevice foreign(found.at(6).first().value<QBluetoothDeviceInfo>(), QString());
+        QCOMPARE(foreign.advertisedName(), QStringLiteral("TarvinoRix3_99_990000001"));
         service.connectToDevice(&foreign);
         QVERIFY(failed.wait());
         QVERIFY(!service.connectedDevice());
+    }
+
+    void theDemonstrationDevicesLetTheUserIn()
+    {
+        ble::BLEService service;
+        service.setDemoMode(true);
+        service.init();
+        auto* backend = qobject_cast<ble::SimulatedBackend*>(service.backend());
+        const QList<devicesim::SimulatedDevice*> devices = backend->devices();
+        QSignalSpy ready(&service, &ble::BLEService::deviceReady);
+        QSignalSpy asked(&service, &ble::BLEService::authenticationRequested);
+        QSignalSpy generated(&service, &ble::BLEService::generatedCodeReceived);
+        QSignalSpy pin(&service, &ble::BLEService::pinCodeRequested);
+
+        // The first pairs with its own push button.
+        ble::BLEDevice paired(backend->advertisement(devices.at(0)), QString());
+        service.connectToDevice(&paired);
+        QVERIFY(asked.wait());
+        service.authenticateWithPushButton();
+        QVERIFY(generated.wait());
+        service.generatedCodeRead();
+        QCOMPARE(ready.size(), 1);
+
+        // The one with the short code 85 has the documented PIN.
+        ble::BLEDevice withPin(backend->advertisement(devices.at(4)), QString());
+        QCOMPARE(withPin.ot2Number(), 112);
+        service.connectToDevice(&withPin);
+        QVERIFY(pin.wait());
+        service.unlockWithPinCode(devicesim::DemonstrationSet::Pin);
+        QVERIFY(ready.wait());
+        QCOMPARE(service.connectedDevice()->serialNumber(), QStringLiteral("211876245"));
+    }
+
+    void aSwitchedOffAdapterIsSwitchedOnWhenTheUserAgrees()
+    {
+        SimulatedLink f(121);
+        f.backend->setAdapterState(ble::BLEBackend::PoweredOff);
+        ble::BLEScanManager* scan = f.service->scanManager();
+        QSignalSpy asked(scan, &ble::BLEScanManager::requestBluetoothActivation);
+        QSignalSpy unsupported(scan, &ble::BLEScanManager::lowEnergyNotSupported);
+        QSignalSpy succeeded(scan, &ble::BLEScanManager::scanSucceeded);
+        QSignalSpy found(scan, &ble::BLEScanManager::deviceDiscovered);
+        scan->startScan();
+        QCOMPARE(asked.size(), 1);
+        QVERIFY(!scan->isScanning());
+        QVERIFY(succeeded.isEmpty());
+
+        scan->onBluetoothActivationResponse(false);
+        QCOMPARE(succeeded.size(), 1);
+        QCOMPARE(succeeded.first().first().toBool(), false);
+        QCOMPARE(f.backend->adapterState(), ble::BLEBackend::PoweredOff);
+
+        scan->startScan();
+        scan->onBluetoothActivationResponse(true);
+        QTRY_VERIFY(scan->isScanning());
+        QCOMPARE(f.backend->adapterState(), ble::BLEBackend::Ready);
+        QCOMPARE(succeeded.last().first().toBool(), true);
+        QVERIFY(found.wait());
+        f.service->stopScan();
+        QVERIFY(!scan->isScanning());
+        QVERIFY(unsupported.isEmpty());
+
+        f.backend->setAdapterState(ble::BLEBackend::NoAdapter);
+        scan->startScan();
+        QCOMPARE(unsupported.size(), 1);
     }
 
     void theBackendChangesBetweenConnections()
@@ -117,7 +183,8 @@ private slots:
         ble::BLEBackend* simulated = service.backend();
         QSignalSpy ready(&service, &ble::BLEService::deviceReady);
         auto* backend = qobject_cast<ble::SimulatedBackend*>(simulated);
-        ble::BLEDevice device(backend->advertisement(backend->devices().first()), QString());
+        // The device behind the adapter asks for nothing.
+        ble::BLEDevice device(backend->advertisement(backend->devices().at(1)), QString());
         service.connectToDevice(&device);
         QVERIFY(ready.wait());
         service.setDemoMode(false);

@@ -1,6 +1,8 @@
 #include <QTest>
 
 #include <ble/abstractblerequest.h>
+#include <ble/authenticationstatustelegram.h>
+#include <ble/authenticationtelegram.h>
 #include <ble/basetelegram.h>
 #include <ble/bledevice.h>
 #include <ble/eepromcommittelegram.h>
@@ -12,6 +14,7 @@
 #include <ble/projectnametelegram.h>
 #include <ble/readactivebankaddress.h>
 #include <ble/readtelegram.h>
+#include <ble/synctelegram.h>
 #include <ble/transferplan.h>
 
 using namespace ble;
@@ -169,8 +172,15 @@ private slots:
         QTest::addColumn<int>("ot2");
         QTest::addColumn<QString>("serial");
         QTest::newRow("module") << "TarvinoRix3_121_310200017" << 121 << "310200017";
-        QTest::newRow("model 0") << "TarvinoRix3_00_-17370756" << 0 << "-17370756";
-        QTest::newRow("model 85") << "TarvinoRix3_85_211876245" << 85 << "211876245";
+        QTest::newRow("adapter") << "TarvinoRix2_42_204200023" << 42 << "204200023";
+        QTest::newRow("leading zero") << "TarvinoRix2_042_1" << 42 << "1";
+        // The short model codes of the first series.
+        QTest::newRow("code 00") << "TarvinoRix3_00_-17370756" << 121 << "-17370756";
+        QTest::newRow("code 85") << "TarvinoRix3_85_211876245" << 112 << "211876245";
+        QTest::newRow("code 58") << "TarvinoRix3_58_000000258" << 141 << "000000258";
+        QTest::newRow("not a code") << "TarvinoRix3_0_1" << 0 << "1";
+        QTest::newRow("unknown model") << "TarvinoRix3_99_990000001" << 99 << "990000001";
+        QTest::newRow("underscore in serial") << "TarvinoRix3_121_12_34" << 121 << "12_34";
         QTest::newRow("beyond 256") << "TarvinoRix3_300_1" << 0 << "1";
         QTest::newRow("no number") << "TarvinoRix3_x1_1" << 0 << "1";
         QTest::newRow("two fields") << "TarvinoRix3_121" << 0 << "";
@@ -183,6 +193,55 @@ private slots:
         QFETCH(QString, serial);
         QCOMPARE(BLEDevice::parseOt2Number(name), ot2);
         QCOMPARE(BLEDevice::parseSerialNumber(name), serial);
+    }
+
+    void authenticationTelegrams()
+    {
+        AuthenticationTelegram telegram;
+        telegram.setPushButton();
+        QCOMPARE(telegram.bytes(), frame("08840000000000"));
+        telegram.setCode(424242);
+        QCOMPARE(telegram.bytes(), frame("08840132790600"));
+        telegram.setPin(4321);
+        QCOMPARE(telegram.bytes(), frame("0586e110"));
+
+        telegram.setPushButton();
+        QVERIFY(telegram.parseTelegram(Frame::build(0x05, QByteArray::fromHex("0032790600"))));
+        QCOMPARE(telegram.result(), AuthenticationTelegram::Accepted);
+        QCOMPARE(telegram.value(), 424242);
+        QVERIFY(telegram.parseTelegram(Frame::build(0x05, QByteArray::fromHex("038d0e0000"))));
+        QCOMPARE(telegram.result(), AuthenticationTelegram::Locked);
+        QCOMPARE(telegram.value(), 3725);
+        QVERIFY(!telegram.parseTelegram(Frame::build(0x05, QByteArray::fromHex("0400000000"))));
+        QVERIFY(!telegram.parseTelegram(BaseTelegram::STANDARD_ACK));
+        telegram.setPin(1);
+        QVERIFY(!telegram.parseTelegram(Frame::build(0x05, QByteArray::fromHex("0000000000"))));
+        QVERIFY(telegram.parseTelegram(Frame::build(0x07, QByteArray::fromHex("0102000000"))));
+        QCOMPARE(telegram.result(), AuthenticationTelegram::Wrong);
+
+        AuthenticationStatusTelegram status;
+        QCOMPARE(status.bytes(), frame("0302"));
+        QVERIFY(status.parseTelegram(Frame::build(0x03, QByteArray::fromHex("01010278000000"))));
+        QVERIFY(status.needsAuthentication());
+        QVERIFY(status.needsPin());
+        QCOMPARE(status.lock(), AuthenticationStatusTelegram::PinLock);
+        QCOMPARE(status.remainingSeconds(), 120);
+        QVERIFY(!status.parseTelegram(Frame::build(0x03, QByteArray::fromHex("01010378000000"))));
+        QVERIFY(!status.parseTelegram(Frame::build(0x03, QByteArray::fromHex("010100"))));
+    }
+
+    void syncTelegrams()
+    {
+        SyncTelegram telegram;
+        telegram.setDateTime(QDateTime(QDate(2026, 3, 29), QTime(2, 30, 5), Qt::UTC));
+        QCOMPARE(telegram.bytes(), frame("09a21a031d021e05"));
+        QVERIFY(telegram.parseTelegram(BaseTelegram::STANDARD_ACK));
+        telegram.setDateTime(QDateTime(QDate(1999, 12, 31), QTime(23, 0), Qt::UTC));
+        QVERIFY(telegram.bytes().isEmpty());
+        telegram.setLanguage(QStringLiteral("de"));
+        QCOMPARE(telegram.bytes(), frame("05c46465"));
+        telegram.setLanguage(QStringLiteral("DE"));
+        QVERIFY(telegram.bytes().isEmpty());
     }
 
     void errorsHaveTexts()

@@ -10,6 +10,7 @@
 #include "projectfixture.h"
 
 using devicesim::Fault;
+using devicesim::Pairing;
 using devicesim::SimulatedConnection;
 using devicesim::SimulatedDevice;
 
@@ -32,6 +33,11 @@ QByteArray frame(quint8 code, const QByteArray& payload = {})
 QByteArray u16(int value)
 {
     return QByteArray(1, char(value & 0xFF)) + char(value >> 8);
+}
+
+QByteArray u32(quint32 value)
+{
+    return u16(int(value & 0xFFFF)) + u16(int(value >> 16));
 }
 
 QByteArray fromHex(const char* text)
@@ -275,6 +281,137 @@ private slots:
         // The packet was taken before the link dropped.
         QCOMPARE(device.projectName(), QStringLiteral("after"));
         QCOMPARE(device.receivedTelegrams().size(), 2);
+    }
+
+    void aPairedDeviceLetsNothingThroughBeforeItsCode()
+    {
+        SimulatedDevice device(model(121), QStringLiteral("1"));
+        device.pairing().setCode(424242);
+        device.pairing().beginSession();
+        // Status: authentication asked, no PIN, no lock.
+        QCOMPARE(device.handleFrame(frame(0x02)), frame(0x03, fromHex("01000000000000")));
+        QCOMPARE(device.handleFrame(fromHex("0310ec")), error(7));
+        QCOMPARE(device.handleFrame(frame(0x84, fromHex("01") + u32(1))), frame(0x05, fromHex("01") + u32(2)));
+        QCOMPARE(device.handleFrame(frame(0x84, fromHex("01") + u32(424242))), frame(0x05, fromHex("00") + u32(0)));
+        QCOMPARE(device.pairing().wrongCodes(), 0);
+        QCOMPARE(device.handleFrame(fromHex("0310ec")), frame(0x11, u16(0)));
+        QCOMPARE(device.handleFrame(frame(0x02)), frame(0x03, fromHex("00000000000000")));
+
+        // A new connection proves itself again.
+        device.pairing().beginSession();
+        QCOMPARE(device.handleFrame(fromHex("0310ec")), error(7));
+        QCOMPARE(device.handleFrame(frame(0x84, fromHex("02") + u32(0))), error(2));
+        QCOMPARE(device.handleFrame(frame(0x84, fromHex("01"))), error(2));
+    }
+
+    void thePushButtonGivesANewCode()
+    {
+        SimulatedDevice device(model(121), QStringLiteral("1"));
+        device.pairing().setState(Pairing::Unpaired);
+        device.pairing().beginSession();
+        const QByteArray button = frame(0x84, fromHex("00") + u32(0));
+        QCOMPARE(device.handleFrame(button), frame(0x05, fromHex("02") + u32(0)));
+        // An unpaired device knows no code.
+        QCOMPARE(device.handleFrame(frame(0x84, fromHex("01") + u32(0))), frame(0x05, fromHex("01") + u32(2)));
+        device.pairing().pressButton();
+        const QByteArray reply = device.handleFrame(button);
+        QCOMPARE(reply.size(), 8);
+        QCOMPARE(reply.at(2), '\0');
+        const int code = int(quint8(reply.at(3)) | quint8(reply.at(4)) << 8 | quint8(reply.at(5)) << 16);
+        QCOMPARE(device.pairing().state(), Pairing::Paired);
+        QCOMPARE(device.pairing().code(), code);
+        QVERIFY(code >= 100000 && code <= 999999);
+        QCOMPARE(device.pairing().wrongCodes(), 0);
+        // The press counted once.
+        device.pairing().beginSession();
+        QCOMPARE(device.handleFrame(button), frame(0x05, fromHex("02") + u32(0)));
+    }
+
+    void wrongCodesLockForTheLockTime()
+    {
+        SimulatedDevice device(model(121), QStringLiteral("1"));
+        device.pairing().setCode(7);
+        device.pairing().setCodeLockTime(std::chrono::seconds(3725));
+        device.pairing().beginSession();
+        const QByteArray wrong = frame(0x84, fromHex("01") + u32(8));
+        QCOMPARE(device.handleFrame(wrong), frame(0x05, fromHex("01") + u32(2)));
+        QCOMPARE(device.handleFrame(wrong), frame(0x05, fromHex("01") + u32(1)));
+        QCOMPARE(device.handleFrame(wrong), frame(0x05, fromHex("03") + u32(3725)));
+        QCOMPARE(device.handleFrame(frame(0x84, fromHex("01") + u32(7))), frame(0x05, fromHex("03") + u32(3725)));
+        device.pairing().pressButton();
+        QCOMPARE(device.handleFrame(frame(0x84, fromHex("00") + u32(0))).at(2), '\3');
+        QCOMPARE(device.handleFrame(frame(0x02)), frame(0x03, fromHex("010001") + u32(3725)));
+
+        // Once the lock is over the counter starts afresh.
+        SimulatedDevice quick(model(121), QStringLiteral("2"));
+        quick.pairing().setCode(7);
+        quick.pairing().setCodeLockTime(std::chrono::seconds(0));
+        quick.pairing().beginSession();
+        for (int i = 0; i < Pairing::MaxWrongCodes; ++i)
+            quick.handleFrame(wrong);
+        QCOMPARE(quick.handleFrame(frame(0x02)), frame(0x03, fromHex("01000000000000")));
+        QCOMPARE(quick.handleFrame(frame(0x84, fromHex("01") + u32(7))), frame(0x05, fromHex("00") + u32(0)));
+    }
+
+    void thePinHasItsOwnLock()
+    {
+        SimulatedDevice device(model(112), QStringLiteral("1"));
+        device.pairing().setPinCode(4321);
+        device.pairing().setPinLockTime(std::chrono::seconds(90));
+        device.pairing().beginSession();
+        QCOMPARE(device.handleFrame(frame(0x02)), frame(0x03, fromHex("00010000000000")));
+        QCOMPARE(device.handleFrame(fromHex("0312ea")), error(7));
+        const QByteArray wrong = frame(0x86, u16(1234));
+        QCOMPARE(device.handleFrame(wrong), frame(0x07, fromHex("01") + u32(2)));
+        QCOMPARE(device.handleFrame(wrong), frame(0x07, fromHex("01") + u32(1)));
+        QCOMPARE(device.handleFrame(wrong), frame(0x07, fromHex("03") + u32(90)));
+        QCOMPARE(device.handleFrame(frame(0x86, u16(4321))), frame(0x07, fromHex("03") + u32(90)));
+        QCOMPARE(device.handleFrame(frame(0x02)), frame(0x03, fromHex("000102") + u32(90)));
+        QCOMPARE(device.pairing().wrongCodes(), 0);
+
+        SimulatedDevice other(model(112), QStringLiteral("2"));
+        other.pairing().setCode(5);
+        other.pairing().setPinCode(4321);
+        other.pairing().beginSession();
+        // The PIN comes after the code.
+        QCOMPARE(other.handleFrame(frame(0x86, u16(4321))), error(7));
+        QCOMPARE(other.handleFrame(frame(0x84, fromHex("01") + u32(5))).at(2), '\0');
+        QCOMPARE(other.handleFrame(frame(0x86, u16(4321))), frame(0x07, fromHex("00") + u32(0)));
+        QCOMPARE(other.handleFrame(fromHex("0312ea")), fromHex("0313e9"));
+
+        // A locked PIN stays locked for a connection that has not authenticated yet.
+        other.pairing().beginSession();
+        other.handleFrame(frame(0x84, fromHex("01") + u32(5)));
+        for (int i = 0; i < Pairing::MaxWrongPins; ++i)
+            other.handleFrame(frame(0x86, u16(1)));
+        other.pairing().beginSession();
+        QCOMPARE(other.handleFrame(frame(0x86, u16(4321))).at(2), '\3');
+    }
+
+    void takesTheClockAndTheLanguage()
+    {
+        SimulatedDevice device(model(121), QStringLiteral("1"));
+        QVERIFY(!device.dateTime().isValid());
+        QCOMPARE(device.handleFrame(frame(0xA2, fromHex("1a031d021e05"))), Ack);
+        QCOMPARE(device.dateTime(), QDateTime(QDate(2026, 3, 29), QTime(2, 30, 5), Qt::UTC));
+        QCOMPARE(device.handleFrame(frame(0xA2, fromHex("1a021e021e05"))), error(2));
+        QCOMPARE(device.handleFrame(frame(0xA2, fromHex("1a031d"))), error(2));
+        QCOMPARE(device.handleFrame(frame(0xC4, "fr")), Ack);
+        QCOMPARE(device.language(), QStringLiteral("fr"));
+        QCOMPARE(device.handleFrame(frame(0xC4, "FR")), error(2));
+        QCOMPARE(device.handleFrame(frame(0xC4, "fra")), error(2));
+        QCOMPARE(device.language(), QStringLiteral("fr"));
+    }
+
+    void aConnectionStartsASession()
+    {
+        SimulatedDevice device(model(121), QStringLiteral("1"));
+        device.pairing().setCode(1);
+        device.pairing().beginSession();
+        device.handleFrame(frame(0x84, fromHex("01") + u32(1)));
+        QVERIFY(device.pairing().isAuthorised());
+        SimulatedConnection connection(&device);
+        QVERIFY(!device.pairing().isAuthorised());
     }
 
 private:

@@ -33,7 +33,8 @@ public:
     // The same device: the same address (or, where the system hides addresses, the same UUID).
     bool isSameDevice(const QBluetoothDeviceInfo& info) const;
 
-    // The OT2 number of the second field, 0 when there is none or it is not 1 ... 256.
+    // The OT2 number of the second field: a short model code of the code table, or the number in
+    // decimal; 0 when there is none or it is not 1 ... 256.
     static int parseOt2Number(const QString& advertisedName);
     // The third field; empty when there is none.
     static QString parseSerialNumber(const QString& advertisedName);

@@ -12,8 +12,9 @@ namespace ble {
 class BLEDevice;
 
 // The devices a scan found, in the order found; roles "name" and "serialNumber". A device seen
-// again is kept in its place. While stale devices are being removed, a device not seen for
-// staleTimeout() leaves the list.
+// again is kept in its place. While stale devices are being removed (the scan runs), a device not
+// seen for staleTimeout() (DefaultStaleTimeout: 10 s, ten advertising intervals of a device)
+// leaves the list; the list is looked through ten times per time-out.
 class BLEDeviceContainer : public QAbstractListModel {
     Q_OBJECT
     QML_ELEMENT
@@ -35,6 +36,8 @@ public:
     int length() const { return int(m_devices.size()); }
     // Null outside 0 ... length() - 1.
     Q_INVOKABLE ble::BLEDevice* bleDeviceByIndex(int index) const;
+    // The device's row, -1 when it is not (or no longer) listed.
+    int indexOf(const BLEDevice* device) const;
     void startRemoveStaleDevices();
     void stopRemoveStaleDevices();
     int staleTimeout() const { return m_staleTimeout; }

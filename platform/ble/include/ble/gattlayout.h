@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QBluetoothUuid>
+#include <QByteArray>
 
 class QBluetoothDeviceInfo;
 
@@ -14,6 +15,9 @@ public:
     // ATT MTU 23, the Bluetooth LE default.
     static constexpr int SmallestPacketSize = 20;
     static constexpr int AttOverhead = 3;
+    // The advertisement's manufacturer data under this identifier carries the device's flags.
+    static constexpr quint16 ManufacturerId = 0xFFFF;
+    static constexpr quint8 AsksForAuthenticationFlag = 0x01;
 
     GattLayout() = delete;
 
@@ -23,6 +27,9 @@ public:
     static QBluetoothUuid notifyCharacteristic();
     // The connection type an advertisement tells: 1 for the internal module's service, else 0.
     static int connectionType(const QBluetoothDeviceInfo& device);
+    // Whether the device wants the program to authenticate (or a PIN) before anything else.
+    static bool asksForAuthentication(const QBluetoothDeviceInfo& device);
+    static QByteArray flags(bool asksForAuthentication);
 };
 
 } // namespace ble

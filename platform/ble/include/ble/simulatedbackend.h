@@ -39,7 +39,10 @@ public:
     // What the device advertises.
     QBluetoothDeviceInfo advertisement(const devicesim::SimulatedDevice* device) const;
 
-    AdapterState adapterState() const override { return Ready; }
+    AdapterState adapterState() const override { return m_adapter; }
+    // An adapter switched off (or missing) for tests; powerOn() switches an adapter on.
+    void setAdapterState(AdapterState state);
+    void powerOn() override;
     void startScan() override;
     void stopScan() override;
     bool isScanning() const override { return m_advertising.isActive(); }
@@ -62,6 +65,7 @@ private:
     void onLinkClosed();
 
     QList<OnAir> m_air;
+    AdapterState m_adapter = Ready;
     QTimer m_advertising;
     QPointer<devicesim::SimulatedConnection> m_connection;
 };

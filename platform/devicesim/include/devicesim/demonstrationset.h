@@ -9,10 +9,13 @@ namespace devicesim {
 class SimulatedDevice;
 
 // The simulated devices of the demonstration mode (docs/device-protocol.md, "Demonstration
-// set"): one with the internal Bluetooth LE module, one behind the plug-in adapter, one
-// astronomic; and names that only advertise, whose models the catalogue does not hold.
+// set"): with the internal Bluetooth LE module and pairing, behind the plug-in adapter,
+// astronomic, with a PIN, and with short model codes; and a name that only advertises, whose model
+// the catalogue does not hold. Their push buttons press themselves when asked.
 class DemonstrationSet {
 public:
+    static constexpr int Pin = 1234;
+
     DemonstrationSet() = delete;
 
     // New devices with that parent; empty without a device catalogue.

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "devicesim/fault.h"
+#include "devicesim/pairing.h"
 
 #include <devices/device.h>
 #include <devices/eepromconfiguration.h>
 
 #include <QBitArray>
 #include <QByteArray>
+#include <QDateTime>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -64,6 +66,13 @@ public:
     void setProjectName(const QString& name) { m_projectName = name; }
     City city() const { return m_city; }
     void setCity(const City& city) { m_city = city; }
+    // Who may use the device; a new connection starts a new session of it.
+    Pairing& pairing() { return m_pairing; }
+    const Pairing& pairing() const { return m_pairing; }
+    // The clock as a program last set it (a zone-less wall-clock value in Qt::UTC), and the
+    // interface language it was given (ISO 639-1); both invalid or empty until then.
+    QDateTime dateTime() const { return m_dateTime; }
+    QString language() const { return m_language; }
     // Every frame received, in order, including those refused.
     QList<QByteArray> receivedTelegrams() const { return m_received; }
     void clearReceivedTelegrams() { m_received.clear(); }
@@ -98,6 +107,8 @@ private:
     QByteArray writeName(const QByteArray& payload);
     QByteArray cityBytes() const;
     QByteArray writeCity(const QByteArray& payload);
+    QByteArray writeDateTime(const QByteArray& payload);
+    QByteArray writeLanguage(const QByteArray& payload);
     void takeCityFromImage(const QByteArray& image);
 
     devices::EepromConfiguration m_layout;
@@ -109,6 +120,9 @@ private:
     Reception m_reception;
     QString m_projectName;
     City m_city;
+    Pairing m_pairing;
+    QDateTime m_dateTime;
+    QString m_language;
     QList<QByteArray> m_received;
     Fault m_fault;
     std::chrono::microseconds m_interval{7500};
