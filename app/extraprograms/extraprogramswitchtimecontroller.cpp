@@ -11,8 +11,6 @@ using storage::SwitchTime;
 
 namespace {
 
-using Signal = void (ExtraProgramSwitchTimeController::*)();
-
 QDateTime todayAt(int seconds) {
     return utils::WallClock::todayAt(QTime(0, 0).addSecs(seconds));
 }
@@ -176,21 +174,35 @@ void ExtraProgramSwitchTimeController::setTime(Instant instant, const QDateTime&
 }
 
 void ExtraProgramSwitchTimeController::emitActiveChanged(Instant instant) {
-    static constexpr Signal changed[] = {
-        &ExtraProgramSwitchTimeController::isActiveOnProg1Changed,
-        &ExtraProgramSwitchTimeController::isActiveOffProg1Changed,
-        &ExtraProgramSwitchTimeController::isActiveOnProg2Changed,
-        &ExtraProgramSwitchTimeController::isActiveOffProg2Changed,
-    };
-    emit(this->*changed[instant])();
+    switch (instant) {
+    case OnProg1:
+        emit isActiveOnProg1Changed();
+        break;
+    case OffProg1:
+        emit isActiveOffProg1Changed();
+        break;
+    case OnProg2:
+        emit isActiveOnProg2Changed();
+        break;
+    default:
+        emit isActiveOffProg2Changed();
+        break;
+    }
 }
 
 void ExtraProgramSwitchTimeController::emitTimeChanged(Instant instant) {
-    static constexpr Signal changed[] = {
-        &ExtraProgramSwitchTimeController::onTimeProg1Changed,
-        &ExtraProgramSwitchTimeController::offTimeProg1Changed,
-        &ExtraProgramSwitchTimeController::onTimeProg2Changed,
-        &ExtraProgramSwitchTimeController::offTimeProg2Changed,
-    };
-    emit(this->*changed[instant])();
+    switch (instant) {
+    case OnProg1:
+        emit onTimeProg1Changed();
+        break;
+    case OffProg1:
+        emit offTimeProg1Changed();
+        break;
+    case OnProg2:
+        emit onTimeProg2Changed();
+        break;
+    default:
+        emit offTimeProg2Changed();
+        break;
+    }
 }

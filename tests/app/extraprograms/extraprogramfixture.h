@@ -38,6 +38,7 @@ public:
         mode = newMode;
         emit astroModeChanged(newMode);
     }
+    int astroModeReceivers() const { return receivers(SIGNAL(astroModeChanged(int))); }
 
     storage::StorableRef<storage::Channel> channel{new storage::Channel(0)};
     int programs = 5;
