@@ -260,12 +260,7 @@ void ExtraProgramViewController::forceRefreshDateRanges() {
 void ExtraProgramViewController::createDateRangeSlot(int type, const QDateTime& startDate, const QDateTime& endDate,
                                                      int startOffset, int endOffset, int duration, int repeat,
                                                      int weekRuleDay, int weekRuleWeekDay, int weekRuleMonth) {
-    DateRangeFields fields = DateRangeFields::of(DateRange());
-    fields.type = type;
-    fields.startDate = startDate;
-    fields.endDate = endDate;
-    fields.startDay = startOffset;
-    fields.endDay = endOffset;
+    DateRangeFields fields = DateRangeFields::ofNewRange(type, startDate, endDate, startOffset, endOffset);
     fields.duration = duration;
     fields.repeat = repeat;
     if (type == DateRange::WeekRule) {

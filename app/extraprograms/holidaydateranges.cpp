@@ -73,11 +73,5 @@ std::optional<DateRangeFields> HolidayDateRanges::range(int type, const QDate& s
     const QDateTime end = utils::WallClock::at(endDay, QTime(endHour, 0));
     if (!start.isValid() || !end.isValid())
         return std::nullopt;
-    DateRangeFields fields = DateRangeFields::of(DateRange());
-    fields.type = type;
-    fields.startDate = start;
-    fields.endDate = end;
-    fields.startDay = startOffset;
-    fields.endDay = endOffset;
-    return fields;
+    return DateRangeFields::ofNewRange(type, start, end, startOffset, endOffset);
 }

@@ -20,23 +20,19 @@ int currentYear() {
     return QDate::currentDate().year();
 }
 
-// Easter Sunday by the anonymous Gregorian algorithm (Meeus, Jones, Butcher).
+// Easter Sunday by Gauss's rule in Lichtenberg's form.
 QDate easterSunday(int year) {
+    const int k = year / 100;
+    const int m = 15 + (3 * k + 3) / 4 - (8 * k + 13) / 25;
+    const int s = 2 - (3 * k + 3) / 4;
     const int a = year % 19;
-    const int b = year / 100;
-    const int c = year % 100;
-    const int d = b / 4;
-    const int e = b % 4;
-    const int f = (b + 8) / 25;
-    const int g = (b - f + 1) / 3;
-    const int h = (19 * a + b - d - g + 15) % 30;
-    const int i = c / 4;
-    const int k = c % 4;
-    const int l = (32 + 2 * e + 2 * i - h - k) % 7;
-    const int m = (a + 11 * h + 22 * l) / 451;
-    const int month = (h + l - 7 * m + 114) / 31;
-    const int day = (h + l - 7 * m + 114) % 31 + 1;
-    return QDate(year, month, day);
+    const int d = (19 * a + m) % 30;
+    const int r = (d + a / 11) / 29;
+    const int fullMoon = 21 + d - r;
+    const int firstSunday = 7 - (year + year / 4 + s) % 7;
+    const int sundayAfter = 7 - (fullMoon - firstSunday) % 7;
+    // Days after the last day of February.
+    return QDate(year, 3, 1).addDays(fullMoon + sundayAfter - 1);
 }
 
 // Buß und Bettag: the Wednesday between 16 and 22 November.
