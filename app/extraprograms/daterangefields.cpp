@@ -37,6 +37,17 @@ DateRangeFields DateRangeFields::of(const DateRange& range) {
             range.weekRuleMonth()};
 }
 
+DateRangeFields DateRangeFields::ofNewRange(int type, const QDateTime& start, const QDateTime& end, int startDay,
+                                            int endDay) {
+    DateRangeFields fields = of(DateRange());
+    fields.type = type;
+    fields.startDate = start;
+    fields.endDate = end;
+    fields.startDay = startDay;
+    fields.endDay = endDay;
+    return fields;
+}
+
 DateRangeFields DateRangeFields::fromJsonObject(const QJsonObject& object) {
     DateRange range;
     const DateRangeFields fresh = of(range);

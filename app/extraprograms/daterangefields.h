@@ -22,6 +22,9 @@ struct DateRangeFields {
     int weekRuleMonth = 0;
 
     static DateRangeFields of(const storage::DateRange& range);
+    // A new range of that type from start to end, with those day offsets and the rest as new.
+    static DateRangeFields ofNewRange(int type, const QDateTime& start, const QDateTime& end, int startDay,
+                                      int endDay);
     // A range of a clipboard document (the form of storage::DateRange::toJsonObject). Members that
     // are missing or unreadable keep the values of a new range; "holiday" and unknown types read
     // as fixed dates; a yearly range is placed in the leap reference year.

@@ -3,6 +3,7 @@
 #include "extraprogramslogging.h"
 #include "insertcommand.h"
 #include "removecommand.h"
+#include "roweditcommand.h"
 
 #include <utils/wallclock.h>
 
@@ -221,6 +222,27 @@ void DateRangeListModel::setDateRanges(const QList<DateRange>& ranges) {
 
 void DateRangeListModel::insertDateRange(const DateRange& range) {
     push(new InsertCommand<DateRange>(this, &m_records, range));
+}
+
+void DateRangeListModel::editDateRange(const DateRange& range, const DateRangeFields& fields) {
+    const int row = rowOfRecord(QVariant::fromValue(range));
+    if (row < 0)
+        return;
+    auto* command = new RowEditCommand(this, row, QStringLiteral("EditDateRangeCommand"));
+    command->apply([this, row, &fields] {
+        DateRange edited = m_records.at(row);
+        fields.writeChangesTo(edited, DateRangeFields::of(edited));
+        fieldsRestored(row);
+        return true;
+    });
+    pushIfChanged(command);
+}
+
+bool DateRangeListModel::removeDateRange(int row) {
+    if (!isRowValid(row))
+        return false;
+    push(new RemoveCommand<DateRange>(this, &m_records, {row}));
+    return true;
 }
 
 int DateRangeListModel::errorCount() const {

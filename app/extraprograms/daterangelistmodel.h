@@ -58,6 +58,10 @@ public:
     void setDateRanges(const QList<storage::DateRange>& ranges);
     // Appends a range as one undoable step.
     void insertDateRange(const storage::DateRange& range);
+    // Gives a range of the list all the fields as one undoable step, wherever its row is now.
+    void editDateRange(const storage::DateRange& range, const DateRangeFields& fields);
+    // Removes a row as one undoable step; false for a row outside the list.
+    bool removeDateRange(int row);
     Q_INVOKABLE int errorCount() const;
 
 public slots:

@@ -21,9 +21,12 @@
 
 #include <coordinatessettingscontroller.h>
 #include <dateerrorscontroller.h>
+#include <daterangecontroller.h>
 #include <devicescancontroller.h>
 #include <daterangefilter.h>
 #include <daterangelistmodel.h>
+#include <extraprogramswitchtimecontroller.h>
+#include <extraprogramviewcontroller.h>
 #include <ownastrotablemodel.h>
 #include <scanoption.h>
 #include <seasonrulecontroller.h>
@@ -91,6 +94,13 @@ struct DateErrorsControllerForeign {
     QML_UNCREATABLE("Created in DateRangeListModel")
 };
 
+struct DateRangeControllerForeign {
+    Q_GADGET
+    QML_FOREIGN(DateRangeController)
+    QML_NAMED_ELEMENT(DateRangeController)
+    QML_UNCREATABLE("Created in ExtraProgramViewController")
+};
+
 struct DateRangeFilterForeign {
     Q_GADGET
     QML_FOREIGN(DateRangeFilter)
@@ -103,6 +113,20 @@ struct DateRangeListModelForeign {
     QML_FOREIGN(DateRangeListModel)
     QML_NAMED_ELEMENT(DateRangeListModel)
     QML_UNCREATABLE("Created in ExtraProgramViewController")
+};
+
+struct ExtraProgramSwitchTimeControllerForeign {
+    Q_GADGET
+    QML_FOREIGN(ExtraProgramSwitchTimeController)
+    QML_NAMED_ELEMENT(ExtraProgramSwitchTimeController)
+    QML_UNCREATABLE("Created in ExtraProgramViewController")
+};
+
+struct ExtraProgramViewControllerForeign {
+    Q_GADGET
+    QML_FOREIGN(ExtraProgramViewController)
+    QML_NAMED_ELEMENT(ExtraProgramViewController)
+    QML_UNCREATABLE("Created in ProjectContentController")
 };
 
 // The summer/winter rule views make their own.
