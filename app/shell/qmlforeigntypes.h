@@ -23,6 +23,7 @@
 #include <ownastrotablemodel.h>
 #include <seasonrulecontroller.h>
 #include <seasonrulerowcontroller.h>
+#include <softwareupdateservice.h>
 #include <sommerwintertablemodel.h>
 #include <switcherrorscontroller.h>
 #include <switchgrid.h>
@@ -134,4 +135,13 @@ struct OwnAstroTableModelForeign {
     QML_FOREIGN(OwnAstroTableModel)
     QML_NAMED_ELEMENT(OwnAstroTableModel)
     QML_UNCREATABLE("Created in AstroProjectController")
+};
+
+// ---- update ----
+
+struct SoftwareUpdateServiceForeign {
+    Q_GADGET
+    QML_FOREIGN(SoftwareUpdateService)
+    QML_NAMED_ELEMENT(SoftwareUpdateService)
+    QML_UNCREATABLE("Created in Tarvinoapp")
 };

@@ -33,6 +33,7 @@ const Registered Types[] = {
     {"SommerWinterTableModel", "Created in ProjectController"},
     {"CoordinatesSettingsController", "Created in AstroProjectController"},
     {"OwnAstroTableModel", "Created in AstroProjectController"},
+    {"SoftwareUpdateService", "Created in Tarvinoapp"},
 };
 
 std::unique_ptr<QObject> create(QQmlEngine& engine, const QByteArray& qml, QString* errors)

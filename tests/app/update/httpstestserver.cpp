@@ -53,11 +53,9 @@ void HttpsTestServer::stop()
 {
     if (m_process.state() == QProcess::NotRunning)
         return;
-    m_process.terminate();
-    if (!m_process.waitForFinished(10000)) {
-        m_process.kill();
-        m_process.waitForFinished(10000);
-    }
+    // A static file server has nothing to finish.
+    m_process.kill();
+    m_process.waitForFinished(10000);
 }
 
 QString HttpsTestServer::url(const QString& path) const

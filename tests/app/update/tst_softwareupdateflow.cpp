@@ -131,12 +131,7 @@ private slots:
         downloadOffered();
         const QStringList pending = updateFiles(QStringLiteral("Tarvino_*.exe"));
 
-        createService();
-        const QStringList before = requests(transport);
-        QSignalSpy shown(service.get(), &SoftwareUpdateService::showSoftwareUpdate);
-        service->checkForSoftwareUpdate();
-        QTRY_COMPARE_WITH_TIMEOUT(shown.count(), 1, Timeout);
-        QCOMPARE(newRequests(transport, before), QStringList{"info.json"});
+        restartOffersThePendingInstaller(transport);
         QCOMPARE(updateFiles(QStringLiteral("Tarvino_*.exe")), pending);
         QVERIFY(!settings->lastChecked().isValid());
     }
@@ -196,12 +191,7 @@ private slots:
         settings->setLastChecked(today());
         QVERIFY(writeFile(QDir(updateFolder()).filePath(QStringLiteral("Tarvino_1.0.33_07122026_101500_x64.exe")),
                           installer));
-        createService();
-        const QStringList before = requests(transport);
-        QSignalSpy shown(service.get(), &SoftwareUpdateService::showSoftwareUpdate);
-        service->checkForSoftwareUpdate();
-        QTRY_COMPARE_WITH_TIMEOUT(shown.count(), 1, Timeout);
-        QCOMPARE(newRequests(transport, before), QStringList{"info.json"});
+        restartOffersThePendingInstaller(transport);
     }
 
     void serverWithoutTlsIsRefused()
@@ -295,9 +285,7 @@ private:
     void createService()
     {
         service.reset();
-        service = std::make_unique<SoftwareUpdateService>(ftpService.get());
-        service->setUpdaterLayout({installFolder.path(), {}, {}, {}, {}});
-        service->setDelays(0, 0);
+        service = makeService(ftpService.get(), installFolder.path());
     }
 
     static void transports()
@@ -349,6 +337,17 @@ private:
         QTRY_COMPARE_WITH_TIMEOUT(shown.count(), 1, Timeout);
         QTest::qWait(100);
         QCOMPARE(shown.count(), 1);
+    }
+
+    // A new service asks the user at once, having fetched nothing but info.json.
+    void restartOffersThePendingInstaller(const QString& transport)
+    {
+        createService();
+        const QStringList before = requests(transport);
+        QSignalSpy shown(service.get(), &SoftwareUpdateService::showSoftwareUpdate);
+        service->checkForSoftwareUpdate();
+        QTRY_COMPARE_WITH_TIMEOUT(shown.count(), 1, Timeout);
+        QCOMPARE(newRequests(transport, before), QStringList{"info.json"});
     }
 
     void expectFailedCheck()

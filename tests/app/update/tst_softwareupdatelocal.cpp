@@ -208,9 +208,7 @@ private:
     void createService()
     {
         service.reset();
-        service = std::make_unique<SoftwareUpdateService>(ftpService.get());
-        service->setUpdaterLayout({installFolder.path(), {}, {}, {}, {}});
-        service->setDelays(0, 0);
+        service = makeService(ftpService.get(), installFolder.path());
     }
 
     void offer(const QByteArray& info) { QVERIFY(writeFile(served.filePath(QStringLiteral("info.json")), info)); }

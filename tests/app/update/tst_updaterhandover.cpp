@@ -79,8 +79,7 @@ private slots:
         records = std::make_unique<QTemporaryDir>();
         settings = std::make_unique<UpdateSettings>();
         ftpService = std::make_unique<FtpService>();
-        service = std::make_unique<SoftwareUpdateService>(ftpService.get());
-        service->setDelays(0, 0);
+        service = makeService(ftpService.get(), install->path());
         service->setUpdaterLayout(layout());
     }
 

@@ -13,6 +13,8 @@
 
 #include <core/settingsservice.h>
 
+#include "softwareupdateservice.h"
+
 // What the update tests share: the settings the program registers for the update (by the same
 // keys), the settings service on an empty store, and the files of the update folder. The tests
 // run on x86-64, whose architecture key is "x64".
@@ -92,4 +94,14 @@ inline QByteArray sha256(const QByteArray& data)
 inline QStringList updateFiles(const QString& pattern)
 {
     return QDir(updateFolder()).entryList({pattern}, QDir::Files, QDir::Name);
+}
+
+// A service that takes the folder as its installation folder and waits for nothing.
+inline std::unique_ptr<SoftwareUpdateService> makeService(encrypter::FtpService* ftpService,
+                                                          const QString& installFolder)
+{
+    auto service = std::make_unique<SoftwareUpdateService>(ftpService);
+    service->setUpdaterLayout({installFolder, {}, {}, {}, {}});
+    service->setDelays(0, 0);
+    return service;
 }
