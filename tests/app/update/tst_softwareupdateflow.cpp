@@ -101,7 +101,7 @@ private slots:
         service->checkForSoftwareUpdate();
         QTRY_COMPARE_WITH_TIMEOUT(settings->lastChecked().toString(), today(), Timeout);
         QCOMPARE(service->infoVersion(), QStringLiteral("1.0.32"));
-        QCOMPARE(newRequests(transport, before), QStringList{"info.json"});
+        QTRY_COMPARE(newRequests(transport, before), QStringList{"info.json"});
         QVERIFY(updateFiles(QStringLiteral("Tarvino_*")).isEmpty());
         QCOMPARE(shown.count(), 0);
     }
@@ -120,7 +120,7 @@ private slots:
         QCOMPARE(sha256(fileContent(QDir(updateFolder()).filePath(pending.first()))), sha256(installer));
         QVERIFY(updateFiles(QStringLiteral("*.dat")).isEmpty());
         QVERIFY(!settings->lastChecked().isValid());
-        QCOMPARE(newRequests(transport, before), QStringList({"info.json", "installer.bin"}));
+        QTRY_COMPARE(newRequests(transport, before), QStringList({"info.json", "installer.bin"}));
     }
 
     void restartReusesThePendingInstaller_data() { transports(); }
@@ -150,7 +150,7 @@ private slots:
         const QStringList pending = updateFiles(QStringLiteral("Tarvino_*.exe"));
         QCOMPARE(pending.size(), 1);
         QVERIFY2(pending.first().startsWith(QLatin1String("Tarvino_1.0.34_")), qPrintable(pending.first()));
-        QCOMPARE(newRequests(transport, before), QStringList({"info.json", "installer.bin"}));
+        QTRY_COMPARE(newRequests(transport, before), QStringList({"info.json", "installer.bin"}));
     }
 
     void shortPendingNameIsLeftAlone_data() { transports(); }
@@ -178,7 +178,7 @@ private slots:
         service->checkForSoftwareUpdate();
         QTRY_COMPARE(log.count(QStringLiteral("it was already checked today")), 1);
         QCOMPARE(log.count(QStringLiteral("Check for software update...")), 0);
-        QCOMPARE(newRequests(transport, before), QStringList());
+        QTRY_COMPARE(newRequests(transport, before), QStringList());
         QCOMPARE(ftps.serverLog().count("FTP session opened"), sessions);
     }
 
@@ -263,7 +263,7 @@ private slots:
         service->checkForSoftwareUpdate();
         QTRY_COMPARE_WITH_TIMEOUT(log.count(QStringLiteral("is not allowed")), 1, Timeout);
         QCOMPARE(service->infoVersion(), QStringLiteral("1.0.33"));
-        QCOMPARE(newRequests(transport, before), QStringList{"info.json"});
+        QTRY_COMPARE(newRequests(transport, before), QStringList{"info.json"});
         QVERIFY(updateFiles(QStringLiteral("Tarvino_*")).isEmpty());
         QVERIFY(!settings->lastChecked().isValid());
     }
@@ -324,6 +324,7 @@ private:
         return transport == QLatin1String("ftps") ? transferredFiles(ftps) : requestedFiles(https);
     }
 
+    // ProFTPD may log a transfer a moment after the client has it: compare with QTRY_COMPARE.
     QStringList newRequests(const QString& transport, const QStringList& before) const
     {
         return requests(transport).mid(before.size());
@@ -347,7 +348,7 @@ private:
         QSignalSpy shown(service.get(), &SoftwareUpdateService::showSoftwareUpdate);
         service->checkForSoftwareUpdate();
         QTRY_COMPARE_WITH_TIMEOUT(shown.count(), 1, Timeout);
-        QCOMPARE(newRequests(transport, before), QStringList{"info.json"});
+        QTRY_COMPARE(newRequests(transport, before), QStringList{"info.json"});
     }
 
     void expectFailedCheck()
