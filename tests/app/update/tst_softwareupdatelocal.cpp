@@ -145,6 +145,22 @@ private slots:
         QVERIFY(updateFiles(QStringLiteral("Tarvino_*.exe")).isEmpty());
     }
 
+    // The FTP service answers a service that is gone: nothing happens.
+    void serviceDeletedDuringTheTransfer()
+    {
+        offer(infoJson(QStringLiteral("1.0.32"), installerUrl()));
+        MessageLog log;
+        service->checkForSoftwareUpdate();
+        // The check's zero timer is a posted call: run it, then go before the answer comes.
+        QCoreApplication::sendPostedEvents(service.get(), QEvent::MetaCall);
+        QCOMPARE(log.count(QStringLiteral("Check for software update...")), 1);
+        service.reset();
+        QTRY_COMPARE(log.count(QStringLiteral("info.json finished with success")), 1);
+        QTest::qWait(50);
+        QCOMPARE(log.count(QStringLiteral("No need to update software")), 0);
+        QVERIFY(!settings->lastChecked().isValid());
+    }
+
     void constructionCleansTheUpdateFolder()
     {
         const QDir folder(updateFolder());
