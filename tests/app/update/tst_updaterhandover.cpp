@@ -174,7 +174,7 @@ private slots:
 
     void wholeUpdate()
     {
-        writeUpdateScripts(QStringLiteral("exit 0\n"));
+        writeUpdateScripts(0, 0);
         offerPendingInstaller();
 
         // startUpdater quits the application: its event loop returns.
@@ -213,26 +213,46 @@ private slots:
         service->startUpdater();
     }
 
-    void failedUninstallStopsTheUpdate()
+    void failedStepEndsTheUpdate_data()
     {
-        writeUpdateScripts(QStringLiteral("exit 3\n"));
+        QTest::addColumn<int>("uninstallCode");
+        QTest::addColumn<int>("installCode");
+        QTest::addColumn<QStringList>("logged");
+        QTest::addColumn<QString>("notLogged");
+        QTest::newRow("uninstaller fails") << 3 << 0
+                                           << QStringList{"Uninstaller Exit code = 3 exitStatus = 0",
+                                                          "Failed to uninstall the current app: exit code 3"}
+                                           << "Installer Exit code";
+        QTest::newRow("installer fails") << 0 << 4
+                                         << QStringList{"Uninstaller Exit code = 0 exitStatus = 0",
+                                                        "Installer Exit code = 4 exitStatus = 0",
+                                                        "Failed to install the update: exit code 4"}
+                                         << "Update finished";
+    }
+    void failedStepEndsTheUpdate()
+    {
+        QFETCH(int, uninstallCode);
+        QFETCH(int, installCode);
+        QFETCH(QStringList, logged);
+        QFETCH(QString, notLogged);
+        writeUpdateScripts(uninstallCode, installCode);
         offerPendingInstaller();
         QTimer::singleShot(0, service.get(), &SoftwareUpdateService::startUpdater);
         QCOMPARE(runUntilQuit(), 0);
 
-        // The watcher starts the program that is still there.
+        // The watcher starts the program all the same.
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(records->filePath(QStringLiteral("program.started"))), Timeout);
         const QByteArray log = fileContent(QDir(updateFolder()).filePath(QStringLiteral("updateLog.txt")));
-        QVERIFY2(log.contains("Uninstaller Exit code = 3 exitStatus = 0"), log.constData());
-        QVERIFY2(log.contains("Failed to uninstall the current app: exit code 3"), log.constData());
-        QVERIFY(!log.contains("Installer Exit code"));
-        QVERIFY(!QFile::exists(records->filePath(QStringLiteral("install.args"))));
+        for (const QString& line : logged)
+            QVERIFY2(log.contains(line.toUtf8()), log.constData());
+        QVERIFY2(!log.contains(notLogged.toUtf8()), log.constData());
+        QCOMPARE(QFile::exists(records->filePath(QStringLiteral("install.args"))), uninstallCode == 0);
         QVERIFY(!service->shouldDisplayChangelog());
     }
 
     void missingInstallerStartsNothing()
     {
-        writeUpdateScripts(QStringLiteral("exit 0\n"));
+        writeUpdateScripts(0, 0);
         offerPendingInstaller();
         QVERIFY(QFile::remove(QDir(updateFolder()).filePath(PendingName)));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Update failed, can't find file .*%1$")
@@ -286,15 +306,17 @@ private:
                 {}, {}};
     }
 
-    // The uninstaller ends with the given code; the installer writes the new version and its
-    // change log; the program tells whether the updater had ended when it was started.
-    void writeUpdateScripts(const QString& uninstallEnd)
+    // The uninstaller and the installer end with the given codes; the installer writes the new
+    // version and its change log first; the program tells whether the updater had ended when it
+    // was started.
+    void writeUpdateScripts(int uninstallCode, int installCode)
     {
         const QDir folder(install->path());
         const QString pidFile = updaterFolder() + QStringLiteral("/updater.pid");
         QVERIFY(writeScript(folder.filePath(QStringLiteral("uninstall")),
-                            QStringLiteral("printf '%s\\n' \"$@\" > '%1'\n").arg(records->filePath("uninstall.args")) +
-                                uninstallEnd));
+                            QStringLiteral("printf '%s\\n' \"$@\" > '%1'\nexit %2\n")
+                                .arg(records->filePath("uninstall.args"))
+                                .arg(uninstallCode)));
         QVERIFY(writeScript(folder.filePath(QStringLiteral("program")),
                             QStringLiteral("if grep -q finished '%1'; then echo 'after the updater'; "
                                            "else echo 'while the updater ran'; fi > '%2'\n")
@@ -302,9 +324,11 @@ private:
         QVERIFY(writeScript(QDir(updateFolder()).filePath(PendingName),
                             QStringLiteral("printf '%s\\n' \"$@\" > '%1'\n"
                                            "echo 1.0.33 > '%2'\n"
-                                           "echo 'Neu in 1.0.33: größere Schrift' > '%3'\n")
+                                           "echo 'Neu in 1.0.33: größere Schrift' > '%3'\n"
+                                           "exit %4\n")
                                 .arg(records->filePath("install.args"), folder.filePath("version.txt"),
-                                     folder.filePath("changelog.txt"))));
+                                     folder.filePath("changelog.txt"))
+                                .arg(installCode)));
     }
 
     // A pending installer of the offered version: the user is asked to install it.
