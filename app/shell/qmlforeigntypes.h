@@ -32,6 +32,7 @@
 #include <seasonrulecontroller.h>
 #include <serial/serialprotocol.h>
 #include <seasonrulerowcontroller.h>
+#include <softwareupdateservice.h>
 #include <sommerwintertablemodel.h>
 #include <switcherrorscontroller.h>
 #include <switchgrid.h>
@@ -206,4 +207,13 @@ struct BLEDeviceForeign {
     QML_FOREIGN(ble::BLEDevice)
     QML_NAMED_ELEMENT(BLEDevice)
     QML_UNCREATABLE("Found by the device scan")
+};
+
+// ---- update ----
+
+struct SoftwareUpdateServiceForeign {
+    Q_GADGET
+    QML_FOREIGN(SoftwareUpdateService)
+    QML_NAMED_ELEMENT(SoftwareUpdateService)
+    QML_UNCREATABLE("Created in Tarvinoapp")
 };

@@ -9,6 +9,7 @@
 #include "printservice.h"
 #include "programsettings.h"
 #include "softwareinfo.h"
+#include "softwareupdateservice.h"
 #include "tarvinologging.h"
 
 #include <QCoreApplication>
@@ -201,7 +202,8 @@ bool TarvinoApp::initialize()
     return initialized;
 }
 
-// The encryption and FTP services serve the software update only: QML sees neither.
+// The encryption and FTP services serve the software update only: QML sees neither of them,
+// only the update service.
 void TarvinoApp::initializeDownloadServices()
 {
     const QString keyChannel = QString::fromLatin1(DownloadServer::KeyChannel);
@@ -226,6 +228,8 @@ void TarvinoApp::initializeDownloadServices()
             return QString::fromUtf8(encrypter::EncryptionService::instance().decryptAES_ECB(
                 keyChannel, QByteArray::fromHex(text.toUtf8())));
         });
+
+    publish("softwareUpdateService", new SoftwareUpdateService(ftpService, this));
 }
 
 void TarvinoApp::onLogExported(const QByteArray& data)

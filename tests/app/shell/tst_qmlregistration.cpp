@@ -41,6 +41,7 @@ const Registered Types[] = {
     {"ScanOption", "Only an enum"},
     {"BLEDeviceContainer", "Created by the device scan"},
     {"BLEDevice", "Found by the device scan"},
+    {"SoftwareUpdateService", "Created in Tarvinoapp"},
 };
 
 std::unique_ptr<QObject> create(QQmlEngine& engine, const QByteArray& qml, QString* errors)

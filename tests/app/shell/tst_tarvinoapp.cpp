@@ -45,6 +45,7 @@
 #include "programsettings.h"
 #include "projectcontroller.h"
 #include "softwareinfo.h"
+#include "softwareupdateservice.h"
 #include "tarvinoapp.h"
 
 Q_IMPORT_QML_PLUGIN(TarvinoPlugin)
@@ -158,6 +159,8 @@ private slots:
         QTest::newRow("network") << "network" << static_cast<QObject*>(network::NetworkService::m_instance);
         QTest::newRow("serial") << "serialProtocol" << static_cast<QObject*>(serial::SerialProtocol::m_instance);
         QTest::newRow("device languages") << "quopralService" << static_cast<QObject*>(quopral::QuopralService::m_instance);
+        QTest::newRow("software update") << "softwareUpdateService"
+                                         << static_cast<QObject*>(SoftwareUpdateService::m_instance);
         QTest::newRow("language") << "localeService" << static_cast<QObject*>(app->languageService());
         QTest::newRow("settings") << "settingsService" << static_cast<QObject*>(app->settingsService());
         QTest::newRow("application") << "app" << static_cast<QObject*>(app.get());
@@ -242,11 +245,23 @@ private slots:
         QVERIFY(encrypter::FtpService::hasInstance());
         QCOMPARE(encrypter::EncryptionService::instance().parent(), static_cast<QObject*>(app.get()));
         QCOMPARE(encrypter::FtpService::instance().parent(), static_cast<QObject*>(app.get()));
-        const QList<QObject*> services{&encrypter::EncryptionService::instance(),
-                                       &encrypter::FtpService::instance()};
-        const QStringList names{"encryptionService", "ftpService", "softwareUpdateService"};
+        const QStringList names{"encryptionService", "ftpService"};
         for (const QString& name : names)
             QVERIFY2(!app->context()->contextProperty(name).isValid(), qPrintable(name));
+    }
+
+    // The update service works on the FTP service, so it comes after it, before the main
+    // controller.
+    void softwareUpdateServiceFollowsTheFtpService()
+    {
+        const QObjectList children = app->children();
+        const qsizetype ftp = children.indexOf(encrypter::FtpService::m_instance);
+        const qsizetype update = children.indexOf(SoftwareUpdateService::m_instance);
+        QVERIFY(ftp >= 0);
+        QVERIFY(update > ftp);
+        const qsizetype line = startupLines.indexOf(QStringLiteral("Initialize software update service"));
+        QVERIFY2(line > 0, qPrintable(startupLines.join(u'|')));
+        QVERIFY(startupLines.indexOf(QStringLiteral("Initialize main controller")) > line);
     }
 
     void carriedCertificateIsInTheStore()

@@ -51,6 +51,12 @@ bool writeFile(const QString& path, const QByteArray& content, QFile::Permission
            file.flush() && file.setPermissions(permissions);
 }
 
+QByteArray fileContent(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 } // namespace
 
 // ProFTPD enters the user's home as the user nobody, so every folder above it must be open to
@@ -152,14 +158,17 @@ bool FtpTestServer::addFolder(const QString& relativePath) const
 
 QByteArray FtpTestServer::serverLog() const
 {
-    QFile file(path(QStringLiteral("server.log")));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return fileContent(path(QStringLiteral("server.log")));
 }
 
 QByteArray FtpTestServer::tlsLog() const
 {
-    QFile file(path(QStringLiteral("tls.log")));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return fileContent(path(QStringLiteral("tls.log")));
+}
+
+QByteArray FtpTestServer::transferLog() const
+{
+    return fileContent(path(QStringLiteral("transfer.log")));
 }
 
 bool FtpTestServer::writeConfig(TestCertificates& certificates, Identity identity, quint16 passivePort)

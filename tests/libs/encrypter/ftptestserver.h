@@ -48,6 +48,8 @@ public:
     // The server's own messages (sessions, logins) and its TLS log.
     QByteArray serverLog() const;
     QByteArray tlsLog() const;
+    // One line per completed transfer (xferlog), naming the file.
+    QByteArray transferLog() const;
 
 private:
     bool writeConfig(TestCertificates& certificates, Identity identity, quint16 passivePort);

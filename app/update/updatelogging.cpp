@@ -1,0 +1,3 @@
+#include "updatelogging.h"
+
+Q_LOGGING_CATEGORY(updateLog, "tarvino.update")
