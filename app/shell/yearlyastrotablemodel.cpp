@@ -5,11 +5,13 @@
 #include "calendarsettings.h"
 #include "documenttemplate.h"
 #include "maincontroller.h"
+#include "printservice.h"
 #include "projectcontentcontroller.h"
 #include "projectfiles.h"
 #include "sowirulesetting.h"
 #include "tarvinologging.h"
 #include "timezonesetting.h"
+#include "yearlyastrodocument.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -136,9 +138,27 @@ bool YearlyAstroTableModel::exportCsv() {
     return !path.isEmpty() && writeCsv(path);
 }
 
+std::optional<YearlyAstroTableModel::Heading> YearlyAstroTableModel::heading() const {
+    auto* project = qobject_cast<AstroProjectController*>(m_controller->project());
+    auto* channel = qobject_cast<AstroChannelController*>(m_controller->channelController());
+    if (!project || !channel)
+        return std::nullopt;
+    const CoordinatesSettingsController* location = project->coordinatesController();
+    const int rule = project->soWiRuleType();
+    return Heading{location->latitude(),
+                   location->longitude(),
+                   location->countryName(),
+                   location->cityName(),
+                   TimeZoneSetting(nullptr, location->timezone()).entryText(location->timezone()),
+                   SoWiRuleSetting(nullptr, rule).deviceEntryText(rule, project->device()),
+                   m_controller->selectedChannel() + 1,
+                   channel->offsetSunrise(),
+                   channel->offsetSunset()};
+}
+
 bool YearlyAstroTableModel::writeCsv(const QString& path) {
-    if (!qobject_cast<AstroProjectController*>(m_controller->project()) ||
-        !qobject_cast<AstroChannelController*>(m_controller->channelController())) {
+    const std::optional<Heading> head = heading();
+    if (!head) {
         qCWarning(tarvinoLog) << ">> The astro table is made for the astro channels of astronomic projects";
         return false;
     }
@@ -146,7 +166,7 @@ bool YearlyAstroTableModel::writeCsv(const QString& path) {
     if (file.open(QIODevice::WriteOnly)) {
         QTextStream stream(&file);
         stream.setEncoding(QStringConverter::Utf8);
-        writeCsvTo(stream);
+        writeCsvTo(stream, *head);
         stream.flush();
         if (stream.status() == QTextStream::Ok && file.commit())
             return true;
@@ -156,13 +176,25 @@ bool YearlyAstroTableModel::writeCsv(const QString& path) {
     return false;
 }
 
-void YearlyAstroTableModel::writeCsvTo(QTextStream& out) const {
-    auto* project = qobject_cast<AstroProjectController*>(m_controller->project());
-    auto* channel = qobject_cast<AstroChannelController*>(m_controller->channelController());
-    const CoordinatesSettingsController* location = project->coordinatesController();
-    const QString rule =
-        SoWiRuleSetting(nullptr, project->soWiRuleType()).deviceEntryText(project->soWiRuleType(), project->device());
-    const QString zone = TimeZoneSetting(nullptr, location->timezone()).entryText(location->timezone());
+QTextDocument* YearlyAstroTableModel::buildDocument() const {
+    const std::optional<Heading> head = heading();
+    if (!head) {
+        qCWarning(tarvinoLog) << ">> The astro table is made for the astro channels of astronomic projects";
+        return nullptr;
+    }
+    return YearlyAstroDocument(*this, *head).takeDocument();
+}
+
+void YearlyAstroTableModel::formatDocument() {
+    if (!PrintService::hasInstance()) {
+        qCWarning(tarvinoLog) << ">> There is no print service to print the astro table";
+        return;
+    }
+    if (QTextDocument* document = buildDocument())
+        PrintService::instance().askForPrint(document, true);
+}
+
+void YearlyAstroTableModel::writeCsvTo(QTextStream& out, const Heading& head) const {
     const auto line = [&out](const QString& text) { out << text << '\n'; };
     const auto pair = [](const QString& label, const QString& first, const QString& second) {
         return field(label) + first + QLatin1Char(',') + second + QLatin1Char(',');
@@ -170,25 +202,25 @@ void YearlyAstroTableModel::writeCsvTo(QTextStream& out) const {
 
     line(field(translated("Astrotabelle")));
     line(field(translated("Standort")));
-    line(field(translated("Breitengrad")) + field(degrees(location->latitude())));
-    line(field(translated("Längengrad")) + field(degrees(location->longitude())));
-    line(field(translated("Land")) + field(location->countryName()));
-    line(field(translated("Stadt")) + field(location->cityName()));
-    line(field(translated("Zeitzone")) + field(zone));
-    line(field(QCoreApplication::translate("Program settings", "Sommer-/Winterregel")) + field(rule));
+    line(field(translated("Breitengrad")) + field(degrees(head.latitude)));
+    line(field(translated("Längengrad")) + field(degrees(head.longitude)));
+    line(field(translated("Land")) + field(head.country));
+    line(field(translated("Stadt")) + field(head.city));
+    line(field(translated("Zeitzone")) + field(head.zone));
+    line(field(QCoreApplication::translate("Program settings", "Sommer-/Winterregel")) + field(head.rule));
     line(QStringLiteral(","));
     line(QStringLiteral(",") + field(translated("Sonnenaufgang")) + field(translated("Sonnenuntergang")));
     line(pair(translated("frühestens"), m_earliestSunrise, m_earliestSunset));
     line(pair(translated("spätestens"), m_latestSunrise, m_latestSunset));
     line(QStringLiteral(","));
     // Sunrises switch the channel off, sunsets on, as the view and the print label them.
-    const QString channelName = QStringLiteral("%1 %2").arg(translated("Kanal")).arg(m_controller->selectedChannel() + 1);
+    const QString channelName = QStringLiteral("%1 %2").arg(translated("Kanal")).arg(head.channelNumber);
     line(field(channelName) + field(translated("Ausschaltzeit")) + field(translated("Einschaltzeit")));
     line(pair(translated("frühestens"), earliestSunriseWithOffset(), earliestSunsetWithOffset()));
     line(pair(translated("spätestens"), latestSunriseWithOffset(), latestSunsetWithOffset()));
     const QString minutes = QStringLiteral("%1 ") + translated("min");
-    line(pair(translated("Offset"), DocumentTemplate::csvField(minutes.arg(channel->offsetSunrise())),
-              DocumentTemplate::csvField(minutes.arg(channel->offsetSunset()))));
+    line(pair(translated("Offset"), DocumentTemplate::csvField(minutes.arg(head.offsetSunrise)),
+              DocumentTemplate::csvField(minutes.arg(head.offsetSunset))));
     line(QStringLiteral(","));
     QStringList months;
     for (const QString& month : CalendarSettings::longMonthNames())

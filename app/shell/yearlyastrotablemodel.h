@@ -9,9 +9,12 @@
 #include <QString>
 #include <QtQml/qqmlregistration.h>
 
+#include <optional>
+
 #include <astrotimeofday.h>
 #include <tjastro.h>
 
+class QTextDocument;
 class QTextStream;
 class ProjectContentController;
 
@@ -36,6 +39,19 @@ class YearlyAstroTableModel : public QAbstractTableModel, public TrFunctions {
 public:
     static constexpr int DayRows = 31;
     static constexpr int MonthColumns = 12;
+
+    // What the CSV and the print tell of the place and the channel.
+    struct Heading {
+        double latitude = 0;
+        double longitude = 0;
+        QString country;
+        QString city;
+        QString zone;
+        QString rule;
+        int channelNumber = 1;
+        int offsetSunrise = 0;
+        int offsetSunset = 0;
+    };
 
     YearlyAstroTableModel(ProjectContentController* controller, QObject* parent);
     ~YearlyAstroTableModel() override;
@@ -62,6 +78,14 @@ public:
     // "hh:mm" of the time moved by minutes; empty for hour 24 (no sunrise or sunset that day).
     static QString timeWithOffset(const AstroTimeOfDay& time, int minutes);
 
+    // Nothing unless the project is astronomic and the selected channel an astro channel.
+    std::optional<Heading> heading() const;
+    bool dayExists(int month, int day) const;
+    // Sunrise and sunset of that day, joined by the separator.
+    QString cellText(int month, int day, const QString& separator) const;
+    // The printable table, owned by the caller; null when there is no heading.
+    QTextDocument* buildDocument() const;
+
     // Writes the table as CSV (UTF-8); false, with a warning, when the project is not astronomic,
     // the selected channel is no astro channel or the file cannot be written.
     Q_INVOKABLE bool writeCsv(const QString& path);
@@ -70,6 +94,8 @@ public slots:
     void updateAstroValues();
     // Asks where the CSV goes and writes it there; false when cancelled or not written.
     bool exportCsv();
+    // Shows the print preview of the table.
+    void formatDocument();
 
 signals:
     void yearChanged();
@@ -77,9 +103,7 @@ signals:
 
 private:
     void updateMonthLengths();
-    bool dayExists(int month, int day) const;
-    QString cellText(int month, int day, const QString& separator) const;
-    void writeCsvTo(QTextStream& stream) const;
+    void writeCsvTo(QTextStream& stream, const Heading& heading) const;
 
     QHash<int, QByteArray> m_roleNames;
     ProjectContentController* m_controller;

@@ -5,6 +5,7 @@
 #include "yearlyastrotablemodel.h"
 
 #include "../report/csvreader.h"
+#include "../report/documentreader.h"
 
 #include <QFile>
 #include <QLocale>
@@ -195,6 +196,37 @@ private slots:
         QVERIFY(model->exportCsv());
         MainController::setSaveFileChooser({});
         QVERIFY(QFile::exists(folder.filePath(QStringLiteral("x.csv"))));
+    }
+
+    void printedMonthsHaveTheirDays() {
+        const auto model = table(2028);
+        const std::unique_ptr<QTextDocument> document(model->buildDocument());
+        QVERIFY(document);
+        const QList<QTextFrame*> sections = report::sections(*document);
+        QCOMPARE(sections.size(), 2);
+        QCOMPARE(report::titleOf(sections.at(0)), QStringLiteral("Astrotabelle"));
+        const QList<QTextTable*> location = report::tablesIn(sections.at(0));
+        QCOMPARE(location.size(), 1);
+        QCOMPARE(report::cellText(*location.first(), 4, 1), QStringLiteral("Alpha, \"Beta\""));
+        QCOMPARE(report::cellText(*location.first(), 10, 1), QStringLiteral("Ausschaltzeit"));
+        QCOMPARE(report::cellText(*location.first(), 13, 2), QStringLiteral("-10 min"));
+        const QList<QTextTable*> months = report::tablesIn(sections.at(1));
+        QCOMPARE(months.size(), 2);
+        for (int half = 0; half < 2; ++half) {
+            const QTextTable& monthTable = *months.at(half);
+            QCOMPARE(monthTable.rows(), 32);
+            QCOMPARE(monthTable.columns(), 7);
+            QCOMPARE(report::cellText(monthTable, 0, 0), QString());
+            for (int column = 1; column <= 6; ++column) {
+                const int month = half * 6 + column;
+                int filled = 0;
+                for (int row = 1; row <= 31; ++row)
+                    filled += report::cellText(monthTable, row, column).isEmpty() ? 0 : 1;
+                QCOMPARE(filled, QDate(2028, month, 1).daysInMonth());
+                QCOMPARE(report::cellText(monthTable, 1, column), cell(*model, 0, month - 1));
+            }
+        }
+        QCOMPARE(report::cellText(*months.at(0), 0, 3), QStringLiteral("März"));
     }
 
     void unwritablePlaceFails() {
