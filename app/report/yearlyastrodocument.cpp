@@ -68,7 +68,7 @@ void YearlyAstroDocument::writeLocation() {
         {astro("Offset"), minutes(m_heading.offsetSunrise), minutes(m_heading.offsetSunset)},
     };
     const Styles styles{{QStringLiteral("td"), QStringLiteral("font-size:7.5pt; padding-right:10px;")}};
-    insertTable(sectionCursor(QStringLiteral("location"), true), rows, QStringLiteral("50%"), styles, {}, false);
+    insertTable(sectionCursor(QStringLiteral("location"), true), rows, QStringLiteral("70%"), styles, {}, false);
 }
 
 void YearlyAstroDocument::writeMonths(int firstMonth) {
