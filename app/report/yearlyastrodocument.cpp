@@ -42,7 +42,8 @@ YearlyAstroDocument::~YearlyAstroDocument() = default;
 void YearlyAstroDocument::layout() {
     mainCursor().insertHtml(QStringLiteral("<html><head><title>help</title></head><body>"));
     insertSection(QStringLiteral("location"), QTextFormat::PageBreak_Auto)
-        .insertHtml(QStringLiteral("<div style=\"font-size:12pt;\">%1</div>").arg(bold(astro("Astrotabelle"))));
+        .insertHtml(
+            QStringLiteral("<div style=\"font-size:12pt;\">%1</div>").arg(bold(astro("Astrotabelle"))));
     insertSection(QStringLiteral("months"), QTextFormat::PageBreak_Auto);
 }
 
@@ -68,24 +69,29 @@ void YearlyAstroDocument::writeLocation() {
         {astro("Offset"), minutes(m_heading.offsetSunrise), minutes(m_heading.offsetSunset)},
     };
     const Styles styles{{QStringLiteral("td"), QStringLiteral("font-size:7.5pt; padding-right:10px;")}};
-    insertTable(sectionCursor(QStringLiteral("location"), true), rows, QStringLiteral("70%"), styles, {}, false);
+    insertTable(sectionCursor(QStringLiteral("location"), true), rows, QStringLiteral("70%"), styles, {},
+                false);
 }
 
 void YearlyAstroDocument::writeMonths(int firstMonth) {
     QString head = QStringLiteral("<tr style=\"background-color:#d3d3d3; font-size:5pt;\"><td></td>");
     for (int month = firstMonth; month < firstMonth + MonthsPerTable; ++month)
-        head += QStringLiteral("<td>%1</td>").arg(QCoreApplication::translate("Generic", MonthNames[month - 1]));
+        head +=
+            QStringLiteral("<td>%1</td>").arg(QCoreApplication::translate("Generic", MonthNames[month - 1]));
     head += QLatin1String("</tr>");
     QList<QStringList> rows;
     for (int day = 1; day <= YearlyAstroTableModel::DayRows; ++day) {
         QStringList row{QString::number(day)};
         for (int month = firstMonth; month < firstMonth + MonthsPerTable; ++month)
-            row.append(m_model.dayExists(month, day) ? m_model.cellText(month, day, QStringLiteral(" - ")) : QString());
+            row.append(m_model.dayExists(month, day) ? m_model.cellText(month, day, QStringLiteral(" - "))
+                                                     : QString());
         rows.append(row);
     }
     const Styles styles{
         {QStringLiteral("table"), QStringLiteral("border-collapse:collapse; margin-bottom:20px;")},
-        {QStringLiteral("td"), QStringLiteral("font-size:5pt; padding-left:5px; padding-right:5px; border:1px solid black;")},
+        {QStringLiteral("td"),
+         QStringLiteral("font-size:5pt; padding-left:5px; padding-right:5px; border:1px solid black;")},
     };
-    insertTable(sectionCursor(QStringLiteral("months"), true), rows, QStringLiteral("100%"), styles, head, false);
+    insertTable(sectionCursor(QStringLiteral("months"), true), rows, QStringLiteral("100%"), styles, head,
+                false);
 }

@@ -26,7 +26,8 @@ ProjectContentController::ProjectContentController(ProjectController* project)
     , m_programData(project->programData()) {
     SwitchTimeListModel* switches = m_switchTimesViewController->switches();
     switches->setFirstDayOfWeek(project->firstDayOfWeek());
-    connect(project, &ProjectController::firstDayOfWeekChanged, switches, &SwitchTimeListModel::setFirstDayOfWeek);
+    connect(project, &ProjectController::firstDayOfWeekChanged, switches,
+            &SwitchTimeListModel::setFirstDayOfWeek);
     if (isProgramDataLoaded())
         loadSelection();
     connectProject();
@@ -137,7 +138,8 @@ void ProjectContentController::refreshChannelController() {
         connect(astro, &AstroChannelController::offsetSunriseChanged, view, astroTimes);
         connect(astro, &AstroChannelController::offsetSunsetChanged, view, astroTimes);
         connect(astro, &AstroChannelController::astroTimeChanged, view, astroTimes);
-        connect(astro, &AstroChannelController::astroModeChanged, this, &ProjectContentController::onAstroModeChanged);
+        connect(astro, &AstroChannelController::astroModeChanged, this,
+                &ProjectContentController::onAstroModeChanged);
         emit astroModeChanged(astro->astroMode());
         view->updateAstroMode(astro->astroMode());
     }
@@ -367,9 +369,10 @@ std::optional<AstroYearParameters> ProjectContentController::astroParameters(int
     auto* channel = qobject_cast<AstroChannelController*>(m_channelController.data());
     if (!project || !channel)
         return std::nullopt;
-    return AstroYearParameters{project->latitude(),     project->longitude(),     project->timezone(),
-                               project->summerWinterRule(year), project->astroTableEnabled(),
-                               project->ownAstroTable(), channel->offsetSunrise(), channel->offsetSunset(),
+    return AstroYearParameters{project->latitude(),          project->longitude(),
+                               project->timezone(),          project->summerWinterRule(year),
+                               project->astroTableEnabled(), project->ownAstroTable(),
+                               channel->offsetSunrise(),     channel->offsetSunset(),
                                channel->astroTime()};
 }
 
@@ -377,8 +380,9 @@ TJAstro ProjectContentController::getAstroTimeForYear(int year) const {
     const SoWiRuleRecord rule = m_project->summerWinterRule(year);
     if (auto* astro = qobject_cast<AstroProjectController*>(m_project)) {
         const CoordinatesSettingsController* location = astro->coordinatesController();
-        AstroEngine::setParameters(int(location->latitude()), int(location->longitude()), location->timezone(),
-                                   rule, astro->astroTableEnabled(), astro->ownAstroTable());
+        AstroEngine::setParameters(int(location->latitude()), int(location->longitude()),
+                                   location->timezone(), rule, astro->astroTableEnabled(),
+                                   astro->ownAstroTable());
     } else {
         AstroEngine::setParameters(0, 0, DefaultTimeZone, rule, false, OwnAstroDayTable());
     }
@@ -387,7 +391,8 @@ TJAstro ProjectContentController::getAstroTimeForYear(int year) const {
 
 YearlyAstroTableModel* ProjectContentController::yearlyAstroTable() {
     auto* model = new YearlyAstroTableModel(this, nullptr);
-    connect(this, &ProjectContentController::updateAstroTimes, model, &YearlyAstroTableModel::updateAstroValues);
+    connect(this, &ProjectContentController::updateAstroTimes, model,
+            &YearlyAstroTableModel::updateAstroValues);
     return model;
 }
 

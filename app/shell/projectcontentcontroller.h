@@ -38,9 +38,12 @@ class ProjectContentController : public BaseController, public SwitchTimesOwner 
     Q_PROPERTY(bool showEditionButtons READ showEditionButtons WRITE setShowEditionButtons NOTIFY
                    showEditionButtonsChanged)
     Q_PROPERTY(QString deviceName READ deviceName CONSTANT)
-    Q_PROPERTY(int selectedChannel READ selectedChannel WRITE setSelectedChannel NOTIFY selectedChannelChanged)
-    Q_PROPERTY(int selectedProgram READ selectedProgram WRITE setSelectedProgram NOTIFY selectedProgramChanged)
-    Q_PROPERTY(bool selectedProgramHasSwitchtings READ selectedProgramHasSwitchtings NOTIFY selectedProgramChanged)
+    Q_PROPERTY(
+        int selectedChannel READ selectedChannel WRITE setSelectedChannel NOTIFY selectedChannelChanged)
+    Q_PROPERTY(
+        int selectedProgram READ selectedProgram WRITE setSelectedProgram NOTIFY selectedProgramChanged)
+    Q_PROPERTY(
+        bool selectedProgramHasSwitchtings READ selectedProgramHasSwitchtings NOTIFY selectedProgramChanged)
     Q_PROPERTY(int totalMemoryCount READ totalMemoryCount NOTIFY totalMemoryCountChanged)
     Q_PROPERTY(ChannelController* channelController READ channelController NOTIFY selectedChannelChanged)
     Q_PROPERTY(int channelType READ channelType NOTIFY channelTypeChanged)

@@ -171,8 +171,8 @@ bool YearlyAstroTableModel::writeCsv(const QString& path) {
         if (stream.status() == QTextStream::Ok && file.commit())
             return true;
     }
-    qCWarning(tarvinoLog).noquote() << QStringLiteral(">> Couldn't open file for csv export at path: %1").arg(path)
-                                    << file.errorString();
+    qCWarning(tarvinoLog).noquote()
+        << QStringLiteral(">> Couldn't open file for csv export at path: %1").arg(path) << file.errorString();
     return false;
 }
 

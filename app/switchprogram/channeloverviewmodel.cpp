@@ -37,7 +37,8 @@ int ChannelOverviewModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant ChannelOverviewModel::data(const QModelIndex& index, int role) const {
-    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= RowCount || index.column() >= columnCount())
+    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= RowCount ||
+        index.column() >= columnCount())
         return {};
     return text(index.row(), m_rows.at(index.row()).at(index.column()));
 }
@@ -79,7 +80,8 @@ QHash<int, QByteArray> ChannelOverviewModel::roleNames() const {
 
 int ChannelOverviewModel::columnOfChannel(int channelIndex) const {
     const int number = channelIndex + 1;
-    if (m_extensionModule && number >= FirstExtensionChannel && number < FirstExtensionChannel + ExtensionColumns)
+    if (m_extensionModule && number >= FirstExtensionChannel &&
+        number < FirstExtensionChannel + ExtensionColumns)
         return m_channelCount + number - FirstExtensionChannel;
     return number >= 1 && number <= m_channelCount ? number - 1 : -1;
 }

@@ -14,8 +14,16 @@ class ChannelOverviewModel : public QAbstractTableModel, public TrFunctions {
     Q_INTERFACES(TrFunctions)
 
 public:
-    enum Row { FunctionRow, MemoryRow, ExtraProgramRow, HolidayRow, ExternalInputRow, SignalingRow, ServiceRow,
-               RowCount };
+    enum Row {
+        FunctionRow,
+        MemoryRow,
+        ExtraProgramRow,
+        HolidayRow,
+        ExternalInputRow,
+        SignalingRow,
+        ServiceRow,
+        RowCount
+    };
     static constexpr int SignalingFunction = 2;
 
     ChannelOverviewModel(int channelCount, bool extensionModule, QObject* parent = nullptr);

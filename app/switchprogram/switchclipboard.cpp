@@ -14,15 +14,17 @@ int number(const QJsonObject& object, const QString& key, int fallback) {
 }
 
 int typeOf(const QString& name) {
-    static const QStringList names{QStringLiteral("switch"), QStringLiteral("impuls"), QStringLiteral("cycle"),
-                                   QStringLiteral("fix-switch")};
+    static const QStringList names{QStringLiteral("switch"), QStringLiteral("impuls"),
+                                   QStringLiteral("cycle"), QStringLiteral("fix-switch")};
     return std::max(0, int(names.indexOf(name)));
 }
 
 int stateOf(const QString& name) {
     static const QHash<QString, int> states{
-        {QStringLiteral("on"), SwitchTime::On},        {QStringLiteral("fix-off"), SwitchTime::FixOff},
-        {QStringLiteral("fix-on"), SwitchTime::FixOn}, {QStringLiteral("impuls-on"), SwitchTime::On},
+        {QStringLiteral("on"), SwitchTime::On},
+        {QStringLiteral("fix-off"), SwitchTime::FixOff},
+        {QStringLiteral("fix-on"), SwitchTime::FixOn},
+        {QStringLiteral("impuls-on"), SwitchTime::On},
     };
     return states.value(name, SwitchTime::Off);
 }
@@ -84,7 +86,8 @@ int SwitchClipboard::kindOf(const QJsonArray& switches) {
     for (const QJsonValue& value : switches) {
         if (!value.isObject())
             continue;
-        const QString type = value.toObject().value(QStringLiteral("type")).toString(QStringLiteral("switch"));
+        const QString type =
+            value.toObject().value(QStringLiteral("type")).toString(QStringLiteral("switch"));
         return type == QStringLiteral("fix-switch") ? FixSwitchKind : SwitchKind;
     }
     return -1;

@@ -53,7 +53,8 @@ SwitchTime unique(SwitchTime::Type type, SwitchTime::State state, int startTime,
     return s;
 }
 
-SwitchTime impuls(SwitchTime::Type type, SwitchTime::State state, int startTime, int startDays, int pulsTime) {
+SwitchTime impuls(SwitchTime::Type type, SwitchTime::State state, int startTime, int startDays,
+                  int pulsTime) {
     SwitchTime s(type, state, startTime, startDays);
     s.setPulsTime(pulsTime);
     return s;
@@ -84,7 +85,8 @@ SwitchTimesViewController::SwitchTimesViewController(SwitchTimesOwner* owner, QO
             &SwitchTimesViewController::createSwitchTimeSlot);
     connect(m_switches, &SwitchTimeListModel::createSwitchTimeRange, this,
             &SwitchTimesViewController::createSwitchTimeRangeSlot);
-    connect(m_switches, &SwitchTimeListModel::createImpuls, this, &SwitchTimesViewController::createImpulsSlot);
+    connect(m_switches, &SwitchTimeListModel::createImpuls, this,
+            &SwitchTimesViewController::createImpulsSlot);
     connect(m_switches, &SwitchTimeListModel::createCycle, this, &SwitchTimesViewController::createCycleSlot);
     connect(m_switches, &SwitchTimeListModel::updateGrid, this, &SwitchTimesViewController::updateGrid);
     connect(m_switches, &SwitchTimeListModel::invertStartEndModel, this,
@@ -164,8 +166,8 @@ void SwitchTimesViewController::createImpulsSlot(Type type, State state, int sta
     insertNew(impuls(type, state, startTime, startDays, pulsTime));
 }
 
-void SwitchTimesViewController::createCycleSlot(Type type, State state, int startTime, int endTime, int startDay,
-                                                int endDay, int pulsTime, int pauseTime, bool) {
+void SwitchTimesViewController::createCycleSlot(Type type, State state, int startTime, int endTime,
+                                                int startDay, int endDay, int pulsTime, int pauseTime, bool) {
     insertNew(cycle(type, state, startTime, endTime, startDay, endDay, pulsTime, pauseTime));
 }
 
@@ -234,7 +236,8 @@ void SwitchTimesViewController::storeNewSwitchTime(SwitchTime switchTime) {
     insertNew(std::move(switchTime));
 }
 
-void SwitchTimesViewController::storeSwitchTime(const SwitchTime& switchTime, const SwitchTimeFields& fields) {
+void SwitchTimesViewController::storeSwitchTime(const SwitchTime& switchTime,
+                                                const SwitchTimeFields& fields) {
     m_switches->saveFields(switchTime, fields);
     emit updateGrid();
 }
@@ -391,7 +394,8 @@ void SwitchTimesViewController::pasteItem(const SwitchClipboard::Item& item) {
         if (item.endDay < 0)
             createSwitchTimeRangeSlot(type, state, item.startTime, item.endTime, item.startDays);
         else
-            createSwitchTimeUniqueSlot(type, state, item.startTime, item.endTime, item.startDays, item.endDay);
+            createSwitchTimeUniqueSlot(type, state, item.startTime, item.endTime, item.startDays,
+                                       item.endDay);
         break;
     case SwitchTime::Impuls:
         if (m_owner->hasImpuls())
@@ -399,8 +403,8 @@ void SwitchTimesViewController::pasteItem(const SwitchClipboard::Item& item) {
         break;
     case SwitchTime::Cycle:
         if (m_owner->hasZyclus())
-            createCycleSlot(type, state, item.startTime, item.endTime, item.startDays, item.endDay, item.pulsTime,
-                            item.pauseTime, true);
+            createCycleSlot(type, state, item.startTime, item.endTime, item.startDays, item.endDay,
+                            item.pulsTime, item.pauseTime, true);
         break;
     default:
         createSwitchTimeSlot(type, state, item.startTime, item.startDays);
@@ -429,15 +433,17 @@ void SwitchTimesViewController::updateAstroTimes() {
         return QStringLiteral("%1:%2:%3").arg(t.hour).arg(t.minute).arg(t.second);
     };
     qCDebug(switchProgramLog) << "Astro calculation for channel: " << m_owner->selectedChannelIndex();
-    qCDebug(switchProgramLog).noquote() << QStringLiteral("First: sunrise %1 sunset %2")
-                                               .arg(clock(table.earliestSunrise), clock(table.earliestSunset));
+    qCDebug(switchProgramLog).noquote()
+        << QStringLiteral("First: sunrise %1 sunset %2")
+               .arg(clock(table.earliestSunrise), clock(table.earliestSunset));
     qCDebug(switchProgramLog).noquote() << QStringLiteral("Last: sunrise %1 sunset %2")
                                                .arg(clock(table.latestSunrise), clock(table.latestSunset));
     if (table.hasNoSunDays)
         setAstroBounds(-1, -1, 0, MinutesPerDay);
     else
-        setAstroBounds(AstroEngine::minutesOf(table.latestSunrise), AstroEngine::minutesOf(table.earliestSunset),
-                       AstroEngine::minutesOf(table.earliestSunrise), AstroEngine::minutesOf(table.latestSunset));
+        setAstroBounds(
+            AstroEngine::minutesOf(table.latestSunrise), AstroEngine::minutesOf(table.earliestSunset),
+            AstroEngine::minutesOf(table.earliestSunrise), AstroEngine::minutesOf(table.latestSunset));
 }
 
 void SwitchTimesViewController::setAstroBounds(int min, int max, int minLight, int maxLight) {

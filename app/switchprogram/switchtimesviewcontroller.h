@@ -10,7 +10,6 @@
 #include <QDateTime>
 #include <QJsonArray>
 #include <QList>
-#include <QPointer>
 
 #include <storage/switchtime.h>
 #include <tjastro.h>

@@ -30,7 +30,8 @@ private slots:
 
     void switchCountReachesQml() {
         MainController& main = MainController::instance();
-        QVERIFY(main.createProject(model(QStringLiteral("Tarvino Rix3 Weekly 2")), QStringLiteral("Ansicht")));
+        QVERIFY(
+            main.createProject(model(QStringLiteral("Tarvino Rix3 Weekly 2")), QStringLiteral("Ansicht")));
         QVERIFY(main.openCurrentProject());
         QObject* view = harness->loadData(R"(
 import QtQuick

@@ -26,7 +26,8 @@ struct ContentFixture : ProjectsFixture {
         return -1;
     }
     // Opens a new stored project of the model; null when the model is unknown.
-    ProjectContentController* open(const QString& modelName, const std::function<void(storage::Project&)>& fill = {}) {
+    ProjectContentController* open(const QString& modelName,
+                                   const std::function<void(storage::Project&)>& fill = {}) {
         storage::Project project(model(modelName), QStringLiteral("Inhalt"));
         if (fill)
             fill(project);

@@ -149,7 +149,8 @@ private slots:
     void plainProjectsComputeAtZoneThirteen() {
         ProjectContentController* content = f->open(QStringLiteral("Tarvino Rix3 Weekly 2"));
         QVERIFY(content);
-        AstroEngine::setParameters(0, 0, 13, content->project()->summerWinterRule(2030), false, OwnAstroDayTable());
+        AstroEngine::setParameters(0, 0, 13, content->project()->summerWinterRule(2030), false,
+                                   OwnAstroDayTable());
         const TJAstro expected = AstroEngine::computeYear(2030, 0, 0, 0);
         QVERIFY(content->getAstroTimeForYear(2030) == expected);
         QVERIFY(content->switchTimesViewController()->astroTableForYear(2030) == TJAstro());
@@ -184,7 +185,8 @@ private slots:
         QCOMPARE(first->columnCount(), columns);
         QCOMPARE(first->rowCount(), 7);
         QCOMPARE(first->data(first->index(ChannelOverviewModel::MemoryRow, columns - 1)).toInt(), 1);
-        QCOMPARE(first->data(first->index(ChannelOverviewModel::HolidayRow, 0)).toString(), QStringLiteral("Aktiv"));
+        QCOMPARE(first->data(first->index(ChannelOverviewModel::HolidayRow, 0)).toString(),
+                 QStringLiteral("Aktiv"));
         QCOMPARE(first->data(first->index(ChannelOverviewModel::FunctionRow, 0)).toString(),
                  QStringLiteral("Zeitschaltprogramm"));
     }

@@ -19,7 +19,9 @@ private:
     std::unique_ptr<ContentFixture> f;
     ProjectContentController* m_content = nullptr;
 
-    AstroProjectController* astro() const { return qobject_cast<AstroProjectController*>(m_content->project()); }
+    AstroProjectController* astro() const {
+        return qobject_cast<AstroProjectController*>(m_content->project());
+    }
     std::unique_ptr<YearlyAstroTableModel> table(int year) {
         std::unique_ptr<YearlyAstroTableModel> model(m_content->yearlyAstroTable());
         model->setYear(year);
@@ -192,7 +194,8 @@ private slots:
         });
         QVERIFY(!model->exportCsv());
         QVERIFY(suggested.endsWith(QStringLiteral("/Inhalt.csv")));
-        MainController::setSaveFileChooser([&](const QString&) { return folder.filePath(QStringLiteral("x.csv")); });
+        MainController::setSaveFileChooser(
+            [&](const QString&) { return folder.filePath(QStringLiteral("x.csv")); });
         QVERIFY(model->exportCsv());
         MainController::setSaveFileChooser({});
         QVERIFY(QFile::exists(folder.filePath(QStringLiteral("x.csv"))));

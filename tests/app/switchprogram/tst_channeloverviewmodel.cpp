@@ -60,7 +60,8 @@ private slots:
         QTest::newRow("holiday 2") << int(ChannelOverviewModel::HolidayRow) << 2 << QVariant("Aktiv");
         QTest::newRow("holiday 3") << int(ChannelOverviewModel::HolidayRow) << 3 << QVariant("-");
         QTest::newRow("input 0") << int(ChannelOverviewModel::ExternalInputRow) << 0 << QVariant("-");
-        QTest::newRow("push button") << int(ChannelOverviewModel::ExternalInputRow) << 1 << QVariant("Taster");
+        QTest::newRow("push button") << int(ChannelOverviewModel::ExternalInputRow) << 1
+                                     << QVariant("Taster");
         QTest::newRow("switch") << int(ChannelOverviewModel::ExternalInputRow) << 2 << QVariant("Schalter");
         QTest::newRow("memory") << int(ChannelOverviewModel::MemoryRow) << 17 << QVariant(17);
         QTest::newRow("extra programs") << int(ChannelOverviewModel::ExtraProgramRow) << 2 << QVariant(2);

@@ -149,8 +149,7 @@ private slots:
 
     void handWrittenItemsTakeDefaults() {
         placeSwitches({QJsonObject{{"type", "impuls"}, {"puls-time", 5}},
-                       QJsonObject{{"start-day", Tuesday}, {"state", "on"}, {"start-time", "10"}},
-                       5,
+                       QJsonObject{{"start-day", Tuesday}, {"state", "on"}, {"start-time", "10"}}, 5,
                        QJsonObject{{"type", "Cycle"}, {"state", "??"}, {"start-time", 60}}},
                       QJsonObject{{"from-day", "x"}});
         QVERIFY(f->view->canPaste(0));
@@ -170,7 +169,8 @@ private slots:
     void modelsWithoutImpulsesDropThem() {
         f->owner.impuls = false;
         f->owner.zyclus = false;
-        placeSwitches({QJsonObject{{"type", "impuls"}}, QJsonObject{{"type", "cycle"}}, QJsonObject{{"type", "switch"}}});
+        placeSwitches({QJsonObject{{"type", "impuls"}}, QJsonObject{{"type", "cycle"}},
+                       QJsonObject{{"type", "switch"}}});
         f->view->paste();
         QCOMPARE(f->view->switchCount(), 1);
         QCOMPARE(f->at(0).type(), int(SwitchTime::Switch));
@@ -185,7 +185,8 @@ private slots:
     }
 
     void otherDocumentsArePastedNowhere() {
-        ClipboardDocument::place(ClipboardDocument::wrap(QStringLiteral("dateRanges"), {QJsonObject{}}, QJsonObject{}));
+        ClipboardDocument::place(
+            ClipboardDocument::wrap(QStringLiteral("dateRanges"), {QJsonObject{}}, QJsonObject{}));
         QVERIFY(f->view->hasClipboardData());
         QVERIFY(!f->view->canPaste(0));
         f->view->paste();

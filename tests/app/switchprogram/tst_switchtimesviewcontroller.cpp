@@ -75,7 +75,8 @@ private slots:
     void tableCreatesEachKind() {
         f->view->createFromTable(0, 1, Monday, -1, f->time(8, 0, 30), {}, {}, {});
         f->view->createFromTable(1, 1, Monday, -1, f->time(9, 0), {}, f->time(0, 0, 20), {});
-        f->view->createFromTable(2, 0, Monday, Monday, f->time(10, 0), f->time(10, 0), f->time(0, 5), f->time(0, 10));
+        f->view->createFromTable(2, 0, Monday, Monday, f->time(10, 0), f->time(10, 0), f->time(0, 5),
+                                 f->time(0, 10));
         f->view->createFromTable(3, 3, Tuesday, -1, f->time(22, 0), f->time(2, 0), {}, {});
         f->view->createFromTable(3, 2, Tuesday, 16, f->time(12, 0), f->time(13, 0), {}, {});
         f->view->createFromTable(7, 0, Monday, -1, f->time(8, 0), {}, {}, {});
@@ -258,18 +259,20 @@ private slots:
         QTest::addColumn<int>("priority");
         const int range = SwitchGridEdit::RangeEditMode;
         const int simple = SwitchGridEdit::SimpleEditMode;
-        QTest::newRow("on, astro") << "on" << 1 << range << int(SwitchCell::GreenStart) << int(SwitchCell::GreenEnd)
-                                   << int(SwitchCell::GreenDot) << 100;
-        QTest::newRow("on") << "on" << 0 << simple << int(SwitchCell::Green) << -1 << int(SwitchCell::GreenDot) << 0;
-        QTest::newRow("off, astro") << "off" << 1 << range << int(SwitchCell::RedStart) << int(SwitchCell::RedEnd)
-                                    << int(SwitchCell::RedDot) << 101;
+        QTest::newRow("on, astro") << "on" << 1 << range << int(SwitchCell::GreenStart)
+                                   << int(SwitchCell::GreenEnd) << int(SwitchCell::GreenDot) << 100;
+        QTest::newRow("on") << "on" << 0 << simple << int(SwitchCell::Green) << -1
+                            << int(SwitchCell::GreenDot) << 0;
+        QTest::newRow("off, astro") << "off" << 1 << range << int(SwitchCell::RedStart)
+                                    << int(SwitchCell::RedEnd) << int(SwitchCell::RedDot) << 101;
         QTest::newRow("off") << "off" << 0 << simple << int(SwitchCell::Red) << -1 << -1 << 100;
         QTest::newRow("on-off") << "onoff" << -1 << range << int(SwitchCell::Green) << int(SwitchCell::Red)
                                 << int(SwitchCell::GreenDot) << 101;
         QTest::newRow("impulse on") << "impon" << -1 << simple << int(SwitchCell::YellowOn) << -1 << -1 << -2;
-        QTest::newRow("impulse off") << "impoff" << -1 << simple << int(SwitchCell::YellowOff) << -1 << -1 << -2;
-        QTest::newRow("cycle") << "cycle" << -1 << range << int(SwitchCell::BlueStart) << int(SwitchCell::BlueEnd)
-                               << int(SwitchCell::BlueDot) << -2;
+        QTest::newRow("impulse off") << "impoff" << -1 << simple << int(SwitchCell::YellowOff) << -1 << -1
+                                     << -2;
+        QTest::newRow("cycle") << "cycle" << -1 << range << int(SwitchCell::BlueStart)
+                               << int(SwitchCell::BlueEnd) << int(SwitchCell::BlueDot) << -2;
     }
 
     void editModes() {
