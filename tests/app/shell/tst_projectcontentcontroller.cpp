@@ -146,6 +146,19 @@ private slots:
         QCOMPARE(content->project()->programData()->channel(0)->function(), 1);
     }
 
+    void anotherChannelsTypeClearsThatChannelOnly() {
+        ProjectContentController* content = f->open(QStringLiteral("Tarvino Rix3 Hybrid 4"));
+        QVERIFY(content);
+        ContentFixture::addSwitch(content->switchTimesViewController(), 128, 8, 0);
+        fillChannel(content, 1);
+        content->setChannelType(1, 1);
+        QCOMPARE(content->switchTimesViewController()->switchCount(), 1);
+        QVERIFY(content->channelIsUsed(0));
+        QVERIFY(!content->channelIsUsed(1));
+        QCOMPARE(content->channelType(), 0);
+        QCOMPARE(content->project()->channel(1)->channelType(), 1);
+    }
+
     void plainProjectsComputeAtZoneThirteen() {
         ProjectContentController* content = f->open(QStringLiteral("Tarvino Rix3 Weekly 2"));
         QVERIFY(content);
