@@ -30,7 +30,7 @@ DateErrorsController::DateErrors fixedError(const QDateTime& start, const QDateT
 } // namespace
 
 DateErrorsController::DateErrorsController(QObject* parent)
-    : QObject(parent) {
+    : BaseController(parent) {
 }
 
 DateErrorsController::DateErrors DateErrorsController::dateError(const DateRange& range) const {

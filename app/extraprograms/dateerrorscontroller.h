@@ -1,5 +1,7 @@
 #pragma once
 
+#include "basecontroller.h"
+
 #include <storage/daterange.h>
 
 #include <QObject>
@@ -7,7 +9,7 @@
 // Judges one date range of an extra program on its own: an end before the start, a start equal
 // to the end, and a series that overlaps its own next occurrence. Ranges are not compared with
 // one another.
-class DateErrorsController : public QObject {
+class DateErrorsController : public BaseController {
     Q_OBJECT
 
 public:

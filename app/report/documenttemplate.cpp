@@ -47,15 +47,6 @@ void replaceByMarker(QTextTable* table) {
     cursor.insertText(TableMarker, QTextCharFormat());
 }
 
-QString csvField(const QString& text) {
-    const QString field = text.trimmed();
-    const bool needsQuotes =
-        field.contains(u',') || field.contains(u'"') || field.contains(u'\n') || field.contains(u'\r');
-    if (!needsQuotes)
-        return field;
-    return QStringLiteral("\"%1\"").arg(QString(field).replace(u'"', QLatin1String("\"\"")));
-}
-
 // One line per row, one field per column; the columns a spanning cell covers stay empty.
 QStringList csvRows(const QTextTable& table) {
     QStringList lines;
@@ -64,7 +55,7 @@ QStringList csvRows(const QTextTable& table) {
         for (int column = 0; column < table.columns(); ++column) {
             const QTextTableCell cell = table.cellAt(row, column);
             const bool ownCell = cell.row() == row && cell.column() == column;
-            fields.append(ownCell ? csvField(cellText(cell)) : QString());
+            fields.append(ownCell ? DocumentTemplate::csvField(cellText(cell)) : QString());
         }
         lines.append(fields.join(u','));
     }
@@ -137,6 +128,15 @@ void DocumentTemplate::insertTable(QTextCursor cursor, const QList<QStringList>&
     cursor.endEditBlock();
 }
 
+QString DocumentTemplate::csvField(const QString& text) {
+    const QString field = text.trimmed();
+    const bool needsQuotes =
+        field.contains(u',') || field.contains(u'"') || field.contains(u'\n') || field.contains(u'\r');
+    if (!needsQuotes)
+        return field;
+    return QStringLiteral("\"%1\"").arg(QString(field).replace(u'"', QLatin1String("\"\"")));
+}
+
 QString DocumentTemplate::toCsv() const {
     if (!m_document)
         return {};
@@ -156,7 +156,7 @@ QString DocumentTemplate::toCsv() const {
         else if (trimmed == TableMarkerLine && nextTable < tables.size())
             lines.append(csvRows(*tables.at(nextTable++)));
         else
-            lines.append(csvField(QString(trimmed).remove(QLatin1String("**"))));
+            lines.append(DocumentTemplate::csvField(QString(trimmed).remove(QLatin1String("**"))));
     }
     return lines.join(u'\n');
 }

@@ -104,7 +104,7 @@ QString CalendarSettings::dateFormatPattern() const
     }
 }
 
-QStringList CalendarSettings::longMonthNames() const
+QStringList CalendarSettings::longMonthNames()
 {
     const QLocale locale = interfaceLocale();
     QStringList names;

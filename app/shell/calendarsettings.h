@@ -36,7 +36,8 @@ public:
 
     // The Qt date pattern of the chosen format; "MM/dd/yy" when none is chosen.
     QString dateFormatPattern() const;
-    QStringList longMonthNames() const;
+    // In the interface language.
+    static QStringList longMonthNames();
 
 public slots:
     // Store the row's value; a row outside the list (none selected) is not stored.

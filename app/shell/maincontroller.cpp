@@ -206,10 +206,30 @@ void MainController::emitSaved()
         emit storage::StorageService::instance().saved();
 }
 
+QString MainController::askSaveFile(const QString& suggestedPath, const QString& title, const QString& filter)
+{
+    return chooseSaveFile(suggestedPath, title, filter);
+}
+
+QString MainController::documentsFilePath(const QString& fileName)
+{
+    return documentsPath(fileName);
+}
+
+void MainController::dropProjectContent()
+{
+    if (!m_projectContent)
+        return;
+    m_projectContent->deleteLater();
+    m_projectContent = nullptr;
+    emit projectContentChanged();
+}
+
 void MainController::setCurrentProject(ProjectController* controller, const QString& path)
 {
     if (controller == m_currentProject)
         return;
+    dropProjectContent();
     if (m_currentProject)
         m_currentProject->deleteLater();
     m_currentProject = controller;
@@ -240,6 +260,10 @@ bool MainController::openCurrentProject()
 {
     if (!m_currentProject)
         return false;
+    if (m_projectContent)
+        m_projectContent->deleteLater();
+    m_projectContent = new ProjectContentController(m_currentProject);
+    emit projectContentChanged();
     emitSaved();
     return true;
 }
@@ -248,6 +272,7 @@ void MainController::closeProject()
 {
     if (!m_currentProject)
         return;
+    dropProjectContent();
     m_currentProject->deleteLater();
     m_currentProject = nullptr;
     emitSaved();

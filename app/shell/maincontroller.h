@@ -2,6 +2,7 @@
 
 #include "cloudcontroller.h"
 #include "devicescancontroller.h"
+#include "projectcontentcontroller.h"
 #include "projectcontroller.h"
 #include "projectcreationviewcontroller.h"
 #include "projectfilesource.h"
@@ -11,6 +12,7 @@
 #include "trfunctions.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QRectF>
 #include <QSet>
 #include <QtQml/qqmlregistration.h>
@@ -48,6 +50,7 @@ class MainController : public QObject,
     Q_PROPERTY(int selectionMode READ selectionMode WRITE setSelectionMode NOTIFY selectionModeChanged)
     Q_PROPERTY(int nbProjects READ nbProjects NOTIFY nbProjectsChanged)
     Q_PROPERTY(ProjectController* currentProject READ currentProject NOTIFY currentProjectChanged)
+    Q_PROPERTY(ProjectContentController* projectContent READ projectContent NOTIFY projectContentChanged)
     Q_PROPERTY(CloudController* cloud READ cloud CONSTANT)
 
 public:
@@ -80,6 +83,8 @@ public:
     bool createProject(int device, const QString& name);
 
     ProjectController* currentProject() const { return m_currentProject; }
+    // The content of the open project view; null while it is not open.
+    ProjectContentController* projectContent() const { return m_projectContent; }
     // A new controller of the kind the project's model gets, without parent; null, with a
     // warning, for a null project and for the kinds this program cannot open yet.
     static ProjectController* createProjectController(const storage::Project& project);
@@ -93,6 +98,10 @@ public:
     using SaveFileChooser = std::function<QString(const QString& suggestedPath)>;
     // Replaces the save dialog (tests); an empty function restores it.
     static void setSaveFileChooser(SaveFileChooser chooser);
+    // Asks where a file goes, through the save dialog or its replacement; empty when cancelled.
+    static QString askSaveFile(const QString& suggestedPath, const QString& title, const QString& filter);
+    // The user's documents folder followed by the file name.
+    static QString documentsFilePath(const QString& fileName);
     // Keeps the bytes as the held project file when they are one.
     bool readOt2Bytes(const QByteArray& data);
     const devices::Ot2File& heldFile() const { return m_heldFile; }
@@ -161,6 +170,7 @@ signals:
     void writeFailed(const QString& path);
     void displayOpenedProject();
     void currentProjectChanged();
+    void projectContentChanged();
 
 private slots:
     void receivedOt2File(const QString& name, const QString& uri, const QByteArray& data);
@@ -173,6 +183,7 @@ private:
     // for a null project.
     bool openStored(const storage::Project& project, const QString& path = {});
     void setCurrentProject(ProjectController* controller, const QString& path = {});
+    void dropProjectContent();
     static void emitSaved();
 
     inline static bool s_shuttingDown = false;
@@ -186,5 +197,7 @@ private:
     std::unique_ptr<LoadingSet> m_loading;
     int m_selectionMode = Normal;
     ProjectController* m_currentProject = nullptr;
+    // A child of the current project controller.
+    QPointer<ProjectContentController> m_projectContent;
     CloudController* m_cloud = nullptr;
 };

@@ -19,26 +19,30 @@
 #include <ble/bledevice.h>
 #include <ble/bledevicecontainer.h>
 
+#include <channeloverviewmodel.h>
 #include <coordinatessettingscontroller.h>
 #include <dateerrorscontroller.h>
 #include <daterangecontroller.h>
-#include <devicescancontroller.h>
 #include <daterangefilter.h>
 #include <daterangelistmodel.h>
+#include <devicescancontroller.h>
 #include <extraprogramswitchtimecontroller.h>
 #include <extraprogramviewcontroller.h>
 #include <ownastrotablemodel.h>
 #include <scanoption.h>
 #include <seasonrulecontroller.h>
-#include <serial/serialprotocol.h>
 #include <seasonrulerowcontroller.h>
+#include <serial/serialprotocol.h>
 #include <softwareupdateservice.h>
 #include <sommerwintertablemodel.h>
 #include <switcherrorscontroller.h>
 #include <switchgrid.h>
 #include <switchgridcontroller.h>
 #include <switchruler.h>
+#include <switchtimecontroller.h>
+#include <switchtimefilter.h>
 #include <switchtimelistmodel.h>
+#include <switchtimesviewcontroller.h>
 #include <undolistmodel.h>
 
 // ---- undo ----
@@ -84,6 +88,34 @@ struct SwitchTimeListModelForeign {
     QML_FOREIGN(SwitchTimeListModel)
     QML_NAMED_ELEMENT(SwitchTimeListModel)
     QML_UNCREATABLE("Created by the switch-times view controller")
+};
+
+struct SwitchTimeFilterForeign {
+    Q_GADGET
+    QML_FOREIGN(SwitchTimeFilter)
+    QML_NAMED_ELEMENT(SwitchTimeFilter)
+    QML_UNCREATABLE("Created by the switch-times view controller")
+};
+
+struct SwitchTimesViewControllerForeign {
+    Q_GADGET
+    QML_FOREIGN(SwitchTimesViewController)
+    QML_NAMED_ELEMENT(SwitchTimesViewController)
+    QML_UNCREATABLE("Created in ProjectContentController")
+};
+
+struct SwitchTimeControllerForeign {
+    Q_GADGET
+    QML_FOREIGN(SwitchTimeController)
+    QML_NAMED_ELEMENT(SwitchTimeController)
+    QML_UNCREATABLE("Created in SwitchTimesViewController")
+};
+
+struct ChannelOverviewModelForeign {
+    Q_GADGET
+    QML_FOREIGN(ChannelOverviewModel)
+    QML_NAMED_ELEMENT(ChannelOverviewModel)
+    QML_UNCREATABLE("Created in ProjectController")
 };
 
 // ---- extraprograms ----

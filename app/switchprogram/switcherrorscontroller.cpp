@@ -76,7 +76,7 @@ int secondsOfDay(const QDateTime& dateTime) {
 } // namespace
 
 SwitchErrorsController::SwitchErrorsController(const QList<SwitchTime>* switches, QObject* parent)
-    : QObject(parent)
+    : BaseController(parent)
     , m_switches(switches) {
 }
 

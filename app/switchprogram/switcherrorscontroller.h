@@ -1,5 +1,6 @@
 #pragma once
 
+#include "basecontroller.h"
 #include "switchtimefields.h"
 
 #include <storage/switchtime.h>
@@ -12,7 +13,7 @@
 // Decides whether the switch times of a program are valid. The errors of the whole list are
 // computed together, once after each change of the list (invalidate()), by sweeping over the
 // weekdays rather than comparing every pair of switch times.
-class SwitchErrorsController : public QObject {
+class SwitchErrorsController : public BaseController {
     Q_OBJECT
 
 public:

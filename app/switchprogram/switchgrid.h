@@ -61,6 +61,8 @@ public:
     bool mirror() const { return m_geometry.mirror; }
     QList<int> posibleSteps() const { return m_posibleSteps; }
     QList<int> posibleVisibleSteps() const { return m_posibleVisibleSteps; }
+    // The edit mode and its tool cells.
+    const SwitchGridEdit& edit() const { return m_edit; }
 
     void paint(QPainter* painter) override;
 

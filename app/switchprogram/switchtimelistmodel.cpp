@@ -353,6 +353,25 @@ void SwitchTimeListModel::moveSwitchDays(int row, int keepDays) {
     pushIfChanged(command);
 }
 
+void SwitchTimeListModel::saveFields(const SwitchTime& switchTime, const SwitchTimeFields& fields) {
+    const int row = static_cast<int>(m_records.indexOf(switchTime));
+    if (row < 0)
+        return;
+    beginMacro();
+    auto* command = new RowEditCommand(this, row, QStringLiteral("SaveSwitchTimeCommand"));
+    command->apply([this, row, &fields] {
+        SwitchTime s = m_records.at(row);
+        fields.writeChangesTo(s, SwitchTimeFields::of(s));
+        emitRowChanged(row);
+        emit updateGrid();
+        return true;
+    });
+    pushIfChanged(command);
+    if ((fields.startDays & Weekdays::AllDays) == 0)
+        clearEmptySwitches();
+    endMacro();
+}
+
 void SwitchTimeListModel::clearEmptySwitches() {
     QSet<int> empty;
     for (int row = 0; row < count(); ++row) {

@@ -65,6 +65,9 @@ public:
     void removeAll();
     // Keeps only the start days in keepDays (a cycle loses all), as one undoable step.
     void moveSwitchDays(int row, int keepDays);
+    // Writes an editor's fields into a listed switch time and removes it when it has no weekday
+    // left, as one undoable step; nothing for a switch time the list does not hold.
+    void saveFields(const storage::SwitchTime& switchTime, const SwitchTimeFields& fields);
     // Removes the switch times without a weekday, as one undoable step.
     void clearEmptySwitches();
     QJsonArray tooltipInfo(const QList<int>& indexes) const;

@@ -1,0 +1,236 @@
+#include "yearlyastrotablemodel.h"
+
+#include "astrochannelcontroller.h"
+#include "astroprojectcontroller.h"
+#include "calendarsettings.h"
+#include "documenttemplate.h"
+#include "maincontroller.h"
+#include "printservice.h"
+#include "projectcontentcontroller.h"
+#include "projectfiles.h"
+#include "sowirulesetting.h"
+#include "tarvinologging.h"
+#include "timezonesetting.h"
+#include "yearlyastrodocument.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QSaveFile>
+#include <QTextStream>
+#include <QTime>
+
+namespace {
+
+QString translated(const char* source) {
+    return QCoreApplication::translate("Astro settings", source);
+}
+
+QString field(const QString& text) {
+    return DocumentTemplate::csvField(text) + QLatin1Char(',');
+}
+
+QString degrees(double value) {
+    return QString::number(value, 'g', 6) + QChar(0x00B0);
+}
+
+} // namespace
+
+YearlyAstroTableModel::YearlyAstroTableModel(ProjectContentController* controller, QObject* parent)
+    : QAbstractTableModel(parent)
+    , m_roleNames{{Qt::DisplayRole, QByteArrayLiteral("display")}}
+    , m_controller(controller)
+    , m_calendar(QCalendar::System::Gregorian)
+    , m_year(QDate::currentDate().year()) {
+    updateMonthLengths();
+    updateAstroValues();
+}
+
+YearlyAstroTableModel::~YearlyAstroTableModel() = default;
+
+int YearlyAstroTableModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : DayRows;
+}
+
+int YearlyAstroTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : MonthColumns;
+}
+
+bool YearlyAstroTableModel::dayExists(int month, int day) const {
+    return day <= m_monthLengths.value(month - 1) && dayOfYear(month, day) < TJAstro::DayCount;
+}
+
+QString YearlyAstroTableModel::cellText(int month, int day, const QString& separator) const {
+    const AstroDay& values = m_table.days.at(dayOfYear(month, day));
+    return timeWithOffset(values.sunrise, 0) + separator + timeWithOffset(values.sunset, 0);
+}
+
+QVariant YearlyAstroTableModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= DayRows || index.column() >= MonthColumns)
+        return {};
+    const int day = index.row() + 1;
+    const int month = index.column() + 1;
+    if (!dayExists(month, day))
+        return QStringLiteral("-");
+    if (role != Qt::DisplayRole)
+        return {};
+    return cellText(month, day, QStringLiteral(" - "));
+}
+
+QVariant YearlyAstroTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole)
+        return {};
+    if (orientation == Qt::Horizontal)
+        return CalendarSettings::longMonthNames().value(section);
+    return section + 1;
+}
+
+QHash<int, QByteArray> YearlyAstroTableModel::roleNames() const {
+    return m_roleNames;
+}
+
+void YearlyAstroTableModel::setYear(int year) {
+    if (year == m_year)
+        return;
+    m_year = year;
+    updateMonthLengths();
+    updateAstroValues();
+    emit yearChanged();
+}
+
+int YearlyAstroTableModel::dayOfYear(int month, int day) const {
+    int days = day;
+    for (int m = 1; m < month; ++m)
+        days += m_monthLengths.value(m - 1);
+    return days;
+}
+
+QString YearlyAstroTableModel::timeWithOffset(const AstroTimeOfDay& time, int minutes) {
+    const QTime clock(time.hour, time.minute, time.second);
+    if (!clock.isValid())
+        return {};
+    return clock.addSecs(minutes * 60).toString(QStringLiteral("hh:mm"));
+}
+
+void YearlyAstroTableModel::updateMonthLengths() {
+    m_monthLengths.clear();
+    for (int month = 1; month <= MonthColumns; ++month)
+        m_monthLengths.append(m_calendar.daysInMonth(month, m_year));
+}
+
+void YearlyAstroTableModel::updateAstroValues() {
+    beginResetModel();
+    m_table = m_controller->switchTimesViewController()->astroTableForYear(m_year);
+    endResetModel();
+    const TJAstro plain = m_controller->getAstroTimeForYear(m_year);
+    m_earliestSunrise = timeWithOffset(plain.earliestSunrise, 0);
+    m_earliestSunset = timeWithOffset(plain.earliestSunset, 0);
+    m_latestSunrise = timeWithOffset(plain.latestSunrise, 0);
+    m_latestSunset = timeWithOffset(plain.latestSunset, 0);
+    emit astroValuesChanged();
+}
+
+bool YearlyAstroTableModel::exportCsv() {
+    const QString name = ProjectFiles::safeFileName(m_controller->project()->name());
+    const QString path = MainController::askSaveFile(
+        MainController::documentsFilePath(QStringLiteral("%1.csv").arg(name)),
+        QCoreApplication::translate("Windows", "Exportieren"),
+        QCoreApplication::translate("Windows", "CSV UTF-8 (kommagetrennt) (*.csv)"));
+    return !path.isEmpty() && writeCsv(path);
+}
+
+std::optional<YearlyAstroTableModel::Heading> YearlyAstroTableModel::heading() const {
+    auto* project = qobject_cast<AstroProjectController*>(m_controller->project());
+    auto* channel = qobject_cast<AstroChannelController*>(m_controller->channelController());
+    if (!project || !channel)
+        return std::nullopt;
+    const CoordinatesSettingsController* location = project->coordinatesController();
+    const int rule = project->soWiRuleType();
+    return Heading{location->latitude(),
+                   location->longitude(),
+                   location->countryName(),
+                   location->cityName(),
+                   TimeZoneSetting(nullptr, location->timezone()).entryText(location->timezone()),
+                   SoWiRuleSetting(nullptr, rule).deviceEntryText(rule, project->device()),
+                   m_controller->selectedChannel() + 1,
+                   channel->offsetSunrise(),
+                   channel->offsetSunset()};
+}
+
+bool YearlyAstroTableModel::writeCsv(const QString& path) {
+    const std::optional<Heading> head = heading();
+    if (!head) {
+        qCWarning(tarvinoLog) << ">> The astro table is made for the astro channels of astronomic projects";
+        return false;
+    }
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly)) {
+        QTextStream stream(&file);
+        stream.setEncoding(QStringConverter::Utf8);
+        writeCsvTo(stream, *head);
+        stream.flush();
+        if (stream.status() == QTextStream::Ok && file.commit())
+            return true;
+    }
+    qCWarning(tarvinoLog).noquote()
+        << QStringLiteral(">> Couldn't open file for csv export at path: %1").arg(path) << file.errorString();
+    return false;
+}
+
+QTextDocument* YearlyAstroTableModel::buildDocument() const {
+    const std::optional<Heading> head = heading();
+    if (!head) {
+        qCWarning(tarvinoLog) << ">> The astro table is made for the astro channels of astronomic projects";
+        return nullptr;
+    }
+    return YearlyAstroDocument(*this, *head).takeDocument();
+}
+
+void YearlyAstroTableModel::formatDocument() {
+    if (!PrintService::hasInstance()) {
+        qCWarning(tarvinoLog) << ">> There is no print service to print the astro table";
+        return;
+    }
+    if (QTextDocument* document = buildDocument())
+        PrintService::instance().askForPrint(document, true);
+}
+
+void YearlyAstroTableModel::writeCsvTo(QTextStream& out, const Heading& head) const {
+    const auto line = [&out](const QString& text) { out << text << '\n'; };
+    const auto pair = [](const QString& label, const QString& first, const QString& second) {
+        return field(label) + first + QLatin1Char(',') + second + QLatin1Char(',');
+    };
+
+    line(field(translated("Astrotabelle")));
+    line(field(translated("Standort")));
+    line(field(translated("Breitengrad")) + field(degrees(head.latitude)));
+    line(field(translated("Längengrad")) + field(degrees(head.longitude)));
+    line(field(translated("Land")) + field(head.country));
+    line(field(translated("Stadt")) + field(head.city));
+    line(field(translated("Zeitzone")) + field(head.zone));
+    line(field(QCoreApplication::translate("Program settings", "Sommer-/Winterregel")) + field(head.rule));
+    line(QStringLiteral(","));
+    line(QStringLiteral(",") + field(translated("Sonnenaufgang")) + field(translated("Sonnenuntergang")));
+    line(pair(translated("frühestens"), m_earliestSunrise, m_earliestSunset));
+    line(pair(translated("spätestens"), m_latestSunrise, m_latestSunset));
+    line(QStringLiteral(","));
+    // Sunrises switch the channel off, sunsets on, as the view and the print label them.
+    const QString channelName = QStringLiteral("%1 %2").arg(translated("Kanal")).arg(head.channelNumber);
+    line(field(channelName) + field(translated("Ausschaltzeit")) + field(translated("Einschaltzeit")));
+    line(pair(translated("frühestens"), earliestSunriseWithOffset(), earliestSunsetWithOffset()));
+    line(pair(translated("spätestens"), latestSunriseWithOffset(), latestSunsetWithOffset()));
+    const QString minutes = QStringLiteral("%1 ") + translated("min");
+    line(pair(translated("Offset"), DocumentTemplate::csvField(minutes.arg(head.offsetSunrise)),
+              DocumentTemplate::csvField(minutes.arg(head.offsetSunset))));
+    line(QStringLiteral(","));
+    QStringList months;
+    for (const QString& month : CalendarSettings::longMonthNames())
+        months.append(DocumentTemplate::csvField(month));
+    line(QStringLiteral(",") + months.join(QStringLiteral(",,")) + QStringLiteral(",,,"));
+    for (int day = 1; day <= DayRows; ++day) {
+        QString text = QString::number(day) + QLatin1Char(',');
+        for (int month = 1; month <= MonthColumns; ++month)
+            text += dayExists(month, day) ? cellText(month, day, QStringLiteral(", ")) + QLatin1Char(',')
+                                          : QStringLiteral(",,");
+        line(text);
+    }
+}
