@@ -9,6 +9,9 @@
 #include <astroengine.h>
 #include <ble/bleservice.h>
 #include <channeloverviewmodel.h>
+#include <daterangelistmodel.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -56,17 +59,9 @@ void ProjectContentController::connectProject() {
         syncChannelController();
         emit selectedChannelChanged(channel);
     });
-    // Extra programs: their usage is updated here too.
-    connect(view, &SwitchTimesViewController::totalSwitchCountChanged, this, [this] {
-        updateChannelUsage(selectedChannel(), !channelIsUsed(selectedChannel()));
-        updateTotalSwitchCount();
-    });
-    SwitchTimeListModel* switches = view->switches();
-    const auto listChanged = [this] { onSwitchListChanged(); };
-    connect(switches, &QAbstractItemModel::dataChanged, this, listChanged);
-    connect(switches, &QAbstractItemModel::rowsInserted, this, listChanged);
-    connect(switches, &QAbstractItemModel::rowsRemoved, this, listChanged);
-    connect(switches, &QAbstractItemModel::modelReset, this, listChanged);
+    connect(view, &SwitchTimesViewController::totalSwitchCountChanged, this,
+            [this] { updateExtraProgramUsage(m_selectedProgram); });
+    followErrorsOf(view->switches());
     if (auto* astro = qobject_cast<AstroProjectController*>(m_project)) {
         CoordinatesSettingsController* location = astro->coordinatesController();
         connect(location, &CoordinatesSettingsController::latitudeChanged, view, astroTimes);
@@ -76,7 +71,15 @@ void ProjectContentController::connectProject() {
     }
 }
 
-void ProjectContentController::onSwitchListChanged() {
+void ProjectContentController::followErrorsOf(QAbstractItemModel* list) {
+    const auto listChanged = [this] { updateProjectError(); };
+    connect(list, &QAbstractItemModel::dataChanged, this, listChanged);
+    connect(list, &QAbstractItemModel::rowsInserted, this, listChanged);
+    connect(list, &QAbstractItemModel::rowsRemoved, this, listChanged);
+    connect(list, &QAbstractItemModel::modelReset, this, listChanged);
+}
+
+void ProjectContentController::updateProjectError() {
     storage::Project project = m_project->project();
     const bool hasError = hasSwitchOrDateError();
     if (project.hasError() != hasError)
@@ -96,7 +99,8 @@ void ProjectContentController::loadPrograms() {
     for (int number = 0; number < m_project->programms(); ++number)
         m_channel->program(number);
     m_switchTimesViewController->reloadSwitches();
-    // Extra programs: each program's view controller reloads its date ranges here.
+    for (int number = 0; number < m_project->programms(); ++number)
+        extraProgramViewController(number)->reloadDateRanges();
 }
 
 void ProjectContentController::loadSelection() {
@@ -108,12 +112,50 @@ void ProjectContentController::loadSelection() {
     loadPrograms();
 }
 
-storage::StorableRef<storage::Program> ProjectContentController::programOfChannel(int number) const {
+storage::StorableRef<storage::Program> ProjectContentController::programOfChannel(int number) {
     return m_channel.isLoaded() ? m_channel->program(number) : storage::StorableRef<storage::Program>();
 }
 
 storage::StorableRef<storage::Program> ProjectContentController::selectedProgramRef() {
     return programOfChannel(m_selectedProgram);
+}
+
+int ProjectContentController::totalDateRangeCount() const {
+    return isProgramDataLoaded() ? m_programData->dateRangeCount() : 0;
+}
+
+int ProjectContentController::astroMode() const {
+    const auto* astro = qobject_cast<const AstroChannelController*>(m_channelController.data());
+    return astro ? astro->astroMode() : 0;
+}
+
+ExtraProgramViewController* ProjectContentController::extraProgramViewController(int programNumber) {
+    if (ExtraProgramViewController* cached = m_extraPrograms.value(programNumber))
+        return cached;
+    auto* controller =
+        new ExtraProgramViewController(this, programNumber, m_project->extraProgramWithSwitches());
+    m_extraPrograms.insert(programNumber, controller);
+    const auto usage = [this, programNumber] { updateExtraProgramUsage(programNumber); };
+    connect(controller, &ExtraProgramViewController::totalDateRangeCountChanged, this, usage);
+    connect(controller, &ExtraProgramViewController::switchTimeCountChanged, this, usage);
+    followErrorsOf(controller->dateRanges());
+    return controller;
+}
+
+void ProjectContentController::updateExtraProgramUsage(int progIndex) {
+    if (const ExtraProgramViewController* controller = m_extraPrograms.value(progIndex)) {
+        const bool isEmpty = controller->isEmpty();
+        if (isEmpty != m_emptyPrograms.contains(progIndex)) {
+            if (isEmpty)
+                m_emptyPrograms.append(progIndex);
+            else
+                m_emptyPrograms.removeAll(progIndex);
+            emit emptyProgramsChanged();
+        }
+    }
+    // The stored channel decides, so that programs without a view controller count as well.
+    updateChannelUsage(selectedChannel(), !channelIsUsed(selectedChannel()));
+    updateTotalSwitchCount();
 }
 
 int ProjectContentController::switchCount() const {
@@ -254,21 +296,27 @@ bool ProjectContentController::channelIsUsed(int index) const {
     return m_programData->constChannel(index)->memoryCount() > 0;
 }
 
-void ProjectContentController::clearSwitchesOf(int index) {
-    if (index == selectedChannel())
+void ProjectContentController::clearExtraProgramSwitches(int index) {
+    const bool selected = index == selectedChannel();
+    if (selected) {
         m_switchTimesViewController->removeAll();
+        for (ExtraProgramViewController* controller : std::as_const(m_extraPrograms))
+            controller->removeAll();
+    }
     if (!m_programData->hasChannel(index))
         return;
     storage::StorableRef<storage::Channel> channel = m_programData->channel(index);
-    if (channel->hasProgram(m_selectedProgram))
-        channel->program(m_selectedProgram)->removeAllSwitches();
-    if (!m_project->extraProgramWithSwitches())
-        return;
-    for (int number = 0; number < m_project->programms() - 2; ++number) {
-        if (channel->hasProgram(number))
-            channel->program(number)->removeAllSwitches();
+    const int switchPrograms = m_project->extraProgramWithSwitches() ? m_project->programms() - 2 : 0;
+    for (int number = 0; number < m_project->programms(); ++number) {
+        if (!channel->hasProgram(number))
+            continue;
+        storage::StorableRef<storage::Program> program = channel->program(number);
+        if (number == m_selectedProgram || number < switchPrograms)
+            program->removeAllSwitches();
+        // The view controllers hold the selected channel only; another channel is emptied in store.
+        if (!selected)
+            program->setDateRanges({});
     }
-    // Extra programs: their view controllers are emptied here.
 }
 
 void ProjectContentController::setChannelType(int index, int type) {
@@ -276,7 +324,7 @@ void ProjectContentController::setChannelType(int index, int type) {
         return;
     m_programData->channel(index)->setFunction(type);
     m_project->setChannelType(index, type);
-    clearSwitchesOf(index);
+    clearExtraProgramSwitches(index);
     updateTotalSwitchCount();
     syncChannelController();
 }
@@ -308,7 +356,7 @@ bool ProjectContentController::toggleExtensionModule(bool activated, bool confir
         if (!confirmRemove && extensionChannelsUsed())
             return false;
         if (selectedChannel() >= ExtensionFirstChannel) {
-            clearSwitchesOf(selectedChannel());
+            clearExtraProgramSwitches(selectedChannel());
             m_project->setSelectedChannel(0);
             loadSelection();
             m_switchTimesViewController->updateAstroTimes();
@@ -360,8 +408,11 @@ void ProjectContentController::sortData(const QList<int>& sortTarget, const QLis
 }
 
 bool ProjectContentController::hasSwitchOrDateError() const {
-    // Extra programs: the date errors of their date-range lists count here too.
-    return m_switchTimesViewController->switches()->errorCount() > 0;
+    if (m_switchTimesViewController->switches()->errorCount() > 0)
+        return true;
+    return std::any_of(
+        m_extraPrograms.cbegin(), m_extraPrograms.cend(),
+        [](const ExtraProgramViewController* view) { return view->dateRanges()->errorCount() > 0; });
 }
 
 std::optional<AstroYearParameters> ProjectContentController::astroParameters(int year) {

@@ -6,12 +6,15 @@
 #include "settingscontroller.h"
 #include "yearlyastrotablemodel.h"
 
+#include <QHash>
 #include <QList>
 #include <QPointer>
 #include <QString>
 #include <QtQml/qqmlregistration.h>
 
 #include <channeloverviewmodel.h>
+#include <extraprogramowner.h>
+#include <extraprogramviewcontroller.h>
 #include <storage/channel.h>
 #include <storage/program.h>
 #include <storage/programdata.h>
@@ -23,11 +26,9 @@
 // The controller of the open project's content view: the selected channel and program, the
 // selected channel's controller, the switch-times view controller, the settings controller, which
 // channels are empty and how many memory entries the project uses, channel types, the extension
-// module, the signalling channel, and the channel overview and yearly astro table models.
-//
-// The extra programs (their view controllers, the empty programs and their date errors) join here
-// from the extra-program controllers; the places are marked "Extra programs".
-class ProjectContentController : public BaseController, public SwitchTimesOwner {
+// module, the signalling channel, and the channel overview and yearly astro table models; and the
+// view controllers of the extra programs with the list of the empty ones.
+class ProjectContentController : public BaseController, public SwitchTimesOwner, public ExtraProgramOwner {
     Q_OBJECT
     QML_ELEMENT
     QML_UNCREATABLE("Created in MainController")
@@ -47,6 +48,7 @@ class ProjectContentController : public BaseController, public SwitchTimesOwner 
     Q_PROPERTY(int totalMemoryCount READ totalMemoryCount NOTIFY totalMemoryCountChanged)
     Q_PROPERTY(ChannelController* channelController READ channelController NOTIFY selectedChannelChanged)
     Q_PROPERTY(int channelType READ channelType NOTIFY channelTypeChanged)
+    Q_PROPERTY(QList<int> emptyPrograms READ emptyPrograms NOTIFY emptyProgramsChanged)
     Q_PROPERTY(QList<int> emptyChannels READ emptyChannels NOTIFY emptyChannelsChanged)
 
 public:
@@ -69,15 +71,13 @@ public:
     int totalMemoryCount() const;
     ChannelController* channelController() const { return m_channelController; }
     int channelType() const;
+    QList<int> emptyPrograms() const { return m_emptyPrograms; }
     QList<int> emptyChannels() const { return m_emptyChannels; }
     // The project's channels: 0 to the model's count - 1, and 4 to 7 with the extension module.
     QList<int> channelSet() const;
 
     Q_INVOKABLE int deviceOt2() const { return m_project->deviceOt2(); }
     Q_INVOKABLE bool hasSwitchOrDateError() const;
-
-    // The program of that number of the selected channel; null while the channel is not loaded.
-    storage::StorableRef<storage::Program> programOfChannel(int number) const;
 
     // SwitchTimesOwner
     storage::StorableRef<storage::Program> selectedProgramRef() override;
@@ -88,10 +88,22 @@ public:
     int switchCount() const override;
     std::optional<AstroYearParameters> astroParameters(int year) override;
 
+    // ExtraProgramOwner
+    QObject* ownerObject() override { return this; }
+    // Null while the channel is not loaded.
+    storage::StorableRef<storage::Program> programOfChannel(int number) override;
+    int totalDateRangeCount() const override;
+    int programms() const override { return m_project->programms(); }
+    bool yearlyProgram() const override { return m_project->yearlyProgram(); }
+    bool isNocta() const override { return m_project->isNocta(); }
+    bool isAstroChannel() const override { return channelType() == ChannelController::AstroType; }
+    int astroMode() const override;
+
 public slots:
     void setShowToolBar(bool show);
     void setShowEditionButtons(bool show);
     void onTooManySz(int nbSZ, int maxSZ);
+    ExtraProgramViewController* extraProgramViewController(int programNumber);
     void setSelectedChannel(int index);
     void selectAstroChannel();
     void updateTotalSwitchCount();
@@ -115,6 +127,7 @@ signals:
     void channelTypeChanged();
     void selectedProgramChanged(int selectedProgram);
     void updateAstroTimes();
+    void emptyProgramsChanged();
     void emptyChannelsChanged();
 
 protected:
@@ -122,6 +135,7 @@ protected:
 
 private slots:
     void onAstroModeChanged(int mode);
+    void updateExtraProgramUsage(int progIndex);
     void updateChannelUsage(int channelIndex, bool isEmpty);
 
 private:
@@ -133,8 +147,11 @@ private:
     void syncChannelController();
     void refreshChannelController();
     void computeEmptyChannels();
-    void onSwitchListChanged();
-    void clearSwitchesOf(int index);
+    // Keeps the project's error flag in step with the switch times' and date ranges' errors.
+    void updateProjectError();
+    void followErrorsOf(QAbstractItemModel* list);
+    // Removes the switch times a change of channel function makes meaningless, and the date ranges.
+    void clearExtraProgramSwitches(int index);
     // Removes a channel's switch times, date ranges and settings and starts it afresh.
     void clearChannel(int index, bool recreate);
     bool extensionChannelsUsed() const;
@@ -148,6 +165,8 @@ private:
     QString m_deviceName;
     storage::StorableRef<storage::ProgramData> m_programData;
     storage::StorableRef<storage::Channel> m_channel;
+    QHash<int, ExtraProgramViewController*> m_extraPrograms;
     int m_selectedProgram = 0;
+    QList<int> m_emptyPrograms;
     QList<int> m_emptyChannels;
 };

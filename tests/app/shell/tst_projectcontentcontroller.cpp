@@ -6,6 +6,13 @@
 #include <astroengine.h>
 #include <ble/bleservice.h>
 #include <channeloverviewmodel.h>
+#include <daterangelistmodel.h>
+#include <extraprogramswitchtimecontroller.h>
+#include <extraprogramviewcontroller.h>
+#include <storage/daterange.h>
+#include <utils/wallclock.h>
+
+#include <algorithm>
 
 class TestProjectContentController : public QObject {
     Q_OBJECT
@@ -19,6 +26,25 @@ private:
         content->setSelectedChannel(channel);
         ContentFixture::addSwitch(content->switchTimesViewController(), 128, 8, 0);
         content->setSelectedChannel(selected);
+    }
+
+    // A fixed range from the first of one month of 2026 to the first of another, 08:00 to 09:00;
+    // it ends before it starts when the second month comes first.
+    static void addRange(ExtraProgramViewController* view, int startMonth, int endMonth) {
+        view->createFromTable(storage::DateRange::FixYear,
+                              utils::WallClock::at(QDate(2026, startMonth, 1), QTime(0, 0)),
+                              utils::WallClock::at(QDate(2026, endMonth, 1), QTime(0, 0)),
+                              ContentFixture::at(8, 0), ContentFixture::at(9, 0), 0, 0);
+    }
+    static QList<int> sorted(QList<int> list) {
+        std::sort(list.begin(), list.end());
+        return list;
+    }
+    static QList<int> upTo(int count) {
+        QList<int> numbers;
+        for (int number = 0; number < count; ++number)
+            numbers.append(number);
+        return numbers;
     }
 
 private slots:
@@ -218,6 +244,142 @@ private slots:
         view->switches()->undo();
         QVERIFY(!content->project()->project().hasError());
         QVERIFY(content->project()->isExportable());
+    }
+
+    void extraProgramsFollowTheModel_data() {
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<int>("programs");
+        QTest::addColumn<bool>("switchEditor");
+        QTest::addColumn<bool>("extended");
+        // The first model edits the extra programs' switch times in the switch-times view.
+        QTest::newRow("with switches") << "Tarvino Rix3 Weekly 2" << 17 << false << true;
+        QTest::newRow("without switches") << "Tarvino Rix2 Weekly 2" << 4 << true << false;
+    }
+
+    void extraProgramsFollowTheModel() {
+        QFETCH(QString, model);
+        QFETCH(int, programs);
+        QFETCH(bool, switchEditor);
+        QFETCH(bool, extended);
+        ProjectContentController* content = f->open(model);
+        QVERIFY(content);
+        QCOMPARE(sorted(content->emptyPrograms()), upTo(programs));
+        for (int number = 0; number < programs; ++number) {
+            ExtraProgramViewController* view = content->extraProgramViewController(number);
+            QVERIFY(view);
+            QCOMPARE(content->extraProgramViewController(number), view);
+            QCOMPARE(view->parent(), content);
+            QCOMPARE(view->ownerObject(), content);
+            QCOMPARE(view->programNumber(), number);
+            QCOMPARE(view->displayExtraSwitchTimes(), switchEditor);
+            QCOMPARE(view->switchTimes() != nullptr, switchEditor);
+            QCOMPARE(view->hasExtendedDateRanges(), extended);
+            QVERIFY(view->isEmpty());
+        }
+        using V = ExtraProgramViewController;
+        QCOMPARE(content->extraProgramViewController(0)->extraType(), V::Standard);
+        QCOMPARE(content->extraProgramViewController(1)->extraType(), programs > 3 ? V::Standard : V::PermOn);
+        QCOMPARE(content->extraProgramViewController(programs - 2)->extraType(), V::PermOn);
+        QCOMPARE(content->extraProgramViewController(programs - 1)->extraType(), V::PermOff);
+    }
+
+    void dateRangesMakeProgramsAndChannelsUsed() {
+        ProjectContentController* content = f->open(QStringLiteral("Tarvino Rix3 Weekly 2"));
+        QVERIFY(content);
+        ExtraProgramViewController* view = content->extraProgramViewController(3);
+        QSignalSpy programs(content, &ProjectContentController::emptyProgramsChanged);
+        addRange(view, 5, 6);
+        QCOMPARE(programs.count(), 1);
+        QVERIFY(!content->emptyPrograms().contains(3));
+        QCOMPARE(content->emptyPrograms().size(), 16);
+        QCOMPARE(content->emptyChannels(), QList<int>({1}));
+        QCOMPARE(content->totalMemoryCount(), 1);
+        QCOMPARE(view->totalDateRangeCount(), 1);
+
+        content->setSelectedChannel(1);
+        QCOMPARE(view->dateRangeCount(), 0);
+        QVERIFY(content->emptyPrograms().contains(3));
+        addRange(view, 7, 8);
+        QCOMPARE(view->totalDateRangeCount(), 2);
+        QCOMPARE(content->emptyChannels(), QList<int>());
+        content->setSelectedChannel(0);
+        QCOMPARE(view->dateRangeCount(), 1);
+        QVERIFY(!content->emptyPrograms().contains(3));
+
+        view->dateRanges()->removeAll();
+        QVERIFY(content->emptyPrograms().contains(3));
+        QCOMPARE(content->emptyChannels(), QList<int>({0}));
+        QCOMPARE(content->totalMemoryCount(), 1);
+    }
+
+    void extraSwitchTimesMakeAProgramUsed() {
+        ProjectContentController* content = f->open(QStringLiteral("Tarvino Rix2 Weekly 2"));
+        QVERIFY(content);
+        ExtraProgramSwitchTimeController* switches = content->extraProgramViewController(1)->switchTimes();
+        QVERIFY(switches);
+        switches->setOnTimeProg1(ContentFixture::at(7, 0));
+        switches->setIsActiveOnProg1(true);
+        switches->saveModifications();
+        QVERIFY(!content->emptyPrograms().contains(1));
+        QVERIFY(content->channelIsUsed(0));
+        QVERIFY(!content->emptyChannels().contains(0));
+    }
+
+    void dateErrorsReachTheProject() {
+        ProjectContentController* content = f->open(QStringLiteral("Tarvino Rix3 Weekly 2"));
+        QVERIFY(content);
+        ExtraProgramViewController* view = content->extraProgramViewController(2);
+        addRange(view, 5, 6);
+        QVERIFY(!content->hasSwitchOrDateError());
+        QVERIFY(!content->project()->project().hasError());
+        addRange(view, 9, 8);
+        QVERIFY(content->hasSwitchOrDateError());
+        QVERIFY(content->project()->project().hasError());
+        view->dateRanges()->undo();
+        QVERIFY(!content->hasSwitchOrDateError());
+        QVERIFY(!content->project()->project().hasError());
+    }
+
+    void channelTypeClearsTheChannelsDateRanges() {
+        ProjectContentController* content = f->open(QStringLiteral("Tarvino Rix3 Hybrid 4"));
+        QVERIFY(content);
+        ExtraProgramViewController* view = content->extraProgramViewController(1);
+        addRange(view, 5, 6);
+        content->setSelectedChannel(1);
+        addRange(view, 5, 6);
+        addRange(view, 7, 8);
+        content->setSelectedChannel(0);
+
+        content->setChannelType(1, 1);
+        QCOMPARE(view->dateRangeCount(), 1);
+        QVERIFY(!content->channelIsUsed(1));
+        QCOMPARE(content->totalMemoryCount(), 1);
+
+        content->setChannelType(0, 1);
+        QCOMPARE(view->dateRangeCount(), 0);
+        QVERIFY(content->emptyPrograms().contains(1));
+        QVERIFY(!content->channelIsUsed(0));
+        QCOMPARE(content->totalMemoryCount(), 0);
+    }
+
+    void astroModeReachesTheExtraSwitchTimes() {
+        ProjectContentController* content = f->open(QStringLiteral("Tarvino Rix2 Astro 2"));
+        QVERIFY(content);
+        auto* channel = qobject_cast<AstroChannelController*>(content->channelController());
+        QVERIFY(channel);
+        ExtraProgramSwitchTimeController* switches = content->extraProgramViewController(1)->switchTimes();
+        QVERIFY(switches);
+        QVERIFY(switches->isAstro());
+        QVERIFY(switches->onSunset());
+        // The mode still arrives after a change of channel.
+        content->setSelectedChannel(1);
+        content->setSelectedChannel(0);
+        QSignalSpy sunset(switches, &ExtraProgramSwitchTimeController::onSunsetChanged);
+        channel->setAstroMode(1);
+        QVERIFY(!switches->onSunset());
+        QCOMPARE(sunset.count(), 1);
+        channel->setAstroMode(0);
+        QVERIFY(switches->onSunset());
     }
 
     void tooManyEntriesReachTheBluetoothService() {
