@@ -153,7 +153,7 @@ void ProjectContentController::updateExtraProgramUsage(int progIndex) {
             emit emptyProgramsChanged();
         }
     }
-    // The stored channel decides, so that programs without a view controller count as well.
+    // The stored channel decides: an extra switch-time editor does not see the weekly switch times.
     updateChannelUsage(selectedChannel(), !channelIsUsed(selectedChannel()));
     updateTotalSwitchCount();
 }

@@ -325,6 +325,17 @@ private slots:
         QVERIFY(!content->emptyChannels().contains(0));
     }
 
+    void weeklySwitchesKeepTheChannelUsed() {
+        // The extra switch-time editors of this model do not see the weekly switch times.
+        ProjectContentController* content = f->open(QStringLiteral("Tarvino Rix2 Weekly 2"));
+        QVERIFY(content);
+        ContentFixture::addSwitch(content->switchTimesViewController(), 128, 8, 0);
+        QVERIFY(content->channelIsUsed(0));
+        QCOMPARE(content->emptyChannels(), QList<int>({1}));
+        content->switchTimesViewController()->switches()->undo();
+        QCOMPARE(content->emptyChannels(), QList<int>({1, 0}));
+    }
+
     void dateErrorsReachTheProject() {
         ProjectContentController* content = f->open(QStringLiteral("Tarvino Rix3 Weekly 2"));
         QVERIFY(content);
