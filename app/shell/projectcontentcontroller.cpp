@@ -327,6 +327,9 @@ void ProjectContentController::setChannelType(int index, int type) {
     clearExtraProgramSwitches(index);
     updateTotalSwitchCount();
     syncChannelController();
+    // The editors read the selected channel's kind (plain or astronomic) when they load.
+    if (index == selectedChannel())
+        loadPrograms();
 }
 
 bool ProjectContentController::extensionChannelsUsed() const {

@@ -373,6 +373,22 @@ private slots:
         QCOMPARE(content->totalMemoryCount(), 0);
     }
 
+    void extraSwitchTimesFollowTheChannelType() {
+        ProjectContentController* content = f->open(QStringLiteral("Tarvino Rix2 Hybrid 2"));
+        QVERIFY(content);
+        ExtraProgramSwitchTimeController* switches = content->extraProgramViewController(1)->switchTimes();
+        QVERIFY(switches);
+        QVERIFY(!switches->isAstro());
+        QSignalSpy mode(switches, &ExtraProgramSwitchTimeController::modeChanged);
+        content->setChannelType(0, 1);
+        QVERIFY(switches->isAstro());
+        content->setChannelType(1, 0);
+        QVERIFY(switches->isAstro());
+        content->setChannelType(0, 0);
+        QVERIFY(!switches->isAstro());
+        QCOMPARE(mode.count(), 2);
+    }
+
     void astroModeReachesTheExtraSwitchTimes() {
         ProjectContentController* content = f->open(QStringLiteral("Tarvino Rix2 Astro 2"));
         QVERIFY(content);
