@@ -14,6 +14,7 @@
 #include <core/customqmainwindow.h>
 #include <core/windowlayout.h>
 
+#include "maincontroller.h"
 #include "viewharness.h"
 
 namespace {
@@ -54,6 +55,52 @@ QImage photographItemScene(QQuickWindow* window)
     return window ? window->grabWindow() : QImage();
 }
 
+// The main window's stack shows the view of that kind.
+bool showView(ViewHarness& harness, QQuickWindow* window, int viewKind)
+{
+    auto* stack = window->findChild<QQuickItem*>(QStringLiteral("viewStack"));
+    harness.evaluate(QStringLiteral("ViewLoader.openView(%1, {}, true)").arg(viewKind));
+    return ViewHarness::waitFor([stack, viewKind] {
+        const auto* view = stack->property("currentItem").value<QQuickItem*>();
+        return view && view->property("viewKind").toInt() == viewKind && !stack->property("busy").toBool();
+    });
+}
+
+// The home list with a few projects, the creation form, the settings and the software
+// information, each in the main window as the user sees it.
+bool photographShellViews(const QDir& output)
+{
+    ViewHarness harness;
+    QQuickWindow* window = harness.loadMain();
+    if (!window)
+        return false;
+    MainController& main = MainController::instance();
+    bool saved = main.createProject(102, QStringLiteral("Bürogebäude Nord")) &&
+                 main.createProject(111, QStringLiteral("Parkplatz Beleuchtung")) &&
+                 main.createProject(141, QStringLiteral("Schaufenster")) && main.createProject(131, QStringLiteral("Heizung"));
+    main.closeProject();
+    const struct {
+        int viewKind;
+        const char* name;
+        QStringList languages;
+    } scenes[] = {
+        {0, "home", {QStringLiteral("de"), QStringLiteral("en")}},
+        {3, "creation", {QStringLiteral("de"), QStringLiteral("en")}},
+        {8, "settings", {QStringLiteral("de"), QStringLiteral("en")}},
+        {9, "softwareinfo", {QStringLiteral("de")}},
+    };
+    for (const auto& scene : scenes) {
+        saved &= showView(harness, window, scene.viewKind);
+        for (const QString& language : scene.languages) {
+            saved &= harness.setLanguage(language);
+            saved &= save(photographMainWindow(),
+                          output.filePath(QStringLiteral("%1-%2.png").arg(QLatin1String(scene.name), language)));
+        }
+        saved &= harness.setLanguage(QStringLiteral("de"));
+    }
+    return saved & reportOffences(harness);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -86,5 +133,6 @@ int main(int argc, char* argv[])
         }
         saved &= reportOffences(harness);
     }
+    saved &= photographShellViews(output);
     return saved ? 0 : 1;
 }
