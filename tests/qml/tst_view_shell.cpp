@@ -203,8 +203,7 @@ private slots:
         const devices::DeviceService& catalogue = devices::DeviceService::instance();
         QVERIFY(m_harness->click(m_harness->find(QStringLiteral("deviceType_%1").arg(catalogue.deviceType(ot2)))));
         QVERIFY(m_harness->click(m_harness->find(QStringLiteral("channels_%1").arg(catalogue.channelNumber(ot2)))));
-        { QTest::qWait(200); QList<QQuickItem*> all{currentView()}; QStringList names; while(!all.isEmpty()){auto* i=all.takeFirst(); if(i->objectName().startsWith("device")) names << i->objectName()+(i->isVisible()?"":"(h)"); all.append(i->childItems());} qDebug() << "DBG" << names; }
-        QVERIFY(m_harness->click(m_harness->find(QStringLiteral("device_%1").arg(ot2))));
+        QVERIFY(m_harness->waitFor([&] { return m_harness->click(m_harness->find(QStringLiteral("device_%1").arg(ot2))); }));
         replaceText(m_harness->find(QStringLiteral("projectNameField")), name);
         QVERIFY(m_harness->click(m_harness->find(QStringLiteral("createProjectButton"))));
 
@@ -407,6 +406,9 @@ private:
     void replaceText(QQuickItem* field, const QString& text) const
     {
         QVERIFY(field);
+        // The first key after the window's activation would be lost.
+        QVERIFY(m_harness->typeText(field, QString()));
+        QVERIFY(ViewHarness::waitFor([field] { return field->hasActiveFocus() && QGuiApplication::focusWindow() == field->window(); }));
         QVERIFY(QMetaObject::invokeMethod(field, "selectAll"));
         QVERIFY(m_harness->typeText(field, text));
         QCOMPARE(ViewHarness::text(field), text);

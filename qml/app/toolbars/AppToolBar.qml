@@ -67,6 +67,7 @@ ToolBar {
         }
         RowLayout {
             id: leftButtons
+            Layout.fillWidth: false
             spacing: Metrics.spacing
         }
         Item {
@@ -86,10 +87,12 @@ ToolBar {
         }
         RowLayout {
             id: rightButtons
+            Layout.fillWidth: false
             spacing: Metrics.spacing
         }
         RowLayout {
             id: fixButtons
+            Layout.fillWidth: false
             spacing: Metrics.spacing
         }
     }
