@@ -60,7 +60,7 @@ QtObject {
     }
 
     function popView() {
-        if (stack.depth > 1)
+        if (stack && stack.depth > 1)
             stack.pop()
     }
 
