@@ -218,8 +218,9 @@ ApplicationWindow {
         views[View.SoftwareInfoView] = "SoftwareInfoView.qml"
         views[View.LicenseView] = "LicenseView.qml"
         ViewLoader.register(stack, ZorvikUtils, views, View.ProjectContentView, View.HomeScreenView)
-        if (ZorvikUtils.isDesktop)
-            menus = desktopMenu.menus
+        // The native window keeps its menus while the layout previews a phone or tablet: they
+        // lead back to the settings.
+        menus = desktopMenu.menus
         WindowLayout.setupLayout(window, onDesktopClosing)
         // A project file named on the command line is imported and shown at once.
         const opened = mainController.loadOpenedProject()

@@ -454,7 +454,8 @@ bool MainController::loadOpenedProject()
         return false;
     const QString path = arguments.at(1);
     qCDebug(tarvinoLog).noquote() << QStringLiteral(">> File path %1 passed as argument").arg(path);
-    if (!QFileInfo::exists(path)) {
+    // A folder is no project file.
+    if (!QFileInfo(path).isFile()) {
         qCWarning(tarvinoLog) << "File doesn't exist !";
         return false;
     }
