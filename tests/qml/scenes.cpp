@@ -55,6 +55,8 @@ QImage photographItemScene(QQuickWindow* window)
     return window ? window->grabWindow() : QImage();
 }
 
+const int HomeScreenView = 0;
+
 // The main window's stack shows the view of that kind.
 bool showView(ViewHarness& harness, QQuickWindow* window, int viewKind)
 {
@@ -84,17 +86,20 @@ bool photographShellViews(const QDir& output)
         const char* name;
         QStringList languages;
     } scenes[] = {
-        {0, "home", {QStringLiteral("de"), QStringLiteral("en")}},
+        {HomeScreenView, "home", {QStringLiteral("de"), QStringLiteral("en")}},
         {3, "creation", {QStringLiteral("de"), QStringLiteral("en")}},
         {8, "settings", {QStringLiteral("de"), QStringLiteral("en")}},
         {9, "softwareinfo", {QStringLiteral("de")}},
     };
     for (const auto& scene : scenes) {
-        saved &= showView(harness, window, scene.viewKind);
         for (const QString& language : scene.languages) {
+            // Each view opens in the language, as the settings read the language on opening.
             saved &= harness.setLanguage(language);
+            saved &= showView(harness, window, scene.viewKind);
             saved &= save(photographMainWindow(),
                           output.filePath(QStringLiteral("%1-%2.png").arg(QLatin1String(scene.name), language)));
+            // Leaves the view, so that the next language opens it anew.
+            saved &= showView(harness, window, HomeScreenView);
         }
         saved &= harness.setLanguage(QStringLiteral("de"));
     }
