@@ -291,6 +291,10 @@ bool MainController::saveCurrentProject(bool selectLocation)
     }
     if (path.isEmpty())
         return false;
+    // The save dialog returns the name as typed; without the suffix the open dialog would not
+    // show the file.
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".ot2");
     devices::Ot2File file = m_currentProject->toOt2(false);
     file.setName(QFileInfo(path).completeBaseName());
     if (!file.isValid() || !ProjectFiles::writeProjectFile(path, file)) {
