@@ -24,6 +24,7 @@
 
 #include "basecontroller.h"
 #include "maincontroller.h"
+#include "platformservice.h"
 #include "projectfiles.h"
 #include "tarvinoapp.h"
 #include "viewharness.h"
@@ -293,6 +294,29 @@ private slots:
         QCOMPARE(popup->property("contentText").toString(), question);
         QVERIFY(m_harness->click(m_harness->find(QStringLiteral("acceptButton"))));
         QVERIFY(m_harness->waitFor([&] { return storedNames() == left; }));
+    }
+
+    void aReceivedFileIsImportedOnceConfirmed()
+    {
+        QCOMPARE(currentKind(), HomeScreenView);
+        devices::Ot2File file(111);
+        file.fitToDevice(devices::DeviceService::instance().deviceByOt2Number(111));
+        file.setName(QStringLiteral("Received"));
+        const QString path = m_exportDir.filePath(QStringLiteral("Sent.ot2"));
+        QVERIFY(ProjectFiles::writeProjectFile(path, file));
+        QFile sent(path);
+        QVERIFY(sent.open(QIODevice::ReadOnly));
+        emit PlatformService::instance().receivedOt2File(QStringLiteral("Received.ot2"), QString(), sent.readAll());
+
+        QObject* popup = waitForPopup(QStringLiteral("confirmPopup"));
+        QVERIFY(popup);
+        QCOMPARE(popup->property("contentText").toString(),
+                 QStringLiteral("Möchten Sie das Projekt \"Received\" importieren?"));
+        QVERIFY(m_harness->click(m_harness->find(QStringLiteral("acceptButton"))));
+        QVERIFY(waitForView(ProjectContentView));
+        QCOMPARE(storedNames(), QStringList{QStringLiteral("Received")});
+        QCOMPARE(storedDevice(QStringLiteral("Received")), 111);
+        mainController().closeProject();
     }
 
     void projectMenuActionsNeedAProjectAndReadiness()
