@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QApplication>
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
@@ -23,6 +24,7 @@
 #include <storage/storageservice.h>
 
 #include "basecontroller.h"
+#include "calendarsettings.h"
 #include "maincontroller.h"
 #include "platformservice.h"
 #include "projectfiles.h"
@@ -180,6 +182,51 @@ private slots:
         QCOMPARE(child.exitCode(), 0);
         // The project view, without a QML warning.
         QCOMPARE(child.readAllStandardOutput(), QByteArray("2 0\n"));
+    }
+
+    void shortDatesFallInTheLeapYear_data()
+    {
+        QTest::addColumn<int>("formatRow");
+        QTest::addColumn<QString>("shortDate");
+        QTest::addColumn<QString>("completed");
+        QTest::addColumn<QString>("mask");
+        QTest::newRow("dot") << 0 << "29.02" << "29.02.08" << "00.00";
+        QTest::newRow("slash") << 1 << "02/29" << "02/29/08" << "00/00";
+        QTest::newRow("hyphen") << 2 << "02-29" << "08-02-29" << "00-00";
+    }
+
+    // Dates without a year belong to the project's leap reference year 2008.
+    void shortDatesFallInTheLeapYear()
+    {
+        QFETCH(int, formatRow);
+        QFETCH(QString, shortDate);
+        QFETCH(QString, completed);
+        QFETCH(QString, mask);
+        DateFormatSetting* format = CalendarSettings::instance().dateFormat();
+        const int before = format->selectedIndex();
+        format->setSelectedIndex(formatRow);
+        QVariant result;
+        QVERIFY(QMetaObject::invokeMethod(m_window, "shortDateToLeapYear", Q_RETURN_ARG(QVariant, result),
+                                          Q_ARG(QVariant, shortDate)));
+        QCOMPARE(result.toString(), completed);
+        QVERIFY(QDate::fromString(completed, CalendarSettings::instance().dateFormatPattern()).isValid());
+        QVERIFY(QMetaObject::invokeMethod(m_window, "calendarInputMask", Q_RETURN_ARG(QVariant, result),
+                                          Q_ARG(QVariant, true)));
+        QCOMPARE(result.toString(), mask);
+        format->setSelectedIndex(before);
+    }
+
+    void shortDayListStartsAtTheFirstDay()
+    {
+        const QStringList names = CalendarSettings::instance().shortWeekDaysUnordered();
+        QVariant days;
+        // Monday (bit 7) and Sunday (bit 1), the week starting on Sunday.
+        QVERIFY(QMetaObject::invokeMethod(m_window, "shortDayList", Q_RETURN_ARG(QVariant, days), Q_ARG(QVariant, 130),
+                                          Q_ARG(QVariant, 6), Q_ARG(QVariant, false)));
+        QCOMPARE(days.toStringList(), QStringList({names.at(6), names.at(0)}));
+        QVERIFY(QMetaObject::invokeMethod(m_window, "shortDayList", Q_RETURN_ARG(QVariant, days), Q_ARG(QVariant, 130),
+                                          Q_ARG(QVariant, 6), Q_ARG(QVariant, true)));
+        QCOMPARE(days.toStringList(), QStringList({names.at(6), names.at(0), "  ", "  ", "  ", "  ", "  "}));
     }
 
     void createdProjectsAreStoredAndOpen_data()
