@@ -389,6 +389,24 @@ private slots:
             QVERIFY2(menuAction(entry)->isEnabled(), qPrintable(entry));
     }
 
+    void settingsAndSoftwareInfoOpenInWindowsOfTheirOwn()
+    {
+        QVERIFY(m_harness->triggerMenuAction(QStringLiteral("&App-Einstellungen...")));
+        QVERIFY(ViewHarness::waitFor([this] { return m_harness->dialogs().size() == 1; }));
+        QVERIFY(m_harness->find(QStringLiteral("languageChoice")));
+        // The buttons stand at the right once the new window has laid its view out.
+        QQuickItem* cancel = m_harness->find(QStringLiteral("cancelSettingsButton"));
+        QVERIFY(ViewHarness::waitFor([cancel] { return cancel->mapToScene(QPointF()).x() > cancel->window()->width() / 2; }));
+        QVERIFY(m_harness->click(cancel));
+        QVERIFY(ViewHarness::waitFor([this] { return m_harness->dialogs().isEmpty(); }));
+
+        QVERIFY(m_harness->triggerMenuAction(QStringLiteral("&Software-Infos")));
+        QVERIFY(ViewHarness::waitFor([this] { return m_harness->dialogs().size() == 1; }));
+        QVERIFY(ViewHarness::text(m_harness->find(QStringLiteral("versionTitle"))).startsWith(QStringLiteral("Version 1.0.32")));
+        m_harness->dialogs().first()->close();
+        QVERIFY(ViewHarness::waitFor([this] { return m_harness->dialogs().isEmpty(); }));
+    }
+
     void closingWithUnsavedChanges()
     {
         QVERIFY(mainController().currentProject());

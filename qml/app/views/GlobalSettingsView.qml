@@ -20,16 +20,10 @@ AppView {
     viewKind: View.GlobalSettingsView
     title: bindTr("GlobalSettings", "Einstellungen")
 
-    Flickable {
+    GlobalSettings {
+        id: form
         anchors.fill: parent
-        contentHeight: form.implicitHeight
-        clip: true
-        GlobalSettings {
-            id: form
-            width: parent.width
-            height: Math.max(implicitHeight, view.availableHeight)
-            onFinished: view.leaveView()
-        }
+        onFinished: view.leaveView()
     }
 
     StackView.onRemoved: viewLeaved()
