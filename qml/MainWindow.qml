@@ -1,7 +1,6 @@
 import QtQuick
 import QtQuick.Controls
 import core
-import softwareversion
 import Tarvino
 
 ApplicationWindow {
@@ -9,42 +8,179 @@ ApplicationWindow {
 
     // The native menus of the desktop main window, handed over before the layout is set up.
     property var menus: []
+    // The views shown in windows of their own, kept until they close.
+    property var windowDialogs: []
 
     width: platformService.defaultWindowSize.width
     height: platformService.defaultWindowSize.height
     title: ClientConfig.details.displayedName
     LayoutMirroring.enabled: localeService.isRightToLeft
     LayoutMirroring.childrenInherit: true
+    header: AppToolBar { stack: stack }
 
-    // Asked by the native main window before it closes: nothing can be left unsaved yet.
+    // Asked by the native main window before it closes: it closes at once when nothing is
+    // unsaved, else the program ends after the user has decided.
     function onDesktopClosing() {
-        return true
+        if (!mainController.dirty())
+            return true
+        ZorvikUtils.checkForUnsavedModifications(() => Qt.exit(0))
+        return false
     }
 
     function quitApplication() {
         if (onDesktopClosing())
-            Qt.quit()
+            Qt.exit(0)
+    }
+
+    function getTextWidth(text, font) {
+        textMetrics.font = font
+        textMetrics.text = text
+        return textMetrics.advanceWidth
+    }
+
+    // The short names of the days set in `flag` (Monday is bit 7, Sunday bit 1), starting at
+    // the first day `fdow`; with addEmptyStrings the days not set stay as blanks.
+    function shortDayList(flag, fdow, addEmptyStrings) {
+        const names = calendarSettings.shortWeekDaysUnordered
+        const days = []
+        for (let i = 0; i < 7; ++i) {
+            const day = (i + fdow) % 7
+            if (flag & (1 << (7 - day)))
+                days.push(names[day])
+            else if (addEmptyStrings)
+                days.push("  ")
+        }
+        return days
+    }
+
+    // The numbers from `from` to `to`, each written with the pattern ("%1").
+    function seq(from, to, pattern) {
+        const numbers = []
+        for (let number = from; number <= to; ++number)
+            numbers.push(pattern ? pattern.arg(number) : number)
+        return numbers
+    }
+
+    function currentDateSeparator() {
+        switch (calendarSettings.dateFormat.value) {
+        case 2: return "/"
+        case 3: return "-"
+        default: return "."
+        }
+    }
+
+    function calendarInputMask(hideYears) {
+        const separator = currentDateSeparator()
+        return "00" + separator + "00" + (hideYears ? "" : separator + "00")
+    }
+
+    // A day and month without a year, completed with the leap year 2008 that the project's
+    // dates without a year refer to, so that 29 February is a date.
+    function shortDateToLeapYear(text) {
+        switch (calendarSettings.dateFormat.value) {
+        case 2: return text + "/08"
+        case 3: return "08-" + text
+        default: return text + ".08"
+        }
+    }
+
+    function sameDate(first, second) {
+        return first.getFullYear() === second.getFullYear() && first.getMonth() === second.getMonth()
+               && first.getDate() === second.getDate()
+    }
+
+    function sameTime(first, second) {
+        return first.getHours() === second.getHours() && first.getMinutes() === second.getMinutes()
+               && first.getSeconds() === second.getSeconds()
+    }
+
+    function delayOperation(callback, milliseconds) {
+        const timer = Qt.createQmlObject("import QtQuick; Timer { repeat: false }", window)
+        timer.interval = milliseconds
+        timer.triggered.connect(() => {
+            callback()
+            timer.destroy()
+        })
+        timer.start()
+    }
+
+    function pushView(url, properties) {
+        return stack.push(url, properties || {})
+    }
+
+    function replaceView(url, properties) {
+        return stack.replace(null, url, properties || {})
+    }
+
+    // A pop-up or dialog from a file of the module; the callback gets its result once it
+    // closes. Returns the object.
+    function openDialog(path, properties, callback, destroyOnClosed) {
+        const component = Qt.createComponent(path)
+        if (component.status !== Component.Ready) {
+            console.warn("The dialog", path, "cannot be made:", component.errorString())
+            return null
+        }
+        const dialog = component.createObject(window.contentItem, properties || {})
+        dialog.closed.connect(() => {
+            if (typeof callback === "function")
+                callback(dialog.result)
+            if (destroyOnClosed)
+                dialog.destroy()
+        })
+        dialog.open()
+        return dialog
+    }
+
+    // A view in a native window of its own, at least `minimumWidth` wide.
+    function openWindowDialog(view, properties, minimumWidth) {
+        const dialog = windowDialogComponent.createObject(window, {
+            source: view,
+            properties: properties || {},
+            minimumWidth: Math.max(minimumWidth || 0, 350),
+            width: Math.max(minimumWidth || 0, window.width * 0.5)
+        })
+        windowDialogs = windowDialogs.concat([dialog])
+        dialog.closing.connect(() => {
+            windowDialogs = windowDialogs.filter(other => other !== dialog)
+            dialog.destroy()
+        })
+        dialog.show()
+        return dialog
+    }
+
+    TextMetrics { id: textMetrics }
+
+    Component {
+        id: windowDialogComponent
+        WindowDialog {}
     }
 
     StackView {
         id: stack
+        objectName: "viewStack"
         anchors.fill: parent
-        initialItem: homePlaceholder
     }
 
-    Component {
-        id: homePlaceholder
-        Item {
-            Label {
-                anchors.centerIn: parent
-                text: SoftwareVersion.text
-            }
+    Connections {
+        target: mainController
+        function onDisplayOpenedProject() {
+            ZorvikUtils.setModesFor(mainController.currentProject.deviceOt2)
+            ViewLoader.openView(View.ProjectContentView, {}, true)
+        }
+        function onWriteFailed(path) {
+            PopUpManager.openPopup("ErrorPopUp", {
+                contentText: path === "" ? bindTr("Generic", "Es gab nichts zu schreiben.")
+                                         : bindTr("Generic", "Die Datei \"%1\" konnte nicht geschrieben werden.").arg(path)
+            })
         }
     }
 
     // While a view controller loads, the window takes no input and dims.
     Rectangle {
+        objectName: "notReadyOverlay"
+        parent: Overlay.overlay
         anchors.fill: parent
+        z: 1000
         color: "black"
         opacity: mainController.ready ? 0 : 0.4
         visible: opacity > 0
@@ -57,15 +193,43 @@ ApplicationWindow {
         }
     }
 
+    DefaultBusyIndicator {
+        objectName: "storageBusyIndicator"
+        parent: Overlay.overlay
+        anchors.centerIn: parent
+        z: 1001
+        busy: storageService.busy
+    }
+
     DesktopMenu {
         id: desktopMenu
         window: window
     }
 
     Component.onCompleted: {
+        ZorvikUtils.window = window
+        ZorvikUtils.popUps = PopUpManager
+        PopUpManager.parentItem = window.contentItem
+        const views = {}
+        views[View.HomeScreenView] = "HomeScreenView.qml"
+        views[View.ProjectContentView] = "ProjectContentView.qml"
+        views[View.ProjectCreationView] = "ProjectCreationView.qml"
+        views[View.GlobalSettingsView] = "GlobalSettingsView.qml"
+        views[View.SoftwareInfoView] = "SoftwareInfoView.qml"
+        views[View.LicenseView] = "LicenseView.qml"
+        ViewLoader.register(stack, ZorvikUtils, views, View.ProjectContentView, View.HomeScreenView)
+        // The native window keeps its menus while the layout previews a phone or tablet: they
+        // lead back to the settings.
         menus = desktopMenu.menus
         WindowLayout.setupLayout(window, onDesktopClosing)
-        // A project file named on the command line is imported and opened.
-        mainController.loadOpenedProject()
+        // A project file named on the command line is imported and shown at once.
+        const opened = mainController.loadOpenedProject()
+        if (stack.depth === 0)
+            ViewLoader.openView(opened ? View.HomeScreenView : View.ProjectCreationView)
+        if (!settingsService.hasAcceptedLegalTerms)
+            PopUpManager.openPopup("TermsAndConditionsPopup", {}, accepted => {
+                if (accepted)
+                    settingsService.hasAcceptedLegalTerms = true
+            })
     }
 }

@@ -1,5 +1,6 @@
 import QtQuick
 import logger
+import Tarvino
 
 MainWindow {
     id: window

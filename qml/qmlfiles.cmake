@@ -3,7 +3,48 @@
 set(tarvino_qml_files
   main.qml
   MainWindow.qml
-  app/menus/DesktopMenu.qml)
+  app/menus/DesktopMenu.qml
+  app/appsettings/GlobalSettings.qml
+  app/appsettings/InfoLabel.qml
+  app/appsettings/InfoValue.qml
+  app/appsettings/SoftwareInfo.qml
+  app/popups/ConfirmDialog.qml
+  app/popups/ConfirmPopup.qml
+  app/popups/DeviceInfoPopUp.qml
+  app/popups/DuplicateProjectPopUp.qml
+  app/popups/EditProjectPopUp.qml
+  app/popups/ErrorPopUp.qml
+  app/popups/InfoPopup.qml
+  app/popups/ProjectCreationPopUp.qml
+  app/popups/TermsAndConditionsPopup.qml
+  app/popups/TripleChoicePopup.qml
+  app/projects/DeviceItem.qml
+  app/projects/ProjectContentTabView.qml
+  app/projects/ProjectCreation.qml
+  app/projects/ProjectCreationItem.qml
+  app/projects/ProjectItem.qml
+  app/toolbars/AppToolBar.qml
+  app/toolbars/DesktopToolBarButton.qml
+  app/toolbars/ProjectTitle.qml
+  app/toolbars/ToolBarFunctions.qml
+  app/toolbars/ToolBarButton.qml
+  app/utils/ClickOutsideLoseFocus.qml
+  app/views/GlobalSettingsView.qml
+  app/views/HomeScreenView.qml
+  app/views/LicenseView.qml
+  app/views/ProjectContentView.qml
+  app/views/ProjectCreationView.qml
+  app/views/SoftwareInfoView.qml)
+
+# The shell's singletons, the utilities every view uses.
+set(tarvino_shell_singletons
+  app/utils/PopUpManager.qml
+  app/utils/ViewLoader.qml
+  app/utils/ZorvikUtils.qml)
+foreach(singleton IN LISTS tarvino_shell_singletons)
+  list(APPEND tarvino_qml_files ${singleton})
+  set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/${singleton} PROPERTIES QT_QML_SINGLETON_TYPE TRUE)
+endforeach()
 
 # The component library (docs/ui.md).
 set(tarvino_qml_components

@@ -317,6 +317,10 @@ bool MainController::saveCurrentProject(bool selectLocation)
     }
     if (path.isEmpty())
         return false;
+    // The save dialog returns the name as typed; without the suffix the open dialog would not
+    // show the file.
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".ot2");
     devices::Ot2File file = m_currentProject->toOt2(false);
     file.setName(QFileInfo(path).completeBaseName());
     if (!file.isValid() || !ProjectFiles::writeProjectFile(path, file)) {
@@ -494,7 +498,8 @@ bool MainController::loadOpenedProject()
         return false;
     const QString path = arguments.at(1);
     qCDebug(tarvinoLog).noquote() << QStringLiteral(">> File path %1 passed as argument").arg(path);
-    if (!QFileInfo::exists(path)) {
+    // A folder is no project file.
+    if (!QFileInfo(path).isFile()) {
         qCWarning(tarvinoLog) << "File doesn't exist !";
         return false;
     }

@@ -6,11 +6,11 @@
 
 #include <utils/singleton.h>
 
-// Version and build data of the program for the views.
+// Version and build data of the program for the views, which reach it as "softwareinfo". Its QML
+// type has no name: the name SoftwareInfo belongs to the software information panel.
 class SoftwareInfo : public QObject, public utils::Singleton<SoftwareInfo> {
     Q_OBJECT
-    QML_ELEMENT
-    QML_UNCREATABLE("Created by the app")
+    QML_ANONYMOUS
     Q_PROPERTY(QString projectVersion READ projectVersion CONSTANT)
     Q_PROPERTY(QString buildVersion READ buildVersion CONSTANT)
     Q_PROPERTY(QString buildDate READ buildDate CONSTANT)

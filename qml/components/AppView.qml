@@ -46,8 +46,10 @@ Pane {
             text: view.title
             size: Metrics.fontSize.big
         }
+        // Rows inside a layout fill by default; the body alone takes the height.
         RowLayout {
             Layout.fillWidth: true
+            Layout.fillHeight: false
             Layout.margins: Metrics.margin
             spacing: Metrics.margin
             visible: view.topItems.length > 0
@@ -60,6 +62,7 @@ Pane {
         }
         RowLayout {
             Layout.fillWidth: true
+            Layout.fillHeight: false
             Layout.margins: Metrics.margin
             spacing: Metrics.margin
             visible: view.bottomItems.length > 0

@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de">
 <context>
+    <name>Bluetooth</name>
+    <message>
+        <location filename="../../platform/ble/src/simulatedbackend.cpp" line="+118"/>
+        <source>Das Gerät bietet keinen Tarvino-Dienst an.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Calendar</name>
     <message>
         <location filename="../../qml/components/EditableYearPicker.qml" line="+43"/>
@@ -10,17 +18,24 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../../qml/app/utils/ZorvikUtils.qml" line="+83"/>
+        <source>d</source>
+        <translation>d</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <location filename="../../qml/components/TumblerTimePicker.qml" line="+36"/>
         <source>h</source>
-        <translation type="unfinished"></translation>
+        <translation>h</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+1"/>
+        <location filename="../../qml/components/TumblerTimePicker.qml" line="+8"/>
         <source>m</source>
-        <translation type="unfinished"></translation>
+        <translation>m</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location filename="../../qml/components/TumblerTimePicker.qml" line="+9"/>
         <source>s</source>
         <translation type="unfinished"></translation>
     </message>
@@ -87,9 +102,129 @@
     </message>
 </context>
 <context>
+    <name>DeviceInfo</name>
+    <message>
+        <location filename="../../qml/app/popups/DeviceInfoPopUp.qml" line="+20"/>
+        <source>Kanäle</source>
+        <translation>Channels</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Programme</source>
+        <translation>Programs</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Speicherplätze</source>
+        <translation>Memory slots</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Externe Eingänge</source>
+        <translation>External inputs</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sonderprogramme mit Schaltzeiten</source>
+        <translation>Extra programs with switch times</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Uhrentyp</source>
+        <translation>Clock type</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Jahresprogramm</source>
+        <translation>Yearly program</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Impuls</source>
+        <translation>Pulse</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zyklus</source>
+        <translation>Cycle</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Earth Hour</source>
+        <translation>Earth Hour</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Erweiterungsmodul</source>
+        <translation>Extension module</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Internes Bluetooth-Modul</source>
+        <translation>Internal Bluetooth module</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zeitzone einstellbar</source>
+        <translation>Settable time zone</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dämmerungsschalter</source>
+        <translation>Twilight switch</translation>
+    </message>
+</context>
+<context>
+    <name>Edit project</name>
+    <message>
+        <location filename="../../qml/app/views/ProjectContentView.qml" line="+26"/>
+        <source>Neues Projekt</source>
+        <translation>New project</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Öffnen</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Speichern</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>E-Mail</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <location filename="../../app/report/projectdocument.cpp" line="+72"/>
+        <source>Einstellungen Gerät</source>
+        <comment>Tab title</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Export</name>
+    <message>
+        <location line="-12"/>
+        <source>Ersteller</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Astro</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Kanal %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Extra program</name>
     <message>
-        <location filename="../../app/extraprograms/dateerrorscontroller.cpp" line="+65"/>
+        <location filename="../../app/extraprograms/dateerrorscontroller.cpp" line="+67"/>
         <source>Ende muss nach dem Beginn liegen</source>
         <translation type="unfinished"></translation>
     </message>
@@ -107,17 +242,28 @@
 <context>
     <name>Generic</name>
     <message>
+        <location filename="../../qml/app/appsettings/GlobalSettings.qml" line="+167"/>
+        <location filename="../../qml/app/views/HomeScreenView.qml" line="+70"/>
+        <source>Löschen</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <location filename="../../qml/app/popups/TermsAndConditionsPopup.qml" line="+44"/>
         <location filename="../../qml/components/ConfirmPopUp.qml" line="+16"/>
         <location filename="../../qml/components/InfoPopUp.qml" line="+21"/>
         <location filename="../../qml/components/MessagePopUp.qml" line="+26"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-9"/>
+        <location filename="../../qml/app/popups/TripleChoicePopup.qml" line="+14"/>
+        <location filename="../../qml/app/utils/ZorvikUtils.qml" line="-26"/>
+        <location filename="../../qml/components/ConfirmPopUp.qml" line="+1"/>
         <location filename="../../qml/components/FilePicker.qml" line="+56"/>
         <source>Abbruch</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <location filename="../../qml/components/FilePicker.qml" line="-17"/>
@@ -139,11 +285,83 @@
         <source>Diese Funktion ist noch nicht verfügbar.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <location filename="../../qml/app/popups/DeviceInfoPopUp.qml" line="-21"/>
+        <location filename="../../qml/app/popups/TripleChoicePopup.qml" line="-2"/>
+        <source>Ja</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location filename="../../qml/app/popups/TripleChoicePopup.qml" line="+1"/>
+        <source>Nein</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/popups/ErrorPopUp.qml" line="+7"/>
+        <source>Fehler</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/popups/TripleChoicePopup.qml" line="+15"/>
+        <source>Bestätigung</source>
+        <translation>Confirmation</translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/toolbars/AppToolBar.qml" line="+64"/>
+        <source>Zurück</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/utils/ZorvikUtils.qml" line="-4"/>
+        <source>Warnung</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ihr Projekt enthält ungespeicherte Änderungen.</source>
+        <translation>Your project contains unsaved changes.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Änderungen speichern</source>
+        <translation>Save changes</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Änderungen ignorieren</source>
+        <translation>Discard changes</translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/views/HomeScreenView.qml" line="+106"/>
+        <source>Jede Auswahl aufheben</source>
+        <translation>Deselect all</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Alle auswählen</source>
+        <translation>Select all</translation>
+    </message>
+    <message>
+        <location filename="../../qml/MainWindow.qml" line="+172"/>
+        <source>Es gab nichts zu schreiben.</source>
+        <translation>There was nothing to write.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Die Datei &quot;%1&quot; konnte nicht geschrieben werden.</source>
+        <translation>The file &quot;%1&quot; could not be written.</translation>
+    </message>
+    <message>
+        <location filename="../../app/report/printservice.cpp" line="+104"/>
+        <source>Druckvorschau</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Global</name>
     <message>
-        <location filename="../../qml/main.qml" line="+8"/>
+        <location filename="../../qml/main.qml" line="+9"/>
         <location filename="../../libs/core/src/languageservice.cpp" line="+76"/>
         <source>LANGUAGE_NAME</source>
         <translation>English</translation>
@@ -326,6 +544,104 @@
         <source>UTC +12h</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <location filename="../../qml/app/appsettings/GlobalSettings.qml" line="-146"/>
+        <source>%1 Code(s) wurden entfernt!</source>
+        <translation>%1 code(s) were removed!</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>Sprache</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Datumsformat</source>
+        <translation>Date format</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Erster Tag der Woche</source>
+        <translation>First day of the week</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Töne</source>
+        <translation>Sounds</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Vibration</source>
+        <translation>Vibration</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Verbindungscodes</source>
+        <translation>Connection codes</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Modus Fehlerbeseitigung</source>
+        <translation>Debug mode</translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/views/GlobalSettingsView.qml" line="+21"/>
+        <source>Einstellungen</source>
+        <translation>Settings</translation>
+    </message>
+</context>
+<context>
+    <name>Home</name>
+    <message>
+        <location filename="../../qml/app/views/HomeScreenView.qml" line="-87"/>
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Neues Projekt</source>
+        <translation>New project</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Projekt duplizieren</source>
+        <translation>Duplicate project</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Projekt umbenennen</source>
+        <translation>Rename project</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Projekte löschen</source>
+        <translation>Delete projects</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Projekt exportieren</source>
+        <translation>Export project</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Einstellungen</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Software-Info</source>
+        <translation>Software info</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>FAQ</source>
+        <translation>FAQ</translation>
+    </message>
+    <message>
+        <location line="+51"/>
+        <source>Noch keine Projekte. Legen Sie mit + ein neues Projekt an.</source>
+        <translation>No projects yet. Create a new project with +.</translation>
+    </message>
 </context>
 <context>
     <name>Image</name>
@@ -336,9 +652,34 @@
     </message>
 </context>
 <context>
+    <name>Legal</name>
+    <message>
+        <location filename="../../qml/app/appsettings/SoftwareInfo.qml" line="+120"/>
+        <location filename="../../qml/app/popups/TermsAndConditionsPopup.qml" line="-18"/>
+        <source>Geschäftsbedingungen</source>
+        <translation>Terms and conditions</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location filename="../../qml/app/popups/TermsAndConditionsPopup.qml" line="+5"/>
+        <source>Datenschutzrichtlinien</source>
+        <translation>Privacy policy</translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/popups/TermsAndConditionsPopup.qml" line="-13"/>
+        <source>Bitte lesen und akzeptieren Sie die Allgemeinen Geschäftsbedingungen sowie die Datenschutzrichtlinien, bevor Sie die Anwendung nutzen.</source>
+        <translation>Please read and accept the terms and conditions and the privacy policy before you use the application.</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Ich akzeptiere die Allgemeinen Geschäftsbedingungen und bin über die Datenschutzbestimmungen informiert.</source>
+        <translation>I accept the terms and conditions and have been informed about the privacy policy.</translation>
+    </message>
+</context>
+<context>
     <name>MainController</name>
     <message>
-        <location filename="../../app/shell/maincontroller.cpp" line="+377"/>
+        <location filename="../../app/shell/maincontroller.cpp" line="+424"/>
         <source>Open File</source>
         <translation type="unfinished"></translation>
     </message>
@@ -351,12 +692,17 @@
 <context>
     <name>Menus</name>
     <message>
-        <location filename="../../qml/app/menus/DesktopMenu.qml" line="+16"/>
+        <location filename="../../qml/app/menus/DesktopMenu.qml" line="+17"/>
         <source>&amp;Datei</source>
         <translation>&amp;File</translation>
     </message>
     <message>
         <location line="+2"/>
+        <source>&amp;Neues Projekt</source>
+        <translation>&amp;New project</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>&amp;Öffnen</source>
         <translation>&amp;Open...</translation>
     </message>
@@ -376,12 +722,22 @@
         <translation>Send by E-Mail</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>&amp;Ende</source>
         <translation>&amp;Quit</translation>
     </message>
     <message>
         <location line="+7"/>
+        <source>Einstellungen</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;App-Einstellungen...</source>
+        <translation>&amp;App settings...</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Hilfe</source>
         <translation>Help</translation>
     </message>
@@ -392,17 +748,68 @@
     </message>
     <message>
         <location line="+5"/>
+        <source>&amp;Software-Infos</source>
+        <translation>&amp;Software info</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>&amp;Zorvik AG</source>
         <translation>&amp;Zorvik AG</translation>
+    </message>
+    <message>
+        <location filename="../../app/report/projectdocument.cpp" line="-13"/>
+        <source>Projekt</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>New project</name>
     <message>
         <location filename="../../app/shell/projectcreationviewcontroller.cpp" line="+24"/>
-        <location filename="../../app/shell/projectfiles.cpp" line="+83"/>
+        <location filename="../../app/shell/projectfiles.cpp" line="+105"/>
         <source>Projekt %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Project %1</translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/popups/ProjectCreationPopUp.qml" line="+10"/>
+        <location filename="../../qml/app/views/ProjectCreationView.qml" line="+13"/>
+        <source>Neues Projekt</source>
+        <translation>New project</translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/projects/ProjectCreationItem.qml" line="+68"/>
+        <source>Gerätetyp</source>
+        <translation>Device type</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Anzahl Kanäle</source>
+        <translation>Number of channels</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Modell</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Projektname</source>
+        <translation>Project name</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Projekt erstellen</source>
+        <translation>Create project</translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/views/ProjectCreationView.qml" line="+6"/>
+        <source>Öffnen</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Gespeicherte Projekte</source>
+        <translation>Stored projects</translation>
     </message>
 </context>
 <context>
@@ -475,9 +882,162 @@
     </message>
 </context>
 <context>
+    <name>Project</name>
+    <message>
+        <location filename="../../qml/app/popups/DuplicateProjectPopUp.qml" line="+6"/>
+        <source>Projekt duplizieren</source>
+        <translation>Duplicate project</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Neues Projekt benennen:</source>
+        <translation>Name the new project:</translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/popups/EditProjectPopUp.qml" line="+10"/>
+        <source>Projekt umbenennen:</source>
+        <translation>Rename the project:</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Bearbeiten</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/views/HomeScreenView.qml" line="-162"/>
+        <source>Alle Projekte löschen</source>
+        <translation>Delete all projects</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 Projekte löschen</source>
+        <translation>Delete %1 projects</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Projekt löschen</source>
+        <translation>Delete project</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Sind Sie sicher, dass Sie das Projekt dauerhaft löschen möchten?</source>
+        <translation>Are you sure you want to delete the project permanently?</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Sind Sie sicher, dass Sie alle Projekte dauerhaft löschen möchten?</source>
+        <translation>Are you sure you want to delete all projects permanently?</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Sind Sie sicher, dass Sie %1 Projekte dauerhaft löschen möchten?</source>
+        <translation>Are you sure you want to delete %1 projects permanently?</translation>
+    </message>
+    <message>
+        <location line="+159"/>
+        <source>Möchten Sie das Projekt &quot;%1&quot; importieren?</source>
+        <translation>Do you want to import the project &quot;%1&quot;?</translation>
+    </message>
+</context>
+<context>
+    <name>Project Settings</name>
+    <message>
+        <location filename="../../app/report/projectdocument.cpp" line="+2"/>
+        <source>Kunde</source>
+        <comment>Tab title</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <location filename="../../app/report/printservice.cpp" line="+58"/>
+        <source>Page %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SoftwareInfo</name>
+    <message>
+        <location filename="../../qml/app/appsettings/SoftwareInfo.qml" line="-106"/>
+        <source>Schweiz</source>
+        <translation>Switzerland</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Schweden</source>
+        <translation>Sweden</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Deutschland</source>
+        <translation>Germany</translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Build-Version</source>
+        <translation>Build version</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Adresse</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>E-Mail</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Webseite</source>
+        <translation>Website</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Software-Informationen</source>
+        <translation>Software information</translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/views/LicenseView.qml" line="+11"/>
+        <source>Lizenzen</source>
+        <translation>Licences</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>Folgende Qt-Module und externe Bibliotheken wurden werwendet:</source>
+        <translation>The following Qt modules and external libraries were used:</translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/views/SoftwareInfoView.qml" line="+14"/>
+        <source>Software-Info</source>
+        <translation>Software info</translation>
+    </message>
+    <message>
+        <location filename="../../app/report/printservice.cpp" line="-114"/>
+        <source>TARVINO rix2/rix3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zorvik AG</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SwitchErrors</name>
     <message>
-        <location filename="../../app/switchprogram/switcherrorscontroller.cpp" line="+126"/>
+        <location filename="../../app/switchprogram/switcherrorscontroller.cpp" line="+124"/>
         <source>Fehlende Wochentage</source>
         <translation type="unfinished"></translation>
     </message>
@@ -529,13 +1089,114 @@
 <context>
     <name>Windows</name>
     <message>
-        <location filename="../../app/shell/maincontroller.cpp" line="-322"/>
+        <location filename="../../app/shell/maincontroller.cpp" line="-137"/>
         <source>TARVINO rix2/rix3-Datei speichern</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>TARVINO rix2/rix3-Datei (*.ot2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>Exportieren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>CSV UTF-8 (kommagetrennt) (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ble</name>
+    <message>
+        <location filename="../../platform/ble/src/abstractblerequest.cpp" line="+20"/>
+        <source>Das Gerät kennt die Anfrage nicht.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Das Gerät hat ungültige Werte erhalten.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Die Adresse liegt außerhalb des Gerätespeichers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Das Gerät hat das Projekt nicht übernommen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Das Gerät erwartet keine Speicherübertragung.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Das Gerät ist beschäftigt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Das Gerät verlangt eine Authentifizierung.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Das Gerät meldet den Fehler %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ble::AbstractBLERequest</name>
+    <message>
+        <location line="+10"/>
+        <source>Das Gerät antwortet nicht.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Die Verbindung mit dem Gerät wurde unterbrochen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Es ist kein Gerät verbunden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Das Gerät hat die Daten nicht angenommen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Die Antwort des Geräts ist beschädigt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Die Antwort des Geräts passt nicht zur Anfrage.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Übertragung durch Benutzer abgebrochen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Die Anfrage kann nicht gesendet werden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unbekannter Fehler %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -14,6 +14,7 @@
 #include <core/customqmainwindow.h>
 #include <core/windowlayout.h>
 
+#include "maincontroller.h"
 #include "viewharness.h"
 
 namespace {
@@ -54,6 +55,57 @@ QImage photographItemScene(QQuickWindow* window)
     return window ? window->grabWindow() : QImage();
 }
 
+const int HomeScreenView = 0;
+
+// The main window's stack shows the view of that kind.
+bool showView(ViewHarness& harness, QQuickWindow* window, int viewKind)
+{
+    auto* stack = window->findChild<QQuickItem*>(QStringLiteral("viewStack"));
+    harness.evaluate(QStringLiteral("ViewLoader.openView(%1, {}, true)").arg(viewKind));
+    return ViewHarness::waitFor([stack, viewKind] {
+        const auto* view = stack->property("currentItem").value<QQuickItem*>();
+        return view && view->property("viewKind").toInt() == viewKind && !stack->property("busy").toBool();
+    });
+}
+
+// The home list with a few projects, the creation form, the settings and the software
+// information, each in the main window as the user sees it.
+bool photographShellViews(const QDir& output)
+{
+    ViewHarness harness;
+    QQuickWindow* window = harness.loadMain();
+    if (!window)
+        return false;
+    MainController& main = MainController::instance();
+    bool saved = main.createProject(102, QStringLiteral("Bürogebäude Nord")) &&
+                 main.createProject(111, QStringLiteral("Parkplatz Beleuchtung")) &&
+                 main.createProject(141, QStringLiteral("Schaufenster")) && main.createProject(131, QStringLiteral("Heizung"));
+    main.closeProject();
+    const struct {
+        int viewKind;
+        const char* name;
+        QStringList languages;
+    } scenes[] = {
+        {HomeScreenView, "home", {QStringLiteral("de"), QStringLiteral("en")}},
+        {3, "creation", {QStringLiteral("de"), QStringLiteral("en")}},
+        {8, "settings", {QStringLiteral("de"), QStringLiteral("en")}},
+        {9, "softwareinfo", {QStringLiteral("de")}},
+    };
+    for (const auto& scene : scenes) {
+        for (const QString& language : scene.languages) {
+            // Each view opens in the language, as the settings read the language on opening.
+            saved &= harness.setLanguage(language);
+            saved &= showView(harness, window, scene.viewKind);
+            saved &= save(photographMainWindow(),
+                          output.filePath(QStringLiteral("%1-%2.png").arg(QLatin1String(scene.name), language)));
+            // Leaves the view, so that the next language opens it anew.
+            saved &= showView(harness, window, HomeScreenView);
+        }
+        saved &= harness.setLanguage(QStringLiteral("de"));
+    }
+    return saved & reportOffences(harness);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -86,5 +138,6 @@ int main(int argc, char* argv[])
         }
         saved &= reportOffences(harness);
     }
+    saved &= photographShellViews(output);
     return saved ? 0 : 1;
 }

@@ -251,6 +251,11 @@ QList<QQuickWindow*> ViewHarness::shownWindows() const
         if (auto* quick = qobject_cast<QQuickWindow*>(window); quick && quick->isVisible())
             windows.append(quick);
     }
+    // The program's window lies inside the native main window, so it is no top-level window.
+    for (QObject* root : m_app->engine().rootObjects()) {
+        if (auto* quick = qobject_cast<QQuickWindow*>(root); quick && quick->isVisible() && !windows.contains(quick))
+            windows.append(quick);
+    }
     return windows;
 }
 

@@ -120,4 +120,14 @@ int ProjectListModel::rowOf(qint64 id) const
     return -1;
 }
 
+void ProjectListModel::selectAll()
+{
+    if (selectionCount() == rowCount())
+        return;
+    for (const Project& project : std::as_const(m_projects))
+        m_selection.insert(project.id());
+    emit dataChanged(index(0), index(rowCount() - 1), { SelectedRole });
+    emit selectionChanged();
+}
+
 } // namespace storage

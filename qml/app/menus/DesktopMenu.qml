@@ -8,38 +8,54 @@ QtObject {
     id: desktopMenu
 
     required property var window
-    readonly property var menus: [fileMenu, helpMenu]
+    readonly property var menus: [fileMenu, settingsMenu, helpMenu]
     // Actions on a project wait until one is open and nothing is loading.
     readonly property bool projectActions: mainController.ready && mainController.currentProject !== null
+    property ToolBarFunctions actions: ToolBarFunctions {}
 
     property Menu fileMenu: Menu {
         title: bindTr("Menus", "&Datei")
         MenuItem {
+            title: bindTr("Menus", "&Neues Projekt")
+            shortcut: StandardKey.New
+            enabled: mainController.ready
+            onTriggered: actions.newProject()
+        }
+        MenuItem {
             title: bindTr("Menus", "&Öffnen")
             shortcut: StandardKey.Open
             enabled: mainController.ready
-            onTriggered: mainController.browseOt2()
+            onTriggered: actions.openProjectFile()
         }
         MenuItem {
             title: bindTr("Menus", "&Speichern")
             shortcut: StandardKey.Save
             enabled: desktopMenu.projectActions
-            onTriggered: mainController.saveCurrentProject(false)
+            onTriggered: actions.saveProject(false)
         }
         MenuItem {
             title: bindTr("Menus", "&Speichern unter")
             enabled: desktopMenu.projectActions
-            onTriggered: mainController.saveCurrentProject(true)
+            onTriggered: actions.saveProject(true)
         }
         MenuItem {
             title: bindTr("Menus", "Senden per E-Mail")
             enabled: desktopMenu.projectActions
             onTriggered: mainController.sendViaEmail()
         }
+        MenuSeparator {}
         MenuItem {
             title: bindTr("Menus", "&Ende")
             shortcut: StandardKey.Quit
             onTriggered: desktopMenu.window.quitApplication()
+        }
+    }
+
+    property Menu settingsMenu: Menu {
+        title: bindTr("Menus", "Einstellungen")
+        MenuItem {
+            title: bindTr("Menus", "&App-Einstellungen...")
+            onTriggered: actions.openGlobalSettings()
         }
     }
 
@@ -48,7 +64,11 @@ QtObject {
         MenuItem {
             title: bindTr("Menus", "&Hilfe")
             shortcut: StandardKey.HelpContents
-            onTriggered: Qt.openUrlExternally(ClientConfig.details.faqLink)
+            onTriggered: actions.openHelp()
+        }
+        MenuItem {
+            title: bindTr("Menus", "&Software-Infos")
+            onTriggered: actions.openSoftwareInfo()
         }
         MenuItem {
             title: bindTr("Menus", "&Zorvik AG")

@@ -3,6 +3,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QProcess>
+#include <QSettings>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -48,6 +49,13 @@ public:
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), path("runtime"));
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         return environment;
+    }
+
+    // A value of the program's settings store, as the settings service writes it.
+    QString setting(const QString& key) const
+    {
+        const QSettings store(QDir(path("config")).filePath(QStringLiteral("Zorvik/TARVINO rix3.conf")), QSettings::IniFormat);
+        return store.value(key).toString();
     }
 
     // The projects in the program's store.
@@ -142,6 +150,9 @@ private slots:
         QVERIFY2(run.failure.isEmpty(), qPrintable(run.failure));
         QCOMPARE(run.projects, QStringList{QStringLiteral("Cmdline")});
         QCOMPARE(run.switchTimes, 1);
+        // The home is new: the terms pop-up was open beside the imported project and nobody
+        // accepted it.
+        QVERIFY(home.setting(QStringLiteral("settings/AcceptedTermsAndConditions")) != QStringLiteral("1_true"));
     }
 
     void withoutAFileNothingIsStored()

@@ -138,6 +138,19 @@ private slots:
         QVERIFY(suggested.isEmpty());
     }
 
+    void aNameWithoutSuffixIsSavedAsProjectFile() {
+        QTemporaryDir folder;
+        ProjectController* project = createEdited(QStringLiteral("Draft"));
+        QVERIFY(project);
+        // The save dialog hands back the name as typed.
+        MainController::setSaveFileChooser([&](const QString&) { return folder.filePath(QStringLiteral("Garden")); });
+        QVERIFY(f->mainController->saveCurrentProject());
+        QCOMPARE(project->filePath(), folder.filePath(QStringLiteral("Garden.ot2")));
+        QVERIFY(QFile::exists(folder.filePath(QStringLiteral("Garden.ot2"))));
+        QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("Garden"))));
+        QCOMPARE(project->name(), QStringLiteral("Garden"));
+    }
+
     void aFailedSaveChangesNothing() {
         QTemporaryDir folder;
         ProjectController* project = createEdited(QStringLiteral("Draft"));

@@ -365,14 +365,16 @@ private slots:
         QCOMPARE(main->centralWidget()->minimumSize(), QSize(1024, 912 - WindowLayout::ReservedHeight));
 
         const QList<QAction*> bar = main->menuBar()->actions();
-        QCOMPARE(menuTexts(bar), QStringList({"&Datei", "Hilfe"}));
+        QCOMPARE(menuTexts(bar), QStringList({"&Datei", "Einstellungen", "Hilfe"}));
         const QList<QAction*> file = bar.at(0)->menu()->actions();
-        QCOMPARE(menuTexts(file),
-                 QStringList({"&Öffnen", "&Speichern", "&Speichern unter", "Senden per E-Mail", "&Ende"}));
-        QCOMPARE(file.at(0)->shortcut(), QKeySequence(QKeySequence::Open));
-        QCOMPARE(file.at(1)->shortcut(), QKeySequence(QKeySequence::Save));
-        QCOMPARE(file.at(4)->shortcut(), QKeySequence(QKeySequence::Quit));
-        QCOMPARE(menuTexts(bar.at(1)->menu()->actions()), QStringList({"&Hilfe", "&Zorvik AG"}));
+        QCOMPARE(menuTexts(file), QStringList({"&Neues Projekt", "&Öffnen", "&Speichern", "&Speichern unter",
+                                               "Senden per E-Mail", "-", "&Ende"}));
+        QCOMPARE(file.at(0)->shortcut(), QKeySequence(QKeySequence::New));
+        QCOMPARE(file.at(1)->shortcut(), QKeySequence(QKeySequence::Open));
+        QCOMPARE(file.at(2)->shortcut(), QKeySequence(QKeySequence::Save));
+        QCOMPARE(file.at(6)->shortcut(), QKeySequence(QKeySequence::Quit));
+        QCOMPARE(menuTexts(bar.at(1)->menu()->actions()), QStringList({"&App-Einstellungen..."}));
+        QCOMPARE(menuTexts(bar.at(2)->menu()->actions()), QStringList({"&Hilfe", "&Software-Infos", "&Zorvik AG"}));
         // Without an open project only the actions that need none are enabled.
         const QStringList projectActions{"&Speichern", "&Speichern unter", "Senden per E-Mail"};
         for (const QAction* menu : bar) {
@@ -385,7 +387,7 @@ private slots:
 
     void openingWaitsWhileAControllerLoads()
     {
-        QAction* open = WindowLayout::instance()->mainWindow()->menuBar()->actions().at(0)->menu()->actions().at(0);
+        QAction* open = WindowLayout::instance()->mainWindow()->menuBar()->actions().at(0)->menu()->actions().at(1);
         QCOMPARE(open->text(), QStringLiteral("&Öffnen"));
         BaseController loading;
         QVERIFY(QMetaObject::invokeMethod(&loading, "loadingStart"));

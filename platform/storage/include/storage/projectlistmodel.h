@@ -35,6 +35,7 @@ public:
     Q_INVOKABLE void setSelected(qint64 id, bool selected);
     Q_INVOKABLE QList<qint64> selectedIds() const;
     Q_INVOKABLE void clearSelection();
+    Q_INVOKABLE void selectAll();
     int selectionCount() const { return static_cast<int>(m_selection.size()); }
 
 signals:

@@ -1,0 +1,99 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Tarvino
+
+// The main window's header: the back button, the current view's left buttons, its title item
+// (or title) in the middle, and its right and fixed buttons. The buttons belong to the view;
+// the bar only shows them while the view is current.
+ToolBar {
+    id: bar
+
+    property StackView stack
+    readonly property Item view: stack ? stack.currentItem : null
+    property Item shownView: null
+
+    function show(items, area) {
+        for (let index = 0; index < items.length; ++index)
+            items[index].parent = area
+    }
+
+    function showView(next) {
+        if (shownView) {
+            show(shownView.toolbarLeftButtons, null)
+            show(shownView.toolbarRightButtons, null)
+            show(shownView.toolbarFixButtons, null)
+            if (shownView.titleItem)
+                shownView.titleItem.parent = null
+        }
+        shownView = next
+        if (!next)
+            return
+        show(next.toolbarLeftButtons, leftButtons)
+        show(next.toolbarRightButtons, rightButtons)
+        show(next.toolbarFixButtons, fixButtons)
+        if (next.titleItem) {
+            next.titleItem.parent = titleArea
+            next.titleItem.anchors.centerIn = titleArea
+        }
+    }
+
+    implicitHeight: Metrics.toolbar.barHeight
+    visible: view !== null && view.showToolbar
+    padding: 0
+    leftPadding: Metrics.margin
+    rightPadding: Metrics.margin
+    onViewChanged: showView(view)
+
+    background: Rectangle {
+        color: ClientConfig.colors.headerColor
+        Rectangle {
+            anchors.bottom: parent.bottom
+            width: parent.width
+            height: 1
+            color: Colors.delightGrey
+        }
+    }
+
+    RowLayout {
+        anchors.fill: parent
+        spacing: Metrics.margin
+        ToolBarButton {
+            objectName: "backButton"
+            source: ClientConfig.icons.back
+            text: bindTr("Generic", "Zurück")
+            visible: bar.stack !== null && bar.stack.depth > 1 && bar.view !== null && bar.view.allowBackButton
+            onClicked: ViewLoader.popView()
+        }
+        RowLayout {
+            id: leftButtons
+            Layout.fillWidth: false
+            spacing: Metrics.spacing
+        }
+        Item {
+            id: titleArea
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            DesignText {
+                objectName: "toolbarTitle"
+                anchors.fill: parent
+                horizontalAlignment: Text.AlignHCenter
+                text: bar.view ? bar.view.title : ""
+                size: Metrics.fontSize.big
+                wrapMode: Text.NoWrap
+                elide: Text.ElideRight
+                visible: bar.view !== null && bar.view.titleItem === null
+            }
+        }
+        RowLayout {
+            id: rightButtons
+            Layout.fillWidth: false
+            spacing: Metrics.spacing
+        }
+        RowLayout {
+            id: fixButtons
+            Layout.fillWidth: false
+            spacing: Metrics.spacing
+        }
+    }
+}

@@ -1,0 +1,25 @@
+import QtQuick
+import QtQuick.Layouts
+import Tarvino
+
+// The open project's name and its device model, the title of the project view.
+RowLayout {
+    id: title
+
+    required property string projectName
+    required property int deviceOt2
+
+    spacing: Metrics.margin
+
+    DesignText {
+        objectName: "projectTitleName"
+        text: title.projectName
+        size: Metrics.fontSize.big
+        wrapMode: Text.NoWrap
+    }
+    DefaultText {
+        objectName: "projectTitleDevice"
+        text: deviceService.deviceNameFromOt2(title.deviceOt2)
+        color: Colors.secondaryColor
+    }
+}

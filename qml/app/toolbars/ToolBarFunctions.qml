@@ -1,0 +1,36 @@
+import QtQuick
+import Tarvino
+
+// The actions that the tool-bar buttons and the desktop menu share; each user holds one.
+QtObject {
+    function newProject() {
+        ZorvikUtils.checkForUnsavedModifications(() => {
+            mainController.closeProject()
+            ViewLoader.openView(View.ProjectCreationView, {}, true)
+        })
+    }
+
+    function openProjectFile() {
+        ZorvikUtils.checkForUnsavedModifications(() => mainController.browseOt2())
+    }
+
+    function saveProject(selectLocation) {
+        ZorvikUtils.saveProject(selectLocation)
+    }
+
+    function openHelp() {
+        Qt.openUrlExternally(ClientConfig.details.faqLink)
+    }
+
+    function openGlobalSettings() {
+        ZorvikUtils.window.openWindowDialog(ViewLoader.viewUrl(View.GlobalSettingsView), {})
+    }
+
+    function openSoftwareInfo() {
+        ZorvikUtils.window.openWindowDialog(ViewLoader.viewUrl(View.SoftwareInfoView), {}, 500)
+    }
+
+    function openLicenses() {
+        ZorvikUtils.window.openWindowDialog(ViewLoader.viewUrl(View.LicenseView), {}, 500)
+    }
+}

@@ -1,0 +1,89 @@
+pragma Singleton
+import QtQuick
+
+// What every view asks about the platform and the open project, and the questions the shell
+// asks before it throws work away. The shell's singletons do not import the module "Tarvino"
+// (each would then depend on every other): the main window registers what they use.
+QtObject {
+    id: utils
+
+    // The main window and PopUpManager.
+    property var window: null
+    property QtObject popUps: null
+    // PlatformService.DP_Desktop, DP_Phone and SO_None.
+    readonly property int desktopDisplay: 0
+    readonly property int phoneDisplay: 1
+    readonly property int noOrientation: -1
+    // Linux counts as a desktop too: it would otherwise lay itself out as a phone. The display
+    // override previews the phone and tablet layouts.
+    readonly property bool isDesktop: platformService.overwriteDisplay === desktopDisplay
+                                      && ["windows", "osx", "linux"].indexOf(Qt.platform.os) >= 0
+    readonly property int screenOrientation: {
+        if (isDesktop)
+            return 1
+        if (platformService.overwriteOrientation !== noOrientation)
+            return platformService.overwriteOrientation
+        return mainController.screenWatcher.screenOrientation
+    }
+    readonly property bool tabletLayout: {
+        if (isDesktop)
+            return true
+        if (platformService.overwriteDisplay === phoneDisplay)
+            return false
+        return window !== null && window.width >= 768
+    }
+    readonly property int screenWidth: mainController.screenWatcher.width
+    readonly property int screenHeight: mainController.screenWatcher.height
+    property bool astroMode: false
+    property bool lightMode: false
+
+    // The astro and light modes of a device model.
+    function setModesFor(ot2) {
+        astroMode = deviceService.hasAstro(ot2)
+        lightMode = deviceService.deviceType(ot2) === 2
+    }
+
+    // Runs `callback` once the user has decided about unsaved changes: saving runs it only
+    // when the save succeeded, ignoring runs it at once, cancelling runs nothing. Without
+    // unsaved changes it runs at once. Returns whether it asked.
+    function checkForUnsavedModifications(callback) {
+        if (!mainController.dirty()) {
+            callback()
+            return false
+        }
+        popUps.openPopup("TripleChoicePopup", {
+            objectName: "unsavedChangesPopup",
+            title: bindTr("Generic", "Warnung"),
+            contentText: bindTr("Generic", "Ihr Projekt enthält ungespeicherte Änderungen."),
+            acceptText: bindTr("Generic", "Änderungen speichern"),
+            rejectText: bindTr("Generic", "Änderungen ignorieren"),
+            cancelText: bindTr("Generic", "Abbruch")
+        }, choice => {
+            if (choice === "accepted") {
+                if (utils.saveProject(false))
+                    callback()
+            } else if (choice === "rejected") {
+                callback()
+            }
+        })
+        return true
+    }
+
+    function saveProject(selectLocation) {
+        return mainController.currentProject !== null && mainController.saveCurrentProject(selectLocation)
+    }
+
+    // A duration in seconds as "1d 2h 3m", leaving out the leading zero units.
+    function getDurationText(seconds) {
+        const days = Math.floor(seconds / 86400)
+        const hours = Math.floor(seconds % 86400 / 3600)
+        const minutes = Math.floor(seconds % 3600 / 60)
+        const parts = []
+        if (days > 0)
+            parts.push(days + bindTr("Calendar", "d"))
+        if (days > 0 || hours > 0)
+            parts.push(hours + bindTr("Calendar", "h"))
+        parts.push(minutes + bindTr("Calendar", "m"))
+        return parts.join(" ")
+    }
+}

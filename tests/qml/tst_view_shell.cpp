@@ -1,0 +1,521 @@
+#include <QAction>
+#include <QApplication>
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProcess>
+#include <QQmlApplicationEngine>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <core/customqmainwindow.h>
+#include <core/windowlayout.h>
+#include <devices/deviceservice.h>
+#include <devices/ot2file.h>
+#include <filemanager/filemanager.h>
+#include <storage/project.h>
+#include <storage/projectservice.h>
+#include <storage/storageservice.h>
+
+#include "basecontroller.h"
+#include "calendarsettings.h"
+#include "maincontroller.h"
+#include "platformservice.h"
+#include "projectfiles.h"
+#include "tarvinoapp.h"
+#include "viewharness.h"
+
+// The shell's views in the program's main window, driven as a user drives them: the terms at
+// the first start, the first view, new projects through the form, the home list's modes, the
+// menus and closing with unsaved changes.
+
+namespace {
+
+const int HomeScreenView = 0;
+const int ProjectContentView = 2;
+const int ProjectCreationView = 3;
+
+// The child run: started with a project file as its only argument, it prints the kind of the
+// view the main window shows.
+const char* const ChildRun = "TARVINO_SHELL_CHILD_RUN";
+
+// A controller that loads while the test wants it.
+class LoadingController : public BaseController {
+    Q_OBJECT
+
+public:
+    using BaseController::BaseController;
+};
+
+QStringList storedNames()
+{
+    QStringList names;
+    for (const storage::Project& project : storage::ProjectService::instance().projets())
+        names.append(project.name());
+    names.sort();
+    return names;
+}
+
+int storedDevice(const QString& name)
+{
+    for (const storage::Project& project : storage::ProjectService::instance().projets()) {
+        if (project.name() == name)
+            return project.device();
+    }
+    return -1;
+}
+
+QAction* menuAction(const QString& text)
+{
+    const core::CustomQMainWindow* main = core::WindowLayout::instance()->mainWindow();
+    if (!main)
+        return nullptr;
+    QList<QAction*> pending = main->menuBar()->actions();
+    while (!pending.isEmpty()) {
+        QAction* action = pending.takeFirst();
+        if (action->text() == text)
+            return action;
+        if (action->menu())
+            pending.append(action->menu()->actions());
+    }
+    return nullptr;
+}
+
+int childRun(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    ViewHarness harness;
+    QQuickWindow* window = harness.loadMain();
+    auto* stack = window ? window->findChild<QQuickItem*>(QStringLiteral("viewStack")) : nullptr;
+    if (!stack || !ViewHarness::waitFor([stack] { return stack->property("currentItem").value<QQuickItem*>(); }))
+        return 2;
+    const auto* view = stack->property("currentItem").value<QQuickItem*>();
+    QTextStream(stdout) << view->property("viewKind").toInt() << ' ' << harness.offences().size() << '\n';
+    return 0;
+}
+
+} // namespace
+
+class TestViewShell : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        ViewHarness::Options options;
+        options.termsAccepted = false;
+        m_harness = std::make_unique<ViewHarness>(options);
+        m_window = m_harness->loadMain();
+        QVERIFY(m_window);
+        m_stack = m_window->findChild<QQuickItem*>(QStringLiteral("viewStack"));
+        QVERIFY(m_stack);
+        QVERIFY(m_exportDir.isValid());
+    }
+
+    void cleanupTestCase()
+    {
+        MainController::setSaveFileChooser({});
+        filemanager::FileManager::setSaveLocationChooser({});
+        m_harness.reset();
+    }
+
+    void termsPopupIsModalAtTheFirstStart()
+    {
+        QVERIFY(m_harness->waitFor([this] { return m_harness->findPopup(QStringLiteral("termsPopup")); }));
+        QCOMPARE(currentKind(), ProjectCreationView);
+        QVERIFY(!m_harness->app().settingsService()->hasAcceptedLegalTerms());
+
+        // The view behind takes no input while the terms are open.
+        QQuickItem* astro = m_harness->find(QStringLiteral("deviceType_1"));
+        QVERIFY(astro);
+        QVERIFY(m_harness->click(astro));
+        QVERIFY(!astro->property("selected").toBool());
+        // Nor does the pop-up go without the acceptance.
+        QVERIFY(m_harness->click(m_harness->find(QStringLiteral("acceptTermsButton"))));
+        QVERIFY(m_harness->findPopup(QStringLiteral("termsPopup")));
+
+        QVERIFY(m_harness->click(m_harness->find(QStringLiteral("acceptTermsBox"))));
+        QVERIFY(m_harness->click(m_harness->find(QStringLiteral("acceptTermsButton"))));
+        QVERIFY(m_harness->waitFor([this] { return m_harness->app().settingsService()->hasAcceptedLegalTerms(); }));
+        QVERIFY(!m_harness->findPopup(QStringLiteral("termsPopup")));
+        QCOMPARE(QSettings().value(QStringLiteral("settings/AcceptedTermsAndConditions")).toString(),
+                 QStringLiteral("1_true"));
+
+        QVERIFY(m_harness->click(astro));
+        QVERIFY(astro->property("selected").toBool());
+    }
+
+    void withoutAnArgumentTheCreationViewOpens()
+    {
+        QCOMPARE(currentKind(), ProjectCreationView);
+        QVERIFY(!mainController().currentProject());
+    }
+
+    void aProjectFileAsArgumentOpensTheProjectView()
+    {
+        QTemporaryDir home;
+        QVERIFY(home.isValid());
+        const QString path = home.filePath(QStringLiteral("Argument.ot2"));
+        devices::Ot2File file(102);
+        file.fitToDevice(devices::DeviceService::instance().deviceByOt2Number(102));
+        file.setName(QStringLiteral("Argument"));
+        QVERIFY(ProjectFiles::writeProjectFile(path, file));
+
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* variable : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"}) {
+            const QString folder = home.filePath(QLatin1String(variable));
+            QVERIFY(QDir().mkpath(folder));
+            environment.insert(QLatin1String(variable), folder);
+        }
+        environment.insert(QLatin1String(ChildRun), QStringLiteral("1"));
+        QProcess child;
+        child.setProcessEnvironment(environment);
+        child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        child.start(QCoreApplication::applicationFilePath(), {path});
+        QVERIFY(child.waitForFinished(120000));
+        QCOMPARE(child.exitCode(), 0);
+        // The project view, without a QML warning.
+        QCOMPARE(child.readAllStandardOutput(), QByteArray("2 0\n"));
+    }
+
+    void shortDatesFallInTheLeapYear_data()
+    {
+        QTest::addColumn<int>("formatRow");
+        QTest::addColumn<QString>("shortDate");
+        QTest::addColumn<QString>("completed");
+        QTest::addColumn<QString>("mask");
+        QTest::newRow("dot") << 0 << "29.02" << "29.02.08" << "00.00";
+        QTest::newRow("slash") << 1 << "02/29" << "02/29/08" << "00/00";
+        QTest::newRow("hyphen") << 2 << "02-29" << "08-02-29" << "00-00";
+    }
+
+    // Dates without a year belong to the project's leap reference year 2008.
+    void shortDatesFallInTheLeapYear()
+    {
+        QFETCH(int, formatRow);
+        QFETCH(QString, shortDate);
+        QFETCH(QString, completed);
+        QFETCH(QString, mask);
+        DateFormatSetting* format = CalendarSettings::instance().dateFormat();
+        const int before = format->selectedIndex();
+        format->setSelectedIndex(formatRow);
+        QVariant result;
+        QVERIFY(QMetaObject::invokeMethod(m_window, "shortDateToLeapYear", Q_RETURN_ARG(QVariant, result),
+                                          Q_ARG(QVariant, shortDate)));
+        QCOMPARE(result.toString(), completed);
+        QVERIFY(QDate::fromString(completed, CalendarSettings::instance().dateFormatPattern()).isValid());
+        QVERIFY(QMetaObject::invokeMethod(m_window, "calendarInputMask", Q_RETURN_ARG(QVariant, result),
+                                          Q_ARG(QVariant, true)));
+        QCOMPARE(result.toString(), mask);
+        format->setSelectedIndex(before);
+    }
+
+    void shortDayListStartsAtTheFirstDay()
+    {
+        const QStringList names = CalendarSettings::instance().shortWeekDaysUnordered();
+        QVariant days;
+        // Monday (bit 7) and Sunday (bit 1), the week starting on Sunday.
+        QVERIFY(QMetaObject::invokeMethod(m_window, "shortDayList", Q_RETURN_ARG(QVariant, days), Q_ARG(QVariant, 130),
+                                          Q_ARG(QVariant, 6), Q_ARG(QVariant, false)));
+        QCOMPARE(days.toStringList(), QStringList({names.at(6), names.at(0)}));
+        QVERIFY(QMetaObject::invokeMethod(m_window, "shortDayList", Q_RETURN_ARG(QVariant, days), Q_ARG(QVariant, 130),
+                                          Q_ARG(QVariant, 6), Q_ARG(QVariant, true)));
+        QCOMPARE(days.toStringList(), QStringList({names.at(6), names.at(0), "  ", "  ", "  ", "  ", "  "}));
+    }
+
+    void createdProjectsAreStoredAndOpen_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("ot2");
+        QTest::newRow("weekly") << "Weekly" << 102;
+        QTest::newRow("astronomic") << "Astro" << 111;
+        QTest::newRow("twilight") << "Twilight" << 141;
+        QTest::newRow("controls") << "Controls" << 131;
+    }
+
+    void createdProjectsAreStoredAndOpen()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, ot2);
+        if (currentKind() != ProjectCreationView) {
+            QVERIFY(m_harness->click(m_harness->find(QStringLiteral("newProjectButton"))));
+            answerUnsavedChanges(QStringLiteral("rejectButton"));
+            QVERIFY(waitForView(ProjectCreationView));
+        }
+        const devices::DeviceService& catalogue = devices::DeviceService::instance();
+        QVERIFY(m_harness->click(m_harness->find(QStringLiteral("deviceType_%1").arg(catalogue.deviceType(ot2)))));
+        QVERIFY(m_harness->click(m_harness->find(QStringLiteral("channels_%1").arg(catalogue.channelNumber(ot2)))));
+        QVERIFY(m_harness->waitFor([&] { return m_harness->click(m_harness->find(QStringLiteral("device_%1").arg(ot2))); }));
+        replaceText(m_harness->find(QStringLiteral("projectNameField")), name);
+        QVERIFY(m_harness->click(m_harness->find(QStringLiteral("createProjectButton"))));
+
+        QVERIFY(waitForView(ProjectContentView));
+        QCOMPARE(storedDevice(name), ot2);
+        QCOMPARE(mainController().currentProject()->name(), name);
+        QCOMPARE(currentView()->property("title").toString(), name);
+        QCOMPARE(ViewHarness::text(m_harness->find(QStringLiteral("projectTitleName"))), name);
+    }
+
+    void copyProposesTheNameWithCopy()
+    {
+        openHome();
+        QVERIFY(m_harness->click(m_harness->find(QStringLiteral("copyModeButton"))));
+        QVERIFY(m_harness->click(m_harness->find(QStringLiteral("project_Weekly"))));
+        QObject* popup = waitForPopup(QStringLiteral("projectNamePopup"));
+        QVERIFY(popup);
+        QCOMPARE(ViewHarness::text(m_harness->find(QStringLiteral("projectNameField"))), QStringLiteral("Weekly_Copy"));
+        QVERIFY(m_harness->click(m_harness->find(QStringLiteral("acceptButton"))));
+        QVERIFY(waitForView(ProjectContentView));
+        QCOMPARE(storedNames(), QStringList({"Astro", "Controls", "Twilight", "Weekly", "Weekly_Copy"}));
+        QCOMPARE(storedDevice(QStringLiteral("Weekly_Copy")), 102);
+    }
+
+    void editRenames()
+    {
+        openHome();
+        QVERIFY(m_harness->click(m_harness->find(QStringLiteral("editModeButton"))));
+        QVERIFY(m_harness->click(m_harness->find(QStringLiteral("project_Weekly_Copy"))));
+        QVERIFY(waitForPopup(QStringLiteral("projectNamePopup")));
+        replaceText(m_harness->find(QStringLiteral("projectNameField")), QStringLiteral("Renamed"));
+        QVERIFY(m_harness->click(m_harness->find(QStringLiteral("acceptButton"))));
+        QVERIFY(m_harness->waitFor([] { return storedNames().contains(QStringLiteral("Renamed")); }));
+        QCOMPARE(storedNames(), QStringList({"Astro", "Controls", "Renamed", "Twilight", "Weekly"}));
+        QVERIFY(m_harness->find(QStringLiteral("project_Renamed")));
+        QCOMPARE(currentKind(), HomeScreenView);
+    }
+
+    void exportWritesTheProjectFile()
+    {
+        const QString target = m_exportDir.filePath(QStringLiteral("Exported.ot2"));
+        filemanager::FileManager::setSaveLocationChooser([&](const QString&, const QString&) { return target; });
+        QVERIFY(m_harness->click(m_harness->find(QStringLiteral("exportModeButton"))));
+        QVERIFY(m_harness->click(m_harness->find(QStringLiteral("project_Astro"))));
+        QVERIFY(m_harness->waitFor([&] { return QFile::exists(target); }));
+        QFile written(target);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        devices::Ot2File file;
+        QVERIFY(ProjectFiles::read(written.readAll(), &file));
+        QCOMPARE(file.ot2Number(), 111);
+        QCOMPARE(storedNames().size(), 5);
+    }
+
+    void deleteAsksAndRemoves_data()
+    {
+        QTest::addColumn<QStringList>("selected");
+        QTest::addColumn<QString>("buttonText");
+        QTest::addColumn<QString>("question");
+        QTest::addColumn<QStringList>("left");
+        QTest::newRow("one") << QStringList{"Renamed"} << "Projekt löschen"
+                             << "Sind Sie sicher, dass Sie das Projekt dauerhaft löschen möchten?"
+                             << QStringList{"Astro", "Controls", "Twilight", "Weekly"};
+        QTest::newRow("several") << QStringList{"Weekly", "Astro"} << "2 Projekte löschen"
+                                 << "Sind Sie sicher, dass Sie 2 Projekte dauerhaft löschen möchten?"
+                                 << QStringList{"Controls", "Twilight"};
+        QTest::newRow("all") << QStringList() << "Alle Projekte löschen"
+                             << "Sind Sie sicher, dass Sie alle Projekte dauerhaft löschen möchten?" << QStringList();
+    }
+
+    void deleteAsksAndRemoves()
+    {
+        QFETCH(QStringList, selected);
+        QFETCH(QString, buttonText);
+        QFETCH(QString, question);
+        QFETCH(QStringList, left);
+        QCOMPARE(currentKind(), HomeScreenView);
+        QVERIFY(m_harness->click(m_harness->find(QStringLiteral("deleteModeButton"))));
+        for (const QString& name : selected)
+            QVERIFY(m_harness->click(m_harness->find(QStringLiteral("project_") + name)));
+        if (selected.isEmpty())
+            QVERIFY(m_harness->click(m_harness->find(QStringLiteral("selectAllButton"))));
+        QQuickItem* remove = m_harness->find(QStringLiteral("deleteProjectsButton"));
+        QCOMPARE(ViewHarness::text(remove), buttonText);
+        QVERIFY(m_harness->click(remove));
+        QObject* popup = waitForPopup(QStringLiteral("confirmPopup"));
+        QVERIFY(popup);
+        QCOMPARE(popup->property("contentText").toString(), question);
+        QVERIFY(m_harness->click(m_harness->find(QStringLiteral("acceptButton"))));
+        QVERIFY(m_harness->waitFor([&] { return storedNames() == left; }));
+    }
+
+    void aReceivedFileIsImportedOnceConfirmed()
+    {
+        QCOMPARE(currentKind(), HomeScreenView);
+        devices::Ot2File file(111);
+        file.fitToDevice(devices::DeviceService::instance().deviceByOt2Number(111));
+        file.setName(QStringLiteral("Received"));
+        const QString path = m_exportDir.filePath(QStringLiteral("Sent.ot2"));
+        QVERIFY(ProjectFiles::writeProjectFile(path, file));
+        QFile sent(path);
+        QVERIFY(sent.open(QIODevice::ReadOnly));
+        emit PlatformService::instance().receivedOt2File(QStringLiteral("Received.ot2"), QString(), sent.readAll());
+
+        QObject* popup = waitForPopup(QStringLiteral("confirmPopup"));
+        QVERIFY(popup);
+        QCOMPARE(popup->property("contentText").toString(),
+                 QStringLiteral("Möchten Sie das Projekt \"Received\" importieren?"));
+        QVERIFY(m_harness->click(m_harness->find(QStringLiteral("acceptButton"))));
+        QVERIFY(waitForView(ProjectContentView));
+        QCOMPARE(storedNames(), QStringList{QStringLiteral("Received")});
+        QCOMPARE(storedDevice(QStringLiteral("Received")), 111);
+        mainController().closeProject();
+    }
+
+    void projectMenuActionsNeedAProjectAndReadiness()
+    {
+        const QStringList projectEntries{"&Speichern", "&Speichern unter", "Senden per E-Mail"};
+        QVERIFY(!mainController().currentProject());
+        for (const QString& entry : projectEntries) {
+            QVERIFY2(menuAction(entry), qPrintable(entry));
+            QVERIFY2(!menuAction(entry)->isEnabled(), qPrintable(entry));
+        }
+        QVERIFY(mainController().createProject(102, QStringLiteral("Menus")));
+        for (const QString& entry : projectEntries)
+            QVERIFY2(menuAction(entry)->isEnabled(), qPrintable(entry));
+
+        LoadingController loading;
+        QVERIFY(QMetaObject::invokeMethod(&loading, "loadingStart"));
+        QVERIFY(!mainController().isReady());
+        for (const QString& entry : projectEntries + QStringList{"&Neues Projekt", "&Öffnen"})
+            QVERIFY2(!menuAction(entry)->isEnabled(), qPrintable(entry));
+        QVERIFY(QMetaObject::invokeMethod(&loading, "loadingEnd"));
+        QVERIFY(mainController().isReady());
+        for (const QString& entry : projectEntries)
+            QVERIFY2(menuAction(entry)->isEnabled(), qPrintable(entry));
+    }
+
+    void settingsAndSoftwareInfoOpenInWindowsOfTheirOwn()
+    {
+        QVERIFY(m_harness->triggerMenuAction(QStringLiteral("&App-Einstellungen...")));
+        QVERIFY(ViewHarness::waitFor([this] { return m_harness->dialogs().size() == 1; }));
+        QVERIFY(m_harness->find(QStringLiteral("languageChoice")));
+        // The buttons stand at the right once the new window has laid its view out.
+        QQuickItem* cancel = m_harness->find(QStringLiteral("cancelSettingsButton"));
+        QVERIFY(ViewHarness::waitFor([cancel] { return cancel->mapToScene(QPointF()).x() > cancel->window()->width() / 2; }));
+        QVERIFY(m_harness->click(cancel));
+        QVERIFY(ViewHarness::waitFor([this] { return m_harness->dialogs().isEmpty(); }));
+
+        QVERIFY(m_harness->triggerMenuAction(QStringLiteral("&Software-Infos")));
+        QVERIFY(ViewHarness::waitFor([this] { return m_harness->dialogs().size() == 1; }));
+        QVERIFY(ViewHarness::text(m_harness->find(QStringLiteral("versionTitle"))).startsWith(QStringLiteral("Version 1.0.32")));
+        m_harness->dialogs().first()->close();
+        QVERIFY(ViewHarness::waitFor([this] { return m_harness->dialogs().isEmpty(); }));
+    }
+
+    void closingWithUnsavedChanges()
+    {
+        QVERIFY(mainController().currentProject());
+        mainController().setDirty(true);
+        QVERIFY(mainController().dirty());
+        // Quitting is observed, not done.
+        QQmlApplicationEngine& engine = m_harness->app().engine();
+        QVERIFY(QObject::disconnect(&engine, SIGNAL(exit(int)), qApp, nullptr));
+        QSignalSpy exited(&engine, &QQmlEngine::exit);
+        core::CustomQMainWindow* main = core::WindowLayout::instance()->mainWindow();
+
+        // "Abbruch" keeps the program open and the project unsaved.
+        QVERIFY(!main->close());
+        answerUnsavedChanges(QStringLiteral("cancelButton"));
+        QVERIFY(main->isVisible());
+        QVERIFY(mainController().dirty());
+        QCOMPARE(exited.size(), 0);
+
+        // A save that fails keeps the program open and shows why.
+        MainController::setSaveFileChooser(
+            [&](const QString&) { return m_exportDir.filePath(QStringLiteral("missing/folder/Menus.ot2")); });
+        QVERIFY(!main->close());
+        answerUnsavedChanges(QStringLiteral("acceptButton"));
+        QVERIFY(waitForPopup(QStringLiteral("errorPopup")));
+        QVERIFY(main->isVisible());
+        QVERIFY(mainController().dirty());
+        QCOMPARE(mainController().currentProject()->name(), QStringLiteral("Menus"));
+        QCOMPARE(exited.size(), 0);
+        QVERIFY(m_harness->click(m_harness->find(QStringLiteral("okButton"))));
+        QVERIFY(m_harness->waitFor([this] { return !m_harness->findPopup(QStringLiteral("errorPopup")); }));
+
+        // "Änderungen ignorieren" quits.
+        QVERIFY(!main->close());
+        answerUnsavedChanges(QStringLiteral("rejectButton"));
+        QVERIFY(m_harness->waitFor([&] { return exited.size() == 1; }));
+        QCOMPARE(exited.first().first().toInt(), 0);
+        mainController().setDirty(false);
+    }
+
+private:
+    MainController& mainController() const { return MainController::instance(); }
+
+    QQuickItem* currentView() const { return m_stack->property("currentItem").value<QQuickItem*>(); }
+
+    int currentKind() const
+    {
+        const QQuickItem* view = currentView();
+        return view ? view->property("viewKind").toInt() : -1;
+    }
+
+    bool waitForView(int kind) const
+    {
+        return ViewHarness::waitFor([&] { return currentKind() == kind && !m_stack->property("busy").toBool(); });
+    }
+
+    QObject* waitForPopup(const QString& name) const
+    {
+        QObject* popup = nullptr;
+        ViewHarness::waitFor([&] {
+            popup = m_harness->findPopup(name);
+            return popup && popup->property("opened").toBool();
+        });
+        return popup;
+    }
+
+    void answerUnsavedChanges(const QString& button) const
+    {
+        if (!waitForPopup(QStringLiteral("unsavedChangesPopup")))
+            return;
+        QVERIFY(m_harness->click(m_harness->find(button)));
+        QVERIFY(ViewHarness::waitFor([this] { return !m_harness->findPopup(QStringLiteral("unsavedChangesPopup")); }));
+    }
+
+    void openHome() const
+    {
+        if (currentKind() == ProjectContentView) {
+            QVERIFY(m_harness->click(m_harness->find(QStringLiteral("newProjectButton"))));
+            answerUnsavedChanges(QStringLiteral("rejectButton"));
+            QVERIFY(waitForView(ProjectCreationView));
+        }
+        if (currentKind() == ProjectCreationView)
+            QVERIFY(m_harness->click(m_harness->find(QStringLiteral("storedProjectsButton"))));
+        QVERIFY(waitForView(HomeScreenView));
+    }
+
+    void replaceText(QQuickItem* field, const QString& text) const
+    {
+        QVERIFY(field);
+        // The first key after the window's activation would be lost.
+        QVERIFY(m_harness->typeText(field, QString()));
+        QVERIFY(ViewHarness::waitFor([field] { return field->hasActiveFocus() && QGuiApplication::focusWindow() == field->window(); }));
+        QVERIFY(QMetaObject::invokeMethod(field, "selectAll"));
+        QVERIFY(m_harness->typeText(field, text));
+        QCOMPARE(ViewHarness::text(field), text);
+    }
+
+    std::unique_ptr<ViewHarness> m_harness;
+    QQuickWindow* m_window = nullptr;
+    QQuickItem* m_stack = nullptr;
+    QTemporaryDir m_exportDir;
+};
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsSet(ChildRun))
+        return childRun(argc, argv);
+    QApplication application(argc, argv);
+    TestViewShell test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_view_shell.moc"
