@@ -154,9 +154,13 @@ QQmlPropertyMap* SettingsService::settingsMap() const
     return m_settingsMap.get();
 }
 
-void SettingsService::sync()
+bool SettingsService::sync()
 {
     m_settings.sync();
+    if (m_settings.status() == QSettings::NoError)
+        return true;
+    qCWarning(coreSettingsLog).noquote() << "The settings could not be written to" << m_settings.fileName();
+    return false;
 }
 
 void SettingsService::setSettingValue(const QString& settingName, const QVariant& value, bool persistent)
