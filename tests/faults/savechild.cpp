@@ -294,10 +294,14 @@ private:
 // shipped set.
 class HolidaysSave : public FileSave {
 public:
-    int prepare() override
+    HolidaysSave()
     {
         m_service.loadHolidays(holidays::HolidaySetService::customFilePath(), true);
         m_service.loadHolidays(holidays::HolidaySetService::DefaultDataPath, false);
+    }
+
+    int prepare() override
+    {
         if (!QFile::exists(path()) && !m_service.copyCustomHolidaySet(nameOf(0), 0))
             return -1;
         return FileSave::prepare();

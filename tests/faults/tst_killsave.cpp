@@ -4,6 +4,7 @@
 // mix. With the file size limited, as on a full disk, every save reports its failure and the
 // previous generation stays.
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QRandomGenerator>
@@ -37,8 +38,11 @@ public:
     SaveChild(const QString& folder, const QString& mode, const QString& kind)
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* place : {"data", "config"})
+            QDir(folder).mkpath(QLatin1String(place));
         env.insert(QStringLiteral("XDG_DATA_HOME"), folder + QStringLiteral("/data"));
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), folder + QStringLiteral("/config"));
+        env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("*.debug=false"));
         // A killed child leaks by design; its exit code must not tell of it.
         env.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0:abort_on_error=1"));
         m_process.setProcessEnvironment(env);
