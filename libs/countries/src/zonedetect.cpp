@@ -6,6 +6,8 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
+#include <mutex>
 #include <vector>
 
 #include <fcntl.h>
@@ -17,7 +19,7 @@
 // database gives a header or parse error, never a read outside the mapping.
 
 namespace {
-class BoxIndex;
+struct LazyIndex;
 }
 
 struct ZDDatabase {
@@ -35,8 +37,9 @@ struct ZDDatabase {
     uint32_t metadataOffset;
     uint32_t dataOffset;
     bool openedFromMemory;
-    // Built at opening; none when the boxes would fill too many cells (the walk is used then).
-    BoxIndex* index;
+    // Made at opening, built at the first look-up; it holds none when the boxes would fill too
+    // many cells (the walk is used then).
+    LazyIndex* index;
 };
 
 namespace {
@@ -398,9 +401,32 @@ double squaredDistance(const Segment& s, float a, float b, int32_t targetLat, in
     return dLat * dLat + 4.0 * dLon * dLon;
 }
 
-int pointInPolygon(const ZDDatabase* db, uint32_t position, int32_t targetLat, int32_t targetLon,
-                   uint64_t* distanceSqrMin) {
-    PolygonDecoder decoder(db, position);
+// The points of a polygon decoded before: the same sequence the decoder gives, ending as it ended.
+class DecodedPoints {
+public:
+    DecodedPoints(const int32_t* points, uint32_t count, bool failed)
+        : m_points(points)
+        , m_count(count)
+        , m_failed(failed) {}
+
+    int next(int32_t& lat, int32_t& lon) {
+        if (m_next == m_count)
+            return m_failed ? -1 : 0;
+        lat = m_points[2 * m_next];
+        lon = m_points[2 * m_next + 1];
+        ++m_next;
+        return 1;
+    }
+
+private:
+    const int32_t* m_points;
+    uint32_t m_count;
+    bool m_failed;
+    uint32_t m_next = 0;
+};
+
+template <typename Points>
+int pointInPolygon(Points& decoder, int32_t targetLat, int32_t targetLon, uint64_t* distanceSqrMin) {
     int32_t lat = 0;
     int32_t lon = 0;
     int32_t prevLat = 0;
@@ -537,16 +563,9 @@ struct Box {
     uint64_t polygonSum;
 };
 
-// What a point asks of a box: whether it lies inside and, when so, its answer is to be added.
-// False when the walk ends here (as at a damaged polygon).
-bool testBox(const ZDDatabase* db, uint32_t polygonId, const Box& box, int32_t lat, int32_t lon,
-             uint64_t* distanceSqrMin, ResultList& list) {
-    if (lat > box.extent.maxLat || lon < box.extent.minLon || lon > box.extent.maxLon)
-        return true;
-    const uint64_t position = uint64_t{db->dataOffset} + box.polygonSum;
-    if (position >= static_cast<uint64_t>(db->length))
-        return false;
-    const int answer = pointInPolygon(db, static_cast<uint32_t>(position), lat, lon, distanceSqrMin);
+// Adds the answer of a box that contains the point (its polygon's answer given, or a parse error).
+// False when the walk ends here (at a damaged polygon).
+bool addAnswer(const ZDDatabase* db, uint32_t polygonId, const Box& box, int answer, ResultList& list) {
     if (answer == ZD_LOOKUP_PARSING_ERROR)
         return false;
     if (answer == ZD_LOOKUP_NOT_IN_ZONE)
@@ -554,6 +573,28 @@ bool testBox(const ZDDatabase* db, uint32_t polygonId, const Box& box, int32_t l
     const ZDResult result{answer,        polygonId,      static_cast<uint32_t>(box.metadataSum),
                           db->numFields, db->fieldNames, nullptr};
     return list.append(result);
+}
+
+bool boxContains(const Box& box, int32_t lat, int32_t lon) {
+    return lat <= box.extent.maxLat && lon >= box.extent.minLon && lon <= box.extent.maxLon;
+}
+
+// The data position of a box's polygon; 0 when it lies beyond the file (the walk ends there).
+uint32_t polygonPosition(const ZDDatabase* db, const Box& box) {
+    const uint64_t position = uint64_t{db->dataOffset} + box.polygonSum;
+    return position < static_cast<uint64_t>(db->length) ? static_cast<uint32_t>(position) : 0;
+}
+
+// What a point asks of a box, its polygon decoded as it is read. False when the walk ends here.
+bool testBox(const ZDDatabase* db, uint32_t polygonId, const Box& box, int32_t lat, int32_t lon,
+             uint64_t* distanceSqrMin, ResultList& list) {
+    if (!boxContains(box, lat, lon))
+        return true;
+    const uint32_t position = polygonPosition(db, box);
+    if (position == 0)
+        return false;
+    PolygonDecoder decoder(db, position);
+    return addAnswer(db, polygonId, box, pointInPolygon(decoder, lat, lon, distanceSqrMin), list);
 }
 
 // The walk over every bounding box in file order, up to the first that starts north of the point
@@ -570,15 +611,17 @@ void collectCandidatesLinear(const ZDDatabase* db, int32_t lat, int32_t lon, uin
     }
 }
 
-// A grid of 1-degree cells, each listing the boxes that touch it in file order. A look-up tests
-// the boxes of its cell only, and stops where the walk would: a box touching no cell of the point
-// cannot contain it, so the answers are the walk's.
+// A grid of 1-degree cells, each listing the boxes that touch it in file order, and every polygon
+// decoded once into plain points. A look-up tests the boxes of its cell only, and stops where the
+// walk would: a box touching no cell of the point cannot contain it, so the answers are the walk's.
 class BoxIndex {
 public:
     static constexpr int LatCells = 180;
     static constexpr int LonCells = 360;
     // Beyond this many cell entries (a database of huge boxes), the walk is as good.
     static constexpr uint64_t MaxEntries = uint64_t{1} << 24;
+    // Beyond this many points the polygons are decoded at each look-up instead.
+    static constexpr size_t MaxPoints = size_t{1} << 23;
 
     static BoxIndex* build(const ZDDatabase* db) {
         auto* index = new BoxIndex(db);
@@ -586,6 +629,7 @@ public:
             delete index;
             return nullptr;
         }
+        index->decodePolygons(db);
         return index;
     }
 
@@ -600,14 +644,35 @@ public:
             const uint32_t polygonId = m_entries[i];
             if (polygonId >= stop)
                 return;
-            if (!testBox(db, polygonId, m_boxes[polygonId], lat, lon, distanceSqrMin, list))
+            if (!test(db, polygonId, lat, lon, distanceSqrMin, list))
                 return;
         }
     }
 
 private:
+    struct Polygon {
+        size_t first = 0; // index of its first point in m_points
+        uint32_t count = 0;
+        bool failed = false;
+        bool beyondFile = false;
+    };
+
     explicit BoxIndex(const ZDDatabase* db)
         : m_half(static_cast<double>(uint32_t{1} << (db->precision - 1))) {}
+
+    bool test(const ZDDatabase* db, uint32_t polygonId, int32_t lat, int32_t lon, uint64_t* distanceSqrMin,
+              ResultList& list) const {
+        const Box& box = m_boxes[polygonId];
+        if (m_polygons.empty())
+            return testBox(db, polygonId, box, lat, lon, distanceSqrMin, list);
+        if (!boxContains(box, lat, lon))
+            return true;
+        const Polygon& polygon = m_polygons[polygonId];
+        if (polygon.beyondFile)
+            return false;
+        DecodedPoints points(m_points.data() + 2 * polygon.first, polygon.count, polygon.failed);
+        return addAnswer(db, polygonId, box, pointInPolygon(points, lat, lon, distanceSqrMin), list);
+    }
 
     int cellOf(int64_t value, int cells) const {
         const double position = std::floor((static_cast<double>(value) + m_half) / (2 * m_half) * cells);
@@ -654,6 +719,35 @@ private:
         return true;
     }
 
+    // Every polygon as the decoder gives it; none when they hold too many points.
+    void decodePolygons(const ZDDatabase* db) {
+        m_polygons.resize(m_boxes.size());
+        for (size_t id = 0; id < m_boxes.size(); ++id) {
+            Polygon& polygon = m_polygons[id];
+            const uint32_t position = polygonPosition(db, m_boxes[id]);
+            polygon.beyondFile = position == 0;
+            polygon.first = m_points.size() / 2;
+            if (polygon.beyondFile)
+                continue;
+            PolygonDecoder decoder(db, position);
+            int32_t lat = 0;
+            int32_t lon = 0;
+            int step = 0;
+            while ((step = decoder.next(lat, lon)) == 1) {
+                if (m_points.size() / 2 >= MaxPoints) {
+                    m_polygons.clear();
+                    m_points.clear();
+                    m_points.shrink_to_fit();
+                    return;
+                }
+                m_points.push_back(lat);
+                m_points.push_back(lon);
+            }
+            polygon.count = static_cast<uint32_t>(m_points.size() / 2 - polygon.first);
+            polygon.failed = step < 0;
+        }
+    }
+
     template <typename Visit>
     void forEachCell(const BoxRecord& e, Visit visit) const {
         for (int latIndex = latCell(e.minLat); latIndex <= latCell(e.maxLat); ++latIndex) {
@@ -668,6 +762,19 @@ private:
     std::vector<int64_t> m_northmostStart;
     std::vector<uint32_t> m_cellStart;
     std::vector<uint32_t> m_entries;
+    std::vector<Polygon> m_polygons;
+    std::vector<int32_t> m_points;
+};
+
+// Built at the first indexed look-up, once, whichever thread asks first.
+struct LazyIndex {
+    std::once_flag built;
+    std::unique_ptr<BoxIndex> index;
+
+    const BoxIndex* get(const ZDDatabase* db) {
+        std::call_once(built, [&] { index.reset(BoxIndex::build(db)); });
+        return index.get();
+    }
 };
 
 // Polygons of one zone are decided together: holes cancel the polygon they lie in.
@@ -741,8 +848,9 @@ ZDResult* lookupPoint(const ZDDatabase* library, float lat, float lon, float* sa
     ResultList list;
     uint64_t* distance = safezone ? &distanceSqrMin : nullptr;
     if (std::isfinite(lat) && std::isfinite(lon)) {
-        if (indexed)
-            library->index->collect(library, latFixed, lonFixed, distance, list);
+        const BoxIndex* index = indexed ? library->index->get(library) : nullptr;
+        if (index)
+            index->collect(library, latFixed, lonFixed, distance, list);
         else
             collectCandidatesLinear(library, latFixed, lonFixed, distance, list);
     }
@@ -795,7 +903,7 @@ ZDDatabase* ZDOpenDatabaseFromMemory(void* buffer, int32_t length) {
         std::free(db);
         return nullptr;
     }
-    db->index = BoxIndex::build(db);
+    db->index = new LazyIndex;
     return db;
 }
 
@@ -840,7 +948,7 @@ ZDDatabase* ZDOpenDatabase(const char* path) {
         ZDCloseDatabase(db);
         return nullptr;
     }
-    db->index = BoxIndex::build(db);
+    db->index = new LazyIndex;
     return db;
 }
 
