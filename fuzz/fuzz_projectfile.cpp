@@ -4,10 +4,8 @@
 #include "support/fuzzapplication.h"
 
 #include <devices/deviceservice.h>
-#include <devices/iniwritter.h>
 #include <devices/ot2file.h>
 
-#include <QBuffer>
 #include <QFile>
 #include <QSettings>
 
@@ -30,15 +28,6 @@ bool restoreFrom(const QByteArray& bytes, devices::Ot2File& file) {
     return read;
 }
 
-QByteArray textOf(const devices::Ot2File& file) {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    devices::IniWritter writer(&buffer);
-    file.save(writer);
-    writer.end();
-    return buffer.data();
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
@@ -55,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!restoreFrom(FuzzApplication::bytes(data, size), first))
         return 0;
     devices::Ot2File again;
-    if (!restoreFrom(textOf(first), again) || !(again == first))
+    if (!restoreFrom(first.toText(), again) || !(again == first))
         abort();
     return 0;
 }
