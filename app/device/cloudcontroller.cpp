@@ -5,15 +5,14 @@
 
 #include <QBuffer>
 #include <QDesktopServices>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
+#include <QJsonValue>
 #include <QLoggingCategory>
 #include <QUrl>
 
 #include <core/settingsservice.h>
 #include <devices/iniwritter.h>
 #include <network/baserequest.h>
+#include <network/cloudanswer.h>
 #include <network/networkservice.h>
 
 namespace {
@@ -22,22 +21,6 @@ Q_LOGGING_CATEGORY(cloudLog, "tarvino.cloud")
 core::SettingsService& settings()
 {
     return utils::Singleton<core::SettingsService>::instance();
-}
-
-// The "error" text of a failure answer and the message under "originalError"/"details".
-struct CloudFailure {
-    QString error;
-    QString message;
-};
-
-CloudFailure failureOf(const QByteArray& body)
-{
-    const QJsonObject object = QJsonDocument::fromJson(body).object();
-    if (!object.contains(QLatin1String("error")))
-        return {};
-    const QJsonValue details = object.value(QLatin1String("originalError")).toObject().value(QLatin1String("details"));
-    return {object.value(QLatin1String("error")).toString(),
-            details.toObject().value(QLatin1String("message")).toString()};
 }
 
 // Failures of the connection itself, before the cloud answered.
@@ -139,7 +122,7 @@ CloudController::LoginResult CloudController::loginResultOf(QNetworkReply::Netwo
 {
     if (error == QNetworkReply::TimeoutError)
         return NotReachable;
-    const CloudFailure failure = failureOf(body);
+    const network::CloudAnswer::Failure failure = network::CloudAnswer::failure(body);
     const bool authError = failure.error == QLatin1String("AuthError");
     if ((authError && failure.message == QLatin1String("wrong gateway"))
         || failure.error == QLatin1String("GatewayTimeoutError"))
@@ -252,9 +235,8 @@ void CloudController::gatewaysReceived(const QJsonValue& result)
 {
     end();
     QList<network::Gateway> kept;
-    const QJsonArray list = QJsonDocument::fromJson(result.toString().toUtf8()).array();
-    for (const QJsonValue& entry : list) {
-        const network::Gateway gateway(entry.toObject());
+    const QList<network::Gateway> list = network::CloudAnswer::gateways(result.toString().toUtf8());
+    for (const network::Gateway& gateway : list) {
         if (gateway.type() == QLatin1String(GatewayType))
             kept.append(gateway);
     }

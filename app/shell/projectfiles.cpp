@@ -2,7 +2,6 @@
 
 #include "tarvinologging.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -71,12 +70,7 @@ bool ProjectFiles::read(const QByteArray& bytes, devices::Ot2File* file)
 
 QByteArray ProjectFiles::toBytes(const devices::Ot2File& file)
 {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    devices::IniWritter writer(&buffer);
-    file.save(writer);
-    writer.end();
-    return buffer.data();
+    return file.toText();
 }
 
 QString ProjectFiles::nameFromFileName(const QString& path)

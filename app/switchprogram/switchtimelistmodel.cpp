@@ -303,10 +303,17 @@ void SwitchTimeListModel::removeSwitchTimes(const QSet<int>& rows) {
         push(new RemoveCommand<SwitchTime>(this, &m_records, rows));
 }
 
+// Equal as their clipboard forms are: the numbers first, the type and state names (which several
+// values may share) only when those match. A paste tests every row it inserts.
 bool SwitchTimeListModel::containsEqual(const SwitchTime& switchTime) const {
-    const QJsonObject form = switchTime.toJsonObject(Weekdays::AllDays);
-    return std::any_of(m_records.cbegin(), m_records.cend(),
-                       [&form](const SwitchTime& s) { return s.toJsonObject(Weekdays::AllDays) == form; });
+    const SwitchTime& a = switchTime;
+    return std::any_of(m_records.cbegin(), m_records.cend(), [&a](const SwitchTime& b) {
+        return a.startTime() == b.startTime() && a.endTime() == b.endTime() &&
+               (a.startDays() & Weekdays::AllDays) == (b.startDays() & Weekdays::AllDays) &&
+               a.endDay() == b.endDay() && a.pulsTime() == b.pulsTime() && a.pauseTime() == b.pauseTime() &&
+               SwitchTime::typeName(a.type()) == SwitchTime::typeName(b.type()) &&
+               SwitchTime::stateName(a.state()) == SwitchTime::stateName(b.state());
+    });
 }
 
 QJsonObject SwitchTimeListModel::jsonObjectAt(int row, int flags) const {

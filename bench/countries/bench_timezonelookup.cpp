@@ -41,6 +41,43 @@ void BM_ShippedLookupLand(benchmark::State& state) {
 }
 BENCHMARK(BM_ShippedLookupLand);
 
+// Random points of the whole globe, land and sea alike.
+std::vector<Point> globePoints(size_t count) {
+    std::mt19937 random(7);
+    std::uniform_real_distribution<float> lat(-90.0f, 90.0f);
+    std::uniform_real_distribution<float> lon(-180.0f, 180.0f);
+    std::vector<Point> points(count);
+    for (Point& p : points)
+        p = {lat(random), lon(random)};
+    return points;
+}
+
+template <ZDResult* (*Lookup)(const ZDDatabase*, float, float, float*)>
+void lookUpGlobePoints(benchmark::State& state) {
+    const auto db = countries::TimeZoneDatabase::openShipped();
+    const std::vector<Point> points = globePoints(4096);
+    size_t i = 0;
+    for (auto _ : state) {
+        const Point& p = points[i++ % points.size()];
+        ZDResult* results = Lookup(db.handle(), p.lat, p.lon, nullptr);
+        benchmark::DoNotOptimize(results);
+        ZDFreeResults(results);
+    }
+    state.SetItemsProcessed(static_cast<int64_t>(state.iterations()));
+}
+
+// Through the index of the bounding boxes.
+void BM_TimezoneLookup(benchmark::State& state) {
+    lookUpGlobePoints<ZDLookup>(state);
+}
+BENCHMARK(BM_TimezoneLookup);
+
+// The walk over every bounding box.
+void BM_TimezoneLookupBaseline(benchmark::State& state) {
+    lookUpGlobePoints<ZDLookupLinear>(state);
+}
+BENCHMARK(BM_TimezoneLookupBaseline);
+
 void BM_OpenShipped(benchmark::State& state) {
     for (auto _ : state) {
         auto db = countries::TimeZoneDatabase::openShipped();

@@ -6,6 +6,10 @@
 #include <devices/ot2file.h>
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QSqlRecord>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -160,6 +164,109 @@ void BM_ImportLargeProject(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ImportLargeProject)->Unit(benchmark::kMillisecond);
+
+// Gives every switch time and date range of the project new values.
+void rewriteEveryRow(Project project, int round)
+{
+    const StorableRef<ProgramData> data = project.data();
+    for (int channel = 0; channel < Channels; ++channel) {
+        for (int number = 0; number <= ExtraPrograms; ++number) {
+            const auto program = data->channel(channel)->program(number);
+            for (SwitchTime s : program->switches())
+                s.setStartTime((s.startTime() + 60 + round) % 86400);
+            for (DateRange r : program->dateRanges())
+                r.setStartDate(r.startDate().addSecs(60));
+        }
+    }
+}
+
+// From nothing to the saved project: open the file, read the project, rewrite every row, save.
+void BM_OpenSave(benchmark::State& state)
+{
+    int round = 0;
+    for (auto _ : state) {
+        Services services(file().path());
+        const Project project = services.projects.byId(file().id());
+        rewriteEveryRow(project, ++round);
+        if (!services.storage.save())
+            state.SkipWithError("save failed");
+    }
+}
+BENCHMARK(BM_OpenSave)->Unit(benchmark::kMillisecond);
+
+// The rows of one table as stored, without their ids.
+struct TableRows {
+    QString insert;
+    QList<QVariantList> rows;
+};
+
+TableRows rowsOf(QSqlDatabase& db, const QString& table)
+{
+    TableRows result;
+    QSqlQuery query(db);
+    query.exec(QStringLiteral("SELECT * FROM %1").arg(table));
+    QStringList columns;
+    for (int i = 1; i < query.record().count(); ++i)
+        columns.append(query.record().fieldName(i));
+    result.insert = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                        .arg(table, columns.join(u','), QStringList(columns.size(), QStringLiteral("?")).join(u','));
+    while (query.next()) {
+        QVariantList row;
+        for (int i = 1; i < query.record().count(); ++i)
+            row.append(query.value(i));
+        result.rows.append(row);
+    }
+    return result;
+}
+
+void insertRows(QSqlDatabase& db, const TableRows& table)
+{
+    QSqlQuery insert(db);
+    insert.prepare(table.insert);
+    for (const QVariantList& row : table.rows) {
+        for (int i = 0; i < row.size(); ++i)
+            insert.bindValue(i, row.at(i));
+        insert.exec();
+    }
+}
+
+// The same rows written raw: prepared INSERTs into the same schema in one transaction, on a
+// connection opened anew each time.
+void BM_OpenSaveBaseline(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("raw.sqlite"));
+    QFile::copy(file().path(), path);
+    TableRows switches;
+    TableRows ranges;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("read"));
+        db.setDatabaseName(path);
+        db.open();
+        switches = rowsOf(db, QStringLiteral("switch_times"));
+        ranges = rowsOf(db, QStringLiteral("date_ranges"));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("read"));
+    for (auto _ : state) {
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("raw"));
+            db.setDatabaseName(path);
+            db.open();
+            state.PauseTiming();
+            db.exec(QStringLiteral("DELETE FROM switch_times"));
+            db.exec(QStringLiteral("DELETE FROM date_ranges"));
+            state.ResumeTiming();
+            db.transaction();
+            insertRows(db, switches);
+            insertRows(db, ranges);
+            if (!db.commit())
+                state.SkipWithError("commit failed");
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("raw"));
+    }
+    state.counters["rows"] = double(switches.rows.size() + ranges.rows.size());
+}
+BENCHMARK(BM_OpenSaveBaseline)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv)

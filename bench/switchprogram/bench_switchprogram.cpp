@@ -8,6 +8,9 @@
 #include <benchmark/benchmark.h>
 
 #include <QDateTime>
+#include <QJsonObject>
+
+#include <algorithm>
 
 namespace {
 
@@ -65,6 +68,32 @@ BENCHMARK(BM_ErrorsAfterEditPairwise)
     ->Arg(800)
     ->Unit(benchmark::kMillisecond)
     ->Complexity();
+
+// A paste of a whole program onto one as large: each switch time is tested against the list.
+void BM_PasteDuplicateCheck(benchmark::State& state) {
+    const QList<storage::SwitchTime> pasted = sample::program(static_cast<int>(state.range(0)), Seed);
+    SwitchTimeListModel model;
+    model.setSwitches(pasted);
+    for (auto _ : state) {
+        for (const storage::SwitchTime& s : pasted)
+            benchmark::DoNotOptimize(model.containsEqual(s));
+    }
+}
+BENCHMARK(BM_PasteDuplicateCheck)->Arg(800)->Unit(benchmark::kMillisecond);
+
+// The same tests made by comparing the clipboard forms of both switch times.
+void BM_PasteDuplicateCheckJson(benchmark::State& state) {
+    const QList<storage::SwitchTime> pasted = sample::program(static_cast<int>(state.range(0)), Seed);
+    for (auto _ : state) {
+        for (const storage::SwitchTime& s : pasted) {
+            const QJsonObject form = s.toJsonObject(storage::SwitchTime::AllDays);
+            benchmark::DoNotOptimize(std::any_of(pasted.cbegin(), pasted.cend(), [&form](const storage::SwitchTime& other) {
+                return other.toJsonObject(storage::SwitchTime::AllDays) == form;
+            }));
+        }
+    }
+}
+BENCHMARK(BM_PasteDuplicateCheckJson)->Arg(800)->Unit(benchmark::kMillisecond);
 
 // Every kind of switch time placed into the week grid's cells.
 void BM_FillGrid(benchmark::State& state) {

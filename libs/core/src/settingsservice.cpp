@@ -1,6 +1,7 @@
 #include "settingsservice.h"
 
 #include "corelogging.h"
+#include "settingsfileformat.h"
 #include "locationconsent.h"
 #include "settingsvaluecodec.h"
 
@@ -82,7 +83,7 @@ const CoreSettingsRegistration coreSettingsRegistration;
 
 SettingsService::SettingsService(QObject* parent)
     : QObject(parent)
-    , m_settings(QSettings::NativeFormat, QSettings::UserScope, organization(), QCoreApplication::applicationName())
+    , m_settings(SettingsFileFormat::format(), QSettings::UserScope, organization(), QCoreApplication::applicationName())
     , m_settingsMap(std::make_unique<QQmlPropertyMap>())
 {
     qCDebug(coreSettingsLog) << "Using settings in" << m_settings.fileName();
@@ -154,9 +155,13 @@ QQmlPropertyMap* SettingsService::settingsMap() const
     return m_settingsMap.get();
 }
 
-void SettingsService::sync()
+bool SettingsService::sync()
 {
     m_settings.sync();
+    if (m_settings.status() == QSettings::NoError)
+        return true;
+    qCWarning(coreSettingsLog).noquote() << "The settings could not be written to" << m_settings.fileName();
+    return false;
 }
 
 void SettingsService::setSettingValue(const QString& settingName, const QVariant& value, bool persistent)

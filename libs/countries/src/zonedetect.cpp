@@ -6,6 +6,9 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
+#include <mutex>
+#include <vector>
 
 #include <fcntl.h>
 #include <sys/mman.h>
@@ -14,6 +17,10 @@
 
 // Every read of the file goes through the bounds-checked helpers below: a truncated or corrupt
 // database gives a header or parse error, never a read outside the mapping.
+
+namespace {
+struct LazyIndex;
+}
 
 struct ZDDatabase {
     int fileHandle;
@@ -30,6 +37,9 @@ struct ZDDatabase {
     uint32_t metadataOffset;
     uint32_t dataOffset;
     bool openedFromMemory;
+    // Made at opening, built at the first look-up; it holds none when the boxes would fill too
+    // many cells (the walk is used then).
+    LazyIndex* index;
 };
 
 namespace {
@@ -391,9 +401,32 @@ double squaredDistance(const Segment& s, float a, float b, int32_t targetLat, in
     return dLat * dLat + 4.0 * dLon * dLon;
 }
 
-int pointInPolygon(const ZDDatabase* db, uint32_t position, int32_t targetLat, int32_t targetLon,
-                   uint64_t* distanceSqrMin) {
-    PolygonDecoder decoder(db, position);
+// The points of a polygon decoded before: the same sequence the decoder gives, ending as it ended.
+class DecodedPoints {
+public:
+    DecodedPoints(const int32_t* points, uint32_t count, bool failed)
+        : m_points(points)
+        , m_count(count)
+        , m_failed(failed) {}
+
+    int next(int32_t& lat, int32_t& lon) {
+        if (m_next == m_count)
+            return m_failed ? -1 : 0;
+        lat = m_points[2 * m_next];
+        lon = m_points[2 * m_next + 1];
+        ++m_next;
+        return 1;
+    }
+
+private:
+    const int32_t* m_points;
+    uint32_t m_count;
+    bool m_failed;
+    uint32_t m_next = 0;
+};
+
+template <typename Points>
+int pointInPolygon(Points& decoder, int32_t targetLat, int32_t targetLon, uint64_t* distanceSqrMin) {
     int32_t lat = 0;
     int32_t lon = 0;
     int32_t prevLat = 0;
@@ -524,31 +557,225 @@ private:
     size_t m_capacity = 0;
 };
 
-void collectCandidates(const ZDDatabase* db, int32_t lat, int32_t lon, uint64_t* distanceSqrMin,
-                       ResultList& list) {
+struct Box {
+    BoxRecord extent;
+    int64_t metadataSum;
+    uint64_t polygonSum;
+};
+
+// Adds the answer of a box that contains the point (its polygon's answer given, or a parse error).
+// False when the walk ends here (at a damaged polygon).
+bool addAnswer(const ZDDatabase* db, uint32_t polygonId, const Box& box, int answer, ResultList& list) {
+    if (answer == ZD_LOOKUP_PARSING_ERROR)
+        return false;
+    if (answer == ZD_LOOKUP_NOT_IN_ZONE)
+        return true;
+    const ZDResult result{answer,        polygonId,      static_cast<uint32_t>(box.metadataSum),
+                          db->numFields, db->fieldNames, nullptr};
+    return list.append(result);
+}
+
+bool boxContains(const Box& box, int32_t lat, int32_t lon) {
+    return lat <= box.extent.maxLat && lon >= box.extent.minLon && lon <= box.extent.maxLon;
+}
+
+// The data position of a box's polygon; 0 when it lies beyond the file (the walk ends there).
+uint32_t polygonPosition(const ZDDatabase* db, const Box& box) {
+    const uint64_t position = uint64_t{db->dataOffset} + box.polygonSum;
+    return position < static_cast<uint64_t>(db->length) ? static_cast<uint32_t>(position) : 0;
+}
+
+// What a point asks of a box, its polygon decoded as it is read. False when the walk ends here.
+bool testBox(const ZDDatabase* db, uint32_t polygonId, const Box& box, int32_t lat, int32_t lon,
+             uint64_t* distanceSqrMin, ResultList& list) {
+    if (!boxContains(box, lat, lon))
+        return true;
+    const uint32_t position = polygonPosition(db, box);
+    if (position == 0)
+        return false;
+    PolygonDecoder decoder(db, position);
+    return addAnswer(db, polygonId, box, pointInPolygon(decoder, lat, lon, distanceSqrMin), list);
+}
+
+// The walk over every bounding box in file order, up to the first that starts north of the point
+// (the boxes are sorted by their minimum latitude) or cannot be read.
+void collectCandidatesLinear(const ZDDatabase* db, int32_t lat, int32_t lon, uint64_t* distanceSqrMin,
+                             ResultList& list) {
     uint32_t index = db->bboxOffset;
-    int64_t metadataSum = 0;
-    uint64_t polygonSum = 0;
+    Box box{};
     for (uint32_t polygonId = 0; index < db->metadataOffset; ++polygonId) {
-        BoxRecord box{};
-        if (!readBox(db, index, box, metadataSum, polygonSum) || box.minLat > lat)
+        if (!readBox(db, index, box.extent, box.metadataSum, box.polygonSum) || box.extent.minLat > lat)
             break;
-        if (lat > box.maxLat || lon < box.minLon || lon > box.maxLon)
-            continue;
-        const uint64_t position = uint64_t{db->dataOffset} + polygonSum;
-        if (position >= static_cast<uint64_t>(db->length))
-            break;
-        const int answer = pointInPolygon(db, static_cast<uint32_t>(position), lat, lon, distanceSqrMin);
-        if (answer == ZD_LOOKUP_PARSING_ERROR)
-            break;
-        if (answer == ZD_LOOKUP_NOT_IN_ZONE)
-            continue;
-        const ZDResult result{answer,        polygonId,      static_cast<uint32_t>(metadataSum),
-                              db->numFields, db->fieldNames, nullptr};
-        if (!list.append(result))
+        if (!testBox(db, polygonId, box, lat, lon, distanceSqrMin, list))
             break;
     }
 }
+
+// A grid of 1-degree cells, each listing the boxes that touch it in file order, and every polygon
+// decoded once into plain points. A look-up tests the boxes of its cell only, and stops where the
+// walk would: a box touching no cell of the point cannot contain it, so the answers are the walk's.
+class BoxIndex {
+public:
+    static constexpr int LatCells = 180;
+    static constexpr int LonCells = 360;
+    // Beyond this many cell entries (a database of huge boxes), the walk is as good.
+    static constexpr uint64_t MaxEntries = uint64_t{1} << 24;
+    // Beyond this many points the polygons are decoded at each look-up instead.
+    static constexpr size_t MaxPoints = size_t{1} << 23;
+
+    static BoxIndex* build(const ZDDatabase* db) {
+        auto* index = new BoxIndex(db);
+        if (!index->fill(db)) {
+            delete index;
+            return nullptr;
+        }
+        index->decodePolygons(db);
+        return index;
+    }
+
+    void collect(const ZDDatabase* db, int32_t lat, int32_t lon, uint64_t* distanceSqrMin,
+                 ResultList& list) const {
+        // The walk stops at the first box starting north of the point.
+        const auto stop = static_cast<uint32_t>(
+            std::upper_bound(m_northmostStart.begin(), m_northmostStart.end(), int64_t{lat}) -
+            m_northmostStart.begin());
+        const size_t cell = size_t(latCell(lat)) * LonCells + size_t(lonCell(lon));
+        for (uint32_t i = m_cellStart[cell]; i < m_cellStart[cell + 1]; ++i) {
+            const uint32_t polygonId = m_entries[i];
+            if (polygonId >= stop)
+                return;
+            if (!test(db, polygonId, lat, lon, distanceSqrMin, list))
+                return;
+        }
+    }
+
+private:
+    struct Polygon {
+        size_t first = 0; // index of its first point in m_points
+        uint32_t count = 0;
+        bool failed = false;
+        bool beyondFile = false;
+    };
+
+    explicit BoxIndex(const ZDDatabase* db)
+        : m_half(static_cast<double>(uint32_t{1} << (db->precision - 1))) {}
+
+    bool test(const ZDDatabase* db, uint32_t polygonId, int32_t lat, int32_t lon, uint64_t* distanceSqrMin,
+              ResultList& list) const {
+        const Box& box = m_boxes[polygonId];
+        if (m_polygons.empty())
+            return testBox(db, polygonId, box, lat, lon, distanceSqrMin, list);
+        if (!boxContains(box, lat, lon))
+            return true;
+        const Polygon& polygon = m_polygons[polygonId];
+        if (polygon.beyondFile)
+            return false;
+        DecodedPoints points(m_points.data() + 2 * polygon.first, polygon.count, polygon.failed);
+        return addAnswer(db, polygonId, box, pointInPolygon(points, lat, lon, distanceSqrMin), list);
+    }
+
+    int cellOf(int64_t value, int cells) const {
+        const double position = std::floor((static_cast<double>(value) + m_half) / (2 * m_half) * cells);
+        return static_cast<int>(std::clamp(position, 0.0, double(cells - 1)));
+    }
+    int latCell(int64_t lat) const { return cellOf(lat, LatCells); }
+    int lonCell(int64_t lon) const { return cellOf(lon, LonCells); }
+
+    // Reads the boxes the walk can reach; a box beyond an unreadable one is never tested.
+    void readBoxes(const ZDDatabase* db) {
+        uint32_t index = db->bboxOffset;
+        Box box{};
+        int64_t northmost = INT64_MIN;
+        while (index < db->metadataOffset && m_boxes.size() < UINT32_MAX &&
+               readBox(db, index, box.extent, box.metadataSum, box.polygonSum)) {
+            m_boxes.push_back(box);
+            northmost = std::max(northmost, box.extent.minLat);
+            m_northmostStart.push_back(northmost);
+        }
+    }
+
+    bool fill(const ZDDatabase* db) {
+        readBoxes(db);
+        std::vector<uint32_t> counts(size_t(LatCells) * LonCells + 1, 0);
+        uint64_t total = 0;
+        for (const Box& box : m_boxes) {
+            const BoxRecord& e = box.extent;
+            if (e.minLat > e.maxLat || e.minLon > e.maxLon)
+                continue; // contains no point
+            total += uint64_t(latCell(e.maxLat) - latCell(e.minLat) + 1) * (lonCell(e.maxLon) - lonCell(e.minLon) + 1);
+            if (total > MaxEntries)
+                return false;
+            forEachCell(e, [&](size_t cell) { ++counts[cell + 1]; });
+        }
+        for (size_t cell = 1; cell < counts.size(); ++cell)
+            counts[cell] += counts[cell - 1];
+        m_cellStart = counts;
+        m_entries.resize(total);
+        for (uint32_t id = 0; id < m_boxes.size(); ++id) {
+            const BoxRecord& e = m_boxes[id].extent;
+            if (e.minLat <= e.maxLat && e.minLon <= e.maxLon)
+                forEachCell(e, [&](size_t cell) { m_entries[counts[cell]++] = id; });
+        }
+        return true;
+    }
+
+    // Every polygon as the decoder gives it; none when they hold too many points.
+    void decodePolygons(const ZDDatabase* db) {
+        m_polygons.resize(m_boxes.size());
+        for (size_t id = 0; id < m_boxes.size(); ++id) {
+            Polygon& polygon = m_polygons[id];
+            const uint32_t position = polygonPosition(db, m_boxes[id]);
+            polygon.beyondFile = position == 0;
+            polygon.first = m_points.size() / 2;
+            if (polygon.beyondFile)
+                continue;
+            PolygonDecoder decoder(db, position);
+            int32_t lat = 0;
+            int32_t lon = 0;
+            int step = 0;
+            while ((step = decoder.next(lat, lon)) == 1) {
+                if (m_points.size() / 2 >= MaxPoints) {
+                    m_polygons.clear();
+                    m_points.clear();
+                    m_points.shrink_to_fit();
+                    return;
+                }
+                m_points.push_back(lat);
+                m_points.push_back(lon);
+            }
+            polygon.count = static_cast<uint32_t>(m_points.size() / 2 - polygon.first);
+            polygon.failed = step < 0;
+        }
+    }
+
+    template <typename Visit>
+    void forEachCell(const BoxRecord& e, Visit visit) const {
+        for (int latIndex = latCell(e.minLat); latIndex <= latCell(e.maxLat); ++latIndex) {
+            for (int lonIndex = lonCell(e.minLon); lonIndex <= lonCell(e.maxLon); ++lonIndex)
+                visit(size_t(latIndex) * LonCells + size_t(lonIndex));
+        }
+    }
+
+    double m_half;
+    std::vector<Box> m_boxes;
+    // Per box, the largest minimum latitude up to it: where the walk stops for a latitude.
+    std::vector<int64_t> m_northmostStart;
+    std::vector<uint32_t> m_cellStart;
+    std::vector<uint32_t> m_entries;
+    std::vector<Polygon> m_polygons;
+    std::vector<int32_t> m_points;
+};
+
+// Built at the first indexed look-up, once, whichever thread asks first.
+struct LazyIndex {
+    std::once_flag built;
+    std::unique_ptr<BoxIndex> index;
+
+    const BoxIndex* get(const ZDDatabase* db) {
+        std::call_once(built, [&] { index.reset(BoxIndex::build(db)); });
+        return index.get();
+    }
+};
 
 // Polygons of one zone are decided together: holes cancel the polygon they lie in.
 void mergeZones(ResultList& list) {
@@ -611,6 +838,44 @@ const char* fieldValue(const ZDResult& result, const char* name) {
     return nullptr;
 }
 
+ZDResult* lookupPoint(const ZDDatabase* library, float lat, float lon, float* safezone, bool indexed) {
+    if (!library)
+        return nullptr;
+    const int32_t latFixed = toFixedPoint(lat, 90.0f, library->precision);
+    const int32_t lonFixed = toFixedPoint(lon, 180.0f, library->precision);
+    uint64_t distanceSqrMin = UINT64_MAX;
+
+    ResultList list;
+    uint64_t* distance = safezone ? &distanceSqrMin : nullptr;
+    if (std::isfinite(lat) && std::isfinite(lon)) {
+        const BoxIndex* index = indexed ? library->index->get(library) : nullptr;
+        if (index)
+            index->collect(library, latFixed, lonFixed, distance, list);
+        else
+            collectCandidatesLinear(library, latFixed, lonFixed, distance, list);
+    }
+    mergeZones(list);
+
+    for (size_t i = 0; i < list.count(); ++i) {
+        if (!readFieldValues(library, list.items()[i])) {
+            for (size_t j = 0; j <= i; ++j)
+                freeStrings(list.items()[j].fieldValues, list.items()[j].fieldCount);
+            return nullptr;
+        }
+    }
+    const ZDResult end{ZD_LOOKUP_END, 0, 0, 0, nullptr, nullptr};
+    if (!list.append(end)) {
+        for (size_t j = 0; j < list.count(); ++j)
+            freeStrings(list.items()[j].fieldValues, list.items()[j].fieldCount);
+        return nullptr;
+    }
+    if (safezone) {
+        *safezone = static_cast<float>(std::sqrt(static_cast<double>(distanceSqrMin)) * 90.0 /
+                                       static_cast<double>(uint32_t{1} << (library->precision - 1)));
+    }
+    return list.release();
+}
+
 } // namespace
 
 extern "C" {
@@ -638,6 +903,7 @@ ZDDatabase* ZDOpenDatabaseFromMemory(void* buffer, int32_t length) {
         std::free(db);
         return nullptr;
     }
+    db->index = new LazyIndex;
     return db;
 }
 
@@ -682,6 +948,7 @@ ZDDatabase* ZDOpenDatabase(const char* path) {
         ZDCloseDatabase(db);
         return nullptr;
     }
+    db->index = new LazyIndex;
     return db;
 }
 
@@ -689,6 +956,7 @@ void ZDCloseDatabase(ZDDatabase* library) {
     if (!library)
         return;
     releaseHeader(library);
+    delete library->index;
     if (!library->openedFromMemory) {
         if (library->mappingHandle &&
             munmap(library->mappingHandle, static_cast<size_t>(library->length)) != 0)
@@ -700,35 +968,11 @@ void ZDCloseDatabase(ZDDatabase* library) {
 }
 
 ZDResult* ZDLookup(const ZDDatabase* library, float lat, float lon, float* safezone) {
-    if (!library)
-        return nullptr;
-    const int32_t latFixed = toFixedPoint(lat, 90.0f, library->precision);
-    const int32_t lonFixed = toFixedPoint(lon, 180.0f, library->precision);
-    uint64_t distanceSqrMin = UINT64_MAX;
+    return lookupPoint(library, lat, lon, safezone, library && library->index);
+}
 
-    ResultList list;
-    if (std::isfinite(lat) && std::isfinite(lon))
-        collectCandidates(library, latFixed, lonFixed, safezone ? &distanceSqrMin : nullptr, list);
-    mergeZones(list);
-
-    for (size_t i = 0; i < list.count(); ++i) {
-        if (!readFieldValues(library, list.items()[i])) {
-            for (size_t j = 0; j <= i; ++j)
-                freeStrings(list.items()[j].fieldValues, list.items()[j].fieldCount);
-            return nullptr;
-        }
-    }
-    const ZDResult end{ZD_LOOKUP_END, 0, 0, 0, nullptr, nullptr};
-    if (!list.append(end)) {
-        for (size_t j = 0; j < list.count(); ++j)
-            freeStrings(list.items()[j].fieldValues, list.items()[j].fieldCount);
-        return nullptr;
-    }
-    if (safezone) {
-        *safezone = static_cast<float>(std::sqrt(static_cast<double>(distanceSqrMin)) * 90.0 /
-                                       static_cast<double>(uint32_t{1} << (library->precision - 1)));
-    }
-    return list.release();
+ZDResult* ZDLookupLinear(const ZDDatabase* library, float lat, float lon, float* safezone) {
+    return lookupPoint(library, lat, lon, safezone, false);
 }
 
 void ZDFreeResults(ZDResult* results) {

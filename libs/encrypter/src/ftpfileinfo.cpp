@@ -71,6 +71,17 @@ FtpFileInfo::FtpFileInfo(const QString& line)
 
 FtpFileInfo::~FtpFileInfo() = default;
 
+QList<FtpFileInfo> FtpFileInfo::listing(const QByteArray& data, FileType type)
+{
+    QList<FtpFileInfo> entries;
+    for (const QByteArray& line : data.split('\n')) {
+        const FtpFileInfo entry(QString::fromUtf8(line));
+        if (entry.isValid() && (type == All || entry.type() == type))
+            entries.append(entry);
+    }
+    return entries;
+}
+
 bool FtpFileInfo::isValid() const
 {
     return m_type != Unknown && !m_id.isEmpty() && !m_name.isEmpty();

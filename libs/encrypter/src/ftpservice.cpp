@@ -23,17 +23,6 @@ constexpr auto EveryoneMayReadAndWrite = QFile::ReadOwner | QFile::WriteOwner | 
                                          QFile::WriteUser | QFile::ReadGroup | QFile::WriteGroup |
                                          QFile::ReadOther | QFile::WriteOther;
 
-QList<FtpFileInfo> listingEntries(const QByteArray& data, FtpFileInfo::FileType type)
-{
-    QList<FtpFileInfo> entries;
-    for (const QByteArray& line : data.split('\n')) {
-        const FtpFileInfo entry(QString::fromUtf8(line));
-        if (entry.isValid() && (type == FtpFileInfo::All || entry.type() == type))
-            entries.append(entry);
-    }
-    return entries;
-}
-
 } // namespace
 
 FtpService* FtpService::m_instance = nullptr;
@@ -87,7 +76,7 @@ void FtpService::listDirectory(const QString& url, std::function<void(const QLis
         return;
     }
     const auto filtered = [callback = std::move(callback), type](const QByteArray& data) {
-        callback(listingEntries(data, type));
+        callback(FtpFileInfo::listing(data, type));
     };
     addJob(url, filtered, FtpJob::Listing, filePath, username, requireTls);
     sendNextRequest();

@@ -7,6 +7,7 @@
 #include "inifieldreader.h"
 #include "inifieldwriter.h"
 
+#include <QBuffer>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTime>
@@ -486,6 +487,16 @@ void Ot2File::save(IniWritter& writer) const
         for (auto it = channel.programs.cbegin(); it != channel.programs.cend(); ++it)
             programGroupFields(io, index, it.key(), it.value());
     }
+}
+
+QByteArray Ot2File::toText() const
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    IniWritter writer(&buffer);
+    save(writer);
+    writer.end();
+    return buffer.data();
 }
 
 bool Ot2File::restore(QSettings& settings)

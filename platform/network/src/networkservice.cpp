@@ -1,5 +1,6 @@
 #include "networkservice.h"
 
+#include "cloudanswer.h"
 #include "networklogging.h"
 
 #include <QJsonDocument>
@@ -13,12 +14,6 @@ namespace network {
 namespace {
 
 const QByteArray GatewayTokenHeader = QByteArrayLiteral("X-Gateway-Token");
-
-// The text member of a JSON object answer; empty when the answer is no object or lacks it.
-QString textMember(const QByteArray& body, const char* member)
-{
-    return QJsonDocument::fromJson(body).object().value(QLatin1String(member)).toString();
-}
 
 } // namespace
 
@@ -64,7 +59,7 @@ BaseRequest* NetworkService::loginCloud(const QString& username, const QString& 
     m_gatewayToken.clear();
     const QJsonObject credentials{{QStringLiteral("username"), username}, {QStringLiteral("password"), password}};
     return post(QStringLiteral("login"), credentials, [this](const QByteArray& body) {
-        m_accessToken = textMember(body, "accessToken");
+        m_accessToken = CloudAnswer::textMember(body, "accessToken");
         if (m_accessToken.isEmpty())
             return false;
         emit cloudConnected();
@@ -90,7 +85,7 @@ BaseRequest* NetworkService::connectWithGateway(const Gateway& gateway, const QS
                             {QStringLiteral("username"), username},
                             {QStringLiteral("password"), password}};
     return post(QStringLiteral("gateways/login"), login, [this, gateway](const QByteArray& body) {
-        m_gatewayToken = textMember(body, "gatewayToken");
+        m_gatewayToken = CloudAnswer::textMember(body, "gatewayToken");
         if (m_gatewayToken.isEmpty())
             return false;
         m_gateway = gateway;
@@ -108,9 +103,8 @@ BaseRequest* NetworkService::sendOt2File(const QString& name, const QByteArray& 
                              {QStringLiteral("fileName"), name},
                              {QStringLiteral("content"), QString::fromLatin1(content.toBase64())}};
     return post(QStringLiteral("gateways/upload"), upload, [onResult](const QByteArray& body) {
-        // A number that is no whole number reads as -1.
-        const int code = QJsonDocument::fromJson(body).object().value(QLatin1String("result")).toInt(-1);
-        if (code < 0 || code > 3)
+        const int code = CloudAnswer::uploadResult(body);
+        if (code < 0)
             return false;
         onResult(code);
         return true;

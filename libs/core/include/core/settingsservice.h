@@ -37,7 +37,9 @@ public:
 
     QVariant settingValue(const QString& key) const;
     QQmlPropertyMap* settingsMap() const;
-    void sync();
+    // Writes the settings out; false when they could not be written (the file stays as it was).
+    // QSettings keeps its first error: after one failed write, every later call answers false.
+    bool sync();
 
     bool debugMode() const;
     bool demoMode() const;

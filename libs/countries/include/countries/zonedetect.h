@@ -49,7 +49,10 @@ ZDDatabase* ZDOpenDatabase(const char* path);
 ZDDatabase* ZDOpenDatabaseFromMemory(void* buffer, int32_t length);
 void ZDCloseDatabase(ZDDatabase* library);
 
+// Looks the point up through the database's index of its bounding boxes.
 ZDResult* ZDLookup(const ZDDatabase* library, float lat, float lon, float* safezone);
+// The same answer from a walk over every bounding box: the measure for the index.
+ZDResult* ZDLookupLinear(const ZDDatabase* library, float lat, float lon, float* safezone);
 void ZDFreeResults(ZDResult* results);
 
 char* ZDHelperSimpleLookupString(const ZDDatabase* library, float lat, float lon);

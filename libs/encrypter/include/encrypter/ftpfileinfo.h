@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QDateTime>
 #include <QList>
 #include <QSet>
@@ -25,6 +26,9 @@ public:
     FtpFileInfo(const FtpFileInfo&) = default;
     FtpFileInfo& operator=(const FtpFileInfo&) = default;
     virtual ~FtpFileInfo();
+
+    // The valid entries of a whole listing (one entry a line) of the type, or of any type for All.
+    static QList<FtpFileInfo> listing(const QByteArray& data, FileType type);
 
     QString name() const { return m_name; }
     QDateTime modificationDate() const { return m_modificationDate; }

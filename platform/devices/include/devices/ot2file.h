@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QDate>
 #include <QDateTime>
 #include <QList>
@@ -229,6 +230,8 @@ public:
     int memoryCount() const;
 
     void save(IniWritter& writer) const;
+    // The project file as INI text.
+    QByteArray toText() const;
     // Reads a project file. False (and the record left as it was) when the file has no
     // "Ident"/"Name" naming a project file, names a model the catalogue does not know or gives
     // more switch times and date ranges than EntryBoundFactor times the model's memory; a
