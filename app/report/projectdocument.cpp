@@ -37,11 +37,16 @@ QStringList labelled(const char* label, const QString& value) {
 
 ProjectDocument::ProjectDocument(const storage::Project& project)
     : m_project(project)
+    , m_astroProject(project)
     , m_device(deviceOf(project)) {
     layout();
     writeMetadata();
-    // The report-section writers follow here, in this order: writeAstroSettings() when
-    // hasAstroSection(), writeChannels(), parseSettings().
+    if (!m_device.isValid())
+        return;
+    if (hasAstroSection())
+        writeAstroSettings();
+    writeChannels();
+    parseSettings();
 }
 
 ProjectDocument::~ProjectDocument() = default;
