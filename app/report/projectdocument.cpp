@@ -1,6 +1,7 @@
 #include "projectdocument.h"
 
 #include "reportlogging.h"
+#include "reporttexts.h"
 
 #include <QCoreApplication>
 
@@ -92,6 +93,13 @@ void ProjectDocument::writeMetadata() {
     insertTable(sectionCursor(QStringLiteral("creator"), true),
                 {labelled("Name:", m_project.authorName()), labelled("Adresse:", m_project.authorAddress())},
                 MetadataWidth, none, QString(), false);
+}
+
+void ProjectDocument::appendTable(QTextCursor& cursor, const QList<QStringList>& rows, const QString& width,
+                                  const Styles& styles, const QString& head, bool alternate) {
+    reporttext::toSectionEnd(cursor);
+    insertTable(cursor, rows, width, styles, head, alternate);
+    reporttext::toSectionEnd(cursor);
 }
 
 QString ProjectDocument::formatDate(const QDate& date, bool withYear) const {

@@ -52,6 +52,10 @@ private:
 
     void layout() override;
     void writeMetadata();
+    // Every piece of a section goes to its end: insertTable there, and the cursor moved behind the
+    // table (a table inserted at a cursor leaves every cursor in front of it).
+    void appendTable(QTextCursor& cursor, const QList<QStringList>& rows, const QString& width,
+                     const Styles& styles, const QString& head, bool alternate);
     // The section "astro" exists for astronomic models and for those that choose channel types.
     bool hasAstroSection() const;
 

@@ -2,6 +2,7 @@
 // switch times and date ranges.
 #include "projectdocument.h"
 
+#include "reportlogging.h"
 #include "reporttexts.h"
 
 #include <calendarsettings.h>
@@ -11,8 +12,6 @@
 #include <storage/channel.h>
 #include <storage/luxvalues.h>
 #include <storage/programdata.h>
-
-#include <QLocale>
 
 #include <bit>
 
@@ -54,23 +53,17 @@ QStringList dayCells(const QList<bool>& flags, const QStringList& names) {
     return cells;
 }
 
-QStringList shortWeekDays() {
-    if (CalendarSettings::hasInstance())
-        return CalendarSettings::instance().shortWeekDaysUnordered();
-    QStringList names;
-    for (int day = 1; day <= DaysOfWeek; ++day)
-        names.append(QLocale().dayName(day, QLocale::ShortFormat));
-    return names;
+// The program's calendar settings name the days; without them the day cells stay empty.
+QStringList weekDayNames(QStringList (CalendarSettings::*names)() const) {
+    if (!CalendarSettings::hasInstance()) {
+        qCWarning(reportLog) << ">> No calendar settings: the report names no weekdays";
+        return {};
+    }
+    return (CalendarSettings::instance().*names)();
 }
 
-QStringList longWeekDays() {
-    if (CalendarSettings::hasInstance())
-        return CalendarSettings::instance().longWeekDaysUnordered();
-    QStringList names;
-    for (int day = 1; day <= DaysOfWeek; ++day)
-        names.append(QLocale().dayName(day, QLocale::LongFormat));
-    return names;
-}
+QStringList shortWeekDays() { return weekDayNames(&CalendarSettings::shortWeekDaysUnordered); }
+QStringList longWeekDays() { return weekDayNames(&CalendarSettings::longWeekDaysUnordered); }
 
 QString switchTypeText(int type) {
     switch (type) {
@@ -189,7 +182,7 @@ void ProjectDocument::writeChannels() {
             writeLightSettings(cursor, channel);
         } else {
             const QString function = astro ? tr("Export", "Astroprogramm") : tr("Extra program", "Schaltprogramm");
-            cursor.insertHtml(QStringLiteral("<h3>%1</h3>")
+            appendHtml(cursor, QStringLiteral("<h3>%1</h3>")
                                   .arg(QStringLiteral("%1%4%2: %3")
                                            .arg(tr("ProgramView", "Standardprogramm"), tr("Generic", "Funktion"),
                                                 function, spaces())));
@@ -207,12 +200,12 @@ void ProjectDocument::writeChannelAstro(QTextCursor cursor, int channel) {
     const SettingRef setting = m_project.setting(channel);
     if (m_device.hasAstroTime()) {
         const QStringList times{astroText("Sonnenuntergang"), astroText("Dämmerung"), astroText("Dunkelheit")};
-        insertTable(cursor, {{bold(astroText("Astrozeitpunkt"))}, {entryOf(times, setting->astroTime())}},
+        appendTable(cursor, {{bold(astroText("Astrozeitpunkt"))}, {entryOf(times, setting->astroTime())}},
                     HalfWidth, {}, QString(), false);
         insertBreak(cursor);
     }
     const QString minutes = QStringLiteral("%1 %2");
-    insertTable(cursor,
+    appendTable(cursor,
                 {{bold(astroText("Offset"))},
                  {astroText("Offset Sonnenaufgang"), astroText("Offset Sonnenuntergang")},
                  {minutes.arg(setting->offsetSunrise()).arg(astroText("min")),
@@ -222,7 +215,7 @@ void ProjectDocument::writeChannelAstro(QTextCursor cursor, int channel) {
     const QStringList modes{astroText("Ein bei Sonnenuntergang + Aus bei Sonnenaufgang"),
                             astroText("Aus bei Sonnenuntergang + Ein bei Sonnenaufgang"), astroText("Astro inaktiv"),
                             astroText("Astro-Impuls")};
-    insertTable(cursor, {{bold(astroText("Astromode"))}, {entryOf(modes, setting->astroMode())}}, HalfWidth, {},
+    appendTable(cursor, {{bold(astroText("Astromode"))}, {entryOf(modes, setting->astroMode())}}, HalfWidth, {},
                 QString(), false);
     insertLine(cursor, QStringLiteral("<h3>%1</h3>").arg(QString()));
 }
@@ -244,11 +237,11 @@ void ProjectDocument::writeLightSettings(QTextCursor cursor, int channel) {
         rows.append({forAllDays ? QString() : weekDays.value(day), luxText(lux.isNull() ? 0 : lux->luxOnValue()),
                      luxText(lux.isNull() ? 0 : lux->luxOffValue())});
     }
-    insertTable(cursor, rows, HalfWidth, {}, QString(), false);
+    appendTable(cursor, rows, HalfWidth, {}, QString(), false);
     insertBreak(cursor);
     // The whole delay in minutes: hours are not dropped, nor a day and more.
     const auto delay = [](int seconds) { return tr("Export", "%1 min %2 s").arg(seconds / 60).arg(seconds % 60); };
-    insertTable(cursor,
+    appendTable(cursor,
                 {{bold(tr("Light settings", "Verzögerungszeit"))},
                  {onText(), offText()},
                  {delay(setting->delaySunrise()), delay(setting->delaySunset())}},
@@ -280,12 +273,12 @@ void ProjectDocument::writeProgram(QTextCursor cursor, int program,
         else if (!m_device.isNocta())
             title = QStringLiteral("%1 %2").arg(function, astroLayout ? tr("Export", "Astroprogramm")
                                                                       : tr("Extra program", "Schaltprogramm"));
-        cursor.insertHtml(QStringLiteral("<h3>%1</h3>")
+        appendHtml(cursor, QStringLiteral("<h3>%1</h3>")
                               .arg(QStringLiteral("%1%2%3")
                                        .arg(tr("ProgramView", "Sonderprogramm %1").arg(program), spaces(), title)));
     }
     if (m_device.isNocta() && program == 1) {
-        insertTable(cursor,
+        appendTable(cursor,
                     {{bold(tr("Light settings", "Luxwerte"))},
                      {QString(), onText(), offText()},
                      {QString(), luxText(record->luxOnValue()), luxText(record->luxOffValue())}},
@@ -366,7 +359,7 @@ void ProjectDocument::writeSwitchTimes(QTextCursor cursor, int program, const QL
         styles.insert(QStringLiteral("col_%1").arg(column), Centered);
     for (int column = 12; column <= 18; ++column)
         styles.insert(QStringLiteral("col_%1").arg(column), astroLayout ? Centered : QString());
-    insertTable(cursor, rows, weekdayColumns ? QStringLiteral("100%") : QStringLiteral("60%"), styles, headText,
+    appendTable(cursor, rows, weekdayColumns ? QStringLiteral("100%") : QStringLiteral("60%"), styles, headText,
                 true);
     insertDoubleBreak(cursor);
 }
@@ -436,7 +429,7 @@ void ProjectDocument::writeDateRanges(QTextCursor cursor, const QList<storage::D
                         {QStringLiteral("col_span_1"), four},
                         {QStringLiteral("col_span_2"), four},
                         {QStringLiteral("col_span_4"), four}};
-    insertTable(cursor, rows, QStringLiteral("100%"), styles, headText, true);
+    appendTable(cursor, rows, QStringLiteral("100%"), styles, headText, true);
     insertDoubleBreak(cursor);
 }
 

@@ -80,7 +80,7 @@ void ProjectDocument::writeTimeAndDate(QTextCursor cursor) {
                                                                   : tr("Export", "Standard")});
     const int rule = m_project.soWiRuleType();
     rows.append({settingsText("Sommer-/Winterregel"), SoWiRuleSetting(nullptr, rule).deviceEntryText(rule, m_device)});
-    insertTable(cursor, rows, QStringLiteral("50%"), {}, QString(), false);
+    appendTable(cursor, rows, QStringLiteral("50%"), {}, QString(), false);
 }
 
 void ProjectDocument::writeSummerWinterChanges(QTextCursor cursor) {
@@ -114,16 +114,16 @@ void ProjectDocument::writeSummerWinterChanges(QTextCursor cursor) {
                                   values(toSummer, true),
                                   QStringList{tr("Export", "Sommer ► Winter")} + changeColumns(toWinter.fixed),
                                   values(toWinter, false)};
-    insertTable(cursor, rows, QStringLiteral("75%"), {{QStringLiteral("table"), IndentedTable}}, QString(), false);
+    appendTable(cursor, rows, QStringLiteral("75%"), {{QStringLiteral("table"), IndentedTable}}, QString(), false);
 }
 
 void ProjectDocument::writeHolidays(QTextCursor cursor) {
     startLine(cursor);
-    cursor.insertHtml(bold(settingsText("Ferien")));
+    appendHtml(cursor, bold(settingsText("Ferien")));
     const QString hour = tr("Generic", "Stunde");
     QList<QStringList> rows{{QString(), QString(), settingsText("Beginn"), hour, settingsText("Ende"), hour}};
     rows += channelRows(&ProjectDocument::holidayRow);
-    insertTable(cursor, rows, QStringLiteral("60%"), {{QStringLiteral("table"), IndentedTable}}, QString(), false);
+    appendTable(cursor, rows, QStringLiteral("60%"), {{QStringLiteral("table"), IndentedTable}}, QString(), false);
     insertBreak(cursor);
 }
 
@@ -137,13 +137,13 @@ void ProjectDocument::writeOptions(QTextCursor cursor) {
     if (m_device.hasOperatingTime()) {
         insertLine(cursor, settingsText("Betriebsstunden"));
         insertLine(cursor, settingsText("Betriebsstundenzähler Serviceintervall"));
-        insertTable(cursor, channelRows(&ProjectDocument::operatingHoursRow), QStringLiteral("60%"), indented,
+        appendTable(cursor, channelRows(&ProjectDocument::operatingHoursRow), QStringLiteral("60%"), indented,
                     QString(), false);
         insertBreak(cursor);
     }
     if (m_device.hasExternalInput()) {
         insertLine(cursor, settingsText("Externer Eingang"));
-        insertTable(cursor, channelRows(&ProjectDocument::externalInputRow), QStringLiteral("60%"), indented,
+        appendTable(cursor, channelRows(&ProjectDocument::externalInputRow), QStringLiteral("60%"), indented,
                     QString(), false);
         insertBreak(cursor);
     }
