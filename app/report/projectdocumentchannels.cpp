@@ -182,6 +182,7 @@ void ProjectDocument::writeChannels() {
             writeLightSettings(cursor, channel);
         } else {
             const QString function = astro ? tr("Export", "Astroprogramm") : tr("Extra program", "Schaltprogramm");
+            startLine(cursor);
             appendHtml(cursor, QStringLiteral("<h3>%1</h3>")
                                   .arg(QStringLiteral("%1%4%2: %3")
                                            .arg(tr("ProgramView", "Standardprogramm"), tr("Generic", "Funktion"),
@@ -273,6 +274,7 @@ void ProjectDocument::writeProgram(QTextCursor cursor, int program,
         else if (!m_device.isNocta())
             title = QStringLiteral("%1 %2").arg(function, astroLayout ? tr("Export", "Astroprogramm")
                                                                       : tr("Extra program", "Schaltprogramm"));
+        startLine(cursor);
         appendHtml(cursor, QStringLiteral("<h3>%1</h3>")
                               .arg(QStringLiteral("%1%2%3")
                                        .arg(tr("ProgramView", "Sonderprogramm %1").arg(program), spaces(), title)));
