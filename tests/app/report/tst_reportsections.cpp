@@ -570,6 +570,34 @@ private slots:
         QCOMPARE(report.value(start + lines.size()), QStringLiteral("Kanal 1"));
     }
 
+    // CTest runs this with TZ=America/Santiago, where 8 September 2024 starts at 01:00, and with
+    // TZ=Europe/Berlin, where 31 March 2024 skips 02:00 to 03:00.
+    void valuesInASummerTimeGapKeepTheirCalendarValue() {
+        storage::Project project = plainProject(ReportFixture::Weekly4);
+        project.setSoWiRuleType(8);
+        project.setWiSoDate(QDate(2024, 9, 8));
+        project.setWiSoHour(0);
+        project.setSoWiDate(QDate(2024, 3, 31));
+        const auto setting = project.setting(0);
+        setting->setHolidayBegin(wallClock(2024, 3, 31, 2, 30));
+        setting->setHolidayEnd(wallClock(2024, 9, 8, 0, 15));
+        DateRange gap(DateRange::FixYear);
+        gap.setStartDate(wallClock(2024, 3, 31, 2, 30));
+        gap.setEndDate(wallClock(2024, 9, 8, 0, 15));
+        project.data()->channel(0)->program(1)->setDateRanges({gap});
+        project.data()->channel(0)->program(0)->setSwitches(
+            {SwitchTime(SwitchTime::Switch, SwitchTime::On, 2 * 3600 + 30 * 60, 1 << 7)});
+        const QStringList lines = filledLines(project);
+        QVERIFY(lines.contains("Sommer ► Winter,Datum,Stunde"));
+        QVERIFY(lines.contains("Fixes Datum,08.09,0h > 1h"));
+        QVERIFY(lines.contains("Fixes Datum,31.03,4h > 3h"));
+        QVERIFY(lines.contains("C1,Aus,31.03.2024,02:30,08.09.2024,00:15"));
+        QVERIFY(std::any_of(lines.cbegin(), lines.cend(), [](const QString& line) {
+            return line.startsWith(QLatin1String("1,Fixes Datum,,,,31.03.2024,,,,02:30,08.09.2024,,,,00:15,"));
+        }));
+        QVERIFY(lines.contains(joined(QStringList{"1", "Schaltzeit", "Ein", "02:30"} + days({0}) + blanks(5))));
+    }
+
 private:
     std::unique_ptr<ReportServices> services;
 };
