@@ -1,10 +1,14 @@
 // The report of every test project, read back as CSV, line by line against lines written from
 // the report's rules.
 #include "csvreader.h"
+#include "printtestsupport.h"
 #include "reportprojects.h"
 #include "reportservices.h"
 
+#include "printservice.h"
 #include "projectdocument.h"
+
+#include <QPrinter>
 
 #include <storage/channel.h>
 #include <storage/channelsetting.h>
@@ -126,6 +130,26 @@ QStringList dateRangeRow(const DateRange& range) {
             return record;
     }
     return {};
+}
+
+// The report printed into a PDF file, read back page by page; each page as its trimmed lines
+// below the header band.
+QList<QStringList> printedPages(const storage::Project& project, const QString& path) {
+    PrintService service;
+    service.printer()->setOutputFileName(path);
+    ModalAnswer answer(true);
+    service.askForPrint(ProjectDocument(project).takeDocument(), false);
+    QList<QStringList> pages;
+    for (const QString& text : pdf::pageTexts(path)) {
+        QStringList lines;
+        for (const QString& line : text.split(u'\n')) {
+            const QString trimmed = line.simplified();
+            if (!trimmed.isEmpty() && !trimmed.startsWith(QLatin1String("TARVINO")))
+                lines.append(trimmed);
+        }
+        pages.append(lines);
+    }
+    return pages;
 }
 
 } // namespace
@@ -596,6 +620,38 @@ private slots:
             return line.startsWith(QLatin1String("1,Fixes Datum,,,,31.03.2024,,,,02:30,08.09.2024,,,,00:15,"));
         }));
         QVERIFY(lines.contains(joined(QStringList{"1", "Schaltzeit", "Ein", "02:30"} + days({0}) + blanks(5))));
+    }
+
+    void printedChannelsStartTheirOwnPages() {
+        QTemporaryDir folder;
+        const QList<QStringList> pages =
+            printedPages(plainProject(ReportFixture::Weekly4), folder.filePath(QStringLiteral("plain.pdf")));
+        QStringList firstLines;
+        for (const QStringList& page : pages)
+            firstLines.append(page.value(0));
+        for (int channel = 1; channel <= 4; ++channel)
+            QVERIFY2(firstLines.contains(QStringLiteral("Kanal %1").arg(channel)), qPrintable(firstLines.join(u'|')));
+        QCOMPARE(firstLines.constLast(), QStringLiteral("Einstellungen Gerät"));
+        const QStringList settings = pages.constLast();
+        QVERIFY(settings.contains(QStringLiteral("Ferien")));
+        QVERIFY(settings.contains(QStringLiteral("Optionen")));
+    }
+
+    void printedHolidaysAndOptionsStandOnTheirOwnLines_data() {
+        QTest::addColumn<int>("model");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("options") << ReportFixture::BareOptions << "Optionen";
+        QTest::newRow("holidays") << ReportFixture::BareHolidays << "Ferien";
+    }
+    void printedHolidaysAndOptionsStandOnTheirOwnLines() {
+        QFETCH(int, model);
+        QFETCH(QString, line);
+        QTemporaryDir folder;
+        const QStringList settings =
+            printedPages(storage::Project(model, QStringLiteral("Zeilen")), folder.filePath(QStringLiteral("bare.pdf")))
+                .constLast();
+        QCOMPARE(settings.value(0), QStringLiteral("Einstellungen Gerät"));
+        QVERIFY2(settings.contains(line), qPrintable(settings.join(u'|')));
     }
 
 private:
