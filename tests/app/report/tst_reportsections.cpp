@@ -369,6 +369,28 @@ private slots:
         QCOMPARE(row.value(9), QStringLiteral("07:45"));
     }
 
+    // Users name their own holidays: the name prints as typed.
+    void ownHolidayNamesAreEscaped() {
+        holidays::HolidaySetService& sets = services->holidaySets;
+        const int shipped = sets.currentIndex();
+        QVERIFY(sets.addCustomHolidaySet(QStringLiteral("Eigene Feste")));
+        const QList<holidays::HolidaySet> list = sets.holidaySetList();
+        const auto own = std::find_if(list.cbegin(), list.cend(), [](const holidays::HolidaySet& set) {
+            return set.name() == QLatin1String("Eigene Feste");
+        });
+        QVERIFY(own != list.cend());
+        const int index = int(own - list.cbegin());
+        const holidays::Holiday party(QStringLiteral("Fest <b>A</b> & B"), 0, 0, 5, 7, 2008, 0, 0, 6, 2008, 7, 0);
+        QVERIFY(sets.addHoliday(index, party.data()));
+        sets.setHolidayList(index);
+        DateRange range(DateRange::Yearly);
+        range.setStartDate(wallClock(2008, 7, 5, 0, 0));
+        range.setEndDate(wallClock(2008, 7, 6, 0, 0));
+        const QString start = dateRangeRow(range).value(5);
+        sets.setHolidayList(shipped);
+        QCOMPARE(start, "05.07" + Spaces + "Fest <b>A</b> & B");
+    }
+
     void endDayBits_data() {
         QTest::addColumn<int>("endDay");
         QTest::addColumn<QString>("text");
