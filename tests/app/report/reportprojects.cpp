@@ -25,15 +25,6 @@ SwitchTime switchTime(SwitchTime::Type type, SwitchTime::State state, int start,
     return SwitchTime(type, state, start, days);
 }
 
-SwitchTime cycle(int endDay) {
-    SwitchTime cycle = switchTime(SwitchTime::Cycle, SwitchTime::On, 6 * Hour, Monday);
-    cycle.setPulsTime(30);
-    cycle.setPauseTime(60);
-    cycle.setEndTime(18 * Hour);
-    cycle.setEndDay(endDay);
-    return cycle;
-}
-
 DateRange range(DateRange::Type type, const QDateTime& start, const QDateTime& end) {
     DateRange range(type);
     range.setStartDate(start);
@@ -68,6 +59,15 @@ QList<DateRange> everyDateRange() {
 
 } // namespace
 
+SwitchTime mondayCycle(int endDay) {
+    SwitchTime cycle = switchTime(SwitchTime::Cycle, SwitchTime::On, 6 * Hour, Monday);
+    cycle.setPulsTime(30);
+    cycle.setPauseTime(60);
+    cycle.setEndTime(18 * Hour);
+    cycle.setEndDay(endDay);
+    return cycle;
+}
+
 Project plainProject(int model) {
     Project project(model, QStringLiteral("Werkhalle"));
     project.setSoWiRuleType(7);
@@ -86,7 +86,7 @@ Project plainProject(int model) {
     SwitchTime pulse = switchTime(SwitchTime::Impuls, SwitchTime::On, 7 * Hour + 15, Monday | Wednesday);
     pulse.setPulsTime(5);
     first->program(0)->setSwitches({switchTime(SwitchTime::Switch, SwitchTime::On, 5 * Hour, SwitchTime::AllDays),
-                                    pulse, cycle(128), cycle(SwitchTime::EndlessDay)});
+                                    pulse, mondayCycle(128), mondayCycle(SwitchTime::EndlessDay)});
     first->program(1)->setSwitches({switchTime(SwitchTime::Switch, SwitchTime::On, 8 * Hour, Saturday),
                                     switchTime(SwitchTime::Switch, SwitchTime::Off, SwitchTime::SecondsPerDay, 0),
                                     switchTime(SwitchTime::Switch, SwitchTime::FixOff, 9 * Hour, Sunday)});

@@ -4,6 +4,7 @@
 
 #include <storage/astroproject.h>
 #include <storage/project.h>
+#include <storage/switchtime.h>
 
 // In-memory projects for the report tests: between them they hold every switch-time type, every
 // date-range type and every settings block. Dates are wall-clock values carried in UTC.
@@ -13,6 +14,9 @@ namespace reportprojects {
 inline QDateTime wallClock(int year, int month, int day, int hour, int minute) {
     return QDateTime(QDate(year, month, day), QTime(hour, minute), Qt::UTC);
 }
+
+// A cycle on Monday at 06:00: pulse 30 s, pause 60 s, end 18:00 on that end day.
+storage::SwitchTime mondayCycle(int endDay);
 
 // Plain model with pulse and cycle (43 or 104). Channel 1: program 0 with a switch, a pulse and
 // two cycles, program 1 with three switch times (the middle one switched off, 86400) and one

@@ -257,12 +257,7 @@ private slots:
 
     void cycleOnMonday() {
         storage::Project project(ReportFixture::Weekly4, QStringLiteral("Zyklus"));
-        SwitchTime cycle(SwitchTime::Cycle, SwitchTime::On, 6 * 3600, 1 << 7);
-        cycle.setPulsTime(30);
-        cycle.setPauseTime(60);
-        cycle.setEndTime(18 * 3600);
-        cycle.setEndDay(128);
-        project.data()->channel(0)->program(0)->setSwitches({cycle});
+        project.data()->channel(0)->program(0)->setSwitches({mondayCycle(128)});
         const QStringList lines = filledLines(project);
         const qsizetype head = lines.indexOf("Nr.,Typ,Status,Uhrzeit,Wochentag,,,,,,,Impuls,Zyklus Impuls,Pause,Ende,Ende");
         QVERIFY(head > 0);
@@ -411,12 +406,7 @@ private slots:
         QFETCH(int, endDay);
         QFETCH(QString, text);
         storage::Project project(ReportFixture::Weekly4, QStringLiteral("Ende"));
-        SwitchTime cycle(SwitchTime::Cycle, SwitchTime::On, 6 * 3600, 1 << 7);
-        cycle.setPulsTime(30);
-        cycle.setPauseTime(60);
-        cycle.setEndTime(18 * 3600);
-        cycle.setEndDay(endDay);
-        project.data()->channel(0)->program(0)->setSwitches({cycle});
+        project.data()->channel(0)->program(0)->setSwitches({mondayCycle(endDay)});
         const QStringList lines = filledLines(project);
         QVERIFY(lines.contains(joined(QStringList{"1", "Zyklus", "", "06:00"} + days({0}) +
                                       QStringList{"", "00:00:30", "00:01:00", "18:00", text})));
