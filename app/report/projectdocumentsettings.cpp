@@ -123,7 +123,8 @@ void ProjectDocument::writeHolidays(QTextCursor cursor) {
     const QString hour = tr("Generic", "Stunde");
     QList<QStringList> rows{{QString(), QString(), settingsText("Beginn"), hour, settingsText("Ende"), hour}};
     rows += channelRows(&ProjectDocument::holidayRow);
-    appendTable(cursor, rows, QStringLiteral("60%"), {{QStringLiteral("table"), IndentedTable}}, QString(), false);
+    // The whole width beside the indent: at 60 % the six columns break the dates apart.
+    appendTable(cursor, rows, QStringLiteral("100%"), {{QStringLiteral("table"), IndentedTable}}, QString(), false);
     insertBreak(cursor);
 }
 

@@ -646,6 +646,9 @@ private slots:
         QCOMPARE(firstLines.constLast(), QStringLiteral("Einstellungen Gerät"));
         const QStringList settings = pages.constLast();
         QVERIFY(settings.contains(QStringLiteral("Ferien")));
+        // Each holiday period on one line, its dates whole.
+        QVERIFY2(settings.contains(QStringLiteral("C1 Aus 20.07.2026 06:00 07.08.2026 18:30")),
+                 qPrintable(settings.join(u'|')));
         QVERIFY(settings.contains(QStringLiteral("Optionen")));
     }
 
