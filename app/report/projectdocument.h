@@ -87,8 +87,7 @@ private:
     QStringList holidayRow(const SettingRef& setting, int channel, bool hasSetting) const;
     QStringList operatingHoursRow(const SettingRef& setting, int channel, bool hasSetting) const;
     QStringList externalInputRow(const SettingRef& setting, int channel, bool hasSetting) const;
-    QList<QStringList> channelRows(
-        QStringList (ProjectDocument::*row)(const SettingRef&, int, bool) const);
+    QList<QStringList> channelRows(QStringList (ProjectDocument::*row)(const SettingRef&, int, bool) const);
 
     storage::Project m_project;
     storage::AstroProject m_astroProject;

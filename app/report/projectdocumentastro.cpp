@@ -15,9 +15,13 @@ using namespace reporttext;
 
 namespace {
 
-QString astroText(const char* text) { return tr("Astro settings", text); }
+QString astroText(const char* text) {
+    return tr("Astro settings", text);
+}
 
-QString stateText(bool active) { return active ? activeText() : inactiveText(); }
+QString stateText(bool active) {
+    return active ? activeText() : inactiveText();
+}
 
 // Six significant digits with a point, the sign kept, then the hemisphere.
 QString degrees(double value, const char* positive, const char* negative) {
@@ -47,7 +51,8 @@ void ProjectDocument::writeAstroSettings() {
         {bold(astroText("Koordinaten")), stateText(!ownTable && !place.favorite && place.city.isEmpty())},
         {astroText("Breitengrad"), degrees(m_astroProject.latitude(), "° Norden", "° Süden")},
         {astroText("Längengrad"), degrees(m_astroProject.longitude(), "° Osten", "° Westen")},
-        {astroText("Zeitzone"), TimeZoneSetting(nullptr, m_astroProject.timezone()).entryText(m_astroProject.timezone())},
+        {astroText("Zeitzone"),
+         TimeZoneSetting(nullptr, m_astroProject.timezone()).entryText(m_astroProject.timezone())},
         {bold(astroText("Länderliste")), stateText(!ownTable && !place.favorite && !place.city.isEmpty())},
         {astroText("Land"), country},
         {astroText("Stadt"), city},
@@ -57,7 +62,8 @@ void ProjectDocument::writeAstroSettings() {
         const storage::StorableRef<storage::OwnAstroTable> table = m_astroProject.ownAstroTable();
         rows.append({tr("Generic", "Name"), table.isNull() ? QString() : htmlText(table->name())});
     }
-    insertTable(sectionCursor(QStringLiteral("astro"), true), rows, QStringLiteral("50%"), {}, QString(), false);
+    insertTable(sectionCursor(QStringLiteral("astro"), true), rows, QStringLiteral("50%"), {}, QString(),
+                false);
 }
 
 ProjectDocument::Location ProjectDocument::location() const {
@@ -82,9 +88,9 @@ ProjectDocument::Location ProjectDocument::storedLocation() const {
     const int timezone = m_astroProject.timezone();
     const int firstChar = m_astroProject.firstChar();
     const int checksum = m_astroProject.checksum();
-    QList<int> found = service.searchCityIndex(favorites, latitude, longitude, timezone,
-                                               CoordinatesSettingsController::FavoritesRow, true, true,
-                                               firstChar, checksum);
+    QList<int> found =
+        service.searchCityIndex(favorites, latitude, longitude, timezone,
+                                CoordinatesSettingsController::FavoritesRow, true, true, firstChar, checksum);
     const bool favorite = !found.isEmpty();
     if (!favorite)
         found = service.cityIndexFromLocation(latitude, longitude, timezone, true, true, firstChar, checksum);

@@ -31,12 +31,16 @@ const QString LeftPadded = QStringLiteral("text-align:left;padding-left:5px;");
 constexpr int DaysOfWeek = 7;
 constexpr int SecondsPerDay = 86400;
 
-QString astroText(const char* text) { return tr("Astro settings", text); }
+QString astroText(const char* text) {
+    return tr("Astro settings", text);
+}
 
 QString headStyled(const QString& text, const QString& style) {
     return QStringLiteral("<th style=\"%2\">%1</th>").arg(text, style);
 }
-QString head(const QString& text) { return QStringLiteral("<th>%1</th>").arg(text); }
+QString head(const QString& text) {
+    return QStringLiteral("<th>%1</th>").arg(text);
+}
 QString headSpanStyled(const QString& text, int span, const QString& style) {
     return QStringLiteral("<th colspan=%2 style=\"%3\">%1</th>").arg(text).arg(span).arg(style);
 }
@@ -62,8 +66,12 @@ QStringList weekDayNames(QStringList (CalendarSettings::*names)() const) {
     return (CalendarSettings::instance().*names)();
 }
 
-QStringList shortWeekDays() { return weekDayNames(&CalendarSettings::shortWeekDaysUnordered); }
-QStringList longWeekDays() { return weekDayNames(&CalendarSettings::longWeekDaysUnordered); }
+QStringList shortWeekDays() {
+    return weekDayNames(&CalendarSettings::shortWeekDaysUnordered);
+}
+QStringList longWeekDays() {
+    return weekDayNames(&CalendarSettings::longWeekDaysUnordered);
+}
 
 QString switchTypeText(int type) {
     switch (type) {
@@ -91,7 +99,9 @@ QString endDayText(int endDay, const QStringList& weekDays) {
 }
 
 // A time of the table on today's date, carried zone-less.
-QDateTime onToday(const QTime& time) { return QDateTime(QDate::currentDate(), time, Qt::UTC); }
+QDateTime onToday(const QTime& time) {
+    return QDateTime(QDate::currentDate(), time, Qt::UTC);
+}
 
 QString dateRangeTypeText(int type) {
     switch (type) {
@@ -157,8 +167,8 @@ QString weekRuleText(const storage::DateRange& range) {
         tr("Week rules", "im September"), tr("Week rules", "im Oktober"), tr("Week rules", "im November"),
         tr("Week rules", "im Dezember")};
     return QStringLiteral("%1 %2 %3")
-        .arg(entryOf(occurrences, range.weekRuleDay() - 1), entryOf(longWeekDays(), range.weekRuleWeekDay() - 1),
-             entryOf(months, range.weekRuleMonth()));
+        .arg(entryOf(occurrences, range.weekRuleDay() - 1),
+             entryOf(longWeekDays(), range.weekRuleWeekDay() - 1), entryOf(months, range.weekRuleMonth()));
 }
 
 } // namespace
@@ -181,12 +191,13 @@ void ProjectDocument::writeChannels() {
         if (m_device.isNocta()) {
             writeLightSettings(cursor, channel);
         } else {
-            const QString function = astro ? tr("Export", "Astroprogramm") : tr("Extra program", "Schaltprogramm");
+            const QString function =
+                astro ? tr("Export", "Astroprogramm") : tr("Extra program", "Schaltprogramm");
             startLine(cursor);
             appendHtml(cursor, QStringLiteral("<h3>%1</h3>")
-                                  .arg(QStringLiteral("%1%4%2: %3")
-                                           .arg(tr("ProgramView", "Standardprogramm"), tr("Generic", "Funktion"),
-                                                function, spaces())));
+                                   .arg(QStringLiteral("%1%4%2: %3")
+                                            .arg(tr("ProgramView", "Standardprogramm"),
+                                                 tr("Generic", "Funktion"), function, spaces())));
         }
         for (int program = 0; program < m_device.programms(); ++program) {
             if (record->hasProgram(program))
@@ -200,7 +211,8 @@ void ProjectDocument::writeChannelAstro(QTextCursor cursor, int channel) {
         return;
     const SettingRef setting = m_project.setting(channel);
     if (m_device.hasAstroTime()) {
-        const QStringList times{astroText("Sonnenuntergang"), astroText("Dämmerung"), astroText("Dunkelheit")};
+        const QStringList times{astroText("Sonnenuntergang"), astroText("Dämmerung"),
+                                astroText("Dunkelheit")};
         appendTable(cursor, {{bold(astroText("Astrozeitpunkt"))}, {entryOf(times, setting->astroTime())}},
                     HalfWidth, {}, QString(), false);
         insertBreak(cursor);
@@ -214,10 +226,10 @@ void ProjectDocument::writeChannelAstro(QTextCursor cursor, int channel) {
                 HalfWidth, {}, QString(), false);
     insertBreak(cursor);
     const QStringList modes{astroText("Ein bei Sonnenuntergang + Aus bei Sonnenaufgang"),
-                            astroText("Aus bei Sonnenuntergang + Ein bei Sonnenaufgang"), astroText("Astro inaktiv"),
-                            astroText("Astro-Impuls")};
-    appendTable(cursor, {{bold(astroText("Astromode"))}, {entryOf(modes, setting->astroMode())}}, HalfWidth, {},
-                QString(), false);
+                            astroText("Aus bei Sonnenuntergang + Ein bei Sonnenaufgang"),
+                            astroText("Astro inaktiv"), astroText("Astro-Impuls")};
+    appendTable(cursor, {{bold(astroText("Astromode"))}, {entryOf(modes, setting->astroMode())}}, HalfWidth,
+                {}, QString(), false);
     insertLine(cursor, QStringLiteral("<h3>%1</h3>").arg(QString()));
 }
 
@@ -235,13 +247,16 @@ void ProjectDocument::writeLightSettings(QTextCursor cursor, int channel) {
         if (forAllDays && !values.contains(day))
             continue;
         const storage::StorableRef<storage::LuxValues> lux = values.value(day);
-        rows.append({forAllDays ? QString() : weekDays.value(day), luxText(lux.isNull() ? 0 : lux->luxOnValue()),
+        rows.append({forAllDays ? QString() : weekDays.value(day),
+                     luxText(lux.isNull() ? 0 : lux->luxOnValue()),
                      luxText(lux.isNull() ? 0 : lux->luxOffValue())});
     }
     appendTable(cursor, rows, HalfWidth, {}, QString(), false);
     insertBreak(cursor);
     // The whole delay in minutes: hours are not dropped, nor a day and more.
-    const auto delay = [](int seconds) { return tr("Export", "%1 min %2 s").arg(seconds / 60).arg(seconds % 60); };
+    const auto delay = [](int seconds) {
+        return tr("Export", "%1 min %2 s").arg(seconds / 60).arg(seconds % 60);
+    };
     appendTable(cursor,
                 {{bold(tr("Light settings", "Verzögerungszeit"))},
                  {onText(), offText()},
@@ -272,12 +287,13 @@ void ProjectDocument::writeProgram(QTextCursor cursor, int program,
         if (program >= programs - 2)
             title = QStringLiteral("%1 %2").arg(function, program == programs - 2 ? onText() : offText());
         else if (!m_device.isNocta())
-            title = QStringLiteral("%1 %2").arg(function, astroLayout ? tr("Export", "Astroprogramm")
-                                                                      : tr("Extra program", "Schaltprogramm"));
+            title =
+                QStringLiteral("%1 %2").arg(function, astroLayout ? tr("Export", "Astroprogramm")
+                                                                  : tr("Extra program", "Schaltprogramm"));
         startLine(cursor);
         appendHtml(cursor, QStringLiteral("<h3>%1</h3>")
-                              .arg(QStringLiteral("%1%2%3")
-                                       .arg(tr("ProgramView", "Sonderprogramm %1").arg(program), spaces(), title)));
+                               .arg(QStringLiteral("%1%2%3").arg(
+                                   tr("ProgramView", "Sonderprogramm %1").arg(program), spaces(), title)));
     }
     if (m_device.isNocta() && program == 1) {
         appendTable(cursor,
@@ -296,8 +312,8 @@ void ProjectDocument::writeProgram(QTextCursor cursor, int program,
     }
 }
 
-void ProjectDocument::writeSwitchTimes(QTextCursor cursor, int program, const QList<storage::SwitchTime>& switches,
-                                       bool astroLayout) {
+void ProjectDocument::writeSwitchTimes(QTextCursor cursor, int program,
+                                       const QList<storage::SwitchTime>& switches, bool astroLayout) {
     if (switches.isEmpty())
         return;
     const QStringList weekDays = shortWeekDays();
@@ -334,10 +350,10 @@ void ProjectDocument::writeSwitchTimes(QTextCursor cursor, int program, const QL
     }
     if (plainPulseCycle) {
         const QString end = tr("Program settings", "Ende");
-        first += headStyled(tr("Information PopUp", "Impuls"), BorderRightLeft) + head(tr("Export", "Zyklus Impuls")) +
-                 head(tr("Generic", "Pause")) + head(end) + head(end);
-        second += headStyled(tr("DateRangeTable", "mm:ss"), BorderRightLeft) + head(withSeconds) + head(withSeconds) +
-                  head(hoursMinutes) + head(tr("Generic", "Wochentag"));
+        first += headStyled(tr("Information PopUp", "Impuls"), BorderRightLeft) +
+                 head(tr("Export", "Zyklus Impuls")) + head(tr("Generic", "Pause")) + head(end) + head(end);
+        second += headStyled(tr("DateRangeTable", "mm:ss"), BorderRightLeft) + head(withSeconds) +
+                  head(withSeconds) + head(hoursMinutes) + head(tr("Generic", "Wochentag"));
     }
     const QString headText = QStringLiteral("<thead>") + HeadRow + first + QStringLiteral("</tr>") + HeadRow +
                              second + QStringLiteral("</tr></thead>");
@@ -347,7 +363,8 @@ void ProjectDocument::writeSwitchTimes(QTextCursor cursor, int program, const QL
         const storage::SwitchTime& switchTime = switches.at(i);
         if (!weekdayColumns && switchTime.startTime() == SecondsPerDay)
             continue;
-        rows.append(switchTimeRow(i + 1, switchTime, weekdayColumns, pulseCycleColumns, astroLayout, weekDays));
+        rows.append(
+            switchTimeRow(i + 1, switchTime, weekdayColumns, pulseCycleColumns, astroLayout, weekDays));
     }
     insertBreak(cursor);
     insertLine(cursor, tr("Export", "Schaltungen:"));
@@ -361,13 +378,13 @@ void ProjectDocument::writeSwitchTimes(QTextCursor cursor, int program, const QL
         styles.insert(QStringLiteral("col_%1").arg(column), Centered);
     for (int column = 12; column <= 18; ++column)
         styles.insert(QStringLiteral("col_%1").arg(column), astroLayout ? Centered : QString());
-    appendTable(cursor, rows, weekdayColumns ? QStringLiteral("100%") : QStringLiteral("60%"), styles, headText,
-                true);
+    appendTable(cursor, rows, weekdayColumns ? QStringLiteral("100%") : QStringLiteral("60%"), styles,
+                headText, true);
     insertDoubleBreak(cursor);
 }
 
-QStringList ProjectDocument::switchTimeRow(int number, const storage::SwitchTime& switchTime, bool weekdayColumns,
-                                           bool pulseCycleColumns, bool astroLayout,
+QStringList ProjectDocument::switchTimeRow(int number, const storage::SwitchTime& switchTime,
+                                           bool weekdayColumns, bool pulseCycleColumns, bool astroLayout,
                                            const QStringList& weekDays) const {
     const int type = switchTime.type();
     const bool cycle = type == 2;
@@ -404,21 +421,22 @@ void ProjectDocument::writeDateRanges(QTextCursor cursor, const QList<storage::D
         QStringLiteral("<thead>") + HeadRow + headStyled(tr("SwitchTimeTable", "Nr."), BorderRight) +
         headSpanStyled(tr("Generic", "Typ"), 4, LeftPadded + BorderRight) +
         headSpanStyled(tr("Generic", "Start"), 4, LeftPadded) + headStyled(hoursMinutes, BorderRight) +
-        headSpanStyled(end, 4, LeftPadded) + headStyled(hoursMinutes, BorderRight) + head(tr("Generic", "Dauer")) +
-        QStringLiteral("</tr></thead>");
+        headSpanStyled(end, 4, LeftPadded) + headStyled(hoursMinutes, BorderRight) +
+        head(tr("Generic", "Dauer")) + QStringLiteral("</tr></thead>");
 
     QList<QStringList> rows;
     for (int i = 0; i < dateRanges.size(); ++i) {
         const storage::DateRange& range = dateRanges.at(i);
         const int type = range.type();
         const bool weekRule = type == 4;
-        rows.append({QString::number(i + 1), dateRangeTypeText(type),
-                     weekRule ? weekRuleText(range) : holidayRuleText(type, range.startDate(), range.startDay()),
-                     formatTime(range.startDate(), false),
-                     weekRule ? QString() : holidayRuleText(type, range.endDate(), range.endDay()),
-                     weekRule ? QString() : formatTime(range.endDate(), false),
-                     type == 3 ? tr("Export", "R %1d", "R for repeat, d for days").arg(range.repeat())
-                               : DateRangeController::description(range).toHtmlEscaped()});
+        rows.append(
+            {QString::number(i + 1), dateRangeTypeText(type),
+             weekRule ? weekRuleText(range) : holidayRuleText(type, range.startDate(), range.startDay()),
+             formatTime(range.startDate(), false),
+             weekRule ? QString() : holidayRuleText(type, range.endDate(), range.endDay()),
+             weekRule ? QString() : formatTime(range.endDate(), false),
+             type == 3 ? tr("Export", "R %1d", "R for repeat, d for days").arg(range.repeat())
+                       : DateRangeController::description(range).toHtmlEscaped()});
     }
     const QString four = QStringLiteral("4");
     const Styles styles{{QStringLiteral("table"), TableStyle},

@@ -19,9 +19,13 @@ QString settingsText(const char* text, const char* disambiguation = nullptr) {
     return tr("Program settings", text, disambiguation);
 }
 
-QString dayText(int dayIndex) { return DaySetting(nullptr, dayIndex + 1).entryText(dayIndex + 1); }
+QString dayText(int dayIndex) {
+    return DaySetting(nullptr, dayIndex + 1).entryText(dayIndex + 1);
+}
 
-QString channelName(int channel) { return QStringLiteral("C%1").arg(channel + 1); }
+QString channelName(int channel) {
+    return QStringLiteral("C%1").arg(channel + 1);
+}
 
 // "label    value" on a line of its own.
 void insertLabelled(QTextCursor& cursor, const QString& label, const QString& value) {
@@ -47,7 +51,8 @@ QString hourText(int seconds, bool toSummer) {
 QStringList changeColumns(bool fixed) {
     if (fixed)
         return {tr("Generic", "Datum"), tr("Generic", "Stunde")};
-    return {tr("Generic", "Woche"), tr("Generic", "Monat"), tr("Generic", "Stunde"), tr("Generic", "Wochentag")};
+    return {tr("Generic", "Woche"), tr("Generic", "Monat"), tr("Generic", "Stunde"),
+            tr("Generic", "Wochentag")};
 }
 
 } // namespace
@@ -71,7 +76,8 @@ void ProjectDocument::writeTimeAndDate(QTextCursor cursor) {
     const int dateFormat = m_project.dateFormat() + 1;
     QList<QStringList> rows{
         {bold(settingsText("Zeit/Datum"))},
-        {settingsText("Zeitformat"), m_project.timeFormat() == 1 ? tr("Export", "12 h") : tr("Export", "24 h")},
+        {settingsText("Zeitformat"),
+         m_project.timeFormat() == 1 ? tr("Export", "12 h") : tr("Export", "24 h")},
         {settingsText("Datumsformat"), DateFormatSetting(nullptr, dateFormat).entryText(dateFormat)},
         {settingsText("Erster Tag der Woche"), dayText(m_project.firstDayOfWeek())}};
     if (m_device.hasEasterRule())
@@ -79,7 +85,8 @@ void ProjectDocument::writeTimeAndDate(QTextCursor cursor) {
                                                                   ? tr("Export", "Orthodoxe Kirche")
                                                                   : tr("Export", "Standard")});
     const int rule = m_project.soWiRuleType();
-    rows.append({settingsText("Sommer-/Winterregel"), SoWiRuleSetting(nullptr, rule).deviceEntryText(rule, m_device)});
+    rows.append({settingsText("Sommer-/Winterregel"),
+                 SoWiRuleSetting(nullptr, rule).deviceEntryText(rule, m_device)});
     appendTable(cursor, rows, QStringLiteral("50%"), {}, QString(), false);
 }
 
@@ -97,12 +104,12 @@ void ProjectDocument::writeSummerWinterChanges(QTextCursor cursor) {
     } else if (!custom) {
         toSummerFixed = toWinterFixed = rule == FixedDateRule;
     }
-    const Change toSummer{m_project.wiSoWeek(), m_project.wiSoMonth(), m_project.wiSoHour(),
-                          m_project.wiSoWeekDay(), m_project.wiSoDate(), toSummerFixed};
-    const Change toWinter{m_project.soWiWeek(), m_project.soWiMonth(), m_project.soWiHour(),
-                          m_project.soWiWeekDay(), m_project.soWiDate(), toWinterFixed};
-    const QStringList weeks{QStringLiteral("1."), QStringLiteral("2."), QStringLiteral("3."), QStringLiteral("4."),
-                            settingsText("Letzte", "Last week")};
+    const Change toSummer{m_project.wiSoWeek(),    m_project.wiSoMonth(), m_project.wiSoHour(),
+                          m_project.wiSoWeekDay(), m_project.wiSoDate(),  toSummerFixed};
+    const Change toWinter{m_project.soWiWeek(),    m_project.soWiMonth(), m_project.soWiHour(),
+                          m_project.soWiWeekDay(), m_project.soWiDate(),  toWinterFixed};
+    const QStringList weeks{QStringLiteral("1."), QStringLiteral("2."), QStringLiteral("3."),
+                            QStringLiteral("4."), settingsText("Letzte", "Last week")};
     const auto values = [&](const Change& change, bool summer) {
         QStringList cells{change.fixed ? settingsText("Fixes Datum") : settingsText("Freie Regel")};
         if (change.fixed)
@@ -110,11 +117,12 @@ void ProjectDocument::writeSummerWinterChanges(QTextCursor cursor) {
         return cells << entryOf(weeks, change.week) << QString::number(change.month + 1)
                      << hourText(change.hour, summer) << dayText(change.weekDay);
     };
-    const QList<QStringList> rows{QStringList{tr("Export", "Winter ► Sommer")} + changeColumns(toSummer.fixed),
-                                  values(toSummer, true),
-                                  QStringList{tr("Export", "Sommer ► Winter")} + changeColumns(toWinter.fixed),
-                                  values(toWinter, false)};
-    appendTable(cursor, rows, QStringLiteral("75%"), {{QStringLiteral("table"), IndentedTable}}, QString(), false);
+    const QList<QStringList> rows{
+        QStringList{tr("Export", "Winter ► Sommer")} + changeColumns(toSummer.fixed), values(toSummer, true),
+        QStringList{tr("Export", "Sommer ► Winter")} + changeColumns(toWinter.fixed),
+        values(toWinter, false)};
+    appendTable(cursor, rows, QStringLiteral("75%"), {{QStringLiteral("table"), IndentedTable}}, QString(),
+                false);
 }
 
 void ProjectDocument::writeHolidays(QTextCursor cursor) {
@@ -124,7 +132,8 @@ void ProjectDocument::writeHolidays(QTextCursor cursor) {
     QList<QStringList> rows{{QString(), QString(), settingsText("Beginn"), hour, settingsText("Ende"), hour}};
     rows += channelRows(&ProjectDocument::holidayRow);
     // The whole width beside the indent: at 60 % the six columns break the dates apart.
-    appendTable(cursor, rows, QStringLiteral("100%"), {{QStringLiteral("table"), IndentedTable}}, QString(), false);
+    appendTable(cursor, rows, QStringLiteral("100%"), {{QStringLiteral("table"), IndentedTable}}, QString(),
+                false);
     insertBreak(cursor);
 }
 
@@ -154,8 +163,8 @@ void ProjectDocument::writeOptions(QTextCursor cursor) {
                                                  : settingsText("Nach 1 Minute aus", "LCD state"));
 }
 
-QList<QStringList> ProjectDocument::channelRows(
-    QStringList (ProjectDocument::*row)(const SettingRef&, int, bool) const) {
+QList<QStringList> ProjectDocument::channelRows(QStringList (ProjectDocument::*row)(const SettingRef&, int,
+                                                                                    bool) const) {
     QList<QStringList> rows;
     forEachChannelSetting([&](const SettingRef& setting, int channel, bool hasSetting) {
         rows.append((this->*row)(setting, channel, hasSetting));
@@ -165,7 +174,9 @@ QList<QStringList> ProjectDocument::channelRows(
 
 QStringList ProjectDocument::holidayRow(const SettingRef& setting, int channel, bool hasSetting) const {
     const int status = hasSetting ? setting->holidayStatus() : 0;
-    QStringList cells{channelName(channel), status == 0 ? inactiveText() : status == 1 ? offText() : onText()};
+    QStringList cells{channelName(channel), status == 0   ? inactiveText()
+                                            : status == 1 ? offText()
+                                                          : onText()};
     if (status > 0) {
         cells << formatDateTime(setting->holidayBegin(), true) << formatTime(setting->holidayBegin(), false)
               << formatDateTime(setting->holidayEnd(), true) << formatTime(setting->holidayEnd(), false);
@@ -173,8 +184,10 @@ QStringList ProjectDocument::holidayRow(const SettingRef& setting, int channel, 
     return cells;
 }
 
-QStringList ProjectDocument::operatingHoursRow(const SettingRef& setting, int channel, bool hasSetting) const {
-    QStringList cells{channelName(channel), QStringLiteral("%1 h").arg(hasSetting ? setting->operatingHours() : 0)};
+QStringList ProjectDocument::operatingHoursRow(const SettingRef& setting, int channel,
+                                               bool hasSetting) const {
+    QStringList cells{channelName(channel),
+                      QStringLiteral("%1 h").arg(hasSetting ? setting->operatingHours() : 0)};
     if (m_device.hasSignalFunction()) {
         const int signalled = hasSetting ? setting->signaling() : 0;
         cells << settingsText("Signalisierung auf")
@@ -185,7 +198,8 @@ QStringList ProjectDocument::operatingHoursRow(const SettingRef& setting, int ch
 
 QStringList ProjectDocument::externalInputRow(const SettingRef& setting, int channel, bool hasSetting) const {
     const int function = hasSetting ? setting->externalInputFunction() : 0;
-    const QString text = function == 1 ? tr("Export", "Taster") : function != 0 ? tr("Export", "Schalter")
-                                                                                  : inactiveText();
+    const QString text = function == 1   ? tr("Export", "Taster")
+                         : function != 0 ? tr("Export", "Schalter")
+                                         : inactiveText();
     return {channelName(channel), text};
 }

@@ -21,8 +21,12 @@ inline const QString& spaces() {
     return text;
 }
 
-inline QString bold(const QString& html) { return QStringLiteral("<b>%1</b>").arg(html); }
-inline QString line(const QString& html) { return QStringLiteral("%1<br />").arg(html); }
+inline QString bold(const QString& html) {
+    return QStringLiteral("<b>%1</b>").arg(html);
+}
+inline QString line(const QString& html) {
+    return QStringLiteral("%1<br />").arg(html);
+}
 
 // Every piece of a section goes to its end. A table inserted at a cursor leaves every other
 // cursor in front of it, so each insertion moves its cursor to the end first.
@@ -37,9 +41,15 @@ inline void appendHtml(QTextCursor& cursor, const QString& html) {
 }
 
 // One line break, and a text followed by one or two.
-inline void insertBreak(QTextCursor& cursor) { appendHtml(cursor, line(QString())); }
-inline void insertLine(QTextCursor& cursor, const QString& html) { appendHtml(cursor, line(html)); }
-inline void insertDoubleBreak(QTextCursor& cursor) { appendHtml(cursor, line(line(QString()))); }
+inline void insertBreak(QTextCursor& cursor) {
+    appendHtml(cursor, line(QString()));
+}
+inline void insertLine(QTextCursor& cursor, const QString& html) {
+    appendHtml(cursor, line(html));
+}
+inline void insertDoubleBreak(QTextCursor& cursor) {
+    appendHtml(cursor, line(line(QString())));
+}
 
 // Inserted HTML flows into the block at the cursor: text that must stand on its own line after a
 // heading gets a plain block of its own first.
@@ -54,11 +64,23 @@ inline QString entryOf(const QStringList& names, int index) {
     return index >= 0 && index < names.size() ? names.at(index) : QStringLiteral("-");
 }
 
-inline QString onText() { return tr("Generic", "Ein"); }
-inline QString offText() { return tr("Generic", "Aus"); }
-inline QString activeText() { return tr("Generic", "Aktiv"); }
-inline QString inactiveText() { return tr("Program settings", "Inaktiv", "External input"); }
-inline QString emptyText() { return tr("Generic", "Leer"); }
-inline QString luxText(int lux) { return tr("Direct commands", "%1 lx").arg(lux); }
+inline QString onText() {
+    return tr("Generic", "Ein");
+}
+inline QString offText() {
+    return tr("Generic", "Aus");
+}
+inline QString activeText() {
+    return tr("Generic", "Aktiv");
+}
+inline QString inactiveText() {
+    return tr("Program settings", "Inaktiv", "External input");
+}
+inline QString emptyText() {
+    return tr("Generic", "Leer");
+}
+inline QString luxText(int lux) {
+    return tr("Direct commands", "%1 lx").arg(lux);
+}
 
 } // namespace reporttext

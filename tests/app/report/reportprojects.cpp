@@ -39,7 +39,8 @@ QList<DateRange> everyDateRange() {
     easter.setEndDay(1);
     DateRange series = range(DateRange::Serie, wallClock(2026, 3, 2, 8, 0), wallClock(2026, 3, 2, 17, 0));
     series.setRepeat(7);
-    DateRange weekRule = range(DateRange::WeekRule, wallClock(2026, 3, 2, 6, 30), wallClock(2026, 3, 2, 6, 30));
+    DateRange weekRule =
+        range(DateRange::WeekRule, wallClock(2026, 3, 2, 6, 30), wallClock(2026, 3, 2, 6, 30));
     weekRule.setWeekRuleDay(5);
     weekRule.setWeekRuleWeekDay(1);
     weekRule.setWeekRuleMonth(0);
@@ -85,11 +86,13 @@ Project plainProject(int model) {
     const StorableRef<Channel> first = data->channel(0);
     SwitchTime pulse = switchTime(SwitchTime::Impuls, SwitchTime::On, 7 * Hour + 15, Monday | Wednesday);
     pulse.setPulsTime(5);
-    first->program(0)->setSwitches({switchTime(SwitchTime::Switch, SwitchTime::On, 5 * Hour, SwitchTime::AllDays),
-                                    pulse, mondayCycle(128), mondayCycle(SwitchTime::EndlessDay)});
-    first->program(1)->setSwitches({switchTime(SwitchTime::Switch, SwitchTime::On, 8 * Hour, Saturday),
-                                    switchTime(SwitchTime::Switch, SwitchTime::Off, SwitchTime::SecondsPerDay, 0),
-                                    switchTime(SwitchTime::Switch, SwitchTime::FixOff, 9 * Hour, Sunday)});
+    first->program(0)->setSwitches(
+        {switchTime(SwitchTime::Switch, SwitchTime::On, 5 * Hour, SwitchTime::AllDays), pulse,
+         mondayCycle(128), mondayCycle(SwitchTime::EndlessDay)});
+    first->program(1)->setSwitches(
+        {switchTime(SwitchTime::Switch, SwitchTime::On, 8 * Hour, Saturday),
+         switchTime(SwitchTime::Switch, SwitchTime::Off, SwitchTime::SecondsPerDay, 0),
+         switchTime(SwitchTime::Switch, SwitchTime::FixOff, 9 * Hour, Sunday)});
     first->program(1)->setDateRanges(everyDateRange());
     data->channel(1)->program(0);
     const StorableRef<ChannelSetting> off = project.setting(0);
@@ -121,7 +124,8 @@ Project astroProject(int model, double latitude, double longitude, int timezone)
     fixed.setEndTime(5 * Hour + 30 * 60);
     fixed.setEndDay(Wednesday >> 1);
     channel->program(0)->setSwitches({fixed});
-    channel->program(programs - 2)->setSwitches({switchTime(SwitchTime::Switch, SwitchTime::On, 12 * Hour, Sunday)});
+    channel->program(programs - 2)
+        ->setSwitches({switchTime(SwitchTime::Switch, SwitchTime::On, 12 * Hour, Sunday)});
     const StorableRef<ChannelSetting> setting = project.setting(0);
     setting->setAstroTime(1);
     setting->setOffsetSunrise(-15);

@@ -65,10 +65,12 @@ int main(int argc, char** argv) {
     const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::tempPath());
     ReportServices services;
     PrintService service;
-    const bool astro = printSample(service, astroSample(), folder.filePath(QStringLiteral("astro-report.pdf")));
+    const bool astro =
+        printSample(service, astroSample(), folder.filePath(QStringLiteral("astro-report.pdf")));
     const bool twilight =
         printSample(service, twilightSample(), folder.filePath(QStringLiteral("twilight-report.pdf")));
-    const bool photographed = photographPreview(service, folder.filePath(QStringLiteral("print-preview.png")));
+    const bool photographed =
+        photographPreview(service, folder.filePath(QStringLiteral("print-preview.png")));
     if (!astro || !twilight || !photographed) {
         qWarning() << "The sample reports were not written:" << astro << twilight << photographed;
         return 1;

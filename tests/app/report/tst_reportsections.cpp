@@ -26,7 +26,9 @@ namespace {
 const QString Spaces(4, QChar::Nbsp);
 const QStringList ShortDays{"Mo.", "Di.", "Mi.", "Do.", "Fr.", "Sa.", "So."};
 
-QString joined(const QStringList& cells) { return cells.join(u','); }
+QString joined(const QStringList& cells) {
+    return cells.join(u',');
+}
 
 // Seven day cells: the short names of the days given, empty cells for the others.
 QStringList days(const QList<int>& set) {
@@ -37,7 +39,9 @@ QStringList days(const QList<int>& set) {
 }
 const QList<int> Week{0, 1, 2, 3, 4, 5, 6};
 
-QStringList blanks(int count) { return QStringList(count, QString()); }
+QStringList blanks(int count) {
+    return QStringList(count, QString());
+}
 
 // The lines of the report that hold something, each a CSV record joined again.
 QStringList filledLines(const storage::Project& project) {
@@ -48,9 +52,8 @@ QStringList filledLines(const storage::Project& project) {
 }
 
 QStringList metadata(const QString& device, const QString& file) {
-    return {"Projekt", "Titel:,", "Beschreibung:,", "Gerät:," + device, "Dateiname:," + file,
-            "Kunde",   "Name:,",  "Adresse:,",      "Ersteller",         "Name:,",
-            "Adresse:,"};
+    return {"Projekt", "Titel:,",   "Beschreibung:,", "Gerät:," + device, "Dateiname:," + file, "Kunde",
+            "Name:,",  "Adresse:,", "Ersteller",      "Name:,",           "Adresse:,"};
 }
 
 QStringList plainHead() {
@@ -74,13 +77,14 @@ QStringList standardHeading(bool astro) {
 // The date ranges of the plain projects, as the table reads them.
 QStringList dateRangeLines() {
     const auto line = [](const QStringList& cells) {
-        return joined({cells.at(0), cells.at(1), "", "", "", cells.at(2), "", "", "", cells.at(3), cells.at(4), "",
-                       "", "", cells.at(5), cells.at(6)});
+        return joined({cells.at(0), cells.at(1), "", "", "", cells.at(2), "", "", "", cells.at(3),
+                       cells.at(4), "", "", "", cells.at(5), cells.at(6)});
     };
     return {"Datum Bereich:",
             "Nr.,Typ,,,,Start,,,,hh:mm,Ende,,,,hh:mm,Dauer",
             line({"1", "Fixes Datum", "24.12.2026", "12:00", "27.12.2026", "00:00", "2d 12h"}),
-            line({"2", "Fixes Datum jedes Jahr", "01.01" + Spaces + "Neujahr", "00:00", "02.01", "00:00", "1d 00h"}),
+            line({"2", "Fixes Datum jedes Jahr", "01.01" + Spaces + "Neujahr", "00:00", "02.01", "00:00",
+                  "1d 00h"}),
             line({"3", "Osterregel", "Karfreitag", "00:00", "Ostermontag", "00:00", "3d 00h"}),
             line({"4", "Serienmuster", "02.03.2026", "08:00", "02.03.2026", "17:00", "R 7d"}),
             line({"5", "Wochentagsregel", "Letzter Montag jeden Monat", "06:30", "", "", "1d 02h"}),
@@ -97,8 +101,12 @@ QStringList channelRows(int channels, const QList<QStringList>& first, const QSt
 }
 
 QStringList timeAndDate(const QString& rule) {
-    return {"Zeit/Datum,", "Zeitformat,24 h", "Datumsformat,31.12.00 (TT.MM.JJ)", "Erster Tag der Woche,Montag",
-            "Standard,Standard", "Sommer-/Winterregel," + rule};
+    return {"Zeit/Datum,",
+            "Zeitformat,24 h",
+            "Datumsformat,31.12.00 (TT.MM.JJ)",
+            "Erster Tag der Woche,Montag",
+            "Standard,Standard",
+            "Sommer-/Winterregel," + rule};
 }
 
 QStringList freeRuleChanges() {
@@ -187,12 +195,15 @@ private slots:
                            QStringList{"", "00:00:30", "00:01:00", "18:00", "Endlos"})
                  << heading(1, "Funktion Schaltprogramm") << "Schaltungen:";
         if (many) {
-            expected << plainHead() << joined(QStringList{"1", "Schaltzeit", "Ein", "08:00"} + days({5}) + blanks(5))
+            expected << plainHead()
+                     << joined(QStringList{"1", "Schaltzeit", "Ein", "08:00"} + days({5}) + blanks(5))
                      << joined(QStringList{"2", "Schaltzeit", "Aus", "00:00"} + days({}) + blanks(5))
                      << joined(QStringList{"3", "Schaltzeit", "Aus", "09:00"} + days({6}) + blanks(5));
         } else {
             // No weekday columns: the switched-off entry has no row and keeps its number.
-            expected << "Nr.,Typ,Status,Uhrzeit" << ",,,hh:mm:ss" << "1,Schaltzeit,Ein,08:00"
+            expected << "Nr.,Typ,Status,Uhrzeit"
+                     << ",,,hh:mm:ss"
+                     << "1,Schaltzeit,Ein,08:00"
                      << "3,Schaltzeit,Aus,09:00";
         }
         expected << dateRangeLines() << "Kanal 2" << standardHeading(false) << "Leer";
@@ -201,20 +212,23 @@ private slots:
         expected << "Einstellungen Gerät";
         if (many) {
             expected << timeAndDate("Eigene Regel") << "Winter ► Sommer,Woche,Monat,Stunde,Wochentag"
-                     << "Freie Regel,Letzte,3,2h > 3h,Sonntag" << "Sommer ► Winter,Datum,Stunde,,"
+                     << "Freie Regel,Letzte,3,2h > 3h,Sonntag"
+                     << "Sommer ► Winter,Datum,Stunde,,"
                      << "Fixes Datum,27.10,4h > 3h,,";
         } else {
             expected << timeAndDate("Freie Regel") << freeRuleChanges();
         }
         expected << holidayLines(device.kanals()) << "Optionen";
         if (many) {
-            expected << "Betriebsstunden" << "Betriebsstundenzähler Serviceintervall"
+            expected << "Betriebsstunden"
+                     << "Betriebsstundenzähler Serviceintervall"
                      << channelRows(device.kanals(), {{"1200 h", "Signalisierung auf", "C2"}},
                                     {"0 h", "Signalisierung auf", "-"});
         } else {
             expected << "Erweiterungsmodul" + Spaces + "Aktiv";
         }
-        expected << "Externer Eingang" << channelRows(device.kanals(), {{"Taster"}, {"Schalter"}}, {"Inaktiv"})
+        expected << "Externer Eingang"
+                 << channelRows(device.kanals(), {{"Taster"}, {"Schalter"}}, {"Inaktiv"})
                  << "LCD-Beleuchtung" + Spaces + "Immer Ein";
         QCOMPARE(filledLines(project), expected);
     }
@@ -237,10 +251,12 @@ private slots:
         const auto channel = project.data()->channel(0);
         if (devices::DeviceService::instance().deviceByOt2Number(model).isAstro())
             channel->setFunction(storage::Channel::AstroFunction);
-        channel->program(program)->setSwitches({SwitchTime(SwitchTime::Switch, SwitchTime::On, 3600, 1 << 7)});
+        channel->program(program)->setSwitches(
+            {SwitchTime(SwitchTime::Switch, SwitchTime::On, 3600, 1 << 7)});
         const QList<QStringList> records = filledRecords(ProjectDocument(project).toCsv());
-        const auto row = std::find_if(records.cbegin(), records.cend(),
-                                      [](const QStringList& r) { return r.value(1) == QLatin1String("Schaltzeit"); });
+        const auto row = std::find_if(records.cbegin(), records.cend(), [](const QStringList& r) {
+            return r.value(1) == QLatin1String("Schaltzeit");
+        });
         QVERIFY(row != records.cend());
         QCOMPARE(row->size(), fields);
     }
@@ -259,9 +275,11 @@ private slots:
         storage::Project project(ReportFixture::Weekly4, QStringLiteral("Zyklus"));
         project.data()->channel(0)->program(0)->setSwitches({mondayCycle(128)});
         const QStringList lines = filledLines(project);
-        const qsizetype head = lines.indexOf("Nr.,Typ,Status,Uhrzeit,Wochentag,,,,,,,Impuls,Zyklus Impuls,Pause,Ende,Ende");
+        const qsizetype head =
+            lines.indexOf("Nr.,Typ,Status,Uhrzeit,Wochentag,,,,,,,Impuls,Zyklus Impuls,Pause,Ende,Ende");
         QVERIFY(head > 0);
-        QCOMPARE(lines.value(head + 2), QStringLiteral("1,Zyklus,,06:00,Mo.,,,,,,,,00:00:30,00:01:00,18:00,Mo."));
+        QCOMPARE(lines.value(head + 2),
+                 QStringLiteral("1,Zyklus,,06:00,Mo.,,,,,,,,00:00:30,00:01:00,18:00,Mo."));
     }
 
     void easterOffsets_data() {
@@ -346,10 +364,10 @@ private slots:
         QTest::addColumn<int>("type");
         QTest::addColumn<QDate>("date");
         QTest::addColumn<QString>("text");
-        QTest::newRow("every year, New Year") << int(DateRange::Yearly) << QDate(2008, 1, 1)
-                                              << "01.01" + Spaces + "Neujahr";
-        QTest::newRow("once, New Year") << int(DateRange::FixYear) << QDate(2027, 1, 1)
-                                        << "01.01.2027" + Spaces + "Neujahr";
+        QTest::newRow("every year, New Year")
+            << int(DateRange::Yearly) << QDate(2008, 1, 1) << "01.01" + Spaces + "Neujahr";
+        QTest::newRow("once, New Year")
+            << int(DateRange::FixYear) << QDate(2027, 1, 1) << "01.01.2027" + Spaces + "Neujahr";
         QTest::newRow("every year, no holiday") << int(DateRange::Yearly) << QDate(2008, 3, 4) << "04.03";
     }
     void fixedDatesAndTheLoadedHolidays() {
@@ -375,7 +393,8 @@ private slots:
         });
         QVERIFY(own != list.cend());
         const int index = int(own - list.cbegin());
-        const holidays::Holiday party(QStringLiteral("Fest <b>A</b> & B"), 0, 0, 5, 7, 2008, 0, 0, 6, 2008, 7, 0);
+        const holidays::Holiday party(QStringLiteral("Fest <b>A</b> & B"), 0, 0, 5, 7, 2008, 0, 0, 6, 2008, 7,
+                                      0);
         QVERIFY(sets.addHoliday(index, party.data()));
         sets.setHolidayList(index);
         DateRange range(DateRange::Yearly);
@@ -444,24 +463,43 @@ private slots:
         const devices::Device device = devices::DeviceService::instance().deviceByOt2Number(model);
         const bool perDay = model == 74;
         QStringList expected = metadata(device.name(), "Schaufenster");
-        expected << "Kanal 1" << "Luxwerte,," << ",Ein,Aus";
+        expected << "Kanal 1"
+                 << "Luxwerte,,"
+                 << ",Ein,Aus";
         if (perDay)
-            expected << "Mo.,20 lx,40 lx" << "Di.,0 lx,0 lx" << "Mi.,5 lx,300 lx" << "Do.,0 lx,0 lx"
-                     << "Fr.,0 lx,0 lx" << "Sa.,0 lx,0 lx" << "So.,0 lx,0 lx";
+            expected << "Mo.,20 lx,40 lx"
+                     << "Di.,0 lx,0 lx"
+                     << "Mi.,5 lx,300 lx"
+                     << "Do.,0 lx,0 lx"
+                     << "Fr.,0 lx,0 lx"
+                     << "Sa.,0 lx,0 lx"
+                     << "So.,0 lx,0 lx";
         else
             expected << ",20 lx,40 lx";
         // 3690 s keep their hour: 61 minutes.
-        expected << "Verzögerungszeit," << "Ein,Aus" << "1 min 30 s,61 min 30 s" << "Schaltungen:" << astroHead()
-                 << joined(QStringList{"1", "Schaltzeit", "Ein", "06:00"} + days(Week) + QStringList{"00:00"} +
-                           days(Week));
+        expected << "Verzögerungszeit,"
+                 << "Ein,Aus"
+                 << "1 min 30 s,61 min 30 s"
+                 << "Schaltungen:" << astroHead()
+                 << joined(QStringList{"1", "Schaltzeit", "Ein", "06:00"} + days(Week) +
+                           QStringList{"00:00"} + days(Week));
         if (perDay) {
             // The title of a twilight extra program is empty.
-            expected << "Sonderprogramm 1" << "Luxwerte,," << ",Ein,Aus" << ",12 lx,80 lx" << "Schaltungen:"
-                     << "Nr.,Typ,Status,Startzeitpunkt,Dauer bis" << ",,,hh:mm,hh:mm" << "1,Schaltzeit,Aus,23:00,00:00"
-                     << "Datum Bereich:" << "Leer" << "Kanal 2" << "Leer";
+            expected << "Sonderprogramm 1"
+                     << "Luxwerte,,"
+                     << ",Ein,Aus"
+                     << ",12 lx,80 lx"
+                     << "Schaltungen:"
+                     << "Nr.,Typ,Status,Startzeitpunkt,Dauer bis"
+                     << ",,,hh:mm,hh:mm"
+                     << "1,Schaltzeit,Aus,23:00,00:00"
+                     << "Datum Bereich:"
+                     << "Leer"
+                     << "Kanal 2"
+                     << "Leer";
         }
-        expected << "Einstellungen Gerät" << timeAndDate("Europa") << freeRuleChanges() << inactiveHolidays(device.kanals())
-                 << "Optionen";
+        expected << "Einstellungen Gerät" << timeAndDate("Europa") << freeRuleChanges()
+                 << inactiveHolidays(device.kanals()) << "Optionen";
         if (perDay)
             expected << "Externer Eingang" << channelRows(2, {}, {"Inaktiv"});
         expected << "LCD-Beleuchtung" + Spaces + "Nach 1 Minute aus";
@@ -471,47 +509,122 @@ private slots:
     void channelTypeReport() {
         const devices::Device device = devices::DeviceService::instance().deviceByOt2Number(53);
         QStringList expected = metadata(device.name(), "Hybrid");
-        expected << "Astro" << "Koordinaten,Aktiv" << "Breitengrad,0" << "Längengrad,0" << "Zeitzone,UTC +1h"
-                 << "Länderliste,Inaktiv" << "Land," << "Stadt," << "Favoriten,Inaktiv" << "Eigene Astro Tabelle,Inaktiv"
+        expected << "Astro"
+                 << "Koordinaten,Aktiv"
+                 << "Breitengrad,0"
+                 << "Längengrad,0"
+                 << "Zeitzone,UTC +1h"
+                 << "Länderliste,Inaktiv"
+                 << "Land,"
+                 << "Stadt,"
+                 << "Favoriten,Inaktiv"
+                 << "Eigene Astro Tabelle,Inaktiv"
                  << "Kanal 1" << standardHeading(true) << "Schaltungen:" << astroHead()
-                 << joined(QStringList{"1", "Fix", "Aus", "23:00"} + days({6}) + QStringList{"04:00"} + days({0}))
+                 << joined(QStringList{"1", "Fix", "Aus", "23:00"} + days({6}) + QStringList{"04:00"} +
+                           days({0}))
                  << "Kanal 2" << standardHeading(false) << "Schaltungen:" << plainHead()
                  << joined(QStringList{"1", "Schaltzeit", "Ein", "07:00"} + days({0}) + blanks(5))
                  // The own table leaves out the change dates.
-                 << "Einstellungen Gerät" << timeAndDate("Eigene Tabelle") << inactiveHolidays(2) << "Optionen"
+                 << "Einstellungen Gerät" << timeAndDate("Eigene Tabelle") << inactiveHolidays(2)
+                 << "Optionen"
                  << "LCD-Beleuchtung" + Spaces + "Nach 1 Minute aus";
         QCOMPARE(filledLines(channelTypeProject()), expected);
     }
 
     void astroReport() {
-        const devices::Device device = devices::DeviceService::instance().deviceByOt2Number(ReportFixture::Astro2);
+        const devices::Device device =
+            devices::DeviceService::instance().deviceByOt2Number(ReportFixture::Astro2);
         QStringList expected = metadata(device.name(), "Parkplatz");
-        expected << "Astro" << "Koordinaten,Aktiv" << "Breitengrad,-33.8688 ° Süden" << "Längengrad,151.209 ° Osten"
-                 << "Zeitzone,UTC +10h" << "Länderliste,Inaktiv" << "Land," << "Stadt," << "Favoriten,Inaktiv"
-                 << "Eigene Astro Tabelle,Inaktiv" << "Kanal 1" << "Astrozeitpunkt" << "Dämmerung" << "Offset,"
-                 << "Offset Sonnenaufgang,Offset Sonnenuntergang" << "-15 min,20 min" << "Astromode" << "Astro-Impuls"
-                 << standardHeading(true) << "Schaltungen:" << astroHead()
-                 << joined(QStringList{"1", "Fix", "Ein", "22:00"} + days({0, 2}) + QStringList{"05:30"} + days({3}))
+        expected << "Astro"
+                 << "Koordinaten,Aktiv"
+                 << "Breitengrad,-33.8688 ° Süden"
+                 << "Längengrad,151.209 ° Osten"
+                 << "Zeitzone,UTC +10h"
+                 << "Länderliste,Inaktiv"
+                 << "Land,"
+                 << "Stadt,"
+                 << "Favoriten,Inaktiv"
+                 << "Eigene Astro Tabelle,Inaktiv"
+                 << "Kanal 1"
+                 << "Astrozeitpunkt"
+                 << "Dämmerung"
+                 << "Offset,"
+                 << "Offset Sonnenaufgang,Offset Sonnenuntergang"
+                 << "-15 min,20 min"
+                 << "Astromode"
+                 << "Astro-Impuls" << standardHeading(true) << "Schaltungen:" << astroHead()
+                 << joined(QStringList{"1", "Fix", "Ein", "22:00"} + days({0, 2}) + QStringList{"05:30"} +
+                           days({3}))
                  << heading(device.programms() - 2, "Funktion Ein") << "Schaltungen:" << astroHead()
                  << joined(QStringList{"1", "Schaltzeit", "Ein", "12:00"} + days({6}) + QStringList{"00:00"} +
                            days({6}))
-                 << "Datum Bereich:" << "Leer" << "Kanal 2" << "Leer" << "Einstellungen Gerät" << timeAndDate("Europa")
-                 << freeRuleChanges() << inactiveHolidays(2) << "Optionen" << "Betriebsstunden"
-                 << "Betriebsstundenzähler Serviceintervall" << channelRows(2, {}, {"0 h", "Signalisierung auf", "-"})
-                 << "Externer Eingang" << channelRows(2, {}, {"Inaktiv"})
-                 << "LCD-Beleuchtung" + Spaces + "Nach 1 Minute aus";
+                 << "Datum Bereich:"
+                 << "Leer"
+                 << "Kanal 2"
+                 << "Leer"
+                 << "Einstellungen Gerät" << timeAndDate("Europa") << freeRuleChanges() << inactiveHolidays(2)
+                 << "Optionen"
+                 << "Betriebsstunden"
+                 << "Betriebsstundenzähler Serviceintervall"
+                 << channelRows(2, {}, {"0 h", "Signalisierung auf", "-"}) << "Externer Eingang"
+                 << channelRows(2, {}, {"Inaktiv"}) << "LCD-Beleuchtung" + Spaces + "Nach 1 Minute aus";
         QCOMPARE(filledLines(astroProject(ReportFixture::Astro2, -33.8688, 151.2093, 27)), expected);
+    }
+
+    // The same free rule read in spring and in autumn: the hours change places.
+    void freeRuleInSpringAndAutumn() {
+        storage::Project project(ReportFixture::Weekly4, QStringLiteral("Regel"));
+        project.setSoWiRuleType(7);
+        project.setWiSoWeek(4);
+        project.setWiSoMonth(2);
+        project.setWiSoHour(7200);
+        project.setWiSoWeekDay(6);
+        project.setSoWiWeek(4);
+        project.setSoWiMonth(2);
+        project.setSoWiHour(7200);
+        project.setSoWiWeekDay(6);
+        const QStringList lines = filledLines(project);
+        const qsizetype spring = lines.indexOf("Winter ► Sommer,Woche,Monat,Stunde,Wochentag");
+        QVERIFY(spring > 0);
+        const QStringList expected{
+            "Winter ► Sommer,Woche,Monat,Stunde,Wochentag", "Freie Regel,Letzte,3,2h > 3h,Sonntag",
+            "Sommer ► Winter,Woche,Monat,Stunde,Wochentag", "Freie Regel,Letzte,3,3h > 2h,Sonntag"};
+        QCOMPARE(lines.mid(spring, 4), expected);
+    }
+
+    // A week outside the five choices prints "-".
+    void freeRuleWeekOutsideItsList() {
+        storage::Project project(ReportFixture::Weekly4, QStringLiteral("Regel"));
+        project.setSoWiRuleType(7);
+        project.setWiSoWeek(5);
+        project.setSoWiWeek(-1);
+        const QStringList lines = filledLines(project);
+        const qsizetype spring = lines.indexOf("Winter ► Sommer,Woche,Monat,Stunde,Wochentag");
+        QVERIFY(lines.value(spring + 1).startsWith(QLatin1String("Freie Regel,-,")));
+        QVERIFY(lines.value(spring + 3).startsWith(QLatin1String("Freie Regel,-,")));
+    }
+
+    // Astro time and astro mode outside their lists print "-".
+    void astroChoicesOutsideTheirLists() {
+        storage::Project project = astroProject(ReportFixture::Astro2, 0, 0, 13);
+        project.setting(0)->setAstroTime(3);
+        project.setting(0)->setAstroMode(4);
+        const QStringList lines = filledLines(project);
+        QCOMPARE(lines.value(lines.indexOf("Astrozeitpunkt") + 1), QStringLiteral("-"));
+        QCOMPARE(lines.value(lines.indexOf("Astromode") + 1), QStringLiteral("-"));
     }
 
     void optionCapabilities_data() {
         QTest::addColumn<int>("model");
         QTest::addColumn<QStringList>("lines");
-        QTest::newRow("extension module") << ReportFixture::ExtensionModuleOnly
-                                          << QStringList{"Optionen", "Erweiterungsmodul" + Spaces + "Inaktiv"};
-        QTest::newRow("operating time") << ReportFixture::OperatingTimeOnly
-                                        << QStringList{"Optionen", "Betriebsstunden",
-                                                       "Betriebsstundenzähler Serviceintervall", "C1,0 h", "C2,0 h",
-                                                       "C3,0 h", "C4,0 h"};
+        QTest::newRow("extension module")
+            << ReportFixture::ExtensionModuleOnly
+            << QStringList{"Optionen", "Erweiterungsmodul" + Spaces + "Inaktiv"};
+        QTest::newRow("operating time")
+            << ReportFixture::OperatingTimeOnly
+            << QStringList{"Optionen", "Betriebsstunden", "Betriebsstundenzähler Serviceintervall",
+                           "C1,0 h",   "C2,0 h",          "C3,0 h",
+                           "C4,0 h"};
         QTest::newRow("external input") << ReportFixture::ExternalInputOnly
                                         << QStringList{"Optionen",   "Externer Eingang", "C1,Inaktiv",
                                                        "C2,Inaktiv", "C3,Inaktiv",       "C4,Inaktiv"};
@@ -529,9 +642,11 @@ private slots:
     void holidaysAndOptionsStartTheirOwnLines_data() {
         QTest::addColumn<int>("model");
         QTest::addColumn<QStringList>("lines");
-        QTest::newRow("options") << ReportFixture::BareOptions << QStringList{"Einstellungen Gerät", "Optionen"};
+        QTest::newRow("options") << ReportFixture::BareOptions
+                                 << QStringList{"Einstellungen Gerät", "Optionen"};
         QTest::newRow("holidays") << ReportFixture::BareHolidays
-                                  << (QStringList{"Einstellungen Gerät"} + inactiveHolidays(4) + QStringList{"Optionen"});
+                                  << (QStringList{"Einstellungen Gerät"} + inactiveHolidays(4) +
+                                      QStringList{"Optionen"});
     }
     void holidaysAndOptionsStartTheirOwnLines() {
         QFETCH(int, model);
@@ -547,15 +662,22 @@ private slots:
         QTest::addColumn<QStringList>("lines");
         const auto rows = [](const QString& latitude, const QString& longitude, const QString& zone,
                              const QList<bool>& active, const QString& country, const QString& city) {
-            const auto state = [](bool on) { return on ? QStringLiteral("Aktiv") : QStringLiteral("Inaktiv"); };
-            QStringList lines{"Koordinaten," + state(active.at(0)), "Breitengrad," + latitude,
-                              "Längengrad," + longitude, "Zeitzone," + zone, "Länderliste," + state(active.at(1)),
-                              "Land," + country, "Stadt," + city, "Favoriten," + state(active.at(2)),
+            const auto state = [](bool on) {
+                return on ? QStringLiteral("Aktiv") : QStringLiteral("Inaktiv");
+            };
+            QStringList lines{"Koordinaten," + state(active.at(0)),
+                              "Breitengrad," + latitude,
+                              "Längengrad," + longitude,
+                              "Zeitzone," + zone,
+                              "Länderliste," + state(active.at(1)),
+                              "Land," + country,
+                              "Stadt," + city,
+                              "Favoriten," + state(active.at(2)),
                               "Eigene Astro Tabelle," + state(active.at(3))};
             return lines;
         };
-        QTest::newRow("coordinates at 0") << "coordinates" << 0.0 << 0.0
-                                          << rows("0", "0", "UTC +1h", {true, false, false, false}, "", "");
+        QTest::newRow("coordinates at 0")
+            << "coordinates" << 0.0 << 0.0 << rows("0", "0", "UTC +1h", {true, false, false, false}, "", "");
         QTest::newRow("country list") << "city" << 52.520008 << 13.41053
                                       << rows("52.52 ° Norden", "13.4105 ° Osten", "UTC +1h",
                                               {false, true, false, false}, "Deutschland", "Berlin");
@@ -563,8 +685,8 @@ private slots:
         QTest::newRow("favourite") << "favourite" << 48.137 << 11.575
                                    << rows("48.137 ° Norden", "11.575 ° Osten", "UTC +1h",
                                            {false, false, true, false}, favorites, "Büro <Nord> & Süd");
-        QStringList ownTable = rows("-33.8688 ° Süden", "151.207 ° Osten", "UTC +1h", {false, false, false, true},
-                                    "Australien", "Sydney");
+        QStringList ownTable = rows("-33.8688 ° Süden", "151.207 ° Osten", "UTC +1h",
+                                    {false, false, false, true}, "Australien", "Sydney");
         ownTable << "Name,Tabelle <1> & 2";
         QTest::newRow("own table") << "table" << -33.8688 << 151.20732 << ownTable;
     }
@@ -629,9 +751,11 @@ private slots:
         QVERIFY(lines.contains("Fixes Datum,31.03,4h > 3h"));
         QVERIFY(lines.contains("C1,Aus,31.03.2024,02:30,08.09.2024,00:15"));
         QVERIFY(std::any_of(lines.cbegin(), lines.cend(), [](const QString& line) {
-            return line.startsWith(QLatin1String("1,Fixes Datum,,,,31.03.2024,,,,02:30,08.09.2024,,,,00:15,"));
+            return line.startsWith(
+                QLatin1String("1,Fixes Datum,,,,31.03.2024,,,,02:30,08.09.2024,,,,00:15,"));
         }));
-        QVERIFY(lines.contains(joined(QStringList{"1", "Schaltzeit", "Ein", "02:30"} + days({0}) + blanks(5))));
+        QVERIFY(
+            lines.contains(joined(QStringList{"1", "Schaltzeit", "Ein", "02:30"} + days({0}) + blanks(5))));
     }
 
     void printedChannelsStartTheirOwnPages() {
@@ -642,7 +766,8 @@ private slots:
         for (const QStringList& page : pages)
             firstLines.append(page.value(0));
         for (int channel = 1; channel <= 4; ++channel)
-            QVERIFY2(firstLines.contains(QStringLiteral("Kanal %1").arg(channel)), qPrintable(firstLines.join(u'|')));
+            QVERIFY2(firstLines.contains(QStringLiteral("Kanal %1").arg(channel)),
+                     qPrintable(firstLines.join(u'|')));
         QCOMPARE(firstLines.constLast(), QStringLiteral("Einstellungen Gerät"));
         const QStringList settings = pages.constLast();
         QVERIFY(settings.contains(QStringLiteral("Ferien")));
@@ -662,9 +787,9 @@ private slots:
         QFETCH(int, model);
         QFETCH(QString, line);
         QTemporaryDir folder;
-        const QStringList settings =
-            printedPages(storage::Project(model, QStringLiteral("Zeilen")), folder.filePath(QStringLiteral("bare.pdf")))
-                .constLast();
+        const QStringList settings = printedPages(storage::Project(model, QStringLiteral("Zeilen")),
+                                                  folder.filePath(QStringLiteral("bare.pdf")))
+                                         .constLast();
         QCOMPARE(settings.value(0), QStringLiteral("Einstellungen Gerät"));
         QVERIFY2(settings.contains(line), qPrintable(settings.join(u'|')));
     }
