@@ -9,7 +9,6 @@ namespace {
 const QString ShadedRow = QStringLiteral("background-color:#E8E8E8;");
 // Stands in the Markdown text for a table whose rows are read from the table itself.
 const QString TableMarker = QStringLiteral("\uE000");
-const QString TableMarkerLine = QStringLiteral("|%1|").arg(TableMarker);
 
 // The tables of the frame and of its sections, in document order; tables inside tables belong to
 // their table.
@@ -37,14 +36,17 @@ QString cellText(const QTextTableCell& cell) {
     return text;
 }
 
-// Reduces the table to one cell holding the marker, so that the Markdown writer puts one line
-// where the table stands.
+// Puts a paragraph holding the marker where the table stands, so that the Markdown writer puts
+// one line there. The table goes as a whole: shrinking it would leave the rows of a head or the
+// cells of a span behind.
 void replaceByMarker(QTextTable* table) {
-    table->resize(1, 1);
-    const QTextTableCell cell = table->cellAt(0, 0);
-    QTextCursor cursor = cell.firstCursorPosition();
-    cursor.setPosition(cell.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+    QTextCursor cursor(table->document());
+    cursor.setPosition(table->firstPosition() - 1);
+    cursor.setPosition(table->lastPosition() + 1, QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
+    cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
     cursor.insertText(TableMarker, QTextCharFormat());
+    cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
 }
 
 // One line per row, one field per column; the columns a spanning cell covers stay empty.
@@ -142,8 +144,10 @@ QString DocumentTemplate::toCsv() const {
         return {};
     const QList<QTextTable*> tables = tablesOf(*m_document);
     const std::unique_ptr<QTextDocument> outline(m_document->clone());
-    for (QTextTable* table : tablesOf(*outline))
-        replaceByMarker(table);
+    // From the last table on, so that the positions of the others stay.
+    const QList<QTextTable*> outlineTables = tablesOf(*outline);
+    for (auto table = outlineTables.crbegin(); table != outlineTables.crend(); ++table)
+        replaceByMarker(*table);
 
     QStringList lines;
     qsizetype nextTable = 0;
@@ -153,7 +157,7 @@ QString DocumentTemplate::toCsv() const {
             lines.append(line);
         else if (line.startsWith(QLatin1String("|-")) || line.startsWith(QLatin1String("|:")))
             continue;
-        else if (trimmed == TableMarkerLine && nextTable < tables.size())
+        else if (trimmed == TableMarker && nextTable < tables.size())
             lines.append(csvRows(*tables.at(nextTable++)));
         else
             lines.append(DocumentTemplate::csvField(QString(trimmed).remove(QLatin1String("**"))));

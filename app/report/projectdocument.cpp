@@ -1,6 +1,7 @@
 #include "projectdocument.h"
 
 #include "reportlogging.h"
+#include "reporttexts.h"
 
 #include <QCoreApplication>
 
@@ -37,11 +38,16 @@ QStringList labelled(const char* label, const QString& value) {
 
 ProjectDocument::ProjectDocument(const storage::Project& project)
     : m_project(project)
+    , m_astroProject(project)
     , m_device(deviceOf(project)) {
     layout();
     writeMetadata();
-    // The report-section writers follow here, in this order: writeAstroSettings() when
-    // hasAstroSection(), writeChannels(), parseSettings().
+    if (!m_device.isValid())
+        return;
+    if (hasAstroSection())
+        writeAstroSettings();
+    writeChannels();
+    parseSettings();
 }
 
 ProjectDocument::~ProjectDocument() = default;
@@ -87,6 +93,13 @@ void ProjectDocument::writeMetadata() {
     insertTable(sectionCursor(QStringLiteral("creator"), true),
                 {labelled("Name:", m_project.authorName()), labelled("Adresse:", m_project.authorAddress())},
                 MetadataWidth, none, QString(), false);
+}
+
+void ProjectDocument::appendTable(QTextCursor& cursor, const QList<QStringList>& rows, const QString& width,
+                                  const Styles& styles, const QString& head, bool alternate) {
+    reporttext::toSectionEnd(cursor);
+    insertTable(cursor, rows, width, styles, head, alternate);
+    reporttext::toSectionEnd(cursor);
 }
 
 QString ProjectDocument::formatDate(const QDate& date, bool withYear) const {

@@ -6,9 +6,19 @@
 #include <QDate>
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
+#include <QTextCursor>
+
+#include <functional>
 
 #include <devices/device.h>
+#include <storage/astroproject.h>
+#include <storage/channelsetting.h>
+#include <storage/daterange.h>
+#include <storage/program.h>
 #include <storage/project.h>
+#include <storage/storableref.h>
+#include <storage/switchtime.h>
 
 // The printable report of one project, built in one go by the constructor: the project, client
 // and author tables, the astro data (astronomic models and those that choose channel types), one
@@ -28,11 +38,58 @@ public:
     QString formatTime(const QDateTime& dateTime, bool withSeconds) const;
 
 private:
+    using SettingRef = storage::StorableRef<storage::ChannelSetting>;
+    // Called once per channel with the channel's setting, or a null one and false without it.
+    using ChannelSettingVisitor = std::function<void(const SettingRef&, int channel, bool hasSetting)>;
+
+    // Where the reported project lies: the country and city names and whether the city is a
+    // favourite.
+    struct Location {
+        QString country;
+        QString city;
+        bool favorite = false;
+    };
+
     void layout() override;
     void writeMetadata();
+    // Every piece of a section goes to its end: insertTable there, and the cursor moved behind the
+    // table (a table inserted at a cursor leaves every cursor in front of it).
+    void appendTable(QTextCursor& cursor, const QList<QStringList>& rows, const QString& width,
+                     const Styles& styles, const QString& head, bool alternate);
     // The section "astro" exists for astronomic models and for those that choose channel types.
     bool hasAstroSection() const;
 
+    void writeAstroSettings();
+    // The open project's coordinates controller knows its location; any other project is matched
+    // from its own coordinates and city key, without changing it.
+    Location location() const;
+    Location storedLocation() const;
+
+    void writeChannels();
+    void writeChannelAstro(QTextCursor cursor, int channel);
+    void writeLightSettings(QTextCursor cursor, int channel);
+    void forEachChannelSetting(ChannelSettingVisitor visit);
+
+    void writeProgram(QTextCursor cursor, int program, storage::StorableRef<storage::Program> record,
+                      bool astroLayout);
+    void writeSwitchTimes(QTextCursor cursor, int program, const QList<storage::SwitchTime>& switches,
+                          bool astroLayout);
+    QStringList switchTimeRow(int number, const storage::SwitchTime& switchTime, bool weekdayColumns,
+                              bool pulseCycleColumns, bool astroLayout, const QStringList& weekDays) const;
+    void writeDateRanges(QTextCursor cursor, const QList<storage::DateRange>& dateRanges);
+    QString holidayRuleText(int type, const QDateTime& date, int day) const;
+
+    void parseSettings();
+    void writeTimeAndDate(QTextCursor cursor);
+    void writeSummerWinterChanges(QTextCursor cursor);
+    void writeHolidays(QTextCursor cursor);
+    void writeOptions(QTextCursor cursor);
+    QStringList holidayRow(const SettingRef& setting, int channel, bool hasSetting) const;
+    QStringList operatingHoursRow(const SettingRef& setting, int channel, bool hasSetting) const;
+    QStringList externalInputRow(const SettingRef& setting, int channel, bool hasSetting) const;
+    QList<QStringList> channelRows(QStringList (ProjectDocument::*row)(const SettingRef&, int, bool) const);
+
     storage::Project m_project;
+    storage::AstroProject m_astroProject;
     devices::Device m_device;
 };

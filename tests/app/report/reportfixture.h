@@ -14,10 +14,19 @@
 #include <devices/deviceservice.h>
 #include <storage/project.h>
 
-// The shipped device catalogue with one more model of three channels, copied from a four-channel
-// one: the shipped models have one, two, four or eight.
+// The shipped device catalogue with more models copied from a four-channel one: one of three
+// channels (the shipped models have one, two, four or eight), and models with options that have
+// one option capability each, or none of them.
 struct ReportFixture {
     static constexpr int ThreeChannels = 199;
+    static constexpr int ExtensionModuleOnly = 201;
+    static constexpr int OperatingTimeOnly = 202;
+    static constexpr int ExternalInputOnly = 203;
+    static constexpr int LcdOnly = 204;
+    // Options without any option capability, and no date and time settings nor holidays.
+    static constexpr int BareOptions = 205;
+    // Holidays without date and time settings.
+    static constexpr int BareHolidays = 206;
     static constexpr int Weekly8 = 104; // 8 channels, 17 programs
     static constexpr int Weekly4 = 43;  // plain, 4 channels
     static constexpr int Astro2 = 112;  // astronomic
@@ -30,16 +39,33 @@ struct ReportFixture {
             qFatal("No shipped device catalogue");
         QJsonObject catalogue = QJsonDocument::fromJson(shipped.readAll()).object();
         QJsonArray models = catalogue.value(QLatin1String("devices")).toArray();
+        QJsonObject weekly4;
         for (const QJsonValue& model : std::as_const(models)) {
-            QJsonObject entry = model.toObject();
-            if (entry.value(QLatin1String("ot2_number")).toInt() != Weekly4)
-                continue;
-            entry.insert(QStringLiteral("ot2_number"), ThreeChannels);
-            entry.insert(QStringLiteral("name"), QStringLiteral("Tarvino Rix2 Weekly 3"));
-            entry.insert(QStringLiteral("channels"), 3);
-            models.append(entry);
-            break;
+            if (model.toObject().value(QLatin1String("ot2_number")).toInt() == Weekly4)
+                weekly4 = model.toObject();
         }
+        QJsonObject three = weekly4;
+        three.insert(QStringLiteral("ot2_number"), ThreeChannels);
+        three.insert(QStringLiteral("name"), QStringLiteral("Tarvino Rix2 Weekly 3"));
+        three.insert(QStringLiteral("channels"), 3);
+        models.append(three);
+        const QStringList options{QStringLiteral("hasExtensionModule"), QStringLiteral("hasOperatingTime"),
+                                  QStringLiteral("hasExternalInput"), QStringLiteral("hasLcdIllumination")};
+        const auto optionModel = [&](int number, const QString& kept, bool dateTime, bool holidays) {
+            QJsonObject entry = weekly4;
+            entry.insert(QStringLiteral("ot2_number"), number);
+            entry.insert(QStringLiteral("name"), QStringLiteral("Tarvino Optionen %1").arg(number));
+            entry.insert(QStringLiteral("languageFileIdentifier"), QStringLiteral("TVOPTIONS%1").arg(number));
+            for (const QString& option : options)
+                entry.insert(option, option == kept);
+            entry.insert(QStringLiteral("hasDateTimeSettings"), dateTime);
+            entry.insert(QStringLiteral("hasVaccancy"), holidays);
+            models.append(entry);
+        };
+        for (int i = 0; i < options.size(); ++i)
+            optionModel(ExtensionModuleOnly + i, options.at(i), true, true);
+        optionModel(BareOptions, QString(), false, false);
+        optionModel(BareHolidays, QString(), false, true);
         catalogue.insert(QStringLiteral("devices"), models);
         QFile copy(folder.filePath(QStringLiteral("devices.json")));
         if (!copy.open(QIODevice::WriteOnly) || copy.write(QJsonDocument(catalogue).toJson()) <= 0)

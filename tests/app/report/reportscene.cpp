@@ -1,9 +1,11 @@
-// The sample report for the screenshots: prints the report of a sample project into
-// "sample-report.pdf" and photographs its print preview into "print-preview.png", both in the
-// folder given (the temporary folder without one). scripts/report-screenshots turns the first two
-// PDF pages into pictures. Exits with 1 when a file is missing.
+// The sample reports for the screenshots: prints the report of an astronomic sample project into
+// "astro-report.pdf" and of a twilight one into "twilight-report.pdf", and photographs the print
+// preview of the astronomic one into "print-preview.png", all in the folder given (the temporary
+// folder without one). scripts/report-screenshots turns the PDF pages into pictures. Exits with 1
+// when a file is missing.
 #include "printtestsupport.h"
-#include "reportfixture.h"
+#include "reportprojects.h"
+#include "reportservices.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -12,22 +14,37 @@
 #include "printservice.h"
 #include "projectdocument.h"
 
+#include <storage/channelsetting.h>
+
 namespace {
 
-// An astronomic model of two channels: the metadata and astro headings on page 1, a channel on
-// page 2.
-constexpr int SampleModel = ReportFixture::Astro2;
-
-storage::Project sampleProject() {
-    storage::Project project(SampleModel, QStringLiteral("Parkhaus Nord, Ebene 1-3"));
+// An astronomic model of two channels in Sydney: the metadata and astro data on page 1, the
+// astronomic channel on page 2.
+storage::Project astroSample() {
+    storage::Project project = reportprojects::astroProject(ReportFixture::Astro2, -33.86785, 151.20732, 27);
+    storage::AstroProject(project).setFirstChar(83);
+    storage::AstroProject(project).setChecksum(220);
+    project.rename(QStringLiteral("Parkhaus Nord, Ebene 1-3"));
     report::fillMetadata(project);
     return project;
 }
 
-bool printSample(PrintService& service, const QString& path) {
+// A twilight model with light values per weekday and a holiday period.
+storage::Project twilightSample() {
+    storage::Project project = reportprojects::twilightProject(74);
+    report::fillMetadata(project);
+    project.setProjectTitle(QStringLiteral("Schaufensterbeleuchtung"));
+    const auto setting = project.setting(0);
+    setting->setHolidayStatus(1);
+    setting->setHolidayBegin(reportprojects::wallClock(2026, 12, 24, 12, 0));
+    setting->setHolidayEnd(reportprojects::wallClock(2027, 1, 6, 6, 0));
+    return project;
+}
+
+bool printSample(PrintService& service, const storage::Project& project, const QString& path) {
     service.printer()->setOutputFileName(path);
     ModalAnswer answer(true);
-    service.askForPrint(ProjectDocument(sampleProject()).takeDocument(), false);
+    service.askForPrint(ProjectDocument(project).takeDocument(), false);
     return QFileInfo(path).size() > 0;
 }
 
@@ -37,7 +54,7 @@ bool photographPreview(PrintService& service, const QString& path) {
         dialog->resize(900, 1000);
         saved = dialog->grab().save(path);
     });
-    service.askForPrint(ProjectDocument(sampleProject()).takeDocument(), true);
+    service.askForPrint(ProjectDocument(astroSample()).takeDocument(), true);
     return saved;
 }
 
@@ -45,14 +62,17 @@ bool photographPreview(PrintService& service, const QString& path) {
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::tempPath();
-    ReportFixture catalogue;
+    const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::tempPath());
+    ReportServices services;
     PrintService service;
-    const bool printed = printSample(service, QDir(folder).filePath(QStringLiteral("sample-report.pdf")));
+    const bool astro =
+        printSample(service, astroSample(), folder.filePath(QStringLiteral("astro-report.pdf")));
+    const bool twilight =
+        printSample(service, twilightSample(), folder.filePath(QStringLiteral("twilight-report.pdf")));
     const bool photographed =
-        photographPreview(service, QDir(folder).filePath(QStringLiteral("print-preview.png")));
-    if (!printed || !photographed) {
-        qWarning() << "The sample report was not written:" << printed << photographed;
+        photographPreview(service, folder.filePath(QStringLiteral("print-preview.png")));
+    if (!astro || !twilight || !photographed) {
+        qWarning() << "The sample reports were not written:" << astro << twilight << photographed;
         return 1;
     }
     return 0;

@@ -7,12 +7,24 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 
+#include "astroprojectcontroller.h"
+#include "coordinatessettingscontroller.h"
 #include "printservice.h"
 #include "projectcontroller.h"
+#include "projectdocument.h"
+
+#include <countries/countryservice.h>
 
 namespace {
 
 const QString AwkwardName = QStringLiteral("A, \"B\" <b>& d|e");
+
+QStringList filledLines(const storage::Project& project) {
+    QStringList lines;
+    for (const QStringList& record : filledRecords(ProjectDocument(project).toCsv()))
+        lines.append(record.join(u','));
+    return lines;
+}
 
 QString readUtf8(const QString& path) {
     QFile file(path);
@@ -27,6 +39,9 @@ class TestReportPrinting : public QObject {
 
 private slots:
     void init() {
+        countryService = std::make_unique<countries::CountryService>();
+        countries::CountryService::m_instance = countryService.get();
+        countryService->init();
         projects = std::make_unique<ProjectsFixture>();
         printService = std::make_unique<PrintService>();
         pdfPath = folder.filePath(QStringLiteral("%1.pdf").arg(QTest::currentTestFunction()));
@@ -36,6 +51,49 @@ private slots:
         MainController::setSaveFileChooser({});
         printService.reset();
         projects.reset();
+        countryService.reset();
+    }
+
+    // The open project's location is what its coordinates controller shows.
+    void astroSectionOfTheOpenProjectReadsItsCoordinates() {
+        auto* open = qobject_cast<AstroProjectController*>(openProject(ReportFixture::Astro2));
+        QVERIFY(open);
+        CoordinatesSettingsController* coordinates = open->coordinatesController();
+        QVERIFY(!coordinates->cityName().isEmpty());
+        const QStringList lines = filledLines(open->project());
+        QVERIFY(lines.contains(QStringLiteral("Land,%1").arg(coordinates->countryName())));
+        QVERIFY(lines.contains(QStringLiteral("Stadt,%1").arg(coordinates->cityName())));
+        QVERIFY(lines.contains(QStringLiteral("Länderliste,Aktiv")));
+    }
+
+    // Another project is matched from its own coordinates and city key, and nothing changes.
+    void astroSectionOfAnotherProjectShowsItsOwnCity() {
+        auto* open = qobject_cast<AstroProjectController*>(openProject(ReportFixture::Astro2));
+        QVERIFY(open);
+        CoordinatesSettingsController* coordinates = open->coordinatesController();
+        const QString openCity = coordinates->cityName();
+        const double openLatitude = coordinates->latitude();
+        QVERIFY(openCity != QLatin1String("Berlin"));
+
+        storage::AstroProject other(storage::Project(ReportFixture::Astro2, QStringLiteral("Berlin")));
+        other.setLatitude(52.520008);
+        other.setLongitude(13.41053);
+        other.setTimezone(13);
+        other.setFirstChar(66);
+        other.setChecksum(188);
+        QVERIFY(projects->storageService->save());
+        QVERIFY(!projects->storageService->isDirty());
+        const QStringList lines = filledLines(other);
+        QVERIFY(!projects->storageService->isDirty());
+        QVERIFY(lines.contains(QStringLiteral("Land,Deutschland")));
+        QVERIFY(lines.contains(QStringLiteral("Stadt,Berlin")));
+        QCOMPARE(other.latitude(), 52.520008);
+        QCOMPARE(other.checksum(), 188);
+        QCOMPARE(coordinates->cityName(), openCity);
+        QCOMPARE(coordinates->latitude(), openLatitude);
+        // Reporting the open project changes nothing either.
+        filledLines(open->project());
+        QVERIFY(!projects->storageService->isDirty());
     }
 
     void nothingHappensWithoutAnOpenProject() {
@@ -166,6 +224,7 @@ private:
 
     QTemporaryDir folder;
     QString pdfPath;
+    std::unique_ptr<countries::CountryService> countryService;
     std::unique_ptr<ProjectsFixture> projects;
     std::unique_ptr<PrintService> printService;
 };
