@@ -374,7 +374,7 @@ QByteArray SimulatedDevice::serviceIntervals() const
 
 bool SimulatedDevice::isSensorRequest(quint8 code) const
 {
-    return model().canAffectLightSensors() && SensorBank::handles(code);
+    return model().isNocta() && SensorBank::handles(code);
 }
 
 void SimulatedDevice::takeServiceIntervals(const QByteArray& image)

@@ -90,7 +90,7 @@ public:
     void setFirmwareVersion(int major, int minor);
     ChannelControls& channels() { return m_channels; }
     const ChannelControls& channels() const { return m_channels; }
-    // Sensors answer on models that assign light sensors; others know no sensor requests.
+    // Sensors answer on twilight models; others know no sensor requests.
     SensorBank& sensors() { return m_sensors; }
     const SensorBank& sensors() const { return m_sensors; }
     // The service interval (hours) of the channel with that 0-based index, from the block at the
