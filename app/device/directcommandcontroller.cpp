@@ -117,10 +117,16 @@ void DirectCommandController::readChannelStates()
     m_manager->createTelegramRequest(&m_channelStateTelegram, this, slot, "onChannelStateFailed", false, true);
 }
 
+void DirectCommandController::restartPoll()
+{
+    if (!m_inactive)
+        m_pollTimer.start();
+}
+
 void DirectCommandController::onDeviceInfoRead(const ble::BLERequestResponse& response)
 {
     m_firstReplyTaken = true;
-    m_pollTimer.start();
+    restartPoll();
     processChannelStates(response.data());
     if (m_canSetManualDateTime)
         readDeviceDate();
@@ -131,7 +137,7 @@ void DirectCommandController::onDeviceInfoRead(const ble::BLERequestResponse& re
 void DirectCommandController::onChannelStateRead(const ble::BLERequestResponse& response)
 {
     processChannelStates(response.data());
-    m_pollTimer.start();
+    restartPoll();
 }
 
 void DirectCommandController::onChannelStateFailed(const ble::BLERequestResponse& response)
@@ -140,7 +146,7 @@ void DirectCommandController::onChannelStateFailed(const ble::BLERequestResponse
     qCDebug(deviceLog) << "Channel states not read:" << ble::AbstractBLERequest::errorToString(response);
     if (response.error() != ble::AbstractBLERequest::Disconnected
         && response.error() != ble::AbstractBLERequest::NotConnected)
-        m_pollTimer.start();
+        restartPoll();
 }
 
 bool DirectCommandController::processChannelStates(const QByteArray& reply)
@@ -496,6 +502,7 @@ void DirectCommandController::setInactivityTimeout(int time)
 
 void DirectCommandController::onInactiveForTooLong()
 {
+    m_inactive = true;
     m_pollTimer.stop();
     if (m_model.isNocta())
         sensorsAffectation()->stopReadTimer();

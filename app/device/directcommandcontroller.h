@@ -180,6 +180,8 @@ private slots:
 private:
     void startSensors();
     void readChannelStates();
+    // The next poll, unless the link went idle: a reply still on its way must not restart it.
+    void restartPoll();
     void readDeviceDate();
     void readServiceTimes();
     void onServiceTimeRead(bool ok);
@@ -209,6 +211,7 @@ private:
     SensorsAffectationController* m_sensors = nullptr;
     QTimer m_pollTimer;
     bool m_firstReplyTaken = false;
+    bool m_inactive = false;
 
     bool m_isCustomTime = false;
     QDate m_customDate;

@@ -79,6 +79,7 @@ void SensorsAffectationController::startReading(int channels)
         emit channelNumberChanged(channels);
     }
     m_firstWrite = true;
+    m_reading = true;
     m_manager->createTelegramRequest(&m_errorTelegram, this, "onSensorsErrorRead", "", false, true);
     readSensorsInfo();
 }
@@ -94,6 +95,8 @@ void SensorsAffectationController::readSensorsInfo()
 
 void SensorsAffectationController::stopReadTimer()
 {
+    // A reply still on its way must not start the polling again.
+    m_reading = false;
     m_readTimer.stop();
 }
 
@@ -113,7 +116,8 @@ void SensorsAffectationController::processSensorsInfo(const ble::BLERequestRespo
         else
             takeSensors(reply, count);
     }
-    m_readTimer.start();
+    if (m_reading)
+        m_readTimer.start();
 }
 
 void SensorsAffectationController::resizeRows(int count)

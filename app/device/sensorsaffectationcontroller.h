@@ -91,4 +91,5 @@ private:
     bool m_userWrite = false;
     bool m_tooManyReported = false;
     bool m_readPending = false;
+    bool m_reading = false;
 };
