@@ -239,11 +239,12 @@ private slots:
 
     void theFirmwareVersion()
     {
-        QSignalSpy* version = nullptr;
         start(42, [&] { fixture->device->setFirmwareVersion(2, 7); });
-        version = new QSignalSpy(controller.get(), &DirectCommandController::deviceSoftwareVersionChanged);
-        QTRY_COMPARE(controller->deviceSoftwareVersion(), 2.07);
-        delete version;
+        // The replies come on the event loop, after the controller is made.
+        QSignalSpy version(controller.get(), &DirectCommandController::deviceSoftwareVersionChanged);
+        QTRY_COMPARE(version.size(), 1);
+        QCOMPARE(version.first().first().toDouble(), 2.07);
+        QCOMPARE(controller->deviceSoftwareVersion(), 2.07);
     }
 
     void timerRandomAndHoliday()
@@ -319,20 +320,16 @@ private slots:
 
     void twilightErrorsReachTheView()
     {
-        QSignalSpy* error = nullptr;
-        QSignalSpy* tooMany = nullptr;
         start(74, [&] {
             fixture->device->sensors().setSensors({{1}, {2}, {3}, {4}, {5}});
             fixture->device->sensors().setError(true);
         });
-        error = new QSignalSpy(controller.get(), &DirectCommandController::sensorError);
-        tooMany = new QSignalSpy(controller.get(), &DirectCommandController::tooManySensors);
-        QTRY_COMPARE(error->size(), 1);
-        QTRY_COMPARE(tooMany->size(), 1);
+        QSignalSpy error(controller.get(), &DirectCommandController::sensorError);
+        QSignalSpy tooMany(controller.get(), &DirectCommandController::tooManySensors);
+        QTRY_COMPARE(error.size(), 1);
+        QTRY_COMPARE(tooMany.size(), 1);
         controller->acceptSensorError();
         QTRY_VERIFY(!fixture->device->sensors().hasError());
-        delete error;
-        delete tooMany;
     }
 
     void inactivityStopsThePolls()
