@@ -3,23 +3,18 @@
 namespace ble {
 
 namespace {
+// The channel number, its relay state and its mode.
 constexpr int EntrySize = 3;
 } // namespace
 
 ReadChannelStateTelegram::ReadChannelStateTelegram()
-    : BaseTelegram(Characteristic, false)
+    : ChannelListTelegram(Characteristic, EntrySize)
 {
 }
 
-bool ReadChannelStateTelegram::fromData(const QByteArray& payload)
+ChannelInfo ReadChannelStateTelegram::entry(const QByteArray& payload, qsizetype pos) const
 {
-    if (payload.isEmpty() || payload.size() != 1 + quint8(payload.at(0)) * EntrySize)
-        return false;
-    QList<ChannelInfo> channels;
-    for (qsizetype pos = 1; pos < payload.size(); pos += EntrySize)
-        channels.append({quint8(payload.at(pos)), quint8(payload.at(pos + 1)), quint8(payload.at(pos + 2)), 0});
-    m_channels = channels;
-    return true;
+    return {quint8(payload.at(pos)), quint8(payload.at(pos + 1)), quint8(payload.at(pos + 2)), 0};
 }
 
 } // namespace ble
