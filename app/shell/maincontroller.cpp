@@ -1,6 +1,7 @@
 #include "maincontroller.h"
 
 #include "astroprojectcontroller.h"
+#include "calendarsettings.h"
 #include "dataexchangecontroller.h"
 #include "controlsprojectcontroller.h"
 #include "hybridprojectcontroller.h"
@@ -393,6 +394,16 @@ DeviceScanController* MainController::scanForDevices()
                 &DeviceScanController::locationServiceRequestResult);
     }
     return scan;
+}
+
+DirectCommandController* MainController::openDirectCommands(ble::BLEDevice* connectedDevice)
+{
+    resetSelectionMode();
+    // The clock follows the date format the user has chosen.
+    return new DirectCommandController(connectedDevice, [] {
+        return CalendarSettings::hasInstance() ? CalendarSettings::instance().dateFormatPattern()
+                                               : QStringLiteral("MM/dd/yy");
+    });
 }
 
 void MainController::remove()

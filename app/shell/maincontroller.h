@@ -2,6 +2,7 @@
 
 #include "cloudcontroller.h"
 #include "devicescancontroller.h"
+#include "directcommandcontroller.h"
 #include "projectcontentcontroller.h"
 #include "projectcontroller.h"
 #include "projectcreationviewcontroller.h"
@@ -109,6 +110,8 @@ public:
     Q_INVOKABLE ProjectCreationViewController* openProjectCreationView();
     // A new scan; the caller owns it.
     Q_INVOKABLE DeviceScanController* scanForDevices();
+    // The direct commands to the connected device; QML owns them and ends them with destroy().
+    Q_INVOKABLE DirectCommandController* openDirectCommands(ble::BLEDevice* connectedDevice);
     // Removes the projects selected in the project list.
     Q_INVOKABLE void remove();
     // Renames the selected project; an empty name is ignored.

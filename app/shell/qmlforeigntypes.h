@@ -26,6 +26,7 @@
 #include <daterangefilter.h>
 #include <daterangelistmodel.h>
 #include <devicescancontroller.h>
+#include <directcommandcontroller.h>
 #include <extraprogramswitchtimecontroller.h>
 #include <extraprogramviewcontroller.h>
 #include <ownastrotablemodel.h>
@@ -216,6 +217,34 @@ struct DeviceScanControllerForeign {
     QML_FOREIGN(DeviceScanController)
     QML_NAMED_ELEMENT(DeviceScanController)
     QML_UNCREATABLE("Created in MainController")
+};
+
+struct DirectCommandControllerForeign {
+    Q_GADGET
+    QML_FOREIGN(DirectCommandController)
+    QML_NAMED_ELEMENT(DirectCommandController)
+    QML_UNCREATABLE("Created in MainController")
+};
+
+struct DirectCommandInfoContainerForeign {
+    Q_GADGET
+    QML_FOREIGN(DirectCommandInfoContainer)
+    QML_NAMED_ELEMENT(DirectCommandInfoContainer)
+    QML_UNCREATABLE("Created in DirectCommandController")
+};
+
+struct DirectCommandInfoForeign {
+    Q_GADGET
+    QML_FOREIGN(DirectCommandInfo)
+    QML_NAMED_ELEMENT(DirectCommandInfo)
+    QML_UNCREATABLE("Created in DirectCommandInfoContainer")
+};
+
+struct SensorsAffectationControllerForeign {
+    Q_GADGET
+    QML_FOREIGN(SensorsAffectationController)
+    QML_NAMED_ELEMENT(SensorsAffectationController)
+    QML_UNCREATABLE("Created in DirectCommandController")
 };
 
 struct ScanOptionForeign {

@@ -14,16 +14,22 @@ SyncTelegram::SyncTelegram()
 {
 }
 
-void SyncTelegram::setDateTime(const QDateTime& dateTime)
+QByteArray SyncTelegram::dateTimeBytes(const QDateTime& dateTime)
 {
-    setCharacteristic(DateTimeCharacteristic);
-    m_payload.clear();
+    QByteArray bytes;
     const QDate date = dateTime.date();
     const QTime time = dateTime.time();
     if (!dateTime.isValid() || date.year() < FirstYear || date.year() > LastYear)
-        return;
+        return bytes;
     for (int part : {date.year() - FirstYear, date.month(), date.day(), time.hour(), time.minute(), time.second()})
-        m_payload.append(char(part));
+        bytes.append(char(part));
+    return bytes;
+}
+
+void SyncTelegram::setDateTime(const QDateTime& dateTime)
+{
+    setCharacteristic(DateTimeCharacteristic);
+    m_payload = dateTimeBytes(dateTime);
 }
 
 void SyncTelegram::setLanguage(const QString& language)

@@ -16,10 +16,13 @@ struct Member {
     const char* modelCode = nullptr;
     Pairing::State pairing = Pairing::Open;
     int pin = Pairing::NoCode;
+    // Light sensors plugged in, for twilight models.
+    int sensors = 0;
 };
 
 // With the internal module and pairing, behind the adapter, astronomic, and three of the first
-// series with short model codes: one plain, one with a PIN, one lighting model.
+// series with short model codes: one plain, one with a PIN, one lighting model; and a twilight
+// switch behind the adapter with three light sensors.
 constexpr Member Members[] = {
     {102, "310200017", nullptr, Pairing::Unpaired},
     {42, "204200023"},
@@ -27,7 +30,15 @@ constexpr Member Members[] = {
     {121, "-17370756", "00"},
     {112, "211876245", "85", Pairing::Open, DemonstrationSet::Pin},
     {141, "000000258", "58"},
+    {74, "207400074", nullptr, Pairing::Open, Pairing::NoCode, 3},
 };
+
+// Sensors reading dusk, dawn and daylight, each assigned to one channel.
+QList<SensorBank::Sensor> demonstrationSensors(int count)
+{
+    static const QList<SensorBank::Sensor> sensors = {{12, 0x01}, {85, 0x02}, {1400, 0x01}};
+    return sensors.mid(0, count);
+}
 
 } // namespace
 
@@ -49,6 +60,7 @@ QList<SimulatedDevice*> DemonstrationSet::devices(QObject* parent)
         device->pairing().setState(member.pairing);
         device->pairing().setPinCode(member.pin);
         device->pairing().setPressesButtonWhenAsked(true);
+        device->sensors().setSensors(demonstrationSensors(member.sensors));
         devices.append(device);
     }
     return devices;

@@ -26,6 +26,9 @@ constexpr quint8 TransferCommit = 14;
 constexpr quint8 ActiveBank = 16;
 constexpr quint8 ProjectName = 18;
 constexpr quint8 DateTime = 34;
+constexpr quint8 Timezone = 48;
+constexpr quint8 FirmwareVersion = 52;
+constexpr quint8 ServiceIntervals = 66;
 constexpr quint8 Location = 50; // the city
 constexpr quint8 Language = 68;
 constexpr quint8 W = DeviceFrame::WriteFlag;
@@ -33,7 +36,10 @@ constexpr quint8 W = DeviceFrame::WriteFlag;
 constexpr int ModulePacket = 37;
 constexpr int AdapterPacket = 74;
 constexpr int MemoryHeader = 5;
-constexpr int CounterSize = 4;
+constexpr int IntervalSize = 4;
+constexpr int OperatingHoursOffset = 22; // of a channel setting: the service interval
+constexpr int RadioConnectedBit = 0x40;
+constexpr int RadioSynchronisedBit = 0x80;
 constexpr int CityPayload = 6;
 constexpr int SouthBit = 0x01;
 constexpr int WestBit = 0x02;
@@ -61,11 +67,13 @@ SimulatedDevice::SimulatedDevice(const devices::Device& model, const QString& se
 {
     m_layout.init(model);
     m_advertisedName = QStringLiteral("TarvinoRix%1_%2_%3").arg(model.rixVersion()).arg(model.ot2Number()).arg(serialNumber);
-    // The whole 16-bit address space: banks, counters and the language area above them.
+    // The whole 16-bit address space: banks, service intervals and the language area above them.
     m_memory = QByteArray(MemorySize, char(0xFF));
-    const int counters = devices::EepromConfiguration::serviceAddress(model);
-    m_memory.replace(counters, m_layout.channelSlots().size() * CounterSize,
-                     QByteArray(m_layout.channelSlots().size() * CounterSize, '\0'));
+    const int intervals = devices::EepromConfiguration::serviceAddress(model);
+    m_memory.replace(intervals, m_layout.channelSlots().size() * IntervalSize,
+                     QByteArray(m_layout.channelSlots().size() * IntervalSize, '\0'));
+    m_channels = ChannelControls(model.kanals());
+    m_clockSet.start();
     if (model.hasDefaultLocation())
         m_city = {model.defaultLatitude(), model.defaultLongitude(), model.defaultTimezone(), model.defaultFirstChar(),
                   model.defaultChecksum()};
@@ -110,6 +118,10 @@ QByteArray SimulatedDevice::carryOut(quint8 code, const QByteArray& payload)
 {
     if (!isAuthenticationCode(code) && !m_pairing.isAuthorised())
         return DeviceFrame::error(DeviceFrame::NotAuthorised);
+    if (ChannelControls::handles(code))
+        return m_channels.handle(code, payload);
+    if (isSensorRequest(code))
+        return m_sensors.handle(code, payload);
     switch (code) {
     case AuthenticationStatus:
         return payload.isEmpty() ? m_pairing.status() : DeviceFrame::error(DeviceFrame::BadParameter);
@@ -119,6 +131,8 @@ QByteArray SimulatedDevice::carryOut(quint8 code, const QByteArray& payload)
         return m_pairing.unlock(payload);
     case W | DateTime:
         return writeDateTime(payload);
+    case W | Timezone:
+        return writeTimezone(payload);
     case W | Language:
         return writeLanguage(payload);
     case W | TransferStart:
@@ -136,6 +150,10 @@ QByteArray SimulatedDevice::carryOut(quint8 code, const QByteArray& payload)
     case ActiveBank:
     case ProjectName:
     case Location:
+    case DateTime:
+    case Timezone:
+    case FirmwareVersion:
+    case ServiceIntervals:
         break;
     default:
         return DeviceFrame::error(DeviceFrame::UnknownCode);
@@ -148,6 +166,14 @@ QByteArray SimulatedDevice::carryOut(quint8 code, const QByteArray& payload)
         return DeviceFrame::make(reply, u16(activeBankAddress()));
     case ProjectName:
         return DeviceFrame::make(reply, m_projectName.toUtf8());
+    case DateTime:
+        return readDateTime();
+    case Timezone:
+        return DeviceFrame::make(reply, QByteArray(1, char(m_timezone)));
+    case FirmwareVersion:
+        return DeviceFrame::make(reply, QByteArray(1, char(m_firmwareMajor)) + char(m_firmwareMinor));
+    case ServiceIntervals:
+        return serviceIntervals();
     default:
         return DeviceFrame::make(reply, cityBytes());
     }
@@ -205,6 +231,7 @@ QByteArray SimulatedDevice::commit()
         return DeviceFrame::error(DeviceFrame::ImageRefused);
     }
     m_activeBank = reception.bank;
+    takeServiceIntervals(image);
     if (reception.wholeImage && m_layout.hasAstro())
         takeCityFromImage(image);
     return DeviceFrame::ack();
@@ -267,8 +294,96 @@ QByteArray SimulatedDevice::writeDateTime(const QByteArray& payload)
     const QTime time(at(3), at(4), at(5));
     if (!date.isValid() || !time.isValid())
         return DeviceFrame::error(DeviceFrame::BadParameter);
-    m_dateTime = QDateTime(date, time, Qt::UTC);
+    setDateTime(QDateTime(date, time, Qt::UTC));
     return DeviceFrame::ack();
+}
+
+void SimulatedDevice::setDateTime(const QDateTime& dateTime)
+{
+    m_dateTime = dateTime;
+    m_clockSet.start();
+}
+
+QDateTime SimulatedDevice::clock() const
+{
+    const qint64 seconds = m_clockSet.elapsed() / 1000;
+    if (!m_dateTime.isValid())
+        return QDateTime(QDate(), QTime(0, 0).addSecs(int(seconds % (24 * 3600))), Qt::UTC);
+    return m_dateTime.addSecs(seconds);
+}
+
+void SimulatedDevice::setRadioClock(bool connected, bool synchronised)
+{
+    m_radioConnected = connected;
+    m_radioSynchronised = synchronised;
+}
+
+void SimulatedDevice::setFirmwareVersion(int major, int minor)
+{
+    m_firmwareMajor = major;
+    m_firmwareMinor = minor;
+}
+
+QByteArray SimulatedDevice::readDateTime() const
+{
+    const QDateTime now = clock();
+    const QDate date = now.date();
+    // Without a date the first three bytes are 0.
+    QByteArray bytes(3, '\0');
+    if (date.isValid())
+        bytes = QByteArray(1, char(date.year() - FirstYear)) + char(date.month()) + char(date.day());
+    bytes.append(char(now.time().hour()));
+    bytes.append(char(now.time().minute()));
+    bytes.append(char(now.time().second() | (m_radioConnected ? RadioConnectedBit : 0)
+                      | (m_radioSynchronised ? RadioSynchronisedBit : 0)));
+    return DeviceFrame::make(DateTime + 1, bytes);
+}
+
+QByteArray SimulatedDevice::writeTimezone(const QByteArray& payload)
+{
+    if (payload.size() != 1 || quint8(payload.at(0)) > MaxTimezone)
+        return DeviceFrame::error(DeviceFrame::BadParameter);
+    m_timezone = quint8(payload.at(0));
+    return DeviceFrame::ack();
+}
+
+int SimulatedDevice::serviceInterval(int channel) const
+{
+    const int address = devices::EepromConfiguration::serviceAddress(model()) + channel * IntervalSize;
+    return int(EepromUtils::readUInt(m_memory, address, IntervalSize));
+}
+
+void SimulatedDevice::setServiceInterval(int channel, int hours)
+{
+    if (channel < 0 || channel >= m_layout.channelSlots().size())
+        return;
+    const int address = devices::EepromConfiguration::serviceAddress(model()) + channel * IntervalSize;
+    EepromUtils::writeUInt(m_memory, address, quint32(hours), IntervalSize);
+}
+
+QByteArray SimulatedDevice::serviceIntervals() const
+{
+    QByteArray bytes(1, char(m_channels.count()));
+    for (int i = 0; i < m_channels.count(); ++i) {
+        QByteArray interval(IntervalSize, '\0');
+        EepromUtils::writeUInt(interval, 0, quint32(serviceInterval(i)), IntervalSize);
+        bytes.append(interval);
+    }
+    return DeviceFrame::make(ServiceIntervals + 1, bytes);
+}
+
+bool SimulatedDevice::isSensorRequest(quint8 code) const
+{
+    return model().isNocta() && SensorBank::handles(code);
+}
+
+void SimulatedDevice::takeServiceIntervals(const QByteArray& image)
+{
+    const int slotCount = int(m_layout.channelSlots().size());
+    for (int k = 0; k < slotCount; ++k) {
+        const int setting = m_layout.channelSettingsAddress() + k * m_layout.channelSettingSize();
+        setServiceInterval(k, int(EepromUtils::readUInt(image, setting + OperatingHoursOffset, IntervalSize)));
+    }
 }
 
 QByteArray SimulatedDevice::writeLanguage(const QByteArray& payload)

@@ -403,6 +403,134 @@ private slots:
         QCOMPARE(device.language(), QStringLiteral("fr"));
     }
 
+    void theServiceBlockHoldsTheIntervalsOfTheLastImage()
+    {
+        SimulatedDevice device(model(121), QStringLiteral("1"));
+        const int service = devices::EepromConfiguration::serviceAddress(model(121));
+        QCOMPARE(device.serviceInterval(0), 0);
+        const devices::Ot2File project = projectfixture::fullProject(model(121));
+        QCOMPARE(write(device, memory.projectToBytes(project), 0, 0), Ack);
+        const QList<int> slotList = device.layout().channelSlots();
+        for (int k = 0; k < 4; ++k)
+            QCOMPARE(device.serviceInterval(k), project.channelSettings().value(slotList.at(k)).operatingHours);
+        const quint32 first = quint32(device.serviceInterval(0));
+        // One channel at a time through the memory read, or all at once.
+        QCOMPARE(device.handleFrame(frame(0x0C, u16(service + 4) + char(4))),
+                 frame(0x0D, u16(service + 4) + u32(quint32(device.serviceInterval(1)))));
+        const QByteArray all = device.handleFrame(fromHex("0342ba"));
+        QCOMPARE(all.size(), 4 * 4 + 4);
+        QCOMPARE(all.mid(2, 5), QByteArray(1, char(4)) + u32(first));
+        // The operating hours are the device's own: a new image leaves them, the reset clears them.
+        device.channels().setOperatingHours(1, 1200.5);
+        QCOMPARE(write(device, memory.projectToBytes(project), 0, 0), Ack);
+        QCOMPARE(device.channels().operatingHours(1), 1200.5);
+        QCOMPARE(device.handleFrame(frame(0xA8, QByteArray(1, char(1)))), Ack);
+        QCOMPARE(device.channels().operatingHours(1), 0.0);
+        QCOMPARE(device.handleFrame(frame(0xA8, QByteArray(1, char(4)))), error(2));
+    }
+
+    void theSwitchStateSetsTheMode_data()
+    {
+        QTest::addColumn<int>("state");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("relay");
+        QTest::newRow("manual") << 0 << 7 << 1;
+        QTest::newRow("permanent off") << 1 << 8 << 0;
+        QTest::newRow("permanent on") << 2 << 8 << 1;
+        QTest::newRow("program") << 3 << 0 << 1;
+    }
+
+    void theSwitchStateSetsTheMode()
+    {
+        QFETCH(int, state);
+        QFETCH(int, mode);
+        QFETCH(int, relay);
+        SimulatedDevice device(model(42), QStringLiteral("1"));
+        devicesim::ChannelControls::Channel timer;
+        timer.relayState = 1;
+        timer.mode = 5;
+        device.channels().setChannel(1, timer);
+        QCOMPARE(device.handleFrame(frame(0xA4, QByteArray(1, char(1)) + char(state))), Ack);
+        QCOMPARE(device.channels().channel(1).mode, mode);
+        QCOMPARE(device.channels().channel(1).relayState, relay);
+        QCOMPARE(device.channels().channel(0).mode, 0);
+        // Replies number the channels from 1.
+        QCOMPARE(device.handleFrame(fromHex("0326d6")),
+                 frame(0x27, fromHex("02") + fromHex("010000") + char(2) + char(relay) + char(mode)));
+        QCOMPARE(device.handleFrame(frame(0xA4, QByteArray(1, char(1)) + char(4))), error(2));
+        QCOMPARE(device.handleFrame(frame(0xA4, QByteArray(1, char(2)) + char(0))), error(2));
+    }
+
+    void timerRandomAndHoliday()
+    {
+        SimulatedDevice device(model(42), QStringLiteral("1"));
+        QCOMPARE(device.handleFrame(frame(0xB6, fromHex("00010130"))), Ack);
+        QCOMPARE(device.channels().channel(0).mode, 5);
+        QCOMPARE(device.channels().channel(0).relayState, 1);
+        QCOMPARE(device.channels().channel(0).timerDuration, QTime(1, 48));
+        QCOMPARE(device.handleFrame(frame(0xB6, fromHex("00020000"))), Ack);
+        QCOMPARE(device.channels().channel(0).mode, 0);
+        QCOMPARE(device.handleFrame(frame(0xB6, fromHex("00030000"))), error(2));
+
+        QCOMPARE(device.handleFrame(frame(0xC0, fromHex("0101"))), Ack);
+        QCOMPARE(device.channels().channel(1).mode, 2);
+        QCOMPARE(device.handleFrame(frame(0xC0, fromHex("0102"))), Ack);
+        QCOMPARE(device.channels().channel(1).mode, 1);
+        QCOMPARE(device.handleFrame(frame(0xC0, fromHex("0100"))), Ack);
+        QCOMPARE(device.channels().channel(1).mode, 0);
+
+        // Status 2 from 2024-12-31 23:00 to 2025-01-01 00:00.
+        QCOMPARE(device.handleFrame(frame(0xAA, fromHex("0002180c1f1700190101" "0000"))), Ack);
+        QCOMPARE(device.channels().channel(0).mode, 6);
+        QCOMPARE(device.channels().channel(0).holidayStatus, 2);
+        QCOMPARE(device.channels().channel(0).holidayEnd, QDateTime(QDate(2025, 1, 1), QTime(0, 0), Qt::UTC));
+        // An end before the begin.
+        QCOMPARE(device.handleFrame(frame(0xAA, fromHex("000119010100001801010000"))), error(2));
+        QCOMPARE(device.handleFrame(frame(0xAA, fromHex("000018010100001801010000"))), Ack);
+        QCOMPARE(device.channels().channel(0).mode, 0);
+    }
+
+    void theClockTimeZoneAndFirmware()
+    {
+        SimulatedDevice device(model(46), QStringLiteral("1"));
+        // Without a date the clock counts from midnight.
+        const QByteArray unset = device.handleFrame(fromHex("0322da"));
+        QCOMPARE(unset.size(), 9);
+        QCOMPARE(unset.mid(2, 3), QByteArray(3, '\0'));
+        device.setDateTime(QDateTime(QDate(2024, 5, 17), QTime(13, 45, 30), Qt::UTC));
+        device.setRadioClock(true, true);
+        const QByteArray reply = device.handleFrame(fromHex("0322da"));
+        QCOMPARE(reply.mid(2, 5), fromHex("1805110d2d"));
+        QCOMPARE(quint8(reply.at(7)) & 0xC0, 0xC0);
+        QVERIFY((quint8(reply.at(7)) & 0x3F) >= 30);
+
+        QCOMPARE(device.handleFrame(fromHex("0330cc")), frame(0x31, fromHex("0c")));
+        QCOMPARE(device.handleFrame(frame(0xB0, fromHex("14"))), Ack);
+        QCOMPARE(device.timezone(), 20);
+        QCOMPARE(device.handleFrame(frame(0xB0, fromHex("20"))), error(2));
+        device.setFirmwareVersion(2, 7);
+        QCOMPARE(device.handleFrame(fromHex("0334c8")), frame(0x35, fromHex("0207")));
+    }
+
+    void twilightModelsReportTheirSensors()
+    {
+        SimulatedDevice device(model(74), QStringLiteral("1"));
+        device.sensors().setSensors({{70000, 0x01}, {5, 0x03}});
+        QCOMPARE(device.handleFrame(fromHex("0338c4")), frame(0x39, fromHex("02" "701101" "01" "050000" "03")));
+        QCOMPARE(device.handleFrame(frame(0xBA, fromHex("02" "0201" "0000"))), Ack);
+        const QList<devicesim::SensorBank::Sensor> expected{{70000, 0x02, true}, {5, 0x00, false}};
+        QCOMPARE(device.sensors().sensors(), expected);
+        QCOMPARE(device.handleFrame(frame(0xBA, fromHex("02" "02"))), error(2));
+        QCOMPARE(device.handleFrame(fromHex("033cc0")), frame(0x3D, fromHex("00")));
+        device.sensors().setError(true);
+        QCOMPARE(device.handleFrame(fromHex("033cc0")), frame(0x3D, fromHex("01")));
+        QCOMPARE(device.handleFrame(fromHex("03be3e")), Ack);
+        QVERIFY(!device.sensors().hasError());
+
+        SimulatedDevice plain(model(42), QStringLiteral("2"));
+        QCOMPARE(plain.handleFrame(fromHex("0338c4")), error(1));
+    }
+
     void aConnectionStartsASession()
     {
         SimulatedDevice device(model(121), QStringLiteral("1"));

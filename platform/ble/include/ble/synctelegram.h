@@ -16,6 +16,10 @@ public:
 
     SyncTelegram();
 
+    // Year - 2000, month, day, hour, minute, second of a wall-clock value; empty when it is
+    // invalid or its year does not fit.
+    static QByteArray dateTimeBytes(const QDateTime& dateTime);
+
     // A wall-clock value: the date and time as they read, whatever the zone.
     void setDateTime(const QDateTime& dateTime);
     // Two lower-case letters; anything else gives no frame.

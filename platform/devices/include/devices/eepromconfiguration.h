@@ -64,8 +64,8 @@ public:
     int bankCount() const { return m_device.hasInternalBleModule() ? 2 : 1; }
     int bankAddress(int bank) const;
 
-    // Start of the device's operating-time counters, one 4-byte counter per channel slot; the
-    // device keeps them outside the image so that writing a project leaves them alone.
+    // Start of the device's service intervals, one u32 of hours per channel slot, taken from the
+    // channel settings of the last image written; the block lies outside every image.
     static int serviceAddress(const Device& device);
 
 private:

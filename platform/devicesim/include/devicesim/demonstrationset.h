@@ -10,8 +10,8 @@ class SimulatedDevice;
 
 // The simulated devices of the demonstration mode (docs/device-protocol.md, "Demonstration
 // set"): with the internal Bluetooth LE module and pairing, behind the plug-in adapter,
-// astronomic, with a PIN, and with short model codes; and a name that only advertises, whose model
-// the catalogue does not hold. Their push buttons press themselves when asked.
+// astronomic, with a PIN, with short model codes, and a twilight switch with three sensors; and a
+// name that only advertises, whose model the catalogue does not hold. Their push buttons press themselves when asked.
 class DemonstrationSet {
 public:
     static constexpr int Pin = 1234;

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "devicesim/channelcontrols.h"
 #include "devicesim/fault.h"
 #include "devicesim/pairing.h"
+#include "devicesim/sensorbank.h"
 
 #include <devices/device.h>
 #include <devices/eepromconfiguration.h>
@@ -9,6 +11,7 @@
 #include <QBitArray>
 #include <QByteArray>
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -18,8 +21,9 @@
 namespace devicesim {
 
 // A time switch of one catalogue model as docs/device-protocol.md describes it: its memory (both
-// banks where the model has the internal Bluetooth LE module, and the operating-time counters),
-// the project name and city it keeps apart from the images, and how its link behaves. It answers
+// banks where the model has the internal Bluetooth LE module, and the service intervals taken
+// from the last image), the project name and city it keeps apart from the images, its clock,
+// channels and light sensors, and how its link behaves. It answers
 // request frames with its own decoding, so that a layout mistake on either side shows.
 class SimulatedDevice : public QObject {
     Q_OBJECT
@@ -40,7 +44,7 @@ public:
         bool operator==(const City&) const = default;
     };
 
-    // A new device with erased memory (64 KiB of FF, the counters 0), no name, the model's default city,
+    // A new device with erased memory (64 KiB of FF, the service intervals 0), no name, the model's default city,
     // the connection of its model and the advertised name "<family>_<OT2 number>_<serial>".
     SimulatedDevice(const devices::Device& model, const QString& serialNumber, QObject* parent = nullptr);
 
@@ -72,6 +76,27 @@ public:
     // The clock as a program last set it (a zone-less wall-clock value in Qt::UTC), and the
     // interface language it was given (ISO 639-1); both invalid or empty until then.
     QDateTime dateTime() const { return m_dateTime; }
+    // Sets the clock; it runs on from there. An invalid value: the clock has no date and counts
+    // the time from midnight.
+    void setDateTime(const QDateTime& dateTime);
+    // The clock now: the time set plus the time since.
+    QDateTime clock() const;
+    bool radioClockConnected() const { return m_radioConnected; }
+    bool radioClockSynchronised() const { return m_radioSynchronised; }
+    void setRadioClock(bool connected, bool synchronised);
+    int timezone() const { return m_timezone; }
+    void setTimezone(int timezone) { m_timezone = timezone; }
+    // Major and minor (0 ... 99).
+    void setFirmwareVersion(int major, int minor);
+    ChannelControls& channels() { return m_channels; }
+    const ChannelControls& channels() const { return m_channels; }
+    // Sensors answer on twilight models; others know no sensor requests.
+    SensorBank& sensors() { return m_sensors; }
+    const SensorBank& sensors() const { return m_sensors; }
+    // The service interval (hours) of the channel with that 0-based index, from the block at the
+    // model's service address.
+    int serviceInterval(int channel) const;
+    void setServiceInterval(int channel, int hours);
     QString language() const { return m_language; }
     // Every frame received, in order, including those refused.
     QList<QByteArray> receivedTelegrams() const { return m_received; }
@@ -108,6 +133,12 @@ private:
     QByteArray cityBytes() const;
     QByteArray writeCity(const QByteArray& payload);
     QByteArray writeDateTime(const QByteArray& payload);
+    QByteArray readDateTime() const;
+    QByteArray writeTimezone(const QByteArray& payload);
+    QByteArray serviceIntervals() const;
+    bool isSensorRequest(quint8 code) const;
+    // The service intervals of the channel settings of the image committed.
+    void takeServiceIntervals(const QByteArray& image);
     QByteArray writeLanguage(const QByteArray& payload);
     void takeCityFromImage(const QByteArray& image);
 
@@ -122,6 +153,14 @@ private:
     City m_city;
     Pairing m_pairing;
     QDateTime m_dateTime;
+    QElapsedTimer m_clockSet;
+    bool m_radioConnected = false;
+    bool m_radioSynchronised = false;
+    int m_timezone = 12;
+    int m_firmwareMajor = 1;
+    int m_firmwareMinor = 20;
+    ChannelControls m_channels;
+    SensorBank m_sensors;
     QString m_language;
     QList<QByteArray> m_received;
     Fault m_fault;

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "ble/basetelegram.h"
+
+#include <QDate>
+#include <QTime>
+
+namespace ble {
+
+// Sets the device's wall-clock date and time (characteristic 34).
+class DateTelegram : public BaseTelegram {
+public:
+    static constexpr int Characteristic = 34;
+
+    DateTelegram();
+
+    void setDate(const QDate& date) { m_date = date; }
+    void setTime(const QTime& time) { m_time = time; }
+    // The PC's local date and time as they read.
+    void setCurrentDateTime();
+    QDate date() const { return m_date; }
+    QTime time() const { return m_time; }
+
+    QByteArray data() const override;
+    // Empty when the date or time is invalid or the year does not fit.
+    QByteArray bytes() const override;
+
+private:
+    QDate m_date;
+    QTime m_time;
+};
+
+} // namespace ble

@@ -1,0 +1,10 @@
+#include "ble/acceptsensorerrortelegram.h"
+
+namespace ble {
+
+AcceptSensorErrorTelegram::AcceptSensorErrorTelegram()
+    : BaseTelegram(Characteristic, true)
+{
+}
+
+} // namespace ble

@@ -1,0 +1,10 @@
+#include "ble/resetoperatingtimetelegram.h"
+
+namespace ble {
+
+ResetOperatingTimeTelegram::ResetOperatingTimeTelegram()
+    : ChannelTelegram(Characteristic)
+{
+}
+
+} // namespace ble
