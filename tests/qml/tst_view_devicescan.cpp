@@ -289,6 +289,32 @@ private slots:
         QCOMPARE(ViewHarness::text(m_harness->find(QStringLiteral("exchangeAcceptButton"))), QStringLiteral("OK"));
     }
 
+    void theUserAbortsATransfer()
+    {
+        Air air({{42, QStringLiteral("204200023")}});
+        devicesim::SimulatedDevice* device = air.devices.first();
+        device->setConnectionInterval(7500us);
+        QVERIFY(m_harness->triggerMenuAction(ReadMenu));
+        QVERIFY(connectFirstDevice());
+        QObject* exchange = waitForPopup(QStringLiteral("dataExchangePopup"));
+        QVERIFY(exchange);
+        QVERIFY(ViewHarness::waitFor([exchange] {
+            const QVariant controller = exchange->property("controller");
+            return controller.value<QObject*>() && controller.value<QObject*>()->property("progression").toDouble() > 0;
+        }));
+        QVERIFY(m_harness->click(m_harness->find(QStringLiteral("exchangeCancelButton"))));
+        QVERIFY(ViewHarness::waitFor([exchange] { return exchange->property("phase").toString() == QStringLiteral("done"); }));
+        QVERIFY(!exchange->property("succeeded").toBool());
+        QCOMPARE(ViewHarness::text(m_harness->find(QStringLiteral("exchangeError"))),
+                 QStringLiteral("Übertragung durch Benutzer abgebrochen"));
+        // The device is let go, and nothing was stored.
+        QVERIFY(ViewHarness::waitFor([] { return !ble::BLEService::instance().connectedDevice(); }));
+        const int projects = MainController::instance().nbProjects();
+        QVERIFY(m_harness->click(m_harness->find(QStringLiteral("exchangeAcceptButton"))));
+        QVERIFY(ViewHarness::waitFor([this] { return !m_harness->findPopup(QStringLiteral("dataExchangePopup")); }));
+        QCOMPARE(MainController::instance().nbProjects(), projects);
+    }
+
     void anIdleConnectionEnds()
     {
         Air air({{102, QStringLiteral("310200017")}});
