@@ -201,6 +201,29 @@ ApplicationWindow {
         busy: storageService.busy
     }
 
+    // The device scan and the data exchange, one of each for all views; the Bluetooth LE
+    // service's questions and messages reach their pop-ups here.
+    DeviceScan {
+        id: deviceScan
+        dataExchange: dataExchangePopUp
+    }
+    DataExchangePopUp {
+        id: dataExchangePopUp
+    }
+    Connections {
+        target: bleService
+        function onAuthenticationRequested(serialNumber) { deviceScan.askAuthentication(serialNumber) }
+        function onPinCodeRequested() { deviceScan.askPinCode() }
+        function onDeviceLocked(status, unlockTime) { deviceScan.showLock(status, unlockTime) }
+        function onBluetoothError(message) { deviceScan.showMessage(message, "", true) }
+        function onInactiveForTooLong() { deviceScan.showInactivity() }
+        function onTooManySZError(nbSz, maxSz) {
+            PopUpManager.openPopup("ErrorPopUp", {
+                contentText: bindTr("Scan", "Ihr Projekt überschreitet die Speicherplätze des Zielgeräts (%1 / %2)").arg(nbSz).arg(maxSz)
+            })
+        }
+    }
+
     DesktopMenu {
         id: desktopMenu
         window: window
@@ -212,6 +235,7 @@ ApplicationWindow {
         PopUpManager.parentItem = window.contentItem
         const views = {}
         views[View.HomeScreenView] = "HomeScreenView.qml"
+        views[View.DeviceScanView] = "DeviceScanView.qml"
         views[View.ProjectContentView] = "ProjectContentView.qml"
         views[View.ProjectCreationView] = "ProjectCreationView.qml"
         views[View.GlobalSettingsView] = "GlobalSettingsView.qml"

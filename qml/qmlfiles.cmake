@@ -9,13 +9,19 @@ set(tarvino_qml_files
   app/appsettings/InfoValue.qml
   app/appsettings/SoftwareInfo.qml
   app/popups/ConfirmDialog.qml
+  app/popups/BluetoothInfoPopUp.qml
   app/popups/ConfirmPopup.qml
+  app/popups/ConnectionPopUp.qml
+  app/popups/DataExchangePopUp.qml
   app/popups/DeviceInfoPopUp.qml
   app/popups/DuplicateProjectPopUp.qml
   app/popups/EditProjectPopUp.qml
   app/popups/ErrorPopUp.qml
+  app/popups/InactivityPopUp.qml
   app/popups/InfoPopup.qml
+  app/popups/PinCodePopUp.qml
   app/popups/ProjectCreationPopUp.qml
+  app/popups/SyncClockPopup.qml
   app/popups/TermsAndConditionsPopup.qml
   app/popups/TripleChoicePopup.qml
   app/projects/DeviceItem.qml
@@ -23,12 +29,16 @@ set(tarvino_qml_files
   app/projects/ProjectCreation.qml
   app/projects/ProjectCreationItem.qml
   app/projects/ProjectItem.qml
+  app/scan/DeviceScan.qml
+  app/scan/DeviceScanListItem.qml
+  app/scan/LockWaitText.qml
   app/toolbars/AppToolBar.qml
   app/toolbars/DesktopToolBarButton.qml
   app/toolbars/ProjectTitle.qml
   app/toolbars/ToolBarFunctions.qml
   app/toolbars/ToolBarButton.qml
   app/utils/ClickOutsideLoseFocus.qml
+  app/views/DeviceScanView.qml
   app/views/GlobalSettingsView.qml
   app/views/HomeScreenView.qml
   app/views/LicenseView.qml

@@ -18,10 +18,12 @@
 
 #include <ble/bledevice.h>
 #include <ble/bledevicecontainer.h>
+#include <ble/bleservice.h>
 
 #include <channeloverviewmodel.h>
 #include <coordinatessettingscontroller.h>
 #include <dateerrorscontroller.h>
+#include <dataexchangecontroller.h>
 #include <daterangecontroller.h>
 #include <daterangefilter.h>
 #include <daterangelistmodel.h>
@@ -247,6 +249,13 @@ struct SensorsAffectationControllerForeign {
     QML_UNCREATABLE("Created in DirectCommandController")
 };
 
+struct DataExchangeControllerForeign {
+    Q_GADGET
+    QML_FOREIGN(DataExchangeController)
+    QML_NAMED_ELEMENT(DataExchangeController)
+    QML_UNCREATABLE("Created in DeviceScanController")
+};
+
 struct ScanOptionForeign {
     Q_GADGET
     QML_FOREIGN(ScanOption)
@@ -255,6 +264,13 @@ struct ScanOptionForeign {
 };
 
 // ---- ble ----
+
+struct BLEServiceForeign {
+    Q_GADGET
+    QML_FOREIGN(ble::BLEService)
+    QML_NAMED_ELEMENT(BLEService)
+    QML_UNCREATABLE("Created in TarvinoApp")
+};
 
 struct BLEDeviceContainerForeign {
     Q_GADGET

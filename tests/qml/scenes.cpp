@@ -12,9 +12,11 @@
 #include <QTextStream>
 
 #include <core/customqmainwindow.h>
+#include <core/settingsservice.h>
 #include <core/windowlayout.h>
 
 #include "maincontroller.h"
+#include "tarvinoapp.h"
 #include "viewharness.h"
 
 namespace {
@@ -106,6 +108,30 @@ bool photographShellViews(const QDir& output)
     return saved & reportOffences(harness);
 }
 
+// The scan window listing the simulated devices of the demonstration mode, the first selected.
+bool photographDeviceScan(const QDir& output)
+{
+    ViewHarness harness;
+    if (!harness.loadMain())
+        return false;
+    harness.app().settingsService()->setDemoMode(true);
+    harness.evaluate(QStringLiteral("ZorvikUtils.deviceScan.readProject()"));
+    QQuickItem* view = nullptr;
+    const bool listed = ViewHarness::waitFor([&] {
+        view = harness.findByName(QStringLiteral("deviceScanView"));
+        return view && view->property("deviceCount").toInt() >= 6;
+    });
+    if (!listed)
+        return false;
+    harness.evaluate(QStringLiteral("ZorvikUtils.deviceScan.controller.selectedDeviceIndex = 0"));
+    QQuickWindow* dialog = view->window();
+    dialog->raise();
+    dialog->requestActivate();
+    const bool saved = save(photographItemScene(dialog), output.filePath(QStringLiteral("device-scan.png")));
+    harness.evaluate(QStringLiteral("ZorvikUtils.deviceScan.close()"));
+    return saved & reportOffences(harness);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -139,5 +165,6 @@ int main(int argc, char* argv[])
         saved &= reportOffences(harness);
     }
     saved &= photographShellViews(output);
+    saved &= photographDeviceScan(output);
     return saved ? 0 : 1;
 }

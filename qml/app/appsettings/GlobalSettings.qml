@@ -12,6 +12,11 @@ Item {
     readonly property bool applyAtOnce: !ZorvikUtils.isDesktop
     property bool showHidden: settingsService.debugMode
     property string removedCodesText
+    // The synchronisation of devices with the internal Bluetooth module: shown on the desktop
+    // while no project is open or the open one is for such a model.
+    readonly property bool showSyncRows: !ZorvikUtils.isDesktop
+                                         || (mainController.ready && (mainController.currentProject === null
+                                             || deviceService.hasInternalBleModule(mainController.currentProject.deviceOt2)))
 
     signal finished
 
@@ -23,6 +28,8 @@ Item {
         property bool notify
         property bool vibrate
         property bool debugMode
+        property bool syncDateTime
+        property bool syncLanguage
     }
 
     function reset() {
@@ -32,6 +39,8 @@ Item {
         copy.notify = platformService.notifyEnabled
         copy.vibrate = platformService.vibrateEnabled
         copy.debugMode = settingsService.debugMode
+        copy.syncDateTime = bleService.syncDateTime
+        copy.syncLanguage = bleService.syncLanguage
     }
 
     function apply() {
@@ -41,6 +50,8 @@ Item {
         platformService.notifyEnabled = copy.notify
         platformService.vibrateEnabled = copy.vibrate
         settingsService.setDebugMode(copy.debugMode)
+        bleService.syncDateTime = copy.syncDateTime
+        bleService.syncLanguage = copy.syncLanguage
     }
 
     function edited() {
@@ -151,6 +162,34 @@ Item {
                 checked: settingsForm.copy.vibrate
                 onToggled: {
                     settingsForm.copy.vibrate = checked
+                    settingsForm.edited()
+                }
+            }
+
+            DefaultText {
+                text: bindTr("GlobalSettings", "Automatische Synchronisierung von Datum und Uhrzeit")
+                visible: settingsForm.showSyncRows
+            }
+            DefaultSwitch {
+                objectName: "syncDateTimeSwitch"
+                visible: settingsForm.showSyncRows
+                checked: settingsForm.copy.syncDateTime
+                onToggled: {
+                    settingsForm.copy.syncDateTime = checked
+                    settingsForm.edited()
+                }
+            }
+
+            DefaultText {
+                text: bindTr("GlobalSettings", "Automatische Sprachsynchronisation")
+                visible: settingsForm.showSyncRows
+            }
+            DefaultSwitch {
+                objectName: "syncLanguageSwitch"
+                visible: settingsForm.showSyncRows
+                checked: settingsForm.copy.syncLanguage
+                onToggled: {
+                    settingsForm.copy.syncLanguage = checked
                     settingsForm.edited()
                 }
             }

@@ -39,6 +39,17 @@ QtObject {
             onTriggered: actions.saveProject(true)
         }
         MenuItem {
+            title: bindTr("Menus", "TARVINO rix2/rix3 lesen")
+            enabled: mainController.ready
+            visible: mainController.currentProject === null || !mainController.currentProject.isControls
+            onTriggered: actions.readFromDevice()
+        }
+        MenuItem {
+            title: bindTr("Menus", "Programm TARVINO rix2/rix3")
+            enabled: desktopMenu.projectActions
+            onTriggered: ZorvikUtils.writeProject()
+        }
+        MenuItem {
             title: bindTr("Menus", "Senden per E-Mail")
             enabled: desktopMenu.projectActions
             onTriggered: mainController.sendViaEmail()

@@ -14,6 +14,11 @@ QtObject {
         ZorvikUtils.checkForUnsavedModifications(() => mainController.browseOt2())
     }
 
+    // Reads a device's project, once unsaved changes are settled.
+    function readFromDevice() {
+        ZorvikUtils.checkForUnsavedModifications(() => ZorvikUtils.deviceScan.readProject())
+    }
+
     function saveProject(selectLocation) {
         ZorvikUtils.saveProject(selectLocation)
     }

@@ -7,9 +7,10 @@ import QtQuick
 QtObject {
     id: utils
 
-    // The main window and PopUpManager.
+    // The main window, PopUpManager and the main window's device scan (DeviceScan).
     property var window: null
     property QtObject popUps: null
+    property QtObject deviceScan: null
     // PlatformService.DP_Desktop, DP_Phone and SO_None.
     readonly property int desktopDisplay: 0
     readonly property int phoneDisplay: 1
@@ -71,6 +72,24 @@ QtObject {
 
     function saveProject(selectLocation) {
         return mainController.currentProject !== null && mainController.saveCurrentProject(selectLocation)
+    }
+
+    // Writes the open project into a device found by a scan; refused while the project has
+    // errors, and when it needs more memory entries than its model holds (the project then
+    // tells the Bluetooth LE service, whose error the main window shows).
+    function writeProject() {
+        const project = mainController.currentProject
+        if (project === null)
+            return
+        const content = mainController.projectContent
+        if (content !== null && content.hasSwitchOrDateError()) {
+            popUps.openPopup("ErrorPopUp", {
+                contentText: bindTr("SerialCommunication", "Projekt kann nicht exportiert werden mit Fehler")
+            })
+            return
+        }
+        if (project.isExportable())
+            deviceScan.exportProject()
     }
 
     // A duration in seconds as "1d 2h 3m", leaving out the leading zero units.

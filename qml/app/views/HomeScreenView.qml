@@ -109,6 +109,15 @@ AppView {
             }
         },
         ToolBarButton {
+            objectName: "readDeviceButton"
+            source: ClientConfig.icons.importFile
+            text: bindTr("Home", "TARVINO rix2/rix3 lesen")
+            onClicked: {
+                view.viewController.selectionMode = MainController.Normal
+                actions.readFromDevice()
+            }
+        },
+        ToolBarButton {
             objectName: "copyModeButton"
             source: ClientConfig.icons.duplicate
             text: bindTr("Home", "Projekt duplizieren")

@@ -40,6 +40,20 @@ AppView {
             onClicked: actions.saveProject(false)
         },
         DesktopToolBarButton {
+            objectName: "readDeviceButton"
+            source: ClientConfig.icons.importFile
+            text: bindTr("Edit project", "TARVINO rix2/rix3 lesen")
+            enabled: mainController.ready
+            onClicked: actions.readFromDevice()
+        },
+        DesktopToolBarButton {
+            objectName: "writeDeviceButton"
+            source: ClientConfig.icons.upload
+            text: bindTr("Edit project", "Programm TARVINO rix2/rix3")
+            enabled: mainController.ready
+            onClicked: ZorvikUtils.writeProject()
+        },
+        DesktopToolBarButton {
             objectName: "mailProjectButton"
             source: Icons.mail
             text: bindTr("Edit project", "E-Mail")

@@ -20,6 +20,12 @@ AppView {
             onClicked: actions.openProjectFile()
         },
         DesktopToolBarButton {
+            objectName: "readDeviceButton"
+            source: ClientConfig.icons.importFile
+            text: bindTr("New project", "TARVINO rix2/rix3 lesen")
+            onClicked: actions.readFromDevice()
+        },
+        DesktopToolBarButton {
             objectName: "storedProjectsButton"
             source: Icons.home
             text: bindTr("New project", "Gespeicherte Projekte")
