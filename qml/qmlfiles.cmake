@@ -8,12 +8,14 @@ set(tarvino_qml_files
   app/appsettings/InfoLabel.qml
   app/appsettings/InfoValue.qml
   app/appsettings/SoftwareInfo.qml
+  app/popups/CloudLoginPopup.qml
   app/popups/ConfirmDialog.qml
   app/popups/ConfirmPopup.qml
   app/popups/DeviceInfoPopUp.qml
   app/popups/DuplicateProjectPopUp.qml
   app/popups/EditProjectPopUp.qml
   app/popups/ErrorPopUp.qml
+  app/popups/GatewayLoginPopup.qml
   app/popups/InfoPopup.qml
   app/popups/ProjectCreationPopUp.qml
   app/popups/TermsAndConditionsPopup.qml
@@ -29,6 +31,7 @@ set(tarvino_qml_files
   app/toolbars/ToolBarFunctions.qml
   app/toolbars/ToolBarButton.qml
   app/utils/ClickOutsideLoseFocus.qml
+  app/views/CloudDevicesView.qml
   app/views/GlobalSettingsView.qml
   app/views/HomeScreenView.qml
   app/views/LicenseView.qml

@@ -20,6 +20,7 @@
 #include <ble/bledevicecontainer.h>
 
 #include <channeloverviewmodel.h>
+#include <cloudcontroller.h>
 #include <coordinatessettingscontroller.h>
 #include <dateerrorscontroller.h>
 #include <daterangecontroller.h>
@@ -28,6 +29,7 @@
 #include <devicescancontroller.h>
 #include <extraprogramswitchtimecontroller.h>
 #include <extraprogramviewcontroller.h>
+#include <gatewayscontroller.h>
 #include <ownastrotablemodel.h>
 #include <scanoption.h>
 #include <seasonrulecontroller.h>
@@ -216,6 +218,20 @@ struct DeviceScanControllerForeign {
     QML_FOREIGN(DeviceScanController)
     QML_NAMED_ELEMENT(DeviceScanController)
     QML_UNCREATABLE("Created in MainController")
+};
+
+struct CloudControllerForeign {
+    Q_GADGET
+    QML_FOREIGN(CloudController)
+    QML_NAMED_ELEMENT(CloudController)
+    QML_UNCREATABLE("Owned by the application")
+};
+
+struct GatewaysControllerForeign {
+    Q_GADGET
+    QML_FOREIGN(GatewaysController)
+    QML_NAMED_ELEMENT(GatewaysController)
+    QML_UNCREATABLE("Created in CloudController")
 };
 
 struct ScanOptionForeign {

@@ -23,6 +23,7 @@ Item {
         property bool notify
         property bool vibrate
         property bool debugMode
+        property string cloudAddress
     }
 
     function reset() {
@@ -32,6 +33,7 @@ Item {
         copy.notify = platformService.notifyEnabled
         copy.vibrate = platformService.vibrateEnabled
         copy.debugMode = settingsService.debugMode
+        copy.cloudAddress = network.cloudAddress
     }
 
     function apply() {
@@ -41,6 +43,7 @@ Item {
         platformService.notifyEnabled = copy.notify
         platformService.vibrateEnabled = copy.vibrate
         settingsService.setDebugMode(copy.debugMode)
+        network.cloudAddress = copy.cloudAddress
     }
 
     function edited() {
@@ -187,6 +190,20 @@ Item {
                     settingsForm.copy.debugMode = checked
                     settingsForm.edited()
                 }
+            }
+
+            DefaultText {
+                text: bindTr("Cloud", "Cloud-Adresse")
+                visible: settingsForm.showHidden
+            }
+            DefaultTextField {
+                objectName: "cloudAddressField"
+                Layout.fillWidth: true
+                visible: settingsForm.showHidden
+                text: settingsForm.copy.cloudAddress
+                inputMethodHints: Qt.ImhUrlCharactersOnly | Qt.ImhNoAutoUppercase
+                onTextEdited: settingsForm.copy.cloudAddress = text
+                onEditingFinished: settingsForm.edited()
             }
         }
 

@@ -42,8 +42,22 @@ AppView {
     }
 
     function exportProject(id, item) {
+        if (deviceService.cloudDevice(item.device)) {
+            uploadProject(id)
+            return
+        }
         viewController.selectedProjectId = id
         viewController.exportOt2(item.mapToItem(null, 0, 0, item.width, item.height))
+    }
+
+    // A cloud device takes its project through the cloud, which uploads the open project.
+    function uploadProject(id) {
+        viewController.selectionMode = MainController.Normal
+        ZorvikUtils.checkForUnsavedModifications(() => {
+            viewController.selectedProjectId = id
+            if (ViewLoader.openProjectController())
+                PopUpManager.openPopup("CloudLoginPopup")
+        })
     }
 
     readonly property int selectionCount: projects.selectionCount
@@ -205,6 +219,7 @@ AppView {
             onCopyClicked: view.copyProject(model.id, name)
             onEditClicked: view.renameProject(model.id, name)
             onExportClicked: view.exportProject(model.id, entry)
+            onUploadClicked: view.uploadProject(model.id)
         }
         ScrollIndicator.vertical: DefaultScrollIndicator {}
     }

@@ -1,6 +1,6 @@
 // The sample report for the screenshots: prints the report of a sample project into
 // "sample-report.pdf" and photographs its print preview into "print-preview.png", both in the
-// folder given (the temporary folder without one). scripts/report-screenshots turns the first two
+// folder given (the temporary folder without one). scripts/screenshot turns the first two
 // PDF pages into pictures. Exits with 1 when a file is missing.
 #include "printtestsupport.h"
 #include "reportfixture.h"
