@@ -121,7 +121,7 @@ bool photographProjectAndCloudViews(const QDir& output)
     if (!window)
         return false;
     MainController& main = MainController::instance();
-    bool saved = main.createProject(102, QStringLiteral("Bürogebäude Nord"));
+    bool saved = main.createProject(102, QStringLiteral("Druckerei Mitte"));
     saved &= showView(harness, window, 2);
     saved &= save(photographMainWindow(), output.filePath(QStringLiteral("project-de.png")));
     main.closeProject();
@@ -135,7 +135,9 @@ bool photographProjectAndCloudViews(const QDir& output)
     main.closeProject();
     saved &= showView(harness, window, HomeScreenView);
     saved &= save(photographMainWindow(), output.filePath(QStringLiteral("home-cloud-de.png")));
-    harness.evaluate(QStringLiteral("ViewLoader.openProjectController() && PopUpManager.openPopup(\"CloudLoginPopup\")"));
+    QQuickItem* row = harness.find(QStringLiteral("project_Lagerhalle Süd"));
+    saved &= row && harness.click(row->findChild<QQuickItem*>(QStringLiteral("uploadButton")));
+    saved &= ViewHarness::waitFor([&harness] { return harness.findPopup(QStringLiteral("cloudLoginPopup")); });
     saved &= save(photographMainWindow(), output.filePath(QStringLiteral("cloud-login-de.png")));
 
     main.cloud()->gateways()->setGateways({
