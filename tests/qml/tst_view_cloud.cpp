@@ -133,6 +133,7 @@ private slots:
                                    << QString() << noDevices;
         QTest::newRow("login fails") << CloudPassword << QJsonObject() << "login" << failed;
         QTest::newRow("gateway list fails") << CloudPassword << QJsonObject() << "gateways" << failed;
+        QTest::newRow("cloud not reachable") << CloudPassword << QJsonObject() << "unreachable" << failed;
     }
 
     void loginFailuresAreShown()
@@ -143,11 +144,17 @@ private slots:
         QFETCH(QString, message);
         if (!config.isEmpty())
             QVERIFY(m_server.set(config));
-        if (!failingEndpoint.isEmpty())
+        network::NetworkService* network = network::NetworkService::m_instance;
+        // Nothing listens on port 1.
+        if (failingEndpoint == QLatin1String("unreachable"))
+            network->setCloudAddress(QStringLiteral("127.0.0.1:1/app"));
+        else if (!failingEndpoint.isEmpty())
             QVERIFY(m_server.script(failingEndpoint, 500, QStringLiteral("{}")));
         QVERIFY(openCloudLogin());
         login(CloudUser, password);
-        QVERIFY(ViewHarness::waitFor([&] { return shownText(QStringLiteral("cloudLoginMessage")) == message; }));
+        const bool shown = ViewHarness::waitFor([&] { return shownText(QStringLiteral("cloudLoginMessage")) == message; });
+        network->setCloudAddress(m_server.address());
+        QVERIFY(shown);
         QVERIFY(m_harness->findPopup(QStringLiteral("cloudLoginPopup")));
         const bool refused = message == QStringLiteral("Ungültige Anmeldeinformationen.");
         QCOMPARE(ViewHarness::text(m_harness->find(QStringLiteral("cloudPasswordField"))).isEmpty(), refused);

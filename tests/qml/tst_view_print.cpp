@@ -130,6 +130,18 @@ private slots:
         QVERIFY(QString::fromUtf8(written.readAll()).contains(ProjectName));
     }
 
+    void aFailedExportIsReported()
+    {
+        const QString target = m_folder.filePath(QStringLiteral("missing/Bericht.csv"));
+        MainController::setSaveFileChooser([&](const QString&) { return target; });
+        QVERIFY(m_harness->triggerMenuAction(QStringLiteral("Exportieren")));
+        QVERIFY(ViewHarness::waitFor([this] { return m_harness->findPopup(QStringLiteral("errorPopup")); }));
+        QVERIFY(m_harness->find(QStringLiteral("Die Datei \"%1\" konnte nicht geschrieben werden.").arg(target)));
+        QVERIFY(!QFile::exists(target));
+        m_harness->evaluate(QStringLiteral("PopUpManager.closeTopPopup()"));
+        QVERIFY(ViewHarness::waitFor([this] { return m_harness->openPopups().isEmpty(); }));
+    }
+
 private:
     // Starts from the menu entry, or else from the project view's button.
     void start(const QString& menuEntry, const QString& button) const
