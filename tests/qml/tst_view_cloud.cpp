@@ -9,6 +9,7 @@
 #include <devices/deviceservice.h>
 #include <network/networkservice.h>
 
+#include "cloudcontroller.h"
 #include "cloudserver.h"
 #include "maincontroller.h"
 #include "viewharness.h"
@@ -88,6 +89,7 @@ private slots:
             QTest::qWait(200);
         }
         MainController::instance().closeProject();
+        mainCloud()->gateways()->setGatewayCredentials(QStringLiteral("KQ-1001"), QString(), QString());
     }
 
     void cleanupTestCase()
@@ -185,6 +187,31 @@ private slots:
         QVERIFY(ViewHarness::waitFor([this] { return m_server.state().value(QLatin1String("logouts")).toInt() == 1; }));
     }
 
+    void rememberedGatewayCredentialsLogInAtOnce()
+    {
+        const QJsonArray single{QJsonObject{{"name", "Halle 3"}, {"serial", "KQ-1001"}, {"type", "kq207m"}}};
+        QVERIFY(m_server.set({{"gateways", single}}));
+        QVERIFY(openCloudLogin());
+        login(CloudUser, CloudPassword);
+        QVERIFY(ViewHarness::waitFor([this] { return m_harness->findPopup(QStringLiteral("gatewayLoginPopup")); }));
+        replaceText(m_harness->find(QStringLiteral("gatewayUserField")), QStringLiteral("admin"));
+        replaceText(m_harness->find(QStringLiteral("gatewayPasswordField")), QStringLiteral("gw-pass"));
+        QVERIFY(m_harness->click(m_harness->find(QStringLiteral("gatewayRememberBox"))));
+        QVERIFY(m_harness->click(m_harness->find(QStringLiteral("gatewayLoginButton"))));
+        QVERIFY(ViewHarness::waitFor([this] { return m_harness->find(QStringLiteral("okButton")); }));
+        QVERIFY(m_harness->click(m_harness->find(QStringLiteral("okButton"))));
+        QVERIFY(ViewHarness::waitFor([this] { return m_harness->openPopups().isEmpty(); }));
+
+        // The second upload asks for nothing at the gateway.
+        QVERIFY(ViewHarness::waitFor([this] { return m_server.state().value(QLatin1String("logouts")).toInt() == 1; }));
+        QVERIFY(openCloudLogin());
+        login(CloudUser, CloudPassword);
+        QVERIFY(ViewHarness::waitFor([this] {
+            return shownText(QStringLiteral("gatewayLoginMessage")) == QStringLiteral("Die Schaltzeiten wurden korrekt im Gerät gespeichert.");
+        }));
+        QCOMPARE(m_server.state().value(QLatin1String("uploads")).toArray().size(), 2);
+    }
+
     void aRefusedGatewayLoginClearsThePassword()
     {
         QVERIFY(m_server.set({{"gateways", QJsonArray{QJsonObject{{"name", "Halle 3"}, {"serial", "KQ-1001"}, {"type", "kq207m"}}}}}));
@@ -256,6 +283,8 @@ private:
         return row->findChild<QQuickItem*>(QStringLiteral("uploadButton"));
     }
 
+    static CloudController* mainCloud() { return MainController::instance().cloud(); }
+
     // The text of a shown item; empty while it is hidden.
     QString shownText(const QString& objectName) const
     {
@@ -268,10 +297,13 @@ private:
         QQuickItem* row = m_harness->find(QStringLiteral("project_") + ProjectName);
         if (!row || !m_harness->click(upload(row)))
             return false;
-        return ViewHarness::waitFor([this] {
+        const bool opened = ViewHarness::waitFor([this] {
             QObject* popup = m_harness->findPopup(QStringLiteral("cloudLoginPopup"));
             return popup && popup->property("opened").toBool();
         });
+        if (!opened)
+            qWarning() << "Open pop-ups:" << m_harness->openPopups();
+        return opened;
     }
 
     void login(const QString& user, const QString& password) const

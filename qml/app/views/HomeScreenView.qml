@@ -53,11 +53,16 @@ AppView {
     // A cloud device takes its project through the cloud, which uploads the open project.
     function uploadProject(id) {
         viewController.selectionMode = MainController.Normal
-        ZorvikUtils.checkForUnsavedModifications(() => {
+        const upload = () => {
             viewController.selectedProjectId = id
             if (ViewLoader.openProjectController())
                 PopUpManager.openPopup("CloudLoginPopup")
-        })
+        }
+        const current = viewController.currentProject
+        if (current && current.id === id)
+            upload()
+        else
+            ZorvikUtils.checkForUnsavedModifications(upload)
     }
 
     readonly property int selectionCount: projects.selectionCount
