@@ -241,6 +241,7 @@ ApplicationWindow {
         views[View.GlobalSettingsView] = "GlobalSettingsView.qml"
         views[View.SoftwareInfoView] = "SoftwareInfoView.qml"
         views[View.LicenseView] = "LicenseView.qml"
+        views[View.CloudDevicesView] = "CloudDevicesView.qml"
         ViewLoader.register(stack, ZorvikUtils, views, View.ProjectContentView, View.HomeScreenView)
         // The native window keeps its menus while the layout previews a phone or tablet: they
         // lead back to the settings.

@@ -8,6 +8,7 @@ set(tarvino_qml_files
   app/appsettings/InfoLabel.qml
   app/appsettings/InfoValue.qml
   app/appsettings/SoftwareInfo.qml
+  app/popups/CloudLoginPopup.qml
   app/popups/ConfirmDialog.qml
   app/popups/BluetoothInfoPopUp.qml
   app/popups/ConfirmPopup.qml
@@ -18,6 +19,7 @@ set(tarvino_qml_files
   app/popups/EditProjectPopUp.qml
   app/popups/ErrorPopUp.qml
   app/popups/InactivityPopUp.qml
+  app/popups/GatewayLoginPopup.qml
   app/popups/InfoPopup.qml
   app/popups/PinCodePopUp.qml
   app/popups/ProjectCreationPopUp.qml
@@ -39,6 +41,7 @@ set(tarvino_qml_files
   app/toolbars/ToolBarButton.qml
   app/utils/ClickOutsideLoseFocus.qml
   app/views/DeviceScanView.qml
+  app/views/CloudDevicesView.qml
   app/views/GlobalSettingsView.qml
   app/views/HomeScreenView.qml
   app/views/LicenseView.qml

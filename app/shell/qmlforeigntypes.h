@@ -21,6 +21,7 @@
 #include <ble/bleservice.h>
 
 #include <channeloverviewmodel.h>
+#include <cloudcontroller.h>
 #include <coordinatessettingscontroller.h>
 #include <dateerrorscontroller.h>
 #include <dataexchangecontroller.h>
@@ -31,6 +32,7 @@
 #include <directcommandcontroller.h>
 #include <extraprogramswitchtimecontroller.h>
 #include <extraprogramviewcontroller.h>
+#include <gatewayscontroller.h>
 #include <ownastrotablemodel.h>
 #include <scanoption.h>
 #include <seasonrulecontroller.h>
@@ -254,6 +256,20 @@ struct DataExchangeControllerForeign {
     QML_FOREIGN(DataExchangeController)
     QML_NAMED_ELEMENT(DataExchangeController)
     QML_UNCREATABLE("Created in DeviceScanController")
+};
+
+struct CloudControllerForeign {
+    Q_GADGET
+    QML_FOREIGN(CloudController)
+    QML_NAMED_ELEMENT(CloudController)
+    QML_UNCREATABLE("Owned by the application")
+};
+
+struct GatewaysControllerForeign {
+    Q_GADGET
+    QML_FOREIGN(GatewaysController)
+    QML_NAMED_ELEMENT(GatewaysController)
+    QML_UNCREATABLE("Created in CloudController")
 };
 
 struct ScanOptionForeign {

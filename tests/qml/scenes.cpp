@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QImage>
+#include <QJsonObject>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QScreen>
@@ -14,6 +15,10 @@
 #include <core/customqmainwindow.h>
 #include <core/settingsservice.h>
 #include <core/windowlayout.h>
+#include <devices/deviceservice.h>
+#include <network/gateway.h>
+
+#include "cloudcontroller.h"
 
 #include "maincontroller.h"
 #include "tarvinoapp.h"
@@ -132,6 +137,51 @@ bool photographDeviceScan(const QDir& output)
     return saved & reportOffences(harness);
 }
 
+// The open project's view with its print buttons, and the way of a cloud model's project to
+// its device: the upload button, the cloud login, the choice among the account's gateways and
+// the gateway login (the gateways given as the cloud would list them).
+bool photographProjectAndCloudViews(const QDir& output)
+{
+    ViewHarness harness;
+    QQuickWindow* window = harness.loadMain();
+    if (!window)
+        return false;
+    MainController& main = MainController::instance();
+    bool saved = main.createProject(102, QStringLiteral("Druckerei Mitte"));
+    saved &= showView(harness, window, 2);
+    saved &= save(photographMainWindow(), output.filePath(QStringLiteral("project-de.png")));
+    main.closeProject();
+
+    int cloudModel = -1;
+    for (const devices::Device& device : devices::DeviceService::instance().devices()) {
+        if (device.cloudDevice() && cloudModel < 0)
+            cloudModel = device.ot2Number();
+    }
+    saved &= cloudModel > 0 && main.createProject(cloudModel, QStringLiteral("Lagerhalle Süd"));
+    main.closeProject();
+    saved &= showView(harness, window, HomeScreenView);
+    saved &= save(photographMainWindow(), output.filePath(QStringLiteral("home-cloud-de.png")));
+    QQuickItem* row = harness.find(QStringLiteral("project_Lagerhalle Süd"));
+    saved &= row && harness.click(row->findChild<QQuickItem*>(QStringLiteral("uploadButton")));
+    saved &= ViewHarness::waitFor([&harness] { return harness.findPopup(QStringLiteral("cloudLoginPopup")); });
+    saved &= save(photographMainWindow(), output.filePath(QStringLiteral("cloud-login-de.png")));
+
+    main.cloud()->gateways()->setGateways({
+        network::Gateway(QJsonObject{{"name", "Halle 3"}, {"serial", "KQ-1001"}, {"type", "kq207m"}}),
+        network::Gateway(QJsonObject{{"name", "Büro"}, {"serial", "KQ-1003"}, {"type", "kq207m"}}),
+    });
+    harness.evaluate(QStringLiteral("PopUpManager.opened[0].openDevices()"));
+    saved &= ViewHarness::waitFor([&harness] { return harness.find(QStringLiteral("gateway_KQ-1003")); });
+    QQuickWindow* dialog = harness.dialogs().value(0);
+    saved &= dialog != nullptr;
+    if (dialog) {
+        saved &= save(photographItemScene(dialog), output.filePath(QStringLiteral("cloud-devices-de.png")));
+        saved &= harness.click(harness.find(QStringLiteral("gateway_KQ-1003")));
+        saved &= save(photographItemScene(dialog), output.filePath(QStringLiteral("gateway-login-de.png")));
+    }
+    return saved & reportOffences(harness);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -166,5 +216,6 @@ int main(int argc, char* argv[])
     }
     saved &= photographShellViews(output);
     saved &= photographDeviceScan(output);
+    saved &= photographProjectAndCloudViews(output);
     return saved ? 0 : 1;
 }

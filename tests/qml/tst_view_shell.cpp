@@ -368,7 +368,8 @@ private slots:
 
     void projectMenuActionsNeedAProjectAndReadiness()
     {
-        const QStringList projectEntries{"&Speichern", "&Speichern unter", "Senden per E-Mail"};
+        const QStringList projectEntries{"&Speichern", "&Speichern unter", "Exportieren", "Senden per E-Mail",
+                                         "Drucken", "Druckvorschau"};
         QVERIFY(!mainController().currentProject());
         for (const QString& entry : projectEntries) {
             QVERIFY2(menuAction(entry), qPrintable(entry));

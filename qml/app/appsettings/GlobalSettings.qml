@@ -30,6 +30,7 @@ Item {
         property bool debugMode
         property bool syncDateTime
         property bool syncLanguage
+        property string cloudAddress
     }
 
     function reset() {
@@ -41,6 +42,7 @@ Item {
         copy.debugMode = settingsService.debugMode
         copy.syncDateTime = bleService.syncDateTime
         copy.syncLanguage = bleService.syncLanguage
+        copy.cloudAddress = network.cloudAddress
     }
 
     function apply() {
@@ -52,6 +54,7 @@ Item {
         settingsService.setDebugMode(copy.debugMode)
         bleService.syncDateTime = copy.syncDateTime
         bleService.syncLanguage = copy.syncLanguage
+        network.cloudAddress = copy.cloudAddress
     }
 
     function edited() {
@@ -226,6 +229,20 @@ Item {
                     settingsForm.copy.debugMode = checked
                     settingsForm.edited()
                 }
+            }
+
+            DefaultText {
+                text: bindTr("Cloud", "Cloud-Adresse")
+                visible: settingsForm.showHidden
+            }
+            DefaultTextField {
+                objectName: "cloudAddressField"
+                Layout.fillWidth: true
+                visible: settingsForm.showHidden
+                text: settingsForm.copy.cloudAddress
+                inputMethodHints: Qt.ImhUrlCharactersOnly | Qt.ImhNoAutoUppercase
+                onTextEdited: settingsForm.copy.cloudAddress = text
+                onEditingFinished: settingsForm.edited()
             }
         }
 

@@ -50,9 +50,25 @@ QtObject {
             onTriggered: ZorvikUtils.writeProject()
         }
         MenuItem {
+            title: bindTr("Windows", "Exportieren")
+            enabled: desktopMenu.projectActions
+            onTriggered: mainController.csvExport()
+        }
+        MenuItem {
             title: bindTr("Menus", "Senden per E-Mail")
             enabled: desktopMenu.projectActions
             onTriggered: mainController.sendViaEmail()
+        }
+        MenuItem {
+            title: bindTr("Menus", "Drucken")
+            shortcut: StandardKey.Print
+            enabled: desktopMenu.projectActions
+            onTriggered: mainController.printDocument(false)
+        }
+        MenuItem {
+            title: bindTr("Menus", "Druckvorschau")
+            enabled: desktopMenu.projectActions
+            onTriggered: mainController.printDocument(true)
         }
         MenuSeparator {}
         MenuItem {

@@ -4,7 +4,7 @@ import Tarvino
 
 // One stored project in the home list: the device's picture, the project's name and the
 // device model. What a press does follows the list's selection mode; in Delete mode the row
-// shows whether it is selected.
+// shows whether it is selected. A project of a cloud device has an upload button.
 Rectangle {
     id: item
 
@@ -20,6 +20,7 @@ Rectangle {
     signal copyClicked
     signal editClicked
     signal exportClicked
+    signal uploadClicked
 
     readonly property url modeIcon: {
         switch (selectionMode) {
@@ -63,6 +64,13 @@ Rectangle {
                 text: deviceService.deviceNameFromOt2(item.device)
                 color: Colors.secondaryColor
             }
+        }
+        ClickableIcon {
+            objectName: "uploadButton"
+            source: ClientConfig.icons.upload
+            iconColor: Colors.orangeUploadButton ? Colors.orange : Colors.primaryColor
+            visible: item.selectionMode === MainController.Normal && deviceService.cloudDevice(item.device)
+            onClicked: item.uploadClicked()
         }
         ColoredIcon {
             source: item.modeIcon

@@ -42,8 +42,27 @@ AppView {
     }
 
     function exportProject(id, item) {
+        if (deviceService.cloudDevice(item.device)) {
+            uploadProject(id)
+            return
+        }
         viewController.selectedProjectId = id
         viewController.exportOt2(item.mapToItem(null, 0, 0, item.width, item.height))
+    }
+
+    // A cloud device takes its project through the cloud, which uploads the open project.
+    function uploadProject(id) {
+        viewController.selectionMode = MainController.Normal
+        const upload = () => {
+            viewController.selectedProjectId = id
+            if (ViewLoader.openProjectController())
+                PopUpManager.openPopup("CloudLoginPopup")
+        }
+        const current = viewController.currentProject
+        if (current && current.id === id)
+            upload()
+        else
+            ZorvikUtils.checkForUnsavedModifications(upload)
     }
 
     readonly property int selectionCount: projects.selectionCount
@@ -214,6 +233,7 @@ AppView {
             onCopyClicked: view.copyProject(model.id, name)
             onEditClicked: view.renameProject(model.id, name)
             onExportClicked: view.exportProject(model.id, entry)
+            onUploadClicked: view.uploadProject(model.id)
         }
         ScrollIndicator.vertical: DefaultScrollIndicator {}
     }

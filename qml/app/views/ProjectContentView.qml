@@ -59,6 +59,20 @@ AppView {
             text: bindTr("Edit project", "E-Mail")
             enabled: mainController.ready
             onClicked: mainController.sendViaEmail()
+        },
+        DesktopToolBarButton {
+            objectName: "printProjectButton"
+            source: Icons.print
+            text: bindTr("Edit project", "Drucken")
+            enabled: mainController.ready
+            onClicked: mainController.printDocument(false)
+        },
+        DesktopToolBarButton {
+            objectName: "printPreviewButton"
+            source: Icons.search
+            text: bindTr("Edit project", "Druckvorschau")
+            enabled: mainController.ready
+            onClicked: mainController.printDocument(true)
         }
     ]
 

@@ -1,8 +1,8 @@
 // The sample reports for the screenshots: prints the report of an astronomic sample project into
 // "astro-report.pdf" and of a twilight one into "twilight-report.pdf", and photographs the print
 // preview of the astronomic one into "print-preview.png", all in the folder given (the temporary
-// folder without one). scripts/report-screenshots turns the PDF pages into pictures. Exits with 1
-// when a file is missing.
+// folder without one). scripts/screenshot turns the PDF pages into pictures. Exits with 1 when a
+// file is missing.
 #include "printtestsupport.h"
 #include "reportprojects.h"
 #include "reportservices.h"
