@@ -11,11 +11,13 @@ set(tarvino_qml_files
   app/popups/ConfirmDialog.qml
   app/popups/ConfirmPopup.qml
   app/popups/DeviceInfoPopUp.qml
+  app/popups/DeviceLanguagePopUp.qml
   app/popups/DuplicateProjectPopUp.qml
   app/popups/EditProjectPopUp.qml
   app/popups/ErrorPopUp.qml
   app/popups/InfoPopup.qml
   app/popups/ProjectCreationPopUp.qml
+  app/popups/SerialTransferPopUp.qml
   app/popups/TermsAndConditionsPopup.qml
   app/popups/TripleChoicePopup.qml
   app/projects/DeviceItem.qml

@@ -23,6 +23,8 @@ Item {
         property bool notify
         property bool vibrate
         property bool debugMode
+        property string updateEndpoint
+        property bool onlineUpdateSearch
     }
 
     function reset() {
@@ -32,6 +34,8 @@ Item {
         copy.notify = platformService.notifyEnabled
         copy.vibrate = platformService.vibrateEnabled
         copy.debugMode = settingsService.debugMode
+        copy.updateEndpoint = softwareUpdateService.softwareUpdateEndpoint
+        copy.onlineUpdateSearch = softwareUpdateService.forceOnlineSoftwareUpdateSearch
     }
 
     function apply() {
@@ -41,6 +45,8 @@ Item {
         platformService.notifyEnabled = copy.notify
         platformService.vibrateEnabled = copy.vibrate
         settingsService.setDebugMode(copy.debugMode)
+        softwareUpdateService.softwareUpdateEndpoint = copy.updateEndpoint
+        softwareUpdateService.forceOnlineSoftwareUpdateSearch = copy.onlineUpdateSearch
     }
 
     function edited() {
@@ -185,6 +191,36 @@ Item {
                 checked: settingsForm.copy.debugMode
                 onToggled: {
                     settingsForm.copy.debugMode = checked
+                    settingsForm.edited()
+                }
+            }
+
+            DefaultText {
+                text: bindTr("GlobalSettings", "Software-Update Adresse")
+                visible: settingsForm.showHidden
+            }
+            DefaultTextField {
+                objectName: "updateEndpointField"
+                Layout.fillWidth: true
+                visible: settingsForm.showHidden
+                inputMethodHints: Qt.ImhUrlCharactersOnly
+                text: settingsForm.copy.updateEndpoint
+                onTextEdited: {
+                    settingsForm.copy.updateEndpoint = text
+                    settingsForm.edited()
+                }
+            }
+
+            DefaultText {
+                text: bindTr("GlobalSettings", "Immer Updates online suchen")
+                visible: settingsForm.showHidden
+            }
+            DefaultSwitch {
+                objectName: "onlineUpdateSearchSwitch"
+                visible: settingsForm.showHidden
+                checked: settingsForm.copy.onlineUpdateSearch
+                onToggled: {
+                    settingsForm.copy.onlineUpdateSearch = checked
                     settingsForm.edited()
                 }
             }

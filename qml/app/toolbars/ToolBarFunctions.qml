@@ -18,6 +18,14 @@ QtObject {
         ZorvikUtils.saveProject(selectLocation)
     }
 
+    function readFromDevice() {
+        ZorvikUtils.checkForUnsavedModifications(() => ZorvikUtils.readProgramFromDevice())
+    }
+
+    function openDeviceLanguages() {
+        PopUpManager.openPopup("DeviceLanguagePopUp", { objectName: "deviceLanguagePopup" })
+    }
+
     function openHelp() {
         Qt.openUrlExternally(ClientConfig.details.faqLink)
     }

@@ -73,6 +73,71 @@ QtObject {
         return mainController.currentProject !== null && mainController.saveCurrentProject(selectLocation)
     }
 
+    // Runs a transfer over the medium there is: `funcBle` over Bluetooth (null where there is
+    // no Bluetooth route), `funcSerial` over the serial adapter. With both the user chooses;
+    // with neither the user is told. Nothing starts while the serial link is busy.
+    function bleOrSerial(serial, funcBle, funcSerial) {
+        if (serial.busy) {
+            console.warn(">> Serial protocol is busy, discarding function call...")
+            return
+        }
+        const bluetooth = typeof funcBle === "function"
+        if (bluetooth && serial.adapterPresent) {
+            popUps.openPopup("TripleChoicePopup", {
+                objectName: "transferMediumPopup",
+                contentText: bindTr("Communication", "Welches Übertragungsmedium möchten Sie verwenden?"),
+                acceptText: bindTr("Communication", "Bluetooth"),
+                rejectText: bindTr("Communication", "PC-Set Tarvino")
+            }, choice => {
+                if (choice === "accepted")
+                    funcBle()
+                else if (choice === "rejected")
+                    funcSerial()
+            })
+        } else if (bluetooth) {
+            funcBle()
+        } else if (serial.adapterPresent) {
+            funcSerial()
+        } else {
+            popUps.openPopup("ErrorPopUp", {
+                objectName: "noTransferMediumPopup",
+                contentText: bindTr("Communication", "Keine serielle oder Bluetooth-Verbindung erkannt.")
+            })
+        }
+    }
+
+    function openSerialTransfer(properties) {
+        properties.objectName = "serialTransferPopup"
+        popUps.openPopup("SerialTransferPopUp", properties)
+    }
+
+    // Reads the device's program; it opens as a new project.
+    function readProgramFromDevice() {
+        bleOrSerial(serialProtocol, null, () => openSerialTransfer({
+            reading: true,
+            title: bindTr("SerialCommunication", "Programm von serieller Schnittstelle lesen")
+        }))
+    }
+
+    // Writes the open project into the device. A project with errors is refused.
+    function writeProject() {
+        const project = mainController.currentProject
+        if (project === null)
+            return
+        if (project.hasError) {
+            popUps.openPopup("ErrorPopUp", {
+                objectName: "projectErrorsPopup",
+                contentText: bindTr("SerialCommunication", "Projekt kann nicht exportiert werden mit Fehler")
+            })
+            return
+        }
+        bleOrSerial(serialProtocol, null, () => openSerialTransfer({
+            reading: false,
+            bytes: eepromService.projectToBytes(project.toOt2(true)),
+            title: bindTr("SerialCommunication", "Programm seriell schreiben")
+        }))
+    }
+
     // A duration in seconds as "1d 2h 3m", leaving out the leading zero units.
     function getDurationText(seconds) {
         const days = Math.floor(seconds / 86400)
