@@ -368,15 +368,18 @@ private slots:
         QCOMPARE(menuTexts(bar), QStringList({"&Datei", "Einstellungen", "Hilfe"}));
         const QList<QAction*> file = bar.at(0)->menu()->actions();
         QCOMPARE(menuTexts(file), QStringList({"&Neues Projekt", "&Öffnen", "&Speichern", "&Speichern unter",
+                                               "TARVINO rix2/rix3 lesen", "Programm TARVINO rix2/rix3",
                                                "Senden per E-Mail", "-", "&Ende"}));
         QCOMPARE(file.at(0)->shortcut(), QKeySequence(QKeySequence::New));
         QCOMPARE(file.at(1)->shortcut(), QKeySequence(QKeySequence::Open));
         QCOMPARE(file.at(2)->shortcut(), QKeySequence(QKeySequence::Save));
-        QCOMPARE(file.at(6)->shortcut(), QKeySequence(QKeySequence::Quit));
-        QCOMPARE(menuTexts(bar.at(1)->menu()->actions()), QStringList({"&App-Einstellungen..."}));
+        QCOMPARE(file.at(8)->shortcut(), QKeySequence(QKeySequence::Quit));
+        QCOMPARE(menuTexts(bar.at(1)->menu()->actions()),
+                 QStringList({"Sprache erstellen TARVINO rix2/rix3", "&App-Einstellungen..."}));
         QCOMPARE(menuTexts(bar.at(2)->menu()->actions()), QStringList({"&Hilfe", "&Software-Infos", "&Zorvik AG"}));
         // Without an open project only the actions that need none are enabled.
-        const QStringList projectActions{"&Speichern", "&Speichern unter", "Senden per E-Mail"};
+        const QStringList projectActions{"&Speichern", "&Speichern unter", "Programm TARVINO rix2/rix3",
+                                         "Senden per E-Mail"};
         for (const QAction* menu : bar) {
             for (const QAction* entry : menu->menu()->actions()) {
                 QVERIFY2(entry->isVisible(), qPrintable(entry->text()));
