@@ -148,7 +148,33 @@ ApplicationWindow {
         return dialog
     }
 
+    // Offers a downloaded software update, once no device transfer can be cut off by it.
+    function offerSoftwareUpdate() {
+        if (bleService.connectedDevice() !== null || serialProtocol.busy) {
+            console.info(">> BLE or serial is active, the update is delayed...")
+            delayOperation(offerSoftwareUpdate, 2000)
+            return
+        }
+        PopUpManager.openPopup("TripleChoicePopup", {
+            objectName: "softwareUpdatePopup",
+            title: bindTr("Update", "Software aktualisieren"),
+            contentText: bindTr("Update", "Es ist eine neue Version verfügbar, möchten Sie diese installieren?"),
+            acceptText: bindTr("Update", "Installieren"),
+            showCancel: false
+        }, choice => {
+            if (choice === "accepted")
+                softwareUpdateService.startUpdater()
+        })
+    }
+
     TextMetrics { id: textMetrics }
+
+    Connections {
+        target: softwareUpdateService
+        function onShowSoftwareUpdate() {
+            window.offerSoftwareUpdate()
+        }
+    }
 
     Component {
         id: windowDialogComponent
@@ -247,6 +273,7 @@ ApplicationWindow {
         // lead back to the settings.
         menus = desktopMenu.menus
         WindowLayout.setupLayout(window, onDesktopClosing)
+        softwareUpdateService.checkForSoftwareUpdate()
         // A project file named on the command line is imported and shown at once.
         const opened = mainController.loadOpenedProject()
         if (stack.depth === 0)

@@ -15,6 +15,7 @@ set(tarvino_qml_files
   app/popups/ConnectionPopUp.qml
   app/popups/DataExchangePopUp.qml
   app/popups/DeviceInfoPopUp.qml
+  app/popups/DeviceLanguagePopUp.qml
   app/popups/DuplicateProjectPopUp.qml
   app/popups/EditProjectPopUp.qml
   app/popups/ErrorPopUp.qml
@@ -24,6 +25,7 @@ set(tarvino_qml_files
   app/popups/PinCodePopUp.qml
   app/popups/ProjectCreationPopUp.qml
   app/popups/SyncClockPopup.qml
+  app/popups/SerialTransferPopUp.qml
   app/popups/TermsAndConditionsPopup.qml
   app/popups/TripleChoicePopup.qml
   app/projects/DeviceItem.qml

@@ -12,6 +12,8 @@
 #include <QTest>
 #include <QTextStream>
 
+#include <QLocalSocket>
+
 #include <core/customqmainwindow.h>
 #include <core/settingsservice.h>
 #include <core/windowlayout.h>
@@ -19,6 +21,12 @@
 #include <network/gateway.h>
 
 #include "cloudcontroller.h"
+#include <devicesim/serialfrontend.h>
+#include <devicesim/simulateddevice.h>
+#include <quopral/quopralservice.h>
+#include <serial/serialprotocol.h>
+
+#include <sys/socket.h>
 
 #include "maincontroller.h"
 #include "tarvinoapp.h"
@@ -182,6 +190,71 @@ bool photographProjectAndCloudViews(const QDir& output)
     return saved & reportOffences(harness);
 }
 
+// The pop-up of that name, once it has opened.
+QObject* waitForPopup(const ViewHarness& harness, const QString& name)
+{
+    QObject* popup = nullptr;
+    const bool opened = ViewHarness::waitFor([&] {
+        popup = harness.findPopup(name);
+        return popup && popup->property("opened").toBool();
+    });
+    return opened ? popup : nullptr;
+}
+
+bool chooseEntry(const ViewHarness& harness, const QString& box, const QString& text)
+{
+    QQuickItem* combo = harness.find(box);
+    int row = -1;
+    return combo && QMetaObject::invokeMethod(combo, "find", Q_RETURN_ARG(int, row), Q_ARG(QString, text))
+           && harness.choose(combo, row);
+}
+
+// The device-language pop-up over the sample languages, the serial transfer of a project to a
+// simulated device in this process, and the software update's question.
+bool photographSerialAndUpdatePopUps(const QDir& output)
+{
+    ViewHarness harness;
+    QQuickWindow* window = harness.loadMain();
+    if (!window)
+        return false;
+    quopral::QuopralService::instance().initialize();
+    const int model = 42;
+    bool saved = MainController::instance().createProject(model, QStringLiteral("Bürogebäude Nord"));
+
+    saved &= harness.triggerMenuAction(QStringLiteral("Sprache erstellen TARVINO rix2/rix3"))
+             && waitForPopup(harness, QStringLiteral("deviceLanguagePopup"))
+             && chooseEntry(harness, QStringLiteral("deviceTypeChoice"),
+                            devices::DeviceService::instance().deviceByOt2Number(model).name())
+             && chooseEntry(harness, QStringLiteral("deviceLanguageChoice"), QStringLiteral("fr"));
+    saved &= save(photographMainWindow(), output.filePath(QStringLiteral("devicelanguage-de.png")));
+    harness.evaluate(QStringLiteral("PopUpManager.closeTopPopup()"));
+
+    int fds[2];
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, fds) != 0)
+        return false;
+    QLocalSocket program;
+    QLocalSocket line;
+    program.setSocketDescriptor(fds[0]);
+    line.setSocketDescriptor(fds[1]);
+    devicesim::SimulatedDevice device(devices::DeviceService::instance().deviceByOt2Number(model), QStringLiteral("7"));
+    devicesim::SerialFrontEnd frontEnd(&device, &line);
+    serial::SerialProtocol::instance().setDevice(&program);
+    saved &= harness.triggerMenuAction(QStringLiteral("Programm TARVINO rix2/rix3"))
+             && ViewHarness::waitFor([&harness] {
+                    QQuickItem* status = harness.find(QStringLiteral("serialStatusText"));
+                    return status && ViewHarness::text(status) == QStringLiteral("Übertragung abgeschlossen");
+                });
+    saved &= save(photographMainWindow(), output.filePath(QStringLiteral("serialtransfer-de.png")));
+    harness.evaluate(QStringLiteral("PopUpManager.closeTopPopup()"));
+    serial::SerialProtocol::instance().setDevice(nullptr);
+
+    harness.evaluate(QStringLiteral("ZorvikUtils.window.offerSoftwareUpdate()"));
+    saved &= waitForPopup(harness, QStringLiteral("softwareUpdatePopup")) != nullptr;
+    saved &= save(photographMainWindow(), output.filePath(QStringLiteral("softwareupdate-de.png")));
+    harness.evaluate(QStringLiteral("PopUpManager.closeTopPopup()"));
+    return saved & reportOffences(harness);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -217,5 +290,9 @@ int main(int argc, char* argv[])
     saved &= photographShellViews(output);
     saved &= photographDeviceScan(output);
     saved &= photographProjectAndCloudViews(output);
+    // The sample languages that the build copies.
+    if (qEnvironmentVariableIsEmpty(quopral::QuopralService::FolderVariable))
+        qputenv(quopral::QuopralService::FolderVariable, TARVINO_SAMPLE_LANGUAGES);
+    saved &= photographSerialAndUpdatePopUps(output);
     return saved ? 0 : 1;
 }

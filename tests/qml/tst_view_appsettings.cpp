@@ -175,23 +175,7 @@ private:
     // Chooses the row of a choice list as the user does: open it, press the entry.
     void choose(const QString& name, int row) const
     {
-        QQuickItem* box = m_harness->find(name);
-        QVERIFY(box);
-        QVERIFY(row >= 0);
-        QVERIFY(m_harness->click(box));
-        QObject* popup = box->property("popup").value<QObject*>();
-        QVERIFY(ViewHarness::waitFor([popup] { return popup->property("opened").toBool(); }));
-        QQuickItem* list = popup->property("contentItem").value<QQuickItem*>();
-        QVERIFY(list);
-        QVERIFY(QMetaObject::invokeMethod(list, "positionViewAtIndex", Q_ARG(int, row), Q_ARG(int, 0)));
-        QQuickItem* entry = nullptr;
-        QVERIFY(ViewHarness::waitFor([&] {
-            QMetaObject::invokeMethod(list, "itemAtIndex", Q_RETURN_ARG(QQuickItem*, entry), Q_ARG(int, row));
-            return entry && entry->isVisible();
-        }));
-        QVERIFY(m_harness->click(entry));
-        QVERIFY(ViewHarness::waitFor([popup] { return !popup->property("visible").toBool(); }));
-        QCOMPARE(box->property("currentIndex").toInt(), row);
+        QVERIFY(m_harness->choose(m_harness->find(name), row));
     }
 
     void showHiddenRows() const

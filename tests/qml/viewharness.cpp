@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QMenu>
 #include <QMenuBar>
 #include <QQmlComponent>
@@ -13,6 +14,7 @@
 #include <QQuickWindow>
 #include <QSettings>
 #include <QTest>
+#include <QUrl>
 
 #include <core/customqmainwindow.h>
 #include <core/windowlayout.h>
@@ -113,6 +115,10 @@ void ViewHarness::start(const Options& options)
         store.setValue(QStringLiteral("interface/language"), QStringLiteral("10_") + options.language);
         store.setValue(QStringLiteral("settings/AcceptedTermsAndConditions"),
                        options.termsAccepted ? QStringLiteral("1_true") : QStringLiteral("1_false"));
+        // The update check that the main window starts looks into an empty folder of the home,
+        // never at the maker's server.
+        store.setValue(QStringLiteral("softwareUpdateEndpoint"),
+                       QStringLiteral("10_") + QUrl::fromLocalFile(QDir::home().filePath(QStringLiteral("update-server"))).toString());
     }
     m_softwareVersion = std::make_unique<softwareversion::QuickSoftwareVersion>();
     m_app = std::make_unique<TarvinoApp>();
@@ -385,6 +391,25 @@ QQuickWindow* ViewHarness::focusWindow() const
     if (auto* focused = qobject_cast<QQuickWindow*>(QGuiApplication::focusWindow()))
         return focused;
     return m_window ? m_window.get() : shownWindows().value(0);
+}
+
+bool ViewHarness::choose(QQuickItem* box, int row) const
+{
+    if (!box || row < 0 || !click(box))
+        return false;
+    auto* popup = box->property("popup").value<QObject*>();
+    if (!popup || !waitFor([popup] { return popup->property("opened").toBool(); }))
+        return false;
+    auto* list = popup->property("contentItem").value<QQuickItem*>();
+    if (!list || !QMetaObject::invokeMethod(list, "positionViewAtIndex", Q_ARG(int, row), Q_ARG(int, 0)))
+        return false;
+    QQuickItem* entry = nullptr;
+    const bool shown = waitFor([&] {
+        QMetaObject::invokeMethod(list, "itemAtIndex", Q_RETURN_ARG(QQuickItem*, entry), Q_ARG(int, row));
+        return entry && entry->isVisible();
+    });
+    return shown && click(entry) && waitFor([popup] { return !popup->property("visible").toBool(); })
+           && box->property("currentIndex").toInt() == row;
 }
 
 bool ViewHarness::typeText(QQuickItem* item, const QString& text) const

@@ -91,6 +91,10 @@ public:
     bool release(QQuickItem* item) const;
     bool pressAndHold(QQuickItem* item, int milliseconds = 900) const;
 
+    // Opens the combo box's list, scrolls to the row and clicks it; false when the list does
+    // not open, the row does not show or the box does not take it.
+    bool choose(QQuickItem* box, int row) const;
+
     // Gives the item the keyboard focus and types into its window.
     bool typeText(QQuickItem* item, const QString& text) const;
     void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const;

@@ -31,6 +31,8 @@ Item {
         property bool syncDateTime
         property bool syncLanguage
         property string cloudAddress
+        property string updateEndpoint
+        property bool onlineUpdateSearch
     }
 
     function reset() {
@@ -43,6 +45,8 @@ Item {
         copy.syncDateTime = bleService.syncDateTime
         copy.syncLanguage = bleService.syncLanguage
         copy.cloudAddress = network.cloudAddress
+        copy.updateEndpoint = softwareUpdateService.softwareUpdateEndpoint
+        copy.onlineUpdateSearch = softwareUpdateService.forceOnlineSoftwareUpdateSearch
     }
 
     function apply() {
@@ -55,6 +59,8 @@ Item {
         bleService.syncDateTime = copy.syncDateTime
         bleService.syncLanguage = copy.syncLanguage
         network.cloudAddress = copy.cloudAddress
+        softwareUpdateService.softwareUpdateEndpoint = copy.updateEndpoint
+        softwareUpdateService.forceOnlineSoftwareUpdateSearch = copy.onlineUpdateSearch
     }
 
     function edited() {
@@ -243,6 +249,36 @@ Item {
                 inputMethodHints: Qt.ImhUrlCharactersOnly | Qt.ImhNoAutoUppercase
                 onTextEdited: settingsForm.copy.cloudAddress = text
                 onEditingFinished: settingsForm.edited()
+            }
+
+            DefaultText {
+                text: bindTr("GlobalSettings", "Software-Update Adresse")
+                visible: settingsForm.showHidden
+            }
+            DefaultTextField {
+                objectName: "updateEndpointField"
+                Layout.fillWidth: true
+                visible: settingsForm.showHidden
+                inputMethodHints: Qt.ImhUrlCharactersOnly
+                text: settingsForm.copy.updateEndpoint
+                onTextEdited: {
+                    settingsForm.copy.updateEndpoint = text
+                    settingsForm.edited()
+                }
+            }
+
+            DefaultText {
+                text: bindTr("GlobalSettings", "Immer Updates online suchen")
+                visible: settingsForm.showHidden
+            }
+            DefaultSwitch {
+                objectName: "onlineUpdateSearchSwitch"
+                visible: settingsForm.showHidden
+                checked: settingsForm.copy.onlineUpdateSearch
+                onToggled: {
+                    settingsForm.copy.onlineUpdateSearch = checked
+                    settingsForm.edited()
+                }
             }
         }
 

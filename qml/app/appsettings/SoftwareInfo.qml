@@ -91,6 +91,25 @@ Item {
             InfoValue { text: SystemInfo.operatingSystem + "\n" + SystemInfo.kernel; visible: panel.showDebug }
             InfoLabel { text: "CPU Architecture"; visible: panel.showDebug }
             InfoValue { text: SystemInfo.cpuArchitecture; visible: panel.showDebug }
+            InfoLabel { text: "Update Address"; visible: panel.showDebug }
+            InfoValue {
+                objectName: "debugUpdateEndpoint"
+                text: softwareUpdateService.softwareUpdateEndpoint
+                wrapMode: Text.WrapAnywhere
+                visible: panel.showDebug
+            }
+            InfoLabel { text: "Online Update Search"; visible: panel.showDebug }
+            InfoValue {
+                objectName: "debugOnlineUpdateSearch"
+                text: softwareUpdateService.forceOnlineSoftwareUpdateSearch ? "always" : "once a day"
+                visible: panel.showDebug
+            }
+            InfoLabel { text: "Last Update Check"; visible: panel.showDebug }
+            InfoValue {
+                objectName: "debugLastUpdateCheck"
+                text: settings.lastSoftwareUpdateChecked || "-"
+                visible: panel.showDebug
+            }
 
             InfoLabel { text: bindTr("SoftwareInfo", "Adresse") }
             InfoValue {

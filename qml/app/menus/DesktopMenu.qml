@@ -11,6 +11,8 @@ QtObject {
     readonly property var menus: [fileMenu, settingsMenu, helpMenu]
     // Actions on a project wait until one is open and nothing is loading.
     readonly property bool projectActions: mainController.ready && mainController.currentProject !== null
+    readonly property bool controlsProject: mainController.currentProject !== null
+                                            && deviceService.deviceType(mainController.currentProject.deviceOt2) === 3
     property ToolBarFunctions actions: ToolBarFunctions {}
 
     property Menu fileMenu: Menu {
@@ -40,8 +42,8 @@ QtObject {
         }
         MenuItem {
             title: bindTr("Menus", "TARVINO rix2/rix3 lesen")
+            visible: hasSerialLib && !desktopMenu.controlsProject
             enabled: mainController.ready
-            visible: mainController.currentProject === null || !mainController.currentProject.isControls
             onTriggered: actions.readFromDevice()
         }
         MenuItem {
@@ -80,6 +82,11 @@ QtObject {
 
     property Menu settingsMenu: Menu {
         title: bindTr("Menus", "Einstellungen")
+        MenuItem {
+            title: bindTr("Menus", "Sprache erstellen TARVINO rix2/rix3")
+            visible: hasSerialLib
+            onTriggered: actions.openDeviceLanguages()
+        }
         MenuItem {
             title: bindTr("Menus", "&App-Einstellungen...")
             onTriggered: actions.openGlobalSettings()

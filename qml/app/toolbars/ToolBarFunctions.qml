@@ -15,12 +15,16 @@ QtObject {
     }
 
     // Reads a device's project, once unsaved changes are settled.
-    function readFromDevice() {
-        ZorvikUtils.checkForUnsavedModifications(() => ZorvikUtils.deviceScan.readProject())
-    }
-
     function saveProject(selectLocation) {
         ZorvikUtils.saveProject(selectLocation)
+    }
+
+    function readFromDevice() {
+        ZorvikUtils.checkForUnsavedModifications(() => ZorvikUtils.readProgramFromDevice())
+    }
+
+    function openDeviceLanguages() {
+        PopUpManager.openPopup("DeviceLanguagePopUp", { objectName: "deviceLanguagePopup" })
     }
 
     function openHelp() {

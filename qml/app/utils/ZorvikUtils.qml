@@ -74,9 +74,55 @@ QtObject {
         return mainController.currentProject !== null && mainController.saveCurrentProject(selectLocation)
     }
 
-    // Writes the open project into a device found by a scan; refused while the project has
-    // errors, and when it needs more memory entries than its model holds (the project then
-    // tells the Bluetooth LE service, whose error the main window shows).
+    // Runs a transfer over the medium there is: `funcBle` over Bluetooth (null where there is
+    // no Bluetooth route), `funcSerial` over the serial adapter. With both the user chooses;
+    // with neither the user is told. Nothing starts while the serial link is busy.
+    function bleOrSerial(serial, funcBle, funcSerial) {
+        if (serial.busy) {
+            console.warn(">> Serial protocol is busy, discarding function call...")
+            return
+        }
+        const bluetooth = typeof funcBle === "function"
+        if (bluetooth && serial.adapterPresent) {
+            popUps.openPopup("TripleChoicePopup", {
+                objectName: "transferMediumPopup",
+                contentText: bindTr("Communication", "Welches Übertragungsmedium möchten Sie verwenden?"),
+                acceptText: bindTr("Communication", "Bluetooth"),
+                rejectText: bindTr("Communication", "PC-Set Tarvino")
+            }, choice => {
+                if (choice === "accepted")
+                    funcBle()
+                else if (choice === "rejected")
+                    funcSerial()
+            })
+        } else if (bluetooth) {
+            funcBle()
+        } else if (serial.adapterPresent) {
+            funcSerial()
+        } else {
+            popUps.openPopup("ErrorPopUp", {
+                objectName: "noTransferMediumPopup",
+                contentText: bindTr("Communication", "Keine serielle oder Bluetooth-Verbindung erkannt.")
+            })
+        }
+    }
+
+    function openSerialTransfer(properties) {
+        properties.objectName = "serialTransferPopup"
+        popUps.openPopup("SerialTransferPopUp", properties)
+    }
+
+    // Reads the device's program; it opens as a new project.
+    function readProgramFromDevice() {
+        bleOrSerial(serialProtocol, () => deviceScan.readProject(), () => openSerialTransfer({
+            reading: true,
+            title: bindTr("SerialCommunication", "Programm von serieller Schnittstelle lesen")
+        }))
+    }
+
+    // Writes the open project into a device, over Bluetooth LE or the serial adapter; refused
+    // while the project has errors, and when it needs more memory entries than its model holds
+    // (the project then tells the Bluetooth LE service, whose error the main window shows).
     function writeProject() {
         const project = mainController.currentProject
         if (project === null)
@@ -84,12 +130,19 @@ QtObject {
         const content = mainController.projectContent
         if (content !== null && content.hasSwitchOrDateError()) {
             popUps.openPopup("ErrorPopUp", {
+                objectName: "projectErrorsPopup",
                 contentText: bindTr("SerialCommunication", "Projekt kann nicht exportiert werden mit Fehler")
             })
             return
         }
-        if (project.isExportable())
-            deviceScan.exportProject()
+        bleOrSerial(serialProtocol, () => {
+            if (project.isExportable())
+                deviceScan.exportProject()
+        }, () => openSerialTransfer({
+            reading: false,
+            bytes: eepromService.projectToBytes(project.toOt2(true)),
+            title: bindTr("SerialCommunication", "Programm seriell schreiben")
+        }))
     }
 
     // A duration in seconds as "1d 2h 3m", leaving out the leading zero units.

@@ -376,7 +376,8 @@ private slots:
         QCOMPARE(file.at(2)->shortcut(), QKeySequence(QKeySequence::Save));
         QCOMPARE(file.at(8)->shortcut(), QKeySequence(QKeySequence::Print));
         QCOMPARE(file.at(11)->shortcut(), QKeySequence(QKeySequence::Quit));
-        QCOMPARE(menuTexts(bar.at(1)->menu()->actions()), QStringList({"&App-Einstellungen..."}));
+        QCOMPARE(menuTexts(bar.at(1)->menu()->actions()),
+                 QStringList({"Sprache erstellen TARVINO rix2/rix3", "&App-Einstellungen..."}));
         QCOMPARE(menuTexts(bar.at(2)->menu()->actions()), QStringList({"&Hilfe", "&Software-Infos", "&Zorvik AG"}));
         // Without an open project only the actions that need none are enabled.
         const QStringList projectActions{"&Speichern", "&Speichern unter", "Programm TARVINO rix2/rix3",
