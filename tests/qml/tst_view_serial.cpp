@@ -105,6 +105,7 @@ private slots:
         Device device(Model);
         const QByteArray image = projectImage();
         QVERIFY(m_harness->triggerMenuAction(QStringLiteral("Programm TARVINO rix2/rix3")));
+        QVERIFY(chooseTheSerialAdapter());
         QObject* popup = waitForPopup(QStringLiteral("serialTransferPopup"));
         QVERIFY(popup);
         QCOMPARE(popup->property("title").toString(), QStringLiteral("Programm seriell schreiben"));
@@ -125,6 +126,7 @@ private slots:
         device.simulated.setMemory(device.simulated.activeBankAddress(), projectImage());
         const int projects = MainController::instance().nbProjects();
         QVERIFY(m_harness->triggerMenuAction(QStringLiteral("TARVINO rix2/rix3 lesen")));
+        QVERIFY(chooseTheSerialAdapter());
         QObject* popup = waitForPopup(QStringLiteral("serialTransferPopup"));
         QVERIFY(popup);
         QCOMPARE(popup->property("title").toString(), QStringLiteral("Programm von serieller Schnittstelle lesen"));
@@ -219,7 +221,7 @@ private slots:
     void withoutAMediumTheUserIsTold()
     {
         QVERIFY(!serial::SerialProtocol::instance().adapterPresent());
-        QVERIFY(m_harness->triggerMenuAction(QStringLiteral("Programm TARVINO rix2/rix3")));
+        m_harness->evaluate(QStringLiteral("ZorvikUtils.bleOrSerial(serialProtocol, null, () => {})"));
         QObject* popup = waitForPopup(QStringLiteral("noTransferMediumPopup"));
         QVERIFY(popup);
         QCOMPARE(popup->property("contentText").toString(),
@@ -287,6 +289,13 @@ private:
     static QByteArray projectImage()
     {
         return devices::EepromService::instance().projectToBytes(MainController::instance().currentProject()->toOt2(true));
+    }
+
+    // With the adapter there, the menu asks which medium to use.
+    bool chooseTheSerialAdapter() const
+    {
+        return waitForPopup(QStringLiteral("transferMediumPopup"))
+               && m_harness->click(m_harness->find(QStringLiteral("PC-Set Tarvino")));
     }
 
     QObject* waitForPopup(const QString& name) const
