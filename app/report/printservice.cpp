@@ -60,10 +60,6 @@ PrintService::PrintService(QObject* parent)
     m_printer->setPageSize(QPageSize(QPageSize::A4));
     m_printer->setPageOrientation(QPageLayout::Portrait);
     setMargins(*m_printer);
-
-    m_previewDialog = std::make_unique<QPrintPreviewDialog>(m_printer.get());
-    m_previewWidget = m_previewDialog->findChild<QPrintPreviewWidget*>();
-    connect(m_previewDialog.get(), &QPrintPreviewDialog::paintRequested, this, &PrintService::print);
 }
 
 PrintService::~PrintService() = default;
@@ -100,16 +96,27 @@ void PrintService::hold(QTextDocument* document) {
     emit documentChanged();
 }
 
+QPrintPreviewDialog& PrintService::previewDialog() {
+    // Made on first use: building the dialog costs start-up time most sessions never need.
+    if (!m_previewDialog) {
+        m_previewDialog = std::make_unique<QPrintPreviewDialog>(m_printer.get());
+        m_previewWidget = m_previewDialog->findChild<QPrintPreviewWidget*>();
+        connect(m_previewDialog.get(), &QPrintPreviewDialog::paintRequested, this, &PrintService::print);
+    }
+    return *m_previewDialog;
+}
+
 void PrintService::showPreview() {
-    m_previewDialog->setWindowTitle(QCoreApplication::translate("Generic", "Druckvorschau"));
-    m_previewDialog->setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    QPrintPreviewDialog& dialog = previewDialog();
+    dialog.setWindowTitle(QCoreApplication::translate("Generic", "Druckvorschau"));
+    dialog.setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     // The preview keeps the pages it painted last; a new document starts on its first page.
     if (m_previewStale && m_previewWidget) {
         m_previewWidget->updatePreview();
         m_previewWidget->setCurrentPage(1);
         m_previewStale = false;
     }
-    m_previewDialog->exec();
+    dialog.exec();
 }
 
 void PrintService::printAfterDialog() {

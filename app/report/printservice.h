@@ -58,6 +58,7 @@ private slots:
 
 private:
     void hold(QTextDocument* document);
+    QPrintPreviewDialog& previewDialog();
     void showPreview();
     void printAfterDialog();
     static void drawHeader(QPainter& painter, const QRectF& content);
