@@ -46,7 +46,8 @@ Column {
             }
             RowLayout {
                 id: units
-                height: SwitchTableMetrics.headerUnitHeight
+                // Two lines of units.
+                height: 2 * SwitchTableMetrics.headerUnitHeight - Metrics.margin
                 spacing: 0
                 Item {
                     Layout.preferredWidth: header.table.columns.number
