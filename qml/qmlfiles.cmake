@@ -36,6 +36,19 @@ set(tarvino_qml_files
   app/scan/DeviceScan.qml
   app/scan/DeviceScanListItem.qml
   app/scan/LockWaitText.qml
+  app/projects/ProgramNavigationBar.qml
+  app/switchtimes/ProgramView.qml
+  app/switchtimes/ProgramViewGrid.qml
+  app/switchtimes/switchtable/ProgramViewTable.qml
+  app/switchtimes/switchtable/SwitchTableDelegate.qml
+  app/switchtimes/switchtable/SwitchTableFooter.qml
+  app/switchtimes/switchtable/SwitchTableHeader.qml
+  app/switchtimes/tablecomp/TableCellBorder.qml
+  app/switchtimes/tablecomp/TableCenteredText.qml
+  app/switchtimes/tablecomp/TableContextMenu.qml
+  app/switchtimes/tablecomp/TableSwitchControl.qml
+  app/switchtimes/tablecomp/TableTimePicker.qml
+  app/switchtimes/tablecomp/TableWeeksPicker.qml
   app/toolbars/AppToolBar.qml
   app/toolbars/DesktopToolBarButton.qml
   app/toolbars/ProjectTitle.qml
@@ -55,7 +68,9 @@ set(tarvino_qml_files
 set(tarvino_shell_singletons
   app/utils/PopUpManager.qml
   app/utils/ViewLoader.qml
-  app/utils/ZorvikUtils.qml)
+  app/utils/ZorvikUtils.qml
+  app/settings/SettingsProvider.qml
+  app/switchtimes/SwitchTableMetrics.qml)
 foreach(singleton IN LISTS tarvino_shell_singletons)
   list(APPEND tarvino_qml_files ${singleton})
   set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/${singleton} PROPERTIES QT_QML_SINGLETON_TYPE TRUE)

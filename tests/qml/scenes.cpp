@@ -30,6 +30,7 @@
 
 #include "maincontroller.h"
 #include "tarvinoapp.h"
+#include "projectcontentcontroller.h"
 #include "viewharness.h"
 
 namespace {
@@ -255,6 +256,32 @@ bool photographSerialAndUpdatePopUps(const QDir& output)
     return saved & reportOffences(harness);
 }
 
+// A week of switch times of every kind in the program view: grid above, table below.
+bool photographProgramGrid(const QDir& output)
+{
+    ViewHarness harness;
+    QQuickWindow* window = harness.loadMain();
+    if (!window)
+        return false;
+    MainController& main = MainController::instance();
+    if (!main.createProject(102, QStringLiteral("Bürogebäude Nord")) || !showView(harness, window, 2))
+        return false;
+    SwitchTimesViewController* switches = main.projectContent()->switchTimesViewController();
+    const auto at = [](int hour, int minute, int second = 0) {
+        return QDateTime(QDate(2026, 3, 29), QTime(hour, minute, second), Qt::UTC);
+    };
+    const int weekdays = 128 | 64 | 32 | 16 | 8;
+    switches->createFromTable(0, 1, weekdays, -1, at(6, 30), {}, {}, {});
+    switches->createFromTable(0, 0, weekdays, -1, at(18, 0), {}, {}, {});
+    switches->createFromTable(0, 1, 4 | 2, -1, at(9, 0), {}, {}, {});
+    switches->createFromTable(0, 0, 4 | 2, -1, at(13, 0), {}, {}, {});
+    switches->createFromTable(1, 1, 128 | 32, -1, at(12, 0, 30), {}, at(0, 1, 30), {});
+    switches->createFromTable(2, 0, 16, 4, at(20, 0), at(23, 0), at(0, 15), at(0, 45));
+    const bool saved = save(photographMainWindow(), output.filePath(QStringLiteral("program-grid.png")));
+    main.closeProject();
+    return saved & reportOffences(harness);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -294,5 +321,6 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty(quopral::QuopralService::FolderVariable))
         qputenv(quopral::QuopralService::FolderVariable, TARVINO_SAMPLE_LANGUAGES);
     saved &= photographSerialAndUpdatePopUps(output);
+    saved &= photographProgramGrid(output);
     return saved ? 0 : 1;
 }

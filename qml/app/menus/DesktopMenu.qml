@@ -8,7 +8,7 @@ QtObject {
     id: desktopMenu
 
     required property var window
-    readonly property var menus: [fileMenu, settingsMenu, helpMenu]
+    readonly property var menus: [fileMenu, editMenu, settingsMenu, helpMenu]
     // Actions on a project wait until one is open and nothing is loading.
     readonly property bool projectActions: mainController.ready && mainController.currentProject !== null
     readonly property bool controlsProject: mainController.currentProject !== null
@@ -77,6 +77,58 @@ QtObject {
             title: bindTr("Menus", "&Ende")
             shortcut: StandardKey.Quit
             onTriggered: desktopMenu.window.quitApplication()
+        }
+    }
+
+    // The current view's undo history and edit menu (the program view's table).
+    readonly property var currentView: ViewLoader.stack ? ViewLoader.stack.currentItem : null
+    readonly property var undoModel: currentView && currentView.undoModel ? currentView.undoModel : null
+    readonly property var contextMenu: currentView && currentView.localContextMenu ? currentView.localContextMenu : null
+
+    property Menu editMenu: Menu {
+        title: bindTr("Menus", "Bearbeiten")
+        enabled: desktopMenu.projectActions
+        MenuItem {
+            title: bindTr("Menus", "Rückgängig")
+            shortcut: "Ctrl+Z"
+            enabled: desktopMenu.undoModel !== null && desktopMenu.undoModel.canUndo
+            onTriggered: desktopMenu.undoModel.undo()
+        }
+        MenuItem {
+            title: bindTr("Menus", "Wiederherstellen")
+            shortcut: "Ctrl+Y"
+            enabled: desktopMenu.undoModel !== null && desktopMenu.undoModel.canRedo
+            onTriggered: desktopMenu.undoModel.redo()
+        }
+        MenuItem {
+            title: bindTr("Menus", "Ausschneiden")
+            shortcut: StandardKey.Cut
+            enabled: desktopMenu.contextMenu !== null && desktopMenu.contextMenu.canCopy && desktopMenu.contextMenu.canDelete
+            onTriggered: desktopMenu.contextMenu.cut()
+        }
+        MenuItem {
+            title: bindTr("Menus", "Kopieren")
+            shortcut: StandardKey.Copy
+            enabled: desktopMenu.contextMenu !== null && desktopMenu.contextMenu.canCopy
+            onTriggered: desktopMenu.contextMenu.copy()
+        }
+        MenuItem {
+            title: bindTr("Menus", "Einfügen")
+            shortcut: StandardKey.Paste
+            enabled: desktopMenu.contextMenu !== null && desktopMenu.contextMenu.canPaste
+            onTriggered: desktopMenu.contextMenu.paste()
+        }
+        MenuItem {
+            title: bindTr("Menus", "Alles markieren")
+            shortcut: StandardKey.SelectAll
+            enabled: desktopMenu.contextMenu !== null && desktopMenu.contextMenu.canSelectAll
+            onTriggered: desktopMenu.contextMenu.selectAll()
+        }
+        MenuItem {
+            title: bindTr("Menus", "Löschen")
+            shortcut: StandardKey.Delete
+            enabled: desktopMenu.contextMenu !== null && desktopMenu.contextMenu.canCopy
+            onTriggered: desktopMenu.contextMenu.del()
         }
     }
 

@@ -43,7 +43,7 @@ QtObject {
         if (viewKind === projectContentView) {
             if (!openProjectController())
                 return
-            props.viewController = mainController.currentProject
+            props.viewController = mainController.projectContent
         }
         if (forceReplace || (viewKind === projectContentView && utils.isDesktop))
             stack.replace(null, viewUrl(viewKind), props)

@@ -6,17 +6,19 @@ import Tarvino
 AppView {
     id: view
 
+    // The open project's content controller.
     required property var viewController
+    readonly property var project: viewController ? viewController.project : null
 
     viewKind: View.ProjectContentView
 
     ToolBarFunctions {
         id: actions
     }
-    title: viewController ? viewController.name : ""
+    title: project ? project.name : ""
     titleItem: ProjectTitle {
-        projectName: view.viewController ? view.viewController.name : ""
-        deviceOt2: view.viewController ? view.viewController.deviceOt2 : 0
+        projectName: view.project ? view.project.name : ""
+        deviceOt2: view.project ? view.project.deviceOt2 : 0
     }
 
     toolbarLeftButtons: [
@@ -76,8 +78,14 @@ AppView {
         }
     ]
 
+    // What the Bearbeiten menu works on: the current page's.
+    readonly property var undoModel: tabs.currentPage ? tabs.currentPage.undoModel : null
+    readonly property var localContextMenu: tabs.currentPage ? tabs.currentPage.localContextMenu : null
+
     ProjectContentTabView {
+        id: tabs
         anchors.fill: parent
+        viewController: view.viewController
     }
 
     StackView.onRemoved: if (!ZorvikUtils.isDesktop) mainController.closeProject()

@@ -365,7 +365,7 @@ private slots:
         QCOMPARE(main->centralWidget()->minimumSize(), QSize(1024, 912 - WindowLayout::ReservedHeight));
 
         const QList<QAction*> bar = main->menuBar()->actions();
-        QCOMPARE(menuTexts(bar), QStringList({"&Datei", "Einstellungen", "Hilfe"}));
+        QCOMPARE(menuTexts(bar), QStringList({"&Datei", "Bearbeiten", "Einstellungen", "Hilfe"}));
         const QList<QAction*> file = bar.at(0)->menu()->actions();
         QCOMPARE(menuTexts(file), QStringList({"&Neues Projekt", "&Öffnen", "&Speichern", "&Speichern unter",
                                                "TARVINO rix2/rix3 lesen", "Programm TARVINO rix2/rix3",
@@ -377,11 +377,16 @@ private slots:
         QCOMPARE(file.at(8)->shortcut(), QKeySequence(QKeySequence::Print));
         QCOMPARE(file.at(11)->shortcut(), QKeySequence(QKeySequence::Quit));
         QCOMPARE(menuTexts(bar.at(1)->menu()->actions()),
+                 QStringList({"Rückgängig", "Wiederherstellen", "Ausschneiden", "Kopieren", "Einfügen",
+                              "Alles markieren", "Löschen"}));
+        QCOMPARE(menuTexts(bar.at(2)->menu()->actions()),
                  QStringList({"Sprache erstellen TARVINO rix2/rix3", "&App-Einstellungen..."}));
-        QCOMPARE(menuTexts(bar.at(2)->menu()->actions()), QStringList({"&Hilfe", "&Software-Infos", "&Zorvik AG"}));
+        QCOMPARE(menuTexts(bar.at(3)->menu()->actions()), QStringList({"&Hilfe", "&Software-Infos", "&Zorvik AG"}));
         // Without an open project only the actions that need none are enabled.
         const QStringList projectActions{"&Speichern", "&Speichern unter", "Programm TARVINO rix2/rix3",
-                                         "Exportieren", "Senden per E-Mail", "Drucken", "Druckvorschau"};
+                                         "Exportieren", "Senden per E-Mail", "Drucken", "Druckvorschau",
+                                         "Rückgängig", "Wiederherstellen", "Ausschneiden", "Kopieren",
+                                         "Einfügen", "Alles markieren", "Löschen"};
         for (const QAction* menu : bar) {
             for (const QAction* entry : menu->menu()->actions()) {
                 QVERIFY2(entry->isVisible(), qPrintable(entry->text()));

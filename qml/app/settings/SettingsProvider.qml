@@ -1,0 +1,136 @@
+pragma Singleton
+import QtQuick
+
+// The choice lists of the settings pages. Texts are formed through bindTr, so every list is
+// formed again when the interface language changes. Like the shell's other singletons it does
+// not import the module "Tarvino".
+QtObject {
+    id: provider
+
+    readonly property var timeFormat: [bindTr("Generic", "24 h", "Time format 12h or 24h"),
+                                       bindTr("Generic", "12 h", "Time format 12h or 24h")]
+    readonly property var dateFormat: calendarSettings.dateFormat
+    readonly property var weekDays: calendarSettings.firstDayOfTheWeek
+    readonly property var lcdState: [bindTr("Program settings", "Nach 1 Minute aus", "LCD state"),
+                                     bindTr("Program settings", "Immer Ein", "LCD state")]
+    readonly property var easterRule: [bindTr("Program settings", "Standard", "Easter rule"),
+                                       bindTr("Program settings", "Orthodoxe Kirche", "Easter rule")]
+    readonly property var channelCombination: [
+        bindTr("Program settings", "Inaktiv", "Channel combination"),
+        bindTr("Program settings", "Kanalverriegelung", "Channel combination"),
+        bindTr("Program settings", "Programmumschaltung", "Channel combination")]
+    readonly property var channelCombinationChangeover: [
+        bindTr("Generic", "Montag"), bindTr("Generic", "Dienstag"), bindTr("Generic", "Mittwoch"),
+        bindTr("Generic", "Donnerstag"), bindTr("Generic", "Freitag"), bindTr("Generic", "Samstag"),
+        bindTr("Generic", "Sonntag"), bindTr("Generic", "Jeden Tag")]
+    readonly property var channelFunctions: [bindTr("New project", "Zeitschaltprogramm"),
+                                             bindTr("New project", "Astroprogramm")]
+    readonly property var externalInputWithoutSwitch: [
+        bindTr("Program settings", "Inaktiv", "External input"),
+        bindTr("Program settings", "Taster", "External input")]
+    readonly property var externalInput: externalInputWithoutSwitch.concat(
+        [bindTr("Program settings", "Schalter", "External input")])
+    // The years a yearly program can start in.
+    readonly property var years: {
+        const list = []
+        for (let year = 2023; year <= 2099; ++year)
+            list.push(String(year))
+        return list
+    }
+
+    // The date pattern of the calendar's date format (1, 2 or 3), with or without years.
+    function currentDateFormat(hideYears) {
+        const withYears = ["dd.MM.yy", "MM/dd/yy", "yy-MM-dd"]
+        const withoutYears = ["dd.MM", "MM/dd", "MM-dd"]
+        const format = calendarSettings.dateFormat.value
+        const index = format >= 1 && format <= 3 ? format - 1 : 0
+        return hideYears ? withoutYears[index] : withYears[index]
+    }
+
+    function holidayState(hasRandomHolidaysStatus, isNocta) {
+        const list = [bindTr("Program settings", "Inaktiv", "Holiday state"), bindTr("Generic", "Aus"),
+                      bindTr("Generic", "Ein")]
+        if (isNocta)
+            list.push(bindTr("Program settings", "Nur Lux"))
+        if (hasRandomHolidaysStatus)
+            list.push(bindTr("Generic", "Zufall 1"), bindTr("Generic", "Zufall 2"))
+        return list
+    }
+
+    function timerState() {
+        return [bindTr("Generic", "Aus"), bindTr("Generic", "Ein"), bindTr("Generic", "Beenden Timer")]
+    }
+
+    function accidentState() {
+        return [bindTr("Generic", "Aus"), bindTr("Generic", "Zufall 1"), bindTr("Generic", "Zufall 2")]
+    }
+
+    // The standard program and the extra programs 1 .. programs - 3.
+    function switchingProgramModel(programs) {
+        const list = [bindTr("ProgramView", "Standardprogramm")]
+        for (let program = 1; program <= programs - 3; ++program)
+            list.push(bindTr("ProgramView", "Sonderprogramm %1").arg(program))
+        return list
+    }
+
+    // The entries of the channel lists: the channels 0 .. channelNumber - 1 and, with the
+    // extension module, 4 .. 7; only those of `channelType` when it is given; highlighted unless
+    // listed in `emptyChannels`.
+    function channelEntries(project, channelType, emptyChannels) {
+        if (!project)
+            return []
+        const channels = []
+        for (let index = 0; index < project.channelNumber; ++index)
+            channels.push(index)
+        if (project.extensionModule) {
+            for (let index = 4; index <= 7; ++index)
+                channels.push(index)
+        }
+        const typed = channelType !== undefined && channelType !== null
+        return channels.filter(index => !typed || project.channel(index).channelType === channelType).map(index => ({
+            name: bindTr("Direct commands", "Kanal") + " " + (index + 1),
+            channelIndex: index,
+            extension: index >= 4,
+            highlighted: !emptyChannels || emptyChannels.indexOf(index) < 0
+        }))
+    }
+
+    // A list model of entries (roles "name", "channelIndex", "extension", "highlighted").
+    function listModel(parent, entries) {
+        const model = channelListModel.createObject(parent)
+        for (const entry of entries)
+            model.append(entry)
+        return model
+    }
+
+    function channelModel(parent, project, channelType, emptyChannels) {
+        return listModel(parent, channelEntries(project, channelType, emptyChannels))
+    }
+
+    // The channel list cut to the entries first .. last.
+    function partialChannelModel(parent, project, first, last) {
+        return listModel(parent, channelEntries(project).slice(first, last + 1))
+    }
+
+    // "Inaktiv" with value 0, then every channel but `channel`, valued by its number from 1.
+    function signalingChannelModel(parent, project, channel) {
+        const others = channelEntries(project).filter(entry => entry.channelIndex !== channel)
+                                              .map(entry => Object.assign(entry, {channelIndex: entry.channelIndex + 1}))
+        const inactive = {name: bindTr("Program settings", "Inaktiv"), channelIndex: 0, extension: false,
+                          highlighted: true}
+        return listModel(parent, [inactive].concat(others))
+    }
+
+    property Component channelListModel: Component {
+        ListModel {
+            // The row whose `role` holds `value`, -1 when none does.
+            function indexByValue(role, value) {
+                for (let row = 0; row < count; ++row) {
+                    if (get(row)[role] === value)
+                        return row
+                }
+                return -1
+            }
+        }
+    }
+}

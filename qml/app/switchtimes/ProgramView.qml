@@ -1,0 +1,112 @@
+import QtQuick
+import QtQuick.Layouts
+import Tarvino
+
+// The program of the selected channel: the channel and program choice, the week grid or, for a
+// signalling channel, a note, and the memory line.
+TabSubView {
+    id: view
+
+    required property var parentController
+    readonly property var viewController: parentController ? parentController.switchTimesViewController : null
+    readonly property var project: parentController ? parentController.project : null
+    readonly property var channel: parentController ? parentController.channelController : null
+    readonly property bool signaling: channel ? channel.isSignaling : false
+    // Astro and twilight channels take fixed switch times only.
+    readonly property bool astroMode: parentController ? parentController.channelType === 1 || project.isNocta : false
+    readonly property int usedMemory: parentController ? parentController.totalMemoryCount : 0
+    readonly property int maxMemory: project ? project.maxMemory : 0
+
+    // What the Bearbeiten menu works on.
+    readonly property var undoModel: viewController ? viewController.switches : null
+    readonly property var localContextMenu: table.visible ? table.localContextMenu : null
+
+    title: bindTr("Edit project", "Programm")
+
+    function applyFirstDayOfWeek() {
+        if (viewController)
+            viewController.switches.firstDayOfWeek = calendarSettings.firstDayOfTheWeek.value - 1
+    }
+
+    Component.onCompleted: applyFirstDayOfWeek()
+    onViewControllerChanged: applyFirstDayOfWeek()
+    Connections {
+        target: calendarSettings.firstDayOfTheWeek
+        function onValueChanged() { view.applyFirstDayOfWeek() }
+    }
+
+    ColumnLayout {
+        anchors.fill: parent
+        anchors.margins: Metrics.margin
+        spacing: Metrics.margin
+
+        RowLayout {
+            Layout.fillWidth: true
+            spacing: Metrics.margin
+            DefaultCombobox {
+                id: channelChooser
+                objectName: "channelChooser"
+                visible: count > 1
+                textRole: "name"
+                highlightRole: "highlighted"
+                model: SettingsProvider.channelModel(channelChooser, view.project, undefined,
+                                                     view.parentController ? view.parentController.emptyChannels : [])
+                currentIndex: model.indexByValue("channelIndex", view.parentController ? view.parentController.selectedChannel : 0)
+                onActivated: index => view.parentController.selectedChannel = model.get(index).channelIndex
+            }
+            ProgramNavigationBar {
+                Layout.fillWidth: true
+                Layout.preferredWidth: 0
+                parentController: view.parentController
+            }
+        }
+
+        DesignText {
+            objectName: "signalingNote"
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            visible: view.signaling
+            horizontalAlignment: Text.AlignHCenter
+            verticalAlignment: Text.AlignVCenter
+            size: Metrics.fontSize.normal
+            text: bindTr("Program settings", "Signalisierung")
+        }
+
+        ProgramViewGrid {
+            id: grid
+            objectName: "programGrid"
+            Layout.fillWidth: true
+            Layout.fillHeight: !table.visible
+            Layout.preferredHeight: 330
+            visible: !view.signaling
+            viewController: view.viewController
+            astroMode: view.astroMode
+            hasImpuls: view.project ? view.project.hasImpuls : false
+            hasZyclus: view.project ? view.project.hasZyclus : false
+            astroMin: view.viewController ? view.viewController.astroMin : -1
+            astroMax: view.viewController ? view.viewController.astroMax : -1
+            astroMinLight: view.viewController ? view.viewController.astroMinLight : -1
+            astroMaxLight: view.viewController ? view.viewController.astroMaxLight : -1
+            onlyShowLightAstro: view.viewController ? view.viewController.onlyShowLightAstro : false
+        }
+
+        ProgramViewTable {
+            id: table
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            visible: ZorvikUtils.isDesktop && !view.signaling
+            stViewController: view.viewController
+            astroMode: view.parentController ? view.parentController.channelType === 1 : false
+            lightMode: view.project ? view.project.isNocta : false
+            hasImpuls: grid.hasImpuls
+            hasZyclus: grid.hasZyclus
+        }
+
+        DefaultText {
+            objectName: "memoryLine"
+            color: view.usedMemory > view.maxMemory ? Colors.red : Colors.primaryColor
+            text: bindTr("Generic", "%1: %2/%3").arg(bindTr("Information PopUp", "Speicherplätze"))
+                                                 .arg(view.usedMemory).arg(view.maxMemory)
+        }
+    }
+}
