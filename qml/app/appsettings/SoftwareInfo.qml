@@ -42,7 +42,8 @@ Item {
         Image {
             objectName: "softwareInfoBanner"
             Layout.fillWidth: true
-            Layout.preferredHeight: width * (implicitWidth > 0 ? implicitHeight / implicitWidth : 0.3)
+            // Capped, so that in a wide window the version, address and links stay in sight.
+            Layout.preferredHeight: Math.min(180, width * (implicitWidth > 0 ? implicitHeight / implicitWidth : 0.3))
             source: ClientConfig.images.banner
             fillMode: Image.PreserveAspectFit
 
