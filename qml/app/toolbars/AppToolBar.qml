@@ -33,8 +33,11 @@ ToolBar {
         show(next.toolbarRightButtons, rightButtons)
         show(next.toolbarFixButtons, fixButtons)
         if (next.titleItem) {
-            next.titleItem.parent = titleArea
-            next.titleItem.anchors.centerIn = titleArea
+            const item = next.titleItem
+            item.parent = titleArea
+            item.anchors.centerIn = titleArea
+            // Narrower than the room between the buttons, so it never runs under them.
+            item.width = Qt.binding(() => Math.min(item.implicitWidth, titleArea.width))
         }
     }
 
@@ -74,6 +77,7 @@ ToolBar {
             id: titleArea
             Layout.fillWidth: true
             Layout.fillHeight: true
+            clip: true
             DesignText {
                 objectName: "toolbarTitle"
                 anchors.fill: parent

@@ -13,12 +13,18 @@ RowLayout {
 
     DesignText {
         objectName: "projectTitleName"
+        Layout.fillWidth: true
+        Layout.maximumWidth: implicitWidth
         text: title.projectName
         size: Metrics.fontSize.big
         wrapMode: Text.NoWrap
+        elide: Text.ElideRight
     }
     DefaultText {
         objectName: "projectTitleDevice"
+        Layout.fillWidth: true
+        Layout.maximumWidth: implicitWidth
+        elide: Text.ElideRight
         text: deviceService.deviceNameFromOt2(title.deviceOt2)
         color: Colors.secondaryColor
     }
