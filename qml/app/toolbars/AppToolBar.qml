@@ -18,6 +18,28 @@ ToolBar {
             items[index].parent = area
     }
 
+    // The widths of the buttons with their labels, and the room the title wants.
+    function fullWidth(items) {
+        let width = 0
+        for (let index = 0; index < items.length; ++index) {
+            if (items[index].visible)
+                width += items[index].fullWidth !== undefined ? items[index].fullWidth : items[index].implicitWidth
+        }
+        return width
+    }
+
+    function compactItems(items) {
+        for (let index = 0; index < items.length; ++index) {
+            if ("compact" in items[index])
+                items[index].compact = Qt.binding(() => bar.compactButtons)
+        }
+    }
+
+    readonly property bool compactButtons: shownView !== null
+        && fullWidth(shownView.toolbarLeftButtons) + fullWidth(shownView.toolbarRightButtons)
+           + fullWidth(shownView.toolbarFixButtons)
+           + (shownView.titleItem ? shownView.titleItem.implicitWidth : 0) + 8 * Metrics.margin > width
+
     function showView(next) {
         if (shownView) {
             show(shownView.toolbarLeftButtons, null)
@@ -32,6 +54,9 @@ ToolBar {
         show(next.toolbarLeftButtons, leftButtons)
         show(next.toolbarRightButtons, rightButtons)
         show(next.toolbarFixButtons, fixButtons)
+        compactItems(next.toolbarLeftButtons)
+        compactItems(next.toolbarRightButtons)
+        compactItems(next.toolbarFixButtons)
         if (next.titleItem) {
             const item = next.titleItem
             item.parent = titleArea

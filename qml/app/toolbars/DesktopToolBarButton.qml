@@ -3,13 +3,17 @@ import QtQuick.Layouts
 import Tarvino
 
 // A tool-bar button of the desktop layout: the icon with its label beside it; `toolTip`
-// explains more where the label is short.
+// explains more where the label is short. A compact button shows its icon only, with the label
+// as its tool tip, when the bar is too narrow for every label and the title.
 Item {
     id: button
 
     property url source
     property string text
     property string toolTip
+    property bool compact: false
+    // The width with its label, whether shown or not.
+    readonly property real fullWidth: icon.implicitWidth + label.implicitWidth + row.spacing + 2 * Metrics.padding
 
     signal clicked
 
@@ -27,13 +31,16 @@ Item {
         anchors.centerIn: parent
         spacing: Metrics.spacing
         ColoredIcon {
+            id: icon
             source: button.source
             iconColor: ClientConfig.colors.toolbarElementColor
             visible: String(button.source) !== ""
         }
         DefaultText {
+            id: label
             text: button.text
             color: ClientConfig.colors.toolbarElementColor
+            visible: !button.compact
         }
     }
     MouseArea {
@@ -44,7 +51,7 @@ Item {
         onClicked: button.clicked()
     }
     DefaultToolTip {
-        visible: area.containsMouse && button.toolTip !== ""
-        text: button.toolTip
+        visible: area.containsMouse && text !== ""
+        text: button.toolTip !== "" ? button.toolTip : button.compact ? button.text : ""
     }
 }
