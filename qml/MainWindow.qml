@@ -143,6 +143,7 @@ ApplicationWindow {
         dialog.closing.connect(() => {
             windowDialogs = windowDialogs.filter(other => other !== dialog)
             dialog.destroy()
+            WindowLayout.returnFocus()
         })
         dialog.show()
         return dialog

@@ -447,6 +447,34 @@ private slots:
         mainController().setDirty(false);
     }
 
+    // The menu's shortcuts reach their actions while a view of the QML window has the keyboard
+    // focus, as it has whenever the user works in the program.
+    void menuShortcutsFireFromTheFocusedView()
+    {
+        QVERIFY(mainController().createProject(102, QStringLiteral("Shortcuts")));
+        m_harness->evaluate(QStringLiteral("ViewLoader.openView(%1, {}, true)").arg(ProjectContentView));
+        QVERIFY(waitForView(ProjectContentView));
+        const QString target = m_exportDir.filePath(QStringLiteral("Shortcut.ot2"));
+        MainController::setSaveFileChooser([&](const QString&) { return target; });
+        mainController().setDirty(true);
+        // A window of its own opened and closed before: the keys go back to the main window.
+        QVERIFY(m_harness->triggerMenuAction(QStringLiteral("&App-Einstellungen...")));
+        QVERIFY(ViewHarness::waitFor([this] { return m_harness->dialogs().size() == 1; }));
+        m_harness->dialogs().first()->close();
+        QVERIFY(ViewHarness::waitFor([this] { return m_harness->dialogs().isEmpty(); }));
+        currentView()->forceActiveFocus();
+        QVERIFY(ViewHarness::waitFor([this] { return QGuiApplication::focusWindow() == m_window; }));
+        QVERIFY(m_window->activeFocusItem());
+
+        m_harness->key(Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(m_harness->waitFor([&] { return QFile::exists(target); }));
+        QVERIFY(!mainController().dirty());
+
+        m_harness->key(Qt::Key_N, Qt::ControlModifier);
+        QVERIFY(waitForView(ProjectCreationView));
+        MainController::setSaveFileChooser({});
+    }
+
 private:
     MainController& mainController() const { return MainController::instance(); }
 

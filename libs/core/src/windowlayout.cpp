@@ -76,6 +76,20 @@ void WindowLayout::setupLayout(QWindow* applicationWindow, const QJSValue& closi
     m_mainWindow->setCentralWidget(container);
     m_mainWindow->setWindowTitle(applicationWindow->title());
     m_mainWindow->show();
+    m_applicationWindow = applicationWindow;
+    activate();
+}
+
+// The menus' shortcuts fire only while Qt counts the main window as active; the QML window,
+// which holds the keyboard focus, is not a top-level window of its own and does not make it so.
+// Without this, a key pressed in a view after the start or after a dialog closed reached the
+// view, but no shortcut.
+void WindowLayout::activate()
+{
+    if (!m_mainWindow || !m_applicationWindow)
+        return;
+    m_mainWindow->activateWindow();
+    m_applicationWindow->requestActivate();
 }
 
 void WindowLayout::registerDialog(QQuickWindow* window)
@@ -86,6 +100,12 @@ void WindowLayout::registerDialog(QQuickWindow* window)
         connect(parent, &QObject::destroyed, window, &QWindow::close);
     else
         window->setTransientParent(m_mainWindow->windowHandle());
+}
+
+void WindowLayout::returnFocus()
+{
+    // Queued: the window system hands the focus on only once the dialog is gone.
+    QMetaObject::invokeMethod(this, &WindowLayout::activate, Qt::QueuedConnection);
 }
 
 void WindowLayout::alert()

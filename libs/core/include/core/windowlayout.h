@@ -33,6 +33,8 @@ public:
 
     Q_INVOKABLE void setupLayout(QWindow* applicationWindow, const QJSValue& closingCallback);
     Q_INVOKABLE void registerDialog(QQuickWindow* window);
+    // Gives the keyboard back to the main window once a dialog window has closed.
+    Q_INVOKABLE void returnFocus();
     Q_INVOKABLE void alert();
     Q_INVOKABLE void setWindowSize(QSize size);
 
@@ -43,8 +45,10 @@ public:
 
 private:
     WindowLayout() = default;
+    void activate();
 
     QPointer<CustomQMainWindow> m_mainWindow;
+    QPointer<QWindow> m_applicationWindow;
 };
 
 } // namespace core
