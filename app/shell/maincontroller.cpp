@@ -234,6 +234,10 @@ void MainController::setCurrentProject(ProjectController* controller, const QStr
     if (m_currentProject)
         m_currentProject->deleteLater();
     m_currentProject = controller;
+    // The open project is the selected one: a selection left from the home list would
+    // otherwise open that project instead of this one.
+    if (controller)
+        setSelectedProjectId(controller->id());
     if (controller && !path.isEmpty())
         controller->renameProject(path);
     emitSaved();

@@ -475,6 +475,37 @@ private slots:
         MainController::setSaveFileChooser({});
     }
 
+    // Projects opened one after another each show their own name and model in the title, however
+    // they were opened: from the home list, from a file, or created.
+    void projectsOpenedOneAfterAnotherShowTheirTitle()
+    {
+        QVERIFY(mainController().createProject(102, QStringLiteral("Listed")));
+        mainController().closeProject();
+        openHome();
+        QVERIFY(m_harness->click(m_harness->find(QStringLiteral("project_Listed"))));
+        QVERIFY(waitForView(ProjectContentView));
+        QCOMPARE(shownTitles(), QStringList({"Listed", deviceName(102)}));
+
+        const QString path = m_exportDir.filePath(QStringLiteral("Opened.ot2"));
+        devices::Ot2File file(111);
+        file.fitToDevice(devices::DeviceService::instance().deviceByOt2Number(111));
+        file.setName(QStringLiteral("Opened"));
+        QVERIFY(ProjectFiles::writeProjectFile(path, file));
+        QVERIFY(mainController().importOt2File(path));
+        QVERIFY(m_harness->waitFor([this] { return shownTitles().value(0) == QStringLiteral("Opened"); }));
+        QVERIFY(waitForView(ProjectContentView));
+        QCOMPARE(shownTitles(), QStringList({"Opened", deviceName(111)}));
+        QCOMPARE(mainController().currentProject()->name(), QStringLiteral("Opened"));
+
+        QVERIFY(mainController().createProject(141, QStringLiteral("Created")));
+        m_harness->evaluate(QStringLiteral("ViewLoader.openView(%1, {}, true)").arg(ProjectContentView));
+        QVERIFY(m_harness->waitFor([this] { return shownTitles().value(0) == QStringLiteral("Created"); }));
+        QVERIFY(waitForView(ProjectContentView));
+        QCOMPARE(shownTitles(), QStringList({"Created", deviceName(141)}));
+        QCOMPARE(mainController().currentProject()->name(), QStringLiteral("Created"));
+        QCOMPARE(currentView()->property("viewController").value<QObject*>(), mainController().projectContent());
+    }
+
 private:
     MainController& mainController() const { return MainController::instance(); }
 
@@ -500,6 +531,24 @@ private:
         });
         return popup;
     }
+
+    // The visible name and model texts of the project titles in the tool bar.
+    QStringList shownTitles() const
+    {
+        QStringList texts;
+        QList<QQuickItem*> pending{m_window->contentItem()};
+        while (!pending.isEmpty()) {
+            const QQuickItem* item = pending.takeFirst();
+            const QString name = item->objectName();
+            if ((name == QStringLiteral("projectTitleName") || name == QStringLiteral("projectTitleDevice"))
+                && item->isVisible())
+                texts.append(ViewHarness::text(item));
+            pending.append(item->childItems());
+        }
+        return texts;
+    }
+
+    static QString deviceName(int ot2) { return devices::DeviceService::instance().deviceNameFromOt2(ot2); }
 
     void answerUnsavedChanges(const QString& button) const
     {

@@ -37,7 +37,8 @@ QtObject {
         const open = stack.find(item => item.viewKind === viewKind)
         if (open) {
             stack.pop(open)
-            return
+            if (!showsAnotherProject(open))
+                return
         }
         const props = properties || {}
         if (viewKind === projectContentView) {
@@ -47,8 +48,20 @@ QtObject {
         }
         if (forceReplace || (viewKind === projectContentView && utils.isDesktop))
             stack.replace(null, viewUrl(viewKind), props)
+        else if (open)
+            stack.replace(viewUrl(viewKind), props)
         else
             stack.push(viewUrl(viewKind), props)
+    }
+
+    // An open project view whose project has been closed since, or replaced by another one:
+    // it must not come back with the old project's title and pages.
+    function showsAnotherProject(view) {
+        if (view.viewKind !== projectContentView)
+            return false
+        const current = mainController.currentProject
+        return current === null || view.viewController !== mainController.projectContent
+               || view.project !== current || current.id !== mainController.selectedProjectId
     }
 
     // The project the home screen selected, or the one already open.
