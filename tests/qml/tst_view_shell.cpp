@@ -506,6 +506,21 @@ private slots:
         QCOMPARE(currentView()->property("viewController").value<QObject*>(), mainController().projectContent());
     }
 
+    // A title with room beside the buttons shows whole.
+    void theProjectTitleShowsWholeWhereThereIsRoom()
+    {
+        QVERIFY(mainController().createProject(102, QStringLiteral("Druckerei Mitte")));
+        m_harness->evaluate(QStringLiteral("ViewLoader.openView(%1, {}, true)").arg(ProjectContentView));
+        QVERIFY(m_harness->waitFor([this] { return shownTitles().value(0) == QStringLiteral("Druckerei Mitte"); }));
+        QVERIFY(waitForView(ProjectContentView));
+        for (const QString& name : {QStringLiteral("projectTitleName"), QStringLiteral("projectTitleDevice")}) {
+            const QQuickItem* text = m_harness->find(name);
+            QVERIFY2(text, qPrintable(name));
+            QVERIFY(ViewHarness::waitFor([text] { return text->width() > 0 && !text->property("truncated").toBool(); }));
+            QVERIFY2(!text->property("truncated").toBool(), qPrintable(name));
+        }
+    }
+
 private:
     MainController& mainController() const { return MainController::instance(); }
 

@@ -62,7 +62,7 @@ ToolBar {
             item.parent = titleArea
             item.anchors.centerIn = titleArea
             // Narrower than the room between the buttons, so it never runs under them.
-            item.width = Qt.binding(() => Math.min(item.implicitWidth, titleArea.width))
+            item.width = Qt.binding(() => Math.min(Math.ceil(item.implicitWidth), titleArea.width))
         }
     }
 

@@ -14,7 +14,9 @@ RowLayout {
     DesignText {
         objectName: "projectTitleName"
         Layout.fillWidth: true
-        Layout.maximumWidth: implicitWidth
+        // Whole pixels: a width a fraction short of the text's elides its last letters.
+        Layout.preferredWidth: Math.ceil(implicitWidth)
+        Layout.maximumWidth: Math.ceil(implicitWidth)
         text: title.projectName
         size: Metrics.fontSize.big
         wrapMode: Text.NoWrap
@@ -23,7 +25,8 @@ RowLayout {
     DefaultText {
         objectName: "projectTitleDevice"
         Layout.fillWidth: true
-        Layout.maximumWidth: implicitWidth
+        Layout.preferredWidth: Math.ceil(implicitWidth)
+        Layout.maximumWidth: Math.ceil(implicitWidth)
         elide: Text.ElideRight
         text: deviceService.deviceNameFromOt2(title.deviceOt2)
         color: Colors.secondaryColor
