@@ -3,6 +3,7 @@
 #include "devicelogging.h"
 #include "exportableproject.h"
 #include "readprojectowner.h"
+#include "trfunctions.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -23,11 +24,6 @@ constexpr int CityCharacteristic = 50;
 constexpr char CityReplyCode = '3';
 constexpr int CityFirstCharByte = 5;
 constexpr int CityChecksumByte = 6;
-
-QString text(const char* source)
-{
-    return QCoreApplication::translate("Data exchange", source);
-}
 
 QString hex(const QByteArray& bytes)
 {
@@ -101,7 +97,7 @@ bool DataExchangeController::begin()
     m_progression = 0;
     emit progressionChanged(m_progression);
     if (!m_eepromService || !m_requestManager || !m_device.isValid()) {
-        abort(text("Die Übertragung ist nicht möglich: das Gerätemodell oder der Bluetooth-Dienst fehlt."));
+        abort(trText("Data exchange", "Die Übertragung ist nicht möglich: das Gerätemodell oder der Bluetooth-Dienst fehlt."));
         return false;
     }
     m_requestManager->clearLogs();
@@ -115,7 +111,7 @@ void DataExchangeController::exportProject(QObject* project, bool fullExport)
     auto* exportable = qobject_cast<ExportableProject*>(project);
     if (!exportable) {
         m_running = true;
-        finishWrite(false, text("Kein Projekt zum Übertragen."));
+        finishWrite(false, trText("Data exchange", "Kein Projekt zum Übertragen."));
         return;
     }
     if (!begin())
@@ -125,7 +121,7 @@ void DataExchangeController::exportProject(QObject* project, bool fullExport)
     QFuture<devices::Ot2File> built = exportable->buildFile(true);
     built.waitForFinished();
     if (built.isCanceled() || built.resultCount() == 0) {
-        finishWrite(false, text("Das Projekt konnte nicht gelesen werden."));
+        finishWrite(false, trText("Data exchange", "Das Projekt konnte nicht gelesen werden."));
         return;
     }
     const devices::Ot2File file = built.result();
@@ -172,7 +168,7 @@ void DataExchangeController::onProjectNameWritten(const ble::BLERequestResponse&
 void DataExchangeController::onProjectNameWrittenError(const ble::BLERequestResponse& response)
 {
     warn(QStringLiteral("ProjectNameWritten Error: %1 - %2").arg(response.error()).arg(hex(response.data())));
-    finishWrite(false, text("Der Projektname konnte nicht geschrieben werden: %1")
+    finishWrite(false, trText("Data exchange", "Der Projektname konnte nicht geschrieben werden: %1")
                            .arg(ble::AbstractBLERequest::errorToString(response)));
 }
 
@@ -212,7 +208,7 @@ void DataExchangeController::onBankRead(bool ok, int size)
     if (!m_running)
         return;
     if (!ok) {
-        abort(text("Der aktive Speicherbereich des Geräts konnte nicht gelesen werden."));
+        abort(trText("Data exchange", "Der aktive Speicherbereich des Geräts konnte nicht gelesen werden."));
         return;
     }
     log(QStringLiteral(">> Active bank = %1").arg(m_bankTelegram.bankAddress()));

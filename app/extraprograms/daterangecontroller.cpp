@@ -2,6 +2,7 @@
 
 #include "extraprogramslogging.h"
 #include "extraprogramviewcontroller.h"
+#include "trfunctions.h"
 
 #include <utils/wallclock.h>
 
@@ -20,22 +21,18 @@ constexpr qint64 SecondsPerDay = 86400;
 constexpr qint64 MoreThanAYear = 366 * SecondsPerDay + 1;
 constexpr int MaxDays = 366;
 
-QString calendarText(const char* text, const char* disambiguation = nullptr) {
-    return QCoreApplication::translate("Calendar", text, disambiguation);
-}
-
 QString lessThanZero() {
     return QStringLiteral("< 0");
 }
 
 QString moreThanAYear() {
-    return QStringLiteral("> 1 %1").arg(calendarText("Jahr"));
+    return QStringLiteral("> 1 %1").arg(trText("Calendar", "Jahr"));
 }
 
 QString daysAndHours(qint64 days, qint64 hours) {
     return QStringLiteral("%1%2 %3%4%5")
-        .arg(QString::number(days), calendarText("d", "d for days"), hours < 10 ? QStringLiteral("0") : QString(),
-             QString::number(hours), calendarText("h", "h for hours"));
+        .arg(QString::number(days), trText("Calendar", "d", "d for days"), hours < 10 ? QStringLiteral("0") : QString(),
+             QString::number(hours), trText("Calendar", "h", "h for hours"));
 }
 
 QString lengthText(qint64 seconds) {
@@ -46,7 +43,7 @@ QString lengthText(qint64 seconds) {
     const qint64 minutes = seconds % 3600 / 60;
     QString text = daysAndHours(seconds / SecondsPerDay, seconds % SecondsPerDay / 3600);
     if (minutes > 0)
-        text += QString::number(minutes) + calendarText("m", "m for minutes");
+        text += QString::number(minutes) + trText("Calendar", "m", "m for minutes");
     return text;
 }
 

@@ -28,9 +28,9 @@ QString heading(const QString& title) {
 }
 
 // A bold label of context "Export" and the user's text as it stands.
-QStringList labelled(const char* label, const QString& value) {
+QStringList labelled(const QString& label, const QString& value) {
     return {QStringLiteral("<b>%1</b>")
-                .arg(DocumentTemplate::htmlText(QCoreApplication::translate("Export", label))),
+                .arg(DocumentTemplate::htmlText(label)),
             DocumentTemplate::htmlText(value)};
 }
 
@@ -83,15 +83,15 @@ void ProjectDocument::layout() {
 void ProjectDocument::writeMetadata() {
     const Styles none;
     insertTable(sectionCursor(QStringLiteral("project"), true),
-                {labelled("Titel:", m_project.projectTitle()),
-                 labelled("Beschreibung:", m_project.projectDesc()), labelled("Gerät:", m_device.name()),
-                 labelled("Dateiname:", m_project.name())},
+                {labelled(trText("Export", "Titel:"), m_project.projectTitle()),
+                 labelled(trText("Export", "Beschreibung:"), m_project.projectDesc()), labelled(trText("Export", "Gerät:"), m_device.name()),
+                 labelled(trText("Export", "Dateiname:"), m_project.name())},
                 MetadataWidth, none, QString(), false);
     insertTable(sectionCursor(QStringLiteral("customer"), true),
-                {labelled("Name:", m_project.clientName()), labelled("Adresse:", m_project.clientAddress())},
+                {labelled(trText("Export", "Name:"), m_project.clientName()), labelled(trText("Export", "Adresse:"), m_project.clientAddress())},
                 MetadataWidth, none, QString(), false);
     insertTable(sectionCursor(QStringLiteral("creator"), true),
-                {labelled("Name:", m_project.authorName()), labelled("Adresse:", m_project.authorAddress())},
+                {labelled(trText("Export", "Name:"), m_project.authorName()), labelled(trText("Export", "Adresse:"), m_project.authorAddress())},
                 MetadataWidth, none, QString(), false);
 }
 

@@ -16,7 +16,7 @@ using namespace reporttext;
 namespace {
 
 QString astroText(const char* text) {
-    return tr("Astro settings", text);
+    return trText("Astro settings", text);
 }
 
 QString stateText(bool active) {
@@ -57,10 +57,10 @@ void ProjectDocument::writeAstroSettings() {
         {astroText("Land"), country},
         {astroText("Stadt"), city},
         {bold(astroText("Favoriten")), stateText(!ownTable && place.favorite)},
-        {bold(tr("Program settings", "Eigene Astro Tabelle")), stateText(ownTable)}};
+        {bold(trText("Program settings", "Eigene Astro Tabelle")), stateText(ownTable)}};
     if (ownTable) {
         const storage::StorableRef<storage::OwnAstroTable> table = m_astroProject.ownAstroTable();
-        rows.append({tr("Generic", "Name"), table.isNull() ? QString() : htmlText(table->name())});
+        rows.append({trText("Generic", "Name"), table.isNull() ? QString() : htmlText(table->name())});
     }
     insertTable(sectionCursor(QStringLiteral("astro"), true), rows, QStringLiteral("50%"), {}, QString(),
                 false);

@@ -32,7 +32,7 @@ constexpr int DaysOfWeek = 7;
 constexpr int SecondsPerDay = 86400;
 
 QString astroText(const char* text) {
-    return tr("Astro settings", text);
+    return trText("Astro settings", text);
 }
 
 QString headStyled(const QString& text, const QString& style) {
@@ -76,13 +76,13 @@ QStringList longWeekDays() {
 QString switchTypeText(int type) {
     switch (type) {
     case 0:
-        return tr("SwitchTimeTable", "Schaltzeit");
+        return trText("SwitchTimeTable", "Schaltzeit");
     case 1:
-        return tr("Information PopUp", "Impuls");
+        return trText("Information PopUp", "Impuls");
     case 2:
-        return tr("Information PopUp", "Zyklus");
+        return trText("Information PopUp", "Zyklus");
     case 3:
-        return tr("Export", "Fix");
+        return trText("Export", "Fix");
     default:
         return {};
     }
@@ -91,7 +91,7 @@ QString switchTypeText(int type) {
 // 1 endless; else the highest of the day bits, 128 Monday down to 2 Sunday.
 QString endDayText(int endDay, const QStringList& weekDays) {
     if (endDay == 1)
-        return tr("Generic", "Endlos");
+        return trText("Generic", "Endlos");
     if (endDay <= 1)
         return {};
     const int bit = std::bit_width(static_cast<unsigned>(endDay)) - 1;
@@ -106,17 +106,17 @@ QDateTime onToday(const QTime& time) {
 QString dateRangeTypeText(int type) {
     switch (type) {
     case 0:
-        return tr("Program settings", "Fixes Datum");
+        return trText("Program settings", "Fixes Datum");
     case 1:
-        return tr("Extra program", "Fixes Datum jedes Jahr");
+        return trText("Extra program", "Fixes Datum jedes Jahr");
     case 2:
-        return tr("DateRangeTable", "Osterregel");
+        return trText("DateRangeTable", "Osterregel");
     case 3:
-        return tr("DateRangeTable", "Serienmuster");
+        return trText("DateRangeTable", "Serienmuster");
     case 4:
-        return tr("DateRangeTable", "Wochentagsregel");
+        return trText("DateRangeTable", "Wochentagsregel");
     case 5:
-        return tr("DateRangeTable", "Chinesisches Neujahr");
+        return trText("DateRangeTable", "Chinesisches Neujahr");
     default:
         return {};
     }
@@ -125,47 +125,47 @@ QString dateRangeTypeText(int type) {
 QString easterText(int offset) {
     switch (offset) {
     case -2:
-        return tr("Easter rules", "Karfreitag", "Karfreitag");
+        return trText("Easter rules", "Karfreitag", "Karfreitag");
     case -1:
-        return tr("Easter rules", "1 Tag vor Ostersonntag");
+        return trText("Easter rules", "1 Tag vor Ostersonntag");
     case 0:
-        return tr("Easter rules", "Ostersonntag");
+        return trText("Easter rules", "Ostersonntag");
     case 1:
-        return tr("Easter rules", "Ostermontag");
+        return trText("Easter rules", "Ostermontag");
     case 39:
-        return tr("Easter rules", "Christi Himmelfahrt");
+        return trText("Easter rules", "Christi Himmelfahrt");
     case 49:
-        return tr("Easter rules", "Pfingstsonntag");
+        return trText("Easter rules", "Pfingstsonntag");
     case 50:
-        return tr("Easter rules", "Pfingstmontag");
+        return trText("Easter rules", "Pfingstmontag");
     case 60:
-        return tr("Easter rules", "Fronleichnam");
+        return trText("Easter rules", "Fronleichnam");
     default:
-        return offset < 0 ? tr("Easter rules", "%1 Tag(e) vor Ostersonntag").arg(-offset)
-                          : tr("Easter rules", "%1 Tag(e) nach Ostersonntag").arg(offset);
+        return offset < 0 ? trText("Easter rules", "%1 Tag(e) vor Ostersonntag").arg(-offset)
+                          : trText("Easter rules", "%1 Tag(e) nach Ostersonntag").arg(offset);
     }
 }
 
 QString chineseNewYearText(int offset) {
     if (offset < 0)
-        return tr("Cny rules", "%1 Tag(e) vor Chinese NY").arg(-offset);
+        return trText("Cny rules", "%1 Tag(e) vor Chinese NY").arg(-offset);
     if (offset == 0)
-        return tr("Cny rules", "Chinesisches Neujahr");
-    return tr("Cny rules", "%1 Tag(e) nach Chinese NY").arg(offset);
+        return trText("Cny rules", "Chinesisches Neujahr");
+    return trText("Cny rules", "%1 Tag(e) nach Chinese NY").arg(offset);
 }
 
 QString weekRuleText(const storage::DateRange& range) {
     if (range.weekRuleDay() < 1 || range.weekRuleDay() > DaysOfWeek)
         return QStringLiteral("-");
-    const QStringList occurrences{tr("Week rules", "Erster"), tr("Week rules", "Zweiter"),
-                                  tr("Week rules", "Dritter"), tr("Week rules", "Vierter"),
-                                  tr("Week rules", "Letzter")};
+    const QStringList occurrences{trText("Week rules", "Erster"), trText("Week rules", "Zweiter"),
+                                  trText("Week rules", "Dritter"), trText("Week rules", "Vierter"),
+                                  trText("Week rules", "Letzter")};
     const QStringList months{
-        tr("Week rules", "jeden Monat"),  tr("Week rules", "im Januar"),  tr("Week rules", "im Februar"),
-        tr("Week rules", "im März"),      tr("Week rules", "im April"),   tr("Week rules", "im Mai"),
-        tr("Week rules", "im Juni"),      tr("Week rules", "im Juli"),    tr("Week rules", "im August"),
-        tr("Week rules", "im September"), tr("Week rules", "im Oktober"), tr("Week rules", "im November"),
-        tr("Week rules", "im Dezember")};
+        trText("Week rules", "jeden Monat"),  trText("Week rules", "im Januar"),  trText("Week rules", "im Februar"),
+        trText("Week rules", "im März"),      trText("Week rules", "im April"),   trText("Week rules", "im Mai"),
+        trText("Week rules", "im Juni"),      trText("Week rules", "im Juli"),    trText("Week rules", "im August"),
+        trText("Week rules", "im September"), trText("Week rules", "im Oktober"), trText("Week rules", "im November"),
+        trText("Week rules", "im Dezember")};
     return QStringLiteral("%1 %2 %3")
         .arg(entryOf(occurrences, range.weekRuleDay() - 1),
              entryOf(longWeekDays(), range.weekRuleWeekDay() - 1), entryOf(months, range.weekRuleMonth()));
@@ -192,12 +192,12 @@ void ProjectDocument::writeChannels() {
             writeLightSettings(cursor, channel);
         } else {
             const QString function =
-                astro ? tr("Export", "Astroprogramm") : tr("Extra program", "Schaltprogramm");
+                astro ? trText("Export", "Astroprogramm") : trText("Extra program", "Schaltprogramm");
             startLine(cursor);
             appendHtml(cursor, QStringLiteral("<h3>%1</h3>")
                                    .arg(QStringLiteral("%1%4%2: %3")
-                                            .arg(tr("ProgramView", "Standardprogramm"),
-                                                 tr("Generic", "Funktion"), function, spaces())));
+                                            .arg(trText("ProgramView", "Standardprogramm"),
+                                                 trText("Generic", "Funktion"), function, spaces())));
         }
         for (int program = 0; program < m_device.programms(); ++program) {
             if (record->hasProgram(program))
@@ -242,7 +242,7 @@ void ProjectDocument::writeLightSettings(QTextCursor cursor, int channel) {
         return;
     const bool forAllDays = values.size() == 1;
     const QStringList weekDays = shortWeekDays();
-    QList<QStringList> rows{{bold(tr("Light settings", "Luxwerte"))}, {QString(), onText(), offText()}};
+    QList<QStringList> rows{{bold(trText("Light settings", "Luxwerte"))}, {QString(), onText(), offText()}};
     for (int day = 0; day < DaysOfWeek; ++day) {
         if (forAllDays && !values.contains(day))
             continue;
@@ -255,10 +255,10 @@ void ProjectDocument::writeLightSettings(QTextCursor cursor, int channel) {
     insertBreak(cursor);
     // The whole delay in minutes: hours are not dropped, nor a day and more.
     const auto delay = [](int seconds) {
-        return tr("Export", "%1 min %2 s").arg(seconds / 60).arg(seconds % 60);
+        return trText("Export", "%1 min %2 s").arg(seconds / 60).arg(seconds % 60);
     };
     appendTable(cursor,
-                {{bold(tr("Light settings", "Verzögerungszeit"))},
+                {{bold(trText("Light settings", "Verzögerungszeit"))},
                  {onText(), offText()},
                  {delay(setting->delaySunrise()), delay(setting->delaySunset())}},
                 HalfWidth, {}, QString(), false);
@@ -282,22 +282,22 @@ void ProjectDocument::writeProgram(QTextCursor cursor, int program,
     const bool empty = switches.isEmpty() && dateRanges.isEmpty();
     const bool few = programs <= 4;
     if (program >= 1 && !(empty && programs > 4)) {
-        const QString function = tr("Generic", "Funktion");
+        const QString function = trText("Generic", "Funktion");
         QString title;
         if (program >= programs - 2)
             title = QStringLiteral("%1 %2").arg(function, program == programs - 2 ? onText() : offText());
         else if (!m_device.isNocta())
             title =
-                QStringLiteral("%1 %2").arg(function, astroLayout ? tr("Export", "Astroprogramm")
-                                                                  : tr("Extra program", "Schaltprogramm"));
+                QStringLiteral("%1 %2").arg(function, astroLayout ? trText("Export", "Astroprogramm")
+                                                                  : trText("Extra program", "Schaltprogramm"));
         startLine(cursor);
         appendHtml(cursor, QStringLiteral("<h3>%1</h3>")
                                .arg(QStringLiteral("%1%2%3").arg(
-                                   tr("ProgramView", "Sonderprogramm %1").arg(program), spaces(), title)));
+                                   trText("ProgramView", "Sonderprogramm %1").arg(program), spaces(), title)));
     }
     if (m_device.isNocta() && program == 1) {
         appendTable(cursor,
-                    {{bold(tr("Light settings", "Luxwerte"))},
+                    {{bold(trText("Light settings", "Luxwerte"))},
                      {QString(), onText(), offText()},
                      {QString(), luxText(record->luxOnValue()), luxText(record->luxOffValue())}},
                     HalfWidth, {}, QString(), false);
@@ -320,22 +320,22 @@ void ProjectDocument::writeSwitchTimes(QTextCursor cursor, int program,
     const bool weekdayColumns = program == 0 || m_device.extraProgramWithSwitches();
     const bool pulseCycleColumns = (m_device.hasImpuls() || m_device.hasZyclus()) && weekdayColumns;
     const bool plainPulseCycle = !astroLayout && pulseCycleColumns;
-    const QString hoursMinutes = tr("DateRangeTable", "hh:mm");
-    const QString withSeconds = tr("SwitchTimeTable", "hh:mm:ss");
+    const QString hoursMinutes = trText("DateRangeTable", "hh:mm");
+    const QString withSeconds = trText("SwitchTimeTable", "hh:mm:ss");
 
-    QString first = headStyled(tr("SwitchTimeTable", "Nr."), BorderRight) + head(tr("Generic", "Typ")) +
-                    headStyled(tr("SwitchTimeTable", "Status"), astroLayout ? BorderRight : QString());
+    QString first = headStyled(trText("SwitchTimeTable", "Nr."), BorderRight) + head(trText("Generic", "Typ")) +
+                    headStyled(trText("SwitchTimeTable", "Status"), astroLayout ? BorderRight : QString());
     QString second = headStyled(QString(), BorderRight) + head(QString()) +
                      headStyled(QString(), astroLayout ? BorderRight : QString()) +
                      head(astroLayout ? hoursMinutes : withSeconds);
     if (astroLayout) {
         const int span = weekdayColumns ? 8 : 1;
-        first += headSpanStyled(tr("Astro", "Startzeitpunkt"), span, BorderRight) +
-                 headSpan(tr("Astro", "Dauer bis"), span);
+        first += headSpanStyled(trText("Astro", "Startzeitpunkt"), span, BorderRight) +
+                 headSpan(trText("Astro", "Dauer bis"), span);
     } else {
-        first += head(tr("Generic", "Uhrzeit"));
+        first += head(trText("Generic", "Uhrzeit"));
         if (weekdayColumns)
-            first += headSpan(tr("Generic", "Wochentag"), DaysOfWeek);
+            first += headSpan(trText("Generic", "Wochentag"), DaysOfWeek);
     }
     if (weekdayColumns) {
         for (const QString& name : dayCells(QList<bool>(DaysOfWeek, true), weekDays))
@@ -349,11 +349,11 @@ void ProjectDocument::writeSwitchTimes(QTextCursor cursor, int program,
         }
     }
     if (plainPulseCycle) {
-        const QString end = tr("Program settings", "Ende");
-        first += headStyled(tr("Information PopUp", "Impuls"), BorderRightLeft) +
-                 head(tr("Export", "Zyklus Impuls")) + head(tr("Generic", "Pause")) + head(end) + head(end);
-        second += headStyled(tr("DateRangeTable", "mm:ss"), BorderRightLeft) + head(withSeconds) +
-                  head(withSeconds) + head(hoursMinutes) + head(tr("Generic", "Wochentag"));
+        const QString end = trText("Program settings", "Ende");
+        first += headStyled(trText("Information PopUp", "Impuls"), BorderRightLeft) +
+                 head(trText("Export", "Zyklus Impuls")) + head(trText("Generic", "Pause")) + head(end) + head(end);
+        second += headStyled(trText("DateRangeTable", "mm:ss"), BorderRightLeft) + head(withSeconds) +
+                  head(withSeconds) + head(hoursMinutes) + head(trText("Generic", "Wochentag"));
     }
     const QString headText = QStringLiteral("<thead>") + HeadRow + first + QStringLiteral("</tr>") + HeadRow +
                              second + QStringLiteral("</tr></thead>");
@@ -367,7 +367,7 @@ void ProjectDocument::writeSwitchTimes(QTextCursor cursor, int program,
             switchTimeRow(i + 1, switchTime, weekdayColumns, pulseCycleColumns, astroLayout, weekDays));
     }
     insertBreak(cursor);
-    insertLine(cursor, tr("Export", "Schaltungen:"));
+    insertLine(cursor, trText("Export", "Schaltungen:"));
 
     Styles styles{{QStringLiteral("table"), TableStyle},
                   {QStringLiteral("td"), CellStyle},
@@ -410,19 +410,19 @@ QStringList ProjectDocument::switchTimeRow(int number, const storage::SwitchTime
 
 void ProjectDocument::writeDateRanges(QTextCursor cursor, const QList<storage::DateRange>& dateRanges) {
     insertBreak(cursor);
-    insertLine(cursor, tr("Export", "Datum Bereich:"));
+    insertLine(cursor, trText("Export", "Datum Bereich:"));
     if (dateRanges.isEmpty()) {
         insertLine(cursor, line(emptyText()));
         return;
     }
-    const QString hoursMinutes = tr("DateRangeTable", "hh:mm");
-    const QString end = tr("Program settings", "Ende");
+    const QString hoursMinutes = trText("DateRangeTable", "hh:mm");
+    const QString end = trText("Program settings", "Ende");
     const QString headText =
-        QStringLiteral("<thead>") + HeadRow + headStyled(tr("SwitchTimeTable", "Nr."), BorderRight) +
-        headSpanStyled(tr("Generic", "Typ"), 4, LeftPadded + BorderRight) +
-        headSpanStyled(tr("Generic", "Start"), 4, LeftPadded) + headStyled(hoursMinutes, BorderRight) +
+        QStringLiteral("<thead>") + HeadRow + headStyled(trText("SwitchTimeTable", "Nr."), BorderRight) +
+        headSpanStyled(trText("Generic", "Typ"), 4, LeftPadded + BorderRight) +
+        headSpanStyled(trText("Generic", "Start"), 4, LeftPadded) + headStyled(hoursMinutes, BorderRight) +
         headSpanStyled(end, 4, LeftPadded) + headStyled(hoursMinutes, BorderRight) +
-        head(tr("Generic", "Dauer")) + QStringLiteral("</tr></thead>");
+        head(trText("Generic", "Dauer")) + QStringLiteral("</tr></thead>");
 
     QList<QStringList> rows;
     for (int i = 0; i < dateRanges.size(); ++i) {
@@ -435,7 +435,7 @@ void ProjectDocument::writeDateRanges(QTextCursor cursor, const QList<storage::D
              formatTime(range.startDate(), false),
              weekRule ? QString() : holidayRuleText(type, range.endDate(), range.endDay()),
              weekRule ? QString() : formatTime(range.endDate(), false),
-             type == 3 ? tr("Export", "R %1d", "R for repeat, d for days").arg(range.repeat())
+             type == 3 ? trText("Export", "R %1d", "R for repeat, d for days").arg(range.repeat())
                        : DateRangeController::description(range).toHtmlEscaped()});
     }
     const QString four = QStringLiteral("4");

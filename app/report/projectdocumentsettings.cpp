@@ -16,7 +16,7 @@ constexpr int FixedDateRule = 8;
 constexpr int SecondsPerHour = 3600;
 
 QString settingsText(const char* text, const char* disambiguation = nullptr) {
-    return tr("Program settings", text, disambiguation);
+    return trText("Program settings", text, disambiguation);
 }
 
 QString dayText(int dayIndex) {
@@ -50,9 +50,9 @@ QString hourText(int seconds, bool toSummer) {
 
 QStringList changeColumns(bool fixed) {
     if (fixed)
-        return {tr("Generic", "Datum"), tr("Generic", "Stunde")};
-    return {tr("Generic", "Woche"), tr("Generic", "Monat"), tr("Generic", "Stunde"),
-            tr("Generic", "Wochentag")};
+        return {trText("Generic", "Datum"), trText("Generic", "Stunde")};
+    return {trText("Generic", "Woche"), trText("Generic", "Monat"), trText("Generic", "Stunde"),
+            trText("Generic", "Wochentag")};
 }
 
 } // namespace
@@ -77,13 +77,13 @@ void ProjectDocument::writeTimeAndDate(QTextCursor cursor) {
     QList<QStringList> rows{
         {bold(settingsText("Zeit/Datum"))},
         {settingsText("Zeitformat"),
-         m_project.timeFormat() == 1 ? tr("Export", "12 h") : tr("Export", "24 h")},
+         m_project.timeFormat() == 1 ? trText("Export", "12 h") : trText("Export", "24 h")},
         {settingsText("Datumsformat"), DateFormatSetting(nullptr, dateFormat).entryText(dateFormat)},
         {settingsText("Erster Tag der Woche"), dayText(m_project.firstDayOfWeek())}};
     if (m_device.hasEasterRule())
         rows.append({settingsText("Standard", "Easter rule"), m_project.easterRule() != 0
-                                                                  ? tr("Export", "Orthodoxe Kirche")
-                                                                  : tr("Export", "Standard")});
+                                                                  ? trText("Export", "Orthodoxe Kirche")
+                                                                  : trText("Export", "Standard")});
     const int rule = m_project.soWiRuleType();
     rows.append({settingsText("Sommer-/Winterregel"),
                  SoWiRuleSetting(nullptr, rule).deviceEntryText(rule, m_device)});
@@ -118,8 +118,8 @@ void ProjectDocument::writeSummerWinterChanges(QTextCursor cursor) {
                      << hourText(change.hour, summer) << dayText(change.weekDay);
     };
     const QList<QStringList> rows{
-        QStringList{tr("Export", "Winter ► Sommer")} + changeColumns(toSummer.fixed), values(toSummer, true),
-        QStringList{tr("Export", "Sommer ► Winter")} + changeColumns(toWinter.fixed),
+        QStringList{trText("Export", "Winter ► Sommer")} + changeColumns(toSummer.fixed), values(toSummer, true),
+        QStringList{trText("Export", "Sommer ► Winter")} + changeColumns(toWinter.fixed),
         values(toWinter, false)};
     appendTable(cursor, rows, QStringLiteral("75%"), {{QStringLiteral("table"), IndentedTable}}, QString(),
                 false);
@@ -128,7 +128,7 @@ void ProjectDocument::writeSummerWinterChanges(QTextCursor cursor) {
 void ProjectDocument::writeHolidays(QTextCursor cursor) {
     startLine(cursor);
     appendHtml(cursor, bold(settingsText("Ferien")));
-    const QString hour = tr("Generic", "Stunde");
+    const QString hour = trText("Generic", "Stunde");
     QList<QStringList> rows{{QString(), QString(), settingsText("Beginn"), hour, settingsText("Ende"), hour}};
     rows += channelRows(&ProjectDocument::holidayRow);
     // The whole width beside the indent: at 60 % the six columns break the dates apart.
@@ -198,8 +198,8 @@ QStringList ProjectDocument::operatingHoursRow(const SettingRef& setting, int ch
 
 QStringList ProjectDocument::externalInputRow(const SettingRef& setting, int channel, bool hasSetting) const {
     const int function = hasSetting ? setting->externalInputFunction() : 0;
-    const QString text = function == 1   ? tr("Export", "Taster")
-                         : function != 0 ? tr("Export", "Schalter")
+    const QString text = function == 1   ? trText("Export", "Taster")
+                         : function != 0 ? trText("Export", "Schalter")
                                          : inactiveText();
     return {channelName(channel), text};
 }

@@ -9,12 +9,10 @@
 #include <QTextCursor>
 #include <QTextFrame>
 
+#include "trfunctions.h"
+
 // Small text pieces that every section writer of the project report shares.
 namespace reporttext {
-
-inline QString tr(const char* context, const char* text, const char* disambiguation = nullptr) {
-    return QCoreApplication::translate(context, text, disambiguation);
-}
 
 inline const QString& spaces() {
     static const QString text = QStringLiteral("&nbsp;&nbsp;&nbsp;&nbsp;");
@@ -65,22 +63,22 @@ inline QString entryOf(const QStringList& names, int index) {
 }
 
 inline QString onText() {
-    return tr("Generic", "Ein");
+    return trText("Generic", "Ein");
 }
 inline QString offText() {
-    return tr("Generic", "Aus");
+    return trText("Generic", "Aus");
 }
 inline QString activeText() {
-    return tr("Generic", "Aktiv");
+    return trText("Generic", "Aktiv");
 }
 inline QString inactiveText() {
-    return tr("Program settings", "Inaktiv", "External input");
+    return trText("Program settings", "Inaktiv", "External input");
 }
 inline QString emptyText() {
-    return tr("Generic", "Leer");
+    return trText("Generic", "Leer");
 }
 inline QString luxText(int lux) {
-    return tr("Direct commands", "%1 lx").arg(lux);
+    return trText("Direct commands", "%1 lx").arg(lux);
 }
 
 } // namespace reporttext

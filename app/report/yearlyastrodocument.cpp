@@ -1,5 +1,7 @@
 #include "yearlyastrodocument.h"
 
+#include "trfunctions.h"
+
 #include <QCoreApplication>
 
 namespace {
@@ -10,9 +12,6 @@ QString bold(const QString& text) {
     return QStringLiteral("<b>%1</b>").arg(text);
 }
 
-QString astro(const char* source) {
-    return QCoreApplication::translate("Astro settings", source);
-}
 
 QString degrees(double value) {
     return QString::number(value, 'g', 6) + QChar(0x00B0);
@@ -43,30 +42,29 @@ void YearlyAstroDocument::layout() {
     mainCursor().insertHtml(QStringLiteral("<html><head><title>help</title></head><body>"));
     insertSection(QStringLiteral("location"), QTextFormat::PageBreak_Auto)
         .insertHtml(
-            QStringLiteral("<div style=\"font-size:12pt;\">%1</div>").arg(bold(astro("Astrotabelle"))));
+            QStringLiteral("<div style=\"font-size:12pt;\">%1</div>").arg(bold(trText("Astro settings", "Astrotabelle"))));
     insertSection(QStringLiteral("months"), QTextFormat::PageBreak_Auto);
 }
 
 void YearlyAstroDocument::writeLocation() {
-    const auto place = [](const char* source) { return QCoreApplication::translate("Astro", source); };
     const QString channel = QStringLiteral("%1 %2")
                                 .arg(QCoreApplication::translate("Project Metadata", "Kanal"))
                                 .arg(m_heading.channelNumber);
     const QList<QStringList> rows{
-        {bold(place("Standort"))},
-        {place("Breitengrad"), degrees(m_heading.latitude)},
-        {place("Längengrad"), degrees(m_heading.longitude)},
-        {place("Land"), htmlText(m_heading.country)},
-        {place("Stadt"), htmlText(m_heading.city)},
-        {place("Zeitzone"), htmlText(m_heading.zone)},
+        {bold(trText("Astro", "Standort"))},
+        {trText("Astro", "Breitengrad"), degrees(m_heading.latitude)},
+        {trText("Astro", "Längengrad"), degrees(m_heading.longitude)},
+        {trText("Astro", "Land"), htmlText(m_heading.country)},
+        {trText("Astro", "Stadt"), htmlText(m_heading.city)},
+        {trText("Astro", "Zeitzone"), htmlText(m_heading.zone)},
         {QCoreApplication::translate("Program settings", "Sommer-/Winterregel"), htmlText(m_heading.rule)},
-        {QString(), bold(astro("Sonnenaufgang")), bold(astro("Sonnenuntergang"))},
-        {astro("frühestens"), m_model.earliestSunrise(), m_model.earliestSunset()},
-        {astro("spätestens"), m_model.latestSunrise(), m_model.latestSunset()},
-        {bold(channel), bold(place("Ausschaltzeit")), bold(place("Einschaltzeit"))},
-        {astro("frühestens"), m_model.earliestSunriseWithOffset(), m_model.earliestSunsetWithOffset()},
-        {astro("spätestens"), m_model.latestSunriseWithOffset(), m_model.latestSunsetWithOffset()},
-        {astro("Offset"), minutes(m_heading.offsetSunrise), minutes(m_heading.offsetSunset)},
+        {QString(), bold(trText("Astro settings", "Sonnenaufgang")), bold(trText("Astro settings", "Sonnenuntergang"))},
+        {trText("Astro settings", "frühestens"), m_model.earliestSunrise(), m_model.earliestSunset()},
+        {trText("Astro settings", "spätestens"), m_model.latestSunrise(), m_model.latestSunset()},
+        {bold(channel), bold(trText("Astro", "Ausschaltzeit")), bold(trText("Astro", "Einschaltzeit"))},
+        {trText("Astro settings", "frühestens"), m_model.earliestSunriseWithOffset(), m_model.earliestSunsetWithOffset()},
+        {trText("Astro settings", "spätestens"), m_model.latestSunriseWithOffset(), m_model.latestSunsetWithOffset()},
+        {trText("Astro settings", "Offset"), minutes(m_heading.offsetSunrise), minutes(m_heading.offsetSunset)},
     };
     const Styles styles{{QStringLiteral("td"), QStringLiteral("font-size:7.5pt; padding-right:10px;")}};
     insertTable(sectionCursor(QStringLiteral("location"), true), rows, QStringLiteral("70%"), styles, {},

@@ -11,6 +11,7 @@
 #include "sowirulesetting.h"
 #include "tarvinologging.h"
 #include "timezonesetting.h"
+#include "trfunctions.h"
 #include "yearlyastrodocument.h"
 
 #include <QCoreApplication>
@@ -20,10 +21,6 @@
 #include <QTime>
 
 namespace {
-
-QString translated(const char* source) {
-    return QCoreApplication::translate("Astro settings", source);
-}
 
 QString field(const QString& text) {
     return DocumentTemplate::csvField(text) + QLatin1Char(',');
@@ -200,26 +197,26 @@ void YearlyAstroTableModel::writeCsvTo(QTextStream& out, const Heading& head) co
         return field(label) + first + QLatin1Char(',') + second + QLatin1Char(',');
     };
 
-    line(field(translated("Astrotabelle")));
-    line(field(translated("Standort")));
-    line(field(translated("Breitengrad")) + field(degrees(head.latitude)));
-    line(field(translated("Längengrad")) + field(degrees(head.longitude)));
-    line(field(translated("Land")) + field(head.country));
-    line(field(translated("Stadt")) + field(head.city));
-    line(field(translated("Zeitzone")) + field(head.zone));
+    line(field(trText("Astro settings", "Astrotabelle")));
+    line(field(trText("Astro settings", "Standort")));
+    line(field(trText("Astro settings", "Breitengrad")) + field(degrees(head.latitude)));
+    line(field(trText("Astro settings", "Längengrad")) + field(degrees(head.longitude)));
+    line(field(trText("Astro settings", "Land")) + field(head.country));
+    line(field(trText("Astro settings", "Stadt")) + field(head.city));
+    line(field(trText("Astro settings", "Zeitzone")) + field(head.zone));
     line(field(QCoreApplication::translate("Program settings", "Sommer-/Winterregel")) + field(head.rule));
     line(QStringLiteral(","));
-    line(QStringLiteral(",") + field(translated("Sonnenaufgang")) + field(translated("Sonnenuntergang")));
-    line(pair(translated("frühestens"), m_earliestSunrise, m_earliestSunset));
-    line(pair(translated("spätestens"), m_latestSunrise, m_latestSunset));
+    line(QStringLiteral(",") + field(trText("Astro settings", "Sonnenaufgang")) + field(trText("Astro settings", "Sonnenuntergang")));
+    line(pair(trText("Astro settings", "frühestens"), m_earliestSunrise, m_earliestSunset));
+    line(pair(trText("Astro settings", "spätestens"), m_latestSunrise, m_latestSunset));
     line(QStringLiteral(","));
     // Sunrises switch the channel off, sunsets on, as the view and the print label them.
-    const QString channelName = QStringLiteral("%1 %2").arg(translated("Kanal")).arg(head.channelNumber);
-    line(field(channelName) + field(translated("Ausschaltzeit")) + field(translated("Einschaltzeit")));
-    line(pair(translated("frühestens"), earliestSunriseWithOffset(), earliestSunsetWithOffset()));
-    line(pair(translated("spätestens"), latestSunriseWithOffset(), latestSunsetWithOffset()));
-    const QString minutes = QStringLiteral("%1 ") + translated("min");
-    line(pair(translated("Offset"), DocumentTemplate::csvField(minutes.arg(head.offsetSunrise)),
+    const QString channelName = QStringLiteral("%1 %2").arg(trText("Astro settings", "Kanal")).arg(head.channelNumber);
+    line(field(channelName) + field(trText("Astro settings", "Ausschaltzeit")) + field(trText("Astro settings", "Einschaltzeit")));
+    line(pair(trText("Astro settings", "frühestens"), earliestSunriseWithOffset(), earliestSunsetWithOffset()));
+    line(pair(trText("Astro settings", "spätestens"), latestSunriseWithOffset(), latestSunsetWithOffset()));
+    const QString minutes = QStringLiteral("%1 ") + trText("Astro settings", "min");
+    line(pair(trText("Astro settings", "Offset"), DocumentTemplate::csvField(minutes.arg(head.offsetSunrise)),
               DocumentTemplate::csvField(minutes.arg(head.offsetSunset))));
     line(QStringLiteral(","));
     QStringList months;

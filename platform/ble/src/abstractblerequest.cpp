@@ -9,22 +9,21 @@ namespace ble {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("Bluetooth", text);
-}
+struct Bluetooth {
+    Q_DECLARE_TR_FUNCTIONS(Bluetooth)
+};
 
 QString deviceErrorText(int number)
 {
     switch (number) {
-    case 1: return tr("Das Gerät kennt die Anfrage nicht.");
-    case 2: return tr("Das Gerät hat ungültige Werte erhalten.");
-    case 3: return tr("Die Adresse liegt außerhalb des Gerätespeichers.");
-    case 4: return tr("Das Gerät hat das Projekt nicht übernommen.");
-    case 5: return tr("Das Gerät erwartet keine Speicherübertragung.");
-    case Frame::BusyError: return tr("Das Gerät ist beschäftigt.");
-    case 7: return tr("Das Gerät verlangt eine Authentifizierung.");
-    default: return tr("Das Gerät meldet den Fehler %1.").arg(number);
+    case 1: return Bluetooth::tr("Das Gerät kennt die Anfrage nicht.");
+    case 2: return Bluetooth::tr("Das Gerät hat ungültige Werte erhalten.");
+    case 3: return Bluetooth::tr("Die Adresse liegt außerhalb des Gerätespeichers.");
+    case 4: return Bluetooth::tr("Das Gerät hat das Projekt nicht übernommen.");
+    case 5: return Bluetooth::tr("Das Gerät erwartet keine Speicherübertragung.");
+    case Frame::BusyError: return Bluetooth::tr("Das Gerät ist beschäftigt.");
+    case 7: return Bluetooth::tr("Das Gerät verlangt eine Authentifizierung.");
+    default: return Bluetooth::tr("Das Gerät meldet den Fehler %1.").arg(number);
     }
 }
 
@@ -34,16 +33,16 @@ QString AbstractBLERequest::errorToString(const BLERequestResponse& response)
 {
     switch (response.error()) {
     case NoError: return QString();
-    case Timeout: return tr("Das Gerät antwortet nicht.");
-    case Disconnected: return tr("Die Verbindung mit dem Gerät wurde unterbrochen.");
-    case NotConnected: return tr("Es ist kein Gerät verbunden.");
+    case Timeout: return Bluetooth::tr("Das Gerät antwortet nicht.");
+    case Disconnected: return Bluetooth::tr("Die Verbindung mit dem Gerät wurde unterbrochen.");
+    case NotConnected: return Bluetooth::tr("Es ist kein Gerät verbunden.");
     case DeviceError: return deviceErrorText(Frame::errorNumber(response.data()));
-    case Nak: return tr("Das Gerät hat die Daten nicht angenommen.");
-    case MalformedReply: return tr("Die Antwort des Geräts ist beschädigt.");
-    case UnexpectedReply: return tr("Die Antwort des Geräts passt nicht zur Anfrage.");
-    case Aborted: return tr("Übertragung durch Benutzer abgebrochen");
-    case InvalidRequest: return tr("Die Anfrage kann nicht gesendet werden.");
-    default: return tr("Unbekannter Fehler %1").arg(response.error());
+    case Nak: return Bluetooth::tr("Das Gerät hat die Daten nicht angenommen.");
+    case MalformedReply: return Bluetooth::tr("Die Antwort des Geräts ist beschädigt.");
+    case UnexpectedReply: return Bluetooth::tr("Die Antwort des Geräts passt nicht zur Anfrage.");
+    case Aborted: return Bluetooth::tr("Übertragung durch Benutzer abgebrochen");
+    case InvalidRequest: return Bluetooth::tr("Die Anfrage kann nicht gesendet werden.");
+    default: return Bluetooth::tr("Unbekannter Fehler %1").arg(response.error());
     }
 }
 

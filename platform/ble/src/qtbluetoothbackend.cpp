@@ -11,10 +11,9 @@ namespace ble {
 
 namespace {
 
-QString translated(const char* text)
-{
-    return QCoreApplication::translate("Bluetooth", text);
-}
+struct Bluetooth {
+    Q_DECLARE_TR_FUNCTIONS(Bluetooth)
+};
 
 bool isLowEnergy(const QBluetoothDeviceInfo& device)
 {
@@ -98,7 +97,7 @@ void QtBluetoothBackend::connectToDevice(const QBluetoothDeviceInfo& device)
 {
     releaseLink();
     if (adapterState() != Ready) {
-        failConnection(translated("Kein Bluetooth-Adapter verfügbar: Die Verbindung mit dem Gerät ist nicht möglich."));
+        failConnection(Bluetooth::tr("Kein Bluetooth-Adapter verfügbar: Die Verbindung mit dem Gerät ist nicht möglich."));
         return;
     }
     m_controller = QLowEnergyController::createCentral(device, this);
@@ -116,7 +115,7 @@ void QtBluetoothBackend::onServicesDiscovered()
     m_adapterLink = !services.contains(GattLayout::moduleService());
     const QBluetoothUuid uuid = m_adapterLink ? GattLayout::adapterService() : GattLayout::moduleService();
     if (!services.contains(uuid)) {
-        failConnection(translated("Das Gerät bietet keinen Tarvino-Dienst an."));
+        failConnection(Bluetooth::tr("Das Gerät bietet keinen Tarvino-Dienst an."));
         return;
     }
     m_service = m_controller->createServiceObject(uuid, this);
@@ -124,7 +123,7 @@ void QtBluetoothBackend::onServicesDiscovered()
     connect(m_service, &QLowEnergyService::descriptorWritten, this, &QtBluetoothBackend::onDescriptorWritten);
     connect(m_service, &QLowEnergyService::characteristicChanged, this, &QtBluetoothBackend::onCharacteristicChanged);
     connect(m_service, &QLowEnergyService::errorOccurred, this,
-            [this] { failConnection(translated("Der Dienst des Geräts antwortet nicht.")); });
+            [this] { failConnection(Bluetooth::tr("Der Dienst des Geräts antwortet nicht.")); });
     m_service->discoverDetails();
 }
 
@@ -136,7 +135,7 @@ void QtBluetoothBackend::onServiceState(QLowEnergyService::ServiceState state)
     const QLowEnergyCharacteristic notify = m_service->characteristic(GattLayout::notifyCharacteristic());
     const QLowEnergyDescriptor configuration = notify.clientCharacteristicConfiguration();
     if (!m_write.isValid() || !configuration.isValid()) {
-        failConnection(translated("Das Gerät bietet keinen Tarvino-Dienst an."));
+        failConnection(Bluetooth::tr("Das Gerät bietet keinen Tarvino-Dienst an."));
         return;
     }
     m_service->writeDescriptor(configuration, QLowEnergyCharacteristic::CCCDEnableNotification);
@@ -188,7 +187,7 @@ void QtBluetoothBackend::onControllerError(QLowEnergyController::Error error)
         onControllerDisconnected();
         return;
     }
-    failConnection(translated("Die Verbindung mit dem Gerät ist fehlgeschlagen: %1").arg(detail));
+    failConnection(Bluetooth::tr("Die Verbindung mit dem Gerät ist fehlgeschlagen: %1").arg(detail));
 }
 
 void QtBluetoothBackend::onControllerDisconnected()
@@ -198,7 +197,7 @@ void QtBluetoothBackend::onControllerDisconnected()
     if (wasReady)
         emit disconnected();
     else
-        emit connectionError(translated("Das Gerät hat die Verbindung beendet."));
+        emit connectionError(Bluetooth::tr("Das Gerät hat die Verbindung beendet."));
 }
 
 void QtBluetoothBackend::failConnection(const QString& message)
