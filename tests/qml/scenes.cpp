@@ -29,6 +29,8 @@
 #include <sys/socket.h>
 
 #include "maincontroller.h"
+#include "metadatacontroller.h"
+#include "noctaprojectcontroller.h"
 #include "tarvinoapp.h"
 #include "projectcontentcontroller.h"
 #include "viewharness.h"
@@ -282,6 +284,61 @@ bool photographProgramGrid(const QDir& output)
     return saved & reportOffences(harness);
 }
 
+// The ot2 number of the model of that name; -1 when the catalogue has none.
+int modelNamed(const QString& name)
+{
+    for (const devices::Device& device : devices::DeviceService::instance().devices()) {
+        if (device.name() == name)
+            return device.ot2Number();
+    }
+    return -1;
+}
+
+// The device settings of a model with an extension module, the light settings of a twilight
+// model with a row per weekday, and the project settings window with its descriptive data.
+bool photographProjectSettings(const QDir& output)
+{
+    ViewHarness harness;
+    QQuickWindow* window = harness.loadMain();
+    if (!window)
+        return false;
+    MainController& main = MainController::instance();
+    bool saved = main.createProject(modelNamed(QStringLiteral("Tarvino Rix3 Weekly 2")), QStringLiteral("Turnhalle"))
+                 && showView(harness, window, 2);
+    saved &= saved && main.projectContent()->toggleExtensionModule(true);
+    saved &= harness.click(harness.findByName(QStringLiteral("tab_1")));
+    saved &= save(photographMainWindow(), output.filePath(QStringLiteral("device-settings.png")));
+
+    MetadataController* metadata = main.currentProject()->metadataController();
+    metadata->setProjectTitle(QStringLiteral("Turnhalle West"));
+    metadata->setProjectDescription(QStringLiteral("Beleuchtung und Lüftung der Sporthalle"));
+    metadata->setChannelsDescription({QStringLiteral("Hallenlicht"), QStringLiteral("Lüftung")});
+    metadata->setDeviceChans({QStringLiteral("LICHT"), QStringLiteral("LUEFT-1")});
+    saved &= harness.triggerMenuAction(QStringLiteral("&Projekteinstellungen..."));
+    saved &= ViewHarness::waitFor([&harness] { return harness.dialogs().size() == 1; });
+    if (saved) {
+        QQuickWindow* dialog = harness.dialogs().first();
+        saved &= harness.click(harness.findByName(QStringLiteral("tab_3")));
+        saved &= save(photographItemScene(dialog), output.filePath(QStringLiteral("project-settings.png")));
+        dialog->close();
+    }
+    main.closeProject();
+
+    saved &= main.createProject(modelNamed(QStringLiteral("Tarvino Rix3 Lumen 2")), QStringLiteral("Parkplatz"))
+             && showView(harness, window, 2);
+    if (auto* nocta = qobject_cast<NoctaProjectController*>(main.currentProject())) {
+        for (int day = 0; day < 5; ++day) {
+            nocta->setLuxOnValue(day, 20);
+            nocta->setLuxOffValue(day, 50);
+        }
+        nocta->setDelaySunsetTime(QDateTime(QDate(2026, 3, 29), QTime(0, 2, 30)));
+    }
+    saved &= harness.click(harness.findByName(QStringLiteral("tab_2")));
+    saved &= save(photographMainWindow(), output.filePath(QStringLiteral("light-settings.png")));
+    main.closeProject();
+    return saved & reportOffences(harness);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -322,5 +379,6 @@ int main(int argc, char* argv[])
         qputenv(quopral::QuopralService::FolderVariable, TARVINO_SAMPLE_LANGUAGES);
     saved &= photographSerialAndUpdatePopUps(output);
     saved &= photographProgramGrid(output);
+    saved &= photographProjectSettings(output);
     return saved ? 0 : 1;
 }
