@@ -303,29 +303,31 @@ bool photographProjectSettings(const QDir& output)
     if (!window)
         return false;
     MainController& main = MainController::instance();
-    bool saved = main.createProject(modelNamed(QStringLiteral("Tarvino Rix3 Weekly 2")), QStringLiteral("Turnhalle"))
-                 && showView(harness, window, 2);
+    bool saved = showView(harness, window, HomeScreenView)
+                 && main.createProject(modelNamed(QStringLiteral("Tarvino Rix3 Weekly 2")), QStringLiteral("Turnhalle"));
+    harness.evaluate(QStringLiteral("mainController.selectedProjectId = mainController.currentProject.id"));
+    saved &= showView(harness, window, 2);
     saved &= saved && main.projectContent()->toggleExtensionModule(true);
-    saved &= harness.click(harness.findByName(QStringLiteral("tab_1")));
-    saved &= save(photographMainWindow(), output.filePath(QStringLiteral("device-settings.png")));
+    saved &= harness.findByName(QStringLiteral("projectTabs"))->setProperty("currentIndex", 1);
+    saved &= save(photographItemScene(window), output.filePath(QStringLiteral("device-settings.png")));
 
     MetadataController* metadata = main.currentProject()->metadataController();
     metadata->setProjectTitle(QStringLiteral("Turnhalle West"));
     metadata->setProjectDescription(QStringLiteral("Beleuchtung und Lüftung der Sporthalle"));
     metadata->setChannelsDescription({QStringLiteral("Hallenlicht"), QStringLiteral("Lüftung")});
     metadata->setDeviceChans({QStringLiteral("LICHT"), QStringLiteral("LUEFT-1")});
-    saved &= harness.triggerMenuAction(QStringLiteral("&Projekteinstellungen..."));
-    saved &= ViewHarness::waitFor([&harness] { return harness.dialogs().size() == 1; });
-    if (saved) {
-        QQuickWindow* dialog = harness.dialogs().first();
-        saved &= harness.click(harness.findByName(QStringLiteral("tab_3")));
-        saved &= save(photographItemScene(dialog), output.filePath(QStringLiteral("project-settings.png")));
-        dialog->close();
-    }
+    saved &= harness.load(QStringLiteral("app/views/ProjectSettingsView.qml"),
+                          {{QStringLiteral("projectController"), QVariant::fromValue(main.currentProject())},
+                           {QStringLiteral("insideDialog"), true}}) != nullptr;
+    saved &= harness.click(harness.findByName(QStringLiteral("tab_3")));
+    saved &= save(photographItemScene(harness.window()), output.filePath(QStringLiteral("project-settings.png")));
+    harness.load(QStringLiteral("components/DefaultText.qml"));
     main.closeProject();
 
-    saved &= main.createProject(modelNamed(QStringLiteral("Tarvino Rix3 Lumen 2")), QStringLiteral("Parkplatz"))
-             && showView(harness, window, 2);
+    saved &= showView(harness, window, HomeScreenView);
+    saved &= main.createProject(modelNamed(QStringLiteral("Tarvino Rix3 Lumen 2")), QStringLiteral("Parkplatz"));
+    harness.evaluate(QStringLiteral("mainController.selectedProjectId = mainController.currentProject.id"));
+    saved &= showView(harness, window, 2);
     if (auto* nocta = qobject_cast<NoctaProjectController*>(main.currentProject())) {
         for (int day = 0; day < 5; ++day) {
             nocta->setLuxOnValue(day, 20);
@@ -333,8 +335,8 @@ bool photographProjectSettings(const QDir& output)
         }
         nocta->setDelaySunsetTime(QDateTime(QDate(2026, 3, 29), QTime(0, 2, 30)));
     }
-    saved &= harness.click(harness.findByName(QStringLiteral("tab_2")));
-    saved &= save(photographMainWindow(), output.filePath(QStringLiteral("light-settings.png")));
+    saved &= harness.findByName(QStringLiteral("projectTabs"))->setProperty("currentIndex", 2);
+    saved &= save(photographItemScene(window), output.filePath(QStringLiteral("light-settings.png")));
     main.closeProject();
     return saved & reportOffences(harness);
 }

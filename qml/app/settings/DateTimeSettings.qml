@@ -22,6 +22,7 @@ SettingsSection {
         DefaultText { text: bindTr("Program settings", "Zeitformat") }
         DefaultCombobox {
             objectName: "timeFormatChoice"
+            Layout.preferredWidth: 300
             model: SettingsProvider.timeFormat
             currentIndex: section.project.timeFormat
             onActivated: index => section.project.timeFormat = index
@@ -30,6 +31,7 @@ SettingsSection {
         DefaultText { text: bindTr("Program settings", "Datumsformat") }
         DefaultCombobox {
             objectName: "dateFormatChoice"
+            Layout.preferredWidth: 300
             model: SettingsProvider.dateFormat
             textRole: "text"
             currentIndex: section.project.dateFormat
@@ -39,6 +41,7 @@ SettingsSection {
         DefaultText { text: bindTr("Program settings", "Erster Tag der Woche") }
         DefaultCombobox {
             objectName: "firstDayChoice"
+            Layout.preferredWidth: 300
             model: SettingsProvider.weekDays
             textRole: "text"
             currentIndex: section.project.firstDayOfWeek
@@ -51,6 +54,7 @@ SettingsSection {
         }
         DefaultCombobox {
             objectName: "easterRuleChoice"
+            Layout.preferredWidth: 300
             visible: section.project.hasEasterRule
             model: SettingsProvider.easterRule
             currentIndex: section.project.easterRule

@@ -108,6 +108,7 @@ SettingsPage {
                     DefaultCombobox {
                         id: channelChooser
                         objectName: "settingsChannelChooser"
+                        Layout.preferredWidth: 300
                         visible: sections.project.channelNumber > 1 || sections.project.extensionModule
                         textRole: "name"
                         highlightRole: "highlighted"
@@ -124,6 +125,7 @@ SettingsPage {
                     DefaultCombobox {
                         id: functionChooser
                         objectName: "channelFunctionChoice"
+                        Layout.preferredWidth: 300
                         visible: sections.project.canSelectChannelType
                         model: SettingsProvider.channelFunctions
                         currentIndex: sections.channelType

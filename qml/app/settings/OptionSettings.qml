@@ -27,6 +27,7 @@ SettingsSection {
         }
         DefaultCombobox {
             objectName: "channelCombinationChoice"
+            Layout.preferredWidth: 300
             visible: section.project.hasChannelCombination
             model: SettingsProvider.channelCombination
             currentIndex: section.project.channelCombination
@@ -59,6 +60,7 @@ SettingsSection {
         }
         DefaultCombobox {
             objectName: "lcdStateChoice"
+            Layout.preferredWidth: 300
             visible: section.project.hasLcdIllumination
             model: SettingsProvider.lcdState
             currentIndex: section.project.lcdState
