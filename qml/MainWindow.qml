@@ -131,14 +131,18 @@ ApplicationWindow {
         return dialog
     }
 
-    // A view in a native window of its own, at least `minimumWidth` wide.
-    function openWindowDialog(view, properties, minimumWidth) {
-        const dialog = windowDialogComponent.createObject(window, {
+    // A view in a native window of its own, at least `minimumWidth` wide; `size` (when given)
+    // is the window's first size.
+    function openWindowDialog(view, properties, minimumWidth, size) {
+        const minimum = Math.max(minimumWidth || 0, 350)
+        const geometry = size ? { width: Math.max(minimum, size.width), height: size.height,
+                                  minimumHeight: Math.min(size.height, 600) }
+                              : { width: Math.max(minimumWidth || 0, window.width * 0.5) }
+        const dialog = windowDialogComponent.createObject(window, Object.assign({
             source: view,
             properties: properties || {},
-            minimumWidth: Math.max(minimumWidth || 0, 350),
-            width: Math.max(minimumWidth || 0, window.width * 0.5)
-        })
+            minimumWidth: minimum
+        }, geometry))
         windowDialogs = windowDialogs.concat([dialog])
         dialog.closing.connect(() => {
             windowDialogs = windowDialogs.filter(other => other !== dialog)

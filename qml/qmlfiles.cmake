@@ -29,7 +29,24 @@ set(tarvino_qml_files
   app/popups/TermsAndConditionsPopup.qml
   app/popups/TripleChoicePopup.qml
   app/projects/DeviceItem.qml
+  app/light/DelayRow.qml
+  app/light/DelaySettings.qml
+  app/light/LightView.qml
+  app/light/LuxValueHeader.qml
+  app/light/LuxValueRow.qml
+  app/light/LuxValuesSetting.qml
   app/projects/ProjectContentTabView.qml
+  app/projectsettings/AuthorSubTab.qml
+  app/projectsettings/ChannelsSubTab.qml
+  app/projectsettings/ClientSubTab.qml
+  app/projectsettings/PersonSubTab.qml
+  app/projectsettings/ProjectMetadataSubTab.qml
+  app/settings/DateTimeSettings.qml
+  app/settings/DeviceSettingsView.qml
+  app/settings/OptionSettings.qml
+  app/settings/SettingsPage.qml
+  app/settings/SettingsSection.qml
+  app/settings/SortSwitchTimeView.qml
   app/projects/ProjectCreation.qml
   app/projects/ProjectCreationItem.qml
   app/projects/ProjectItem.qml
@@ -62,6 +79,7 @@ set(tarvino_qml_files
   app/views/LicenseView.qml
   app/views/ProjectContentView.qml
   app/views/ProjectCreationView.qml
+  app/views/ProjectSettingsView.qml
   app/views/SoftwareInfoView.qml)
 
 # The shell's singletons, the utilities every view uses.

@@ -2,6 +2,7 @@
 
 #include "astrochannelcontroller.h"
 #include "tarvinologging.h"
+#include "timezonesetting.h"
 
 #include <favoritecities.h>
 
@@ -14,6 +15,13 @@ AstroProjectController::AstroProjectController(const storage::Project& project, 
     m_coordinatesController->loadCountryCities(m_coordinatesController->country());
     if (device().hasOwnAstroTable())
         ownAstroTableModel();
+    connect(m_coordinatesController, &CoordinatesSettingsController::timezoneChanged, this,
+            &AstroProjectController::timezoneNameChanged);
+}
+
+QString AstroProjectController::timezoneName() const {
+    const int zone = m_coordinatesController->timezone();
+    return TimeZoneSetting(nullptr, zone).entryText(zone);
 }
 
 QFuture<devices::Ot2File> AstroProjectController::buildFile(bool optimize) {

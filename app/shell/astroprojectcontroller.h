@@ -25,6 +25,7 @@ class AstroProjectController : public ProjectController, public FavoriteCitiesOw
     Q_PROPERTY(CoordinatesSettingsController* coordinatesController READ coordinatesController CONSTANT)
     Q_PROPERTY(int hasAstroImpuls READ hasAstroImpuls CONSTANT)
     Q_PROPERTY(int hasAstroTime READ hasAstroTime CONSTANT)
+    Q_PROPERTY(QString timezoneName READ timezoneName NOTIFY timezoneNameChanged)
 
 public:
     // Fields of a favourite that setFavorite() writes.
@@ -45,6 +46,8 @@ public:
     int latitude() const { return int(m_astroProject.latitude()); }
     int longitude() const { return int(m_astroProject.longitude()); }
     int timezone() const { return m_astroProject.timezone(); }
+    // The location's time zone as the settings lists name it ("UTC +1h").
+    QString timezoneName() const;
     bool astroTableEnabled() const { return m_astroProject.astroTableEnabled(); }
     // The day table for the astro engine; all zero while the own table is not in force.
     OwnAstroDayTable ownAstroTable() const;
@@ -62,6 +65,7 @@ public slots:
 signals:
     void favoriteLocationAdded();
     void astroTabChanged();
+    void timezoneNameChanged();
 
 protected:
     storage::AstroProject& astroProject() { return m_astroProject; }

@@ -29,6 +29,8 @@
 #include <sys/socket.h>
 
 #include "maincontroller.h"
+#include "metadatacontroller.h"
+#include "noctaprojectcontroller.h"
 #include "tarvinoapp.h"
 #include "projectcontentcontroller.h"
 #include "viewharness.h"
@@ -282,6 +284,63 @@ bool photographProgramGrid(const QDir& output)
     return saved & reportOffences(harness);
 }
 
+// The ot2 number of the model of that name; -1 when the catalogue has none.
+int modelNamed(const QString& name)
+{
+    for (const devices::Device& device : devices::DeviceService::instance().devices()) {
+        if (device.name() == name)
+            return device.ot2Number();
+    }
+    return -1;
+}
+
+// The device settings of a model with an extension module, the light settings of a twilight
+// model with a row per weekday, and the project settings window with its descriptive data.
+bool photographProjectSettings(const QDir& output)
+{
+    ViewHarness harness;
+    QQuickWindow* window = harness.loadMain();
+    if (!window)
+        return false;
+    MainController& main = MainController::instance();
+    bool saved = showView(harness, window, HomeScreenView)
+                 && main.createProject(modelNamed(QStringLiteral("Tarvino Rix3 Weekly 2")), QStringLiteral("Turnhalle"));
+    harness.evaluate(QStringLiteral("mainController.selectedProjectId = mainController.currentProject.id"));
+    saved &= showView(harness, window, 2);
+    saved &= saved && main.projectContent()->toggleExtensionModule(true);
+    saved &= harness.findByName(QStringLiteral("projectTabs"))->setProperty("currentIndex", 1);
+    saved &= save(photographItemScene(window), output.filePath(QStringLiteral("device-settings.png")));
+
+    MetadataController* metadata = main.currentProject()->metadataController();
+    metadata->setProjectTitle(QStringLiteral("Turnhalle West"));
+    metadata->setProjectDescription(QStringLiteral("Beleuchtung und Lüftung der Sporthalle"));
+    metadata->setChannelsDescription({QStringLiteral("Hallenlicht"), QStringLiteral("Lüftung")});
+    metadata->setDeviceChans({QStringLiteral("LICHT"), QStringLiteral("LUEFT-1")});
+    saved &= harness.load(QStringLiteral("app/views/ProjectSettingsView.qml"),
+                          {{QStringLiteral("projectController"), QVariant::fromValue(main.currentProject())},
+                           {QStringLiteral("insideDialog"), true}}) != nullptr;
+    saved &= harness.click(harness.findByName(QStringLiteral("tab_3")));
+    saved &= save(photographItemScene(harness.window()), output.filePath(QStringLiteral("project-settings.png")));
+    harness.load(QStringLiteral("components/DefaultText.qml"));
+    main.closeProject();
+
+    saved &= showView(harness, window, HomeScreenView);
+    saved &= main.createProject(modelNamed(QStringLiteral("Tarvino Rix3 Lumen 2")), QStringLiteral("Parkplatz"));
+    harness.evaluate(QStringLiteral("mainController.selectedProjectId = mainController.currentProject.id"));
+    saved &= showView(harness, window, 2);
+    if (auto* nocta = qobject_cast<NoctaProjectController*>(main.currentProject())) {
+        for (int day = 0; day < 5; ++day) {
+            nocta->setLuxOnValue(day, 20);
+            nocta->setLuxOffValue(day, 50);
+        }
+        nocta->setDelaySunsetTime(QDateTime(QDate(2026, 3, 29), QTime(0, 2, 30)));
+    }
+    saved &= harness.findByName(QStringLiteral("projectTabs"))->setProperty("currentIndex", 2);
+    saved &= save(photographItemScene(window), output.filePath(QStringLiteral("light-settings.png")));
+    main.closeProject();
+    return saved & reportOffences(harness);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -322,5 +381,6 @@ int main(int argc, char* argv[])
         qputenv(quopral::QuopralService::FolderVariable, TARVINO_SAMPLE_LANGUAGES);
     saved &= photographSerialAndUpdatePopUps(output);
     saved &= photographProgramGrid(output);
+    saved &= photographProjectSettings(output);
     return saved ? 0 : 1;
 }

@@ -8,7 +8,7 @@ QtObject {
     id: desktopMenu
 
     required property var window
-    readonly property var menus: [fileMenu, editMenu, settingsMenu, helpMenu]
+    readonly property var menus: [fileMenu, editMenu, projectMenu, settingsMenu, helpMenu]
     // Actions on a project wait until one is open and nothing is loading.
     readonly property bool projectActions: mainController.ready && mainController.currentProject !== null
     readonly property bool controlsProject: mainController.currentProject !== null
@@ -129,6 +129,28 @@ QtObject {
             shortcut: StandardKey.Delete
             enabled: desktopMenu.contextMenu !== null && desktopMenu.contextMenu.canCopy
             onTriggered: desktopMenu.contextMenu.del()
+        }
+    }
+
+    // Sorting works on what the grid shows.
+    readonly property bool gridShown: currentView !== null && currentView.gridShown === true
+
+    property Menu projectMenu: Menu {
+        title: bindTr("Menus", "Projekt")
+        MenuItem {
+            title: bindTr("Menus", "Sortieren...")
+            enabled: desktopMenu.projectActions && desktopMenu.gridShown
+            onTriggered: actions.openSortView()
+        }
+        MenuItem {
+            title: bindTr("Menus", "Optimieren")
+            enabled: desktopMenu.projectActions
+            onTriggered: actions.optimizeProject()
+        }
+        MenuItem {
+            title: bindTr("Menus", "&Projekteinstellungen...")
+            enabled: desktopMenu.projectActions
+            onTriggered: actions.openProjectSettings()
         }
     }
 

@@ -20,6 +20,7 @@ TabSubView {
     // What the Bearbeiten menu works on.
     readonly property var undoModel: viewController ? viewController.switches : null
     readonly property var localContextMenu: table.visible ? table.localContextMenu : null
+    readonly property bool gridShown: grid.visible
 
     title: bindTr("Edit project", "Programm")
 

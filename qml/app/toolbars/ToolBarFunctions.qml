@@ -42,4 +42,28 @@ QtObject {
     function openLicenses() {
         ZorvikUtils.window.openWindowDialog(ViewLoader.viewUrl(View.LicenseView), {}, 500)
     }
+
+    // Sorts the open project's switch times, in a window of its own.
+    function openSortView() {
+        ZorvikUtils.window.openWindowDialog("qrc:/orvindal/Tarvino/app/settings/SortSwitchTimeView.qml",
+                                            { viewController: mainController.projectContent }, 600,
+                                            Qt.size(600, 500))
+    }
+
+    function optimizeProject() {
+        PopUpManager.openPopup("ConfirmPopup", {
+            contentText: bindTr("Edit project", "Wollen Sie das Schaltprogramm wirklich optimieren?")
+        }, accepted => {
+            if (accepted === true)
+                mainController.projectContent.optimizeProject()
+        })
+    }
+
+    // The open project's descriptive data, in a window of its own.
+    function openProjectSettings() {
+        const window = ZorvikUtils.window
+        window.openWindowDialog("qrc:/orvindal/Tarvino/app/views/ProjectSettingsView.qml",
+                                { projectController: mainController.currentProject }, 500,
+                                Qt.size(window.width * 0.8, window.height * 0.8))
+    }
 }

@@ -81,6 +81,8 @@ AppView {
     // What the Bearbeiten menu works on: the current page's.
     readonly property var undoModel: tabs.currentPage ? tabs.currentPage.undoModel : null
     readonly property var localContextMenu: tabs.currentPage ? tabs.currentPage.localContextMenu : null
+    // Whether the current page shows the week grid (the Projekt menu sorts then).
+    readonly property bool gridShown: tabs.currentPage ? tabs.currentPage.gridShown === true : false
 
     ProjectContentTabView {
         id: tabs

@@ -365,7 +365,7 @@ private slots:
         QCOMPARE(main->centralWidget()->minimumSize(), QSize(1024, 912 - WindowLayout::ReservedHeight));
 
         const QList<QAction*> bar = main->menuBar()->actions();
-        QCOMPARE(menuTexts(bar), QStringList({"&Datei", "Bearbeiten", "Einstellungen", "Hilfe"}));
+        QCOMPARE(menuTexts(bar), QStringList({"&Datei", "Bearbeiten", "Projekt", "Einstellungen", "Hilfe"}));
         const QList<QAction*> file = bar.at(0)->menu()->actions();
         QCOMPARE(menuTexts(file), QStringList({"&Neues Projekt", "&Öffnen", "&Speichern", "&Speichern unter",
                                                "TARVINO rix2/rix3 lesen", "Programm TARVINO rix2/rix3",
@@ -380,13 +380,16 @@ private slots:
                  QStringList({"Rückgängig", "Wiederherstellen", "Ausschneiden", "Kopieren", "Einfügen",
                               "Alles markieren", "Löschen"}));
         QCOMPARE(menuTexts(bar.at(2)->menu()->actions()),
+                 QStringList({"Sortieren...", "Optimieren", "&Projekteinstellungen..."}));
+        QCOMPARE(menuTexts(bar.at(3)->menu()->actions()),
                  QStringList({"Sprache erstellen TARVINO rix2/rix3", "&App-Einstellungen..."}));
-        QCOMPARE(menuTexts(bar.at(3)->menu()->actions()), QStringList({"&Hilfe", "&Software-Infos", "&Zorvik AG"}));
+        QCOMPARE(menuTexts(bar.at(4)->menu()->actions()), QStringList({"&Hilfe", "&Software-Infos", "&Zorvik AG"}));
         // Without an open project only the actions that need none are enabled.
         const QStringList projectActions{"&Speichern", "&Speichern unter", "Programm TARVINO rix2/rix3",
                                          "Exportieren", "Senden per E-Mail", "Drucken", "Druckvorschau",
                                          "Rückgängig", "Wiederherstellen", "Ausschneiden", "Kopieren",
-                                         "Einfügen", "Alles markieren", "Löschen"};
+                                         "Einfügen", "Alles markieren", "Löschen", "Sortieren...", "Optimieren",
+                                         "&Projekteinstellungen..."};
         for (const QAction* menu : bar) {
             for (const QAction* entry : menu->menu()->actions()) {
                 QVERIFY2(entry->isVisible(), qPrintable(entry->text()));

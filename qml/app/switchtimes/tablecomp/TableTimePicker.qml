@@ -41,8 +41,10 @@ DefaultTextField {
         return new Date(2000, 0, 1, hours, minutes, seconds)
     }
 
+    // A partly typed time is not reported: the model's answer would rewrite the text under
+    // the user's hands.
     onTextEdited: {
-        if (!ready)
+        if (!ready || !/^\d\d:\d\d(:\d\d)?$/.test(text))
             return
         const parsed = parse(text)
         if (parsed)

@@ -1,0 +1,77 @@
+import QtQuick
+import QtQuick.Layouts
+import Tarvino
+
+// The on and off thresholds of one day of the channel. A right click asks for the copy menu;
+// `onOnValue` tells whether it came from the "Ein" value.
+RowLayout {
+    id: row
+
+    required property var project
+    required property int channel
+    required property int day
+    property string dayName
+    property real dayWidth: 0
+    property real valueWidth: 120
+    readonly property int onValue: onSelector.luxValue
+    readonly property int offValue: offSelector.luxValue
+    // Counts the project's lux changes, so that both values are read again.
+    property int revision: 0
+    // The thresholds the devices offer; a stored value outside the list still shows.
+    readonly property var luxValues: [2, 3, 5, 7, 10, 15, 20, 30, 40, 50, 75, 100, 150, 200, 300, 500, 750, 1000, 1500, 2000]
+
+    signal copyMenuRequested(bool onOnValue, Item source, point position)
+
+    spacing: Metrics.margin
+
+    Connections {
+        target: row.project
+        function onLuxValuesChanged() { ++row.revision }
+        function onLuxOnValuesChanged() { ++row.revision }
+        function onLuxOffValuesChanged() { ++row.revision }
+    }
+
+    DefaultText {
+        objectName: "luxDay_" + row.day
+        Layout.preferredWidth: row.dayWidth
+        visible: row.dayName !== ""
+        text: row.dayName
+        MouseArea {
+            anchors.fill: parent
+            acceptedButtons: Qt.RightButton
+            onClicked: mouse => row.copyMenuRequested(false, parent, Qt.point(mouse.x, mouse.y))
+        }
+    }
+    LuxValueSelector {
+        id: onSelector
+        objectName: "luxOn_" + row.day
+        Layout.preferredWidth: row.valueWidth
+        model: row.luxValues
+        luxValue: row.revision, row.project.luxOnValue(row.channel, row.day)
+        onLuxHasChanged: lux => {
+            row.project.setLuxOnValue(row.day, lux)
+            luxValue = Qt.binding(() => (row.revision, row.project.luxOnValue(row.channel, row.day)))
+        }
+        MouseArea {
+            anchors.fill: parent
+            acceptedButtons: Qt.RightButton
+            onClicked: mouse => row.copyMenuRequested(true, parent, Qt.point(mouse.x, mouse.y))
+        }
+    }
+    LuxValueSelector {
+        id: offSelector
+        objectName: "luxOff_" + row.day
+        Layout.preferredWidth: row.valueWidth
+        model: row.luxValues
+        luxValue: row.revision, row.project.luxOffValue(row.channel, row.day)
+        onLuxHasChanged: lux => {
+            row.project.setLuxOffValue(row.day, lux)
+            luxValue = Qt.binding(() => (row.revision, row.project.luxOffValue(row.channel, row.day)))
+        }
+        MouseArea {
+            anchors.fill: parent
+            acceptedButtons: Qt.RightButton
+            onClicked: mouse => row.copyMenuRequested(false, parent, Qt.point(mouse.x, mouse.y))
+        }
+    }
+}

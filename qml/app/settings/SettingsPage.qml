@@ -1,0 +1,30 @@
+import QtQuick
+import QtQuick.Controls
+import Tarvino
+
+// A scrolling settings page of the project. Its sections (`sections`) bind to the project, so
+// they are made once `ready` holds.
+TabSubView {
+    id: page
+
+    property bool ready: false
+    property Component sections
+
+    Flickable {
+        id: flickable
+        anchors.fill: parent
+        contentHeight: loader.implicitHeight + 2 * Metrics.middleMargin
+        clip: true
+        boundsBehavior: Flickable.StopAtBounds
+        ScrollIndicator.vertical: DefaultScrollIndicator {}
+
+        Loader {
+            id: loader
+            x: Metrics.middleMargin
+            y: Metrics.middleMargin
+            width: Math.min(flickable.width - 2 * Metrics.middleMargin, 900)
+            active: page.ready
+            sourceComponent: page.sections
+        }
+    }
+}
