@@ -59,19 +59,24 @@ AppView {
 
                     objectName: row < 0 ? "overviewHeader_%1".arg(column) : "overviewCell_%1_%2".arg(row).arg(column)
                     Layout.fillWidth: true
-                    Layout.preferredWidth: column < 0 ? 2 : 1
-                    Layout.minimumWidth: column < 0 ? 180 : 70
-                    Layout.preferredHeight: 44
+                    Layout.fillHeight: true
+                    Layout.preferredWidth: column < 0 ? 170 : 100
+                    Layout.minimumWidth: column < 0 ? 170 : 70
+                    Layout.preferredHeight: Math.max(44, label.implicitHeight + 2 * Metrics.padding)
                     color: isHeader ? overview.headerColor(column) : column < 0 ? Colors.lightGrey : Colors.white
                     border.width: 1
                     border.color: Colors.delightGrey
 
                     DefaultText {
+                        id: label
                         anchors.fill: parent
                         anchors.margins: Metrics.padding
                         verticalAlignment: Text.AlignVCenter
                         horizontalAlignment: cell.column < 0 ? Text.AlignLeft : Text.AlignHCenter
                         font.styleName: cell.row < 0 || cell.column < 0 ? Fonts.bold : Fonts.regular
+                        font.pixelSize: Metrics.fontSize.small
+                        wrapMode: Text.WrapAtWordBoundaryOrAnywhere
+                        elide: Text.ElideNone
                         color: Colors.isDarkColor(cell.color) ? Colors.white : Colors.primaryColor
                         text: {
                             if (cell.row < 0)
