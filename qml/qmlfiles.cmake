@@ -53,6 +53,9 @@ set(tarvino_qml_files
   app/scan/DeviceScan.qml
   app/scan/DeviceScanListItem.qml
   app/scan/LockWaitText.qml
+  app/settings/ChannelOverview.qml
+  app/settings/ChannelSettings.qml
+  app/settings/HolidaySettings.qml
   app/projects/ProgramNavigationBar.qml
   app/switchtimes/ProgramView.qml
   app/switchtimes/ProgramViewGrid.qml

@@ -341,6 +341,86 @@ bool photographProjectSettings(const QDir& output)
     return saved & reportOffences(harness);
 }
 
+// A project of two channels with the extension module whose channels differ in every row.
+bool prepareChannelProject(MainController& main)
+{
+    if (!main.createProject(102, QStringLiteral("Bürogebäude Nord")) || !main.openCurrentProject())
+        return false;
+    ProjectContentController* content = main.projectContent();
+    content->toggleExtensionModule(true);
+    const auto at = [](int hour) { return QDateTime(QDate(2026, 3, 30), QTime(hour, 0), Qt::UTC); };
+    content->switchTimesViewController()->createFromTable(0, 1, 128 | 64 | 32 | 16 | 8, -1, at(7), {}, {}, {});
+    content->switchTimesViewController()->createFromTable(0, 0, 128 | 64 | 32 | 16 | 8, -1, at(19), {}, {}, {});
+    content->setSignaling(6);
+    ChannelController* first = content->channelController();
+    first->setExternalInputFunction(1);
+    first->setExternalTasterFunction(1);
+    first->setExternalInputTime(at(2));
+    first->setOperatingHour(2500);
+    content->setSelectedChannel(1);
+    content->switchTimesViewController()->createFromTable(0, 1, 4 | 2, -1, at(9), {}, {}, {});
+    ChannelController* second = content->channelController();
+    second->setHolidayStatus(2);
+    second->setHolidayDateBegin(QDateTime(QDate(2026, 8, 3), QTime(0, 0), Qt::UTC));
+    second->setHolidayTimeBegin(at(6));
+    second->setHolidayDateEnd(QDateTime(QDate(2026, 8, 21), QTime(0, 0), Qt::UTC));
+    second->setHolidayTimeEnd(at(18));
+    second->setExternalInputFunction(2);
+    content->setSelectedChannel(0);
+    return true;
+}
+
+// The channel overview window, and the channel and holiday settings of one channel.
+bool photographChannelSettings(const QDir& output)
+{
+    ViewHarness harness(ViewHarness::Options{QStringLiteral("de"), true, QSize(760, 560)});
+    MainController& main = MainController::instance();
+    if (!prepareChannelProject(main))
+        return false;
+    ProjectContentController* content = main.projectContent();
+    const QVariantMap properties{
+        {QStringLiteral("signalingChannels"), QVariant::fromValue(main.currentProject()->signalingChannels())},
+        {QStringLiteral("viewController"), QVariant::fromValue(content->settingsController())},
+        {QStringLiteral("projectContentController"), QVariant::fromValue(content)}};
+    auto* dialog = qobject_cast<QQuickWindow*>(harness.load(
+        QStringLiteral("components/WindowDialog.qml"),
+        {{QStringLiteral("source"), QStringLiteral("qrc:/orvindal/Tarvino/app/settings/ChannelOverview.qml")},
+         {QStringLiteral("properties"), properties}, {QStringLiteral("minimumWidth"), 800},
+         {QStringLiteral("minimumHeight"), 475}}));
+    bool saved = dialog && save(photographItemScene(dialog), output.filePath(QStringLiteral("channel-overview.png")));
+
+    const QByteArray scene = R"(
+        import QtQuick
+        import QtQuick.Layouts
+        import Tarvino
+        Rectangle {
+            id: root
+            property var viewController
+            color: Colors.white
+            ColumnLayout {
+                anchors.fill: parent
+                anchors.margins: Metrics.middleMargin
+                spacing: Metrics.margin
+                TitledSection {
+                    Layout.fillWidth: true
+                    title: bindTr("Direct commands", "Kanal") + " 2"
+                    ChannelSettings { viewController: root.viewController }
+                }
+                TitledSection {
+                    Layout.fillWidth: true
+                    title: bindTr("Program settings", "Ferien")
+                    HolidaySettings { viewController: root.viewController }
+                }
+                Item { Layout.fillHeight: true }
+            }
+        })";
+    content->setSelectedChannel(1);
+    saved &= harness.loadData(scene, {{QStringLiteral("viewController"), QVariant::fromValue(content->settingsController())}})
+             && save(photographItemScene(harness.window()), output.filePath(QStringLiteral("channel-settings.png")));
+    main.closeProject();
+    return saved & reportOffences(harness);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -382,5 +462,6 @@ int main(int argc, char* argv[])
     saved &= photographSerialAndUpdatePopUps(output);
     saved &= photographProgramGrid(output);
     saved &= photographProjectSettings(output);
+    saved &= photographChannelSettings(output);
     return saved ? 0 : 1;
 }

@@ -30,6 +30,25 @@ QtObject {
         bindTr("Program settings", "Taster", "External input")]
     readonly property var externalInput: externalInputWithoutSwitch.concat(
         [bindTr("Program settings", "Schalter", "External input")])
+    // What a push button on the external input does (externalTasterFunction): 1 is the timer,
+    // 2 the staircase light; twilight models have more.
+    readonly property var pushButtonInput: [
+        bindTr("Program settings", "Handschaltung", "Push button"),
+        bindTr("Program settings", "Timer", "Push button"),
+        bindTr("Program settings", "Treppenlicht", "Push button")]
+    readonly property var pushButtonInputAstro: [
+        bindTr("Program settings", "Handschaltung bis Sonnenereignis", "Push button"),
+        pushButtonInput[1], pushButtonInput[2]]
+    readonly property var pushButtonInputNocta: pushButtonInput.concat(
+        [bindTr("Program settings", "Luxwert übernehmen", "Push button")])
+    readonly property var pushButtonInputNoctaWithToggle: pushButtonInputNocta.concat(
+        [bindTr("Program settings", "Umschalten", "Push button")])
+    // The state the timer holds (externalStatus) and whether a press restarts the staircase
+    // light (externalResettable).
+    readonly property var pushButtonInputTimerRule: [bindTr("Generic", "Aus"), bindTr("Generic", "Ein")]
+    readonly property var pushButtonInputStaircaseRule: [
+        bindTr("Program settings", "Nicht nachschaltbar", "Staircase light"),
+        bindTr("Program settings", "Nachschaltbar", "Staircase light")]
     // The years a yearly program can start in.
     readonly property var years: {
         const list = []
@@ -63,6 +82,29 @@ QtObject {
 
     function accidentState() {
         return [bindTr("Generic", "Aus"), bindTr("Generic", "Zufall 1"), bindTr("Generic", "Zufall 2")]
+    }
+
+    // What a closed switch on the external input does (externalSwitchFunction).
+    function switchButtonModel(deviceOt2) {
+        const list = [bindTr("Direct commands", "Dauer Ein", "Channel mode"),
+                      bindTr("Direct commands", "Dauer Aus", "Channel mode")]
+        if (deviceService.hasVaccancy(deviceOt2))
+            list.push(bindTr("Program settings", "Ferien", "External input"))
+        return list
+    }
+
+    function switchButtonAstroModel(deviceOt2) {
+        return switchButtonModel(deviceOt2).concat([bindTr("Astro settings", "Astro inaktiv")])
+    }
+
+    function switchButtonNocta(hasLuxOnly, hasExtraProgram) {
+        const list = [bindTr("Direct commands", "Dauer Ein", "Channel mode"),
+                      bindTr("Direct commands", "Dauer Aus", "Channel mode")]
+        if (hasLuxOnly)
+            list.push(bindTr("Program settings", "Nur Lux"))
+        if (hasExtraProgram)
+            list.push(bindTr("Program settings", "Sonderprogramm", "External input"))
+        return list
     }
 
     // The standard program and the extra programs 1 .. programs - 3.
