@@ -131,14 +131,15 @@ ApplicationWindow {
         return dialog
     }
 
-    // A view in a native window of its own, at least `minimumWidth` wide.
-    function openWindowDialog(view, properties, minimumWidth) {
-        const dialog = windowDialogComponent.createObject(window, {
+    // A view in a native window of its own, at least `minimumWidth` wide; `windowProperties`
+    // are the window's own (its modality is set before it shows).
+    function openWindowDialog(view, properties, minimumWidth, windowProperties) {
+        const dialog = windowDialogComponent.createObject(window, Object.assign({
             source: view,
             properties: properties || {},
             minimumWidth: Math.max(minimumWidth || 0, 350),
             width: Math.max(minimumWidth || 0, window.width * 0.5)
-        })
+        }, windowProperties || {}))
         windowDialogs = windowDialogs.concat([dialog])
         dialog.closing.connect(() => {
             windowDialogs = windowDialogs.filter(other => other !== dialog)
@@ -268,6 +269,8 @@ ApplicationWindow {
         views[View.SoftwareInfoView] = "SoftwareInfoView.qml"
         views[View.LicenseView] = "LicenseView.qml"
         views[View.CloudDevicesView] = "CloudDevicesView.qml"
+        views[View.DirectCommandsView] = "DirectCommandsView.qml"
+        views[View.SensorAffectationView] = "SensorAffectationView.qml"
         ViewLoader.register(stack, ZorvikUtils, views, View.ProjectContentView, View.HomeScreenView)
         // The native window keeps its menus while the layout previews a phone or tablet: they
         // lead back to the settings.

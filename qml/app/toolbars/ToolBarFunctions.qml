@@ -23,6 +23,11 @@ QtObject {
         ZorvikUtils.checkForUnsavedModifications(() => ZorvikUtils.readProgramFromDevice())
     }
 
+    // Scans for a device to drive by direct commands.
+    function openDirectCommands() {
+        ZorvikUtils.deviceScan.open(ScanOption.DirectCommand)
+    }
+
     function openDeviceLanguages() {
         PopUpManager.openPopup("DeviceLanguagePopUp", { objectName: "deviceLanguagePopup" })
     }

@@ -1,0 +1,441 @@
+#include <QApplication>
+#include <QColor>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QTest>
+
+#include <ble/bleservice.h>
+#include <ble/simulatedbackend.h>
+#include <devices/deviceservice.h>
+#include <devicesim/simulateddevice.h>
+
+#include "maincontroller.h"
+#include "viewharness.h"
+
+// The direct commands and the sensor assignment in the program's main window, driven as a
+// user drives them, against simulated time switches on the Bluetooth LE layer: 42 (two
+// channels, timer and random), 46 (settable time zone) and 74 (twilight, with sensors).
+
+namespace {
+
+const QString MenuEntry = QStringLiteral("Direkte Befehle");
+constexpr int HomeScreenView = 0;
+constexpr int ProjectCreationView = 3;
+constexpr int DirectCommandScan = 2;
+
+using namespace std::chrono_literals;
+using devicesim::ChannelControls;
+using devicesim::SensorBank;
+
+// One simulated device on the air, owned by the backend the service holds.
+struct Air {
+    Air(int ot2, const QString& serial)
+    {
+        auto simulated = std::make_unique<ble::SimulatedBackend>();
+        device = new devicesim::SimulatedDevice(devices::DeviceService::instance().deviceByOt2Number(ot2), serial,
+                                                simulated.get());
+        device->setConnectionInterval(0us);
+        simulated->addDevice(device);
+        ble::BLEService::instance().setBackend(std::move(simulated));
+    }
+
+    devicesim::SimulatedDevice* device = nullptr;
+};
+
+} // namespace
+
+class TestViewDirectCommands : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        m_harness = std::make_unique<ViewHarness>();
+        QVERIFY(m_harness->loadMain());
+    }
+
+    void cleanupTestCase() { m_harness.reset(); }
+
+    void init()
+    {
+        ble::BLEService::instance().setShowSyncPopup(false);
+        ble::BLEService::instance().setInactivityTimeout(ble::BLEService::DefaultInactivityTimeout);
+        MainController::instance().setDirty(false);
+    }
+
+    void cleanup()
+    {
+        ble::BLEService::instance().disconnectFromDevice();
+        evaluate(QStringLiteral("ZorvikUtils.deviceScan.close()"));
+        QVERIFY(ViewHarness::waitFor([this] { return m_harness->dialogs().isEmpty(); }));
+        for (QObject* popup : m_harness->openPopups())
+            QVERIFY(QMetaObject::invokeMethod(popup, "close"));
+        QVERIFY(ViewHarness::waitFor([this] { return m_harness->openPopups().isEmpty(); }));
+    }
+
+    // The menu entry scans; the device connected opens in its own window with its channels.
+    void theMenuEntryOpensTheDeviceConnected()
+    {
+        Air air(42, QStringLiteral("204200023"));
+        air.device->channels().setChannel(1, channel(ChannelControls::Permanent, 1));
+        air.device->setFirmwareVersion(2, 5);
+        air.device->setDateTime(QDateTime(QDate(2024, 5, 17), QTime(13, 45, 30), Qt::UTC));
+        QQuickItem* view = openDirectCommands();
+        QVERIFY(view);
+        const QString name = devices::DeviceService::instance().deviceNameFromOt2(42);
+        QCOMPARE(ViewHarness::text(m_harness->find(QStringLiteral("directCommandsHeader"))),
+                 QStringLiteral("%1 SN: 204200023").arg(name));
+        QCOMPARE(view->window()->title(), name);
+        QVERIFY(waitForCell(1, 2, QStringLiteral("Dauer")));
+        QCOMPARE(cellTexts(0), QStringList({QStringLiteral("C1"), QStringLiteral("Aus"), QStringLiteral("Auto")}));
+        QCOMPARE(cellTexts(1), QStringList({QStringLiteral("C2"), QStringLiteral("Ein"), QStringLiteral("Dauer")}));
+        // Five columns: the model has no light sensors.
+        QVERIFY(!m_harness->find(QStringLiteral("Aktueller Luxwert")));
+        QVERIFY(!m_harness->find(QStringLiteral("sensorAffectationButton")));
+        QVERIFY(waitForText(QStringLiteral("deviceSoftwareVersion"), QStringLiteral("Software Version Gerät: 2.05")));
+        // The clock read, in the user's date format.
+        QVERIFY(ViewHarness::waitFor([this] { return clockText().startsWith(QStringLiteral("17.05.24 13:45:")); }));
+    }
+
+    void theManualCommandsFollowTheChannelsState()
+    {
+        Air air(42, QStringLiteral("204200023"));
+        QVERIFY(openDirectCommands());
+        QVERIFY(waitForCell(0, 2, QStringLiteral("Auto")));
+        QVERIFY(waitForText(QStringLiteral("permanentOnButtonLabel"), QStringLiteral("Dauer Ein")));
+        QVERIFY(m_harness->click(m_harness->find(QStringLiteral("permanentOnButton"))));
+        QVERIFY(waitForText(QStringLiteral("permanentOnButtonLabel"), QStringLiteral("Dauer Ein stoppen")));
+        QCOMPARE(air.device->channels().channel(0).mode, int(ChannelControls::Permanent));
+        QVERIFY(waitForText(QStringLiteral("selectedChannelState"), QStringLiteral("Status: Ein")));
+        QVERIFY(waitForText(QStringLiteral("selectedChannelMode"), QStringLiteral("Modus: Dauer")));
+        // The manual switching and the timer wait while the channel is on permanently.
+        QVERIFY(!m_harness->find(QStringLiteral("manualButton"))->isEnabled());
+        QVERIFY(!m_harness->find(QStringLiteral("timerButton"))->isEnabled());
+        QVERIFY(m_harness->click(m_harness->find(QStringLiteral("permanentOnButton"))));
+        QVERIFY(waitForText(QStringLiteral("permanentOnButtonLabel"), QStringLiteral("Dauer Ein")));
+        QCOMPARE(air.device->channels().channel(0).mode, int(ChannelControls::Automatic));
+
+        // The second channel in the list is the device's channel 2.
+        {
+            QQuickItem* box = m_harness->find(QStringLiteral("channelChoice"));
+            qWarning() << "DBG" << box << box->property("count") << box->mapToScene(QPointF(0, 0)) << box->window()->size()
+                       << box->property("currentIndex");
+            bool c = m_harness->choose(box, 1);
+            qWarning() << "DBG" << c << box->property("currentIndex") << box->property("popup").value<QObject*>()->property("opened");
+        }
+        QVERIFY(m_harness->click(m_harness->find(QStringLiteral("manualButton"))));
+        QVERIFY(waitForCell(1, 2, QStringLiteral("Handschaltung")));
+        QVERIFY(waitForText(QStringLiteral("manualButtonLabel"), QStringLiteral("Handschaltung stoppen")));
+        QCOMPARE(air.device->channels().channel(0).mode, int(ChannelControls::Automatic));
+        QCOMPARE(cellTexts(0).value(2), QStringLiteral("Auto"));
+    }
+
+    void theTimerAndRandomGoToTheSelectedChannel()
+    {
+        Air air(42, QStringLiteral("204200023"));
+        QVERIFY(openDirectCommands());
+        QVERIFY(waitForCell(0, 2, QStringLiteral("Auto")));
+        QQuickItem* duration = m_harness->find(QStringLiteral("timerDuration"))->findChild<QQuickItem*>(QStringLiteral("timeField"));
+        QCOMPARE(ViewHarness::text(duration), QStringLiteral("00:01"));
+        duration->setProperty("text", QString());
+        QVERIFY(m_harness->typeText(duration, QStringLiteral("0130")));
+        m_harness->key(Qt::Key_Return);
+        QVERIFY(m_harness->choose(m_harness->find(QStringLiteral("timerState")), 1));
+        QVERIFY(m_harness->click(m_harness->find(QStringLiteral("timerButton"))));
+        QVERIFY(ViewHarness::waitFor([&] { return air.device->channels().channel(0).timerStatus == 1; }));
+        QCOMPARE(air.device->channels().channel(0).timerDuration, QTime(1, 30));
+
+        QVERIFY(m_harness->choose(m_harness->find(QStringLiteral("randomState")), 2));
+        QVERIFY(m_harness->click(m_harness->find(QStringLiteral("randomButton"))));
+        QVERIFY(ViewHarness::waitFor([&] { return air.device->channels().channel(0).randomStatus == 2; }));
+        QCOMPARE(air.device->channels().channel(1).randomStatus, 0);
+    }
+
+    // The begin and end show unless the status is "Inaktiv"; the end follows the begin until the
+    // user chooses it, and the device gets whole hours.
+    void theHolidayProgrammeGoesOut()
+    {
+        Air air(42, QStringLiteral("204200023"));
+        QVERIFY(openDirectCommands());
+        QVERIFY(waitForCell(0, 2, QStringLiteral("Auto")));
+        QVERIFY(!m_harness->find(QStringLiteral("holidayBeginHour")));
+        QVERIFY(m_harness->choose(m_harness->find(QStringLiteral("holidayState")), 2));
+        QQuickItem* beginHour = m_harness->find(QStringLiteral("holidayBeginHour"));
+        QVERIFY(beginHour);
+        QVERIFY(m_harness->choose(beginHour, 8));
+        QQuickItem* endHour = m_harness->find(QStringLiteral("holidayEndHour"));
+        QCOMPARE(comboText(endHour), QStringLiteral("09:00"));
+        QVERIFY(m_harness->choose(endHour, 12));
+        // On the same day the begin stays an hour before the chosen end.
+        QVERIFY(m_harness->choose(beginHour, 15));
+        QCOMPARE(comboText(beginHour), QStringLiteral("11:00"));
+        QVERIFY(m_harness->click(m_harness->find(QStringLiteral("holidayButton"))));
+        QVERIFY(ViewHarness::waitFor([&] { return air.device->channels().channel(0).holidayStatus == 2; }));
+        const ChannelControls::Channel holiday = air.device->channels().channel(0);
+        QCOMPARE(holiday.holidayBegin.time(), QTime(11, 0));
+        QCOMPARE(holiday.holidayEnd.time(), QTime(12, 0));
+        QCOMPARE(holiday.holidayBegin.date(), QDate::currentDate());
+        QCOMPARE(holiday.holidayEnd.date(), QDate::currentDate());
+
+        QVERIFY(m_harness->choose(m_harness->find(QStringLiteral("holidayState")), 0));
+        QVERIFY(ViewHarness::waitFor([this] { return !m_harness->find(QStringLiteral("holidayBeginHour")); }));
+    }
+
+    void anIndividualTimeSetsTheClock()
+    {
+        Air air(42, QStringLiteral("204200023"));
+        QVERIFY(openDirectCommands());
+        QVERIFY(waitForCell(0, 2, QStringLiteral("Auto")));
+        QQuickItem* date = m_harness->find(QStringLiteral("customDatePicker"))->findChild<QQuickItem*>(QStringLiteral("dateField"));
+        QQuickItem* time = m_harness->find(QStringLiteral("customTimePicker"))->findChild<QQuickItem*>(QStringLiteral("timeField"));
+        QVERIFY(!date->isEnabled());
+        QVERIFY(m_harness->click(m_harness->find(QStringLiteral("customTimeChoice"))));
+        QVERIFY(date->isEnabled());
+        date->setProperty("text", QString());
+        QVERIFY(m_harness->typeText(date, QStringLiteral("270524")));
+        m_harness->key(Qt::Key_Return);
+        time->setProperty("text", QString());
+        QVERIFY(m_harness->typeText(time, QStringLiteral("064500")));
+        m_harness->key(Qt::Key_Return);
+        QVERIFY(m_harness->click(m_harness->find(QStringLiteral("sendDateButton"))));
+        QVERIFY(ViewHarness::waitFor([&] { return air.device->dateTime().date() == QDate(2024, 5, 27); }));
+        QCOMPARE(air.device->dateTime().time(), QTime(6, 45));
+        QVERIFY(ViewHarness::waitFor([this] { return clockText().startsWith(QStringLiteral("27.05.24 06:45:")); }));
+    }
+
+    // Under the radio clock the model with a settable time zone takes only its time zone.
+    void theRadioClockLeavesOnlyTheTimeZone()
+    {
+        Air air(46, QStringLiteral("204600046"));
+        air.device->setRadioClock(true, true);
+        air.device->setTimezone(13);
+        air.device->setDateTime(QDateTime(QDate(2025, 3, 1), QTime(12, 0), Qt::UTC));
+        QVERIFY(openDirectCommands());
+        QQuickItem* zones = nullptr;
+        QVERIFY(ViewHarness::waitFor([&] { return (zones = m_harness->find(QStringLiteral("timezoneChoice"))) != nullptr; }));
+        QVERIFY(!m_harness->find(QStringLiteral("customTimeChoice")));
+        QCOMPARE(zones->property("count").toInt(), 32);
+        QCOMPARE(zones->property("currentIndex").toInt(), 13);
+        // The device's 12:00 at UTC +1 is 16:30 at UTC +5.5.
+        QCOMPARE(comboText(zones).right(10), QStringLiteral(" (UTC +1h)"));
+        QVERIFY(m_harness->choose(zones, 20));
+        QVERIFY(comboText(zones).startsWith(QStringLiteral("16:30:")));
+        QVERIFY(comboText(zones).endsWith(QStringLiteral(" (UTC +5.5h)")));
+        QVERIFY(m_harness->click(m_harness->find(QStringLiteral("sendDateButton"))));
+        QVERIFY(ViewHarness::waitFor([&] { return air.device->timezone() == 20; }));
+        QCOMPARE(air.device->dateTime().date(), QDate(2025, 3, 1));
+    }
+
+    void operatingHoursPastTheIntervalShowRedAndReset()
+    {
+        Air air(42, QStringLiteral("204200023"));
+        air.device->channels().setOperatingHours(0, 1200);
+        air.device->channels().setOperatingHours(1, 15);
+        air.device->setServiceInterval(0, 1000);
+        air.device->setServiceInterval(1, 1000);
+        QVERIFY(openDirectCommands());
+        QVERIFY(waitForCell(0, 4, QStringLiteral("1000")));
+        QCOMPARE(cellTexts(0).value(3), QStringLiteral("1200"));
+        QCOMPARE(cellColor(0, 3), QColor(QStringLiteral("#E20014")));
+        QVERIFY(cellColor(1, 3) != QColor(QStringLiteral("#E20014")));
+        QVERIFY(m_harness->click(m_harness->find(QStringLiteral("resetOperatingTimeButton"))));
+        QVERIFY(waitForCell(0, 3, QStringLiteral("0")));
+        QVERIFY(cellColor(0, 3) != QColor(QStringLiteral("#E20014")));
+        QCOMPARE(air.device->channels().operatingHours(1), 15.0);
+    }
+
+    // The twilight model shows the lowest lux per channel; its sensors open in a window of their
+    // own, where the link waits longer for the user.
+    void theSensorsAreAssignedInTheirView()
+    {
+        Air air(74, QStringLiteral("207400074"));
+        air.device->sensors().setSensors({{12, 0x01}, {85, 0x02}, {1400, 0x01}});
+        QVERIFY(openDirectCommands());
+        QVERIFY(waitForCell(0, 5, QStringLiteral("12 lx")));
+        QVERIFY(waitForCell(1, 5, QStringLiteral("85 lx")));
+        QVERIFY(m_harness->click(m_harness->find(QStringLiteral("sensorAffectationButton"))));
+        QQuickItem* table = nullptr;
+        QVERIFY(ViewHarness::waitFor([&] { return (table = m_harness->findByName(QStringLiteral("sensorAffectationTable"))) != nullptr; }));
+        QCOMPARE(ble::BLEService::instance().inactivityTimeout(), 900000);
+        QCOMPARE(table->window()->width(), 768);
+        QVERIFY(ViewHarness::waitFor([&] { return rowText(table, 2, QStringLiteral("sensorLux")) == QStringLiteral("1400 lx"); }));
+        QCOMPARE(rowText(table, 0, QStringLiteral("sensorName")), QStringLiteral("Sensor 1"));
+        QVERIFY(ViewHarness::text(m_harness->find(QStringLiteral("sensorDeviceText"))).endsWith(QStringLiteral(" SN: 207400074")));
+
+        // Sensor 3 serves channel 2 as well: one write with its mask; channel 2 gets its lower lux.
+        const int writes = air.device->sensors().assignmentWrites();
+        QVERIFY(m_harness->click(rowItem(table, 2, QStringLiteral("sensorChannel1"))));
+        QVERIFY(ViewHarness::waitFor([&] { return air.device->sensors().sensors().at(2).mask == 0x03; }));
+        QCOMPARE(air.device->sensors().assignmentWrites(), writes + 1);
+        QVERIFY(rowItem(table, 2, QStringLiteral("sensorChannel1"))->property("checked").toBool());
+        QVERIFY(waitForCell(1, 5, QStringLiteral("85 lx")));
+
+        QVERIFY(m_harness->click(rowItem(table, 0, QStringLiteral("sensorBlinkButton"))));
+        QVERIFY(ViewHarness::waitFor([&] { return air.device->sensors().sensors().at(0).blinking; }));
+        QVERIFY(rowItem(table, 0, QStringLiteral("sensorBlinkButton"))->property("checked").toBool());
+
+        QQuickWindow* sensorWindow = table->window();
+        sensorWindow->close();
+        QVERIFY(ViewHarness::waitFor([] { return ble::BLEService::instance().inactivityTimeout() == 90000; }));
+    }
+
+    void sensorWarningsArePopUps()
+    {
+        Air air(74, QStringLiteral("207400074"));
+        air.device->sensors().setError(true);
+        air.device->sensors().setSensors({{1, 0}, {2, 0}, {3, 0}, {4, 0}, {5, 0}});
+        QVERIFY(openDirectCommands());
+        QObject* error = waitForPopup(QStringLiteral("sensorErrorPopup"));
+        QVERIFY(error);
+        QCOMPARE(error->property("contentText").toString(), QStringLiteral("Sensorfehler"));
+        QObject* tooMany = waitForPopup(QStringLiteral("tooManySensorsPopup"));
+        QVERIFY(tooMany);
+        QCOMPARE(tooMany->property("contentText").toString(),
+                 QStringLiteral("Maximale Anzahl der anschließbaren Lichtsensoren (4) überschritten"));
+        QVERIFY(QMetaObject::invokeMethod(tooMany, "close"));
+        QVERIFY(m_harness->click(m_harness->find(QStringLiteral("acceptButton"))));
+        QVERIFY(ViewHarness::waitFor([&] { return !air.device->sensors().hasError(); }));
+    }
+
+    void aLostConnectionClosesTheView()
+    {
+        Air air(42, QStringLiteral("204200023"));
+        QVERIFY(openDirectCommands());
+        QVERIFY(waitForCell(0, 2, QStringLiteral("Auto")));
+        ble::BLEService::instance().disconnectFromDevice();
+        QVERIFY(ViewHarness::waitFor([this] { return m_harness->dialogs().isEmpty(); }));
+    }
+
+    // An idle link closes the view and offers to connect again, which scans for direct commands.
+    void inactivityOffersToReconnect()
+    {
+        Air air(42, QStringLiteral("204200023"));
+        QVERIFY(openDirectCommands());
+        QVERIFY(waitForCell(0, 2, QStringLiteral("Auto")));
+        ble::BLEService::instance().setInactivityTimeout(300);
+        air.device->setFault({devicesim::Fault::DroppedReply, 1, true});
+        QObject* inactivity = waitForPopup(QStringLiteral("inactivityPopup"));
+        QVERIFY(inactivity);
+        QVERIFY(ViewHarness::waitFor([this] { return !m_harness->findByName(QStringLiteral("directCommandsView")); }));
+        air.device->setFault({});
+        ble::BLEService::instance().setInactivityTimeout(ble::BLEService::DefaultInactivityTimeout);
+        QVERIFY(m_harness->click(m_harness->find(QStringLiteral("reconnectButton"))));
+        QVERIFY(ViewHarness::waitFor([this] { return m_harness->findByName(QStringLiteral("deviceScanView")) != nullptr; }));
+        QCOMPARE(evaluate(QStringLiteral("ZorvikUtils.deviceScan.scanKind")).toInt(), DirectCommandScan);
+    }
+
+    void theToolBarsScanForDirectCommands_data()
+    {
+        QTest::addColumn<int>("viewKind");
+        QTest::newRow("home") << HomeScreenView;
+        QTest::newRow("creation") << ProjectCreationView;
+        QTest::newRow("project") << 2;
+    }
+
+    void theToolBarsScanForDirectCommands()
+    {
+        QFETCH(int, viewKind);
+        Air air(42, QStringLiteral("204200023"));
+        if (viewKind == 2)
+            QVERIFY(MainController::instance().createProject(42, QStringLiteral("Befehle")));
+        evaluate(QStringLiteral("ViewLoader.openView(%1, {}, true)").arg(viewKind));
+        QQuickItem* button = nullptr;
+        QVERIFY(ViewHarness::waitFor([&] {
+            button = m_harness->findByName(QStringLiteral("directCommandsButton"));
+            return button && button->isEnabled() && button->width() > 0
+                   && button->mapToScene(QPointF(button->width(), 0)).x() <= button->window()->width();
+        }));
+        QVERIFY(m_harness->click(button));
+        QVERIFY(ViewHarness::waitFor([this] { return m_harness->findByName(QStringLiteral("deviceScanView")) != nullptr; }));
+        QCOMPARE(evaluate(QStringLiteral("ZorvikUtils.deviceScan.scanKind")).toInt(), DirectCommandScan);
+        MainController::instance().setDirty(false);
+    }
+
+private:
+    static ChannelControls::Channel channel(int mode, int relayState)
+    {
+        ChannelControls::Channel c;
+        c.mode = mode;
+        c.relayState = relayState;
+        return c;
+    }
+
+    QVariant evaluate(const QString& expression) { return m_harness->evaluate(expression); }
+
+    static QString comboText(const QQuickItem* box) { return box->property("displayText").toString(); }
+
+    QString clockText() const
+    {
+        const QQuickItem* info = m_harness->findByName(QStringLiteral("deviceInfo"));
+        return info ? info->property("title").toString() : QString();
+    }
+
+    QObject* waitForPopup(const QString& name) const
+    {
+        QObject* popup = nullptr;
+        ViewHarness::waitFor([&] { return (popup = m_harness->findPopup(name)) != nullptr; });
+        return popup;
+    }
+
+    bool waitForText(const QString& name, const QString& text) const
+    {
+        return ViewHarness::waitFor([&] { return ViewHarness::text(m_harness->find(name)) == text; });
+    }
+
+    // Scans from the menu, connects the first device and waits for its direct commands.
+    QQuickItem* openDirectCommands() const
+    {
+        if (!m_harness->triggerMenuAction(MenuEntry))
+            return nullptr;
+        QQuickItem* choice = nullptr;
+        if (!ViewHarness::waitFor([&] { return (choice = m_harness->find(QStringLiteral("deviceChoice0"))) != nullptr; }))
+            return nullptr;
+        if (!m_harness->click(choice) || !m_harness->click(m_harness->find(QStringLiteral("scanConnectButton"))))
+            return nullptr;
+        QQuickItem* view = nullptr;
+        ViewHarness::waitFor([&] { return (view = m_harness->findByName(QStringLiteral("directCommandsView"))) != nullptr; });
+        return view;
+    }
+
+    QQuickItem* cell(int line, int column) const
+    {
+        return m_harness->findByName(QStringLiteral("channelLine%1Cell%2").arg(line).arg(column));
+    }
+
+    QStringList cellTexts(int line) const
+    {
+        QStringList texts;
+        for (int column = 0; column < 3; ++column)
+            texts.append(ViewHarness::text(cell(line, column)));
+        return texts;
+    }
+
+    QColor cellColor(int line, int column) const { return cell(line, column)->property("color").value<QColor>(); }
+
+    bool waitForCell(int line, int column, const QString& text) const
+    {
+        return ViewHarness::waitFor([&] { return ViewHarness::text(cell(line, column)) == text; });
+    }
+
+    static QQuickItem* rowItem(QQuickItem* table, int row, const QString& name)
+    {
+        auto* sensorRow = table->findChild<QQuickItem*>(QStringLiteral("sensorRow%1").arg(row));
+        return sensorRow ? sensorRow->findChild<QQuickItem*>(name) : nullptr;
+    }
+
+    static QString rowText(QQuickItem* table, int row, const QString& name)
+    {
+        return ViewHarness::text(rowItem(table, row, name));
+    }
+
+    std::unique_ptr<ViewHarness> m_harness;
+};
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    TestViewDirectCommands test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_view_directcommands.moc"
