@@ -328,8 +328,17 @@ bool photographDirectCommands(const QDir& output)
     window->requestActivate();
     saved &= save(photographItemScene(window), output.filePath(QStringLiteral("direct-commands-de.png")));
 
+    // The button lies at the foot of the scrolled sections.
+    QQuickItem* button = harness.find(QStringLiteral("sensorAffectationButton"));
+    for (QQuickItem* parent = button ? button->parentItem() : nullptr; parent; parent = parent->parentItem()) {
+        if (parent->inherits("QQuickFlickable")) {
+            parent->setProperty("contentY", parent->property("contentHeight").toReal() - parent->height());
+            break;
+        }
+    }
+    QTest::qWait(100);
     QQuickItem* table = nullptr;
-    saved &= harness.click(harness.find(QStringLiteral("sensorAffectationButton")))
+    saved &= harness.click(button)
              && ViewHarness::waitFor([&] { return (table = harness.findByName(QStringLiteral("sensorAffectationTable"))) != nullptr; })
              && ViewHarness::waitFor([&] { return table->findChild<QQuickItem*>(QStringLiteral("sensorRow2")) != nullptr; });
     if (table) {

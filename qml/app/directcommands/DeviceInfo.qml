@@ -35,6 +35,8 @@ TitledSection {
                 text: modelData
                 color: Colors.secondaryColor
                 font.pixelSize: Metrics.fontSize.small
+                wrapMode: Text.WordWrap
+                elide: Text.ElideNone
             }
         }
     }
