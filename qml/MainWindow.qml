@@ -131,18 +131,15 @@ ApplicationWindow {
         return dialog
     }
 
-    // A view in a native window of its own, at least `minimumWidth` wide; `size` (when given)
-    // is the window's first size.
-    function openWindowDialog(view, properties, minimumWidth, size) {
-        const minimum = Math.max(minimumWidth || 0, 350)
-        const geometry = size ? { width: Math.max(minimum, size.width), height: size.height,
-                                  minimumHeight: Math.min(size.height, 600) }
-                              : { width: Math.max(minimumWidth || 0, window.width * 0.5) }
+    // A view in a native window of its own, at least `minimumWidth` wide; `windowProperties`
+    // are the window's own (its modality is set before it shows).
+    function openWindowDialog(view, properties, minimumWidth, windowProperties) {
         const dialog = windowDialogComponent.createObject(window, Object.assign({
             source: view,
             properties: properties || {},
-            minimumWidth: minimum
-        }, geometry))
+            minimumWidth: Math.max(minimumWidth || 0, 350),
+            width: Math.max(minimumWidth || 0, window.width * 0.5)
+        }, windowProperties || {}))
         windowDialogs = windowDialogs.concat([dialog])
         dialog.closing.connect(() => {
             windowDialogs = windowDialogs.filter(other => other !== dialog)
@@ -273,6 +270,8 @@ ApplicationWindow {
         views[View.SoftwareInfoView] = "SoftwareInfoView.qml"
         views[View.LicenseView] = "LicenseView.qml"
         views[View.CloudDevicesView] = "CloudDevicesView.qml"
+        views[View.DirectCommandsView] = "DirectCommandsView.qml"
+        views[View.SensorAffectationView] = "SensorAffectationView.qml"
         ViewLoader.register(stack, ZorvikUtils, views, View.ProjectContentView, View.HomeScreenView)
         // The native window keeps its menus while the layout previews a phone or tablet: they
         // lead back to the settings.

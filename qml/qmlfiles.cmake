@@ -8,6 +8,15 @@ set(tarvino_qml_files
   app/appsettings/InfoLabel.qml
   app/appsettings/InfoValue.qml
   app/appsettings/SoftwareInfo.qml
+  app/directcommands/CommandRow.qml
+  app/directcommands/DateTimeSection.qml
+  app/directcommands/DeviceInfo.qml
+  app/directcommands/DirectCommandsItem.qml
+  app/directcommands/HolidaySection.qml
+  app/directcommands/ManuelSection.qml
+  app/directcommands/OptionSection.qml
+  app/directcommands/SensorAffectationTable.qml
+  app/directcommands/SensorRow.qml
   app/popups/CloudLoginPopup.qml
   app/popups/ConfirmDialog.qml
   app/popups/BluetoothInfoPopUp.qml
@@ -76,6 +85,8 @@ set(tarvino_qml_files
   app/toolbars/ToolBarButton.qml
   app/utils/ClickOutsideLoseFocus.qml
   app/views/DeviceScanView.qml
+  app/views/DirectCommandsView.qml
+  app/views/SensorAffectationView.qml
   app/views/CloudDevicesView.qml
   app/views/GlobalSettingsView.qml
   app/views/HomeScreenView.qml

@@ -28,6 +28,8 @@ QtObject {
     readonly property string save: "qrc:/icons/save.svg"
     readonly property string checkmark: "qrc:/icons/checkmark.svg"
     readonly property string info: "qrc:/icons/info.svg"
+    readonly property string power: "qrc:/icons/power.svg"
+    readonly property string sun: "qrc:/icons/sun.svg"
 
     // The address that paints a resource drawing in one colour (see ColoredImageProvider);
     // a transparent colour keeps the drawing's own colours.

@@ -14,6 +14,8 @@
 
 #include <QLocalSocket>
 
+#include <ble/bleservice.h>
+#include <ble/simulatedbackend.h>
 #include <core/customqmainwindow.h>
 #include <core/settingsservice.h>
 #include <core/windowlayout.h>
@@ -421,6 +423,74 @@ bool photographChannelSettings(const QDir& output)
     return saved & reportOffences(harness);
 }
 
+// The direct commands of a twilight switch with three light sensors, in their window, and the
+// sensors' assignment in theirs.
+bool photographDirectCommands(const QDir& output)
+{
+    ViewHarness harness;
+    if (!harness.loadMain())
+        return false;
+    auto simulated = std::make_unique<ble::SimulatedBackend>();
+    auto* device = new devicesim::SimulatedDevice(devices::DeviceService::instance().deviceByOt2Number(74),
+                                                  QStringLiteral("207400074"), simulated.get());
+    device->setConnectionInterval(std::chrono::microseconds(0));
+    device->setDateTime(QDateTime(QDate(2026, 3, 29), QTime(17, 42, 5), Qt::UTC));
+    device->sensors().setSensors({{12, 0x01}, {85, 0x02}, {1400, 0x01}});
+    devicesim::ChannelControls::Channel permanent;
+    permanent.mode = devicesim::ChannelControls::Permanent;
+    permanent.relayState = 1;
+    device->channels().setChannel(1, permanent);
+    device->channels().setOperatingHours(0, 1320);
+    device->channels().setOperatingHours(1, 412);
+    device->setServiceInterval(0, 1000);
+    device->setServiceInterval(1, 2000);
+    simulated->addDevice(device);
+    ble::BLEService::instance().setBackend(std::move(simulated));
+
+    QQuickItem* view = nullptr;
+    QQuickItem* choice = nullptr;
+    bool saved = harness.triggerMenuAction(QStringLiteral("Direkte Befehle"))
+                 && ViewHarness::waitFor([&] { return (choice = harness.find(QStringLiteral("deviceChoice0"))) != nullptr; })
+                 && harness.click(choice) && harness.click(harness.find(QStringLiteral("scanConnectButton")))
+                 && ViewHarness::waitFor([&] {
+                        view = harness.findByName(QStringLiteral("directCommandsView"));
+                        QQuickItem* lux = harness.findByName(QStringLiteral("channelLine1Cell5"));
+                        return view && lux && ViewHarness::text(lux) == QStringLiteral("85 lx");
+                    });
+    if (!saved)
+        return false;
+    saved &= ViewHarness::waitFor([&harness] {
+        return ViewHarness::text(harness.findByName(QStringLiteral("channelLine1Cell4"))) == QStringLiteral("2000");
+    });
+    QQuickWindow* window = view->window();
+    window->raise();
+    window->requestActivate();
+    saved &= save(photographItemScene(window), output.filePath(QStringLiteral("direct-commands-de.png")));
+
+    // The button lies at the foot of the scrolled sections.
+    QQuickItem* button = harness.find(QStringLiteral("sensorAffectationButton"));
+    for (QQuickItem* parent = button ? button->parentItem() : nullptr; parent; parent = parent->parentItem()) {
+        if (parent->inherits("QQuickFlickable")) {
+            parent->setProperty("contentY", parent->property("contentHeight").toReal() - parent->height());
+            break;
+        }
+    }
+    QTest::qWait(100);
+    QQuickItem* table = nullptr;
+    saved &= harness.click(button)
+             && ViewHarness::waitFor([&] { return (table = harness.findByName(QStringLiteral("sensorAffectationTable"))) != nullptr; })
+             && ViewHarness::waitFor([&] { return table->findChild<QQuickItem*>(QStringLiteral("sensorRow2")) != nullptr; });
+    if (table) {
+        table->window()->raise();
+        table->window()->requestActivate();
+        saved &= save(photographItemScene(table->window()), output.filePath(QStringLiteral("sensor-assignment-de.png")));
+        table->window()->close();
+    }
+    window->close();
+    ble::BLEService::instance().disconnectFromDevice();
+    return saved & reportOffences(harness);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -463,5 +533,6 @@ int main(int argc, char* argv[])
     saved &= photographProgramGrid(output);
     saved &= photographProjectSettings(output);
     saved &= photographChannelSettings(output);
+    saved &= photographDirectCommands(output);
     return saved ? 0 : 1;
 }

@@ -52,6 +52,12 @@ QtObject {
             onTriggered: ZorvikUtils.writeProject()
         }
         MenuItem {
+            title: bindTr("Menus", "Direkte Befehle")
+            visible: !desktopMenu.controlsProject
+            enabled: mainController.ready
+            onTriggered: actions.openDirectCommands()
+        }
+        MenuItem {
             title: bindTr("Windows", "Exportieren")
             enabled: desktopMenu.projectActions
             onTriggered: mainController.csvExport()

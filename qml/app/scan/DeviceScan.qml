@@ -3,8 +3,9 @@ import Tarvino
 
 // The main window's device scan, shared by every view: a scan for a purpose (ScanOption)
 // shows the devices found in DeviceScanView, connects the chosen one and hands it to the data
-// exchange. It holds the controller of the running scan, and it keeps the pop-ups of the
-// connection (authentication, PIN, messages) over the scan's window while that is open.
+// exchange or the direct commands. It holds the controller of the running scan, and it keeps
+// the pop-ups of the connection (authentication, PIN, messages) over the scan's window while
+// that is open.
 Item {
     id: scan
 
@@ -26,6 +27,8 @@ Item {
 
     readonly property int viewWidth: 850
     readonly property int viewHeight: 550
+    readonly property int directCommandsWidth: 768
+    readonly property int directCommandsHeight: 550
 
     function readProject() {
         open(ScanOption.GetData)
@@ -151,9 +154,33 @@ Item {
         }
     }
 
-    function showInactivity() {
+    // With `reconnect` the user may connect again for direct commands.
+    function showInactivity(reconnect) {
         if (!isOpen(inactivityPopUp))
             inactivityPopUp = openPopup("InactivityPopUp")
+        if (reconnect === true)
+            inactivityPopUp.offerReconnection = true
+    }
+
+    // The connected device goes to the direct commands, in a window of their own on the desktop.
+    function openDirectCommands(device) {
+        closeLinkPopUps()
+        // The connection stays when the scan's window closes; the scan's controller goes.
+        const scanController = controller
+        handedOver = true
+        close()
+        scanController.destroy()
+        const commands = mainController.openDirectCommands(device)
+        const url = ViewLoader.viewUrl(View.DirectCommandsView)
+        if (!ZorvikUtils.isDesktop) {
+            ViewLoader.openView(View.DirectCommandsView, { controller: commands })
+            return
+        }
+        const window = ZorvikUtils.window.openWindowDialog(url, { controller: commands }, directCommandsWidth,
+                                                           { modality: Qt.WindowModal })
+        window.title = device.name
+        window.minimumHeight = directCommandsHeight
+        window.height = Math.max(directCommandsHeight, ZorvikUtils.window.height * 0.8)
     }
 
     // The connected device goes to the data exchange; the scan's window closes on the desktop.
@@ -198,7 +225,9 @@ Item {
             ZorvikUtils.window.delayOperation(() => scan.close(), 500)
         }
         function onDeviceReady(device) {
-            if (scan.scanKind !== ScanOption.DirectCommand)
+            if (scan.scanKind === ScanOption.DirectCommand)
+                scan.openDirectCommands(device)
+            else
                 scan.handOver(device)
         }
     }

@@ -66,6 +66,11 @@ QtObject {
         return hideYears ? withoutYears[index] : withYears[index]
     }
 
+    readonly property QtObject soWiSpecifics: QtObject {
+        // The "Inaktiv" entry of holidayState().
+        readonly property int inactiveHolidayIndex: 0
+    }
+
     function holidayState(hasRandomHolidaysStatus, isNocta) {
         const list = [bindTr("Program settings", "Inaktiv", "Holiday state"), bindTr("Generic", "Aus"),
                       bindTr("Generic", "Ein")]

@@ -51,7 +51,8 @@ Item {
         onClicked: button.clicked()
     }
     DefaultToolTip {
-        visible: area.containsMouse && text !== ""
+        // A button of a view just left keeps its hover, but no longer lies in a window.
+        visible: area.containsMouse && text !== "" && button.Window.window !== null
         text: button.toolTip !== "" ? button.toolTip : button.compact ? button.text : ""
     }
 }

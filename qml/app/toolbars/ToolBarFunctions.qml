@@ -23,6 +23,11 @@ QtObject {
         ZorvikUtils.checkForUnsavedModifications(() => ZorvikUtils.readProgramFromDevice())
     }
 
+    // Scans for a device to drive by direct commands.
+    function openDirectCommands() {
+        ZorvikUtils.deviceScan.open(ScanOption.DirectCommand)
+    }
+
     function openDeviceLanguages() {
         PopUpManager.openPopup("DeviceLanguagePopUp", { objectName: "deviceLanguagePopup" })
     }
@@ -47,7 +52,7 @@ QtObject {
     function openSortView() {
         ZorvikUtils.window.openWindowDialog("qrc:/orvindal/Tarvino/app/settings/SortSwitchTimeView.qml",
                                             { viewController: mainController.projectContent }, 600,
-                                            Qt.size(600, 500))
+                                            { width: 600, height: 500, minimumHeight: 500 })
     }
 
     function optimizeProject() {
@@ -63,7 +68,10 @@ QtObject {
     function openProjectSettings() {
         const window = ZorvikUtils.window
         window.openWindowDialog("qrc:/orvindal/Tarvino/app/views/ProjectSettingsView.qml",
-                                { projectController: mainController.currentProject }, 500,
-                                Qt.size(window.width * 0.8, window.height * 0.8))
+                                { projectController: mainController.currentProject }, 500, {
+                                    width: Math.max(500, window.width * 0.8),
+                                    height: window.height * 0.8,
+                                    minimumHeight: Math.min(window.height * 0.8, 600)
+                                })
     }
 }

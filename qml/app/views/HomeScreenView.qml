@@ -176,6 +176,15 @@ AppView {
 
     toolbarRightButtons: [
         ToolBarButton {
+            objectName: "directCommandsButton"
+            source: Icons.power
+            text: bindTr("Home", "Direkte Befehle")
+            onClicked: {
+                view.viewController.selectionMode = MainController.Normal
+                actions.openDirectCommands()
+            }
+        },
+        ToolBarButton {
             objectName: "settingsButton"
             source: ClientConfig.icons.settings
             text: bindTr("Home", "Einstellungen")

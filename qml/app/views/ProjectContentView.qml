@@ -56,6 +56,13 @@ AppView {
             onClicked: ZorvikUtils.writeProject()
         },
         DesktopToolBarButton {
+            objectName: "directCommandsButton"
+            source: Icons.power
+            text: bindTr("Edit project", "Direkte Befehle")
+            enabled: mainController.ready
+            onClicked: actions.openDirectCommands()
+        },
+        DesktopToolBarButton {
             objectName: "mailProjectButton"
             source: Icons.mail
             text: bindTr("Edit project", "E-Mail")

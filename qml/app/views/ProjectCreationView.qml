@@ -26,6 +26,12 @@ AppView {
             onClicked: actions.readFromDevice()
         },
         DesktopToolBarButton {
+            objectName: "directCommandsButton"
+            source: Icons.power
+            text: bindTr("New project", "Direkte Befehle")
+            onClicked: actions.openDirectCommands()
+        },
+        DesktopToolBarButton {
             objectName: "storedProjectsButton"
             source: Icons.home
             text: bindTr("New project", "Gespeicherte Projekte")
