@@ -12,6 +12,8 @@
 #include "extraprogramviewcontroller.h"
 #include "maincontroller.h"
 #include "projectcontentcontroller.h"
+#include "projectcontroller.h"
+#include "switchtimesviewcontroller.h"
 #include "viewharness.h"
 
 // The date table of an extra program in the program view, on the real controllers of an open
@@ -374,6 +376,48 @@ private slots:
         QCOMPARE(textOf(QStringLiteral("popupText")),
                  QStringLiteral("Dieses Gerät unterstützt nicht alle Daten.\nEinige Daten wurden nicht übertragen."));
         QVERIFY(harness->click(harness->findByName(QStringLiteral("okButton"))));
+    }
+
+    // Extra programs with switch times and no dates, by channel, as the warning before writing lists them.
+    void warningListsProgramsWithoutDates() {
+        QVERIFY(openTable(QStringLiteral("Tarvino Rix3 Weekly 2")));
+        ProjectContentController* content = main().projectContent();
+        const auto addSwitch = [content](int channel, int program) {
+            content->setSelectedChannel(channel);
+            content->setSelectedProgram(program);
+            content->switchTimesViewController()->createFromTable(0, 1, 128, -1, wall(QDate(2026, 3, 2), QTime(8, 0)), {},
+                                                                  {}, {});
+        };
+        addSwitch(0, 1);
+        addSwitch(0, 3);
+        addSwitch(0, 4);
+        addSwitch(1, 2);
+        // Program 4 of channel 1 has a date and is left out.
+        content->setSelectedChannel(0);
+        content->extraProgramViewController(4)->createFromTable(0, wall(QDate(2026, 6, 1)), wall(QDate(2026, 6, 2)),
+                                                                wall(QDate(2026, 6, 1)), wall(QDate(2026, 6, 2)), 0, 1);
+        const QVariantMap channels = main().currentProject()->extraProgramsWithSwitchimesNoDates();
+        QCOMPARE(channels.keys(), QStringList({QStringLiteral("1"), QStringLiteral("2")}));
+
+        QObject* popup = harness->load(QStringLiteral("app/popups/ExtraProgramWarningPopup.qml"),
+                                       {{QStringLiteral("channels"), channels}});
+        QVERIFY(popup);
+        QMetaObject::invokeMethod(popup, "open");
+        QVERIFY(ViewHarness::waitFor([this] { return harness->findPopup(QStringLiteral("extraProgramWarningPopup")); }));
+        QCOMPARE(textOf(QStringLiteral("popupTitle")), QStringLiteral("Warnung"));
+        QCOMPARE(textOf(QStringLiteral("popupText")),
+                 QStringLiteral("Schaltzeiten von Zusatzprogrammen werden nur ausgeführt, wenn Datumsbereiche angegeben "
+                                "sind.\nBei den folgenden Zusatzprogrammen im Projekt fehlen Datumsbereiche:"));
+        QCOMPARE(textOf(QStringLiteral("warningChannel_1")), QStringLiteral("Kanal 1"));
+        QCOMPARE(textOf(QStringLiteral("warningProgram_1_1")), QStringLiteral("\u2022 Sonderprogramm 1"));
+        QCOMPARE(textOf(QStringLiteral("warningProgram_1_3")), QStringLiteral("\u2022 Sonderprogramm 3"));
+        QVERIFY(!harness->findByName(QStringLiteral("warningProgram_1_4")));
+        QCOMPARE(textOf(QStringLiteral("warningChannel_2")), QStringLiteral("Kanal 2"));
+        QCOMPARE(textOf(QStringLiteral("warningProgram_2_2")), QStringLiteral("\u2022 Sonderprogramm 2"));
+        QCOMPARE(textOf(QStringLiteral("warningQuestion")),
+                 QStringLiteral("Möchten Sie trotzdem mit der Programmierung fortfahren?"));
+        QCOMPARE(textOf(QStringLiteral("acceptButton")), QStringLiteral("Ja"));
+        QCOMPARE(textOf(QStringLiteral("rejectButton")), QStringLiteral("Nein"));
     }
 
     // The standard program keeps its switch table.
