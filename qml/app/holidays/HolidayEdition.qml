@@ -57,6 +57,19 @@ DefaultPopUp {
     function hourOf(text) {
         return Number(text.substring(11, 13))
     }
+    // A new rule's defaults.
+    function reset() {
+        form.name = ""
+        form.type = 0
+        form.startDay = 0
+        form.endDay = 1
+        form.weekday = -7
+        form.duration = 1
+        form.startTime = atHour(0)
+        form.endTime = atHour(0)
+        form.startDate = today(0)
+        form.endDate = today(1)
+    }
     function fill(rule) {
         form.name = rule.name
         form.type = rule.type
@@ -131,10 +144,6 @@ DefaultPopUp {
         Layout.preferredWidth: 160
         color: Colors.secondaryColor
     }
-    component HourBox: DefaultCombobox {
-        Layout.preferredWidth: 110
-        model: popup.hours
-    }
 
     GridLayout {
         Layout.fillWidth: true
@@ -193,7 +202,9 @@ DefaultPopUp {
             currentIndex: form.startDay + popup.offsetBase
             onActivated: index => form.startDay = index - popup.offsetBase
         }
-        HourBox {
+        DefaultCombobox {
+            Layout.preferredWidth: 110
+            model: popup.hours
             objectName: "holidayStartHour"
             currentIndex: form.startTime.getHours()
             onActivated: index => form.startTime = popup.atHour(index)
@@ -242,7 +253,9 @@ DefaultPopUp {
             currentIndex: form.endDay + popup.offsetBase
             onActivated: index => form.endDay = index - popup.offsetBase
         }
-        HourBox {
+        DefaultCombobox {
+            Layout.preferredWidth: 110
+            model: popup.hours
             objectName: "holidayEndHour"
             currentIndex: form.endTime.getHours()
             onActivated: index => form.endTime = popup.atHour(index)

@@ -92,30 +92,32 @@ Item {
             return offsetText(rule.endDay, rule.type) + " " + timeOf(rule.endTime)
         }
     }
+    // The prompts are kept; each opening names what its answer goes to.
+    property var nameAccepted: null
+    property var holidayAccepted: null
+    property var editedRule: null
     function openNameEdition(name, accepted) {
-        const popup = nameEditionComponent.createObject(view, {name: name})
-        popup.acceptedWithName.connect(accepted)
-        popup.closed.connect(() => popup.destroy())
-        popup.open()
+        nameAccepted = accepted
+        nameEdition.name = name
+        nameEdition.open()
     }
     function openHolidayEdition(rule, accepted) {
-        const popup = holidayEditionComponent.createObject(view)
-        if (rule !== null)
-            popup.initHoliday.connect(() => popup.fill(rule))
-        popup.acceptedWithHoliday.connect(accepted)
-        popup.closed.connect(() => popup.destroy())
-        popup.open()
+        editedRule = rule
+        holidayAccepted = accepted
+        holidayEdition.reset()
+        holidayEdition.open()
     }
 
     Component.onCompleted: chooseSet(Math.max(0, service.currentIndex(true)))
 
-    Component {
-        id: nameEditionComponent
-        NameEdition {}
+    NameEdition {
+        id: nameEdition
+        onAcceptedWithName: name => view.nameAccepted(name)
     }
-    Component {
-        id: holidayEditionComponent
-        HolidayEdition {}
+    HolidayEdition {
+        id: holidayEdition
+        onInitHoliday: if (view.editedRule !== null) fill(view.editedRule)
+        onAcceptedWithHoliday: holiday => view.holidayAccepted(holiday)
     }
     ConfirmPopUp {
         id: removeConfirmation
