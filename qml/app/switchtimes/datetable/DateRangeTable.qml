@@ -92,6 +92,8 @@ Item {
         anchors.fill: parent
         clip: true
         model: root.undoModel
+        // No current row: a new first row would otherwise scroll the header away.
+        currentIndex: -1
         boundsBehavior: Flickable.StopAtBounds
         ScrollBar.vertical: ScrollBar {}
         header: DateTableHeader {
