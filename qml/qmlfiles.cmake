@@ -4,6 +4,9 @@ set(tarvino_qml_files
   main.qml
   MainWindow.qml
   app/menus/DesktopMenu.qml
+  app/holidays/HolidayEdition.qml
+  app/holidays/HolidaySetEdition.qml
+  app/holidays/NameEdition.qml
   app/appsettings/GlobalSettings.qml
   app/appsettings/InfoLabel.qml
   app/appsettings/InfoValue.qml
@@ -28,6 +31,7 @@ set(tarvino_qml_files
   app/popups/DuplicateProjectPopUp.qml
   app/popups/EditProjectPopUp.qml
   app/popups/ErrorPopUp.qml
+  app/popups/ExtraProgramWarningPopup.qml
   app/popups/InactivityPopUp.qml
   app/popups/GatewayLoginPopup.qml
   app/popups/InfoPopup.qml
@@ -78,6 +82,12 @@ set(tarvino_qml_files
   app/switchtimes/tablecomp/TableSwitchControl.qml
   app/switchtimes/tablecomp/TableTimePicker.qml
   app/switchtimes/tablecomp/TableWeeksPicker.qml
+  app/switchtimes/datetable/DateRangeTable.qml
+  app/switchtimes/datetable/DateTableDelegate.qml
+  app/switchtimes/datetable/DateTableFooter.qml
+  app/switchtimes/datetable/DateTableHeader.qml
+  app/switchtimes/tablecomp/datepicker/CalendarList.qml
+  app/switchtimes/tablecomp/datepicker/TableDatePicker.qml
   app/toolbars/AppToolBar.qml
   app/toolbars/DesktopToolBarButton.qml
   app/toolbars/ProjectTitle.qml
@@ -102,7 +112,9 @@ set(tarvino_shell_singletons
   app/utils/ViewLoader.qml
   app/utils/ZorvikUtils.qml
   app/settings/SettingsProvider.qml
-  app/switchtimes/SwitchTableMetrics.qml)
+  app/switchtimes/SwitchTableMetrics.qml
+  app/switchtimes/datetable/DateRangeProvider.qml
+  app/switchtimes/datetable/DateTableMetrics.qml)
 foreach(singleton IN LISTS tarvino_shell_singletons)
   list(APPEND tarvino_qml_files ${singleton})
   set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/${singleton} PROPERTIES QT_QML_SINGLETON_TYPE TRUE)

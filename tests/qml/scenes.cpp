@@ -35,6 +35,9 @@
 #include "noctaprojectcontroller.h"
 #include "tarvinoapp.h"
 #include "projectcontentcontroller.h"
+#include "extraprogramviewcontroller.h"
+#include <holidays/holiday.h>
+#include <holidays/holidaysetservice.h>
 #include "viewharness.h"
 
 namespace {
@@ -491,6 +494,58 @@ bool photographDirectCommands(const QDir& output)
     return saved & reportOffences(harness);
 }
 
+// The date table of an extra program with a range of each kind, below the program's grid.
+bool photographExtraProgramTable(const QDir& output)
+{
+    ViewHarness harness;
+    QQuickWindow* window = harness.loadMain();
+    if (!window)
+        return false;
+    MainController& main = MainController::instance();
+    if (!main.createProject(102, QStringLiteral("Bürogebäude Nord")) || !showView(harness, window, 2))
+        return false;
+    main.projectContent()->setSelectedProgram(1);
+    ExtraProgramViewController* extra = main.projectContent()->extraProgramViewController(1);
+    const auto at = [](int year, int month, int day, int hour = 0) {
+        return QDateTime(QDate(year, month, day), QTime(hour, 0), Qt::UTC);
+    };
+    extra->createFromTable(0, at(2026, 7, 27, 6), at(2026, 8, 14, 18), at(2026, 7, 27, 6), at(2026, 8, 14, 18), 0, 1);
+    extra->createFromTable(1, at(2008, 12, 24), at(2008, 12, 27), at(2008, 12, 24), at(2008, 12, 27), 0, 1);
+    extra->createFromTable(2, at(2026, 1, 1), at(2026, 1, 1), at(2026, 1, 1), at(2026, 1, 1), -2, 1);
+    extra->createFromTable(3, at(2026, 3, 2, 8), at(2026, 3, 3, 8), at(2026, 3, 2, 8), at(2026, 3, 3, 8), 0, 1);
+    extra->createFromTable(4, at(2026, 1, 1, 6), at(2026, 1, 1, 6), at(2026, 1, 1, 6), at(2026, 1, 1, 6), 0, 1);
+    extra->createFromTable(0, at(2026, 5, 3), at(2026, 5, 1), at(2026, 5, 3), at(2026, 5, 1), 0, 1);
+    const bool saved = save(photographMainWindow(), output.filePath(QStringLiteral("extra-program-table.png")));
+    main.closeProject();
+    return saved & reportOffences(harness);
+}
+
+// The holiday set window in edit mode on a set of the user's own, then the form of one rule.
+bool photographHolidayViews(const QDir& output)
+{
+    ViewHarness::Options options;
+    options.windowSize = QSize(768, 700);
+    ViewHarness harness(options);
+    holidays::HolidaySetService& service = holidays::HolidaySetService::instance();
+    if (!service.addCustomHolidaySet(QStringLiteral("Betriebsferien")))
+        return false;
+    const int set = service.currentIndex(true);
+    service.addHoliday(set, holidays::Holiday(QStringLiteral("Weihnachtsruhe"), 0, 0, 24, 12, 2008, 12, 0, 27, 2008, 12, 6).data(), true);
+    service.addHoliday(set, holidays::Holiday(QStringLiteral("Brückentag"), 1, 4, 1, 5, 2008, 0, 1, 0, 0, 0, 0).data(), true);
+    service.addHoliday(set, holidays::Holiday(QStringLiteral("Osterpause"), 2, -2, 0, 0, 0, 0, 1, 0, 0, 0, 0).data(), true);
+    service.addHoliday(set, holidays::Holiday(QStringLiteral("Inventur"), 4, 0, 2, 1, 2027, 6, 0, 3, 2027, 1, 18).data(), true);
+    if (!harness.load(QStringLiteral("app/holidays/HolidaySetEdition.qml")))
+        return false;
+    QTest::qWait(300);
+    bool saved = save(photographItemScene(harness.window()), output.filePath(QStringLiteral("holiday-sets.png")));
+    harness.click(harness.findByName(QStringLiteral("holidayRule_3")));
+    harness.click(harness.findByName(QStringLiteral("editRule")));
+    QTest::qWait(500);
+    saved &= save(photographItemScene(harness.window()), output.filePath(QStringLiteral("holiday-rule.png")));
+    service.removeCustomHolidaySet(service.currentIndex(true), true);
+    return saved & reportOffences(harness);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -534,5 +589,7 @@ int main(int argc, char* argv[])
     saved &= photographProjectSettings(output);
     saved &= photographChannelSettings(output);
     saved &= photographDirectCommands(output);
+    saved &= photographExtraProgramTable(output);
+    saved &= photographHolidayViews(output);
     return saved ? 0 : 1;
 }

@@ -15,6 +15,8 @@
 #include <storage/projectservice.h>
 
 #include "maincontroller.h"
+#include "projectcontentcontroller.h"
+#include "switchtimesviewcontroller.h"
 #include "tarvinoapp.h"
 #include "viewharness.h"
 
@@ -330,6 +332,30 @@ private slots:
         QVERIFY(!ble::BLEService::instance().connectedDevice());
         // The view no longer waits for the device.
         QVERIFY(m_harness->find(QStringLiteral("scanConnectButton"))->isEnabled());
+    }
+
+    // Switch times of an extra program without dates never run: the user is asked before the
+    // scan, and "Nein" writes nothing.
+    void extraProgramsWithoutDatesAskFirst()
+    {
+        openProject(102, QStringLiteral("Sonderprogramme"));
+        ProjectContentController* content = MainController::instance().projectContent();
+        content->setSelectedProgram(1);
+        content->switchTimesViewController()->createFromTable(
+            0, 1, 128, -1, QDateTime(QDate(2026, 3, 2), QTime(8, 0), Qt::UTC), {}, {}, {});
+        QVERIFY(m_harness->triggerMenuAction(WriteMenu));
+        QObject* warning = waitForPopup(QStringLiteral("extraProgramWarningPopup"));
+        QVERIFY(warning);
+        QVERIFY(m_harness->find(QStringLiteral("warningProgram_1_1")));
+        QVERIFY(m_harness->click(m_harness->find(QStringLiteral("rejectButton"))));
+        QVERIFY(ViewHarness::waitFor([this] { return !m_harness->findPopup(QStringLiteral("extraProgramWarningPopup")); }));
+        QTest::qWait(200);
+        QVERIFY(!m_harness->findByName(QStringLiteral("deviceScanView")));
+
+        QVERIFY(m_harness->triggerMenuAction(WriteMenu));
+        QVERIFY(waitForPopup(QStringLiteral("extraProgramWarningPopup")));
+        QVERIFY(m_harness->click(m_harness->find(QStringLiteral("acceptButton"))));
+        QVERIFY(waitForScanView());
     }
 
     void anExportNeedsTheProjectsModel()

@@ -63,8 +63,13 @@ QSet<QString> typeNamesUsed(const QString& code)
         "|\\bproperty\\s+(?:list<)?([A-Z]\\w*)>?\\s" // a property's type
         "|(?<![\\w.])([A-Z]\\w*)\\.[A-Z]\\w*"),      // an enum value or attached type
                                         QRegularExpression::MultilineOption);
+    // Inline components are declared in the file itself.
+    static const QRegularExpression inlineComponents(QStringLiteral("^\\s*component\\s+([A-Z]\\w*)\\s*:"),
+                                                     QRegularExpression::MultilineOption);
     QSet<QString> skip;
     for (const auto& match : aliases.globalMatch(code))
+        skip.insert(match.captured(1));
+    for (const auto& match : inlineComponents.globalMatch(code))
         skip.insert(match.captured(1));
     QSet<QString> names;
     for (const QString& line : code.split(QLatin1Char('\n'))) {

@@ -168,6 +168,10 @@ QtObject {
             onTriggered: actions.openDeviceLanguages()
         }
         MenuItem {
+            title: bindTr("Menus", "&Feiertag")
+            onTriggered: actions.openHolidays()
+        }
+        MenuItem {
             title: bindTr("Menus", "&App-Einstellungen...")
             onTriggered: actions.openGlobalSettings()
         }

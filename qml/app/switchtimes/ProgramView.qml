@@ -16,10 +16,17 @@ TabSubView {
     readonly property bool astroMode: parentController ? parentController.channelType === 1 || project.isNocta : false
     readonly property int usedMemory: parentController ? parentController.totalMemoryCount : 0
     readonly property int maxMemory: project ? project.maxMemory : 0
+    // An extra program shows its date ranges in place of the switch table, and its switch times
+    // in the grid where the device gives extra programs switch times.
+    readonly property int selectedProgram: parentController ? parentController.selectedProgram : 0
+    readonly property var epViewController: selectedProgram > 0 ? parentController.extraProgramViewController(selectedProgram) : null
+    readonly property bool showsGrid: !signaling && (selectedProgram === 0 || parentController.selectedProgramHasSwitchtings)
 
     // What the Bearbeiten menu works on.
-    readonly property var undoModel: viewController ? viewController.switches : null
-    readonly property var localContextMenu: table.visible ? table.localContextMenu : null
+    readonly property var undoModel: epViewController ? epViewController.dateRanges
+                                                      : viewController ? viewController.switches : null
+    readonly property var localContextMenu: table.visible ? table.localContextMenu
+                                                          : dateTable.visible ? dateTable.localContextMenu : null
     readonly property bool gridShown: grid.visible
 
     title: bindTr("Edit project", "Programm")
@@ -77,9 +84,9 @@ TabSubView {
             id: grid
             objectName: "programGrid"
             Layout.fillWidth: true
-            Layout.fillHeight: !table.visible
+            Layout.fillHeight: !table.visible && !dateTable.visible
             Layout.preferredHeight: 330
-            visible: !view.signaling
+            visible: view.showsGrid
             viewController: view.viewController
             astroMode: view.astroMode
             hasImpuls: view.project ? view.project.hasImpuls : false
@@ -95,12 +102,20 @@ TabSubView {
             id: table
             Layout.fillWidth: true
             Layout.fillHeight: true
-            visible: ZorvikUtils.isDesktop && !view.signaling
+            visible: ZorvikUtils.isDesktop && !view.signaling && !view.epViewController
             stViewController: view.viewController
             astroMode: view.parentController ? view.parentController.channelType === 1 : false
             lightMode: view.project ? view.project.isNocta : false
             hasImpuls: grid.hasImpuls
             hasZyclus: grid.hasZyclus
+        }
+
+        DateRangeTable {
+            id: dateTable
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            visible: ZorvikUtils.isDesktop && !view.signaling && view.epViewController !== null
+            epViewController: view.epViewController
         }
 
         DefaultText {

@@ -40,6 +40,12 @@ QtObject {
         ZorvikUtils.window.openWindowDialog(ViewLoader.viewUrl(View.GlobalSettingsView), {})
     }
 
+    function openHolidays() {
+        const dialog = ZorvikUtils.window.openWindowDialog("qrc:/orvindal/Tarvino/app/holidays/HolidaySetEdition.qml", {}, 768)
+        dialog.width = 768
+        dialog.height = 700
+    }
+
     function openSoftwareInfo() {
         ZorvikUtils.window.openWindowDialog(ViewLoader.viewUrl(View.SoftwareInfoView), {}, 500)
     }

@@ -135,7 +135,7 @@ QtObject {
             })
             return
         }
-        bleOrSerial(serialProtocol, () => {
+        const write = () => bleOrSerial(serialProtocol, () => {
             if (project.isExportable())
                 deviceScan.exportProject()
         }, () => openSerialTransfer({
@@ -143,6 +143,16 @@ QtObject {
             bytes: eepromService.projectToBytes(project.toOt2(true)),
             title: bindTr("SerialCommunication", "Programm seriell schreiben")
         }))
+        // Switch times of extra programs without dates never run: the user is asked first.
+        const withoutDates = project.extraProgramsWithSwitchimesNoDates()
+        if (Object.keys(withoutDates).length === 0) {
+            write()
+            return
+        }
+        popUps.openPopup("ExtraProgramWarningPopup", {channels: withoutDates}, goOn => {
+            if (goOn)
+                write()
+        })
     }
 
     // A duration in seconds as "1d 2h 3m", leaving out the leading zero units.

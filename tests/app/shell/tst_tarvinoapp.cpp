@@ -382,7 +382,7 @@ private slots:
         QCOMPARE(menuTexts(bar.at(2)->menu()->actions()),
                  QStringList({"Sortieren...", "Optimieren", "&Projekteinstellungen..."}));
         QCOMPARE(menuTexts(bar.at(3)->menu()->actions()),
-                 QStringList({"Sprache erstellen TARVINO rix2/rix3", "&App-Einstellungen..."}));
+                 QStringList({"Sprache erstellen TARVINO rix2/rix3", "&Feiertag", "&App-Einstellungen..."}));
         QCOMPARE(menuTexts(bar.at(4)->menu()->actions()), QStringList({"&Hilfe", "&Software-Infos", "&Zorvik AG"}));
         // Without an open project only the actions that need none are enabled.
         const QStringList projectActions{"&Speichern", "&Speichern unter", "Programm TARVINO rix2/rix3",

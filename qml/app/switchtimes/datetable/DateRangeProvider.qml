@@ -1,0 +1,76 @@
+pragma Singleton
+import QtQuick
+
+// The label lists of the date-range views. Texts are formed through bindTr, so every list is
+// formed again when the interface language changes.
+QtObject {
+    readonly property int easterFirst: -81
+    readonly property int easterLast: 174
+    readonly property int cnyFirst: -20
+    readonly property int cnyLast: 20
+
+    // Index offset + 81.
+    readonly property var easterOffsets: {
+        const named = {
+            "-2": bindTr("Easter rules", "Karfreitag"),
+            "-1": bindTr("Easter rules", "1 Tag vor Ostersonntag"),
+            "0": bindTr("Easter rules", "Ostersonntag"),
+            "1": bindTr("Easter rules", "Ostermontag"),
+            "39": bindTr("Easter rules", "Christi Himmelfahrt"),
+            "49": bindTr("Easter rules", "Pfingstsonntag"),
+            "50": bindTr("Easter rules", "Pfingstmontag"),
+            "60": bindTr("Easter rules", "Fronleichnam")
+        }
+        const before = bindTr("Easter rules", "%1 Tag(e) vor Ostersonntag")
+        const after = bindTr("Easter rules", "%1 Tag(e) nach Ostersonntag")
+        const list = []
+        for (let offset = easterFirst; offset <= easterLast; ++offset) {
+            const name = named[String(offset)]
+            list.push(name !== undefined ? name : (offset < 0 ? before.arg(-offset) : after.arg(offset)))
+        }
+        return list
+    }
+    // Index offset + 20.
+    readonly property var cnyOffsets: {
+        const before = bindTr("Cny rules", "%1 Tag(e) vor Chinese NY")
+        const after = bindTr("Cny rules", "%1 Tag(e) nach Chinese NY")
+        const list = []
+        for (let offset = cnyFirst; offset <= cnyLast; ++offset)
+            list.push(offset < 0 ? before.arg(-offset) : offset > 0 ? after.arg(offset) : bindTr("Cny rules", "Chinesisches Neujahr"))
+        return list
+    }
+    readonly property var weekNumbers: [bindTr("DateRangeTable", "Erster"), bindTr("DateRangeTable", "Zweiter"),
+                                        bindTr("DateRangeTable", "Dritter"), bindTr("DateRangeTable", "Vierter"),
+                                        bindTr("DateRangeTable", "Letzter")]
+    readonly property var weekDays: [bindTr("Days", "Montag"), bindTr("Days", "Dienstag"), bindTr("Days", "Mittwoch"),
+                                     bindTr("Days", "Donnerstag"), bindTr("Days", "Freitag"), bindTr("Days", "Samstag"),
+                                     bindTr("Days", "Sonntag")]
+    readonly property var frequencies: [bindTr("DateRangeTable", "jeden Monat"), bindTr("DateRangeTable", "im Januar"),
+                                        bindTr("DateRangeTable", "im Februar"), bindTr("DateRangeTable", "im März"),
+                                        bindTr("DateRangeTable", "im April"), bindTr("DateRangeTable", "im Mai"),
+                                        bindTr("DateRangeTable", "im Juni"), bindTr("DateRangeTable", "im Juli"),
+                                        bindTr("DateRangeTable", "im August"), bindTr("DateRangeTable", "im September"),
+                                        bindTr("DateRangeTable", "im Oktober"), bindTr("DateRangeTable", "im November"),
+                                        bindTr("DateRangeTable", "im Dezember")]
+
+    // The date-range types by number (0 .. 5); the extended ones only where the device has them.
+    function dateRangeTypes(extended) {
+        const list = [{text: bindTr("DateRangeTable", "Festes Datum"), type: 0},
+                      {text: bindTr("DateRangeTable", "Festes Datum jedes Jahr"), type: 1},
+                      {text: bindTr("DateRangeTable", "Osterregel"), type: 2}]
+        if (extended)
+            list.push({text: bindTr("DateRangeTable", "Reihe von Tagen"), type: 3},
+                      {text: bindTr("DateRangeTable", "Regel für Wochentage"), type: 4},
+                      {text: bindTr("DateRangeTable", "Chinesisches Neujahr"), type: 5})
+        return list
+    }
+
+    // The duration of a week-rule range given in hours: "5d 03h", "< 0", or "> 1 Jahr" above 366 days.
+    function weekRuleDurationText(hours) {
+        if (hours < 0)
+            return "< 0"
+        if (hours > 366 * 24)
+            return "> 1 " + bindTr("Calendar", "Jahr")
+        return "%1d %2h".arg(Math.floor(hours / 24)).arg(String(hours % 24).padStart(2, "0"))
+    }
+}

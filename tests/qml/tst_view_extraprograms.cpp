@@ -1,0 +1,434 @@
+#include <QAbstractItemModel>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QTest>
+#include <memory>
+
+#include <devices/deviceservice.h>
+
+#include "daterangelistmodel.h"
+#include "extraprogramviewcontroller.h"
+#include "maincontroller.h"
+#include "projectcontentcontroller.h"
+#include "projectcontroller.h"
+#include "switchtimesviewcontroller.h"
+#include "viewharness.h"
+
+// The date table of an extra program in the program view, on the real controllers of an open
+// project: ranges made from the footer, every cell edited, selection, the edit menu, and
+// pasting ranges the device cannot hold.
+class TestViewExtraPrograms : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<ViewHarness> harness;
+
+    static int model(const QString& name) {
+        for (const devices::Device& device : devices::DeviceService::instance().devices()) {
+            if (device.name() == name)
+                return device.ot2Number();
+        }
+        return -1;
+    }
+    static MainController& main() { return MainController::instance(); }
+    static ExtraProgramViewController* extra() { return main().projectContent()->extraProgramViewController(1); }
+    static QAbstractItemModel* ranges() { return extra()->dateRanges(); }
+    static QVariant role(int row, const QByteArray& name) {
+        QAbstractItemModel* list = ranges();
+        return list->data(list->index(row, 0), list->roleNames().key(name));
+    }
+    static QDateTime wall(QDate date, QTime time = QTime(0, 0)) { return QDateTime(date, time, Qt::UTC); }
+    QString textOf(const QString& name) const { return ViewHarness::text(harness->findByName(name)); }
+
+    // A new project of the model in the project view, its first extra program selected.
+    QQuickItem* openTable(const QString& device) {
+        if (!main().createProject(model(device), QStringLiteral("Sonderprogramm")) || !main().openCurrentProject())
+            return nullptr;
+        if (!harness->load(QStringLiteral("app/views/ProjectContentView.qml"),
+                           {{QStringLiteral("viewController"), QVariant::fromValue(main().projectContent())}}))
+            return nullptr;
+        main().projectContent()->setSelectedProgram(1);
+        QQuickItem* table = nullptr;
+        ViewHarness::waitFor([&] {
+            table = harness->findByName(QStringLiteral("dateTable"));
+            return table && table->width() > 0;
+        });
+        return table;
+    }
+    void create(int type, const QDateTime& start, const QDateTime& end, int startDay = 0, int endDay = 1) {
+        extra()->createFromTable(type, start, end, start, end, startDay, endDay);
+    }
+    // Picks a row of a combo box as its list does: the box opens, the row is activated.
+    bool chooseIn(const QString& name, int row) {
+        QQuickItem* box = harness->findByName(name);
+        if (!box || !harness->click(box) || row >= box->property("count").toInt())
+            return false;
+        QMetaObject::invokeMethod(box->property("popup").value<QObject*>(), "close");
+        return QMetaObject::invokeMethod(box, "activated", Q_ARG(int, row));
+    }
+    // Clicks the row's number cell with the keyboard modifiers held.
+    bool clickRow(int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier, Qt::MouseButton button = Qt::LeftButton) {
+        QQuickItem* item = harness->findByName(QStringLiteral("dateRow_%1").arg(row));
+        if (!item)
+            return false;
+        const QPoint point = item->mapToScene(QPointF(10, item->height() / 2)).toPoint();
+        QTest::mouseClick(item->window(), button, modifiers, point);
+        return true;
+    }
+    QList<int> selectedRows() const {
+        QList<int> rows;
+        for (int row = 0; row < ranges()->rowCount(); ++row) {
+            if (role(row, "selected").toBool())
+                rows << row;
+        }
+        return rows;
+    }
+    bool triggerMenu(const QString& entry) {
+        QObject* menu = harness->findPopup(QStringLiteral("dateContextMenu"));
+        QQuickItem* item = harness->findByName(entry);
+        return menu && item && item->isEnabled() && harness->click(item);
+    }
+    bool openCalendar(const QString& picker) {
+        QQuickItem* item = harness->findByName(picker);
+        return harness->click(item) && ViewHarness::waitFor([item] { return item->property("calendarOpen").toBool(); });
+    }
+    bool typeTime(const QString& name, const QString& digits) {
+        QQuickItem* field = harness->findByName(name);
+        if (!harness->click(field))
+            return false;
+        field->setProperty("cursorPosition", 0);
+        return harness->typeText(field, digits);
+    }
+
+private slots:
+    // Tall enough for the grid and several rows of the table.
+    void initTestCase() {
+        ViewHarness::Options options;
+        options.windowSize = QSize(1400, 1200);
+        harness = std::make_unique<ViewHarness>(options);
+    }
+    void cleanupTestCase() { harness.reset(); }
+    void cleanup() {
+        QGuiApplication::clipboard()->clear();
+        main().closeProject();
+    }
+
+    void footerCreatesEachType_data() {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("duration");
+        QTest::newRow("fixed date") << 0 << QStringLiteral("1d 0h 0m");
+        QTest::newRow("every year") << 1 << QStringLiteral("1d 0h 0m");
+        QTest::newRow("Easter") << 2 << QStringLiteral("1d 0h 0m");
+        QTest::newRow("series") << 3 << QStringLiteral("1d 0h 0m");
+        QTest::newRow("week rule") << 4 << QString();
+        QTest::newRow("Chinese New Year") << 5 << QStringLiteral("1d 0h 0m");
+    }
+    // Today to tomorrow at 00:00, a yearly range on those days of 2008.
+    void footerCreatesEachType() {
+        QFETCH(int, type);
+        QFETCH(QString, duration);
+        QVERIFY(openTable(QStringLiteral("Tarvino Rix3 Weekly 2")));
+        QVERIFY(chooseIn(QStringLiteral("newDateRange"), type));
+        QCOMPARE(ranges()->rowCount(), 1);
+        QCOMPARE(role(0, "type").toInt(), type);
+        QVERIFY(ViewHarness::waitFor([this] { return harness->findByName(QStringLiteral("dateRow_0")); }));
+        const QDate today = QDate::currentDate();
+        if (type == 0 || type == 3) {
+            QCOMPARE(role(0, "startDate").toDateTime(), wall(today));
+            QCOMPARE(role(0, "endDate").toDateTime(), wall(today.addDays(1)));
+        }
+        if (type == 1)
+            QCOMPARE(role(0, "startDate").toDateTime().date().year(), 2008);
+        if (type == 2 || type == 5) {
+            QCOMPARE(role(0, "startDay").toInt(), 0);
+            QCOMPARE(role(0, "endDay").toInt(), 1);
+        }
+        if (type == 4) {
+            QVERIFY(!harness->findByName(QStringLiteral("durationText_0")));
+            QCOMPARE(harness->findByName(QStringLiteral("duration_0"))->property("value").toInt(), 1);
+        } else {
+            QCOMPARE(textOf(QStringLiteral("durationText_0")), duration);
+        }
+        QCOMPARE(textOf(QStringLiteral("rangeError_0")), QString());
+        QCOMPARE(harness->findByName(QStringLiteral("newDateRange"))->property("displayText").toString(), QStringLiteral("Neu"));
+    }
+
+    // Duration and error texts of rows as the delegate computes them.
+    void durationAndErrorTexts_data() {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QDateTime>("start");
+        QTest::addColumn<QDateTime>("end");
+        QTest::addColumn<int>("startDay");
+        QTest::addColumn<int>("endDay");
+        QTest::addColumn<QString>("duration");
+        QTest::addColumn<QString>("error");
+        const QDate day(2026, 5, 1);
+        QTest::newRow("fixed") << 0 << wall(day, QTime(8, 0)) << wall(day.addDays(2), QTime(10, 30)) << 0 << 1
+                               << QStringLiteral("2d 2h 30m") << QString();
+        QTest::newRow("fixed, end first") << 0 << wall(day, QTime(8, 0)) << wall(day, QTime(6, 0)) << 0 << 1
+                                          << QStringLiteral("< 0") << QStringLiteral("Ende muss nach dem Beginn liegen");
+        QTest::newRow("fixed, no length") << 0 << wall(day, QTime(8, 0)) << wall(day, QTime(8, 0)) << 0 << 1
+                                          << QStringLiteral("0m") << QStringLiteral("Start und Ende müssen sich unterscheiden");
+        QTest::newRow("yearly over new year") << 1 << wall(QDate(2008, 12, 31), QTime(18, 0))
+                                              << wall(QDate(2008, 1, 1), QTime(6, 0)) << 0 << 1
+                                              << QStringLiteral("12h 0m") << QString();
+        QTest::newRow("Easter to Whit Monday") << 2 << wall(day) << wall(day) << -2 << 50
+                                               << QStringLiteral("52d 0h 0m") << QString();
+        QTest::newRow("Easter, end first") << 2 << wall(day) << wall(day) << 1 << 0
+                                           << QStringLiteral("> 1 Jahr") << QString();
+        QTest::newRow("Easter, same day") << 2 << wall(day, QTime(9, 0)) << wall(day, QTime(9, 0)) << 0 << 0
+                                          << QStringLiteral("0m") << QStringLiteral("Start und Ende müssen sich unterscheiden");
+        QTest::newRow("New Year, end first") << 5 << wall(day) << wall(day) << 1 << 0
+                                             << QStringLiteral("364d 0h 0m") << QString();
+        QTest::newRow("series overlapping") << 3 << wall(day) << wall(day.addDays(3)) << 0 << 1
+                                            << QStringLiteral("3d 0h 0m") << QStringLiteral("Überschneidung nicht zulässig");
+    }
+    void durationAndErrorTexts() {
+        QFETCH(int, type);
+        QFETCH(QDateTime, start);
+        QFETCH(QDateTime, end);
+        QFETCH(int, startDay);
+        QFETCH(int, endDay);
+        QFETCH(QString, duration);
+        QFETCH(QString, error);
+        QVERIFY(openTable(QStringLiteral("Tarvino Rix3 Weekly 2")));
+        create(type, start, end, startDay, endDay);
+        QVERIFY(ViewHarness::waitFor([this] { return harness->findByName(QStringLiteral("dateRow_0")); }));
+        QCOMPARE(textOf(QStringLiteral("durationText_0")), duration);
+        QCOMPARE(textOf(QStringLiteral("rangeError_0")), error);
+    }
+
+    // A week rule shows its hours as days and hours, whatever the spin box holds.
+    void weekRuleDurationText() {
+        QVERIFY(openTable(QStringLiteral("Tarvino Rix3 Weekly 2")));
+        QCOMPARE(harness->evaluate(QStringLiteral("DateRangeProvider.weekRuleDurationText(123)")).toString(),
+                 QStringLiteral("5d 03h"));
+        QCOMPARE(harness->evaluate(QStringLiteral("DateRangeProvider.weekRuleDurationText(-1)")).toString(),
+                 QStringLiteral("< 0"));
+        QCOMPARE(harness->evaluate(QStringLiteral("DateRangeProvider.weekRuleDurationText(366 * 24 + 1)")).toString(),
+                 QStringLiteral("> 1 Jahr"));
+    }
+
+    void fixedDateCellsEdit() {
+        QVERIFY(openTable(QStringLiteral("Tarvino Rix3 Weekly 2")));
+        create(0, wall(QDate(2026, 5, 1)), wall(QDate(2026, 5, 2)));
+        QVERIFY(ViewHarness::waitFor([this] { return harness->findByName(QStringLiteral("startDate_0")); }));
+
+        QVERIFY(typeTime(QStringLiteral("startTime_0"), QStringLiteral("0930")));
+        QCOMPARE(role(0, "startDate").toDateTime(), wall(QDate(2026, 5, 1), QTime(9, 30)));
+        QVERIFY(typeTime(QStringLiteral("endTime_0"), QStringLiteral("1815")));
+        QCOMPARE(role(0, "endDate").toDateTime(), wall(QDate(2026, 5, 2), QTime(18, 15)));
+
+        QVERIFY(openCalendar(QStringLiteral("endDate_0")));
+        QVERIFY(harness->click(harness->findByName(QStringLiteral("day_20"))));
+        QVERIFY(ViewHarness::waitFor([this] { return !harness->findByName(QStringLiteral("endDate_0"))->property("calendarOpen").toBool(); }));
+        QCOMPARE(role(0, "endDate").toDateTime(), wall(QDate(2026, 5, 20), QTime(18, 15)));
+        QCOMPARE(textOf(QStringLiteral("durationText_0")), QStringLiteral("19d 8h 45m"));
+
+        // The year grid of the start picker.
+        QVERIFY(openCalendar(QStringLiteral("startDate_0")));
+        QVERIFY(harness->click(harness->findByName(QStringLiteral("chooseYear"))));
+        QVERIFY(ViewHarness::waitFor([this] { return harness->findByName(QStringLiteral("year_2027")); }));
+        QCOMPARE(harness->findByName(QStringLiteral("yearGrid"))->property("contentY").toInt(), (26 / 4 - 2) * 40);
+        QVERIFY(!harness->findByName(QStringLiteral("year_2100")));
+        QVERIFY(harness->click(harness->findByName(QStringLiteral("year_2027"))));
+        QVERIFY(ViewHarness::waitFor([this] { return harness->findByName(QStringLiteral("day_3")); }));
+        QCOMPARE(ViewHarness::text(harness->findByName(QStringLiteral("monthTitle"))), QStringLiteral("Mai 2027"));
+        QVERIFY(harness->click(harness->findByName(QStringLiteral("day_3"))));
+        QCOMPARE(role(0, "startDate").toDateTime(), wall(QDate(2027, 5, 3), QTime(9, 30)));
+        QCOMPARE(textOf(QStringLiteral("rangeError_0")), QStringLiteral("Ende muss nach dem Beginn liegen"));
+
+        QVERIFY(chooseIn(QStringLiteral("rangeType_0"), 1));
+        QCOMPARE(role(0, "type").toInt(), 1);
+        QCOMPARE(role(0, "startDate").toDateTime().date().year(), 2008);
+        QVERIFY(!harness->findByName(QStringLiteral("startDate_0"))->property("selectYear").toBool());
+    }
+
+    void offsetAndRuleCellsEdit() {
+        QVERIFY(openTable(QStringLiteral("Tarvino Rix3 Weekly 2")));
+        create(2, wall(QDate(2026, 5, 1)), wall(QDate(2026, 5, 1)), 0, 1);
+        QVERIFY(ViewHarness::waitFor([this] { return harness->findByName(QStringLiteral("startOffset_0")); }));
+        QCOMPARE(harness->findByName(QStringLiteral("startOffset_0"))->property("currentText").toString(),
+                 QStringLiteral("Ostersonntag"));
+        QVERIFY(chooseIn(QStringLiteral("startOffset_0"), 81 - 2));
+        QCOMPARE(role(0, "startDay").toInt(), -2);
+        QVERIFY(chooseIn(QStringLiteral("endOffset_0"), 81 + 50));
+        QCOMPARE(role(0, "endDay").toInt(), 50);
+        QCOMPARE(harness->findByName(QStringLiteral("endOffset_0"))->property("currentText").toString(),
+                 QStringLiteral("Pfingstmontag"));
+        QVERIFY(typeTime(QStringLiteral("endTime_0"), QStringLiteral("1200")));
+        QCOMPARE(role(0, "endTime").toDateTime().time(), QTime(12, 0));
+        QCOMPARE(textOf(QStringLiteral("durationText_0")), QStringLiteral("52d 12h 0m"));
+
+        QVERIFY(chooseIn(QStringLiteral("rangeType_0"), 4));
+        QCOMPARE(role(0, "type").toInt(), 4);
+        QVERIFY(chooseIn(QStringLiteral("weekRuleDay_0"), 4));
+        QCOMPARE(role(0, "weekRuleDay").toInt(), 5);
+        QVERIFY(chooseIn(QStringLiteral("weekRuleWeekDay_0"), 6));
+        QCOMPARE(role(0, "weekRuleWeekDay").toInt(), 7);
+        QVERIFY(chooseIn(QStringLiteral("weekRuleMonth_0"), 12));
+        QCOMPARE(role(0, "weekRuleMonth").toInt(), 12);
+        QVERIFY(typeTime(QStringLiteral("startTime_0"), QStringLiteral("0645")));
+        QCOMPARE(role(0, "startTime").toDateTime().time(), QTime(6, 45));
+        QQuickItem* hours = harness->findByName(QStringLiteral("duration_0"));
+        QMetaObject::invokeMethod(hours, "increase");
+        QMetaObject::invokeMethod(hours, "valueModified");
+        QCOMPARE(role(0, "duration").toInt(), 2);
+
+        QVERIFY(chooseIn(QStringLiteral("rangeType_0"), 3));
+        QCOMPARE(role(0, "type").toInt(), 3);
+        QQuickItem* repeat = harness->findByName(QStringLiteral("repeat_0"));
+        QVERIFY(repeat);
+        QCOMPARE(repeat->property("to").toInt(), 200);
+        repeat->setProperty("value", 14);
+        QMetaObject::invokeMethod(repeat, "valueModified");
+        QCOMPARE(role(0, "repeat").toInt(), 14);
+
+        QVERIFY(chooseIn(QStringLiteral("rangeType_0"), 5));
+        QCOMPARE(harness->findByName(QStringLiteral("startOffset_0"))->property("count").toInt(), 41);
+        QVERIFY(chooseIn(QStringLiteral("startOffset_0"), 20 + 3));
+        QCOMPARE(role(0, "startDay").toInt(), 3);
+    }
+
+    void selectionWithShiftCtrlAndPlainClicks() {
+        QVERIFY(openTable(QStringLiteral("Tarvino Rix3 Weekly 2")));
+        for (int day = 1; day <= 5; ++day)
+            create(0, wall(QDate(2026, 6, day)), wall(QDate(2026, 6, day + 1)));
+        QVERIFY(ViewHarness::waitFor([this] { return harness->findByName(QStringLiteral("dateRow_4")); }));
+        QVERIFY(clickRow(1));
+        QCOMPARE(selectedRows(), QList<int>({1}));
+        QVERIFY(clickRow(3, Qt::ShiftModifier));
+        QCOMPARE(selectedRows(), QList<int>({1, 2, 3}));
+        QVERIFY(clickRow(2, Qt::ControlModifier));
+        QCOMPARE(selectedRows(), QList<int>({1, 3}));
+        QVERIFY(clickRow(0, Qt::ControlModifier));
+        QCOMPARE(selectedRows(), QList<int>({0, 1, 3}));
+        // A plain click on one of several selects it alone; on the only selected row it ends unselected.
+        QVERIFY(clickRow(3));
+        QCOMPARE(selectedRows(), QList<int>({3}));
+        QVERIFY(clickRow(3));
+        QCOMPARE(selectedRows(), QList<int>());
+        // With the selection empty, Shift starts afresh.
+        QVERIFY(clickRow(4, Qt::ShiftModifier));
+        QCOMPARE(selectedRows(), QList<int>({4}));
+        QVERIFY(harness->click(harness->findByName(QStringLiteral("selectAllDateRanges"))));
+        QCOMPARE(selectedRows(), QList<int>({0, 1, 2, 3, 4}));
+        QVERIFY(harness->click(harness->findByName(QStringLiteral("selectAllDateRanges"))));
+        QCOMPARE(selectedRows(), QList<int>());
+    }
+
+    void contextMenuCopiesCutsPastesAndDeletes() {
+        QVERIFY(openTable(QStringLiteral("Tarvino Rix3 Weekly 2")));
+        for (int day = 1; day <= 3; ++day)
+            create(0, wall(QDate(2026, 6, day)), wall(QDate(2026, 6, day + 1)));
+        QVERIFY(ViewHarness::waitFor([this] { return harness->findByName(QStringLiteral("dateRow_2")); }));
+
+        QVERIFY(clickRow(1, Qt::NoModifier, Qt::RightButton));
+        QCOMPARE(selectedRows(), QList<int>({1}));
+        QVERIFY(ViewHarness::waitFor([this] { return harness->findPopup(QStringLiteral("dateContextMenu")); }));
+        QVERIFY(!harness->findByName(QStringLiteral("tablePaste"))->isEnabled());
+        QVERIFY(triggerMenu(QStringLiteral("tableCopy")));
+        QVERIFY(ViewHarness::waitFor([] { return extra()->canPaste(); }));
+
+        QVERIFY(clickRow(2, Qt::NoModifier, Qt::RightButton));
+        QVERIFY(ViewHarness::waitFor([this] { return harness->findPopup(QStringLiteral("dateContextMenu")); }));
+        QVERIFY(triggerMenu(QStringLiteral("tablePaste")));
+        QCOMPARE(ranges()->rowCount(), 4);
+        QCOMPARE(role(3, "startDate").toDateTime(), wall(QDate(2026, 6, 2)));
+
+        QVERIFY(clickRow(0, Qt::NoModifier, Qt::RightButton));
+        QVERIFY(ViewHarness::waitFor([this] { return harness->findPopup(QStringLiteral("dateContextMenu")); }));
+        QVERIFY(triggerMenu(QStringLiteral("tableCut")));
+        QCOMPARE(ranges()->rowCount(), 3);
+        QCOMPARE(role(0, "startDate").toDateTime(), wall(QDate(2026, 6, 2)));
+
+        QVERIFY(clickRow(0, Qt::NoModifier, Qt::RightButton));
+        QVERIFY(ViewHarness::waitFor([this] { return harness->findPopup(QStringLiteral("dateContextMenu")); }));
+        QVERIFY(triggerMenu(QStringLiteral("tableSelectAll")));
+        QCOMPARE(selectedRows(), QList<int>({0, 1, 2}));
+        QVERIFY(clickRow(1, Qt::NoModifier, Qt::RightButton));
+        QCOMPARE(selectedRows(), QList<int>({0, 1, 2}));
+        QVERIFY(ViewHarness::waitFor([this] { return harness->findPopup(QStringLiteral("dateContextMenu")); }));
+        QVERIFY(triggerMenu(QStringLiteral("tableDelete")));
+        QCOMPARE(ranges()->rowCount(), 0);
+    }
+
+    // A series copied from a yearly device is left out on a device without extended ranges.
+    void pastingUnsupportedRangesTells() {
+        QVERIFY(openTable(QStringLiteral("Tarvino Rix3 Weekly 2")));
+        create(3, wall(QDate(2026, 6, 1)), wall(QDate(2026, 6, 2)));
+        create(0, wall(QDate(2026, 7, 1)), wall(QDate(2026, 7, 2)));
+        extra()->dateRanges()->selectAll();
+        extra()->dateRanges()->copySelected();
+        main().closeProject();
+
+        QVERIFY(openTable(QStringLiteral("Tarvino Rix2 Weekly 2")));
+        QVERIFY(ViewHarness::waitFor([] { return extra()->canPaste(); }));
+        QVERIFY(!harness->findByName(QStringLiteral("repeat_0")));
+        QVERIFY(harness->rightClick(harness->findByName(QStringLiteral("dateTableFooter"))));
+        QVERIFY(ViewHarness::waitFor([this] { return harness->findPopup(QStringLiteral("dateContextMenu")); }));
+        QVERIFY(triggerMenu(QStringLiteral("tablePaste")));
+        QCOMPARE(ranges()->rowCount(), 1);
+        QCOMPARE(role(0, "type").toInt(), 0);
+        QVERIFY(ViewHarness::waitFor([this] { return harness->findPopup(QStringLiteral("unsupportedDatesPopup")); }));
+        QCOMPARE(textOf(QStringLiteral("popupText")),
+                 QStringLiteral("Dieses Gerät unterstützt nicht alle Daten.\nEinige Daten wurden nicht übertragen."));
+        QVERIFY(harness->click(harness->findByName(QStringLiteral("okButton"))));
+    }
+
+    // Extra programs with switch times and no dates, by channel, as the warning before writing lists them.
+    void warningListsProgramsWithoutDates() {
+        QVERIFY(openTable(QStringLiteral("Tarvino Rix3 Weekly 2")));
+        ProjectContentController* content = main().projectContent();
+        const auto addSwitch = [content](int channel, int program) {
+            content->setSelectedChannel(channel);
+            content->setSelectedProgram(program);
+            content->switchTimesViewController()->createFromTable(0, 1, 128, -1, wall(QDate(2026, 3, 2), QTime(8, 0)), {},
+                                                                  {}, {});
+        };
+        addSwitch(0, 1);
+        addSwitch(0, 3);
+        addSwitch(0, 4);
+        addSwitch(1, 2);
+        // Program 4 of channel 1 has a date and is left out.
+        content->setSelectedChannel(0);
+        content->extraProgramViewController(4)->createFromTable(0, wall(QDate(2026, 6, 1)), wall(QDate(2026, 6, 2)),
+                                                                wall(QDate(2026, 6, 1)), wall(QDate(2026, 6, 2)), 0, 1);
+        const QVariantMap channels = main().currentProject()->extraProgramsWithSwitchimesNoDates();
+        QCOMPARE(channels.keys(), QStringList({QStringLiteral("1"), QStringLiteral("2")}));
+
+        QObject* popup = harness->load(QStringLiteral("app/popups/ExtraProgramWarningPopup.qml"),
+                                       {{QStringLiteral("channels"), channels}});
+        QVERIFY(popup);
+        QMetaObject::invokeMethod(popup, "open");
+        QVERIFY(ViewHarness::waitFor([this] { return harness->findPopup(QStringLiteral("extraProgramWarningPopup")); }));
+        QCOMPARE(textOf(QStringLiteral("popupTitle")), QStringLiteral("Warnung"));
+        QCOMPARE(textOf(QStringLiteral("popupText")),
+                 QStringLiteral("Schaltzeiten von Zusatzprogrammen werden nur ausgeführt, wenn Datumsbereiche angegeben "
+                                "sind.\nBei den folgenden Zusatzprogrammen im Projekt fehlen Datumsbereiche:"));
+        QCOMPARE(textOf(QStringLiteral("warningChannel_1")), QStringLiteral("Kanal 1"));
+        QCOMPARE(textOf(QStringLiteral("warningProgram_1_1")), QStringLiteral("\u2022 Sonderprogramm 1"));
+        QCOMPARE(textOf(QStringLiteral("warningProgram_1_3")), QStringLiteral("\u2022 Sonderprogramm 3"));
+        QVERIFY(!harness->findByName(QStringLiteral("warningProgram_1_4")));
+        QCOMPARE(textOf(QStringLiteral("warningChannel_2")), QStringLiteral("Kanal 2"));
+        QCOMPARE(textOf(QStringLiteral("warningProgram_2_2")), QStringLiteral("\u2022 Sonderprogramm 2"));
+        QCOMPARE(textOf(QStringLiteral("warningQuestion")),
+                 QStringLiteral("Möchten Sie trotzdem mit der Programmierung fortfahren?"));
+        QCOMPARE(textOf(QStringLiteral("acceptButton")), QStringLiteral("Ja"));
+        QCOMPARE(textOf(QStringLiteral("rejectButton")), QStringLiteral("Nein"));
+    }
+
+    // The standard program keeps its switch table.
+    void standardProgramShowsTheSwitchTable() {
+        QVERIFY(openTable(QStringLiteral("Tarvino Rix3 Weekly 2")));
+        QVERIFY(harness->findByName(QStringLiteral("programGrid")));
+        main().projectContent()->setSelectedProgram(0);
+        QVERIFY(ViewHarness::waitFor([this] { return !harness->findByName(QStringLiteral("dateTable")); }));
+        QVERIFY(harness->findByName(QStringLiteral("switchTable")));
+    }
+};
+
+QTEST_MAIN(TestViewExtraPrograms)
+#include "tst_view_extraprograms.moc"
