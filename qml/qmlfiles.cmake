@@ -27,6 +27,7 @@ set(tarvino_qml_files
   app/popups/SyncClockPopup.qml
   app/popups/SerialTransferPopUp.qml
   app/popups/TermsAndConditionsPopup.qml
+  app/popups/ResetSettingsPopUp.qml
   app/popups/TripleChoicePopup.qml
   app/projects/DeviceItem.qml
   app/projects/ProjectContentTabView.qml
@@ -36,6 +37,8 @@ set(tarvino_qml_files
   app/scan/DeviceScan.qml
   app/scan/DeviceScanListItem.qml
   app/scan/LockWaitText.qml
+  app/settings/ResetDateSettings.qml
+  app/settings/ResetSettings.qml
   app/projects/ProgramNavigationBar.qml
   app/switchtimes/ProgramView.qml
   app/switchtimes/ProgramViewGrid.qml

@@ -10,6 +10,7 @@ DefaultPopUp {
     property string contentText
     property bool warning: false
     property bool canCancel: true
+    property bool canReject: true
     property bool showAccept: true
     property bool closeOnAccept: true
     property bool canAccept: true
@@ -44,6 +45,7 @@ DefaultPopUp {
             color: Colors.white
             textColor: Colors.cancelColor
             visible: popup.canCancel
+            enabled: popup.canReject
             onClicked: {
                 popup.result = false
                 popup.cancel()
