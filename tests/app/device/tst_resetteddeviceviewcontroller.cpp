@@ -14,7 +14,7 @@ using devicesim::SimulatedDevice;
 namespace {
 
 // Wien lies within the search radius of its whole degrees; its key is that of the device's city.
-const char* const Catalogue = R"([
+const char* const Cities = R"([
  {"Name": "Oesterreich", "LenCity": "2", "cities": [
   {"Name": "Graz", "La": "47.07", "Lo": "15.44", "Zo": "13", "Fc": "71", "Cs": "40"},
   {"Name": "Wien", "La": "48.1", "Lo": "16.1", "Zo": "13", "Fc": "87", "Cs": "12"}]}
@@ -54,7 +54,7 @@ private slots:
     {
         countries = std::make_unique<countries::CountryService>();
         countries::CountryService::m_instance = countries.get();
-        countries->loadCatalogue(Catalogue);
+        countries->loadCatalogue(Cities);
     }
 
     void cleanup()
