@@ -33,6 +33,7 @@ DefaultPopUp {
     DefaultText {
         objectName: "popupText"
         Layout.fillWidth: true
+        visible: text !== ""
         text: popup.contentText
         wrapMode: Text.WordWrap
         elide: Text.ElideNone

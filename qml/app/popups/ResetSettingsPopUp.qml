@@ -25,17 +25,20 @@ ConfirmPopUp {
     x: 0
     y: 0
 
-    // The window the user works in: a dialog of the program, or else the main window.
-    function focusedWindowItem() {
-        const main = ZorvikUtils.window
-        if (!main)
-            return parent
-        const active = (main.windowDialogs || []).find(dialog => dialog.active)
-        return active ? active.contentItem : main.contentItem
+    // The window the user works in: a dialog of the program, or else the main window where the
+    // pop-up lies. Only a move to a dialog re-parents it, which puts it over what is open there.
+    function moveToFocusedWindow() {
+        const dialogs = ZorvikUtils.window ? ZorvikUtils.window.windowDialogs || [] : []
+        const active = dialogs.find(dialog => dialog.active)
+        parent = active ? active.contentItem : mainParent
     }
+    // Where the pop-up was made: the main window's overlay.
+    property Item mainParent: null
+
+    Component.onCompleted: mainParent = parent
 
     onAboutToShow: {
-        parent = focusedWindowItem()
+        moveToFocusedWindow()
         disconnectOnClose = true
         flickable.contentY = 0
         controller.init()
@@ -63,9 +66,11 @@ ConfirmPopUp {
         boundsBehavior: Flickable.StopAtBounds
         ScrollIndicator.vertical: DefaultScrollIndicator {}
 
+        // Readable lines however wide the window.
         ResetSettings {
             id: resetSettings
-            width: flickable.width
+            width: Math.min(flickable.width, Metrics.popups.maxContentWidth)
+            x: (flickable.width - width) / 2
         }
     }
     DefaultBusyIndicator {
