@@ -238,10 +238,14 @@ ApplicationWindow {
     DataExchangePopUp {
         id: dataExchangePopUp
     }
+    ResetSettingsPopUp {
+        id: resetSettingsPopUp
+    }
     Connections {
         target: bleService
         function onAuthenticationRequested(serialNumber) { deviceScan.askAuthentication(serialNumber) }
         function onPinCodeRequested() { deviceScan.askPinCode() }
+        function onOpenResetPopUp() { resetSettingsPopUp.open() }
         function onDeviceLocked(status, unlockTime) { deviceScan.showLock(status, unlockTime) }
         function onBluetoothError(message) { deviceScan.showMessage(message, "", true) }
         function onInactiveForTooLong() { deviceScan.showInactivity() }

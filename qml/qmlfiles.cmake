@@ -40,6 +40,7 @@ set(tarvino_qml_files
   app/popups/SyncClockPopup.qml
   app/popups/SerialTransferPopUp.qml
   app/popups/TermsAndConditionsPopup.qml
+  app/popups/ResetSettingsPopUp.qml
   app/popups/TripleChoicePopup.qml
   app/projects/DeviceItem.qml
   app/light/DelayRow.qml
@@ -69,6 +70,8 @@ set(tarvino_qml_files
   app/settings/ChannelOverview.qml
   app/settings/ChannelSettings.qml
   app/settings/HolidaySettings.qml
+  app/settings/ResetDateSettings.qml
+  app/settings/ResetSettings.qml
   app/projects/ProgramNavigationBar.qml
   app/switchtimes/ProgramView.qml
   app/switchtimes/ProgramViewGrid.qml

@@ -400,6 +400,11 @@ DeviceScanController* MainController::scanForDevices()
     return scan;
 }
 
+ResettedDeviceViewController* MainController::openResettedDeviceView()
+{
+    return new ResettedDeviceViewController();
+}
+
 DirectCommandController* MainController::openDirectCommands(ble::BLEDevice* connectedDevice)
 {
     resetSelectionMode();

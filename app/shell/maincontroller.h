@@ -9,6 +9,7 @@
 #include "projectfilesource.h"
 #include "loadingset.h"
 #include "readprojectowner.h"
+#include "resetteddeviceviewcontroller.h"
 #include "screenwatcher.h"
 #include "trfunctions.h"
 
@@ -112,6 +113,8 @@ public:
     Q_INVOKABLE DeviceScanController* scanForDevices();
     // The direct commands to the connected device; QML owns them and ends them with destroy().
     Q_INVOKABLE DirectCommandController* openDirectCommands(ble::BLEDevice* connectedDevice);
+    // The basic settings of a connected device in reset mode; QML owns the controller.
+    Q_INVOKABLE ResettedDeviceViewController* openResettedDeviceView();
     // Removes the projects selected in the project list.
     Q_INVOKABLE void remove();
     // Renames the selected project; an empty name is ignored.

@@ -34,6 +34,7 @@
 #include <extraprogramviewcontroller.h>
 #include <gatewayscontroller.h>
 #include <ownastrotablemodel.h>
+#include <resetteddeviceviewcontroller.h>
 #include <scanoption.h>
 #include <seasonrulecontroller.h>
 #include <seasonrulerowcontroller.h>
@@ -227,6 +228,13 @@ struct DirectCommandControllerForeign {
     Q_GADGET
     QML_FOREIGN(DirectCommandController)
     QML_NAMED_ELEMENT(DirectCommandController)
+    QML_UNCREATABLE("Created in MainController")
+};
+
+struct ResettedDeviceViewControllerForeign {
+    Q_GADGET
+    QML_FOREIGN(ResettedDeviceViewController)
+    QML_NAMED_ELEMENT(ResettedDeviceViewController)
     QML_UNCREATABLE("Created in MainController")
 };
 

@@ -10,6 +10,7 @@ DefaultPopUp {
     property string contentText
     property bool warning: false
     property bool canCancel: true
+    property bool canReject: true
     property bool showAccept: true
     property bool closeOnAccept: true
     property bool canAccept: true
@@ -32,6 +33,7 @@ DefaultPopUp {
     DefaultText {
         objectName: "popupText"
         Layout.fillWidth: true
+        visible: text !== ""
         text: popup.contentText
         wrapMode: Text.WordWrap
         elide: Text.ElideNone
@@ -44,6 +46,7 @@ DefaultPopUp {
             color: Colors.white
             textColor: Colors.cancelColor
             visible: popup.canCancel
+            enabled: popup.canReject
             onClicked: {
                 popup.result = false
                 popup.cancel()

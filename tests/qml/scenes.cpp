@@ -546,6 +546,32 @@ bool photographHolidayViews(const QDir& output)
     return saved & reportOffences(harness);
 }
 
+// The reset settings of an astronomic device that connected in reset mode, over the main window.
+bool photographResetSettings(const QDir& output)
+{
+    ViewHarness harness;
+    if (!harness.loadMain())
+        return false;
+    auto simulated = std::make_unique<ble::SimulatedBackend>();
+    auto* device = new devicesim::SimulatedDevice(devices::DeviceService::instance().deviceByOt2Number(111),
+                                                  QStringLiteral("311100047"), simulated.get());
+    device->setConnectionInterval(std::chrono::microseconds(0));
+    device->resetSettings().setResetMode(true);
+    device->setDateTime(QDateTime(QDate(2026, 3, 14), QTime(9, 30), Qt::UTC));
+    simulated->addDevice(device);
+    ble::SimulatedBackend* backend = simulated.get();
+    ble::BLEService::instance().setBackend(std::move(simulated));
+    ble::BLEDevice found(backend->advertisement(device), QString());
+    ble::BLEService::instance().connectToDevice(&found);
+    const bool read = ViewHarness::waitFor([&] {
+        QQuickItem* accept = harness.findByName(QStringLiteral("acceptButton"));
+        return harness.findPopup(QStringLiteral("resetSettingsPopup")) && accept && accept->isEnabled();
+    }, 20000);
+    const bool saved = read && save(photographMainWindow(), output.filePath(QStringLiteral("resetsettings-de.png")));
+    ble::BLEService::instance().disconnectFromDevice();
+    return saved & reportOffences(harness);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -591,5 +617,6 @@ int main(int argc, char* argv[])
     saved &= photographDirectCommands(output);
     saved &= photographExtraProgramTable(output);
     saved &= photographHolidayViews(output);
+    saved &= photographResetSettings(output);
     return saved ? 0 : 1;
 }

@@ -51,6 +51,11 @@ bool BaseTelegram::parseTelegram(const QByteArray& reply)
     return fromData(Frame::payload(reply));
 }
 
+bool BaseTelegram::parseReadReply(const QByteArray& reply)
+{
+    return Frame::isWellFormed(reply) && Frame::code(reply) == replyCode() && fromData(Frame::payload(reply));
+}
+
 bool BaseTelegram::isCritical() const
 {
     return false;

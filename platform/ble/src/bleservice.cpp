@@ -321,10 +321,44 @@ void BLEService::failAuthentication()
 
 void BLEService::finishConnection()
 {
+    if (!GattLayout::announcesResetMode(m_device->deviceInfo())) {
+        becomeReady();
+        return;
+    }
+    m_step = Step::Device;
+    m_transmission.setReadState();
+    m_requestManager->createTelegramRequest(&m_transmission, onThisLink(&BLEService::onTransmissionStatus), {},
+                                            false, true, this);
+}
+
+void BLEService::onTransmissionStatus(bool ok)
+{
+    if (!ok) {
+        const QString message = QCoreApplication::translate("Bluetooth", "Der Status des Geräts konnte nicht gelesen werden.");
+        qCWarning(bleLog).noquote() << message;
+        failLink(message);
+        return;
+    }
+    if (m_transmission.status() != StatusTelegram::ResetMode) {
+        becomeReady();
+        return;
+    }
+    qCDebug(bleLog) << "The device is in reset mode";
+    openLink();
+    emit openResetPopUp();
+}
+
+void BLEService::becomeReady()
+{
+    openLink();
+    emit deviceReady(m_device.get());
+}
+
+void BLEService::openLink()
+{
     if (m_device->connectionType() == ConnectionTypeWithSync)
         synchronise();
     m_link = Link::Ready;
-    emit deviceReady(m_device.get());
 }
 
 void BLEService::synchronise()

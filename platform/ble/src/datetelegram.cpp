@@ -6,6 +6,12 @@
 
 namespace ble {
 
+namespace {
+constexpr int ReadPayload = 6;
+constexpr int FirstYear = 2000;
+constexpr int SecondMask = 0x3F;
+} // namespace
+
 DateTelegram::DateTelegram()
     : BaseTelegram(Characteristic, true)
 {
@@ -21,6 +27,28 @@ void DateTelegram::setCurrentDateTime()
 QByteArray DateTelegram::data() const
 {
     return SyncTelegram::dateTimeBytes(QDateTime(m_date, m_time, Qt::UTC));
+}
+
+QDateTime DateTelegram::dateTime() const
+{
+    return QDateTime(m_date, m_time, Qt::UTC);
+}
+
+bool DateTelegram::fromData(const QByteArray& payload)
+{
+    if (payload.size() != ReadPayload)
+        return false;
+    const auto at = [&](int pos) { return int(quint8(payload.at(pos))); };
+    const QTime time(at(3), at(4), at(5) & SecondMask);
+    if (!time.isValid())
+        return false;
+    // Year byte 0: the clock has no date.
+    const QDate date = at(0) == 0 ? QDate() : QDate(FirstYear + at(0), at(1), at(2));
+    if (at(0) != 0 && !date.isValid())
+        return false;
+    m_date = date;
+    m_time = time;
+    return true;
 }
 
 QByteArray DateTelegram::bytes() const

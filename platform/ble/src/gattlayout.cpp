@@ -29,15 +29,29 @@ int GattLayout::connectionType(const QBluetoothDeviceInfo& device)
     return device.serviceUuids().contains(moduleService()) ? 1 : 0;
 }
 
-bool GattLayout::asksForAuthentication(const QBluetoothDeviceInfo& device)
+namespace {
+
+bool hasFlag(const QBluetoothDeviceInfo& device, quint8 flag)
 {
-    const QByteArray flags = device.manufacturerData(ManufacturerId);
-    return !flags.isEmpty() && (quint8(flags.at(0)) & AsksForAuthenticationFlag);
+    const QByteArray flags = device.manufacturerData(GattLayout::ManufacturerId);
+    return !flags.isEmpty() && (quint8(flags.at(0)) & flag);
 }
 
-QByteArray GattLayout::flags(bool asksForAuthentication)
+} // namespace
+
+bool GattLayout::asksForAuthentication(const QBluetoothDeviceInfo& device)
 {
-    return QByteArray(1, char(asksForAuthentication ? AsksForAuthenticationFlag : 0));
+    return hasFlag(device, AsksForAuthenticationFlag);
+}
+
+bool GattLayout::announcesResetMode(const QBluetoothDeviceInfo& device)
+{
+    return hasFlag(device, ResetModeFlag);
+}
+
+QByteArray GattLayout::flags(bool asksForAuthentication, bool resetMode)
+{
+    return QByteArray(1, char((asksForAuthentication ? AsksForAuthenticationFlag : 0) | (resetMode ? ResetModeFlag : 0)));
 }
 
 } // namespace ble

@@ -81,7 +81,8 @@ QBluetoothDeviceInfo SimulatedBackend::info(const OnAir& entry) const
         const bool module = entry.device->connectionType() == devicesim::SimulatedDevice::ModuleConnection;
         info.setServiceUuids({module ? GattLayout::moduleService() : GattLayout::adapterService()});
         info.setManufacturerData(GattLayout::ManufacturerId,
-                                 GattLayout::flags(entry.device->pairing().asksForSomething()));
+                                 GattLayout::flags(entry.device->pairing().asksForSomething(),
+                                                   entry.device->resetSettings().isInResetMode()));
     }
     return info;
 }

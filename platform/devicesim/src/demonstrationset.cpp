@@ -18,11 +18,13 @@ struct Member {
     int pin = Pairing::NoCode;
     // Light sensors plugged in, for twilight models.
     int sensors = 0;
+    // Reset: it asks for its formats, summer/winter rule, clock and city before use.
+    bool resetMode = false;
 };
 
 // With the internal module and pairing, behind the adapter, astronomic, and three of the first
 // series with short model codes: one plain, one with a PIN, one lighting model; and a twilight
-// switch behind the adapter with three light sensors.
+// switch behind the adapter with three light sensors; and an astronomic one that was reset.
 constexpr Member Members[] = {
     {102, "310200017", nullptr, Pairing::Unpaired},
     {42, "204200023"},
@@ -31,6 +33,7 @@ constexpr Member Members[] = {
     {112, "211876245", "85", Pairing::Open, DemonstrationSet::Pin},
     {141, "000000258", "58"},
     {74, "207400074", nullptr, Pairing::Open, Pairing::NoCode, 3},
+    {111, "311100047", nullptr, Pairing::Open, Pairing::NoCode, 0, true},
 };
 
 // Sensors reading dusk, dawn and daylight, each assigned to one channel.
@@ -61,6 +64,7 @@ QList<SimulatedDevice*> DemonstrationSet::devices(QObject* parent)
         device->pairing().setPinCode(member.pin);
         device->pairing().setPressesButtonWhenAsked(true);
         device->sensors().setSensors(demonstrationSensors(member.sensors));
+        device->resetSettings().setResetMode(member.resetMode);
         devices.append(device);
     }
     return devices;

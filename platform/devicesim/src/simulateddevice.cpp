@@ -64,6 +64,7 @@ SimulatedDevice::SimulatedDevice(const devices::Device& model, const QString& se
     : QObject(parent)
     , m_serialNumber(serialNumber)
     , m_connectionType(model.hasInternalBleModule() ? ModuleConnection : AdapterConnection)
+    , m_reset(model.hasInternalBleModule())
 {
     m_layout.init(model);
     m_advertisedName = QStringLiteral("TarvinoRix%1_%2_%3").arg(model.rixVersion()).arg(model.ot2Number()).arg(serialNumber);
@@ -122,6 +123,8 @@ QByteArray SimulatedDevice::carryOut(quint8 code, const QByteArray& payload)
         return m_channels.handle(code, payload);
     if (isSensorRequest(code))
         return m_sensors.handle(code, payload);
+    if (ResetSettings::handles(code))
+        return m_reset.handle(code, payload);
     switch (code) {
     case AuthenticationStatus:
         return payload.isEmpty() ? m_pairing.status() : DeviceFrame::error(DeviceFrame::BadParameter);

@@ -38,6 +38,7 @@ const Registered Types[] = {
     {"OwnAstroTableModel", "Created in AstroProjectController"},
     {"SerialProtocol", "Created in tarvino app"},
     {"DeviceScanController", "Created in MainController"},
+    {"ResettedDeviceViewController", "Created in MainController"},
     {"ScanOption", "Only an enum"},
     {"BLEDeviceContainer", "Created by the device scan"},
     {"BLEDevice", "Found by the device scan"},

@@ -69,7 +69,7 @@ private slots:
         QSignalSpy succeeded(scan, &ble::BLEScanManager::scanSucceeded);
         scan->startScan();
         QVERIFY(scan->isScanning());
-        QTRY_COMPARE(found.size(), 8);
+        QTRY_COMPARE(found.size(), 9);
         QCOMPARE(succeeded.first().first().toBool(), true);
 
         ble::BLEDeviceContainer listed;
@@ -79,10 +79,10 @@ private slots:
             if (catalogue.exists(ot2))
                 listed.addDevice(info, catalogue.deviceNameFromOt2(ot2));
         }
-        QCOMPARE(listed.length(), 7);
-        const QList<int> models{102, 42, 111, 121, 112, 141, 74};
-        const QList<int> connections{1, 0, 1, 1, 1, 1, 0};
-        for (int i = 0; i < 7; ++i) {
+        QCOMPARE(listed.length(), 8);
+        const QList<int> models{102, 42, 111, 121, 112, 141, 74, 111};
+        const QList<int> connections{1, 0, 1, 1, 1, 1, 0, 1};
+        for (int i = 0; i < 8; ++i) {
             QCOMPARE(listed.bleDeviceByIndex(i)->ot2Number(), models.at(i));
             QCOMPARE(listed.bleDeviceByIndex(i)->connectionType(), connections.at(i));
         }
@@ -103,7 +103,7 @@ private slots:
         QCOMPARE(service.connectedDevice()->name(), catalogue.deviceNameFromOt2(42));
         QVERIFY(service.backend()->isAdapterLink());
         QSignalSpy failed(&service, &ble::BLEService::bluetoothError);
-        ble::BLEDevice foreign(found.at(7).first().value<QBluetoothDeviceInfo>(), QString());
+        ble::BLEDevice foreign(found.at(8).first().value<QBluetoothDeviceInfo>(), QString());
         QCOMPARE(foreign.advertisedName(), QStringLiteral("TarvinoRix3_99_990000001"));
         service.connectToDevice(&foreign);
         QVERIFY(failed.wait());

@@ -38,6 +38,9 @@ public:
     // True when reply (a whole frame) is the reply this request expects; its values are then
     // taken with fromData.
     virtual bool parseTelegram(const QByteArray& reply);
+    // Takes the values of a read reply of the telegram's characteristic (a whole frame) whether
+    // the telegram is set to read or to write, so one telegram reads a value and writes it back.
+    bool parseReadReply(const QByteArray& reply);
     // A failure of a critical telegram ends the transfer it belongs to (the request manager then
     // emits requestAborted()).
     virtual bool isCritical() const;

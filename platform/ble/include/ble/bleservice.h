@@ -3,6 +3,7 @@
 #include "ble/authenticationstatustelegram.h"
 #include "ble/authenticationtelegram.h"
 #include "ble/bledevice.h"
+#include "ble/statustelegram.h"
 #include "ble/synctelegram.h"
 
 #include <QDateTime>
@@ -35,6 +36,9 @@ class BLEScanManager;
 // generatedCodeRead(). A PIN follows when the device has one. Locks report their end time.
 // After that a device of connection type 1 gets the PC's clock and the interface language when
 // syncDateTime and syncLanguage are set; the program keeps these options in its settings.
+// A device that announces its reset mode has its transmission status read then: still reset, the
+// link is ready for requests (connectedDevice()) but the service emits openResetPopUp() instead of
+// deviceReady(); whoever gives the device its settings emits deviceReady() once it takes them.
 //
 // Inactivity: every packet from the device keeps the link active, so does every answered
 // request; waiting for the user counts as idle. A link idle for the inactivity time-out ends
@@ -100,6 +104,8 @@ public slots:
 
 signals:
     void deviceReady(ble::BLEDevice* device);
+    // The connected device is in reset mode and needs its basic settings before use.
+    void openResetPopUp();
     void deviceDisconnected();
     // A German message: the connection could not be made.
     void bluetoothError(const QString& message);
@@ -148,6 +154,10 @@ private:
     void askUser();
     void continueAfterAuthentication();
     void finishConnection();
+    void onTransmissionStatus(bool ok);
+    void becomeReady();
+    // Lets requests go to the device, after the clock and language it is to get.
+    void openLink();
     void synchronise();
     void failAuthentication();
     // Runs the reply handler only while the link that asked is still the one being authenticated.
@@ -172,6 +182,7 @@ private:
     int m_code = 0;
     AuthenticationStatusTelegram m_status;
     AuthenticationTelegram m_authentication;
+    StatusTelegram m_transmission{StatusTelegram::ResetMode};
     SyncTelegram m_clock;
     SyncTelegram m_languageTelegram;
     bool m_syncDateTime = false;

@@ -3,11 +3,13 @@
 #include "ble/basetelegram.h"
 
 #include <QDate>
+#include <QDateTime>
 #include <QTime>
 
 namespace ble {
 
-// Sets the device's wall-clock date and time (characteristic 34).
+// Sets the device's wall-clock date and time (characteristic 34), and takes them from a read reply
+// (parseReadReply); a clock without a date reads as an invalid date.
 class DateTelegram : public BaseTelegram {
 public:
     static constexpr int Characteristic = 34;
@@ -21,7 +23,11 @@ public:
     QDate date() const { return m_date; }
     QTime time() const { return m_time; }
 
+    // The date and time as one zone-less value (Qt::UTC as carrier).
+    QDateTime dateTime() const;
+
     QByteArray data() const override;
+    bool fromData(const QByteArray& payload) override;
     // Empty when the date or time is invalid or the year does not fit.
     QByteArray bytes() const override;
 

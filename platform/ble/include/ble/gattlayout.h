@@ -18,6 +18,7 @@ public:
     // The advertisement's manufacturer data under this identifier carries the device's flags.
     static constexpr quint16 ManufacturerId = 0xFFFF;
     static constexpr quint8 AsksForAuthenticationFlag = 0x01;
+    static constexpr quint8 ResetModeFlag = 0x02;
 
     GattLayout() = delete;
 
@@ -29,7 +30,9 @@ public:
     static int connectionType(const QBluetoothDeviceInfo& device);
     // Whether the device wants the program to authenticate (or a PIN) before anything else.
     static bool asksForAuthentication(const QBluetoothDeviceInfo& device);
-    static QByteArray flags(bool asksForAuthentication);
+    // Whether the device says it was reset: its transmission status tells after the authentication.
+    static bool announcesResetMode(const QBluetoothDeviceInfo& device);
+    static QByteArray flags(bool asksForAuthentication, bool resetMode);
 };
 
 } // namespace ble

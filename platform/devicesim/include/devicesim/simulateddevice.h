@@ -3,6 +3,7 @@
 #include "devicesim/channelcontrols.h"
 #include "devicesim/fault.h"
 #include "devicesim/pairing.h"
+#include "devicesim/resetsettings.h"
 #include "devicesim/sensorbank.h"
 
 #include <devices/device.h>
@@ -90,6 +91,9 @@ public:
     void setFirmwareVersion(int major, int minor);
     ChannelControls& channels() { return m_channels; }
     const ChannelControls& channels() const { return m_channels; }
+    // The transmission status, formats and summer/winter rule; a new device is not in reset mode.
+    ResetSettings& resetSettings() { return m_reset; }
+    const ResetSettings& resetSettings() const { return m_reset; }
     // Sensors answer on twilight models; others know no sensor requests.
     SensorBank& sensors() { return m_sensors; }
     const SensorBank& sensors() const { return m_sensors; }
@@ -161,6 +165,7 @@ private:
     int m_firmwareMinor = 20;
     ChannelControls m_channels;
     SensorBank m_sensors;
+    ResetSettings m_reset;
     QString m_language;
     QList<QByteArray> m_received;
     Fault m_fault;

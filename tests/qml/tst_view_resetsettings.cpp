@@ -1,0 +1,135 @@
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QTest>
+
+#include <ble/bleservice.h>
+#include <ble/simulatedbackend.h>
+#include <devices/deviceservice.h>
+#include <devicesim/simulateddevice.h>
+
+#include "viewharness.h"
+
+// The reset settings pop-up in the program's main window, driven as a user drives it, against a
+// simulated time switch in reset mode on the Bluetooth LE layer.
+
+namespace {
+
+using namespace std::chrono_literals;
+using devicesim::Fault;
+
+} // namespace
+
+class TestViewResetSettings : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        m_harness = std::make_unique<ViewHarness>();
+        QVERIFY(m_harness->loadMain());
+    }
+
+    void cleanupTestCase() { m_harness.reset(); }
+
+    void cleanup()
+    {
+        ble::BLEService::instance().disconnectFromDevice();
+        QVERIFY(ViewHarness::waitFor([this] { return !m_harness->findPopup(QStringLiteral("resetSettingsPopup")); }));
+        for (QObject* popup : m_harness->openPopups())
+            QVERIFY(QMetaObject::invokeMethod(popup, "close"));
+        QVERIFY(ViewHarness::waitFor([this] { return m_harness->openPopups().isEmpty(); }));
+    }
+
+    void theDeviceTakesWhatTheUserSets()
+    {
+        devicesim::SimulatedDevice* device = putOnTheAir(102);
+        device->resetSettings().setFormats(0, 0);
+        QObject* popup = connectAndWait(device);
+        QVERIFY(popup);
+        QCOMPARE(ViewHarness::text(m_harness->find(QStringLiteral("popupTitle"))), QStringLiteral("Reset-Einstellungen"));
+        QVERIFY(m_harness->find(QStringLiteral("resetModeText")));
+        QQuickItem* dateFormat = m_harness->find(QStringLiteral("resetDateFormatChoice"));
+        QVERIFY(dateFormat);
+        QCOMPARE(dateFormat->property("currentIndex").toInt(), 0);
+        // The choice as its list hands it over; a click into the list can be taken for a double click.
+        QVERIFY(QMetaObject::invokeMethod(dateFormat, "activated", Q_ARG(int, 2)));
+        QCOMPARE(dateFormat->property("currentIndex").toInt(), 2);
+
+        QVERIFY(m_harness->click(m_harness->find(QStringLiteral("acceptButton"))));
+        QVERIFY(ViewHarness::waitFor([&] { return !device->resetSettings().isInResetMode(); }));
+        QVERIFY(ViewHarness::waitFor([this] { return !m_harness->findPopup(QStringLiteral("resetSettingsPopup")); }));
+        QCOMPARE(device->resetSettings().dateFormat(), 2);
+        QCOMPARE(device->resetSettings().timeFormat(), 0);
+        // Ready now: the link stays for what the user connected the device for.
+        QVERIFY(ble::BLEService::instance().connectedDevice() != nullptr);
+    }
+
+    void cancellingDisconnects()
+    {
+        devicesim::SimulatedDevice* device = putOnTheAir(111);
+        QObject* popup = connectAndWait(device);
+        QVERIFY(popup);
+        QVERIFY(m_harness->click(m_harness->find(QStringLiteral("rejectButton"))));
+        QVERIFY(ViewHarness::waitFor([] { return ble::BLEService::instance().connectedDevice() == nullptr; }));
+        QVERIFY(device->resetSettings().isInResetMode());
+    }
+
+    // A refused write leaves the pop-up open with the reason, ready to be sent again.
+    void aRefusedWriteCanBeSentAgain()
+    {
+        devicesim::SimulatedDevice* device = putOnTheAir(42);
+        QObject* popup = connectAndWait(device);
+        QVERIFY(popup);
+        // Frames: status, three reads, the formats; the rule is refused.
+        device->setFault({Fault::ErrorReply, 6, true});
+        QQuickItem* accept = m_harness->find(QStringLiteral("acceptButton"));
+        QVERIFY(m_harness->click(accept));
+        QQuickItem* error = nullptr;
+        QVERIFY(ViewHarness::waitFor([&] {
+            error = m_harness->findByName(QStringLiteral("resetSettingsError"));
+            return error != nullptr;
+        }, 20000));
+        QVERIFY(ViewHarness::text(error).startsWith(QStringLiteral("Die Einstellungen konnten nicht an das Gerät gesendet werden")));
+        QVERIFY(ViewHarness::waitFor([&] { return accept->isEnabled(); }));
+        QVERIFY(device->resetSettings().isInResetMode());
+
+        device->setFault({});
+        QVERIFY(m_harness->click(accept));
+        QVERIFY(ViewHarness::waitFor([&] { return !device->resetSettings().isInResetMode(); }));
+        QVERIFY(ViewHarness::waitFor([this] { return !m_harness->findPopup(QStringLiteral("resetSettingsPopup")); }));
+    }
+
+private:
+    devicesim::SimulatedDevice* putOnTheAir(int ot2)
+    {
+        auto simulated = std::make_unique<ble::SimulatedBackend>();
+        auto* device = new devicesim::SimulatedDevice(devices::DeviceService::instance().deviceByOt2Number(ot2),
+                                                      QStringLiteral("300000001"), simulated.get());
+        device->setConnectionInterval(0us);
+        device->resetSettings().setResetMode(true);
+        simulated->addDevice(device);
+        m_backend = simulated.get();
+        ble::BLEService::instance().setBackend(std::move(simulated));
+        return device;
+    }
+
+    // The pop-up once it has read the device.
+    QObject* connectAndWait(devicesim::SimulatedDevice* device)
+    {
+        ble::BLEDevice found(m_backend->advertisement(device), QString());
+        ble::BLEService::instance().connectToDevice(&found);
+        QObject* popup = nullptr;
+        const bool read = ViewHarness::waitFor([&] {
+            popup = m_harness->findPopup(QStringLiteral("resetSettingsPopup"));
+            QQuickItem* accept = m_harness->findByName(QStringLiteral("acceptButton"));
+            return popup && accept && accept->isEnabled();
+        }, 20000);
+        return read ? popup : nullptr;
+    }
+
+    std::unique_ptr<ViewHarness> m_harness;
+    ble::SimulatedBackend* m_backend = nullptr;
+};
+
+QTEST_MAIN(TestViewResetSettings)
+#include "tst_view_resetsettings.moc"
