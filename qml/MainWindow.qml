@@ -268,6 +268,7 @@ ApplicationWindow {
         views[View.SoftwareInfoView] = "SoftwareInfoView.qml"
         views[View.LicenseView] = "LicenseView.qml"
         views[View.CloudDevicesView] = "CloudDevicesView.qml"
+        views[View.SwitchTimeEditionView] = "SwitchTimeEditionView.qml"
         ViewLoader.register(stack, ZorvikUtils, views, View.ProjectContentView, View.HomeScreenView)
         // The native window keeps its menus while the layout previews a phone or tablet: they
         // lead back to the settings.
