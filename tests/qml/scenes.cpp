@@ -282,7 +282,7 @@ bool photographProgramGrid(const QDir& output)
     return saved & reportOffences(harness);
 }
 
-// The narrow layout's sorted list of a week's switch times, and the editor of its cycle.
+// The narrow layout's sorted list of a week's switch times, and the editor of its impulse.
 bool photographProgramListAndEditor(const QDir& output)
 {
     ViewHarness harness;
@@ -307,9 +307,11 @@ bool photographProgramListAndEditor(const QDir& output)
 
     saved &= harness.click(harness.findByName(QStringLiteral("switchItem_4")));
     saved &= ViewHarness::waitFor([&harness] { return harness.findByName(QStringLiteral("switchTimeEdition")); });
+    // The editor in the desktop's window.
+    harness.evaluate(QStringLiteral("platformService.overwriteDisplay = 0"));
+    core::WindowLayout::instance()->setWindowSize(QSize(1280, 800));
     saved &= save(photographMainWindow(), output.filePath(QStringLiteral("switchtime-editor.png")));
     harness.evaluate(QStringLiteral("ViewLoader.popView()"));
-    harness.evaluate(QStringLiteral("platformService.overwriteDisplay = 0"));
     main.closeProject();
     return saved & reportOffences(harness);
 }

@@ -113,6 +113,7 @@ Item {
 
     Flickable {
         anchors.fill: parent
+        contentWidth: width
         contentHeight: column.implicitHeight + 2 * Metrics.middleMargin
         clip: true
         boundsBehavior: Flickable.StopAtBounds
@@ -122,7 +123,7 @@ Item {
             id: column
             x: Metrics.middleMargin
             y: Metrics.middleMargin
-            width: parent.width - 2 * Metrics.middleMargin
+            width: form.width - 2 * Metrics.middleMargin
             spacing: Metrics.middleMargin
 
             SwitchTimeTypeBar {
