@@ -38,6 +38,8 @@ set(tarvino_qml_files
   app/popups/PinCodePopUp.qml
   app/popups/ProjectCreationPopUp.qml
   app/popups/SyncClockPopup.qml
+  app/popups/SwitchStatusPopUp.qml
+  app/popups/SwitchStatusRow.qml
   app/popups/SerialTransferPopUp.qml
   app/popups/TermsAndConditionsPopup.qml
   app/popups/ResetSettingsPopUp.qml
@@ -75,6 +77,13 @@ set(tarvino_qml_files
   app/projects/ProgramNavigationBar.qml
   app/switchtimes/ProgramView.qml
   app/switchtimes/ProgramViewGrid.qml
+  app/switchtimes/ProgramViewList.qml
+  app/switchtimes/SwitchTimeEdition.qml
+  app/switchtimes/SwitchTimeEditionRow.qml
+  app/switchtimes/SwitchTimeItem.qml
+  app/switchtimes/SwitchTimeItemRow.qml
+  app/switchtimes/SwitchTimeTypeBar.qml
+  app/switchtimes/TimeEditionRow.qml
   app/switchtimes/switchtable/ProgramViewTable.qml
   app/switchtimes/switchtable/SwitchTableDelegate.qml
   app/switchtimes/switchtable/SwitchTableFooter.qml
@@ -107,7 +116,8 @@ set(tarvino_qml_files
   app/views/ProjectContentView.qml
   app/views/ProjectCreationView.qml
   app/views/ProjectSettingsView.qml
-  app/views/SoftwareInfoView.qml)
+  app/views/SoftwareInfoView.qml
+  app/views/SwitchTimeEditionView.qml)
 
 # The shell's singletons, the utilities every view uses.
 set(tarvino_shell_singletons

@@ -19,6 +19,11 @@ int secondsOf(const QTime& time, bool withSeconds) {
     return time.hour() * 3600 + time.minute() * 60 + (withSeconds ? time.second() : 0);
 }
 
+// QML hands times of day over as local date-times; the buffer keeps their wall clock.
+QDateTime wallClock(const QDateTime& time) {
+    return QDateTime(time.date(), time.time(), Qt::UTC);
+}
+
 template <typename T>
 bool store(T& field, const T& value) {
     if (field == value)
@@ -52,11 +57,11 @@ SwitchTimeController::SwitchTimeController(SwitchTimesViewController* owner, int
 }
 
 void SwitchTimeController::setTime(const QDateTime& time) {
-    if (!store(m_time, time))
+    if (!store(m_time, wallClock(time)))
         return;
-    emit timeChanged(time);
+    emit timeChanged(m_time);
     if (endless())
-        setEndTime(time);
+        setEndTime(m_time);
 }
 
 void SwitchTimeController::setSelectedDays(const QList<bool>& days) {
@@ -65,8 +70,8 @@ void SwitchTimeController::setSelectedDays(const QList<bool>& days) {
 }
 
 void SwitchTimeController::setEndTime(const QDateTime& time) {
-    if (store(m_endTime, time))
-        emit endTimeChanged(time);
+    if (store(m_endTime, wallClock(time)))
+        emit endTimeChanged(m_endTime);
 }
 
 void SwitchTimeController::setEndDay(int day) {
@@ -80,13 +85,13 @@ void SwitchTimeController::setState(int state) {
 }
 
 void SwitchTimeController::setPulsTime(const QDateTime& time) {
-    if (store(m_pulsTime, time))
-        emit pulsTimeChanged(time);
+    if (store(m_pulsTime, wallClock(time)))
+        emit pulsTimeChanged(m_pulsTime);
 }
 
 void SwitchTimeController::setPauseTime(const QDateTime& time) {
-    if (store(m_pauseTime, time))
-        emit pauseTimeChanged(time);
+    if (store(m_pauseTime, wallClock(time)))
+        emit pauseTimeChanged(m_pauseTime);
 }
 
 void SwitchTimeController::setType(int type) {

@@ -12,6 +12,8 @@ RowLayout {
     property int startDayOffset: calendarSettings.firstDayOfTheWeek.value - 1
     property var shortWeekDays: calendarSettings.shortWeekDaysUnordered
     property bool exclusive: false
+    // Two pickers on one page tell their buttons apart by it.
+    property string buttonName: "weekday_"
 
     spacing: Metrics.spacing
 
@@ -30,7 +32,7 @@ RowLayout {
         WeekPickerButton {
             required property int index
             readonly property int day: (picker.startDayOffset + index) % 7
-            objectName: "weekday_" + day
+            objectName: picker.buttonName + day
             text: picker.shortWeekDays[day] || ""
             checked: (picker.selectedDays & picker.bit(day)) !== 0
             onClicked: picker.toggle(day)

@@ -572,6 +572,40 @@ bool photographResetSettings(const QDir& output)
     return saved & reportOffences(harness);
 }
 
+// The narrow layout's sorted list of a week's switch times, and the editor of its impulse.
+bool photographProgramListAndEditor(const QDir& output)
+{
+    ViewHarness harness;
+    QQuickWindow* window = harness.loadMain();
+    if (!window)
+        return false;
+    harness.evaluate(QStringLiteral("platformService.overwriteDisplay = 1"));
+    MainController& main = MainController::instance();
+    bool saved = main.createProject(102, QStringLiteral("Bürogebäude Nord")) && showView(harness, window, 2);
+    SwitchTimesViewController* switches = main.projectContent()->switchTimesViewController();
+    const auto at = [](int hour, int minute, int second = 0) {
+        return QDateTime(QDate(2026, 3, 29), QTime(hour, minute, second), Qt::UTC);
+    };
+    const int weekdays = 128 | 64 | 32 | 16 | 8;
+    switches->createFromTable(0, 1, weekdays, -1, at(6, 30), {}, {}, {});
+    switches->createFromTable(0, 0, weekdays, -1, at(18, 0), {}, {}, {});
+    switches->createFromTable(0, 1, 4 | 2, -1, at(9, 0), {}, {}, {});
+    switches->createFromTable(1, 1, 128 | 32, -1, at(12, 0, 30), {}, at(0, 1, 30), {});
+    switches->createFromTable(2, 0, 16, 4, at(20, 0), at(23, 0), at(0, 15), at(0, 45));
+    saved &= ViewHarness::waitFor([&harness] { return harness.findByName(QStringLiteral("switchItem_4")); });
+    saved &= save(photographMainWindow(), output.filePath(QStringLiteral("program-list.png")));
+
+    saved &= harness.click(harness.findByName(QStringLiteral("switchItem_4")));
+    saved &= ViewHarness::waitFor([&harness] { return harness.findByName(QStringLiteral("switchTimeEdition")); });
+    // The editor in the desktop's window.
+    harness.evaluate(QStringLiteral("platformService.overwriteDisplay = 0"));
+    core::WindowLayout::instance()->setWindowSize(QSize(1280, 800));
+    saved &= save(photographMainWindow(), output.filePath(QStringLiteral("switchtime-editor.png")));
+    harness.evaluate(QStringLiteral("ViewLoader.popView()"));
+    main.closeProject();
+    return saved & reportOffences(harness);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -618,5 +652,6 @@ int main(int argc, char* argv[])
     saved &= photographExtraProgramTable(output);
     saved &= photographHolidayViews(output);
     saved &= photographResetSettings(output);
+    saved &= photographProgramListAndEditor(output);
     return saved ? 0 : 1;
 }

@@ -1,12 +1,16 @@
 #include <QAbstractItemModel>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QTest>
 #include <memory>
 
+#include <core/windowlayout.h>
 #include <devices/deviceservice.h>
 
 #include "maincontroller.h"
+#include "projectcontroller.h"
 #include "projectcontentcontroller.h"
 #include "viewharness.h"
 
@@ -17,6 +21,7 @@ class TestViewProgram : public QObject {
 
 private:
     std::unique_ptr<ViewHarness> harness;
+    bool mainLoaded = false;
 
     static int model(const QString& name) {
         for (const devices::Device& device : devices::DeviceService::instance().devices()) {
@@ -72,10 +77,72 @@ private:
     }
     void clickMode(int mode) { QVERIFY(harness->click(harness->findByName(QStringLiteral("gridMode_%1").arg(mode)))); }
 
+    // Opens a new project of the model without a view; the view controllers are made.
+    static bool openProject(const QString& device) {
+        return main().createProject(model(device), QStringLiteral("Programm")) && main().openCurrentProject();
+    }
+    QQuickItem* item(const QString& name) const { return harness->findByName(name); }
+    QString textOf(const QString& name) const { return ViewHarness::text(item(name)); }
+    bool clickOn(const QString& name) const { return harness->click(item(name)); }
+    // Types the digits over a time field from its start.
+    bool typeTime(const QString& name, const QString& digits) const {
+        QQuickItem* field = item(name);
+        if (!field || !harness->click(field))
+            return false;
+        field->setProperty("cursorPosition", 0);
+        return harness->typeText(field, digits);
+    }
+    // The edit page on its own, for a row of the list or a new switch time (-1).
+    QQuickItem* openEditor(int index, bool astroMode = false) {
+        QObject* page = harness->load(QStringLiteral("app/views/SwitchTimeEditionView.qml"),
+                                      {{QStringLiteral("viewController"), QVariant::fromValue(switches())},
+                                       {QStringLiteral("index"), index},
+                                       {QStringLiteral("astroMode"), astroMode},
+                                       {QStringLiteral("hasImpuls"), main().currentProject()->hasImpuls()},
+                                       {QStringLiteral("hasZyclus"), main().currentProject()->hasZyclus()}});
+        return qobject_cast<QQuickItem*>(page);
+    }
+    QQuickItem* saveButton() const { return item(QStringLiteral("editionSave")); }
+    // The narrow list on its own.
+    QQuickItem* openList() {
+        return qobject_cast<QQuickItem*>(harness->load(QStringLiteral("app/switchtimes/ProgramViewList.qml"),
+                                                       {{QStringLiteral("viewController"), QVariant::fromValue(switches())}}));
+    }
+    // The program's window, loaded once for the tests that need its stack and menus (they come
+    // last: the window stays).
+    bool openInMainWindow(const QString& device, const QString& name) {
+        // The views loaded on their own before leave the harness's window.
+        harness->loadData("import QtQuick\nItem {}");
+        harness->window()->hide();
+        if (!mainLoaded && !harness->loadMain())
+            return false;
+        mainLoaded = true;
+        if (!main().createProject(model(device), name))
+            return false;
+        // The project view of an earlier project would only be brought back.
+        harness->evaluate(QStringLiteral("ViewLoader.stack.clear()"));
+        harness->evaluate(QStringLiteral("ViewLoader.openView(View.ProjectContentView, {}, true)"));
+        return ViewHarness::waitFor([this] { return item(QStringLiteral("programGrid")) || item(QStringLiteral("programList")); })
+               && settled();
+    }
+    // The main window's stack takes no input while it moves from view to view.
+    bool settled() {
+        return ViewHarness::waitFor([this] { return !harness->evaluate(QStringLiteral("ViewLoader.stack.busy")).toBool(); });
+    }
+    // The phone's layout in a window of its size, or the desktop's.
+    void setPhoneLayout(bool phone) {
+        harness->evaluate(QStringLiteral("platformService.overwriteDisplay = %1").arg(phone ? 1 : 0));
+        if (mainLoaded)
+            core::WindowLayout::instance()->setWindowSize(phone ? QSize(405, 878) : QSize(1280, 800));
+    }
+
 private slots:
     void initTestCase() { harness = std::make_unique<ViewHarness>(); }
     void cleanupTestCase() { harness.reset(); }
-    void cleanup() { main().closeProject(); }
+    void cleanup() {
+        setPhoneLayout(false);
+        main().closeProject();
+    }
 
     // Drawn with the "Ein" mode over Monday to Wednesday at 08:00: one switch time on three days.
     void dragInTheGridCreates() {
@@ -242,6 +309,196 @@ private slots:
         QCOMPARE(role(0, "pulsTime").toDateTime().time(), QTime(17, 1, 5));
     }
 
+    // A new switch time is saved only with a weekday; a listed one without any is removed.
+    void editorSavesWithWeekdaysOnly() {
+        QVERIFY(openProject(QStringLiteral("Tarvino Rix3 Weekly 2")));
+        QVERIFY(openEditor(-1));
+        QCOMPARE(ViewHarness::text(saveButton()), QStringLiteral("OK"));
+        QVERIFY(!saveButton()->isEnabled());
+        QVERIFY(clickOn(QStringLiteral("kind_0_1")));
+        QVERIFY(clickOn(QStringLiteral("startDay_4")));
+        QVERIFY(typeTime(QStringLiteral("startTime"), QStringLiteral("0715")));
+        QVERIFY(saveButton()->isEnabled());
+        QVERIFY(harness->click(saveButton()));
+        QCOMPARE(list()->rowCount(), 1);
+        QCOMPARE(role(0, "type").toInt(), 0);
+        QCOMPARE(role(0, "state").toInt(), 1);
+        QCOMPARE(role(0, "startDays").toInt(), 8);
+        QCOMPARE(role(0, "startTime").toDateTime().time(), QTime(7, 15));
+
+        QVERIFY(openEditor(0));
+        QCOMPARE(textOf(QStringLiteral("startTime")), QStringLiteral("07:15"));
+        QVERIFY(clickOn(QStringLiteral("startDay_4")));
+        QCOMPARE(ViewHarness::text(saveButton()), QStringLiteral("Entfernen"));
+        QVERIFY(saveButton()->isEnabled());
+        QVERIFY(harness->click(saveButton()));
+        QCOMPARE(list()->rowCount(), 0);
+    }
+
+    // Each missing part of an impulse or a cycle names itself and keeps "OK" disabled.
+    void editorNamesWhatIsMissing() {
+        QVERIFY(openProject(QStringLiteral("Tarvino Rix3 Weekly 2")));
+        QVERIFY(openEditor(-1));
+        QVERIFY(clickOn(QStringLiteral("startDay_0")));
+        QVERIFY(!item(QStringLiteral("editionError")));
+        QVERIFY(clickOn(QStringLiteral("kind_1_1")));
+        QCOMPARE(textOf(QStringLiteral("editionError")), QStringLiteral("Fehler: Impulsdauer fehlt"));
+        QVERIFY(!saveButton()->isEnabled());
+        QVERIFY(typeTime(QStringLiteral("pulsTime"), QStringLiteral("0030")));
+        QVERIFY(!item(QStringLiteral("editionError")));
+        QVERIFY(saveButton()->isEnabled());
+
+        // The impulse's 30 seconds stay the cycle's pulse.
+        QVERIFY(clickOn(QStringLiteral("kind_2_0")));
+        QCOMPARE(textOf(QStringLiteral("editionError")), QStringLiteral("Fehler: Zykluspause fehlt"));
+        QVERIFY(typeTime(QStringLiteral("pulsTime"), QStringLiteral("000000")));
+        QCOMPARE(textOf(QStringLiteral("editionError")), QStringLiteral("Fehler: Zykluspuls fehlt"));
+        QVERIFY(!saveButton()->isEnabled());
+        QVERIFY(typeTime(QStringLiteral("pulsTime"), QStringLiteral("000100")));
+        QVERIFY(typeTime(QStringLiteral("pauseTime"), QStringLiteral("000200")));
+        QVERIFY(!item(QStringLiteral("editionError")));
+        QVERIFY(saveButton()->isEnabled());
+    }
+
+    // A cycle that is no longer endless and has no start day has no last day.
+    void editorAsksForTheLastDayOfACycle() {
+        QVERIFY(openProject(QStringLiteral("Tarvino Rix3 Weekly 2")));
+        QVERIFY(openEditor(-1));
+        QVERIFY(clickOn(QStringLiteral("kind_2_0")));
+        QCOMPARE(textOf(QStringLiteral("editionError")), QStringLiteral("Fehler: Zykluspuls fehlt"));
+        QVERIFY(typeTime(QStringLiteral("pulsTime"), QStringLiteral("000100")));
+        QVERIFY(typeTime(QStringLiteral("pauseTime"), QStringLiteral("000200")));
+        QVERIFY(!item(QStringLiteral("editionError")));
+        QVERIFY(clickOn(QStringLiteral("endlessSwitch")));
+        QVERIFY(!item(QStringLiteral("cycleEndRow")));
+        QVERIFY(clickOn(QStringLiteral("endlessSwitch")));
+        QVERIFY(item(QStringLiteral("cycleEndRow")));
+        QCOMPARE(textOf(QStringLiteral("editionError")), QStringLiteral("Fehler: Letzter Tag fehlt"));
+        QVERIFY(clickOn(QStringLiteral("startDay_0")));
+        QCOMPARE(textOf(QStringLiteral("editionError")), QStringLiteral("Fehler: Letzter Tag fehlt"));
+        QVERIFY(!saveButton()->isEnabled());
+        QVERIFY(clickOn(QStringLiteral("cycleEndDay_2")));
+        QVERIFY(!item(QStringLiteral("editionError")));
+        QVERIFY(typeTime(QStringLiteral("cycleEndTime"), QStringLiteral("1000")));
+        QVERIFY(harness->click(saveButton()));
+        QCOMPARE(list()->rowCount(), 1);
+        QCOMPARE(role(0, "type").toInt(), 2);
+        QCOMPARE(role(0, "startDays").toInt(), 128);
+        QCOMPARE(role(0, "endDay").toInt(), 2);
+        QCOMPARE(role(0, "endTime").toDateTime().time(), QTime(10, 0));
+        QCOMPARE(role(0, "pulsTime").toDateTime().time(), QTime(0, 1));
+        QCOMPARE(role(0, "pauseTime").toDateTime().time(), QTime(0, 2));
+    }
+
+    // A fixed switch time that ends where it starts is refused while the warning shows.
+    void editorWarnsOfAFixedEndAtItsStart() {
+        QVERIFY(openProject(QStringLiteral("Tarvino Rix3 Hybrid 4")));
+        main().projectContent()->setChannelType(0, 1);
+        QVERIFY(openEditor(-1, true));
+        QVERIFY(!item(QStringLiteral("kind_0_1")));
+        QVERIFY(item(QStringLiteral("kind_3_3")));
+        QVERIFY(clickOn(QStringLiteral("startDay_1")));
+        QVERIFY(typeTime(QStringLiteral("startTime"), QStringLiteral("0800")));
+        QVERIFY(typeTime(QStringLiteral("fixedEndTime"), QStringLiteral("0800")));
+        QVERIFY(clickOn(QStringLiteral("fixedEndDay_1")));
+        QVERIFY(item(QStringLiteral("endDateWarning")));
+        QCOMPARE(textOf(QStringLiteral("endDateWarning")), QStringLiteral("Start und Ende müssen unterschiedlich sein"));
+        QVERIFY(!saveButton()->isEnabled());
+        QVERIFY(clickOn(QStringLiteral("fixedEndDay_2")));
+        QVERIFY(!item(QStringLiteral("endDateWarning")));
+        QVERIFY(clickOn(QStringLiteral("fixedEndDay_1")));
+        QVERIFY(typeTime(QStringLiteral("fixedEndTime"), QStringLiteral("0900")));
+        QVERIFY(!item(QStringLiteral("endDateWarning")));
+        // On several start days the end days are the start days.
+        QVERIFY(clickOn(QStringLiteral("startDay_3")));
+        QVERIFY(!item(QStringLiteral("fixedEndDay_1"))->isEnabled());
+        QVERIFY(saveButton()->isEnabled());
+        QVERIFY(harness->click(saveButton()));
+        QCOMPARE(list()->rowCount(), 1);
+        QCOMPARE(role(0, "type").toInt(), 3);
+        QCOMPARE(role(0, "state").toInt(), 2);
+        QCOMPARE(role(0, "startDays").toInt(), 64 | 16);
+        QCOMPARE(role(0, "endTime").toDateTime().time(), QTime(9, 0));
+    }
+
+    // The list shows its rows sorted; each is the row of the list model that a tap removes.
+    void deleteInTheSortedList_data() {
+        QTest::addColumn<int>("sortedRow");
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("state");
+        QTest::addColumn<int>("hour");
+        QTest::newRow("first: off at 08:00") << 0 << 0 << 0 << 8;
+        QTest::newRow("second: on at 08:00") << 1 << 0 << 1 << 8;
+        QTest::newRow("third: on at 23:00") << 2 << 0 << 1 << 23;
+        QTest::newRow("last: the impulse") << 3 << 1 << 1 << 6;
+    }
+
+    void deleteInTheSortedList() {
+        QFETCH(int, sortedRow);
+        QFETCH(int, type);
+        QFETCH(int, state);
+        QFETCH(int, hour);
+        QVERIFY(openProject(QStringLiteral("Tarvino Rix3 Weekly 2")));
+        switches()->createFromTable(1, 1, 128, -1, at(6, 0), {}, at(0, 0).addSecs(30), {});
+        switches()->createFromTable(0, 1, 128, -1, at(23, 0), {}, {}, {});
+        switches()->createFromTable(0, 1, 128, -1, at(8, 0), {}, {}, {});
+        switches()->createFromTable(0, 0, 128, -1, at(8, 0), {}, {}, {});
+        QVERIFY(openList());
+        QVERIFY(ViewHarness::waitFor([this] { return item(QStringLiteral("switchItem_3")); }));
+        QVERIFY(!item(QStringLiteral("deleteMark_0")));
+        QVERIFY(clickOn(QStringLiteral("listDeleteButton")));
+        QCOMPARE(switches()->selectionMode(), int(SwitchTimesViewController::Delete));
+        QVERIFY(item(QStringLiteral("deleteMark_0")));
+        QVERIFY(clickOn(QStringLiteral("switchItem_%1").arg(sortedRow)));
+        QCOMPARE(list()->rowCount(), 3);
+        for (int row = 0; row < 3; ++row) {
+            const bool tapped = role(row, "type").toInt() == type && role(row, "state").toInt() == state
+                                && role(row, "startTime").toDateTime().time().hour() == hour;
+            QVERIFY2(!tapped, "another switch time than the tapped one was removed");
+        }
+    }
+
+    // The narrow list: each kind with its own lines, copy by choosing rows, paste elsewhere.
+    void narrowListShowsAndCopies() {
+        QGuiApplication::clipboard()->clear();
+        QVERIFY(openProject(QStringLiteral("Tarvino Rix3 Weekly 2")));
+        QVERIFY(openList());
+        QVERIFY(!item(QStringLiteral("listCopyButton"))->isEnabled());
+        QVERIFY(!item(QStringLiteral("listDeleteButton"))->isEnabled());
+        switches()->createFromTable(2, 0, 16, 4, at(20, 0), at(23, 0), at(0, 15), at(0, 45));
+        switches()->createFromTable(1, 1, 32, -1, at(12, 0).addSecs(30), {}, at(0, 1).addSecs(30), {});
+        switches()->createFromTable(0, 0, 128 | 64, -1, at(18, 0), {}, {}, {});
+        QVERIFY(ViewHarness::waitFor([this] { return item(QStringLiteral("switchItem_2")); }));
+        QCOMPARE(textOf(QStringLiteral("switchTime_0")), QStringLiteral("18:00"));
+        QCOMPARE(textOf(QStringLiteral("switchState_0")), QStringLiteral("Aus"));
+        QCOMPARE(textOf(QStringLiteral("switchTime_1")), QStringLiteral("12:00:30"));
+        QCOMPARE(textOf(QStringLiteral("switchState_1")), QStringLiteral("Impuls Ein"));
+        QVERIFY(harness->findByText(QStringLiteral("01:30")));
+        QCOMPARE(textOf(QStringLiteral("switchTime_2")), QStringLiteral("20:00"));
+        QCOMPARE(textOf(QStringLiteral("switchState_2")), QStringLiteral("Zyklus"));
+        QVERIFY(harness->findByText(QStringLiteral("00:15:00")));
+        QVERIFY(harness->findByText(QStringLiteral("00:45:00")));
+
+        QVERIFY(item(QStringLiteral("listCopyButton"))->isEnabled());
+        QVERIFY(!item(QStringLiteral("listPasteButton"))->isEnabled());
+        QVERIFY(clickOn(QStringLiteral("listCopyButton")));
+        QVERIFY(clickOn(QStringLiteral("switchItem_0")));
+        QVERIFY(clickOn(QStringLiteral("switchItem_1")));
+        QVERIFY(item(QStringLiteral("copyCheck_1"))->property("checked").toBool());
+        QVERIFY(!item(QStringLiteral("copyCheck_2"))->property("checked").toBool());
+        QCOMPARE(list()->rowCount(), 3);
+        QVERIFY(clickOn(QStringLiteral("listCopyButton")));
+        QCOMPARE(switches()->selectionMode(), int(SwitchTimesViewController::Normal));
+        main().projectContent()->setSelectedChannel(1);
+        QCOMPARE(list()->rowCount(), 0);
+        QQuickItem* paste = item(QStringLiteral("listPasteButton"));
+        QVERIFY(ViewHarness::waitFor([paste] { return paste->isEnabled(); }));
+        QVERIFY(harness->click(paste));
+        QCOMPARE(list()->rowCount(), 2);
+        QVERIFY(rowWithDays(128 | 64) >= 0);
+        QVERIFY(rowWithDays(32) >= 0);
+    }
+
     void memoryLineTurnsRedAboveTheMaximum() {
         QVERIFY(openProgram(QStringLiteral("Tarvino Rix3 Weekly 2")));
         QQuickItem* line = harness->findByName(QStringLiteral("memoryLine"));
@@ -258,9 +515,7 @@ private slots:
 
     // In the program's window: the Bearbeiten menu and its keys on the table's history.
     void undoAndRedo() {
-        QVERIFY(harness->loadMain());
-        QVERIFY(main().createProject(model(QStringLiteral("Tarvino Rix3 Weekly 2")), QStringLiteral("Verlauf")));
-        harness->evaluate(QStringLiteral("ViewLoader.openView(View.ProjectContentView, {}, true)"));
+        QVERIFY(openInMainWindow(QStringLiteral("Tarvino Rix3 Weekly 2"), QStringLiteral("Verlauf")));
         QVERIFY(ViewHarness::waitFor([this] { return harness->findByName(QStringLiteral("newSwitchTime")); }));
         switches()->createFromTable(0, 1, 128, -1, at(8, 0), {}, {}, {});
         QCOMPARE(list()->rowCount(), 1);
@@ -273,6 +528,32 @@ private slots:
         QVERIFY(ViewHarness::waitFor([] { return list()->rowCount() == 0; }));
         harness->key(Qt::Key_Y, Qt::ControlModifier);
         QVERIFY(ViewHarness::waitFor([] { return list()->rowCount() == 1; }));
+    }
+    // Made in the editor from the narrow list, the switch time shows in the list, then on the
+    // desktop in the table beside the grid.
+    void editorCreatesForListTableAndGrid() {
+        QVERIFY(openInMainWindow(QStringLiteral("Tarvino Rix3 Weekly 2"), QStringLiteral("Editor")));
+        setPhoneLayout(true);
+        QVERIFY(ViewHarness::waitFor([this] { return item(QStringLiteral("programList")); }));
+        QVERIFY(!item(QStringLiteral("switchGrid")));
+        QVERIFY(clickOn(QStringLiteral("listAddButton")));
+        QVERIFY(ViewHarness::waitFor([this] { return item(QStringLiteral("switchTimeEdition")); }) && settled());
+        QVERIFY(clickOn(QStringLiteral("kind_0_1")));
+        QVERIFY(clickOn(QStringLiteral("startDay_0")));
+        QVERIFY(clickOn(QStringLiteral("startDay_2")));
+        QVERIFY(clickOn(QStringLiteral("editionSave")));
+        QVERIFY(ViewHarness::waitFor([this] { return item(QStringLiteral("switchItem_0")); }) && settled());
+        QCOMPARE(list()->rowCount(), 1);
+        QCOMPARE(textOf(QStringLiteral("switchTime_0")), QStringLiteral("00:00"));
+        QCOMPARE(textOf(QStringLiteral("switchState_0")), QStringLiteral("Ein"));
+        QCOMPARE(role(0, "startDays").toInt(), 128 | 32);
+
+        setPhoneLayout(false);
+        QVERIFY(ViewHarness::waitFor([this] { return item(QStringLiteral("switchRow_0")) && item(QStringLiteral("switchGrid")); }));
+        QCOMPARE(textOf(QStringLiteral("startTime_0")), QStringLiteral("00:00"));
+        QQuickItem* grid = item(QStringLiteral("switchGrid"));
+        QVERIFY(grid->isVisible());
+        QVERIFY(!item(QStringLiteral("programList")));
     }
 };
 

@@ -2,8 +2,8 @@ import QtQuick
 import QtQuick.Layouts
 import Tarvino
 
-// The program of the selected channel: the channel and program choice, the week grid or, for a
-// signalling channel, a note, and the memory line.
+// The program of the selected channel: the channel and program choice, the week grid (the list
+// in the narrow layout) or, for a signalling channel, a note, and the memory line.
 TabSubView {
     id: view
 
@@ -21,6 +21,9 @@ TabSubView {
     readonly property int selectedProgram: parentController ? parentController.selectedProgram : 0
     readonly property var epViewController: selectedProgram > 0 ? parentController.extraProgramViewController(selectedProgram) : null
     readonly property bool showsGrid: !signaling && (selectedProgram === 0 || parentController.selectedProgramHasSwitchtings)
+    readonly property bool narrow: !ZorvikUtils.tabletLayout
+    readonly property bool hasImpuls: project ? project.hasImpuls : false
+    readonly property bool hasZyclus: project ? project.hasZyclus : false
 
     // What the Bearbeiten menu works on.
     readonly property var undoModel: epViewController ? epViewController.dateRanges
@@ -34,6 +37,14 @@ TabSubView {
     function applyFirstDayOfWeek() {
         if (viewController)
             viewController.switches.firstDayOfWeek = calendarSettings.firstDayOfTheWeek.value - 1
+    }
+
+    // index: a row of the list model, or with isSortedIndex of the sorted list; -1 for a new one.
+    function openEditor(index, isSortedIndex) {
+        ViewLoader.openView(View.SwitchTimeEditionView, {
+            viewController: viewController, index: index, isSortedIndex: isSortedIndex,
+            astroMode: astroMode, hasImpuls: hasImpuls, hasZyclus: hasZyclus
+        })
     }
 
     Component.onCompleted: applyFirstDayOfWeek()
@@ -86,16 +97,27 @@ TabSubView {
             Layout.fillWidth: true
             Layout.fillHeight: !table.visible && !dateTable.visible
             Layout.preferredHeight: 330
-            visible: view.showsGrid
+            visible: view.showsGrid && !view.narrow
             viewController: view.viewController
             astroMode: view.astroMode
-            hasImpuls: view.project ? view.project.hasImpuls : false
-            hasZyclus: view.project ? view.project.hasZyclus : false
+            hasImpuls: view.hasImpuls
+            hasZyclus: view.hasZyclus
             astroMin: view.viewController ? view.viewController.astroMin : -1
             astroMax: view.viewController ? view.viewController.astroMax : -1
             astroMinLight: view.viewController ? view.viewController.astroMinLight : -1
             astroMaxLight: view.viewController ? view.viewController.astroMaxLight : -1
             onlyShowLightAstro: view.viewController ? view.viewController.onlyShowLightAstro : false
+            onEditRequested: index => view.openEditor(index, false)
+        }
+
+        ProgramViewList {
+            objectName: "programList"
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            visible: !view.signaling && view.narrow
+            viewController: view.viewController
+            astroMode: view.astroMode
+            onEditRequested: (index, isSortedIndex) => view.openEditor(index, isSortedIndex)
         }
 
         ProgramViewTable {
@@ -106,8 +128,8 @@ TabSubView {
             stViewController: view.viewController
             astroMode: view.parentController ? view.parentController.channelType === 1 : false
             lightMode: view.project ? view.project.isNocta : false
-            hasImpuls: grid.hasImpuls
-            hasZyclus: grid.hasZyclus
+            hasImpuls: view.hasImpuls
+            hasZyclus: view.hasZyclus
         }
 
         DateRangeTable {

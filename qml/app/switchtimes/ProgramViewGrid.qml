@@ -30,6 +30,7 @@ Item {
     readonly property alias grid: switchGrid
     readonly property int pasteKind: astroMode ? 3 : 0
 
+    // The editor for the first selected switch time (a row of the list model).
     signal editRequested(int index)
 
     implicitHeight: column.implicitHeight
@@ -295,6 +296,15 @@ Item {
                             onClicked: {
                                 gridView.viewController.pastTo(selection.fromRow, selection.fromCol)
                                 bubbleMenu.close()
+                            }
+                        }
+                        LabelButton {
+                            objectName: "bubbleEdit"
+                            text: bindTr("Generic", "Bearbeiten")
+                            enabled: bubbleMenu.hasSwitches
+                            onClicked: {
+                                bubbleMenu.close()
+                                gridView.editRequested(selection.elements[0])
                             }
                         }
                         LabelButton {

@@ -106,6 +106,19 @@ private slots:
         QCOMPARE(f->view->switchCount(), 1);
     }
 
+    // QML hands over local date-times; a zone ahead of UTC must not shift the time of day.
+    void editorKeepsTheWallClockOfZonedTimes() {
+        std::unique_ptr<SwitchTimeController> editor(f->view->createSwitchTime(1, 1));
+        const QDateTime zoned(QDate(2026, 3, 29), QTime(6, 45, 10), Qt::OffsetFromUTC, 2 * 3600);
+        editor->setTime(zoned);
+        editor->setPulsTime(QDateTime(QDate(2026, 3, 29), QTime(0, 1, 5), Qt::OffsetFromUTC, 2 * 3600));
+        QCOMPARE(editor->time(), QDateTime(QDate(2026, 3, 29), QTime(6, 45, 10), Qt::UTC));
+        editor->setSelectedDays({true, false, false, false, false, false, false});
+        editor->saveModifications();
+        QCOMPARE(f->at(0).startTime(), hm(6, 45, 10));
+        QCOMPARE(f->at(0).pulsTime(), 65);
+    }
+
     void savingUnchangedDropsSecondsOnly() {
         f->view->createFromTable(3, 3, Tuesday, -1, f->time(22, 0, 40), f->time(2, 0, 10), {}, {});
         const SwitchTimeFields before = SwitchTimeFields::of(f->at(0));
