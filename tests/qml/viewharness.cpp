@@ -416,7 +416,10 @@ bool ViewHarness::typeText(QQuickItem* item, const QString& text) const
 {
     if (!item || !item->isVisible() || !item->window())
         return false;
+    // Keys sent before the window is active can go to the window that still is.
     item->window()->requestActivate();
+    if (!QTest::qWaitForWindowActive(item->window(), 1000))
+        return false;
     item->forceActiveFocus();
     for (const QChar character : text) {
         // ASCII keys carry their key code; every other character travels as text alone.

@@ -368,14 +368,14 @@ private slots:
         QCOMPARE(menuTexts(bar), QStringList({"&Datei", "Bearbeiten", "Projekt", "Einstellungen", "Hilfe"}));
         const QList<QAction*> file = bar.at(0)->menu()->actions();
         QCOMPARE(menuTexts(file), QStringList({"&Neues Projekt", "&Öffnen", "&Speichern", "&Speichern unter",
-                                               "TARVINO rix2/rix3 lesen", "Programm TARVINO rix2/rix3",
+                                               "TARVINO rix2/rix3 lesen", "Programm TARVINO rix2/rix3", "Direkte Befehle",
                                                "Exportieren", "Senden per E-Mail", "Drucken", "Druckvorschau", "-",
                                                "&Ende"}));
         QCOMPARE(file.at(0)->shortcut(), QKeySequence(QKeySequence::New));
         QCOMPARE(file.at(1)->shortcut(), QKeySequence(QKeySequence::Open));
         QCOMPARE(file.at(2)->shortcut(), QKeySequence(QKeySequence::Save));
-        QCOMPARE(file.at(8)->shortcut(), QKeySequence(QKeySequence::Print));
-        QCOMPARE(file.at(11)->shortcut(), QKeySequence(QKeySequence::Quit));
+        QCOMPARE(file.at(9)->shortcut(), QKeySequence(QKeySequence::Print));
+        QCOMPARE(file.at(12)->shortcut(), QKeySequence(QKeySequence::Quit));
         QCOMPARE(menuTexts(bar.at(1)->menu()->actions()),
                  QStringList({"Rückgängig", "Wiederherstellen", "Ausschneiden", "Kopieren", "Einfügen",
                               "Alles markieren", "Löschen"}));
