@@ -2,6 +2,90 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl" sourcelanguage="de">
 <context>
+    <name>Astro</name>
+    <message>
+        <location filename="../../qml/app/switchtimes/SwitchTimeEdition.qml" line="+143"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+333"/>
+        <source>Startzeitpunkt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+1"/>
+        <source>Dauer bis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+50"/>
+        <source>Ende (hh:mm)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/switchtimes/SwitchTimeItem.qml" line="+35"/>
+        <location filename="../../qml/app/switchtimes/SwitchTimeTypeBar.qml" line="+21"/>
+        <source>Impuls Ein</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location filename="../../qml/app/switchtimes/SwitchTimeTypeBar.qml" line="+1"/>
+        <source>Impuls Aus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location filename="../../qml/app/switchtimes/SwitchTimeTypeBar.qml" line="-4"/>
+        <source>Fix Ein</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location filename="../../qml/app/switchtimes/SwitchTimeTypeBar.qml" line="+0"/>
+        <source>Fix Aus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../app/report/yearlyastrodocument.cpp" line="+54"/>
+        <source>Standort</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Breitengrad</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Längengrad</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Land</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Stadt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zeitzone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Ausschaltzeit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Einschaltzeit</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Astro settings</name>
     <message>
         <location filename="../../app/device/directcommandinfo.cpp" line="+48"/>
@@ -9,17 +93,241 @@
         <comment>Tab title</comment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <location filename="../../qml/app/directcommands/DateTimeSection.qml" line="+21"/>
+        <source>UTC</source>
+        <comment>Coordinated Universal Time</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>UTC %1h</source>
+        <comment>Coordinated Universal Time, %1 is the number of hours</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/settings/DateTimeSettings.qml" line="+53"/>
+        <source>Osterregel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/settings/SettingsProvider.qml" line="+102"/>
+        <source>Astro inaktiv</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../app/report/yearlyastrodocument.cpp" line="-19"/>
+        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+200"/>
+        <source>Astrotabelle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+9"/>
+        <source>Sonnenaufgang</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+0"/>
+        <source>Sonnenuntergang</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+3"/>
+        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
+        <location line="+6"/>
+        <source>frühestens</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-2"/>
+        <location line="+3"/>
+        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="-5"/>
+        <location line="+6"/>
+        <source>spätestens</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+2"/>
+        <source>Offset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="-18"/>
+        <source>Standort</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Breitengrad</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Längengrad</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Land</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Stadt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zeitzone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Kanal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ausschaltzeit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Einschaltzeit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>min</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Bluetooth</name>
     <message>
-        <location filename="../../platform/ble/src/simulatedbackend.cpp" line="+143"/>
+        <location filename="../../platform/ble/src/qtbluetoothbackend.cpp" line="+100"/>
+        <source>Kein Bluetooth-Adapter verfügbar: Die Verbindung mit dem Gerät ist nicht möglich.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <location line="+20"/>
+        <location filename="../../platform/ble/src/simulatedbackend.cpp" line="+144"/>
         <source>Das Gerät bietet keinen Tarvino-Dienst an.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-12"/>
+        <source>Der Dienst des Geräts antwortet nicht.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+64"/>
+        <source>Die Verbindung mit dem Gerät ist fehlgeschlagen: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Das Gerät hat die Verbindung beendet.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../../platform/ble/src/bleservice.cpp" line="+317"/>
         <source>Die Authentifizierung mit dem Gerät ist fehlgeschlagen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Der Status des Geräts konnte nicht gelesen werden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../platform/ble/src/abstractblerequest.cpp" line="+19"/>
+        <source>Das Gerät kennt die Anfrage nicht.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Das Gerät hat ungültige Werte erhalten.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Die Adresse liegt außerhalb des Gerätespeichers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Das Gerät hat das Projekt nicht übernommen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Das Gerät erwartet keine Speicherübertragung.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Das Gerät ist beschäftigt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Das Gerät verlangt eine Authentifizierung.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Das Gerät meldet den Fehler %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Das Gerät antwortet nicht.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Die Verbindung mit dem Gerät wurde unterbrochen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Es ist kein Gerät verbunden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Das Gerät hat die Daten nicht angenommen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Die Antwort des Geräts ist beschädigt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Die Antwort des Geräts passt nicht zur Anfrage.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Übertragung durch Benutzer abgebrochen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Die Anfrage kann nicht gesendet werden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unbekannter Fehler %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -32,18 +340,27 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../qml/app/utils/ZorvikUtils.qml" line="+155"/>
+        <location filename="../../qml/app/holidays/HolidayEdition.qml" line="+244"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateTableDelegate.qml" line="+252"/>
+        <location filename="../../qml/app/utils/ZorvikUtils.qml" line="+165"/>
         <source>d</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="+42"/>
+        <source>%1 Tag(e)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateTableDelegate.qml" line="-23"/>
+        <location filename="../../qml/app/utils/ZorvikUtils.qml" line="+2"/>
         <location filename="../../qml/components/TumblerTimePicker.qml" line="+36"/>
         <source>h</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../../qml/app/utils/ZorvikUtils.qml" line="+1"/>
         <location filename="../../qml/components/TumblerTimePicker.qml" line="+8"/>
         <source>m</source>
         <translation type="unfinished"></translation>
@@ -51,6 +368,31 @@
     <message>
         <location filename="../../qml/components/TumblerTimePicker.qml" line="+9"/>
         <source>s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+73"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateTableDelegate.qml" line="-174"/>
+        <location filename="../../app/extraprograms/daterangecontroller.cpp" line="+29"/>
+        <source>Jahr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../app/extraprograms/daterangecontroller.cpp" line="+5"/>
+        <source>d</source>
+        <comment>d for days</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>h</source>
+        <comment>h for hours</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>m</source>
+        <comment>m for minutes</comment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -174,9 +516,33 @@
     </message>
 </context>
 <context>
+    <name>Cny rules</name>
+    <message>
+        <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="-38"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-34"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-181"/>
+        <source>Chinesisches Neujahr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-4"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-2"/>
+        <source>%1 Tag(e) vor Chinese NY</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+1"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+3"/>
+        <source>%1 Tag(e) nach Chinese NY</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Communication</name>
     <message>
-        <location filename="../../qml/app/utils/ZorvikUtils.qml" line="-69"/>
+        <location filename="../../qml/app/utils/ZorvikUtils.qml" line="-79"/>
         <source>Welches Übertragungsmedium möchten Sie verwenden?</source>
         <translation type="unfinished"></translation>
     </message>
@@ -251,41 +617,298 @@
         <source>Schließen</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <location filename="../../app/device/dataexchangecontroller.cpp" line="+100"/>
+        <source>Die Übertragung ist nicht möglich: das Gerätemodell oder der Bluetooth-Dienst fehlt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Kein Projekt zum Übertragen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Das Projekt konnte nicht gelesen werden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+47"/>
+        <source>Der Projektname konnte nicht geschrieben werden: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>Der aktive Speicherbereich des Geräts konnte nicht gelesen werden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DateRangeTable</name>
+    <message>
+        <location filename="../../qml/app/directcommands/ManuelSection.qml" line="+59"/>
+        <location filename="../../qml/app/settings/ChannelSettings.qml" line="+193"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateTableHeader.qml" line="+83"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+169"/>
+        <location line="+95"/>
+        <source>hh:mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+6"/>
+        <source>Erster</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Zweiter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dritter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Vierter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Letzter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>jeden Monat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>im Januar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>im Februar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>im März</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>im April</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>im Mai</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>im Juni</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>im Juli</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>im August</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>im September</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>im Oktober</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>im November</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>im Dezember</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Festes Datum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Festes Datum jedes Jahr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-305"/>
+        <source>Osterregel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Reihe von Tagen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Regel für Wochentage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+6"/>
+        <source>Chinesisches Neujahr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeTable.qml" line="+139"/>
+        <source>Dieses Gerät unterstützt nicht alle Daten.
+Einige Daten wurden nicht übertragen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/switchtimes/datetable/DateTableFooter.qml" line="+44"/>
+        <source>Neu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/switchtimes/datetable/DateTableHeader.qml" line="-57"/>
+        <source>Nr.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Typ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ende</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dauer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Wiederholung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Hinweis / Fehler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Auswahl löschen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Alle auswählen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Datum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Tage Stunden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Nach ... Tagen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/switchtimes/tablecomp/datepicker/CalendarList.qml" line="+30"/>
+        <source>Jahr auswählen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-4"/>
+        <source>Serienmuster</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Wochentagsregel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+238"/>
+        <source>mm:ss</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Days</name>
     <message>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-19"/>
         <location filename="../../app/shell/daysetting.cpp" line="+10"/>
         <source>Montag</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
+        <location filename="../../app/shell/daysetting.cpp" line="+1"/>
         <source>Dienstag</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
+        <location filename="../../app/shell/daysetting.cpp" line="+1"/>
         <source>Mittwoch</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../app/shell/daysetting.cpp" line="+1"/>
         <source>Donnerstag</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
+        <location filename="../../app/shell/daysetting.cpp" line="+1"/>
         <source>Freitag</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
+        <location filename="../../app/shell/daysetting.cpp" line="+1"/>
         <source>Samstag</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../app/shell/daysetting.cpp" line="+1"/>
         <source>Sonntag</source>
         <translation type="unfinished"></translation>
     </message>
@@ -389,8 +1012,46 @@
 <context>
     <name>Direct commands</name>
     <message>
-        <location filename="../../qml/app/settings/SettingsProvider.qml" line="+91"/>
+        <location filename="../../qml/app/directcommands/DeviceInfo.qml" line="+17"/>
+        <location filename="../../qml/app/directcommands/DirectCommandsItem.qml" line="+96"/>
+        <location line="+7"/>
+        <location filename="../../qml/app/popups/ExtraProgramWarningPopup.qml" line="+31"/>
+        <location filename="../../qml/app/projectsettings/ChannelsSubTab.qml" line="+81"/>
+        <location filename="../../qml/app/settings/ChannelOverview.qml" line="+83"/>
+        <location filename="../../qml/app/settings/DeviceSettingsView.qml" line="+108"/>
+        <location filename="../../qml/app/settings/SettingsProvider.qml" line="+36"/>
         <source>Kanal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location filename="../../qml/app/directcommands/HolidaySection.qml" line="+70"/>
+        <location filename="../../qml/app/directcommands/ManuelSection.qml" line="+27"/>
+        <source>Status</source>
+        <comment>Holiday state</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../../qml/app/directcommands/ManuelSection.qml" line="+6"/>
+        <source>Modus</source>
+        <comment>Mode auto, on, off...</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../../qml/app/directcommands/OptionSection.qml" line="+58"/>
+        <source>Betriebsstunden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Serviceintervall</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Aktueller Luxwert</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -453,6 +1114,258 @@
         <comment>Mode of the channel</comment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <location filename="../../qml/app/directcommands/CommandRow.qml" line="+11"/>
+        <location filename="../../qml/app/directcommands/DateTimeSection.qml" line="+90"/>
+        <source>Senden</source>
+        <comment>Button label</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/directcommands/DateTimeSection.qml" line="-69"/>
+        <source>Datum / Uhrzeit</source>
+        <comment>Section title</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Zeitzone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Systemzeit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Individuelle Zeit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/directcommands/DirectCommandsItem.qml" line="-68"/>
+        <location line="+8"/>
+        <location filename="../../qml/app/directcommands/OptionSection.qml" line="-27"/>
+        <location line="+20"/>
+        <location filename="../../qml/app/views/SensorAffectationView.qml" line="+27"/>
+        <source>Sensorzuordnung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-6"/>
+        <source>Maximale Anzahl der anschließbaren Lichtsensoren (4) überschritten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Sensorfehler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>%1 SN: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+59"/>
+        <source>Firmware-Version:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Software Version Gerät</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/directcommands/HolidaySection.qml" line="-13"/>
+        <source>Ferienprogramm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Beginn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Ende</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/directcommands/ManuelSection.qml" line="-74"/>
+        <source>Manueller Befehl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Handschaltung stoppen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Handschaltung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Dauer Ein stoppen</source>
+        <comment>Channel mode</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../../qml/app/settings/SettingsProvider.qml" line="-44"/>
+        <location line="+12"/>
+        <source>Dauer Ein</source>
+        <comment>Channel mode</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Dauer Aus stoppen</source>
+        <comment>Channel mode</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../../qml/app/settings/SettingsProvider.qml" line="-11"/>
+        <location line="+12"/>
+        <source>Dauer Aus</source>
+        <comment>Channel mode</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Timer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Zufall</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/directcommands/OptionSection.qml" line="+1"/>
+        <source>Bearbeiten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/directcommands/SensorAffectationTable.qml" line="+35"/>
+        <source>Luxwert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Blinken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Kanal %1 aktivieren </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/directcommands/SensorRow.qml" line="+31"/>
+        <source>S%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sensor %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location filename="../../app/report/reporttexts.h" line="+81"/>
+        <source>%1 lx</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/views/DirectCommandsView.qml" line="+43"/>
+        <source>SN: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/views/SensorAffectationView.qml" line="+11"/>
+        <source>&lt;b&gt;%1&lt;/b&gt; SN: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Easter rules</name>
+    <message>
+        <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="-7"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-30"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-223"/>
+        <source>Ostersonntag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+7"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+12"/>
+        <source>%1 Tag(e) vor Ostersonntag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+1"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+1"/>
+        <source>%1 Tag(e) nach Ostersonntag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-10"/>
+        <source>Karfreitag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-15"/>
+        <source>1 Tag vor Ostersonntag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+4"/>
+        <source>Ostermontag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+2"/>
+        <source>Christi Himmelfahrt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+2"/>
+        <source>Pfingstsonntag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+2"/>
+        <source>Pfingstmontag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+2"/>
+        <source>Fronleichnam</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-14"/>
+        <source>Karfreitag</source>
+        <comment>Karfreitag</comment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Edit project</name>
@@ -483,6 +1396,11 @@
     </message>
     <message>
         <location line="+7"/>
+        <source>Direkte Befehle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>E-Mail</source>
         <translation type="unfinished"></translation>
     </message>
@@ -503,8 +1421,27 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../qml/app/switchtimes/ProgramView.qml" line="+24"/>
+        <location filename="../../qml/app/switchtimes/ProgramView.qml" line="+35"/>
         <source>Programm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/settings/DeviceSettingsView.qml" line="-94"/>
+        <source>Einstellungen Gerät</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/toolbars/ToolBarFunctions.qml" line="+66"/>
+        <source>Wollen Sie das Schaltprogramm wirklich optimieren?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Edit switch time</name>
+    <message>
+        <location filename="../../qml/app/settings/ResetDateSettings.qml" line="+51"/>
+        <location filename="../../qml/app/switchtimes/SwitchTimeEdition.qml" line="-65"/>
+        <source>Zeit</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -525,22 +1462,159 @@
         <source>Kanal %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <location line="+11"/>
+        <source>Titel:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Beschreibung:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Gerät:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dateiname:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+3"/>
+        <source>Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-3"/>
+        <location line="+3"/>
+        <source>Adresse:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-43"/>
+        <source>Fix</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+110"/>
+        <location line="+96"/>
+        <source>Astroprogramm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-33"/>
+        <source>%1 min %2 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+96"/>
+        <source>Zyklus Impuls</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Schaltungen:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>Datum Bereich:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>R %1d</source>
+        <comment>R for repeat, d for days</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+80"/>
+        <source>12 h</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>24 h</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Orthodoxe Kirche</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Standard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>Winter ► Sommer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sommer ► Winter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+79"/>
+        <source>Taster</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Schalter</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Extra program</name>
     <message>
+        <location filename="../../qml/app/holidays/HolidayEdition.qml" line="-148"/>
         <location filename="../../app/extraprograms/dateerrorscontroller.cpp" line="+67"/>
         <source>Ende muss nach dem Beginn liegen</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-1"/>
+        <location filename="../../app/extraprograms/dateerrorscontroller.cpp" line="+2"/>
         <source>Start und Ende müssen sich unterscheiden</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../../app/extraprograms/dateerrorscontroller.cpp" line="+2"/>
         <source>Überschneidung nicht zulässig</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/popups/ExtraProgramWarningPopup.qml" line="-12"/>
+        <source>Schaltzeiten von Zusatzprogrammen werden nur ausgeführt, wenn Datumsbereiche angegeben sind.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bei den folgenden Zusatzprogrammen im Projekt fehlen Datumsbereiche:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/switchtimes/datetable/DateTableFooter.qml" line="+7"/>
+        <source>Feiertagsset übernehmen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-327"/>
+        <source>Fixes Datum jedes Jahr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+84"/>
+        <location line="+97"/>
+        <source>Schaltprogramm</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -548,7 +1622,8 @@
     <name>Generic</name>
     <message>
         <location filename="../../qml/app/appsettings/GlobalSettings.qml" line="-26"/>
-        <location filename="../../qml/app/switchtimes/ProgramViewGrid.qml" line="+302"/>
+        <location filename="../../qml/app/switchtimes/ProgramViewGrid.qml" line="+312"/>
+        <location filename="../../qml/app/switchtimes/ProgramViewList.qml" line="+104"/>
         <location filename="../../qml/app/switchtimes/tablecomp/TableContextMenu.qml" line="+46"/>
         <location filename="../../qml/app/views/HomeScreenView.qml" line="+89"/>
         <source>Löschen</source>
@@ -556,15 +1631,22 @@
     </message>
     <message>
         <location line="+89"/>
+        <location filename="../../qml/app/holidays/HolidayEdition.qml" line="+188"/>
+        <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="+305"/>
+        <location filename="../../qml/app/holidays/NameEdition.qml" line="+34"/>
         <location filename="../../qml/app/popups/ConnectionPopUp.qml" line="+140"/>
         <location filename="../../qml/app/popups/DataExchangePopUp.qml" line="+0"/>
         <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="+162"/>
         <location filename="../../qml/app/popups/GatewayLoginPopup.qml" line="-19"/>
+        <location filename="../../qml/app/popups/InactivityPopUp.qml" line="+18"/>
         <location filename="../../qml/app/popups/PinCodePopUp.qml" line="+84"/>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="+96"/>
         <location filename="../../qml/app/popups/SyncClockPopup.qml" line="+39"/>
         <location filename="../../qml/app/popups/TermsAndConditionsPopup.qml" line="+44"/>
-        <location filename="../../qml/components/ConfirmPopUp.qml" line="+16"/>
+        <location filename="../../qml/app/settings/SortSwitchTimeView.qml" line="+76"/>
+        <location filename="../../qml/app/switchtimes/SwitchTimeEdition.qml" line="+104"/>
+        <location filename="../../qml/app/views/ProjectSettingsView.qml" line="+43"/>
+        <location filename="../../qml/components/ConfirmPopUp.qml" line="+17"/>
         <location filename="../../qml/components/InfoPopUp.qml" line="+21"/>
         <location filename="../../qml/components/MessagePopUp.qml" line="+26"/>
         <source>OK</source>
@@ -572,11 +1654,17 @@
     </message>
     <message>
         <location line="-9"/>
+        <location filename="../../qml/app/holidays/HolidayEdition.qml" line="-7"/>
+        <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="-9"/>
+        <location filename="../../qml/app/holidays/NameEdition.qml" line="-7"/>
         <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="-7"/>
         <location filename="../../qml/app/popups/GatewayLoginPopup.qml" line="-18"/>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="-7"/>
         <location filename="../../qml/app/popups/TripleChoicePopup.qml" line="+14"/>
+        <location filename="../../qml/app/settings/SortSwitchTimeView.qml" line="-7"/>
+        <location filename="../../qml/app/switchtimes/SwitchTimeEdition.qml" line="-7"/>
         <location filename="../../qml/app/utils/ZorvikUtils.qml" line="-44"/>
+        <location filename="../../qml/app/views/ProjectSettingsView.qml" line="-7"/>
         <location filename="../../qml/components/ConfirmPopUp.qml" line="+1"/>
         <location filename="../../qml/components/FilePicker.qml" line="+56"/>
         <source>Abbruch</source>
@@ -604,18 +1692,21 @@
     </message>
     <message>
         <location filename="../../qml/app/popups/DeviceInfoPopUp.qml" line="-21"/>
+        <location filename="../../qml/app/popups/ExtraProgramWarningPopup.qml" line="-3"/>
         <location filename="../../qml/app/popups/TripleChoicePopup.qml" line="-2"/>
         <source>Ja</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+0"/>
+        <location filename="../../qml/app/popups/ExtraProgramWarningPopup.qml" line="+1"/>
         <location filename="../../qml/app/popups/TripleChoicePopup.qml" line="+1"/>
         <source>Nein</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/ErrorPopUp.qml" line="+7"/>
+        <location filename="../../qml/app/switchtimes/SwitchTimeEdition.qml" line="-16"/>
         <source>Fehler</source>
         <translation type="unfinished"></translation>
     </message>
@@ -625,17 +1716,23 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../qml/app/toolbars/AppToolBar.qml" line="+64"/>
+        <location filename="../../qml/app/toolbars/AppToolBar.qml" line="+92"/>
         <source>Zurück</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../../qml/app/popups/ExtraProgramWarningPopup.qml" line="-3"/>
         <location filename="../../qml/app/utils/ZorvikUtils.qml" line="-4"/>
         <source>Warnung</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+33"/>
+        <source>Möchten Sie trotzdem mit der Programmierung fortfahren?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/utils/ZorvikUtils.qml" line="+1"/>
         <source>Ihr Projekt enthält ungespeicherte Änderungen.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -650,7 +1747,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../qml/app/views/HomeScreenView.qml" line="+115"/>
+        <location filename="../../qml/app/views/HomeScreenView.qml" line="+124"/>
         <source>Jede Auswahl aufheben</source>
         <translation type="unfinished"></translation>
     </message>
@@ -661,7 +1758,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../qml/MainWindow.qml" line="+198"/>
+        <location filename="../../qml/MainWindow.qml" line="+200"/>
         <source>Es gab nichts zu schreiben.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -681,7 +1778,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../qml/app/settings/SettingsProvider.qml" line="-81"/>
+        <location filename="../../qml/app/settings/SettingsProvider.qml" line="-97"/>
         <source>24 h</source>
         <comment>Time format 12h or 24h</comment>
         <translation type="unfinished"></translation>
@@ -733,21 +1830,29 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+23"/>
+        <location line="+27"/>
         <location line="+10"/>
         <location line="+4"/>
-        <location filename="../../qml/app/switchtimes/ProgramViewGrid.qml" line="-180"/>
+        <location filename="../../qml/app/switchtimes/ProgramViewGrid.qml" line="-189"/>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableFooter.qml" line="+22"/>
+        <location filename="../../qml/app/switchtimes/SwitchTimeItem.qml" line="+1"/>
+        <location filename="../../qml/app/switchtimes/SwitchTimeTypeBar.qml" line="+1"/>
         <location filename="../../app/device/directcommandinfo.cpp" line="+69"/>
+        <location filename="../../app/report/reporttexts.h" line="-12"/>
         <source>Aus</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-13"/>
+        <location line="-41"/>
+        <location line="+28"/>
         <location line="+9"/>
         <location filename="../../qml/app/switchtimes/ProgramViewGrid.qml" line="-1"/>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableFooter.qml" line="+1"/>
+        <location filename="../../qml/app/switchtimes/SwitchTimeItem.qml" line="+0"/>
+        <location filename="../../qml/app/switchtimes/SwitchTimeTypeBar.qml" line="+0"/>
         <location filename="../../app/device/directcommandinfo.cpp" line="+0"/>
+        <location filename="../../app/report/reporttexts.h" line="-3"/>
         <source>Ein</source>
         <translation type="unfinished"></translation>
     </message>
@@ -771,12 +1876,12 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../qml/app/switchtimes/ProgramView.qml" line="+84"/>
+        <location filename="../../qml/app/switchtimes/ProgramView.qml" line="+111"/>
         <source>%1: %2/%3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../qml/app/switchtimes/ProgramViewGrid.qml" line="-98"/>
+        <location filename="../../qml/app/switchtimes/ProgramViewGrid.qml" line="-99"/>
         <source>%1 min</source>
         <translation type="unfinished"></translation>
     </message>
@@ -788,7 +1893,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+61"/>
         <source>%1 %2 %3</source>
         <translation type="unfinished"></translation>
     </message>
@@ -805,6 +1910,8 @@
     <message>
         <location line="+2"/>
         <location line="+32"/>
+        <location filename="../../qml/app/switchtimes/SwitchTimeItem.qml" line="-2"/>
+        <location filename="../../qml/app/switchtimes/SwitchTimeTypeBar.qml" line="+6"/>
         <source>Zyklus</source>
         <translation type="unfinished"></translation>
     </message>
@@ -862,14 +1969,22 @@
     </message>
     <message>
         <location line="+10"/>
+        <location filename="../../qml/app/switchtimes/ProgramViewList.qml" line="-20"/>
         <location filename="../../qml/app/switchtimes/tablecomp/TableContextMenu.qml" line="-6"/>
         <source>Kopieren</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+9"/>
+        <location filename="../../qml/app/switchtimes/ProgramViewList.qml" line="+7"/>
         <location filename="../../qml/app/switchtimes/tablecomp/TableContextMenu.qml" line="+12"/>
         <source>Einfügen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <location filename="../../qml/app/views/SwitchTimeEditionView.qml" line="+28"/>
+        <source>Bearbeiten</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -885,6 +2000,217 @@
     <message>
         <location filename="../../app/device/directcommandinfo.cpp" line="+24"/>
         <source>Lux</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="-140"/>
+        <source>Anwenden bis</source>
+        <comment>=&gt; Feiertage bis zum Jahr x hinzufügen</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/light/LuxValueHeader.qml" line="+18"/>
+        <source>Ein (lux)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Aus (lux)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/popups/SwitchStatusPopUp.qml" line="+18"/>
+        <source>Typ auswählen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/settings/ChannelSettings.qml" line="-124"/>
+        <location filename="../../qml/app/settings/DeviceSettingsView.qml" line="+29"/>
+        <source>Das Programm dieses Kanals wird gelöscht.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+136"/>
+        <location filename="../../app/report/reporttexts.h" line="+6"/>
+        <source>Aktiv</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/settings/DeviceSettingsView.qml" line="-13"/>
+        <source>Das Programm für das Erweiterungsmodul wird gelöscht.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/settings/ResetDateSettings.qml" line="-21"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-149"/>
+        <source>Datum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/settings/SortSwitchTimeView.qml" line="-58"/>
+        <source>(nichts)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+44"/>
+        <source>Uhrzeit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+2"/>
+        <location line="+18"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+2"/>
+        <source>Wochentag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-30"/>
+        <location line="+96"/>
+        <source>Typ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>aufsteigend</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>absteigend</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Sortieren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>zuerst</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>danach</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/switchtimes/SwitchTimeEdition.qml" line="-187"/>
+        <source>Impulsdauer fehlt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Zykluspuls fehlt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Zykluspause fehlt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Letzter Tag fehlt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+98"/>
+        <source>Start (hh:mm)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Uhrzeit (hh:mm:ss)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Dauer (mm:ss)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Puls (hh:mm:ss)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Pause (hh:mm:ss)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-328"/>
+        <source>Endlos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>Start und Ende müssen unterschiedlich sein</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Entfernen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/switchtimes/SwitchTimeItem.qml" line="+79"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+331"/>
+        <source>Dauer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-71"/>
+        <source>Pause</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/views/ProjectSettingsView.qml" line="-23"/>
+        <source>Projekt-Einstellungen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../app/report/projectdocumentastro.cpp" line="+63"/>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-154"/>
+        <location line="+85"/>
+        <source>Funktion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+138"/>
+        <source>Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-2"/>
+        <location line="+1"/>
+        <location line="+77"/>
+        <source>Stunde</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-77"/>
+        <source>Woche</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Monat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../app/report/reporttexts.h" line="+6"/>
+        <source>Leer</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1141,9 +2467,138 @@
     </message>
 </context>
 <context>
+    <name>Holidays</name>
+    <message>
+        <location filename="../../qml/app/holidays/HolidayEdition.qml" line="-266"/>
+        <source>Jährlich fest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Freie Regel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Relativ zum Osten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Relativ zu CNY</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Einmal fest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="+27"/>
+        <source>Feiertag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+104"/>
+        <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="-159"/>
+        <source>%1 vor dem %2</source>
+        <comment>%1 = day of week, %2 = date</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="+1"/>
+        <source>%1 nach dem %2</source>
+        <comment>%1 = day of week, %2 = date</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Name des Feiertags</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Art des Feiertags</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Wochentag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="+164"/>
+        <source>von</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+42"/>
+        <source>Datum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="+7"/>
+        <source>Dauer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="+0"/>
+        <source>bis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="-119"/>
+        <source>Sind Sie sicher, dass Sie dieses Feiertagsset dauerhaft löschen möchten?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <location line="+161"/>
+        <source>Neu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-151"/>
+        <source>Kopieren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location line="+151"/>
+        <source>Bearbeiten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-141"/>
+        <location line="+152"/>
+        <source>Entfernen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-144"/>
+        <source>Vordefinierte Sets anzeigen (nicht änderbar)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+114"/>
+        <source>Für die Richtigkeit aller Angaben wird keine Gewähr übernommen! Für kritische Anwendungen überprüfen Sie bitte die Feiertagsdaten.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/holidays/NameEdition.qml" line="-13"/>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Home</name>
     <message>
-        <location filename="../../qml/app/views/HomeScreenView.qml" line="-96"/>
+        <location filename="../../qml/app/views/HomeScreenView.qml" line="-105"/>
         <source>Home</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1179,6 +2634,11 @@
     </message>
     <message>
         <location line="+12"/>
+        <source>Direkte Befehle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Einstellungen</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1213,11 +2673,22 @@
         <source>Speicherplätze</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-342"/>
+        <location line="+272"/>
+        <source>Impuls</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-270"/>
+        <source>Zyklus</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Legal</name>
     <message>
-        <location filename="../../qml/app/appsettings/SoftwareInfo.qml" line="+139"/>
+        <location filename="../../qml/app/appsettings/SoftwareInfo.qml" line="+140"/>
         <location filename="../../qml/app/popups/TermsAndConditionsPopup.qml" line="-18"/>
         <source>Geschäftsbedingungen</source>
         <translation type="unfinished"></translation>
@@ -1240,9 +2711,61 @@
     </message>
 </context>
 <context>
+    <name>Light settings</name>
+    <message>
+        <location filename="../../qml/app/light/DelayRow.qml" line="+26"/>
+        <source>mm:ss</source>
+        <comment>light setting delay format</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/light/DelaySettings.qml" line="+15"/>
+        <source>Verzögerung Ein</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Verzögerung Aus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/light/LightView.qml" line="+13"/>
+        <source>Licht</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+162"/>
+        <location line="+55"/>
+        <source>Luxwerte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-39"/>
+        <source>Verzögerungszeit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/light/LuxValuesSetting.qml" line="+60"/>
+        <source>Kopieren an allen Tagen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Kopieren an allen Tagen (Ein)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Kopieren an allen Tagen (Aus)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MainController</name>
     <message>
-        <location filename="../../app/shell/maincontroller.cpp" line="+479"/>
+        <location filename="../../app/shell/maincontroller.cpp" line="+488"/>
         <source>Open File</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1290,7 +2813,12 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+5"/>
+        <source>Direkte Befehle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>Senden per E-Mail</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1350,7 +2878,22 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+13"/>
+        <source>Sortieren...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Optimieren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Projekteinstellungen...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Einstellungen</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1361,6 +2904,11 @@
     </message>
     <message>
         <location line="+5"/>
+        <source>&amp;Feiertag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>&amp;App-Einstellungen...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1385,7 +2933,8 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocument.cpp" line="-13"/>
+        <location line="-47"/>
+        <location filename="../../app/report/projectdocument.cpp" line="-32"/>
         <source>Projekt</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1441,11 +2990,16 @@
     </message>
     <message>
         <location line="+6"/>
+        <source>Direkte Befehle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Gespeicherte Projekte</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../qml/app/settings/SettingsProvider.qml" line="-35"/>
+        <location filename="../../qml/app/settings/SettingsProvider.qml" line="-59"/>
         <source>Zeitschaltprogramm</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1567,6 +3121,7 @@
     </message>
     <message>
         <location line="+8"/>
+        <location filename="../../app/report/reporttexts.h" line="-3"/>
         <source>Inaktiv</source>
         <comment>External input</comment>
         <translation type="unfinished"></translation>
@@ -1584,30 +3139,245 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+4"/>
+        <source>Handschaltung</source>
+        <comment>Push button</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Timer</source>
+        <comment>Push button</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Treppenlicht</source>
+        <comment>Push button</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Handschaltung bis Sonnenereignis</source>
+        <comment>Push button</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Luxwert übernehmen</source>
+        <comment>Push button</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Umschalten</source>
+        <comment>Push button</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Nicht nachschaltbar</source>
+        <comment>Staircase light</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nachschaltbar</source>
+        <comment>Staircase light</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/settings/ChannelSettings.qml" line="-137"/>
+        <location line="+41"/>
+        <source>Signalisierung auf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-27"/>
+        <source>Betriebsstundenzähler Serviceintervall</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location line="+19"/>
+        <source>max. 199.999 h</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Externer Eingang</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+72"/>
+        <source>Erdstunde</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location filename="../../qml/app/settings/SettingsProvider.qml" line="+24"/>
         <source>Inaktiv</source>
         <comment>Holiday state</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../../qml/app/settings/SettingsProvider.qml" line="+3"/>
+        <location line="+31"/>
         <source>Nur Lux</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+65"/>
+        <location line="-12"/>
+        <source>Ferien</source>
+        <comment>External input</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Sonderprogramm</source>
+        <comment>External input</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+55"/>
         <source>Inaktiv</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../qml/app/switchtimes/ProgramView.qml" line="-36"/>
+        <location filename="../../qml/app/switchtimes/ProgramView.qml" line="-55"/>
         <source>Signalisierung</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../app/report/yearlyastrodocument.cpp" line="+62"/>
-        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+210"/>
+        <location filename="../../qml/app/settings/DeviceSettingsView.qml" line="+45"/>
+        <location filename="../../app/report/yearlyastrodocument.cpp" line="-7"/>
+        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="-11"/>
         <source>Sommer-/Winterregel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Einstellungen Kanal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Erweiterungsmodul</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>Kanalfunktion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Überblick</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/directcommands/OptionSection.qml" line="-14"/>
+        <location filename="../../qml/app/settings/OptionSettings.qml" line="+15"/>
+        <source>Optionen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/settings/ChannelOverview.qml" line="-64"/>
+        <source>Channel Function</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Memory Used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Extra Program used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Holiday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>External Input</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Signaling To</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Service Interval</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/settings/DateTimeSettings.qml" line="-40"/>
+        <source>Zeit/Datum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <location filename="../../qml/app/settings/ResetDateSettings.qml" line="+10"/>
+        <source>Zeitformat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <location filename="../../qml/app/settings/ResetDateSettings.qml" line="-22"/>
+        <source>Datumsformat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Erster Tag der Woche</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Zeitzone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/settings/HolidaySettings.qml" line="+118"/>
+        <source>Status</source>
+        <comment>Holiday status</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Beginn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+91"/>
+        <location line="+67"/>
+        <source>Ende</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/settings/OptionSettings.qml" line="+11"/>
+        <source>Kanalkombination</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>LCD-Beleuchtung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../app/report/projectdocumentastro.cpp" line="-3"/>
+        <source>Eigene Astro Tabelle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-310"/>
+        <source>Fixes Datum</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1615,11 +3385,14 @@
     <name>ProgramView</name>
     <message>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="-49"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+90"/>
         <source>Standardprogramm</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../../qml/app/popups/ExtraProgramWarningPopup.qml" line="-9"/>
+        <location filename="../../qml/app/settings/SettingsProvider.qml" line="+2"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+97"/>
         <source>Sonderprogramm %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1647,7 +3420,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../qml/app/views/HomeScreenView.qml" line="-172"/>
+        <location filename="../../qml/app/views/HomeScreenView.qml" line="-181"/>
         <source>Alle Projekte löschen</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1677,7 +3450,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+169"/>
+        <location line="+178"/>
         <source>Möchten Sie das Projekt &quot;%1&quot; importieren?</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1689,6 +3462,42 @@
         <source>Kanal</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <location filename="../../qml/app/projectsettings/ChannelsSubTab.qml" line="-28"/>
+        <source>Beschreibung der Kanäle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Wird auf dem Gerät angezeigt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/projectsettings/ProjectMetadataSubTab.qml" line="+11"/>
+        <source>Projekt</source>
+        <comment>Tab title</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Bezeichnung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Beschreibung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Dateiname</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Letzte Änderung</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Project Settings</name>
@@ -1698,247 +3507,43 @@
         <comment>Tab title</comment>
         <translation type="unfinished"></translation>
     </message>
-</context>
-<context>
-    <name>ProjectDocument</name>
     <message>
-        <location filename="../../app/report/projectdocumentastro.cpp" line="+60"/>
-        <source>Program settings</source>
-        <comment>Eigene Astro Tabelle</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Generic</source>
-        <comment>Name</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+195"/>
-        <location line="+96"/>
-        <source>Export</source>
-        <comment>Astroprogramm</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+97"/>
-        <source>Extra program</source>
-        <comment>Schaltprogramm</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="-93"/>
-        <source>ProgramView</source>
-        <comment>Standardprogramm</comment>
+        <location filename="../../qml/app/projectsettings/AuthorSubTab.qml" line="+8"/>
+        <source>Autor</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+85"/>
-        <source>Generic</source>
-        <comment>Funktion</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="-40"/>
-        <location line="+55"/>
-        <source>Light settings</source>
-        <comment>Luxwerte</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="-42"/>
-        <source>Export</source>
-        <comment>%1 min %2 s</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Light settings</source>
-        <comment>Verzögerungszeit</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+35"/>
-        <source>ProgramView</source>
-        <comment>Sonderprogramm %1</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+27"/>
-        <location line="+95"/>
-        <source>DateRangeTable</source>
-        <comment>hh:mm</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="-94"/>
-        <source>SwitchTimeTable</source>
-        <comment>hh:mm:ss</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <location line="+95"/>
-        <source>SwitchTimeTable</source>
-        <comment>Nr.</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="-95"/>
-        <location line="+96"/>
-        <source>Generic</source>
-        <comment>Typ</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="-95"/>
-        <source>SwitchTimeTable</source>
-        <comment>Status</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>Astro</source>
-        <comment>Startzeitpunkt</comment>
+        <source>Name</source>
+        <comment>Author&apos;s name</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Astro</source>
-        <comment>Dauer bis</comment>
+        <source>Adresse</source>
+        <comment>Author&apos;s address</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Generic</source>
-        <comment>Uhrzeit</comment>
+        <location filename="../../qml/app/projectsettings/ChannelsSubTab.qml" line="-46"/>
+        <source>Kanal</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+18"/>
-        <source>Generic</source>
-        <comment>Wochentag</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="-4"/>
-        <location line="+67"/>
-        <source>Program settings</source>
-        <comment>Ende</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="-66"/>
-        <source>Information PopUp</source>
-        <comment>Impuls</comment>
+        <location filename="../../qml/app/projectsettings/ClientSubTab.qml" line="+8"/>
+        <source>Kunde</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Export</source>
-        <comment>Zyklus Impuls</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Generic</source>
-        <comment>Pause</comment>
+        <source>Name</source>
+        <comment>Customer&apos;s name</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>DateRangeTable</source>
-        <comment>mm:ss</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+15"/>
-        <source>Export</source>
-        <comment>Schaltungen:</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+43"/>
-        <source>Export</source>
-        <comment>Datum Bereich:</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>Generic</source>
-        <comment>Start</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Generic</source>
-        <comment>Dauer</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <location line="+13"/>
-        <source>Export</source>
-        <comment>R %1d</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
-    </message>
-    <message>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="+80"/>
-        <source>Export</source>
-        <comment>12 h</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Export</source>
-        <comment>24 h</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Export</source>
-        <comment>Orthodoxe Kirche</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Export</source>
-        <comment>Standard</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+35"/>
-        <source>Export</source>
-        <comment>Winter ► Sommer</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Export</source>
-        <comment>Sommer ► Winter</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <source>Generic</source>
-        <comment>Stunde</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+70"/>
-        <source>Export</source>
-        <comment>Taster</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Export</source>
-        <comment>Schalter</comment>
+        <source>Adresse</source>
+        <comment>Customer&apos;s address</comment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2007,13 +3612,18 @@ Anschlusscode: %3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../qml/app/popups/InactivityPopUp.qml" line="+7"/>
+        <location filename="../../qml/app/popups/InactivityPopUp.qml" line="-6"/>
         <source>Verbindung aufgrund von Inaktivität geschlossen</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Die Verbindung wurde aufgrund von Inaktivität geschlossen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Wieder anschließen</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2057,12 +3667,12 @@ Anschlusscode: %3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../qml/app/scan/DeviceScan.qml" line="+73"/>
+        <location filename="../../qml/app/scan/DeviceScan.qml" line="+76"/>
         <source>Geräte suchen</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+108"/>
+        <location line="+132"/>
         <source>Der Bluetooth-Adapter ist deaktiviert, möchten Sie ihn aktivieren?</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2117,7 +3727,7 @@ Anschlusscode: %3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../qml/MainWindow.qml" line="+49"/>
+        <location filename="../../qml/MainWindow.qml" line="+53"/>
         <source>Ihr Projekt überschreitet die Speicherplätze des Zielgeräts (%1 / %2)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2286,9 +3896,28 @@ Anschlusscode: %3</source>
     </message>
 </context>
 <context>
+    <name>Settings</name>
+    <message>
+        <location filename="../../qml/app/popups/ResetSettingsPopUp.qml" line="+18"/>
+        <source>Reset-Einstellungen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/settings/ResetSettings.qml" line="+19"/>
+        <source>Das verbundene Gerät befindet sich im Reset-Modus, bitte geben Sie diese Einstellungen vor der Verwendung ein.</source>
+        <comment>Reset mode text</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Zeit/Datum</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SoftwareInfo</name>
     <message>
-        <location filename="../../qml/app/appsettings/SoftwareInfo.qml" line="-125"/>
+        <location filename="../../qml/app/appsettings/SoftwareInfo.qml" line="-126"/>
         <source>Schweiz</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2303,7 +3932,7 @@ Anschlusscode: %3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+50"/>
         <source>Version %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2417,6 +4046,7 @@ Anschlusscode: %3</source>
     <message>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableDelegate.qml" line="+1"/>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableFooter.qml" line="+5"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-217"/>
         <source>Schaltzeit</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2424,6 +4054,7 @@ Anschlusscode: %3</source>
         <location line="+2"/>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableFooter.qml" line="+2"/>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableHeader.qml" line="+33"/>
+        <location filename="../../qml/app/switchtimes/SwitchTimeItem.qml" line="-5"/>
         <source>Impuls</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2443,21 +4074,27 @@ Anschlusscode: %3</source>
     <message>
         <location line="+5"/>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableHeader.qml" line="+2"/>
+        <location filename="../../qml/app/switchtimes/SwitchTimeItem.qml" line="-10"/>
+        <location line="+20"/>
         <source>Ende</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+0"/>
+        <location filename="../../qml/app/switchtimes/SwitchTimeItem.qml" line="+1"/>
         <source>Endlos</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableFooter.qml" line="+27"/>
+        <location filename="../../qml/app/views/SwitchTimeEditionView.qml" line="+0"/>
         <source>Neu</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableHeader.qml" line="-5"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+247"/>
+        <location line="+95"/>
         <source>Nr.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2467,12 +4104,14 @@ Anschlusscode: %3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../../qml/app/settings/SortSwitchTimeView.qml" line="-34"/>
+        <location filename="../../qml/app/switchtimes/switchtable/SwitchTableHeader.qml" line="+1"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-94"/>
         <source>Status</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../../qml/app/switchtimes/switchtable/SwitchTableHeader.qml" line="+1"/>
         <source>Zeit</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2497,12 +4136,14 @@ Anschlusscode: %3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location filename="../../qml/app/settings/ChannelSettings.qml" line="-12"/>
+        <location filename="../../qml/app/switchtimes/switchtable/SwitchTableHeader.qml" line="+8"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-3"/>
         <source>hh:mm:ss</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location filename="../../qml/app/switchtimes/switchtable/SwitchTableHeader.qml" line="+7"/>
         <source>Dauer bis
 mm:ss</source>
         <translation type="unfinished"></translation>
@@ -2523,7 +4164,7 @@ hh:mm:ss</source>
 <context>
     <name>Update</name>
     <message>
-        <location filename="../../qml/MainWindow.qml" line="-88"/>
+        <location filename="../../qml/MainWindow.qml" line="-92"/>
         <source>Software aktualisieren</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2539,9 +4180,102 @@ hh:mm:ss</source>
     </message>
 </context>
 <context>
+    <name>Week rules</name>
+    <message>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-164"/>
+        <source>Erster</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Zweiter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dritter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Vierter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Letzter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>jeden Monat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>im Januar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>im Februar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>im März</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>im April</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>im Mai</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>im Juni</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>im Juli</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>im August</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>im September</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>im Oktober</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>im November</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>im Dezember</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Windows</name>
     <message>
-        <location filename="../../app/shell/maincontroller.cpp" line="-165"/>
+        <location filename="../../app/shell/maincontroller.cpp" line="-170"/>
         <source>TARVINO rix2/rix3-Datei speichern</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2551,7 +4285,7 @@ hh:mm:ss</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../qml/app/menus/DesktopMenu.qml" line="-105"/>
+        <location filename="../../qml/app/menus/DesktopMenu.qml" line="-84"/>
         <location filename="../../app/shell/maincontroller.cpp" line="+44"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="-74"/>
         <source>Exportieren</source>
@@ -2561,97 +4295,6 @@ hh:mm:ss</source>
         <location filename="../../app/shell/maincontroller.cpp" line="+1"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
         <source>CSV UTF-8 (kommagetrennt) (*.csv)</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>ble</name>
-    <message>
-        <location filename="../../platform/ble/src/abstractblerequest.cpp" line="+20"/>
-        <source>Das Gerät kennt die Anfrage nicht.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Das Gerät hat ungültige Werte erhalten.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Die Adresse liegt außerhalb des Gerätespeichers.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Das Gerät hat das Projekt nicht übernommen.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Das Gerät erwartet keine Speicherübertragung.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Das Gerät ist beschäftigt.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Das Gerät verlangt eine Authentifizierung.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Das Gerät meldet den Fehler %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>ble::AbstractBLERequest</name>
-    <message>
-        <location line="+10"/>
-        <source>Das Gerät antwortet nicht.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Die Verbindung mit dem Gerät wurde unterbrochen.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Es ist kein Gerät verbunden.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Das Gerät hat die Daten nicht angenommen.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Die Antwort des Geräts ist beschädigt.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Die Antwort des Geräts passt nicht zur Anfrage.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Übertragung durch Benutzer abgebrochen</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Die Anfrage kann nicht gesendet werden.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Unbekannter Fehler %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2695,48 +4338,6 @@ hh:mm:ss</source>
     <message>
         <location line="+1"/>
         <source>The memory image is damaged.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>reporttext</name>
-    <message>
-        <location filename="../../app/report/reporttexts.h" line="+68"/>
-        <source>Generic</source>
-        <comment>Ein</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Generic</source>
-        <comment>Aus</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Generic</source>
-        <comment>Aktiv</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <location line="+3"/>
-        <source>Program settings</source>
-        <comment>Inaktiv</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Generic</source>
-        <comment>Leer</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Direct commands</source>
-        <comment>%1 lx</comment>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -53,6 +53,7 @@ SettingsPage {
             // goes before the controllers do.
             property var project: view.project
             property var content: view.projectContent
+            property var controller: view.viewController
             readonly property var emptyChannels: content ? content.emptyChannels : []
             readonly property int selectedChannel: content ? content.selectedChannel : 0
             readonly property int channelType: content ? content.channelType : 0
@@ -61,6 +62,7 @@ SettingsPage {
             Component.onCompleted: {
                 project = project
                 content = content
+                controller = controller
             }
 
             DateTimeSettings {
@@ -135,7 +137,26 @@ SettingsPage {
                         }
                     }
                 }
-                // The overview button, the holiday rows and the channel rows follow here.
+                DefaultButton {
+                    objectName: "overviewButton"
+                    visible: ZorvikUtils.isDesktop
+                    enabled: sections.project.yearlyProgram
+                    text: bindTr("Program settings", "Überblick")
+                    onClicked: ZorvikUtils.window.openWindowDialog("qrc:/orvindal/Tarvino/app/settings/ChannelOverview.qml", {
+                        signalingChannels: sections.project.signalingChannels,
+                        viewController: sections.controller,
+                        projectContentController: sections.content
+                    }, 800, { minimumHeight: 475, height: 475 })
+                }
+                HolidaySettings {
+                    Layout.fillWidth: true
+                    visible: sections.project.hasVaccancy && !sections.project.hasRestrictedSettings
+                    viewController: sections.controller
+                }
+                ChannelSettings {
+                    Layout.fillWidth: true
+                    viewController: sections.controller
+                }
             }
         }
     }
