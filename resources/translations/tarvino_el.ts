@@ -1018,7 +1018,7 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/app/popups/ExtraProgramWarningPopup.qml" line="+31"/>
         <location filename="../../qml/app/projectsettings/ChannelsSubTab.qml" line="+81"/>
         <location filename="../../qml/app/settings/ChannelOverview.qml" line="+83"/>
-        <location filename="../../qml/app/settings/DeviceSettingsView.qml" line="+108"/>
+        <location filename="../../qml/app/settings/DeviceSettingsView.qml" line="+101"/>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="+36"/>
         <source>Kanal</source>
         <translation type="unfinished"></translation>
@@ -1426,7 +1426,7 @@ Einige Daten wurden nicht übertragen.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../qml/app/settings/DeviceSettingsView.qml" line="-94"/>
+        <location filename="../../qml/app/settings/DeviceSettingsView.qml" line="-87"/>
         <source>Einstellungen Gerät</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3248,14 +3248,13 @@ Einige Daten wurden nicht übertragen.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../qml/app/settings/DeviceSettingsView.qml" line="+45"/>
         <location filename="../../app/report/yearlyastrodocument.cpp" line="-7"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="-11"/>
         <source>Sommer-/Winterregel</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location filename="../../qml/app/settings/DeviceSettingsView.qml" line="+48"/>
         <source>Einstellungen Kanal</source>
         <translation type="unfinished"></translation>
     </message>

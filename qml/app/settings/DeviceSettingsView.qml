@@ -69,13 +69,6 @@ SettingsPage {
                 project: sections.project
             }
 
-            // Its rows are the summer/winter rule views'.
-            SettingsSection {
-                objectName: "soWiSettings"
-                title: bindTr("Program settings", "Sommer-/Winterregel")
-                visible: !sections.project.isControls && !sections.project.hasRestrictedSettings
-            }
-
             OptionSettings {
                 project: sections.project
             }
