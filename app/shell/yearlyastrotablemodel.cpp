@@ -141,16 +141,21 @@ std::optional<YearlyAstroTableModel::Heading> YearlyAstroTableModel::heading() c
     if (!project || !channel)
         return std::nullopt;
     const CoordinatesSettingsController* location = project->coordinatesController();
-    const int rule = project->soWiRuleType();
     return Heading{location->latitude(),
                    location->longitude(),
                    location->countryName(),
                    location->cityName(),
                    TimeZoneSetting(nullptr, location->timezone()).entryText(location->timezone()),
-                   SoWiRuleSetting(nullptr, rule).deviceEntryText(rule, project->device()),
+                   ruleText(),
                    m_controller->selectedChannel() + 1,
                    channel->offsetSunrise(),
                    channel->offsetSunset()};
+}
+
+QString YearlyAstroTableModel::ruleText() const {
+    const ProjectController* project = m_controller->project();
+    const int rule = project->soWiRuleType();
+    return SoWiRuleSetting(nullptr, rule).deviceEntryText(rule, project->device());
 }
 
 bool YearlyAstroTableModel::writeCsv(const QString& path) {

@@ -35,6 +35,7 @@ class YearlyAstroTableModel : public QAbstractTableModel, public TrFunctions {
     Q_PROPERTY(QString earliestSunsetWithOffset READ earliestSunsetWithOffset NOTIFY astroValuesChanged)
     Q_PROPERTY(QString latestSunriseWithOffset READ latestSunriseWithOffset NOTIFY astroValuesChanged)
     Q_PROPERTY(QString latestSunsetWithOffset READ latestSunsetWithOffset NOTIFY astroValuesChanged)
+    Q_PROPERTY(QString ruleText READ ruleText NOTIFY astroValuesChanged)
 
 public:
     static constexpr int DayRows = 31;
@@ -72,6 +73,8 @@ public:
     QString earliestSunsetWithOffset() const { return timeWithOffset(m_table.earliestSunset, 0); }
     QString latestSunriseWithOffset() const { return timeWithOffset(m_table.latestSunrise, 0); }
     QString latestSunsetWithOffset() const { return timeWithOffset(m_table.latestSunset, 0); }
+    // The project's summer/winter rule as its device model names it.
+    QString ruleText() const;
 
     // Day of the year of a day of a month of the model's year.
     int dayOfYear(int month, int day) const;

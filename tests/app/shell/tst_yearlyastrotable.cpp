@@ -173,6 +173,24 @@ private slots:
         QCOMPARE(lines.at(15), QStringList({"spätestens", sunrises.last(), sunsets.last(), ""}));
     }
 
+    // The view's head names the rule as the CSV does, and follows the project's rule.
+    void ruleTextIsTheDevicesName_data() {
+        QTest::addColumn<int>("rule");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("none") << 0 << QStringLiteral("Kein So/Wi");
+        QTest::newRow("europe") << 1 << QStringLiteral("Europa");
+        QTest::newRow("usa") << 5 << QStringLiteral("USA");
+    }
+
+    void ruleTextIsTheDevicesName() {
+        QFETCH(int, rule);
+        QFETCH(QString, text);
+        m_content->project()->setSoWiRuleType(rule);
+        const auto model = table(2027);
+        QCOMPARE(model->ruleText(), text);
+        QCOMPARE(model->heading()->rule, text);
+    }
+
     void csvOfAPlainChannelIsRefused() {
         ProjectContentController* plain = f->open(QStringLiteral("Tarvino Rix3 Weekly 2"));
         QVERIFY(plain);
