@@ -4,6 +4,10 @@ set(tarvino_qml_files
   main.qml
   MainWindow.qml
   app/menus/DesktopMenu.qml
+  app/astro/AutomaticFill.qml
+  app/astro/EditOwnAstroTable.qml
+  app/astro/OwnAstroTableRows.qml
+  app/astro/YearlyAstroTable.qml
   app/holidays/HolidayEdition.qml
   app/holidays/HolidaySetEdition.qml
   app/holidays/NameEdition.qml

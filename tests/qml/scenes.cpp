@@ -30,6 +30,8 @@
 
 #include <sys/socket.h>
 
+#include "astrochannelcontroller.h"
+#include "astroprojectcontroller.h"
 #include "maincontroller.h"
 #include "metadatacontroller.h"
 #include "noctaprojectcontroller.h"
@@ -606,6 +608,64 @@ bool photographProgramListAndEditor(const QDir& output)
     return saved & reportOffences(harness);
 }
 
+// The own astro table with the Belgian preset, its fill window, and the yearly astro table of
+// an astronomic project in Munich, each in its window.
+bool photographAstroTables(const QDir& output)
+{
+    ViewHarness harness;
+    MainController& main = MainController::instance();
+    if (!main.createProject(modelNamed(QStringLiteral("Tarvino Rix3 Astro 2")), QStringLiteral("Gartenhaus"))
+        || !main.openCurrentProject())
+        return false;
+    ProjectContentController* content = main.projectContent();
+    auto* astro = qobject_cast<AstroProjectController*>(main.currentProject());
+    if (!astro)
+        return false;
+    astro->coordinatesController()->setLatitudeLongitude(48.13715, 11.57549);
+    OwnAstroTableModel* table = astro->ownAstroTableModel();
+    table->setName(QStringLiteral("MET"));
+    table->setMETTime();
+    // The time-zone texts of the astro settings.
+    QStringList timezones;
+    for (const char* hours : {"-11", "-10", "-9", "-8", "-7", "-6", "-5", "-4", "-3.5", "-3", "-2", "-1"})
+        timezones << QStringLiteral("UTC %1h").arg(QLatin1String(hours));
+    timezones << QStringLiteral("UTC");
+    for (const char* hours : {"+1", "+2", "+3", "+3.5", "+4", "+4.5", "+5", "+5.5", "+6", "+6.5", "+7", "+8", "+9",
+                              "+9.5", "+10", "+10.5", "+11", "+11.5", "+12"})
+        timezones << QStringLiteral("UTC %1h").arg(QLatin1String(hours));
+    const auto photographWindow = [&](const QString& view, const QVariantMap& properties, QSize size, const QString& file) {
+        auto* dialog = qobject_cast<QQuickWindow*>(harness.load(
+            QStringLiteral("components/WindowDialog.qml"),
+            {{QStringLiteral("source"), QStringLiteral("qrc:/orvindal/Tarvino/app/astro/%1.qml").arg(view)},
+             {QStringLiteral("properties"), properties}, {QStringLiteral("minimumWidth"), size.width()},
+             {QStringLiteral("minimumHeight"), size.height()}}));
+        return dialog && save(photographItemScene(dialog), output.filePath(file));
+    };
+    const QVariant controller = QVariant::fromValue(content);
+    bool saved = photographWindow(QStringLiteral("EditOwnAstroTable"),
+                                  {{QStringLiteral("viewController"), controller}, {QStringLiteral("timezones"), timezones}},
+                                  QSize(768, 550), QStringLiteral("own-astro-table.png"));
+    saved &= photographWindow(QStringLiteral("AutomaticFill"),
+                              {{QStringLiteral("viewController"), controller},
+                               {QStringLiteral("table"), QVariant::fromValue(table)}},
+                              QSize(768, 768), QStringLiteral("automatic-fill.png"));
+    auto* channel = qobject_cast<AstroChannelController*>(content->channelController());
+    if (channel) {
+        channel->setOffsetSunrise(15);
+        channel->setOffsetSunset(-10);
+    }
+    saved &= photographWindow(QStringLiteral("YearlyAstroTable"),
+                              {{QStringLiteral("viewController"), controller},
+                               {QStringLiteral("timezones"), timezones},
+                               {QStringLiteral("astroTimes"), QStringList{QStringLiteral("Sonnenuntergang"),
+                                                                          QStringLiteral("Dämmerung"),
+                                                                          QStringLiteral("Dunkelheit")}}},
+                              QSize(1024, 900), QStringLiteral("yearly-astro-table.png"));
+    harness.load(QStringLiteral("components/DefaultText.qml"));
+    main.closeProject();
+    return saved & reportOffences(harness);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -653,5 +713,6 @@ int main(int argc, char* argv[])
     saved &= photographHolidayViews(output);
     saved &= photographResetSettings(output);
     saved &= photographProgramListAndEditor(output);
+    saved &= photographAstroTables(output);
     return saved ? 0 : 1;
 }
