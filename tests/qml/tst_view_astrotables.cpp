@@ -377,7 +377,12 @@ private slots:
         channel->setOffsetSunset(-10);
         channel->setAstroTime(1);
         astro()->coordinatesController()->setLatitudeLongitude(48.13715, -11.5);
-        QVERIFY(openYearlyTable());
+        QObject* view = openYearlyTable();
+        QVERIFY(view);
+        auto* model = view->property("table").value<YearlyAstroTableModel*>();
+        QVERIFY(model);
+        QVERIFY(!model->earliestSunrise().isEmpty());
+        QCOMPARE(ViewHarness::text(item(QStringLiteral("yearlyEarliestSunrise"))), model->earliestSunrise());
         QCOMPARE(ViewHarness::text(item(QStringLiteral("yearlyLatitude"))), QStringLiteral("48,13715 ° Norden"));
         QCOMPARE(ViewHarness::text(item(QStringLiteral("yearlyLongitude"))), QStringLiteral("-11,50000 ° Westen"));
         QCOMPARE(ViewHarness::text(item(QStringLiteral("yearlyTimezone"))),

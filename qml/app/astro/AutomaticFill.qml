@@ -13,7 +13,8 @@ AppView {
     readonly property var project: viewController.project
     readonly property int maxRows: 6
     readonly property int labelWidth: 80
-    readonly property int columnWidth: 160
+    readonly property int startWidth: 90
+    readonly property int columnWidth: 150
     readonly property date yearEnd: new Date(2008, 11, 31)
     // The end of each row; the start of a row is the day after the end of the one before.
     property var ends: Array(maxRows).fill(yearEnd)
@@ -113,9 +114,10 @@ AppView {
                         required property string modelData
                         required property int index
                         Layout.leftMargin: index === 0 ? view.labelWidth + Metrics.margin : 0
-                        Layout.preferredWidth: index < 3 ? view.columnWidth : -1
+                        Layout.preferredWidth: index === 0 ? view.startWidth : view.columnWidth
                         font.styleName: Fonts.bold
                         wrapMode: Text.WordWrap
+                        elide: Text.ElideNone
                         text: modelData
                     }
                 }
@@ -143,7 +145,7 @@ AppView {
                         }
                         DefaultText {
                             objectName: "offsetStart_%1".arg(offsetRow.index)
-                            Layout.preferredWidth: view.columnWidth
+                            Layout.preferredWidth: view.startWidth
                             text: Models.formatDate(view.startOf(offsetRow.index), true)
                         }
                         EditableCalendarDisplay {

@@ -15,7 +15,8 @@ AppView {
     readonly property var location: project.coordinatesController
     readonly property var channel: viewController.channelController
     readonly property bool showChannels: project.channelNumber > 1 || project.extensionModule
-    property var table: null
+    // The view's own model, there from the start so that the head is laid out with its texts.
+    readonly property var table: viewController.yearlyAstroTable()
 
     title: bindTr("Astro settings", "Astrotabelle")
 
@@ -28,8 +29,6 @@ AppView {
     function minutes(value) {
         return value + " " + bindTr("Astro settings", "min")
     }
-
-    Component.onCompleted: table = viewController.yearlyAstroTable()
 
     ColumnLayout {
         anchors.fill: parent
@@ -89,7 +88,10 @@ AppView {
                 text: view.degrees(view.location.latitude, bindTr("Astro settings", "° Norden"), bindTr("Astro settings", "° Süden"))
             }
             DefaultText { text: bindTr("Astro settings", "frühestens") }
-            DefaultText { text: view.table ? view.table.earliestSunrise : "" }
+            DefaultText {
+                objectName: "yearlyEarliestSunrise"
+                text: view.table ? view.table.earliestSunrise : ""
+            }
             DefaultText { text: bindTr("Astro settings", "frühestens") }
             DefaultText { text: view.table ? view.table.earliestSunset : "" }
 
