@@ -1,4 +1,5 @@
 #include <QAbstractItemModel>
+#include <QPointer>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QTest>
@@ -210,10 +211,12 @@ private slots:
             QVERIFY2(chosen || asFreeRule, qPrintable(entry.text));
             QCOMPARE(project()->soWiRuleType(), asFreeRule ? 7 : position);
             if (asFreeRule) {
-                QVERIFY(ViewHarness::waitFor([this] { return harness->findPopup(QStringLiteral("freeRulePopup")); }));
+                QPointer<QObject> popup;
+                QVERIFY(ViewHarness::waitFor([&] { return (popup = harness->findPopup(QStringLiteral("freeRulePopup"))); }));
                 QCOMPARE(ViewHarness::text(item(QStringLiteral("popupText"))), QStringLiteral("Freie Regel wird angewendet"));
                 QVERIFY(harness->click(item(QStringLiteral("okButton"))));
-                QVERIFY(ViewHarness::waitFor([this] { return !harness->findPopup(QStringLiteral("freeRulePopup")); }));
+                // Gone once its closing has run to the end.
+                QVERIFY(ViewHarness::waitFor([&] { return popup.isNull(); }));
             }
             QVERIFY(ViewHarness::waitFor([&] { return shownRules().size() == expected.size(); }));
             verifyFields(entry.kind);

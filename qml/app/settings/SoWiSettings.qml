@@ -6,7 +6,7 @@ import Tarvino
 // its switch days, in the tablet or the phone form. Which fields show follows the kind of the
 // chosen entry, as the astro times take it.
 Item {
-    id: settings
+    id: soWiSettings
 
     required property var viewController
     property bool resetUseCase: false
@@ -76,7 +76,7 @@ Item {
                 objectName: "freeRulePopup",
                 title: bindTr("Generic", "Information"),
                 contentText: bindTr("Program settings", "Freie Regel wird angewendet")
-            }, null, settings)
+            }, null, soWiSettings)
         }
     }
 
@@ -88,13 +88,13 @@ Item {
     Component {
         id: tablet
         SoWiSettingsTablet {
-            settings: settings
+            settings: soWiSettings
         }
     }
     Component {
         id: phone
         SoWiSettingsPhone {
-            settings: settings
+            settings: soWiSettings
         }
     }
 }
