@@ -283,10 +283,10 @@ private slots:
         QVERIFY(!rules.contains(QStringLiteral("Eigene Tabelle")));
         QVERIFY(harness->choose(item(QStringLiteral("soWiRuleChoice")), 9));
         verifyFields(Kind::Own);
-        QVERIFY(harness->choose(item(QStringLiteral("soWiCustomChoice")), 1));
-        QCOMPARE(project()->customSoWi(), 1);
-        QVERIFY(item(QStringLiteral("soWiDatePicker")));
-        QVERIFY(!item(QStringLiteral("soWiWeekChoice")));
+        QVERIFY(harness->choose(item(QStringLiteral("wiSoCustomChoice")), 1));
+        QCOMPARE(project()->customWiSo(), 1);
+        QVERIFY(item(QStringLiteral("wiSoDatePicker")));
+        QVERIFY(!item(QStringLiteral("wiSoWeekChoice")));
     }
 
     // Rows enabled by a click, dates and hours edited, rows copied and pasted, everything cleared,
@@ -312,6 +312,7 @@ private slots:
         QVERIFY(ViewHarness::waitFor([&] { return (day = item(QStringLiteral("day_20"))) != nullptr; }));
         QVERIFY(harness->click(day));
         QVERIFY(ViewHarness::waitFor([&] { return cell(5, SommerWinterTableModel::WiSoDateRole).toDate() == QDate(2013, 3, 20); }));
+        QVERIFY(ViewHarness::waitFor([this] { return !item(QStringLiteral("day_20")); }));
         QVERIFY(harness->choose(rowItem(QStringLiteral("soWiCell"), 5)->findChild<QQuickItem*>(QStringLiteral("soWiHour")), 4));
         QCOMPARE(cell(5, SommerWinterTableModel::SoWiHourRole).toInt(), 4);
 
@@ -375,10 +376,12 @@ private slots:
         QVERIFY(ViewHarness::waitFor([this] { return harness->dialogs().isEmpty(); }));
 
         // After closing the project and saving, the reopened project has the rows.
+        const int id = main().selectedProjectId();
         harness->load(QStringLiteral("components/DefaultText.qml"));
         main().closeProject();
         QVERIFY(storage::StorageService::instance().save());
-        QVERIFY(main().openCurrentProject());
+        main().setSelectedProjectId(id);
+        QVERIFY(main().openProject() && main().openCurrentProject());
         QCOMPARE(project()->soWiRuleType(), 10);
         QCOMPARE(project()->summerWinterTableName(), QStringLiteral("ISRAEL"));
         QCOMPARE(cell(2044 - 2008, SommerWinterTableModel::WiSoDateRole).toDate(), QDate(2044, 3, 26));
