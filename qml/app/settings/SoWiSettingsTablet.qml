@@ -9,7 +9,7 @@ ColumnLayout {
 
     required property var settings
     readonly property var controller: settings.viewController
-    readonly property int columnWidth: 180
+    readonly property int columnWidth: 150
 
     spacing: Metrics.margin
 
@@ -20,7 +20,7 @@ ColumnLayout {
     }
 
     RowLayout {
-        spacing: Metrics.largeMargin
+        spacing: Metrics.margin
         DefaultText {
             Layout.preferredWidth: form.columnWidth
             text: bindTr("Program settings", "Regel")
