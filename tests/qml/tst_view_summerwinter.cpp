@@ -283,10 +283,6 @@ private slots:
         QVERIFY(!rules.contains(QStringLiteral("Eigene Tabelle")));
         QVERIFY(harness->choose(item(QStringLiteral("soWiRuleChoice")), 9));
         verifyFields(Kind::Own);
-        QVERIFY(harness->choose(item(QStringLiteral("wiSoCustomChoice")), 1));
-        QCOMPARE(project()->customWiSo(), 1);
-        QVERIFY(item(QStringLiteral("wiSoDatePicker")));
-        QVERIFY(!item(QStringLiteral("wiSoWeekChoice")));
     }
 
     // Rows enabled by a click, dates and hours edited, rows copied and pasted, everything cleared,

@@ -26,6 +26,10 @@ Item {
     readonly property bool iran: kind === SummerWinterRule.Iran
     readonly property bool ownTable: kind === SummerWinterRule.OwnTable
 
+    // The tablet form: six columns, the direction and its five fields.
+    readonly property int columnWidth: 150
+    readonly property int tabletWidth: 6 * columnWidth + 5 * Metrics.margin
+
     implicitWidth: form.implicitWidth
     implicitHeight: form.implicitHeight
 
@@ -80,10 +84,11 @@ Item {
         }
     }
 
+    // A place narrower than the grid of the tablet form (the reset pop-up) takes the column.
     Loader {
         id: form
         anchors.fill: parent
-        sourceComponent: ZorvikUtils.tabletLayout ? tablet : phone
+        sourceComponent: ZorvikUtils.tabletLayout && soWiSettings.width >= tabletWidth ? tablet : phone
     }
     Component {
         id: tablet

@@ -9,7 +9,7 @@ ColumnLayout {
 
     required property var settings
     readonly property var controller: settings.viewController
-    readonly property int columnWidth: 150
+    readonly property int columnWidth: settings.columnWidth
 
     spacing: Metrics.margin
 
