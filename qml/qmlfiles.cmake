@@ -66,6 +66,12 @@ set(tarvino_qml_files
   app/settings/OptionSettings.qml
   app/settings/SettingsPage.qml
   app/settings/SettingsSection.qml
+  app/settings/EditSoWiTable.qml
+  app/settings/SoWiAutomaticFill.qml
+  app/settings/SoWiRowElement.qml
+  app/settings/SoWiSettings.qml
+  app/settings/SoWiSettingsPhone.qml
+  app/settings/SoWiSettingsTablet.qml
   app/settings/SortSwitchTimeView.qml
   app/projects/ProjectCreation.qml
   app/projects/ProjectCreationItem.qml

@@ -4,6 +4,7 @@
 
 #include <astroengine.h>
 #include <devices/device.h>
+#include <devices/deviceservice.h>
 #include <storage/project.h>
 
 namespace {
@@ -151,4 +152,8 @@ SoWiRuleRecord SummerWinterRule::record(const storage::Project& project, const d
         return tableYear(project, year);
     }
     return record;
+}
+
+int SummerWinterRule::kindOf(int rule, int deviceOt2) const {
+    return static_cast<int>(choiceOf(rule, devices::DeviceService::instance().deviceByOt2Number(deviceOt2)));
 }

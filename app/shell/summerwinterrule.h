@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QObject>
+#include <QtQml/qqmlregistration.h>
+
 #include <sowirulerecord.h>
 
 namespace devices {
@@ -17,11 +20,23 @@ class Project;
 // engine cannot express by their number (New Zealand, Australia, the free rule with its own
 // weekday per direction, the own rule, the own table) are handed as the two switch dates of the
 // given year, so the record of such a rule holds for that year only.
-class SummerWinterRule {
-public:
-    static SoWiRuleRecord record(const storage::Project& project, const devices::Device& device, int year);
+//
+// The views ask the same kind of a list position (kindOf), so that the fields they show and the
+// astro times cannot disagree.
+class SummerWinterRule : public QObject {
+    Q_OBJECT
+    QML_ELEMENT
+    QML_SINGLETON
 
-private:
+public:
     enum class Choice { None, Standard, Iran, FreeRule, FixedDate, Southern, OwnRule, OwnTable };
+    Q_ENUM(Choice)
+
+    using QObject::QObject;
+
+    static SoWiRuleRecord record(const storage::Project& project, const devices::Device& device, int year);
     static Choice choiceOf(int rule, const devices::Device& device);
+
+    // The kind (Choice) of the rule at list position `rule` of the model.
+    Q_INVOKABLE int kindOf(int rule, int deviceOt2) const;
 };

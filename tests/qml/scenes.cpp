@@ -38,6 +38,7 @@
 #include "tarvinoapp.h"
 #include "projectcontentcontroller.h"
 #include "extraprogramviewcontroller.h"
+#include "sommerwintertablemodel.h"
 #include <holidays/holiday.h>
 #include <holidays/holidaysetservice.h>
 #include "viewharness.h"
@@ -666,6 +667,61 @@ bool photographAstroTables(const QDir& output)
     return saved & reportOffences(harness);
 }
 
+// The own summer/winter rule of a project, one direction on a fixed day, and the own table of
+// another year span filled from the rule, in its window with two rows selected.
+bool photographSummerWinter(const QDir& output)
+{
+    ViewHarness harness(ViewHarness::Options{QStringLiteral("de"), true, QSize(1100, 420)});
+    MainController& main = MainController::instance();
+    if (!main.createProject(101, QStringLiteral("Sommerzeit")) || !main.openCurrentProject())
+        return false;
+    ProjectController* project = main.currentProject();
+    project->setSoWiRuleType(9);
+    project->setCustomWiSo(1);
+    project->setWiSoDate(QDate(2026, 3, 27));
+    const QByteArray scene = R"(
+        import QtQuick
+        import QtQuick.Layouts
+        import Tarvino
+        Rectangle {
+            id: root
+            property var viewController
+            color: Colors.white
+            ColumnLayout {
+                anchors.fill: parent
+                anchors.margins: Metrics.middleMargin
+                SettingsSection {
+                    title: bindTr("Program settings", "Sommer-/Winterregel")
+                    SoWiSettings { Layout.fillWidth: true; viewController: root.viewController }
+                }
+                Item { Layout.fillHeight: true }
+            }
+        })";
+    bool saved = harness.loadData(scene, {{QStringLiteral("viewController"), QVariant::fromValue(project)}})
+                 && save(photographItemScene(harness.window()), output.filePath(QStringLiteral("summer-winter.png")));
+
+    project->setSoWiRuleType(10);
+    SommerWinterTableModel* table = project->sommerWinterTable();
+    table->automaticFill(2008, 2030, 4, QDate(2008, 3, 1), 2, 6, 4, QDate(2008, 10, 1), 2, 6);
+    table->select(2, false);
+    table->select(3, true);
+    table->removeSelected();
+    project->saveSommerWinterTable();
+    auto* dialog = qobject_cast<QQuickWindow*>(harness.load(
+        QStringLiteral("components/WindowDialog.qml"),
+        {{QStringLiteral("source"), QStringLiteral("qrc:/orvindal/Tarvino/app/settings/EditSoWiTable.qml")},
+         {QStringLiteral("properties"), QVariantMap{{QStringLiteral("projectController"), QVariant::fromValue(project)}}},
+         {QStringLiteral("minimumWidth"), 900}, {QStringLiteral("minimumHeight"), 700}}));
+    if (dialog) {
+        table->select(5, false);
+        table->select(6, true);
+        QTest::qWait(200);
+    }
+    saved &= dialog && save(photographItemScene(dialog), output.filePath(QStringLiteral("summer-winter-table.png")));
+    main.closeProject();
+    return saved & reportOffences(harness);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -714,5 +770,6 @@ int main(int argc, char* argv[])
     saved &= photographResetSettings(output);
     saved &= photographProgramListAndEditor(output);
     saved &= photographAstroTables(output);
+    saved &= photographSummerWinter(output);
     return saved ? 0 : 1;
 }

@@ -64,6 +64,32 @@ private slots:
         QVERIFY(ble::BLEService::instance().connectedDevice() != nullptr);
     }
 
+    // The rule section offers the model's rules without the own table; a preset rule reaches the
+    // device with its days.
+    void theRuleSectionWritesThePreset()
+    {
+        devicesim::SimulatedDevice* device = putOnTheAir(102);
+        QObject* popup = connectAndWait(device);
+        QVERIFY(popup);
+        QVERIFY(m_harness->find(QStringLiteral("resetSoWiSection")));
+        QQuickItem* rules = m_harness->findByName(QStringLiteral("soWiRuleChoice"));
+        QVERIFY(rules);
+        const QStringList list = rules->property("model").toStringList();
+        QCOMPARE(list.size(), 9);
+        QCOMPARE(list.constLast(), QStringLiteral("Eigene Regel"));
+        QVERIFY(!list.contains(QStringLiteral("Eigene Tabelle")));
+        QVERIFY(QMetaObject::invokeMethod(rules, "activated", Q_ARG(int, 5)));
+        QCOMPARE(rules->property("currentIndex").toInt(), 5);
+
+        QVERIFY(m_harness->click(m_harness->find(QStringLiteral("acceptButton"))));
+        QVERIFY(ViewHarness::waitFor([&] { return !device->resetSettings().isInResetMode(); }));
+        const devicesim::ResetSettings::SoWiRule held = device->resetSettings().soWiRule();
+        QCOMPARE(held.rule, 5);
+        // The second Sunday of March at 2:00, the first of November at 2:00.
+        QCOMPARE((QList<int>{held.wiSo.week, held.wiSo.month, held.wiSo.weekDay, held.wiSo.hour}), (QList<int>{1, 2, 6, 2}));
+        QCOMPARE((QList<int>{held.soWi.week, held.soWi.month, held.soWi.weekDay, held.soWi.hour}), (QList<int>{0, 10, 6, 2}));
+    }
+
     void cancellingDisconnects()
     {
         devicesim::SimulatedDevice* device = putOnTheAir(111);

@@ -69,6 +69,17 @@ SettingsPage {
                 project: sections.project
             }
 
+            SettingsSection {
+                objectName: "soWiSettings"
+                title: bindTr("Program settings", "Sommer-/Winterregel")
+                visible: !sections.project.isControls && !sections.project.hasRestrictedSettings
+
+                SoWiSettings {
+                    Layout.fillWidth: true
+                    viewController: sections.project
+                }
+            }
+
             OptionSettings {
                 project: sections.project
             }

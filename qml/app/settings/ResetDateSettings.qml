@@ -50,7 +50,8 @@ GridLayout {
     DefaultText {
         text: bindTr("Edit switch time", "Zeit")
     }
-    TimePicker {
+    // On wheels, as the date above: one picker, not a typed field as well.
+    TumblerTimePicker {
         objectName: "resetTimePicker"
         Layout.alignment: Qt.AlignLeft
         time: dateSettings.timeOfDay

@@ -34,4 +34,19 @@ ColumnLayout {
             }
         }
     }
+
+    TitledSection {
+        objectName: "resetSoWiSection"
+        Layout.fillWidth: true
+        title: bindTr("Program settings", "Sommer-/Winterregel")
+        visible: settings.controller !== null
+        Loader {
+            Layout.fillWidth: true
+            active: settings.controller !== null
+            sourceComponent: SoWiSettings {
+                viewController: settings.controller
+                resetUseCase: true
+            }
+        }
+    }
 }

@@ -69,6 +69,75 @@ QtObject {
     readonly property QtObject soWiSpecifics: QtObject {
         // The "Inaktiv" entry of holidayState().
         readonly property int inactiveHolidayIndex: 0
+        // The years of the summer/winter table, the last one that project files and device
+        // images hold.
+        readonly property int firstYear: 2008
+        readonly property int lastYear: 2099
+        readonly property date lastDate: new Date(2099, 11, 31)
+        // The own rule chooses per direction between a weekday rule and a fixed date.
+        readonly property int weekdayRule: 0
+        readonly property int fixedDate: 1
+        // Where the models without rules of their own keep the free rule.
+        readonly property int freeRule: 7
+    }
+
+    // The weeks of a month a rule names: index 4 is the last week.
+    readonly property var weekRule: [bindTr("Program settings", "1.", "Week rule"),
+                                     bindTr("Program settings", "2.", "Week rule"),
+                                     bindTr("Program settings", "3.", "Week rule"),
+                                     bindTr("Program settings", "4.", "Week rule"),
+                                     bindTr("Program settings", "Letzte", "Week rule")]
+    readonly property var months: {
+        const locale = Qt.locale(localeService.localeCode)
+        const list = []
+        for (let month = 0; month < 12; ++month)
+            list.push(locale.standaloneMonthName(month, Locale.LongFormat))
+        return list
+    }
+    readonly property var hours: {
+        const list = []
+        for (let hour = 0; hour < 24; ++hour)
+            list.push((hour < 10 ? "0" : "") + hour + ":00")
+        return list
+    }
+
+    // The presets of the rules that fix their switch days, by name: week (4 the last), month
+    // (0 January), hour and weekday (0 Monday) of the switch into summer time (wiSo) and back
+    // (soWi). The own rule starts as the European one.
+    readonly property var soWiRuleData: ({
+        europe: { wiSoWeek: 4, wiSoMonth: 2, wiSoHour: 2, wiSoWeekDay: 6, soWiWeek: 4, soWiMonth: 9, soWiHour: 3, soWiWeekDay: 6 },
+        westEurope: { wiSoWeek: 4, wiSoMonth: 2, wiSoHour: 1, wiSoWeekDay: 6, soWiWeek: 4, soWiMonth: 9, soWiHour: 2, soWiWeekDay: 6 },
+        eastEurope: { wiSoWeek: 4, wiSoMonth: 2, wiSoHour: 3, wiSoWeekDay: 6, soWiWeek: 4, soWiMonth: 9, soWiHour: 4, soWiWeekDay: 6 },
+        canada: { wiSoWeek: 1, wiSoMonth: 2, wiSoHour: 2, wiSoWeekDay: 6, soWiWeek: 0, soWiMonth: 10, soWiHour: 2, soWiWeekDay: 6 },
+        usa: { wiSoWeek: 1, wiSoMonth: 2, wiSoHour: 2, wiSoWeekDay: 6, soWiWeek: 0, soWiMonth: 10, soWiHour: 2, soWiWeekDay: 6 },
+        newZealand: { wiSoWeek: 4, wiSoMonth: 8, wiSoHour: 2, wiSoWeekDay: 6, soWiWeek: 0, soWiMonth: 3, soWiHour: 3, soWiWeekDay: 6 },
+        australia: { wiSoWeek: 0, wiSoMonth: 9, wiSoHour: 2, wiSoWeekDay: 6, soWiWeek: 0, soWiMonth: 3, soWiHour: 3, soWiWeekDay: 6 },
+        ownRule: { wiSoWeek: 4, wiSoMonth: 2, wiSoHour: 2, wiSoWeekDay: 6, soWiWeek: 4, soWiMonth: 9, soWiHour: 3, soWiWeekDay: 6 }
+    })
+    // The standard rules 1 .. 5 by their number.
+    readonly property var standardSoWiRules: [null, "europe", "westEurope", "eastEurope", "canada", "usa"]
+
+    // The rule list of a model; the position of an entry is the rule number that is stored. The
+    // own table is edited on the desktop only (`onDesktop`), and never for a device being reset.
+    function soWiRules(deviceOt2, resetUseCase, onDesktop) {
+        const known = deviceService.exists(deviceOt2)
+        const list = [bindTr("Program settings", "Kein So/Wi"), bindTr("Program settings", "Europa"),
+                      bindTr("Program settings", "GB/IRL/P"), bindTr("Program settings", "FIN/GR/TR"),
+                      bindTr("Program settings", "Kanada"), bindTr("Program settings", "USA")]
+        if (!known || deviceService.hasIranDaylightSavingsRules(deviceOt2))
+            list.push(bindTr("Program settings", "IRAN"))
+        if (known && !deviceService.hasCustomDaylightSavingsRules(deviceOt2)) {
+            list.push(bindTr("Program settings", "Freie Regel"), bindTr("Program settings", "Fixes Datum"),
+                      bindTr("Program settings", "Australien"))
+            return list
+        }
+        list.push(bindTr("Program settings", "Neuseeland"))
+        if (deviceService.hasInternalBleModule(deviceOt2))
+            list.push(bindTr("Program settings", "Australien"))
+        list.push(bindTr("Program settings", "Eigene Regel"))
+        if (onDesktop && !resetUseCase)
+            list.push(bindTr("Program settings", "Eigene Tabelle"))
+        return list
     }
 
     function holidayState(hasRandomHolidaysStatus, isNocta) {

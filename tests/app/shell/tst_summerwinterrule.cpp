@@ -3,6 +3,7 @@
 #include <astroengine.h>
 
 #include "projectcontroller.h"
+#include "summerwinterrule.h"
 
 // The rule record of a project, handed to the astro engine, must give the summer time of the
 // rule the user picked in the model's rule list. The expected switch days are worked out here,
@@ -182,6 +183,25 @@ private slots:
                     QVERIFY(!AstroEngine::isSummerTime(day, 12));
             }
         }
+    }
+
+    // The views show the fields of the kind the engine's record is made from.
+    void eachPositionHasTheKindOfItsRule_data() { everyRulePositionGivesTheChosenSummerTime_data(); }
+    void eachPositionHasTheKindOfItsRule() {
+        QFETCH(int, model);
+        QFETCH(int, position);
+        QFETCH(Rule, rule);
+        using Choice = SummerWinterRule::Choice;
+        const QHash<Rule, Choice> kinds{
+            {Rule::None, Choice::None},           {Rule::Europe, Choice::Standard},
+            {Rule::WestEurope, Choice::Standard}, {Rule::EastEurope, Choice::Standard},
+            {Rule::Canada, Choice::Standard},     {Rule::Usa, Choice::Standard},
+            {Rule::Iran, Choice::Iran},           {Rule::Free, Choice::FreeRule},
+            {Rule::Fixed, Choice::FixedDate},     {Rule::NewZealand, Choice::Southern},
+            {Rule::Australia, Choice::Southern},  {Rule::Own, Choice::OwnRule},
+            {Rule::Table, Choice::OwnTable}};
+        const SummerWinterRule rules;
+        QCOMPARE(rules.kindOf(position, model), int(kinds.value(rule)));
     }
 
     void europeanRuleRecordKeepsTheStoredValues() {
