@@ -4,6 +4,12 @@ set(tarvino_qml_files
   main.qml
   MainWindow.qml
   app/menus/DesktopMenu.qml
+  app/astro/AstroModeRow.qml
+  app/astro/AstroOffsetRow.qml
+  app/astro/AstroSettingsView.qml
+  app/astro/CoordinateField.qml
+  app/astro/CoordinatesSettings.qml
+  app/astro/CountrySettings.qml
   app/holidays/HolidayEdition.qml
   app/holidays/HolidaySetEdition.qml
   app/holidays/NameEdition.qml
@@ -107,6 +113,8 @@ set(tarvino_qml_files
   app/toolbars/ToolBarButton.qml
   app/utils/ClickOutsideLoseFocus.qml
   app/views/DeviceScanView.qml
+  app/views/FavoriteLocationRow.qml
+  app/views/FavoriteLocationsView.qml
   app/views/DirectCommandsView.qml
   app/views/SensorAffectationView.qml
   app/views/CloudDevicesView.qml
@@ -121,6 +129,7 @@ set(tarvino_qml_files
 
 # The shell's singletons, the utilities every view uses.
 set(tarvino_shell_singletons
+  app/astro/AstroSettingsProvider.qml
   app/utils/PopUpManager.qml
   app/utils/ViewLoader.qml
   app/utils/ZorvikUtils.qml

@@ -1,6 +1,7 @@
 #include "astroprojectcontroller.h"
 
 #include "astrochannelcontroller.h"
+#include "sowirulesetting.h"
 #include "tarvinologging.h"
 #include "timezonesetting.h"
 
@@ -22,6 +23,11 @@ AstroProjectController::AstroProjectController(const storage::Project& project, 
 QString AstroProjectController::timezoneName() const {
     const int zone = m_coordinatesController->timezone();
     return TimeZoneSetting(nullptr, zone).entryText(zone);
+}
+
+QString AstroProjectController::soWiRuleName() const {
+    const int rule = soWiRuleType();
+    return SoWiRuleSetting(nullptr, rule).deviceEntryText(rule, device());
 }
 
 QFuture<devices::Ot2File> AstroProjectController::buildFile(bool optimize) {
