@@ -18,6 +18,7 @@ AstroProjectController::AstroProjectController(const storage::Project& project, 
         ownAstroTableModel();
     connect(m_coordinatesController, &CoordinatesSettingsController::timezoneChanged, this,
             &AstroProjectController::timezoneNameChanged);
+    connect(this, &ProjectController::soWiRuleTypeChanged, this, &AstroProjectController::soWiRuleNameChanged);
 }
 
 QString AstroProjectController::timezoneName() const {

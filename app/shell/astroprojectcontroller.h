@@ -26,7 +26,7 @@ class AstroProjectController : public ProjectController, public FavoriteCitiesOw
     Q_PROPERTY(int hasAstroImpuls READ hasAstroImpuls CONSTANT)
     Q_PROPERTY(int hasAstroTime READ hasAstroTime CONSTANT)
     Q_PROPERTY(QString timezoneName READ timezoneName NOTIFY timezoneNameChanged)
-    Q_PROPERTY(QString soWiRuleName READ soWiRuleName NOTIFY soWiRuleTypeChanged)
+    Q_PROPERTY(QString soWiRuleName READ soWiRuleName NOTIFY soWiRuleNameChanged)
 
 public:
     // Fields of a favourite that setFavorite() writes.
@@ -69,6 +69,7 @@ signals:
     void favoriteLocationAdded();
     void astroTabChanged();
     void timezoneNameChanged();
+    void soWiRuleNameChanged();
 
 protected:
     storage::AstroProject& astroProject() { return m_astroProject; }

@@ -92,11 +92,12 @@ SettingsPage {
                     Repeater {
                         model: page.channels
                         delegate: RowLayout {
+                            id: timeRow
                             required property var modelData
                             required property int index
                             readonly property var channel: page.project.channel(modelData.channelIndex)
                             objectName: "astroTimeRow_" + modelData.channelIndex
-                            visible: channel.channelType === 1
+                            visible: channel !== null && channel.channelType === 1
                             spacing: Metrics.margin
                             DefaultText {
                                 objectName: "channelLabel"
@@ -108,8 +109,8 @@ SettingsPage {
                                 objectName: "astroTimeChoice"
                                 Layout.preferredWidth: 300
                                 model: AstroSettingsProvider.astroTime
-                                currentIndex: parent.channel.astroTime
-                                onActivated: index => parent.channel.astroTime = index
+                                currentIndex: timeRow.channel ? timeRow.channel.astroTime : -1
+                                onActivated: index => timeRow.channel.astroTime = index
                             }
                             ClickableIcon {
                                 objectName: "twilightRangesButton"
@@ -137,7 +138,7 @@ SettingsPage {
                             required property var modelData
                             objectName: "sunriseOffset_" + modelData.channelIndex
                             channel: page.project.channel(modelData.channelIndex)
-                            visible: channel.channelType === 1
+                            visible: channel !== null && channel.channelType === 1
                             offsetName: "offsetSunrise"
                             label: page.channelLabel(modelData)
                         }
@@ -152,7 +153,7 @@ SettingsPage {
                             required property var modelData
                             objectName: "sunsetOffset_" + modelData.channelIndex
                             channel: page.project.channel(modelData.channelIndex)
-                            visible: channel.channelType === 1
+                            visible: channel !== null && channel.channelType === 1
                             offsetName: "offsetSunset"
                             label: page.channelLabel(modelData)
                         }
@@ -178,7 +179,7 @@ SettingsPage {
                             Layout.fillWidth: true
                             project: page.project
                             channel: page.project.channel(modelData.channelIndex)
-                            visible: channel.channelType === 1
+                            visible: channel !== null && channel.channelType === 1
                             label: page.channelLabel(modelData)
                             showPulse: page.hasPulses
                         }

@@ -4,13 +4,16 @@ import Tarvino
 // Degrees between -limit and +limit with five decimals in the given locale's format. A valid
 // entry is handed on at once (`valueEntered`); Return hands on any number, which the
 // controller brings into range; an entry left unfinished goes back to `value` after 2 s. While
-// the user types, the text is theirs: it shows `value` again once the field is left.
+// the user types, the text is theirs: it shows `value` again on Return or once the field is left.
 DefaultTextField {
     id: field
 
     property real value: 0
     property real limit: 90
     property var locale: Qt.locale()
+
+    // Typed and not yet confirmed or left.
+    property bool editing: false
 
     signal valueEntered(real degrees)
 
@@ -26,6 +29,7 @@ DefaultTextField {
     }
     function showValue() {
         resetTimer.stop()
+        editing = false
         text = shown()
     }
     function enter() {
@@ -45,6 +49,7 @@ DefaultTextField {
         locale: field.locale.name
     }
     onTextEdited: {
+        editing = true
         if (acceptableInput) {
             resetTimer.stop()
             const degrees = parsed()
@@ -57,7 +62,7 @@ DefaultTextField {
     Keys.onReturnPressed: enter()
     Keys.onEnterPressed: enter()
     onActiveFocusChanged: if (!activeFocus) showValue()
-    onValueChanged: if (!activeFocus) showValue()
+    onValueChanged: if (!editing) showValue()
     onLocaleChanged: showValue()
     Component.onCompleted: showValue()
 

@@ -121,7 +121,7 @@ private slots:
         const auto astro = open<AstroProjectController>(model);
         QVERIFY(astro);
         const bool differs = astro->soWiRuleType() != rule;
-        QSignalSpy changed(astro.get(), &ProjectController::soWiRuleTypeChanged);
+        QSignalSpy changed(astro.get(), &AstroProjectController::soWiRuleNameChanged);
         astro->setSoWiRuleType(rule);
         QCOMPARE(astro->property("soWiRuleName").toString(), name);
         // The name's change signal, for the views.
