@@ -77,6 +77,8 @@ private slots:
                      {{QStringLiteral("controller"), QVariant::fromValue(&withoutProject)},
                       {QStringLiteral("showFavourites"), favourites}}));
         const int shift = favourites ? 0 : 1;
+        // Wide enough: each label beside its box.
+        QCOMPARE(harness->loaded()->property("columns").toInt(), 2);
         QQuickItem* country = item(QStringLiteral("countryChoice"));
         QQuickItem* city = item(QStringLiteral("cityChoice"));
         QVERIFY(country && city);

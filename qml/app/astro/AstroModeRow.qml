@@ -32,7 +32,7 @@ ColumnLayout {
         }
         DefaultCombobox {
             objectName: "astroModeChoice"
-            Layout.preferredWidth: 420
+            Layout.preferredWidth: 500
             model: row.project ? AstroSettingsProvider.astroModeModel(row.project) : []
             currentIndex: row.channel ? row.channel.astroMode : -1
             onActivated: index => row.channel.astroMode = index

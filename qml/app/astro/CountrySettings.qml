@@ -16,7 +16,8 @@ GridLayout {
     readonly property real labelWidth: Math.max(countryLabel.implicitWidth, cityLabel.implicitWidth,
                                                 favouritesLabel.visible ? favouritesLabel.implicitWidth : 0)
 
-    columns: width >= labelWidth + columnSpacing + 240 ? 2 : 1
+    // The width the parent offers: the grid's own follows its columns.
+    columns: (parent ? parent.width : width) >= labelWidth + columnSpacing + 240 ? 2 : 1
     columnSpacing: Metrics.largeMargin
     rowSpacing: Metrics.margin
 
