@@ -4,7 +4,13 @@ set(tarvino_qml_files
   main.qml
   MainWindow.qml
   app/menus/DesktopMenu.qml
+  app/astro/AstroModeRow.qml
+  app/astro/AstroOffsetRow.qml
+  app/astro/AstroSettingsView.qml
   app/astro/AutomaticFill.qml
+  app/astro/CoordinateField.qml
+  app/astro/CoordinatesSettings.qml
+  app/astro/CountrySettings.qml
   app/astro/EditOwnAstroTable.qml
   app/astro/OwnAstroTableRows.qml
   app/astro/YearlyAstroTable.qml
@@ -117,6 +123,8 @@ set(tarvino_qml_files
   app/toolbars/ToolBarButton.qml
   app/utils/ClickOutsideLoseFocus.qml
   app/views/DeviceScanView.qml
+  app/views/FavoriteLocationRow.qml
+  app/views/FavoriteLocationsView.qml
   app/views/DirectCommandsView.qml
   app/views/SensorAffectationView.qml
   app/views/CloudDevicesView.qml
@@ -131,6 +139,7 @@ set(tarvino_qml_files
 
 # The shell's singletons, the utilities every view uses.
 set(tarvino_shell_singletons
+  app/astro/AstroSettingsProvider.qml
   app/utils/PopUpManager.qml
   app/utils/ViewLoader.qml
   app/utils/ZorvikUtils.qml

@@ -1,6 +1,7 @@
 #include "astroprojectcontroller.h"
 
 #include "astrochannelcontroller.h"
+#include "sowirulesetting.h"
 #include "tarvinologging.h"
 #include "timezonesetting.h"
 
@@ -17,11 +18,17 @@ AstroProjectController::AstroProjectController(const storage::Project& project, 
         ownAstroTableModel();
     connect(m_coordinatesController, &CoordinatesSettingsController::timezoneChanged, this,
             &AstroProjectController::timezoneNameChanged);
+    connect(this, &ProjectController::soWiRuleTypeChanged, this, &AstroProjectController::soWiRuleNameChanged);
 }
 
 QString AstroProjectController::timezoneName() const {
     const int zone = m_coordinatesController->timezone();
     return TimeZoneSetting(nullptr, zone).entryText(zone);
+}
+
+QString AstroProjectController::soWiRuleName() const {
+    const int rule = soWiRuleType();
+    return SoWiRuleSetting(nullptr, rule).deviceEntryText(rule, device());
 }
 
 QFuture<devices::Ot2File> AstroProjectController::buildFile(bool optimize) {

@@ -26,6 +26,7 @@ class AstroProjectController : public ProjectController, public FavoriteCitiesOw
     Q_PROPERTY(int hasAstroImpuls READ hasAstroImpuls CONSTANT)
     Q_PROPERTY(int hasAstroTime READ hasAstroTime CONSTANT)
     Q_PROPERTY(QString timezoneName READ timezoneName NOTIFY timezoneNameChanged)
+    Q_PROPERTY(QString soWiRuleName READ soWiRuleName NOTIFY soWiRuleNameChanged)
 
 public:
     // Fields of a favourite that setFavorite() writes.
@@ -48,6 +49,8 @@ public:
     int timezone() const { return m_astroProject.timezone(); }
     // The location's time zone as the settings lists name it ("UTC +1h").
     QString timezoneName() const;
+    // The summer/winter rule as the model calls it ("Europa", "Eigene Regel").
+    QString soWiRuleName() const;
     bool astroTableEnabled() const { return m_astroProject.astroTableEnabled(); }
     // The day table for the astro engine; all zero while the own table is not in force.
     OwnAstroDayTable ownAstroTable() const;
@@ -66,6 +69,7 @@ signals:
     void favoriteLocationAdded();
     void astroTabChanged();
     void timezoneNameChanged();
+    void soWiRuleNameChanged();
 
 protected:
     storage::AstroProject& astroProject() { return m_astroProject; }

@@ -722,6 +722,49 @@ bool photographSummerWinter(const QDir& output)
     return saved & reportOffences(harness);
 }
 
+// The astro tab of a project with two astro channels, tall enough for every section, and the
+// favourite locations of that project.
+bool photographAstroViews(const QDir& output)
+{
+    ViewHarness::Options options;
+    options.windowSize = QSize(900, 1500);
+    ViewHarness harness(options);
+    MainController& main = MainController::instance();
+    bool saved = main.createProject(modelNamed(QStringLiteral("Tarvino Rix2 Astro 2")), QStringLiteral("Sportplatz"))
+                 && main.openCurrentProject();
+    auto* project = qobject_cast<AstroProjectController*>(main.currentProject());
+    saved &= project != nullptr;
+    if (!saved)
+        return false;
+    if (auto* channel = qobject_cast<AstroChannelController*>(project->channel(1))) {
+        channel->setOffsetSunrise(-15);
+        channel->setAstroMode(3);
+    }
+    saved &= harness.load(QStringLiteral("app/astro/AstroSettingsView.qml"),
+                          {{QStringLiteral("viewController"), QVariant::fromValue(main.projectContent())}}) != nullptr;
+    saved &= save(photographItemScene(harness.window()), output.filePath(QStringLiteral("astro-settings.png")));
+
+    const QList<QVariantList> favourites{{QStringLiteral("SPORTPLATZ NORD"), 48, 11, 13},
+                                         {QStringLiteral("FERIENHAUS"), 43, 7, 13},
+                                         {QStringLiteral("LAGER 2"), 52, 13, 13}};
+    for (int index = 0; index < favourites.size(); ++index) {
+        project->addFavorite();
+        for (int type = 0; type < 4; ++type)
+            project->setFavorite({{QStringLiteral("index"), index}, {QStringLiteral("type"), type},
+                                  {QStringLiteral("value"), favourites.at(index).at(type)}});
+    }
+    saved &= harness.load(QStringLiteral("app/views/FavoriteLocationsView.qml"),
+                          {{QStringLiteral("viewController"), QVariant::fromValue(project)},
+                           {QStringLiteral("insideDialog"), true},
+                           {QStringLiteral("width"), 768},
+                           {QStringLiteral("height"), 550}}) != nullptr;
+    saved &= save(photographItemScene(harness.window()).copy(0, 0, 768, 550),
+                  output.filePath(QStringLiteral("favourite-locations.png")));
+    harness.load(QStringLiteral("components/DefaultText.qml"));
+    main.closeProject();
+    return saved & reportOffences(harness);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -771,5 +814,6 @@ int main(int argc, char* argv[])
     saved &= photographProgramListAndEditor(output);
     saved &= photographAstroTables(output);
     saved &= photographSummerWinter(output);
+    saved &= photographAstroViews(output);
     return saved ? 0 : 1;
 }

@@ -100,6 +100,42 @@ private slots:
         QVERIFY(device->resetSettings().isInResetMode());
     }
 
+    // Astronomic models also set their location: the country list leaves out the favourites,
+    // so its entry i is catalogue row i + 1. Other models show no location.
+    void theLocationOfAstronomicModels()
+    {
+        devicesim::SimulatedDevice* plain = putOnTheAir(102);
+        QVERIFY(connectAndWait(plain));
+        QQuickItem* section = m_harness->findByName(QStringLiteral("resetLocationSection"));
+        QVERIFY(!section);
+        QVERIFY(m_harness->click(m_harness->find(QStringLiteral("rejectButton"))));
+        QVERIFY(ViewHarness::waitFor([this] { return !m_harness->findPopup(QStringLiteral("resetSettingsPopup")); }));
+        QVERIFY(ViewHarness::waitFor([] { return ble::BLEService::instance().connectedDevice() == nullptr; }));
+
+        devicesim::SimulatedDevice* device = putOnTheAir(111);
+        QVERIFY(connectAndWait(device));
+        QVERIFY(m_harness->findByName(QStringLiteral("resetLocationSection")));
+        QVERIFY(!m_harness->findByName(QStringLiteral("editFavouritesButton")));
+        QVERIFY(!m_harness->findByName(QStringLiteral("soWiRuleField")));
+        QQuickItem* country = m_harness->findByName(QStringLiteral("countryChoice"));
+        QVERIFY(country);
+        // The choice as its list hands it over; a click into the list can be taken for a double click.
+        QVERIFY(QMetaObject::invokeMethod(country, "activated", Q_ARG(int, 14)));
+        QVERIFY(ViewHarness::waitFor([country] { return country->property("displayText").toString() == QStringLiteral("Deutschland"); }));
+        QQuickItem* city = m_harness->findByName(QStringLiteral("cityChoice"));
+        QVERIFY(QMetaObject::invokeMethod(city, "activated", Q_ARG(int, 2)));
+        QVERIFY(ViewHarness::waitFor([city] { return city->property("displayText").toString() == QStringLiteral("Munich"); }));
+
+        QVERIFY(m_harness->click(m_harness->find(QStringLiteral("acceptButton"))));
+        QVERIFY(ViewHarness::waitFor([&] { return !device->resetSettings().isInResetMode(); }, 20000));
+        const devicesim::SimulatedDevice::City stored = device->city();
+        QCOMPARE(stored.latitude, 48);
+        QCOMPARE(stored.longitude, 11);
+        QCOMPARE(stored.timezone, 13);
+        QCOMPARE(stored.firstChar, 77);
+        QCOMPARE(stored.checksum, 196);
+    }
+
     // A refused write leaves the pop-up open with the reason, ready to be sent again.
     void aRefusedWriteCanBeSentAgain()
     {

@@ -201,9 +201,20 @@ AppView {
                     id: countriesTitle
                     text: bindTr("Astro settings", "Länderliste")
                 }
+                CountrySettings {
+                    Layout.fillWidth: true
+                    enabled: false
+                    controller: view.project.coordinatesController
+                }
                 DesignText {
                     id: coordinatesTitle
                     text: bindTr("Astro settings", "Koordinaten")
+                }
+                CoordinatesSettings {
+                    Layout.fillWidth: true
+                    enabled: false
+                    controller: view.project.coordinatesController
+                    viewController: view.project
                 }
             }
         }

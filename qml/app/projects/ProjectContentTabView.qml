@@ -2,7 +2,7 @@ import QtQuick
 import Tarvino
 
 // The pages of an open project, one tab each: the program, the device settings and, by the
-// project's kind, its light settings. The astro page joins as its view is built.
+// project's kind, its light settings or its astro settings (last on the desktop, else first).
 DefaultTabView {
     id: tabs
     objectName: "projectTabs"
@@ -11,9 +11,23 @@ DefaultTabView {
     property var viewController: null
     readonly property var project: viewController ? viewController.project : null
     readonly property bool lightMode: project !== null && project.isNocta
+    readonly property bool astroMode: project !== null && deviceService.hasAstro(project.deviceOt2)
     readonly property var currentPage: pages[currentIndex] || null
 
-    pages: [programPage, deviceSettingsPage].concat(lightMode ? [lightPage] : [])
+    pages: {
+        const common = [programPage, deviceSettingsPage].concat(lightMode ? [lightPage] : [])
+        if (!astroMode)
+            return common
+        return ZorvikUtils.isDesktop ? common.concat([astroPage]) : [astroPage].concat(common)
+    }
+
+    function indexOfPage(page) {
+        for (let index = 0; index < pages.length; ++index) {
+            if (pages[index] === page)
+                return index
+        }
+        return -1
+    }
 
     property TabSubView programPage: ProgramView {
         objectName: "programView"
@@ -26,5 +40,10 @@ DefaultTabView {
     property TabSubView lightPage: LightView {
         objectName: "lightView"
         viewController: tabs.lightMode ? tabs.viewController : null
+    }
+    property TabSubView astroPage: AstroSettingsView {
+        objectName: "astroSettingsView"
+        viewController: tabs.astroMode ? tabs.viewController : null
+        onGoToSettingsView: tabs.currentIndex = tabs.indexOfPage(tabs.deviceSettingsPage)
     }
 }

@@ -2,8 +2,8 @@ import QtQuick
 import QtQuick.Layouts
 import Tarvino
 
-// The basic settings of a device in reset mode: its date and time with their formats. One
-// controller serves every reset of the program's run.
+// The basic settings of a device in reset mode: its date and time with their formats and, for
+// astronomic models, its location. One controller serves every reset of the program's run.
 ColumnLayout {
     id: settings
 
@@ -47,6 +47,21 @@ ColumnLayout {
                 viewController: settings.controller
                 resetUseCase: true
             }
+        }
+    }
+
+    TitledSection {
+        objectName: "resetLocationSection"
+        Layout.fillWidth: true
+        title: bindTr("Astro settings", "Standort")
+        visible: settings.controller !== null && settings.controller.isAstro
+        CountrySettings {
+            Layout.fillWidth: true
+            controller: settings.controller ? settings.controller.coordinatesController : null
+        }
+        CoordinatesSettings {
+            Layout.fillWidth: true
+            controller: settings.controller ? settings.controller.coordinatesController : null
         }
     }
 }

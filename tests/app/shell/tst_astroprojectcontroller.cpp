@@ -1,5 +1,7 @@
 #include "projectsfixture.h"
 
+#include <QSignalSpy>
+
 #include "astrochannelcontroller.h"
 #include "astroprojectcontroller.h"
 #include "controlsprojectcontroller.h"
@@ -97,6 +99,33 @@ private slots:
         QVERIFY(!hybrid->isAstro() && hybrid->isHybrid() && !hybrid->isControls());
         QVERIFY(!controls->isAstro() && controls->isHybrid() && controls->isControls());
         QVERIFY(astro->coordinatesController());
+    }
+
+    void soWiRuleNameFollowsTheModel_data() {
+        QTest::addColumn<int>("model");
+        QTest::addColumn<int>("rule");
+        QTest::addColumn<QString>("name");
+        // Models with rules of their own number them after New Zealand and Australia.
+        QTest::newRow("plain rule") << 111 << 1 << QStringLiteral("Europa");
+        QTest::newRow("own rule") << 111 << 8 << QStringLiteral("Eigene Regel");
+        QTest::newRow("own table") << 111 << 9 << QStringLiteral("Eigene Tabelle");
+        QTest::newRow("New Zealand") << 111 << 6 << QStringLiteral("Neuseeland");
+        QTest::newRow("fixed date") << 21 << 8 << QStringLiteral("Festes Datum");
+        QTest::newRow("Australia") << 21 << 9 << QStringLiteral("Australien");
+    }
+
+    void soWiRuleNameFollowsTheModel() {
+        QFETCH(int, model);
+        QFETCH(int, rule);
+        QFETCH(QString, name);
+        const auto astro = open<AstroProjectController>(model);
+        QVERIFY(astro);
+        const bool differs = astro->soWiRuleType() != rule;
+        QSignalSpy changed(astro.get(), &AstroProjectController::soWiRuleNameChanged);
+        astro->setSoWiRuleType(rule);
+        QCOMPARE(astro->property("soWiRuleName").toString(), name);
+        // The name's change signal, for the views.
+        QCOMPARE(changed.count(), differs ? 1 : 0);
     }
 
     void astroProjectChannelsAreAstronomic() {

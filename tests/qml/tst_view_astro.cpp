@@ -1,0 +1,349 @@
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include <devices/deviceservice.h>
+
+#include "astrochannelcontroller.h"
+#include "maincontroller.h"
+#include "projectcontentcontroller.h"
+#include "viewharness.h"
+
+// The astro tab on the real controllers of new projects of each kind. What the controls write
+// is read again from the project file after saving and reopening.
+class TestViewAstro : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<ViewHarness> harness;
+    QTemporaryDir folder;
+
+    static MainController& main() { return MainController::instance(); }
+    static ProjectContentController* content() { return main().projectContent(); }
+    static ProjectController* project() { return main().currentProject(); }
+    static AstroChannelController* astroChannel(int index) {
+        return qobject_cast<AstroChannelController*>(project()->channel(index));
+    }
+
+    bool open(int ot2) { return main().createProject(ot2, QStringLiteral("Astro")) && main().openCurrentProject(); }
+    QObject* loadView() {
+        return harness->load(QStringLiteral("app/astro/AstroSettingsView.qml"),
+                             {{QStringLiteral("viewController"), QVariant::fromValue(content())}});
+    }
+    QQuickItem* item(const QString& name) const { return harness->findByName(name); }
+    static QQuickItem* child(QQuickItem* parent, const QString& name) {
+        return parent ? parent->findChild<QQuickItem*>(name) : nullptr;
+    }
+    static bool shown(QQuickItem* item) { return item && item->isVisible(); }
+    QQuickItem* rowItem(const QString& row, int channel, const QString& name) const {
+        return child(item(QStringLiteral("%1_%2").arg(row).arg(channel)), name);
+    }
+    static QStringList entries(QQuickItem* box) {
+        QStringList texts;
+        for (int row = 0; box && row < box->property("count").toInt(); ++row) {
+            QString text;
+            QMetaObject::invokeMethod(box, "textAt", Q_RETURN_ARG(QString, text), Q_ARG(int, row));
+            texts << text;
+        }
+        return texts;
+    }
+    // The labels of the offset rows of the sunrise, in row order.
+    QStringList channelLabels(const QList<int>& channels) const {
+        QStringList labels;
+        for (int channel : channels) {
+            QQuickItem* label = rowItem(QStringLiteral("sunriseOffset"), channel, QStringLiteral("channelLabel"));
+            labels << (shown(label) ? ViewHarness::text(label) : QString());
+        }
+        return labels;
+    }
+    void retype(QQuickItem* field, const QString& text) {
+        QVERIFY(field);
+        field->forceActiveFocus();
+        QMetaObject::invokeMethod(field, "selectAll");
+        QVERIFY(harness->typeText(field, text));
+    }
+    // A list laid out at its first opening may not take the first click: then it is closed and
+    // chosen from again.
+    bool choose(QQuickItem* box, int row) {
+        if (harness->choose(box, row))
+            return true;
+        auto* popup = box ? box->property("popup").value<QObject*>() : nullptr;
+        if (popup && popup->property("visible").toBool())
+            harness->key(Qt::Key_Escape);
+        return popup && ViewHarness::waitFor([popup] { return !popup->property("visible").toBool(); })
+               && harness->choose(box, row);
+    }
+    // Rows that appear or go move the others at the next frame; clicks wait for it.
+    void settle() {
+        QSignalSpy swapped(harness->window(), &QQuickWindow::frameSwapped);
+        harness->window()->update();
+        QVERIFY(swapped.wait(2000));
+    }
+    bool saveAndReopen() {
+        const QString path = folder.filePath(QStringLiteral("astro.ot2"));
+        MainController::setSaveFileChooser([path](const QString&) { return path; });
+        if (!main().saveCurrentProject(true))
+            return false;
+        harness->load(QStringLiteral("components/DefaultText.qml"));
+        main().closeProject();
+        return main().importOt2File(path) && main().openCurrentProject();
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(folder.isValid());
+        // Tall enough for every section of the tab without scrolling.
+        ViewHarness::Options options;
+        options.windowSize = QSize(1280, 1400);
+        harness = std::make_unique<ViewHarness>(options);
+    }
+    void cleanupTestCase() { harness.reset(); }
+    void cleanup() {
+        harness->load(QStringLiteral("components/DefaultText.qml"));
+        main().closeProject();
+    }
+
+    void astroTab_data() {
+        QTest::addColumn<int>("ot2");
+        QTest::addColumn<bool>("tab");
+        QTest::newRow("astronomic") << 111 << true;
+        QTest::newRow("hybrid") << 121 << true;
+        QTest::newRow("plain") << 102 << false;
+    }
+    // The "Astro" tab stands last on the desktop; the rule field of its location leads to the
+    // device settings tab.
+    void astroTab() {
+        QFETCH(int, ot2);
+        QFETCH(bool, tab);
+        QVERIFY(open(ot2));
+        QObject* tabs = harness->load(QStringLiteral("app/projects/ProjectContentTabView.qml"),
+                                      {{QStringLiteral("viewController"), QVariant::fromValue(content())}});
+        QVERIFY(tabs);
+        QQuickItem* astro = item(QStringLiteral("tab_2"));
+        QCOMPARE(bool(astro), tab);
+        QVERIFY(!item(QStringLiteral("tab_3")));
+        if (!tab)
+            return;
+        QCOMPARE(ViewHarness::text(astro), QStringLiteral("Astro"));
+        QVERIFY(harness->click(astro));
+        QVERIFY(ViewHarness::waitFor([this] { return shown(item(QStringLiteral("soWiRuleField"))); }));
+        QVERIFY(harness->click(item(QStringLiteral("soWiRuleField"))));
+        QCOMPARE(tabs->property("currentIndex").toInt(), 1);
+    }
+
+    void projectKinds_data() {
+        QTest::addColumn<int>("ot2");
+        QTest::addColumn<QList<int>>("astroChannels"); // made astronomic first, for hybrid models
+        QTest::addColumn<bool>("extension");
+        QTest::addColumn<QList<int>>("rows");
+        QTest::addColumn<QStringList>("labels");
+        QTest::addColumn<bool>("location");
+        QTest::addColumn<QStringList>("modes");
+        const QString onAtSunset = QStringLiteral("Ein bei Sonnenuntergang + Aus bei Sonnenaufgang");
+        const QString offAtSunset = QStringLiteral("Aus bei Sonnenuntergang + Ein bei Sonnenaufgang");
+        const QString pulse = QStringLiteral("Astro-Impuls");
+        const QString inactive = QStringLiteral("Astro inaktiv");
+        QTest::newRow("no astro channel") << 121 << QList<int>() << false << QList<int>() << QStringList() << true
+                                          << QStringList();
+        QTest::newRow("controls") << 131 << QList<int>{0, 2} << false << QList<int>{0, 2}
+                                  << QStringList{QStringLiteral("C 1"), QStringLiteral("C 3")} << false
+                                  << QStringList{onAtSunset, offAtSunset, pulse};
+        QTest::newRow("two channels") << 112 << QList<int>() << false << QList<int>{0, 1}
+                                      << QStringList{QStringLiteral("C 1"), QStringLiteral("C 2")} << true
+                                      << QStringList{onAtSunset, offAtSunset, pulse};
+        QTest::newRow("one channel, extension module") << 111 << QList<int>() << true << QList<int>{0}
+                                                       << QStringList{QStringLiteral("C 1")} << true
+                                                       << QStringList{onAtSunset, offAtSunset, pulse};
+        QTest::newRow("one channel") << 21 << QList<int>() << false << QList<int>{0} << QStringList{QString()} << true
+                                     << QStringList{onAtSunset, offAtSunset, inactive};
+        QTest::newRow("pulses, no yearly program") << 52 << QList<int>() << false << QList<int>{0, 1}
+                                                   << QStringList{QStringLiteral("C 1"), QStringLiteral("C 2")} << true
+                                                   << QStringList{onAtSunset, offAtSunset, inactive, pulse};
+    }
+    // The sections and rows each kind of project shows.
+    void projectKinds() {
+        QFETCH(int, ot2);
+        QFETCH(QList<int>, astroChannels);
+        QFETCH(bool, extension);
+        QFETCH(QList<int>, rows);
+        QFETCH(QStringList, labels);
+        QFETCH(bool, location);
+        QFETCH(QStringList, modes);
+        QVERIFY(open(ot2));
+        for (int channel : astroChannels)
+            content()->setChannelType(channel, 1);
+        if (extension)
+            QVERIFY(content()->toggleExtensionModule(true));
+        QVERIFY(loadView());
+
+        const bool astro = !rows.isEmpty();
+        QCOMPARE(shown(item(QStringLiteral("noAstroChannelWarning"))), !astro);
+        QCOMPARE(shown(item(QStringLiteral("offsetSection"))), astro);
+        QCOMPARE(shown(item(QStringLiteral("astroModeSection"))), astro);
+        QCOMPARE(shown(item(QStringLiteral("astroTimeSection"))), astro && project()->property("hasAstroTime").toInt() != 0);
+        QCOMPARE(shown(item(QStringLiteral("locationSection"))), location);
+        if (!astro) {
+            QVERIFY(harness->findByText(QStringLiteral("Kein Astrokanal definiert\nAstrokanal auf der Registerkarte "
+                                                       "Geräteeinstellungen aktivieren")));
+            return;
+        }
+        QCOMPARE(channelLabels(rows), labels);
+        for (int channel = 0; channel < 8; ++channel)
+            QCOMPARE(shown(item(QStringLiteral("sunriseOffset_%1").arg(channel))), rows.contains(channel));
+        QQuickItem* mode = rowItem(QStringLiteral("astroModeRow"), rows.first(), QStringLiteral("astroModeChoice"));
+        QCOMPARE(entries(mode), modes);
+        QVERIFY(shown(item(QStringLiteral("yearlyAstroTableButton"))));
+
+        // The pulse settings show with the pulse mode of models that have astro pulses.
+        const int pulseMode = int(modes.indexOf(QStringLiteral("Astro-Impuls")));
+        QQuickItem* pulse = rowItem(QStringLiteral("astroModeRow"), rows.first(), QStringLiteral("astroPulseSettings"));
+        QVERIFY(pulse);
+        QVERIFY(!pulse->isVisible());
+        if (pulseMode < 0)
+            return;
+        QVERIFY(choose(mode, pulseMode));
+        QCOMPARE(astroChannel(rows.first())->astroMode(), pulseMode);
+        QCOMPARE(pulse->isVisible(), project()->property("hasAstroImpuls").toInt() != 0);
+    }
+
+    // Every control writes its channel property, which the project file keeps.
+    void controlsWriteTheChannel() {
+        QVERIFY(open(52));
+        QVERIFY(loadView());
+        QVERIFY(choose(rowItem(QStringLiteral("astroTimeRow"), 1, QStringLiteral("astroTimeChoice")), 2));
+        QCOMPARE(astroChannel(1)->astroTime(), 2);
+
+        // The mode, the pulse's use and its duration.
+        QQuickItem* modeRow = item(QStringLiteral("astroModeRow_0"));
+        QVERIFY(choose(child(modeRow, QStringLiteral("astroModeChoice")), 3));
+        QCOMPARE(astroChannel(0)->astroMode(), 3);
+        settle();
+        QVERIFY(choose(child(modeRow, QStringLiteral("astroPulseUsageChoice")), 2));
+        QCOMPARE(astroChannel(0)->astroPulseUsage(), 2);
+        QQuickItem* duration = child(child(modeRow, QStringLiteral("astroPulseDurationField")), QStringLiteral("timeField"));
+        QVERIFY(duration);
+        duration->forceActiveFocus();
+        harness->key(Qt::Key_Home);
+        QVERIFY(harness->typeText(duration, QStringLiteral("0230")));
+        harness->key(Qt::Key_Return);
+        QCOMPARE(astroChannel(0)->astroPulseDuration().time().minute(), 2);
+        QCOMPARE(astroChannel(0)->astroPulseDuration().time().second(), 30);
+
+        // A typed offset is taken with every digit; Return brings the picker back.
+        QQuickItem* sunrise = item(QStringLiteral("sunriseOffset_0"));
+        QVERIFY(harness->click(child(sunrise, QStringLiteral("editOffsetIcon"))));
+        QQuickItem* field = child(sunrise, QStringLiteral("offsetField"));
+        QVERIFY(shown(field));
+        retype(field, QStringLiteral("-45"));
+        QCOMPARE(astroChannel(0)->offsetSunrise(), -45);
+        harness->key(Qt::Key_Return);
+        QVERIFY(!field->isVisible());
+        QCOMPARE(ViewHarness::text(child(sunrise, QStringLiteral("numberText"))), QStringLiteral("-45"));
+        // Past 120 the last digit is refused.
+        QVERIFY(harness->click(child(sunrise, QStringLiteral("editOffsetIcon"))));
+        retype(field, QStringLiteral("121"));
+        QCOMPARE(ViewHarness::text(field), QStringLiteral("12"));
+        QCOMPARE(astroChannel(0)->offsetSunrise(), 12);
+        retype(field, QStringLiteral("-45"));
+        harness->key(Qt::Key_Return);
+        QCOMPARE(astroChannel(0)->offsetSunrise(), -45);
+
+        // The picker writes on every step; a lone "-" becomes 0 when the field is left.
+        QQuickItem* sunset = item(QStringLiteral("sunsetOffset_1"));
+        QVERIFY(harness->click(child(sunset, QStringLiteral("increase"))));
+        QVERIFY(harness->click(child(sunset, QStringLiteral("increase"))));
+        QCOMPARE(astroChannel(1)->offsetSunset(), 2);
+        QVERIFY(harness->click(child(sunset, QStringLiteral("editOffsetIcon"))));
+        QQuickItem* sunsetField = child(sunset, QStringLiteral("offsetField"));
+        retype(sunsetField, QStringLiteral("-"));
+        QCOMPARE(astroChannel(1)->offsetSunset(), 2);
+        harness->key(Qt::Key_Tab);
+        QVERIFY(ViewHarness::waitFor([&] { return !sunsetField->isVisible(); }));
+        QCOMPARE(astroChannel(1)->offsetSunset(), 0);
+        QCOMPARE(ViewHarness::text(sunsetField), QStringLiteral("0"));
+
+        QVERIFY(saveAndReopen());
+        QCOMPARE(astroChannel(1)->astroTime(), 2);
+        QCOMPARE(astroChannel(0)->offsetSunrise(), -45);
+        QCOMPARE(astroChannel(1)->offsetSunset(), 0);
+        QCOMPARE(astroChannel(0)->astroMode(), 3);
+        QCOMPARE(astroChannel(0)->astroPulseUsage(), 2);
+        QCOMPARE(astroChannel(0)->astroPulseDuration().time().minute(), 2);
+        QCOMPARE(astroChannel(0)->astroPulseDuration().time().second(), 30);
+        // The reopened view shows what was stored.
+        QVERIFY(loadView());
+        QCOMPARE(ViewHarness::text(rowItem(QStringLiteral("sunriseOffset"), 0, QStringLiteral("numberText"))),
+                 QStringLiteral("-45"));
+        QVERIFY(shown(rowItem(QStringLiteral("astroModeRow"), 0, QStringLiteral("astroPulseSettings"))));
+    }
+
+    // A channel that becomes astronomic gets its rows; one that stops being so loses them.
+    void rowsFollowTheChannelFunctions() {
+        QVERIFY(open(121));
+        content()->setChannelType(1, 1);
+        QVERIFY(loadView());
+        QVERIFY(shown(item(QStringLiteral("sunriseOffset_1"))));
+        QVERIFY(!item(QStringLiteral("sunriseOffset_3")));
+        content()->setChannelType(3, 1);
+        QVERIFY(ViewHarness::waitFor([this] { return shown(item(QStringLiteral("sunriseOffset_3"))); }));
+        QVERIFY(shown(item(QStringLiteral("astroModeRow_3"))));
+        content()->setChannelType(1, 0);
+        QVERIFY(ViewHarness::waitFor([this] { return !item(QStringLiteral("sunriseOffset_1")); }));
+        QVERIFY(!item(QStringLiteral("astroTimeRow_1")));
+        QVERIFY(shown(item(QStringLiteral("sunsetOffset_3"))));
+    }
+
+    // The information icon of the first astro time row shows the twilight ranges.
+    void twilightRangesPicture() {
+        QVERIFY(open(52));
+        QVERIFY(loadView());
+        QVERIFY(!rowItem(QStringLiteral("astroTimeRow"), 1, QStringLiteral("twilightRangesButton"))->isVisible());
+        QVERIFY(harness->click(rowItem(QStringLiteral("astroTimeRow"), 0, QStringLiteral("twilightRangesButton"))));
+        QVERIFY(ViewHarness::waitFor([this] { return harness->findPopup(QStringLiteral("twilightRangesPopup")); }));
+        harness->key(Qt::Key_Escape);
+        QVERIFY(ViewHarness::waitFor([this] { return !harness->findPopup(QStringLiteral("twilightRangesPopup")); }));
+    }
+
+    void customTimezone_data() {
+        QTest::addColumn<int>("zone");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("UTC") << 12 << QStringLiteral("11:00:00 (UTC)");
+        QTest::newRow("half hour") << 20 << QStringLiteral("16:30:00 (UTC +5.5h)");
+        QTest::newRow("west") << 0 << QStringLiteral("00:00:00 (UTC -11h)");
+        QTest::newRow("own") << 13 << QStringLiteral("12:00:00 (UTC +1h)");
+    }
+    // The time of day in every zone, from noon in zone 13 (UTC+1).
+    void customTimezone() {
+        QFETCH(int, zone);
+        QFETCH(QString, text);
+        const QStringList texts = harness->evaluate(QStringLiteral(
+            "AstroSettingsProvider.generateCustomTimezone(new Date(2026, 5, 1, 12, 0, 0), 13)")).toStringList();
+        QCOMPARE(texts.size(), 32);
+        QCOMPARE(texts.at(zone), text);
+    }
+
+    void dayLabels_data() {
+        QTest::addColumn<int>("year");
+        QTest::addColumn<int>("days");
+        QTest::addColumn<QString>("sixtieth");
+        QTest::newRow("leap year") << 2024 << 366 << QStringLiteral("29.02");
+        QTest::newRow("common year") << 2025 << 365 << QStringLiteral("01.03");
+    }
+    void dayLabels() {
+        QFETCH(int, year);
+        QFETCH(int, days);
+        QFETCH(QString, sixtieth);
+        const QStringList labels = harness->evaluate(
+            QStringLiteral("AstroSettingsProvider.generateDayMonthOfYear(%1)").arg(year)).toStringList();
+        QCOMPARE(labels.size(), days);
+        QCOMPARE(labels.first(), QStringLiteral("01.01"));
+        QCOMPARE(labels.at(59), sixtieth);
+        QCOMPARE(labels.last(), QStringLiteral("31.12"));
+    }
+};
+
+QTEST_MAIN(TestViewAstro)
+#include "tst_view_astro.moc"
