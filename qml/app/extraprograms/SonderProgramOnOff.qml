@@ -1,0 +1,88 @@
+import QtQuick
+import QtQuick.Layouts
+import Tarvino
+
+// The editor of an extra program's switch times on a plain channel: on and off of each of the
+// two programs. Nothing reaches the controller before "OK".
+ColumnLayout {
+    id: form
+
+    // The ExtraProgramSwitchTimeController of the program.
+    required property var controller
+
+    signal finished
+
+    spacing: Metrics.margin
+
+    function save() {
+        controller.isActiveOnProg1 = on1.active
+        controller.isActiveOffProg1 = off1.active
+        controller.isActiveOnProg2 = on2.active
+        controller.isActiveOffProg2 = off2.active
+        controller.onTimeProg1 = Models.localTimeOf(on1.time)
+        controller.offTimeProg1 = Models.localTimeOf(off1.time)
+        controller.onTimeProg2 = Models.localTimeOf(on2.time)
+        controller.offTimeProg2 = Models.localTimeOf(off2.time)
+        controller.saveModifications()
+        finished()
+    }
+
+    DesignText {
+        size: Metrics.fontSize.normal
+        text: bindTr("Extra program", "Schaltprogramm")
+    }
+    SonderProgramEditionRow {
+        id: on1
+        Layout.fillWidth: true
+        name: "on1"
+        title: bindTr("Extra program", "Ein")
+        active: form.controller.isActiveOnProg1
+        time: form.controller.onTimeProg1
+    }
+    SonderProgramEditionRow {
+        id: off1
+        Layout.fillWidth: true
+        name: "off1"
+        title: bindTr("Extra program", "Aus")
+        active: form.controller.isActiveOffProg1
+        time: form.controller.offTimeProg1
+    }
+    Rectangle {
+        Layout.fillWidth: true
+        Layout.preferredHeight: 1
+        color: Colors.delightGrey
+    }
+    SonderProgramEditionRow {
+        id: on2
+        Layout.fillWidth: true
+        name: "on2"
+        title: bindTr("Extra program", "Ein")
+        active: form.controller.isActiveOnProg2
+        time: form.controller.onTimeProg2
+    }
+    SonderProgramEditionRow {
+        id: off2
+        Layout.fillWidth: true
+        name: "off2"
+        title: bindTr("Extra program", "Aus")
+        active: form.controller.isActiveOffProg2
+        time: form.controller.offTimeProg2
+    }
+
+    RowLayout {
+        Layout.alignment: Qt.AlignRight
+        Layout.topMargin: Metrics.margin
+        spacing: Metrics.margin
+        DefaultButton {
+            objectName: "onOffCancel"
+            text: bindTr("Generic", "Abbruch")
+            color: Colors.white
+            onClicked: form.finished()
+        }
+        DefaultButton {
+            objectName: "onOffOk"
+            text: bindTr("Generic", "OK")
+            onClicked: form.save()
+        }
+    }
+}
