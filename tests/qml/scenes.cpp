@@ -615,7 +615,7 @@ bool photographExtraProgramEditors(const QDir& output)
     options.windowSize = QSize(900, 1000);
     ViewHarness harness(options);
     MainController& main = MainController::instance();
-    if (!main.createProject(141, QStringLiteral("Parkplatz Süd")) || !main.openCurrentProject())
+    if (!main.createProject(74, QStringLiteral("Parkplatz Süd")) || !main.openCurrentProject())
         return false;
     ExtraProgramViewController* extra = main.projectContent()->extraProgramViewController(1);
     ExtraProgramSwitchTimeController* times = extra->switchTimes();
@@ -648,10 +648,10 @@ bool photographExtraProgramEditors(const QDir& output)
                                   {{QStringLiteral("viewController"), QVariant::fromValue(times)},
                                    {QStringLiteral("lightMode"), true},
                                    {QStringLiteral("projectName"), QStringLiteral("Parkplatz Süd")},
-                                   {QStringLiteral("deviceName"), QStringLiteral("Tarvino Rix3 Lumen 2")}})
+                                   {QStringLiteral("deviceName"), QStringLiteral("Tarvino Rix2 Lumen 2")}})
             && save(photographItemScene(harness.window()), output.filePath(QStringLiteral("extra-program-onoff.png")));
     main.closeProject();
-    if (!main.createProject(102, QStringLiteral("Bürogebäude Nord")) || !main.openCurrentProject())
+    if (!main.createProject(42, QStringLiteral("Bürogebäude Nord")) || !main.openCurrentProject())
         return false;
     saved = saved && harness.load(QStringLiteral("app/views/SonderProgramOnOffEditionView.qml"),
                                   {{QStringLiteral("viewController"),

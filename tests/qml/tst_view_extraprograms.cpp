@@ -478,9 +478,35 @@ private slots:
         QCOMPARE(selectedRows().size(), 13);
     }
 
+    // The picker marks the holidays of the current set and names the chosen day's.
+    void pickerMarksHolidays() {
+        holidays::HolidaySetService& service = holidays::HolidaySetService::instance();
+        QVERIFY(service.addCustomHolidaySet(QStringLiteral("Marken")));
+        const int set = service.currentIndex(true);
+        QVERIFY(service.addHoliday(
+            set, holidays::Holiday(QStringLiteral("Stadtfest"), 0, 0, 20, 5, 2008, 0, 0, 20, 2008, 5, 23).data(), true));
+        service.setHolidayList(set, true);
+        QVERIFY(openTable(QStringLiteral("Tarvino Rix3 Weekly 2")));
+        create(0, wall(QDate(2026, 5, 20)), wall(QDate(2026, 5, 22)));
+        QVERIFY(ViewHarness::waitFor([this] { return harness->findByName(QStringLiteral("startDate_0")); }));
+        QVERIFY(openCalendar(QStringLiteral("startDate_0")));
+        QVERIFY(harness->findByName(QStringLiteral("mark_20")));
+        QVERIFY(!harness->findByName(QStringLiteral("mark_21")));
+        QCOMPARE(textOf(QStringLiteral("dayHolidayName")), QStringLiteral("Stadtfest"));
+        QVERIFY(harness->click(harness->findByName(QStringLiteral("day_21"))));
+        QVERIFY(openCalendar(QStringLiteral("startDate_0")));
+        QVERIFY(!harness->findByName(QStringLiteral("dayHolidayName")));
+        // The marks follow the set.
+        QVERIFY(service.addHoliday(
+            set, holidays::Holiday(QStringLiteral("Markttag"), 0, 0, 12, 5, 2008, 0, 0, 12, 2008, 5, 23).data(), true));
+        service.setHolidayList(set, true);
+        QVERIFY(ViewHarness::waitFor([this] { return harness->findByName(QStringLiteral("mark_12")); }));
+        service.removeCustomHolidaySet(service.currentIndex(true), true);
+    }
+
     // Plain channel: four single instants; nothing is kept before "OK".
     void plainOnOffEditorStoresOnOk() {
-        QVERIFY(openProject(QStringLiteral("Tarvino Rix3 Weekly 2")));
+        QVERIFY(openProject(QStringLiteral("Tarvino Rix2 Weekly 2")));
         QVERIFY(switchTimes() && !switchTimes()->isAstro() && !switchTimes()->isNocta());
         QVERIFY(openOnOffEditor(false, false));
         QVERIFY(harness->findByName(QStringLiteral("sonderProgramOnOff")));
@@ -510,13 +536,14 @@ private slots:
     void astroOnOffEditorStoresOnOk_data() {
         QTest::addColumn<QString>("device");
         QTest::addColumn<bool>("lightMode");
-        QTest::newRow("astro") << QStringLiteral("Tarvino Rix3 Astro 1") << false;
-        QTest::newRow("twilight") << QStringLiteral("Tarvino Rix3 Lumen 2") << true;
+        QTest::newRow("astro") << QStringLiteral("Tarvino Rix2 Astro 1") << false;
+        QTest::newRow("twilight") << QStringLiteral("Tarvino Rix2 Lumen 2") << true;
     }
     void astroOnOffEditorStoresOnOk() {
         QFETCH(QString, device);
         QFETCH(bool, lightMode);
         QVERIFY(openProject(device));
+        QVERIFY(switchTimes());
         QCOMPARE(switchTimes()->isNocta(), lightMode);
         QVERIFY(openOnOffEditor(!lightMode, lightMode));
         QVERIFY(harness->findByName(QStringLiteral("sonderProgramOnOffAstro")));
@@ -549,15 +576,15 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QStringList>("names");
         QTest::addColumn<QStringList>("texts");
-        QTest::newRow("plain") << QStringLiteral("Tarvino Rix3 Weekly 2") << QStringLiteral("SonderProgram1Header")
+        QTest::newRow("plain") << QStringLiteral("Tarvino Rix2 Weekly 2") << QStringLiteral("SonderProgram1Header")
                                << QStringList({QStringLiteral("summaryOn1"), QStringLiteral("summaryOff1"),
                                                QStringLiteral("summaryOn2"), QStringLiteral("summaryOff2")})
                                << QStringList({QStringLiteral("06:15"), QStringLiteral("--:--"),
                                                QStringLiteral("--:--"), QStringLiteral("--:--")});
-        QTest::newRow("astro") << QStringLiteral("Tarvino Rix3 Astro 1") << QStringLiteral("SonderProgram1AstroHeader")
+        QTest::newRow("astro") << QStringLiteral("Tarvino Rix2 Astro 1") << QStringLiteral("SonderProgram1AstroHeader")
                                << QStringList({QStringLiteral("summaryFirst"), QStringLiteral("summarySecond")})
                                << QStringList({QStringLiteral("06:15 - 00:00"), QStringLiteral("--:-- - --:--")});
-        QTest::newRow("twilight") << QStringLiteral("Tarvino Rix3 Lumen 2") << QStringLiteral("SonderProgram1NoctaHeader")
+        QTest::newRow("twilight") << QStringLiteral("Tarvino Rix2 Lumen 2") << QStringLiteral("SonderProgram1NoctaHeader")
                                   << QStringList({QStringLiteral("summaryFirst"), QStringLiteral("summaryLux")})
                                   << QStringList({QStringLiteral("06:15 - 00:00"),
                                                   QStringLiteral("Lux Ein 15 lx, Lux Aus 15 lx")});
@@ -568,6 +595,7 @@ private slots:
         QFETCH(QStringList, names);
         QFETCH(QStringList, texts);
         QVERIFY(openProject(device));
+        QVERIFY(switchTimes());
         switchTimes()->setIsActiveOnProg1(true);
         switchTimes()->setOnTimeProg1(QDateTime(QDate(2026, 1, 1), QTime(6, 15), Qt::UTC));
         QVERIFY(harness->load(QStringLiteral("app/extraprograms/%1.qml").arg(file),
@@ -580,7 +608,8 @@ private slots:
 
     // Each box switches its program at once and stores it.
     void dateSwitchLimitBoxesStoreThePrograms() {
-        QVERIFY(openProject(QStringLiteral("Tarvino Rix3 Astro 1")));
+        QVERIFY(openProject(QStringLiteral("Tarvino Rix2 Astro 1")));
+        QVERIFY(switchTimes());
         switchTimes()->setOnTimeProg2(QDateTime(QDate(2026, 1, 1), QTime(9, 0), Qt::UTC));
         switchTimes()->setOffTimeProg2(QDateTime(QDate(2026, 1, 1), QTime(16, 30), Qt::UTC));
         QVERIFY(harness->load(QStringLiteral("app/switchtimes/datetable/DateSwitchLimit.qml"),

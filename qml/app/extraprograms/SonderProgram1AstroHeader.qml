@@ -18,17 +18,17 @@ SonderProgram1Header {
             color: Colors.secondaryColor
             text: bindTr("Extra program", "Schalten Nacht/Tag")
         }
-        DefaultText { text: DateRangeProvider.astroProgramTitle(false, header.switchTimes.onSunset) }
+        DefaultText { text: DateRangeProvider.astroProgramTitle(false, header.value('onSunset')) }
         DefaultText {
             objectName: "summaryFirst"
-            text: header.timeText(header.switchTimes.isActiveOnProg1, header.switchTimes.onTimeProg1) + " - "
-                  + header.timeText(header.switchTimes.isActiveOnProg1, header.switchTimes.offTimeProg1)
+            text: header.timeText(header.value('isActiveOnProg1'), header.value('onTimeProg1')) + " - "
+                  + header.timeText(header.value('isActiveOnProg1'), header.value('offTimeProg1'))
         }
-        DefaultText { text: DateRangeProvider.astroProgramTitle(true, header.switchTimes.onSunset) }
+        DefaultText { text: DateRangeProvider.astroProgramTitle(true, header.value('onSunset')) }
         DefaultText {
             objectName: "summarySecond"
-            text: header.timeText(header.switchTimes.isActiveOnProg2, header.switchTimes.onTimeProg2) + " - "
-                  + header.timeText(header.switchTimes.isActiveOnProg2, header.switchTimes.offTimeProg2)
+            text: header.timeText(header.value('isActiveOnProg2'), header.value('onTimeProg2')) + " - "
+                  + header.timeText(header.value('isActiveOnProg2'), header.value('offTimeProg2'))
         }
         DefaultText {
             visible: header.lightMode
@@ -37,8 +37,8 @@ SonderProgram1Header {
         DefaultText {
             objectName: "summaryLux"
             visible: header.lightMode
-            text: bindTr("Extra program", "Lux Ein") + " " + header.switchTimes.luxValueOn + " lx, "
-                  + bindTr("Extra program", "Lux Aus") + " " + header.switchTimes.luxValueOff + " lx"
+            text: bindTr("Extra program", "Lux Ein") + " " + header.value('luxValueOn') + " lx, "
+                  + bindTr("Extra program", "Lux Aus") + " " + header.value('luxValueOff') + " lx"
         }
     }
 }

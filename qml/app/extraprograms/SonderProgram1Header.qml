@@ -16,8 +16,12 @@ Rectangle {
     property bool lightMode: false
     property Component summary: plainSummary
 
+    // A value of the controller; it can go before the head does.
+    function value(name) {
+        return switchTimes ? switchTimes[name] : undefined
+    }
     function timeText(active, time) {
-        return active ? Models.wallTimeText(time) : "--:--"
+        return active && time ? Models.wallTimeText(time) : "--:--"
     }
     function openEditor() {
         ViewLoader.openView(View.SonderProgramOnOffEditionView, {
@@ -59,22 +63,22 @@ Rectangle {
             DefaultText { text: bindTr("Extra program", "Ein") }
             DefaultText {
                 objectName: "summaryOn1"
-                text: header.timeText(header.switchTimes.isActiveOnProg1, header.switchTimes.onTimeProg1)
+                text: header.timeText(header.value('isActiveOnProg1'), header.value('onTimeProg1'))
             }
             DefaultText { text: bindTr("Extra program", "Aus") }
             DefaultText {
                 objectName: "summaryOff1"
-                text: header.timeText(header.switchTimes.isActiveOffProg1, header.switchTimes.offTimeProg1)
+                text: header.timeText(header.value('isActiveOffProg1'), header.value('offTimeProg1'))
             }
             DefaultText { text: bindTr("Extra program", "Ein") }
             DefaultText {
                 objectName: "summaryOn2"
-                text: header.timeText(header.switchTimes.isActiveOnProg2, header.switchTimes.onTimeProg2)
+                text: header.timeText(header.value('isActiveOnProg2'), header.value('onTimeProg2'))
             }
             DefaultText { text: bindTr("Extra program", "Aus") }
             DefaultText {
                 objectName: "summaryOff2"
-                text: header.timeText(header.switchTimes.isActiveOffProg2, header.switchTimes.offTimeProg2)
+                text: header.timeText(header.value('isActiveOffProg2'), header.value('offTimeProg2'))
             }
         }
     }

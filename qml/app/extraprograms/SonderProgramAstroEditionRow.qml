@@ -17,6 +17,7 @@ ColumnLayout {
 
     component TimeRow: RowLayout {
         id: timeRow
+        property bool active: false
         property alias text: label.text
         property alias pickerName: picker.objectName
         property alias time: picker.time
@@ -27,13 +28,13 @@ ColumnLayout {
         DefaultText {
             id: label
             Layout.fillWidth: true
-            color: row.active ? Colors.textColor : Colors.middleGrey
+            color: timeRow.active ? Colors.textColor : Colors.middleGrey
         }
         TableTimePicker {
             id: picker
             Layout.preferredWidth: 80
             Layout.preferredHeight: 40
-            enabled: row.active
+            enabled: timeRow.active
             onTimeHasChanged: value => timeRow.picked(Models.wallTimeOf(value))
         }
     }
@@ -45,12 +46,14 @@ ColumnLayout {
         onToggled: row.active = checked
     }
     TimeRow {
+        active: row.active
         text: bindTr("Extra program", "Startzeit") + bindTr("Extra program", " (hh:mm)")
         pickerName: row.name + "Start"
         time: row.startTime
         onPicked: time => row.startTime = time
     }
     TimeRow {
+        active: row.active
         text: bindTr("Extra program", "Dauer bis") + bindTr("Extra program", " (hh:mm)")
         pickerName: row.name + "End"
         time: row.endTime

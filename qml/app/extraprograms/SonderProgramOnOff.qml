@@ -13,7 +13,19 @@ ColumnLayout {
     signal finished
 
     spacing: Metrics.margin
+    Component.onCompleted: load()
 
+    // The rows start from what is stored.
+    function load() {
+        on1.active = controller.isActiveOnProg1
+        off1.active = controller.isActiveOffProg1
+        on2.active = controller.isActiveOnProg2
+        off2.active = controller.isActiveOffProg2
+        on1.time = controller.onTimeProg1
+        off1.time = controller.offTimeProg1
+        on2.time = controller.onTimeProg2
+        off2.time = controller.offTimeProg2
+    }
     function save() {
         controller.isActiveOnProg1 = on1.active
         controller.isActiveOffProg1 = off1.active
@@ -36,16 +48,12 @@ ColumnLayout {
         Layout.fillWidth: true
         name: "on1"
         title: bindTr("Extra program", "Ein")
-        active: form.controller.isActiveOnProg1
-        time: form.controller.onTimeProg1
     }
     SonderProgramEditionRow {
         id: off1
         Layout.fillWidth: true
         name: "off1"
         title: bindTr("Extra program", "Aus")
-        active: form.controller.isActiveOffProg1
-        time: form.controller.offTimeProg1
     }
     Rectangle {
         Layout.fillWidth: true
@@ -57,16 +65,12 @@ ColumnLayout {
         Layout.fillWidth: true
         name: "on2"
         title: bindTr("Extra program", "Ein")
-        active: form.controller.isActiveOnProg2
-        time: form.controller.onTimeProg2
     }
     SonderProgramEditionRow {
         id: off2
         Layout.fillWidth: true
         name: "off2"
         title: bindTr("Extra program", "Aus")
-        active: form.controller.isActiveOffProg2
-        time: form.controller.offTimeProg2
     }
 
     RowLayout {

@@ -11,11 +11,25 @@ ColumnLayout {
     // The ExtraProgramSwitchTimeController of the program.
     required property var controller
     property bool lightMode: false
+    property bool onSunset: true
 
     signal finished
 
     spacing: Metrics.margin
+    Component.onCompleted: load()
 
+    // The rows start from what is stored.
+    function load() {
+        onSunset = controller.onSunset
+        first.active = controller.isActiveOnProg1
+        first.startTime = controller.onTimeProg1
+        first.endTime = controller.offTimeProg1
+        second.active = controller.isActiveOnProg2
+        second.startTime = controller.onTimeProg2
+        second.endTime = controller.offTimeProg2
+        lux.luxValueOn = controller.luxValueOn
+        lux.luxValueOff = controller.luxValueOff
+    }
     function save() {
         controller.isActiveOnProg1 = first.active
         controller.onTimeProg1 = Models.localTimeOf(first.startTime)
@@ -39,19 +53,13 @@ ColumnLayout {
         id: first
         Layout.fillWidth: true
         name: "first"
-        title: DateRangeProvider.astroProgramTitle(false, form.controller.onSunset)
-        active: form.controller.isActiveOnProg1
-        startTime: form.controller.onTimeProg1
-        endTime: form.controller.offTimeProg1
+        title: DateRangeProvider.astroProgramTitle(false, form.onSunset)
     }
     SonderProgramAstroEditionRow {
         id: second
         Layout.fillWidth: true
         name: "second"
-        title: DateRangeProvider.astroProgramTitle(true, form.controller.onSunset)
-        active: form.controller.isActiveOnProg2
-        startTime: form.controller.onTimeProg2
-        endTime: form.controller.offTimeProg2
+        title: DateRangeProvider.astroProgramTitle(true, form.onSunset)
     }
     DesignText {
         visible: form.lightMode
@@ -62,8 +70,6 @@ ColumnLayout {
         id: lux
         Layout.fillWidth: true
         visible: form.lightMode
-        luxValueOn: form.controller.luxValueOn
-        luxValueOff: form.controller.luxValueOff
     }
 
     RowLayout {

@@ -103,6 +103,7 @@ Item {
         anchors.bottom: parent.bottom
         clip: true
         model: root.undoModel
+        // No current row: the list would scroll to follow it.
         currentIndex: -1
         boundsBehavior: Flickable.StopAtBounds
         ScrollBar.vertical: ScrollBar {}

@@ -26,14 +26,15 @@ GridLayout {
         font.pixelSize: Metrics.fontSize.small
         color: Colors.secondaryColor
     }
+    // Shows `active`; a click only reports the new choice.
     component Program: DefaultCheckBox {
-        required property bool second
-        readonly property bool active: limit.switchTimes ? (second ? limit.switchTimes.isActiveOnProg2
-                                                                   : limit.switchTimes.isActiveOnProg1) : false
+        id: box
+        required property bool active
+        signal chosen(bool active)
         checked: active
         onToggled: {
-            limit.setActive(second, checked)
-            checked = Qt.binding(() => active)
+            chosen(checked)
+            checked = Qt.binding(() => box.active)
         }
     }
     component Time: DefaultText {
@@ -50,7 +51,8 @@ GridLayout {
     Program {
         id: night
         objectName: "nightSwitching"
-        second: false
+        active: limit.switchTimes ? limit.switchTimes.isActiveOnProg1 : false
+        onChosen: active => limit.setActive(false, active)
         text: bindTr("DateRangeTable", "Nachtschaltung")
     }
     Time {
@@ -67,7 +69,8 @@ GridLayout {
     Program {
         id: day
         objectName: "daySwitching"
-        second: true
+        active: limit.switchTimes ? limit.switchTimes.isActiveOnProg2 : false
+        onChosen: active => limit.setActive(true, active)
         text: bindTr("DateRangeTable", "Tag-Einschaltung")
     }
     Time {

@@ -4,6 +4,8 @@ import QtQuick
 // The holidays of the current set for the date pickers. `updateHolidays` counts the changes of
 // the set, so that a calendar that reads it draws its marks again.
 QtObject {
+    id: map
+
     readonly property var holidays: holidaySetService.holidayRegistry
     property int updateHolidays: 0
 
@@ -16,6 +18,6 @@ QtObject {
 
     readonly property Connections registryWatch: Connections {
         target: holidaySetService
-        function onHolidayRegistryChanged() { ++updateHolidays }
+        function onHolidayRegistryChanged() { ++map.updateHolidays }
     }
 }
