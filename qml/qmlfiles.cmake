@@ -114,6 +114,19 @@ set(tarvino_qml_files
   app/switchtimes/datetable/DateTableDelegate.qml
   app/switchtimes/datetable/DateTableFooter.qml
   app/switchtimes/datetable/DateTableHeader.qml
+  app/switchtimes/datetable/DateSwitchLimit.qml
+  app/extraprograms/FramedEditButton.qml
+  app/extraprograms/SonderProgram1AstroHeader.qml
+  app/extraprograms/SonderProgram1Header.qml
+  app/extraprograms/SonderProgram1NoctaHeader.qml
+  app/extraprograms/SonderProgram23Edition.qml
+  app/extraprograms/SonderProgram23Header.qml
+  app/extraprograms/SonderProgramAstroEditionRow.qml
+  app/extraprograms/SonderProgramEditionRow.qml
+  app/extraprograms/SonderProgramHolidays.qml
+  app/extraprograms/SonderProgramNoctaEditionRow.qml
+  app/extraprograms/SonderProgramOnOff.qml
+  app/extraprograms/SonderProgramOnOffAstro.qml
   app/switchtimes/tablecomp/datepicker/CalendarList.qml
   app/switchtimes/tablecomp/datepicker/TableDatePicker.qml
   app/toolbars/AppToolBar.qml
@@ -135,7 +148,8 @@ set(tarvino_qml_files
   app/views/ProjectCreationView.qml
   app/views/ProjectSettingsView.qml
   app/views/SoftwareInfoView.qml
-  app/views/SwitchTimeEditionView.qml)
+  app/views/SwitchTimeEditionView.qml
+  app/views/SonderProgramOnOffEditionView.qml)
 
 # The shell's singletons, the utilities every view uses.
 set(tarvino_shell_singletons
@@ -146,7 +160,8 @@ set(tarvino_shell_singletons
   app/settings/SettingsProvider.qml
   app/switchtimes/SwitchTableMetrics.qml
   app/switchtimes/datetable/DateRangeProvider.qml
-  app/switchtimes/datetable/DateTableMetrics.qml)
+  app/switchtimes/datetable/DateTableMetrics.qml
+  app/switchtimes/tablecomp/datepicker/HolidayMap.qml)
 foreach(singleton IN LISTS tarvino_shell_singletons)
   list(APPEND tarvino_qml_files ${singleton})
   set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/${singleton} PROPERTIES QT_QML_SINGLETON_TYPE TRUE)

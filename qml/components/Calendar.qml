@@ -17,6 +17,9 @@ ColumnLayout {
     property int visibleYear: selectedDate.getFullYear()
     property bool hideYear: false
     property bool isAlwaysSelectable: false
+    // Tells the days to mark (holidays), or null; a change of `marksRevision` reads them again.
+    property var markedDay: null
+    property int marksRevision: 0
 
     signal clicked(date date)
 
@@ -123,6 +126,8 @@ ColumnLayout {
                 readonly property bool selected: inMonth && day.getMonth() === calendar.selectedDate.getMonth()
                                                  && day.getDate() === calendar.selectedDate.getDate()
                                                  && (calendar.hideYear || day.getFullYear() === calendar.selectedDate.getFullYear())
+                readonly property bool marked: inMonth && calendar.markedDay !== null
+                                               && (calendar.marksRevision, calendar.markedDay(day))
                 objectName: inMonth ? "day_" + day.getDate() : ""
                 width: 40
                 height: 36
@@ -133,6 +138,17 @@ ColumnLayout {
                     anchors.centerIn: parent
                     text: cell.day.getDate()
                     color: cell.selected ? Colors.white : cell.selectable ? Colors.textColor : Colors.middleGrey
+                }
+                Rectangle {
+                    objectName: cell.marked ? "mark_" + cell.day.getDate() : ""
+                    visible: cell.marked
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    anchors.bottom: parent.bottom
+                    anchors.bottomMargin: 3
+                    width: 5
+                    height: 5
+                    radius: 2.5
+                    color: cell.selected ? Colors.white : Colors.red
                 }
                 MouseArea {
                     anchors.fill: parent

@@ -6,6 +6,8 @@ QtObject {
     readonly property var hours: seq(0, 23)
     readonly property var minutes: seq(0, 59)
     readonly property var seconds: seq(0, 59)
+    // The light thresholds the devices offer.
+    readonly property var luxValues: [2, 3, 5, 7, 10, 15, 20, 30, 40, 50, 75, 100, 150, 200, 300, 500, 750, 1000, 1500, 2000]
 
     // The numbers from..to, both included.
     function seq(from, to) {
@@ -18,6 +20,19 @@ QtObject {
     // A number with at least two digits, as times show it.
     function twoDigits(value) {
         return value < 10 && value >= 0 ? "0" + value : String(value)
+    }
+
+    // "hh:mm" of a wall-clock time (the models carry them in UTC).
+    function wallTimeText(time) {
+        return twoDigits(time.getUTCHours()) + ":" + twoDigits(time.getUTCMinutes())
+    }
+
+    // The time pickers report local times of day; the models carry wall-clock times in UTC.
+    function wallTimeOf(localTime) {
+        return new Date(Date.UTC(2000, 0, 1, localTime.getHours(), localTime.getMinutes(), localTime.getSeconds()))
+    }
+    function localTimeOf(wallTime) {
+        return new Date(2000, 0, 1, wallTime.getUTCHours(), wallTime.getUTCMinutes(), wallTime.getUTCSeconds())
     }
 
     // Dates in the user's format (1 "31.12.00", 2 "12/31/00", 3 "00-12-31"); without the

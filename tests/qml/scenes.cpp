@@ -41,6 +41,7 @@
 #include "sommerwintertablemodel.h"
 #include <holidays/holiday.h>
 #include <holidays/holidaysetservice.h>
+#include "extraprogramswitchtimecontroller.h"
 #include "viewharness.h"
 
 namespace {
@@ -765,6 +766,61 @@ bool photographAstroViews(const QDir& output)
     return saved & reportOffences(harness);
 }
 
+// The switch times of an extra program: the heads of each channel kind, the boxes above the
+// dates, a permanent program and the holiday set choice on one page; then the editors.
+bool photographExtraProgramEditors(const QDir& output)
+{
+    ViewHarness::Options options;
+    options.windowSize = QSize(900, 1000);
+    ViewHarness harness(options);
+    MainController& main = MainController::instance();
+    if (!main.createProject(74, QStringLiteral("Parkplatz Süd")) || !main.openCurrentProject())
+        return false;
+    ExtraProgramViewController* extra = main.projectContent()->extraProgramViewController(1);
+    ExtraProgramSwitchTimeController* times = extra->switchTimes();
+    const auto at = [](int hour, int minute = 0) { return QDateTime(QDate(2026, 1, 1), QTime(hour, minute), Qt::UTC); };
+    times->setIsActiveOnProg1(true);
+    times->setOnTimeProg1(at(22, 30));
+    times->setOffTimeProg1(at(5));
+    times->setIsActiveOnProg2(false);
+    times->saveModifications();
+    const int permanent = main.currentProject()->programms() - 2;
+    ExtraProgramViewController* on = main.projectContent()->extraProgramViewController(permanent);
+    const auto day = [](int month, int date, int hour) { return QDateTime(QDate(2026, month, date), QTime(hour, 0), Qt::UTC); };
+    on->createFromTable(0, day(7, 27, 6), day(8, 14, 18), day(7, 27, 6), day(8, 14, 18), 0, 1);
+    on->createFromTable(2, day(1, 1, 8), day(1, 1, 18), day(1, 1, 8), day(1, 1, 18), -2, 1);
+    const QByteArray scene = "import QtQuick\nimport QtQuick.Layouts\nimport Tarvino\n"
+                             "ColumnLayout {\n    property var times\n    property var extra\n    property var permanent\n"
+                             "    spacing: 20\n"
+                             "    SonderProgram1Header { Layout.fillWidth: true; Layout.margins: 10; switchTimes: times }\n"
+                             "    SonderProgram1AstroHeader { Layout.fillWidth: true; Layout.margins: 10; switchTimes: times }\n"
+                             "    SonderProgram1NoctaHeader { Layout.fillWidth: true; Layout.margins: 10; switchTimes: times }\n"
+                             "    DateSwitchLimit { Layout.margins: 10; switchTimes: times }\n"
+                             "    SonderProgram23Edition { Layout.fillWidth: true; Layout.margins: 10; epViewController: permanent }\n"
+                             "    SonderProgramHolidays { Layout.fillWidth: true; Layout.margins: 10; parentController: extra }\n"
+                             "    Item { Layout.fillHeight: true }\n}\n";
+    bool saved = harness.loadData(scene, {{QStringLiteral("times"), QVariant::fromValue(times)},
+                                          {QStringLiteral("extra"), QVariant::fromValue(extra)},
+                                          {QStringLiteral("permanent"), QVariant::fromValue(on)}})
+                 && save(photographItemScene(harness.window()), output.filePath(QStringLiteral("extra-program-heads.png")));
+    saved = saved && harness.load(QStringLiteral("app/views/SonderProgramOnOffEditionView.qml"),
+                                  {{QStringLiteral("viewController"), QVariant::fromValue(times)},
+                                   {QStringLiteral("lightMode"), true},
+                                   {QStringLiteral("projectName"), QStringLiteral("Parkplatz Süd")},
+                                   {QStringLiteral("deviceName"), QStringLiteral("Tarvino Rix2 Lumen 2")}})
+            && save(photographItemScene(harness.window()), output.filePath(QStringLiteral("extra-program-onoff.png")));
+    main.closeProject();
+    if (!main.createProject(42, QStringLiteral("Bürogebäude Nord")) || !main.openCurrentProject())
+        return false;
+    saved = saved && harness.load(QStringLiteral("app/views/SonderProgramOnOffEditionView.qml"),
+                                  {{QStringLiteral("viewController"),
+                                    QVariant::fromValue(main.projectContent()->extraProgramViewController(1)->switchTimes())},
+                                   {QStringLiteral("projectName"), QStringLiteral("Bürogebäude Nord")}})
+            && save(photographItemScene(harness.window()), output.filePath(QStringLiteral("extra-program-onoff-plain.png")));
+    main.closeProject();
+    return saved & reportOffences(harness);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -815,5 +871,6 @@ int main(int argc, char* argv[])
     saved &= photographAstroTables(output);
     saved &= photographSummerWinter(output);
     saved &= photographAstroViews(output);
+    saved &= photographExtraProgramEditors(output);
     return saved ? 0 : 1;
 }

@@ -3,12 +3,17 @@
 #include <QGuiApplication>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QSignalSpy>
 #include <QTest>
 #include <memory>
 
 #include <devices/deviceservice.h>
+#include <holidays/holiday.h>
+#include <holidays/holidaysetservice.h>
+#include <storage/switchtime.h>
 
 #include "daterangelistmodel.h"
+#include "extraprogramswitchtimecontroller.h"
 #include "extraprogramviewcontroller.h"
 #include "maincontroller.h"
 #include "projectcontentcontroller.h"
@@ -18,7 +23,9 @@
 
 // The date table of an extra program in the program view, on the real controllers of an open
 // project: ranges made from the footer, every cell edited, selection, the edit menu, and
-// pasting ranges the device cannot hold.
+// pasting ranges the device cannot hold. Then the extra program's switch times: their editors,
+// heads and boxes on plain, astronomic and twilight channels, the permanent programs and the
+// holiday sets applied to a program.
 class TestViewExtraPrograms : public QObject {
     Q_OBJECT
 
@@ -42,12 +49,43 @@ private:
     static QDateTime wall(QDate date, QTime time = QTime(0, 0)) { return QDateTime(date, time, Qt::UTC); }
     QString textOf(const QString& name) const { return ViewHarness::text(harness->findByName(name)); }
 
+    static ExtraProgramSwitchTimeController* switchTimes() { return extra()->switchTimes(); }
+    static int secondsOf(int hour, int minute) { return hour * 3600 + minute * 60; }
+    // Start times of the stored switches of program 1 (plain), or start and end of each (astro).
+    static QList<int> storedStarts() {
+        QList<int> starts;
+        for (const storage::SwitchTime& entry : extra()->programSwitches())
+            starts << entry.startTime();
+        return starts;
+    }
+    static QList<int> storedRanges() {
+        QList<int> ranges;
+        for (const storage::SwitchTime& entry : extra()->programSwitches())
+            ranges << entry.state() << entry.startTime() << entry.endTime();
+        return ranges;
+    }
+    bool openProject(const QString& device) {
+        return main().createProject(model(device), QStringLiteral("Sonderprogramm")) && main().openCurrentProject();
+    }
+    // The on/off editor page of program 1 on its own.
+    QObject* openOnOffEditor(bool astroMode, bool lightMode) {
+        return harness->load(QStringLiteral("app/views/SonderProgramOnOffEditionView.qml"),
+                             {{QStringLiteral("viewController"), QVariant::fromValue(switchTimes())},
+                              {QStringLiteral("astroMode"), astroMode},
+                              {QStringLiteral("lightMode"), lightMode},
+                              {QStringLiteral("projectName"), QStringLiteral("Sonderprogramm")}});
+    }
+
     // A new project of the model in the project view, its first extra program selected.
-    QQuickItem* openTable(const QString& device) {
-        if (!main().createProject(model(device), QStringLiteral("Sonderprogramm")) || !main().openCurrentProject())
+    QQuickItem* openTable(const QString& device, const QSize& size = {}) {
+        if (!openProject(device))
             return nullptr;
-        if (!harness->load(QStringLiteral("app/views/ProjectContentView.qml"),
-                           {{QStringLiteral("viewController"), QVariant::fromValue(main().projectContent())}}))
+        QVariantMap properties{{QStringLiteral("viewController"), QVariant::fromValue(main().projectContent())}};
+        if (size.isValid()) {
+            properties.insert(QStringLiteral("width"), size.width());
+            properties.insert(QStringLiteral("height"), size.height());
+        }
+        if (!harness->load(QStringLiteral("app/views/ProjectContentView.qml"), properties))
             return nullptr;
         main().projectContent()->setSelectedProgram(1);
         QQuickItem* table = nullptr;
@@ -418,6 +456,251 @@ private slots:
                  QStringLiteral("Möchten Sie trotzdem mit der Programmierung fortfahren?"));
         QCOMPARE(textOf(QStringLiteral("acceptButton")), QStringLiteral("Ja"));
         QCOMPARE(textOf(QStringLiteral("rejectButton")), QStringLiteral("Nein"));
+    }
+
+    // With more rows than the table shows, the header stays above them at the end of the list.
+    void headerStaysInViewOfAScrolledTable() {
+        // The project view of a 1280 x 800 window, below the tool bar.
+        QQuickItem* table = openTable(QStringLiteral("Tarvino Rix3 Weekly 2"), QSize(1280, 750));
+        QVERIFY(table);
+        for (int day = 1; day <= 12; ++day)
+            create(0, wall(QDate(2026, 6, day)), wall(QDate(2026, 6, day + 1)));
+        QVERIFY(chooseIn(QStringLiteral("newDateRange"), 0));
+        QVERIFY(ViewHarness::waitFor([this] { return harness->findByName(QStringLiteral("dateRow_12")); }));
+        QVERIFY(ViewHarness::waitFor([table] { return table->property("contentY").toReal() > 0; }));
+        QQuickItem* selectAll = harness->findByName(QStringLiteral("selectAllDateRanges"));
+        QVERIFY(selectAll);
+        const QRectF shown = table->parentItem()->mapRectToScene(QRectF(0, 0, table->parentItem()->width(),
+                                                                       table->parentItem()->height()));
+        const QRectF box = selectAll->mapRectToScene(QRectF(0, 0, selectAll->width(), selectAll->height()));
+        QVERIFY2(shown.contains(box), "the select-all box of the header is out of view");
+        QVERIFY(harness->click(selectAll));
+        QCOMPARE(selectedRows().size(), 13);
+    }
+
+    // The picker marks the holidays of the current set and names the chosen day's.
+    void pickerMarksHolidays() {
+        holidays::HolidaySetService& service = holidays::HolidaySetService::instance();
+        QVERIFY(service.addCustomHolidaySet(QStringLiteral("Marken")));
+        const int set = service.currentIndex(true);
+        QVERIFY(service.addHoliday(
+            set, holidays::Holiday(QStringLiteral("Stadtfest"), 0, 0, 20, 5, 2008, 0, 0, 20, 2008, 5, 23).data(), true));
+        service.setHolidayList(set, true);
+        QVERIFY(openTable(QStringLiteral("Tarvino Rix3 Weekly 2")));
+        create(0, wall(QDate(2026, 5, 20)), wall(QDate(2026, 5, 22)));
+        QVERIFY(ViewHarness::waitFor([this] { return harness->findByName(QStringLiteral("startDate_0")); }));
+        QVERIFY(openCalendar(QStringLiteral("startDate_0")));
+        QVERIFY(harness->findByName(QStringLiteral("mark_20")));
+        QVERIFY(!harness->findByName(QStringLiteral("mark_21")));
+        QCOMPARE(textOf(QStringLiteral("dayHolidayName")), QStringLiteral("Stadtfest"));
+        QVERIFY(harness->click(harness->findByName(QStringLiteral("day_21"))));
+        QVERIFY(openCalendar(QStringLiteral("startDate_0")));
+        QVERIFY(!harness->findByName(QStringLiteral("dayHolidayName")));
+        // The marks follow the set.
+        QVERIFY(service.addHoliday(
+            set, holidays::Holiday(QStringLiteral("Markttag"), 0, 0, 12, 5, 2008, 0, 0, 12, 2008, 5, 23).data(), true));
+        service.setHolidayList(set, true);
+        QVERIFY(ViewHarness::waitFor([this] { return harness->findByName(QStringLiteral("mark_12")); }));
+        service.removeCustomHolidaySet(service.currentIndex(true), true);
+    }
+
+    // Plain channel: four single instants; nothing is kept before "OK".
+    void plainOnOffEditorStoresOnOk() {
+        QVERIFY(openProject(QStringLiteral("Tarvino Rix2 Weekly 2")));
+        QVERIFY(switchTimes() && !switchTimes()->isAstro() && !switchTimes()->isNocta());
+        QVERIFY(openOnOffEditor(false, false));
+        QVERIFY(harness->findByName(QStringLiteral("sonderProgramOnOff")));
+        QVERIFY(!harness->findByName(QStringLiteral("on1Time"))->isEnabled());
+        QVERIFY(harness->click(harness->findByName(QStringLiteral("on1Active"))));
+        QVERIFY(typeTime(QStringLiteral("on1Time"), QStringLiteral("0730")));
+        QVERIFY(harness->click(harness->findByName(QStringLiteral("off2Active"))));
+        QVERIFY(typeTime(QStringLiteral("off2Time"), QStringLiteral("2215")));
+        QVERIFY(!switchTimes()->isActiveOnProg1());
+        QVERIFY(harness->click(harness->findByName(QStringLiteral("onOffOk"))));
+        const int unused = ExtraProgramSwitchTimeController::Unused;
+        QCOMPARE(storedStarts(), QList<int>({secondsOf(7, 30), unused, unused, secondsOf(22, 15)}));
+        QVERIFY(switchTimes()->isActiveOnProg1() && switchTimes()->isActiveOffProg2());
+
+        // Reopened, the editor shows what is stored; "Abbruch" keeps it.
+        QVERIFY(openOnOffEditor(false, false));
+        QCOMPARE(textOf(QStringLiteral("on1Time")), QStringLiteral("07:30"));
+        QVERIFY(harness->findByName(QStringLiteral("on1Active"))->property("checked").toBool());
+        QVERIFY(harness->click(harness->findByName(QStringLiteral("on1Active"))));
+        QVERIFY(harness->click(harness->findByName(QStringLiteral("on2Active"))));
+        QVERIFY(harness->click(harness->findByName(QStringLiteral("onOffCancel"))));
+        QCOMPARE(storedStarts(), QList<int>({secondsOf(7, 30), unused, unused, secondsOf(22, 15)}));
+        QVERIFY(switchTimes()->isActiveOnProg1() && !switchTimes()->isActiveOnProg2());
+    }
+
+    // Astronomic channel and twilight device: two programs with start and end, and lux values.
+    void astroOnOffEditorStoresOnOk_data() {
+        QTest::addColumn<QString>("device");
+        QTest::addColumn<bool>("lightMode");
+        QTest::newRow("astro") << QStringLiteral("Tarvino Rix2 Astro 1") << false;
+        QTest::newRow("twilight") << QStringLiteral("Tarvino Rix2 Lumen 2") << true;
+    }
+    void astroOnOffEditorStoresOnOk() {
+        QFETCH(QString, device);
+        QFETCH(bool, lightMode);
+        QVERIFY(openProject(device));
+        QVERIFY(switchTimes());
+        QCOMPARE(switchTimes()->isNocta(), lightMode);
+        QVERIFY(openOnOffEditor(!lightMode, lightMode));
+        QVERIFY(harness->findByName(QStringLiteral("sonderProgramOnOffAstro")));
+        QVERIFY(!harness->findByName(QStringLiteral("on1Active")));
+        QCOMPARE(ViewHarness::text(harness->findByName(QStringLiteral("firstActive"))), QStringLiteral("Nacht Ausschalten"));
+        QCOMPARE(ViewHarness::text(harness->findByName(QStringLiteral("secondActive"))), QStringLiteral("Tag Einschalten"));
+        QCOMPARE(harness->findByName(QStringLiteral("luxOnSelector")) != nullptr, lightMode);
+        QVERIFY(harness->click(harness->findByName(QStringLiteral("firstActive"))));
+        QVERIFY(typeTime(QStringLiteral("firstStart"), QStringLiteral("2300")));
+        QVERIFY(typeTime(QStringLiteral("firstEnd"), QStringLiteral("0445")));
+        // A time of an unused program is left out.
+        QVERIFY(!harness->findByName(QStringLiteral("secondStart"))->isEnabled());
+        if (lightMode) {
+            QVERIFY(chooseIn(QStringLiteral("luxOnSelector"), 6));
+            QVERIFY(chooseIn(QStringLiteral("luxOffSelector"), 8));
+        }
+        QVERIFY(harness->click(harness->findByName(QStringLiteral("onOffOk"))));
+        const int unused = ExtraProgramSwitchTimeController::Unused;
+        QCOMPARE(storedRanges(), QList<int>({storage::SwitchTime::FixOff, secondsOf(23, 0), secondsOf(4, 45),
+                                             storage::SwitchTime::FixOn, unused, 1}));
+        if (lightMode) {
+            QCOMPARE(extra()->luxValueOn(), 20);
+            QCOMPARE(extra()->luxValueOff(), 40);
+        }
+    }
+
+    // The heads of a standard extra program by channel kind.
+    void headersSummariseTheSwitchTimes_data() {
+        QTest::addColumn<QString>("device");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QStringList>("texts");
+        QTest::newRow("plain") << QStringLiteral("Tarvino Rix2 Weekly 2") << QStringLiteral("SonderProgram1Header")
+                               << QStringList({QStringLiteral("summaryOn1"), QStringLiteral("summaryOff1"),
+                                               QStringLiteral("summaryOn2"), QStringLiteral("summaryOff2")})
+                               << QStringList({QStringLiteral("06:15"), QStringLiteral("--:--"),
+                                               QStringLiteral("--:--"), QStringLiteral("--:--")});
+        QTest::newRow("astro") << QStringLiteral("Tarvino Rix2 Astro 1") << QStringLiteral("SonderProgram1AstroHeader")
+                               << QStringList({QStringLiteral("summaryFirst"), QStringLiteral("summarySecond")})
+                               << QStringList({QStringLiteral("06:15 - 00:00"), QStringLiteral("--:-- - --:--")});
+        QTest::newRow("twilight") << QStringLiteral("Tarvino Rix2 Lumen 2") << QStringLiteral("SonderProgram1NoctaHeader")
+                                  << QStringList({QStringLiteral("summaryFirst"), QStringLiteral("summaryLux")})
+                                  << QStringList({QStringLiteral("06:15 - 00:00"),
+                                                  QStringLiteral("Lux Ein 15 lx, Lux Aus 15 lx")});
+    }
+    void headersSummariseTheSwitchTimes() {
+        QFETCH(QString, device);
+        QFETCH(QString, file);
+        QFETCH(QStringList, names);
+        QFETCH(QStringList, texts);
+        QVERIFY(openProject(device));
+        QVERIFY(switchTimes());
+        switchTimes()->setIsActiveOnProg1(true);
+        switchTimes()->setOnTimeProg1(QDateTime(QDate(2026, 1, 1), QTime(6, 15), Qt::UTC));
+        QVERIFY(harness->load(QStringLiteral("app/extraprograms/%1.qml").arg(file),
+                              {{QStringLiteral("switchTimes"), QVariant::fromValue(switchTimes())}}));
+        QCOMPARE(textOf(QStringLiteral("summaryLux")).isEmpty(), !file.contains(QStringLiteral("Nocta")));
+        for (int entry = 0; entry < names.size(); ++entry)
+            QCOMPARE(textOf(names.at(entry)), texts.at(entry));
+        QVERIFY(harness->findByName(QStringLiteral("editSwitchTimes")));
+    }
+
+    // Each box switches its program at once and stores it.
+    void dateSwitchLimitBoxesStoreThePrograms() {
+        QVERIFY(openProject(QStringLiteral("Tarvino Rix2 Astro 1")));
+        QVERIFY(switchTimes());
+        switchTimes()->setOnTimeProg2(QDateTime(QDate(2026, 1, 1), QTime(9, 0), Qt::UTC));
+        switchTimes()->setOffTimeProg2(QDateTime(QDate(2026, 1, 1), QTime(16, 30), Qt::UTC));
+        QVERIFY(harness->load(QStringLiteral("app/switchtimes/datetable/DateSwitchLimit.qml"),
+                              {{QStringLiteral("switchTimes"), QVariant::fromValue(switchTimes())}}));
+        QCOMPARE(textOf(QStringLiteral("nightSwitching")), QStringLiteral("Nachtschaltung"));
+        QCOMPARE(textOf(QStringLiteral("daySwitching")), QStringLiteral("Tag-Einschaltung"));
+        QCOMPARE(textOf(QStringLiteral("dayFrom")), QStringLiteral("09:00"));
+        QCOMPARE(textOf(QStringLiteral("dayTo")), QStringLiteral("16:30"));
+        const int unused = ExtraProgramSwitchTimeController::Unused;
+
+        QVERIFY(harness->click(harness->findByName(QStringLiteral("daySwitching"))));
+        QVERIFY(switchTimes()->isActiveOnProg2());
+        QVERIFY(!switchTimes()->isActiveOnProg1());
+        QCOMPARE(storedRanges(), QList<int>({storage::SwitchTime::FixOff, unused, 1, storage::SwitchTime::FixOn,
+                                             secondsOf(9, 0), secondsOf(16, 30)}));
+        QVERIFY(harness->findByName(QStringLiteral("daySwitching"))->property("checked").toBool());
+
+        QVERIFY(harness->click(harness->findByName(QStringLiteral("nightSwitching"))));
+        QVERIFY(switchTimes()->isActiveOnProg1());
+        QVERIFY(harness->click(harness->findByName(QStringLiteral("daySwitching"))));
+        QVERIFY(!switchTimes()->isActiveOnProg2());
+        QCOMPARE(storedRanges().mid(3), QList<int>({storage::SwitchTime::FixOn, unused, 1}));
+        QCOMPARE(storedRanges().at(1), 0);
+        QVERIFY(!harness->findByName(QStringLiteral("daySwitching"))->property("checked").toBool());
+    }
+
+    // The permanent programs: their head and one line per range, sorted.
+    void permanentProgramsShowHeadAndRanges_data() {
+        QTest::addColumn<int>("fromLast");
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("on") << 2 << QStringLiteral("Dauer Ein");
+        QTest::newRow("off") << 1 << QStringLiteral("Dauer Aus");
+    }
+    void permanentProgramsShowHeadAndRanges() {
+        QFETCH(int, fromLast);
+        QFETCH(QString, kind);
+        QVERIFY(openProject(QStringLiteral("Tarvino Rix3 Weekly 2")));
+        const int number = main().currentProject()->programms() - fromLast;
+        ExtraProgramViewController* program = main().projectContent()->extraProgramViewController(number);
+        program->createFromTable(2, wall(QDate(2026, 1, 1), QTime(8, 0)), wall(QDate(2026, 1, 1), QTime(18, 0)),
+                                 wall(QDate(2026, 1, 1), QTime(8, 0)), wall(QDate(2026, 1, 1), QTime(18, 0)), -2, 1);
+        program->createFromTable(0, wall(QDate(2026, 7, 27), QTime(6, 0)), wall(QDate(2026, 8, 14), QTime(18, 0)),
+                                 wall(QDate(2026, 7, 27), QTime(6, 0)), wall(QDate(2026, 8, 14), QTime(18, 0)), 0, 1);
+        QObject* edition = harness->load(QStringLiteral("app/extraprograms/SonderProgram23Edition.qml"),
+                                         {{QStringLiteral("epViewController"), QVariant::fromValue(program)}});
+        QVERIFY(edition);
+        QCOMPARE(textOf(QStringLiteral("permanentKind")), kind);
+        QCOMPARE(textOf(QStringLiteral("permanentProgram")), QStringLiteral("Sonderprogramm %1").arg(number));
+        QCOMPARE(textOf(QStringLiteral("permanentType_0")), QStringLiteral("Festes Datum"));
+        QCOMPARE(textOf(QStringLiteral("permanentStart_0")), QStringLiteral("27.07.26 06:00"));
+        QCOMPARE(textOf(QStringLiteral("permanentEnd_0")), QStringLiteral("14.08.26 18:00"));
+        QCOMPARE(textOf(QStringLiteral("permanentType_1")), QStringLiteral("Osterregel"));
+        QCOMPARE(textOf(QStringLiteral("permanentStart_1")), QStringLiteral("Karfreitag 08:00"));
+        QCOMPARE(textOf(QStringLiteral("permanentEnd_1")), QStringLiteral("Ostermontag 18:00"));
+        QSignalSpy edit(edition, SIGNAL(editRequested(int)));
+        QVERIFY(harness->click(harness->findByName(QStringLiteral("permanentEdit_1"))));
+        QCOMPARE(edit.count(), 1);
+        QCOMPARE(edit.at(0).at(0).toInt(), 1);
+    }
+
+    // A holiday set applied to a program adds its dates; "Abbruch" adds nothing.
+    void holidaySetAppliedToTheProgram() {
+        holidays::HolidaySetService& service = holidays::HolidaySetService::instance();
+        QVERIFY(openProject(QStringLiteral("Tarvino Rix3 Weekly 2")));
+        QVERIFY(service.addCustomHolidaySet(QStringLiteral("Werksferien")));
+        const int set = service.currentIndex(true);
+        QVERIFY(service.addHoliday(
+            set, holidays::Holiday(QStringLiteral("Weihnachtsruhe"), 0, 0, 24, 12, 2008, 12, 0, 27, 2008, 12, 6).data(), true));
+        const auto open = [this] {
+            return harness->load(QStringLiteral("app/extraprograms/SonderProgramHolidays.qml"),
+                                 {{QStringLiteral("parentController"), QVariant::fromValue(extra())}});
+        };
+        QObject* form = open();
+        QVERIFY(form);
+        QCOMPARE(harness->findByName(QStringLiteral("holidaySetChooser"))->property("currentText").toString(),
+                 QStringLiteral("Werksferien"));
+        // Only weekday rules ask for the last year.
+        QVERIFY(!harness->findByName(QStringLiteral("applyUntilYear")));
+        QSignalSpy finished(form, SIGNAL(finished()));
+        QVERIFY(harness->click(harness->findByName(QStringLiteral("holidaysCancel"))));
+        QCOMPARE(finished.count(), 1);
+        QCOMPARE(ranges()->rowCount(), 0);
+
+        form = open();
+        QSignalSpy applied(form, SIGNAL(finished()));
+        QVERIFY(harness->click(harness->findByName(QStringLiteral("holidaysOk"))));
+        QCOMPARE(applied.count(), 1);
+        QCOMPARE(ranges()->rowCount(), 1);
+        QCOMPARE(role(0, "type").toInt(), 1);
+        QCOMPARE(role(0, "startDate").toDateTime(), wall(QDate(2008, 12, 24), QTime(12, 0)));
+        service.removeCustomHolidaySet(service.currentIndex(true), true);
     }
 
     // The standard program keeps its switch table.

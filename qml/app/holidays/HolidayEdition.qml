@@ -20,6 +20,8 @@ DefaultPopUp {
     readonly property var offsetLabels: isEaster ? DateRangeProvider.easterOffsets : DateRangeProvider.cnyOffsets
     readonly property int offsetBase: isEaster ? -DateRangeProvider.easterFirst : -DateRangeProvider.cnyFirst
     readonly property string error: checkError()
+    // The fields' name for the form: inside a combo box "popup" names its list.
+    readonly property var edition: popup
 
     signal initHoliday(var holiday)
     signal acceptedWithHoliday(var holiday)
@@ -145,120 +147,127 @@ DefaultPopUp {
         color: Colors.secondaryColor
     }
 
-    GridLayout {
+    // The fields are made anew at every opening: a grid kept from the last rule kept the widths of
+    // rows it had hidden, and a day list then lay under the hour box beside it.
+    Loader {
         Layout.fillWidth: true
-        columns: 3
-        columnSpacing: Metrics.margin
-        rowSpacing: Metrics.margin
+        active: popup.visible
+        sourceComponent: Component {
+            GridLayout {
+                columns: 3
+                columnSpacing: Metrics.margin
+                rowSpacing: Metrics.margin
 
-        FormLabel { text: bindTr("Holidays", "Name des Feiertags") }
-        DefaultTextField {
-            objectName: "holidayName"
-            Layout.columnSpan: 2
-            Layout.fillWidth: true
-            text: form.name
-            onTextEdited: form.name = text
-        }
-        FormLabel { text: bindTr("Holidays", "Art des Feiertags") }
-        DefaultCombobox {
-            objectName: "holidayType"
-            Layout.columnSpan: 2
-            Layout.fillWidth: true
-            model: popup.typeLabels
-            currentIndex: form.type
-            onActivated: index => form.type = index
-        }
+                FormLabel { text: bindTr("Holidays", "Name des Feiertags") }
+                DefaultTextField {
+                    objectName: "holidayName"
+                    Layout.columnSpan: 2
+                    Layout.fillWidth: true
+                    text: form.name
+                    onTextEdited: form.name = text
+                }
+                FormLabel { text: bindTr("Holidays", "Art des Feiertags") }
+                DefaultCombobox {
+                    objectName: "holidayType"
+                    Layout.columnSpan: 2
+                    Layout.fillWidth: true
+                    model: edition.typeLabels
+                    currentIndex: form.type
+                    onActivated: index => form.type = index
+                }
 
-        // Start
-        FormLabel {
-            text: form.type === 1 ? bindTr("Holidays", "Wochentag") : bindTr("Holidays", "von")
-        }
-        EditableCalendarDisplay {
-            objectName: "holidayStartDate"
-            visible: form.type === 0 || form.type === 4
-            hideYear: form.type === 0
-            maximumDate: new Date(2099, 11, 31)
-            selectedDate: form.startDate
-            onDateHasChanged: date => form.startDate = date
-        }
-        DefaultCombobox {
-            objectName: "holidayWeekday"
-            visible: form.type === 1
-            Layout.fillWidth: true
-            model: {
-                const list = []
-                for (let step = -7; step <= 6; ++step)
-                    list.push(popup.weekdayLabel(step))
-                return list
+                // Start
+                FormLabel {
+                    text: form.type === 1 ? bindTr("Holidays", "Wochentag") : bindTr("Holidays", "von")
+                }
+                EditableCalendarDisplay {
+                    objectName: "holidayStartDate"
+                    visible: form.type === 0 || form.type === 4
+                    hideYear: form.type === 0
+                    maximumDate: new Date(2099, 11, 31)
+                    selectedDate: form.startDate
+                    onDateHasChanged: date => form.startDate = date
+                }
+                DefaultCombobox {
+                    objectName: "holidayWeekday"
+                    visible: form.type === 1
+                    Layout.fillWidth: true
+                    model: {
+                        const list = []
+                        for (let step = -7; step <= 6; ++step)
+                            list.push(edition.weekdayLabel(step))
+                        return list
+                    }
+                    currentIndex: form.weekday + 7
+                    onActivated: index => form.weekday = index - 7
+                }
+                DefaultCombobox {
+                    objectName: "holidayStartDay"
+                    visible: form.type === 2 || form.type === 3
+                    Layout.fillWidth: true
+                    model: edition.offsetLabels
+                    currentIndex: form.startDay + edition.offsetBase
+                    onActivated: index => form.startDay = index - edition.offsetBase
+                }
+                DefaultCombobox {
+                    Layout.preferredWidth: 110
+                    model: edition.hours
+                    objectName: "holidayStartHour"
+                    currentIndex: form.startTime.getHours()
+                    onActivated: index => form.startTime = edition.atHour(index)
+                }
+
+                // The base date of the weekday rule.
+                FormLabel {
+                    visible: form.type === 1
+                    text: bindTr("Holidays", "Datum")
+                }
+                EditableCalendarDisplay {
+                    objectName: "holidayBaseDate"
+                    visible: form.type === 1
+                    Layout.columnSpan: 2
+                    hideYear: true
+                    selectedDate: form.startDate
+                    onDateHasChanged: date => form.startDate = date
+                }
+
+                // End
+                FormLabel {
+                    text: form.type === 1 ? bindTr("Holidays", "Dauer") : bindTr("Holidays", "bis")
+                }
+                EditableCalendarDisplay {
+                    objectName: "holidayEndDate"
+                    visible: form.type === 0 || form.type === 4
+                    hideYear: form.type === 0
+                    maximumDate: new Date(2099, 11, 31)
+                    selectedDate: form.endDate
+                    onDateHasChanged: date => form.endDate = date
+                }
+                DefaultSpinBox {
+                    objectName: "holidayDuration"
+                    visible: form.type === 1
+                    from: 0
+                    to: 99
+                    unit: bindTr("Calendar", "d")
+                    value: form.duration
+                    onValueModified: form.duration = value
+                }
+                DefaultCombobox {
+                    objectName: "holidayEndDay"
+                    visible: form.type === 2 || form.type === 3
+                    Layout.fillWidth: true
+                    model: edition.offsetLabels
+                    currentIndex: form.endDay + edition.offsetBase
+                    onActivated: index => form.endDay = index - edition.offsetBase
+                }
+                DefaultCombobox {
+                    Layout.preferredWidth: 110
+                    model: edition.hours
+                    objectName: "holidayEndHour"
+                    currentIndex: form.endTime.getHours()
+                    onActivated: index => form.endTime = edition.atHour(index)
+                }
             }
-            currentIndex: form.weekday + 7
-            onActivated: index => form.weekday = index - 7
-        }
-        DefaultCombobox {
-            objectName: "holidayStartDay"
-            visible: form.type === 2 || form.type === 3
-            Layout.fillWidth: true
-            model: popup.offsetLabels
-            currentIndex: form.startDay + popup.offsetBase
-            onActivated: index => form.startDay = index - popup.offsetBase
-        }
-        DefaultCombobox {
-            Layout.preferredWidth: 110
-            model: popup.hours
-            objectName: "holidayStartHour"
-            currentIndex: form.startTime.getHours()
-            onActivated: index => form.startTime = popup.atHour(index)
-        }
-
-        // The base date of the weekday rule.
-        FormLabel {
-            visible: form.type === 1
-            text: bindTr("Holidays", "Datum")
-        }
-        EditableCalendarDisplay {
-            objectName: "holidayBaseDate"
-            visible: form.type === 1
-            Layout.columnSpan: 2
-            hideYear: true
-            selectedDate: form.startDate
-            onDateHasChanged: date => form.startDate = date
-        }
-
-        // End
-        FormLabel {
-            text: form.type === 1 ? bindTr("Holidays", "Dauer") : bindTr("Holidays", "bis")
-        }
-        EditableCalendarDisplay {
-            objectName: "holidayEndDate"
-            visible: form.type === 0 || form.type === 4
-            hideYear: form.type === 0
-            maximumDate: new Date(2099, 11, 31)
-            selectedDate: form.endDate
-            onDateHasChanged: date => form.endDate = date
-        }
-        DefaultSpinBox {
-            objectName: "holidayDuration"
-            visible: form.type === 1
-            from: 0
-            to: 99
-            unit: bindTr("Calendar", "d")
-            value: form.duration
-            onValueModified: form.duration = value
-        }
-        DefaultCombobox {
-            objectName: "holidayEndDay"
-            visible: form.type === 2 || form.type === 3
-            Layout.fillWidth: true
-            model: popup.offsetLabels
-            currentIndex: form.endDay + popup.offsetBase
-            onActivated: index => form.endDay = index - popup.offsetBase
-        }
-        DefaultCombobox {
-            Layout.preferredWidth: 110
-            model: popup.hours
-            objectName: "holidayEndHour"
-            currentIndex: form.endTime.getHours()
-            onActivated: index => form.endTime = popup.atHour(index)
         }
     }
     DefaultText {

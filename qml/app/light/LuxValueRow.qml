@@ -17,8 +17,8 @@ RowLayout {
     readonly property int offValue: offSelector.luxValue
     // Counts the project's lux changes, so that both values are read again.
     property int revision: 0
-    // The thresholds the devices offer; a stored value outside the list still shows.
-    readonly property var luxValues: [2, 3, 5, 7, 10, 15, 20, 30, 40, 50, 75, 100, 150, 200, 300, 500, 750, 1000, 1500, 2000]
+    // A stored value outside the offered thresholds still shows.
+    readonly property var luxValues: Models.luxValues
 
     signal copyMenuRequested(bool onOnValue, Item source, point position)
 

@@ -132,6 +132,13 @@ TabSubView {
             hasZyclus: view.hasZyclus
         }
 
+        DateSwitchLimit {
+            Layout.fillWidth: true
+            visible: ZorvikUtils.isDesktop && view.epViewController !== null && view.epViewController.switchTimes !== null
+                     && view.epViewController.extraType === ExtraProgramViewController.Standard
+            switchTimes: view.epViewController ? view.epViewController.switchTimes : null
+        }
+
         DateRangeTable {
             id: dateTable
             Layout.fillWidth: true

@@ -65,6 +65,15 @@ QtObject {
         return list
     }
 
+    // The programs of an astronomic extra program: the first switches off and the second on,
+    // the first in the time the channel is on (the night when it switches on at sunset).
+    function astroProgramTitle(second, onSunset) {
+        const night = bindTr("Extra program", "Nacht")
+        const day = bindTr("Extra program", "Tag")
+        return second ? bindTr("Extra program", "%1 Einschalten").arg(onSunset ? day : night)
+                      : bindTr("Extra program", "%1 Ausschalten").arg(onSunset ? night : day)
+    }
+
     // The duration of a week-rule range given in hours: "5d 03h", "< 0", or "> 1 Jahr" above 366 days.
     function weekRuleDurationText(hours) {
         if (hours < 0)

@@ -86,21 +86,27 @@ Item {
         onClicked: root.undoModel.clearSelection()
     }
 
+    // The header stands above the list, so that it stays in view however far the rows scroll.
+    DateTableHeader {
+        id: header
+        objectName: "dateTableHeader"
+        width: parent.width
+        table: root
+        onRightClicked: root.openContextMenu()
+    }
     ListView {
         id: list
         objectName: "dateTable"
-        anchors.fill: parent
+        anchors.top: header.bottom
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.bottom: parent.bottom
         clip: true
         model: root.undoModel
-        // No current row: a new first row would otherwise scroll the header away.
+        // No current row: the list would scroll to follow it.
         currentIndex: -1
         boundsBehavior: Flickable.StopAtBounds
         ScrollBar.vertical: ScrollBar {}
-        header: DateTableHeader {
-            table: root
-            width: list.width
-            onRightClicked: root.openContextMenu()
-        }
         delegate: DateTableDelegate {
             table: root
             objectName: "dateRow_" + index

@@ -4,6 +4,7 @@ import Tarvino
 
 // The month calendar of a table date picker. Where years may be chosen, "Jahr auswählen" turns
 // it into a grid of the years between the bounds; a year picked there shows its month again.
+// Holidays of the current set are marked, and the chosen day's holiday is named.
 ColumnLayout {
     id: list
 
@@ -37,7 +38,17 @@ ColumnLayout {
         minimumDate: list.minDate
         maximumDate: list.maxDate
         selectedDate: list.currentDate
+        markedDay: date => HolidayMap.isHoliday(date)
+        marksRevision: HolidayMap.updateHolidays
         onClicked: date => list.clicked(date)
+    }
+    DefaultText {
+        objectName: "dayHolidayName"
+        Layout.alignment: Qt.AlignHCenter
+        visible: !list.choosingYear && text !== ""
+        font.pixelSize: Metrics.fontSize.small
+        color: Colors.red
+        text: (HolidayMap.updateHolidays, HolidayMap.getName(list.currentDate))
     }
     GridView {
         id: years

@@ -1,0 +1,85 @@
+import QtQuick
+import QtQuick.Layouts
+import Tarvino
+
+// The head of a standard extra program: its switch times at a glance and the button that opens
+// their editor. A plain channel shows on and off of both programs; the astronomic and twilight
+// heads put their own summary in place.
+Rectangle {
+    id: header
+
+    // The ExtraProgramSwitchTimeController of the program.
+    required property var switchTimes
+    property string projectName
+    property string deviceName
+    property bool astroMode: false
+    property bool lightMode: false
+    property Component summary: plainSummary
+
+    // A value of the controller; it can go before the head does.
+    function value(name) {
+        return switchTimes ? switchTimes[name] : undefined
+    }
+    function timeText(active, time) {
+        return active && time ? Models.wallTimeText(time) : "--:--"
+    }
+    function openEditor() {
+        ViewLoader.openView(View.SonderProgramOnOffEditionView, {
+            viewController: switchTimes, astroMode: astroMode, lightMode: lightMode,
+            projectName: projectName, deviceName: deviceName
+        })
+    }
+
+    implicitHeight: row.implicitHeight + 2 * Metrics.margin
+    implicitWidth: row.implicitWidth + 2 * Metrics.margin
+    radius: Metrics.radius
+    color: Colors.lightGrey
+
+    RowLayout {
+        id: row
+        anchors.fill: parent
+        anchors.margins: Metrics.margin
+        spacing: Metrics.largeMargin
+        DesignText {
+            size: Metrics.fontSize.normal
+            text: bindTr("Extra program", "Schaltprogramm")
+        }
+        Loader {
+            Layout.fillWidth: true
+            sourceComponent: header.summary
+        }
+        FramedEditButton {
+            objectName: "editSwitchTimes"
+            onClicked: header.openEditor()
+        }
+    }
+
+    Component {
+        id: plainSummary
+        GridLayout {
+            columns: 4
+            columnSpacing: Metrics.margin
+            rowSpacing: Metrics.spacing
+            DefaultText { text: bindTr("Extra program", "Ein") }
+            DefaultText {
+                objectName: "summaryOn1"
+                text: header.timeText(header.value('isActiveOnProg1'), header.value('onTimeProg1'))
+            }
+            DefaultText { text: bindTr("Extra program", "Aus") }
+            DefaultText {
+                objectName: "summaryOff1"
+                text: header.timeText(header.value('isActiveOffProg1'), header.value('offTimeProg1'))
+            }
+            DefaultText { text: bindTr("Extra program", "Ein") }
+            DefaultText {
+                objectName: "summaryOn2"
+                text: header.timeText(header.value('isActiveOnProg2'), header.value('onTimeProg2'))
+            }
+            DefaultText { text: bindTr("Extra program", "Aus") }
+            DefaultText {
+                objectName: "summaryOff2"
+                text: header.timeText(header.value('isActiveOffProg2'), header.value('offTimeProg2'))
+            }
+        }
+    }
+}
