@@ -1116,7 +1116,7 @@ Einige Daten wurden nicht übertragen.</source>
         <location line="+7"/>
         <location filename="../../qml/app/popups/ExtraProgramWarningPopup.qml" line="+31"/>
         <location filename="../../qml/app/projectsettings/ChannelsSubTab.qml" line="+81"/>
-        <location filename="../../qml/app/settings/ChannelOverview.qml" line="+83"/>
+        <location filename="../../qml/app/settings/ChannelOverview.qml" line="+86"/>
         <location filename="../../qml/app/settings/DeviceSettingsView.qml" line="+101"/>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="+36"/>
         <location filename="../../app/switchprogram/channeloverviewmodel.cpp" line="+61"/>
@@ -3481,7 +3481,7 @@ Einige Daten wurden nicht übertragen.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../qml/app/settings/ChannelOverview.qml" line="-64"/>
+        <location filename="../../qml/app/settings/ChannelOverview.qml" line="-67"/>
         <source>Channel Function</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3513,6 +3513,16 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location line="+1"/>
         <source>Service Interval</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Speicher verwendet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sonderprogramme benutzt</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -4539,42 +4549,42 @@ hh:mm:ss</source>
     <name>devices::EepromService</name>
     <message>
         <location filename="../../platform/devices/src/eepromservice.cpp" line="+303"/>
-        <source>The device model is unknown.</source>
+        <source>Das Gerätemodell ist unbekannt.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>The project has more switch times and date ranges than the device holds.</source>
+        <source>Das Projekt hat mehr Schaltzeiten und Datumsbereiche, als das Gerät aufnehmen kann.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>The memory image is incomplete.</source>
+        <source>Das Speicherabbild ist unvollständig.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>The device memory is empty.</source>
+        <source>Der Gerätespeicher ist leer.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>The device memory holds a device language, not a project.</source>
+        <source>Der Gerätespeicher enthält eine Gerätesprache, kein Projekt.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>The data is no project memory image.</source>
+        <source>Die Daten sind kein Speicherabbild eines Projekts.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>The memory image belongs to another device model.</source>
+        <source>Das Speicherabbild gehört zu einem anderen Gerätemodell.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>The memory image is damaged.</source>
+        <source>Das Speicherabbild ist beschädigt.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
