@@ -12,10 +12,11 @@
 namespace {
 
 // The languages whose every text is translated; the others still lack some.
-const QStringList CompleteLanguages{"cs", "da", "de", "el", "en", "es", "fi", "fr", "it", "nb", "nl", "pl", "pt", "ru", "sk", "sv", "tr"};
+const QStringList CompleteLanguages{"cs", "da", "de", "el", "en", "es", "fi", "fr", "he",
+                                    "it", "nb", "nl", "pl", "pt", "ru", "sk", "sv", "tr"};
 
 const QStringList Languages{"cs", "da", "de", "el", "en", "es", "fi", "fr", "he",
-                            "it", "nb", "nl", "pl", "pt", "ru", "sk", "sv", "tr"};
+                            "it", "nb", "nl", "pl", "pt", "he", "ru", "sk", "sv", "tr"};
 
 QString translationsDir()
 {
