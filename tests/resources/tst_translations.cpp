@@ -16,7 +16,7 @@ const QStringList CompleteLanguages{"cs", "da", "de", "el", "en", "es", "fi", "f
                                     "it", "nb", "nl", "pl", "pt", "ru", "sk", "sv", "tr"};
 
 const QStringList Languages{"cs", "da", "de", "el", "en", "es", "fi", "fr", "he",
-                            "it", "nb", "nl", "pl", "pt", "he", "ru", "sk", "sv", "tr"};
+                            "it", "nb", "nl", "pl", "pt", "ru", "sk", "sv", "tr"};
 
 QString translationsDir()
 {
