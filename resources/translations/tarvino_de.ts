@@ -440,8 +440,8 @@
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="+42"/>
         <source>%1 Tag(e)</source>
         <translation>
-            <numerusform>%1 Tag</numerusform>
-            <numerusform>%1 Tage</numerusform>
+            <numerusform>%1 Tag(e)</numerusform>
+            <numerusform>%1 Tag(e)</numerusform>
         </translation>
     </message>
     <message>
@@ -623,8 +623,8 @@
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-2"/>
         <source>%1 Tag(e) vor Chinese NY</source>
         <translation>
-            <numerusform>%1 Tag vor Chinese NY</numerusform>
-            <numerusform>%1 Tage vor Chinese NY</numerusform>
+            <numerusform>%1 Tag(e) vor Chinese NY</numerusform>
+            <numerusform>%1 Tag(e) vor Chinese NY</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -633,8 +633,8 @@
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+3"/>
         <source>%1 Tag(e) nach Chinese NY</source>
         <translation>
-            <numerusform>%1 Tag nach Chinese NY</numerusform>
-            <numerusform>%1 Tage nach Chinese NY</numerusform>
+            <numerusform>%1 Tag(e) nach Chinese NY</numerusform>
+            <numerusform>%1 Tag(e) nach Chinese NY</numerusform>
         </translation>
     </message>
 </context>
@@ -1412,8 +1412,8 @@ Einige Daten wurden nicht übertragen.</translation>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+12"/>
         <source>%1 Tag(e) vor Ostersonntag</source>
         <translation>
-            <numerusform>%1 Tag vor Ostersonntag</numerusform>
-            <numerusform>%1 Tage vor Ostersonntag</numerusform>
+            <numerusform>%1 Tag(e) vor Ostersonntag</numerusform>
+            <numerusform>%1 Tag(e) vor Ostersonntag</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1422,8 +1422,8 @@ Einige Daten wurden nicht übertragen.</translation>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+1"/>
         <source>%1 Tag(e) nach Ostersonntag</source>
         <translation>
-            <numerusform>%1 Tag nach Ostersonntag</numerusform>
-            <numerusform>%1 Tage nach Ostersonntag</numerusform>
+            <numerusform>%1 Tag(e) nach Ostersonntag</numerusform>
+            <numerusform>%1 Tag(e) nach Ostersonntag</numerusform>
         </translation>
     </message>
     <message>
@@ -2572,8 +2572,8 @@ Einige Daten wurden nicht übertragen.</translation>
         <location filename="../../qml/app/appsettings/GlobalSettings.qml" line="-218"/>
         <source>%1 Code(s) wurden entfernt!</source>
         <translation>
-            <numerusform>%1 Code wurde entfernt!</numerusform>
-            <numerusform>%1 Codes wurden entfernt!</numerusform>
+            <numerusform>%1 Code(s) wurden entfernt!</numerusform>
+            <numerusform>%1 Code(s) wurden entfernt!</numerusform>
         </translation>
     </message>
     <message>
@@ -3647,7 +3647,7 @@ Einige Daten wurden nicht übertragen.</translation>
         <location line="+2"/>
         <source>%1 Projekte löschen</source>
         <translation>
-            <numerusform>%1 Projekt löschen</numerusform>
+            <numerusform>%1 Projekte löschen</numerusform>
             <numerusform>%1 Projekte löschen</numerusform>
         </translation>
     </message>
@@ -3670,7 +3670,7 @@ Einige Daten wurden nicht übertragen.</translation>
         <location line="+2"/>
         <source>Sind Sie sicher, dass Sie %1 Projekte dauerhaft löschen möchten?</source>
         <translation>
-            <numerusform>Sind Sie sicher, dass Sie %1 Projekt dauerhaft löschen möchten?</numerusform>
+            <numerusform>Sind Sie sicher, dass Sie %1 Projekte dauerhaft löschen möchten?</numerusform>
             <numerusform>Sind Sie sicher, dass Sie %1 Projekte dauerhaft löschen möchten?</numerusform>
         </translation>
     </message>
@@ -3957,7 +3957,7 @@ Anschlusscode: %3</translation>
         <location filename="../../qml/MainWindow.qml" line="+53"/>
         <source>Ihr Projekt überschreitet die Speicherplätze des Zielgeräts (%1 / %2)</source>
         <translation>
-            <numerusform>Ihr Projekt überschreitet den Speicherplatz des Zielgeräts (%1 / %2)</numerusform>
+            <numerusform>Ihr Projekt überschreitet die Speicherplätze des Zielgeräts (%1 / %2)</numerusform>
             <numerusform>Ihr Projekt überschreitet die Speicherplätze des Zielgeräts (%1 / %2)</numerusform>
         </translation>
     </message>
