@@ -197,7 +197,8 @@ void ResettedDeviceViewController::takeCity()
 void ResettedDeviceViewController::failRead(const QString& detail)
 {
     qCWarning(deviceLog).noquote() << "Reset settings not read:" << detail;
-    setErrorMessage(trText("Settings", "Die Einstellungen des Geräts konnten nicht gelesen werden: %1").arg(detail));
+    setErrorMessage(
+        trText("Settings", "Die Einstellungen des Geräts konnten nicht gelesen werden: %1").arg(detail));
     setBusy(false);
 }
 
@@ -302,7 +303,8 @@ void ResettedDeviceViewController::onStatusAckReceived(const ble::BLERequestResp
 void ResettedDeviceViewController::failWrite(const QString& detail)
 {
     qCWarning(deviceLog).noquote() << "Reset settings not written:" << detail;
-    setErrorMessage(trText("Settings", "Die Einstellungen konnten nicht an das Gerät gesendet werden: %1").arg(detail));
+    setErrorMessage(
+        trText("Settings", "Die Einstellungen konnten nicht an das Gerät gesendet werden: %1").arg(detail));
     setSending(false);
 }
 

@@ -137,8 +137,9 @@ QString easterText(int offset) {
     case 60:
         return trText("Easter rules", "Fronleichnam");
     default:
-        return offset < 0 ? trText("Easter rules", "%1 Tag(e) vor Ostersonntag", nullptr, -offset).arg(-offset)
-                          : trText("Easter rules", "%1 Tag(e) nach Ostersonntag", nullptr, offset).arg(offset);
+        return offset < 0
+                   ? trText("Easter rules", "%1 Tag(e) vor Ostersonntag", nullptr, -offset).arg(-offset)
+                   : trText("Easter rules", "%1 Tag(e) nach Ostersonntag", nullptr, offset).arg(offset);
     }
 }
 
@@ -207,25 +208,31 @@ void ProjectDocument::writeChannelAstro(QTextCursor cursor, int channel) {
         return;
     const SettingRef setting = m_project.setting(channel);
     if (m_device.hasAstroTime()) {
-        const QStringList times{trText("Astro settings", "Sonnenuntergang"), trText("Astro settings", "Dämmerung"),
+        const QStringList times{trText("Astro settings", "Sonnenuntergang"),
+                                trText("Astro settings", "Dämmerung"),
                                 trText("Astro settings", "Dunkelheit")};
-        appendTable(cursor, {{bold(trText("Astro settings", "Astrozeitpunkt"))}, {entryOf(times, setting->astroTime())}},
-                    HalfWidth, {}, QString(), false);
+        appendTable(
+            cursor,
+            {{bold(trText("Astro settings", "Astrozeitpunkt"))}, {entryOf(times, setting->astroTime())}},
+            HalfWidth, {}, QString(), false);
         insertBreak(cursor);
     }
     const QString minutes = QStringLiteral("%1 %2");
     appendTable(cursor,
                 {{bold(trText("Astro settings", "Offset"))},
-                 {trText("Astro settings", "Offset Sonnenaufgang"), trText("Astro settings", "Offset Sonnenuntergang")},
+                 {trText("Astro settings", "Offset Sonnenaufgang"),
+                  trText("Astro settings", "Offset Sonnenuntergang")},
                  {minutes.arg(setting->offsetSunrise()).arg(trText("Astro settings", "min")),
                   minutes.arg(setting->offsetSunset()).arg(trText("Astro settings", "min"))}},
                 HalfWidth, {}, QString(), false);
     insertBreak(cursor);
     const QStringList modes{trText("Astro settings", "Ein bei Sonnenuntergang + Aus bei Sonnenaufgang"),
                             trText("Astro settings", "Aus bei Sonnenuntergang + Ein bei Sonnenaufgang"),
-                            trText("Astro settings", "Astro inaktiv"), trText("Astro settings", "Astro-Impuls")};
-    appendTable(cursor, {{bold(trText("Astro settings", "Astromode"))}, {entryOf(modes, setting->astroMode())}}, HalfWidth,
-                {}, QString(), false);
+                            trText("Astro settings", "Astro inaktiv"),
+                            trText("Astro settings", "Astro-Impuls")};
+    appendTable(cursor,
+                {{bold(trText("Astro settings", "Astromode"))}, {entryOf(modes, setting->astroMode())}},
+                HalfWidth, {}, QString(), false);
     insertLine(cursor, QStringLiteral("<h3>%1</h3>").arg(QString()));
 }
 

@@ -74,12 +74,13 @@ void ProjectDocument::writeTimeAndDate(QTextCursor cursor) {
         {bold(trText("Program settings", "Zeit/Datum"))},
         {trText("Program settings", "Zeitformat"),
          m_project.timeFormat() == 1 ? trText("Export", "12 h") : trText("Export", "24 h")},
-        {trText("Program settings", "Datumsformat"), DateFormatSetting(nullptr, dateFormat).entryText(dateFormat)},
+        {trText("Program settings", "Datumsformat"),
+         DateFormatSetting(nullptr, dateFormat).entryText(dateFormat)},
         {trText("Program settings", "Erster Tag der Woche"), dayText(m_project.firstDayOfWeek())}};
     if (m_device.hasEasterRule())
-        rows.append({trText("Program settings", "Standard", "Easter rule"), m_project.easterRule() != 0
-                                                                  ? trText("Export", "Orthodoxe Kirche")
-                                                                  : trText("Export", "Standard")});
+        rows.append({trText("Program settings", "Standard", "Easter rule"),
+                     m_project.easterRule() != 0 ? trText("Export", "Orthodoxe Kirche")
+                                                 : trText("Export", "Standard")});
     const int rule = m_project.soWiRuleType();
     rows.append({trText("Program settings", "Sommer-/Winterregel"),
                  SoWiRuleSetting(nullptr, rule).deviceEntryText(rule, m_device)});
@@ -107,7 +108,8 @@ void ProjectDocument::writeSummerWinterChanges(QTextCursor cursor) {
     const QStringList weeks{QStringLiteral("1."), QStringLiteral("2."), QStringLiteral("3."),
                             QStringLiteral("4."), trText("Program settings", "Letzte", "Last week")};
     const auto values = [&](const Change& change, bool summer) {
-        QStringList cells{change.fixed ? trText("Program settings", "Fixes Datum") : trText("Program settings", "Freie Regel")};
+        QStringList cells{change.fixed ? trText("Program settings", "Fixes Datum")
+                                       : trText("Program settings", "Freie Regel")};
         if (change.fixed)
             return cells << formatDate(change.date, false) << hourText(change.hour, summer);
         return cells << entryOf(weeks, change.week) << QString::number(change.month + 1)
@@ -125,7 +127,8 @@ void ProjectDocument::writeHolidays(QTextCursor cursor) {
     startLine(cursor);
     appendHtml(cursor, bold(trText("Program settings", "Ferien")));
     const QString hour = trText("Generic", "Stunde");
-    QList<QStringList> rows{{QString(), QString(), trText("Program settings", "Beginn"), hour, trText("Program settings", "Ende"), hour}};
+    QList<QStringList> rows{{QString(), QString(), trText("Program settings", "Beginn"), hour,
+                             trText("Program settings", "Ende"), hour}};
     rows += channelRows(&ProjectDocument::holidayRow);
     // The whole width beside the indent: at 60 % the six columns break the dates apart.
     appendTable(cursor, rows, QStringLiteral("100%"), {{QStringLiteral("table"), IndentedTable}}, QString(),
@@ -155,8 +158,9 @@ void ProjectDocument::writeOptions(QTextCursor cursor) {
     }
     if (m_device.hasLcdIllumination())
         insertLabelled(cursor, trText("Program settings", "LCD-Beleuchtung"),
-                       m_project.lcdState() != 0 ? trText("Program settings", "Immer Ein", "LCD state")
-                                                 : trText("Program settings", "Nach 1 Minute aus", "LCD state"));
+                       m_project.lcdState() != 0
+                           ? trText("Program settings", "Immer Ein", "LCD state")
+                           : trText("Program settings", "Nach 1 Minute aus", "LCD state"));
 }
 
 QList<QStringList> ProjectDocument::channelRows(QStringList (ProjectDocument::*row)(const SettingRef&, int,

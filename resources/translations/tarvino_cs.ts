@@ -5,7 +5,7 @@
     <name>Astro</name>
     <message>
         <location filename="../../qml/app/switchtimes/SwitchTimeEdition.qml" line="+143"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+329"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+336"/>
         <source>Startzeitpunkt</source>
         <translation>Čas začátku</translation>
     </message>
@@ -45,7 +45,7 @@
         <translation>Pevně vyp.</translation>
     </message>
     <message>
-        <location filename="../../app/report/yearlyastrodocument.cpp" line="+66"/>
+        <location filename="../../app/report/yearlyastrodocument.cpp" line="+60"/>
         <source>Standort</source>
         <translation>Poloha</translation>
     </message>
@@ -112,7 +112,7 @@
     </message>
     <message>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="+102"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-104"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-106"/>
         <source>Astro inaktiv</source>
         <translation>Astro funkce neaktivní</translation>
     </message>
@@ -129,14 +129,14 @@
         <translation>Východ slunce</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-16"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-20"/>
         <location filename="../../app/report/yearlyastrodocument.cpp" line="+0"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+0"/>
         <source>Sonnenuntergang</source>
         <translation>Západ slunce</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Dämmerung</source>
         <translation>Soumrak</translation>
     </message>
@@ -146,7 +146,7 @@
         <translation>Tma</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Astrozeitpunkt</source>
         <translation>Astronomický okamžik</translation>
     </message>
@@ -156,7 +156,7 @@
         <translation>Posun východu slunce</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Offset Sonnenuntergang</source>
         <translation>Posun západu slunce</translation>
     </message>
@@ -171,12 +171,12 @@
         <translation>Vyp. při západu slunce + zap. při východu slunce</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Astro-Impuls</source>
         <translation>Astronomický impuls</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Astromode</source>
         <translation>Astronomický režim</translation>
     </message>
@@ -197,7 +197,7 @@
         <translation>nejpozději</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-9"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-12"/>
         <location filename="../../app/report/yearlyastrodocument.cpp" line="+1"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+2"/>
         <source>Offset</source>
@@ -214,13 +214,13 @@
         <translation>Souřadnice</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
         <source>Breitengrad</source>
         <translation>Zeměpisná šířka</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>° Norden</source>
         <translation>° severní</translation>
     </message>
@@ -236,7 +236,7 @@
         <translation>Zeměpisná délka</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>° Osten</source>
         <translation>° východní</translation>
     </message>
@@ -251,7 +251,7 @@
         <translation>Seznam zemí</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
         <source>Land</source>
         <translation>Země</translation>
@@ -268,7 +268,7 @@
         <translation>Oblíbené</translation>
     </message>
     <message>
-        <location line="-5"/>
+        <location line="-6"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
         <source>Zeitzone</source>
         <translation>Časové pásmo</translation>
@@ -289,7 +289,7 @@
         <translation>Čas zapnutí</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+2"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+3"/>
         <location line="+1"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+3"/>
         <source>min</source>
@@ -614,7 +614,7 @@
     <message>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="-38"/>
         <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-35"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-72"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-76"/>
         <source>Chinesisches Neujahr</source>
         <translation>Čínský Nový rok</translation>
     </message>
@@ -751,7 +751,7 @@
         <location filename="../../qml/app/directcommands/ManuelSection.qml" line="+59"/>
         <location filename="../../qml/app/settings/ChannelSettings.qml" line="+193"/>
         <location filename="../../qml/app/switchtimes/datetable/DateTableHeader.qml" line="+83"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+169"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+175"/>
         <location line="+95"/>
         <source>hh:mm</source>
         <translation>hh:mm</translation>
@@ -858,7 +858,7 @@
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-305"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-312"/>
         <source>Osterregel</source>
         <translation>Velikonoční pravidlo</translation>
     </message>
@@ -966,7 +966,7 @@ Některá data nebyla přenesena.</translation>
         <translation>Pravidlo dne v týdnu</translation>
     </message>
     <message>
-        <location line="+238"/>
+        <location line="+245"/>
         <source>mm:ss</source>
         <translation>mm:ss</translation>
     </message>
@@ -1405,14 +1405,14 @@ Některá data nebyla přenesena.</translation>
     <message>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="-7"/>
         <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-37"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-223"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-230"/>
         <source>Ostersonntag</source>
         <translation>Velikonoční neděle</translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
         <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+13"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+12"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+13"/>
         <source>%1 Tag(e) vor Ostersonntag</source>
         <translation>
             <numerusform>%1 den před Velikonoční nedělí</numerusform>
@@ -1438,7 +1438,7 @@ Některá data nebyla přenesena.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-15"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-16"/>
         <source>1 Tag vor Ostersonntag</source>
         <translation>1 den před Velikonoční nedělí</translation>
     </message>
@@ -1612,8 +1612,8 @@ Některá data nebyla přenesena.</translation>
         <translation>Pevně</translation>
     </message>
     <message>
-        <location line="+110"/>
-        <location line="+96"/>
+        <location line="+111"/>
+        <location line="+102"/>
         <source>Astroprogramm</source>
         <translation>Astronomický program</translation>
     </message>
@@ -1654,7 +1654,7 @@ Některá data nebyla přenesena.</translation>
         <translation>24 hodin</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Orthodoxe Kirche</source>
         <translation>Pravoslavná církev</translation>
     </message>
@@ -1664,7 +1664,7 @@ Některá data nebyla přenesena.</translation>
         <translation>Běžné</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+36"/>
         <source>Winter ► Sommer</source>
         <translation>Zima ► léto</translation>
     </message>
@@ -1674,7 +1674,7 @@ Některá data nebyla přenesena.</translation>
         <translation>Léto ► zima</translation>
     </message>
     <message>
-        <location line="+79"/>
+        <location line="+81"/>
         <source>Taster</source>
         <translation>Tlačítko</translation>
     </message>
@@ -1719,13 +1719,13 @@ Některá data nebyla přenesena.</translation>
         <translation>Použít sadu svátků</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-327"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-334"/>
         <source>Fixes Datum jedes Jahr</source>
         <translation>Pevné datum každý rok</translation>
     </message>
     <message>
-        <location line="+84"/>
-        <location line="+97"/>
+        <location line="+85"/>
+        <location line="+103"/>
         <source>Schaltprogramm</source>
         <translation>Spínací program</translation>
     </message>
@@ -2155,7 +2155,7 @@ Některá data nebyla přenesena.</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/ResetDateSettings.qml" line="-21"/>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="-149"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-153"/>
         <source>Datum</source>
         <translation>Datum</translation>
     </message>
@@ -2257,7 +2257,7 @@ Některá data nebyla přenesena.</translation>
     </message>
     <message>
         <location line="+11"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-328"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-335"/>
         <source>Endlos</source>
         <translation>Nekonečně</translation>
     </message>
@@ -2273,7 +2273,7 @@ Některá data nebyla přenesena.</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/SwitchTimeItem.qml" line="+79"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+331"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+338"/>
         <source>Dauer</source>
         <translation>Trvání</translation>
     </message>
@@ -2289,13 +2289,13 @@ Některá data nebyla přenesena.</translation>
         <translation>Nastavení projektu</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentastro.cpp" line="+9"/>
+        <location filename="../../app/report/projectdocumentastro.cpp" line="+10"/>
         <source>Name</source>
         <translation>Název</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-154"/>
-        <location line="+85"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-160"/>
+        <location line="+91"/>
         <source>Funktion</source>
         <translation>Funkce</translation>
     </message>
@@ -2307,12 +2307,12 @@ Některá data nebyla přenesena.</translation>
     <message>
         <location filename="../../app/report/projectdocumentsettings.cpp" line="-2"/>
         <location line="+1"/>
-        <location line="+77"/>
+        <location line="+79"/>
         <source>Stunde</source>
         <translation>Hodina</translation>
     </message>
     <message>
-        <location line="-77"/>
+        <location line="-79"/>
         <source>Woche</source>
         <translation>Týden</translation>
     </message>
@@ -2327,12 +2327,12 @@ Některá data nebyla přenesena.</translation>
         <translation>Prázdné</translation>
     </message>
     <message>
-        <location filename="../../app/report/yearlyastrodocument.cpp" line="-54"/>
+        <location filename="../../app/report/yearlyastrodocument.cpp" line="-48"/>
         <source>Januar</source>
         <translation>Leden</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Februar</source>
         <translation>Únor</translation>
     </message>
@@ -2342,7 +2342,7 @@ Některá data nebyla přenesena.</translation>
         <translation>Březen</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>April</source>
         <translation>Duben</translation>
     </message>
@@ -2352,7 +2352,7 @@ Některá data nebyla přenesena.</translation>
         <translation>Květen</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Juni</source>
         <translation>Červen</translation>
     </message>
@@ -2362,7 +2362,7 @@ Některá data nebyla přenesena.</translation>
         <translation>Červenec</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>August</source>
         <translation>Srpen</translation>
     </message>
@@ -2372,7 +2372,7 @@ Některá data nebyla přenesena.</translation>
         <translation>Září</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Oktober</source>
         <translation>Říjen</translation>
     </message>
@@ -2382,7 +2382,7 @@ Některá data nebyla přenesena.</translation>
         <translation>Listopad</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Dezember</source>
         <translation>Prosinec</translation>
     </message>
@@ -2851,13 +2851,13 @@ Některá data nebyla přenesena.</translation>
         <translation>Paměťová místa</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-342"/>
-        <location line="+272"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-349"/>
+        <location line="+279"/>
         <source>Impuls</source>
         <translation>Puls</translation>
     </message>
     <message>
-        <location line="-270"/>
+        <location line="-277"/>
         <source>Zyklus</source>
         <translation>Cyklus</translation>
     </message>
@@ -2912,7 +2912,7 @@ Některá data nebyla přenesena.</translation>
     </message>
     <message>
         <location line="+28"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+162"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+169"/>
         <location line="+55"/>
         <source>Luxwerte</source>
         <translation>Hodnoty v luxech</translation>
@@ -3226,13 +3226,13 @@ Některá data nebyla přenesena.</translation>
         <translation>Írán</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="+58"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+59"/>
         <source>Letzte</source>
         <comment>Last week</comment>
         <translation>Poslední</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <location filename="../../app/shell/sowirulesetting.cpp" line="+1"/>
         <source>Freie Regel</source>
         <translation>Volné pravidlo</translation>
@@ -3243,7 +3243,7 @@ Některá data nebyla přenesena.</translation>
         <translation>Dovolená</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+19"/>
         <source>Betriebsstunden</source>
         <translation>Provozní hodiny</translation>
     </message>
@@ -3275,7 +3275,7 @@ Některá data nebyla přenesena.</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="-13"/>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="+15"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+16"/>
         <source>Nach 1 Minute aus</source>
         <comment>LCD state</comment>
         <translation>Vyp. po 1 minutě</translation>
@@ -3289,7 +3289,7 @@ Některá data nebyla přenesena.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="-78"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-81"/>
         <source>Standard</source>
         <comment>Easter rule</comment>
         <translation>Běžné</translation>
@@ -3390,13 +3390,13 @@ Některá data nebyla přenesena.</translation>
     <message>
         <location filename="../../qml/app/settings/ChannelSettings.qml" line="-137"/>
         <location line="+41"/>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="+109"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+112"/>
         <source>Signalisierung auf</source>
         <translation>Signalizace na</translation>
     </message>
     <message>
         <location line="-27"/>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="-44"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-45"/>
         <source>Betriebsstundenzähler Serviceintervall</source>
         <translation>Počítadlo provozních hodin servisní interval</translation>
     </message>
@@ -3453,7 +3453,7 @@ Některá data nebyla přenesena.</translation>
         <translation>Signalizace</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="-67"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-69"/>
         <location filename="../../app/report/yearlyastrodocument.cpp" line="+36"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="-11"/>
         <source>Sommer-/Winterregel</source>
@@ -3466,7 +3466,7 @@ Některá data nebyla přenesena.</translation>
     </message>
     <message>
         <location line="+6"/>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="+57"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+59"/>
         <source>Erweiterungsmodul</source>
         <translation>Rozšiřující modul</translation>
     </message>
@@ -3534,7 +3534,7 @@ Některá data nebyla přenesena.</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/DateTimeSettings.qml" line="-40"/>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="-65"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-68"/>
         <source>Zeit/Datum</source>
         <translation>Čas/datum</translation>
     </message>
@@ -3554,7 +3554,7 @@ Některá data nebyla přenesena.</translation>
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="+1"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+2"/>
         <source>Erster Tag der Woche</source>
         <translation>První den v týdnu</translation>
     </message>
@@ -3571,7 +3571,7 @@ Některá data nebyla přenesena.</translation>
     </message>
     <message>
         <location line="+11"/>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="+50"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+51"/>
         <source>Beginn</source>
         <translation>Začátek</translation>
     </message>
@@ -3579,7 +3579,7 @@ Některá data nebyla přenesena.</translation>
         <location line="+25"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+91"/>
         <location line="+67"/>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="+0"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+1"/>
         <source>Ende</source>
         <translation>Konec</translation>
     </message>
@@ -3600,8 +3600,8 @@ Některá data nebyla přenesena.</translation>
         <translation>Vlastní astronomická tabulka</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-310"/>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="-47"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-317"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-49"/>
         <source>Fixes Datum</source>
         <translation>Pevné datum</translation>
     </message>
@@ -3610,14 +3610,14 @@ Některá data nebyla přenesena.</translation>
     <name>ProgramView</name>
     <message>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="-49"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+90"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+91"/>
         <source>Standardprogramm</source>
         <translation>Standardní program</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/ExtraProgramWarningPopup.qml" line="-9"/>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="+2"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+97"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+103"/>
         <source>Sonderprogramm %1</source>
         <translation>Zvláštní program %1</translation>
     </message>
@@ -4158,7 +4158,7 @@ Kód připojení: %3</translation>
         <translation>Odpověď zařízení je nesrozumitelná.</translation>
     </message>
     <message>
-        <location line="+85"/>
+        <location line="+86"/>
         <source>Die Einstellungen des Geräts konnten nicht gelesen werden: %1</source>
         <translation>Nastavení zařízení nebylo možné načíst: %1</translation>
     </message>
@@ -4168,7 +4168,7 @@ Kód připojení: %3</translation>
         <translation>Zařízení nepřijalo data.</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+45"/>
         <source>Die Einstellungen konnten nicht an das Gerät gesendet werden: %1</source>
         <translation>Nastavení nebylo možné odeslat do zařízení: %1</translation>
     </message>
@@ -4305,7 +4305,7 @@ Kód připojení: %3</translation>
     <message>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableDelegate.qml" line="+1"/>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableFooter.qml" line="+5"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-217"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-224"/>
         <source>Schaltzeit</source>
         <translation>Spínací čas</translation>
     </message>
@@ -4352,7 +4352,7 @@ Kód připojení: %3</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableHeader.qml" line="-5"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+247"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+254"/>
         <location line="+95"/>
         <source>Nr.</source>
         <translation>Č.</translation>
@@ -4444,7 +4444,7 @@ hh:mm:ss</translation>
 <context>
     <name>Week rules</name>
     <message>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-164"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-170"/>
         <source>Erster</source>
         <translation>První</translation>
     </message>
@@ -4563,42 +4563,42 @@ hh:mm:ss</translation>
 <context>
     <name>devices::EepromService</name>
     <message>
-        <location filename="../../platform/devices/src/eepromservice.cpp" line="+303"/>
+        <location filename="../../platform/devices/src/eepromservice.cpp" line="+304"/>
         <source>Das Gerätemodell ist unbekannt.</source>
         <translation>Model zařízení je neznámý.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Das Projekt hat mehr Schaltzeiten und Datumsbereiche, als das Gerät aufnehmen kann.</source>
         <translation>Projekt má více spínacích časů a rozsahů dat, než zařízení pojme.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Das Speicherabbild ist unvollständig.</source>
         <translation>Obraz paměti je neúplný.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Der Gerätespeicher ist leer.</source>
         <translation>Paměť zařízení je prázdná.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Der Gerätespeicher enthält eine Gerätesprache, kein Projekt.</source>
         <translation>Paměť zařízení obsahuje jazyk zařízení, ne projekt.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Die Daten sind kein Speicherabbild eines Projekts.</source>
         <translation>Data nejsou obrazem paměti projektu.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Das Speicherabbild gehört zu einem anderen Gerätemodell.</source>
         <translation>Obraz paměti patří jinému modelu zařízení.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Das Speicherabbild ist beschädigt.</source>
         <translation>Obraz paměti je poškozený.</translation>
     </message>

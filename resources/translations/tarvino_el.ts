@@ -5,7 +5,7 @@
     <name>Astro</name>
     <message>
         <location filename="../../qml/app/switchtimes/SwitchTimeEdition.qml" line="+143"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+329"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+336"/>
         <source>Startzeitpunkt</source>
         <translation>Ώρα έναρξης</translation>
     </message>
@@ -45,7 +45,7 @@
         <translation>Σταθερά απενεργ.</translation>
     </message>
     <message>
-        <location filename="../../app/report/yearlyastrodocument.cpp" line="+66"/>
+        <location filename="../../app/report/yearlyastrodocument.cpp" line="+60"/>
         <source>Standort</source>
         <translation>Τοποθεσία</translation>
     </message>
@@ -112,7 +112,7 @@
     </message>
     <message>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="+102"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-104"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-106"/>
         <source>Astro inaktiv</source>
         <translation>Αστρονομικό ανενεργό</translation>
     </message>
@@ -129,14 +129,14 @@
         <translation>Ανατολή ηλίου</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-16"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-20"/>
         <location filename="../../app/report/yearlyastrodocument.cpp" line="+0"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+0"/>
         <source>Sonnenuntergang</source>
         <translation>Δύση ηλίου</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Dämmerung</source>
         <translation>Λυκόφως</translation>
     </message>
@@ -146,7 +146,7 @@
         <translation>Σκοτάδι</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Astrozeitpunkt</source>
         <translation>Αστρονομική στιγμή</translation>
     </message>
@@ -156,7 +156,7 @@
         <translation>Μετατόπιση ανατολής</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Offset Sonnenuntergang</source>
         <translation>Μετατόπιση δύσης</translation>
     </message>
@@ -171,12 +171,12 @@
         <translation>Απενεργ. στη δύση + ενεργ. στην ανατολή</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Astro-Impuls</source>
         <translation>Αστρονομικός παλμός</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Astromode</source>
         <translation>Αστρονομική λειτουργία</translation>
     </message>
@@ -197,7 +197,7 @@
         <translation>αργότερα</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-9"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-12"/>
         <location filename="../../app/report/yearlyastrodocument.cpp" line="+1"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+2"/>
         <source>Offset</source>
@@ -214,13 +214,13 @@
         <translation>Συντεταγμένες</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
         <source>Breitengrad</source>
         <translation>Γεωγραφικό πλάτος</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>° Norden</source>
         <translation>° Βόρεια</translation>
     </message>
@@ -236,7 +236,7 @@
         <translation>Γεωγραφικό μήκος</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>° Osten</source>
         <translation>° Ανατολικά</translation>
     </message>
@@ -251,7 +251,7 @@
         <translation>Λίστα χωρών</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
         <source>Land</source>
         <translation>Χώρα</translation>
@@ -268,7 +268,7 @@
         <translation>Αγαπημένα</translation>
     </message>
     <message>
-        <location line="-5"/>
+        <location line="-6"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
         <source>Zeitzone</source>
         <translation>Ζώνη ώρας</translation>
@@ -289,7 +289,7 @@
         <translation>Ώρα ενεργοποίησης</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+2"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+3"/>
         <location line="+1"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+3"/>
         <source>min</source>
@@ -613,7 +613,7 @@
     <message>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="-38"/>
         <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-35"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-72"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-76"/>
         <source>Chinesisches Neujahr</source>
         <translation>Κινεζικό νέο έτος</translation>
     </message>
@@ -748,7 +748,7 @@
         <location filename="../../qml/app/directcommands/ManuelSection.qml" line="+59"/>
         <location filename="../../qml/app/settings/ChannelSettings.qml" line="+193"/>
         <location filename="../../qml/app/switchtimes/datetable/DateTableHeader.qml" line="+83"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+169"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+175"/>
         <location line="+95"/>
         <source>hh:mm</source>
         <translation>ωω:λλ</translation>
@@ -855,7 +855,7 @@
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-305"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-312"/>
         <source>Osterregel</source>
         <translation>Κανόνας Πάσχα</translation>
     </message>
@@ -963,7 +963,7 @@ Einige Daten wurden nicht übertragen.</source>
         <translation>Κανόνας ημέρας εβδομάδας</translation>
     </message>
     <message>
-        <location line="+238"/>
+        <location line="+245"/>
         <source>mm:ss</source>
         <translation>λλ:δδ</translation>
     </message>
@@ -1402,14 +1402,14 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="-7"/>
         <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-37"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-223"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-230"/>
         <source>Ostersonntag</source>
         <translation>Κυριακή του Πάσχα</translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
         <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+13"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+12"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+13"/>
         <source>%1 Tag(e) vor Ostersonntag</source>
         <translation>
             <numerusform>%1 ημέρα πριν από την Κυριακή του Πάσχα</numerusform>
@@ -1433,7 +1433,7 @@ Einige Daten wurden nicht übertragen.</source>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-15"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-16"/>
         <source>1 Tag vor Ostersonntag</source>
         <translation>1 ημέρα πριν από την Κυριακή του Πάσχα</translation>
     </message>
@@ -1607,8 +1607,8 @@ Einige Daten wurden nicht übertragen.</source>
         <translation>Σταθερό</translation>
     </message>
     <message>
-        <location line="+110"/>
-        <location line="+96"/>
+        <location line="+111"/>
+        <location line="+102"/>
         <source>Astroprogramm</source>
         <translation>Αστρονομικό πρόγραμμα</translation>
     </message>
@@ -1649,7 +1649,7 @@ Einige Daten wurden nicht übertragen.</source>
         <translation>24 ώρες</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Orthodoxe Kirche</source>
         <translation>Ορθόδοξη Εκκλησία</translation>
     </message>
@@ -1659,7 +1659,7 @@ Einige Daten wurden nicht übertragen.</source>
         <translation>Κανονικό</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+36"/>
         <source>Winter ► Sommer</source>
         <translation>Χειμώνας ► καλοκαίρι</translation>
     </message>
@@ -1669,7 +1669,7 @@ Einige Daten wurden nicht übertragen.</source>
         <translation>Καλοκαίρι ► χειμώνας</translation>
     </message>
     <message>
-        <location line="+79"/>
+        <location line="+81"/>
         <source>Taster</source>
         <translation>Μπουτόν</translation>
     </message>
@@ -1714,13 +1714,13 @@ Einige Daten wurden nicht übertragen.</source>
         <translation>Εφαρμογή σετ αργιών</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-327"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-334"/>
         <source>Fixes Datum jedes Jahr</source>
         <translation>Σταθερή ημερομηνία κάθε έτος</translation>
     </message>
     <message>
-        <location line="+84"/>
-        <location line="+97"/>
+        <location line="+85"/>
+        <location line="+103"/>
         <source>Schaltprogramm</source>
         <translation>Πρόγραμμα μεταγωγής</translation>
     </message>
@@ -2150,7 +2150,7 @@ Einige Daten wurden nicht übertragen.</source>
     </message>
     <message>
         <location filename="../../qml/app/settings/ResetDateSettings.qml" line="-21"/>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="-149"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-153"/>
         <source>Datum</source>
         <translation>Ημερομηνία</translation>
     </message>
@@ -2252,7 +2252,7 @@ Einige Daten wurden nicht übertragen.</source>
     </message>
     <message>
         <location line="+11"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-328"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-335"/>
         <source>Endlos</source>
         <translation>Χωρίς τέλος</translation>
     </message>
@@ -2268,7 +2268,7 @@ Einige Daten wurden nicht übertragen.</source>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/SwitchTimeItem.qml" line="+79"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+331"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+338"/>
         <source>Dauer</source>
         <translation>Διάρκεια</translation>
     </message>
@@ -2284,13 +2284,13 @@ Einige Daten wurden nicht übertragen.</source>
         <translation>Ρυθμίσεις έργου</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentastro.cpp" line="+9"/>
+        <location filename="../../app/report/projectdocumentastro.cpp" line="+10"/>
         <source>Name</source>
         <translation>Όνομα</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-154"/>
-        <location line="+85"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-160"/>
+        <location line="+91"/>
         <source>Funktion</source>
         <translation>Λειτουργία</translation>
     </message>
@@ -2302,12 +2302,12 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../app/report/projectdocumentsettings.cpp" line="-2"/>
         <location line="+1"/>
-        <location line="+77"/>
+        <location line="+79"/>
         <source>Stunde</source>
         <translation>Ώρα</translation>
     </message>
     <message>
-        <location line="-77"/>
+        <location line="-79"/>
         <source>Woche</source>
         <translation>Εβδομάδα</translation>
     </message>
@@ -2322,12 +2322,12 @@ Einige Daten wurden nicht übertragen.</source>
         <translation>Κενό</translation>
     </message>
     <message>
-        <location filename="../../app/report/yearlyastrodocument.cpp" line="-54"/>
+        <location filename="../../app/report/yearlyastrodocument.cpp" line="-48"/>
         <source>Januar</source>
         <translation>Ιανουάριος</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Februar</source>
         <translation>Φεβρουάριος</translation>
     </message>
@@ -2337,7 +2337,7 @@ Einige Daten wurden nicht übertragen.</source>
         <translation>Μάρτιος</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>April</source>
         <translation>Απρίλιος</translation>
     </message>
@@ -2347,7 +2347,7 @@ Einige Daten wurden nicht übertragen.</source>
         <translation>Μάιος</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Juni</source>
         <translation>Ιούνιος</translation>
     </message>
@@ -2357,7 +2357,7 @@ Einige Daten wurden nicht übertragen.</source>
         <translation>Ιούλιος</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>August</source>
         <translation>Αύγουστος</translation>
     </message>
@@ -2367,7 +2367,7 @@ Einige Daten wurden nicht übertragen.</source>
         <translation>Σεπτέμβριος</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Oktober</source>
         <translation>Οκτώβριος</translation>
     </message>
@@ -2377,7 +2377,7 @@ Einige Daten wurden nicht übertragen.</source>
         <translation>Νοέμβριος</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Dezember</source>
         <translation>Δεκέμβριος</translation>
     </message>
@@ -2845,13 +2845,13 @@ Einige Daten wurden nicht übertragen.</source>
         <translation>Θέσεις μνήμης</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-342"/>
-        <location line="+272"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-349"/>
+        <location line="+279"/>
         <source>Impuls</source>
         <translation>Παλμός</translation>
     </message>
     <message>
-        <location line="-270"/>
+        <location line="-277"/>
         <source>Zyklus</source>
         <translation>Κύκλος</translation>
     </message>
@@ -2906,7 +2906,7 @@ Einige Daten wurden nicht übertragen.</source>
     </message>
     <message>
         <location line="+28"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+162"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+169"/>
         <location line="+55"/>
         <source>Luxwerte</source>
         <translation>Τιμές lux</translation>
@@ -3220,13 +3220,13 @@ Einige Daten wurden nicht übertragen.</source>
         <translation>Ιράν</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="+58"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+59"/>
         <source>Letzte</source>
         <comment>Last week</comment>
         <translation>Τελευταία</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <location filename="../../app/shell/sowirulesetting.cpp" line="+1"/>
         <source>Freie Regel</source>
         <translation>Ελεύθερος κανόνας</translation>
@@ -3237,7 +3237,7 @@ Einige Daten wurden nicht übertragen.</source>
         <translation>Διακοπές</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+19"/>
         <source>Betriebsstunden</source>
         <translation>Ώρες λειτουργίας</translation>
     </message>
@@ -3269,7 +3269,7 @@ Einige Daten wurden nicht übertragen.</source>
     </message>
     <message>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="-13"/>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="+15"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+16"/>
         <source>Nach 1 Minute aus</source>
         <comment>LCD state</comment>
         <translation>Σβήνει μετά από 1 λεπτό</translation>
@@ -3283,7 +3283,7 @@ Einige Daten wurden nicht übertragen.</source>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="-78"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-81"/>
         <source>Standard</source>
         <comment>Easter rule</comment>
         <translation>Κανονικό</translation>
@@ -3384,13 +3384,13 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../qml/app/settings/ChannelSettings.qml" line="-137"/>
         <location line="+41"/>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="+109"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+112"/>
         <source>Signalisierung auf</source>
         <translation>Σηματοδότηση σε</translation>
     </message>
     <message>
         <location line="-27"/>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="-44"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-45"/>
         <source>Betriebsstundenzähler Serviceintervall</source>
         <translation>Μετρητής ωρών λειτουργίας διάστημα συντήρησης</translation>
     </message>
@@ -3447,7 +3447,7 @@ Einige Daten wurden nicht übertragen.</source>
         <translation>Σηματοδότηση</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="-67"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-69"/>
         <location filename="../../app/report/yearlyastrodocument.cpp" line="+36"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="-11"/>
         <source>Sommer-/Winterregel</source>
@@ -3460,7 +3460,7 @@ Einige Daten wurden nicht übertragen.</source>
     </message>
     <message>
         <location line="+6"/>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="+57"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+59"/>
         <source>Erweiterungsmodul</source>
         <translation>Μονάδα επέκτασης</translation>
     </message>
@@ -3528,7 +3528,7 @@ Einige Daten wurden nicht übertragen.</source>
     </message>
     <message>
         <location filename="../../qml/app/settings/DateTimeSettings.qml" line="-40"/>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="-65"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-68"/>
         <source>Zeit/Datum</source>
         <translation>Ώρα/ημερομηνία</translation>
     </message>
@@ -3548,7 +3548,7 @@ Einige Daten wurden nicht übertragen.</source>
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="+1"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+2"/>
         <source>Erster Tag der Woche</source>
         <translation>Πρώτη ημέρα της εβδομάδας</translation>
     </message>
@@ -3565,7 +3565,7 @@ Einige Daten wurden nicht übertragen.</source>
     </message>
     <message>
         <location line="+11"/>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="+50"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+51"/>
         <source>Beginn</source>
         <translation>Έναρξη</translation>
     </message>
@@ -3573,7 +3573,7 @@ Einige Daten wurden nicht übertragen.</source>
         <location line="+25"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+91"/>
         <location line="+67"/>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="+0"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+1"/>
         <source>Ende</source>
         <translation>Τέλος</translation>
     </message>
@@ -3594,8 +3594,8 @@ Einige Daten wurden nicht übertragen.</source>
         <translation>Δικός σας αστρονομικός πίνακας</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-310"/>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="-47"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-317"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-49"/>
         <source>Fixes Datum</source>
         <translation>Σταθερή ημερομηνία</translation>
     </message>
@@ -3604,14 +3604,14 @@ Einige Daten wurden nicht übertragen.</source>
     <name>ProgramView</name>
     <message>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="-49"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+90"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+91"/>
         <source>Standardprogramm</source>
         <translation>Βασικό πρόγραμμα</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/ExtraProgramWarningPopup.qml" line="-9"/>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="+2"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+97"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+103"/>
         <source>Sonderprogramm %1</source>
         <translation>Ειδικό πρόγραμμα %1</translation>
     </message>
@@ -4149,7 +4149,7 @@ SN: %2
         <translation>Η απάντηση της συσκευής δεν είναι κατανοητή.</translation>
     </message>
     <message>
-        <location line="+85"/>
+        <location line="+86"/>
         <source>Die Einstellungen des Geräts konnten nicht gelesen werden: %1</source>
         <translation>Δεν ήταν δυνατή η ανάγνωση των ρυθμίσεων της συσκευής: %1</translation>
     </message>
@@ -4159,7 +4159,7 @@ SN: %2
         <translation>Η συσκευή δεν αποδέχτηκε τα δεδομένα.</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+45"/>
         <source>Die Einstellungen konnten nicht an das Gerät gesendet werden: %1</source>
         <translation>Δεν ήταν δυνατή η αποστολή των ρυθμίσεων στη συσκευή: %1</translation>
     </message>
@@ -4296,7 +4296,7 @@ SN: %2
     <message>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableDelegate.qml" line="+1"/>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableFooter.qml" line="+5"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-217"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-224"/>
         <source>Schaltzeit</source>
         <translation>Χρόνος μεταγωγής</translation>
     </message>
@@ -4343,7 +4343,7 @@ SN: %2
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableHeader.qml" line="-5"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+247"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+254"/>
         <location line="+95"/>
         <source>Nr.</source>
         <translation>Αρ.</translation>
@@ -4435,7 +4435,7 @@ hh:mm:ss</source>
 <context>
     <name>Week rules</name>
     <message>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-164"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-170"/>
         <source>Erster</source>
         <translation>Πρώτη</translation>
     </message>
@@ -4554,42 +4554,42 @@ hh:mm:ss</source>
 <context>
     <name>devices::EepromService</name>
     <message>
-        <location filename="../../platform/devices/src/eepromservice.cpp" line="+303"/>
+        <location filename="../../platform/devices/src/eepromservice.cpp" line="+304"/>
         <source>Das Gerätemodell ist unbekannt.</source>
         <translation>Το μοντέλο της συσκευής είναι άγνωστο.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Das Projekt hat mehr Schaltzeiten und Datumsbereiche, als das Gerät aufnehmen kann.</source>
         <translation>Το έργο έχει περισσότερους χρόνους μεταγωγής και εύρη ημερομηνιών από όσα χωρά η συσκευή.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Das Speicherabbild ist unvollständig.</source>
         <translation>Το είδωλο μνήμης είναι ελλιπές.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Der Gerätespeicher ist leer.</source>
         <translation>Η μνήμη της συσκευής είναι κενή.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Der Gerätespeicher enthält eine Gerätesprache, kein Projekt.</source>
         <translation>Η μνήμη της συσκευής περιέχει γλώσσα συσκευής, όχι έργο.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Die Daten sind kein Speicherabbild eines Projekts.</source>
         <translation>Τα δεδομένα δεν είναι είδωλο μνήμης έργου.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Das Speicherabbild gehört zu einem anderen Gerätemodell.</source>
         <translation>Το είδωλο μνήμης ανήκει σε άλλο μοντέλο συσκευής.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Das Speicherabbild ist beschädigt.</source>
         <translation>Το είδωλο μνήμης είναι κατεστραμμένο.</translation>
     </message>

@@ -5,7 +5,7 @@
     <name>Astro</name>
     <message>
         <location filename="../../qml/app/switchtimes/SwitchTimeEdition.qml" line="+143"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+329"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+336"/>
         <source>Startzeitpunkt</source>
         <translation>Start time</translation>
     </message>
@@ -45,7 +45,7 @@
         <translation>Fixed off</translation>
     </message>
     <message>
-        <location filename="../../app/report/yearlyastrodocument.cpp" line="+66"/>
+        <location filename="../../app/report/yearlyastrodocument.cpp" line="+60"/>
         <source>Standort</source>
         <translation>Location</translation>
     </message>
@@ -112,7 +112,7 @@
     </message>
     <message>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="+102"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-104"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-106"/>
         <source>Astro inaktiv</source>
         <translation>Astro inactive</translation>
     </message>
@@ -129,14 +129,14 @@
         <translation>Sunrise</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-16"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-20"/>
         <location filename="../../app/report/yearlyastrodocument.cpp" line="+0"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+0"/>
         <source>Sonnenuntergang</source>
         <translation>Sunset</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Dämmerung</source>
         <translation>Twilight</translation>
     </message>
@@ -146,7 +146,7 @@
         <translation>Darkness</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Astrozeitpunkt</source>
         <translation>Astro time</translation>
     </message>
@@ -156,7 +156,7 @@
         <translation>Sunrise offset</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Offset Sonnenuntergang</source>
         <translation>Sunset offset</translation>
     </message>
@@ -171,12 +171,12 @@
         <translation>Off at sunset + on at sunrise</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Astro-Impuls</source>
         <translation>Astro pulse</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Astromode</source>
         <translation>Astro mode</translation>
     </message>
@@ -197,7 +197,7 @@
         <translation>latest</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-9"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-12"/>
         <location filename="../../app/report/yearlyastrodocument.cpp" line="+1"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+2"/>
         <source>Offset</source>
@@ -214,13 +214,13 @@
         <translation>Coordinates</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
         <source>Breitengrad</source>
         <translation>Latitude</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>° Norden</source>
         <translation>° North</translation>
     </message>
@@ -236,7 +236,7 @@
         <translation>Longitude</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>° Osten</source>
         <translation>° East</translation>
     </message>
@@ -251,7 +251,7 @@
         <translation>Country list</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
         <source>Land</source>
         <translation>Country</translation>
@@ -268,7 +268,7 @@
         <translation>Favourites</translation>
     </message>
     <message>
-        <location line="-5"/>
+        <location line="-6"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
         <source>Zeitzone</source>
         <translation>Time zone</translation>
@@ -289,7 +289,7 @@
         <translation>Switch-on time</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+2"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+3"/>
         <location line="+1"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+3"/>
         <source>min</source>
@@ -613,7 +613,7 @@
     <message>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="-38"/>
         <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-35"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-72"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-76"/>
         <source>Chinesisches Neujahr</source>
         <translation>Chinese New Year</translation>
     </message>
@@ -748,7 +748,7 @@
         <location filename="../../qml/app/directcommands/ManuelSection.qml" line="+59"/>
         <location filename="../../qml/app/settings/ChannelSettings.qml" line="+193"/>
         <location filename="../../qml/app/switchtimes/datetable/DateTableHeader.qml" line="+83"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+169"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+175"/>
         <location line="+95"/>
         <source>hh:mm</source>
         <translation>hh:mm</translation>
@@ -855,7 +855,7 @@
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-305"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-312"/>
         <source>Osterregel</source>
         <translation>Easter rule</translation>
     </message>
@@ -963,7 +963,7 @@ Some data were not transferred.</translation>
         <translation>Weekday rule</translation>
     </message>
     <message>
-        <location line="+238"/>
+        <location line="+245"/>
         <source>mm:ss</source>
         <translation>mm:ss</translation>
     </message>
@@ -1402,14 +1402,14 @@ Some data were not transferred.</translation>
     <message>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="-7"/>
         <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-37"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-223"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-230"/>
         <source>Ostersonntag</source>
         <translation>Easter Sunday</translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
         <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+13"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+12"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+13"/>
         <source>%1 Tag(e) vor Ostersonntag</source>
         <translation>
             <numerusform>%1 day before Easter Sunday</numerusform>
@@ -1433,7 +1433,7 @@ Some data were not transferred.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-15"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-16"/>
         <source>1 Tag vor Ostersonntag</source>
         <translation>1 day before Easter Sunday</translation>
     </message>
@@ -1607,8 +1607,8 @@ Some data were not transferred.</translation>
         <translation>Fixed</translation>
     </message>
     <message>
-        <location line="+110"/>
-        <location line="+96"/>
+        <location line="+111"/>
+        <location line="+102"/>
         <source>Astroprogramm</source>
         <translation>Astro program</translation>
     </message>
@@ -1649,7 +1649,7 @@ Some data were not transferred.</translation>
         <translation>24-hour</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Orthodoxe Kirche</source>
         <translation>Orthodox Church</translation>
     </message>
@@ -1659,7 +1659,7 @@ Some data were not transferred.</translation>
         <translation>Standard</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+36"/>
         <source>Winter ► Sommer</source>
         <translation>Winter ► summer</translation>
     </message>
@@ -1669,7 +1669,7 @@ Some data were not transferred.</translation>
         <translation>Summer ► winter</translation>
     </message>
     <message>
-        <location line="+79"/>
+        <location line="+81"/>
         <source>Taster</source>
         <translation>Push button</translation>
     </message>
@@ -1714,13 +1714,13 @@ Some data were not transferred.</translation>
         <translation>Apply holiday set</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-327"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-334"/>
         <source>Fixes Datum jedes Jahr</source>
         <translation>Fixed date every year</translation>
     </message>
     <message>
-        <location line="+84"/>
-        <location line="+97"/>
+        <location line="+85"/>
+        <location line="+103"/>
         <source>Schaltprogramm</source>
         <translation>Switching program</translation>
     </message>
@@ -2150,7 +2150,7 @@ Some data were not transferred.</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/ResetDateSettings.qml" line="-21"/>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="-149"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-153"/>
         <source>Datum</source>
         <translation>Date</translation>
     </message>
@@ -2252,7 +2252,7 @@ Some data were not transferred.</translation>
     </message>
     <message>
         <location line="+11"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-328"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-335"/>
         <source>Endlos</source>
         <translation>Endless</translation>
     </message>
@@ -2268,7 +2268,7 @@ Some data were not transferred.</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/SwitchTimeItem.qml" line="+79"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+331"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+338"/>
         <source>Dauer</source>
         <translation>Duration</translation>
     </message>
@@ -2284,13 +2284,13 @@ Some data were not transferred.</translation>
         <translation>Project settings</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentastro.cpp" line="+9"/>
+        <location filename="../../app/report/projectdocumentastro.cpp" line="+10"/>
         <source>Name</source>
         <translation>Name</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-154"/>
-        <location line="+85"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-160"/>
+        <location line="+91"/>
         <source>Funktion</source>
         <translation>Function</translation>
     </message>
@@ -2302,12 +2302,12 @@ Some data were not transferred.</translation>
     <message>
         <location filename="../../app/report/projectdocumentsettings.cpp" line="-2"/>
         <location line="+1"/>
-        <location line="+77"/>
+        <location line="+79"/>
         <source>Stunde</source>
         <translation>Hour</translation>
     </message>
     <message>
-        <location line="-77"/>
+        <location line="-79"/>
         <source>Woche</source>
         <translation>Week</translation>
     </message>
@@ -2322,12 +2322,12 @@ Some data were not transferred.</translation>
         <translation>Empty</translation>
     </message>
     <message>
-        <location filename="../../app/report/yearlyastrodocument.cpp" line="-54"/>
+        <location filename="../../app/report/yearlyastrodocument.cpp" line="-48"/>
         <source>Januar</source>
         <translation>January</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Februar</source>
         <translation>February</translation>
     </message>
@@ -2337,7 +2337,7 @@ Some data were not transferred.</translation>
         <translation>March</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>April</source>
         <translation>April</translation>
     </message>
@@ -2347,7 +2347,7 @@ Some data were not transferred.</translation>
         <translation>May</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Juni</source>
         <translation>June</translation>
     </message>
@@ -2357,7 +2357,7 @@ Some data were not transferred.</translation>
         <translation>July</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>August</source>
         <translation>August</translation>
     </message>
@@ -2367,7 +2367,7 @@ Some data were not transferred.</translation>
         <translation>September</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Oktober</source>
         <translation>October</translation>
     </message>
@@ -2377,7 +2377,7 @@ Some data were not transferred.</translation>
         <translation>November</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Dezember</source>
         <translation>December</translation>
     </message>
@@ -2845,13 +2845,13 @@ Some data were not transferred.</translation>
         <translation>Memory slots</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-342"/>
-        <location line="+272"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-349"/>
+        <location line="+279"/>
         <source>Impuls</source>
         <translation>Pulse</translation>
     </message>
     <message>
-        <location line="-270"/>
+        <location line="-277"/>
         <source>Zyklus</source>
         <translation>Cycle</translation>
     </message>
@@ -2906,7 +2906,7 @@ Some data were not transferred.</translation>
     </message>
     <message>
         <location line="+28"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+162"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+169"/>
         <location line="+55"/>
         <source>Luxwerte</source>
         <translation>Lux values</translation>
@@ -3220,13 +3220,13 @@ Some data were not transferred.</translation>
         <translation>Iran</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="+58"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+59"/>
         <source>Letzte</source>
         <comment>Last week</comment>
         <translation>Last</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <location filename="../../app/shell/sowirulesetting.cpp" line="+1"/>
         <source>Freie Regel</source>
         <translation>Free rule</translation>
@@ -3237,7 +3237,7 @@ Some data were not transferred.</translation>
         <translation>Holidays</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+19"/>
         <source>Betriebsstunden</source>
         <translation>Operating hours</translation>
     </message>
@@ -3269,7 +3269,7 @@ Some data were not transferred.</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="-13"/>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="+15"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+16"/>
         <source>Nach 1 Minute aus</source>
         <comment>LCD state</comment>
         <translation>Off after 1 minute</translation>
@@ -3283,7 +3283,7 @@ Some data were not transferred.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="-78"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-81"/>
         <source>Standard</source>
         <comment>Easter rule</comment>
         <translation>Standard</translation>
@@ -3384,13 +3384,13 @@ Some data were not transferred.</translation>
     <message>
         <location filename="../../qml/app/settings/ChannelSettings.qml" line="-137"/>
         <location line="+41"/>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="+109"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+112"/>
         <source>Signalisierung auf</source>
         <translation>Signalling to</translation>
     </message>
     <message>
         <location line="-27"/>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="-44"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-45"/>
         <source>Betriebsstundenzähler Serviceintervall</source>
         <translation>Operating hours counter service interval</translation>
     </message>
@@ -3447,7 +3447,7 @@ Some data were not transferred.</translation>
         <translation>Signalling</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="-67"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-69"/>
         <location filename="../../app/report/yearlyastrodocument.cpp" line="+36"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="-11"/>
         <source>Sommer-/Winterregel</source>
@@ -3460,7 +3460,7 @@ Some data were not transferred.</translation>
     </message>
     <message>
         <location line="+6"/>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="+57"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+59"/>
         <source>Erweiterungsmodul</source>
         <translation>Extension module</translation>
     </message>
@@ -3528,7 +3528,7 @@ Some data were not transferred.</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/DateTimeSettings.qml" line="-40"/>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="-65"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-68"/>
         <source>Zeit/Datum</source>
         <translation>Time/date</translation>
     </message>
@@ -3548,7 +3548,7 @@ Some data were not transferred.</translation>
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="+1"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+2"/>
         <source>Erster Tag der Woche</source>
         <translation>First day of the week</translation>
     </message>
@@ -3565,7 +3565,7 @@ Some data were not transferred.</translation>
     </message>
     <message>
         <location line="+11"/>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="+50"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+51"/>
         <source>Beginn</source>
         <translation>Start</translation>
     </message>
@@ -3573,7 +3573,7 @@ Some data were not transferred.</translation>
         <location line="+25"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+91"/>
         <location line="+67"/>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="+0"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+1"/>
         <source>Ende</source>
         <translation>End</translation>
     </message>
@@ -3594,8 +3594,8 @@ Some data were not transferred.</translation>
         <translation>Own astro table</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-310"/>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="-47"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-317"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-49"/>
         <source>Fixes Datum</source>
         <translation>Fixed date</translation>
     </message>
@@ -3604,14 +3604,14 @@ Some data were not transferred.</translation>
     <name>ProgramView</name>
     <message>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="-49"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+90"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+91"/>
         <source>Standardprogramm</source>
         <translation>Standard program</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/ExtraProgramWarningPopup.qml" line="-9"/>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="+2"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+97"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+103"/>
         <source>Sonderprogramm %1</source>
         <translation>Extra program %1</translation>
     </message>
@@ -4149,7 +4149,7 @@ Connection code: %3</translation>
         <translation>The device&apos;s answer cannot be understood.</translation>
     </message>
     <message>
-        <location line="+85"/>
+        <location line="+86"/>
         <source>Die Einstellungen des Geräts konnten nicht gelesen werden: %1</source>
         <translation>The device settings could not be read: %1</translation>
     </message>
@@ -4159,7 +4159,7 @@ Connection code: %3</translation>
         <translation>The device did not accept the data.</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+45"/>
         <source>Die Einstellungen konnten nicht an das Gerät gesendet werden: %1</source>
         <translation>The settings could not be sent to the device: %1</translation>
     </message>
@@ -4296,7 +4296,7 @@ Connection code: %3</translation>
     <message>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableDelegate.qml" line="+1"/>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableFooter.qml" line="+5"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-217"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-224"/>
         <source>Schaltzeit</source>
         <translation>Switch time</translation>
     </message>
@@ -4343,7 +4343,7 @@ Connection code: %3</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableHeader.qml" line="-5"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+247"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+254"/>
         <location line="+95"/>
         <source>Nr.</source>
         <translation>No.</translation>
@@ -4435,7 +4435,7 @@ hh:mm:ss</translation>
 <context>
     <name>Week rules</name>
     <message>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-164"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-170"/>
         <source>Erster</source>
         <translation>First</translation>
     </message>
@@ -4554,42 +4554,42 @@ hh:mm:ss</translation>
 <context>
     <name>devices::EepromService</name>
     <message>
-        <location filename="../../platform/devices/src/eepromservice.cpp" line="+303"/>
+        <location filename="../../platform/devices/src/eepromservice.cpp" line="+304"/>
         <source>Das Gerätemodell ist unbekannt.</source>
         <translation>The device model is unknown.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Das Projekt hat mehr Schaltzeiten und Datumsbereiche, als das Gerät aufnehmen kann.</source>
         <translation>The project has more switch times and date ranges than the device holds.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Das Speicherabbild ist unvollständig.</source>
         <translation>The memory image is incomplete.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Der Gerätespeicher ist leer.</source>
         <translation>The device memory is empty.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Der Gerätespeicher enthält eine Gerätesprache, kein Projekt.</source>
         <translation>The device memory holds a device language, not a project.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Die Daten sind kein Speicherabbild eines Projekts.</source>
         <translation>The data is no project memory image.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Das Speicherabbild gehört zu einem anderen Gerätemodell.</source>
         <translation>The memory image belongs to another device model.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Das Speicherabbild ist beschädigt.</source>
         <translation>The memory image is damaged.</translation>
     </message>

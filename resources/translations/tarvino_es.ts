@@ -5,7 +5,7 @@
     <name>Astro</name>
     <message>
         <location filename="../../qml/app/switchtimes/SwitchTimeEdition.qml" line="+143"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+329"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+336"/>
         <source>Startzeitpunkt</source>
         <translation>Hora de inicio</translation>
     </message>
@@ -45,7 +45,7 @@
         <translation>Fijo apagado</translation>
     </message>
     <message>
-        <location filename="../../app/report/yearlyastrodocument.cpp" line="+66"/>
+        <location filename="../../app/report/yearlyastrodocument.cpp" line="+60"/>
         <source>Standort</source>
         <translation>Ubicación</translation>
     </message>
@@ -112,7 +112,7 @@
     </message>
     <message>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="+102"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-104"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-106"/>
         <source>Astro inaktiv</source>
         <translation>Astro inactivo</translation>
     </message>
@@ -129,14 +129,14 @@
         <translation>Salida del sol</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-16"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-20"/>
         <location filename="../../app/report/yearlyastrodocument.cpp" line="+0"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+0"/>
         <source>Sonnenuntergang</source>
         <translation>Puesta del sol</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Dämmerung</source>
         <translation>Crepúsculo</translation>
     </message>
@@ -146,7 +146,7 @@
         <translation>Oscuridad</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Astrozeitpunkt</source>
         <translation>Momento astronómico</translation>
     </message>
@@ -156,7 +156,7 @@
         <translation>Desfase salida del sol</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Offset Sonnenuntergang</source>
         <translation>Desfase puesta del sol</translation>
     </message>
@@ -171,12 +171,12 @@
         <translation>Apagado al anochecer + encendido al amanecer</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Astro-Impuls</source>
         <translation>Impulso astronómico</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Astromode</source>
         <translation>Modo astronómico</translation>
     </message>
@@ -197,7 +197,7 @@
         <translation>lo más tarde</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-9"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-12"/>
         <location filename="../../app/report/yearlyastrodocument.cpp" line="+1"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+2"/>
         <source>Offset</source>
@@ -214,13 +214,13 @@
         <translation>Coordenadas</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
         <source>Breitengrad</source>
         <translation>Latitud</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>° Norden</source>
         <translation>° Norte</translation>
     </message>
@@ -236,7 +236,7 @@
         <translation>Longitud</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>° Osten</source>
         <translation>° Este</translation>
     </message>
@@ -251,7 +251,7 @@
         <translation>Lista de países</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
         <source>Land</source>
         <translation>País</translation>
@@ -268,7 +268,7 @@
         <translation>Favoritos</translation>
     </message>
     <message>
-        <location line="-5"/>
+        <location line="-6"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
         <source>Zeitzone</source>
         <translation>Zona horaria</translation>
@@ -289,7 +289,7 @@
         <translation>Hora de encendido</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+2"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+3"/>
         <location line="+1"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+3"/>
         <source>min</source>
@@ -613,7 +613,7 @@
     <message>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="-38"/>
         <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-35"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-72"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-76"/>
         <source>Chinesisches Neujahr</source>
         <translation>Año Nuevo chino</translation>
     </message>
@@ -748,7 +748,7 @@
         <location filename="../../qml/app/directcommands/ManuelSection.qml" line="+59"/>
         <location filename="../../qml/app/settings/ChannelSettings.qml" line="+193"/>
         <location filename="../../qml/app/switchtimes/datetable/DateTableHeader.qml" line="+83"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+169"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+175"/>
         <location line="+95"/>
         <source>hh:mm</source>
         <translation>hh:mm</translation>
@@ -855,7 +855,7 @@
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-305"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-312"/>
         <source>Osterregel</source>
         <translation>Regla de Pascua</translation>
     </message>
@@ -963,7 +963,7 @@ Algunos datos no se han transferido.</translation>
         <translation>Regla de día de la semana</translation>
     </message>
     <message>
-        <location line="+238"/>
+        <location line="+245"/>
         <source>mm:ss</source>
         <translation>mm:ss</translation>
     </message>
@@ -1402,14 +1402,14 @@ Algunos datos no se han transferido.</translation>
     <message>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="-7"/>
         <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-37"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-223"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-230"/>
         <source>Ostersonntag</source>
         <translation>Domingo de Pascua</translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
         <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+13"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+12"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+13"/>
         <source>%1 Tag(e) vor Ostersonntag</source>
         <translation>
             <numerusform>%1 día antes del Domingo de Pascua</numerusform>
@@ -1433,7 +1433,7 @@ Algunos datos no se han transferido.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-15"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-16"/>
         <source>1 Tag vor Ostersonntag</source>
         <translation>1 día antes del Domingo de Pascua</translation>
     </message>
@@ -1607,8 +1607,8 @@ Algunos datos no se han transferido.</translation>
         <translation>Fijo</translation>
     </message>
     <message>
-        <location line="+110"/>
-        <location line="+96"/>
+        <location line="+111"/>
+        <location line="+102"/>
         <source>Astroprogramm</source>
         <translation>Programa astronómico</translation>
     </message>
@@ -1649,7 +1649,7 @@ Algunos datos no se han transferido.</translation>
         <translation>24 horas</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Orthodoxe Kirche</source>
         <translation>Iglesia ortodoxa</translation>
     </message>
@@ -1659,7 +1659,7 @@ Algunos datos no se han transferido.</translation>
         <translation>Estándar</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+36"/>
         <source>Winter ► Sommer</source>
         <translation>Invierno ► verano</translation>
     </message>
@@ -1669,7 +1669,7 @@ Algunos datos no se han transferido.</translation>
         <translation>Verano ► invierno</translation>
     </message>
     <message>
-        <location line="+79"/>
+        <location line="+81"/>
         <source>Taster</source>
         <translation>Pulsador</translation>
     </message>
@@ -1714,13 +1714,13 @@ Algunos datos no se han transferido.</translation>
         <translation>Aplicar conjunto de festivos</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-327"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-334"/>
         <source>Fixes Datum jedes Jahr</source>
         <translation>Fecha fija cada año</translation>
     </message>
     <message>
-        <location line="+84"/>
-        <location line="+97"/>
+        <location line="+85"/>
+        <location line="+103"/>
         <source>Schaltprogramm</source>
         <translation>Programa de conmutación</translation>
     </message>
@@ -2150,7 +2150,7 @@ Algunos datos no se han transferido.</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/ResetDateSettings.qml" line="-21"/>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="-149"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-153"/>
         <source>Datum</source>
         <translation>Fecha</translation>
     </message>
@@ -2252,7 +2252,7 @@ Algunos datos no se han transferido.</translation>
     </message>
     <message>
         <location line="+11"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-328"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-335"/>
         <source>Endlos</source>
         <translation>Sin fin</translation>
     </message>
@@ -2268,7 +2268,7 @@ Algunos datos no se han transferido.</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/SwitchTimeItem.qml" line="+79"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+331"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+338"/>
         <source>Dauer</source>
         <translation>Duración</translation>
     </message>
@@ -2284,13 +2284,13 @@ Algunos datos no se han transferido.</translation>
         <translation>Ajustes del proyecto</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentastro.cpp" line="+9"/>
+        <location filename="../../app/report/projectdocumentastro.cpp" line="+10"/>
         <source>Name</source>
         <translation>Nombre</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-154"/>
-        <location line="+85"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-160"/>
+        <location line="+91"/>
         <source>Funktion</source>
         <translation>Función</translation>
     </message>
@@ -2302,12 +2302,12 @@ Algunos datos no se han transferido.</translation>
     <message>
         <location filename="../../app/report/projectdocumentsettings.cpp" line="-2"/>
         <location line="+1"/>
-        <location line="+77"/>
+        <location line="+79"/>
         <source>Stunde</source>
         <translation>Hora</translation>
     </message>
     <message>
-        <location line="-77"/>
+        <location line="-79"/>
         <source>Woche</source>
         <translation>Semana</translation>
     </message>
@@ -2322,12 +2322,12 @@ Algunos datos no se han transferido.</translation>
         <translation>Vacío</translation>
     </message>
     <message>
-        <location filename="../../app/report/yearlyastrodocument.cpp" line="-54"/>
+        <location filename="../../app/report/yearlyastrodocument.cpp" line="-48"/>
         <source>Januar</source>
         <translation>Enero</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Februar</source>
         <translation>Febrero</translation>
     </message>
@@ -2337,7 +2337,7 @@ Algunos datos no se han transferido.</translation>
         <translation>Marzo</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>April</source>
         <translation>Abril</translation>
     </message>
@@ -2347,7 +2347,7 @@ Algunos datos no se han transferido.</translation>
         <translation>Mayo</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Juni</source>
         <translation>Junio</translation>
     </message>
@@ -2357,7 +2357,7 @@ Algunos datos no se han transferido.</translation>
         <translation>Julio</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>August</source>
         <translation>Agosto</translation>
     </message>
@@ -2367,7 +2367,7 @@ Algunos datos no se han transferido.</translation>
         <translation>Septiembre</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Oktober</source>
         <translation>Octubre</translation>
     </message>
@@ -2377,7 +2377,7 @@ Algunos datos no se han transferido.</translation>
         <translation>Noviembre</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Dezember</source>
         <translation>Diciembre</translation>
     </message>
@@ -2845,13 +2845,13 @@ Algunos datos no se han transferido.</translation>
         <translation>Posiciones de memoria</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-342"/>
-        <location line="+272"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-349"/>
+        <location line="+279"/>
         <source>Impuls</source>
         <translation>Impulso</translation>
     </message>
     <message>
-        <location line="-270"/>
+        <location line="-277"/>
         <source>Zyklus</source>
         <translation>Ciclo</translation>
     </message>
@@ -2906,7 +2906,7 @@ Algunos datos no se han transferido.</translation>
     </message>
     <message>
         <location line="+28"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+162"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+169"/>
         <location line="+55"/>
         <source>Luxwerte</source>
         <translation>Valores de lux</translation>
@@ -3220,13 +3220,13 @@ Algunos datos no se han transferido.</translation>
         <translation>Irán</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="+58"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+59"/>
         <source>Letzte</source>
         <comment>Last week</comment>
         <translation>Última</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <location filename="../../app/shell/sowirulesetting.cpp" line="+1"/>
         <source>Freie Regel</source>
         <translation>Regla libre</translation>
@@ -3237,7 +3237,7 @@ Algunos datos no se han transferido.</translation>
         <translation>Vacaciones</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+19"/>
         <source>Betriebsstunden</source>
         <translation>Horas de funcionamiento</translation>
     </message>
@@ -3269,7 +3269,7 @@ Algunos datos no se han transferido.</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="-13"/>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="+15"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+16"/>
         <source>Nach 1 Minute aus</source>
         <comment>LCD state</comment>
         <translation>Apagado tras 1 minuto</translation>
@@ -3283,7 +3283,7 @@ Algunos datos no se han transferido.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="-78"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-81"/>
         <source>Standard</source>
         <comment>Easter rule</comment>
         <translation>Estándar</translation>
@@ -3384,13 +3384,13 @@ Algunos datos no se han transferido.</translation>
     <message>
         <location filename="../../qml/app/settings/ChannelSettings.qml" line="-137"/>
         <location line="+41"/>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="+109"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+112"/>
         <source>Signalisierung auf</source>
         <translation>Señalización en</translation>
     </message>
     <message>
         <location line="-27"/>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="-44"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-45"/>
         <source>Betriebsstundenzähler Serviceintervall</source>
         <translation>Contador de horas de funcionamiento intervalo de mantenimiento</translation>
     </message>
@@ -3447,7 +3447,7 @@ Algunos datos no se han transferido.</translation>
         <translation>Señalización</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="-67"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-69"/>
         <location filename="../../app/report/yearlyastrodocument.cpp" line="+36"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="-11"/>
         <source>Sommer-/Winterregel</source>
@@ -3460,7 +3460,7 @@ Algunos datos no se han transferido.</translation>
     </message>
     <message>
         <location line="+6"/>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="+57"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+59"/>
         <source>Erweiterungsmodul</source>
         <translation>Módulo de ampliación</translation>
     </message>
@@ -3528,7 +3528,7 @@ Algunos datos no se han transferido.</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/DateTimeSettings.qml" line="-40"/>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="-65"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-68"/>
         <source>Zeit/Datum</source>
         <translation>Hora/fecha</translation>
     </message>
@@ -3548,7 +3548,7 @@ Algunos datos no se han transferido.</translation>
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="+1"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+2"/>
         <source>Erster Tag der Woche</source>
         <translation>Primer día de la semana</translation>
     </message>
@@ -3565,7 +3565,7 @@ Algunos datos no se han transferido.</translation>
     </message>
     <message>
         <location line="+11"/>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="+50"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+51"/>
         <source>Beginn</source>
         <translation>Inicio</translation>
     </message>
@@ -3573,7 +3573,7 @@ Algunos datos no se han transferido.</translation>
         <location line="+25"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+91"/>
         <location line="+67"/>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="+0"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+1"/>
         <source>Ende</source>
         <translation>Fin</translation>
     </message>
@@ -3594,8 +3594,8 @@ Algunos datos no se han transferido.</translation>
         <translation>Tabla astronómica propia</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-310"/>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="-47"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-317"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-49"/>
         <source>Fixes Datum</source>
         <translation>Fecha fija</translation>
     </message>
@@ -3604,14 +3604,14 @@ Algunos datos no se han transferido.</translation>
     <name>ProgramView</name>
     <message>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="-49"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+90"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+91"/>
         <source>Standardprogramm</source>
         <translation>Programa estándar</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/ExtraProgramWarningPopup.qml" line="-9"/>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="+2"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+97"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+103"/>
         <source>Sonderprogramm %1</source>
         <translation>Programa especial %1</translation>
     </message>
@@ -4149,7 +4149,7 @@ Código de conexión: %3</translation>
         <translation>La respuesta del dispositivo es incomprensible.</translation>
     </message>
     <message>
-        <location line="+85"/>
+        <location line="+86"/>
         <source>Die Einstellungen des Geräts konnten nicht gelesen werden: %1</source>
         <translation>No se han podido leer los ajustes del dispositivo: %1</translation>
     </message>
@@ -4159,7 +4159,7 @@ Código de conexión: %3</translation>
         <translation>El dispositivo no ha aceptado los datos.</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+45"/>
         <source>Die Einstellungen konnten nicht an das Gerät gesendet werden: %1</source>
         <translation>No se han podido enviar los ajustes al dispositivo: %1</translation>
     </message>
@@ -4296,7 +4296,7 @@ Código de conexión: %3</translation>
     <message>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableDelegate.qml" line="+1"/>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableFooter.qml" line="+5"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-217"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-224"/>
         <source>Schaltzeit</source>
         <translation>Horario de conmutación</translation>
     </message>
@@ -4343,7 +4343,7 @@ Código de conexión: %3</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableHeader.qml" line="-5"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+247"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+254"/>
         <location line="+95"/>
         <source>Nr.</source>
         <translation>N.º</translation>
@@ -4435,7 +4435,7 @@ hh:mm:ss</translation>
 <context>
     <name>Week rules</name>
     <message>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-164"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-170"/>
         <source>Erster</source>
         <translation>Primer</translation>
     </message>
@@ -4554,42 +4554,42 @@ hh:mm:ss</translation>
 <context>
     <name>devices::EepromService</name>
     <message>
-        <location filename="../../platform/devices/src/eepromservice.cpp" line="+303"/>
+        <location filename="../../platform/devices/src/eepromservice.cpp" line="+304"/>
         <source>Das Gerätemodell ist unbekannt.</source>
         <translation>El modelo del dispositivo es desconocido.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Das Projekt hat mehr Schaltzeiten und Datumsbereiche, als das Gerät aufnehmen kann.</source>
         <translation>El proyecto tiene más horarios e intervalos de fechas de los que admite el dispositivo.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Das Speicherabbild ist unvollständig.</source>
         <translation>La imagen de memoria está incompleta.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Der Gerätespeicher ist leer.</source>
         <translation>La memoria del dispositivo está vacía.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Der Gerätespeicher enthält eine Gerätesprache, kein Projekt.</source>
         <translation>La memoria del dispositivo contiene un idioma del dispositivo, no un proyecto.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Die Daten sind kein Speicherabbild eines Projekts.</source>
         <translation>Los datos no son una imagen de memoria de un proyecto.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Das Speicherabbild gehört zu einem anderen Gerätemodell.</source>
         <translation>La imagen de memoria pertenece a otro modelo de dispositivo.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Das Speicherabbild ist beschädigt.</source>
         <translation>La imagen de memoria está dañada.</translation>
     </message>

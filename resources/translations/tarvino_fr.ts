@@ -5,7 +5,7 @@
     <name>Astro</name>
     <message>
         <location filename="../../qml/app/switchtimes/SwitchTimeEdition.qml" line="+143"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+329"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+336"/>
         <source>Startzeitpunkt</source>
         <translation>Heure de début</translation>
     </message>
@@ -45,7 +45,7 @@
         <translation>Fixe arrêt</translation>
     </message>
     <message>
-        <location filename="../../app/report/yearlyastrodocument.cpp" line="+66"/>
+        <location filename="../../app/report/yearlyastrodocument.cpp" line="+60"/>
         <source>Standort</source>
         <translation>Emplacement</translation>
     </message>
@@ -112,7 +112,7 @@
     </message>
     <message>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="+102"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-104"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-106"/>
         <source>Astro inaktiv</source>
         <translation>Astro inactif</translation>
     </message>
@@ -129,14 +129,14 @@
         <translation>Lever du soleil</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-16"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-20"/>
         <location filename="../../app/report/yearlyastrodocument.cpp" line="+0"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+0"/>
         <source>Sonnenuntergang</source>
         <translation>Coucher du soleil</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Dämmerung</source>
         <translation>Crépuscule</translation>
     </message>
@@ -146,7 +146,7 @@
         <translation>Obscurité</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Astrozeitpunkt</source>
         <translation>Moment astro</translation>
     </message>
@@ -156,7 +156,7 @@
         <translation>Décalage lever du soleil</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Offset Sonnenuntergang</source>
         <translation>Décalage coucher du soleil</translation>
     </message>
@@ -171,12 +171,12 @@
         <translation>Arrêt au coucher du soleil + marche au lever du soleil</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Astro-Impuls</source>
         <translation>Impulsion astro</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Astromode</source>
         <translation>Mode astro</translation>
     </message>
@@ -197,7 +197,7 @@
         <translation>au plus tard</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-9"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-12"/>
         <location filename="../../app/report/yearlyastrodocument.cpp" line="+1"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+2"/>
         <source>Offset</source>
@@ -214,13 +214,13 @@
         <translation>Coordonnées</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
         <source>Breitengrad</source>
         <translation>Latitude</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>° Norden</source>
         <translation>° Nord</translation>
     </message>
@@ -236,7 +236,7 @@
         <translation>Longitude</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>° Osten</source>
         <translation>° Est</translation>
     </message>
@@ -251,7 +251,7 @@
         <translation>Liste des pays</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
         <source>Land</source>
         <translation>Pays</translation>
@@ -268,7 +268,7 @@
         <translation>Favoris</translation>
     </message>
     <message>
-        <location line="-5"/>
+        <location line="-6"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
         <source>Zeitzone</source>
         <translation>Fuseau horaire</translation>
@@ -289,7 +289,7 @@
         <translation>Heure d&apos;allumage</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+2"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+3"/>
         <location line="+1"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+3"/>
         <source>min</source>
@@ -613,7 +613,7 @@
     <message>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="-38"/>
         <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-35"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-72"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-76"/>
         <source>Chinesisches Neujahr</source>
         <translation>Nouvel An chinois</translation>
     </message>
@@ -748,7 +748,7 @@
         <location filename="../../qml/app/directcommands/ManuelSection.qml" line="+59"/>
         <location filename="../../qml/app/settings/ChannelSettings.qml" line="+193"/>
         <location filename="../../qml/app/switchtimes/datetable/DateTableHeader.qml" line="+83"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+169"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+175"/>
         <location line="+95"/>
         <source>hh:mm</source>
         <translation>hh:mm</translation>
@@ -855,7 +855,7 @@
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-305"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-312"/>
         <source>Osterregel</source>
         <translation>Règle de Pâques</translation>
     </message>
@@ -963,7 +963,7 @@ Certaines données n&apos;ont pas été transférées.</translation>
         <translation>Règle de jour de semaine</translation>
     </message>
     <message>
-        <location line="+238"/>
+        <location line="+245"/>
         <source>mm:ss</source>
         <translation>mm:ss</translation>
     </message>
@@ -1402,14 +1402,14 @@ Certaines données n&apos;ont pas été transférées.</translation>
     <message>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="-7"/>
         <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-37"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-223"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-230"/>
         <source>Ostersonntag</source>
         <translation>Dimanche de Pâques</translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
         <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+13"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+12"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+13"/>
         <source>%1 Tag(e) vor Ostersonntag</source>
         <translation>
             <numerusform>%1 jour avant le dimanche de Pâques</numerusform>
@@ -1433,7 +1433,7 @@ Certaines données n&apos;ont pas été transférées.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-15"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-16"/>
         <source>1 Tag vor Ostersonntag</source>
         <translation>1 jour avant le dimanche de Pâques</translation>
     </message>
@@ -1607,8 +1607,8 @@ Certaines données n&apos;ont pas été transférées.</translation>
         <translation>Fixe</translation>
     </message>
     <message>
-        <location line="+110"/>
-        <location line="+96"/>
+        <location line="+111"/>
+        <location line="+102"/>
         <source>Astroprogramm</source>
         <translation>Programme astro</translation>
     </message>
@@ -1649,7 +1649,7 @@ Certaines données n&apos;ont pas été transférées.</translation>
         <translation>24 heures</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Orthodoxe Kirche</source>
         <translation>Église orthodoxe</translation>
     </message>
@@ -1659,7 +1659,7 @@ Certaines données n&apos;ont pas été transférées.</translation>
         <translation>Normale</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+36"/>
         <source>Winter ► Sommer</source>
         <translation>Hiver ► été</translation>
     </message>
@@ -1669,7 +1669,7 @@ Certaines données n&apos;ont pas été transférées.</translation>
         <translation>Été ► hiver</translation>
     </message>
     <message>
-        <location line="+79"/>
+        <location line="+81"/>
         <source>Taster</source>
         <translation>Bouton-poussoir</translation>
     </message>
@@ -1714,13 +1714,13 @@ Certaines données n&apos;ont pas été transférées.</translation>
         <translation>Reprendre le jeu de jours fériés</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-327"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-334"/>
         <source>Fixes Datum jedes Jahr</source>
         <translation>Date fixe chaque année</translation>
     </message>
     <message>
-        <location line="+84"/>
-        <location line="+97"/>
+        <location line="+85"/>
+        <location line="+103"/>
         <source>Schaltprogramm</source>
         <translation>Programme de commutation</translation>
     </message>
@@ -2150,7 +2150,7 @@ Certaines données n&apos;ont pas été transférées.</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/ResetDateSettings.qml" line="-21"/>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="-149"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-153"/>
         <source>Datum</source>
         <translation>Date</translation>
     </message>
@@ -2252,7 +2252,7 @@ Certaines données n&apos;ont pas été transférées.</translation>
     </message>
     <message>
         <location line="+11"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-328"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-335"/>
         <source>Endlos</source>
         <translation>Sans fin</translation>
     </message>
@@ -2268,7 +2268,7 @@ Certaines données n&apos;ont pas été transférées.</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/SwitchTimeItem.qml" line="+79"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+331"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+338"/>
         <source>Dauer</source>
         <translation>Durée</translation>
     </message>
@@ -2284,13 +2284,13 @@ Certaines données n&apos;ont pas été transférées.</translation>
         <translation>Réglages du projet</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentastro.cpp" line="+9"/>
+        <location filename="../../app/report/projectdocumentastro.cpp" line="+10"/>
         <source>Name</source>
         <translation>Nom</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-154"/>
-        <location line="+85"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-160"/>
+        <location line="+91"/>
         <source>Funktion</source>
         <translation>Fonction</translation>
     </message>
@@ -2302,12 +2302,12 @@ Certaines données n&apos;ont pas été transférées.</translation>
     <message>
         <location filename="../../app/report/projectdocumentsettings.cpp" line="-2"/>
         <location line="+1"/>
-        <location line="+77"/>
+        <location line="+79"/>
         <source>Stunde</source>
         <translation>Heure</translation>
     </message>
     <message>
-        <location line="-77"/>
+        <location line="-79"/>
         <source>Woche</source>
         <translation>Semaine</translation>
     </message>
@@ -2322,12 +2322,12 @@ Certaines données n&apos;ont pas été transférées.</translation>
         <translation>Vide</translation>
     </message>
     <message>
-        <location filename="../../app/report/yearlyastrodocument.cpp" line="-54"/>
+        <location filename="../../app/report/yearlyastrodocument.cpp" line="-48"/>
         <source>Januar</source>
         <translation>Janvier</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Februar</source>
         <translation>Février</translation>
     </message>
@@ -2337,7 +2337,7 @@ Certaines données n&apos;ont pas été transférées.</translation>
         <translation>Mars</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>April</source>
         <translation>Avril</translation>
     </message>
@@ -2347,7 +2347,7 @@ Certaines données n&apos;ont pas été transférées.</translation>
         <translation>Mai</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Juni</source>
         <translation>Juin</translation>
     </message>
@@ -2357,7 +2357,7 @@ Certaines données n&apos;ont pas été transférées.</translation>
         <translation>Juillet</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>August</source>
         <translation>Août</translation>
     </message>
@@ -2367,7 +2367,7 @@ Certaines données n&apos;ont pas été transférées.</translation>
         <translation>Septembre</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Oktober</source>
         <translation>Octobre</translation>
     </message>
@@ -2377,7 +2377,7 @@ Certaines données n&apos;ont pas été transférées.</translation>
         <translation>Novembre</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Dezember</source>
         <translation>Décembre</translation>
     </message>
@@ -2845,13 +2845,13 @@ Certaines données n&apos;ont pas été transférées.</translation>
         <translation>Emplacements mémoire</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-342"/>
-        <location line="+272"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-349"/>
+        <location line="+279"/>
         <source>Impuls</source>
         <translation>Impulsion</translation>
     </message>
     <message>
-        <location line="-270"/>
+        <location line="-277"/>
         <source>Zyklus</source>
         <translation>Cycle</translation>
     </message>
@@ -2906,7 +2906,7 @@ Certaines données n&apos;ont pas été transférées.</translation>
     </message>
     <message>
         <location line="+28"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+162"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+169"/>
         <location line="+55"/>
         <source>Luxwerte</source>
         <translation>Valeurs lux</translation>
@@ -3220,13 +3220,13 @@ Certaines données n&apos;ont pas été transférées.</translation>
         <translation>Iran</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="+58"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+59"/>
         <source>Letzte</source>
         <comment>Last week</comment>
         <translation>Dernière</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <location filename="../../app/shell/sowirulesetting.cpp" line="+1"/>
         <source>Freie Regel</source>
         <translation>Règle libre</translation>
@@ -3237,7 +3237,7 @@ Certaines données n&apos;ont pas été transférées.</translation>
         <translation>Vacances</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+19"/>
         <source>Betriebsstunden</source>
         <translation>Heures de fonctionnement</translation>
     </message>
@@ -3269,7 +3269,7 @@ Certaines données n&apos;ont pas été transférées.</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="-13"/>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="+15"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+16"/>
         <source>Nach 1 Minute aus</source>
         <comment>LCD state</comment>
         <translation>Éteint après 1 minute</translation>
@@ -3283,7 +3283,7 @@ Certaines données n&apos;ont pas été transférées.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="-78"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-81"/>
         <source>Standard</source>
         <comment>Easter rule</comment>
         <translation>Normale</translation>
@@ -3384,13 +3384,13 @@ Certaines données n&apos;ont pas été transférées.</translation>
     <message>
         <location filename="../../qml/app/settings/ChannelSettings.qml" line="-137"/>
         <location line="+41"/>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="+109"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+112"/>
         <source>Signalisierung auf</source>
         <translation>Signalisation sur</translation>
     </message>
     <message>
         <location line="-27"/>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="-44"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-45"/>
         <source>Betriebsstundenzähler Serviceintervall</source>
         <translation>Compteur d&apos;heures de fonctionnement intervalle d&apos;entretien</translation>
     </message>
@@ -3447,7 +3447,7 @@ Certaines données n&apos;ont pas été transférées.</translation>
         <translation>Signalisation</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="-67"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-69"/>
         <location filename="../../app/report/yearlyastrodocument.cpp" line="+36"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="-11"/>
         <source>Sommer-/Winterregel</source>
@@ -3460,7 +3460,7 @@ Certaines données n&apos;ont pas été transférées.</translation>
     </message>
     <message>
         <location line="+6"/>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="+57"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+59"/>
         <source>Erweiterungsmodul</source>
         <translation>Module d&apos;extension</translation>
     </message>
@@ -3528,7 +3528,7 @@ Certaines données n&apos;ont pas été transférées.</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/DateTimeSettings.qml" line="-40"/>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="-65"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-68"/>
         <source>Zeit/Datum</source>
         <translation>Heure/date</translation>
     </message>
@@ -3548,7 +3548,7 @@ Certaines données n&apos;ont pas été transférées.</translation>
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="+1"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+2"/>
         <source>Erster Tag der Woche</source>
         <translation>Premier jour de la semaine</translation>
     </message>
@@ -3565,7 +3565,7 @@ Certaines données n&apos;ont pas été transférées.</translation>
     </message>
     <message>
         <location line="+11"/>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="+50"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+51"/>
         <source>Beginn</source>
         <translation>Début</translation>
     </message>
@@ -3573,7 +3573,7 @@ Certaines données n&apos;ont pas été transférées.</translation>
         <location line="+25"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+91"/>
         <location line="+67"/>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="+0"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+1"/>
         <source>Ende</source>
         <translation>Fin</translation>
     </message>
@@ -3594,8 +3594,8 @@ Certaines données n&apos;ont pas été transférées.</translation>
         <translation>Table astro personnelle</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-310"/>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="-47"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-317"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-49"/>
         <source>Fixes Datum</source>
         <translation>Date fixe</translation>
     </message>
@@ -3604,14 +3604,14 @@ Certaines données n&apos;ont pas été transférées.</translation>
     <name>ProgramView</name>
     <message>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="-49"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+90"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+91"/>
         <source>Standardprogramm</source>
         <translation>Programme standard</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/ExtraProgramWarningPopup.qml" line="-9"/>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="+2"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+97"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+103"/>
         <source>Sonderprogramm %1</source>
         <translation>Programme spécial %1</translation>
     </message>
@@ -4149,7 +4149,7 @@ Code de connexion : %3</translation>
         <translation>La réponse de l&apos;appareil est incompréhensible.</translation>
     </message>
     <message>
-        <location line="+85"/>
+        <location line="+86"/>
         <source>Die Einstellungen des Geräts konnten nicht gelesen werden: %1</source>
         <translation>Les réglages de l&apos;appareil n&apos;ont pas pu être lus : %1</translation>
     </message>
@@ -4159,7 +4159,7 @@ Code de connexion : %3</translation>
         <translation>L&apos;appareil n&apos;a pas accepté les données.</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+45"/>
         <source>Die Einstellungen konnten nicht an das Gerät gesendet werden: %1</source>
         <translation>Les réglages n&apos;ont pas pu être envoyés à l&apos;appareil : %1</translation>
     </message>
@@ -4296,7 +4296,7 @@ Code de connexion : %3</translation>
     <message>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableDelegate.qml" line="+1"/>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableFooter.qml" line="+5"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-217"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-224"/>
         <source>Schaltzeit</source>
         <translation>Horaire de commutation</translation>
     </message>
@@ -4343,7 +4343,7 @@ Code de connexion : %3</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableHeader.qml" line="-5"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+247"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+254"/>
         <location line="+95"/>
         <source>Nr.</source>
         <translation>N°</translation>
@@ -4435,7 +4435,7 @@ hh:mm:ss</translation>
 <context>
     <name>Week rules</name>
     <message>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-164"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-170"/>
         <source>Erster</source>
         <translation>Premier</translation>
     </message>
@@ -4554,42 +4554,42 @@ hh:mm:ss</translation>
 <context>
     <name>devices::EepromService</name>
     <message>
-        <location filename="../../platform/devices/src/eepromservice.cpp" line="+303"/>
+        <location filename="../../platform/devices/src/eepromservice.cpp" line="+304"/>
         <source>Das Gerätemodell ist unbekannt.</source>
         <translation>Le modèle d&apos;appareil est inconnu.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Das Projekt hat mehr Schaltzeiten und Datumsbereiche, als das Gerät aufnehmen kann.</source>
         <translation>Le projet contient plus d&apos;horaires et de plages de dates que l&apos;appareil ne peut en contenir.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Das Speicherabbild ist unvollständig.</source>
         <translation>L&apos;image mémoire est incomplète.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Der Gerätespeicher ist leer.</source>
         <translation>La mémoire de l&apos;appareil est vide.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Der Gerätespeicher enthält eine Gerätesprache, kein Projekt.</source>
         <translation>La mémoire de l&apos;appareil contient une langue d&apos;appareil, pas un projet.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Die Daten sind kein Speicherabbild eines Projekts.</source>
         <translation>Les données ne sont pas une image mémoire de projet.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Das Speicherabbild gehört zu einem anderen Gerätemodell.</source>
         <translation>L&apos;image mémoire appartient à un autre modèle d&apos;appareil.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Das Speicherabbild ist beschädigt.</source>
         <translation>L&apos;image mémoire est endommagée.</translation>
     </message>

@@ -22,13 +22,11 @@ const int HomeScreenView = 0;
 const int ProjectContentView = 2;
 const int GlobalSettingsView = 8;
 
-QString translationsDir()
-{
+QString translationsDir() {
     return QStringLiteral(TARVINO_SOURCE_DIR "/resources/translations");
 }
 
-QSet<QString> germanSources()
-{
+QSet<QString> germanSources() {
     QSet<QString> sources;
     QFile file(translationsDir() + QStringLiteral("/tarvino_de.ts"));
     if (!file.open(QIODevice::ReadOnly))
@@ -42,8 +40,7 @@ QSet<QString> germanSources()
 }
 
 // The source texts neutral.txt allows to stay as they are in the language.
-QSet<QString> neutralSources(const QString& language)
-{
+QSet<QString> neutralSources(const QString& language) {
     QSet<QString> sources;
     QFile file(translationsDir() + QStringLiteral("/neutral.txt"));
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
@@ -59,8 +56,7 @@ QSet<QString> neutralSources(const QString& language)
     return sources;
 }
 
-void collectTexts(const QQuickItem* item, QStringList& texts)
-{
+void collectTexts(const QQuickItem* item, QStringList& texts) {
     if (!item->isVisible())
         return;
     const QString text = item->property("text").toString();
@@ -79,19 +75,18 @@ class TestViewLanguages : public QObject {
     QQuickWindow* m_window = nullptr;
     QSet<QString> m_german;
 
-    bool showView(int viewKind)
-    {
+    bool showView(int viewKind) {
         auto* stack = m_window->findChild<QQuickItem*>(QStringLiteral("viewStack"));
         m_harness->evaluate(QStringLiteral("ViewLoader.openView(%1, {}, true)").arg(viewKind));
         return ViewHarness::waitFor([stack, viewKind] {
             const auto* view = stack->property("currentItem").value<QQuickItem*>();
-            return view && view->property("viewKind").toInt() == viewKind && !stack->property("busy").toBool();
+            return view && view->property("viewKind").toInt() == viewKind &&
+                   !stack->property("busy").toBool();
         });
     }
 
     // The position of the language in the settings view's list (the languages sorted by name).
-    int languageIndex(const QString& code) const
-    {
+    int languageIndex(const QString& code) const {
         core::LanguageService* service = m_harness->app().languageService();
         const int before = service->currentLanguage();
         int found = -1;
@@ -105,8 +100,7 @@ class TestViewLanguages : public QObject {
     }
 
     // The German source texts among the texts the current view shows.
-    QStringList germanTexts(const QString& language) const
-    {
+    QStringList germanTexts(const QString& language) const {
         const QSet<QString> neutral = neutralSources(language);
         QStringList texts;
         collectTexts(m_window->contentItem(), texts);
@@ -119,8 +113,7 @@ class TestViewLanguages : public QObject {
     }
 
 private slots:
-    void initTestCase()
-    {
+    void initTestCase() {
         m_german = germanSources();
         QVERIFY(m_german.size() > 100);
         m_harness = std::make_unique<ViewHarness>();
@@ -131,16 +124,14 @@ private slots:
 
     void cleanupTestCase() { m_harness.reset(); }
 
-    void homeAndProgramViewsAreTranslated_data()
-    {
+    void homeAndProgramViewsAreTranslated_data() {
         QTest::addColumn<QString>("language");
-        for (const char* code : {"cs", "da", "de", "el", "en", "es", "fi", "fr", "he", "it", "nb", "nl", "pl", "pt",
-                                 "ru", "sk", "sv", "tr"})
+        for (const char* code : {"cs", "da", "de", "el", "en", "es", "fi", "fr", "he", "it", "nb", "nl", "pl",
+                                 "pt", "ru", "sk", "sv", "tr"})
             QTest::newRow(code) << QString::fromLatin1(code);
     }
 
-    void homeAndProgramViewsAreTranslated()
-    {
+    void homeAndProgramViewsAreTranslated() {
         QFETCH(QString, language);
         QVERIFY(showView(GlobalSettingsView));
         const int index = languageIndex(language);

@@ -18,8 +18,7 @@ const QStringList CompleteLanguages{"cs", "da", "de", "el", "en", "es", "fi", "f
 const QStringList Languages{"cs", "da", "de", "el", "en", "es", "fi", "fr", "he",
                             "it", "nb", "nl", "pl", "pt", "ru", "sk", "sv", "tr"};
 
-QString translationsDir()
-{
+QString translationsDir() {
     return QStringLiteral(TARVINO_SOURCE_DIR "/resources/translations");
 }
 
@@ -42,8 +41,7 @@ struct TsFile {
     QHash<QString, Message> byKey;
 };
 
-void readMessage(QXmlStreamReader& xml, const QString& context, TsFile& file)
-{
+void readMessage(QXmlStreamReader& xml, const QString& context, TsFile& file) {
     Message message;
     message.context = context;
     message.numerus = xml.attributes().value(QLatin1String("numerus")) == u"yes";
@@ -68,8 +66,7 @@ void readMessage(QXmlStreamReader& xml, const QString& context, TsFile& file)
     file.messages.append(message);
 }
 
-TsFile readTs(const QString& path)
-{
+TsFile readTs(const QString& path) {
     TsFile file;
     QFile device(path);
     if (!device.open(QIODevice::ReadOnly))
@@ -100,15 +97,13 @@ struct NeutralList {
 
     static QString key(const QString& context, const QString& source) { return context + u'\x1f' + source; }
 
-    bool lists(const Message& message, const QString& language) const
-    {
+    bool lists(const Message& message, const QString& language) const {
         const QStringList languages = languagesByText.value(key(message.context, message.source));
         return languages.contains(QStringLiteral("*")) || languages.contains(language);
     }
 };
 
-NeutralList readNeutralList()
-{
+NeutralList readNeutralList() {
     NeutralList list;
     QFile file(translationsDir() + QStringLiteral("/neutral.txt"));
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
@@ -123,7 +118,8 @@ NeutralList readNeutralList()
             continue;
         const QStringList fields = line.split(u'\t');
         if (fields.size() != 4 || fields[3].trimmed().isEmpty()) {
-            list.faults.append(QStringLiteral("line %1 needs context, text, languages and reason").arg(lineNumber));
+            list.faults.append(
+                QStringLiteral("line %1 needs context, text, languages and reason").arg(lineNumber));
             continue;
         }
         const QString source = QString(fields[1]).replace(QStringLiteral("\\n"), QStringLiteral("\n"));
@@ -133,8 +129,7 @@ NeutralList readNeutralList()
 }
 
 // How often each placeholder (%1 to %99, %L1, %n) stands in a text.
-QHash<QString, int> placeholders(const QString& text)
-{
+QHash<QString, int> placeholders(const QString& text) {
     static const QRegularExpression pattern(QStringLiteral("%(L?[0-9]+|n)"));
     QHash<QString, int> counts;
     for (const QRegularExpressionMatch& match : pattern.globalMatch(text))
@@ -143,37 +138,31 @@ QHash<QString, int> placeholders(const QString& text)
 }
 
 // An accelerator is a "&" before a letter; "&&" is a plain ampersand.
-int accelerators(const QString& text)
-{
+int accelerators(const QString& text) {
     static const QRegularExpression pattern(QStringLiteral("(?<!&)&(?=[^&\\s])"));
     return static_cast<int>(text.count(pattern));
 }
 
-int expectedPluralForms(const QString& language)
-{
+int expectedPluralForms(const QString& language) {
     static const QStringList three{"cs", "pl", "ru", "sk"};
     if (three.contains(language))
         return 3;
     return language == u"tr" ? 1 : 2;
 }
 
-bool hasLetters(const QString& text)
-{
+bool hasLetters(const QString& text) {
     return std::any_of(text.begin(), text.end(), [](QChar c) { return c.isLetter(); });
 }
 
-bool hasScript(const QString& text, QChar::Script script)
-{
+bool hasScript(const QString& text, QChar::Script script) {
     return std::any_of(text.begin(), text.end(), [script](QChar c) { return c.script() == script; });
 }
 
-QString describe(const Message& message)
-{
+QString describe(const Message& message) {
     return QStringLiteral("[%1] \"%2\"").arg(message.context, message.source);
 }
 
-void addLanguageRows()
-{
+void addLanguageRows() {
     QTest::addColumn<QString>("language");
     for (const QString& language : Languages)
         QTest::newRow(qPrintable(language)) << language;
@@ -192,16 +181,14 @@ class TestTranslations : public QObject {
     TsFile file(const QString& language) const { return m_files.value(language); }
 
     // Each listed fault fails the test; all of them are shown at once.
-    static void verifyNone(const QStringList& faults)
-    {
+    static void verifyNone(const QStringList& faults) {
         for (const QString& fault : faults)
             qWarning().noquote() << fault;
         QVERIFY2(faults.isEmpty(), qPrintable(QStringLiteral("%1 faults").arg(faults.size())));
     }
 
 private slots:
-    void initTestCase()
-    {
+    void initTestCase() {
         QVERIFY(m_dir.isValid());
         const QString gathered = m_dir.filePath(QStringLiteral("gathered.ts"));
         QProcess lupdate;
@@ -211,21 +198,20 @@ private slots:
         m_gathered = readTs(gathered);
         QVERIFY(m_gathered.messages.size() > 100);
         for (const QString& language : Languages)
-            m_files.insert(language, readTs(translationsDir() + QStringLiteral("/tarvino_%1.ts").arg(language)));
+            m_files.insert(language,
+                           readTs(translationsDir() + QStringLiteral("/tarvino_%1.ts").arg(language)));
         m_neutral = readNeutralList();
     }
 
     void namesItsLanguages_data() { addLanguageRows(); }
-    void namesItsLanguages()
-    {
+    void namesItsLanguages() {
         QFETCH(QString, language);
         QCOMPARE(file(language).language, language);
         QCOMPARE(file(language).sourceLanguage, QStringLiteral("de"));
     }
 
     void holdsExactlyTheSourceTexts_data() { addLanguageRows(); }
-    void holdsExactlyTheSourceTexts()
-    {
+    void holdsExactlyTheSourceTexts() {
         QFETCH(QString, language);
         const TsFile ts = file(language);
         QStringList faults;
@@ -245,15 +231,15 @@ private slots:
     }
 
     void fillsEveryPluralForm_data() { addLanguageRows(); }
-    void fillsEveryPluralForm()
-    {
+    void fillsEveryPluralForm() {
         QFETCH(QString, language);
         QStringList faults;
         for (const Message& message : file(language).messages) {
             if (!message.numerus)
                 continue;
             if (message.forms.size() != expectedPluralForms(language))
-                faults.append(QStringLiteral("%1 plural forms ").arg(message.forms.size()) + describe(message));
+                faults.append(QStringLiteral("%1 plural forms ").arg(message.forms.size()) +
+                              describe(message));
             else if (message.finished() && message.forms.contains(QString()))
                 faults.append(QStringLiteral("empty plural form ") + describe(message));
         }
@@ -261,8 +247,7 @@ private slots:
     }
 
     void keepsPlaceholdersAndAccelerators_data() { addLanguageRows(); }
-    void keepsPlaceholdersAndAccelerators()
-    {
+    void keepsPlaceholdersAndAccelerators() {
         QFETCH(QString, language);
         QStringList faults;
         for (const Message& message : file(language).messages) {
@@ -271,22 +256,22 @@ private slots:
             const bool accelerated = accelerators(message.source) == 1;
             for (const QString& form : message.forms) {
                 if (placeholders(form) != placeholders(message.source))
-                    faults.append(QStringLiteral("placeholders differ in \"%1\" ").arg(form) + describe(message));
+                    faults.append(QStringLiteral("placeholders differ in \"%1\" ").arg(form) +
+                                  describe(message));
                 if (accelerated && accelerators(form) != 1)
-                    faults.append(QStringLiteral("not one accelerator in \"%1\" ").arg(form) + describe(message));
+                    faults.append(QStringLiteral("not one accelerator in \"%1\" ").arg(form) +
+                                  describe(message));
             }
         }
         verifyNone(faults);
     }
 
-    void translatesEveryText_data()
-    {
+    void translatesEveryText_data() {
         QTest::addColumn<QString>("language");
         for (const QString& language : CompleteLanguages)
             QTest::newRow(qPrintable(language)) << language;
     }
-    void translatesEveryText()
-    {
+    void translatesEveryText() {
         QFETCH(QString, language);
         QStringList faults;
         for (const Message& message : file(language).messages) {
@@ -297,21 +282,22 @@ private slots:
 
         const QString path = translationsDir() + QStringLiteral("/tarvino_%1.ts").arg(language);
         QProcess lrelease;
-        lrelease.start(QStringLiteral(TARVINO_LRELEASE), {path, QStringLiteral("-qm"), m_dir.filePath(language + ".qm")});
+        lrelease.start(QStringLiteral(TARVINO_LRELEASE),
+                       {path, QStringLiteral("-qm"), m_dir.filePath(language + ".qm")});
         QVERIFY(lrelease.waitForFinished(-1));
         QCOMPARE(lrelease.exitCode(), 0);
         const QString report = QString::fromUtf8(lrelease.readAllStandardOutput());
         QVERIFY2(report.contains(QStringLiteral(" 0 unfinished")), qPrintable(report));
     }
 
-    void neutralListIsSoundAndShort()
-    {
+    void neutralListIsSoundAndShort() {
         verifyNone(m_neutral.faults);
         QStringList faults;
         for (auto it = m_neutral.languagesByText.cbegin(); it != m_neutral.languagesByText.cend(); ++it) {
             const QStringList parts = it.key().split(u'\x1f');
-            const bool known = std::any_of(m_gathered.messages.cbegin(), m_gathered.messages.cend(),
-                                           [&](const Message& m) { return m.context == parts[0] && m.source == parts[1]; });
+            const bool known =
+                std::any_of(m_gathered.messages.cbegin(), m_gathered.messages.cend(),
+                            [&](const Message& m) { return m.context == parts[0] && m.source == parts[1]; });
             if (!known)
                 faults.append(QStringLiteral("not a source text: [%1] \"%2\"").arg(parts[0], parts[1]));
             for (const QString& language : it.value()) {
@@ -323,14 +309,14 @@ private slots:
         for (const QString& language : Languages) {
             const auto listed = std::count_if(m_gathered.messages.cbegin(), m_gathered.messages.cend(),
                                               [&](const Message& m) { return m_neutral.lists(m, language); });
-            QVERIFY2(listed * 10 <= m_gathered.messages.size(),
-                     qPrintable(QStringLiteral("%1 texts listed as neutral for %2").arg(listed).arg(language)));
+            QVERIFY2(
+                listed * 10 <= m_gathered.messages.size(),
+                qPrintable(QStringLiteral("%1 texts listed as neutral for %2").arg(listed).arg(language)));
         }
     }
 
     void differsFromGermanAndEnglish_data() { addLanguageRows(); }
-    void differsFromGermanAndEnglish()
-    {
+    void differsFromGermanAndEnglish() {
         QFETCH(QString, language);
         if (language == u"de")
             QSKIP("German is the source language");
@@ -351,16 +337,14 @@ private slots:
         verifyNone(faults);
     }
 
-    void usesItsOwnScript_data()
-    {
+    void usesItsOwnScript_data() {
         QTest::addColumn<QString>("language");
         QTest::addColumn<int>("script");
         QTest::newRow("el") << QStringLiteral("el") << int(QChar::Script_Greek);
         QTest::newRow("ru") << QStringLiteral("ru") << int(QChar::Script_Cyrillic);
         QTest::newRow("he") << QStringLiteral("he") << int(QChar::Script_Hebrew);
     }
-    void usesItsOwnScript()
-    {
+    void usesItsOwnScript() {
         QFETCH(QString, language);
         QFETCH(int, script);
         QStringList faults;
@@ -369,21 +353,22 @@ private slots:
                 continue;
             for (const QString& form : message.forms) {
                 if (hasLetters(form) && !hasScript(form, QChar::Script(script)))
-                    faults.append(QStringLiteral("\"%1\" is not in its script ").arg(form) + describe(message));
+                    faults.append(QStringLiteral("\"%1\" is not in its script ").arg(form) +
+                                  describe(message));
             }
         }
         verifyNone(faults);
     }
 
     void namesExistingPictures_data() { addLanguageRows(); }
-    void namesExistingPictures()
-    {
+    void namesExistingPictures() {
         QFETCH(QString, language);
         QStringList faults;
         for (const Message& message : file(language).messages) {
             if (message.context != u"Image" || !message.finished())
                 continue;
-            const QString picture = QStringLiteral(TARVINO_SOURCE_DIR "/resources/images/%1.svg").arg(message.forms.value(0));
+            const QString picture =
+                QStringLiteral(TARVINO_SOURCE_DIR "/resources/images/%1.svg").arg(message.forms.value(0));
             if (!QFile::exists(picture))
                 faults.append(QStringLiteral("no picture %1 ").arg(picture) + describe(message));
         }
