@@ -251,7 +251,7 @@ ApplicationWindow {
         function onInactiveForTooLong() { deviceScan.showInactivity() }
         function onTooManySZError(nbSz, maxSz) {
             PopUpManager.openPopup("ErrorPopUp", {
-                contentText: bindTr("Scan", "Ihr Projekt überschreitet die Speicherplätze des Zielgeräts (%1 / %2)").arg(nbSz).arg(maxSz)
+                contentText: bindTr("Scan", "Ihr Projekt überschreitet die Speicherplätze des Zielgeräts (%1 / %2)", "", maxSz).arg(nbSz).arg(maxSz)
             })
         }
     }

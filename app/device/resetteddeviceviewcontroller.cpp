@@ -8,6 +8,7 @@
 #include <ble/bleservice.h>
 #include <countries/countryservice.h>
 #include <devices/deviceservice.h>
+#include <trfunctions.h>
 
 #include <QCoreApplication>
 
@@ -18,11 +19,6 @@ constexpr int SoWiCharacteristic = ble::SoWiTelegram::Characteristic;
 constexpr int DateCharacteristic = ble::DateTelegram::Characteristic;
 constexpr int CityCharacteristic = ble::CityTelegram::Characteristic;
 constexpr int NoMatch = -1;
-
-QString trSettings(const char* text)
-{
-    return QCoreApplication::translate("Settings", text);
-}
 
 // Stores the value; true when it changed.
 template <typename T>
@@ -116,7 +112,7 @@ bool ResettedDeviceViewController::takeReply(ble::BaseTelegram& telegram, const 
 {
     if (telegram.parseReadReply(response.data()))
         return true;
-    failRead(trSettings("Die Antwort des Geräts ist unverständlich."));
+    failRead(trText("Settings", "Die Antwort des Geräts ist unverständlich."));
     return false;
 }
 
@@ -201,7 +197,8 @@ void ResettedDeviceViewController::takeCity()
 void ResettedDeviceViewController::failRead(const QString& detail)
 {
     qCWarning(deviceLog).noquote() << "Reset settings not read:" << detail;
-    setErrorMessage(trSettings("Die Einstellungen des Geräts konnten nicht gelesen werden: %1").arg(detail));
+    setErrorMessage(
+        trText("Settings", "Die Einstellungen des Geräts konnten nicht gelesen werden: %1").arg(detail));
     setBusy(false);
 }
 
@@ -262,7 +259,7 @@ bool ResettedDeviceViewController::acknowledged(const ble::BLERequestResponse& r
 {
     if (response.error() == ble::AbstractBLERequest::NoError && response.data() == ble::BaseTelegram::STANDARD_ACK)
         return true;
-    failWrite(trSettings("Das Gerät hat die Daten nicht angenommen."));
+    failWrite(trText("Settings", "Das Gerät hat die Daten nicht angenommen."));
     return false;
 }
 
@@ -306,7 +303,8 @@ void ResettedDeviceViewController::onStatusAckReceived(const ble::BLERequestResp
 void ResettedDeviceViewController::failWrite(const QString& detail)
 {
     qCWarning(deviceLog).noquote() << "Reset settings not written:" << detail;
-    setErrorMessage(trSettings("Die Einstellungen konnten nicht an das Gerät gesendet werden: %1").arg(detail));
+    setErrorMessage(
+        trText("Settings", "Die Einstellungen konnten nicht an das Gerät gesendet werden: %1").arg(detail));
     setSending(false);
 }
 

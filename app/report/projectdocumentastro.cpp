@@ -15,17 +15,13 @@ using namespace reporttext;
 
 namespace {
 
-QString astroText(const char* text) {
-    return trText("Astro settings", text);
-}
-
 QString stateText(bool active) {
     return active ? activeText() : inactiveText();
 }
 
 // Six significant digits with a point, the sign kept, then the hemisphere.
-QString degrees(double value, const char* positive, const char* negative) {
-    const QString side = value > 0 ? astroText(positive) : value < 0 ? astroText(negative) : QString();
+QString degrees(double value, const QString& positive, const QString& negative) {
+    const QString side = value > 0 ? positive : value < 0 ? negative : QString();
     return QStringLiteral("%1 %2").arg(QString::number(value, 'g', 6), side);
 }
 
@@ -48,15 +44,21 @@ void ProjectDocument::writeAstroSettings() {
     const QString country = htmlText(place.country);
     const QString city = htmlText(place.city);
     QList<QStringList> rows{
-        {bold(astroText("Koordinaten")), stateText(!ownTable && !place.favorite && place.city.isEmpty())},
-        {astroText("Breitengrad"), degrees(m_astroProject.latitude(), "° Norden", "° Süden")},
-        {astroText("Längengrad"), degrees(m_astroProject.longitude(), "° Osten", "° Westen")},
-        {astroText("Zeitzone"),
+        {bold(trText("Astro settings", "Koordinaten")),
+         stateText(!ownTable && !place.favorite && place.city.isEmpty())},
+        {trText("Astro settings", "Breitengrad"),
+         degrees(m_astroProject.latitude(), trText("Astro settings", "° Norden"),
+                 trText("Astro settings", "° Süden"))},
+        {trText("Astro settings", "Längengrad"),
+         degrees(m_astroProject.longitude(), trText("Astro settings", "° Osten"),
+                 trText("Astro settings", "° Westen"))},
+        {trText("Astro settings", "Zeitzone"),
          TimeZoneSetting(nullptr, m_astroProject.timezone()).entryText(m_astroProject.timezone())},
-        {bold(astroText("Länderliste")), stateText(!ownTable && !place.favorite && !place.city.isEmpty())},
-        {astroText("Land"), country},
-        {astroText("Stadt"), city},
-        {bold(astroText("Favoriten")), stateText(!ownTable && place.favorite)},
+        {bold(trText("Astro settings", "Länderliste")),
+         stateText(!ownTable && !place.favorite && !place.city.isEmpty())},
+        {trText("Astro settings", "Land"), country},
+        {trText("Astro settings", "Stadt"), city},
+        {bold(trText("Astro settings", "Favoriten")), stateText(!ownTable && place.favorite)},
         {bold(trText("Program settings", "Eigene Astro Tabelle")), stateText(ownTable)}};
     if (ownTable) {
         const storage::StorableRef<storage::OwnAstroTable> table = m_astroProject.ownAstroTable();

@@ -31,10 +31,6 @@ const QString LeftPadded = QStringLiteral("text-align:left;padding-left:5px;");
 constexpr int DaysOfWeek = 7;
 constexpr int SecondsPerDay = 86400;
 
-QString astroText(const char* text) {
-    return trText("Astro settings", text);
-}
-
 QString headStyled(const QString& text, const QString& style) {
     return QStringLiteral("<th style=\"%2\">%1</th>").arg(text, style);
 }
@@ -141,17 +137,18 @@ QString easterText(int offset) {
     case 60:
         return trText("Easter rules", "Fronleichnam");
     default:
-        return offset < 0 ? trText("Easter rules", "%1 Tag(e) vor Ostersonntag").arg(-offset)
-                          : trText("Easter rules", "%1 Tag(e) nach Ostersonntag").arg(offset);
+        return offset < 0
+                   ? trText("Easter rules", "%1 Tag(e) vor Ostersonntag", nullptr, -offset).arg(-offset)
+                   : trText("Easter rules", "%1 Tag(e) nach Ostersonntag", nullptr, offset).arg(offset);
     }
 }
 
 QString chineseNewYearText(int offset) {
     if (offset < 0)
-        return trText("Cny rules", "%1 Tag(e) vor Chinese NY").arg(-offset);
+        return trText("Cny rules", "%1 Tag(e) vor Chinese NY", nullptr, -offset).arg(-offset);
     if (offset == 0)
         return trText("Cny rules", "Chinesisches Neujahr");
-    return trText("Cny rules", "%1 Tag(e) nach Chinese NY").arg(offset);
+    return trText("Cny rules", "%1 Tag(e) nach Chinese NY", nullptr, offset).arg(offset);
 }
 
 QString weekRuleText(const storage::DateRange& range) {
@@ -211,25 +208,31 @@ void ProjectDocument::writeChannelAstro(QTextCursor cursor, int channel) {
         return;
     const SettingRef setting = m_project.setting(channel);
     if (m_device.hasAstroTime()) {
-        const QStringList times{astroText("Sonnenuntergang"), astroText("Dämmerung"),
-                                astroText("Dunkelheit")};
-        appendTable(cursor, {{bold(astroText("Astrozeitpunkt"))}, {entryOf(times, setting->astroTime())}},
-                    HalfWidth, {}, QString(), false);
+        const QStringList times{trText("Astro settings", "Sonnenuntergang"),
+                                trText("Astro settings", "Dämmerung"),
+                                trText("Astro settings", "Dunkelheit")};
+        appendTable(
+            cursor,
+            {{bold(trText("Astro settings", "Astrozeitpunkt"))}, {entryOf(times, setting->astroTime())}},
+            HalfWidth, {}, QString(), false);
         insertBreak(cursor);
     }
     const QString minutes = QStringLiteral("%1 %2");
     appendTable(cursor,
-                {{bold(astroText("Offset"))},
-                 {astroText("Offset Sonnenaufgang"), astroText("Offset Sonnenuntergang")},
-                 {minutes.arg(setting->offsetSunrise()).arg(astroText("min")),
-                  minutes.arg(setting->offsetSunset()).arg(astroText("min"))}},
+                {{bold(trText("Astro settings", "Offset"))},
+                 {trText("Astro settings", "Offset Sonnenaufgang"),
+                  trText("Astro settings", "Offset Sonnenuntergang")},
+                 {minutes.arg(setting->offsetSunrise()).arg(trText("Astro settings", "min")),
+                  minutes.arg(setting->offsetSunset()).arg(trText("Astro settings", "min"))}},
                 HalfWidth, {}, QString(), false);
     insertBreak(cursor);
-    const QStringList modes{astroText("Ein bei Sonnenuntergang + Aus bei Sonnenaufgang"),
-                            astroText("Aus bei Sonnenuntergang + Ein bei Sonnenaufgang"),
-                            astroText("Astro inaktiv"), astroText("Astro-Impuls")};
-    appendTable(cursor, {{bold(astroText("Astromode"))}, {entryOf(modes, setting->astroMode())}}, HalfWidth,
-                {}, QString(), false);
+    const QStringList modes{trText("Astro settings", "Ein bei Sonnenuntergang + Aus bei Sonnenaufgang"),
+                            trText("Astro settings", "Aus bei Sonnenuntergang + Ein bei Sonnenaufgang"),
+                            trText("Astro settings", "Astro inaktiv"),
+                            trText("Astro settings", "Astro-Impuls")};
+    appendTable(cursor,
+                {{bold(trText("Astro settings", "Astromode"))}, {entryOf(modes, setting->astroMode())}},
+                HalfWidth, {}, QString(), false);
     insertLine(cursor, QStringLiteral("<h3>%1</h3>").arg(QString()));
 }
 

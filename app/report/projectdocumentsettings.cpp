@@ -15,10 +15,6 @@ const QString IndentedTable = QStringLiteral("margin-left:200px");
 constexpr int FixedDateRule = 8;
 constexpr int SecondsPerHour = 3600;
 
-QString settingsText(const char* text, const char* disambiguation = nullptr) {
-    return trText("Program settings", text, disambiguation);
-}
-
 QString dayText(int dayIndex) {
     return DaySetting(nullptr, dayIndex + 1).entryText(dayIndex + 1);
 }
@@ -75,17 +71,18 @@ void ProjectDocument::parseSettings() {
 void ProjectDocument::writeTimeAndDate(QTextCursor cursor) {
     const int dateFormat = m_project.dateFormat() + 1;
     QList<QStringList> rows{
-        {bold(settingsText("Zeit/Datum"))},
-        {settingsText("Zeitformat"),
+        {bold(trText("Program settings", "Zeit/Datum"))},
+        {trText("Program settings", "Zeitformat"),
          m_project.timeFormat() == 1 ? trText("Export", "12 h") : trText("Export", "24 h")},
-        {settingsText("Datumsformat"), DateFormatSetting(nullptr, dateFormat).entryText(dateFormat)},
-        {settingsText("Erster Tag der Woche"), dayText(m_project.firstDayOfWeek())}};
+        {trText("Program settings", "Datumsformat"),
+         DateFormatSetting(nullptr, dateFormat).entryText(dateFormat)},
+        {trText("Program settings", "Erster Tag der Woche"), dayText(m_project.firstDayOfWeek())}};
     if (m_device.hasEasterRule())
-        rows.append({settingsText("Standard", "Easter rule"), m_project.easterRule() != 0
-                                                                  ? trText("Export", "Orthodoxe Kirche")
-                                                                  : trText("Export", "Standard")});
+        rows.append({trText("Program settings", "Standard", "Easter rule"),
+                     m_project.easterRule() != 0 ? trText("Export", "Orthodoxe Kirche")
+                                                 : trText("Export", "Standard")});
     const int rule = m_project.soWiRuleType();
-    rows.append({settingsText("Sommer-/Winterregel"),
+    rows.append({trText("Program settings", "Sommer-/Winterregel"),
                  SoWiRuleSetting(nullptr, rule).deviceEntryText(rule, m_device)});
     appendTable(cursor, rows, QStringLiteral("50%"), {}, QString(), false);
 }
@@ -109,9 +106,10 @@ void ProjectDocument::writeSummerWinterChanges(QTextCursor cursor) {
     const Change toWinter{m_project.soWiWeek(),    m_project.soWiMonth(), m_project.soWiHour(),
                           m_project.soWiWeekDay(), m_project.soWiDate(),  toWinterFixed};
     const QStringList weeks{QStringLiteral("1."), QStringLiteral("2."), QStringLiteral("3."),
-                            QStringLiteral("4."), settingsText("Letzte", "Last week")};
+                            QStringLiteral("4."), trText("Program settings", "Letzte", "Last week")};
     const auto values = [&](const Change& change, bool summer) {
-        QStringList cells{change.fixed ? settingsText("Fixes Datum") : settingsText("Freie Regel")};
+        QStringList cells{change.fixed ? trText("Program settings", "Fixes Datum")
+                                       : trText("Program settings", "Freie Regel")};
         if (change.fixed)
             return cells << formatDate(change.date, false) << hourText(change.hour, summer);
         return cells << entryOf(weeks, change.week) << QString::number(change.month + 1)
@@ -127,9 +125,10 @@ void ProjectDocument::writeSummerWinterChanges(QTextCursor cursor) {
 
 void ProjectDocument::writeHolidays(QTextCursor cursor) {
     startLine(cursor);
-    appendHtml(cursor, bold(settingsText("Ferien")));
+    appendHtml(cursor, bold(trText("Program settings", "Ferien")));
     const QString hour = trText("Generic", "Stunde");
-    QList<QStringList> rows{{QString(), QString(), settingsText("Beginn"), hour, settingsText("Ende"), hour}};
+    QList<QStringList> rows{{QString(), QString(), trText("Program settings", "Beginn"), hour,
+                             trText("Program settings", "Ende"), hour}};
     rows += channelRows(&ProjectDocument::holidayRow);
     // The whole width beside the indent: at 60 % the six columns break the dates apart.
     appendTable(cursor, rows, QStringLiteral("100%"), {{QStringLiteral("table"), IndentedTable}}, QString(),
@@ -140,27 +139,28 @@ void ProjectDocument::writeHolidays(QTextCursor cursor) {
 void ProjectDocument::writeOptions(QTextCursor cursor) {
     const Styles indented{{QStringLiteral("table"), IndentedTable}};
     startLine(cursor);
-    insertLine(cursor, bold(settingsText("Optionen")));
+    insertLine(cursor, bold(trText("Program settings", "Optionen")));
     if (m_device.hasExtensionModule())
-        insertLabelled(cursor, settingsText("Erweiterungsmodul"),
+        insertLabelled(cursor, trText("Program settings", "Erweiterungsmodul"),
                        m_project.extensionModule() ? activeText() : inactiveText());
     if (m_device.hasOperatingTime()) {
-        insertLine(cursor, settingsText("Betriebsstunden"));
-        insertLine(cursor, settingsText("Betriebsstundenzähler Serviceintervall"));
+        insertLine(cursor, trText("Program settings", "Betriebsstunden"));
+        insertLine(cursor, trText("Program settings", "Betriebsstundenzähler Serviceintervall"));
         appendTable(cursor, channelRows(&ProjectDocument::operatingHoursRow), QStringLiteral("60%"), indented,
                     QString(), false);
         insertBreak(cursor);
     }
     if (m_device.hasExternalInput()) {
-        insertLine(cursor, settingsText("Externer Eingang"));
+        insertLine(cursor, trText("Program settings", "Externer Eingang"));
         appendTable(cursor, channelRows(&ProjectDocument::externalInputRow), QStringLiteral("60%"), indented,
                     QString(), false);
         insertBreak(cursor);
     }
     if (m_device.hasLcdIllumination())
-        insertLabelled(cursor, settingsText("LCD-Beleuchtung"),
-                       m_project.lcdState() != 0 ? settingsText("Immer Ein", "LCD state")
-                                                 : settingsText("Nach 1 Minute aus", "LCD state"));
+        insertLabelled(cursor, trText("Program settings", "LCD-Beleuchtung"),
+                       m_project.lcdState() != 0
+                           ? trText("Program settings", "Immer Ein", "LCD state")
+                           : trText("Program settings", "Nach 1 Minute aus", "LCD state"));
 }
 
 QList<QStringList> ProjectDocument::channelRows(QStringList (ProjectDocument::*row)(const SettingRef&, int,
@@ -190,7 +190,7 @@ QStringList ProjectDocument::operatingHoursRow(const SettingRef& setting, int ch
                       QStringLiteral("%1 h").arg(hasSetting ? setting->operatingHours() : 0)};
     if (m_device.hasSignalFunction()) {
         const int signalled = hasSetting ? setting->signaling() : 0;
-        cells << settingsText("Signalisierung auf")
+        cells << trText("Program settings", "Signalisierung auf")
               << (signalled > 0 ? QStringLiteral("C%1").arg(signalled) : QStringLiteral("-"));
     }
     return cells;

@@ -21,8 +21,14 @@ QString minutes(int value) {
     return QStringLiteral("%1 min").arg(value);
 }
 
-const char* const MonthNames[] = {"Januar", "Februar", "März",      "April",   "Mai",      "Juni",
-                                  "Juli",   "August",  "September", "Oktober", "November", "Dezember"};
+const char* const MonthNames[] = {
+    QT_TRANSLATE_NOOP("Generic", "Januar"),    QT_TRANSLATE_NOOP("Generic", "Februar"),
+    QT_TRANSLATE_NOOP("Generic", "März"),      QT_TRANSLATE_NOOP("Generic", "April"),
+    QT_TRANSLATE_NOOP("Generic", "Mai"),       QT_TRANSLATE_NOOP("Generic", "Juni"),
+    QT_TRANSLATE_NOOP("Generic", "Juli"),      QT_TRANSLATE_NOOP("Generic", "August"),
+    QT_TRANSLATE_NOOP("Generic", "September"), QT_TRANSLATE_NOOP("Generic", "Oktober"),
+    QT_TRANSLATE_NOOP("Generic", "November"),  QT_TRANSLATE_NOOP("Generic", "Dezember"),
+};
 
 } // namespace
 

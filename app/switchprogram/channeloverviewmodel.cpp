@@ -1,15 +1,9 @@
 #include "channeloverviewmodel.h"
 
-#include <QCoreApplication>
-
 namespace {
 
 constexpr int ExtensionColumns = 4;
 constexpr int FirstExtensionChannel = 5;
-
-QString translated(const char* context, const char* source, const char* disambiguation = nullptr) {
-    return QCoreApplication::translate(context, source, disambiguation);
-}
 
 QString none() {
     return QStringLiteral("-");
@@ -47,24 +41,24 @@ QVariant ChannelOverviewModel::text(int row, int value) const {
     switch (row) {
     case FunctionRow:
         if (value == 0)
-            return translated("New project", "Zeitschaltprogramm");
+            return trText("New project", "Zeitschaltprogramm");
         if (value == 1)
-            return translated("New project", "Astroprogramm");
+            return trText("New project", "Astroprogramm");
         if (value == SignalingFunction)
-            return translated("Program settings", "Signalisierung");
+            return trText("Program settings", "Signalisierung");
         return none();
     case HolidayRow:
-        return value == 1 || value == 2 ? translated("Generic", "Aktiv") : none();
+        return value == 1 || value == 2 ? trText("Generic", "Aktiv") : none();
     case ExternalInputRow:
         if (value == 1)
-            return translated("Program settings", "Taster", "External input");
+            return trText("Program settings", "Taster", "External input");
         if (value == 2)
-            return translated("Program settings", "Schalter", "External input");
+            return trText("Program settings", "Schalter", "External input");
         return none();
     case SignalingRow:
         if (value == 0)
             return none();
-        return (translated("Direct commands", "Kanal") + QStringLiteral(" %1")).arg(value);
+        return (trText("Direct commands", "Kanal") + QStringLiteral(" %1")).arg(value);
     default:
         return value;
     }

@@ -5,84 +5,84 @@
     <name>Astro</name>
     <message>
         <location filename="../../qml/app/switchtimes/SwitchTimeEdition.qml" line="+143"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+333"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+336"/>
         <source>Startzeitpunkt</source>
-        <translation type="unfinished"></translation>
+        <translation>Start time</translation>
     </message>
     <message>
         <location line="+18"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+1"/>
         <source>Dauer bis</source>
-        <translation type="unfinished"></translation>
+        <translation>Duration until</translation>
     </message>
     <message>
         <location line="+50"/>
         <source>Ende (hh:mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>End (hh:mm)</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/SwitchTimeItem.qml" line="+35"/>
         <location filename="../../qml/app/switchtimes/SwitchTimeTypeBar.qml" line="+21"/>
         <source>Impuls Ein</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse on</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../../qml/app/switchtimes/SwitchTimeTypeBar.qml" line="+1"/>
         <source>Impuls Aus</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse off</translation>
     </message>
     <message>
         <location line="+2"/>
         <location filename="../../qml/app/switchtimes/SwitchTimeTypeBar.qml" line="-4"/>
         <source>Fix Ein</source>
-        <translation type="unfinished"></translation>
+        <translation>Fixed on</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../../qml/app/switchtimes/SwitchTimeTypeBar.qml" line="+0"/>
         <source>Fix Aus</source>
-        <translation type="unfinished"></translation>
+        <translation>Fixed off</translation>
     </message>
     <message>
-        <location filename="../../app/report/yearlyastrodocument.cpp" line="+54"/>
+        <location filename="../../app/report/yearlyastrodocument.cpp" line="+60"/>
         <source>Standort</source>
-        <translation type="unfinished"></translation>
+        <translation>Location</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Breitengrad</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitude</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Längengrad</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitude</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Land</source>
-        <translation type="unfinished"></translation>
+        <translation>Country</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Stadt</source>
-        <translation type="unfinished"></translation>
+        <translation>City</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Zeitzone</source>
-        <translation type="unfinished"></translation>
+        <translation>Time zone</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Ausschaltzeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Switch-off time</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Einschaltzeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Switch-on time</translation>
     </message>
 </context>
 <context>
@@ -91,55 +91,102 @@
         <location filename="../../app/device/directcommandinfo.cpp" line="+48"/>
         <source>Astro</source>
         <comment>Tab title</comment>
-        <translation type="unfinished"></translation>
+        <translation>Astro</translation>
     </message>
     <message>
         <location filename="../../qml/app/directcommands/DateTimeSection.qml" line="+21"/>
         <source>UTC</source>
         <comment>Coordinated Universal Time</comment>
-        <translation type="unfinished"></translation>
+        <translation>UTC</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC %1h</source>
         <comment>Coordinated Universal Time, %1 is the number of hours</comment>
-        <translation type="unfinished"></translation>
+        <translation>UTC %1h</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/DateTimeSettings.qml" line="+53"/>
         <source>Osterregel</source>
-        <translation type="unfinished"></translation>
+        <translation>Easter rule</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="+102"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-106"/>
         <source>Astro inaktiv</source>
-        <translation type="unfinished"></translation>
+        <translation>Astro inactive</translation>
     </message>
     <message>
         <location filename="../../app/report/yearlyastrodocument.cpp" line="-19"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+200"/>
         <source>Astrotabelle</source>
-        <translation type="unfinished"></translation>
+        <translation>Astro table</translation>
     </message>
     <message>
         <location line="+16"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+9"/>
         <source>Sonnenaufgang</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunrise</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-20"/>
+        <location filename="../../app/report/yearlyastrodocument.cpp" line="+0"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+0"/>
         <source>Sonnenuntergang</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunset</translation>
     </message>
     <message>
         <location line="+1"/>
+        <source>Dämmerung</source>
+        <translation>Twilight</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dunkelheit</source>
+        <translation>Darkness</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Astrozeitpunkt</source>
+        <translation>Astro time</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Offset Sonnenaufgang</source>
+        <translation>Sunrise offset</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Offset Sonnenuntergang</source>
+        <translation>Sunset offset</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Ein bei Sonnenuntergang + Aus bei Sonnenaufgang</source>
+        <translation>On at sunset + off at sunrise</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Aus bei Sonnenuntergang + Ein bei Sonnenaufgang</source>
+        <translation>Off at sunset + on at sunrise</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Astro-Impuls</source>
+        <translation>Astro pulse</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Astromode</source>
+        <translation>Astro mode</translation>
+    </message>
+    <message>
+        <location filename="../../app/report/yearlyastrodocument.cpp" line="+1"/>
         <location line="+3"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
         <location line="+6"/>
         <source>frühestens</source>
-        <translation type="unfinished"></translation>
+        <translation>earliest</translation>
     </message>
     <message>
         <location line="-2"/>
@@ -147,63 +194,106 @@
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="-5"/>
         <location line="+6"/>
         <source>spätestens</source>
-        <translation type="unfinished"></translation>
+        <translation>latest</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-12"/>
+        <location filename="../../app/report/yearlyastrodocument.cpp" line="+1"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+2"/>
         <source>Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Offset</translation>
     </message>
     <message>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="-18"/>
         <source>Standort</source>
-        <translation type="unfinished"></translation>
+        <translation>Location</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../../app/report/projectdocumentastro.cpp" line="+47"/>
+        <source>Koordinaten</source>
+        <translation>Coordinates</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
         <source>Breitengrad</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitude</translation>
     </message>
     <message>
         <location line="+1"/>
+        <source>° Norden</source>
+        <translation>° North</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>° Süden</source>
+        <translation>° South</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
         <source>Längengrad</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitude</translation>
     </message>
     <message>
         <location line="+1"/>
+        <source>° Osten</source>
+        <translation>° East</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>° Westen</source>
+        <translation>° West</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Länderliste</source>
+        <translation>Country list</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
         <source>Land</source>
-        <translation type="unfinished"></translation>
+        <translation>Country</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
         <source>Stadt</source>
-        <translation type="unfinished"></translation>
+        <translation>City</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Zeitzone</source>
-        <translation type="unfinished"></translation>
+        <source>Favoriten</source>
+        <translation>Favourites</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="-6"/>
+        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
+        <source>Zeitzone</source>
+        <translation>Time zone</translation>
+    </message>
+    <message>
+        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+8"/>
         <source>Kanal</source>
-        <translation type="unfinished"></translation>
+        <translation>Channel</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ausschaltzeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Switch-off time</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Einschaltzeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Switch-on time</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+3"/>
+        <location line="+1"/>
+        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+3"/>
         <source>min</source>
-        <translation type="unfinished"></translation>
+        <translation>min</translation>
     </message>
 </context>
 <context>
@@ -211,124 +301,124 @@
     <message>
         <location filename="../../platform/ble/src/qtbluetoothbackend.cpp" line="+100"/>
         <source>Kein Bluetooth-Adapter verfügbar: Die Verbindung mit dem Gerät ist nicht möglich.</source>
-        <translation type="unfinished"></translation>
+        <translation>No Bluetooth adapter available: the device cannot be connected.</translation>
     </message>
     <message>
         <location line="+18"/>
         <location line="+20"/>
         <location filename="../../platform/ble/src/simulatedbackend.cpp" line="+144"/>
         <source>Das Gerät bietet keinen Tarvino-Dienst an.</source>
-        <translation type="unfinished"></translation>
+        <translation>The device offers no Tarvino service.</translation>
     </message>
     <message>
         <location line="-12"/>
         <source>Der Dienst des Geräts antwortet nicht.</source>
-        <translation type="unfinished"></translation>
+        <translation>The device&apos;s service does not respond.</translation>
     </message>
     <message>
         <location line="+64"/>
         <source>Die Verbindung mit dem Gerät ist fehlgeschlagen: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>The connection to the device failed: %1</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Das Gerät hat die Verbindung beendet.</source>
-        <translation type="unfinished"></translation>
+        <translation>The device closed the connection.</translation>
     </message>
     <message>
         <location filename="../../platform/ble/src/bleservice.cpp" line="+317"/>
         <source>Die Authentifizierung mit dem Gerät ist fehlgeschlagen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Authentication with the device failed.</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Der Status des Geräts konnte nicht gelesen werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>The device status could not be read.</translation>
     </message>
     <message>
         <location filename="../../platform/ble/src/abstractblerequest.cpp" line="+19"/>
         <source>Das Gerät kennt die Anfrage nicht.</source>
-        <translation type="unfinished"></translation>
+        <translation>The device does not know the request.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Das Gerät hat ungültige Werte erhalten.</source>
-        <translation type="unfinished"></translation>
+        <translation>The device received invalid values.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Die Adresse liegt außerhalb des Gerätespeichers.</source>
-        <translation type="unfinished"></translation>
+        <translation>The address lies outside the device memory.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Das Gerät hat das Projekt nicht übernommen.</source>
-        <translation type="unfinished"></translation>
+        <translation>The device did not accept the project.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Das Gerät erwartet keine Speicherübertragung.</source>
-        <translation type="unfinished"></translation>
+        <translation>The device expects no memory transfer.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Das Gerät ist beschäftigt.</source>
-        <translation type="unfinished"></translation>
+        <translation>The device is busy.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Das Gerät verlangt eine Authentifizierung.</source>
-        <translation type="unfinished"></translation>
+        <translation>The device requires authentication.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Das Gerät meldet den Fehler %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>The device reports error %1.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Das Gerät antwortet nicht.</source>
-        <translation type="unfinished"></translation>
+        <translation>The device does not respond.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Die Verbindung mit dem Gerät wurde unterbrochen.</source>
-        <translation type="unfinished"></translation>
+        <translation>The connection to the device was interrupted.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Es ist kein Gerät verbunden.</source>
-        <translation type="unfinished"></translation>
+        <translation>No device is connected.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Das Gerät hat die Daten nicht angenommen.</source>
-        <translation type="unfinished"></translation>
+        <translation>The device did not accept the data.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Die Antwort des Geräts ist beschädigt.</source>
-        <translation type="unfinished"></translation>
+        <translation>The device&apos;s answer is damaged.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Die Antwort des Geräts passt nicht zur Anfrage.</source>
-        <translation type="unfinished"></translation>
+        <translation>The device&apos;s answer does not match the request.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Übertragung durch Benutzer abgebrochen</source>
-        <translation type="unfinished"></translation>
+        <translation>Transfer cancelled by the user</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Die Anfrage kann nicht gesendet werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>The request cannot be sent.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Unbekannter Fehler %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Unknown error %1</translation>
     </message>
 </context>
 <context>
@@ -337,7 +427,7 @@
         <location filename="../../qml/components/EditableYearPicker.qml" line="+43"/>
         <location filename="../../qml/components/YearPicker.qml" line="+31"/>
         <source>bis</source>
-        <translation type="unfinished"></translation>
+        <translation>to</translation>
     </message>
     <message>
         <location filename="../../qml/app/holidays/HolidayEdition.qml" line="+244"/>
@@ -346,10 +436,13 @@
         <source>d</source>
         <translation>d</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="+42"/>
         <source>%1 Tag(e)</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%1 day</numerusform>
+            <numerusform>%1 days</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+48"/>
@@ -368,175 +461,181 @@
     <message>
         <location filename="../../qml/components/TumblerTimePicker.qml" line="+9"/>
         <source>s</source>
-        <translation type="unfinished"></translation>
+        <translation>s</translation>
     </message>
     <message>
-        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+73"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+80"/>
         <location filename="../../qml/app/switchtimes/datetable/DateTableDelegate.qml" line="-174"/>
         <location filename="../../app/extraprograms/daterangecontroller.cpp" line="+29"/>
         <source>Jahr</source>
-        <translation type="unfinished"></translation>
+        <translation>Year</translation>
     </message>
     <message>
         <location filename="../../app/extraprograms/daterangecontroller.cpp" line="+5"/>
         <source>d</source>
         <comment>d for days</comment>
-        <translation type="unfinished">d</translation>
+        <translation>d</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>h</source>
         <comment>h for hours</comment>
-        <translation type="unfinished">h</translation>
+        <translation>h</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>m</source>
         <comment>m for minutes</comment>
-        <translation type="unfinished">m</translation>
+        <translation>m</translation>
     </message>
 </context>
 <context>
     <name>Cloud</name>
     <message>
-        <location filename="../../qml/app/appsettings/GlobalSettings.qml" line="+241"/>
+        <location filename="../../qml/app/appsettings/GlobalSettings.qml" line="+242"/>
         <source>Cloud-Adresse</source>
-        <translation type="unfinished"></translation>
+        <translation>Cloud address</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/CloudLoginPopup.qml" line="+52"/>
         <source>Über die Zorvik Cloud anmelden</source>
-        <translation type="unfinished"></translation>
+        <translation>Sign in through the Zorvik Cloud</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Registrieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Register</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>E-Mail</source>
-        <translation type="unfinished">E-mail</translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <location line="+10"/>
         <location filename="../../qml/app/popups/GatewayLoginPopup.qml" line="+71"/>
         <source>Passwort</source>
-        <translation type="unfinished"></translation>
+        <translation>Password</translation>
     </message>
     <message>
         <location line="+13"/>
         <location filename="../../qml/app/popups/GatewayLoginPopup.qml" line="+13"/>
         <source>Anmeldedaten merken?</source>
-        <translation type="unfinished"></translation>
+        <translation>Remember sign-in details?</translation>
     </message>
     <message>
         <location line="+19"/>
         <location filename="../../qml/app/popups/GatewayLoginPopup.qml" line="+30"/>
         <source>Anmelden</source>
-        <translation type="unfinished"></translation>
+        <translation>Sign in</translation>
     </message>
     <message>
         <location line="+11"/>
         <location filename="../../qml/app/popups/GatewayLoginPopup.qml" line="+22"/>
         <source>Ungültige Anmeldeinformationen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid sign-in details.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Dieses Konto hat keine Geräte, um eine Verbindung herzustellen.</source>
-        <translation type="unfinished"></translation>
+        <translation>This account has no devices to connect to.</translation>
     </message>
     <message>
         <location line="+4"/>
         <location line="+4"/>
         <location filename="../../qml/app/popups/GatewayLoginPopup.qml" line="+7"/>
         <source>Während der Verbindung ist ein Fehler aufgetreten.</source>
-        <translation type="unfinished"></translation>
+        <translation>An error occurred during the connection.</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/GatewayLoginPopup.qml" line="-115"/>
         <source>Die Schaltzeiten wurden korrekt im Gerät gespeichert.</source>
-        <translation type="unfinished"></translation>
+        <translation>The switch times were stored in the device correctly.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Der Dateiname enthält zu viele Leerzeichen.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file name contains too many spaces.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Parameter sind nicht korrekt eingestellt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Parameters are not set correctly.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Beim Senden der ot2-Datei ist ein Fehler aufgetreten.</source>
-        <translation type="unfinished"></translation>
+        <translation>An error occurred while sending the ot2 file.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Upload OT2</source>
-        <translation type="unfinished"></translation>
+        <translation>Upload OT2 file</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Verbindung zum Gerät %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Connection to device %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>ot2-Datei senden...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sending ot2 file...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Anmelden am Gerät %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sign in to device %1</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Benutzername</source>
-        <translation type="unfinished"></translation>
+        <translation>User name</translation>
     </message>
     <message>
         <location line="+78"/>
         <source>Die Verbindung zum Gerät konnte nicht hergestellt werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>The connection to the device could not be established.</translation>
     </message>
     <message>
         <location filename="../../qml/app/views/CloudDevicesView.qml" line="+22"/>
         <source>Gerät auswählen</source>
-        <translation type="unfinished"></translation>
+        <translation>Select device</translation>
     </message>
     <message>
         <location line="+42"/>
         <source>SN: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>SN: %1</translation>
     </message>
 </context>
 <context>
     <name>Cny rules</name>
     <message>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="-38"/>
-        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-34"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-181"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-35"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-76"/>
         <source>Chinesisches Neujahr</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinese New Year</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+1"/>
         <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-4"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-2"/>
         <source>%1 Tag(e) vor Chinese NY</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%1 day before Chinese NY</numerusform>
+            <numerusform>%1 days before Chinese NY</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+1"/>
-        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+1"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+2"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+3"/>
         <source>%1 Tag(e) nach Chinese NY</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%1 day after Chinese NY</numerusform>
+            <numerusform>%1 days after Chinese NY</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -544,22 +643,22 @@
     <message>
         <location filename="../../qml/app/utils/ZorvikUtils.qml" line="-79"/>
         <source>Welches Übertragungsmedium möchten Sie verwenden?</source>
-        <translation type="unfinished"></translation>
+        <translation>Which transfer medium do you want to use?</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bluetooth</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PC-Set Tarvino</source>
-        <translation type="unfinished"></translation>
+        <translation>PC-Set Tarvino</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Keine serielle oder Bluetooth-Verbindung erkannt.</source>
-        <translation type="unfinished"></translation>
+        <translation>No serial or Bluetooth connection detected.</translation>
     </message>
 </context>
 <context>
@@ -569,78 +668,78 @@
         <location line="+144"/>
         <location line="+11"/>
         <source>Übertragung durch Benutzer abgebrochen</source>
-        <translation type="unfinished"></translation>
+        <translation>Transfer cancelled by the user</translation>
     </message>
     <message>
         <location line="-134"/>
         <source>Verbindung mit dem Gerät verloren</source>
-        <translation type="unfinished"></translation>
+        <translation>Connection to the device lost</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+123"/>
         <source>Übertragung abgebrochen, zu viele Fehler</source>
-        <translation type="unfinished"></translation>
+        <translation>Transfer cancelled, too many errors</translation>
     </message>
     <message>
         <location line="-119"/>
         <source>Projekt exportieren</source>
-        <translation type="unfinished">Export project</translation>
+        <translation>Export project</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Projekt importieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Import project</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Projekt kopieren APP → Uhr</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy project app → clock</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Schaltzeiten kopieren APP → Uhr</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy switch times app → clock</translation>
     </message>
     <message>
         <location line="+39"/>
         <source>Importiertes Projekt benennen:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name the imported project:</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Abbruch</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Schließen</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
     <message>
         <location filename="../../app/device/dataexchangecontroller.cpp" line="+100"/>
         <source>Die Übertragung ist nicht möglich: das Gerätemodell oder der Bluetooth-Dienst fehlt.</source>
-        <translation type="unfinished"></translation>
+        <translation>The transfer is not possible: the device model or the Bluetooth service is missing.</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Kein Projekt zum Übertragen.</source>
-        <translation type="unfinished"></translation>
+        <translation>No project to transfer.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Das Projekt konnte nicht gelesen werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>The project could not be read.</translation>
     </message>
     <message>
         <location line="+47"/>
         <source>Der Projektname konnte nicht geschrieben werden: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>The project name could not be written: %1</translation>
     </message>
     <message>
         <location line="+40"/>
         <source>Der aktive Speicherbereich des Geräts konnte nicht gelesen werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>The active memory area of the device could not be read.</translation>
     </message>
 </context>
 <context>
@@ -649,223 +748,224 @@
         <location filename="../../qml/app/directcommands/ManuelSection.qml" line="+59"/>
         <location filename="../../qml/app/settings/ChannelSettings.qml" line="+193"/>
         <location filename="../../qml/app/switchtimes/datetable/DateTableHeader.qml" line="+83"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+169"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+175"/>
         <location line="+95"/>
         <source>hh:mm</source>
-        <translation type="unfinished"></translation>
+        <translation>hh:mm</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+6"/>
         <source>Erster</source>
-        <translation type="unfinished"></translation>
+        <translation>First</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Zweiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Second</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Dritter</source>
-        <translation type="unfinished"></translation>
+        <translation>Third</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Vierter</source>
-        <translation type="unfinished"></translation>
+        <translation>Fourth</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Letzter</source>
-        <translation type="unfinished"></translation>
+        <translation>Last</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>jeden Monat</source>
-        <translation type="unfinished"></translation>
+        <translation>every month</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im Januar</source>
-        <translation type="unfinished"></translation>
+        <translation>in January</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>im Februar</source>
-        <translation type="unfinished"></translation>
+        <translation>in February</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im März</source>
-        <translation type="unfinished"></translation>
+        <translation>in March</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>im April</source>
-        <translation type="unfinished"></translation>
+        <translation>in April</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im Mai</source>
-        <translation type="unfinished"></translation>
+        <translation>in May</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>im Juni</source>
-        <translation type="unfinished"></translation>
+        <translation>in June</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im Juli</source>
-        <translation type="unfinished"></translation>
+        <translation>in July</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>im August</source>
-        <translation type="unfinished"></translation>
+        <translation>in August</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im September</source>
-        <translation type="unfinished"></translation>
+        <translation>in September</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>im Oktober</source>
-        <translation type="unfinished"></translation>
+        <translation>in October</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im November</source>
-        <translation type="unfinished"></translation>
+        <translation>in November</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>im Dezember</source>
-        <translation type="unfinished"></translation>
+        <translation>in December</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Festes Datum</source>
-        <translation type="unfinished"></translation>
+        <translation>Fixed date</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Festes Datum jedes Jahr</source>
-        <translation type="unfinished"></translation>
+        <translation>Fixed date every year</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-305"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-312"/>
         <source>Osterregel</source>
-        <translation type="unfinished"></translation>
+        <translation>Easter rule</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Reihe von Tagen</source>
-        <translation type="unfinished"></translation>
+        <translation>Series of days</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Regel für Wochentage</source>
-        <translation type="unfinished"></translation>
+        <translation>Rule for weekdays</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+6"/>
         <source>Chinesisches Neujahr</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinese New Year</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/datetable/DateRangeTable.qml" line="+139"/>
         <source>Dieses Gerät unterstützt nicht alle Daten.
 Einige Daten wurden nicht übertragen.</source>
-        <translation type="unfinished"></translation>
+        <translation>This device does not support all data.
+Some data were not transferred.</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/datetable/DateTableFooter.qml" line="+44"/>
         <source>Neu</source>
-        <translation type="unfinished"></translation>
+        <translation>New</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/datetable/DateTableHeader.qml" line="-57"/>
         <source>Nr.</source>
-        <translation type="unfinished"></translation>
+        <translation>No.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Typ</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ende</source>
-        <translation type="unfinished"></translation>
+        <translation>End</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Dauer</source>
-        <translation type="unfinished"></translation>
+        <translation>Duration</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Wiederholung</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetition</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Hinweis / Fehler</source>
-        <translation type="unfinished"></translation>
+        <translation>Note / error</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>Auswahl löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete selection</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Alle auswählen</source>
-        <translation type="unfinished">Select all</translation>
+        <translation>Select all</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Datum</source>
-        <translation type="unfinished">Date</translation>
+        <translation>Date</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Tage Stunden</source>
-        <translation type="unfinished"></translation>
+        <translation>Days hours</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Nach ... Tagen</source>
-        <translation type="unfinished"></translation>
+        <translation>After ... days</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/tablecomp/datepicker/CalendarList.qml" line="+30"/>
         <source>Jahr auswählen</source>
-        <translation type="unfinished"></translation>
+        <translation>Select year</translation>
     </message>
     <message>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-4"/>
         <source>Serienmuster</source>
-        <translation type="unfinished"></translation>
+        <translation>Series pattern</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Wochentagsregel</source>
-        <translation type="unfinished"></translation>
+        <translation>Weekday rule</translation>
     </message>
     <message>
-        <location line="+238"/>
+        <location line="+245"/>
         <source>mm:ss</source>
-        <translation type="unfinished"></translation>
+        <translation>mm:ss</translation>
     </message>
 </context>
 <context>
@@ -874,43 +974,43 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-19"/>
         <location filename="../../app/shell/daysetting.cpp" line="+10"/>
         <source>Montag</source>
-        <translation type="unfinished"></translation>
+        <translation>Monday</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../../app/shell/daysetting.cpp" line="+1"/>
         <source>Dienstag</source>
-        <translation type="unfinished"></translation>
+        <translation>Tuesday</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../../app/shell/daysetting.cpp" line="+1"/>
         <source>Mittwoch</source>
-        <translation type="unfinished"></translation>
+        <translation>Wednesday</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../app/shell/daysetting.cpp" line="+1"/>
         <source>Donnerstag</source>
-        <translation type="unfinished"></translation>
+        <translation>Thursday</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../../app/shell/daysetting.cpp" line="+1"/>
         <source>Freitag</source>
-        <translation type="unfinished"></translation>
+        <translation>Friday</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../../app/shell/daysetting.cpp" line="+1"/>
         <source>Samstag</source>
-        <translation type="unfinished"></translation>
+        <translation>Saturday</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../app/shell/daysetting.cpp" line="+1"/>
         <source>Sonntag</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunday</translation>
     </message>
 </context>
 <context>
@@ -918,22 +1018,22 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../platform/devices/src/deviceservice.cpp" line="+82"/>
         <source>Wochenschaltuhr</source>
-        <translation type="unfinished"></translation>
+        <translation>Weekly time switch</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Jahresschaltuhr</source>
-        <translation type="unfinished"></translation>
+        <translation>Yearly time switch</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Astro-Schaltuhr</source>
-        <translation type="unfinished"></translation>
+        <translation>Astro time switch</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Dämmerungsschalter</source>
-        <translation type="unfinished">Twilight switch</translation>
+        <translation>Twilight switch</translation>
     </message>
 </context>
 <context>
@@ -1017,11 +1117,12 @@ Einige Daten wurden nicht übertragen.</source>
         <location line="+7"/>
         <location filename="../../qml/app/popups/ExtraProgramWarningPopup.qml" line="+31"/>
         <location filename="../../qml/app/projectsettings/ChannelsSubTab.qml" line="+81"/>
-        <location filename="../../qml/app/settings/ChannelOverview.qml" line="+83"/>
+        <location filename="../../qml/app/settings/ChannelOverview.qml" line="+86"/>
         <location filename="../../qml/app/settings/DeviceSettingsView.qml" line="+101"/>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="+36"/>
+        <location filename="../../app/switchprogram/channeloverviewmodel.cpp" line="+61"/>
         <source>Kanal</source>
-        <translation type="unfinished"></translation>
+        <translation>Channel</translation>
     </message>
     <message>
         <location line="+0"/>
@@ -1029,118 +1130,118 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/app/directcommands/ManuelSection.qml" line="+27"/>
         <source>Status</source>
         <comment>Holiday state</comment>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../qml/app/directcommands/ManuelSection.qml" line="+6"/>
         <source>Modus</source>
         <comment>Mode auto, on, off...</comment>
-        <translation type="unfinished"></translation>
+        <translation>Mode</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../qml/app/directcommands/OptionSection.qml" line="+58"/>
         <source>Betriebsstunden</source>
-        <translation type="unfinished"></translation>
+        <translation>Operating hours</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Serviceintervall</source>
-        <translation type="unfinished"></translation>
+        <translation>Service interval</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Aktueller Luxwert</source>
-        <translation type="unfinished"></translation>
+        <translation>Current lux value</translation>
     </message>
     <message>
         <location filename="../../app/device/directcommandinfo.cpp" line="-20"/>
         <source>Auto</source>
         <comment>Mode of the channel</comment>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Impuls</source>
         <comment>Mode of the channel</comment>
-        <translation type="unfinished">Pulse</translation>
+        <translation>Pulse</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Zyklus</source>
         <comment>Mode of the channel</comment>
-        <translation type="unfinished">Cycle</translation>
+        <translation>Cycle</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Timer</source>
         <comment>Mode of the channel</comment>
-        <translation type="unfinished"></translation>
+        <translation>Timer</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Ferien</source>
         <comment>Mode of the channel</comment>
-        <translation type="unfinished"></translation>
+        <translation>Holidays</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Handschaltung</source>
         <comment>Mode of the channel</comment>
-        <translation type="unfinished"></translation>
+        <translation>Manual switching</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Dauer</source>
         <comment>Mode of the channel</comment>
-        <translation type="unfinished"></translation>
+        <translation>Permanent</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Dauer (extern)</source>
         <comment>Mode of the channel</comment>
-        <translation type="unfinished"></translation>
+        <translation>Permanent (external)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Externer Treppenlichtzeitautomat aktiv</source>
         <comment>Mode of the channel</comment>
-        <translation type="unfinished"></translation>
+        <translation>External staircase timer active</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Kanalverriegelung</source>
         <comment>Mode of the channel</comment>
-        <translation type="unfinished"></translation>
+        <translation>Channel lock</translation>
     </message>
     <message>
         <location filename="../../qml/app/directcommands/CommandRow.qml" line="+11"/>
         <location filename="../../qml/app/directcommands/DateTimeSection.qml" line="+90"/>
         <source>Senden</source>
         <comment>Button label</comment>
-        <translation type="unfinished"></translation>
+        <translation>Send</translation>
     </message>
     <message>
         <location filename="../../qml/app/directcommands/DateTimeSection.qml" line="-69"/>
         <source>Datum / Uhrzeit</source>
         <comment>Section title</comment>
-        <translation type="unfinished"></translation>
+        <translation>Date / time</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Zeitzone</source>
-        <translation type="unfinished"></translation>
+        <translation>Time zone</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>Systemzeit</source>
-        <translation type="unfinished"></translation>
+        <translation>System time</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Individuelle Zeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Custom time</translation>
     </message>
     <message>
         <location filename="../../qml/app/directcommands/DirectCommandsItem.qml" line="-68"/>
@@ -1149,68 +1250,68 @@ Einige Daten wurden nicht übertragen.</source>
         <location line="+20"/>
         <location filename="../../qml/app/views/SensorAffectationView.qml" line="+27"/>
         <source>Sensorzuordnung</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensor assignment</translation>
     </message>
     <message>
         <location line="-6"/>
         <source>Maximale Anzahl der anschließbaren Lichtsensoren (4) überschritten</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum number of connectable light sensors (4) exceeded</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Sensorfehler</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensor error</translation>
     </message>
     <message>
         <location line="+30"/>
         <source>%1 SN: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 SN: %2</translation>
     </message>
     <message>
         <location line="+59"/>
         <source>Firmware-Version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware version:</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Software Version Gerät</source>
-        <translation type="unfinished"></translation>
+        <translation>Device software version</translation>
     </message>
     <message>
         <location filename="../../qml/app/directcommands/HolidaySection.qml" line="-13"/>
         <source>Ferienprogramm</source>
-        <translation type="unfinished"></translation>
+        <translation>Holiday program</translation>
     </message>
     <message>
         <location line="+33"/>
         <source>Beginn</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Ende</source>
-        <translation type="unfinished"></translation>
+        <translation>End</translation>
     </message>
     <message>
         <location filename="../../qml/app/directcommands/ManuelSection.qml" line="-74"/>
         <source>Manueller Befehl</source>
-        <translation type="unfinished"></translation>
+        <translation>Manual command</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Handschaltung stoppen</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop manual switching</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Handschaltung</source>
-        <translation type="unfinished"></translation>
+        <translation>Manual switching</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Dauer Ein stoppen</source>
         <comment>Channel mode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Stop permanent on</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1218,13 +1319,13 @@ Einige Daten wurden nicht übertragen.</source>
         <location line="+12"/>
         <source>Dauer Ein</source>
         <comment>Channel mode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Permanent on</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Dauer Aus stoppen</source>
         <comment>Channel mode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Stop permanent off</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1232,139 +1333,145 @@ Einige Daten wurden nicht übertragen.</source>
         <location line="+12"/>
         <source>Dauer Aus</source>
         <comment>Channel mode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Permanent off</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Timer</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>Zufall</source>
-        <translation type="unfinished"></translation>
+        <translation>Random</translation>
     </message>
     <message>
         <location filename="../../qml/app/directcommands/OptionSection.qml" line="+1"/>
         <source>Bearbeiten</source>
-        <translation type="unfinished">Edit</translation>
+        <translation>Edit</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset</translation>
     </message>
     <message>
         <location filename="../../qml/app/directcommands/SensorAffectationTable.qml" line="+35"/>
         <source>Luxwert</source>
-        <translation type="unfinished"></translation>
+        <translation>Lux value</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Blinken</source>
-        <translation type="unfinished"></translation>
+        <translation>Flash</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Kanal %1 aktivieren </source>
-        <translation type="unfinished"></translation>
+        <translation>Activate channel %1 </translation>
     </message>
     <message>
         <location filename="../../qml/app/directcommands/SensorRow.qml" line="+31"/>
         <source>S%1</source>
-        <translation type="unfinished"></translation>
+        <translation>S%1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sensor %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensor %1</translation>
     </message>
     <message>
         <location line="+6"/>
         <location filename="../../app/report/reporttexts.h" line="+81"/>
         <source>%1 lx</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lx</translation>
     </message>
     <message>
         <location filename="../../qml/app/views/DirectCommandsView.qml" line="+43"/>
         <source>SN: </source>
-        <translation type="unfinished"></translation>
+        <translation>SN: </translation>
     </message>
     <message>
         <location filename="../../qml/app/views/SensorAffectationView.qml" line="+11"/>
         <source>&lt;b&gt;%1&lt;/b&gt; SN: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;%1&lt;/b&gt; SN: %2</translation>
     </message>
 </context>
 <context>
     <name>Easter rules</name>
     <message>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="-7"/>
-        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-30"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-223"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-37"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-230"/>
         <source>Ostersonntag</source>
-        <translation type="unfinished"></translation>
+        <translation>Easter Sunday</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+1"/>
-        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+7"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+12"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+13"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+13"/>
         <source>%1 Tag(e) vor Ostersonntag</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%1 day before Easter Sunday</numerusform>
+            <numerusform>%1 days before Easter Sunday</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+1"/>
-        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+1"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+2"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+1"/>
         <source>%1 Tag(e) nach Ostersonntag</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%1 day after Easter Sunday</numerusform>
+            <numerusform>%1 days after Easter Sunday</numerusform>
+        </translation>
     </message>
     <message>
-        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-10"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-17"/>
         <source>Karfreitag</source>
-        <translation type="unfinished"></translation>
+        <translation>Good Friday</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-15"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-16"/>
         <source>1 Tag vor Ostersonntag</source>
-        <translation type="unfinished"></translation>
+        <translation>1 day before Easter Sunday</translation>
     </message>
     <message>
         <location line="+2"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+4"/>
         <source>Ostermontag</source>
-        <translation type="unfinished"></translation>
+        <translation>Easter Monday</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+2"/>
         <source>Christi Himmelfahrt</source>
-        <translation type="unfinished"></translation>
+        <translation>Ascension Day</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+2"/>
         <source>Pfingstsonntag</source>
-        <translation type="unfinished"></translation>
+        <translation>Whit Sunday</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+2"/>
         <source>Pfingstmontag</source>
-        <translation type="unfinished"></translation>
+        <translation>Whit Monday</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+2"/>
         <source>Fronleichnam</source>
-        <translation type="unfinished"></translation>
+        <translation>Corpus Christi</translation>
     </message>
     <message>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-14"/>
         <source>Karfreitag</source>
         <comment>Karfreitag</comment>
-        <translation type="unfinished"></translation>
+        <translation>Good Friday</translation>
     </message>
 </context>
 <context>
@@ -1387,17 +1494,17 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location line="+7"/>
         <source>TARVINO rix2/rix3 lesen</source>
-        <translation type="unfinished"></translation>
+        <translation>Read TARVINO rix2/rix3</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Programm TARVINO rix2/rix3</source>
-        <translation type="unfinished"></translation>
+        <translation>Program TARVINO rix2/rix3</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Direkte Befehle</source>
-        <translation type="unfinished"></translation>
+        <translation>Direct commands</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1407,33 +1514,33 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location line="+7"/>
         <source>Drucken</source>
-        <translation type="unfinished"></translation>
+        <translation>Print</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Druckvorschau</source>
-        <translation type="unfinished"></translation>
+        <translation>Print preview</translation>
     </message>
     <message>
         <location filename="../../app/report/projectdocument.cpp" line="+78"/>
         <source>Einstellungen Gerät</source>
         <comment>Tab title</comment>
-        <translation type="unfinished"></translation>
+        <translation>Device settings</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/ProgramView.qml" line="+35"/>
         <source>Programm</source>
-        <translation type="unfinished"></translation>
+        <translation>Program</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/DeviceSettingsView.qml" line="-87"/>
         <source>Einstellungen Gerät</source>
-        <translation type="unfinished"></translation>
+        <translation>Device settings</translation>
     </message>
     <message>
         <location filename="../../qml/app/toolbars/ToolBarFunctions.qml" line="+66"/>
         <source>Wollen Sie das Schaltprogramm wirklich optimieren?</source>
-        <translation type="unfinished"></translation>
+        <translation>Do you really want to optimise the switching program?</translation>
     </message>
 </context>
 <context>
@@ -1442,7 +1549,7 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/app/settings/ResetDateSettings.qml" line="+51"/>
         <location filename="../../qml/app/switchtimes/SwitchTimeEdition.qml" line="-65"/>
         <source>Zeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Time</translation>
     </message>
 </context>
 <context>
@@ -1450,126 +1557,126 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../app/report/projectdocument.cpp" line="-12"/>
         <source>Ersteller</source>
-        <translation type="unfinished"></translation>
+        <translation>Author</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Astro</source>
-        <translation type="unfinished"></translation>
+        <translation>Astro</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Kanal %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Channel %1</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Titel:</source>
-        <translation type="unfinished"></translation>
+        <translation>Title:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Beschreibung:</source>
-        <translation type="unfinished"></translation>
+        <translation>Description:</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Gerät:</source>
-        <translation type="unfinished"></translation>
+        <translation>Device:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Dateiname:</source>
-        <translation type="unfinished"></translation>
+        <translation>File name:</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+3"/>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <location line="-3"/>
         <location line="+3"/>
         <source>Adresse:</source>
-        <translation type="unfinished"></translation>
+        <translation>Address:</translation>
     </message>
     <message>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-43"/>
         <source>Fix</source>
-        <translation type="unfinished"></translation>
+        <translation>Fixed</translation>
     </message>
     <message>
-        <location line="+110"/>
-        <location line="+96"/>
+        <location line="+111"/>
+        <location line="+102"/>
         <source>Astroprogramm</source>
-        <translation type="unfinished"></translation>
+        <translation>Astro program</translation>
     </message>
     <message>
         <location line="-33"/>
         <source>%1 min %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 min %2 s</translation>
     </message>
     <message>
         <location line="+96"/>
         <source>Zyklus Impuls</source>
-        <translation type="unfinished"></translation>
+        <translation>Cycle pulse</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Schaltungen:</source>
-        <translation type="unfinished"></translation>
+        <translation>Switchings:</translation>
     </message>
     <message>
         <location line="+43"/>
         <source>Datum Bereich:</source>
-        <translation type="unfinished"></translation>
+        <translation>Date range:</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>R %1d</source>
         <comment>R for repeat, d for days</comment>
-        <translation type="unfinished"></translation>
+        <translation>R %1d</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="+80"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+76"/>
         <source>12 h</source>
-        <translation type="unfinished"></translation>
+        <translation>12-hour</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>24 h</source>
-        <translation type="unfinished"></translation>
+        <translation>24-hour</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Orthodoxe Kirche</source>
-        <translation type="unfinished"></translation>
+        <translation>Orthodox Church</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+36"/>
         <source>Winter ► Sommer</source>
-        <translation type="unfinished"></translation>
+        <translation>Winter ► summer</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sommer ► Winter</source>
-        <translation type="unfinished"></translation>
+        <translation>Summer ► winter</translation>
     </message>
     <message>
-        <location line="+79"/>
+        <location line="+81"/>
         <source>Taster</source>
-        <translation type="unfinished"></translation>
+        <translation>Push button</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Schalter</source>
-        <translation type="unfinished"></translation>
+        <translation>Switch</translation>
     </message>
 </context>
 <context>
@@ -1578,44 +1685,44 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/app/holidays/HolidayEdition.qml" line="-148"/>
         <location filename="../../app/extraprograms/dateerrorscontroller.cpp" line="+67"/>
         <source>Ende muss nach dem Beginn liegen</source>
-        <translation type="unfinished"></translation>
+        <translation>The end must lie after the start</translation>
     </message>
     <message>
         <location line="-1"/>
         <location filename="../../app/extraprograms/dateerrorscontroller.cpp" line="+2"/>
         <source>Start und Ende müssen sich unterscheiden</source>
-        <translation type="unfinished"></translation>
+        <translation>Start and end must differ</translation>
     </message>
     <message>
         <location filename="../../app/extraprograms/dateerrorscontroller.cpp" line="+2"/>
         <source>Überschneidung nicht zulässig</source>
-        <translation type="unfinished"></translation>
+        <translation>Overlaps are not allowed</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/ExtraProgramWarningPopup.qml" line="-12"/>
         <source>Schaltzeiten von Zusatzprogrammen werden nur ausgeführt, wenn Datumsbereiche angegeben sind.</source>
-        <translation type="unfinished"></translation>
+        <translation>Switch times of extra programs are only carried out when date ranges are given.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bei den folgenden Zusatzprogrammen im Projekt fehlen Datumsbereiche:</source>
-        <translation type="unfinished"></translation>
+        <translation>The following extra programs of the project lack date ranges:</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/datetable/DateTableFooter.qml" line="+7"/>
         <source>Feiertagsset übernehmen</source>
-        <translation type="unfinished"></translation>
+        <translation>Apply holiday set</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-327"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-334"/>
         <source>Fixes Datum jedes Jahr</source>
-        <translation type="unfinished"></translation>
+        <translation>Fixed date every year</translation>
     </message>
     <message>
-        <location line="+84"/>
-        <location line="+97"/>
+        <location line="+85"/>
+        <location line="+103"/>
         <source>Schaltprogramm</source>
-        <translation type="unfinished"></translation>
+        <translation>Switching program</translation>
     </message>
 </context>
 <context>
@@ -1625,7 +1732,7 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/app/switchtimes/ProgramViewGrid.qml" line="+312"/>
         <location filename="../../qml/app/switchtimes/ProgramViewList.qml" line="+104"/>
         <location filename="../../qml/app/switchtimes/tablecomp/TableContextMenu.qml" line="+46"/>
-        <location filename="../../qml/app/views/HomeScreenView.qml" line="+89"/>
+        <location filename="../../qml/app/views/HomeScreenView.qml" line="+90"/>
         <source>Löschen</source>
         <translation>Delete</translation>
     </message>
@@ -1673,22 +1780,22 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../qml/components/FilePicker.qml" line="-17"/>
         <source>Durchsuchen</source>
-        <translation type="unfinished"></translation>
+        <translation>Browse</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Datei auswählen</source>
-        <translation type="unfinished"></translation>
+        <translation>Select file</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Öffnen</source>
-        <translation type="unfinished">Open</translation>
+        <translation>Open</translation>
     </message>
     <message>
         <location filename="../../qml/components/NotImplementedYetPopUp.qml" line="+6"/>
         <source>Diese Funktion ist noch nicht verfügbar.</source>
-        <translation type="unfinished"></translation>
+        <translation>This function is not available yet.</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/DeviceInfoPopUp.qml" line="-21"/>
@@ -1729,7 +1836,7 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location line="+33"/>
         <source>Möchten Sie trotzdem mit der Programmierung fortfahren?</source>
-        <translation type="unfinished"></translation>
+        <translation>Do you want to continue programming anyway?</translation>
     </message>
     <message>
         <location filename="../../qml/app/utils/ZorvikUtils.qml" line="+1"/>
@@ -1770,64 +1877,64 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../app/report/printservice.cpp" line="+111"/>
         <source>Druckvorschau</source>
-        <translation type="unfinished"></translation>
+        <translation>Print preview</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="+7"/>
         <source>Schreiben</source>
-        <translation type="unfinished"></translation>
+        <translation>Write</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="-97"/>
         <source>24 h</source>
         <comment>Time format 12h or 24h</comment>
-        <translation type="unfinished"></translation>
+        <translation>24-hour</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>12 h</source>
         <comment>Time format 12h or 24h</comment>
-        <translation type="unfinished"></translation>
+        <translation>12-hour</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Montag</source>
-        <translation type="unfinished"></translation>
+        <translation>Monday</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Dienstag</source>
-        <translation type="unfinished"></translation>
+        <translation>Tuesday</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Mittwoch</source>
-        <translation type="unfinished"></translation>
+        <translation>Wednesday</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Donnerstag</source>
-        <translation type="unfinished"></translation>
+        <translation>Thursday</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Freitag</source>
-        <translation type="unfinished"></translation>
+        <translation>Friday</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Samstag</source>
-        <translation type="unfinished"></translation>
+        <translation>Saturday</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sonntag</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunday</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Jeden Tag</source>
-        <translation type="unfinished"></translation>
+        <translation>Every day</translation>
     </message>
     <message>
         <location line="+23"/>
@@ -1841,7 +1948,7 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../app/device/directcommandinfo.cpp" line="+69"/>
         <location filename="../../app/report/reporttexts.h" line="-12"/>
         <source>Aus</source>
-        <translation type="unfinished"></translation>
+        <translation>Off</translation>
     </message>
     <message>
         <location line="-41"/>
@@ -1854,58 +1961,58 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../app/device/directcommandinfo.cpp" line="+0"/>
         <location filename="../../app/report/reporttexts.h" line="-3"/>
         <source>Ein</source>
-        <translation type="unfinished"></translation>
+        <translation>On</translation>
     </message>
     <message>
         <location line="-5"/>
         <location line="+9"/>
         <location filename="../../app/device/directcommandinfo.cpp" line="-89"/>
         <source>Zufall 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Random 1</translation>
     </message>
     <message>
         <location line="-9"/>
         <location line="+9"/>
         <location filename="../../app/device/directcommandinfo.cpp" line="-2"/>
         <source>Zufall 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Random 2</translation>
     </message>
     <message>
         <location line="-4"/>
         <source>Beenden Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>End timer</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/ProgramView.qml" line="+111"/>
         <source>%1: %2/%3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2/%3</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/ProgramViewGrid.qml" line="-99"/>
         <source>%1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 min</translation>
     </message>
     <message>
         <location line="+0"/>
         <location line="+1"/>
         <location line="+1"/>
         <source>%1 h</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 h</translation>
     </message>
     <message>
         <location line="+61"/>
         <source>%1 %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 %3</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Puls Ein</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse on</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Puls aus</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse off</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1913,7 +2020,7 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/app/switchtimes/SwitchTimeItem.qml" line="-2"/>
         <location filename="../../qml/app/switchtimes/SwitchTimeTypeBar.qml" line="+6"/>
         <source>Zyklus</source>
-        <translation type="unfinished">Cycle</translation>
+        <translation>Cycle</translation>
     </message>
     <message>
         <location line="-30"/>
@@ -1921,7 +2028,7 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableDelegate.qml" line="+39"/>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableFooter.qml" line="-3"/>
         <source>Fix Ein</source>
-        <translation type="unfinished"></translation>
+        <translation>Fixed on</translation>
     </message>
     <message>
         <location line="-25"/>
@@ -1929,133 +2036,134 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableDelegate.qml" line="+0"/>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableFooter.qml" line="-1"/>
         <source>Fix Aus</source>
-        <translation type="unfinished"></translation>
+        <translation>Fixed off</translation>
     </message>
     <message>
         <location line="-25"/>
         <source>Einschalten</source>
-        <translation type="unfinished"></translation>
+        <translation>Switch on</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Ausschalten</source>
-        <translation type="unfinished"></translation>
+        <translation>Switch off</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Auswählen</source>
-        <translation type="unfinished"></translation>
+        <translation>Select</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Ein+Aus</source>
-        <translation type="unfinished"></translation>
+        <translation>On+Off</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Impuls Ein</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse on</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Impuls Aus</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse off</translation>
     </message>
     <message>
         <location line="+149"/>
         <location filename="../../qml/app/switchtimes/tablecomp/TableContextMenu.qml" line="-12"/>
         <source>Ausschneiden</source>
-        <translation type="unfinished"></translation>
+        <translation>Cut</translation>
     </message>
     <message>
         <location line="+10"/>
         <location filename="../../qml/app/switchtimes/ProgramViewList.qml" line="-20"/>
         <location filename="../../qml/app/switchtimes/tablecomp/TableContextMenu.qml" line="-6"/>
         <source>Kopieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy</translation>
     </message>
     <message>
         <location line="+9"/>
         <location filename="../../qml/app/switchtimes/ProgramViewList.qml" line="+7"/>
         <location filename="../../qml/app/switchtimes/tablecomp/TableContextMenu.qml" line="+12"/>
         <source>Einfügen</source>
-        <translation type="unfinished"></translation>
+        <translation>Paste</translation>
     </message>
     <message>
         <location line="+9"/>
         <location filename="../../qml/app/views/SwitchTimeEditionView.qml" line="+28"/>
         <source>Bearbeiten</source>
-        <translation type="unfinished">Edit</translation>
+        <translation>Edit</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/tablecomp/TableSwitchControl.qml" line="+28"/>
         <source>EIN</source>
-        <translation type="unfinished"></translation>
+        <translation>ON</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>AUS</source>
-        <translation type="unfinished"></translation>
+        <translation>OFF</translation>
     </message>
     <message>
         <location filename="../../app/device/directcommandinfo.cpp" line="+24"/>
         <source>Lux</source>
-        <translation type="unfinished"></translation>
+        <translation>Lux</translation>
     </message>
     <message>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="-140"/>
         <source>Anwenden bis</source>
         <comment>=&gt; Feiertage bis zum Jahr x hinzufügen</comment>
-        <translation type="unfinished"></translation>
+        <translation>Apply until</translation>
     </message>
     <message>
         <location filename="../../qml/app/light/LuxValueHeader.qml" line="+18"/>
         <source>Ein (lux)</source>
-        <translation type="unfinished"></translation>
+        <translation>On (lux)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Aus (lux)</source>
-        <translation type="unfinished"></translation>
+        <translation>Off (lux)</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/SwitchStatusPopUp.qml" line="+18"/>
         <source>Typ auswählen</source>
-        <translation type="unfinished"></translation>
+        <translation>Select type</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/ChannelSettings.qml" line="-124"/>
         <location filename="../../qml/app/settings/DeviceSettingsView.qml" line="+29"/>
         <source>Das Programm dieses Kanals wird gelöscht.</source>
-        <translation type="unfinished"></translation>
+        <translation>The program of this channel will be deleted.</translation>
     </message>
     <message>
         <location line="+136"/>
         <location filename="../../app/report/reporttexts.h" line="+6"/>
+        <location filename="../../app/switchprogram/channeloverviewmodel.cpp" line="-10"/>
         <source>Aktiv</source>
-        <translation type="unfinished"></translation>
+        <translation>Active</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/DeviceSettingsView.qml" line="-13"/>
         <source>Das Programm für das Erweiterungsmodul wird gelöscht.</source>
-        <translation type="unfinished"></translation>
+        <translation>The program for the extension module will be deleted.</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/ResetDateSettings.qml" line="-21"/>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="-149"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-153"/>
         <source>Datum</source>
-        <translation type="unfinished">Date</translation>
+        <translation>Date</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SortSwitchTimeView.qml" line="-58"/>
         <source>(nichts)</source>
-        <translation type="unfinished"></translation>
+        <translation>(none)</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+44"/>
         <source>Uhrzeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Time of day</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -2063,155 +2171,215 @@ Einige Daten wurden nicht übertragen.</source>
         <location line="+18"/>
         <location filename="../../app/report/projectdocumentsettings.cpp" line="+2"/>
         <source>Wochentag</source>
-        <translation type="unfinished"></translation>
+        <translation>Weekday</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-30"/>
         <location line="+96"/>
         <source>Typ</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>aufsteigend</source>
-        <translation type="unfinished"></translation>
+        <translation>ascending</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>absteigend</source>
-        <translation type="unfinished"></translation>
+        <translation>descending</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Sortieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Sort</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>zuerst</source>
-        <translation type="unfinished"></translation>
+        <translation>first</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>danach</source>
-        <translation type="unfinished"></translation>
+        <translation>then</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/SwitchTimeEdition.qml" line="-187"/>
         <source>Impulsdauer fehlt</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse duration missing</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Zykluspuls fehlt</source>
-        <translation type="unfinished"></translation>
+        <translation>Cycle pulse missing</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Zykluspause fehlt</source>
-        <translation type="unfinished"></translation>
+        <translation>Cycle pause missing</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Letzter Tag fehlt</source>
-        <translation type="unfinished"></translation>
+        <translation>Last day missing</translation>
     </message>
     <message>
         <location line="+98"/>
         <source>Start (hh:mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Start (hh:mm)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Uhrzeit (hh:mm:ss)</source>
-        <translation type="unfinished"></translation>
+        <translation>Time (hh:mm:ss)</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>Dauer (mm:ss)</source>
-        <translation type="unfinished"></translation>
+        <translation>Duration (mm:ss)</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Puls (hh:mm:ss)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse (hh:mm:ss)</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Pause (hh:mm:ss)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause (hh:mm:ss)</translation>
     </message>
     <message>
         <location line="+11"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-328"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-335"/>
         <source>Endlos</source>
-        <translation type="unfinished"></translation>
+        <translation>Endless</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>Start und Ende müssen unterschiedlich sein</source>
-        <translation type="unfinished"></translation>
+        <translation>Start and end must be different</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Entfernen</source>
-        <translation type="unfinished"></translation>
+        <translation>Remove</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/SwitchTimeItem.qml" line="+79"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+331"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+338"/>
         <source>Dauer</source>
-        <translation type="unfinished"></translation>
+        <translation>Duration</translation>
     </message>
     <message>
         <location line="+10"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-71"/>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <location filename="../../qml/app/views/ProjectSettingsView.qml" line="-23"/>
         <source>Projekt-Einstellungen</source>
-        <translation type="unfinished"></translation>
+        <translation>Project settings</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentastro.cpp" line="+63"/>
+        <location filename="../../app/report/projectdocumentastro.cpp" line="+10"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-154"/>
-        <location line="+85"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-160"/>
+        <location line="+91"/>
         <source>Funktion</source>
-        <translation type="unfinished"></translation>
+        <translation>Function</translation>
     </message>
     <message>
         <location line="+138"/>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <location filename="../../app/report/projectdocumentsettings.cpp" line="-2"/>
         <location line="+1"/>
-        <location line="+77"/>
+        <location line="+79"/>
         <source>Stunde</source>
-        <translation type="unfinished"></translation>
+        <translation>Hour</translation>
     </message>
     <message>
-        <location line="-77"/>
+        <location line="-79"/>
         <source>Woche</source>
-        <translation type="unfinished"></translation>
+        <translation>Week</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Monat</source>
-        <translation type="unfinished"></translation>
+        <translation>Month</translation>
     </message>
     <message>
         <location filename="../../app/report/reporttexts.h" line="+6"/>
         <source>Leer</source>
-        <translation type="unfinished"></translation>
+        <translation>Empty</translation>
+    </message>
+    <message>
+        <location filename="../../app/report/yearlyastrodocument.cpp" line="-48"/>
+        <source>Januar</source>
+        <translation>January</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Februar</source>
+        <translation>February</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>März</source>
+        <translation>March</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>April</source>
+        <translation>April</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mai</source>
+        <translation>May</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Juni</source>
+        <translation>June</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Juli</source>
+        <translation>July</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>August</source>
+        <translation>August</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>September</source>
+        <translation>September</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Oktober</source>
+        <translation>October</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>November</source>
+        <translation>November</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Dezember</source>
+        <translation>December</translation>
     </message>
 </context>
 <context>
@@ -2228,182 +2396,185 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../app/shell/dateformatsetting.cpp" line="+10"/>
         <source>31.12.00 (TT.MM.JJ)</source>
-        <translation type="unfinished"></translation>
+        <translation>31.12.00 (DD.MM.YY)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>12/31/00 (MM/TT/JJ)</source>
-        <translation type="unfinished"></translation>
+        <translation>12/31/00 (MM/DD/YY)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>00-12-31 (JJ-MM-TT)</source>
-        <translation type="unfinished"></translation>
+        <translation>00-12-31 (YY-MM-DD)</translation>
     </message>
     <message>
         <location filename="../../app/shell/timezonesetting.cpp" line="+10"/>
         <source>UTC -11h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC -11:00</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC -10h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC -10:00</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC -9h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC -9:00</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC -8h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC -8:00</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC -7h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC -7:00</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC -6h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC -6:00</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC -5h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC -5:00</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC -4h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC -4:00</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC -3h30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC -3:30</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC -3h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC -3:00</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC -2h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC -2:00</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC -1h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC -1:00</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC -0h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC -0:00</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +1h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +1:00</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +2h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +2:00</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +3h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +3:00</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +3h30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +3:30</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +4h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +4:00</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +4h30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +4:30</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +5h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +5:00</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +5h30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +5:30</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +6h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +6:00</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +6h30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +6:30</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +7h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +7:00</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +8h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +8:00</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +9h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +9:00</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +9h30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +9:30</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +10h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +10:00</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +10h30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +10:30</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +11h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +11:00</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +11h30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +11:30</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +12h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +12:00</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../qml/app/appsettings/GlobalSettings.qml" line="-218"/>
         <source>%1 Code(s) wurden entfernt!</source>
-        <translation>%1 code(s) were removed!</translation>
+        <translation>
+            <numerusform>%1 code was removed!</numerusform>
+            <numerusform>%1 codes were removed!</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+30"/>
@@ -2433,12 +2604,12 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location line="+14"/>
         <source>Automatische Synchronisierung von Datum und Uhrzeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatic date and time synchronisation</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Automatische Sprachsynchronisation</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatic language synchronisation</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -2453,12 +2624,12 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location line="+28"/>
         <source>Software-Update Adresse</source>
-        <translation type="unfinished"></translation>
+        <translation>Software update address</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Immer Updates online suchen</source>
-        <translation type="unfinished"></translation>
+        <translation>Always look for updates online</translation>
     </message>
     <message>
         <location filename="../../qml/app/views/GlobalSettingsView.qml" line="+21"/>
@@ -2471,128 +2642,128 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../qml/app/holidays/HolidayEdition.qml" line="-266"/>
         <source>Jährlich fest</source>
-        <translation type="unfinished"></translation>
+        <translation>Fixed every year</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Freie Regel</source>
-        <translation type="unfinished"></translation>
+        <translation>Free rule</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Relativ zum Osten</source>
-        <translation type="unfinished"></translation>
+        <translation>Relative to Easter</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Relativ zu CNY</source>
-        <translation type="unfinished"></translation>
+        <translation>Relative to CNY</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Einmal fest</source>
-        <translation type="unfinished"></translation>
+        <translation>Fixed once</translation>
     </message>
     <message>
         <location line="+16"/>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="+27"/>
         <source>Feiertag</source>
-        <translation type="unfinished"></translation>
+        <translation>Holiday</translation>
     </message>
     <message>
         <location line="+104"/>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="-159"/>
         <source>%1 vor dem %2</source>
         <comment>%1 = day of week, %2 = date</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 before %2</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="+1"/>
         <source>%1 nach dem %2</source>
         <comment>%1 = day of week, %2 = date</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 after %2</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Name des Feiertags</source>
-        <translation type="unfinished"></translation>
+        <translation>Holiday name</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Art des Feiertags</source>
-        <translation type="unfinished"></translation>
+        <translation>Holiday type</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Wochentag</source>
-        <translation type="unfinished"></translation>
+        <translation>Weekday</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="+164"/>
         <source>von</source>
-        <translation type="unfinished"></translation>
+        <translation>from</translation>
     </message>
     <message>
         <location line="+42"/>
         <source>Datum</source>
-        <translation type="unfinished">Date</translation>
+        <translation>Date</translation>
     </message>
     <message>
         <location line="+13"/>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="+7"/>
         <source>Dauer</source>
-        <translation type="unfinished"></translation>
+        <translation>Duration</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="+0"/>
         <source>bis</source>
-        <translation type="unfinished"></translation>
+        <translation>to</translation>
     </message>
     <message>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="-119"/>
         <source>Sind Sie sicher, dass Sie dieses Feiertagsset dauerhaft löschen möchten?</source>
-        <translation type="unfinished"></translation>
+        <translation>Are you sure you want to delete this holiday set permanently?</translation>
     </message>
     <message>
         <location line="+27"/>
         <location line="+161"/>
         <source>Neu</source>
-        <translation type="unfinished"></translation>
+        <translation>New</translation>
     </message>
     <message>
         <location line="-151"/>
         <source>Kopieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy</translation>
     </message>
     <message>
         <location line="+10"/>
         <location line="+151"/>
         <source>Bearbeiten</source>
-        <translation type="unfinished">Edit</translation>
+        <translation>Edit</translation>
     </message>
     <message>
         <location line="-141"/>
         <location line="+152"/>
         <source>Entfernen</source>
-        <translation type="unfinished"></translation>
+        <translation>Remove</translation>
     </message>
     <message>
         <location line="-144"/>
         <source>Vordefinierte Sets anzeigen (nicht änderbar)</source>
-        <translation type="unfinished"></translation>
+        <translation>Show predefined sets (not editable)</translation>
     </message>
     <message>
         <location line="+114"/>
         <source>Für die Richtigkeit aller Angaben wird keine Gewähr übernommen! Für kritische Anwendungen überprüfen Sie bitte die Feiertagsdaten.</source>
-        <translation type="unfinished"></translation>
+        <translation>No liability is accepted for the correctness of this information! For critical applications, please check the holiday dates.</translation>
     </message>
     <message>
         <location filename="../../qml/app/holidays/NameEdition.qml" line="-13"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
 </context>
 <context>
@@ -2610,7 +2781,7 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location line="+9"/>
         <source>TARVINO rix2/rix3 lesen</source>
-        <translation type="unfinished"></translation>
+        <translation>Read TARVINO rix2/rix3</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -2635,7 +2806,7 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location line="+12"/>
         <source>Direkte Befehle</source>
-        <translation type="unfinished"></translation>
+        <translation>Direct commands</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -2671,18 +2842,18 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../qml/app/switchtimes/ProgramView.qml" line="+0"/>
         <source>Speicherplätze</source>
-        <translation type="unfinished">Memory slots</translation>
+        <translation>Memory slots</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-342"/>
-        <location line="+272"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-349"/>
+        <location line="+279"/>
         <source>Impuls</source>
-        <translation type="unfinished">Pulse</translation>
+        <translation>Pulse</translation>
     </message>
     <message>
-        <location line="-270"/>
+        <location line="-277"/>
         <source>Zyklus</source>
-        <translation type="unfinished">Cycle</translation>
+        <translation>Cycle</translation>
     </message>
 </context>
 <context>
@@ -2716,50 +2887,50 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/app/light/DelayRow.qml" line="+26"/>
         <source>mm:ss</source>
         <comment>light setting delay format</comment>
-        <translation type="unfinished"></translation>
+        <translation>mm:ss</translation>
     </message>
     <message>
         <location filename="../../qml/app/light/DelaySettings.qml" line="+15"/>
         <source>Verzögerung Ein</source>
-        <translation type="unfinished"></translation>
+        <translation>Switch-on delay</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Verzögerung Aus</source>
-        <translation type="unfinished"></translation>
+        <translation>Switch-off delay</translation>
     </message>
     <message>
         <location filename="../../qml/app/light/LightView.qml" line="+13"/>
         <source>Licht</source>
-        <translation type="unfinished"></translation>
+        <translation>Light</translation>
     </message>
     <message>
         <location line="+28"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+162"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+169"/>
         <location line="+55"/>
         <source>Luxwerte</source>
-        <translation type="unfinished"></translation>
+        <translation>Lux values</translation>
     </message>
     <message>
         <location line="+8"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-39"/>
         <source>Verzögerungszeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Delay time</translation>
     </message>
     <message>
         <location filename="../../qml/app/light/LuxValuesSetting.qml" line="+60"/>
         <source>Kopieren an allen Tagen</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy to all days</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Kopieren an allen Tagen (Ein)</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy to all days (on)</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Kopieren an allen Tagen (Aus)</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy to all days (off)</translation>
     </message>
 </context>
 <context>
@@ -2767,12 +2938,12 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../app/shell/maincontroller.cpp" line="+488"/>
         <source>Open File</source>
-        <translation type="unfinished"></translation>
+        <translation>Open file</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>OT2 (*.ot2)</source>
-        <translation type="unfinished"></translation>
+        <translation>OT2 (*.ot2)</translation>
     </message>
 </context>
 <context>
@@ -2800,37 +2971,37 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location line="+6"/>
         <source>&amp;Speichern unter</source>
-        <translation>Save &amp;As...</translation>
+        <translation>Save &amp;as...</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>TARVINO rix2/rix3 lesen</source>
-        <translation type="unfinished"></translation>
+        <translation>Read TARVINO rix2/rix3</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Programm TARVINO rix2/rix3</source>
-        <translation type="unfinished"></translation>
+        <translation>Program TARVINO rix2/rix3</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Direkte Befehle</source>
-        <translation type="unfinished"></translation>
+        <translation>Direct commands</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Senden per E-Mail</source>
-        <translation>Send by E-Mail</translation>
+        <translation>Send by e-mail</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Drucken</source>
-        <translation type="unfinished"></translation>
+        <translation>Print</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Druckvorschau</source>
-        <translation type="unfinished"></translation>
+        <translation>Print preview</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -2840,57 +3011,57 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location line="+12"/>
         <source>Bearbeiten</source>
-        <translation type="unfinished">Edit</translation>
+        <translation>Edit</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Rückgängig</source>
-        <translation type="unfinished"></translation>
+        <translation>Undo</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Wiederherstellen</source>
-        <translation type="unfinished"></translation>
+        <translation>Redo</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Ausschneiden</source>
-        <translation type="unfinished"></translation>
+        <translation>Cut</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Kopieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Einfügen</source>
-        <translation type="unfinished"></translation>
+        <translation>Paste</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Alles markieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Select all</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Löschen</source>
-        <translation type="unfinished">Delete</translation>
+        <translation>Delete</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Sortieren...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sort...</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Optimieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Optimise</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Projekteinstellungen...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Project settings...</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -2900,12 +3071,12 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location line="+2"/>
         <source>Sprache erstellen TARVINO rix2/rix3</source>
-        <translation type="unfinished"></translation>
+        <translation>Create language TARVINO rix2/rix3</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Feiertag</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Holiday</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -2936,7 +3107,7 @@ Einige Daten wurden nicht übertragen.</source>
         <location line="-47"/>
         <location filename="../../app/report/projectdocument.cpp" line="-32"/>
         <source>Projekt</source>
-        <translation type="unfinished"></translation>
+        <translation>Project</translation>
     </message>
 </context>
 <context>
@@ -2986,12 +3157,12 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location line="+6"/>
         <source>TARVINO rix2/rix3 lesen</source>
-        <translation type="unfinished"></translation>
+        <translation>Read TARVINO rix2/rix3</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Direkte Befehle</source>
-        <translation type="unfinished"></translation>
+        <translation>Direct commands</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -3000,13 +3171,15 @@ Einige Daten wurden nicht übertragen.</source>
     </message>
     <message>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="-59"/>
+        <location filename="../../app/switchprogram/channeloverviewmodel.cpp" line="-7"/>
         <source>Zeitschaltprogramm</source>
-        <translation type="unfinished"></translation>
+        <translation>Time switch program</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../app/switchprogram/channeloverviewmodel.cpp" line="+2"/>
         <source>Astroprogramm</source>
-        <translation type="unfinished"></translation>
+        <translation>Astro program</translation>
     </message>
 </context>
 <context>
@@ -3014,386 +3187,433 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../app/shell/sowirulesetting.cpp" line="+12"/>
         <source>Kein So/Wi</source>
-        <translation type="unfinished"></translation>
+        <translation>No summer/winter time</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Europa</source>
-        <translation type="unfinished"></translation>
+        <translation>Europe</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Westeuropa</source>
-        <translation type="unfinished"></translation>
+        <translation>Western Europe</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Osteuropa</source>
-        <translation type="unfinished"></translation>
+        <translation>Eastern Europe</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Kanada</source>
-        <translation type="unfinished"></translation>
+        <translation>Canada</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>USA</source>
-        <translation type="unfinished"></translation>
+        <translation>USA</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Iran</source>
-        <translation type="unfinished"></translation>
+        <translation>Iran</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+59"/>
+        <source>Letzte</source>
+        <comment>Last week</comment>
+        <translation>Last</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location filename="../../app/shell/sowirulesetting.cpp" line="+1"/>
         <source>Freie Regel</source>
-        <translation type="unfinished"></translation>
+        <translation>Free rule</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+16"/>
+        <source>Ferien</source>
+        <translation>Holidays</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Betriebsstunden</source>
+        <translation>Operating hours</translation>
+    </message>
+    <message>
+        <location filename="../../app/shell/sowirulesetting.cpp" line="+1"/>
         <source>Festes Datum</source>
-        <translation type="unfinished"></translation>
+        <translation>Fixed date</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+23"/>
         <source>Australien</source>
-        <translation type="unfinished"></translation>
+        <translation>Australia</translation>
     </message>
     <message>
         <location line="-4"/>
         <source>Eigene Regel</source>
-        <translation type="unfinished"></translation>
+        <translation>Own rule</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Eigene Tabelle</source>
-        <translation type="unfinished"></translation>
+        <translation>Own table</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Neuseeland</source>
-        <translation type="unfinished"></translation>
+        <translation>New Zealand</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="-13"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+16"/>
         <source>Nach 1 Minute aus</source>
         <comment>LCD state</comment>
-        <translation type="unfinished"></translation>
+        <translation>Off after 1 minute</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-1"/>
         <source>Immer Ein</source>
         <comment>LCD state</comment>
-        <translation type="unfinished"></translation>
+        <translation>Always on</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-81"/>
         <source>Standard</source>
         <comment>Easter rule</comment>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Orthodoxe Kirche</source>
         <comment>Easter rule</comment>
-        <translation type="unfinished"></translation>
+        <translation>Orthodox Church</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Inaktiv</source>
         <comment>Channel combination</comment>
-        <translation type="unfinished"></translation>
+        <translation>Inactive</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Kanalverriegelung</source>
         <comment>Channel combination</comment>
-        <translation type="unfinished"></translation>
+        <translation>Channel lock</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Programmumschaltung</source>
         <comment>Channel combination</comment>
-        <translation type="unfinished"></translation>
+        <translation>Program switchover</translation>
     </message>
     <message>
         <location line="+8"/>
         <location filename="../../app/report/reporttexts.h" line="-3"/>
         <source>Inaktiv</source>
         <comment>External input</comment>
-        <translation type="unfinished"></translation>
+        <translation>Inactive</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../app/switchprogram/channeloverviewmodel.cpp" line="+8"/>
         <source>Taster</source>
         <comment>External input</comment>
-        <translation type="unfinished"></translation>
+        <translation>Push button</translation>
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../../app/switchprogram/channeloverviewmodel.cpp" line="+2"/>
         <source>Schalter</source>
         <comment>External input</comment>
-        <translation type="unfinished"></translation>
+        <translation>Switch</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Handschaltung</source>
         <comment>Push button</comment>
-        <translation type="unfinished"></translation>
+        <translation>Manual switching</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Timer</source>
         <comment>Push button</comment>
-        <translation type="unfinished"></translation>
+        <translation>Timer</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Treppenlicht</source>
         <comment>Push button</comment>
-        <translation type="unfinished"></translation>
+        <translation>Staircase light</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Handschaltung bis Sonnenereignis</source>
         <comment>Push button</comment>
-        <translation type="unfinished"></translation>
+        <translation>Manual switching until sun event</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Luxwert übernehmen</source>
         <comment>Push button</comment>
-        <translation type="unfinished"></translation>
+        <translation>Take over lux value</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Umschalten</source>
         <comment>Push button</comment>
-        <translation type="unfinished"></translation>
+        <translation>Toggle</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Nicht nachschaltbar</source>
         <comment>Staircase light</comment>
-        <translation type="unfinished"></translation>
+        <translation>Not retriggerable</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Nachschaltbar</source>
         <comment>Staircase light</comment>
-        <translation type="unfinished"></translation>
+        <translation>Retriggerable</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/ChannelSettings.qml" line="-137"/>
         <location line="+41"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+112"/>
         <source>Signalisierung auf</source>
-        <translation type="unfinished"></translation>
+        <translation>Signalling to</translation>
     </message>
     <message>
         <location line="-27"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-45"/>
         <source>Betriebsstundenzähler Serviceintervall</source>
-        <translation type="unfinished"></translation>
+        <translation>Operating hours counter service interval</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>max. 199.999 h</source>
-        <translation type="unfinished"></translation>
+        <translation>max. 199,999 h</translation>
     </message>
     <message>
         <location line="+26"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+6"/>
         <source>Externer Eingang</source>
-        <translation type="unfinished"></translation>
+        <translation>External input</translation>
     </message>
     <message>
         <location line="+72"/>
         <source>Erdstunde</source>
-        <translation type="unfinished"></translation>
+        <translation>Earth hour</translation>
     </message>
     <message>
         <location line="+6"/>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="+24"/>
         <source>Inaktiv</source>
         <comment>Holiday state</comment>
-        <translation type="unfinished"></translation>
+        <translation>Inactive</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="+3"/>
         <location line="+31"/>
         <source>Nur Lux</source>
-        <translation type="unfinished"></translation>
+        <translation>Lux only</translation>
     </message>
     <message>
         <location line="-12"/>
         <source>Ferien</source>
         <comment>External input</comment>
-        <translation type="unfinished"></translation>
+        <translation>Holidays</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Sonderprogramm</source>
         <comment>External input</comment>
-        <translation type="unfinished"></translation>
+        <translation>Extra program</translation>
     </message>
     <message>
         <location line="+55"/>
         <source>Inaktiv</source>
-        <translation type="unfinished"></translation>
+        <translation>Inactive</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/ProgramView.qml" line="-55"/>
+        <location filename="../../app/switchprogram/channeloverviewmodel.cpp" line="-8"/>
         <source>Signalisierung</source>
-        <translation type="unfinished"></translation>
+        <translation>Signalling</translation>
     </message>
     <message>
-        <location filename="../../app/report/yearlyastrodocument.cpp" line="-7"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-69"/>
+        <location filename="../../app/report/yearlyastrodocument.cpp" line="+36"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="-11"/>
         <source>Sommer-/Winterregel</source>
-        <translation type="unfinished"></translation>
+        <translation>Summer/winter time rule</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/DeviceSettingsView.qml" line="+48"/>
         <source>Einstellungen Kanal</source>
-        <translation type="unfinished"></translation>
+        <translation>Channel settings</translation>
     </message>
     <message>
         <location line="+6"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+59"/>
         <source>Erweiterungsmodul</source>
-        <translation type="unfinished">Extension module</translation>
+        <translation>Extension module</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>Kanalfunktion</source>
-        <translation type="unfinished"></translation>
+        <translation>Channel function</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Überblick</source>
-        <translation type="unfinished"></translation>
+        <translation>Overview</translation>
     </message>
     <message>
         <location filename="../../qml/app/directcommands/OptionSection.qml" line="-14"/>
         <location filename="../../qml/app/settings/OptionSettings.qml" line="+15"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-2"/>
         <source>Optionen</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
-        <location filename="../../qml/app/settings/ChannelOverview.qml" line="-64"/>
+        <location filename="../../qml/app/settings/ChannelOverview.qml" line="-67"/>
         <source>Channel Function</source>
-        <translation type="unfinished"></translation>
+        <translation>Channel function</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Memory Used</source>
-        <translation type="unfinished"></translation>
+        <translation>Memory used</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Extra Program used</source>
-        <translation type="unfinished"></translation>
+        <translation>Extra programs used</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Holiday</source>
-        <translation type="unfinished"></translation>
+        <translation>Holidays</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>External Input</source>
-        <translation type="unfinished"></translation>
+        <translation>External input</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Signaling To</source>
-        <translation type="unfinished"></translation>
+        <translation>Signalling to</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Service Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Service interval</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Speicher verwendet</source>
+        <translation>Memory used</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sonderprogramme benutzt</source>
+        <translation>Extra programs used</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/DateTimeSettings.qml" line="-40"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-68"/>
         <source>Zeit/Datum</source>
-        <translation type="unfinished"></translation>
+        <translation>Time/date</translation>
     </message>
     <message>
         <location line="+9"/>
         <location filename="../../qml/app/settings/ResetDateSettings.qml" line="+10"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+1"/>
         <source>Zeitformat</source>
-        <translation type="unfinished"></translation>
+        <translation>Time format</translation>
     </message>
     <message>
         <location line="+9"/>
         <location filename="../../qml/app/settings/ResetDateSettings.qml" line="-22"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+2"/>
         <source>Datumsformat</source>
-        <translation type="unfinished">Date format</translation>
+        <translation>Date format</translation>
     </message>
     <message>
         <location line="+10"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+2"/>
         <source>Erster Tag der Woche</source>
-        <translation type="unfinished">First day of the week</translation>
+        <translation>First day of the week</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>Zeitzone</source>
-        <translation type="unfinished"></translation>
+        <translation>Time zone</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/HolidaySettings.qml" line="+118"/>
         <source>Status</source>
         <comment>Holiday status</comment>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <location line="+11"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+51"/>
         <source>Beginn</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <location line="+25"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+91"/>
         <location line="+67"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+1"/>
         <source>Ende</source>
-        <translation type="unfinished"></translation>
+        <translation>End</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/OptionSettings.qml" line="+11"/>
         <source>Kanalkombination</source>
-        <translation type="unfinished"></translation>
+        <translation>Channel combination</translation>
     </message>
     <message>
         <location line="+33"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+29"/>
         <source>LCD-Beleuchtung</source>
-        <translation type="unfinished"></translation>
+        <translation>LCD backlight</translation>
     </message>
     <message>
         <location filename="../../app/report/projectdocumentastro.cpp" line="-3"/>
         <source>Eigene Astro Tabelle</source>
-        <translation type="unfinished"></translation>
+        <translation>Own astro table</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-310"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-317"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-49"/>
         <source>Fixes Datum</source>
-        <translation type="unfinished"></translation>
+        <translation>Fixed date</translation>
     </message>
 </context>
 <context>
     <name>ProgramView</name>
     <message>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="-49"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+90"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+91"/>
         <source>Standardprogramm</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard program</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/ExtraProgramWarningPopup.qml" line="-9"/>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="+2"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+97"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+103"/>
         <source>Sonderprogramm %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Extra program %1</translation>
     </message>
 </context>
 <context>
@@ -3419,14 +3639,17 @@ Einige Daten wurden nicht übertragen.</source>
         <translation>Edit</translation>
     </message>
     <message>
-        <location filename="../../qml/app/views/HomeScreenView.qml" line="-181"/>
+        <location filename="../../qml/app/views/HomeScreenView.qml" line="-182"/>
         <source>Alle Projekte löschen</source>
         <translation>Delete all projects</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+2"/>
         <source>%1 Projekte löschen</source>
-        <translation>Delete %1 projects</translation>
+        <translation>
+            <numerusform>Delete %1 project</numerusform>
+            <numerusform>Delete %1 projects</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+1"/>
@@ -3443,13 +3666,16 @@ Einige Daten wurden nicht übertragen.</source>
         <source>Sind Sie sicher, dass Sie alle Projekte dauerhaft löschen möchten?</source>
         <translation>Are you sure you want to delete all projects permanently?</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+2"/>
         <source>Sind Sie sicher, dass Sie %1 Projekte dauerhaft löschen möchten?</source>
-        <translation>Are you sure you want to delete %1 projects permanently?</translation>
+        <translation>
+            <numerusform>Are you sure you want to delete %1 project permanently?</numerusform>
+            <numerusform>Are you sure you want to delete %1 projects permanently?</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+178"/>
+        <location line="+179"/>
         <source>Möchten Sie das Projekt &quot;%1&quot; importieren?</source>
         <translation>Do you want to import the project &quot;%1&quot;?</translation>
     </message>
@@ -3459,43 +3685,43 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../app/report/yearlyastrodocument.cpp" line="-9"/>
         <source>Kanal</source>
-        <translation type="unfinished"></translation>
+        <translation>Channel</translation>
     </message>
     <message>
         <location filename="../../qml/app/projectsettings/ChannelsSubTab.qml" line="-28"/>
         <source>Beschreibung der Kanäle</source>
-        <translation type="unfinished"></translation>
+        <translation>Channel descriptions</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Wird auf dem Gerät angezeigt</source>
-        <translation type="unfinished"></translation>
+        <translation>Shown on the device</translation>
     </message>
     <message>
         <location filename="../../qml/app/projectsettings/ProjectMetadataSubTab.qml" line="+11"/>
         <source>Projekt</source>
         <comment>Tab title</comment>
-        <translation type="unfinished"></translation>
+        <translation>Project</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Bezeichnung</source>
-        <translation type="unfinished"></translation>
+        <translation>Label</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Beschreibung</source>
-        <translation type="unfinished"></translation>
+        <translation>Description</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Dateiname</source>
-        <translation type="unfinished"></translation>
+        <translation>File name</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Letzte Änderung</source>
-        <translation type="unfinished"></translation>
+        <translation>Last change</translation>
     </message>
 </context>
 <context>
@@ -3504,46 +3730,46 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../app/report/projectdocument.cpp" line="+2"/>
         <source>Kunde</source>
         <comment>Tab title</comment>
-        <translation type="unfinished"></translation>
+        <translation>Customer</translation>
     </message>
     <message>
         <location filename="../../qml/app/projectsettings/AuthorSubTab.qml" line="+8"/>
         <source>Autor</source>
-        <translation type="unfinished"></translation>
+        <translation>Author</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Name</source>
         <comment>Author&apos;s name</comment>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Adresse</source>
         <comment>Author&apos;s address</comment>
-        <translation type="unfinished">Address</translation>
+        <translation>Address</translation>
     </message>
     <message>
         <location filename="../../qml/app/projectsettings/ChannelsSubTab.qml" line="-46"/>
         <source>Kanal</source>
-        <translation type="unfinished"></translation>
+        <translation>Channel</translation>
     </message>
     <message>
         <location filename="../../qml/app/projectsettings/ClientSubTab.qml" line="+8"/>
         <source>Kunde</source>
-        <translation type="unfinished"></translation>
+        <translation>Customer</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Name</source>
         <comment>Customer&apos;s name</comment>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Adresse</source>
         <comment>Customer&apos;s address</comment>
-        <translation type="unfinished">Address</translation>
+        <translation>Address</translation>
     </message>
 </context>
 <context>
@@ -3551,7 +3777,7 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../app/report/printservice.cpp" line="+58"/>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Page %1 of %2</translation>
     </message>
 </context>
 <context>
@@ -3561,199 +3787,204 @@ Einige Daten wurden nicht übertragen.</source>
         <source>%1
 SN: %2
 Anschlusscode: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+SN: %2
+Connection code: %3</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Code für %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Code for %1</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Authentifizierung für %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Authentication for %1</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>OK-Aktivierung am Gerät</source>
-        <translation type="unfinished"></translation>
+        <translation>OK activation on the device</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Eingabe Authentifizierungscode</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter authentication code</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Dies ist Ihr Authentifizierungscode, verwahren Sie ihn sicher!</source>
-        <translation type="unfinished"></translation>
+        <translation>This is your authentication code, keep it safe!</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>Speichern</source>
-        <translation type="unfinished">Save</translation>
+        <translation>Save</translation>
     </message>
     <message>
         <location line="+7"/>
         <location filename="../../qml/app/popups/PinCodePopUp.qml" line="-12"/>
         <location filename="../../qml/app/views/DeviceScanView.qml" line="+128"/>
         <source>Abbruch</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>Falsches Passwort!</source>
-        <translation type="unfinished"></translation>
+        <translation>Wrong password!</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Die Schaltfläche wurde nicht aktiviert!</source>
-        <translation type="unfinished"></translation>
+        <translation>The button was not activated!</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/InactivityPopUp.qml" line="-6"/>
         <source>Verbindung aufgrund von Inaktivität geschlossen</source>
-        <translation type="unfinished"></translation>
+        <translation>Connection closed because of inactivity</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Die Verbindung wurde aufgrund von Inaktivität geschlossen</source>
-        <translation type="unfinished"></translation>
+        <translation>The connection was closed because of inactivity</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Wieder anschließen</source>
-        <translation type="unfinished"></translation>
+        <translation>Reconnect</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/PinCodePopUp.qml" line="-53"/>
         <source>Sie müssen warten, das Gerät ist aufgrund mehrerer fehlgeschlagener Versuche verriegelt</source>
-        <translation type="unfinished"></translation>
+        <translation>You must wait, the device is locked after several failed attempts</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>PIN-Code</source>
-        <translation type="unfinished"></translation>
+        <translation>PIN code</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Das Gerät ist PIN-geschützt, bitte geben Sie den PIN-Code ein</source>
-        <translation type="unfinished"></translation>
+        <translation>The device is protected by a PIN, please enter the PIN code</translation>
     </message>
     <message>
         <location line="+58"/>
         <source>Falscher PIN-Code!</source>
-        <translation type="unfinished"></translation>
+        <translation>Wrong PIN code!</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/SyncClockPopup.qml" line="-24"/>
         <source>Daten-Synchronisation</source>
-        <translation type="unfinished"></translation>
+        <translation>Data synchronisation</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Bitte wählen Sie aus, welche Daten beim Verbinden mit Uhren synchronisiert werden sollen</source>
-        <translation type="unfinished"></translation>
+        <translation>Please choose which data are synchronised when connecting to clocks</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Datum/Uhrzeit-Synchronisation</source>
-        <translation type="unfinished"></translation>
+        <translation>Date/time synchronisation</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Sprach-Synchronisation</source>
-        <translation type="unfinished"></translation>
+        <translation>Language synchronisation</translation>
     </message>
     <message>
         <location filename="../../qml/app/scan/DeviceScan.qml" line="+76"/>
         <source>Geräte suchen</source>
-        <translation type="unfinished"></translation>
+        <translation>Search devices</translation>
     </message>
     <message>
         <location line="+132"/>
         <source>Der Bluetooth-Adapter ist deaktiviert, möchten Sie ihn aktivieren?</source>
-        <translation type="unfinished"></translation>
+        <translation>The Bluetooth adapter is switched off, do you want to switch it on?</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Ihr Gerät verfügt nicht über einen Bluetooth-Adapter oder unterstützt Bluetooth Low Energy nicht.</source>
-        <translation type="unfinished"></translation>
+        <translation>Your device has no Bluetooth adapter or does not support Bluetooth Low Energy.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bluetooth nicht verfügbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth not available</translation>
     </message>
     <message>
         <location filename="../../qml/app/views/DeviceScanView.qml" line="-101"/>
         <source>Dieses Gerät wird nicht unterstützt!</source>
-        <translation type="unfinished"></translation>
+        <translation>This device is not supported!</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Dieses Gerät ist nicht kompatibel mit dem Projekt, das Sie exportieren möchten!</source>
-        <translation type="unfinished"></translation>
+        <translation>This device is not compatible with the project you want to export!</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>SN: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>SN: %1</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Suche nach Geräten ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Searching for devices ...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Gerät gefunden</source>
-        <translation type="unfinished"></translation>
+        <translation>Device found</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Kein Bluetooth-Gerät gefunden</source>
-        <translation type="unfinished"></translation>
+        <translation>No Bluetooth device found</translation>
     </message>
     <message>
         <location line="+89"/>
         <source>Verbinden</source>
-        <translation type="unfinished"></translation>
+        <translation>Connect</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Suche</source>
-        <translation type="unfinished"></translation>
+        <translation>Search</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../qml/MainWindow.qml" line="+53"/>
         <source>Ihr Projekt überschreitet die Speicherplätze des Zielgeräts (%1 / %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>Your project exceeds the memory slot of the target device (%1 / %2)</numerusform>
+            <numerusform>Your project exceeds the memory slots of the target device (%1 / %2)</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../app/device/lockwait.cpp" line="+19"/>
         <source>aufgrund eines falschen Verbindungscodes verriegelt</source>
-        <translation type="unfinished"></translation>
+        <translation>locked because of a wrong connection code</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>aufgrund eines falschen PIN-Codes verriegelt</source>
-        <translation type="unfinished"></translation>
+        <translation>locked because of a wrong PIN code</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>locked</source>
-        <translation type="unfinished"></translation>
+        <translation>locked</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Das Gerät ist %1, Sie müssen %2 h %3 min %4 s warten</source>
-        <translation type="unfinished"></translation>
+        <translation>The device is %1, you must wait %2 h %3 min %4 s</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Das Gerät ist verriegelt, Sie müssen %2 h %3 min %4 s warten</source>
-        <translation type="unfinished"></translation>
+        <translation>The device is locked, you must wait %2 h %3 min %4 s</translation>
     </message>
 </context>
 <context>
@@ -3761,137 +3992,137 @@ Anschlusscode: %3</source>
     <message>
         <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="-138"/>
         <source>Unbekannter Fehler wurde während der Übersetzung in Bytes gemeldet.</source>
-        <translation type="unfinished"></translation>
+        <translation>An unknown error was reported during the translation into bytes.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>File couldn&apos;t be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file could not be written.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>File doesn&apos;t exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file does not exist.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Die Sprachdatei ist beschädigt oder passt nicht in den Speicher des Geräts.</source>
-        <translation type="unfinished"></translation>
+        <translation>The language file is damaged or does not fit into the device memory.</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+13"/>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="-53"/>
         <source>Fehler</source>
-        <translation type="unfinished">Error</translation>
+        <translation>Error</translation>
     </message>
     <message>
         <location line="-7"/>
         <source>Fehler beim Schreiben der Sprache. Zugriff auf Flash nicht möglich.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error while writing the language. No access to the flash.</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="-9"/>
         <source>Tarvino rix2/3 scheint im Fehlerzustand zu sein.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarvino rix2/3 seems to be in an error state.</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="+1"/>
         <source>Led konnte nicht ausgeschaltet werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>The LED could not be switched off.</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="+1"/>
         <source>Led konnte nicht eingeschaltet werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>The LED could not be switched on.</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="+1"/>
         <source>Der Port konnte nicht geschlossen werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>The port could not be closed.</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="+1"/>
         <source>Der Port konnte nicht geöffnet werden, überprüfen Sie die Verbindung.</source>
-        <translation type="unfinished"></translation>
+        <translation>The port could not be opened, check the connection.</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="+1"/>
         <source>Der Port wurde nicht gefunden, überprüfen Sie die Verbindung.</source>
-        <translation type="unfinished"></translation>
+        <translation>The port was not found, check the connection.</translation>
     </message>
     <message>
         <location line="+17"/>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="-14"/>
         <source>Übertragung läuft...</source>
-        <translation type="unfinished"></translation>
+        <translation>Transfer in progress...</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Auswahl der Gerätesprache</source>
-        <translation type="unfinished"></translation>
+        <translation>Choice of the device language</translation>
     </message>
     <message>
         <location line="+19"/>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="+41"/>
         <source>Übertragung abgeschlossen</source>
-        <translation type="unfinished"></translation>
+        <translation>Transfer completed</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="-37"/>
         <source>Programm kann nicht gelesen werden. Leerer Flash.</source>
-        <translation type="unfinished"></translation>
+        <translation>The program cannot be read. Empty flash.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Programm kann nicht gelesen werden. Sprachdatei im Flash.</source>
-        <translation type="unfinished"></translation>
+        <translation>The program cannot be read. Language file in the flash.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Programm kann nicht gelesen werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>The program cannot be read.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Programm kann nicht gelesen werden. Ungültige Daten im Flash.</source>
-        <translation type="unfinished"></translation>
+        <translation>The program cannot be read. Invalid data in the flash.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Fehler beim Programmschreiben. Zugriff auf Flash nicht möglich.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error while writing the program. No access to the flash.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Operation abgebrochen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Operation cancelled.</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Serielle Übertragung</source>
-        <translation type="unfinished"></translation>
+        <translation>Serial transfer</translation>
     </message>
     <message>
         <location filename="../../qml/app/utils/ZorvikUtils.qml" line="+59"/>
         <source>Programm von serieller Schnittstelle lesen</source>
-        <translation type="unfinished"></translation>
+        <translation>Read program from the serial port</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Projekt kann nicht exportiert werden mit Fehler</source>
-        <translation type="unfinished"></translation>
+        <translation>The project cannot be exported, error</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Programm seriell schreiben</source>
-        <translation type="unfinished"></translation>
+        <translation>Write program through the serial port</translation>
     </message>
 </context>
 <context>
@@ -3899,18 +4130,38 @@ Anschlusscode: %3</source>
     <message>
         <location filename="../../qml/app/popups/ResetSettingsPopUp.qml" line="+18"/>
         <source>Reset-Einstellungen</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset settings</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/ResetSettings.qml" line="+19"/>
         <source>Das verbundene Gerät befindet sich im Reset-Modus, bitte geben Sie diese Einstellungen vor der Verwendung ein.</source>
         <comment>Reset mode text</comment>
-        <translation type="unfinished"></translation>
+        <translation>The connected device is in reset mode, please enter these settings before use.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Zeit/Datum</source>
-        <translation type="unfinished"></translation>
+        <translation>Time/date</translation>
+    </message>
+    <message>
+        <location filename="../../app/device/resetteddeviceviewcontroller.cpp" line="+115"/>
+        <source>Die Antwort des Geräts ist unverständlich.</source>
+        <translation>The device&apos;s answer cannot be understood.</translation>
+    </message>
+    <message>
+        <location line="+86"/>
+        <source>Die Einstellungen des Geräts konnten nicht gelesen werden: %1</source>
+        <translation>The device settings could not be read: %1</translation>
+    </message>
+    <message>
+        <location line="+61"/>
+        <source>Das Gerät hat die Daten nicht angenommen.</source>
+        <translation>The device did not accept the data.</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>Die Einstellungen konnten nicht an das Gerät gesendet werden: %1</source>
+        <translation>The settings could not be sent to the device: %1</translation>
     </message>
 </context>
 <context>
@@ -3983,12 +4234,12 @@ Anschlusscode: %3</source>
     <message>
         <location filename="../../app/report/printservice.cpp" line="-121"/>
         <source>TARVINO rix2/rix3</source>
-        <translation type="unfinished"></translation>
+        <translation>TARVINO rix2/rix3</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Zorvik AG</source>
-        <translation type="unfinished"></translation>
+        <translation>Zorvik AG</translation>
     </message>
 </context>
 <context>
@@ -3996,42 +4247,42 @@ Anschlusscode: %3</source>
     <message>
         <location filename="../../app/switchprogram/switcherrorscontroller.cpp" line="+124"/>
         <source>Fehlende Wochentage</source>
-        <translation type="unfinished"></translation>
+        <translation>Missing weekdays</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Fehlende Dauer</source>
-        <translation type="unfinished"></translation>
+        <translation>Missing duration</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Impulsüberschneidungen</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse overlaps</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Impulse über Mitternacht</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulses over midnight</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Fehlende Impulsdauer</source>
-        <translation type="unfinished"></translation>
+        <translation>Missing pulse duration</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Fehlende Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Missing pause</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Zyklusüberschneidungen</source>
-        <translation type="unfinished"></translation>
+        <translation>Cycle overlaps</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Identischer Anfang und Ende</source>
-        <translation type="unfinished"></translation>
+        <translation>Identical start and end</translation>
     </message>
 </context>
 <context>
@@ -4040,14 +4291,14 @@ Anschlusscode: %3</source>
         <location line="-30"/>
         <source>Typ auswählen</source>
         <comment>Error message</comment>
-        <translation type="unfinished"></translation>
+        <translation>Select type</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableDelegate.qml" line="+1"/>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableFooter.qml" line="+5"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-217"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-224"/>
         <source>Schaltzeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Switch time</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -4055,20 +4306,20 @@ Anschlusscode: %3</source>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableHeader.qml" line="+33"/>
         <location filename="../../qml/app/switchtimes/SwitchTimeItem.qml" line="-5"/>
         <source>Impuls</source>
-        <translation type="unfinished">Pulse</translation>
+        <translation>Pulse</translation>
     </message>
     <message>
         <location line="+2"/>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableFooter.qml" line="+2"/>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableHeader.qml" line="+1"/>
         <source>Zyklus</source>
-        <translation type="unfinished">Cycle</translation>
+        <translation>Cycle</translation>
     </message>
     <message>
         <location line="+89"/>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableHeader.qml" line="-5"/>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -4076,88 +4327,91 @@ Anschlusscode: %3</source>
         <location filename="../../qml/app/switchtimes/SwitchTimeItem.qml" line="-10"/>
         <location line="+20"/>
         <source>Ende</source>
-        <translation type="unfinished"></translation>
+        <translation>End</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../../qml/app/switchtimes/SwitchTimeItem.qml" line="+1"/>
         <source>Endlos</source>
-        <translation type="unfinished"></translation>
+        <translation>Endless</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableFooter.qml" line="+27"/>
         <location filename="../../qml/app/views/SwitchTimeEditionView.qml" line="+0"/>
         <source>Neu</source>
-        <translation type="unfinished"></translation>
+        <translation>New</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableHeader.qml" line="-5"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+247"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+254"/>
         <location line="+95"/>
         <source>Nr.</source>
-        <translation type="unfinished"></translation>
+        <translation>No.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Typ</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SortSwitchTimeView.qml" line="-34"/>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableHeader.qml" line="+1"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-94"/>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableHeader.qml" line="+1"/>
         <source>Zeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Time</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Wochentag</source>
-        <translation type="unfinished"></translation>
+        <translation>Weekday</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Hinweis / Fehler</source>
-        <translation type="unfinished"></translation>
+        <translation>Note / error</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>Auswahl löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete selection</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Alle auswählen</source>
-        <translation type="unfinished">Select all</translation>
+        <translation>Select all</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/ChannelSettings.qml" line="-12"/>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableHeader.qml" line="+8"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-3"/>
         <source>hh:mm:ss</source>
-        <translation type="unfinished"></translation>
+        <translation>hh:mm:ss</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableHeader.qml" line="+7"/>
         <source>Dauer bis
 mm:ss</source>
-        <translation type="unfinished"></translation>
+        <translation>Duration until
+mm:ss</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Puls
 hh:mm:ss</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse
+hh:mm:ss</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Pause
 hh:mm:ss</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause
+hh:mm:ss</translation>
     </message>
 </context>
 <context>
@@ -4165,110 +4419,110 @@ hh:mm:ss</source>
     <message>
         <location filename="../../qml/MainWindow.qml" line="-92"/>
         <source>Software aktualisieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Update software</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Es ist eine neue Version verfügbar, möchten Sie diese installieren?</source>
-        <translation type="unfinished"></translation>
+        <translation>A new version is available, do you want to install it?</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Installieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Install</translation>
     </message>
 </context>
 <context>
     <name>Week rules</name>
     <message>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-164"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-170"/>
         <source>Erster</source>
-        <translation type="unfinished"></translation>
+        <translation>First</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Zweiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Second</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Dritter</source>
-        <translation type="unfinished"></translation>
+        <translation>Third</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Vierter</source>
-        <translation type="unfinished"></translation>
+        <translation>Fourth</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Letzter</source>
-        <translation type="unfinished"></translation>
+        <translation>Last</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>jeden Monat</source>
-        <translation type="unfinished"></translation>
+        <translation>every month</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im Januar</source>
-        <translation type="unfinished"></translation>
+        <translation>in January</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im Februar</source>
-        <translation type="unfinished"></translation>
+        <translation>in February</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>im März</source>
-        <translation type="unfinished"></translation>
+        <translation>in March</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im April</source>
-        <translation type="unfinished"></translation>
+        <translation>in April</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im Mai</source>
-        <translation type="unfinished"></translation>
+        <translation>in May</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>im Juni</source>
-        <translation type="unfinished"></translation>
+        <translation>in June</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im Juli</source>
-        <translation type="unfinished"></translation>
+        <translation>in July</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im August</source>
-        <translation type="unfinished"></translation>
+        <translation>in August</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>im September</source>
-        <translation type="unfinished"></translation>
+        <translation>in September</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im Oktober</source>
-        <translation type="unfinished"></translation>
+        <translation>in October</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im November</source>
-        <translation type="unfinished"></translation>
+        <translation>in November</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>im Dezember</source>
-        <translation type="unfinished"></translation>
+        <translation>in December</translation>
     </message>
 </context>
 <context>
@@ -4276,68 +4530,68 @@ hh:mm:ss</source>
     <message>
         <location filename="../../app/shell/maincontroller.cpp" line="-170"/>
         <source>TARVINO rix2/rix3-Datei speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Save TARVINO rix2/rix3 file</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>TARVINO rix2/rix3-Datei (*.ot2)</source>
-        <translation type="unfinished"></translation>
+        <translation>TARVINO rix2/rix3 file (*.ot2)</translation>
     </message>
     <message>
         <location filename="../../qml/app/menus/DesktopMenu.qml" line="-84"/>
         <location filename="../../app/shell/maincontroller.cpp" line="+44"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="-74"/>
         <source>Exportieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Export</translation>
     </message>
     <message>
         <location filename="../../app/shell/maincontroller.cpp" line="+1"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
         <source>CSV UTF-8 (kommagetrennt) (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV UTF-8 (comma-separated) (*.csv)</translation>
     </message>
 </context>
 <context>
     <name>devices::EepromService</name>
     <message>
-        <location filename="../../platform/devices/src/eepromservice.cpp" line="+303"/>
-        <source>The device model is unknown.</source>
-        <translation type="unfinished"></translation>
+        <location filename="../../platform/devices/src/eepromservice.cpp" line="+304"/>
+        <source>Das Gerätemodell ist unbekannt.</source>
+        <translation>The device model is unknown.</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>The project has more switch times and date ranges than the device holds.</source>
-        <translation type="unfinished"></translation>
+        <location line="+2"/>
+        <source>Das Projekt hat mehr Schaltzeiten und Datumsbereiche, als das Gerät aufnehmen kann.</source>
+        <translation>The project has more switch times and date ranges than the device holds.</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>The memory image is incomplete.</source>
-        <translation type="unfinished"></translation>
+        <location line="+2"/>
+        <source>Das Speicherabbild ist unvollständig.</source>
+        <translation>The memory image is incomplete.</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>The device memory is empty.</source>
-        <translation type="unfinished"></translation>
+        <location line="+2"/>
+        <source>Der Gerätespeicher ist leer.</source>
+        <translation>The device memory is empty.</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>The device memory holds a device language, not a project.</source>
-        <translation type="unfinished"></translation>
+        <location line="+2"/>
+        <source>Der Gerätespeicher enthält eine Gerätesprache, kein Projekt.</source>
+        <translation>The device memory holds a device language, not a project.</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>The data is no project memory image.</source>
-        <translation type="unfinished"></translation>
+        <location line="+2"/>
+        <source>Die Daten sind kein Speicherabbild eines Projekts.</source>
+        <translation>The data is no project memory image.</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>The memory image belongs to another device model.</source>
-        <translation type="unfinished"></translation>
+        <location line="+2"/>
+        <source>Das Speicherabbild gehört zu einem anderen Gerätemodell.</source>
+        <translation>The memory image belongs to another device model.</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>The memory image is damaged.</source>
-        <translation type="unfinished"></translation>
+        <location line="+2"/>
+        <source>Das Speicherabbild ist beschädigt.</source>
+        <translation>The memory image is damaged.</translation>
     </message>
 </context>
 </TS>

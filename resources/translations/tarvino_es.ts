@@ -5,84 +5,84 @@
     <name>Astro</name>
     <message>
         <location filename="../../qml/app/switchtimes/SwitchTimeEdition.qml" line="+143"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+333"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+336"/>
         <source>Startzeitpunkt</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora de inicio</translation>
     </message>
     <message>
         <location line="+18"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+1"/>
         <source>Dauer bis</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración hasta</translation>
     </message>
     <message>
         <location line="+50"/>
         <source>Ende (hh:mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin (hh:mm)</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/SwitchTimeItem.qml" line="+35"/>
         <location filename="../../qml/app/switchtimes/SwitchTimeTypeBar.qml" line="+21"/>
         <source>Impuls Ein</source>
-        <translation type="unfinished"></translation>
+        <translation>Impulso encendido</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../../qml/app/switchtimes/SwitchTimeTypeBar.qml" line="+1"/>
         <source>Impuls Aus</source>
-        <translation type="unfinished"></translation>
+        <translation>Impulso apagado</translation>
     </message>
     <message>
         <location line="+2"/>
         <location filename="../../qml/app/switchtimes/SwitchTimeTypeBar.qml" line="-4"/>
         <source>Fix Ein</source>
-        <translation type="unfinished"></translation>
+        <translation>Fijo encendido</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../../qml/app/switchtimes/SwitchTimeTypeBar.qml" line="+0"/>
         <source>Fix Aus</source>
-        <translation type="unfinished"></translation>
+        <translation>Fijo apagado</translation>
     </message>
     <message>
-        <location filename="../../app/report/yearlyastrodocument.cpp" line="+54"/>
+        <location filename="../../app/report/yearlyastrodocument.cpp" line="+60"/>
         <source>Standort</source>
-        <translation type="unfinished"></translation>
+        <translation>Ubicación</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Breitengrad</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitud</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Längengrad</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitud</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Land</source>
-        <translation type="unfinished"></translation>
+        <translation>País</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Stadt</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciudad</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Zeitzone</source>
-        <translation type="unfinished"></translation>
+        <translation>Zona horaria</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Ausschaltzeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora de apagado</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Einschaltzeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora de encendido</translation>
     </message>
 </context>
 <context>
@@ -91,55 +91,102 @@
         <location filename="../../app/device/directcommandinfo.cpp" line="+48"/>
         <source>Astro</source>
         <comment>Tab title</comment>
-        <translation type="unfinished"></translation>
+        <translation>Astro</translation>
     </message>
     <message>
         <location filename="../../qml/app/directcommands/DateTimeSection.qml" line="+21"/>
         <source>UTC</source>
         <comment>Coordinated Universal Time</comment>
-        <translation type="unfinished"></translation>
+        <translation>UTC</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC %1h</source>
         <comment>Coordinated Universal Time, %1 is the number of hours</comment>
-        <translation type="unfinished"></translation>
+        <translation>UTC %1 h</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/DateTimeSettings.qml" line="+53"/>
         <source>Osterregel</source>
-        <translation type="unfinished"></translation>
+        <translation>Regla de Pascua</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="+102"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-106"/>
         <source>Astro inaktiv</source>
-        <translation type="unfinished"></translation>
+        <translation>Astro inactivo</translation>
     </message>
     <message>
         <location filename="../../app/report/yearlyastrodocument.cpp" line="-19"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+200"/>
         <source>Astrotabelle</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla astronómica</translation>
     </message>
     <message>
         <location line="+16"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+9"/>
         <source>Sonnenaufgang</source>
-        <translation type="unfinished"></translation>
+        <translation>Salida del sol</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-20"/>
+        <location filename="../../app/report/yearlyastrodocument.cpp" line="+0"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+0"/>
         <source>Sonnenuntergang</source>
-        <translation type="unfinished"></translation>
+        <translation>Puesta del sol</translation>
     </message>
     <message>
         <location line="+1"/>
+        <source>Dämmerung</source>
+        <translation>Crepúsculo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dunkelheit</source>
+        <translation>Oscuridad</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Astrozeitpunkt</source>
+        <translation>Momento astronómico</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Offset Sonnenaufgang</source>
+        <translation>Desfase salida del sol</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Offset Sonnenuntergang</source>
+        <translation>Desfase puesta del sol</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Ein bei Sonnenuntergang + Aus bei Sonnenaufgang</source>
+        <translation>Encendido al anochecer + apagado al amanecer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Aus bei Sonnenuntergang + Ein bei Sonnenaufgang</source>
+        <translation>Apagado al anochecer + encendido al amanecer</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Astro-Impuls</source>
+        <translation>Impulso astronómico</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Astromode</source>
+        <translation>Modo astronómico</translation>
+    </message>
+    <message>
+        <location filename="../../app/report/yearlyastrodocument.cpp" line="+1"/>
         <location line="+3"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
         <location line="+6"/>
         <source>frühestens</source>
-        <translation type="unfinished"></translation>
+        <translation>lo más pronto</translation>
     </message>
     <message>
         <location line="-2"/>
@@ -147,63 +194,106 @@
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="-5"/>
         <location line="+6"/>
         <source>spätestens</source>
-        <translation type="unfinished"></translation>
+        <translation>lo más tarde</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-12"/>
+        <location filename="../../app/report/yearlyastrodocument.cpp" line="+1"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+2"/>
         <source>Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Desfase</translation>
     </message>
     <message>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="-18"/>
         <source>Standort</source>
-        <translation type="unfinished"></translation>
+        <translation>Ubicación</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../../app/report/projectdocumentastro.cpp" line="+47"/>
+        <source>Koordinaten</source>
+        <translation>Coordenadas</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
         <source>Breitengrad</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitud</translation>
     </message>
     <message>
         <location line="+1"/>
+        <source>° Norden</source>
+        <translation>° Norte</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>° Süden</source>
+        <translation>° Sur</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
         <source>Längengrad</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitud</translation>
     </message>
     <message>
         <location line="+1"/>
+        <source>° Osten</source>
+        <translation>° Este</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>° Westen</source>
+        <translation>° Oeste</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Länderliste</source>
+        <translation>Lista de países</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
         <source>Land</source>
-        <translation type="unfinished"></translation>
+        <translation>País</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
         <source>Stadt</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciudad</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Zeitzone</source>
-        <translation type="unfinished"></translation>
+        <source>Favoriten</source>
+        <translation>Favoritos</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="-6"/>
+        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
+        <source>Zeitzone</source>
+        <translation>Zona horaria</translation>
+    </message>
+    <message>
+        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+8"/>
         <source>Kanal</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ausschaltzeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora de apagado</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Einschaltzeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora de encendido</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+3"/>
+        <location line="+1"/>
+        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+3"/>
         <source>min</source>
-        <translation type="unfinished"></translation>
+        <translation>min</translation>
     </message>
 </context>
 <context>
@@ -211,124 +301,124 @@
     <message>
         <location filename="../../platform/ble/src/qtbluetoothbackend.cpp" line="+100"/>
         <source>Kein Bluetooth-Adapter verfügbar: Die Verbindung mit dem Gerät ist nicht möglich.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún adaptador Bluetooth disponible: no es posible conectar con el dispositivo.</translation>
     </message>
     <message>
         <location line="+18"/>
         <location line="+20"/>
         <location filename="../../platform/ble/src/simulatedbackend.cpp" line="+144"/>
         <source>Das Gerät bietet keinen Tarvino-Dienst an.</source>
-        <translation type="unfinished"></translation>
+        <translation>El dispositivo no ofrece ningún servicio Tarvino.</translation>
     </message>
     <message>
         <location line="-12"/>
         <source>Der Dienst des Geräts antwortet nicht.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servicio del dispositivo no responde.</translation>
     </message>
     <message>
         <location line="+64"/>
         <source>Die Verbindung mit dem Gerät ist fehlgeschlagen: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La conexión con el dispositivo ha fallado: %1</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Das Gerät hat die Verbindung beendet.</source>
-        <translation type="unfinished"></translation>
+        <translation>El dispositivo ha cerrado la conexión.</translation>
     </message>
     <message>
         <location filename="../../platform/ble/src/bleservice.cpp" line="+317"/>
         <source>Die Authentifizierung mit dem Gerät ist fehlgeschlagen.</source>
-        <translation type="unfinished"></translation>
+        <translation>La autenticación con el dispositivo ha fallado.</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Der Status des Geräts konnte nicht gelesen werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido leer el estado del dispositivo.</translation>
     </message>
     <message>
         <location filename="../../platform/ble/src/abstractblerequest.cpp" line="+19"/>
         <source>Das Gerät kennt die Anfrage nicht.</source>
-        <translation type="unfinished"></translation>
+        <translation>El dispositivo no conoce la solicitud.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Das Gerät hat ungültige Werte erhalten.</source>
-        <translation type="unfinished"></translation>
+        <translation>El dispositivo ha recibido valores no válidos.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Die Adresse liegt außerhalb des Gerätespeichers.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección está fuera de la memoria del dispositivo.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Das Gerät hat das Projekt nicht übernommen.</source>
-        <translation type="unfinished"></translation>
+        <translation>El dispositivo no ha aceptado el proyecto.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Das Gerät erwartet keine Speicherübertragung.</source>
-        <translation type="unfinished"></translation>
+        <translation>El dispositivo no espera ninguna transferencia de memoria.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Das Gerät ist beschäftigt.</source>
-        <translation type="unfinished"></translation>
+        <translation>El dispositivo está ocupado.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Das Gerät verlangt eine Authentifizierung.</source>
-        <translation type="unfinished"></translation>
+        <translation>El dispositivo requiere autenticación.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Das Gerät meldet den Fehler %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El dispositivo notifica el error %1.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Das Gerät antwortet nicht.</source>
-        <translation type="unfinished"></translation>
+        <translation>El dispositivo no responde.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Die Verbindung mit dem Gerät wurde unterbrochen.</source>
-        <translation type="unfinished"></translation>
+        <translation>La conexión con el dispositivo se ha interrumpido.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Es ist kein Gerät verbunden.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún dispositivo conectado.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Das Gerät hat die Daten nicht angenommen.</source>
-        <translation type="unfinished"></translation>
+        <translation>El dispositivo no ha aceptado los datos.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Die Antwort des Geräts ist beschädigt.</source>
-        <translation type="unfinished"></translation>
+        <translation>La respuesta del dispositivo está dañada.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Die Antwort des Geräts passt nicht zur Anfrage.</source>
-        <translation type="unfinished"></translation>
+        <translation>La respuesta del dispositivo no corresponde a la solicitud.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Übertragung durch Benutzer abgebrochen</source>
-        <translation type="unfinished"></translation>
+        <translation>Transferencia cancelada por el usuario</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Die Anfrage kann nicht gesendet werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede enviar la solicitud.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Unbekannter Fehler %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Error desconocido %1</translation>
     </message>
 </context>
 <context>
@@ -337,19 +427,22 @@
         <location filename="../../qml/components/EditableYearPicker.qml" line="+43"/>
         <location filename="../../qml/components/YearPicker.qml" line="+31"/>
         <source>bis</source>
-        <translation type="unfinished"></translation>
+        <translation>hasta</translation>
     </message>
     <message>
         <location filename="../../qml/app/holidays/HolidayEdition.qml" line="+244"/>
         <location filename="../../qml/app/switchtimes/datetable/DateTableDelegate.qml" line="+252"/>
         <location filename="../../qml/app/utils/ZorvikUtils.qml" line="+165"/>
         <source>d</source>
-        <translation type="unfinished"></translation>
+        <translation>d</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="+42"/>
         <source>%1 Tag(e)</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%1 día</numerusform>
+            <numerusform>%1 días</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+48"/>
@@ -357,186 +450,192 @@
         <location filename="../../qml/app/utils/ZorvikUtils.qml" line="+2"/>
         <location filename="../../qml/components/TumblerTimePicker.qml" line="+36"/>
         <source>h</source>
-        <translation type="unfinished"></translation>
+        <translation>h</translation>
     </message>
     <message>
         <location filename="../../qml/app/utils/ZorvikUtils.qml" line="+1"/>
         <location filename="../../qml/components/TumblerTimePicker.qml" line="+8"/>
         <source>m</source>
-        <translation type="unfinished"></translation>
+        <translation>m</translation>
     </message>
     <message>
         <location filename="../../qml/components/TumblerTimePicker.qml" line="+9"/>
         <source>s</source>
-        <translation type="unfinished"></translation>
+        <translation>s</translation>
     </message>
     <message>
-        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+73"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+80"/>
         <location filename="../../qml/app/switchtimes/datetable/DateTableDelegate.qml" line="-174"/>
         <location filename="../../app/extraprograms/daterangecontroller.cpp" line="+29"/>
         <source>Jahr</source>
-        <translation type="unfinished"></translation>
+        <translation>Año</translation>
     </message>
     <message>
         <location filename="../../app/extraprograms/daterangecontroller.cpp" line="+5"/>
         <source>d</source>
         <comment>d for days</comment>
-        <translation type="unfinished"></translation>
+        <translation>d</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>h</source>
         <comment>h for hours</comment>
-        <translation type="unfinished"></translation>
+        <translation>h</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>m</source>
         <comment>m for minutes</comment>
-        <translation type="unfinished"></translation>
+        <translation>m</translation>
     </message>
 </context>
 <context>
     <name>Cloud</name>
     <message>
-        <location filename="../../qml/app/appsettings/GlobalSettings.qml" line="+241"/>
+        <location filename="../../qml/app/appsettings/GlobalSettings.qml" line="+242"/>
         <source>Cloud-Adresse</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección de la nube</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/CloudLoginPopup.qml" line="+52"/>
         <source>Über die Zorvik Cloud anmelden</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar sesión a través de Zorvik Cloud</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Registrieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrarse</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>E-Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Correo electrónico</translation>
     </message>
     <message>
         <location line="+10"/>
         <location filename="../../qml/app/popups/GatewayLoginPopup.qml" line="+71"/>
         <source>Passwort</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña</translation>
     </message>
     <message>
         <location line="+13"/>
         <location filename="../../qml/app/popups/GatewayLoginPopup.qml" line="+13"/>
         <source>Anmeldedaten merken?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Recordar los datos de acceso?</translation>
     </message>
     <message>
         <location line="+19"/>
         <location filename="../../qml/app/popups/GatewayLoginPopup.qml" line="+30"/>
         <source>Anmelden</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar sesión</translation>
     </message>
     <message>
         <location line="+11"/>
         <location filename="../../qml/app/popups/GatewayLoginPopup.qml" line="+22"/>
         <source>Ungültige Anmeldeinformationen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos de acceso no válidos.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Dieses Konto hat keine Geräte, um eine Verbindung herzustellen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta cuenta no tiene dispositivos a los que conectarse.</translation>
     </message>
     <message>
         <location line="+4"/>
         <location line="+4"/>
         <location filename="../../qml/app/popups/GatewayLoginPopup.qml" line="+7"/>
         <source>Während der Verbindung ist ein Fehler aufgetreten.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha producido un error durante la conexión.</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/GatewayLoginPopup.qml" line="-115"/>
         <source>Die Schaltzeiten wurden korrekt im Gerät gespeichert.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los horarios de conmutación se han guardado correctamente en el dispositivo.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Der Dateiname enthält zu viele Leerzeichen.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre del archivo contiene demasiados espacios.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Parameter sind nicht korrekt eingestellt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los parámetros no están ajustados correctamente.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Beim Senden der ot2-Datei ist ein Fehler aufgetreten.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha producido un error al enviar el archivo ot2.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Upload OT2</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir archivo OT2</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Verbindung zum Gerät %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Conexión con el dispositivo %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>ot2-Datei senden...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviando el archivo ot2...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Anmelden am Gerät %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar sesión en el dispositivo %1</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Benutzername</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de usuario</translation>
     </message>
     <message>
         <location line="+78"/>
         <source>Die Verbindung zum Gerät konnte nicht hergestellt werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido establecer la conexión con el dispositivo.</translation>
     </message>
     <message>
         <location filename="../../qml/app/views/CloudDevicesView.qml" line="+22"/>
         <source>Gerät auswählen</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar dispositivo</translation>
     </message>
     <message>
         <location line="+42"/>
         <source>SN: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>SN: %1</translation>
     </message>
 </context>
 <context>
     <name>Cny rules</name>
     <message>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="-38"/>
-        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-34"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-181"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-35"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-76"/>
         <source>Chinesisches Neujahr</source>
-        <translation type="unfinished"></translation>
+        <translation>Año Nuevo chino</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+1"/>
         <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-4"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-2"/>
         <source>%1 Tag(e) vor Chinese NY</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%1 día antes del Año Nuevo chino</numerusform>
+            <numerusform>%1 días antes del Año Nuevo chino</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+1"/>
-        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+1"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+2"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+3"/>
         <source>%1 Tag(e) nach Chinese NY</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%1 día después del Año Nuevo chino</numerusform>
+            <numerusform>%1 días después del Año Nuevo chino</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -544,22 +643,22 @@
     <message>
         <location filename="../../qml/app/utils/ZorvikUtils.qml" line="-79"/>
         <source>Welches Übertragungsmedium möchten Sie verwenden?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Qué medio de transferencia desea utilizar?</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bluetooth</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PC-Set Tarvino</source>
-        <translation type="unfinished"></translation>
+        <translation>PC-Set Tarvino</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Keine serielle oder Bluetooth-Verbindung erkannt.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha detectado ninguna conexión serie ni Bluetooth.</translation>
     </message>
 </context>
 <context>
@@ -569,78 +668,78 @@
         <location line="+144"/>
         <location line="+11"/>
         <source>Übertragung durch Benutzer abgebrochen</source>
-        <translation type="unfinished"></translation>
+        <translation>Transferencia cancelada por el usuario</translation>
     </message>
     <message>
         <location line="-134"/>
         <source>Verbindung mit dem Gerät verloren</source>
-        <translation type="unfinished"></translation>
+        <translation>Conexión con el dispositivo perdida</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+123"/>
         <source>Übertragung abgebrochen, zu viele Fehler</source>
-        <translation type="unfinished"></translation>
+        <translation>Transferencia cancelada, demasiados errores</translation>
     </message>
     <message>
         <location line="-119"/>
         <source>Projekt exportieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar proyecto</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Projekt importieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar proyecto</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Projekt kopieren APP → Uhr</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar proyecto app → reloj</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Schaltzeiten kopieren APP → Uhr</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar horarios app → reloj</translation>
     </message>
     <message>
         <location line="+39"/>
         <source>Importiertes Projekt benennen:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del proyecto importado:</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Abbruch</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Schließen</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <location filename="../../app/device/dataexchangecontroller.cpp" line="+100"/>
         <source>Die Übertragung ist nicht möglich: das Gerätemodell oder der Bluetooth-Dienst fehlt.</source>
-        <translation type="unfinished"></translation>
+        <translation>La transferencia no es posible: falta el modelo del dispositivo o el servicio Bluetooth.</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Kein Projekt zum Übertragen.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún proyecto que transferir.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Das Projekt konnte nicht gelesen werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido leer el proyecto.</translation>
     </message>
     <message>
         <location line="+47"/>
         <source>Der Projektname konnte nicht geschrieben werden: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido escribir el nombre del proyecto: %1</translation>
     </message>
     <message>
         <location line="+40"/>
         <source>Der aktive Speicherbereich des Geräts konnte nicht gelesen werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido leer la zona de memoria activa del dispositivo.</translation>
     </message>
 </context>
 <context>
@@ -649,223 +748,224 @@
         <location filename="../../qml/app/directcommands/ManuelSection.qml" line="+59"/>
         <location filename="../../qml/app/settings/ChannelSettings.qml" line="+193"/>
         <location filename="../../qml/app/switchtimes/datetable/DateTableHeader.qml" line="+83"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+169"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+175"/>
         <location line="+95"/>
         <source>hh:mm</source>
-        <translation type="unfinished"></translation>
+        <translation>hh:mm</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+6"/>
         <source>Erster</source>
-        <translation type="unfinished"></translation>
+        <translation>Primer</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Zweiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Dritter</source>
-        <translation type="unfinished"></translation>
+        <translation>Tercer</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Vierter</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuarto</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Letzter</source>
-        <translation type="unfinished"></translation>
+        <translation>Último</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>jeden Monat</source>
-        <translation type="unfinished"></translation>
+        <translation>cada mes</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im Januar</source>
-        <translation type="unfinished"></translation>
+        <translation>en enero</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>im Februar</source>
-        <translation type="unfinished"></translation>
+        <translation>en febrero</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im März</source>
-        <translation type="unfinished"></translation>
+        <translation>en marzo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>im April</source>
-        <translation type="unfinished"></translation>
+        <translation>en abril</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im Mai</source>
-        <translation type="unfinished"></translation>
+        <translation>en mayo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>im Juni</source>
-        <translation type="unfinished"></translation>
+        <translation>en junio</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im Juli</source>
-        <translation type="unfinished"></translation>
+        <translation>en julio</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>im August</source>
-        <translation type="unfinished"></translation>
+        <translation>en agosto</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im September</source>
-        <translation type="unfinished"></translation>
+        <translation>en septiembre</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>im Oktober</source>
-        <translation type="unfinished"></translation>
+        <translation>en octubre</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im November</source>
-        <translation type="unfinished"></translation>
+        <translation>en noviembre</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>im Dezember</source>
-        <translation type="unfinished"></translation>
+        <translation>en diciembre</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Festes Datum</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha fija</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Festes Datum jedes Jahr</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha fija cada año</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-305"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-312"/>
         <source>Osterregel</source>
-        <translation type="unfinished"></translation>
+        <translation>Regla de Pascua</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Reihe von Tagen</source>
-        <translation type="unfinished"></translation>
+        <translation>Serie de días</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Regel für Wochentage</source>
-        <translation type="unfinished"></translation>
+        <translation>Regla de días de la semana</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+6"/>
         <source>Chinesisches Neujahr</source>
-        <translation type="unfinished"></translation>
+        <translation>Año Nuevo chino</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/datetable/DateRangeTable.qml" line="+139"/>
         <source>Dieses Gerät unterstützt nicht alle Daten.
 Einige Daten wurden nicht übertragen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este dispositivo no admite todos los datos.
+Algunos datos no se han transferido.</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/datetable/DateTableFooter.qml" line="+44"/>
         <source>Neu</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/datetable/DateTableHeader.qml" line="-57"/>
         <source>Nr.</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Typ</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ende</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Dauer</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Wiederholung</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetición</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Hinweis / Fehler</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota / error</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>Auswahl löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar selección</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Alle auswählen</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar todo</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Datum</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Tage Stunden</source>
-        <translation type="unfinished"></translation>
+        <translation>Días horas</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Nach ... Tagen</source>
-        <translation type="unfinished"></translation>
+        <translation>Después de ... días</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/tablecomp/datepicker/CalendarList.qml" line="+30"/>
         <source>Jahr auswählen</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar año</translation>
     </message>
     <message>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-4"/>
         <source>Serienmuster</source>
-        <translation type="unfinished"></translation>
+        <translation>Patrón de serie</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Wochentagsregel</source>
-        <translation type="unfinished"></translation>
+        <translation>Regla de día de la semana</translation>
     </message>
     <message>
-        <location line="+238"/>
+        <location line="+245"/>
         <source>mm:ss</source>
-        <translation type="unfinished"></translation>
+        <translation>mm:ss</translation>
     </message>
 </context>
 <context>
@@ -874,43 +974,43 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-19"/>
         <location filename="../../app/shell/daysetting.cpp" line="+10"/>
         <source>Montag</source>
-        <translation type="unfinished"></translation>
+        <translation>Lunes</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../../app/shell/daysetting.cpp" line="+1"/>
         <source>Dienstag</source>
-        <translation type="unfinished"></translation>
+        <translation>Martes</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../../app/shell/daysetting.cpp" line="+1"/>
         <source>Mittwoch</source>
-        <translation type="unfinished"></translation>
+        <translation>Miércoles</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../app/shell/daysetting.cpp" line="+1"/>
         <source>Donnerstag</source>
-        <translation type="unfinished"></translation>
+        <translation>Jueves</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../../app/shell/daysetting.cpp" line="+1"/>
         <source>Freitag</source>
-        <translation type="unfinished"></translation>
+        <translation>Viernes</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../../app/shell/daysetting.cpp" line="+1"/>
         <source>Samstag</source>
-        <translation type="unfinished"></translation>
+        <translation>Sábado</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../app/shell/daysetting.cpp" line="+1"/>
         <source>Sonntag</source>
-        <translation type="unfinished"></translation>
+        <translation>Domingo</translation>
     </message>
 </context>
 <context>
@@ -918,22 +1018,22 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../platform/devices/src/deviceservice.cpp" line="+82"/>
         <source>Wochenschaltuhr</source>
-        <translation type="unfinished"></translation>
+        <translation>Reloj semanal</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Jahresschaltuhr</source>
-        <translation type="unfinished"></translation>
+        <translation>Reloj anual</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Astro-Schaltuhr</source>
-        <translation type="unfinished"></translation>
+        <translation>Reloj astronómico</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Dämmerungsschalter</source>
-        <translation type="unfinished"></translation>
+        <translation>Interruptor crepuscular</translation>
     </message>
 </context>
 <context>
@@ -941,72 +1041,72 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../qml/app/popups/DeviceInfoPopUp.qml" line="+20"/>
         <source>Kanäle</source>
-        <translation type="unfinished"></translation>
+        <translation>Canales</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Programme</source>
-        <translation type="unfinished"></translation>
+        <translation>Programas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Speicherplätze</source>
-        <translation type="unfinished"></translation>
+        <translation>Posiciones de memoria</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Externe Eingänge</source>
-        <translation type="unfinished"></translation>
+        <translation>Entradas externas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sonderprogramme mit Schaltzeiten</source>
-        <translation type="unfinished"></translation>
+        <translation>Programas especiales con horarios</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Uhrentyp</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de reloj</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Jahresprogramm</source>
-        <translation type="unfinished"></translation>
+        <translation>Programa anual</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Impuls</source>
-        <translation type="unfinished"></translation>
+        <translation>Impulso</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Zyklus</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciclo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Earth Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora del Planeta</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Erweiterungsmodul</source>
-        <translation type="unfinished"></translation>
+        <translation>Módulo de ampliación</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Internes Bluetooth-Modul</source>
-        <translation type="unfinished"></translation>
+        <translation>Módulo Bluetooth interno</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Zeitzone einstellbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Zona horaria ajustable</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Dämmerungsschalter</source>
-        <translation type="unfinished"></translation>
+        <translation>Interruptor crepuscular</translation>
     </message>
 </context>
 <context>
@@ -1017,11 +1117,12 @@ Einige Daten wurden nicht übertragen.</source>
         <location line="+7"/>
         <location filename="../../qml/app/popups/ExtraProgramWarningPopup.qml" line="+31"/>
         <location filename="../../qml/app/projectsettings/ChannelsSubTab.qml" line="+81"/>
-        <location filename="../../qml/app/settings/ChannelOverview.qml" line="+83"/>
+        <location filename="../../qml/app/settings/ChannelOverview.qml" line="+86"/>
         <location filename="../../qml/app/settings/DeviceSettingsView.qml" line="+101"/>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="+36"/>
+        <location filename="../../app/switchprogram/channeloverviewmodel.cpp" line="+61"/>
         <source>Kanal</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal</translation>
     </message>
     <message>
         <location line="+0"/>
@@ -1029,118 +1130,118 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/app/directcommands/ManuelSection.qml" line="+27"/>
         <source>Status</source>
         <comment>Holiday state</comment>
-        <translation type="unfinished"></translation>
+        <translation>Estado</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../qml/app/directcommands/ManuelSection.qml" line="+6"/>
         <source>Modus</source>
         <comment>Mode auto, on, off...</comment>
-        <translation type="unfinished"></translation>
+        <translation>Modo</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../qml/app/directcommands/OptionSection.qml" line="+58"/>
         <source>Betriebsstunden</source>
-        <translation type="unfinished"></translation>
+        <translation>Horas de funcionamiento</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Serviceintervall</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo de mantenimiento</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Aktueller Luxwert</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor de lux actual</translation>
     </message>
     <message>
         <location filename="../../app/device/directcommandinfo.cpp" line="-20"/>
         <source>Auto</source>
         <comment>Mode of the channel</comment>
-        <translation type="unfinished"></translation>
+        <translation>Automático</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Impuls</source>
         <comment>Mode of the channel</comment>
-        <translation type="unfinished"></translation>
+        <translation>Impulso</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Zyklus</source>
         <comment>Mode of the channel</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ciclo</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Timer</source>
         <comment>Mode of the channel</comment>
-        <translation type="unfinished"></translation>
+        <translation>Temporizador</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Ferien</source>
         <comment>Mode of the channel</comment>
-        <translation type="unfinished"></translation>
+        <translation>Vacaciones</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Handschaltung</source>
         <comment>Mode of the channel</comment>
-        <translation type="unfinished"></translation>
+        <translation>Conmutación manual</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Dauer</source>
         <comment>Mode of the channel</comment>
-        <translation type="unfinished"></translation>
+        <translation>Permanente</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Dauer (extern)</source>
         <comment>Mode of the channel</comment>
-        <translation type="unfinished"></translation>
+        <translation>Permanente (externo)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Externer Treppenlichtzeitautomat aktiv</source>
         <comment>Mode of the channel</comment>
-        <translation type="unfinished"></translation>
+        <translation>Automático de escalera externo activo</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Kanalverriegelung</source>
         <comment>Mode of the channel</comment>
-        <translation type="unfinished"></translation>
+        <translation>Bloqueo de canal</translation>
     </message>
     <message>
         <location filename="../../qml/app/directcommands/CommandRow.qml" line="+11"/>
         <location filename="../../qml/app/directcommands/DateTimeSection.qml" line="+90"/>
         <source>Senden</source>
         <comment>Button label</comment>
-        <translation type="unfinished"></translation>
+        <translation>Enviar</translation>
     </message>
     <message>
         <location filename="../../qml/app/directcommands/DateTimeSection.qml" line="-69"/>
         <source>Datum / Uhrzeit</source>
         <comment>Section title</comment>
-        <translation type="unfinished"></translation>
+        <translation>Fecha / hora</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Zeitzone</source>
-        <translation type="unfinished"></translation>
+        <translation>Zona horaria</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>Systemzeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora del sistema</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Individuelle Zeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora individual</translation>
     </message>
     <message>
         <location filename="../../qml/app/directcommands/DirectCommandsItem.qml" line="-68"/>
@@ -1149,68 +1250,68 @@ Einige Daten wurden nicht übertragen.</source>
         <location line="+20"/>
         <location filename="../../qml/app/views/SensorAffectationView.qml" line="+27"/>
         <source>Sensorzuordnung</source>
-        <translation type="unfinished"></translation>
+        <translation>Asignación de sensores</translation>
     </message>
     <message>
         <location line="-6"/>
         <source>Maximale Anzahl der anschließbaren Lichtsensoren (4) überschritten</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha superado el número máximo de sensores de luz conectables (4)</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Sensorfehler</source>
-        <translation type="unfinished"></translation>
+        <translation>Error del sensor</translation>
     </message>
     <message>
         <location line="+30"/>
         <source>%1 SN: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 SN: %2</translation>
     </message>
     <message>
         <location line="+59"/>
         <source>Firmware-Version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión del firmware:</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Software Version Gerät</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión de software del dispositivo</translation>
     </message>
     <message>
         <location filename="../../qml/app/directcommands/HolidaySection.qml" line="-13"/>
         <source>Ferienprogramm</source>
-        <translation type="unfinished"></translation>
+        <translation>Programa de vacaciones</translation>
     </message>
     <message>
         <location line="+33"/>
         <source>Beginn</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Ende</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <location filename="../../qml/app/directcommands/ManuelSection.qml" line="-74"/>
         <source>Manueller Befehl</source>
-        <translation type="unfinished"></translation>
+        <translation>Orden manual</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Handschaltung stoppen</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener la conmutación manual</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Handschaltung</source>
-        <translation type="unfinished"></translation>
+        <translation>Conmutación manual</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Dauer Ein stoppen</source>
         <comment>Channel mode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Detener encendido permanente</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1218,13 +1319,13 @@ Einige Daten wurden nicht übertragen.</source>
         <location line="+12"/>
         <source>Dauer Ein</source>
         <comment>Channel mode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Encendido permanente</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Dauer Aus stoppen</source>
         <comment>Channel mode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Detener apagado permanente</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1232,139 +1333,145 @@ Einige Daten wurden nicht übertragen.</source>
         <location line="+12"/>
         <source>Dauer Aus</source>
         <comment>Channel mode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Apagado permanente</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Temporizador</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>Zufall</source>
-        <translation type="unfinished"></translation>
+        <translation>Aleatorio</translation>
     </message>
     <message>
         <location filename="../../qml/app/directcommands/OptionSection.qml" line="+1"/>
         <source>Bearbeiten</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Restablecer</translation>
     </message>
     <message>
         <location filename="../../qml/app/directcommands/SensorAffectationTable.qml" line="+35"/>
         <source>Luxwert</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor de lux</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Blinken</source>
-        <translation type="unfinished"></translation>
+        <translation>Parpadear</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Kanal %1 aktivieren </source>
-        <translation type="unfinished"></translation>
+        <translation>Activar el canal %1 </translation>
     </message>
     <message>
         <location filename="../../qml/app/directcommands/SensorRow.qml" line="+31"/>
         <source>S%1</source>
-        <translation type="unfinished"></translation>
+        <translation>S%1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sensor %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensor %1</translation>
     </message>
     <message>
         <location line="+6"/>
         <location filename="../../app/report/reporttexts.h" line="+81"/>
         <source>%1 lx</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lx</translation>
     </message>
     <message>
         <location filename="../../qml/app/views/DirectCommandsView.qml" line="+43"/>
         <source>SN: </source>
-        <translation type="unfinished"></translation>
+        <translation>SN: </translation>
     </message>
     <message>
         <location filename="../../qml/app/views/SensorAffectationView.qml" line="+11"/>
         <source>&lt;b&gt;%1&lt;/b&gt; SN: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;%1&lt;/b&gt; SN: %2</translation>
     </message>
 </context>
 <context>
     <name>Easter rules</name>
     <message>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="-7"/>
-        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-30"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-223"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-37"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-230"/>
         <source>Ostersonntag</source>
-        <translation type="unfinished"></translation>
+        <translation>Domingo de Pascua</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+1"/>
-        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+7"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+12"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+13"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+13"/>
         <source>%1 Tag(e) vor Ostersonntag</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%1 día antes del Domingo de Pascua</numerusform>
+            <numerusform>%1 días antes del Domingo de Pascua</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+1"/>
-        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+1"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+2"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+1"/>
         <source>%1 Tag(e) nach Ostersonntag</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%1 día después del Domingo de Pascua</numerusform>
+            <numerusform>%1 días después del Domingo de Pascua</numerusform>
+        </translation>
     </message>
     <message>
-        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-10"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-17"/>
         <source>Karfreitag</source>
-        <translation type="unfinished"></translation>
+        <translation>Viernes Santo</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-15"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-16"/>
         <source>1 Tag vor Ostersonntag</source>
-        <translation type="unfinished"></translation>
+        <translation>1 día antes del Domingo de Pascua</translation>
     </message>
     <message>
         <location line="+2"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+4"/>
         <source>Ostermontag</source>
-        <translation type="unfinished"></translation>
+        <translation>Lunes de Pascua</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+2"/>
         <source>Christi Himmelfahrt</source>
-        <translation type="unfinished"></translation>
+        <translation>Ascensión</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+2"/>
         <source>Pfingstsonntag</source>
-        <translation type="unfinished"></translation>
+        <translation>Domingo de Pentecostés</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+2"/>
         <source>Pfingstmontag</source>
-        <translation type="unfinished"></translation>
+        <translation>Lunes de Pentecostés</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+2"/>
         <source>Fronleichnam</source>
-        <translation type="unfinished"></translation>
+        <translation>Corpus Christi</translation>
     </message>
     <message>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-14"/>
         <source>Karfreitag</source>
         <comment>Karfreitag</comment>
-        <translation type="unfinished"></translation>
+        <translation>Viernes Santo</translation>
     </message>
 </context>
 <context>
@@ -1372,68 +1479,68 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../qml/app/views/ProjectContentView.qml" line="+28"/>
         <source>Neues Projekt</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo proyecto</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Öffnen</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>TARVINO rix2/rix3 lesen</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer TARVINO rix2/rix3</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Programm TARVINO rix2/rix3</source>
-        <translation type="unfinished"></translation>
+        <translation>Programar TARVINO rix2/rix3</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Direkte Befehle</source>
-        <translation type="unfinished"></translation>
+        <translation>Órdenes directas</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>E-Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Correo electrónico</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Drucken</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Druckvorschau</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa de impresión</translation>
     </message>
     <message>
         <location filename="../../app/report/projectdocument.cpp" line="+78"/>
         <source>Einstellungen Gerät</source>
         <comment>Tab title</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes del dispositivo</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/ProgramView.qml" line="+35"/>
         <source>Programm</source>
-        <translation type="unfinished"></translation>
+        <translation>Programa</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/DeviceSettingsView.qml" line="-87"/>
         <source>Einstellungen Gerät</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes del dispositivo</translation>
     </message>
     <message>
         <location filename="../../qml/app/toolbars/ToolBarFunctions.qml" line="+66"/>
         <source>Wollen Sie das Schaltprogramm wirklich optimieren?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea realmente optimizar el programa de conmutación?</translation>
     </message>
 </context>
 <context>
@@ -1442,7 +1549,7 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/app/settings/ResetDateSettings.qml" line="+51"/>
         <location filename="../../qml/app/switchtimes/SwitchTimeEdition.qml" line="-65"/>
         <source>Zeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora</translation>
     </message>
 </context>
 <context>
@@ -1450,126 +1557,126 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../app/report/projectdocument.cpp" line="-12"/>
         <source>Ersteller</source>
-        <translation type="unfinished"></translation>
+        <translation>Autor</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Astro</source>
-        <translation type="unfinished"></translation>
+        <translation>Astro</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Kanal %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal %1</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Titel:</source>
-        <translation type="unfinished"></translation>
+        <translation>Título:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Beschreibung:</source>
-        <translation type="unfinished"></translation>
+        <translation>Descripción:</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Gerät:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivo:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Dateiname:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del archivo:</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+3"/>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre:</translation>
     </message>
     <message>
         <location line="-3"/>
         <location line="+3"/>
         <source>Adresse:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección:</translation>
     </message>
     <message>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-43"/>
         <source>Fix</source>
-        <translation type="unfinished"></translation>
+        <translation>Fijo</translation>
     </message>
     <message>
-        <location line="+110"/>
-        <location line="+96"/>
+        <location line="+111"/>
+        <location line="+102"/>
         <source>Astroprogramm</source>
-        <translation type="unfinished"></translation>
+        <translation>Programa astronómico</translation>
     </message>
     <message>
         <location line="-33"/>
         <source>%1 min %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 min %2 s</translation>
     </message>
     <message>
         <location line="+96"/>
         <source>Zyklus Impuls</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciclo impulso</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Schaltungen:</source>
-        <translation type="unfinished"></translation>
+        <translation>Conmutaciones:</translation>
     </message>
     <message>
         <location line="+43"/>
         <source>Datum Bereich:</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo de fechas:</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>R %1d</source>
         <comment>R for repeat, d for days</comment>
-        <translation type="unfinished"></translation>
+        <translation>R %1 d</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="+80"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+76"/>
         <source>12 h</source>
-        <translation type="unfinished"></translation>
+        <translation>12 horas</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>24 h</source>
-        <translation type="unfinished"></translation>
+        <translation>24 horas</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Orthodoxe Kirche</source>
-        <translation type="unfinished"></translation>
+        <translation>Iglesia ortodoxa</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Estándar</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+36"/>
         <source>Winter ► Sommer</source>
-        <translation type="unfinished"></translation>
+        <translation>Invierno ► verano</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sommer ► Winter</source>
-        <translation type="unfinished"></translation>
+        <translation>Verano ► invierno</translation>
     </message>
     <message>
-        <location line="+79"/>
+        <location line="+81"/>
         <source>Taster</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsador</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Schalter</source>
-        <translation type="unfinished"></translation>
+        <translation>Interruptor</translation>
     </message>
 </context>
 <context>
@@ -1578,44 +1685,44 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/app/holidays/HolidayEdition.qml" line="-148"/>
         <location filename="../../app/extraprograms/dateerrorscontroller.cpp" line="+67"/>
         <source>Ende muss nach dem Beginn liegen</source>
-        <translation type="unfinished"></translation>
+        <translation>El fin debe ser posterior al inicio</translation>
     </message>
     <message>
         <location line="-1"/>
         <location filename="../../app/extraprograms/dateerrorscontroller.cpp" line="+2"/>
         <source>Start und Ende müssen sich unterscheiden</source>
-        <translation type="unfinished"></translation>
+        <translation>El inicio y el fin deben diferir</translation>
     </message>
     <message>
         <location filename="../../app/extraprograms/dateerrorscontroller.cpp" line="+2"/>
         <source>Überschneidung nicht zulässig</source>
-        <translation type="unfinished"></translation>
+        <translation>No se permiten solapamientos</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/ExtraProgramWarningPopup.qml" line="-12"/>
         <source>Schaltzeiten von Zusatzprogrammen werden nur ausgeführt, wenn Datumsbereiche angegeben sind.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los horarios de los programas adicionales solo se ejecutan si se indican intervalos de fechas.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bei den folgenden Zusatzprogrammen im Projekt fehlen Datumsbereiche:</source>
-        <translation type="unfinished"></translation>
+        <translation>A los siguientes programas adicionales del proyecto les faltan intervalos de fechas:</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/datetable/DateTableFooter.qml" line="+7"/>
         <source>Feiertagsset übernehmen</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar conjunto de festivos</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-327"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-334"/>
         <source>Fixes Datum jedes Jahr</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha fija cada año</translation>
     </message>
     <message>
-        <location line="+84"/>
-        <location line="+97"/>
+        <location line="+85"/>
+        <location line="+103"/>
         <source>Schaltprogramm</source>
-        <translation type="unfinished"></translation>
+        <translation>Programa de conmutación</translation>
     </message>
 </context>
 <context>
@@ -1625,9 +1732,9 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/app/switchtimes/ProgramViewGrid.qml" line="+312"/>
         <location filename="../../qml/app/switchtimes/ProgramViewList.qml" line="+104"/>
         <location filename="../../qml/app/switchtimes/tablecomp/TableContextMenu.qml" line="+46"/>
-        <location filename="../../qml/app/views/HomeScreenView.qml" line="+89"/>
+        <location filename="../../qml/app/views/HomeScreenView.qml" line="+90"/>
         <source>Löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <location line="+89"/>
@@ -1650,7 +1757,7 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/components/InfoPopUp.qml" line="+21"/>
         <location filename="../../qml/components/MessagePopUp.qml" line="+26"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <location line="-9"/>
@@ -1668,166 +1775,166 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/components/ConfirmPopUp.qml" line="+1"/>
         <location filename="../../qml/components/FilePicker.qml" line="+56"/>
         <source>Abbruch</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <location filename="../../qml/components/FilePicker.qml" line="-17"/>
         <source>Durchsuchen</source>
-        <translation type="unfinished"></translation>
+        <translation>Examinar</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Datei auswählen</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar archivo</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Öffnen</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <location filename="../../qml/components/NotImplementedYetPopUp.qml" line="+6"/>
         <source>Diese Funktion ist noch nicht verfügbar.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta función aún no está disponible.</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/DeviceInfoPopUp.qml" line="-21"/>
         <location filename="../../qml/app/popups/ExtraProgramWarningPopup.qml" line="-3"/>
         <location filename="../../qml/app/popups/TripleChoicePopup.qml" line="-2"/>
         <source>Ja</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../../qml/app/popups/ExtraProgramWarningPopup.qml" line="+1"/>
         <location filename="../../qml/app/popups/TripleChoicePopup.qml" line="+1"/>
         <source>Nein</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/ErrorPopUp.qml" line="+7"/>
         <location filename="../../qml/app/switchtimes/SwitchTimeEdition.qml" line="-16"/>
         <source>Fehler</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/TripleChoicePopup.qml" line="+15"/>
         <source>Bestätigung</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmación</translation>
     </message>
     <message>
         <location filename="../../qml/app/toolbars/AppToolBar.qml" line="+92"/>
         <source>Zurück</source>
-        <translation type="unfinished"></translation>
+        <translation>Atrás</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/ExtraProgramWarningPopup.qml" line="-3"/>
         <location filename="../../qml/app/utils/ZorvikUtils.qml" line="-4"/>
         <source>Warnung</source>
-        <translation type="unfinished"></translation>
+        <translation>Advertencia</translation>
     </message>
     <message>
         <location line="+33"/>
         <source>Möchten Sie trotzdem mit der Programmierung fortfahren?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea continuar con la programación de todos modos?</translation>
     </message>
     <message>
         <location filename="../../qml/app/utils/ZorvikUtils.qml" line="+1"/>
         <source>Ihr Projekt enthält ungespeicherte Änderungen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Su proyecto contiene cambios sin guardar.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Änderungen speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar cambios</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Änderungen ignorieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Descartar cambios</translation>
     </message>
     <message>
         <location filename="../../qml/app/views/HomeScreenView.qml" line="+124"/>
         <source>Jede Auswahl aufheben</source>
-        <translation type="unfinished"></translation>
+        <translation>Anular toda la selección</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/tablecomp/TableContextMenu.qml" line="-6"/>
         <location filename="../../qml/app/views/HomeScreenView.qml" line="+0"/>
         <source>Alle auswählen</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar todo</translation>
     </message>
     <message>
         <location filename="../../qml/MainWindow.qml" line="+200"/>
         <source>Es gab nichts zu schreiben.</source>
-        <translation type="unfinished"></translation>
+        <translation>No había nada que escribir.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Die Datei &quot;%1&quot; konnte nicht geschrieben werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido escribir el archivo «%1».</translation>
     </message>
     <message>
         <location filename="../../app/report/printservice.cpp" line="+111"/>
         <source>Druckvorschau</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa de impresión</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="+7"/>
         <source>Schreiben</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="-97"/>
         <source>24 h</source>
         <comment>Time format 12h or 24h</comment>
-        <translation type="unfinished"></translation>
+        <translation>24 horas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>12 h</source>
         <comment>Time format 12h or 24h</comment>
-        <translation type="unfinished"></translation>
+        <translation>12 horas</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Montag</source>
-        <translation type="unfinished"></translation>
+        <translation>Lunes</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Dienstag</source>
-        <translation type="unfinished"></translation>
+        <translation>Martes</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Mittwoch</source>
-        <translation type="unfinished"></translation>
+        <translation>Miércoles</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Donnerstag</source>
-        <translation type="unfinished"></translation>
+        <translation>Jueves</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Freitag</source>
-        <translation type="unfinished"></translation>
+        <translation>Viernes</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Samstag</source>
-        <translation type="unfinished"></translation>
+        <translation>Sábado</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sonntag</source>
-        <translation type="unfinished"></translation>
+        <translation>Domingo</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Jeden Tag</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada día</translation>
     </message>
     <message>
         <location line="+23"/>
@@ -1841,7 +1948,7 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../app/device/directcommandinfo.cpp" line="+69"/>
         <location filename="../../app/report/reporttexts.h" line="-12"/>
         <source>Aus</source>
-        <translation type="unfinished"></translation>
+        <translation>Apagado</translation>
     </message>
     <message>
         <location line="-41"/>
@@ -1854,58 +1961,58 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../app/device/directcommandinfo.cpp" line="+0"/>
         <location filename="../../app/report/reporttexts.h" line="-3"/>
         <source>Ein</source>
-        <translation type="unfinished"></translation>
+        <translation>Encendido</translation>
     </message>
     <message>
         <location line="-5"/>
         <location line="+9"/>
         <location filename="../../app/device/directcommandinfo.cpp" line="-89"/>
         <source>Zufall 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aleatorio 1</translation>
     </message>
     <message>
         <location line="-9"/>
         <location line="+9"/>
         <location filename="../../app/device/directcommandinfo.cpp" line="-2"/>
         <source>Zufall 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Aleatorio 2</translation>
     </message>
     <message>
         <location line="-4"/>
         <source>Beenden Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin del temporizador</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/ProgramView.qml" line="+111"/>
         <source>%1: %2/%3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2/%3</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/ProgramViewGrid.qml" line="-99"/>
         <source>%1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 min</translation>
     </message>
     <message>
         <location line="+0"/>
         <location line="+1"/>
         <location line="+1"/>
         <source>%1 h</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 h</translation>
     </message>
     <message>
         <location line="+61"/>
         <source>%1 %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 %3</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Puls Ein</source>
-        <translation type="unfinished"></translation>
+        <translation>Impulso encendido</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Puls aus</source>
-        <translation type="unfinished"></translation>
+        <translation>Impulso apagado</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1913,7 +2020,7 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/app/switchtimes/SwitchTimeItem.qml" line="-2"/>
         <location filename="../../qml/app/switchtimes/SwitchTimeTypeBar.qml" line="+6"/>
         <source>Zyklus</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciclo</translation>
     </message>
     <message>
         <location line="-30"/>
@@ -1921,7 +2028,7 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableDelegate.qml" line="+39"/>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableFooter.qml" line="-3"/>
         <source>Fix Ein</source>
-        <translation type="unfinished"></translation>
+        <translation>Fijo encendido</translation>
     </message>
     <message>
         <location line="-25"/>
@@ -1929,133 +2036,134 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableDelegate.qml" line="+0"/>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableFooter.qml" line="-1"/>
         <source>Fix Aus</source>
-        <translation type="unfinished"></translation>
+        <translation>Fijo apagado</translation>
     </message>
     <message>
         <location line="-25"/>
         <source>Einschalten</source>
-        <translation type="unfinished"></translation>
+        <translation>Encender</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Ausschalten</source>
-        <translation type="unfinished"></translation>
+        <translation>Apagar</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Auswählen</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Ein+Aus</source>
-        <translation type="unfinished"></translation>
+        <translation>Encendido+apagado</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Impuls Ein</source>
-        <translation type="unfinished"></translation>
+        <translation>Impulso encendido</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Impuls Aus</source>
-        <translation type="unfinished"></translation>
+        <translation>Impulso apagado</translation>
     </message>
     <message>
         <location line="+149"/>
         <location filename="../../qml/app/switchtimes/tablecomp/TableContextMenu.qml" line="-12"/>
         <source>Ausschneiden</source>
-        <translation type="unfinished"></translation>
+        <translation>Cortar</translation>
     </message>
     <message>
         <location line="+10"/>
         <location filename="../../qml/app/switchtimes/ProgramViewList.qml" line="-20"/>
         <location filename="../../qml/app/switchtimes/tablecomp/TableContextMenu.qml" line="-6"/>
         <source>Kopieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
     <message>
         <location line="+9"/>
         <location filename="../../qml/app/switchtimes/ProgramViewList.qml" line="+7"/>
         <location filename="../../qml/app/switchtimes/tablecomp/TableContextMenu.qml" line="+12"/>
         <source>Einfügen</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegar</translation>
     </message>
     <message>
         <location line="+9"/>
         <location filename="../../qml/app/views/SwitchTimeEditionView.qml" line="+28"/>
         <source>Bearbeiten</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/tablecomp/TableSwitchControl.qml" line="+28"/>
         <source>EIN</source>
-        <translation type="unfinished"></translation>
+        <translation>ENC.</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>AUS</source>
-        <translation type="unfinished"></translation>
+        <translation>APAG.</translation>
     </message>
     <message>
         <location filename="../../app/device/directcommandinfo.cpp" line="+24"/>
         <source>Lux</source>
-        <translation type="unfinished"></translation>
+        <translation>Lux</translation>
     </message>
     <message>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="-140"/>
         <source>Anwenden bis</source>
         <comment>=&gt; Feiertage bis zum Jahr x hinzufügen</comment>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar hasta</translation>
     </message>
     <message>
         <location filename="../../qml/app/light/LuxValueHeader.qml" line="+18"/>
         <source>Ein (lux)</source>
-        <translation type="unfinished"></translation>
+        <translation>Encendido (lux)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Aus (lux)</source>
-        <translation type="unfinished"></translation>
+        <translation>Apagado (lux)</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/SwitchStatusPopUp.qml" line="+18"/>
         <source>Typ auswählen</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar tipo</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/ChannelSettings.qml" line="-124"/>
         <location filename="../../qml/app/settings/DeviceSettingsView.qml" line="+29"/>
         <source>Das Programm dieses Kanals wird gelöscht.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se eliminará el programa de este canal.</translation>
     </message>
     <message>
         <location line="+136"/>
         <location filename="../../app/report/reporttexts.h" line="+6"/>
+        <location filename="../../app/switchprogram/channeloverviewmodel.cpp" line="-10"/>
         <source>Aktiv</source>
-        <translation type="unfinished"></translation>
+        <translation>Activo</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/DeviceSettingsView.qml" line="-13"/>
         <source>Das Programm für das Erweiterungsmodul wird gelöscht.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se eliminará el programa del módulo de ampliación.</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/ResetDateSettings.qml" line="-21"/>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="-149"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-153"/>
         <source>Datum</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SortSwitchTimeView.qml" line="-58"/>
         <source>(nichts)</source>
-        <translation type="unfinished"></translation>
+        <translation>(nada)</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+44"/>
         <source>Uhrzeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -2063,155 +2171,215 @@ Einige Daten wurden nicht übertragen.</source>
         <location line="+18"/>
         <location filename="../../app/report/projectdocumentsettings.cpp" line="+2"/>
         <source>Wochentag</source>
-        <translation type="unfinished"></translation>
+        <translation>Día de la semana</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-30"/>
         <location line="+96"/>
         <source>Typ</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>aufsteigend</source>
-        <translation type="unfinished"></translation>
+        <translation>ascendente</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>absteigend</source>
-        <translation type="unfinished"></translation>
+        <translation>descendente</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Sortieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>zuerst</source>
-        <translation type="unfinished"></translation>
+        <translation>primero</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>danach</source>
-        <translation type="unfinished"></translation>
+        <translation>después</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/SwitchTimeEdition.qml" line="-187"/>
         <source>Impulsdauer fehlt</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta la duración del impulso</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Zykluspuls fehlt</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta el impulso del ciclo</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Zykluspause fehlt</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta la pausa del ciclo</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Letzter Tag fehlt</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta el último día</translation>
     </message>
     <message>
         <location line="+98"/>
         <source>Start (hh:mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio (hh:mm)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Uhrzeit (hh:mm:ss)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora (hh:mm:ss)</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>Dauer (mm:ss)</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración (mm:ss)</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Puls (hh:mm:ss)</source>
-        <translation type="unfinished"></translation>
+        <translation>Impulso (hh:mm:ss)</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Pause (hh:mm:ss)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa (hh:mm:ss)</translation>
     </message>
     <message>
         <location line="+11"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-328"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-335"/>
         <source>Endlos</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin fin</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>Start und Ende müssen unterschiedlich sein</source>
-        <translation type="unfinished"></translation>
+        <translation>El inicio y el fin deben ser distintos</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Entfernen</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/SwitchTimeItem.qml" line="+79"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+331"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+338"/>
         <source>Dauer</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración</translation>
     </message>
     <message>
         <location line="+10"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-71"/>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa</translation>
     </message>
     <message>
         <location filename="../../qml/app/views/ProjectSettingsView.qml" line="-23"/>
         <source>Projekt-Einstellungen</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes del proyecto</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentastro.cpp" line="+63"/>
+        <location filename="../../app/report/projectdocumentastro.cpp" line="+10"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-154"/>
-        <location line="+85"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-160"/>
+        <location line="+91"/>
         <source>Funktion</source>
-        <translation type="unfinished"></translation>
+        <translation>Función</translation>
     </message>
     <message>
         <location line="+138"/>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio</translation>
     </message>
     <message>
         <location filename="../../app/report/projectdocumentsettings.cpp" line="-2"/>
         <location line="+1"/>
-        <location line="+77"/>
+        <location line="+79"/>
         <source>Stunde</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora</translation>
     </message>
     <message>
-        <location line="-77"/>
+        <location line="-79"/>
         <source>Woche</source>
-        <translation type="unfinished"></translation>
+        <translation>Semana</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Monat</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes</translation>
     </message>
     <message>
         <location filename="../../app/report/reporttexts.h" line="+6"/>
         <source>Leer</source>
-        <translation type="unfinished"></translation>
+        <translation>Vacío</translation>
+    </message>
+    <message>
+        <location filename="../../app/report/yearlyastrodocument.cpp" line="-48"/>
+        <source>Januar</source>
+        <translation>Enero</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Februar</source>
+        <translation>Febrero</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>März</source>
+        <translation>Marzo</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>April</source>
+        <translation>Abril</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mai</source>
+        <translation>Mayo</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Juni</source>
+        <translation>Junio</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Juli</source>
+        <translation>Julio</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>August</source>
+        <translation>Agosto</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>September</source>
+        <translation>Septiembre</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Oktober</source>
+        <translation>Octubre</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>November</source>
+        <translation>Noviembre</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Dezember</source>
+        <translation>Diciembre</translation>
     </message>
 </context>
 <context>
@@ -2228,242 +2396,245 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../app/shell/dateformatsetting.cpp" line="+10"/>
         <source>31.12.00 (TT.MM.JJ)</source>
-        <translation type="unfinished"></translation>
+        <translation>31.12.00 (DD.MM.AA)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>12/31/00 (MM/TT/JJ)</source>
-        <translation type="unfinished"></translation>
+        <translation>12/31/00 (MM/DD/AA)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>00-12-31 (JJ-MM-TT)</source>
-        <translation type="unfinished"></translation>
+        <translation>00-12-31 (AA-MM-DD)</translation>
     </message>
     <message>
         <location filename="../../app/shell/timezonesetting.cpp" line="+10"/>
         <source>UTC -11h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC -11 h</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC -10h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC -10 h</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC -9h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC -9 h</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC -8h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC -8 h</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC -7h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC -7 h</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC -6h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC -6 h</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC -5h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC -5 h</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC -4h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC -4 h</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC -3h30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC -3:30 h</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC -3h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC -3 h</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC -2h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC -2 h</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC -1h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC -1 h</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC -0h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC -0 h</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +1h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +1 h</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +2h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +2 h</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +3h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +3 h</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +3h30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +3:30 h</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +4h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +4 h</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +4h30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +4:30 h</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +5h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +5 h</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +5h30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +5:30 h</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +6h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +6 h</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +6h30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +6:30 h</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +7h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +7 h</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +8h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +8 h</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +9h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +9 h</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +9h30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +9:30 h</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +10h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +10 h</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +10h30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +10:30 h</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +11h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +11 h</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +11h30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +11:30 h</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +12h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +12 h</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../qml/app/appsettings/GlobalSettings.qml" line="-218"/>
         <source>%1 Code(s) wurden entfernt!</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>¡Se ha eliminado %1 código!</numerusform>
+            <numerusform>¡Se han eliminado %1 códigos!</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+30"/>
         <source>Sprache</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Datumsformat</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato de fecha</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Erster Tag der Woche</source>
-        <translation type="unfinished"></translation>
+        <translation>Primer día de la semana</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Töne</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonidos</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Vibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibración</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Automatische Synchronisierung von Datum und Uhrzeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronización automática de fecha y hora</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Automatische Sprachsynchronisation</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronización automática del idioma</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Verbindungscodes</source>
-        <translation type="unfinished"></translation>
+        <translation>Códigos de conexión</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Modus Fehlerbeseitigung</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de depuración</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>Software-Update Adresse</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección de actualización del software</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Immer Updates online suchen</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar siempre actualizaciones en línea</translation>
     </message>
     <message>
         <location filename="../../qml/app/views/GlobalSettingsView.qml" line="+21"/>
         <source>Einstellungen</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes</translation>
     </message>
 </context>
 <context>
@@ -2471,128 +2642,128 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../qml/app/holidays/HolidayEdition.qml" line="-266"/>
         <source>Jährlich fest</source>
-        <translation type="unfinished"></translation>
+        <translation>Fijo cada año</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Freie Regel</source>
-        <translation type="unfinished"></translation>
+        <translation>Regla libre</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Relativ zum Osten</source>
-        <translation type="unfinished"></translation>
+        <translation>Relativo a la Pascua</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Relativ zu CNY</source>
-        <translation type="unfinished"></translation>
+        <translation>Relativo al Año Nuevo chino</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Einmal fest</source>
-        <translation type="unfinished"></translation>
+        <translation>Fijo una vez</translation>
     </message>
     <message>
         <location line="+16"/>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="+27"/>
         <source>Feiertag</source>
-        <translation type="unfinished"></translation>
+        <translation>Festivo</translation>
     </message>
     <message>
         <location line="+104"/>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="-159"/>
         <source>%1 vor dem %2</source>
         <comment>%1 = day of week, %2 = date</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 antes del %2</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="+1"/>
         <source>%1 nach dem %2</source>
         <comment>%1 = day of week, %2 = date</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 después del %2</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Name des Feiertags</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del festivo</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Art des Feiertags</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de festivo</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Wochentag</source>
-        <translation type="unfinished"></translation>
+        <translation>Día de la semana</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="+164"/>
         <source>von</source>
-        <translation type="unfinished"></translation>
+        <translation>desde</translation>
     </message>
     <message>
         <location line="+42"/>
         <source>Datum</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <location line="+13"/>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="+7"/>
         <source>Dauer</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="+0"/>
         <source>bis</source>
-        <translation type="unfinished"></translation>
+        <translation>hasta</translation>
     </message>
     <message>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="-119"/>
         <source>Sind Sie sicher, dass Sie dieses Feiertagsset dauerhaft löschen möchten?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que desea eliminar definitivamente este conjunto de festivos?</translation>
     </message>
     <message>
         <location line="+27"/>
         <location line="+161"/>
         <source>Neu</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo</translation>
     </message>
     <message>
         <location line="-151"/>
         <source>Kopieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
     <message>
         <location line="+10"/>
         <location line="+151"/>
         <source>Bearbeiten</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar</translation>
     </message>
     <message>
         <location line="-141"/>
         <location line="+152"/>
         <source>Entfernen</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar</translation>
     </message>
     <message>
         <location line="-144"/>
         <source>Vordefinierte Sets anzeigen (nicht änderbar)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar conjuntos predefinidos (no modificables)</translation>
     </message>
     <message>
         <location line="+114"/>
         <source>Für die Richtigkeit aller Angaben wird keine Gewähr übernommen! Für kritische Anwendungen überprüfen Sie bitte die Feiertagsdaten.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se garantiza la exactitud de esta información. Para aplicaciones críticas, compruebe las fechas de los festivos.</translation>
     </message>
     <message>
         <location filename="../../qml/app/holidays/NameEdition.qml" line="-13"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
 </context>
 <context>
@@ -2600,62 +2771,62 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../qml/app/views/HomeScreenView.qml" line="-105"/>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Neues Projekt</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo proyecto</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>TARVINO rix2/rix3 lesen</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer TARVINO rix2/rix3</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Projekt duplizieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplicar proyecto</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Projekt umbenennen</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar nombre del proyecto</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Projekte löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar proyectos</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Projekt exportieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar proyecto</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Direkte Befehle</source>
-        <translation type="unfinished"></translation>
+        <translation>Órdenes directas</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Einstellungen</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Software-Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Información del software</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>FAQ</source>
-        <translation type="unfinished"></translation>
+        <translation>Preguntas frecuentes</translation>
     </message>
     <message>
         <location line="+52"/>
         <source>Noch keine Projekte. Legen Sie mit + ein neues Projekt an.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay proyectos. Cree un proyecto nuevo con +.</translation>
     </message>
 </context>
 <context>
@@ -2671,18 +2842,18 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../qml/app/switchtimes/ProgramView.qml" line="+0"/>
         <source>Speicherplätze</source>
-        <translation type="unfinished"></translation>
+        <translation>Posiciones de memoria</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-342"/>
-        <location line="+272"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-349"/>
+        <location line="+279"/>
         <source>Impuls</source>
-        <translation type="unfinished"></translation>
+        <translation>Impulso</translation>
     </message>
     <message>
-        <location line="-270"/>
+        <location line="-277"/>
         <source>Zyklus</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciclo</translation>
     </message>
 </context>
 <context>
@@ -2691,23 +2862,23 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/app/appsettings/SoftwareInfo.qml" line="+140"/>
         <location filename="../../qml/app/popups/TermsAndConditionsPopup.qml" line="-18"/>
         <source>Geschäftsbedingungen</source>
-        <translation type="unfinished"></translation>
+        <translation>Condiciones generales</translation>
     </message>
     <message>
         <location line="+4"/>
         <location filename="../../qml/app/popups/TermsAndConditionsPopup.qml" line="+5"/>
         <source>Datenschutzrichtlinien</source>
-        <translation type="unfinished"></translation>
+        <translation>Política de privacidad</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/TermsAndConditionsPopup.qml" line="-13"/>
         <source>Bitte lesen und akzeptieren Sie die Allgemeinen Geschäftsbedingungen sowie die Datenschutzrichtlinien, bevor Sie die Anwendung nutzen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lea y acepte las condiciones generales y la política de privacidad antes de utilizar la aplicación.</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Ich akzeptiere die Allgemeinen Geschäftsbedingungen und bin über die Datenschutzbestimmungen informiert.</source>
-        <translation type="unfinished"></translation>
+        <translation>Acepto las condiciones generales y he sido informado sobre la política de privacidad.</translation>
     </message>
 </context>
 <context>
@@ -2716,50 +2887,50 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/app/light/DelayRow.qml" line="+26"/>
         <source>mm:ss</source>
         <comment>light setting delay format</comment>
-        <translation type="unfinished"></translation>
+        <translation>mm:ss</translation>
     </message>
     <message>
         <location filename="../../qml/app/light/DelaySettings.qml" line="+15"/>
         <source>Verzögerung Ein</source>
-        <translation type="unfinished"></translation>
+        <translation>Retardo de encendido</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Verzögerung Aus</source>
-        <translation type="unfinished"></translation>
+        <translation>Retardo de apagado</translation>
     </message>
     <message>
         <location filename="../../qml/app/light/LightView.qml" line="+13"/>
         <source>Licht</source>
-        <translation type="unfinished"></translation>
+        <translation>Luz</translation>
     </message>
     <message>
         <location line="+28"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+162"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+169"/>
         <location line="+55"/>
         <source>Luxwerte</source>
-        <translation type="unfinished"></translation>
+        <translation>Valores de lux</translation>
     </message>
     <message>
         <location line="+8"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-39"/>
         <source>Verzögerungszeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de retardo</translation>
     </message>
     <message>
         <location filename="../../qml/app/light/LuxValuesSetting.qml" line="+60"/>
         <source>Kopieren an allen Tagen</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar a todos los días</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Kopieren an allen Tagen (Ein)</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar a todos los días (encendido)</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Kopieren an allen Tagen (Aus)</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar a todos los días (apagado)</translation>
     </message>
 </context>
 <context>
@@ -2767,12 +2938,12 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../app/shell/maincontroller.cpp" line="+488"/>
         <source>Open File</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir archivo</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>OT2 (*.ot2)</source>
-        <translation type="unfinished"></translation>
+        <translation>OT2 (*.ot2)</translation>
     </message>
 </context>
 <context>
@@ -2780,163 +2951,163 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../qml/app/menus/DesktopMenu.qml" line="+19"/>
         <source>&amp;Datei</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Neues Projekt</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuevo proyecto</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>&amp;Öffnen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir...</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>&amp;Speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>&amp;Speichern unter</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar &amp;como...</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>TARVINO rix2/rix3 lesen</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer TARVINO rix2/rix3</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Programm TARVINO rix2/rix3</source>
-        <translation type="unfinished"></translation>
+        <translation>Programar TARVINO rix2/rix3</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Direkte Befehle</source>
-        <translation type="unfinished"></translation>
+        <translation>Órdenes directas</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Senden per E-Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar por correo electrónico</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Drucken</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Druckvorschau</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa de impresión</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>&amp;Ende</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Bearbeiten</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Rückgängig</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Wiederherstellen</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehacer</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Ausschneiden</source>
-        <translation type="unfinished"></translation>
+        <translation>Cortar</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Kopieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Einfügen</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegar</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Alles markieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcar todo</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Sortieren...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar...</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Optimieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Optimizar</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Projekteinstellungen...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajustes del proyecto...</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Einstellungen</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Sprache erstellen TARVINO rix2/rix3</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear idioma TARVINO rix2/rix3</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Feiertag</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Festivos</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&amp;App-Einstellungen...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes de la &amp;aplicación...</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Hilfe</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Hilfe</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Software-Infos</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Información del software</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&amp;Zorvik AG</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zorvik AG</translation>
     </message>
     <message>
         <location line="-47"/>
         <location filename="../../app/report/projectdocument.cpp" line="-32"/>
         <source>Projekt</source>
-        <translation type="unfinished"></translation>
+        <translation>Proyecto</translation>
     </message>
 </context>
 <context>
@@ -2945,68 +3116,70 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../app/shell/projectcreationviewcontroller.cpp" line="+24"/>
         <location filename="../../app/shell/projectfiles.cpp" line="+99"/>
         <source>Projekt %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Proyecto %1</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/ProjectCreationPopUp.qml" line="+10"/>
         <location filename="../../qml/app/views/ProjectCreationView.qml" line="+13"/>
         <source>Neues Projekt</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo proyecto</translation>
     </message>
     <message>
         <location filename="../../qml/app/projects/ProjectCreationItem.qml" line="+68"/>
         <source>Gerätetyp</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de dispositivo</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Anzahl Kanäle</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de canales</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Modell</source>
-        <translation type="unfinished"></translation>
+        <translation>Modelo</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Projektname</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del proyecto</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Projekt erstellen</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear proyecto</translation>
     </message>
     <message>
         <location filename="../../qml/app/views/ProjectCreationView.qml" line="+6"/>
         <source>Öffnen</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>TARVINO rix2/rix3 lesen</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer TARVINO rix2/rix3</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Direkte Befehle</source>
-        <translation type="unfinished"></translation>
+        <translation>Órdenes directas</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Gespeicherte Projekte</source>
-        <translation type="unfinished"></translation>
+        <translation>Proyectos guardados</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="-59"/>
+        <location filename="../../app/switchprogram/channeloverviewmodel.cpp" line="-7"/>
         <source>Zeitschaltprogramm</source>
-        <translation type="unfinished"></translation>
+        <translation>Programa horario</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../app/switchprogram/channeloverviewmodel.cpp" line="+2"/>
         <source>Astroprogramm</source>
-        <translation type="unfinished"></translation>
+        <translation>Programa astronómico</translation>
     </message>
 </context>
 <context>
@@ -3014,386 +3187,433 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../app/shell/sowirulesetting.cpp" line="+12"/>
         <source>Kein So/Wi</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin verano/invierno</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Europa</source>
-        <translation type="unfinished"></translation>
+        <translation>Europa</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Westeuropa</source>
-        <translation type="unfinished"></translation>
+        <translation>Europa occidental</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Osteuropa</source>
-        <translation type="unfinished"></translation>
+        <translation>Europa oriental</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Kanada</source>
-        <translation type="unfinished"></translation>
+        <translation>Canadá</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>USA</source>
-        <translation type="unfinished"></translation>
+        <translation>EE. UU.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Iran</source>
-        <translation type="unfinished"></translation>
+        <translation>Irán</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+59"/>
+        <source>Letzte</source>
+        <comment>Last week</comment>
+        <translation>Última</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location filename="../../app/shell/sowirulesetting.cpp" line="+1"/>
         <source>Freie Regel</source>
-        <translation type="unfinished"></translation>
+        <translation>Regla libre</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+16"/>
+        <source>Ferien</source>
+        <translation>Vacaciones</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Betriebsstunden</source>
+        <translation>Horas de funcionamiento</translation>
+    </message>
+    <message>
+        <location filename="../../app/shell/sowirulesetting.cpp" line="+1"/>
         <source>Festes Datum</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha fija</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+23"/>
         <source>Australien</source>
-        <translation type="unfinished"></translation>
+        <translation>Australia</translation>
     </message>
     <message>
         <location line="-4"/>
         <source>Eigene Regel</source>
-        <translation type="unfinished"></translation>
+        <translation>Regla propia</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Eigene Tabelle</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla propia</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Neuseeland</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva Zelanda</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="-13"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+16"/>
         <source>Nach 1 Minute aus</source>
         <comment>LCD state</comment>
-        <translation type="unfinished"></translation>
+        <translation>Apagado tras 1 minuto</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-1"/>
         <source>Immer Ein</source>
         <comment>LCD state</comment>
-        <translation type="unfinished"></translation>
+        <translation>Siempre encendido</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-81"/>
         <source>Standard</source>
         <comment>Easter rule</comment>
-        <translation type="unfinished"></translation>
+        <translation>Estándar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Orthodoxe Kirche</source>
         <comment>Easter rule</comment>
-        <translation type="unfinished"></translation>
+        <translation>Iglesia ortodoxa</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Inaktiv</source>
         <comment>Channel combination</comment>
-        <translation type="unfinished"></translation>
+        <translation>Inactivo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Kanalverriegelung</source>
         <comment>Channel combination</comment>
-        <translation type="unfinished"></translation>
+        <translation>Bloqueo de canal</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Programmumschaltung</source>
         <comment>Channel combination</comment>
-        <translation type="unfinished"></translation>
+        <translation>Cambio de programa</translation>
     </message>
     <message>
         <location line="+8"/>
         <location filename="../../app/report/reporttexts.h" line="-3"/>
         <source>Inaktiv</source>
         <comment>External input</comment>
-        <translation type="unfinished"></translation>
+        <translation>Inactiva</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../app/switchprogram/channeloverviewmodel.cpp" line="+8"/>
         <source>Taster</source>
         <comment>External input</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pulsador</translation>
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../../app/switchprogram/channeloverviewmodel.cpp" line="+2"/>
         <source>Schalter</source>
         <comment>External input</comment>
-        <translation type="unfinished"></translation>
+        <translation>Interruptor</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Handschaltung</source>
         <comment>Push button</comment>
-        <translation type="unfinished"></translation>
+        <translation>Conmutación manual</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Timer</source>
         <comment>Push button</comment>
-        <translation type="unfinished"></translation>
+        <translation>Temporizador</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Treppenlicht</source>
         <comment>Push button</comment>
-        <translation type="unfinished"></translation>
+        <translation>Luz de escalera</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Handschaltung bis Sonnenereignis</source>
         <comment>Push button</comment>
-        <translation type="unfinished"></translation>
+        <translation>Conmutación manual hasta el evento solar</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Luxwert übernehmen</source>
         <comment>Push button</comment>
-        <translation type="unfinished"></translation>
+        <translation>Adoptar valor de lux</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Umschalten</source>
         <comment>Push button</comment>
-        <translation type="unfinished"></translation>
+        <translation>Conmutar</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Nicht nachschaltbar</source>
         <comment>Staircase light</comment>
-        <translation type="unfinished"></translation>
+        <translation>No reactivable</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Nachschaltbar</source>
         <comment>Staircase light</comment>
-        <translation type="unfinished"></translation>
+        <translation>Reactivable</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/ChannelSettings.qml" line="-137"/>
         <location line="+41"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+112"/>
         <source>Signalisierung auf</source>
-        <translation type="unfinished"></translation>
+        <translation>Señalización en</translation>
     </message>
     <message>
         <location line="-27"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-45"/>
         <source>Betriebsstundenzähler Serviceintervall</source>
-        <translation type="unfinished"></translation>
+        <translation>Contador de horas de funcionamiento intervalo de mantenimiento</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>max. 199.999 h</source>
-        <translation type="unfinished"></translation>
+        <translation>máx. 199.999 h</translation>
     </message>
     <message>
         <location line="+26"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+6"/>
         <source>Externer Eingang</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada externa</translation>
     </message>
     <message>
         <location line="+72"/>
         <source>Erdstunde</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora del Planeta</translation>
     </message>
     <message>
         <location line="+6"/>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="+24"/>
         <source>Inaktiv</source>
         <comment>Holiday state</comment>
-        <translation type="unfinished"></translation>
+        <translation>Inactivo</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="+3"/>
         <location line="+31"/>
         <source>Nur Lux</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo lux</translation>
     </message>
     <message>
         <location line="-12"/>
         <source>Ferien</source>
         <comment>External input</comment>
-        <translation type="unfinished"></translation>
+        <translation>Vacaciones</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Sonderprogramm</source>
         <comment>External input</comment>
-        <translation type="unfinished"></translation>
+        <translation>Programa especial</translation>
     </message>
     <message>
         <location line="+55"/>
         <source>Inaktiv</source>
-        <translation type="unfinished"></translation>
+        <translation>Inactivo</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/ProgramView.qml" line="-55"/>
+        <location filename="../../app/switchprogram/channeloverviewmodel.cpp" line="-8"/>
         <source>Signalisierung</source>
-        <translation type="unfinished"></translation>
+        <translation>Señalización</translation>
     </message>
     <message>
-        <location filename="../../app/report/yearlyastrodocument.cpp" line="-7"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-69"/>
+        <location filename="../../app/report/yearlyastrodocument.cpp" line="+36"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="-11"/>
         <source>Sommer-/Winterregel</source>
-        <translation type="unfinished"></translation>
+        <translation>Regla de verano/invierno</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/DeviceSettingsView.qml" line="+48"/>
         <source>Einstellungen Kanal</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes del canal</translation>
     </message>
     <message>
         <location line="+6"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+59"/>
         <source>Erweiterungsmodul</source>
-        <translation type="unfinished"></translation>
+        <translation>Módulo de ampliación</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>Kanalfunktion</source>
-        <translation type="unfinished"></translation>
+        <translation>Función del canal</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Überblick</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista general</translation>
     </message>
     <message>
         <location filename="../../qml/app/directcommands/OptionSection.qml" line="-14"/>
         <location filename="../../qml/app/settings/OptionSettings.qml" line="+15"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-2"/>
         <source>Optionen</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones</translation>
     </message>
     <message>
-        <location filename="../../qml/app/settings/ChannelOverview.qml" line="-64"/>
+        <location filename="../../qml/app/settings/ChannelOverview.qml" line="-67"/>
         <source>Channel Function</source>
-        <translation type="unfinished"></translation>
+        <translation>Función del canal</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Memory Used</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoria utilizada</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Extra Program used</source>
-        <translation type="unfinished"></translation>
+        <translation>Programas especiales utilizados</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Holiday</source>
-        <translation type="unfinished"></translation>
+        <translation>Festivos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>External Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada externa</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Signaling To</source>
-        <translation type="unfinished"></translation>
+        <translation>Señalización en</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Service Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo de mantenimiento</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Speicher verwendet</source>
+        <translation>Memoria utilizada</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sonderprogramme benutzt</source>
+        <translation>Programas especiales utilizados</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/DateTimeSettings.qml" line="-40"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-68"/>
         <source>Zeit/Datum</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora/fecha</translation>
     </message>
     <message>
         <location line="+9"/>
         <location filename="../../qml/app/settings/ResetDateSettings.qml" line="+10"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+1"/>
         <source>Zeitformat</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato de hora</translation>
     </message>
     <message>
         <location line="+9"/>
         <location filename="../../qml/app/settings/ResetDateSettings.qml" line="-22"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+2"/>
         <source>Datumsformat</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato de fecha</translation>
     </message>
     <message>
         <location line="+10"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+2"/>
         <source>Erster Tag der Woche</source>
-        <translation type="unfinished"></translation>
+        <translation>Primer día de la semana</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>Zeitzone</source>
-        <translation type="unfinished"></translation>
+        <translation>Zona horaria</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/HolidaySettings.qml" line="+118"/>
         <source>Status</source>
         <comment>Holiday status</comment>
-        <translation type="unfinished"></translation>
+        <translation>Estado</translation>
     </message>
     <message>
         <location line="+11"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+51"/>
         <source>Beginn</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio</translation>
     </message>
     <message>
         <location line="+25"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+91"/>
         <location line="+67"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+1"/>
         <source>Ende</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/OptionSettings.qml" line="+11"/>
         <source>Kanalkombination</source>
-        <translation type="unfinished"></translation>
+        <translation>Combinación de canales</translation>
     </message>
     <message>
         <location line="+33"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+29"/>
         <source>LCD-Beleuchtung</source>
-        <translation type="unfinished"></translation>
+        <translation>Iluminación LCD</translation>
     </message>
     <message>
         <location filename="../../app/report/projectdocumentastro.cpp" line="-3"/>
         <source>Eigene Astro Tabelle</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla astronómica propia</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-310"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-317"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-49"/>
         <source>Fixes Datum</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha fija</translation>
     </message>
 </context>
 <context>
     <name>ProgramView</name>
     <message>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="-49"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+90"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+91"/>
         <source>Standardprogramm</source>
-        <translation type="unfinished"></translation>
+        <translation>Programa estándar</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/ExtraProgramWarningPopup.qml" line="-9"/>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="+2"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+97"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+103"/>
         <source>Sonderprogramm %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Programa especial %1</translation>
     </message>
 </context>
 <context>
@@ -3401,57 +3621,63 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../qml/app/popups/DuplicateProjectPopUp.qml" line="+6"/>
         <source>Projekt duplizieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplicar proyecto</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Neues Projekt benennen:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del nuevo proyecto:</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/EditProjectPopUp.qml" line="+10"/>
         <source>Projekt umbenennen:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo nombre del proyecto:</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Bearbeiten</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar</translation>
     </message>
     <message>
-        <location filename="../../qml/app/views/HomeScreenView.qml" line="-181"/>
+        <location filename="../../qml/app/views/HomeScreenView.qml" line="-182"/>
         <source>Alle Projekte löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar todos los proyectos</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+2"/>
         <source>%1 Projekte löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>Eliminar %1 proyecto</numerusform>
+            <numerusform>Eliminar %1 proyectos</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Projekt löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar proyecto</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Sind Sie sicher, dass Sie das Projekt dauerhaft löschen möchten?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que desea eliminar definitivamente el proyecto?</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Sind Sie sicher, dass Sie alle Projekte dauerhaft löschen möchten?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que desea eliminar definitivamente todos los proyectos?</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+2"/>
         <source>Sind Sie sicher, dass Sie %1 Projekte dauerhaft löschen möchten?</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>¿Seguro que desea eliminar definitivamente %1 proyecto?</numerusform>
+            <numerusform>¿Seguro que desea eliminar definitivamente %1 proyectos?</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+178"/>
+        <location line="+179"/>
         <source>Möchten Sie das Projekt &quot;%1&quot; importieren?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea importar el proyecto «%1»?</translation>
     </message>
 </context>
 <context>
@@ -3459,43 +3685,43 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../app/report/yearlyastrodocument.cpp" line="-9"/>
         <source>Kanal</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal</translation>
     </message>
     <message>
         <location filename="../../qml/app/projectsettings/ChannelsSubTab.qml" line="-28"/>
         <source>Beschreibung der Kanäle</source>
-        <translation type="unfinished"></translation>
+        <translation>Descripción de los canales</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Wird auf dem Gerät angezeigt</source>
-        <translation type="unfinished"></translation>
+        <translation>Se muestra en el dispositivo</translation>
     </message>
     <message>
         <location filename="../../qml/app/projectsettings/ProjectMetadataSubTab.qml" line="+11"/>
         <source>Projekt</source>
         <comment>Tab title</comment>
-        <translation type="unfinished"></translation>
+        <translation>Proyecto</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Bezeichnung</source>
-        <translation type="unfinished"></translation>
+        <translation>Denominación</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Beschreibung</source>
-        <translation type="unfinished"></translation>
+        <translation>Descripción</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Dateiname</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del archivo</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Letzte Änderung</source>
-        <translation type="unfinished"></translation>
+        <translation>Última modificación</translation>
     </message>
 </context>
 <context>
@@ -3504,46 +3730,46 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../app/report/projectdocument.cpp" line="+2"/>
         <source>Kunde</source>
         <comment>Tab title</comment>
-        <translation type="unfinished"></translation>
+        <translation>Cliente</translation>
     </message>
     <message>
         <location filename="../../qml/app/projectsettings/AuthorSubTab.qml" line="+8"/>
         <source>Autor</source>
-        <translation type="unfinished"></translation>
+        <translation>Autor</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Name</source>
         <comment>Author&apos;s name</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Adresse</source>
         <comment>Author&apos;s address</comment>
-        <translation type="unfinished"></translation>
+        <translation>Dirección</translation>
     </message>
     <message>
         <location filename="../../qml/app/projectsettings/ChannelsSubTab.qml" line="-46"/>
         <source>Kanal</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal</translation>
     </message>
     <message>
         <location filename="../../qml/app/projectsettings/ClientSubTab.qml" line="+8"/>
         <source>Kunde</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliente</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Name</source>
         <comment>Customer&apos;s name</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Adresse</source>
         <comment>Customer&apos;s address</comment>
-        <translation type="unfinished"></translation>
+        <translation>Dirección</translation>
     </message>
 </context>
 <context>
@@ -3551,7 +3777,7 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../app/report/printservice.cpp" line="+58"/>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Página %1 de %2</translation>
     </message>
 </context>
 <context>
@@ -3561,199 +3787,204 @@ Einige Daten wurden nicht übertragen.</source>
         <source>%1
 SN: %2
 Anschlusscode: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+SN: %2
+Código de conexión: %3</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Code für %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Código para %1</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Authentifizierung für %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Autenticación para %1</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>OK-Aktivierung am Gerät</source>
-        <translation type="unfinished"></translation>
+        <translation>Activación OK en el dispositivo</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Eingabe Authentifizierungscode</source>
-        <translation type="unfinished"></translation>
+        <translation>Introducir código de autenticación</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Dies ist Ihr Authentifizierungscode, verwahren Sie ihn sicher!</source>
-        <translation type="unfinished"></translation>
+        <translation>Este es su código de autenticación, ¡guárdelo en un lugar seguro!</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>Speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <location line="+7"/>
         <location filename="../../qml/app/popups/PinCodePopUp.qml" line="-12"/>
         <location filename="../../qml/app/views/DeviceScanView.qml" line="+128"/>
         <source>Abbruch</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>Falsches Passwort!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Contraseña incorrecta!</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Die Schaltfläche wurde nicht aktiviert!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No se ha activado el botón!</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/InactivityPopUp.qml" line="-6"/>
         <source>Verbindung aufgrund von Inaktivität geschlossen</source>
-        <translation type="unfinished"></translation>
+        <translation>Conexión cerrada por inactividad</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Die Verbindung wurde aufgrund von Inaktivität geschlossen</source>
-        <translation type="unfinished"></translation>
+        <translation>La conexión se ha cerrado por inactividad</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Wieder anschließen</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a conectar</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/PinCodePopUp.qml" line="-53"/>
         <source>Sie müssen warten, das Gerät ist aufgrund mehrerer fehlgeschlagener Versuche verriegelt</source>
-        <translation type="unfinished"></translation>
+        <translation>Debe esperar, el dispositivo está bloqueado tras varios intentos fallidos</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>PIN-Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Código PIN</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Das Gerät ist PIN-geschützt, bitte geben Sie den PIN-Code ein</source>
-        <translation type="unfinished"></translation>
+        <translation>El dispositivo está protegido con PIN, introduzca el código PIN</translation>
     </message>
     <message>
         <location line="+58"/>
         <source>Falscher PIN-Code!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Código PIN incorrecto!</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/SyncClockPopup.qml" line="-24"/>
         <source>Daten-Synchronisation</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronización de datos</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Bitte wählen Sie aus, welche Daten beim Verbinden mit Uhren synchronisiert werden sollen</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione qué datos se sincronizan al conectar con relojes</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Datum/Uhrzeit-Synchronisation</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronización de fecha/hora</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Sprach-Synchronisation</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronización del idioma</translation>
     </message>
     <message>
         <location filename="../../qml/app/scan/DeviceScan.qml" line="+76"/>
         <source>Geräte suchen</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar dispositivos</translation>
     </message>
     <message>
         <location line="+132"/>
         <source>Der Bluetooth-Adapter ist deaktiviert, möchten Sie ihn aktivieren?</source>
-        <translation type="unfinished"></translation>
+        <translation>El adaptador Bluetooth está desactivado, ¿desea activarlo?</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Ihr Gerät verfügt nicht über einen Bluetooth-Adapter oder unterstützt Bluetooth Low Energy nicht.</source>
-        <translation type="unfinished"></translation>
+        <translation>Su equipo no dispone de adaptador Bluetooth o no admite Bluetooth Low Energy.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bluetooth nicht verfügbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth no disponible</translation>
     </message>
     <message>
         <location filename="../../qml/app/views/DeviceScanView.qml" line="-101"/>
         <source>Dieses Gerät wird nicht unterstützt!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Este dispositivo no es compatible!</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Dieses Gerät ist nicht kompatibel mit dem Projekt, das Sie exportieren möchten!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Este dispositivo no es compatible con el proyecto que desea exportar!</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>SN: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>SN: %1</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Suche nach Geräten ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscando dispositivos ...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Gerät gefunden</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivo encontrado</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Kein Bluetooth-Gerät gefunden</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha encontrado ningún dispositivo Bluetooth</translation>
     </message>
     <message>
         <location line="+89"/>
         <source>Verbinden</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectar</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Suche</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../qml/MainWindow.qml" line="+53"/>
         <source>Ihr Projekt überschreitet die Speicherplätze des Zielgeräts (%1 / %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>Su proyecto supera la posición de memoria del dispositivo de destino (%1 / %2)</numerusform>
+            <numerusform>Su proyecto supera las posiciones de memoria del dispositivo de destino (%1 / %2)</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../app/device/lockwait.cpp" line="+19"/>
         <source>aufgrund eines falschen Verbindungscodes verriegelt</source>
-        <translation type="unfinished"></translation>
+        <translation>bloqueado por un código de conexión incorrecto</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>aufgrund eines falschen PIN-Codes verriegelt</source>
-        <translation type="unfinished"></translation>
+        <translation>bloqueado por un código PIN incorrecto</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>locked</source>
-        <translation type="unfinished"></translation>
+        <translation>bloqueado</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Das Gerät ist %1, Sie müssen %2 h %3 min %4 s warten</source>
-        <translation type="unfinished"></translation>
+        <translation>El dispositivo está %1, debe esperar %2 h %3 min %4 s</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Das Gerät ist verriegelt, Sie müssen %2 h %3 min %4 s warten</source>
-        <translation type="unfinished"></translation>
+        <translation>El dispositivo está bloqueado, debe esperar %2 h %3 min %4 s</translation>
     </message>
 </context>
 <context>
@@ -3761,137 +3992,137 @@ Anschlusscode: %3</source>
     <message>
         <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="-138"/>
         <source>Unbekannter Fehler wurde während der Übersetzung in Bytes gemeldet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha notificado un error desconocido durante la conversión a bytes.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>File couldn&apos;t be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido escribir el archivo.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>File doesn&apos;t exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no existe.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Die Sprachdatei ist beschädigt oder passt nicht in den Speicher des Geräts.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de idioma está dañado o no cabe en la memoria del dispositivo.</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+13"/>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="-53"/>
         <source>Fehler</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <location line="-7"/>
         <source>Fehler beim Schreiben der Sprache. Zugriff auf Flash nicht möglich.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al escribir el idioma. No es posible acceder a la memoria flash.</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="-9"/>
         <source>Tarvino rix2/3 scheint im Fehlerzustand zu sein.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarvino rix2/3 parece estar en estado de error.</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="+1"/>
         <source>Led konnte nicht ausgeschaltet werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido apagar el LED.</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="+1"/>
         <source>Led konnte nicht eingeschaltet werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido encender el LED.</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="+1"/>
         <source>Der Port konnte nicht geschlossen werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido cerrar el puerto.</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="+1"/>
         <source>Der Port konnte nicht geöffnet werden, überprüfen Sie die Verbindung.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido abrir el puerto, compruebe la conexión.</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="+1"/>
         <source>Der Port wurde nicht gefunden, überprüfen Sie die Verbindung.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha encontrado el puerto, compruebe la conexión.</translation>
     </message>
     <message>
         <location line="+17"/>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="-14"/>
         <source>Übertragung läuft...</source>
-        <translation type="unfinished"></translation>
+        <translation>Transferencia en curso...</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Auswahl der Gerätesprache</source>
-        <translation type="unfinished"></translation>
+        <translation>Selección del idioma del dispositivo</translation>
     </message>
     <message>
         <location line="+19"/>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="+41"/>
         <source>Übertragung abgeschlossen</source>
-        <translation type="unfinished"></translation>
+        <translation>Transferencia finalizada</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="-37"/>
         <source>Programm kann nicht gelesen werden. Leerer Flash.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el programa. Memoria flash vacía.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Programm kann nicht gelesen werden. Sprachdatei im Flash.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el programa. Archivo de idioma en la memoria flash.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Programm kann nicht gelesen werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el programa.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Programm kann nicht gelesen werden. Ungültige Daten im Flash.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el programa. Datos no válidos en la memoria flash.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Fehler beim Programmschreiben. Zugriff auf Flash nicht möglich.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al escribir el programa. No es posible acceder a la memoria flash.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Operation abgebrochen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Operación cancelada.</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Serielle Übertragung</source>
-        <translation type="unfinished"></translation>
+        <translation>Transferencia serie</translation>
     </message>
     <message>
         <location filename="../../qml/app/utils/ZorvikUtils.qml" line="+59"/>
         <source>Programm von serieller Schnittstelle lesen</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer programa del puerto serie</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Projekt kann nicht exportiert werden mit Fehler</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede exportar el proyecto, error</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Programm seriell schreiben</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir programa por el puerto serie</translation>
     </message>
 </context>
 <context>
@@ -3899,18 +4130,38 @@ Anschlusscode: %3</source>
     <message>
         <location filename="../../qml/app/popups/ResetSettingsPopUp.qml" line="+18"/>
         <source>Reset-Einstellungen</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes de restablecimiento</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/ResetSettings.qml" line="+19"/>
         <source>Das verbundene Gerät befindet sich im Reset-Modus, bitte geben Sie diese Einstellungen vor der Verwendung ein.</source>
         <comment>Reset mode text</comment>
-        <translation type="unfinished"></translation>
+        <translation>El dispositivo conectado está en modo de restablecimiento, introduzca estos ajustes antes de usarlo.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Zeit/Datum</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora/fecha</translation>
+    </message>
+    <message>
+        <location filename="../../app/device/resetteddeviceviewcontroller.cpp" line="+115"/>
+        <source>Die Antwort des Geräts ist unverständlich.</source>
+        <translation>La respuesta del dispositivo es incomprensible.</translation>
+    </message>
+    <message>
+        <location line="+86"/>
+        <source>Die Einstellungen des Geräts konnten nicht gelesen werden: %1</source>
+        <translation>No se han podido leer los ajustes del dispositivo: %1</translation>
+    </message>
+    <message>
+        <location line="+61"/>
+        <source>Das Gerät hat die Daten nicht angenommen.</source>
+        <translation>El dispositivo no ha aceptado los datos.</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>Die Einstellungen konnten nicht an das Gerät gesendet werden: %1</source>
+        <translation>No se han podido enviar los ajustes al dispositivo: %1</translation>
     </message>
 </context>
 <context>
@@ -3918,77 +4169,77 @@ Anschlusscode: %3</source>
     <message>
         <location filename="../../qml/app/appsettings/SoftwareInfo.qml" line="-126"/>
         <source>Schweiz</source>
-        <translation type="unfinished"></translation>
+        <translation>Suiza</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Schweden</source>
-        <translation type="unfinished"></translation>
+        <translation>Suecia</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Deutschland</source>
-        <translation type="unfinished"></translation>
+        <translation>Alemania</translation>
     </message>
     <message>
         <location line="+50"/>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión %1</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Build-Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión de compilación</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Datum</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>Adresse</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>E-Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Correo electrónico</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Webseite</source>
-        <translation type="unfinished"></translation>
+        <translation>Sitio web</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Software-Informationen</source>
-        <translation type="unfinished"></translation>
+        <translation>Información del software</translation>
     </message>
     <message>
         <location filename="../../qml/app/views/LicenseView.qml" line="+11"/>
         <source>Lizenzen</source>
-        <translation type="unfinished"></translation>
+        <translation>Licencias</translation>
     </message>
     <message>
         <location line="+35"/>
         <source>Folgende Qt-Module und externe Bibliotheken wurden werwendet:</source>
-        <translation type="unfinished"></translation>
+        <translation>Se han utilizado los siguientes módulos de Qt y bibliotecas externas:</translation>
     </message>
     <message>
         <location filename="../../qml/app/views/SoftwareInfoView.qml" line="+14"/>
         <source>Software-Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Información del software</translation>
     </message>
     <message>
         <location filename="../../app/report/printservice.cpp" line="-121"/>
         <source>TARVINO rix2/rix3</source>
-        <translation type="unfinished"></translation>
+        <translation>TARVINO rix2/rix3</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Zorvik AG</source>
-        <translation type="unfinished"></translation>
+        <translation>Zorvik AG</translation>
     </message>
 </context>
 <context>
@@ -3996,42 +4247,42 @@ Anschlusscode: %3</source>
     <message>
         <location filename="../../app/switchprogram/switcherrorscontroller.cpp" line="+124"/>
         <source>Fehlende Wochentage</source>
-        <translation type="unfinished"></translation>
+        <translation>Faltan días de la semana</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Fehlende Dauer</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta la duración</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Impulsüberschneidungen</source>
-        <translation type="unfinished"></translation>
+        <translation>Solapamientos de impulsos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Impulse über Mitternacht</source>
-        <translation type="unfinished"></translation>
+        <translation>Impulsos después de medianoche</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Fehlende Impulsdauer</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta la duración del impulso</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Fehlende Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta la pausa</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Zyklusüberschneidungen</source>
-        <translation type="unfinished"></translation>
+        <translation>Solapamientos de ciclos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Identischer Anfang und Ende</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio y fin idénticos</translation>
     </message>
 </context>
 <context>
@@ -4040,14 +4291,14 @@ Anschlusscode: %3</source>
         <location line="-30"/>
         <source>Typ auswählen</source>
         <comment>Error message</comment>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar tipo</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableDelegate.qml" line="+1"/>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableFooter.qml" line="+5"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-217"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-224"/>
         <source>Schaltzeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Horario de conmutación</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -4055,20 +4306,20 @@ Anschlusscode: %3</source>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableHeader.qml" line="+33"/>
         <location filename="../../qml/app/switchtimes/SwitchTimeItem.qml" line="-5"/>
         <source>Impuls</source>
-        <translation type="unfinished"></translation>
+        <translation>Impulso</translation>
     </message>
     <message>
         <location line="+2"/>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableFooter.qml" line="+2"/>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableHeader.qml" line="+1"/>
         <source>Zyklus</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciclo</translation>
     </message>
     <message>
         <location line="+89"/>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableHeader.qml" line="-5"/>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -4076,88 +4327,91 @@ Anschlusscode: %3</source>
         <location filename="../../qml/app/switchtimes/SwitchTimeItem.qml" line="-10"/>
         <location line="+20"/>
         <source>Ende</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../../qml/app/switchtimes/SwitchTimeItem.qml" line="+1"/>
         <source>Endlos</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin fin</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableFooter.qml" line="+27"/>
         <location filename="../../qml/app/views/SwitchTimeEditionView.qml" line="+0"/>
         <source>Neu</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableHeader.qml" line="-5"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+247"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+254"/>
         <location line="+95"/>
         <source>Nr.</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Typ</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SortSwitchTimeView.qml" line="-34"/>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableHeader.qml" line="+1"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-94"/>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableHeader.qml" line="+1"/>
         <source>Zeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Wochentag</source>
-        <translation type="unfinished"></translation>
+        <translation>Día de la semana</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Hinweis / Fehler</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota / error</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>Auswahl löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar selección</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Alle auswählen</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar todo</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/ChannelSettings.qml" line="-12"/>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableHeader.qml" line="+8"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-3"/>
         <source>hh:mm:ss</source>
-        <translation type="unfinished"></translation>
+        <translation>hh:mm:ss</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableHeader.qml" line="+7"/>
         <source>Dauer bis
 mm:ss</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración hasta
+mm:ss</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Puls
 hh:mm:ss</source>
-        <translation type="unfinished"></translation>
+        <translation>Impulso
+hh:mm:ss</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Pause
 hh:mm:ss</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa
+hh:mm:ss</translation>
     </message>
 </context>
 <context>
@@ -4165,110 +4419,110 @@ hh:mm:ss</source>
     <message>
         <location filename="../../qml/MainWindow.qml" line="-92"/>
         <source>Software aktualisieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizar software</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Es ist eine neue Version verfügbar, möchten Sie diese installieren?</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay una nueva versión disponible, ¿desea instalarla?</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Installieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalar</translation>
     </message>
 </context>
 <context>
     <name>Week rules</name>
     <message>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-164"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-170"/>
         <source>Erster</source>
-        <translation type="unfinished"></translation>
+        <translation>Primer</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Zweiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Dritter</source>
-        <translation type="unfinished"></translation>
+        <translation>Tercer</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Vierter</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuarto</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Letzter</source>
-        <translation type="unfinished"></translation>
+        <translation>Último</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>jeden Monat</source>
-        <translation type="unfinished"></translation>
+        <translation>cada mes</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im Januar</source>
-        <translation type="unfinished"></translation>
+        <translation>en enero</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im Februar</source>
-        <translation type="unfinished"></translation>
+        <translation>en febrero</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>im März</source>
-        <translation type="unfinished"></translation>
+        <translation>en marzo</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im April</source>
-        <translation type="unfinished"></translation>
+        <translation>en abril</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im Mai</source>
-        <translation type="unfinished"></translation>
+        <translation>en mayo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>im Juni</source>
-        <translation type="unfinished"></translation>
+        <translation>en junio</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im Juli</source>
-        <translation type="unfinished"></translation>
+        <translation>en julio</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im August</source>
-        <translation type="unfinished"></translation>
+        <translation>en agosto</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>im September</source>
-        <translation type="unfinished"></translation>
+        <translation>en septiembre</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im Oktober</source>
-        <translation type="unfinished"></translation>
+        <translation>en octubre</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im November</source>
-        <translation type="unfinished"></translation>
+        <translation>en noviembre</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>im Dezember</source>
-        <translation type="unfinished"></translation>
+        <translation>en diciembre</translation>
     </message>
 </context>
 <context>
@@ -4276,68 +4530,68 @@ hh:mm:ss</source>
     <message>
         <location filename="../../app/shell/maincontroller.cpp" line="-170"/>
         <source>TARVINO rix2/rix3-Datei speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar archivo TARVINO rix2/rix3</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>TARVINO rix2/rix3-Datei (*.ot2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo TARVINO rix2/rix3 (*.ot2)</translation>
     </message>
     <message>
         <location filename="../../qml/app/menus/DesktopMenu.qml" line="-84"/>
         <location filename="../../app/shell/maincontroller.cpp" line="+44"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="-74"/>
         <source>Exportieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar</translation>
     </message>
     <message>
         <location filename="../../app/shell/maincontroller.cpp" line="+1"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
         <source>CSV UTF-8 (kommagetrennt) (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV UTF-8 (delimitado por comas) (*.csv)</translation>
     </message>
 </context>
 <context>
     <name>devices::EepromService</name>
     <message>
-        <location filename="../../platform/devices/src/eepromservice.cpp" line="+303"/>
-        <source>The device model is unknown.</source>
-        <translation type="unfinished"></translation>
+        <location filename="../../platform/devices/src/eepromservice.cpp" line="+304"/>
+        <source>Das Gerätemodell ist unbekannt.</source>
+        <translation>El modelo del dispositivo es desconocido.</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>The project has more switch times and date ranges than the device holds.</source>
-        <translation type="unfinished"></translation>
+        <location line="+2"/>
+        <source>Das Projekt hat mehr Schaltzeiten und Datumsbereiche, als das Gerät aufnehmen kann.</source>
+        <translation>El proyecto tiene más horarios e intervalos de fechas de los que admite el dispositivo.</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>The memory image is incomplete.</source>
-        <translation type="unfinished"></translation>
+        <location line="+2"/>
+        <source>Das Speicherabbild ist unvollständig.</source>
+        <translation>La imagen de memoria está incompleta.</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>The device memory is empty.</source>
-        <translation type="unfinished"></translation>
+        <location line="+2"/>
+        <source>Der Gerätespeicher ist leer.</source>
+        <translation>La memoria del dispositivo está vacía.</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>The device memory holds a device language, not a project.</source>
-        <translation type="unfinished"></translation>
+        <location line="+2"/>
+        <source>Der Gerätespeicher enthält eine Gerätesprache, kein Projekt.</source>
+        <translation>La memoria del dispositivo contiene un idioma del dispositivo, no un proyecto.</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>The data is no project memory image.</source>
-        <translation type="unfinished"></translation>
+        <location line="+2"/>
+        <source>Die Daten sind kein Speicherabbild eines Projekts.</source>
+        <translation>Los datos no son una imagen de memoria de un proyecto.</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>The memory image belongs to another device model.</source>
-        <translation type="unfinished"></translation>
+        <location line="+2"/>
+        <source>Das Speicherabbild gehört zu einem anderen Gerätemodell.</source>
+        <translation>La imagen de memoria pertenece a otro modelo de dispositivo.</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>The memory image is damaged.</source>
-        <translation type="unfinished"></translation>
+        <location line="+2"/>
+        <source>Das Speicherabbild ist beschädigt.</source>
+        <translation>La imagen de memoria está dañada.</translation>
     </message>
 </context>
 </TS>

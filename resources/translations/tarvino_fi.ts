@@ -5,84 +5,84 @@
     <name>Astro</name>
     <message>
         <location filename="../../qml/app/switchtimes/SwitchTimeEdition.qml" line="+143"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+333"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+336"/>
         <source>Startzeitpunkt</source>
-        <translation type="unfinished"></translation>
+        <translation>Alkamisaika</translation>
     </message>
     <message>
         <location line="+18"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+1"/>
         <source>Dauer bis</source>
-        <translation type="unfinished"></translation>
+        <translation>Kesto asti</translation>
     </message>
     <message>
         <location line="+50"/>
         <source>Ende (hh:mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Loppu (tt:mm)</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/SwitchTimeItem.qml" line="+35"/>
         <location filename="../../qml/app/switchtimes/SwitchTimeTypeBar.qml" line="+21"/>
         <source>Impuls Ein</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulssi päälle</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../../qml/app/switchtimes/SwitchTimeTypeBar.qml" line="+1"/>
         <source>Impuls Aus</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulssi pois</translation>
     </message>
     <message>
         <location line="+2"/>
         <location filename="../../qml/app/switchtimes/SwitchTimeTypeBar.qml" line="-4"/>
         <source>Fix Ein</source>
-        <translation type="unfinished"></translation>
+        <translation>Kiinteä päälle</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../../qml/app/switchtimes/SwitchTimeTypeBar.qml" line="+0"/>
         <source>Fix Aus</source>
-        <translation type="unfinished"></translation>
+        <translation>Kiinteä pois</translation>
     </message>
     <message>
-        <location filename="../../app/report/yearlyastrodocument.cpp" line="+54"/>
+        <location filename="../../app/report/yearlyastrodocument.cpp" line="+60"/>
         <source>Standort</source>
-        <translation type="unfinished"></translation>
+        <translation>Sijainti</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Breitengrad</source>
-        <translation type="unfinished"></translation>
+        <translation>Leveysaste</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Längengrad</source>
-        <translation type="unfinished"></translation>
+        <translation>Pituusaste</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Land</source>
-        <translation type="unfinished"></translation>
+        <translation>Maa</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Stadt</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaupunki</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Zeitzone</source>
-        <translation type="unfinished"></translation>
+        <translation>Aikavyöhyke</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Ausschaltzeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Poiskytkentäaika</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Einschaltzeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Päällekytkentäaika</translation>
     </message>
 </context>
 <context>
@@ -91,55 +91,102 @@
         <location filename="../../app/device/directcommandinfo.cpp" line="+48"/>
         <source>Astro</source>
         <comment>Tab title</comment>
-        <translation type="unfinished"></translation>
+        <translation>Astro-ohjaus</translation>
     </message>
     <message>
         <location filename="../../qml/app/directcommands/DateTimeSection.qml" line="+21"/>
         <source>UTC</source>
         <comment>Coordinated Universal Time</comment>
-        <translation type="unfinished"></translation>
+        <translation>UTC</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC %1h</source>
         <comment>Coordinated Universal Time, %1 is the number of hours</comment>
-        <translation type="unfinished"></translation>
+        <translation>UTC %1 t</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/DateTimeSettings.qml" line="+53"/>
         <source>Osterregel</source>
-        <translation type="unfinished"></translation>
+        <translation>Pääsiäissääntö</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="+102"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-106"/>
         <source>Astro inaktiv</source>
-        <translation type="unfinished"></translation>
+        <translation>Astro-ohjaus ei käytössä</translation>
     </message>
     <message>
         <location filename="../../app/report/yearlyastrodocument.cpp" line="-19"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+200"/>
         <source>Astrotabelle</source>
-        <translation type="unfinished"></translation>
+        <translation>Astrotaulukko</translation>
     </message>
     <message>
         <location line="+16"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+9"/>
         <source>Sonnenaufgang</source>
-        <translation type="unfinished"></translation>
+        <translation>Auringonnousu</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-20"/>
+        <location filename="../../app/report/yearlyastrodocument.cpp" line="+0"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+0"/>
         <source>Sonnenuntergang</source>
-        <translation type="unfinished"></translation>
+        <translation>Auringonlasku</translation>
     </message>
     <message>
         <location line="+1"/>
+        <source>Dämmerung</source>
+        <translation>Hämärä</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dunkelheit</source>
+        <translation>Pimeys</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Astrozeitpunkt</source>
+        <translation>Astroajankohta</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Offset Sonnenaufgang</source>
+        <translation>Auringonnousun siirtymä</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Offset Sonnenuntergang</source>
+        <translation>Auringonlaskun siirtymä</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Ein bei Sonnenuntergang + Aus bei Sonnenaufgang</source>
+        <translation>Päälle auringonlaskussa + pois auringonnousussa</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Aus bei Sonnenuntergang + Ein bei Sonnenaufgang</source>
+        <translation>Pois auringonlaskussa + päälle auringonnousussa</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Astro-Impuls</source>
+        <translation>Astropulssi</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Astromode</source>
+        <translation>Astrotila</translation>
+    </message>
+    <message>
+        <location filename="../../app/report/yearlyastrodocument.cpp" line="+1"/>
         <location line="+3"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
         <location line="+6"/>
         <source>frühestens</source>
-        <translation type="unfinished"></translation>
+        <translation>aikaisintaan</translation>
     </message>
     <message>
         <location line="-2"/>
@@ -147,63 +194,106 @@
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="-5"/>
         <location line="+6"/>
         <source>spätestens</source>
-        <translation type="unfinished"></translation>
+        <translation>viimeistään</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-12"/>
+        <location filename="../../app/report/yearlyastrodocument.cpp" line="+1"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+2"/>
         <source>Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Siirtymä</translation>
     </message>
     <message>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="-18"/>
         <source>Standort</source>
-        <translation type="unfinished"></translation>
+        <translation>Sijainti</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../../app/report/projectdocumentastro.cpp" line="+47"/>
+        <source>Koordinaten</source>
+        <translation>Koordinaatit</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
         <source>Breitengrad</source>
-        <translation type="unfinished"></translation>
+        <translation>Leveysaste</translation>
     </message>
     <message>
         <location line="+1"/>
+        <source>° Norden</source>
+        <translation>° pohjoista</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>° Süden</source>
+        <translation>° eteläistä</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
         <source>Längengrad</source>
-        <translation type="unfinished"></translation>
+        <translation>Pituusaste</translation>
     </message>
     <message>
         <location line="+1"/>
+        <source>° Osten</source>
+        <translation>° itäistä</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>° Westen</source>
+        <translation>° läntistä</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Länderliste</source>
+        <translation>Maaluettelo</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
         <source>Land</source>
-        <translation type="unfinished"></translation>
+        <translation>Maa</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
         <source>Stadt</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaupunki</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Zeitzone</source>
-        <translation type="unfinished"></translation>
+        <source>Favoriten</source>
+        <translation>Suosikit</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="-6"/>
+        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
+        <source>Zeitzone</source>
+        <translation>Aikavyöhyke</translation>
+    </message>
+    <message>
+        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+8"/>
         <source>Kanal</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanava</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ausschaltzeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Poiskytkentäaika</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Einschaltzeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Päällekytkentäaika</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+3"/>
+        <location line="+1"/>
+        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+3"/>
         <source>min</source>
-        <translation type="unfinished"></translation>
+        <translation>min</translation>
     </message>
 </context>
 <context>
@@ -211,124 +301,124 @@
     <message>
         <location filename="../../platform/ble/src/qtbluetoothbackend.cpp" line="+100"/>
         <source>Kein Bluetooth-Adapter verfügbar: Die Verbindung mit dem Gerät ist nicht möglich.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth-sovitinta ei ole käytettävissä: yhteyttä laitteeseen ei voi muodostaa.</translation>
     </message>
     <message>
         <location line="+18"/>
         <location line="+20"/>
         <location filename="../../platform/ble/src/simulatedbackend.cpp" line="+144"/>
         <source>Das Gerät bietet keinen Tarvino-Dienst an.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laite ei tarjoa Tarvino-palvelua.</translation>
     </message>
     <message>
         <location line="-12"/>
         <source>Der Dienst des Geräts antwortet nicht.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laitteen palvelu ei vastaa.</translation>
     </message>
     <message>
         <location line="+64"/>
         <source>Die Verbindung mit dem Gerät ist fehlgeschlagen: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Yhteys laitteeseen epäonnistui: %1</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Das Gerät hat die Verbindung beendet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laite katkaisi yhteyden.</translation>
     </message>
     <message>
         <location filename="../../platform/ble/src/bleservice.cpp" line="+317"/>
         <source>Die Authentifizierung mit dem Gerät ist fehlgeschlagen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todennus laitteen kanssa epäonnistui.</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Der Status des Geräts konnte nicht gelesen werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laitteen tilaa ei voitu lukea.</translation>
     </message>
     <message>
         <location filename="../../platform/ble/src/abstractblerequest.cpp" line="+19"/>
         <source>Das Gerät kennt die Anfrage nicht.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laite ei tunne pyyntöä.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Das Gerät hat ungültige Werte erhalten.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laite vastaanotti virheellisiä arvoja.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Die Adresse liegt außerhalb des Gerätespeichers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Osoite on laitteen muistin ulkopuolella.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Das Gerät hat das Projekt nicht übernommen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laite ei hyväksynyt projektia.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Das Gerät erwartet keine Speicherübertragung.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laite ei odota muistinsiirtoa.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Das Gerät ist beschäftigt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laite on varattu.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Das Gerät verlangt eine Authentifizierung.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laite vaatii todennuksen.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Das Gerät meldet den Fehler %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laite ilmoittaa virheen %1.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Das Gerät antwortet nicht.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laite ei vastaa.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Die Verbindung mit dem Gerät wurde unterbrochen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Yhteys laitteeseen katkesi.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Es ist kein Gerät verbunden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laitetta ei ole yhdistetty.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Das Gerät hat die Daten nicht angenommen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laite ei hyväksynyt tietoja.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Die Antwort des Geräts ist beschädigt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laitteen vastaus on vioittunut.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Die Antwort des Geräts passt nicht zur Anfrage.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laitteen vastaus ei vastaa pyyntöä.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Übertragung durch Benutzer abgebrochen</source>
-        <translation type="unfinished"></translation>
+        <translation>Käyttäjä keskeytti siirron</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Die Anfrage kann nicht gesendet werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pyyntöä ei voi lähettää.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Unbekannter Fehler %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tuntematon virhe %1</translation>
     </message>
 </context>
 <context>
@@ -337,19 +427,22 @@
         <location filename="../../qml/components/EditableYearPicker.qml" line="+43"/>
         <location filename="../../qml/components/YearPicker.qml" line="+31"/>
         <source>bis</source>
-        <translation type="unfinished"></translation>
+        <translation>–</translation>
     </message>
     <message>
         <location filename="../../qml/app/holidays/HolidayEdition.qml" line="+244"/>
         <location filename="../../qml/app/switchtimes/datetable/DateTableDelegate.qml" line="+252"/>
         <location filename="../../qml/app/utils/ZorvikUtils.qml" line="+165"/>
         <source>d</source>
-        <translation type="unfinished"></translation>
+        <translation>pv</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="+42"/>
         <source>%1 Tag(e)</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%1 päivä</numerusform>
+            <numerusform>%1 päivää</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+48"/>
@@ -357,186 +450,192 @@
         <location filename="../../qml/app/utils/ZorvikUtils.qml" line="+2"/>
         <location filename="../../qml/components/TumblerTimePicker.qml" line="+36"/>
         <source>h</source>
-        <translation type="unfinished"></translation>
+        <translation>t</translation>
     </message>
     <message>
         <location filename="../../qml/app/utils/ZorvikUtils.qml" line="+1"/>
         <location filename="../../qml/components/TumblerTimePicker.qml" line="+8"/>
         <source>m</source>
-        <translation type="unfinished"></translation>
+        <translation>min</translation>
     </message>
     <message>
         <location filename="../../qml/components/TumblerTimePicker.qml" line="+9"/>
         <source>s</source>
-        <translation type="unfinished"></translation>
+        <translation>s</translation>
     </message>
     <message>
-        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+73"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+80"/>
         <location filename="../../qml/app/switchtimes/datetable/DateTableDelegate.qml" line="-174"/>
         <location filename="../../app/extraprograms/daterangecontroller.cpp" line="+29"/>
         <source>Jahr</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuosi</translation>
     </message>
     <message>
         <location filename="../../app/extraprograms/daterangecontroller.cpp" line="+5"/>
         <source>d</source>
         <comment>d for days</comment>
-        <translation type="unfinished"></translation>
+        <translation>pv</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>h</source>
         <comment>h for hours</comment>
-        <translation type="unfinished"></translation>
+        <translation>t</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>m</source>
         <comment>m for minutes</comment>
-        <translation type="unfinished"></translation>
+        <translation>min</translation>
     </message>
 </context>
 <context>
     <name>Cloud</name>
     <message>
-        <location filename="../../qml/app/appsettings/GlobalSettings.qml" line="+241"/>
+        <location filename="../../qml/app/appsettings/GlobalSettings.qml" line="+242"/>
         <source>Cloud-Adresse</source>
-        <translation type="unfinished"></translation>
+        <translation>Pilvipalvelun osoite</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/CloudLoginPopup.qml" line="+52"/>
         <source>Über die Zorvik Cloud anmelden</source>
-        <translation type="unfinished"></translation>
+        <translation>Kirjaudu Zorvik Cloudin kautta</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Registrieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Rekisteröidy</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>E-Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Sähköposti</translation>
     </message>
     <message>
         <location line="+10"/>
         <location filename="../../qml/app/popups/GatewayLoginPopup.qml" line="+71"/>
         <source>Passwort</source>
-        <translation type="unfinished"></translation>
+        <translation>Salasana</translation>
     </message>
     <message>
         <location line="+13"/>
         <location filename="../../qml/app/popups/GatewayLoginPopup.qml" line="+13"/>
         <source>Anmeldedaten merken?</source>
-        <translation type="unfinished"></translation>
+        <translation>Muistetaanko kirjautumistiedot?</translation>
     </message>
     <message>
         <location line="+19"/>
         <location filename="../../qml/app/popups/GatewayLoginPopup.qml" line="+30"/>
         <source>Anmelden</source>
-        <translation type="unfinished"></translation>
+        <translation>Kirjaudu</translation>
     </message>
     <message>
         <location line="+11"/>
         <location filename="../../qml/app/popups/GatewayLoginPopup.qml" line="+22"/>
         <source>Ungültige Anmeldeinformationen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Virheelliset kirjautumistiedot.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Dieses Konto hat keine Geräte, um eine Verbindung herzustellen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tällä tilillä ei ole laitteita, joihin voisi muodostaa yhteyden.</translation>
     </message>
     <message>
         <location line="+4"/>
         <location line="+4"/>
         <location filename="../../qml/app/popups/GatewayLoginPopup.qml" line="+7"/>
         <source>Während der Verbindung ist ein Fehler aufgetreten.</source>
-        <translation type="unfinished"></translation>
+        <translation>Yhteyden aikana tapahtui virhe.</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/GatewayLoginPopup.qml" line="-115"/>
         <source>Die Schaltzeiten wurden korrekt im Gerät gespeichert.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kytkentäajat tallennettiin laitteeseen oikein.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Der Dateiname enthält zu viele Leerzeichen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiedostonimessä on liian monta välilyöntiä.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Parameter sind nicht korrekt eingestellt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Parametreja ei ole asetettu oikein.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Beim Senden der ot2-Datei ist ein Fehler aufgetreten.</source>
-        <translation type="unfinished"></translation>
+        <translation>ot2-tiedoston lähettämisessä tapahtui virhe.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Upload OT2</source>
-        <translation type="unfinished"></translation>
+        <translation>OT2-tiedoston lataus</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Verbindung zum Gerät %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Yhteys laitteeseen %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>ot2-Datei senden...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lähetetään ot2-tiedostoa...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Anmelden am Gerät %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kirjaudu laitteeseen %1</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Benutzername</source>
-        <translation type="unfinished"></translation>
+        <translation>Käyttäjänimi</translation>
     </message>
     <message>
         <location line="+78"/>
         <source>Die Verbindung zum Gerät konnte nicht hergestellt werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Yhteyttä laitteeseen ei voitu muodostaa.</translation>
     </message>
     <message>
         <location filename="../../qml/app/views/CloudDevicesView.qml" line="+22"/>
         <source>Gerät auswählen</source>
-        <translation type="unfinished"></translation>
+        <translation>Valitse laite</translation>
     </message>
     <message>
         <location line="+42"/>
         <source>SN: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>SN: %1</translation>
     </message>
 </context>
 <context>
     <name>Cny rules</name>
     <message>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="-38"/>
-        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-34"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-181"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-35"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-76"/>
         <source>Chinesisches Neujahr</source>
-        <translation type="unfinished"></translation>
+        <translation>Kiinalainen uusivuosi</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+1"/>
         <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-4"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-2"/>
         <source>%1 Tag(e) vor Chinese NY</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%1 päivä ennen kiinalaista uuttavuotta</numerusform>
+            <numerusform>%1 päivää ennen kiinalaista uuttavuotta</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+1"/>
-        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+1"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+2"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+3"/>
         <source>%1 Tag(e) nach Chinese NY</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%1 päivä kiinalaisen uudenvuoden jälkeen</numerusform>
+            <numerusform>%1 päivää kiinalaisen uudenvuoden jälkeen</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -544,22 +643,22 @@
     <message>
         <location filename="../../qml/app/utils/ZorvikUtils.qml" line="-79"/>
         <source>Welches Übertragungsmedium möchten Sie verwenden?</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitä siirtotapaa haluat käyttää?</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bluetooth</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PC-Set Tarvino</source>
-        <translation type="unfinished"></translation>
+        <translation>PC-Set Tarvino</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Keine serielle oder Bluetooth-Verbindung erkannt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sarja- tai Bluetooth-yhteyttä ei havaittu.</translation>
     </message>
 </context>
 <context>
@@ -569,78 +668,78 @@
         <location line="+144"/>
         <location line="+11"/>
         <source>Übertragung durch Benutzer abgebrochen</source>
-        <translation type="unfinished"></translation>
+        <translation>Käyttäjä keskeytti siirron</translation>
     </message>
     <message>
         <location line="-134"/>
         <source>Verbindung mit dem Gerät verloren</source>
-        <translation type="unfinished"></translation>
+        <translation>Yhteys laitteeseen menetettiin</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+123"/>
         <source>Übertragung abgebrochen, zu viele Fehler</source>
-        <translation type="unfinished"></translation>
+        <translation>Siirto keskeytettiin, liian monta virhettä</translation>
     </message>
     <message>
         <location line="-119"/>
         <source>Projekt exportieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Vie projekti</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Projekt importieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Tuo projekti</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Projekt kopieren APP → Uhr</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopioi projekti sovellus → kello</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Schaltzeiten kopieren APP → Uhr</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopioi kytkentäajat sovellus → kello</translation>
     </message>
     <message>
         <location line="+39"/>
         <source>Importiertes Projekt benennen:</source>
-        <translation type="unfinished"></translation>
+        <translation>Anna tuodulle projektille nimi:</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Abbruch</source>
-        <translation type="unfinished"></translation>
+        <translation>Peruuta</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Schließen</source>
-        <translation type="unfinished"></translation>
+        <translation>Sulje</translation>
     </message>
     <message>
         <location filename="../../app/device/dataexchangecontroller.cpp" line="+100"/>
         <source>Die Übertragung ist nicht möglich: das Gerätemodell oder der Bluetooth-Dienst fehlt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Siirto ei ole mahdollinen: laitemalli tai Bluetooth-palvelu puuttuu.</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Kein Projekt zum Übertragen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ei siirrettävää projektia.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Das Projekt konnte nicht gelesen werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Projektia ei voitu lukea.</translation>
     </message>
     <message>
         <location line="+47"/>
         <source>Der Projektname konnte nicht geschrieben werden: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Projektin nimeä ei voitu kirjoittaa: %1</translation>
     </message>
     <message>
         <location line="+40"/>
         <source>Der aktive Speicherbereich des Geräts konnte nicht gelesen werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laitteen aktiivista muistialuetta ei voitu lukea.</translation>
     </message>
 </context>
 <context>
@@ -649,223 +748,224 @@
         <location filename="../../qml/app/directcommands/ManuelSection.qml" line="+59"/>
         <location filename="../../qml/app/settings/ChannelSettings.qml" line="+193"/>
         <location filename="../../qml/app/switchtimes/datetable/DateTableHeader.qml" line="+83"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+169"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+175"/>
         <location line="+95"/>
         <source>hh:mm</source>
-        <translation type="unfinished"></translation>
+        <translation>tt:mm</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+6"/>
         <source>Erster</source>
-        <translation type="unfinished"></translation>
+        <translation>Ensimmäinen</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Zweiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Toinen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Dritter</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolmas</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Vierter</source>
-        <translation type="unfinished"></translation>
+        <translation>Neljäs</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Letzter</source>
-        <translation type="unfinished"></translation>
+        <translation>Viimeinen</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>jeden Monat</source>
-        <translation type="unfinished"></translation>
+        <translation>joka kuukausi</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im Januar</source>
-        <translation type="unfinished"></translation>
+        <translation>tammikuussa</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>im Februar</source>
-        <translation type="unfinished"></translation>
+        <translation>helmikuussa</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im März</source>
-        <translation type="unfinished"></translation>
+        <translation>maaliskuussa</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>im April</source>
-        <translation type="unfinished"></translation>
+        <translation>huhtikuussa</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im Mai</source>
-        <translation type="unfinished"></translation>
+        <translation>toukokuussa</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>im Juni</source>
-        <translation type="unfinished"></translation>
+        <translation>kesäkuussa</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im Juli</source>
-        <translation type="unfinished"></translation>
+        <translation>heinäkuussa</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>im August</source>
-        <translation type="unfinished"></translation>
+        <translation>elokuussa</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im September</source>
-        <translation type="unfinished"></translation>
+        <translation>syyskuussa</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>im Oktober</source>
-        <translation type="unfinished"></translation>
+        <translation>lokakuussa</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im November</source>
-        <translation type="unfinished"></translation>
+        <translation>marraskuussa</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>im Dezember</source>
-        <translation type="unfinished"></translation>
+        <translation>joulukuussa</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Festes Datum</source>
-        <translation type="unfinished"></translation>
+        <translation>Kiinteä päivämäärä</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Festes Datum jedes Jahr</source>
-        <translation type="unfinished"></translation>
+        <translation>Kiinteä päivämäärä joka vuosi</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-305"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-312"/>
         <source>Osterregel</source>
-        <translation type="unfinished"></translation>
+        <translation>Pääsiäissääntö</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Reihe von Tagen</source>
-        <translation type="unfinished"></translation>
+        <translation>Päivien sarja</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Regel für Wochentage</source>
-        <translation type="unfinished"></translation>
+        <translation>Viikonpäiväsääntö</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+6"/>
         <source>Chinesisches Neujahr</source>
-        <translation type="unfinished"></translation>
+        <translation>Kiinalainen uusivuosi</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/datetable/DateRangeTable.qml" line="+139"/>
         <source>Dieses Gerät unterstützt nicht alle Daten.
 Einige Daten wurden nicht übertragen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tämä laite ei tue kaikkia tietoja.
+Kaikkia tietoja ei siirretty.</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/datetable/DateTableFooter.qml" line="+44"/>
         <source>Neu</source>
-        <translation type="unfinished"></translation>
+        <translation>Uusi</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/datetable/DateTableHeader.qml" line="-57"/>
         <source>Nr.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nro</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Typ</source>
-        <translation type="unfinished"></translation>
+        <translation>Tyyppi</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Alku</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ende</source>
-        <translation type="unfinished"></translation>
+        <translation>Loppu</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Dauer</source>
-        <translation type="unfinished"></translation>
+        <translation>Kesto</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Wiederholung</source>
-        <translation type="unfinished"></translation>
+        <translation>Toisto</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Hinweis / Fehler</source>
-        <translation type="unfinished"></translation>
+        <translation>Huomautus / virhe</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>Auswahl löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>Poista valinta</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Alle auswählen</source>
-        <translation type="unfinished"></translation>
+        <translation>Valitse kaikki</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Datum</source>
-        <translation type="unfinished"></translation>
+        <translation>Päivämäärä</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Tage Stunden</source>
-        <translation type="unfinished"></translation>
+        <translation>Päivät tunnit</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Nach ... Tagen</source>
-        <translation type="unfinished"></translation>
+        <translation>... päivän jälkeen</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/tablecomp/datepicker/CalendarList.qml" line="+30"/>
         <source>Jahr auswählen</source>
-        <translation type="unfinished"></translation>
+        <translation>Valitse vuosi</translation>
     </message>
     <message>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-4"/>
         <source>Serienmuster</source>
-        <translation type="unfinished"></translation>
+        <translation>Sarjakuvio</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Wochentagsregel</source>
-        <translation type="unfinished"></translation>
+        <translation>Viikonpäivän sääntö</translation>
     </message>
     <message>
-        <location line="+238"/>
+        <location line="+245"/>
         <source>mm:ss</source>
-        <translation type="unfinished"></translation>
+        <translation>mm:ss</translation>
     </message>
 </context>
 <context>
@@ -874,43 +974,43 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-19"/>
         <location filename="../../app/shell/daysetting.cpp" line="+10"/>
         <source>Montag</source>
-        <translation type="unfinished"></translation>
+        <translation>Maanantai</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../../app/shell/daysetting.cpp" line="+1"/>
         <source>Dienstag</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiistai</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../../app/shell/daysetting.cpp" line="+1"/>
         <source>Mittwoch</source>
-        <translation type="unfinished"></translation>
+        <translation>Keskiviikko</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../app/shell/daysetting.cpp" line="+1"/>
         <source>Donnerstag</source>
-        <translation type="unfinished"></translation>
+        <translation>Torstai</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../../app/shell/daysetting.cpp" line="+1"/>
         <source>Freitag</source>
-        <translation type="unfinished"></translation>
+        <translation>Perjantai</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../../app/shell/daysetting.cpp" line="+1"/>
         <source>Samstag</source>
-        <translation type="unfinished"></translation>
+        <translation>Lauantai</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../app/shell/daysetting.cpp" line="+1"/>
         <source>Sonntag</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunnuntai</translation>
     </message>
 </context>
 <context>
@@ -918,22 +1018,22 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../platform/devices/src/deviceservice.cpp" line="+82"/>
         <source>Wochenschaltuhr</source>
-        <translation type="unfinished"></translation>
+        <translation>Viikkokello</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Jahresschaltuhr</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuosikello</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Astro-Schaltuhr</source>
-        <translation type="unfinished"></translation>
+        <translation>Astrokello</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Dämmerungsschalter</source>
-        <translation type="unfinished"></translation>
+        <translation>Hämäräkytkin</translation>
     </message>
 </context>
 <context>
@@ -941,72 +1041,72 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../qml/app/popups/DeviceInfoPopUp.qml" line="+20"/>
         <source>Kanäle</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanavat</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Programme</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohjelmat</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Speicherplätze</source>
-        <translation type="unfinished"></translation>
+        <translation>Muistipaikat</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Externe Eingänge</source>
-        <translation type="unfinished"></translation>
+        <translation>Ulkoiset tulot</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sonderprogramme mit Schaltzeiten</source>
-        <translation type="unfinished"></translation>
+        <translation>Erikoisohjelmat kytkentäaikoineen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Uhrentyp</source>
-        <translation type="unfinished"></translation>
+        <translation>Kellotyyppi</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Jahresprogramm</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuosiohjelma</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Impuls</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulssi</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Zyklus</source>
-        <translation type="unfinished"></translation>
+        <translation>Jakso</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Earth Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Earth Hour</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Erweiterungsmodul</source>
-        <translation type="unfinished"></translation>
+        <translation>Laajennusmoduuli</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Internes Bluetooth-Modul</source>
-        <translation type="unfinished"></translation>
+        <translation>Sisäinen Bluetooth-moduuli</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Zeitzone einstellbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Aikavyöhyke säädettävissä</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Dämmerungsschalter</source>
-        <translation type="unfinished"></translation>
+        <translation>Hämäräkytkin</translation>
     </message>
 </context>
 <context>
@@ -1017,11 +1117,12 @@ Einige Daten wurden nicht übertragen.</source>
         <location line="+7"/>
         <location filename="../../qml/app/popups/ExtraProgramWarningPopup.qml" line="+31"/>
         <location filename="../../qml/app/projectsettings/ChannelsSubTab.qml" line="+81"/>
-        <location filename="../../qml/app/settings/ChannelOverview.qml" line="+83"/>
+        <location filename="../../qml/app/settings/ChannelOverview.qml" line="+86"/>
         <location filename="../../qml/app/settings/DeviceSettingsView.qml" line="+101"/>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="+36"/>
+        <location filename="../../app/switchprogram/channeloverviewmodel.cpp" line="+61"/>
         <source>Kanal</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanava</translation>
     </message>
     <message>
         <location line="+0"/>
@@ -1029,118 +1130,118 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/app/directcommands/ManuelSection.qml" line="+27"/>
         <source>Status</source>
         <comment>Holiday state</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tila</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../qml/app/directcommands/ManuelSection.qml" line="+6"/>
         <source>Modus</source>
         <comment>Mode auto, on, off...</comment>
-        <translation type="unfinished"></translation>
+        <translation>Toimintatila</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../qml/app/directcommands/OptionSection.qml" line="+58"/>
         <source>Betriebsstunden</source>
-        <translation type="unfinished"></translation>
+        <translation>Käyttötunnit</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Serviceintervall</source>
-        <translation type="unfinished"></translation>
+        <translation>Huoltoväli</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Aktueller Luxwert</source>
-        <translation type="unfinished"></translation>
+        <translation>Nykyinen luksiarvo</translation>
     </message>
     <message>
         <location filename="../../app/device/directcommandinfo.cpp" line="-20"/>
         <source>Auto</source>
         <comment>Mode of the channel</comment>
-        <translation type="unfinished"></translation>
+        <translation>Automaattinen</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Impuls</source>
         <comment>Mode of the channel</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pulssi</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Zyklus</source>
         <comment>Mode of the channel</comment>
-        <translation type="unfinished"></translation>
+        <translation>Jakso</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Timer</source>
         <comment>Mode of the channel</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ajastin</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Ferien</source>
         <comment>Mode of the channel</comment>
-        <translation type="unfinished"></translation>
+        <translation>Loma</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Handschaltung</source>
         <comment>Mode of the channel</comment>
-        <translation type="unfinished"></translation>
+        <translation>Käsiohjaus</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Dauer</source>
         <comment>Mode of the channel</comment>
-        <translation type="unfinished"></translation>
+        <translation>Jatkuva</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Dauer (extern)</source>
         <comment>Mode of the channel</comment>
-        <translation type="unfinished"></translation>
+        <translation>Jatkuva (ulkoinen)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Externer Treppenlichtzeitautomat aktiv</source>
         <comment>Mode of the channel</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ulkoinen porrasvaloautomaatti käytössä</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Kanalverriegelung</source>
         <comment>Mode of the channel</comment>
-        <translation type="unfinished"></translation>
+        <translation>Kanavalukitus</translation>
     </message>
     <message>
         <location filename="../../qml/app/directcommands/CommandRow.qml" line="+11"/>
         <location filename="../../qml/app/directcommands/DateTimeSection.qml" line="+90"/>
         <source>Senden</source>
         <comment>Button label</comment>
-        <translation type="unfinished"></translation>
+        <translation>Lähetä</translation>
     </message>
     <message>
         <location filename="../../qml/app/directcommands/DateTimeSection.qml" line="-69"/>
         <source>Datum / Uhrzeit</source>
         <comment>Section title</comment>
-        <translation type="unfinished"></translation>
+        <translation>Päivämäärä / kellonaika</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Zeitzone</source>
-        <translation type="unfinished"></translation>
+        <translation>Aikavyöhyke</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>Systemzeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Järjestelmän aika</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Individuelle Zeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Oma aika</translation>
     </message>
     <message>
         <location filename="../../qml/app/directcommands/DirectCommandsItem.qml" line="-68"/>
@@ -1149,68 +1250,68 @@ Einige Daten wurden nicht übertragen.</source>
         <location line="+20"/>
         <location filename="../../qml/app/views/SensorAffectationView.qml" line="+27"/>
         <source>Sensorzuordnung</source>
-        <translation type="unfinished"></translation>
+        <translation>Anturien määritys</translation>
     </message>
     <message>
         <location line="-6"/>
         <source>Maximale Anzahl der anschließbaren Lichtsensoren (4) überschritten</source>
-        <translation type="unfinished"></translation>
+        <translation>Liitettävien valoanturien enimmäismäärä (4) ylitetty</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Sensorfehler</source>
-        <translation type="unfinished"></translation>
+        <translation>Anturivirhe</translation>
     </message>
     <message>
         <location line="+30"/>
         <source>%1 SN: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 SN: %2</translation>
     </message>
     <message>
         <location line="+59"/>
         <source>Firmware-Version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Laiteohjelmiston versio:</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Software Version Gerät</source>
-        <translation type="unfinished"></translation>
+        <translation>Laitteen ohjelmistoversio</translation>
     </message>
     <message>
         <location filename="../../qml/app/directcommands/HolidaySection.qml" line="-13"/>
         <source>Ferienprogramm</source>
-        <translation type="unfinished"></translation>
+        <translation>Lomaohjelma</translation>
     </message>
     <message>
         <location line="+33"/>
         <source>Beginn</source>
-        <translation type="unfinished"></translation>
+        <translation>Alku</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Ende</source>
-        <translation type="unfinished"></translation>
+        <translation>Loppu</translation>
     </message>
     <message>
         <location filename="../../qml/app/directcommands/ManuelSection.qml" line="-74"/>
         <source>Manueller Befehl</source>
-        <translation type="unfinished"></translation>
+        <translation>Käsikomento</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Handschaltung stoppen</source>
-        <translation type="unfinished"></translation>
+        <translation>Lopeta käsiohjaus</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Handschaltung</source>
-        <translation type="unfinished"></translation>
+        <translation>Käsiohjaus</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Dauer Ein stoppen</source>
         <comment>Channel mode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Lopeta jatkuva päälle</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1218,13 +1319,13 @@ Einige Daten wurden nicht übertragen.</source>
         <location line="+12"/>
         <source>Dauer Ein</source>
         <comment>Channel mode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Jatkuva päälle</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Dauer Aus stoppen</source>
         <comment>Channel mode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Lopeta jatkuva pois</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1232,139 +1333,145 @@ Einige Daten wurden nicht übertragen.</source>
         <location line="+12"/>
         <source>Dauer Aus</source>
         <comment>Channel mode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Jatkuva pois</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajastin</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>Zufall</source>
-        <translation type="unfinished"></translation>
+        <translation>Satunnainen</translation>
     </message>
     <message>
         <location filename="../../qml/app/directcommands/OptionSection.qml" line="+1"/>
         <source>Bearbeiten</source>
-        <translation type="unfinished"></translation>
+        <translation>Muokkaa</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Nollaa</translation>
     </message>
     <message>
         <location filename="../../qml/app/directcommands/SensorAffectationTable.qml" line="+35"/>
         <source>Luxwert</source>
-        <translation type="unfinished"></translation>
+        <translation>Luksiarvo</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Blinken</source>
-        <translation type="unfinished"></translation>
+        <translation>Vilkuta</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Kanal %1 aktivieren </source>
-        <translation type="unfinished"></translation>
+        <translation>Ota kanava %1 käyttöön </translation>
     </message>
     <message>
         <location filename="../../qml/app/directcommands/SensorRow.qml" line="+31"/>
         <source>S%1</source>
-        <translation type="unfinished"></translation>
+        <translation>A%1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sensor %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Anturi %1</translation>
     </message>
     <message>
         <location line="+6"/>
         <location filename="../../app/report/reporttexts.h" line="+81"/>
         <source>%1 lx</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lx</translation>
     </message>
     <message>
         <location filename="../../qml/app/views/DirectCommandsView.qml" line="+43"/>
         <source>SN: </source>
-        <translation type="unfinished"></translation>
+        <translation>SN: </translation>
     </message>
     <message>
         <location filename="../../qml/app/views/SensorAffectationView.qml" line="+11"/>
         <source>&lt;b&gt;%1&lt;/b&gt; SN: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;%1&lt;/b&gt; SN: %2</translation>
     </message>
 </context>
 <context>
     <name>Easter rules</name>
     <message>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="-7"/>
-        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-30"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-223"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-37"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-230"/>
         <source>Ostersonntag</source>
-        <translation type="unfinished"></translation>
+        <translation>Pääsiäispäivä</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+1"/>
-        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+7"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+12"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+13"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+13"/>
         <source>%1 Tag(e) vor Ostersonntag</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%1 päivä ennen pääsiäispäivää</numerusform>
+            <numerusform>%1 päivää ennen pääsiäispäivää</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+1"/>
-        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+1"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+2"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+1"/>
         <source>%1 Tag(e) nach Ostersonntag</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%1 päivä pääsiäispäivän jälkeen</numerusform>
+            <numerusform>%1 päivää pääsiäispäivän jälkeen</numerusform>
+        </translation>
     </message>
     <message>
-        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-10"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-17"/>
         <source>Karfreitag</source>
-        <translation type="unfinished"></translation>
+        <translation>Pitkäperjantai</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-15"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-16"/>
         <source>1 Tag vor Ostersonntag</source>
-        <translation type="unfinished"></translation>
+        <translation>1 päivä ennen pääsiäispäivää</translation>
     </message>
     <message>
         <location line="+2"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+4"/>
         <source>Ostermontag</source>
-        <translation type="unfinished"></translation>
+        <translation>2. pääsiäispäivä</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+2"/>
         <source>Christi Himmelfahrt</source>
-        <translation type="unfinished"></translation>
+        <translation>Helatorstai</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+2"/>
         <source>Pfingstsonntag</source>
-        <translation type="unfinished"></translation>
+        <translation>Helluntaipäivä</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+2"/>
         <source>Pfingstmontag</source>
-        <translation type="unfinished"></translation>
+        <translation>2. helluntaipäivä</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+2"/>
         <source>Fronleichnam</source>
-        <translation type="unfinished"></translation>
+        <translation>Kristuksen ruumiin ja veren juhla</translation>
     </message>
     <message>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-14"/>
         <source>Karfreitag</source>
         <comment>Karfreitag</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pitkäperjantai</translation>
     </message>
 </context>
 <context>
@@ -1372,68 +1479,68 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../qml/app/views/ProjectContentView.qml" line="+28"/>
         <source>Neues Projekt</source>
-        <translation type="unfinished"></translation>
+        <translation>Uusi projekti</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Öffnen</source>
-        <translation type="unfinished"></translation>
+        <translation>Avaa</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallenna</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>TARVINO rix2/rix3 lesen</source>
-        <translation type="unfinished"></translation>
+        <translation>Lue TARVINO rix2/rix3</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Programm TARVINO rix2/rix3</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohjelmoi TARVINO rix2/rix3</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Direkte Befehle</source>
-        <translation type="unfinished"></translation>
+        <translation>Suorat komennot</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>E-Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Sähköposti</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Drucken</source>
-        <translation type="unfinished"></translation>
+        <translation>Tulosta</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Druckvorschau</source>
-        <translation type="unfinished"></translation>
+        <translation>Tulostuksen esikatselu</translation>
     </message>
     <message>
         <location filename="../../app/report/projectdocument.cpp" line="+78"/>
         <source>Einstellungen Gerät</source>
         <comment>Tab title</comment>
-        <translation type="unfinished"></translation>
+        <translation>Laitteen asetukset</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/ProgramView.qml" line="+35"/>
         <source>Programm</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohjelma</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/DeviceSettingsView.qml" line="-87"/>
         <source>Einstellungen Gerät</source>
-        <translation type="unfinished"></translation>
+        <translation>Laitteen asetukset</translation>
     </message>
     <message>
         <location filename="../../qml/app/toolbars/ToolBarFunctions.qml" line="+66"/>
         <source>Wollen Sie das Schaltprogramm wirklich optimieren?</source>
-        <translation type="unfinished"></translation>
+        <translation>Haluatko todella optimoida kytkentäohjelman?</translation>
     </message>
 </context>
 <context>
@@ -1442,7 +1549,7 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/app/settings/ResetDateSettings.qml" line="+51"/>
         <location filename="../../qml/app/switchtimes/SwitchTimeEdition.qml" line="-65"/>
         <source>Zeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Aika</translation>
     </message>
 </context>
 <context>
@@ -1450,126 +1557,126 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../app/report/projectdocument.cpp" line="-12"/>
         <source>Ersteller</source>
-        <translation type="unfinished"></translation>
+        <translation>Laatija</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Astro</source>
-        <translation type="unfinished"></translation>
+        <translation>Astro-ohjaus</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Kanal %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanava %1</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Titel:</source>
-        <translation type="unfinished"></translation>
+        <translation>Otsikko:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Beschreibung:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kuvaus:</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Gerät:</source>
-        <translation type="unfinished"></translation>
+        <translation>Laite:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Dateiname:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiedostonimi:</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+3"/>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nimi:</translation>
     </message>
     <message>
         <location line="-3"/>
         <location line="+3"/>
         <source>Adresse:</source>
-        <translation type="unfinished"></translation>
+        <translation>Osoite:</translation>
     </message>
     <message>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-43"/>
         <source>Fix</source>
-        <translation type="unfinished"></translation>
+        <translation>Kiinteä</translation>
     </message>
     <message>
-        <location line="+110"/>
-        <location line="+96"/>
+        <location line="+111"/>
+        <location line="+102"/>
         <source>Astroprogramm</source>
-        <translation type="unfinished"></translation>
+        <translation>Astro-ohjelma</translation>
     </message>
     <message>
         <location line="-33"/>
         <source>%1 min %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 min %2 s</translation>
     </message>
     <message>
         <location line="+96"/>
         <source>Zyklus Impuls</source>
-        <translation type="unfinished"></translation>
+        <translation>Jakso pulssi</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Schaltungen:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kytkennät:</translation>
     </message>
     <message>
         <location line="+43"/>
         <source>Datum Bereich:</source>
-        <translation type="unfinished"></translation>
+        <translation>Päivämääräväli:</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>R %1d</source>
         <comment>R for repeat, d for days</comment>
-        <translation type="unfinished"></translation>
+        <translation>T %1 pv</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="+80"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+76"/>
         <source>12 h</source>
-        <translation type="unfinished"></translation>
+        <translation>12 tuntia</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>24 h</source>
-        <translation type="unfinished"></translation>
+        <translation>24 tuntia</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Orthodoxe Kirche</source>
-        <translation type="unfinished"></translation>
+        <translation>Ortodoksinen kirkko</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavallinen</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+36"/>
         <source>Winter ► Sommer</source>
-        <translation type="unfinished"></translation>
+        <translation>Talvi ► kesä</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sommer ► Winter</source>
-        <translation type="unfinished"></translation>
+        <translation>Kesä ► talvi</translation>
     </message>
     <message>
-        <location line="+79"/>
+        <location line="+81"/>
         <source>Taster</source>
-        <translation type="unfinished"></translation>
+        <translation>Painike</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Schalter</source>
-        <translation type="unfinished"></translation>
+        <translation>Kytkin</translation>
     </message>
 </context>
 <context>
@@ -1578,44 +1685,44 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/app/holidays/HolidayEdition.qml" line="-148"/>
         <location filename="../../app/extraprograms/dateerrorscontroller.cpp" line="+67"/>
         <source>Ende muss nach dem Beginn liegen</source>
-        <translation type="unfinished"></translation>
+        <translation>Lopun on oltava alun jälkeen</translation>
     </message>
     <message>
         <location line="-1"/>
         <location filename="../../app/extraprograms/dateerrorscontroller.cpp" line="+2"/>
         <source>Start und Ende müssen sich unterscheiden</source>
-        <translation type="unfinished"></translation>
+        <translation>Alun ja lopun on erottava toisistaan</translation>
     </message>
     <message>
         <location filename="../../app/extraprograms/dateerrorscontroller.cpp" line="+2"/>
         <source>Überschneidung nicht zulässig</source>
-        <translation type="unfinished"></translation>
+        <translation>Päällekkäisyys ei ole sallittu</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/ExtraProgramWarningPopup.qml" line="-12"/>
         <source>Schaltzeiten von Zusatzprogrammen werden nur ausgeführt, wenn Datumsbereiche angegeben sind.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lisäohjelmien kytkentäajat suoritetaan vain, jos päivämäärävälit on annettu.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bei den folgenden Zusatzprogrammen im Projekt fehlen Datumsbereiche:</source>
-        <translation type="unfinished"></translation>
+        <translation>Projektin seuraavista lisäohjelmista puuttuvat päivämäärävälit:</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/datetable/DateTableFooter.qml" line="+7"/>
         <source>Feiertagsset übernehmen</source>
-        <translation type="unfinished"></translation>
+        <translation>Käytä pyhäpäiväsarjaa</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-327"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-334"/>
         <source>Fixes Datum jedes Jahr</source>
-        <translation type="unfinished"></translation>
+        <translation>Kiinteä päivämäärä joka vuosi</translation>
     </message>
     <message>
-        <location line="+84"/>
-        <location line="+97"/>
+        <location line="+85"/>
+        <location line="+103"/>
         <source>Schaltprogramm</source>
-        <translation type="unfinished"></translation>
+        <translation>Kytkentäohjelma</translation>
     </message>
 </context>
 <context>
@@ -1625,9 +1732,9 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/app/switchtimes/ProgramViewGrid.qml" line="+312"/>
         <location filename="../../qml/app/switchtimes/ProgramViewList.qml" line="+104"/>
         <location filename="../../qml/app/switchtimes/tablecomp/TableContextMenu.qml" line="+46"/>
-        <location filename="../../qml/app/views/HomeScreenView.qml" line="+89"/>
+        <location filename="../../qml/app/views/HomeScreenView.qml" line="+90"/>
         <source>Löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>Poista</translation>
     </message>
     <message>
         <location line="+89"/>
@@ -1650,7 +1757,7 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/components/InfoPopUp.qml" line="+21"/>
         <location filename="../../qml/components/MessagePopUp.qml" line="+26"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="-9"/>
@@ -1668,166 +1775,166 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/components/ConfirmPopUp.qml" line="+1"/>
         <location filename="../../qml/components/FilePicker.qml" line="+56"/>
         <source>Abbruch</source>
-        <translation type="unfinished"></translation>
+        <translation>Peruuta</translation>
     </message>
     <message>
         <location filename="../../qml/components/FilePicker.qml" line="-17"/>
         <source>Durchsuchen</source>
-        <translation type="unfinished"></translation>
+        <translation>Selaa</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Datei auswählen</source>
-        <translation type="unfinished"></translation>
+        <translation>Valitse tiedosto</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Öffnen</source>
-        <translation type="unfinished"></translation>
+        <translation>Avaa</translation>
     </message>
     <message>
         <location filename="../../qml/components/NotImplementedYetPopUp.qml" line="+6"/>
         <source>Diese Funktion ist noch nicht verfügbar.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tämä toiminto ei ole vielä käytettävissä.</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/DeviceInfoPopUp.qml" line="-21"/>
         <location filename="../../qml/app/popups/ExtraProgramWarningPopup.qml" line="-3"/>
         <location filename="../../qml/app/popups/TripleChoicePopup.qml" line="-2"/>
         <source>Ja</source>
-        <translation type="unfinished"></translation>
+        <translation>Kyllä</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../../qml/app/popups/ExtraProgramWarningPopup.qml" line="+1"/>
         <location filename="../../qml/app/popups/TripleChoicePopup.qml" line="+1"/>
         <source>Nein</source>
-        <translation type="unfinished"></translation>
+        <translation>Ei</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/ErrorPopUp.qml" line="+7"/>
         <location filename="../../qml/app/switchtimes/SwitchTimeEdition.qml" line="-16"/>
         <source>Fehler</source>
-        <translation type="unfinished"></translation>
+        <translation>Virhe</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/TripleChoicePopup.qml" line="+15"/>
         <source>Bestätigung</source>
-        <translation type="unfinished"></translation>
+        <translation>Vahvistus</translation>
     </message>
     <message>
         <location filename="../../qml/app/toolbars/AppToolBar.qml" line="+92"/>
         <source>Zurück</source>
-        <translation type="unfinished"></translation>
+        <translation>Takaisin</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/ExtraProgramWarningPopup.qml" line="-3"/>
         <location filename="../../qml/app/utils/ZorvikUtils.qml" line="-4"/>
         <source>Warnung</source>
-        <translation type="unfinished"></translation>
+        <translation>Varoitus</translation>
     </message>
     <message>
         <location line="+33"/>
         <source>Möchten Sie trotzdem mit der Programmierung fortfahren?</source>
-        <translation type="unfinished"></translation>
+        <translation>Haluatko silti jatkaa ohjelmointia?</translation>
     </message>
     <message>
         <location filename="../../qml/app/utils/ZorvikUtils.qml" line="+1"/>
         <source>Ihr Projekt enthält ungespeicherte Änderungen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Projektissasi on tallentamattomia muutoksia.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Änderungen speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallenna muutokset</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Änderungen ignorieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Hylkää muutokset</translation>
     </message>
     <message>
         <location filename="../../qml/app/views/HomeScreenView.qml" line="+124"/>
         <source>Jede Auswahl aufheben</source>
-        <translation type="unfinished"></translation>
+        <translation>Poista kaikki valinnat</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/tablecomp/TableContextMenu.qml" line="-6"/>
         <location filename="../../qml/app/views/HomeScreenView.qml" line="+0"/>
         <source>Alle auswählen</source>
-        <translation type="unfinished"></translation>
+        <translation>Valitse kaikki</translation>
     </message>
     <message>
         <location filename="../../qml/MainWindow.qml" line="+200"/>
         <source>Es gab nichts zu schreiben.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kirjoitettavaa ei ollut.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Die Datei &quot;%1&quot; konnte nicht geschrieben werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiedostoa ”%1” ei voitu kirjoittaa.</translation>
     </message>
     <message>
         <location filename="../../app/report/printservice.cpp" line="+111"/>
         <source>Druckvorschau</source>
-        <translation type="unfinished"></translation>
+        <translation>Tulostuksen esikatselu</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="+7"/>
         <source>Schreiben</source>
-        <translation type="unfinished"></translation>
+        <translation>Kirjoita</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="-97"/>
         <source>24 h</source>
         <comment>Time format 12h or 24h</comment>
-        <translation type="unfinished"></translation>
+        <translation>24 tuntia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>12 h</source>
         <comment>Time format 12h or 24h</comment>
-        <translation type="unfinished"></translation>
+        <translation>12 tuntia</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Montag</source>
-        <translation type="unfinished"></translation>
+        <translation>Maanantai</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Dienstag</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiistai</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Mittwoch</source>
-        <translation type="unfinished"></translation>
+        <translation>Keskiviikko</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Donnerstag</source>
-        <translation type="unfinished"></translation>
+        <translation>Torstai</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Freitag</source>
-        <translation type="unfinished"></translation>
+        <translation>Perjantai</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Samstag</source>
-        <translation type="unfinished"></translation>
+        <translation>Lauantai</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sonntag</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunnuntai</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Jeden Tag</source>
-        <translation type="unfinished"></translation>
+        <translation>Joka päivä</translation>
     </message>
     <message>
         <location line="+23"/>
@@ -1841,7 +1948,7 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../app/device/directcommandinfo.cpp" line="+69"/>
         <location filename="../../app/report/reporttexts.h" line="-12"/>
         <source>Aus</source>
-        <translation type="unfinished"></translation>
+        <translation>Pois</translation>
     </message>
     <message>
         <location line="-41"/>
@@ -1854,58 +1961,58 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../app/device/directcommandinfo.cpp" line="+0"/>
         <location filename="../../app/report/reporttexts.h" line="-3"/>
         <source>Ein</source>
-        <translation type="unfinished"></translation>
+        <translation>Päällä</translation>
     </message>
     <message>
         <location line="-5"/>
         <location line="+9"/>
         <location filename="../../app/device/directcommandinfo.cpp" line="-89"/>
         <source>Zufall 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Satunnainen 1</translation>
     </message>
     <message>
         <location line="-9"/>
         <location line="+9"/>
         <location filename="../../app/device/directcommandinfo.cpp" line="-2"/>
         <source>Zufall 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Satunnainen 2</translation>
     </message>
     <message>
         <location line="-4"/>
         <source>Beenden Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Lopeta ajastin</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/ProgramView.qml" line="+111"/>
         <source>%1: %2/%3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2/%3</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/ProgramViewGrid.qml" line="-99"/>
         <source>%1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 min</translation>
     </message>
     <message>
         <location line="+0"/>
         <location line="+1"/>
         <location line="+1"/>
         <source>%1 h</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 t</translation>
     </message>
     <message>
         <location line="+61"/>
         <source>%1 %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 %3</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Puls Ein</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulssi päälle</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Puls aus</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulssi pois</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1913,7 +2020,7 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/app/switchtimes/SwitchTimeItem.qml" line="-2"/>
         <location filename="../../qml/app/switchtimes/SwitchTimeTypeBar.qml" line="+6"/>
         <source>Zyklus</source>
-        <translation type="unfinished"></translation>
+        <translation>Jakso</translation>
     </message>
     <message>
         <location line="-30"/>
@@ -1921,7 +2028,7 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableDelegate.qml" line="+39"/>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableFooter.qml" line="-3"/>
         <source>Fix Ein</source>
-        <translation type="unfinished"></translation>
+        <translation>Kiinteä päälle</translation>
     </message>
     <message>
         <location line="-25"/>
@@ -1929,133 +2036,134 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableDelegate.qml" line="+0"/>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableFooter.qml" line="-1"/>
         <source>Fix Aus</source>
-        <translation type="unfinished"></translation>
+        <translation>Kiinteä pois</translation>
     </message>
     <message>
         <location line="-25"/>
         <source>Einschalten</source>
-        <translation type="unfinished"></translation>
+        <translation>Kytke päälle</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Ausschalten</source>
-        <translation type="unfinished"></translation>
+        <translation>Kytke pois</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Auswählen</source>
-        <translation type="unfinished"></translation>
+        <translation>Valitse</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Ein+Aus</source>
-        <translation type="unfinished"></translation>
+        <translation>Päälle+pois</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Impuls Ein</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulssi päälle</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Impuls Aus</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulssi pois</translation>
     </message>
     <message>
         <location line="+149"/>
         <location filename="../../qml/app/switchtimes/tablecomp/TableContextMenu.qml" line="-12"/>
         <source>Ausschneiden</source>
-        <translation type="unfinished"></translation>
+        <translation>Leikkaa</translation>
     </message>
     <message>
         <location line="+10"/>
         <location filename="../../qml/app/switchtimes/ProgramViewList.qml" line="-20"/>
         <location filename="../../qml/app/switchtimes/tablecomp/TableContextMenu.qml" line="-6"/>
         <source>Kopieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopioi</translation>
     </message>
     <message>
         <location line="+9"/>
         <location filename="../../qml/app/switchtimes/ProgramViewList.qml" line="+7"/>
         <location filename="../../qml/app/switchtimes/tablecomp/TableContextMenu.qml" line="+12"/>
         <source>Einfügen</source>
-        <translation type="unfinished"></translation>
+        <translation>Liitä</translation>
     </message>
     <message>
         <location line="+9"/>
         <location filename="../../qml/app/views/SwitchTimeEditionView.qml" line="+28"/>
         <source>Bearbeiten</source>
-        <translation type="unfinished"></translation>
+        <translation>Muokkaa</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/tablecomp/TableSwitchControl.qml" line="+28"/>
         <source>EIN</source>
-        <translation type="unfinished"></translation>
+        <translation>PÄÄLLÄ</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>AUS</source>
-        <translation type="unfinished"></translation>
+        <translation>POIS</translation>
     </message>
     <message>
         <location filename="../../app/device/directcommandinfo.cpp" line="+24"/>
         <source>Lux</source>
-        <translation type="unfinished"></translation>
+        <translation>Luksi</translation>
     </message>
     <message>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="-140"/>
         <source>Anwenden bis</source>
         <comment>=&gt; Feiertage bis zum Jahr x hinzufügen</comment>
-        <translation type="unfinished"></translation>
+        <translation>Käytä vuoteen</translation>
     </message>
     <message>
         <location filename="../../qml/app/light/LuxValueHeader.qml" line="+18"/>
         <source>Ein (lux)</source>
-        <translation type="unfinished"></translation>
+        <translation>Päälle (luksi)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Aus (lux)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pois (luksi)</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/SwitchStatusPopUp.qml" line="+18"/>
         <source>Typ auswählen</source>
-        <translation type="unfinished"></translation>
+        <translation>Valitse tyyppi</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/ChannelSettings.qml" line="-124"/>
         <location filename="../../qml/app/settings/DeviceSettingsView.qml" line="+29"/>
         <source>Das Programm dieses Kanals wird gelöscht.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tämän kanavan ohjelma poistetaan.</translation>
     </message>
     <message>
         <location line="+136"/>
         <location filename="../../app/report/reporttexts.h" line="+6"/>
+        <location filename="../../app/switchprogram/channeloverviewmodel.cpp" line="-10"/>
         <source>Aktiv</source>
-        <translation type="unfinished"></translation>
+        <translation>Käytössä</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/DeviceSettingsView.qml" line="-13"/>
         <source>Das Programm für das Erweiterungsmodul wird gelöscht.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laajennusmoduulin ohjelma poistetaan.</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/ResetDateSettings.qml" line="-21"/>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="-149"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-153"/>
         <source>Datum</source>
-        <translation type="unfinished"></translation>
+        <translation>Päivämäärä</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SortSwitchTimeView.qml" line="-58"/>
         <source>(nichts)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ei mitään)</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+44"/>
         <source>Uhrzeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Kellonaika</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -2063,155 +2171,215 @@ Einige Daten wurden nicht übertragen.</source>
         <location line="+18"/>
         <location filename="../../app/report/projectdocumentsettings.cpp" line="+2"/>
         <source>Wochentag</source>
-        <translation type="unfinished"></translation>
+        <translation>Viikonpäivä</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-30"/>
         <location line="+96"/>
         <source>Typ</source>
-        <translation type="unfinished"></translation>
+        <translation>Tyyppi</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>aufsteigend</source>
-        <translation type="unfinished"></translation>
+        <translation>nouseva</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>absteigend</source>
-        <translation type="unfinished"></translation>
+        <translation>laskeva</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Sortieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Lajittele</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>zuerst</source>
-        <translation type="unfinished"></translation>
+        <translation>ensin</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>danach</source>
-        <translation type="unfinished"></translation>
+        <translation>sitten</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/SwitchTimeEdition.qml" line="-187"/>
         <source>Impulsdauer fehlt</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulssin kesto puuttuu</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Zykluspuls fehlt</source>
-        <translation type="unfinished"></translation>
+        <translation>Jakson pulssi puuttuu</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Zykluspause fehlt</source>
-        <translation type="unfinished"></translation>
+        <translation>Jakson tauko puuttuu</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Letzter Tag fehlt</source>
-        <translation type="unfinished"></translation>
+        <translation>Viimeinen päivä puuttuu</translation>
     </message>
     <message>
         <location line="+98"/>
         <source>Start (hh:mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alku (tt:mm)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Uhrzeit (hh:mm:ss)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kellonaika (tt:mm:ss)</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>Dauer (mm:ss)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kesto (mm:ss)</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Puls (hh:mm:ss)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulssi (tt:mm:ss)</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Pause (hh:mm:ss)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tauko (tt:mm:ss)</translation>
     </message>
     <message>
         <location line="+11"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-328"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-335"/>
         <source>Endlos</source>
-        <translation type="unfinished"></translation>
+        <translation>Loputon</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>Start und Ende müssen unterschiedlich sein</source>
-        <translation type="unfinished"></translation>
+        <translation>Alun ja lopun on oltava eri</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Entfernen</source>
-        <translation type="unfinished"></translation>
+        <translation>Poista</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/SwitchTimeItem.qml" line="+79"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+331"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+338"/>
         <source>Dauer</source>
-        <translation type="unfinished"></translation>
+        <translation>Kesto</translation>
     </message>
     <message>
         <location line="+10"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-71"/>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Tauko</translation>
     </message>
     <message>
         <location filename="../../qml/app/views/ProjectSettingsView.qml" line="-23"/>
         <source>Projekt-Einstellungen</source>
-        <translation type="unfinished"></translation>
+        <translation>Projektin asetukset</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentastro.cpp" line="+63"/>
+        <location filename="../../app/report/projectdocumentastro.cpp" line="+10"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nimi</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-154"/>
-        <location line="+85"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-160"/>
+        <location line="+91"/>
         <source>Funktion</source>
-        <translation type="unfinished"></translation>
+        <translation>Toiminto</translation>
     </message>
     <message>
         <location line="+138"/>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Alku</translation>
     </message>
     <message>
         <location filename="../../app/report/projectdocumentsettings.cpp" line="-2"/>
         <location line="+1"/>
-        <location line="+77"/>
+        <location line="+79"/>
         <source>Stunde</source>
-        <translation type="unfinished"></translation>
+        <translation>Tunti</translation>
     </message>
     <message>
-        <location line="-77"/>
+        <location line="-79"/>
         <source>Woche</source>
-        <translation type="unfinished"></translation>
+        <translation>Viikko</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Monat</source>
-        <translation type="unfinished"></translation>
+        <translation>Kuukausi</translation>
     </message>
     <message>
         <location filename="../../app/report/reporttexts.h" line="+6"/>
         <source>Leer</source>
-        <translation type="unfinished"></translation>
+        <translation>Tyhjä</translation>
+    </message>
+    <message>
+        <location filename="../../app/report/yearlyastrodocument.cpp" line="-48"/>
+        <source>Januar</source>
+        <translation>Tammikuu</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Februar</source>
+        <translation>Helmikuu</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>März</source>
+        <translation>Maaliskuu</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>April</source>
+        <translation>Huhtikuu</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mai</source>
+        <translation>Toukokuu</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Juni</source>
+        <translation>Kesäkuu</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Juli</source>
+        <translation>Heinäkuu</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>August</source>
+        <translation>Elokuu</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>September</source>
+        <translation>Syyskuu</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Oktober</source>
+        <translation>Lokakuu</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>November</source>
+        <translation>Marraskuu</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Dezember</source>
+        <translation>Joulukuu</translation>
     </message>
 </context>
 <context>
@@ -2228,242 +2396,245 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../app/shell/dateformatsetting.cpp" line="+10"/>
         <source>31.12.00 (TT.MM.JJ)</source>
-        <translation type="unfinished"></translation>
+        <translation>31.12.00 (PP.KK.VV)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>12/31/00 (MM/TT/JJ)</source>
-        <translation type="unfinished"></translation>
+        <translation>12/31/00 (KK/PP/VV)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>00-12-31 (JJ-MM-TT)</source>
-        <translation type="unfinished"></translation>
+        <translation>00-12-31 (VV-KK-PP)</translation>
     </message>
     <message>
         <location filename="../../app/shell/timezonesetting.cpp" line="+10"/>
         <source>UTC -11h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC -11 t</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC -10h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC -10 t</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC -9h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC -9 t</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC -8h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC -8 t</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC -7h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC -7 t</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC -6h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC -6 t</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC -5h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC -5 t</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC -4h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC -4 t</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC -3h30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC -3.30 t</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC -3h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC -3 t</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC -2h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC -2 t</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC -1h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC -1 t</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC -0h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC -0 t</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +1h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +1 t</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +2h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +2 t</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +3h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +3 t</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +3h30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +3.30 t</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +4h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +4 t</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +4h30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +4.30 t</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +5h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +5 t</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +5h30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +5.30 t</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +6h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +6 t</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +6h30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +6.30 t</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +7h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +7 t</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +8h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +8 t</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +9h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +9 t</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +9h30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +9.30 t</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +10h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +10 t</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +10h30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +10.30 t</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +11h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +11 t</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +11h30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +11.30 t</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +12h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +12 t</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../qml/app/appsettings/GlobalSettings.qml" line="-218"/>
         <source>%1 Code(s) wurden entfernt!</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%1 koodi poistettiin!</numerusform>
+            <numerusform>%1 koodia poistettiin!</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+30"/>
         <source>Sprache</source>
-        <translation type="unfinished"></translation>
+        <translation>Kieli</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Datumsformat</source>
-        <translation type="unfinished"></translation>
+        <translation>Päivämäärän muoto</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Erster Tag der Woche</source>
-        <translation type="unfinished"></translation>
+        <translation>Viikon ensimmäinen päivä</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Töne</source>
-        <translation type="unfinished"></translation>
+        <translation>Äänet</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Vibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Värinä</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Automatische Synchronisierung von Datum und Uhrzeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Päivämäärän ja kellonajan automaattinen synkronointi</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Automatische Sprachsynchronisation</source>
-        <translation type="unfinished"></translation>
+        <translation>Kielen automaattinen synkronointi</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Verbindungscodes</source>
-        <translation type="unfinished"></translation>
+        <translation>Yhteyskoodit</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Modus Fehlerbeseitigung</source>
-        <translation type="unfinished"></translation>
+        <translation>Vianetsintätila</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>Software-Update Adresse</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohjelmistopäivitysten osoite</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Immer Updates online suchen</source>
-        <translation type="unfinished"></translation>
+        <translation>Hae päivityksiä aina verkosta</translation>
     </message>
     <message>
         <location filename="../../qml/app/views/GlobalSettingsView.qml" line="+21"/>
         <source>Einstellungen</source>
-        <translation type="unfinished"></translation>
+        <translation>Asetukset</translation>
     </message>
 </context>
 <context>
@@ -2471,128 +2642,128 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../qml/app/holidays/HolidayEdition.qml" line="-266"/>
         <source>Jährlich fest</source>
-        <translation type="unfinished"></translation>
+        <translation>Kiinteä joka vuosi</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Freie Regel</source>
-        <translation type="unfinished"></translation>
+        <translation>Vapaa sääntö</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Relativ zum Osten</source>
-        <translation type="unfinished"></translation>
+        <translation>Suhteessa pääsiäiseen</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Relativ zu CNY</source>
-        <translation type="unfinished"></translation>
+        <translation>Suhteessa kiinalaiseen uuteenvuoteen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Einmal fest</source>
-        <translation type="unfinished"></translation>
+        <translation>Kiinteä kerran</translation>
     </message>
     <message>
         <location line="+16"/>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="+27"/>
         <source>Feiertag</source>
-        <translation type="unfinished"></translation>
+        <translation>Pyhäpäivä</translation>
     </message>
     <message>
         <location line="+104"/>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="-159"/>
         <source>%1 vor dem %2</source>
         <comment>%1 = day of week, %2 = date</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ennen %2</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="+1"/>
         <source>%1 nach dem %2</source>
         <comment>%1 = day of week, %2 = date</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 jälkeen %2</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Name des Feiertags</source>
-        <translation type="unfinished"></translation>
+        <translation>Pyhäpäivän nimi</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Art des Feiertags</source>
-        <translation type="unfinished"></translation>
+        <translation>Pyhäpäivän tyyppi</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Wochentag</source>
-        <translation type="unfinished"></translation>
+        <translation>Viikonpäivä</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="+164"/>
         <source>von</source>
-        <translation type="unfinished"></translation>
+        <translation>alkaen</translation>
     </message>
     <message>
         <location line="+42"/>
         <source>Datum</source>
-        <translation type="unfinished"></translation>
+        <translation>Päivämäärä</translation>
     </message>
     <message>
         <location line="+13"/>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="+7"/>
         <source>Dauer</source>
-        <translation type="unfinished"></translation>
+        <translation>Kesto</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="+0"/>
         <source>bis</source>
-        <translation type="unfinished"></translation>
+        <translation>–</translation>
     </message>
     <message>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="-119"/>
         <source>Sind Sie sicher, dass Sie dieses Feiertagsset dauerhaft löschen möchten?</source>
-        <translation type="unfinished"></translation>
+        <translation>Haluatko varmasti poistaa tämän pyhäpäiväsarjan pysyvästi?</translation>
     </message>
     <message>
         <location line="+27"/>
         <location line="+161"/>
         <source>Neu</source>
-        <translation type="unfinished"></translation>
+        <translation>Uusi</translation>
     </message>
     <message>
         <location line="-151"/>
         <source>Kopieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopioi</translation>
     </message>
     <message>
         <location line="+10"/>
         <location line="+151"/>
         <source>Bearbeiten</source>
-        <translation type="unfinished"></translation>
+        <translation>Muokkaa</translation>
     </message>
     <message>
         <location line="-141"/>
         <location line="+152"/>
         <source>Entfernen</source>
-        <translation type="unfinished"></translation>
+        <translation>Poista</translation>
     </message>
     <message>
         <location line="-144"/>
         <source>Vordefinierte Sets anzeigen (nicht änderbar)</source>
-        <translation type="unfinished"></translation>
+        <translation>Näytä valmiit sarjat (ei muokattavissa)</translation>
     </message>
     <message>
         <location line="+114"/>
         <source>Für die Richtigkeit aller Angaben wird keine Gewähr übernommen! Für kritische Anwendungen überprüfen Sie bitte die Feiertagsdaten.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tietojen oikeellisuutta ei taata! Tarkista pyhäpäivien päivämäärät kriittisissä käyttökohteissa.</translation>
     </message>
     <message>
         <location filename="../../qml/app/holidays/NameEdition.qml" line="-13"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nimi</translation>
     </message>
 </context>
 <context>
@@ -2600,62 +2771,62 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../qml/app/views/HomeScreenView.qml" line="-105"/>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Aloitus</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Neues Projekt</source>
-        <translation type="unfinished"></translation>
+        <translation>Uusi projekti</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>TARVINO rix2/rix3 lesen</source>
-        <translation type="unfinished"></translation>
+        <translation>Lue TARVINO rix2/rix3</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Projekt duplizieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Monista projekti</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Projekt umbenennen</source>
-        <translation type="unfinished"></translation>
+        <translation>Nimeä projekti uudelleen</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Projekte löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>Poista projekteja</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Projekt exportieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Vie projekti</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Direkte Befehle</source>
-        <translation type="unfinished"></translation>
+        <translation>Suorat komennot</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Einstellungen</source>
-        <translation type="unfinished"></translation>
+        <translation>Asetukset</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Software-Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohjelmistotiedot</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>FAQ</source>
-        <translation type="unfinished"></translation>
+        <translation>Usein kysytyt kysymykset</translation>
     </message>
     <message>
         <location line="+52"/>
         <source>Noch keine Projekte. Legen Sie mit + ein neues Projekt an.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ei vielä projekteja. Luo uusi projekti painamalla +.</translation>
     </message>
 </context>
 <context>
@@ -2671,18 +2842,18 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../qml/app/switchtimes/ProgramView.qml" line="+0"/>
         <source>Speicherplätze</source>
-        <translation type="unfinished"></translation>
+        <translation>Muistipaikat</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-342"/>
-        <location line="+272"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-349"/>
+        <location line="+279"/>
         <source>Impuls</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulssi</translation>
     </message>
     <message>
-        <location line="-270"/>
+        <location line="-277"/>
         <source>Zyklus</source>
-        <translation type="unfinished"></translation>
+        <translation>Jakso</translation>
     </message>
 </context>
 <context>
@@ -2691,23 +2862,23 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/app/appsettings/SoftwareInfo.qml" line="+140"/>
         <location filename="../../qml/app/popups/TermsAndConditionsPopup.qml" line="-18"/>
         <source>Geschäftsbedingungen</source>
-        <translation type="unfinished"></translation>
+        <translation>Käyttöehdot</translation>
     </message>
     <message>
         <location line="+4"/>
         <location filename="../../qml/app/popups/TermsAndConditionsPopup.qml" line="+5"/>
         <source>Datenschutzrichtlinien</source>
-        <translation type="unfinished"></translation>
+        <translation>Tietosuojakäytäntö</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/TermsAndConditionsPopup.qml" line="-13"/>
         <source>Bitte lesen und akzeptieren Sie die Allgemeinen Geschäftsbedingungen sowie die Datenschutzrichtlinien, bevor Sie die Anwendung nutzen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lue ja hyväksy käyttöehdot sekä tietosuojakäytäntö ennen sovelluksen käyttöä.</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Ich akzeptiere die Allgemeinen Geschäftsbedingungen und bin über die Datenschutzbestimmungen informiert.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hyväksyn käyttöehdot ja olen tutustunut tietosuojakäytäntöön.</translation>
     </message>
 </context>
 <context>
@@ -2716,50 +2887,50 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/app/light/DelayRow.qml" line="+26"/>
         <source>mm:ss</source>
         <comment>light setting delay format</comment>
-        <translation type="unfinished"></translation>
+        <translation>mm:ss</translation>
     </message>
     <message>
         <location filename="../../qml/app/light/DelaySettings.qml" line="+15"/>
         <source>Verzögerung Ein</source>
-        <translation type="unfinished"></translation>
+        <translation>Päällekytkennän viive</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Verzögerung Aus</source>
-        <translation type="unfinished"></translation>
+        <translation>Poiskytkennän viive</translation>
     </message>
     <message>
         <location filename="../../qml/app/light/LightView.qml" line="+13"/>
         <source>Licht</source>
-        <translation type="unfinished"></translation>
+        <translation>Valo</translation>
     </message>
     <message>
         <location line="+28"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+162"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+169"/>
         <location line="+55"/>
         <source>Luxwerte</source>
-        <translation type="unfinished"></translation>
+        <translation>Luksiarvot</translation>
     </message>
     <message>
         <location line="+8"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-39"/>
         <source>Verzögerungszeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Viiveaika</translation>
     </message>
     <message>
         <location filename="../../qml/app/light/LuxValuesSetting.qml" line="+60"/>
         <source>Kopieren an allen Tagen</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopioi kaikille päiville</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Kopieren an allen Tagen (Ein)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopioi kaikille päiville (päälle)</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Kopieren an allen Tagen (Aus)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopioi kaikille päiville (pois)</translation>
     </message>
 </context>
 <context>
@@ -2767,12 +2938,12 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../app/shell/maincontroller.cpp" line="+488"/>
         <source>Open File</source>
-        <translation type="unfinished"></translation>
+        <translation>Avaa tiedosto</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>OT2 (*.ot2)</source>
-        <translation type="unfinished"></translation>
+        <translation>OT2 (*.ot2)</translation>
     </message>
 </context>
 <context>
@@ -2780,163 +2951,163 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../qml/app/menus/DesktopMenu.qml" line="+19"/>
         <source>&amp;Datei</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tiedosto</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Neues Projekt</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Uusi projekti</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>&amp;Öffnen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Avaa...</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>&amp;Speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tallenna</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>&amp;Speichern unter</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallenna &amp;nimellä...</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>TARVINO rix2/rix3 lesen</source>
-        <translation type="unfinished"></translation>
+        <translation>Lue TARVINO rix2/rix3</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Programm TARVINO rix2/rix3</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohjelmoi TARVINO rix2/rix3</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Direkte Befehle</source>
-        <translation type="unfinished"></translation>
+        <translation>Suorat komennot</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Senden per E-Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Lähetä sähköpostilla</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Drucken</source>
-        <translation type="unfinished"></translation>
+        <translation>Tulosta</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Druckvorschau</source>
-        <translation type="unfinished"></translation>
+        <translation>Tulostuksen esikatselu</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>&amp;Ende</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lopeta</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Bearbeiten</source>
-        <translation type="unfinished"></translation>
+        <translation>Muokkaa</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Rückgängig</source>
-        <translation type="unfinished"></translation>
+        <translation>Kumoa</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Wiederherstellen</source>
-        <translation type="unfinished"></translation>
+        <translation>Tee uudelleen</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Ausschneiden</source>
-        <translation type="unfinished"></translation>
+        <translation>Leikkaa</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Kopieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopioi</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Einfügen</source>
-        <translation type="unfinished"></translation>
+        <translation>Liitä</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Alles markieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Merkitse kaikki</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>Poista</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Sortieren...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lajittele...</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Optimieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Optimoi</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Projekteinstellungen...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Projektin asetukset...</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Einstellungen</source>
-        <translation type="unfinished"></translation>
+        <translation>Asetukset</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Sprache erstellen TARVINO rix2/rix3</source>
-        <translation type="unfinished"></translation>
+        <translation>Luo kieli TARVINO rix2/rix3</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Feiertag</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pyhäpäivä</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&amp;App-Einstellungen...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sovelluksen asetukset...</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Hilfe</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohje</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Hilfe</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ohje</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Software-Infos</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohjelmisto&amp;tiedot</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&amp;Zorvik AG</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zorvik AG</translation>
     </message>
     <message>
         <location line="-47"/>
         <location filename="../../app/report/projectdocument.cpp" line="-32"/>
         <source>Projekt</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekti</translation>
     </message>
 </context>
 <context>
@@ -2945,68 +3116,70 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../app/shell/projectcreationviewcontroller.cpp" line="+24"/>
         <location filename="../../app/shell/projectfiles.cpp" line="+99"/>
         <source>Projekt %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekti %1</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/ProjectCreationPopUp.qml" line="+10"/>
         <location filename="../../qml/app/views/ProjectCreationView.qml" line="+13"/>
         <source>Neues Projekt</source>
-        <translation type="unfinished"></translation>
+        <translation>Uusi projekti</translation>
     </message>
     <message>
         <location filename="../../qml/app/projects/ProjectCreationItem.qml" line="+68"/>
         <source>Gerätetyp</source>
-        <translation type="unfinished"></translation>
+        <translation>Laitetyyppi</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Anzahl Kanäle</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanavien määrä</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Modell</source>
-        <translation type="unfinished"></translation>
+        <translation>Malli</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Projektname</source>
-        <translation type="unfinished"></translation>
+        <translation>Projektin nimi</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Projekt erstellen</source>
-        <translation type="unfinished"></translation>
+        <translation>Luo projekti</translation>
     </message>
     <message>
         <location filename="../../qml/app/views/ProjectCreationView.qml" line="+6"/>
         <source>Öffnen</source>
-        <translation type="unfinished"></translation>
+        <translation>Avaa</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>TARVINO rix2/rix3 lesen</source>
-        <translation type="unfinished"></translation>
+        <translation>Lue TARVINO rix2/rix3</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Direkte Befehle</source>
-        <translation type="unfinished"></translation>
+        <translation>Suorat komennot</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Gespeicherte Projekte</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallennetut projektit</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="-59"/>
+        <location filename="../../app/switchprogram/channeloverviewmodel.cpp" line="-7"/>
         <source>Zeitschaltprogramm</source>
-        <translation type="unfinished"></translation>
+        <translation>Aikakytkentäohjelma</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../app/switchprogram/channeloverviewmodel.cpp" line="+2"/>
         <source>Astroprogramm</source>
-        <translation type="unfinished"></translation>
+        <translation>Astro-ohjelma</translation>
     </message>
 </context>
 <context>
@@ -3014,386 +3187,433 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../app/shell/sowirulesetting.cpp" line="+12"/>
         <source>Kein So/Wi</source>
-        <translation type="unfinished"></translation>
+        <translation>Ei kesä-/talviaikaa</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Europa</source>
-        <translation type="unfinished"></translation>
+        <translation>Eurooppa</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Westeuropa</source>
-        <translation type="unfinished"></translation>
+        <translation>Länsi-Eurooppa</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Osteuropa</source>
-        <translation type="unfinished"></translation>
+        <translation>Itä-Eurooppa</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Kanada</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanada</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>USA</source>
-        <translation type="unfinished"></translation>
+        <translation>Yhdysvallat</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Iran</source>
-        <translation type="unfinished"></translation>
+        <translation>Iran</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+59"/>
+        <source>Letzte</source>
+        <comment>Last week</comment>
+        <translation>Viimeinen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location filename="../../app/shell/sowirulesetting.cpp" line="+1"/>
         <source>Freie Regel</source>
-        <translation type="unfinished"></translation>
+        <translation>Vapaa sääntö</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+16"/>
+        <source>Ferien</source>
+        <translation>Loma</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Betriebsstunden</source>
+        <translation>Käyttötunnit</translation>
+    </message>
+    <message>
+        <location filename="../../app/shell/sowirulesetting.cpp" line="+1"/>
         <source>Festes Datum</source>
-        <translation type="unfinished"></translation>
+        <translation>Kiinteä päivämäärä</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+23"/>
         <source>Australien</source>
-        <translation type="unfinished"></translation>
+        <translation>Australia</translation>
     </message>
     <message>
         <location line="-4"/>
         <source>Eigene Regel</source>
-        <translation type="unfinished"></translation>
+        <translation>Oma sääntö</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Eigene Tabelle</source>
-        <translation type="unfinished"></translation>
+        <translation>Oma taulukko</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Neuseeland</source>
-        <translation type="unfinished"></translation>
+        <translation>Uusi-Seelanti</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="-13"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+16"/>
         <source>Nach 1 Minute aus</source>
         <comment>LCD state</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pois 1 minuutin kuluttua</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-1"/>
         <source>Immer Ein</source>
         <comment>LCD state</comment>
-        <translation type="unfinished"></translation>
+        <translation>Aina päällä</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-81"/>
         <source>Standard</source>
         <comment>Easter rule</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tavallinen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Orthodoxe Kirche</source>
         <comment>Easter rule</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ortodoksinen kirkko</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Inaktiv</source>
         <comment>Channel combination</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ei käytössä</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Kanalverriegelung</source>
         <comment>Channel combination</comment>
-        <translation type="unfinished"></translation>
+        <translation>Kanavalukitus</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Programmumschaltung</source>
         <comment>Channel combination</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ohjelman vaihto</translation>
     </message>
     <message>
         <location line="+8"/>
         <location filename="../../app/report/reporttexts.h" line="-3"/>
         <source>Inaktiv</source>
         <comment>External input</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ei käytössä</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../app/switchprogram/channeloverviewmodel.cpp" line="+8"/>
         <source>Taster</source>
         <comment>External input</comment>
-        <translation type="unfinished"></translation>
+        <translation>Painike</translation>
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../../app/switchprogram/channeloverviewmodel.cpp" line="+2"/>
         <source>Schalter</source>
         <comment>External input</comment>
-        <translation type="unfinished"></translation>
+        <translation>Kytkin</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Handschaltung</source>
         <comment>Push button</comment>
-        <translation type="unfinished"></translation>
+        <translation>Käsiohjaus</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Timer</source>
         <comment>Push button</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ajastin</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Treppenlicht</source>
         <comment>Push button</comment>
-        <translation type="unfinished"></translation>
+        <translation>Porrasvalo</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Handschaltung bis Sonnenereignis</source>
         <comment>Push button</comment>
-        <translation type="unfinished"></translation>
+        <translation>Käsiohjaus aurinkotapahtumaan asti</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Luxwert übernehmen</source>
         <comment>Push button</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ota luksiarvo käyttöön</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Umschalten</source>
         <comment>Push button</comment>
-        <translation type="unfinished"></translation>
+        <translation>Vaihda</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Nicht nachschaltbar</source>
         <comment>Staircase light</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ei jatkettavissa</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Nachschaltbar</source>
         <comment>Staircase light</comment>
-        <translation type="unfinished"></translation>
+        <translation>Jatkettavissa</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/ChannelSettings.qml" line="-137"/>
         <location line="+41"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+112"/>
         <source>Signalisierung auf</source>
-        <translation type="unfinished"></translation>
+        <translation>Merkinanto kanavalle</translation>
     </message>
     <message>
         <location line="-27"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-45"/>
         <source>Betriebsstundenzähler Serviceintervall</source>
-        <translation type="unfinished"></translation>
+        <translation>Käyttötuntilaskurin huoltoväli</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>max. 199.999 h</source>
-        <translation type="unfinished"></translation>
+        <translation>enint. 199 999 t</translation>
     </message>
     <message>
         <location line="+26"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+6"/>
         <source>Externer Eingang</source>
-        <translation type="unfinished"></translation>
+        <translation>Ulkoinen tulo</translation>
     </message>
     <message>
         <location line="+72"/>
         <source>Erdstunde</source>
-        <translation type="unfinished"></translation>
+        <translation>Earth Hour -tunti</translation>
     </message>
     <message>
         <location line="+6"/>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="+24"/>
         <source>Inaktiv</source>
         <comment>Holiday state</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ei käytössä</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="+3"/>
         <location line="+31"/>
         <source>Nur Lux</source>
-        <translation type="unfinished"></translation>
+        <translation>Vain luksi</translation>
     </message>
     <message>
         <location line="-12"/>
         <source>Ferien</source>
         <comment>External input</comment>
-        <translation type="unfinished"></translation>
+        <translation>Loma</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Sonderprogramm</source>
         <comment>External input</comment>
-        <translation type="unfinished"></translation>
+        <translation>Erikoisohjelma</translation>
     </message>
     <message>
         <location line="+55"/>
         <source>Inaktiv</source>
-        <translation type="unfinished"></translation>
+        <translation>Ei käytössä</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/ProgramView.qml" line="-55"/>
+        <location filename="../../app/switchprogram/channeloverviewmodel.cpp" line="-8"/>
         <source>Signalisierung</source>
-        <translation type="unfinished"></translation>
+        <translation>Merkinanto</translation>
     </message>
     <message>
-        <location filename="../../app/report/yearlyastrodocument.cpp" line="-7"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-69"/>
+        <location filename="../../app/report/yearlyastrodocument.cpp" line="+36"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="-11"/>
         <source>Sommer-/Winterregel</source>
-        <translation type="unfinished"></translation>
+        <translation>Kesä-/talviaikasääntö</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/DeviceSettingsView.qml" line="+48"/>
         <source>Einstellungen Kanal</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanavan asetukset</translation>
     </message>
     <message>
         <location line="+6"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+59"/>
         <source>Erweiterungsmodul</source>
-        <translation type="unfinished"></translation>
+        <translation>Laajennusmoduuli</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>Kanalfunktion</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanavan toiminto</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Überblick</source>
-        <translation type="unfinished"></translation>
+        <translation>Yleiskatsaus</translation>
     </message>
     <message>
         <location filename="../../qml/app/directcommands/OptionSection.qml" line="-14"/>
         <location filename="../../qml/app/settings/OptionSettings.qml" line="+15"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-2"/>
         <source>Optionen</source>
-        <translation type="unfinished"></translation>
+        <translation>Lisätoiminnot</translation>
     </message>
     <message>
-        <location filename="../../qml/app/settings/ChannelOverview.qml" line="-64"/>
+        <location filename="../../qml/app/settings/ChannelOverview.qml" line="-67"/>
         <source>Channel Function</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanavan toiminto</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Memory Used</source>
-        <translation type="unfinished"></translation>
+        <translation>Käytetty muisti</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Extra Program used</source>
-        <translation type="unfinished"></translation>
+        <translation>Käytetyt erikoisohjelmat</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Holiday</source>
-        <translation type="unfinished"></translation>
+        <translation>Pyhäpäivät</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>External Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Ulkoinen tulo</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Signaling To</source>
-        <translation type="unfinished"></translation>
+        <translation>Merkinanto kanavalle</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Service Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Huoltoväli</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Speicher verwendet</source>
+        <translation>Käytetty muisti</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sonderprogramme benutzt</source>
+        <translation>Käytetyt erikoisohjelmat</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/DateTimeSettings.qml" line="-40"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-68"/>
         <source>Zeit/Datum</source>
-        <translation type="unfinished"></translation>
+        <translation>Aika/päivämäärä</translation>
     </message>
     <message>
         <location line="+9"/>
         <location filename="../../qml/app/settings/ResetDateSettings.qml" line="+10"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+1"/>
         <source>Zeitformat</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajan muoto</translation>
     </message>
     <message>
         <location line="+9"/>
         <location filename="../../qml/app/settings/ResetDateSettings.qml" line="-22"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+2"/>
         <source>Datumsformat</source>
-        <translation type="unfinished"></translation>
+        <translation>Päivämäärän muoto</translation>
     </message>
     <message>
         <location line="+10"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+2"/>
         <source>Erster Tag der Woche</source>
-        <translation type="unfinished"></translation>
+        <translation>Viikon ensimmäinen päivä</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>Zeitzone</source>
-        <translation type="unfinished"></translation>
+        <translation>Aikavyöhyke</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/HolidaySettings.qml" line="+118"/>
         <source>Status</source>
         <comment>Holiday status</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tila</translation>
     </message>
     <message>
         <location line="+11"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+51"/>
         <source>Beginn</source>
-        <translation type="unfinished"></translation>
+        <translation>Alku</translation>
     </message>
     <message>
         <location line="+25"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+91"/>
         <location line="+67"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+1"/>
         <source>Ende</source>
-        <translation type="unfinished"></translation>
+        <translation>Loppu</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/OptionSettings.qml" line="+11"/>
         <source>Kanalkombination</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanavien yhdistelmä</translation>
     </message>
     <message>
         <location line="+33"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+29"/>
         <source>LCD-Beleuchtung</source>
-        <translation type="unfinished"></translation>
+        <translation>LCD-taustavalo</translation>
     </message>
     <message>
         <location filename="../../app/report/projectdocumentastro.cpp" line="-3"/>
         <source>Eigene Astro Tabelle</source>
-        <translation type="unfinished"></translation>
+        <translation>Oma astrotaulukko</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-310"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-317"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-49"/>
         <source>Fixes Datum</source>
-        <translation type="unfinished"></translation>
+        <translation>Kiinteä päivämäärä</translation>
     </message>
 </context>
 <context>
     <name>ProgramView</name>
     <message>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="-49"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+90"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+91"/>
         <source>Standardprogramm</source>
-        <translation type="unfinished"></translation>
+        <translation>Vakio-ohjelma</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/ExtraProgramWarningPopup.qml" line="-9"/>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="+2"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+97"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+103"/>
         <source>Sonderprogramm %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Erikoisohjelma %1</translation>
     </message>
 </context>
 <context>
@@ -3401,57 +3621,63 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../qml/app/popups/DuplicateProjectPopUp.qml" line="+6"/>
         <source>Projekt duplizieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Monista projekti</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Neues Projekt benennen:</source>
-        <translation type="unfinished"></translation>
+        <translation>Anna uudelle projektille nimi:</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/EditProjectPopUp.qml" line="+10"/>
         <source>Projekt umbenennen:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nimeä projekti uudelleen:</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Bearbeiten</source>
-        <translation type="unfinished"></translation>
+        <translation>Muokkaa</translation>
     </message>
     <message>
-        <location filename="../../qml/app/views/HomeScreenView.qml" line="-181"/>
+        <location filename="../../qml/app/views/HomeScreenView.qml" line="-182"/>
         <source>Alle Projekte löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>Poista kaikki projektit</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+2"/>
         <source>%1 Projekte löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>Poista %1 projekti</numerusform>
+            <numerusform>Poista %1 projektia</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Projekt löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>Poista projekti</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Sind Sie sicher, dass Sie das Projekt dauerhaft löschen möchten?</source>
-        <translation type="unfinished"></translation>
+        <translation>Haluatko varmasti poistaa projektin pysyvästi?</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Sind Sie sicher, dass Sie alle Projekte dauerhaft löschen möchten?</source>
-        <translation type="unfinished"></translation>
+        <translation>Haluatko varmasti poistaa kaikki projektit pysyvästi?</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+2"/>
         <source>Sind Sie sicher, dass Sie %1 Projekte dauerhaft löschen möchten?</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>Haluatko varmasti poistaa %1 projektin pysyvästi?</numerusform>
+            <numerusform>Haluatko varmasti poistaa %1 projektia pysyvästi?</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+178"/>
+        <location line="+179"/>
         <source>Möchten Sie das Projekt &quot;%1&quot; importieren?</source>
-        <translation type="unfinished"></translation>
+        <translation>Haluatko tuoda projektin ”%1”?</translation>
     </message>
 </context>
 <context>
@@ -3459,43 +3685,43 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../app/report/yearlyastrodocument.cpp" line="-9"/>
         <source>Kanal</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanava</translation>
     </message>
     <message>
         <location filename="../../qml/app/projectsettings/ChannelsSubTab.qml" line="-28"/>
         <source>Beschreibung der Kanäle</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanavien kuvaus</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Wird auf dem Gerät angezeigt</source>
-        <translation type="unfinished"></translation>
+        <translation>Näytetään laitteessa</translation>
     </message>
     <message>
         <location filename="../../qml/app/projectsettings/ProjectMetadataSubTab.qml" line="+11"/>
         <source>Projekt</source>
         <comment>Tab title</comment>
-        <translation type="unfinished"></translation>
+        <translation>Projekti</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Bezeichnung</source>
-        <translation type="unfinished"></translation>
+        <translation>Nimike</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Beschreibung</source>
-        <translation type="unfinished"></translation>
+        <translation>Kuvaus</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Dateiname</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiedostonimi</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Letzte Änderung</source>
-        <translation type="unfinished"></translation>
+        <translation>Viimeisin muutos</translation>
     </message>
 </context>
 <context>
@@ -3504,46 +3730,46 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../app/report/projectdocument.cpp" line="+2"/>
         <source>Kunde</source>
         <comment>Tab title</comment>
-        <translation type="unfinished"></translation>
+        <translation>Asiakas</translation>
     </message>
     <message>
         <location filename="../../qml/app/projectsettings/AuthorSubTab.qml" line="+8"/>
         <source>Autor</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekijä</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Name</source>
         <comment>Author&apos;s name</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nimi</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Adresse</source>
         <comment>Author&apos;s address</comment>
-        <translation type="unfinished"></translation>
+        <translation>Osoite</translation>
     </message>
     <message>
         <location filename="../../qml/app/projectsettings/ChannelsSubTab.qml" line="-46"/>
         <source>Kanal</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanava</translation>
     </message>
     <message>
         <location filename="../../qml/app/projectsettings/ClientSubTab.qml" line="+8"/>
         <source>Kunde</source>
-        <translation type="unfinished"></translation>
+        <translation>Asiakas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Name</source>
         <comment>Customer&apos;s name</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nimi</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Adresse</source>
         <comment>Customer&apos;s address</comment>
-        <translation type="unfinished"></translation>
+        <translation>Osoite</translation>
     </message>
 </context>
 <context>
@@ -3551,7 +3777,7 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../app/report/printservice.cpp" line="+58"/>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Sivu %1/%2</translation>
     </message>
 </context>
 <context>
@@ -3561,199 +3787,204 @@ Einige Daten wurden nicht übertragen.</source>
         <source>%1
 SN: %2
 Anschlusscode: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+SN: %2
+Yhteyskoodi: %3</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Code für %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Koodi laitteelle %1</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Authentifizierung für %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Todennus laitteelle %1</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>OK-Aktivierung am Gerät</source>
-        <translation type="unfinished"></translation>
+        <translation>OK-aktivointi laitteessa</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Eingabe Authentifizierungscode</source>
-        <translation type="unfinished"></translation>
+        <translation>Todennuskoodin syöttö</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Dies ist Ihr Authentifizierungscode, verwahren Sie ihn sicher!</source>
-        <translation type="unfinished"></translation>
+        <translation>Tämä on todennuskoodisi, säilytä se turvallisesti!</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>Speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallenna</translation>
     </message>
     <message>
         <location line="+7"/>
         <location filename="../../qml/app/popups/PinCodePopUp.qml" line="-12"/>
         <location filename="../../qml/app/views/DeviceScanView.qml" line="+128"/>
         <source>Abbruch</source>
-        <translation type="unfinished"></translation>
+        <translation>Peruuta</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>Falsches Passwort!</source>
-        <translation type="unfinished"></translation>
+        <translation>Väärä salasana!</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Die Schaltfläche wurde nicht aktiviert!</source>
-        <translation type="unfinished"></translation>
+        <translation>Painiketta ei aktivoitu!</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/InactivityPopUp.qml" line="-6"/>
         <source>Verbindung aufgrund von Inaktivität geschlossen</source>
-        <translation type="unfinished"></translation>
+        <translation>Yhteys suljettiin käyttämättömyyden vuoksi</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Die Verbindung wurde aufgrund von Inaktivität geschlossen</source>
-        <translation type="unfinished"></translation>
+        <translation>Yhteys on suljettu käyttämättömyyden vuoksi</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Wieder anschließen</source>
-        <translation type="unfinished"></translation>
+        <translation>Yhdistä uudelleen</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/PinCodePopUp.qml" line="-53"/>
         <source>Sie müssen warten, das Gerät ist aufgrund mehrerer fehlgeschlagener Versuche verriegelt</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinun on odotettava, laite on lukittu useiden epäonnistuneiden yritysten jälkeen</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>PIN-Code</source>
-        <translation type="unfinished"></translation>
+        <translation>PIN-koodi</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Das Gerät ist PIN-geschützt, bitte geben Sie den PIN-Code ein</source>
-        <translation type="unfinished"></translation>
+        <translation>Laite on suojattu PIN-koodilla, syötä PIN-koodi</translation>
     </message>
     <message>
         <location line="+58"/>
         <source>Falscher PIN-Code!</source>
-        <translation type="unfinished"></translation>
+        <translation>Väärä PIN-koodi!</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/SyncClockPopup.qml" line="-24"/>
         <source>Daten-Synchronisation</source>
-        <translation type="unfinished"></translation>
+        <translation>Tietojen synkronointi</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Bitte wählen Sie aus, welche Daten beim Verbinden mit Uhren synchronisiert werden sollen</source>
-        <translation type="unfinished"></translation>
+        <translation>Valitse, mitkä tiedot synkronoidaan kelloihin yhdistettäessä</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Datum/Uhrzeit-Synchronisation</source>
-        <translation type="unfinished"></translation>
+        <translation>Päivämäärän/kellonajan synkronointi</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Sprach-Synchronisation</source>
-        <translation type="unfinished"></translation>
+        <translation>Kielen synkronointi</translation>
     </message>
     <message>
         <location filename="../../qml/app/scan/DeviceScan.qml" line="+76"/>
         <source>Geräte suchen</source>
-        <translation type="unfinished"></translation>
+        <translation>Etsi laitteita</translation>
     </message>
     <message>
         <location line="+132"/>
         <source>Der Bluetooth-Adapter ist deaktiviert, möchten Sie ihn aktivieren?</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth-sovitin on pois päältä, haluatko kytkeä sen päälle?</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Ihr Gerät verfügt nicht über einen Bluetooth-Adapter oder unterstützt Bluetooth Low Energy nicht.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laitteessasi ei ole Bluetooth-sovitinta tai se ei tue Bluetooth Low Energyä.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bluetooth nicht verfügbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth ei käytettävissä</translation>
     </message>
     <message>
         <location filename="../../qml/app/views/DeviceScanView.qml" line="-101"/>
         <source>Dieses Gerät wird nicht unterstützt!</source>
-        <translation type="unfinished"></translation>
+        <translation>Tätä laitetta ei tueta!</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Dieses Gerät ist nicht kompatibel mit dem Projekt, das Sie exportieren möchten!</source>
-        <translation type="unfinished"></translation>
+        <translation>Tämä laite ei ole yhteensopiva vietävän projektin kanssa!</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>SN: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>SN: %1</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Suche nach Geräten ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Etsitään laitteita ...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Gerät gefunden</source>
-        <translation type="unfinished"></translation>
+        <translation>Laite löytyi</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Kein Bluetooth-Gerät gefunden</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth-laitetta ei löytynyt</translation>
     </message>
     <message>
         <location line="+89"/>
         <source>Verbinden</source>
-        <translation type="unfinished"></translation>
+        <translation>Yhdistä</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Suche</source>
-        <translation type="unfinished"></translation>
+        <translation>Haku</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../qml/MainWindow.qml" line="+53"/>
         <source>Ihr Projekt überschreitet die Speicherplätze des Zielgeräts (%1 / %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>Projektisi ylittää kohdelaitteen muistipaikan (%1 / %2)</numerusform>
+            <numerusform>Projektisi ylittää kohdelaitteen muistipaikat (%1 / %2)</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../app/device/lockwait.cpp" line="+19"/>
         <source>aufgrund eines falschen Verbindungscodes verriegelt</source>
-        <translation type="unfinished"></translation>
+        <translation>lukittu väärän yhteyskoodin vuoksi</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>aufgrund eines falschen PIN-Codes verriegelt</source>
-        <translation type="unfinished"></translation>
+        <translation>lukittu väärän PIN-koodin vuoksi</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>locked</source>
-        <translation type="unfinished"></translation>
+        <translation>lukittu</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Das Gerät ist %1, Sie müssen %2 h %3 min %4 s warten</source>
-        <translation type="unfinished"></translation>
+        <translation>Laite on %1, sinun on odotettava %2 t %3 min %4 s</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Das Gerät ist verriegelt, Sie müssen %2 h %3 min %4 s warten</source>
-        <translation type="unfinished"></translation>
+        <translation>Laite on lukittu, sinun on odotettava %2 t %3 min %4 s</translation>
     </message>
 </context>
 <context>
@@ -3761,137 +3992,137 @@ Anschlusscode: %3</source>
     <message>
         <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="-138"/>
         <source>Unbekannter Fehler wurde während der Übersetzung in Bytes gemeldet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavuiksi muunnettaessa ilmoitettiin tuntematon virhe.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>File couldn&apos;t be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiedostoa ei voitu kirjoittaa.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>File doesn&apos;t exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiedostoa ei ole olemassa.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Die Sprachdatei ist beschädigt oder passt nicht in den Speicher des Geräts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kielitiedosto on vioittunut tai ei mahdu laitteen muistiin.</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+13"/>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="-53"/>
         <source>Fehler</source>
-        <translation type="unfinished"></translation>
+        <translation>Virhe</translation>
     </message>
     <message>
         <location line="-7"/>
         <source>Fehler beim Schreiben der Sprache. Zugriff auf Flash nicht möglich.</source>
-        <translation type="unfinished"></translation>
+        <translation>Virhe kieltä kirjoitettaessa. Flash-muistiin ei päästä.</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="-9"/>
         <source>Tarvino rix2/3 scheint im Fehlerzustand zu sein.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarvino rix2/3 näyttää olevan virhetilassa.</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="+1"/>
         <source>Led konnte nicht ausgeschaltet werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>LEDiä ei voitu sammuttaa.</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="+1"/>
         <source>Led konnte nicht eingeschaltet werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>LEDiä ei voitu sytyttää.</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="+1"/>
         <source>Der Port konnte nicht geschlossen werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Porttia ei voitu sulkea.</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="+1"/>
         <source>Der Port konnte nicht geöffnet werden, überprüfen Sie die Verbindung.</source>
-        <translation type="unfinished"></translation>
+        <translation>Porttia ei voitu avata, tarkista yhteys.</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="+1"/>
         <source>Der Port wurde nicht gefunden, überprüfen Sie die Verbindung.</source>
-        <translation type="unfinished"></translation>
+        <translation>Porttia ei löytynyt, tarkista yhteys.</translation>
     </message>
     <message>
         <location line="+17"/>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="-14"/>
         <source>Übertragung läuft...</source>
-        <translation type="unfinished"></translation>
+        <translation>Siirto käynnissä...</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Auswahl der Gerätesprache</source>
-        <translation type="unfinished"></translation>
+        <translation>Laitteen kielen valinta</translation>
     </message>
     <message>
         <location line="+19"/>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="+41"/>
         <source>Übertragung abgeschlossen</source>
-        <translation type="unfinished"></translation>
+        <translation>Siirto valmis</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="-37"/>
         <source>Programm kann nicht gelesen werden. Leerer Flash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohjelmaa ei voi lukea. Tyhjä flash-muisti.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Programm kann nicht gelesen werden. Sprachdatei im Flash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohjelmaa ei voi lukea. Kielitiedosto flash-muistissa.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Programm kann nicht gelesen werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohjelmaa ei voi lukea.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Programm kann nicht gelesen werden. Ungültige Daten im Flash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohjelmaa ei voi lukea. Virheellisiä tietoja flash-muistissa.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Fehler beim Programmschreiben. Zugriff auf Flash nicht möglich.</source>
-        <translation type="unfinished"></translation>
+        <translation>Virhe ohjelmaa kirjoitettaessa. Flash-muistiin ei päästä.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Operation abgebrochen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toiminto keskeytettiin.</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Serielle Übertragung</source>
-        <translation type="unfinished"></translation>
+        <translation>Sarjasiirto</translation>
     </message>
     <message>
         <location filename="../../qml/app/utils/ZorvikUtils.qml" line="+59"/>
         <source>Programm von serieller Schnittstelle lesen</source>
-        <translation type="unfinished"></translation>
+        <translation>Lue ohjelma sarjaportista</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Projekt kann nicht exportiert werden mit Fehler</source>
-        <translation type="unfinished"></translation>
+        <translation>Projektia ei voi viedä, virhe</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Programm seriell schreiben</source>
-        <translation type="unfinished"></translation>
+        <translation>Kirjoita ohjelma sarjaportin kautta</translation>
     </message>
 </context>
 <context>
@@ -3899,18 +4130,38 @@ Anschlusscode: %3</source>
     <message>
         <location filename="../../qml/app/popups/ResetSettingsPopUp.qml" line="+18"/>
         <source>Reset-Einstellungen</source>
-        <translation type="unfinished"></translation>
+        <translation>Palautusasetukset</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/ResetSettings.qml" line="+19"/>
         <source>Das verbundene Gerät befindet sich im Reset-Modus, bitte geben Sie diese Einstellungen vor der Verwendung ein.</source>
         <comment>Reset mode text</comment>
-        <translation type="unfinished"></translation>
+        <translation>Yhdistetty laite on palautustilassa, syötä nämä asetukset ennen käyttöä.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Zeit/Datum</source>
-        <translation type="unfinished"></translation>
+        <translation>Aika/päivämäärä</translation>
+    </message>
+    <message>
+        <location filename="../../app/device/resetteddeviceviewcontroller.cpp" line="+115"/>
+        <source>Die Antwort des Geräts ist unverständlich.</source>
+        <translation>Laitteen vastaus on käsittämätön.</translation>
+    </message>
+    <message>
+        <location line="+86"/>
+        <source>Die Einstellungen des Geräts konnten nicht gelesen werden: %1</source>
+        <translation>Laitteen asetuksia ei voitu lukea: %1</translation>
+    </message>
+    <message>
+        <location line="+61"/>
+        <source>Das Gerät hat die Daten nicht angenommen.</source>
+        <translation>Laite ei hyväksynyt tietoja.</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>Die Einstellungen konnten nicht an das Gerät gesendet werden: %1</source>
+        <translation>Asetuksia ei voitu lähettää laitteeseen: %1</translation>
     </message>
 </context>
 <context>
@@ -3918,77 +4169,77 @@ Anschlusscode: %3</source>
     <message>
         <location filename="../../qml/app/appsettings/SoftwareInfo.qml" line="-126"/>
         <source>Schweiz</source>
-        <translation type="unfinished"></translation>
+        <translation>Sveitsi</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Schweden</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruotsi</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Deutschland</source>
-        <translation type="unfinished"></translation>
+        <translation>Saksa</translation>
     </message>
     <message>
         <location line="+50"/>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versio %1</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Build-Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Koontiversio</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Datum</source>
-        <translation type="unfinished"></translation>
+        <translation>Päivämäärä</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>Adresse</source>
-        <translation type="unfinished"></translation>
+        <translation>Osoite</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>E-Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Sähköposti</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Webseite</source>
-        <translation type="unfinished"></translation>
+        <translation>Verkkosivusto</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Software-Informationen</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohjelmistotiedot</translation>
     </message>
     <message>
         <location filename="../../qml/app/views/LicenseView.qml" line="+11"/>
         <source>Lizenzen</source>
-        <translation type="unfinished"></translation>
+        <translation>Lisenssit</translation>
     </message>
     <message>
         <location line="+35"/>
         <source>Folgende Qt-Module und externe Bibliotheken wurden werwendet:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seuraavia Qt-moduuleja ja ulkoisia kirjastoja on käytetty:</translation>
     </message>
     <message>
         <location filename="../../qml/app/views/SoftwareInfoView.qml" line="+14"/>
         <source>Software-Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohjelmistotiedot</translation>
     </message>
     <message>
         <location filename="../../app/report/printservice.cpp" line="-121"/>
         <source>TARVINO rix2/rix3</source>
-        <translation type="unfinished"></translation>
+        <translation>TARVINO rix2/rix3</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Zorvik AG</source>
-        <translation type="unfinished"></translation>
+        <translation>Zorvik AG</translation>
     </message>
 </context>
 <context>
@@ -3996,42 +4247,42 @@ Anschlusscode: %3</source>
     <message>
         <location filename="../../app/switchprogram/switcherrorscontroller.cpp" line="+124"/>
         <source>Fehlende Wochentage</source>
-        <translation type="unfinished"></translation>
+        <translation>Viikonpäivät puuttuvat</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Fehlende Dauer</source>
-        <translation type="unfinished"></translation>
+        <translation>Kesto puuttuu</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Impulsüberschneidungen</source>
-        <translation type="unfinished"></translation>
+        <translation>Päällekkäiset pulssit</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Impulse über Mitternacht</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulssit keskiyön yli</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Fehlende Impulsdauer</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulssin kesto puuttuu</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Fehlende Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Tauko puuttuu</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Zyklusüberschneidungen</source>
-        <translation type="unfinished"></translation>
+        <translation>Päällekkäiset jaksot</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Identischer Anfang und Ende</source>
-        <translation type="unfinished"></translation>
+        <translation>Sama alku ja loppu</translation>
     </message>
 </context>
 <context>
@@ -4040,14 +4291,14 @@ Anschlusscode: %3</source>
         <location line="-30"/>
         <source>Typ auswählen</source>
         <comment>Error message</comment>
-        <translation type="unfinished"></translation>
+        <translation>Valitse tyyppi</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableDelegate.qml" line="+1"/>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableFooter.qml" line="+5"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-217"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-224"/>
         <source>Schaltzeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Kytkentäaika</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -4055,20 +4306,20 @@ Anschlusscode: %3</source>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableHeader.qml" line="+33"/>
         <location filename="../../qml/app/switchtimes/SwitchTimeItem.qml" line="-5"/>
         <source>Impuls</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulssi</translation>
     </message>
     <message>
         <location line="+2"/>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableFooter.qml" line="+2"/>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableHeader.qml" line="+1"/>
         <source>Zyklus</source>
-        <translation type="unfinished"></translation>
+        <translation>Jakso</translation>
     </message>
     <message>
         <location line="+89"/>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableHeader.qml" line="-5"/>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Alku</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -4076,88 +4327,91 @@ Anschlusscode: %3</source>
         <location filename="../../qml/app/switchtimes/SwitchTimeItem.qml" line="-10"/>
         <location line="+20"/>
         <source>Ende</source>
-        <translation type="unfinished"></translation>
+        <translation>Loppu</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../../qml/app/switchtimes/SwitchTimeItem.qml" line="+1"/>
         <source>Endlos</source>
-        <translation type="unfinished"></translation>
+        <translation>Loputon</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableFooter.qml" line="+27"/>
         <location filename="../../qml/app/views/SwitchTimeEditionView.qml" line="+0"/>
         <source>Neu</source>
-        <translation type="unfinished"></translation>
+        <translation>Uusi</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableHeader.qml" line="-5"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+247"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+254"/>
         <location line="+95"/>
         <source>Nr.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nro</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Typ</source>
-        <translation type="unfinished"></translation>
+        <translation>Tyyppi</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SortSwitchTimeView.qml" line="-34"/>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableHeader.qml" line="+1"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-94"/>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Tila</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableHeader.qml" line="+1"/>
         <source>Zeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Aika</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Wochentag</source>
-        <translation type="unfinished"></translation>
+        <translation>Viikonpäivä</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Hinweis / Fehler</source>
-        <translation type="unfinished"></translation>
+        <translation>Huomautus / virhe</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>Auswahl löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>Poista valinta</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Alle auswählen</source>
-        <translation type="unfinished"></translation>
+        <translation>Valitse kaikki</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/ChannelSettings.qml" line="-12"/>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableHeader.qml" line="+8"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-3"/>
         <source>hh:mm:ss</source>
-        <translation type="unfinished"></translation>
+        <translation>tt:mm:ss</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableHeader.qml" line="+7"/>
         <source>Dauer bis
 mm:ss</source>
-        <translation type="unfinished"></translation>
+        <translation>Kesto asti
+mm:ss</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Puls
 hh:mm:ss</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulssi
+tt:mm:ss</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Pause
 hh:mm:ss</source>
-        <translation type="unfinished"></translation>
+        <translation>Tauko
+tt:mm:ss</translation>
     </message>
 </context>
 <context>
@@ -4165,110 +4419,110 @@ hh:mm:ss</source>
     <message>
         <location filename="../../qml/MainWindow.qml" line="-92"/>
         <source>Software aktualisieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Päivitä ohjelmisto</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Es ist eine neue Version verfügbar, möchten Sie diese installieren?</source>
-        <translation type="unfinished"></translation>
+        <translation>Uusi versio on saatavilla, haluatko asentaa sen?</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Installieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Asenna</translation>
     </message>
 </context>
 <context>
     <name>Week rules</name>
     <message>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-164"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-170"/>
         <source>Erster</source>
-        <translation type="unfinished"></translation>
+        <translation>Ensimmäinen</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Zweiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Toinen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Dritter</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolmas</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Vierter</source>
-        <translation type="unfinished"></translation>
+        <translation>Neljäs</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Letzter</source>
-        <translation type="unfinished"></translation>
+        <translation>Viimeinen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>jeden Monat</source>
-        <translation type="unfinished"></translation>
+        <translation>joka kuukausi</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im Januar</source>
-        <translation type="unfinished"></translation>
+        <translation>tammikuussa</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im Februar</source>
-        <translation type="unfinished"></translation>
+        <translation>helmikuussa</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>im März</source>
-        <translation type="unfinished"></translation>
+        <translation>maaliskuussa</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im April</source>
-        <translation type="unfinished"></translation>
+        <translation>huhtikuussa</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im Mai</source>
-        <translation type="unfinished"></translation>
+        <translation>toukokuussa</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>im Juni</source>
-        <translation type="unfinished"></translation>
+        <translation>kesäkuussa</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im Juli</source>
-        <translation type="unfinished"></translation>
+        <translation>heinäkuussa</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im August</source>
-        <translation type="unfinished"></translation>
+        <translation>elokuussa</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>im September</source>
-        <translation type="unfinished"></translation>
+        <translation>syyskuussa</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im Oktober</source>
-        <translation type="unfinished"></translation>
+        <translation>lokakuussa</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im November</source>
-        <translation type="unfinished"></translation>
+        <translation>marraskuussa</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>im Dezember</source>
-        <translation type="unfinished"></translation>
+        <translation>joulukuussa</translation>
     </message>
 </context>
 <context>
@@ -4276,68 +4530,68 @@ hh:mm:ss</source>
     <message>
         <location filename="../../app/shell/maincontroller.cpp" line="-170"/>
         <source>TARVINO rix2/rix3-Datei speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallenna TARVINO rix2/rix3 -tiedosto</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>TARVINO rix2/rix3-Datei (*.ot2)</source>
-        <translation type="unfinished"></translation>
+        <translation>TARVINO rix2/rix3 -tiedosto (*.ot2)</translation>
     </message>
     <message>
         <location filename="../../qml/app/menus/DesktopMenu.qml" line="-84"/>
         <location filename="../../app/shell/maincontroller.cpp" line="+44"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="-74"/>
         <source>Exportieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Vie</translation>
     </message>
     <message>
         <location filename="../../app/shell/maincontroller.cpp" line="+1"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
         <source>CSV UTF-8 (kommagetrennt) (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV UTF-8 (pilkuin eroteltu) (*.csv)</translation>
     </message>
 </context>
 <context>
     <name>devices::EepromService</name>
     <message>
-        <location filename="../../platform/devices/src/eepromservice.cpp" line="+303"/>
-        <source>The device model is unknown.</source>
-        <translation type="unfinished"></translation>
+        <location filename="../../platform/devices/src/eepromservice.cpp" line="+304"/>
+        <source>Das Gerätemodell ist unbekannt.</source>
+        <translation>Laitemalli on tuntematon.</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>The project has more switch times and date ranges than the device holds.</source>
-        <translation type="unfinished"></translation>
+        <location line="+2"/>
+        <source>Das Projekt hat mehr Schaltzeiten und Datumsbereiche, als das Gerät aufnehmen kann.</source>
+        <translation>Projektissa on enemmän kytkentäaikoja ja päivämäärävälejä kuin laitteeseen mahtuu.</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>The memory image is incomplete.</source>
-        <translation type="unfinished"></translation>
+        <location line="+2"/>
+        <source>Das Speicherabbild ist unvollständig.</source>
+        <translation>Muistikuva on puutteellinen.</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>The device memory is empty.</source>
-        <translation type="unfinished"></translation>
+        <location line="+2"/>
+        <source>Der Gerätespeicher ist leer.</source>
+        <translation>Laitteen muisti on tyhjä.</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>The device memory holds a device language, not a project.</source>
-        <translation type="unfinished"></translation>
+        <location line="+2"/>
+        <source>Der Gerätespeicher enthält eine Gerätesprache, kein Projekt.</source>
+        <translation>Laitteen muistissa on laitteen kieli, ei projektia.</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>The data is no project memory image.</source>
-        <translation type="unfinished"></translation>
+        <location line="+2"/>
+        <source>Die Daten sind kein Speicherabbild eines Projekts.</source>
+        <translation>Tiedot eivät ole projektin muistikuva.</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>The memory image belongs to another device model.</source>
-        <translation type="unfinished"></translation>
+        <location line="+2"/>
+        <source>Das Speicherabbild gehört zu einem anderen Gerätemodell.</source>
+        <translation>Muistikuva kuuluu toiselle laitemallille.</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>The memory image is damaged.</source>
-        <translation type="unfinished"></translation>
+        <location line="+2"/>
+        <source>Das Speicherabbild ist beschädigt.</source>
+        <translation>Muistikuva on vioittunut.</translation>
     </message>
 </context>
 </TS>

@@ -5,84 +5,84 @@
     <name>Astro</name>
     <message>
         <location filename="../../qml/app/switchtimes/SwitchTimeEdition.qml" line="+143"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+333"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+336"/>
         <source>Startzeitpunkt</source>
-        <translation type="unfinished"></translation>
+        <translation>שעת התחלה</translation>
     </message>
     <message>
         <location line="+18"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+1"/>
         <source>Dauer bis</source>
-        <translation type="unfinished"></translation>
+        <translation>משך עד</translation>
     </message>
     <message>
         <location line="+50"/>
         <source>Ende (hh:mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>סיום (שש:דד)</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/SwitchTimeItem.qml" line="+35"/>
         <location filename="../../qml/app/switchtimes/SwitchTimeTypeBar.qml" line="+21"/>
         <source>Impuls Ein</source>
-        <translation type="unfinished"></translation>
+        <translation>פולס מופעל</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../../qml/app/switchtimes/SwitchTimeTypeBar.qml" line="+1"/>
         <source>Impuls Aus</source>
-        <translation type="unfinished"></translation>
+        <translation>פולס מופסק</translation>
     </message>
     <message>
         <location line="+2"/>
         <location filename="../../qml/app/switchtimes/SwitchTimeTypeBar.qml" line="-4"/>
         <source>Fix Ein</source>
-        <translation type="unfinished"></translation>
+        <translation>קבוע מופעל</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../../qml/app/switchtimes/SwitchTimeTypeBar.qml" line="+0"/>
         <source>Fix Aus</source>
-        <translation type="unfinished"></translation>
+        <translation>קבוע מופסק</translation>
     </message>
     <message>
-        <location filename="../../app/report/yearlyastrodocument.cpp" line="+54"/>
+        <location filename="../../app/report/yearlyastrodocument.cpp" line="+60"/>
         <source>Standort</source>
-        <translation type="unfinished"></translation>
+        <translation>מיקום</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Breitengrad</source>
-        <translation type="unfinished"></translation>
+        <translation>קו רוחב</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Längengrad</source>
-        <translation type="unfinished"></translation>
+        <translation>קו אורך</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Land</source>
-        <translation type="unfinished"></translation>
+        <translation>מדינה</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Stadt</source>
-        <translation type="unfinished"></translation>
+        <translation>עיר</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Zeitzone</source>
-        <translation type="unfinished"></translation>
+        <translation>אזור זמן</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Ausschaltzeit</source>
-        <translation type="unfinished"></translation>
+        <translation>שעת כיבוי</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Einschaltzeit</source>
-        <translation type="unfinished"></translation>
+        <translation>שעת הדלקה</translation>
     </message>
 </context>
 <context>
@@ -91,55 +91,102 @@
         <location filename="../../app/device/directcommandinfo.cpp" line="+48"/>
         <source>Astro</source>
         <comment>Tab title</comment>
-        <translation type="unfinished"></translation>
+        <translation>אסטרו</translation>
     </message>
     <message>
         <location filename="../../qml/app/directcommands/DateTimeSection.qml" line="+21"/>
         <source>UTC</source>
         <comment>Coordinated Universal Time</comment>
-        <translation type="unfinished"></translation>
+        <translation>UTC</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC %1h</source>
         <comment>Coordinated Universal Time, %1 is the number of hours</comment>
-        <translation type="unfinished"></translation>
+        <translation>UTC %1 ש&apos;</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/DateTimeSettings.qml" line="+53"/>
         <source>Osterregel</source>
-        <translation type="unfinished"></translation>
+        <translation>כלל הפסחא</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="+102"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-106"/>
         <source>Astro inaktiv</source>
-        <translation type="unfinished"></translation>
+        <translation>אסטרו לא פעיל</translation>
     </message>
     <message>
         <location filename="../../app/report/yearlyastrodocument.cpp" line="-19"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+200"/>
         <source>Astrotabelle</source>
-        <translation type="unfinished"></translation>
+        <translation>טבלה אסטרונומית</translation>
     </message>
     <message>
         <location line="+16"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+9"/>
         <source>Sonnenaufgang</source>
-        <translation type="unfinished"></translation>
+        <translation>זריחה</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-20"/>
+        <location filename="../../app/report/yearlyastrodocument.cpp" line="+0"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+0"/>
         <source>Sonnenuntergang</source>
-        <translation type="unfinished"></translation>
+        <translation>שקיעה</translation>
     </message>
     <message>
         <location line="+1"/>
+        <source>Dämmerung</source>
+        <translation>דמדומים</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dunkelheit</source>
+        <translation>חשכה</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Astrozeitpunkt</source>
+        <translation>מועד אסטרונומי</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Offset Sonnenaufgang</source>
+        <translation>היסט זריחה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Offset Sonnenuntergang</source>
+        <translation>היסט שקיעה</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Ein bei Sonnenuntergang + Aus bei Sonnenaufgang</source>
+        <translation>הפעלה בשקיעה + הפסקה בזריחה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Aus bei Sonnenuntergang + Ein bei Sonnenaufgang</source>
+        <translation>הפסקה בשקיעה + הפעלה בזריחה</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Astro-Impuls</source>
+        <translation>פולס אסטרונומי</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Astromode</source>
+        <translation>מצב אסטרונומי</translation>
+    </message>
+    <message>
+        <location filename="../../app/report/yearlyastrodocument.cpp" line="+1"/>
         <location line="+3"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
         <location line="+6"/>
         <source>frühestens</source>
-        <translation type="unfinished"></translation>
+        <translation>לכל המוקדם</translation>
     </message>
     <message>
         <location line="-2"/>
@@ -147,63 +194,106 @@
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="-5"/>
         <location line="+6"/>
         <source>spätestens</source>
-        <translation type="unfinished"></translation>
+        <translation>לכל המאוחר</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-12"/>
+        <location filename="../../app/report/yearlyastrodocument.cpp" line="+1"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+2"/>
         <source>Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>היסט</translation>
     </message>
     <message>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="-18"/>
         <source>Standort</source>
-        <translation type="unfinished"></translation>
+        <translation>מיקום</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../../app/report/projectdocumentastro.cpp" line="+47"/>
+        <source>Koordinaten</source>
+        <translation>קואורדינטות</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
         <source>Breitengrad</source>
-        <translation type="unfinished"></translation>
+        <translation>קו רוחב</translation>
     </message>
     <message>
         <location line="+1"/>
+        <source>° Norden</source>
+        <translation>° צפון</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>° Süden</source>
+        <translation>° דרום</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
         <source>Längengrad</source>
-        <translation type="unfinished"></translation>
+        <translation>קו אורך</translation>
     </message>
     <message>
         <location line="+1"/>
+        <source>° Osten</source>
+        <translation>° מזרח</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>° Westen</source>
+        <translation>° מערב</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Länderliste</source>
+        <translation>רשימת מדינות</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
         <source>Land</source>
-        <translation type="unfinished"></translation>
+        <translation>מדינה</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
         <source>Stadt</source>
-        <translation type="unfinished"></translation>
+        <translation>עיר</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Zeitzone</source>
-        <translation type="unfinished"></translation>
+        <source>Favoriten</source>
+        <translation>מועדפים</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="-6"/>
+        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
+        <source>Zeitzone</source>
+        <translation>אזור זמן</translation>
+    </message>
+    <message>
+        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+8"/>
         <source>Kanal</source>
-        <translation type="unfinished"></translation>
+        <translation>ערוץ</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ausschaltzeit</source>
-        <translation type="unfinished"></translation>
+        <translation>שעת כיבוי</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Einschaltzeit</source>
-        <translation type="unfinished"></translation>
+        <translation>שעת הדלקה</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+3"/>
+        <location line="+1"/>
+        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+3"/>
         <source>min</source>
-        <translation type="unfinished"></translation>
+        <translation>דק&apos;</translation>
     </message>
 </context>
 <context>
@@ -211,124 +301,124 @@
     <message>
         <location filename="../../platform/ble/src/qtbluetoothbackend.cpp" line="+100"/>
         <source>Kein Bluetooth-Adapter verfügbar: Die Verbindung mit dem Gerät ist nicht möglich.</source>
-        <translation type="unfinished"></translation>
+        <translation>אין מתאם Bluetooth זמין: לא ניתן להתחבר להתקן.</translation>
     </message>
     <message>
         <location line="+18"/>
         <location line="+20"/>
         <location filename="../../platform/ble/src/simulatedbackend.cpp" line="+144"/>
         <source>Das Gerät bietet keinen Tarvino-Dienst an.</source>
-        <translation type="unfinished"></translation>
+        <translation>ההתקן אינו מציע שירות Tarvino.</translation>
     </message>
     <message>
         <location line="-12"/>
         <source>Der Dienst des Geräts antwortet nicht.</source>
-        <translation type="unfinished"></translation>
+        <translation>שירות ההתקן אינו מגיב.</translation>
     </message>
     <message>
         <location line="+64"/>
         <source>Die Verbindung mit dem Gerät ist fehlgeschlagen: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>החיבור להתקן נכשל: %1</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Das Gerät hat die Verbindung beendet.</source>
-        <translation type="unfinished"></translation>
+        <translation>ההתקן סגר את החיבור.</translation>
     </message>
     <message>
         <location filename="../../platform/ble/src/bleservice.cpp" line="+317"/>
         <source>Die Authentifizierung mit dem Gerät ist fehlgeschlagen.</source>
-        <translation type="unfinished"></translation>
+        <translation>האימות מול ההתקן נכשל.</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Der Status des Geräts konnte nicht gelesen werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן היה לקרוא את מצב ההתקן.</translation>
     </message>
     <message>
         <location filename="../../platform/ble/src/abstractblerequest.cpp" line="+19"/>
         <source>Das Gerät kennt die Anfrage nicht.</source>
-        <translation type="unfinished"></translation>
+        <translation>ההתקן אינו מכיר את הבקשה.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Das Gerät hat ungültige Werte erhalten.</source>
-        <translation type="unfinished"></translation>
+        <translation>ההתקן קיבל ערכים לא חוקיים.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Die Adresse liegt außerhalb des Gerätespeichers.</source>
-        <translation type="unfinished"></translation>
+        <translation>הכתובת נמצאת מחוץ לזיכרון ההתקן.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Das Gerät hat das Projekt nicht übernommen.</source>
-        <translation type="unfinished"></translation>
+        <translation>ההתקן לא קיבל את הפרויקט.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Das Gerät erwartet keine Speicherübertragung.</source>
-        <translation type="unfinished"></translation>
+        <translation>ההתקן אינו מצפה להעברת זיכרון.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Das Gerät ist beschäftigt.</source>
-        <translation type="unfinished"></translation>
+        <translation>ההתקן עסוק.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Das Gerät verlangt eine Authentifizierung.</source>
-        <translation type="unfinished"></translation>
+        <translation>ההתקן דורש אימות.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Das Gerät meldet den Fehler %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>ההתקן מדווח על שגיאה %1.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Das Gerät antwortet nicht.</source>
-        <translation type="unfinished"></translation>
+        <translation>ההתקן אינו מגיב.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Die Verbindung mit dem Gerät wurde unterbrochen.</source>
-        <translation type="unfinished"></translation>
+        <translation>החיבור להתקן נותק.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Es ist kein Gerät verbunden.</source>
-        <translation type="unfinished"></translation>
+        <translation>אין התקן מחובר.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Das Gerät hat die Daten nicht angenommen.</source>
-        <translation type="unfinished"></translation>
+        <translation>ההתקן לא קיבל את הנתונים.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Die Antwort des Geräts ist beschädigt.</source>
-        <translation type="unfinished"></translation>
+        <translation>התשובה של ההתקן פגומה.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Die Antwort des Geräts passt nicht zur Anfrage.</source>
-        <translation type="unfinished"></translation>
+        <translation>התשובה של ההתקן אינה תואמת לבקשה.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Übertragung durch Benutzer abgebrochen</source>
-        <translation type="unfinished"></translation>
+        <translation>ההעברה בוטלה על ידי המשתמש</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Die Anfrage kann nicht gesendet werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן לשלוח את הבקשה.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Unbekannter Fehler %1</source>
-        <translation type="unfinished"></translation>
+        <translation>שגיאה לא ידועה %1</translation>
     </message>
 </context>
 <context>
@@ -337,19 +427,22 @@
         <location filename="../../qml/components/EditableYearPicker.qml" line="+43"/>
         <location filename="../../qml/components/YearPicker.qml" line="+31"/>
         <source>bis</source>
-        <translation type="unfinished"></translation>
+        <translation>עד</translation>
     </message>
     <message>
         <location filename="../../qml/app/holidays/HolidayEdition.qml" line="+244"/>
         <location filename="../../qml/app/switchtimes/datetable/DateTableDelegate.qml" line="+252"/>
         <location filename="../../qml/app/utils/ZorvikUtils.qml" line="+165"/>
         <source>d</source>
-        <translation type="unfinished"></translation>
+        <translation>י&apos;</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="+42"/>
         <source>%1 Tag(e)</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>יום %1</numerusform>
+            <numerusform>%1 ימים</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+48"/>
@@ -357,186 +450,192 @@
         <location filename="../../qml/app/utils/ZorvikUtils.qml" line="+2"/>
         <location filename="../../qml/components/TumblerTimePicker.qml" line="+36"/>
         <source>h</source>
-        <translation type="unfinished"></translation>
+        <translation>ש&apos;</translation>
     </message>
     <message>
         <location filename="../../qml/app/utils/ZorvikUtils.qml" line="+1"/>
         <location filename="../../qml/components/TumblerTimePicker.qml" line="+8"/>
         <source>m</source>
-        <translation type="unfinished"></translation>
+        <translation>דק&apos;</translation>
     </message>
     <message>
         <location filename="../../qml/components/TumblerTimePicker.qml" line="+9"/>
         <source>s</source>
-        <translation type="unfinished"></translation>
+        <translation>שנ&apos;</translation>
     </message>
     <message>
-        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+73"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+80"/>
         <location filename="../../qml/app/switchtimes/datetable/DateTableDelegate.qml" line="-174"/>
         <location filename="../../app/extraprograms/daterangecontroller.cpp" line="+29"/>
         <source>Jahr</source>
-        <translation type="unfinished"></translation>
+        <translation>שנה</translation>
     </message>
     <message>
         <location filename="../../app/extraprograms/daterangecontroller.cpp" line="+5"/>
         <source>d</source>
         <comment>d for days</comment>
-        <translation type="unfinished"></translation>
+        <translation>י&apos;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>h</source>
         <comment>h for hours</comment>
-        <translation type="unfinished"></translation>
+        <translation>ש&apos;</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>m</source>
         <comment>m for minutes</comment>
-        <translation type="unfinished"></translation>
+        <translation>דק&apos;</translation>
     </message>
 </context>
 <context>
     <name>Cloud</name>
     <message>
-        <location filename="../../qml/app/appsettings/GlobalSettings.qml" line="+241"/>
+        <location filename="../../qml/app/appsettings/GlobalSettings.qml" line="+242"/>
         <source>Cloud-Adresse</source>
-        <translation type="unfinished"></translation>
+        <translation>כתובת הענן</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/CloudLoginPopup.qml" line="+52"/>
         <source>Über die Zorvik Cloud anmelden</source>
-        <translation type="unfinished"></translation>
+        <translation>התחברות דרך Zorvik Cloud</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Registrieren</source>
-        <translation type="unfinished"></translation>
+        <translation>הרשמה</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>E-Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>דוא&quot;ל</translation>
     </message>
     <message>
         <location line="+10"/>
         <location filename="../../qml/app/popups/GatewayLoginPopup.qml" line="+71"/>
         <source>Passwort</source>
-        <translation type="unfinished"></translation>
+        <translation>סיסמה</translation>
     </message>
     <message>
         <location line="+13"/>
         <location filename="../../qml/app/popups/GatewayLoginPopup.qml" line="+13"/>
         <source>Anmeldedaten merken?</source>
-        <translation type="unfinished"></translation>
+        <translation>לזכור את פרטי ההתחברות?</translation>
     </message>
     <message>
         <location line="+19"/>
         <location filename="../../qml/app/popups/GatewayLoginPopup.qml" line="+30"/>
         <source>Anmelden</source>
-        <translation type="unfinished"></translation>
+        <translation>התחברות</translation>
     </message>
     <message>
         <location line="+11"/>
         <location filename="../../qml/app/popups/GatewayLoginPopup.qml" line="+22"/>
         <source>Ungültige Anmeldeinformationen.</source>
-        <translation type="unfinished"></translation>
+        <translation>פרטי התחברות לא חוקיים.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Dieses Konto hat keine Geräte, um eine Verbindung herzustellen.</source>
-        <translation type="unfinished"></translation>
+        <translation>לחשבון זה אין התקנים להתחבר אליהם.</translation>
     </message>
     <message>
         <location line="+4"/>
         <location line="+4"/>
         <location filename="../../qml/app/popups/GatewayLoginPopup.qml" line="+7"/>
         <source>Während der Verbindung ist ein Fehler aufgetreten.</source>
-        <translation type="unfinished"></translation>
+        <translation>אירעה שגיאה במהלך החיבור.</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/GatewayLoginPopup.qml" line="-115"/>
         <source>Die Schaltzeiten wurden korrekt im Gerät gespeichert.</source>
-        <translation type="unfinished"></translation>
+        <translation>זמני המיתוג נשמרו בהתקן כהלכה.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Der Dateiname enthält zu viele Leerzeichen.</source>
-        <translation type="unfinished"></translation>
+        <translation>שם הקובץ מכיל יותר מדי רווחים.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Parameter sind nicht korrekt eingestellt.</source>
-        <translation type="unfinished"></translation>
+        <translation>הפרמטרים אינם מוגדרים כהלכה.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Beim Senden der ot2-Datei ist ein Fehler aufgetreten.</source>
-        <translation type="unfinished"></translation>
+        <translation>אירעה שגיאה בשליחת קובץ ה-ot2.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Upload OT2</source>
-        <translation type="unfinished"></translation>
+        <translation>העלאת קובץ OT2</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Verbindung zum Gerät %1</source>
-        <translation type="unfinished"></translation>
+        <translation>חיבור להתקן %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>ot2-Datei senden...</source>
-        <translation type="unfinished"></translation>
+        <translation>שליחת קובץ ot2...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Anmelden am Gerät %1</source>
-        <translation type="unfinished"></translation>
+        <translation>התחברות להתקן %1</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Benutzername</source>
-        <translation type="unfinished"></translation>
+        <translation>שם משתמש</translation>
     </message>
     <message>
         <location line="+78"/>
         <source>Die Verbindung zum Gerät konnte nicht hergestellt werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן היה ליצור חיבור עם ההתקן.</translation>
     </message>
     <message>
         <location filename="../../qml/app/views/CloudDevicesView.qml" line="+22"/>
         <source>Gerät auswählen</source>
-        <translation type="unfinished"></translation>
+        <translation>בחירת התקן</translation>
     </message>
     <message>
         <location line="+42"/>
         <source>SN: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>SN: %1</translation>
     </message>
 </context>
 <context>
     <name>Cny rules</name>
     <message>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="-38"/>
-        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-34"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-181"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-35"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-76"/>
         <source>Chinesisches Neujahr</source>
-        <translation type="unfinished"></translation>
+        <translation>ראש השנה הסיני</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+1"/>
         <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-4"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-2"/>
         <source>%1 Tag(e) vor Chinese NY</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>יום %1 לפני ראש השנה הסיני</numerusform>
+            <numerusform>%1 ימים לפני ראש השנה הסיני</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+1"/>
-        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+1"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+2"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+3"/>
         <source>%1 Tag(e) nach Chinese NY</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>יום %1 אחרי ראש השנה הסיני</numerusform>
+            <numerusform>%1 ימים אחרי ראש השנה הסיני</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -544,22 +643,22 @@
     <message>
         <location filename="../../qml/app/utils/ZorvikUtils.qml" line="-79"/>
         <source>Welches Übertragungsmedium möchten Sie verwenden?</source>
-        <translation type="unfinished"></translation>
+        <translation>באיזה אמצעי העברה ברצונך להשתמש?</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bluetooth</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PC-Set Tarvino</source>
-        <translation type="unfinished"></translation>
+        <translation>PC-Set Tarvino</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Keine serielle oder Bluetooth-Verbindung erkannt.</source>
-        <translation type="unfinished"></translation>
+        <translation>לא זוהה חיבור טורי או חיבור Bluetooth.</translation>
     </message>
 </context>
 <context>
@@ -569,78 +668,78 @@
         <location line="+144"/>
         <location line="+11"/>
         <source>Übertragung durch Benutzer abgebrochen</source>
-        <translation type="unfinished"></translation>
+        <translation>ההעברה בוטלה על ידי המשתמש</translation>
     </message>
     <message>
         <location line="-134"/>
         <source>Verbindung mit dem Gerät verloren</source>
-        <translation type="unfinished"></translation>
+        <translation>החיבור להתקן אבד</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+123"/>
         <source>Übertragung abgebrochen, zu viele Fehler</source>
-        <translation type="unfinished"></translation>
+        <translation>ההעברה בוטלה, יותר מדי שגיאות</translation>
     </message>
     <message>
         <location line="-119"/>
         <source>Projekt exportieren</source>
-        <translation type="unfinished"></translation>
+        <translation>ייצוא פרויקט</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Projekt importieren</source>
-        <translation type="unfinished"></translation>
+        <translation>ייבוא פרויקט</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Projekt kopieren APP → Uhr</source>
-        <translation type="unfinished"></translation>
+        <translation>העתקת פרויקט יישום ← שעון</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Schaltzeiten kopieren APP → Uhr</source>
-        <translation type="unfinished"></translation>
+        <translation>העתקת זמני מיתוג יישום ← שעון</translation>
     </message>
     <message>
         <location line="+39"/>
         <source>Importiertes Projekt benennen:</source>
-        <translation type="unfinished"></translation>
+        <translation>שם לפרויקט המיובא:</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Abbruch</source>
-        <translation type="unfinished"></translation>
+        <translation>ביטול</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Schließen</source>
-        <translation type="unfinished"></translation>
+        <translation>סגירה</translation>
     </message>
     <message>
         <location filename="../../app/device/dataexchangecontroller.cpp" line="+100"/>
         <source>Die Übertragung ist nicht möglich: das Gerätemodell oder der Bluetooth-Dienst fehlt.</source>
-        <translation type="unfinished"></translation>
+        <translation>ההעברה אינה אפשרית: חסר דגם ההתקן או שירות ה-Bluetooth.</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Kein Projekt zum Übertragen.</source>
-        <translation type="unfinished"></translation>
+        <translation>אין פרויקט להעברה.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Das Projekt konnte nicht gelesen werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן היה לקרוא את הפרויקט.</translation>
     </message>
     <message>
         <location line="+47"/>
         <source>Der Projektname konnte nicht geschrieben werden: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן היה לכתוב את שם הפרויקט: %1</translation>
     </message>
     <message>
         <location line="+40"/>
         <source>Der aktive Speicherbereich des Geräts konnte nicht gelesen werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן היה לקרוא את אזור הזיכרון הפעיל של ההתקן.</translation>
     </message>
 </context>
 <context>
@@ -649,223 +748,224 @@
         <location filename="../../qml/app/directcommands/ManuelSection.qml" line="+59"/>
         <location filename="../../qml/app/settings/ChannelSettings.qml" line="+193"/>
         <location filename="../../qml/app/switchtimes/datetable/DateTableHeader.qml" line="+83"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+169"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+175"/>
         <location line="+95"/>
         <source>hh:mm</source>
-        <translation type="unfinished"></translation>
+        <translation>שש:דד</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+6"/>
         <source>Erster</source>
-        <translation type="unfinished"></translation>
+        <translation>ראשון</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Zweiter</source>
-        <translation type="unfinished"></translation>
+        <translation>שני</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Dritter</source>
-        <translation type="unfinished"></translation>
+        <translation>שלישי</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Vierter</source>
-        <translation type="unfinished"></translation>
+        <translation>רביעי</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Letzter</source>
-        <translation type="unfinished"></translation>
+        <translation>אחרון</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>jeden Monat</source>
-        <translation type="unfinished"></translation>
+        <translation>בכל חודש</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im Januar</source>
-        <translation type="unfinished"></translation>
+        <translation>בינואר</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>im Februar</source>
-        <translation type="unfinished"></translation>
+        <translation>בפברואר</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im März</source>
-        <translation type="unfinished"></translation>
+        <translation>במרץ</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>im April</source>
-        <translation type="unfinished"></translation>
+        <translation>באפריל</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im Mai</source>
-        <translation type="unfinished"></translation>
+        <translation>במאי</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>im Juni</source>
-        <translation type="unfinished"></translation>
+        <translation>ביוני</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im Juli</source>
-        <translation type="unfinished"></translation>
+        <translation>ביולי</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>im August</source>
-        <translation type="unfinished"></translation>
+        <translation>באוגוסט</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im September</source>
-        <translation type="unfinished"></translation>
+        <translation>בספטמבר</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>im Oktober</source>
-        <translation type="unfinished"></translation>
+        <translation>באוקטובר</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im November</source>
-        <translation type="unfinished"></translation>
+        <translation>בנובמבר</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>im Dezember</source>
-        <translation type="unfinished"></translation>
+        <translation>בדצמבר</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Festes Datum</source>
-        <translation type="unfinished"></translation>
+        <translation>תאריך קבוע</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Festes Datum jedes Jahr</source>
-        <translation type="unfinished"></translation>
+        <translation>תאריך קבוע בכל שנה</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-305"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-312"/>
         <source>Osterregel</source>
-        <translation type="unfinished"></translation>
+        <translation>כלל הפסחא</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Reihe von Tagen</source>
-        <translation type="unfinished"></translation>
+        <translation>רצף ימים</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Regel für Wochentage</source>
-        <translation type="unfinished"></translation>
+        <translation>כלל לימי השבוע</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+6"/>
         <source>Chinesisches Neujahr</source>
-        <translation type="unfinished"></translation>
+        <translation>ראש השנה הסיני</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/datetable/DateRangeTable.qml" line="+139"/>
         <source>Dieses Gerät unterstützt nicht alle Daten.
 Einige Daten wurden nicht übertragen.</source>
-        <translation type="unfinished"></translation>
+        <translation>התקן זה אינו תומך בכל הנתונים.
+חלק מהנתונים לא הועברו.</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/datetable/DateTableFooter.qml" line="+44"/>
         <source>Neu</source>
-        <translation type="unfinished"></translation>
+        <translation>חדש</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/datetable/DateTableHeader.qml" line="-57"/>
         <source>Nr.</source>
-        <translation type="unfinished"></translation>
+        <translation>מס&apos;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Typ</source>
-        <translation type="unfinished"></translation>
+        <translation>סוג</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>התחלה</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ende</source>
-        <translation type="unfinished"></translation>
+        <translation>סיום</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Dauer</source>
-        <translation type="unfinished"></translation>
+        <translation>משך</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Wiederholung</source>
-        <translation type="unfinished"></translation>
+        <translation>חזרה</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Hinweis / Fehler</source>
-        <translation type="unfinished"></translation>
+        <translation>הערה / שגיאה</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>Auswahl löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>מחיקת הבחירה</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Alle auswählen</source>
-        <translation type="unfinished"></translation>
+        <translation>בחירת הכול</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Datum</source>
-        <translation type="unfinished"></translation>
+        <translation>תאריך</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Tage Stunden</source>
-        <translation type="unfinished"></translation>
+        <translation>ימים שעות</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Nach ... Tagen</source>
-        <translation type="unfinished"></translation>
+        <translation>אחרי ... ימים</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/tablecomp/datepicker/CalendarList.qml" line="+30"/>
         <source>Jahr auswählen</source>
-        <translation type="unfinished"></translation>
+        <translation>בחירת שנה</translation>
     </message>
     <message>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-4"/>
         <source>Serienmuster</source>
-        <translation type="unfinished"></translation>
+        <translation>תבנית סדרה</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Wochentagsregel</source>
-        <translation type="unfinished"></translation>
+        <translation>כלל יום בשבוע</translation>
     </message>
     <message>
-        <location line="+238"/>
+        <location line="+245"/>
         <source>mm:ss</source>
-        <translation type="unfinished"></translation>
+        <translation>דד:שש</translation>
     </message>
 </context>
 <context>
@@ -874,43 +974,43 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-19"/>
         <location filename="../../app/shell/daysetting.cpp" line="+10"/>
         <source>Montag</source>
-        <translation type="unfinished"></translation>
+        <translation>יום שני</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../../app/shell/daysetting.cpp" line="+1"/>
         <source>Dienstag</source>
-        <translation type="unfinished"></translation>
+        <translation>יום שלישי</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../../app/shell/daysetting.cpp" line="+1"/>
         <source>Mittwoch</source>
-        <translation type="unfinished"></translation>
+        <translation>יום רביעי</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../app/shell/daysetting.cpp" line="+1"/>
         <source>Donnerstag</source>
-        <translation type="unfinished"></translation>
+        <translation>יום חמישי</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../../app/shell/daysetting.cpp" line="+1"/>
         <source>Freitag</source>
-        <translation type="unfinished"></translation>
+        <translation>יום שישי</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../../app/shell/daysetting.cpp" line="+1"/>
         <source>Samstag</source>
-        <translation type="unfinished"></translation>
+        <translation>שבת</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../app/shell/daysetting.cpp" line="+1"/>
         <source>Sonntag</source>
-        <translation type="unfinished"></translation>
+        <translation>יום ראשון</translation>
     </message>
 </context>
 <context>
@@ -918,22 +1018,22 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../platform/devices/src/deviceservice.cpp" line="+82"/>
         <source>Wochenschaltuhr</source>
-        <translation type="unfinished"></translation>
+        <translation>שעון שבועי</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Jahresschaltuhr</source>
-        <translation type="unfinished"></translation>
+        <translation>שעון שנתי</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Astro-Schaltuhr</source>
-        <translation type="unfinished"></translation>
+        <translation>שעון אסטרונומי</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Dämmerungsschalter</source>
-        <translation type="unfinished"></translation>
+        <translation>מפסק דמדומים</translation>
     </message>
 </context>
 <context>
@@ -941,72 +1041,72 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../qml/app/popups/DeviceInfoPopUp.qml" line="+20"/>
         <source>Kanäle</source>
-        <translation type="unfinished"></translation>
+        <translation>ערוצים</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Programme</source>
-        <translation type="unfinished"></translation>
+        <translation>תוכניות</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Speicherplätze</source>
-        <translation type="unfinished"></translation>
+        <translation>מקומות בזיכרון</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Externe Eingänge</source>
-        <translation type="unfinished"></translation>
+        <translation>כניסות חיצוניות</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sonderprogramme mit Schaltzeiten</source>
-        <translation type="unfinished"></translation>
+        <translation>תוכניות מיוחדות עם זמני מיתוג</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Uhrentyp</source>
-        <translation type="unfinished"></translation>
+        <translation>סוג שעון</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Jahresprogramm</source>
-        <translation type="unfinished"></translation>
+        <translation>תוכנית שנתית</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Impuls</source>
-        <translation type="unfinished"></translation>
+        <translation>פולס</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Zyklus</source>
-        <translation type="unfinished"></translation>
+        <translation>מחזור</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Earth Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>שעת כדור הארץ</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Erweiterungsmodul</source>
-        <translation type="unfinished"></translation>
+        <translation>מודול הרחבה</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Internes Bluetooth-Modul</source>
-        <translation type="unfinished"></translation>
+        <translation>מודול Bluetooth פנימי</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Zeitzone einstellbar</source>
-        <translation type="unfinished"></translation>
+        <translation>אזור זמן ניתן לכוונון</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Dämmerungsschalter</source>
-        <translation type="unfinished"></translation>
+        <translation>מפסק דמדומים</translation>
     </message>
 </context>
 <context>
@@ -1017,11 +1117,12 @@ Einige Daten wurden nicht übertragen.</source>
         <location line="+7"/>
         <location filename="../../qml/app/popups/ExtraProgramWarningPopup.qml" line="+31"/>
         <location filename="../../qml/app/projectsettings/ChannelsSubTab.qml" line="+81"/>
-        <location filename="../../qml/app/settings/ChannelOverview.qml" line="+83"/>
+        <location filename="../../qml/app/settings/ChannelOverview.qml" line="+86"/>
         <location filename="../../qml/app/settings/DeviceSettingsView.qml" line="+101"/>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="+36"/>
+        <location filename="../../app/switchprogram/channeloverviewmodel.cpp" line="+61"/>
         <source>Kanal</source>
-        <translation type="unfinished"></translation>
+        <translation>ערוץ</translation>
     </message>
     <message>
         <location line="+0"/>
@@ -1029,118 +1130,118 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/app/directcommands/ManuelSection.qml" line="+27"/>
         <source>Status</source>
         <comment>Holiday state</comment>
-        <translation type="unfinished"></translation>
+        <translation>מצב</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../qml/app/directcommands/ManuelSection.qml" line="+6"/>
         <source>Modus</source>
         <comment>Mode auto, on, off...</comment>
-        <translation type="unfinished"></translation>
+        <translation>אופן פעולה</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../qml/app/directcommands/OptionSection.qml" line="+58"/>
         <source>Betriebsstunden</source>
-        <translation type="unfinished"></translation>
+        <translation>שעות פעולה</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Serviceintervall</source>
-        <translation type="unfinished"></translation>
+        <translation>מרווח שירות</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Aktueller Luxwert</source>
-        <translation type="unfinished"></translation>
+        <translation>ערך לוקס נוכחי</translation>
     </message>
     <message>
         <location filename="../../app/device/directcommandinfo.cpp" line="-20"/>
         <source>Auto</source>
         <comment>Mode of the channel</comment>
-        <translation type="unfinished"></translation>
+        <translation>אוטומטי</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Impuls</source>
         <comment>Mode of the channel</comment>
-        <translation type="unfinished"></translation>
+        <translation>פולס</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Zyklus</source>
         <comment>Mode of the channel</comment>
-        <translation type="unfinished"></translation>
+        <translation>מחזור</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Timer</source>
         <comment>Mode of the channel</comment>
-        <translation type="unfinished"></translation>
+        <translation>קוצב זמן</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Ferien</source>
         <comment>Mode of the channel</comment>
-        <translation type="unfinished"></translation>
+        <translation>חופשה</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Handschaltung</source>
         <comment>Mode of the channel</comment>
-        <translation type="unfinished"></translation>
+        <translation>מיתוג ידני</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Dauer</source>
         <comment>Mode of the channel</comment>
-        <translation type="unfinished"></translation>
+        <translation>קבוע</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Dauer (extern)</source>
         <comment>Mode of the channel</comment>
-        <translation type="unfinished"></translation>
+        <translation>קבוע (חיצוני)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Externer Treppenlichtzeitautomat aktiv</source>
         <comment>Mode of the channel</comment>
-        <translation type="unfinished"></translation>
+        <translation>אוטומט חדר מדרגות חיצוני פעיל</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Kanalverriegelung</source>
         <comment>Mode of the channel</comment>
-        <translation type="unfinished"></translation>
+        <translation>נעילת ערוץ</translation>
     </message>
     <message>
         <location filename="../../qml/app/directcommands/CommandRow.qml" line="+11"/>
         <location filename="../../qml/app/directcommands/DateTimeSection.qml" line="+90"/>
         <source>Senden</source>
         <comment>Button label</comment>
-        <translation type="unfinished"></translation>
+        <translation>שליחה</translation>
     </message>
     <message>
         <location filename="../../qml/app/directcommands/DateTimeSection.qml" line="-69"/>
         <source>Datum / Uhrzeit</source>
         <comment>Section title</comment>
-        <translation type="unfinished"></translation>
+        <translation>תאריך / שעה</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Zeitzone</source>
-        <translation type="unfinished"></translation>
+        <translation>אזור זמן</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>Systemzeit</source>
-        <translation type="unfinished"></translation>
+        <translation>שעון המערכת</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Individuelle Zeit</source>
-        <translation type="unfinished"></translation>
+        <translation>שעה מותאמת</translation>
     </message>
     <message>
         <location filename="../../qml/app/directcommands/DirectCommandsItem.qml" line="-68"/>
@@ -1149,68 +1250,68 @@ Einige Daten wurden nicht übertragen.</source>
         <location line="+20"/>
         <location filename="../../qml/app/views/SensorAffectationView.qml" line="+27"/>
         <source>Sensorzuordnung</source>
-        <translation type="unfinished"></translation>
+        <translation>שיוך חיישנים</translation>
     </message>
     <message>
         <location line="-6"/>
         <source>Maximale Anzahl der anschließbaren Lichtsensoren (4) überschritten</source>
-        <translation type="unfinished"></translation>
+        <translation>חריגה מהמספר המרבי של חיישני אור הניתנים לחיבור (4)</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Sensorfehler</source>
-        <translation type="unfinished"></translation>
+        <translation>שגיאת חיישן</translation>
     </message>
     <message>
         <location line="+30"/>
         <source>%1 SN: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 SN: %2</translation>
     </message>
     <message>
         <location line="+59"/>
         <source>Firmware-Version:</source>
-        <translation type="unfinished"></translation>
+        <translation>גרסת קושחה:</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Software Version Gerät</source>
-        <translation type="unfinished"></translation>
+        <translation>גרסת התוכנה של ההתקן</translation>
     </message>
     <message>
         <location filename="../../qml/app/directcommands/HolidaySection.qml" line="-13"/>
         <source>Ferienprogramm</source>
-        <translation type="unfinished"></translation>
+        <translation>תוכנית חופשה</translation>
     </message>
     <message>
         <location line="+33"/>
         <source>Beginn</source>
-        <translation type="unfinished"></translation>
+        <translation>התחלה</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Ende</source>
-        <translation type="unfinished"></translation>
+        <translation>סיום</translation>
     </message>
     <message>
         <location filename="../../qml/app/directcommands/ManuelSection.qml" line="-74"/>
         <source>Manueller Befehl</source>
-        <translation type="unfinished"></translation>
+        <translation>פקודה ידנית</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Handschaltung stoppen</source>
-        <translation type="unfinished"></translation>
+        <translation>עצירת מיתוג ידני</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Handschaltung</source>
-        <translation type="unfinished"></translation>
+        <translation>מיתוג ידני</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Dauer Ein stoppen</source>
         <comment>Channel mode</comment>
-        <translation type="unfinished"></translation>
+        <translation>עצירת הפעלה קבועה</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1218,13 +1319,13 @@ Einige Daten wurden nicht übertragen.</source>
         <location line="+12"/>
         <source>Dauer Ein</source>
         <comment>Channel mode</comment>
-        <translation type="unfinished"></translation>
+        <translation>הפעלה קבועה</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Dauer Aus stoppen</source>
         <comment>Channel mode</comment>
-        <translation type="unfinished"></translation>
+        <translation>עצירת הפסקה קבועה</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1232,139 +1333,145 @@ Einige Daten wurden nicht übertragen.</source>
         <location line="+12"/>
         <source>Dauer Aus</source>
         <comment>Channel mode</comment>
-        <translation type="unfinished"></translation>
+        <translation>הפסקה קבועה</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>קוצב זמן</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>Zufall</source>
-        <translation type="unfinished"></translation>
+        <translation>אקראי</translation>
     </message>
     <message>
         <location filename="../../qml/app/directcommands/OptionSection.qml" line="+1"/>
         <source>Bearbeiten</source>
-        <translation type="unfinished"></translation>
+        <translation>עריכה</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>איפוס</translation>
     </message>
     <message>
         <location filename="../../qml/app/directcommands/SensorAffectationTable.qml" line="+35"/>
         <source>Luxwert</source>
-        <translation type="unfinished"></translation>
+        <translation>ערך לוקס</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Blinken</source>
-        <translation type="unfinished"></translation>
+        <translation>הבהוב</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Kanal %1 aktivieren </source>
-        <translation type="unfinished"></translation>
+        <translation>הפעלת ערוץ %1 </translation>
     </message>
     <message>
         <location filename="../../qml/app/directcommands/SensorRow.qml" line="+31"/>
         <source>S%1</source>
-        <translation type="unfinished"></translation>
+        <translation>ח%1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sensor %1</source>
-        <translation type="unfinished"></translation>
+        <translation>חיישן %1</translation>
     </message>
     <message>
         <location line="+6"/>
         <location filename="../../app/report/reporttexts.h" line="+81"/>
         <source>%1 lx</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lx</translation>
     </message>
     <message>
         <location filename="../../qml/app/views/DirectCommandsView.qml" line="+43"/>
         <source>SN: </source>
-        <translation type="unfinished"></translation>
+        <translation>SN: </translation>
     </message>
     <message>
         <location filename="../../qml/app/views/SensorAffectationView.qml" line="+11"/>
         <source>&lt;b&gt;%1&lt;/b&gt; SN: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;%1&lt;/b&gt; SN: %2</translation>
     </message>
 </context>
 <context>
     <name>Easter rules</name>
     <message>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="-7"/>
-        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-30"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-223"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-37"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-230"/>
         <source>Ostersonntag</source>
-        <translation type="unfinished"></translation>
+        <translation>יום ראשון של הפסחא</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+1"/>
-        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+7"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+12"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+13"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+13"/>
         <source>%1 Tag(e) vor Ostersonntag</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>יום %1 לפני יום ראשון של הפסחא</numerusform>
+            <numerusform>%1 ימים לפני יום ראשון של הפסחא</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+1"/>
-        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+1"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+2"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+1"/>
         <source>%1 Tag(e) nach Ostersonntag</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>יום %1 אחרי יום ראשון של הפסחא</numerusform>
+            <numerusform>%1 ימים אחרי יום ראשון של הפסחא</numerusform>
+        </translation>
     </message>
     <message>
-        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-10"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-17"/>
         <source>Karfreitag</source>
-        <translation type="unfinished"></translation>
+        <translation>יום שישי הטוב</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-15"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-16"/>
         <source>1 Tag vor Ostersonntag</source>
-        <translation type="unfinished"></translation>
+        <translation>יום אחד לפני יום ראשון של הפסחא</translation>
     </message>
     <message>
         <location line="+2"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+4"/>
         <source>Ostermontag</source>
-        <translation type="unfinished"></translation>
+        <translation>יום שני של הפסחא</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+2"/>
         <source>Christi Himmelfahrt</source>
-        <translation type="unfinished"></translation>
+        <translation>חג העלייה</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+2"/>
         <source>Pfingstsonntag</source>
-        <translation type="unfinished"></translation>
+        <translation>חג השבועות הנוצרי</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+2"/>
         <source>Pfingstmontag</source>
-        <translation type="unfinished"></translation>
+        <translation>יום שני של חג השבועות הנוצרי</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+2"/>
         <source>Fronleichnam</source>
-        <translation type="unfinished"></translation>
+        <translation>חג גוף ישו</translation>
     </message>
     <message>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-14"/>
         <source>Karfreitag</source>
         <comment>Karfreitag</comment>
-        <translation type="unfinished"></translation>
+        <translation>יום שישי הטוב</translation>
     </message>
 </context>
 <context>
@@ -1372,68 +1479,68 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../qml/app/views/ProjectContentView.qml" line="+28"/>
         <source>Neues Projekt</source>
-        <translation type="unfinished"></translation>
+        <translation>פרויקט חדש</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Öffnen</source>
-        <translation type="unfinished"></translation>
+        <translation>פתיחה</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>שמירה</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>TARVINO rix2/rix3 lesen</source>
-        <translation type="unfinished"></translation>
+        <translation>קריאת TARVINO rix2/rix3</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Programm TARVINO rix2/rix3</source>
-        <translation type="unfinished"></translation>
+        <translation>תכנות TARVINO rix2/rix3</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Direkte Befehle</source>
-        <translation type="unfinished"></translation>
+        <translation>פקודות ישירות</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>E-Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>דוא&quot;ל</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Drucken</source>
-        <translation type="unfinished"></translation>
+        <translation>הדפסה</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Druckvorschau</source>
-        <translation type="unfinished"></translation>
+        <translation>תצוגה לפני הדפסה</translation>
     </message>
     <message>
         <location filename="../../app/report/projectdocument.cpp" line="+78"/>
         <source>Einstellungen Gerät</source>
         <comment>Tab title</comment>
-        <translation type="unfinished"></translation>
+        <translation>הגדרות ההתקן</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/ProgramView.qml" line="+35"/>
         <source>Programm</source>
-        <translation type="unfinished"></translation>
+        <translation>תוכנית</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/DeviceSettingsView.qml" line="-87"/>
         <source>Einstellungen Gerät</source>
-        <translation type="unfinished"></translation>
+        <translation>הגדרות ההתקן</translation>
     </message>
     <message>
         <location filename="../../qml/app/toolbars/ToolBarFunctions.qml" line="+66"/>
         <source>Wollen Sie das Schaltprogramm wirklich optimieren?</source>
-        <translation type="unfinished"></translation>
+        <translation>האם באמת לייעל את תוכנית המיתוג?</translation>
     </message>
 </context>
 <context>
@@ -1442,7 +1549,7 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/app/settings/ResetDateSettings.qml" line="+51"/>
         <location filename="../../qml/app/switchtimes/SwitchTimeEdition.qml" line="-65"/>
         <source>Zeit</source>
-        <translation type="unfinished"></translation>
+        <translation>זמן</translation>
     </message>
 </context>
 <context>
@@ -1450,126 +1557,126 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../app/report/projectdocument.cpp" line="-12"/>
         <source>Ersteller</source>
-        <translation type="unfinished"></translation>
+        <translation>יוצר</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Astro</source>
-        <translation type="unfinished"></translation>
+        <translation>אסטרו</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Kanal %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ערוץ %1</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Titel:</source>
-        <translation type="unfinished"></translation>
+        <translation>כותרת:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Beschreibung:</source>
-        <translation type="unfinished"></translation>
+        <translation>תיאור:</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Gerät:</source>
-        <translation type="unfinished"></translation>
+        <translation>התקן:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Dateiname:</source>
-        <translation type="unfinished"></translation>
+        <translation>שם קובץ:</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+3"/>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>שם:</translation>
     </message>
     <message>
         <location line="-3"/>
         <location line="+3"/>
         <source>Adresse:</source>
-        <translation type="unfinished"></translation>
+        <translation>כתובת:</translation>
     </message>
     <message>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-43"/>
         <source>Fix</source>
-        <translation type="unfinished"></translation>
+        <translation>קבוע</translation>
     </message>
     <message>
-        <location line="+110"/>
-        <location line="+96"/>
+        <location line="+111"/>
+        <location line="+102"/>
         <source>Astroprogramm</source>
-        <translation type="unfinished"></translation>
+        <translation>תוכנית אסטרונומית</translation>
     </message>
     <message>
         <location line="-33"/>
         <source>%1 min %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 דק&apos; %2 שנ&apos;</translation>
     </message>
     <message>
         <location line="+96"/>
         <source>Zyklus Impuls</source>
-        <translation type="unfinished"></translation>
+        <translation>מחזור פולס</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Schaltungen:</source>
-        <translation type="unfinished"></translation>
+        <translation>מיתוגים:</translation>
     </message>
     <message>
         <location line="+43"/>
         <source>Datum Bereich:</source>
-        <translation type="unfinished"></translation>
+        <translation>טווח תאריכים:</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>R %1d</source>
         <comment>R for repeat, d for days</comment>
-        <translation type="unfinished"></translation>
+        <translation>ח %1 י&apos;</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="+80"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+76"/>
         <source>12 h</source>
-        <translation type="unfinished"></translation>
+        <translation>12 שעות</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>24 h</source>
-        <translation type="unfinished"></translation>
+        <translation>24 שעות</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Orthodoxe Kirche</source>
-        <translation type="unfinished"></translation>
+        <translation>הכנסייה האורתודוקסית</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>רגיל</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+36"/>
         <source>Winter ► Sommer</source>
-        <translation type="unfinished"></translation>
+        <translation>חורף ◄ קיץ</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sommer ► Winter</source>
-        <translation type="unfinished"></translation>
+        <translation>קיץ ◄ חורף</translation>
     </message>
     <message>
-        <location line="+79"/>
+        <location line="+81"/>
         <source>Taster</source>
-        <translation type="unfinished"></translation>
+        <translation>לחצן</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Schalter</source>
-        <translation type="unfinished"></translation>
+        <translation>מפסק</translation>
     </message>
 </context>
 <context>
@@ -1578,44 +1685,44 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/app/holidays/HolidayEdition.qml" line="-148"/>
         <location filename="../../app/extraprograms/dateerrorscontroller.cpp" line="+67"/>
         <source>Ende muss nach dem Beginn liegen</source>
-        <translation type="unfinished"></translation>
+        <translation>הסיום חייב להיות אחרי ההתחלה</translation>
     </message>
     <message>
         <location line="-1"/>
         <location filename="../../app/extraprograms/dateerrorscontroller.cpp" line="+2"/>
         <source>Start und Ende müssen sich unterscheiden</source>
-        <translation type="unfinished"></translation>
+        <translation>ההתחלה והסיום חייבים להיות שונים</translation>
     </message>
     <message>
         <location filename="../../app/extraprograms/dateerrorscontroller.cpp" line="+2"/>
         <source>Überschneidung nicht zulässig</source>
-        <translation type="unfinished"></translation>
+        <translation>חפיפה אינה מותרת</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/ExtraProgramWarningPopup.qml" line="-12"/>
         <source>Schaltzeiten von Zusatzprogrammen werden nur ausgeführt, wenn Datumsbereiche angegeben sind.</source>
-        <translation type="unfinished"></translation>
+        <translation>זמני המיתוג של תוכניות נוספות מבוצעים רק כאשר צוינו טווחי תאריכים.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bei den folgenden Zusatzprogrammen im Projekt fehlen Datumsbereiche:</source>
-        <translation type="unfinished"></translation>
+        <translation>בתוכניות הנוספות הבאות בפרויקט חסרים טווחי תאריכים:</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/datetable/DateTableFooter.qml" line="+7"/>
         <source>Feiertagsset übernehmen</source>
-        <translation type="unfinished"></translation>
+        <translation>החלת ערכת חגים</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-327"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-334"/>
         <source>Fixes Datum jedes Jahr</source>
-        <translation type="unfinished"></translation>
+        <translation>תאריך קבוע בכל שנה</translation>
     </message>
     <message>
-        <location line="+84"/>
-        <location line="+97"/>
+        <location line="+85"/>
+        <location line="+103"/>
         <source>Schaltprogramm</source>
-        <translation type="unfinished"></translation>
+        <translation>תוכנית מיתוג</translation>
     </message>
 </context>
 <context>
@@ -1625,9 +1732,9 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/app/switchtimes/ProgramViewGrid.qml" line="+312"/>
         <location filename="../../qml/app/switchtimes/ProgramViewList.qml" line="+104"/>
         <location filename="../../qml/app/switchtimes/tablecomp/TableContextMenu.qml" line="+46"/>
-        <location filename="../../qml/app/views/HomeScreenView.qml" line="+89"/>
+        <location filename="../../qml/app/views/HomeScreenView.qml" line="+90"/>
         <source>Löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>מחיקה</translation>
     </message>
     <message>
         <location line="+89"/>
@@ -1650,7 +1757,7 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/components/InfoPopUp.qml" line="+21"/>
         <location filename="../../qml/components/MessagePopUp.qml" line="+26"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>אישור</translation>
     </message>
     <message>
         <location line="-9"/>
@@ -1668,166 +1775,166 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/components/ConfirmPopUp.qml" line="+1"/>
         <location filename="../../qml/components/FilePicker.qml" line="+56"/>
         <source>Abbruch</source>
-        <translation type="unfinished"></translation>
+        <translation>ביטול</translation>
     </message>
     <message>
         <location filename="../../qml/components/FilePicker.qml" line="-17"/>
         <source>Durchsuchen</source>
-        <translation type="unfinished"></translation>
+        <translation>עיון</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Datei auswählen</source>
-        <translation type="unfinished"></translation>
+        <translation>בחירת קובץ</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Öffnen</source>
-        <translation type="unfinished"></translation>
+        <translation>פתיחה</translation>
     </message>
     <message>
         <location filename="../../qml/components/NotImplementedYetPopUp.qml" line="+6"/>
         <source>Diese Funktion ist noch nicht verfügbar.</source>
-        <translation type="unfinished"></translation>
+        <translation>פונקציה זו עדיין אינה זמינה.</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/DeviceInfoPopUp.qml" line="-21"/>
         <location filename="../../qml/app/popups/ExtraProgramWarningPopup.qml" line="-3"/>
         <location filename="../../qml/app/popups/TripleChoicePopup.qml" line="-2"/>
         <source>Ja</source>
-        <translation type="unfinished"></translation>
+        <translation>כן</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../../qml/app/popups/ExtraProgramWarningPopup.qml" line="+1"/>
         <location filename="../../qml/app/popups/TripleChoicePopup.qml" line="+1"/>
         <source>Nein</source>
-        <translation type="unfinished"></translation>
+        <translation>לא</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/ErrorPopUp.qml" line="+7"/>
         <location filename="../../qml/app/switchtimes/SwitchTimeEdition.qml" line="-16"/>
         <source>Fehler</source>
-        <translation type="unfinished"></translation>
+        <translation>שגיאה</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/TripleChoicePopup.qml" line="+15"/>
         <source>Bestätigung</source>
-        <translation type="unfinished"></translation>
+        <translation>אישור פעולה</translation>
     </message>
     <message>
         <location filename="../../qml/app/toolbars/AppToolBar.qml" line="+92"/>
         <source>Zurück</source>
-        <translation type="unfinished"></translation>
+        <translation>חזרה</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/ExtraProgramWarningPopup.qml" line="-3"/>
         <location filename="../../qml/app/utils/ZorvikUtils.qml" line="-4"/>
         <source>Warnung</source>
-        <translation type="unfinished"></translation>
+        <translation>אזהרה</translation>
     </message>
     <message>
         <location line="+33"/>
         <source>Möchten Sie trotzdem mit der Programmierung fortfahren?</source>
-        <translation type="unfinished"></translation>
+        <translation>האם להמשיך בתכנות בכל זאת?</translation>
     </message>
     <message>
         <location filename="../../qml/app/utils/ZorvikUtils.qml" line="+1"/>
         <source>Ihr Projekt enthält ungespeicherte Änderungen.</source>
-        <translation type="unfinished"></translation>
+        <translation>הפרויקט מכיל שינויים שלא נשמרו.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Änderungen speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>שמירת השינויים</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Änderungen ignorieren</source>
-        <translation type="unfinished"></translation>
+        <translation>ביטול השינויים</translation>
     </message>
     <message>
         <location filename="../../qml/app/views/HomeScreenView.qml" line="+124"/>
         <source>Jede Auswahl aufheben</source>
-        <translation type="unfinished"></translation>
+        <translation>ביטול כל הבחירות</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/tablecomp/TableContextMenu.qml" line="-6"/>
         <location filename="../../qml/app/views/HomeScreenView.qml" line="+0"/>
         <source>Alle auswählen</source>
-        <translation type="unfinished"></translation>
+        <translation>בחירת הכול</translation>
     </message>
     <message>
         <location filename="../../qml/MainWindow.qml" line="+200"/>
         <source>Es gab nichts zu schreiben.</source>
-        <translation type="unfinished"></translation>
+        <translation>לא היה מה לכתוב.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Die Datei &quot;%1&quot; konnte nicht geschrieben werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן היה לכתוב את הקובץ &quot;%1&quot;.</translation>
     </message>
     <message>
         <location filename="../../app/report/printservice.cpp" line="+111"/>
         <source>Druckvorschau</source>
-        <translation type="unfinished"></translation>
+        <translation>תצוגה לפני הדפסה</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="+7"/>
         <source>Schreiben</source>
-        <translation type="unfinished"></translation>
+        <translation>כתיבה</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="-97"/>
         <source>24 h</source>
         <comment>Time format 12h or 24h</comment>
-        <translation type="unfinished"></translation>
+        <translation>24 שעות</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>12 h</source>
         <comment>Time format 12h or 24h</comment>
-        <translation type="unfinished"></translation>
+        <translation>12 שעות</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Montag</source>
-        <translation type="unfinished"></translation>
+        <translation>יום שני</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Dienstag</source>
-        <translation type="unfinished"></translation>
+        <translation>יום שלישי</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Mittwoch</source>
-        <translation type="unfinished"></translation>
+        <translation>יום רביעי</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Donnerstag</source>
-        <translation type="unfinished"></translation>
+        <translation>יום חמישי</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Freitag</source>
-        <translation type="unfinished"></translation>
+        <translation>יום שישי</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Samstag</source>
-        <translation type="unfinished"></translation>
+        <translation>שבת</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sonntag</source>
-        <translation type="unfinished"></translation>
+        <translation>יום ראשון</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Jeden Tag</source>
-        <translation type="unfinished"></translation>
+        <translation>כל יום</translation>
     </message>
     <message>
         <location line="+23"/>
@@ -1841,7 +1948,7 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../app/device/directcommandinfo.cpp" line="+69"/>
         <location filename="../../app/report/reporttexts.h" line="-12"/>
         <source>Aus</source>
-        <translation type="unfinished"></translation>
+        <translation>מופסק</translation>
     </message>
     <message>
         <location line="-41"/>
@@ -1854,58 +1961,58 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../app/device/directcommandinfo.cpp" line="+0"/>
         <location filename="../../app/report/reporttexts.h" line="-3"/>
         <source>Ein</source>
-        <translation type="unfinished"></translation>
+        <translation>מופעל</translation>
     </message>
     <message>
         <location line="-5"/>
         <location line="+9"/>
         <location filename="../../app/device/directcommandinfo.cpp" line="-89"/>
         <source>Zufall 1</source>
-        <translation type="unfinished"></translation>
+        <translation>אקראי 1</translation>
     </message>
     <message>
         <location line="-9"/>
         <location line="+9"/>
         <location filename="../../app/device/directcommandinfo.cpp" line="-2"/>
         <source>Zufall 2</source>
-        <translation type="unfinished"></translation>
+        <translation>אקראי 2</translation>
     </message>
     <message>
         <location line="-4"/>
         <source>Beenden Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>סיום קוצב הזמן</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/ProgramView.qml" line="+111"/>
         <source>%1: %2/%3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2/%3</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/ProgramViewGrid.qml" line="-99"/>
         <source>%1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 דק&apos;</translation>
     </message>
     <message>
         <location line="+0"/>
         <location line="+1"/>
         <location line="+1"/>
         <source>%1 h</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ש&apos;</translation>
     </message>
     <message>
         <location line="+61"/>
         <source>%1 %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 %3</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Puls Ein</source>
-        <translation type="unfinished"></translation>
+        <translation>פולס מופעל</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Puls aus</source>
-        <translation type="unfinished"></translation>
+        <translation>פולס מופסק</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1913,7 +2020,7 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/app/switchtimes/SwitchTimeItem.qml" line="-2"/>
         <location filename="../../qml/app/switchtimes/SwitchTimeTypeBar.qml" line="+6"/>
         <source>Zyklus</source>
-        <translation type="unfinished"></translation>
+        <translation>מחזור</translation>
     </message>
     <message>
         <location line="-30"/>
@@ -1921,7 +2028,7 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableDelegate.qml" line="+39"/>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableFooter.qml" line="-3"/>
         <source>Fix Ein</source>
-        <translation type="unfinished"></translation>
+        <translation>קבוע מופעל</translation>
     </message>
     <message>
         <location line="-25"/>
@@ -1929,133 +2036,134 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableDelegate.qml" line="+0"/>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableFooter.qml" line="-1"/>
         <source>Fix Aus</source>
-        <translation type="unfinished"></translation>
+        <translation>קבוע מופסק</translation>
     </message>
     <message>
         <location line="-25"/>
         <source>Einschalten</source>
-        <translation type="unfinished"></translation>
+        <translation>הפעלה</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Ausschalten</source>
-        <translation type="unfinished"></translation>
+        <translation>הפסקה</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Auswählen</source>
-        <translation type="unfinished"></translation>
+        <translation>בחירה</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Ein+Aus</source>
-        <translation type="unfinished"></translation>
+        <translation>מופעל+מופסק</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Impuls Ein</source>
-        <translation type="unfinished"></translation>
+        <translation>פולס מופעל</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Impuls Aus</source>
-        <translation type="unfinished"></translation>
+        <translation>פולס מופסק</translation>
     </message>
     <message>
         <location line="+149"/>
         <location filename="../../qml/app/switchtimes/tablecomp/TableContextMenu.qml" line="-12"/>
         <source>Ausschneiden</source>
-        <translation type="unfinished"></translation>
+        <translation>גזירה</translation>
     </message>
     <message>
         <location line="+10"/>
         <location filename="../../qml/app/switchtimes/ProgramViewList.qml" line="-20"/>
         <location filename="../../qml/app/switchtimes/tablecomp/TableContextMenu.qml" line="-6"/>
         <source>Kopieren</source>
-        <translation type="unfinished"></translation>
+        <translation>העתקה</translation>
     </message>
     <message>
         <location line="+9"/>
         <location filename="../../qml/app/switchtimes/ProgramViewList.qml" line="+7"/>
         <location filename="../../qml/app/switchtimes/tablecomp/TableContextMenu.qml" line="+12"/>
         <source>Einfügen</source>
-        <translation type="unfinished"></translation>
+        <translation>הדבקה</translation>
     </message>
     <message>
         <location line="+9"/>
         <location filename="../../qml/app/views/SwitchTimeEditionView.qml" line="+28"/>
         <source>Bearbeiten</source>
-        <translation type="unfinished"></translation>
+        <translation>עריכה</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/tablecomp/TableSwitchControl.qml" line="+28"/>
         <source>EIN</source>
-        <translation type="unfinished"></translation>
+        <translation>מופעל</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>AUS</source>
-        <translation type="unfinished"></translation>
+        <translation>מופסק</translation>
     </message>
     <message>
         <location filename="../../app/device/directcommandinfo.cpp" line="+24"/>
         <source>Lux</source>
-        <translation type="unfinished"></translation>
+        <translation>לוקס</translation>
     </message>
     <message>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="-140"/>
         <source>Anwenden bis</source>
         <comment>=&gt; Feiertage bis zum Jahr x hinzufügen</comment>
-        <translation type="unfinished"></translation>
+        <translation>החלה עד</translation>
     </message>
     <message>
         <location filename="../../qml/app/light/LuxValueHeader.qml" line="+18"/>
         <source>Ein (lux)</source>
-        <translation type="unfinished"></translation>
+        <translation>מופעל (לוקס)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Aus (lux)</source>
-        <translation type="unfinished"></translation>
+        <translation>מופסק (לוקס)</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/SwitchStatusPopUp.qml" line="+18"/>
         <source>Typ auswählen</source>
-        <translation type="unfinished"></translation>
+        <translation>בחירת סוג</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/ChannelSettings.qml" line="-124"/>
         <location filename="../../qml/app/settings/DeviceSettingsView.qml" line="+29"/>
         <source>Das Programm dieses Kanals wird gelöscht.</source>
-        <translation type="unfinished"></translation>
+        <translation>התוכנית של ערוץ זה תימחק.</translation>
     </message>
     <message>
         <location line="+136"/>
         <location filename="../../app/report/reporttexts.h" line="+6"/>
+        <location filename="../../app/switchprogram/channeloverviewmodel.cpp" line="-10"/>
         <source>Aktiv</source>
-        <translation type="unfinished"></translation>
+        <translation>פעיל</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/DeviceSettingsView.qml" line="-13"/>
         <source>Das Programm für das Erweiterungsmodul wird gelöscht.</source>
-        <translation type="unfinished"></translation>
+        <translation>התוכנית של מודול ההרחבה תימחק.</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/ResetDateSettings.qml" line="-21"/>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="-149"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-153"/>
         <source>Datum</source>
-        <translation type="unfinished"></translation>
+        <translation>תאריך</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SortSwitchTimeView.qml" line="-58"/>
         <source>(nichts)</source>
-        <translation type="unfinished"></translation>
+        <translation>(כלום)</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+44"/>
         <source>Uhrzeit</source>
-        <translation type="unfinished"></translation>
+        <translation>שעה</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -2063,155 +2171,215 @@ Einige Daten wurden nicht übertragen.</source>
         <location line="+18"/>
         <location filename="../../app/report/projectdocumentsettings.cpp" line="+2"/>
         <source>Wochentag</source>
-        <translation type="unfinished"></translation>
+        <translation>יום בשבוע</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-30"/>
         <location line="+96"/>
         <source>Typ</source>
-        <translation type="unfinished"></translation>
+        <translation>סוג</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>aufsteigend</source>
-        <translation type="unfinished"></translation>
+        <translation>בסדר עולה</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>absteigend</source>
-        <translation type="unfinished"></translation>
+        <translation>בסדר יורד</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Sortieren</source>
-        <translation type="unfinished"></translation>
+        <translation>מיון</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>zuerst</source>
-        <translation type="unfinished"></translation>
+        <translation>קודם</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>danach</source>
-        <translation type="unfinished"></translation>
+        <translation>אחר כך</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/SwitchTimeEdition.qml" line="-187"/>
         <source>Impulsdauer fehlt</source>
-        <translation type="unfinished"></translation>
+        <translation>חסר משך הפולס</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Zykluspuls fehlt</source>
-        <translation type="unfinished"></translation>
+        <translation>חסר פולס המחזור</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Zykluspause fehlt</source>
-        <translation type="unfinished"></translation>
+        <translation>חסרה השהיית המחזור</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Letzter Tag fehlt</source>
-        <translation type="unfinished"></translation>
+        <translation>חסר היום האחרון</translation>
     </message>
     <message>
         <location line="+98"/>
         <source>Start (hh:mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>התחלה (שש:דד)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Uhrzeit (hh:mm:ss)</source>
-        <translation type="unfinished"></translation>
+        <translation>שעה (שש:דד:שנ)</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>Dauer (mm:ss)</source>
-        <translation type="unfinished"></translation>
+        <translation>משך (דד:שנ)</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Puls (hh:mm:ss)</source>
-        <translation type="unfinished"></translation>
+        <translation>פולס (שש:דד:שנ)</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Pause (hh:mm:ss)</source>
-        <translation type="unfinished"></translation>
+        <translation>השהיה (שש:דד:שנ)</translation>
     </message>
     <message>
         <location line="+11"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-328"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-335"/>
         <source>Endlos</source>
-        <translation type="unfinished"></translation>
+        <translation>ללא סוף</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>Start und Ende müssen unterschiedlich sein</source>
-        <translation type="unfinished"></translation>
+        <translation>ההתחלה והסיום חייבים להיות שונים זה מזה</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Entfernen</source>
-        <translation type="unfinished"></translation>
+        <translation>הסרה</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/SwitchTimeItem.qml" line="+79"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+331"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+338"/>
         <source>Dauer</source>
-        <translation type="unfinished"></translation>
+        <translation>משך</translation>
     </message>
     <message>
         <location line="+10"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-71"/>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>השהיה</translation>
     </message>
     <message>
         <location filename="../../qml/app/views/ProjectSettingsView.qml" line="-23"/>
         <source>Projekt-Einstellungen</source>
-        <translation type="unfinished"></translation>
+        <translation>הגדרות הפרויקט</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentastro.cpp" line="+63"/>
+        <location filename="../../app/report/projectdocumentastro.cpp" line="+10"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>שם</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-154"/>
-        <location line="+85"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-160"/>
+        <location line="+91"/>
         <source>Funktion</source>
-        <translation type="unfinished"></translation>
+        <translation>פונקציה</translation>
     </message>
     <message>
         <location line="+138"/>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>התחלה</translation>
     </message>
     <message>
         <location filename="../../app/report/projectdocumentsettings.cpp" line="-2"/>
         <location line="+1"/>
-        <location line="+77"/>
+        <location line="+79"/>
         <source>Stunde</source>
-        <translation type="unfinished"></translation>
+        <translation>שעה</translation>
     </message>
     <message>
-        <location line="-77"/>
+        <location line="-79"/>
         <source>Woche</source>
-        <translation type="unfinished"></translation>
+        <translation>שבוע</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Monat</source>
-        <translation type="unfinished"></translation>
+        <translation>חודש</translation>
     </message>
     <message>
         <location filename="../../app/report/reporttexts.h" line="+6"/>
         <source>Leer</source>
-        <translation type="unfinished"></translation>
+        <translation>ריק</translation>
+    </message>
+    <message>
+        <location filename="../../app/report/yearlyastrodocument.cpp" line="-48"/>
+        <source>Januar</source>
+        <translation>ינואר</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Februar</source>
+        <translation>פברואר</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>März</source>
+        <translation>מרץ</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>April</source>
+        <translation>אפריל</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mai</source>
+        <translation>מאי</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Juni</source>
+        <translation>יוני</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Juli</source>
+        <translation>יולי</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>August</source>
+        <translation>אוגוסט</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>September</source>
+        <translation>ספטמבר</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Oktober</source>
+        <translation>אוקטובר</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>November</source>
+        <translation>נובמבר</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Dezember</source>
+        <translation>דצמבר</translation>
     </message>
 </context>
 <context>
@@ -2228,242 +2396,245 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../app/shell/dateformatsetting.cpp" line="+10"/>
         <source>31.12.00 (TT.MM.JJ)</source>
-        <translation type="unfinished"></translation>
+        <translation>31.12.00 (יי.חח.שש)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>12/31/00 (MM/TT/JJ)</source>
-        <translation type="unfinished"></translation>
+        <translation>12/31/00 (חח/יי/שש)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>00-12-31 (JJ-MM-TT)</source>
-        <translation type="unfinished"></translation>
+        <translation>00-12-31 (שש-חח-יי)</translation>
     </message>
     <message>
         <location filename="../../app/shell/timezonesetting.cpp" line="+10"/>
         <source>UTC -11h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC -11 ש&apos;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC -10h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC -10 ש&apos;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC -9h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC -9 ש&apos;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC -8h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC -8 ש&apos;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC -7h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC -7 ש&apos;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC -6h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC -6 ש&apos;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC -5h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC -5 ש&apos;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC -4h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC -4 ש&apos;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC -3h30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC -3:30 ש&apos;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC -3h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC -3 ש&apos;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC -2h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC -2 ש&apos;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC -1h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC -1 ש&apos;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC -0h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC -0 ש&apos;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +1h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +1 ש&apos;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +2h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +2 ש&apos;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +3h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +3 ש&apos;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +3h30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +3:30 ש&apos;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +4h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +4 ש&apos;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +4h30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +4:30 ש&apos;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +5h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +5 ש&apos;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +5h30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +5:30 ש&apos;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +6h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +6 ש&apos;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +6h30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +6:30 ש&apos;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +7h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +7 ש&apos;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +8h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +8 ש&apos;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +9h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +9 ש&apos;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +9h30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +9:30 ש&apos;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +10h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +10 ש&apos;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +10h30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +10:30 ש&apos;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +11h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +11 ש&apos;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +11h30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +11:30 ש&apos;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +12h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +12 ש&apos;</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../qml/app/appsettings/GlobalSettings.qml" line="-218"/>
         <source>%1 Code(s) wurden entfernt!</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>קוד %1 הוסר!</numerusform>
+            <numerusform>%1 קודים הוסרו!</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+30"/>
         <source>Sprache</source>
-        <translation type="unfinished"></translation>
+        <translation>שפה</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Datumsformat</source>
-        <translation type="unfinished"></translation>
+        <translation>תבנית תאריך</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Erster Tag der Woche</source>
-        <translation type="unfinished"></translation>
+        <translation>היום הראשון בשבוע</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Töne</source>
-        <translation type="unfinished"></translation>
+        <translation>צלילים</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Vibration</source>
-        <translation type="unfinished"></translation>
+        <translation>רטט</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Automatische Synchronisierung von Datum und Uhrzeit</source>
-        <translation type="unfinished"></translation>
+        <translation>סנכרון אוטומטי של תאריך ושעה</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Automatische Sprachsynchronisation</source>
-        <translation type="unfinished"></translation>
+        <translation>סנכרון שפה אוטומטי</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Verbindungscodes</source>
-        <translation type="unfinished"></translation>
+        <translation>קודי חיבור</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Modus Fehlerbeseitigung</source>
-        <translation type="unfinished"></translation>
+        <translation>מצב ניפוי שגיאות</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>Software-Update Adresse</source>
-        <translation type="unfinished"></translation>
+        <translation>כתובת לעדכוני תוכנה</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Immer Updates online suchen</source>
-        <translation type="unfinished"></translation>
+        <translation>תמיד לחפש עדכונים ברשת</translation>
     </message>
     <message>
         <location filename="../../qml/app/views/GlobalSettingsView.qml" line="+21"/>
         <source>Einstellungen</source>
-        <translation type="unfinished"></translation>
+        <translation>הגדרות</translation>
     </message>
 </context>
 <context>
@@ -2471,128 +2642,128 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../qml/app/holidays/HolidayEdition.qml" line="-266"/>
         <source>Jährlich fest</source>
-        <translation type="unfinished"></translation>
+        <translation>קבוע בכל שנה</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Freie Regel</source>
-        <translation type="unfinished"></translation>
+        <translation>כלל חופשי</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Relativ zum Osten</source>
-        <translation type="unfinished"></translation>
+        <translation>יחסית לפסחא</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Relativ zu CNY</source>
-        <translation type="unfinished"></translation>
+        <translation>יחסית לראש השנה הסיני</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Einmal fest</source>
-        <translation type="unfinished"></translation>
+        <translation>קבוע פעם אחת</translation>
     </message>
     <message>
         <location line="+16"/>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="+27"/>
         <source>Feiertag</source>
-        <translation type="unfinished"></translation>
+        <translation>חג</translation>
     </message>
     <message>
         <location line="+104"/>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="-159"/>
         <source>%1 vor dem %2</source>
         <comment>%1 = day of week, %2 = date</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 לפני %2</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="+1"/>
         <source>%1 nach dem %2</source>
         <comment>%1 = day of week, %2 = date</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 אחרי %2</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Name des Feiertags</source>
-        <translation type="unfinished"></translation>
+        <translation>שם החג</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Art des Feiertags</source>
-        <translation type="unfinished"></translation>
+        <translation>סוג החג</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Wochentag</source>
-        <translation type="unfinished"></translation>
+        <translation>יום בשבוע</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="+164"/>
         <source>von</source>
-        <translation type="unfinished"></translation>
+        <translation>מ-</translation>
     </message>
     <message>
         <location line="+42"/>
         <source>Datum</source>
-        <translation type="unfinished"></translation>
+        <translation>תאריך</translation>
     </message>
     <message>
         <location line="+13"/>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="+7"/>
         <source>Dauer</source>
-        <translation type="unfinished"></translation>
+        <translation>משך</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="+0"/>
         <source>bis</source>
-        <translation type="unfinished"></translation>
+        <translation>עד</translation>
     </message>
     <message>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="-119"/>
         <source>Sind Sie sicher, dass Sie dieses Feiertagsset dauerhaft löschen möchten?</source>
-        <translation type="unfinished"></translation>
+        <translation>האם באמת למחוק לצמיתות את ערכת החגים הזו?</translation>
     </message>
     <message>
         <location line="+27"/>
         <location line="+161"/>
         <source>Neu</source>
-        <translation type="unfinished"></translation>
+        <translation>חדש</translation>
     </message>
     <message>
         <location line="-151"/>
         <source>Kopieren</source>
-        <translation type="unfinished"></translation>
+        <translation>העתקה</translation>
     </message>
     <message>
         <location line="+10"/>
         <location line="+151"/>
         <source>Bearbeiten</source>
-        <translation type="unfinished"></translation>
+        <translation>עריכה</translation>
     </message>
     <message>
         <location line="-141"/>
         <location line="+152"/>
         <source>Entfernen</source>
-        <translation type="unfinished"></translation>
+        <translation>הסרה</translation>
     </message>
     <message>
         <location line="-144"/>
         <source>Vordefinierte Sets anzeigen (nicht änderbar)</source>
-        <translation type="unfinished"></translation>
+        <translation>הצגת ערכות מוגדרות מראש (ללא שינוי)</translation>
     </message>
     <message>
         <location line="+114"/>
         <source>Für die Richtigkeit aller Angaben wird keine Gewähr übernommen! Für kritische Anwendungen überprüfen Sie bitte die Feiertagsdaten.</source>
-        <translation type="unfinished"></translation>
+        <translation>אין אחריות לנכונות הנתונים! ביישומים קריטיים יש לבדוק את תאריכי החגים.</translation>
     </message>
     <message>
         <location filename="../../qml/app/holidays/NameEdition.qml" line="-13"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>שם</translation>
     </message>
 </context>
 <context>
@@ -2600,62 +2771,62 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../qml/app/views/HomeScreenView.qml" line="-105"/>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>דף הבית</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Neues Projekt</source>
-        <translation type="unfinished"></translation>
+        <translation>פרויקט חדש</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>TARVINO rix2/rix3 lesen</source>
-        <translation type="unfinished"></translation>
+        <translation>קריאת TARVINO rix2/rix3</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Projekt duplizieren</source>
-        <translation type="unfinished"></translation>
+        <translation>שכפול פרויקט</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Projekt umbenennen</source>
-        <translation type="unfinished"></translation>
+        <translation>שינוי שם הפרויקט</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Projekte löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>מחיקת פרויקטים</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Projekt exportieren</source>
-        <translation type="unfinished"></translation>
+        <translation>ייצוא פרויקט</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Direkte Befehle</source>
-        <translation type="unfinished"></translation>
+        <translation>פקודות ישירות</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Einstellungen</source>
-        <translation type="unfinished"></translation>
+        <translation>הגדרות</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Software-Info</source>
-        <translation type="unfinished"></translation>
+        <translation>מידע על התוכנה</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>FAQ</source>
-        <translation type="unfinished"></translation>
+        <translation>שאלות נפוצות</translation>
     </message>
     <message>
         <location line="+52"/>
         <source>Noch keine Projekte. Legen Sie mit + ein neues Projekt an.</source>
-        <translation type="unfinished"></translation>
+        <translation>אין עדיין פרויקטים. ניתן ליצור פרויקט חדש עם +.</translation>
     </message>
 </context>
 <context>
@@ -2671,18 +2842,18 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../qml/app/switchtimes/ProgramView.qml" line="+0"/>
         <source>Speicherplätze</source>
-        <translation type="unfinished"></translation>
+        <translation>מקומות בזיכרון</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-342"/>
-        <location line="+272"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-349"/>
+        <location line="+279"/>
         <source>Impuls</source>
-        <translation type="unfinished"></translation>
+        <translation>פולס</translation>
     </message>
     <message>
-        <location line="-270"/>
+        <location line="-277"/>
         <source>Zyklus</source>
-        <translation type="unfinished"></translation>
+        <translation>מחזור</translation>
     </message>
 </context>
 <context>
@@ -2691,23 +2862,23 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/app/appsettings/SoftwareInfo.qml" line="+140"/>
         <location filename="../../qml/app/popups/TermsAndConditionsPopup.qml" line="-18"/>
         <source>Geschäftsbedingungen</source>
-        <translation type="unfinished"></translation>
+        <translation>תנאי שימוש</translation>
     </message>
     <message>
         <location line="+4"/>
         <location filename="../../qml/app/popups/TermsAndConditionsPopup.qml" line="+5"/>
         <source>Datenschutzrichtlinien</source>
-        <translation type="unfinished"></translation>
+        <translation>מדיניות פרטיות</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/TermsAndConditionsPopup.qml" line="-13"/>
         <source>Bitte lesen und akzeptieren Sie die Allgemeinen Geschäftsbedingungen sowie die Datenschutzrichtlinien, bevor Sie die Anwendung nutzen.</source>
-        <translation type="unfinished"></translation>
+        <translation>יש לקרוא ולאשר את תנאי השימוש ואת מדיניות הפרטיות לפני השימוש ביישום.</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Ich akzeptiere die Allgemeinen Geschäftsbedingungen und bin über die Datenschutzbestimmungen informiert.</source>
-        <translation type="unfinished"></translation>
+        <translation>אני מאשר/ת את תנאי השימוש וקיבלתי מידע על מדיניות הפרטיות.</translation>
     </message>
 </context>
 <context>
@@ -2716,50 +2887,50 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/app/light/DelayRow.qml" line="+26"/>
         <source>mm:ss</source>
         <comment>light setting delay format</comment>
-        <translation type="unfinished"></translation>
+        <translation>דד:שנ</translation>
     </message>
     <message>
         <location filename="../../qml/app/light/DelaySettings.qml" line="+15"/>
         <source>Verzögerung Ein</source>
-        <translation type="unfinished"></translation>
+        <translation>השהיית הפעלה</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Verzögerung Aus</source>
-        <translation type="unfinished"></translation>
+        <translation>השהיית הפסקה</translation>
     </message>
     <message>
         <location filename="../../qml/app/light/LightView.qml" line="+13"/>
         <source>Licht</source>
-        <translation type="unfinished"></translation>
+        <translation>אור</translation>
     </message>
     <message>
         <location line="+28"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+162"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+169"/>
         <location line="+55"/>
         <source>Luxwerte</source>
-        <translation type="unfinished"></translation>
+        <translation>ערכי לוקס</translation>
     </message>
     <message>
         <location line="+8"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-39"/>
         <source>Verzögerungszeit</source>
-        <translation type="unfinished"></translation>
+        <translation>זמן השהיה</translation>
     </message>
     <message>
         <location filename="../../qml/app/light/LuxValuesSetting.qml" line="+60"/>
         <source>Kopieren an allen Tagen</source>
-        <translation type="unfinished"></translation>
+        <translation>העתקה לכל הימים</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Kopieren an allen Tagen (Ein)</source>
-        <translation type="unfinished"></translation>
+        <translation>העתקה לכל הימים (מופעל)</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Kopieren an allen Tagen (Aus)</source>
-        <translation type="unfinished"></translation>
+        <translation>העתקה לכל הימים (מופסק)</translation>
     </message>
 </context>
 <context>
@@ -2767,12 +2938,12 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../app/shell/maincontroller.cpp" line="+488"/>
         <source>Open File</source>
-        <translation type="unfinished"></translation>
+        <translation>פתיחת קובץ</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>OT2 (*.ot2)</source>
-        <translation type="unfinished"></translation>
+        <translation>OT2 (*.ot2)</translation>
     </message>
 </context>
 <context>
@@ -2780,163 +2951,163 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../qml/app/menus/DesktopMenu.qml" line="+19"/>
         <source>&amp;Datei</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;קובץ</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Neues Projekt</source>
-        <translation type="unfinished"></translation>
+        <translation>פרויקט &amp;חדש</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>&amp;Öffnen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;פתיחה...</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>&amp;Speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;שמירה</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>&amp;Speichern unter</source>
-        <translation type="unfinished"></translation>
+        <translation>שמירה &amp;בשם...</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>TARVINO rix2/rix3 lesen</source>
-        <translation type="unfinished"></translation>
+        <translation>קריאת TARVINO rix2/rix3</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Programm TARVINO rix2/rix3</source>
-        <translation type="unfinished"></translation>
+        <translation>תכנות TARVINO rix2/rix3</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Direkte Befehle</source>
-        <translation type="unfinished"></translation>
+        <translation>פקודות ישירות</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Senden per E-Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>שליחה בדוא&quot;ל</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Drucken</source>
-        <translation type="unfinished"></translation>
+        <translation>הדפסה</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Druckvorschau</source>
-        <translation type="unfinished"></translation>
+        <translation>תצוגה לפני הדפסה</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>&amp;Ende</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;יציאה</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Bearbeiten</source>
-        <translation type="unfinished"></translation>
+        <translation>עריכה</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Rückgängig</source>
-        <translation type="unfinished"></translation>
+        <translation>ביטול פעולה</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Wiederherstellen</source>
-        <translation type="unfinished"></translation>
+        <translation>ביצוע חוזר</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Ausschneiden</source>
-        <translation type="unfinished"></translation>
+        <translation>גזירה</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Kopieren</source>
-        <translation type="unfinished"></translation>
+        <translation>העתקה</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Einfügen</source>
-        <translation type="unfinished"></translation>
+        <translation>הדבקה</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Alles markieren</source>
-        <translation type="unfinished"></translation>
+        <translation>סימון הכול</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>מחיקה</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Sortieren...</source>
-        <translation type="unfinished"></translation>
+        <translation>מיון...</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Optimieren</source>
-        <translation type="unfinished"></translation>
+        <translation>ייעול</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Projekteinstellungen...</source>
-        <translation type="unfinished"></translation>
+        <translation>הגדרות ה&amp;פרויקט...</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Einstellungen</source>
-        <translation type="unfinished"></translation>
+        <translation>הגדרות</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Sprache erstellen TARVINO rix2/rix3</source>
-        <translation type="unfinished"></translation>
+        <translation>יצירת שפה TARVINO rix2/rix3</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Feiertag</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;חגים</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&amp;App-Einstellungen...</source>
-        <translation type="unfinished"></translation>
+        <translation>הגדרות ה&amp;יישום...</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Hilfe</source>
-        <translation type="unfinished"></translation>
+        <translation>עזרה</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Hilfe</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;עזרה</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Software-Infos</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;מידע על התוכנה</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&amp;Zorvik AG</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zorvik AG</translation>
     </message>
     <message>
         <location line="-47"/>
         <location filename="../../app/report/projectdocument.cpp" line="-32"/>
         <source>Projekt</source>
-        <translation type="unfinished"></translation>
+        <translation>פרויקט</translation>
     </message>
 </context>
 <context>
@@ -2945,68 +3116,70 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../app/shell/projectcreationviewcontroller.cpp" line="+24"/>
         <location filename="../../app/shell/projectfiles.cpp" line="+99"/>
         <source>Projekt %1</source>
-        <translation type="unfinished"></translation>
+        <translation>פרויקט %1</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/ProjectCreationPopUp.qml" line="+10"/>
         <location filename="../../qml/app/views/ProjectCreationView.qml" line="+13"/>
         <source>Neues Projekt</source>
-        <translation type="unfinished"></translation>
+        <translation>פרויקט חדש</translation>
     </message>
     <message>
         <location filename="../../qml/app/projects/ProjectCreationItem.qml" line="+68"/>
         <source>Gerätetyp</source>
-        <translation type="unfinished"></translation>
+        <translation>סוג התקן</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Anzahl Kanäle</source>
-        <translation type="unfinished"></translation>
+        <translation>מספר ערוצים</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Modell</source>
-        <translation type="unfinished"></translation>
+        <translation>דגם</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Projektname</source>
-        <translation type="unfinished"></translation>
+        <translation>שם הפרויקט</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Projekt erstellen</source>
-        <translation type="unfinished"></translation>
+        <translation>יצירת פרויקט</translation>
     </message>
     <message>
         <location filename="../../qml/app/views/ProjectCreationView.qml" line="+6"/>
         <source>Öffnen</source>
-        <translation type="unfinished"></translation>
+        <translation>פתיחה</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>TARVINO rix2/rix3 lesen</source>
-        <translation type="unfinished"></translation>
+        <translation>קריאת TARVINO rix2/rix3</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Direkte Befehle</source>
-        <translation type="unfinished"></translation>
+        <translation>פקודות ישירות</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Gespeicherte Projekte</source>
-        <translation type="unfinished"></translation>
+        <translation>פרויקטים שמורים</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="-59"/>
+        <location filename="../../app/switchprogram/channeloverviewmodel.cpp" line="-7"/>
         <source>Zeitschaltprogramm</source>
-        <translation type="unfinished"></translation>
+        <translation>תוכנית שעון מיתוג</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../app/switchprogram/channeloverviewmodel.cpp" line="+2"/>
         <source>Astroprogramm</source>
-        <translation type="unfinished"></translation>
+        <translation>תוכנית אסטרונומית</translation>
     </message>
 </context>
 <context>
@@ -3014,386 +3187,433 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../app/shell/sowirulesetting.cpp" line="+12"/>
         <source>Kein So/Wi</source>
-        <translation type="unfinished"></translation>
+        <translation>ללא שעון קיץ/חורף</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Europa</source>
-        <translation type="unfinished"></translation>
+        <translation>אירופה</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Westeuropa</source>
-        <translation type="unfinished"></translation>
+        <translation>מערב אירופה</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Osteuropa</source>
-        <translation type="unfinished"></translation>
+        <translation>מזרח אירופה</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Kanada</source>
-        <translation type="unfinished"></translation>
+        <translation>קנדה</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>USA</source>
-        <translation type="unfinished"></translation>
+        <translation>ארה&quot;ב</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Iran</source>
-        <translation type="unfinished"></translation>
+        <translation>איראן</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+59"/>
+        <source>Letzte</source>
+        <comment>Last week</comment>
+        <translation>אחרון</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location filename="../../app/shell/sowirulesetting.cpp" line="+1"/>
         <source>Freie Regel</source>
-        <translation type="unfinished"></translation>
+        <translation>כלל חופשי</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+16"/>
+        <source>Ferien</source>
+        <translation>חופשה</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Betriebsstunden</source>
+        <translation>שעות פעולה</translation>
+    </message>
+    <message>
+        <location filename="../../app/shell/sowirulesetting.cpp" line="+1"/>
         <source>Festes Datum</source>
-        <translation type="unfinished"></translation>
+        <translation>תאריך קבוע</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+23"/>
         <source>Australien</source>
-        <translation type="unfinished"></translation>
+        <translation>אוסטרליה</translation>
     </message>
     <message>
         <location line="-4"/>
         <source>Eigene Regel</source>
-        <translation type="unfinished"></translation>
+        <translation>כלל משלך</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Eigene Tabelle</source>
-        <translation type="unfinished"></translation>
+        <translation>טבלה משלך</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Neuseeland</source>
-        <translation type="unfinished"></translation>
+        <translation>ניו זילנד</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="-13"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+16"/>
         <source>Nach 1 Minute aus</source>
         <comment>LCD state</comment>
-        <translation type="unfinished"></translation>
+        <translation>כבוי אחרי דקה</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-1"/>
         <source>Immer Ein</source>
         <comment>LCD state</comment>
-        <translation type="unfinished"></translation>
+        <translation>תמיד דולק</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-81"/>
         <source>Standard</source>
         <comment>Easter rule</comment>
-        <translation type="unfinished"></translation>
+        <translation>רגיל</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Orthodoxe Kirche</source>
         <comment>Easter rule</comment>
-        <translation type="unfinished"></translation>
+        <translation>הכנסייה האורתודוקסית</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Inaktiv</source>
         <comment>Channel combination</comment>
-        <translation type="unfinished"></translation>
+        <translation>לא פעיל</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Kanalverriegelung</source>
         <comment>Channel combination</comment>
-        <translation type="unfinished"></translation>
+        <translation>נעילת ערוץ</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Programmumschaltung</source>
         <comment>Channel combination</comment>
-        <translation type="unfinished"></translation>
+        <translation>החלפת תוכנית</translation>
     </message>
     <message>
         <location line="+8"/>
         <location filename="../../app/report/reporttexts.h" line="-3"/>
         <source>Inaktiv</source>
         <comment>External input</comment>
-        <translation type="unfinished"></translation>
+        <translation>לא פעיל</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../app/switchprogram/channeloverviewmodel.cpp" line="+8"/>
         <source>Taster</source>
         <comment>External input</comment>
-        <translation type="unfinished"></translation>
+        <translation>לחצן</translation>
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../../app/switchprogram/channeloverviewmodel.cpp" line="+2"/>
         <source>Schalter</source>
         <comment>External input</comment>
-        <translation type="unfinished"></translation>
+        <translation>מפסק</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Handschaltung</source>
         <comment>Push button</comment>
-        <translation type="unfinished"></translation>
+        <translation>מיתוג ידני</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Timer</source>
         <comment>Push button</comment>
-        <translation type="unfinished"></translation>
+        <translation>קוצב זמן</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Treppenlicht</source>
         <comment>Push button</comment>
-        <translation type="unfinished"></translation>
+        <translation>תאורת חדר מדרגות</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Handschaltung bis Sonnenereignis</source>
         <comment>Push button</comment>
-        <translation type="unfinished"></translation>
+        <translation>מיתוג ידני עד אירוע שמש</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Luxwert übernehmen</source>
         <comment>Push button</comment>
-        <translation type="unfinished"></translation>
+        <translation>אימוץ ערך לוקס</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Umschalten</source>
         <comment>Push button</comment>
-        <translation type="unfinished"></translation>
+        <translation>החלפה</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Nicht nachschaltbar</source>
         <comment>Staircase light</comment>
-        <translation type="unfinished"></translation>
+        <translation>ללא הפעלה חוזרת</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Nachschaltbar</source>
         <comment>Staircase light</comment>
-        <translation type="unfinished"></translation>
+        <translation>עם הפעלה חוזרת</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/ChannelSettings.qml" line="-137"/>
         <location line="+41"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+112"/>
         <source>Signalisierung auf</source>
-        <translation type="unfinished"></translation>
+        <translation>איתות לערוץ</translation>
     </message>
     <message>
         <location line="-27"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-45"/>
         <source>Betriebsstundenzähler Serviceintervall</source>
-        <translation type="unfinished"></translation>
+        <translation>מונה שעות פעולה מרווח שירות</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>max. 199.999 h</source>
-        <translation type="unfinished"></translation>
+        <translation>מקס&apos; 199,999 ש&apos;</translation>
     </message>
     <message>
         <location line="+26"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+6"/>
         <source>Externer Eingang</source>
-        <translation type="unfinished"></translation>
+        <translation>כניסה חיצונית</translation>
     </message>
     <message>
         <location line="+72"/>
         <source>Erdstunde</source>
-        <translation type="unfinished"></translation>
+        <translation>שעת כדור הארץ</translation>
     </message>
     <message>
         <location line="+6"/>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="+24"/>
         <source>Inaktiv</source>
         <comment>Holiday state</comment>
-        <translation type="unfinished"></translation>
+        <translation>לא פעיל</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="+3"/>
         <location line="+31"/>
         <source>Nur Lux</source>
-        <translation type="unfinished"></translation>
+        <translation>לוקס בלבד</translation>
     </message>
     <message>
         <location line="-12"/>
         <source>Ferien</source>
         <comment>External input</comment>
-        <translation type="unfinished"></translation>
+        <translation>חופשה</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Sonderprogramm</source>
         <comment>External input</comment>
-        <translation type="unfinished"></translation>
+        <translation>תוכנית מיוחדת</translation>
     </message>
     <message>
         <location line="+55"/>
         <source>Inaktiv</source>
-        <translation type="unfinished"></translation>
+        <translation>לא פעיל</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/ProgramView.qml" line="-55"/>
+        <location filename="../../app/switchprogram/channeloverviewmodel.cpp" line="-8"/>
         <source>Signalisierung</source>
-        <translation type="unfinished"></translation>
+        <translation>איתות</translation>
     </message>
     <message>
-        <location filename="../../app/report/yearlyastrodocument.cpp" line="-7"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-69"/>
+        <location filename="../../app/report/yearlyastrodocument.cpp" line="+36"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="-11"/>
         <source>Sommer-/Winterregel</source>
-        <translation type="unfinished"></translation>
+        <translation>כלל שעון קיץ/חורף</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/DeviceSettingsView.qml" line="+48"/>
         <source>Einstellungen Kanal</source>
-        <translation type="unfinished"></translation>
+        <translation>הגדרות הערוץ</translation>
     </message>
     <message>
         <location line="+6"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+59"/>
         <source>Erweiterungsmodul</source>
-        <translation type="unfinished"></translation>
+        <translation>מודול הרחבה</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>Kanalfunktion</source>
-        <translation type="unfinished"></translation>
+        <translation>תפקוד הערוץ</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Überblick</source>
-        <translation type="unfinished"></translation>
+        <translation>סקירה</translation>
     </message>
     <message>
         <location filename="../../qml/app/directcommands/OptionSection.qml" line="-14"/>
         <location filename="../../qml/app/settings/OptionSettings.qml" line="+15"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-2"/>
         <source>Optionen</source>
-        <translation type="unfinished"></translation>
+        <translation>אפשרויות</translation>
     </message>
     <message>
-        <location filename="../../qml/app/settings/ChannelOverview.qml" line="-64"/>
+        <location filename="../../qml/app/settings/ChannelOverview.qml" line="-67"/>
         <source>Channel Function</source>
-        <translation type="unfinished"></translation>
+        <translation>תפקוד הערוץ</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Memory Used</source>
-        <translation type="unfinished"></translation>
+        <translation>זיכרון בשימוש</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Extra Program used</source>
-        <translation type="unfinished"></translation>
+        <translation>תוכניות מיוחדות בשימוש</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Holiday</source>
-        <translation type="unfinished"></translation>
+        <translation>חגים</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>External Input</source>
-        <translation type="unfinished"></translation>
+        <translation>כניסה חיצונית</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Signaling To</source>
-        <translation type="unfinished"></translation>
+        <translation>איתות לערוץ</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Service Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>מרווח שירות</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Speicher verwendet</source>
+        <translation>זיכרון בשימוש</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sonderprogramme benutzt</source>
+        <translation>תוכניות מיוחדות בשימוש</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/DateTimeSettings.qml" line="-40"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-68"/>
         <source>Zeit/Datum</source>
-        <translation type="unfinished"></translation>
+        <translation>שעה/תאריך</translation>
     </message>
     <message>
         <location line="+9"/>
         <location filename="../../qml/app/settings/ResetDateSettings.qml" line="+10"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+1"/>
         <source>Zeitformat</source>
-        <translation type="unfinished"></translation>
+        <translation>תבנית שעה</translation>
     </message>
     <message>
         <location line="+9"/>
         <location filename="../../qml/app/settings/ResetDateSettings.qml" line="-22"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+2"/>
         <source>Datumsformat</source>
-        <translation type="unfinished"></translation>
+        <translation>תבנית תאריך</translation>
     </message>
     <message>
         <location line="+10"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+2"/>
         <source>Erster Tag der Woche</source>
-        <translation type="unfinished"></translation>
+        <translation>היום הראשון בשבוע</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>Zeitzone</source>
-        <translation type="unfinished"></translation>
+        <translation>אזור זמן</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/HolidaySettings.qml" line="+118"/>
         <source>Status</source>
         <comment>Holiday status</comment>
-        <translation type="unfinished"></translation>
+        <translation>מצב</translation>
     </message>
     <message>
         <location line="+11"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+51"/>
         <source>Beginn</source>
-        <translation type="unfinished"></translation>
+        <translation>התחלה</translation>
     </message>
     <message>
         <location line="+25"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+91"/>
         <location line="+67"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+1"/>
         <source>Ende</source>
-        <translation type="unfinished"></translation>
+        <translation>סיום</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/OptionSettings.qml" line="+11"/>
         <source>Kanalkombination</source>
-        <translation type="unfinished"></translation>
+        <translation>שילוב ערוצים</translation>
     </message>
     <message>
         <location line="+33"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+29"/>
         <source>LCD-Beleuchtung</source>
-        <translation type="unfinished"></translation>
+        <translation>תאורת LCD</translation>
     </message>
     <message>
         <location filename="../../app/report/projectdocumentastro.cpp" line="-3"/>
         <source>Eigene Astro Tabelle</source>
-        <translation type="unfinished"></translation>
+        <translation>טבלה אסטרונומית משלך</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-310"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-317"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-49"/>
         <source>Fixes Datum</source>
-        <translation type="unfinished"></translation>
+        <translation>תאריך קבוע</translation>
     </message>
 </context>
 <context>
     <name>ProgramView</name>
     <message>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="-49"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+90"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+91"/>
         <source>Standardprogramm</source>
-        <translation type="unfinished"></translation>
+        <translation>תוכנית רגילה</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/ExtraProgramWarningPopup.qml" line="-9"/>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="+2"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+97"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+103"/>
         <source>Sonderprogramm %1</source>
-        <translation type="unfinished"></translation>
+        <translation>תוכנית מיוחדת %1</translation>
     </message>
 </context>
 <context>
@@ -3401,57 +3621,63 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../qml/app/popups/DuplicateProjectPopUp.qml" line="+6"/>
         <source>Projekt duplizieren</source>
-        <translation type="unfinished"></translation>
+        <translation>שכפול פרויקט</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Neues Projekt benennen:</source>
-        <translation type="unfinished"></translation>
+        <translation>שם לפרויקט החדש:</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/EditProjectPopUp.qml" line="+10"/>
         <source>Projekt umbenennen:</source>
-        <translation type="unfinished"></translation>
+        <translation>שינוי שם הפרויקט:</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Bearbeiten</source>
-        <translation type="unfinished"></translation>
+        <translation>עריכה</translation>
     </message>
     <message>
-        <location filename="../../qml/app/views/HomeScreenView.qml" line="-181"/>
+        <location filename="../../qml/app/views/HomeScreenView.qml" line="-182"/>
         <source>Alle Projekte löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>מחיקת כל הפרויקטים</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+2"/>
         <source>%1 Projekte löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>מחיקת פרויקט %1</numerusform>
+            <numerusform>מחיקת %1 פרויקטים</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Projekt löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>מחיקת הפרויקט</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Sind Sie sicher, dass Sie das Projekt dauerhaft löschen möchten?</source>
-        <translation type="unfinished"></translation>
+        <translation>האם באמת למחוק את הפרויקט לצמיתות?</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Sind Sie sicher, dass Sie alle Projekte dauerhaft löschen möchten?</source>
-        <translation type="unfinished"></translation>
+        <translation>האם באמת למחוק את כל הפרויקטים לצמיתות?</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+2"/>
         <source>Sind Sie sicher, dass Sie %1 Projekte dauerhaft löschen möchten?</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>האם באמת למחוק לצמיתות פרויקט %1?</numerusform>
+            <numerusform>האם באמת למחוק לצמיתות %1 פרויקטים?</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+178"/>
+        <location line="+179"/>
         <source>Möchten Sie das Projekt &quot;%1&quot; importieren?</source>
-        <translation type="unfinished"></translation>
+        <translation>לייבא את הפרויקט &quot;%1&quot;?</translation>
     </message>
 </context>
 <context>
@@ -3459,43 +3685,43 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../app/report/yearlyastrodocument.cpp" line="-9"/>
         <source>Kanal</source>
-        <translation type="unfinished"></translation>
+        <translation>ערוץ</translation>
     </message>
     <message>
         <location filename="../../qml/app/projectsettings/ChannelsSubTab.qml" line="-28"/>
         <source>Beschreibung der Kanäle</source>
-        <translation type="unfinished"></translation>
+        <translation>תיאור הערוצים</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Wird auf dem Gerät angezeigt</source>
-        <translation type="unfinished"></translation>
+        <translation>מוצג בהתקן</translation>
     </message>
     <message>
         <location filename="../../qml/app/projectsettings/ProjectMetadataSubTab.qml" line="+11"/>
         <source>Projekt</source>
         <comment>Tab title</comment>
-        <translation type="unfinished"></translation>
+        <translation>פרויקט</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Bezeichnung</source>
-        <translation type="unfinished"></translation>
+        <translation>כינוי</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Beschreibung</source>
-        <translation type="unfinished"></translation>
+        <translation>תיאור</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Dateiname</source>
-        <translation type="unfinished"></translation>
+        <translation>שם קובץ</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Letzte Änderung</source>
-        <translation type="unfinished"></translation>
+        <translation>שינוי אחרון</translation>
     </message>
 </context>
 <context>
@@ -3504,46 +3730,46 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../app/report/projectdocument.cpp" line="+2"/>
         <source>Kunde</source>
         <comment>Tab title</comment>
-        <translation type="unfinished"></translation>
+        <translation>לקוח</translation>
     </message>
     <message>
         <location filename="../../qml/app/projectsettings/AuthorSubTab.qml" line="+8"/>
         <source>Autor</source>
-        <translation type="unfinished"></translation>
+        <translation>מחבר</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Name</source>
         <comment>Author&apos;s name</comment>
-        <translation type="unfinished"></translation>
+        <translation>שם</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Adresse</source>
         <comment>Author&apos;s address</comment>
-        <translation type="unfinished"></translation>
+        <translation>כתובת</translation>
     </message>
     <message>
         <location filename="../../qml/app/projectsettings/ChannelsSubTab.qml" line="-46"/>
         <source>Kanal</source>
-        <translation type="unfinished"></translation>
+        <translation>ערוץ</translation>
     </message>
     <message>
         <location filename="../../qml/app/projectsettings/ClientSubTab.qml" line="+8"/>
         <source>Kunde</source>
-        <translation type="unfinished"></translation>
+        <translation>לקוח</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Name</source>
         <comment>Customer&apos;s name</comment>
-        <translation type="unfinished"></translation>
+        <translation>שם</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Adresse</source>
         <comment>Customer&apos;s address</comment>
-        <translation type="unfinished"></translation>
+        <translation>כתובת</translation>
     </message>
 </context>
 <context>
@@ -3551,7 +3777,7 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../app/report/printservice.cpp" line="+58"/>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>עמוד %1 מתוך %2</translation>
     </message>
 </context>
 <context>
@@ -3561,199 +3787,204 @@ Einige Daten wurden nicht übertragen.</source>
         <source>%1
 SN: %2
 Anschlusscode: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+SN: %2
+קוד חיבור: %3</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Code für %1</source>
-        <translation type="unfinished"></translation>
+        <translation>קוד עבור %1</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Authentifizierung für %1</source>
-        <translation type="unfinished"></translation>
+        <translation>אימות עבור %1</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>OK-Aktivierung am Gerät</source>
-        <translation type="unfinished"></translation>
+        <translation>הפעלה באמצעות OK בהתקן</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Eingabe Authentifizierungscode</source>
-        <translation type="unfinished"></translation>
+        <translation>הזנת קוד אימות</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Dies ist Ihr Authentifizierungscode, verwahren Sie ihn sicher!</source>
-        <translation type="unfinished"></translation>
+        <translation>זהו קוד האימות שלך, יש לשמור אותו במקום בטוח!</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>Speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>שמירה</translation>
     </message>
     <message>
         <location line="+7"/>
         <location filename="../../qml/app/popups/PinCodePopUp.qml" line="-12"/>
         <location filename="../../qml/app/views/DeviceScanView.qml" line="+128"/>
         <source>Abbruch</source>
-        <translation type="unfinished"></translation>
+        <translation>ביטול</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>Falsches Passwort!</source>
-        <translation type="unfinished"></translation>
+        <translation>סיסמה שגויה!</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Die Schaltfläche wurde nicht aktiviert!</source>
-        <translation type="unfinished"></translation>
+        <translation>הלחצן לא הופעל!</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/InactivityPopUp.qml" line="-6"/>
         <source>Verbindung aufgrund von Inaktivität geschlossen</source>
-        <translation type="unfinished"></translation>
+        <translation>החיבור נסגר עקב חוסר פעילות</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Die Verbindung wurde aufgrund von Inaktivität geschlossen</source>
-        <translation type="unfinished"></translation>
+        <translation>החיבור נסגר בשל חוסר פעילות</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Wieder anschließen</source>
-        <translation type="unfinished"></translation>
+        <translation>התחברות מחדש</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/PinCodePopUp.qml" line="-53"/>
         <source>Sie müssen warten, das Gerät ist aufgrund mehrerer fehlgeschlagener Versuche verriegelt</source>
-        <translation type="unfinished"></translation>
+        <translation>יש להמתין, ההתקן ננעל לאחר מספר ניסיונות כושלים</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>PIN-Code</source>
-        <translation type="unfinished"></translation>
+        <translation>קוד PIN</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Das Gerät ist PIN-geschützt, bitte geben Sie den PIN-Code ein</source>
-        <translation type="unfinished"></translation>
+        <translation>ההתקן מוגן בקוד PIN, יש להזין את קוד ה-PIN</translation>
     </message>
     <message>
         <location line="+58"/>
         <source>Falscher PIN-Code!</source>
-        <translation type="unfinished"></translation>
+        <translation>קוד PIN שגוי!</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/SyncClockPopup.qml" line="-24"/>
         <source>Daten-Synchronisation</source>
-        <translation type="unfinished"></translation>
+        <translation>סנכרון נתונים</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Bitte wählen Sie aus, welche Daten beim Verbinden mit Uhren synchronisiert werden sollen</source>
-        <translation type="unfinished"></translation>
+        <translation>יש לבחור אילו נתונים יסונכרנו בעת החיבור לשעונים</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Datum/Uhrzeit-Synchronisation</source>
-        <translation type="unfinished"></translation>
+        <translation>סנכרון תאריך/שעה</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Sprach-Synchronisation</source>
-        <translation type="unfinished"></translation>
+        <translation>סנכרון שפה</translation>
     </message>
     <message>
         <location filename="../../qml/app/scan/DeviceScan.qml" line="+76"/>
         <source>Geräte suchen</source>
-        <translation type="unfinished"></translation>
+        <translation>חיפוש התקנים</translation>
     </message>
     <message>
         <location line="+132"/>
         <source>Der Bluetooth-Adapter ist deaktiviert, möchten Sie ihn aktivieren?</source>
-        <translation type="unfinished"></translation>
+        <translation>מתאם ה-Bluetooth כבוי, להפעיל אותו?</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Ihr Gerät verfügt nicht über einen Bluetooth-Adapter oder unterstützt Bluetooth Low Energy nicht.</source>
-        <translation type="unfinished"></translation>
+        <translation>למחשב שלך אין מתאם Bluetooth או שהוא אינו תומך ב-Bluetooth Low Energy.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bluetooth nicht verfügbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth אינו זמין</translation>
     </message>
     <message>
         <location filename="../../qml/app/views/DeviceScanView.qml" line="-101"/>
         <source>Dieses Gerät wird nicht unterstützt!</source>
-        <translation type="unfinished"></translation>
+        <translation>התקן זה אינו נתמך!</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Dieses Gerät ist nicht kompatibel mit dem Projekt, das Sie exportieren möchten!</source>
-        <translation type="unfinished"></translation>
+        <translation>התקן זה אינו תואם לפרויקט שברצונך לייצא!</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>SN: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>SN: %1</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Suche nach Geräten ...</source>
-        <translation type="unfinished"></translation>
+        <translation>מחפש התקנים ...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Gerät gefunden</source>
-        <translation type="unfinished"></translation>
+        <translation>נמצא התקן</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Kein Bluetooth-Gerät gefunden</source>
-        <translation type="unfinished"></translation>
+        <translation>לא נמצא התקן Bluetooth</translation>
     </message>
     <message>
         <location line="+89"/>
         <source>Verbinden</source>
-        <translation type="unfinished"></translation>
+        <translation>התחברות</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Suche</source>
-        <translation type="unfinished"></translation>
+        <translation>חיפוש</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../qml/MainWindow.qml" line="+53"/>
         <source>Ihr Projekt überschreitet die Speicherplätze des Zielgeräts (%1 / %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>הפרויקט חורג ממקום הזיכרון של התקן היעד (%1 / %2)</numerusform>
+            <numerusform>הפרויקט חורג ממקומות הזיכרון של התקן היעד (%1 / %2)</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../app/device/lockwait.cpp" line="+19"/>
         <source>aufgrund eines falschen Verbindungscodes verriegelt</source>
-        <translation type="unfinished"></translation>
+        <translation>נעול בגלל קוד חיבור שגוי</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>aufgrund eines falschen PIN-Codes verriegelt</source>
-        <translation type="unfinished"></translation>
+        <translation>נעול בגלל קוד PIN שגוי</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>locked</source>
-        <translation type="unfinished"></translation>
+        <translation>נעול</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Das Gerät ist %1, Sie müssen %2 h %3 min %4 s warten</source>
-        <translation type="unfinished"></translation>
+        <translation>ההתקן %1, יש להמתין %2 ש&apos; %3 דק&apos; %4 שנ&apos;</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Das Gerät ist verriegelt, Sie müssen %2 h %3 min %4 s warten</source>
-        <translation type="unfinished"></translation>
+        <translation>ההתקן נעול, יש להמתין %2 ש&apos; %3 דק&apos; %4 שנ&apos;</translation>
     </message>
 </context>
 <context>
@@ -3761,137 +3992,137 @@ Anschlusscode: %3</source>
     <message>
         <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="-138"/>
         <source>Unbekannter Fehler wurde während der Übersetzung in Bytes gemeldet.</source>
-        <translation type="unfinished"></translation>
+        <translation>דווחה שגיאה לא ידועה במהלך ההמרה לבתים.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>File couldn&apos;t be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן היה לכתוב את הקובץ.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>File doesn&apos;t exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>הקובץ אינו קיים.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Die Sprachdatei ist beschädigt oder passt nicht in den Speicher des Geräts.</source>
-        <translation type="unfinished"></translation>
+        <translation>קובץ השפה פגום או שאינו נכנס לזיכרון ההתקן.</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+13"/>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="-53"/>
         <source>Fehler</source>
-        <translation type="unfinished"></translation>
+        <translation>שגיאה</translation>
     </message>
     <message>
         <location line="-7"/>
         <source>Fehler beim Schreiben der Sprache. Zugriff auf Flash nicht möglich.</source>
-        <translation type="unfinished"></translation>
+        <translation>שגיאה בכתיבת השפה. אין גישה לזיכרון ההבזק.</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="-9"/>
         <source>Tarvino rix2/3 scheint im Fehlerzustand zu sein.</source>
-        <translation type="unfinished"></translation>
+        <translation>נראה ש-Tarvino rix2/3 נמצא במצב שגיאה.</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="+1"/>
         <source>Led konnte nicht ausgeschaltet werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן היה לכבות את נורית ה-LED.</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="+1"/>
         <source>Led konnte nicht eingeschaltet werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן היה להדליק את נורית ה-LED.</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="+1"/>
         <source>Der Port konnte nicht geschlossen werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן היה לסגור את היציאה.</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="+1"/>
         <source>Der Port konnte nicht geöffnet werden, überprüfen Sie die Verbindung.</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן היה לפתוח את היציאה, יש לבדוק את החיבור.</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="+1"/>
         <source>Der Port wurde nicht gefunden, überprüfen Sie die Verbindung.</source>
-        <translation type="unfinished"></translation>
+        <translation>היציאה לא נמצאה, יש לבדוק את החיבור.</translation>
     </message>
     <message>
         <location line="+17"/>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="-14"/>
         <source>Übertragung läuft...</source>
-        <translation type="unfinished"></translation>
+        <translation>ההעברה מתבצעת...</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Auswahl der Gerätesprache</source>
-        <translation type="unfinished"></translation>
+        <translation>בחירת שפת ההתקן</translation>
     </message>
     <message>
         <location line="+19"/>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="+41"/>
         <source>Übertragung abgeschlossen</source>
-        <translation type="unfinished"></translation>
+        <translation>ההעברה הושלמה</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="-37"/>
         <source>Programm kann nicht gelesen werden. Leerer Flash.</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן לקרוא את התוכנית. זיכרון ההבזק ריק.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Programm kann nicht gelesen werden. Sprachdatei im Flash.</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן לקרוא את התוכנית. קובץ שפה בזיכרון ההבזק.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Programm kann nicht gelesen werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן לקרוא את התוכנית.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Programm kann nicht gelesen werden. Ungültige Daten im Flash.</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן לקרוא את התוכנית. נתונים לא חוקיים בזיכרון ההבזק.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Fehler beim Programmschreiben. Zugriff auf Flash nicht möglich.</source>
-        <translation type="unfinished"></translation>
+        <translation>שגיאה בכתיבת התוכנית. אין גישה לזיכרון ההבזק.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Operation abgebrochen.</source>
-        <translation type="unfinished"></translation>
+        <translation>הפעולה בוטלה.</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Serielle Übertragung</source>
-        <translation type="unfinished"></translation>
+        <translation>העברה טורית</translation>
     </message>
     <message>
         <location filename="../../qml/app/utils/ZorvikUtils.qml" line="+59"/>
         <source>Programm von serieller Schnittstelle lesen</source>
-        <translation type="unfinished"></translation>
+        <translation>קריאת תוכנית מהיציאה הטורית</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Projekt kann nicht exportiert werden mit Fehler</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן לייצא את הפרויקט, שגיאה</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Programm seriell schreiben</source>
-        <translation type="unfinished"></translation>
+        <translation>כתיבת תוכנית דרך היציאה הטורית</translation>
     </message>
 </context>
 <context>
@@ -3899,18 +4130,38 @@ Anschlusscode: %3</source>
     <message>
         <location filename="../../qml/app/popups/ResetSettingsPopUp.qml" line="+18"/>
         <source>Reset-Einstellungen</source>
-        <translation type="unfinished"></translation>
+        <translation>הגדרות איפוס</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/ResetSettings.qml" line="+19"/>
         <source>Das verbundene Gerät befindet sich im Reset-Modus, bitte geben Sie diese Einstellungen vor der Verwendung ein.</source>
         <comment>Reset mode text</comment>
-        <translation type="unfinished"></translation>
+        <translation>ההתקן המחובר נמצא במצב איפוס, יש להזין הגדרות אלה לפני השימוש.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Zeit/Datum</source>
-        <translation type="unfinished"></translation>
+        <translation>שעה/תאריך</translation>
+    </message>
+    <message>
+        <location filename="../../app/device/resetteddeviceviewcontroller.cpp" line="+115"/>
+        <source>Die Antwort des Geräts ist unverständlich.</source>
+        <translation>לא ניתן להבין את תשובת ההתקן.</translation>
+    </message>
+    <message>
+        <location line="+86"/>
+        <source>Die Einstellungen des Geräts konnten nicht gelesen werden: %1</source>
+        <translation>לא ניתן היה לקרוא את הגדרות ההתקן: %1</translation>
+    </message>
+    <message>
+        <location line="+61"/>
+        <source>Das Gerät hat die Daten nicht angenommen.</source>
+        <translation>ההתקן לא קיבל את הנתונים.</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>Die Einstellungen konnten nicht an das Gerät gesendet werden: %1</source>
+        <translation>לא ניתן היה לשלוח את ההגדרות להתקן: %1</translation>
     </message>
 </context>
 <context>
@@ -3918,77 +4169,77 @@ Anschlusscode: %3</source>
     <message>
         <location filename="../../qml/app/appsettings/SoftwareInfo.qml" line="-126"/>
         <source>Schweiz</source>
-        <translation type="unfinished"></translation>
+        <translation>שווייץ</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Schweden</source>
-        <translation type="unfinished"></translation>
+        <translation>שוודיה</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Deutschland</source>
-        <translation type="unfinished"></translation>
+        <translation>גרמניה</translation>
     </message>
     <message>
         <location line="+50"/>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>גרסה %1</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Build-Version</source>
-        <translation type="unfinished"></translation>
+        <translation>גרסת בנייה</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Datum</source>
-        <translation type="unfinished"></translation>
+        <translation>תאריך</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>Adresse</source>
-        <translation type="unfinished"></translation>
+        <translation>כתובת</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>E-Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>דוא&quot;ל</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Webseite</source>
-        <translation type="unfinished"></translation>
+        <translation>אתר אינטרנט</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Software-Informationen</source>
-        <translation type="unfinished"></translation>
+        <translation>מידע על התוכנה</translation>
     </message>
     <message>
         <location filename="../../qml/app/views/LicenseView.qml" line="+11"/>
         <source>Lizenzen</source>
-        <translation type="unfinished"></translation>
+        <translation>רישיונות</translation>
     </message>
     <message>
         <location line="+35"/>
         <source>Folgende Qt-Module und externe Bibliotheken wurden werwendet:</source>
-        <translation type="unfinished"></translation>
+        <translation>נעשה שימוש במודולי Qt ובספריות החיצוניות הבאים:</translation>
     </message>
     <message>
         <location filename="../../qml/app/views/SoftwareInfoView.qml" line="+14"/>
         <source>Software-Info</source>
-        <translation type="unfinished"></translation>
+        <translation>מידע על התוכנה</translation>
     </message>
     <message>
         <location filename="../../app/report/printservice.cpp" line="-121"/>
         <source>TARVINO rix2/rix3</source>
-        <translation type="unfinished"></translation>
+        <translation>TARVINO rix2/rix3</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Zorvik AG</source>
-        <translation type="unfinished"></translation>
+        <translation>Zorvik AG</translation>
     </message>
 </context>
 <context>
@@ -3996,42 +4247,42 @@ Anschlusscode: %3</source>
     <message>
         <location filename="../../app/switchprogram/switcherrorscontroller.cpp" line="+124"/>
         <source>Fehlende Wochentage</source>
-        <translation type="unfinished"></translation>
+        <translation>חסרים ימים בשבוע</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Fehlende Dauer</source>
-        <translation type="unfinished"></translation>
+        <translation>חסר משך</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Impulsüberschneidungen</source>
-        <translation type="unfinished"></translation>
+        <translation>חפיפות פולסים</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Impulse über Mitternacht</source>
-        <translation type="unfinished"></translation>
+        <translation>פולסים מעבר לחצות</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Fehlende Impulsdauer</source>
-        <translation type="unfinished"></translation>
+        <translation>חסר משך פולס</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Fehlende Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>חסרה השהיה</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Zyklusüberschneidungen</source>
-        <translation type="unfinished"></translation>
+        <translation>חפיפות מחזורים</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Identischer Anfang und Ende</source>
-        <translation type="unfinished"></translation>
+        <translation>התחלה וסיום זהים</translation>
     </message>
 </context>
 <context>
@@ -4040,14 +4291,14 @@ Anschlusscode: %3</source>
         <location line="-30"/>
         <source>Typ auswählen</source>
         <comment>Error message</comment>
-        <translation type="unfinished"></translation>
+        <translation>בחירת סוג</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableDelegate.qml" line="+1"/>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableFooter.qml" line="+5"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-217"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-224"/>
         <source>Schaltzeit</source>
-        <translation type="unfinished"></translation>
+        <translation>זמן מיתוג</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -4055,20 +4306,20 @@ Anschlusscode: %3</source>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableHeader.qml" line="+33"/>
         <location filename="../../qml/app/switchtimes/SwitchTimeItem.qml" line="-5"/>
         <source>Impuls</source>
-        <translation type="unfinished"></translation>
+        <translation>פולס</translation>
     </message>
     <message>
         <location line="+2"/>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableFooter.qml" line="+2"/>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableHeader.qml" line="+1"/>
         <source>Zyklus</source>
-        <translation type="unfinished"></translation>
+        <translation>מחזור</translation>
     </message>
     <message>
         <location line="+89"/>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableHeader.qml" line="-5"/>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>התחלה</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -4076,88 +4327,91 @@ Anschlusscode: %3</source>
         <location filename="../../qml/app/switchtimes/SwitchTimeItem.qml" line="-10"/>
         <location line="+20"/>
         <source>Ende</source>
-        <translation type="unfinished"></translation>
+        <translation>סיום</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../../qml/app/switchtimes/SwitchTimeItem.qml" line="+1"/>
         <source>Endlos</source>
-        <translation type="unfinished"></translation>
+        <translation>ללא סוף</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableFooter.qml" line="+27"/>
         <location filename="../../qml/app/views/SwitchTimeEditionView.qml" line="+0"/>
         <source>Neu</source>
-        <translation type="unfinished"></translation>
+        <translation>חדש</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableHeader.qml" line="-5"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+247"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+254"/>
         <location line="+95"/>
         <source>Nr.</source>
-        <translation type="unfinished"></translation>
+        <translation>מס&apos;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Typ</source>
-        <translation type="unfinished"></translation>
+        <translation>סוג</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SortSwitchTimeView.qml" line="-34"/>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableHeader.qml" line="+1"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-94"/>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>מצב</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableHeader.qml" line="+1"/>
         <source>Zeit</source>
-        <translation type="unfinished"></translation>
+        <translation>זמן</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Wochentag</source>
-        <translation type="unfinished"></translation>
+        <translation>יום בשבוע</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Hinweis / Fehler</source>
-        <translation type="unfinished"></translation>
+        <translation>הערה / שגיאה</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>Auswahl löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>מחיקת הבחירה</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Alle auswählen</source>
-        <translation type="unfinished"></translation>
+        <translation>בחירת הכול</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/ChannelSettings.qml" line="-12"/>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableHeader.qml" line="+8"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-3"/>
         <source>hh:mm:ss</source>
-        <translation type="unfinished"></translation>
+        <translation>שש:דד:שנ</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableHeader.qml" line="+7"/>
         <source>Dauer bis
 mm:ss</source>
-        <translation type="unfinished"></translation>
+        <translation>משך עד
+דד:שנ</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Puls
 hh:mm:ss</source>
-        <translation type="unfinished"></translation>
+        <translation>פולס
+שש:דד:שנ</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Pause
 hh:mm:ss</source>
-        <translation type="unfinished"></translation>
+        <translation>השהיה
+שש:דד:שנ</translation>
     </message>
 </context>
 <context>
@@ -4165,110 +4419,110 @@ hh:mm:ss</source>
     <message>
         <location filename="../../qml/MainWindow.qml" line="-92"/>
         <source>Software aktualisieren</source>
-        <translation type="unfinished"></translation>
+        <translation>עדכון תוכנה</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Es ist eine neue Version verfügbar, möchten Sie diese installieren?</source>
-        <translation type="unfinished"></translation>
+        <translation>גרסה חדשה זמינה, להתקין אותה?</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Installieren</source>
-        <translation type="unfinished"></translation>
+        <translation>התקנה</translation>
     </message>
 </context>
 <context>
     <name>Week rules</name>
     <message>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-164"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-170"/>
         <source>Erster</source>
-        <translation type="unfinished"></translation>
+        <translation>ראשון</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Zweiter</source>
-        <translation type="unfinished"></translation>
+        <translation>שני</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Dritter</source>
-        <translation type="unfinished"></translation>
+        <translation>שלישי</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Vierter</source>
-        <translation type="unfinished"></translation>
+        <translation>רביעי</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Letzter</source>
-        <translation type="unfinished"></translation>
+        <translation>אחרון</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>jeden Monat</source>
-        <translation type="unfinished"></translation>
+        <translation>בכל חודש</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im Januar</source>
-        <translation type="unfinished"></translation>
+        <translation>בינואר</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im Februar</source>
-        <translation type="unfinished"></translation>
+        <translation>בפברואר</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>im März</source>
-        <translation type="unfinished"></translation>
+        <translation>במרץ</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im April</source>
-        <translation type="unfinished"></translation>
+        <translation>באפריל</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im Mai</source>
-        <translation type="unfinished"></translation>
+        <translation>במאי</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>im Juni</source>
-        <translation type="unfinished"></translation>
+        <translation>ביוני</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im Juli</source>
-        <translation type="unfinished"></translation>
+        <translation>ביולי</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im August</source>
-        <translation type="unfinished"></translation>
+        <translation>באוגוסט</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>im September</source>
-        <translation type="unfinished"></translation>
+        <translation>בספטמבר</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im Oktober</source>
-        <translation type="unfinished"></translation>
+        <translation>באוקטובר</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im November</source>
-        <translation type="unfinished"></translation>
+        <translation>בנובמבר</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>im Dezember</source>
-        <translation type="unfinished"></translation>
+        <translation>בדצמבר</translation>
     </message>
 </context>
 <context>
@@ -4276,68 +4530,68 @@ hh:mm:ss</source>
     <message>
         <location filename="../../app/shell/maincontroller.cpp" line="-170"/>
         <source>TARVINO rix2/rix3-Datei speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>שמירת קובץ TARVINO rix2/rix3</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>TARVINO rix2/rix3-Datei (*.ot2)</source>
-        <translation type="unfinished"></translation>
+        <translation>קובץ TARVINO rix2/rix3 (*.ot2)</translation>
     </message>
     <message>
         <location filename="../../qml/app/menus/DesktopMenu.qml" line="-84"/>
         <location filename="../../app/shell/maincontroller.cpp" line="+44"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="-74"/>
         <source>Exportieren</source>
-        <translation type="unfinished"></translation>
+        <translation>ייצוא</translation>
     </message>
     <message>
         <location filename="../../app/shell/maincontroller.cpp" line="+1"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
         <source>CSV UTF-8 (kommagetrennt) (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV UTF-8 (מופרד בפסיקים) (*.csv)</translation>
     </message>
 </context>
 <context>
     <name>devices::EepromService</name>
     <message>
-        <location filename="../../platform/devices/src/eepromservice.cpp" line="+303"/>
-        <source>The device model is unknown.</source>
-        <translation type="unfinished"></translation>
+        <location filename="../../platform/devices/src/eepromservice.cpp" line="+304"/>
+        <source>Das Gerätemodell ist unbekannt.</source>
+        <translation>דגם ההתקן אינו ידוע.</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>The project has more switch times and date ranges than the device holds.</source>
-        <translation type="unfinished"></translation>
+        <location line="+2"/>
+        <source>Das Projekt hat mehr Schaltzeiten und Datumsbereiche, als das Gerät aufnehmen kann.</source>
+        <translation>בפרויקט יש יותר זמני מיתוג וטווחי תאריכים ממה שההתקן מכיל.</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>The memory image is incomplete.</source>
-        <translation type="unfinished"></translation>
+        <location line="+2"/>
+        <source>Das Speicherabbild ist unvollständig.</source>
+        <translation>תמונת הזיכרון אינה שלמה.</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>The device memory is empty.</source>
-        <translation type="unfinished"></translation>
+        <location line="+2"/>
+        <source>Der Gerätespeicher ist leer.</source>
+        <translation>זיכרון ההתקן ריק.</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>The device memory holds a device language, not a project.</source>
-        <translation type="unfinished"></translation>
+        <location line="+2"/>
+        <source>Der Gerätespeicher enthält eine Gerätesprache, kein Projekt.</source>
+        <translation>זיכרון ההתקן מכיל שפת התקן, לא פרויקט.</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>The data is no project memory image.</source>
-        <translation type="unfinished"></translation>
+        <location line="+2"/>
+        <source>Die Daten sind kein Speicherabbild eines Projekts.</source>
+        <translation>הנתונים אינם תמונת זיכרון של פרויקט.</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>The memory image belongs to another device model.</source>
-        <translation type="unfinished"></translation>
+        <location line="+2"/>
+        <source>Das Speicherabbild gehört zu einem anderen Gerätemodell.</source>
+        <translation>תמונת הזיכרון שייכת לדגם התקן אחר.</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>The memory image is damaged.</source>
-        <translation type="unfinished"></translation>
+        <location line="+2"/>
+        <source>Das Speicherabbild ist beschädigt.</source>
+        <translation>תמונת הזיכרון פגומה.</translation>
     </message>
 </context>
 </TS>

@@ -5,84 +5,84 @@
     <name>Astro</name>
     <message>
         <location filename="../../qml/app/switchtimes/SwitchTimeEdition.qml" line="+143"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+333"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+336"/>
         <source>Startzeitpunkt</source>
-        <translation type="unfinished"></translation>
+        <translation>Czas rozpoczęcia</translation>
     </message>
     <message>
         <location line="+18"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+1"/>
         <source>Dauer bis</source>
-        <translation type="unfinished"></translation>
+        <translation>Czas trwania do</translation>
     </message>
     <message>
         <location line="+50"/>
         <source>Ende (hh:mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Koniec (gg:mm)</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/SwitchTimeItem.qml" line="+35"/>
         <location filename="../../qml/app/switchtimes/SwitchTimeTypeBar.qml" line="+21"/>
         <source>Impuls Ein</source>
-        <translation type="unfinished"></translation>
+        <translation>Impuls wł.</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../../qml/app/switchtimes/SwitchTimeTypeBar.qml" line="+1"/>
         <source>Impuls Aus</source>
-        <translation type="unfinished"></translation>
+        <translation>Impuls wył.</translation>
     </message>
     <message>
         <location line="+2"/>
         <location filename="../../qml/app/switchtimes/SwitchTimeTypeBar.qml" line="-4"/>
         <source>Fix Ein</source>
-        <translation type="unfinished"></translation>
+        <translation>Stałe wł.</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../../qml/app/switchtimes/SwitchTimeTypeBar.qml" line="+0"/>
         <source>Fix Aus</source>
-        <translation type="unfinished"></translation>
+        <translation>Stałe wył.</translation>
     </message>
     <message>
-        <location filename="../../app/report/yearlyastrodocument.cpp" line="+54"/>
+        <location filename="../../app/report/yearlyastrodocument.cpp" line="+60"/>
         <source>Standort</source>
-        <translation type="unfinished"></translation>
+        <translation>Lokalizacja</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Breitengrad</source>
-        <translation type="unfinished"></translation>
+        <translation>Szerokość geograficzna</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Längengrad</source>
-        <translation type="unfinished"></translation>
+        <translation>Długość geograficzna</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Land</source>
-        <translation type="unfinished"></translation>
+        <translation>Kraj</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Stadt</source>
-        <translation type="unfinished"></translation>
+        <translation>Miasto</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Zeitzone</source>
-        <translation type="unfinished"></translation>
+        <translation>Strefa czasowa</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Ausschaltzeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Czas wyłączenia</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Einschaltzeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Czas włączenia</translation>
     </message>
 </context>
 <context>
@@ -91,55 +91,102 @@
         <location filename="../../app/device/directcommandinfo.cpp" line="+48"/>
         <source>Astro</source>
         <comment>Tab title</comment>
-        <translation type="unfinished"></translation>
+        <translation>Astro</translation>
     </message>
     <message>
         <location filename="../../qml/app/directcommands/DateTimeSection.qml" line="+21"/>
         <source>UTC</source>
         <comment>Coordinated Universal Time</comment>
-        <translation type="unfinished"></translation>
+        <translation>UTC</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC %1h</source>
         <comment>Coordinated Universal Time, %1 is the number of hours</comment>
-        <translation type="unfinished"></translation>
+        <translation>UTC %1 godz.</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/DateTimeSettings.qml" line="+53"/>
         <source>Osterregel</source>
-        <translation type="unfinished"></translation>
+        <translation>Reguła Wielkanocy</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="+102"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-106"/>
         <source>Astro inaktiv</source>
-        <translation type="unfinished"></translation>
+        <translation>Astro nieaktywne</translation>
     </message>
     <message>
         <location filename="../../app/report/yearlyastrodocument.cpp" line="-19"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+200"/>
         <source>Astrotabelle</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabela astronomiczna</translation>
     </message>
     <message>
         <location line="+16"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+9"/>
         <source>Sonnenaufgang</source>
-        <translation type="unfinished"></translation>
+        <translation>Wschód słońca</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-20"/>
+        <location filename="../../app/report/yearlyastrodocument.cpp" line="+0"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+0"/>
         <source>Sonnenuntergang</source>
-        <translation type="unfinished"></translation>
+        <translation>Zachód słońca</translation>
     </message>
     <message>
         <location line="+1"/>
+        <source>Dämmerung</source>
+        <translation>Zmierzch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dunkelheit</source>
+        <translation>Ciemność</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Astrozeitpunkt</source>
+        <translation>Moment astronomiczny</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Offset Sonnenaufgang</source>
+        <translation>Przesunięcie wschodu słońca</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Offset Sonnenuntergang</source>
+        <translation>Przesunięcie zachodu słońca</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Ein bei Sonnenuntergang + Aus bei Sonnenaufgang</source>
+        <translation>Wł. o zachodzie słońca + wył. o wschodzie słońca</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Aus bei Sonnenuntergang + Ein bei Sonnenaufgang</source>
+        <translation>Wył. o zachodzie słońca + wł. o wschodzie słońca</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Astro-Impuls</source>
+        <translation>Impuls astronomiczny</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Astromode</source>
+        <translation>Tryb astronomiczny</translation>
+    </message>
+    <message>
+        <location filename="../../app/report/yearlyastrodocument.cpp" line="+1"/>
         <location line="+3"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
         <location line="+6"/>
         <source>frühestens</source>
-        <translation type="unfinished"></translation>
+        <translation>najwcześniej</translation>
     </message>
     <message>
         <location line="-2"/>
@@ -147,63 +194,106 @@
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="-5"/>
         <location line="+6"/>
         <source>spätestens</source>
-        <translation type="unfinished"></translation>
+        <translation>najpóźniej</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-12"/>
+        <location filename="../../app/report/yearlyastrodocument.cpp" line="+1"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+2"/>
         <source>Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Przesunięcie</translation>
     </message>
     <message>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="-18"/>
         <source>Standort</source>
-        <translation type="unfinished"></translation>
+        <translation>Lokalizacja</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../../app/report/projectdocumentastro.cpp" line="+47"/>
+        <source>Koordinaten</source>
+        <translation>Współrzędne</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
         <source>Breitengrad</source>
-        <translation type="unfinished"></translation>
+        <translation>Szerokość geograficzna</translation>
     </message>
     <message>
         <location line="+1"/>
+        <source>° Norden</source>
+        <translation>° N</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>° Süden</source>
+        <translation>° S</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
         <source>Längengrad</source>
-        <translation type="unfinished"></translation>
+        <translation>Długość geograficzna</translation>
     </message>
     <message>
         <location line="+1"/>
+        <source>° Osten</source>
+        <translation>° E</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>° Westen</source>
+        <translation>° W</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Länderliste</source>
+        <translation>Lista krajów</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
         <source>Land</source>
-        <translation type="unfinished"></translation>
+        <translation>Kraj</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
         <source>Stadt</source>
-        <translation type="unfinished"></translation>
+        <translation>Miasto</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Zeitzone</source>
-        <translation type="unfinished"></translation>
+        <source>Favoriten</source>
+        <translation>Ulubione</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="-6"/>
+        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
+        <source>Zeitzone</source>
+        <translation>Strefa czasowa</translation>
+    </message>
+    <message>
+        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+8"/>
         <source>Kanal</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanał</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ausschaltzeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Czas wyłączenia</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Einschaltzeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Czas włączenia</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+3"/>
+        <location line="+1"/>
+        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+3"/>
         <source>min</source>
-        <translation type="unfinished"></translation>
+        <translation>min</translation>
     </message>
 </context>
 <context>
@@ -211,124 +301,124 @@
     <message>
         <location filename="../../platform/ble/src/qtbluetoothbackend.cpp" line="+100"/>
         <source>Kein Bluetooth-Adapter verfügbar: Die Verbindung mit dem Gerät ist nicht möglich.</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak dostępnego adaptera Bluetooth: połączenie z urządzeniem jest niemożliwe.</translation>
     </message>
     <message>
         <location line="+18"/>
         <location line="+20"/>
         <location filename="../../platform/ble/src/simulatedbackend.cpp" line="+144"/>
         <source>Das Gerät bietet keinen Tarvino-Dienst an.</source>
-        <translation type="unfinished"></translation>
+        <translation>Urządzenie nie oferuje usługi Tarvino.</translation>
     </message>
     <message>
         <location line="-12"/>
         <source>Der Dienst des Geräts antwortet nicht.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usługa urządzenia nie odpowiada.</translation>
     </message>
     <message>
         <location line="+64"/>
         <source>Die Verbindung mit dem Gerät ist fehlgeschlagen: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Połączenie z urządzeniem nie powiodło się: %1</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Das Gerät hat die Verbindung beendet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Urządzenie zakończyło połączenie.</translation>
     </message>
     <message>
         <location filename="../../platform/ble/src/bleservice.cpp" line="+317"/>
         <source>Die Authentifizierung mit dem Gerät ist fehlgeschlagen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uwierzytelnianie w urządzeniu nie powiodło się.</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Der Status des Geräts konnte nicht gelesen werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się odczytać stanu urządzenia.</translation>
     </message>
     <message>
         <location filename="../../platform/ble/src/abstractblerequest.cpp" line="+19"/>
         <source>Das Gerät kennt die Anfrage nicht.</source>
-        <translation type="unfinished"></translation>
+        <translation>Urządzenie nie zna tego żądania.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Das Gerät hat ungültige Werte erhalten.</source>
-        <translation type="unfinished"></translation>
+        <translation>Urządzenie otrzymało nieprawidłowe wartości.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Die Adresse liegt außerhalb des Gerätespeichers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Adres leży poza pamięcią urządzenia.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Das Gerät hat das Projekt nicht übernommen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Urządzenie nie przyjęło projektu.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Das Gerät erwartet keine Speicherübertragung.</source>
-        <translation type="unfinished"></translation>
+        <translation>Urządzenie nie oczekuje przesyłania pamięci.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Das Gerät ist beschäftigt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Urządzenie jest zajęte.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Das Gerät verlangt eine Authentifizierung.</source>
-        <translation type="unfinished"></translation>
+        <translation>Urządzenie wymaga uwierzytelnienia.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Das Gerät meldet den Fehler %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Urządzenie zgłasza błąd %1.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Das Gerät antwortet nicht.</source>
-        <translation type="unfinished"></translation>
+        <translation>Urządzenie nie odpowiada.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Die Verbindung mit dem Gerät wurde unterbrochen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Połączenie z urządzeniem zostało przerwane.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Es ist kein Gerät verbunden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie połączono z żadnym urządzeniem.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Das Gerät hat die Daten nicht angenommen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Urządzenie nie przyjęło danych.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Die Antwort des Geräts ist beschädigt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odpowiedź urządzenia jest uszkodzona.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Die Antwort des Geräts passt nicht zur Anfrage.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odpowiedź urządzenia nie pasuje do żądania.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Übertragung durch Benutzer abgebrochen</source>
-        <translation type="unfinished"></translation>
+        <translation>Przesyłanie przerwane przez użytkownika</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Die Anfrage kann nicht gesendet werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można wysłać żądania.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Unbekannter Fehler %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieznany błąd %1</translation>
     </message>
 </context>
 <context>
@@ -337,19 +427,23 @@
         <location filename="../../qml/components/EditableYearPicker.qml" line="+43"/>
         <location filename="../../qml/components/YearPicker.qml" line="+31"/>
         <source>bis</source>
-        <translation type="unfinished"></translation>
+        <translation>do</translation>
     </message>
     <message>
         <location filename="../../qml/app/holidays/HolidayEdition.qml" line="+244"/>
         <location filename="../../qml/app/switchtimes/datetable/DateTableDelegate.qml" line="+252"/>
         <location filename="../../qml/app/utils/ZorvikUtils.qml" line="+165"/>
         <source>d</source>
-        <translation type="unfinished"></translation>
+        <translation>d</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="+42"/>
         <source>%1 Tag(e)</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%1 dzień</numerusform>
+            <numerusform>%1 dni</numerusform>
+            <numerusform>%1 dni</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+48"/>
@@ -357,186 +451,194 @@
         <location filename="../../qml/app/utils/ZorvikUtils.qml" line="+2"/>
         <location filename="../../qml/components/TumblerTimePicker.qml" line="+36"/>
         <source>h</source>
-        <translation type="unfinished"></translation>
+        <translation>godz.</translation>
     </message>
     <message>
         <location filename="../../qml/app/utils/ZorvikUtils.qml" line="+1"/>
         <location filename="../../qml/components/TumblerTimePicker.qml" line="+8"/>
         <source>m</source>
-        <translation type="unfinished"></translation>
+        <translation>min</translation>
     </message>
     <message>
         <location filename="../../qml/components/TumblerTimePicker.qml" line="+9"/>
         <source>s</source>
-        <translation type="unfinished"></translation>
+        <translation>s</translation>
     </message>
     <message>
-        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+73"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+80"/>
         <location filename="../../qml/app/switchtimes/datetable/DateTableDelegate.qml" line="-174"/>
         <location filename="../../app/extraprograms/daterangecontroller.cpp" line="+29"/>
         <source>Jahr</source>
-        <translation type="unfinished"></translation>
+        <translation>Rok</translation>
     </message>
     <message>
         <location filename="../../app/extraprograms/daterangecontroller.cpp" line="+5"/>
         <source>d</source>
         <comment>d for days</comment>
-        <translation type="unfinished"></translation>
+        <translation>d</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>h</source>
         <comment>h for hours</comment>
-        <translation type="unfinished"></translation>
+        <translation>godz.</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>m</source>
         <comment>m for minutes</comment>
-        <translation type="unfinished"></translation>
+        <translation>min</translation>
     </message>
 </context>
 <context>
     <name>Cloud</name>
     <message>
-        <location filename="../../qml/app/appsettings/GlobalSettings.qml" line="+241"/>
+        <location filename="../../qml/app/appsettings/GlobalSettings.qml" line="+242"/>
         <source>Cloud-Adresse</source>
-        <translation type="unfinished"></translation>
+        <translation>Adres chmury</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/CloudLoginPopup.qml" line="+52"/>
         <source>Über die Zorvik Cloud anmelden</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaloguj się przez Zorvik Cloud</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Registrieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Zarejestruj się</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>E-Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Adres e-mail</translation>
     </message>
     <message>
         <location line="+10"/>
         <location filename="../../qml/app/popups/GatewayLoginPopup.qml" line="+71"/>
         <source>Passwort</source>
-        <translation type="unfinished"></translation>
+        <translation>Hasło</translation>
     </message>
     <message>
         <location line="+13"/>
         <location filename="../../qml/app/popups/GatewayLoginPopup.qml" line="+13"/>
         <source>Anmeldedaten merken?</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapamiętać dane logowania?</translation>
     </message>
     <message>
         <location line="+19"/>
         <location filename="../../qml/app/popups/GatewayLoginPopup.qml" line="+30"/>
         <source>Anmelden</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaloguj się</translation>
     </message>
     <message>
         <location line="+11"/>
         <location filename="../../qml/app/popups/GatewayLoginPopup.qml" line="+22"/>
         <source>Ungültige Anmeldeinformationen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowe dane logowania.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Dieses Konto hat keine Geräte, um eine Verbindung herzustellen.</source>
-        <translation type="unfinished"></translation>
+        <translation>To konto nie ma urządzeń, z którymi można się połączyć.</translation>
     </message>
     <message>
         <location line="+4"/>
         <location line="+4"/>
         <location filename="../../qml/app/popups/GatewayLoginPopup.qml" line="+7"/>
         <source>Während der Verbindung ist ein Fehler aufgetreten.</source>
-        <translation type="unfinished"></translation>
+        <translation>Podczas połączenia wystąpił błąd.</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/GatewayLoginPopup.qml" line="-115"/>
         <source>Die Schaltzeiten wurden korrekt im Gerät gespeichert.</source>
-        <translation type="unfinished"></translation>
+        <translation>Czasy przełączeń zostały poprawnie zapisane w urządzeniu.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Der Dateiname enthält zu viele Leerzeichen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa pliku zawiera zbyt wiele spacji.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Parameter sind nicht korrekt eingestellt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Parametry nie są poprawnie ustawione.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Beim Senden der ot2-Datei ist ein Fehler aufgetreten.</source>
-        <translation type="unfinished"></translation>
+        <translation>Podczas wysyłania pliku ot2 wystąpił błąd.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Upload OT2</source>
-        <translation type="unfinished"></translation>
+        <translation>Przesyłanie pliku OT2</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Verbindung zum Gerät %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Połączenie z urządzeniem %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>ot2-Datei senden...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wysyłanie pliku ot2...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Anmelden am Gerät %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Logowanie do urządzenia %1</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Benutzername</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa użytkownika</translation>
     </message>
     <message>
         <location line="+78"/>
         <source>Die Verbindung zum Gerät konnte nicht hergestellt werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się nawiązać połączenia z urządzeniem.</translation>
     </message>
     <message>
         <location filename="../../qml/app/views/CloudDevicesView.qml" line="+22"/>
         <source>Gerät auswählen</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz urządzenie</translation>
     </message>
     <message>
         <location line="+42"/>
         <source>SN: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>SN: %1</translation>
     </message>
 </context>
 <context>
     <name>Cny rules</name>
     <message>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="-38"/>
-        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-34"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-181"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-35"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-76"/>
         <source>Chinesisches Neujahr</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiński Nowy Rok</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+1"/>
         <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-4"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-2"/>
         <source>%1 Tag(e) vor Chinese NY</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%1 dzień przed Chińskim Nowym Rokiem</numerusform>
+            <numerusform>%1 dni przed Chińskim Nowym Rokiem</numerusform>
+            <numerusform>%1 dni przed Chińskim Nowym Rokiem</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+1"/>
-        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+1"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+2"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+3"/>
         <source>%1 Tag(e) nach Chinese NY</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%1 dzień po Chińskim Nowym Roku</numerusform>
+            <numerusform>%1 dni po Chińskim Nowym Roku</numerusform>
+            <numerusform>%1 dni po Chińskim Nowym Roku</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -544,22 +646,22 @@
     <message>
         <location filename="../../qml/app/utils/ZorvikUtils.qml" line="-79"/>
         <source>Welches Übertragungsmedium möchten Sie verwenden?</source>
-        <translation type="unfinished"></translation>
+        <translation>Którego medium transmisji chcesz użyć?</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bluetooth</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PC-Set Tarvino</source>
-        <translation type="unfinished"></translation>
+        <translation>PC-Set Tarvino</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Keine serielle oder Bluetooth-Verbindung erkannt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie wykryto połączenia szeregowego ani Bluetooth.</translation>
     </message>
 </context>
 <context>
@@ -569,78 +671,78 @@
         <location line="+144"/>
         <location line="+11"/>
         <source>Übertragung durch Benutzer abgebrochen</source>
-        <translation type="unfinished"></translation>
+        <translation>Przesyłanie przerwane przez użytkownika</translation>
     </message>
     <message>
         <location line="-134"/>
         <source>Verbindung mit dem Gerät verloren</source>
-        <translation type="unfinished"></translation>
+        <translation>Utracono połączenie z urządzeniem</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+123"/>
         <source>Übertragung abgebrochen, zu viele Fehler</source>
-        <translation type="unfinished"></translation>
+        <translation>Przesyłanie przerwane, zbyt wiele błędów</translation>
     </message>
     <message>
         <location line="-119"/>
         <source>Projekt exportieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportuj projekt</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Projekt importieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Importuj projekt</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Projekt kopieren APP → Uhr</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiuj projekt aplikacja → zegar</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Schaltzeiten kopieren APP → Uhr</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiuj czasy przełączeń aplikacja → zegar</translation>
     </message>
     <message>
         <location line="+39"/>
         <source>Importiertes Projekt benennen:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwij zaimportowany projekt:</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Abbruch</source>
-        <translation type="unfinished"></translation>
+        <translation>Anuluj</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Schließen</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamknij</translation>
     </message>
     <message>
         <location filename="../../app/device/dataexchangecontroller.cpp" line="+100"/>
         <source>Die Übertragung ist nicht möglich: das Gerätemodell oder der Bluetooth-Dienst fehlt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przesyłanie jest niemożliwe: brak modelu urządzenia lub usługi Bluetooth.</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Kein Projekt zum Übertragen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak projektu do przesłania.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Das Projekt konnte nicht gelesen werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się odczytać projektu.</translation>
     </message>
     <message>
         <location line="+47"/>
         <source>Der Projektname konnte nicht geschrieben werden: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zapisać nazwy projektu: %1</translation>
     </message>
     <message>
         <location line="+40"/>
         <source>Der aktive Speicherbereich des Geräts konnte nicht gelesen werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się odczytać aktywnego obszaru pamięci urządzenia.</translation>
     </message>
 </context>
 <context>
@@ -649,223 +751,224 @@
         <location filename="../../qml/app/directcommands/ManuelSection.qml" line="+59"/>
         <location filename="../../qml/app/settings/ChannelSettings.qml" line="+193"/>
         <location filename="../../qml/app/switchtimes/datetable/DateTableHeader.qml" line="+83"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+169"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+175"/>
         <location line="+95"/>
         <source>hh:mm</source>
-        <translation type="unfinished"></translation>
+        <translation>gg:mm</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+6"/>
         <source>Erster</source>
-        <translation type="unfinished"></translation>
+        <translation>Pierwszy</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Zweiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Drugi</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Dritter</source>
-        <translation type="unfinished"></translation>
+        <translation>Trzeci</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Vierter</source>
-        <translation type="unfinished"></translation>
+        <translation>Czwarty</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Letzter</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostatni</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>jeden Monat</source>
-        <translation type="unfinished"></translation>
+        <translation>co miesiąc</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im Januar</source>
-        <translation type="unfinished"></translation>
+        <translation>w styczniu</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>im Februar</source>
-        <translation type="unfinished"></translation>
+        <translation>w lutym</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im März</source>
-        <translation type="unfinished"></translation>
+        <translation>w marcu</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>im April</source>
-        <translation type="unfinished"></translation>
+        <translation>w kwietniu</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im Mai</source>
-        <translation type="unfinished"></translation>
+        <translation>w maju</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>im Juni</source>
-        <translation type="unfinished"></translation>
+        <translation>w czerwcu</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im Juli</source>
-        <translation type="unfinished"></translation>
+        <translation>w lipcu</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>im August</source>
-        <translation type="unfinished"></translation>
+        <translation>w sierpniu</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im September</source>
-        <translation type="unfinished"></translation>
+        <translation>we wrześniu</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>im Oktober</source>
-        <translation type="unfinished"></translation>
+        <translation>w październiku</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im November</source>
-        <translation type="unfinished"></translation>
+        <translation>w listopadzie</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>im Dezember</source>
-        <translation type="unfinished"></translation>
+        <translation>w grudniu</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Festes Datum</source>
-        <translation type="unfinished"></translation>
+        <translation>Stała data</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Festes Datum jedes Jahr</source>
-        <translation type="unfinished"></translation>
+        <translation>Stała data co roku</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-305"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-312"/>
         <source>Osterregel</source>
-        <translation type="unfinished"></translation>
+        <translation>Reguła Wielkanocy</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Reihe von Tagen</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciąg dni</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Regel für Wochentage</source>
-        <translation type="unfinished"></translation>
+        <translation>Reguła dni tygodnia</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+6"/>
         <source>Chinesisches Neujahr</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiński Nowy Rok</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/datetable/DateRangeTable.qml" line="+139"/>
         <source>Dieses Gerät unterstützt nicht alle Daten.
 Einige Daten wurden nicht übertragen.</source>
-        <translation type="unfinished"></translation>
+        <translation>To urządzenie nie obsługuje wszystkich danych.
+Niektóre dane nie zostały przesłane.</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/datetable/DateTableFooter.qml" line="+44"/>
         <source>Neu</source>
-        <translation type="unfinished"></translation>
+        <translation>Nowy</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/datetable/DateTableHeader.qml" line="-57"/>
         <source>Nr.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Typ</source>
-        <translation type="unfinished"></translation>
+        <translation>Rodzaj</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Początek</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ende</source>
-        <translation type="unfinished"></translation>
+        <translation>Koniec</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Dauer</source>
-        <translation type="unfinished"></translation>
+        <translation>Czas trwania</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Wiederholung</source>
-        <translation type="unfinished"></translation>
+        <translation>Powtarzanie</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Hinweis / Fehler</source>
-        <translation type="unfinished"></translation>
+        <translation>Uwaga / błąd</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>Auswahl löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń zaznaczenie</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Alle auswählen</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaznacz wszystko</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Datum</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Tage Stunden</source>
-        <translation type="unfinished"></translation>
+        <translation>Dni godziny</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Nach ... Tagen</source>
-        <translation type="unfinished"></translation>
+        <translation>Po ... dniach</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/tablecomp/datepicker/CalendarList.qml" line="+30"/>
         <source>Jahr auswählen</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz rok</translation>
     </message>
     <message>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-4"/>
         <source>Serienmuster</source>
-        <translation type="unfinished"></translation>
+        <translation>Wzorzec serii</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Wochentagsregel</source>
-        <translation type="unfinished"></translation>
+        <translation>Reguła dnia tygodnia</translation>
     </message>
     <message>
-        <location line="+238"/>
+        <location line="+245"/>
         <source>mm:ss</source>
-        <translation type="unfinished"></translation>
+        <translation>mm:ss</translation>
     </message>
 </context>
 <context>
@@ -874,43 +977,43 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-19"/>
         <location filename="../../app/shell/daysetting.cpp" line="+10"/>
         <source>Montag</source>
-        <translation type="unfinished"></translation>
+        <translation>Poniedziałek</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../../app/shell/daysetting.cpp" line="+1"/>
         <source>Dienstag</source>
-        <translation type="unfinished"></translation>
+        <translation>Wtorek</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../../app/shell/daysetting.cpp" line="+1"/>
         <source>Mittwoch</source>
-        <translation type="unfinished"></translation>
+        <translation>Środa</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../app/shell/daysetting.cpp" line="+1"/>
         <source>Donnerstag</source>
-        <translation type="unfinished"></translation>
+        <translation>Czwartek</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../../app/shell/daysetting.cpp" line="+1"/>
         <source>Freitag</source>
-        <translation type="unfinished"></translation>
+        <translation>Piątek</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../../app/shell/daysetting.cpp" line="+1"/>
         <source>Samstag</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobota</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../app/shell/daysetting.cpp" line="+1"/>
         <source>Sonntag</source>
-        <translation type="unfinished"></translation>
+        <translation>Niedziela</translation>
     </message>
 </context>
 <context>
@@ -918,22 +1021,22 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../platform/devices/src/deviceservice.cpp" line="+82"/>
         <source>Wochenschaltuhr</source>
-        <translation type="unfinished"></translation>
+        <translation>Zegar tygodniowy</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Jahresschaltuhr</source>
-        <translation type="unfinished"></translation>
+        <translation>Zegar roczny</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Astro-Schaltuhr</source>
-        <translation type="unfinished"></translation>
+        <translation>Zegar astronomiczny</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Dämmerungsschalter</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyłącznik zmierzchowy</translation>
     </message>
 </context>
 <context>
@@ -941,72 +1044,72 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../qml/app/popups/DeviceInfoPopUp.qml" line="+20"/>
         <source>Kanäle</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanały</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Programme</source>
-        <translation type="unfinished"></translation>
+        <translation>Programy</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Speicherplätze</source>
-        <translation type="unfinished"></translation>
+        <translation>Miejsca w pamięci</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Externe Eingänge</source>
-        <translation type="unfinished"></translation>
+        <translation>Wejścia zewnętrzne</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sonderprogramme mit Schaltzeiten</source>
-        <translation type="unfinished"></translation>
+        <translation>Programy specjalne z czasami przełączeń</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Uhrentyp</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ zegara</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Jahresprogramm</source>
-        <translation type="unfinished"></translation>
+        <translation>Program roczny</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Impuls</source>
-        <translation type="unfinished"></translation>
+        <translation>Impuls</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Zyklus</source>
-        <translation type="unfinished"></translation>
+        <translation>Cykl</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Earth Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Godzina dla Ziemi</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Erweiterungsmodul</source>
-        <translation type="unfinished"></translation>
+        <translation>Moduł rozszerzeń</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Internes Bluetooth-Modul</source>
-        <translation type="unfinished"></translation>
+        <translation>Wewnętrzny moduł Bluetooth</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Zeitzone einstellbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Regulowana strefa czasowa</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Dämmerungsschalter</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyłącznik zmierzchowy</translation>
     </message>
 </context>
 <context>
@@ -1017,11 +1120,12 @@ Einige Daten wurden nicht übertragen.</source>
         <location line="+7"/>
         <location filename="../../qml/app/popups/ExtraProgramWarningPopup.qml" line="+31"/>
         <location filename="../../qml/app/projectsettings/ChannelsSubTab.qml" line="+81"/>
-        <location filename="../../qml/app/settings/ChannelOverview.qml" line="+83"/>
+        <location filename="../../qml/app/settings/ChannelOverview.qml" line="+86"/>
         <location filename="../../qml/app/settings/DeviceSettingsView.qml" line="+101"/>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="+36"/>
+        <location filename="../../app/switchprogram/channeloverviewmodel.cpp" line="+61"/>
         <source>Kanal</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanał</translation>
     </message>
     <message>
         <location line="+0"/>
@@ -1029,118 +1133,118 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/app/directcommands/ManuelSection.qml" line="+27"/>
         <source>Status</source>
         <comment>Holiday state</comment>
-        <translation type="unfinished"></translation>
+        <translation>Stan</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../qml/app/directcommands/ManuelSection.qml" line="+6"/>
         <source>Modus</source>
         <comment>Mode auto, on, off...</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tryb</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../qml/app/directcommands/OptionSection.qml" line="+58"/>
         <source>Betriebsstunden</source>
-        <translation type="unfinished"></translation>
+        <translation>Godziny pracy</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Serviceintervall</source>
-        <translation type="unfinished"></translation>
+        <translation>Interwał serwisowy</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Aktueller Luxwert</source>
-        <translation type="unfinished"></translation>
+        <translation>Bieżąca wartość luksów</translation>
     </message>
     <message>
         <location filename="../../app/device/directcommandinfo.cpp" line="-20"/>
         <source>Auto</source>
         <comment>Mode of the channel</comment>
-        <translation type="unfinished"></translation>
+        <translation>Automatyczny</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Impuls</source>
         <comment>Mode of the channel</comment>
-        <translation type="unfinished"></translation>
+        <translation>Impuls</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Zyklus</source>
         <comment>Mode of the channel</comment>
-        <translation type="unfinished"></translation>
+        <translation>Cykl</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Timer</source>
         <comment>Mode of the channel</comment>
-        <translation type="unfinished"></translation>
+        <translation>Minutnik</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Ferien</source>
         <comment>Mode of the channel</comment>
-        <translation type="unfinished"></translation>
+        <translation>Urlop</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Handschaltung</source>
         <comment>Mode of the channel</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sterowanie ręczne</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Dauer</source>
         <comment>Mode of the channel</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ciągły</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Dauer (extern)</source>
         <comment>Mode of the channel</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ciągły (zewnętrzny)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Externer Treppenlichtzeitautomat aktiv</source>
         <comment>Mode of the channel</comment>
-        <translation type="unfinished"></translation>
+        <translation>Zewnętrzny automat schodowy aktywny</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Kanalverriegelung</source>
         <comment>Mode of the channel</comment>
-        <translation type="unfinished"></translation>
+        <translation>Blokada kanału</translation>
     </message>
     <message>
         <location filename="../../qml/app/directcommands/CommandRow.qml" line="+11"/>
         <location filename="../../qml/app/directcommands/DateTimeSection.qml" line="+90"/>
         <source>Senden</source>
         <comment>Button label</comment>
-        <translation type="unfinished"></translation>
+        <translation>Wyślij</translation>
     </message>
     <message>
         <location filename="../../qml/app/directcommands/DateTimeSection.qml" line="-69"/>
         <source>Datum / Uhrzeit</source>
         <comment>Section title</comment>
-        <translation type="unfinished"></translation>
+        <translation>Data / godzina</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Zeitzone</source>
-        <translation type="unfinished"></translation>
+        <translation>Strefa czasowa</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>Systemzeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Czas systemowy</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Individuelle Zeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Czas własny</translation>
     </message>
     <message>
         <location filename="../../qml/app/directcommands/DirectCommandsItem.qml" line="-68"/>
@@ -1149,68 +1253,68 @@ Einige Daten wurden nicht übertragen.</source>
         <location line="+20"/>
         <location filename="../../qml/app/views/SensorAffectationView.qml" line="+27"/>
         <source>Sensorzuordnung</source>
-        <translation type="unfinished"></translation>
+        <translation>Przypisanie czujników</translation>
     </message>
     <message>
         <location line="-6"/>
         <source>Maximale Anzahl der anschließbaren Lichtsensoren (4) überschritten</source>
-        <translation type="unfinished"></translation>
+        <translation>Przekroczono maksymalną liczbę podłączanych czujników światła (4)</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Sensorfehler</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd czujnika</translation>
     </message>
     <message>
         <location line="+30"/>
         <source>%1 SN: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 SN: %2</translation>
     </message>
     <message>
         <location line="+59"/>
         <source>Firmware-Version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wersja oprogramowania sprzętowego:</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Software Version Gerät</source>
-        <translation type="unfinished"></translation>
+        <translation>Wersja oprogramowania urządzenia</translation>
     </message>
     <message>
         <location filename="../../qml/app/directcommands/HolidaySection.qml" line="-13"/>
         <source>Ferienprogramm</source>
-        <translation type="unfinished"></translation>
+        <translation>Program urlopowy</translation>
     </message>
     <message>
         <location line="+33"/>
         <source>Beginn</source>
-        <translation type="unfinished"></translation>
+        <translation>Początek</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Ende</source>
-        <translation type="unfinished"></translation>
+        <translation>Koniec</translation>
     </message>
     <message>
         <location filename="../../qml/app/directcommands/ManuelSection.qml" line="-74"/>
         <source>Manueller Befehl</source>
-        <translation type="unfinished"></translation>
+        <translation>Polecenie ręczne</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Handschaltung stoppen</source>
-        <translation type="unfinished"></translation>
+        <translation>Zatrzymaj sterowanie ręczne</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Handschaltung</source>
-        <translation type="unfinished"></translation>
+        <translation>Sterowanie ręczne</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Dauer Ein stoppen</source>
         <comment>Channel mode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Zatrzymaj ciągłe wł.</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1218,13 +1322,13 @@ Einige Daten wurden nicht übertragen.</source>
         <location line="+12"/>
         <source>Dauer Ein</source>
         <comment>Channel mode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ciągłe wł.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Dauer Aus stoppen</source>
         <comment>Channel mode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Zatrzymaj ciągłe wył.</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1232,139 +1336,147 @@ Einige Daten wurden nicht übertragen.</source>
         <location line="+12"/>
         <source>Dauer Aus</source>
         <comment>Channel mode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ciągłe wył.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutnik</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>Zufall</source>
-        <translation type="unfinished"></translation>
+        <translation>Losowo</translation>
     </message>
     <message>
         <location filename="../../qml/app/directcommands/OptionSection.qml" line="+1"/>
         <source>Bearbeiten</source>
-        <translation type="unfinished"></translation>
+        <translation>Edytuj</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Resetuj</translation>
     </message>
     <message>
         <location filename="../../qml/app/directcommands/SensorAffectationTable.qml" line="+35"/>
         <source>Luxwert</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartość luksów</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Blinken</source>
-        <translation type="unfinished"></translation>
+        <translation>Miganie</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Kanal %1 aktivieren </source>
-        <translation type="unfinished"></translation>
+        <translation>Aktywuj kanał %1 </translation>
     </message>
     <message>
         <location filename="../../qml/app/directcommands/SensorRow.qml" line="+31"/>
         <source>S%1</source>
-        <translation type="unfinished"></translation>
+        <translation>C%1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sensor %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Czujnik %1</translation>
     </message>
     <message>
         <location line="+6"/>
         <location filename="../../app/report/reporttexts.h" line="+81"/>
         <source>%1 lx</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lx</translation>
     </message>
     <message>
         <location filename="../../qml/app/views/DirectCommandsView.qml" line="+43"/>
         <source>SN: </source>
-        <translation type="unfinished"></translation>
+        <translation>SN: </translation>
     </message>
     <message>
         <location filename="../../qml/app/views/SensorAffectationView.qml" line="+11"/>
         <source>&lt;b&gt;%1&lt;/b&gt; SN: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;%1&lt;/b&gt; SN: %2</translation>
     </message>
 </context>
 <context>
     <name>Easter rules</name>
     <message>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="-7"/>
-        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-30"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-223"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-37"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-230"/>
         <source>Ostersonntag</source>
-        <translation type="unfinished"></translation>
+        <translation>Niedziela Wielkanocna</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+1"/>
-        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+7"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+12"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+13"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+13"/>
         <source>%1 Tag(e) vor Ostersonntag</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%1 dzień przed Niedzielą Wielkanocną</numerusform>
+            <numerusform>%1 dni przed Niedzielą Wielkanocną</numerusform>
+            <numerusform>%1 dni przed Niedzielą Wielkanocną</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+1"/>
-        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+1"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+2"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+1"/>
         <source>%1 Tag(e) nach Ostersonntag</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%1 dzień po Niedzieli Wielkanocnej</numerusform>
+            <numerusform>%1 dni po Niedzieli Wielkanocnej</numerusform>
+            <numerusform>%1 dni po Niedzieli Wielkanocnej</numerusform>
+        </translation>
     </message>
     <message>
-        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-10"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-17"/>
         <source>Karfreitag</source>
-        <translation type="unfinished"></translation>
+        <translation>Wielki Piątek</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-15"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-16"/>
         <source>1 Tag vor Ostersonntag</source>
-        <translation type="unfinished"></translation>
+        <translation>1 dzień przed Niedzielą Wielkanocną</translation>
     </message>
     <message>
         <location line="+2"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+4"/>
         <source>Ostermontag</source>
-        <translation type="unfinished"></translation>
+        <translation>Poniedziałek Wielkanocny</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+2"/>
         <source>Christi Himmelfahrt</source>
-        <translation type="unfinished"></translation>
+        <translation>Wniebowstąpienie</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+2"/>
         <source>Pfingstsonntag</source>
-        <translation type="unfinished"></translation>
+        <translation>Zesłanie Ducha Świętego</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+2"/>
         <source>Pfingstmontag</source>
-        <translation type="unfinished"></translation>
+        <translation>Poniedziałek Zielonych Świątek</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+2"/>
         <source>Fronleichnam</source>
-        <translation type="unfinished"></translation>
+        <translation>Boże Ciało</translation>
     </message>
     <message>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-14"/>
         <source>Karfreitag</source>
         <comment>Karfreitag</comment>
-        <translation type="unfinished"></translation>
+        <translation>Wielki Piątek</translation>
     </message>
 </context>
 <context>
@@ -1372,68 +1484,68 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../qml/app/views/ProjectContentView.qml" line="+28"/>
         <source>Neues Projekt</source>
-        <translation type="unfinished"></translation>
+        <translation>Nowy projekt</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Öffnen</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwórz</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>TARVINO rix2/rix3 lesen</source>
-        <translation type="unfinished"></translation>
+        <translation>Odczytaj TARVINO rix2/rix3</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Programm TARVINO rix2/rix3</source>
-        <translation type="unfinished"></translation>
+        <translation>Programuj TARVINO rix2/rix3</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Direkte Befehle</source>
-        <translation type="unfinished"></translation>
+        <translation>Polecenia bezpośrednie</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>E-Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Adres e-mail</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Drucken</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukuj</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Druckvorschau</source>
-        <translation type="unfinished"></translation>
+        <translation>Podgląd wydruku</translation>
     </message>
     <message>
         <location filename="../../app/report/projectdocument.cpp" line="+78"/>
         <source>Einstellungen Gerät</source>
         <comment>Tab title</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia urządzenia</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/ProgramView.qml" line="+35"/>
         <source>Programm</source>
-        <translation type="unfinished"></translation>
+        <translation>Program</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/DeviceSettingsView.qml" line="-87"/>
         <source>Einstellungen Gerät</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia urządzenia</translation>
     </message>
     <message>
         <location filename="../../qml/app/toolbars/ToolBarFunctions.qml" line="+66"/>
         <source>Wollen Sie das Schaltprogramm wirklich optimieren?</source>
-        <translation type="unfinished"></translation>
+        <translation>Czy na pewno chcesz zoptymalizować program przełączeń?</translation>
     </message>
 </context>
 <context>
@@ -1442,7 +1554,7 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/app/settings/ResetDateSettings.qml" line="+51"/>
         <location filename="../../qml/app/switchtimes/SwitchTimeEdition.qml" line="-65"/>
         <source>Zeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Czas</translation>
     </message>
 </context>
 <context>
@@ -1450,126 +1562,126 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../app/report/projectdocument.cpp" line="-12"/>
         <source>Ersteller</source>
-        <translation type="unfinished"></translation>
+        <translation>Twórca</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Astro</source>
-        <translation type="unfinished"></translation>
+        <translation>Astro</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Kanal %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanał %1</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Titel:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tytuł:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Beschreibung:</source>
-        <translation type="unfinished"></translation>
+        <translation>Opis:</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Gerät:</source>
-        <translation type="unfinished"></translation>
+        <translation>Urządzenie:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Dateiname:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa pliku:</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+3"/>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa:</translation>
     </message>
     <message>
         <location line="-3"/>
         <location line="+3"/>
         <source>Adresse:</source>
-        <translation type="unfinished"></translation>
+        <translation>Adres:</translation>
     </message>
     <message>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-43"/>
         <source>Fix</source>
-        <translation type="unfinished"></translation>
+        <translation>Stały</translation>
     </message>
     <message>
-        <location line="+110"/>
-        <location line="+96"/>
+        <location line="+111"/>
+        <location line="+102"/>
         <source>Astroprogramm</source>
-        <translation type="unfinished"></translation>
+        <translation>Program astronomiczny</translation>
     </message>
     <message>
         <location line="-33"/>
         <source>%1 min %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 min %2 s</translation>
     </message>
     <message>
         <location line="+96"/>
         <source>Zyklus Impuls</source>
-        <translation type="unfinished"></translation>
+        <translation>Cykl impuls</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Schaltungen:</source>
-        <translation type="unfinished"></translation>
+        <translation>Przełączenia:</translation>
     </message>
     <message>
         <location line="+43"/>
         <source>Datum Bereich:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zakres dat:</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>R %1d</source>
         <comment>R for repeat, d for days</comment>
-        <translation type="unfinished"></translation>
+        <translation>P %1 d</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="+80"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+76"/>
         <source>12 h</source>
-        <translation type="unfinished"></translation>
+        <translation>12 godzin</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>24 h</source>
-        <translation type="unfinished"></translation>
+        <translation>24 godziny</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Orthodoxe Kirche</source>
-        <translation type="unfinished"></translation>
+        <translation>Kościół prawosławny</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwykła</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+36"/>
         <source>Winter ► Sommer</source>
-        <translation type="unfinished"></translation>
+        <translation>Zima ► lato</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sommer ► Winter</source>
-        <translation type="unfinished"></translation>
+        <translation>Lato ► zima</translation>
     </message>
     <message>
-        <location line="+79"/>
+        <location line="+81"/>
         <source>Taster</source>
-        <translation type="unfinished"></translation>
+        <translation>Przycisk</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Schalter</source>
-        <translation type="unfinished"></translation>
+        <translation>Przełącznik</translation>
     </message>
 </context>
 <context>
@@ -1578,44 +1690,44 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/app/holidays/HolidayEdition.qml" line="-148"/>
         <location filename="../../app/extraprograms/dateerrorscontroller.cpp" line="+67"/>
         <source>Ende muss nach dem Beginn liegen</source>
-        <translation type="unfinished"></translation>
+        <translation>Koniec musi następować po początku</translation>
     </message>
     <message>
         <location line="-1"/>
         <location filename="../../app/extraprograms/dateerrorscontroller.cpp" line="+2"/>
         <source>Start und Ende müssen sich unterscheiden</source>
-        <translation type="unfinished"></translation>
+        <translation>Początek i koniec muszą się różnić</translation>
     </message>
     <message>
         <location filename="../../app/extraprograms/dateerrorscontroller.cpp" line="+2"/>
         <source>Überschneidung nicht zulässig</source>
-        <translation type="unfinished"></translation>
+        <translation>Nakładanie się jest niedozwolone</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/ExtraProgramWarningPopup.qml" line="-12"/>
         <source>Schaltzeiten von Zusatzprogrammen werden nur ausgeführt, wenn Datumsbereiche angegeben sind.</source>
-        <translation type="unfinished"></translation>
+        <translation>Czasy przełączeń programów dodatkowych są wykonywane tylko wtedy, gdy podano zakresy dat.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bei den folgenden Zusatzprogrammen im Projekt fehlen Datumsbereiche:</source>
-        <translation type="unfinished"></translation>
+        <translation>W następujących programach dodatkowych projektu brakuje zakresów dat:</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/datetable/DateTableFooter.qml" line="+7"/>
         <source>Feiertagsset übernehmen</source>
-        <translation type="unfinished"></translation>
+        <translation>Zastosuj zestaw świąt</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-327"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-334"/>
         <source>Fixes Datum jedes Jahr</source>
-        <translation type="unfinished"></translation>
+        <translation>Stała data co roku</translation>
     </message>
     <message>
-        <location line="+84"/>
-        <location line="+97"/>
+        <location line="+85"/>
+        <location line="+103"/>
         <source>Schaltprogramm</source>
-        <translation type="unfinished"></translation>
+        <translation>Program przełączeń</translation>
     </message>
 </context>
 <context>
@@ -1625,9 +1737,9 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/app/switchtimes/ProgramViewGrid.qml" line="+312"/>
         <location filename="../../qml/app/switchtimes/ProgramViewList.qml" line="+104"/>
         <location filename="../../qml/app/switchtimes/tablecomp/TableContextMenu.qml" line="+46"/>
-        <location filename="../../qml/app/views/HomeScreenView.qml" line="+89"/>
+        <location filename="../../qml/app/views/HomeScreenView.qml" line="+90"/>
         <source>Löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń</translation>
     </message>
     <message>
         <location line="+89"/>
@@ -1650,7 +1762,7 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/components/InfoPopUp.qml" line="+21"/>
         <location filename="../../qml/components/MessagePopUp.qml" line="+26"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="-9"/>
@@ -1668,166 +1780,166 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/components/ConfirmPopUp.qml" line="+1"/>
         <location filename="../../qml/components/FilePicker.qml" line="+56"/>
         <source>Abbruch</source>
-        <translation type="unfinished"></translation>
+        <translation>Anuluj</translation>
     </message>
     <message>
         <location filename="../../qml/components/FilePicker.qml" line="-17"/>
         <source>Durchsuchen</source>
-        <translation type="unfinished"></translation>
+        <translation>Przeglądaj</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Datei auswählen</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz plik</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Öffnen</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwórz</translation>
     </message>
     <message>
         <location filename="../../qml/components/NotImplementedYetPopUp.qml" line="+6"/>
         <source>Diese Funktion ist noch nicht verfügbar.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta funkcja nie jest jeszcze dostępna.</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/DeviceInfoPopUp.qml" line="-21"/>
         <location filename="../../qml/app/popups/ExtraProgramWarningPopup.qml" line="-3"/>
         <location filename="../../qml/app/popups/TripleChoicePopup.qml" line="-2"/>
         <source>Ja</source>
-        <translation type="unfinished"></translation>
+        <translation>Tak</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../../qml/app/popups/ExtraProgramWarningPopup.qml" line="+1"/>
         <location filename="../../qml/app/popups/TripleChoicePopup.qml" line="+1"/>
         <source>Nein</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/ErrorPopUp.qml" line="+7"/>
         <location filename="../../qml/app/switchtimes/SwitchTimeEdition.qml" line="-16"/>
         <source>Fehler</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/TripleChoicePopup.qml" line="+15"/>
         <source>Bestätigung</source>
-        <translation type="unfinished"></translation>
+        <translation>Potwierdzenie</translation>
     </message>
     <message>
         <location filename="../../qml/app/toolbars/AppToolBar.qml" line="+92"/>
         <source>Zurück</source>
-        <translation type="unfinished"></translation>
+        <translation>Wstecz</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/ExtraProgramWarningPopup.qml" line="-3"/>
         <location filename="../../qml/app/utils/ZorvikUtils.qml" line="-4"/>
         <source>Warnung</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostrzeżenie</translation>
     </message>
     <message>
         <location line="+33"/>
         <source>Möchten Sie trotzdem mit der Programmierung fortfahren?</source>
-        <translation type="unfinished"></translation>
+        <translation>Czy mimo to chcesz kontynuować programowanie?</translation>
     </message>
     <message>
         <location filename="../../qml/app/utils/ZorvikUtils.qml" line="+1"/>
         <source>Ihr Projekt enthält ungespeicherte Änderungen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt zawiera niezapisane zmiany.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Änderungen speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz zmiany</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Änderungen ignorieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Odrzuć zmiany</translation>
     </message>
     <message>
         <location filename="../../qml/app/views/HomeScreenView.qml" line="+124"/>
         <source>Jede Auswahl aufheben</source>
-        <translation type="unfinished"></translation>
+        <translation>Odznacz wszystko</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/tablecomp/TableContextMenu.qml" line="-6"/>
         <location filename="../../qml/app/views/HomeScreenView.qml" line="+0"/>
         <source>Alle auswählen</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaznacz wszystko</translation>
     </message>
     <message>
         <location filename="../../qml/MainWindow.qml" line="+200"/>
         <source>Es gab nichts zu schreiben.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie było nic do zapisania.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Die Datei &quot;%1&quot; konnte nicht geschrieben werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zapisać pliku „%1”.</translation>
     </message>
     <message>
         <location filename="../../app/report/printservice.cpp" line="+111"/>
         <source>Druckvorschau</source>
-        <translation type="unfinished"></translation>
+        <translation>Podgląd wydruku</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="+7"/>
         <source>Schreiben</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="-97"/>
         <source>24 h</source>
         <comment>Time format 12h or 24h</comment>
-        <translation type="unfinished"></translation>
+        <translation>24 godziny</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>12 h</source>
         <comment>Time format 12h or 24h</comment>
-        <translation type="unfinished"></translation>
+        <translation>12 godzin</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Montag</source>
-        <translation type="unfinished"></translation>
+        <translation>Poniedziałek</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Dienstag</source>
-        <translation type="unfinished"></translation>
+        <translation>Wtorek</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Mittwoch</source>
-        <translation type="unfinished"></translation>
+        <translation>Środa</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Donnerstag</source>
-        <translation type="unfinished"></translation>
+        <translation>Czwartek</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Freitag</source>
-        <translation type="unfinished"></translation>
+        <translation>Piątek</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Samstag</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobota</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sonntag</source>
-        <translation type="unfinished"></translation>
+        <translation>Niedziela</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Jeden Tag</source>
-        <translation type="unfinished"></translation>
+        <translation>Codziennie</translation>
     </message>
     <message>
         <location line="+23"/>
@@ -1841,7 +1953,7 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../app/device/directcommandinfo.cpp" line="+69"/>
         <location filename="../../app/report/reporttexts.h" line="-12"/>
         <source>Aus</source>
-        <translation type="unfinished"></translation>
+        <translation>Wył.</translation>
     </message>
     <message>
         <location line="-41"/>
@@ -1854,58 +1966,58 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../app/device/directcommandinfo.cpp" line="+0"/>
         <location filename="../../app/report/reporttexts.h" line="-3"/>
         <source>Ein</source>
-        <translation type="unfinished"></translation>
+        <translation>Wł.</translation>
     </message>
     <message>
         <location line="-5"/>
         <location line="+9"/>
         <location filename="../../app/device/directcommandinfo.cpp" line="-89"/>
         <source>Zufall 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Losowo 1</translation>
     </message>
     <message>
         <location line="-9"/>
         <location line="+9"/>
         <location filename="../../app/device/directcommandinfo.cpp" line="-2"/>
         <source>Zufall 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Losowo 2</translation>
     </message>
     <message>
         <location line="-4"/>
         <source>Beenden Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Zakończ minutnik</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/ProgramView.qml" line="+111"/>
         <source>%1: %2/%3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2/%3</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/ProgramViewGrid.qml" line="-99"/>
         <source>%1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 min</translation>
     </message>
     <message>
         <location line="+0"/>
         <location line="+1"/>
         <location line="+1"/>
         <source>%1 h</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 godz.</translation>
     </message>
     <message>
         <location line="+61"/>
         <source>%1 %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 %3</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Puls Ein</source>
-        <translation type="unfinished"></translation>
+        <translation>Impuls wł.</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Puls aus</source>
-        <translation type="unfinished"></translation>
+        <translation>Impuls wył.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1913,7 +2025,7 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/app/switchtimes/SwitchTimeItem.qml" line="-2"/>
         <location filename="../../qml/app/switchtimes/SwitchTimeTypeBar.qml" line="+6"/>
         <source>Zyklus</source>
-        <translation type="unfinished"></translation>
+        <translation>Cykl</translation>
     </message>
     <message>
         <location line="-30"/>
@@ -1921,7 +2033,7 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableDelegate.qml" line="+39"/>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableFooter.qml" line="-3"/>
         <source>Fix Ein</source>
-        <translation type="unfinished"></translation>
+        <translation>Stałe wł.</translation>
     </message>
     <message>
         <location line="-25"/>
@@ -1929,133 +2041,134 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableDelegate.qml" line="+0"/>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableFooter.qml" line="-1"/>
         <source>Fix Aus</source>
-        <translation type="unfinished"></translation>
+        <translation>Stałe wył.</translation>
     </message>
     <message>
         <location line="-25"/>
         <source>Einschalten</source>
-        <translation type="unfinished"></translation>
+        <translation>Włącz</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Ausschalten</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyłącz</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Auswählen</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Ein+Aus</source>
-        <translation type="unfinished"></translation>
+        <translation>Wł.+wył.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Impuls Ein</source>
-        <translation type="unfinished"></translation>
+        <translation>Impuls wł.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Impuls Aus</source>
-        <translation type="unfinished"></translation>
+        <translation>Impuls wył.</translation>
     </message>
     <message>
         <location line="+149"/>
         <location filename="../../qml/app/switchtimes/tablecomp/TableContextMenu.qml" line="-12"/>
         <source>Ausschneiden</source>
-        <translation type="unfinished"></translation>
+        <translation>Wytnij</translation>
     </message>
     <message>
         <location line="+10"/>
         <location filename="../../qml/app/switchtimes/ProgramViewList.qml" line="-20"/>
         <location filename="../../qml/app/switchtimes/tablecomp/TableContextMenu.qml" line="-6"/>
         <source>Kopieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiuj</translation>
     </message>
     <message>
         <location line="+9"/>
         <location filename="../../qml/app/switchtimes/ProgramViewList.qml" line="+7"/>
         <location filename="../../qml/app/switchtimes/tablecomp/TableContextMenu.qml" line="+12"/>
         <source>Einfügen</source>
-        <translation type="unfinished"></translation>
+        <translation>Wklej</translation>
     </message>
     <message>
         <location line="+9"/>
         <location filename="../../qml/app/views/SwitchTimeEditionView.qml" line="+28"/>
         <source>Bearbeiten</source>
-        <translation type="unfinished"></translation>
+        <translation>Edytuj</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/tablecomp/TableSwitchControl.qml" line="+28"/>
         <source>EIN</source>
-        <translation type="unfinished"></translation>
+        <translation>WŁ.</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>AUS</source>
-        <translation type="unfinished"></translation>
+        <translation>WYŁ.</translation>
     </message>
     <message>
         <location filename="../../app/device/directcommandinfo.cpp" line="+24"/>
         <source>Lux</source>
-        <translation type="unfinished"></translation>
+        <translation>Luks</translation>
     </message>
     <message>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="-140"/>
         <source>Anwenden bis</source>
         <comment>=&gt; Feiertage bis zum Jahr x hinzufügen</comment>
-        <translation type="unfinished"></translation>
+        <translation>Zastosuj do</translation>
     </message>
     <message>
         <location filename="../../qml/app/light/LuxValueHeader.qml" line="+18"/>
         <source>Ein (lux)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wł. (luks)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Aus (lux)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wył. (luks)</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/SwitchStatusPopUp.qml" line="+18"/>
         <source>Typ auswählen</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz rodzaj</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/ChannelSettings.qml" line="-124"/>
         <location filename="../../qml/app/settings/DeviceSettingsView.qml" line="+29"/>
         <source>Das Programm dieses Kanals wird gelöscht.</source>
-        <translation type="unfinished"></translation>
+        <translation>Program tego kanału zostanie usunięty.</translation>
     </message>
     <message>
         <location line="+136"/>
         <location filename="../../app/report/reporttexts.h" line="+6"/>
+        <location filename="../../app/switchprogram/channeloverviewmodel.cpp" line="-10"/>
         <source>Aktiv</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktywny</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/DeviceSettingsView.qml" line="-13"/>
         <source>Das Programm für das Erweiterungsmodul wird gelöscht.</source>
-        <translation type="unfinished"></translation>
+        <translation>Program modułu rozszerzeń zostanie usunięty.</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/ResetDateSettings.qml" line="-21"/>
-        <location filename="../../app/report/projectdocumentsettings.cpp" line="-149"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-153"/>
         <source>Datum</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SortSwitchTimeView.qml" line="-58"/>
         <source>(nichts)</source>
-        <translation type="unfinished"></translation>
+        <translation>(nic)</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+44"/>
         <source>Uhrzeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Godzina</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -2063,155 +2176,215 @@ Einige Daten wurden nicht übertragen.</source>
         <location line="+18"/>
         <location filename="../../app/report/projectdocumentsettings.cpp" line="+2"/>
         <source>Wochentag</source>
-        <translation type="unfinished"></translation>
+        <translation>Dzień tygodnia</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-30"/>
         <location line="+96"/>
         <source>Typ</source>
-        <translation type="unfinished"></translation>
+        <translation>Rodzaj</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>aufsteigend</source>
-        <translation type="unfinished"></translation>
+        <translation>rosnąco</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>absteigend</source>
-        <translation type="unfinished"></translation>
+        <translation>malejąco</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Sortieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortuj</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>zuerst</source>
-        <translation type="unfinished"></translation>
+        <translation>najpierw</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>danach</source>
-        <translation type="unfinished"></translation>
+        <translation>następnie</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/SwitchTimeEdition.qml" line="-187"/>
         <source>Impulsdauer fehlt</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak czasu trwania impulsu</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Zykluspuls fehlt</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak impulsu cyklu</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Zykluspause fehlt</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak przerwy cyklu</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Letzter Tag fehlt</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak ostatniego dnia</translation>
     </message>
     <message>
         <location line="+98"/>
         <source>Start (hh:mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Początek (gg:mm)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Uhrzeit (hh:mm:ss)</source>
-        <translation type="unfinished"></translation>
+        <translation>Godzina (gg:mm:ss)</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>Dauer (mm:ss)</source>
-        <translation type="unfinished"></translation>
+        <translation>Czas trwania (mm:ss)</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Puls (hh:mm:ss)</source>
-        <translation type="unfinished"></translation>
+        <translation>Impuls (gg:mm:ss)</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Pause (hh:mm:ss)</source>
-        <translation type="unfinished"></translation>
+        <translation>Przerwa (gg:mm:ss)</translation>
     </message>
     <message>
         <location line="+11"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-328"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-335"/>
         <source>Endlos</source>
-        <translation type="unfinished"></translation>
+        <translation>Bez końca</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>Start und Ende müssen unterschiedlich sein</source>
-        <translation type="unfinished"></translation>
+        <translation>Początek i koniec muszą być różne</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Entfernen</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/SwitchTimeItem.qml" line="+79"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+331"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+338"/>
         <source>Dauer</source>
-        <translation type="unfinished"></translation>
+        <translation>Czas trwania</translation>
     </message>
     <message>
         <location line="+10"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-71"/>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Przerwa</translation>
     </message>
     <message>
         <location filename="../../qml/app/views/ProjectSettingsView.qml" line="-23"/>
         <source>Projekt-Einstellungen</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia projektu</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentastro.cpp" line="+63"/>
+        <location filename="../../app/report/projectdocumentastro.cpp" line="+10"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-154"/>
-        <location line="+85"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-160"/>
+        <location line="+91"/>
         <source>Funktion</source>
-        <translation type="unfinished"></translation>
+        <translation>Funkcja</translation>
     </message>
     <message>
         <location line="+138"/>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Początek</translation>
     </message>
     <message>
         <location filename="../../app/report/projectdocumentsettings.cpp" line="-2"/>
         <location line="+1"/>
-        <location line="+77"/>
+        <location line="+79"/>
         <source>Stunde</source>
-        <translation type="unfinished"></translation>
+        <translation>Godzina</translation>
     </message>
     <message>
-        <location line="-77"/>
+        <location line="-79"/>
         <source>Woche</source>
-        <translation type="unfinished"></translation>
+        <translation>Tydzień</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Monat</source>
-        <translation type="unfinished"></translation>
+        <translation>Miesiąc</translation>
     </message>
     <message>
         <location filename="../../app/report/reporttexts.h" line="+6"/>
         <source>Leer</source>
-        <translation type="unfinished"></translation>
+        <translation>Pusty</translation>
+    </message>
+    <message>
+        <location filename="../../app/report/yearlyastrodocument.cpp" line="-48"/>
+        <source>Januar</source>
+        <translation>Styczeń</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Februar</source>
+        <translation>Luty</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>März</source>
+        <translation>Marzec</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>April</source>
+        <translation>Kwiecień</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mai</source>
+        <translation>Maj</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Juni</source>
+        <translation>Czerwiec</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Juli</source>
+        <translation>Lipiec</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>August</source>
+        <translation>Sierpień</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>September</source>
+        <translation>Wrzesień</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Oktober</source>
+        <translation>Październik</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>November</source>
+        <translation>Listopad</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Dezember</source>
+        <translation>Grudzień</translation>
     </message>
 </context>
 <context>
@@ -2228,242 +2401,246 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../app/shell/dateformatsetting.cpp" line="+10"/>
         <source>31.12.00 (TT.MM.JJ)</source>
-        <translation type="unfinished"></translation>
+        <translation>31.12.00 (DD.MM.RR)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>12/31/00 (MM/TT/JJ)</source>
-        <translation type="unfinished"></translation>
+        <translation>12/31/00 (MM/DD/RR)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>00-12-31 (JJ-MM-TT)</source>
-        <translation type="unfinished"></translation>
+        <translation>00-12-31 (RR-MM-DD)</translation>
     </message>
     <message>
         <location filename="../../app/shell/timezonesetting.cpp" line="+10"/>
         <source>UTC -11h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC -11 godz.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC -10h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC -10 godz.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC -9h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC -9 godz.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC -8h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC -8 godz.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC -7h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC -7 godz.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC -6h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC -6 godz.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC -5h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC -5 godz.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC -4h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC -4 godz.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC -3h30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC -3:30 godz.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC -3h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC -3 godz.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC -2h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC -2 godz.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC -1h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC -1 godz.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC -0h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC -0 godz.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +1h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +1 godz.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +2h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +2 godz.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +3h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +3 godz.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +3h30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +3:30 godz.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +4h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +4 godz.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +4h30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +4:30 godz.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +5h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +5 godz.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +5h30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +5:30 godz.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +6h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +6 godz.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +6h30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +6:30 godz.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +7h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +7 godz.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +8h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +8 godz.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +9h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +9 godz.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +9h30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +9:30 godz.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +10h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +10 godz.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +10h30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +10:30 godz.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +11h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +11 godz.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +11h30</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +11:30 godz.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>UTC +12h</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC +12 godz.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../qml/app/appsettings/GlobalSettings.qml" line="-218"/>
         <source>%1 Code(s) wurden entfernt!</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>Usunięto %1 kod!</numerusform>
+            <numerusform>Usunięto %1 kody!</numerusform>
+            <numerusform>Usunięto %1 kodów!</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+30"/>
         <source>Sprache</source>
-        <translation type="unfinished"></translation>
+        <translation>Język</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Datumsformat</source>
-        <translation type="unfinished"></translation>
+        <translation>Format daty</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Erster Tag der Woche</source>
-        <translation type="unfinished"></translation>
+        <translation>Pierwszy dzień tygodnia</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Töne</source>
-        <translation type="unfinished"></translation>
+        <translation>Dźwięki</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Vibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Wibracje</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Automatische Synchronisierung von Datum und Uhrzeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatyczna synchronizacja daty i godziny</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Automatische Sprachsynchronisation</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatyczna synchronizacja języka</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Verbindungscodes</source>
-        <translation type="unfinished"></translation>
+        <translation>Kody połączenia</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Modus Fehlerbeseitigung</source>
-        <translation type="unfinished"></translation>
+        <translation>Tryb debugowania</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>Software-Update Adresse</source>
-        <translation type="unfinished"></translation>
+        <translation>Adres aktualizacji oprogramowania</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Immer Updates online suchen</source>
-        <translation type="unfinished"></translation>
+        <translation>Zawsze szukaj aktualizacji online</translation>
     </message>
     <message>
         <location filename="../../qml/app/views/GlobalSettingsView.qml" line="+21"/>
         <source>Einstellungen</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia</translation>
     </message>
 </context>
 <context>
@@ -2471,128 +2648,128 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../qml/app/holidays/HolidayEdition.qml" line="-266"/>
         <source>Jährlich fest</source>
-        <translation type="unfinished"></translation>
+        <translation>Stałe co roku</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Freie Regel</source>
-        <translation type="unfinished"></translation>
+        <translation>Reguła dowolna</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Relativ zum Osten</source>
-        <translation type="unfinished"></translation>
+        <translation>Względem Wielkanocy</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Relativ zu CNY</source>
-        <translation type="unfinished"></translation>
+        <translation>Względem Chińskiego Nowego Roku</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Einmal fest</source>
-        <translation type="unfinished"></translation>
+        <translation>Stałe jednorazowo</translation>
     </message>
     <message>
         <location line="+16"/>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="+27"/>
         <source>Feiertag</source>
-        <translation type="unfinished"></translation>
+        <translation>Święto</translation>
     </message>
     <message>
         <location line="+104"/>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="-159"/>
         <source>%1 vor dem %2</source>
         <comment>%1 = day of week, %2 = date</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 przed %2</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="+1"/>
         <source>%1 nach dem %2</source>
         <comment>%1 = day of week, %2 = date</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 po %2</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Name des Feiertags</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa święta</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Art des Feiertags</source>
-        <translation type="unfinished"></translation>
+        <translation>Rodzaj święta</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Wochentag</source>
-        <translation type="unfinished"></translation>
+        <translation>Dzień tygodnia</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="+164"/>
         <source>von</source>
-        <translation type="unfinished"></translation>
+        <translation>od</translation>
     </message>
     <message>
         <location line="+42"/>
         <source>Datum</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <location line="+13"/>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="+7"/>
         <source>Dauer</source>
-        <translation type="unfinished"></translation>
+        <translation>Czas trwania</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="+0"/>
         <source>bis</source>
-        <translation type="unfinished"></translation>
+        <translation>do</translation>
     </message>
     <message>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="-119"/>
         <source>Sind Sie sicher, dass Sie dieses Feiertagsset dauerhaft löschen möchten?</source>
-        <translation type="unfinished"></translation>
+        <translation>Czy na pewno chcesz trwale usunąć ten zestaw świąt?</translation>
     </message>
     <message>
         <location line="+27"/>
         <location line="+161"/>
         <source>Neu</source>
-        <translation type="unfinished"></translation>
+        <translation>Nowy</translation>
     </message>
     <message>
         <location line="-151"/>
         <source>Kopieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiuj</translation>
     </message>
     <message>
         <location line="+10"/>
         <location line="+151"/>
         <source>Bearbeiten</source>
-        <translation type="unfinished"></translation>
+        <translation>Edytuj</translation>
     </message>
     <message>
         <location line="-141"/>
         <location line="+152"/>
         <source>Entfernen</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń</translation>
     </message>
     <message>
         <location line="-144"/>
         <source>Vordefinierte Sets anzeigen (nicht änderbar)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż predefiniowane zestawy (bez możliwości zmiany)</translation>
     </message>
     <message>
         <location line="+114"/>
         <source>Für die Richtigkeit aller Angaben wird keine Gewähr übernommen! Für kritische Anwendungen überprüfen Sie bitte die Feiertagsdaten.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie gwarantujemy poprawności wszystkich danych! W zastosowaniach krytycznych sprawdź daty świąt.</translation>
     </message>
     <message>
         <location filename="../../qml/app/holidays/NameEdition.qml" line="-13"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa</translation>
     </message>
 </context>
 <context>
@@ -2600,62 +2777,62 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../qml/app/views/HomeScreenView.qml" line="-105"/>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Neues Projekt</source>
-        <translation type="unfinished"></translation>
+        <translation>Nowy projekt</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>TARVINO rix2/rix3 lesen</source>
-        <translation type="unfinished"></translation>
+        <translation>Odczytaj TARVINO rix2/rix3</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Projekt duplizieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplikuj projekt</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Projekt umbenennen</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmień nazwę projektu</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Projekte löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń projekty</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Projekt exportieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportuj projekt</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Direkte Befehle</source>
-        <translation type="unfinished"></translation>
+        <translation>Polecenia bezpośrednie</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Einstellungen</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Software-Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Informacje o oprogramowaniu</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>FAQ</source>
-        <translation type="unfinished"></translation>
+        <translation>Częste pytania</translation>
     </message>
     <message>
         <location line="+52"/>
         <source>Noch keine Projekte. Legen Sie mit + ein neues Projekt an.</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak projektów. Utwórz nowy projekt przyciskiem +.</translation>
     </message>
 </context>
 <context>
@@ -2671,18 +2848,18 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../qml/app/switchtimes/ProgramView.qml" line="+0"/>
         <source>Speicherplätze</source>
-        <translation type="unfinished"></translation>
+        <translation>Miejsca w pamięci</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-342"/>
-        <location line="+272"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-349"/>
+        <location line="+279"/>
         <source>Impuls</source>
-        <translation type="unfinished"></translation>
+        <translation>Impuls</translation>
     </message>
     <message>
-        <location line="-270"/>
+        <location line="-277"/>
         <source>Zyklus</source>
-        <translation type="unfinished"></translation>
+        <translation>Cykl</translation>
     </message>
 </context>
 <context>
@@ -2691,23 +2868,23 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/app/appsettings/SoftwareInfo.qml" line="+140"/>
         <location filename="../../qml/app/popups/TermsAndConditionsPopup.qml" line="-18"/>
         <source>Geschäftsbedingungen</source>
-        <translation type="unfinished"></translation>
+        <translation>Warunki korzystania</translation>
     </message>
     <message>
         <location line="+4"/>
         <location filename="../../qml/app/popups/TermsAndConditionsPopup.qml" line="+5"/>
         <source>Datenschutzrichtlinien</source>
-        <translation type="unfinished"></translation>
+        <translation>Polityka prywatności</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/TermsAndConditionsPopup.qml" line="-13"/>
         <source>Bitte lesen und akzeptieren Sie die Allgemeinen Geschäftsbedingungen sowie die Datenschutzrichtlinien, bevor Sie die Anwendung nutzen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przed rozpoczęciem korzystania z aplikacji przeczytaj i zaakceptuj warunki korzystania oraz politykę prywatności.</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Ich akzeptiere die Allgemeinen Geschäftsbedingungen und bin über die Datenschutzbestimmungen informiert.</source>
-        <translation type="unfinished"></translation>
+        <translation>Akceptuję warunki korzystania i zapoznałem się z polityką prywatności.</translation>
     </message>
 </context>
 <context>
@@ -2716,50 +2893,50 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/app/light/DelayRow.qml" line="+26"/>
         <source>mm:ss</source>
         <comment>light setting delay format</comment>
-        <translation type="unfinished"></translation>
+        <translation>mm:ss</translation>
     </message>
     <message>
         <location filename="../../qml/app/light/DelaySettings.qml" line="+15"/>
         <source>Verzögerung Ein</source>
-        <translation type="unfinished"></translation>
+        <translation>Opóźnienie włączenia</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Verzögerung Aus</source>
-        <translation type="unfinished"></translation>
+        <translation>Opóźnienie wyłączenia</translation>
     </message>
     <message>
         <location filename="../../qml/app/light/LightView.qml" line="+13"/>
         <source>Licht</source>
-        <translation type="unfinished"></translation>
+        <translation>Światło</translation>
     </message>
     <message>
         <location line="+28"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+162"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+169"/>
         <location line="+55"/>
         <source>Luxwerte</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartości luksów</translation>
     </message>
     <message>
         <location line="+8"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-39"/>
         <source>Verzögerungszeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Czas opóźnienia</translation>
     </message>
     <message>
         <location filename="../../qml/app/light/LuxValuesSetting.qml" line="+60"/>
         <source>Kopieren an allen Tagen</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiuj na wszystkie dni</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Kopieren an allen Tagen (Ein)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiuj na wszystkie dni (wł.)</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Kopieren an allen Tagen (Aus)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiuj na wszystkie dni (wył.)</translation>
     </message>
 </context>
 <context>
@@ -2767,12 +2944,12 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../app/shell/maincontroller.cpp" line="+488"/>
         <source>Open File</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwórz plik</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>OT2 (*.ot2)</source>
-        <translation type="unfinished"></translation>
+        <translation>OT2 (*.ot2)</translation>
     </message>
 </context>
 <context>
@@ -2780,163 +2957,163 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../qml/app/menus/DesktopMenu.qml" line="+19"/>
         <source>&amp;Datei</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Plik</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Neues Projekt</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nowy projekt</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>&amp;Öffnen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Otwórz...</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>&amp;Speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zapisz</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>&amp;Speichern unter</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz &amp;jako...</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>TARVINO rix2/rix3 lesen</source>
-        <translation type="unfinished"></translation>
+        <translation>Odczytaj TARVINO rix2/rix3</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Programm TARVINO rix2/rix3</source>
-        <translation type="unfinished"></translation>
+        <translation>Programuj TARVINO rix2/rix3</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Direkte Befehle</source>
-        <translation type="unfinished"></translation>
+        <translation>Polecenia bezpośrednie</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Senden per E-Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyślij e-mailem</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Drucken</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukuj</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Druckvorschau</source>
-        <translation type="unfinished"></translation>
+        <translation>Podgląd wydruku</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>&amp;Ende</source>
-        <translation type="unfinished"></translation>
+        <translation>Za&amp;kończ</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Bearbeiten</source>
-        <translation type="unfinished"></translation>
+        <translation>Edytuj</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Rückgängig</source>
-        <translation type="unfinished"></translation>
+        <translation>Cofnij</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Wiederherstellen</source>
-        <translation type="unfinished"></translation>
+        <translation>Ponów</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Ausschneiden</source>
-        <translation type="unfinished"></translation>
+        <translation>Wytnij</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Kopieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiuj</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Einfügen</source>
-        <translation type="unfinished"></translation>
+        <translation>Wklej</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Alles markieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaznacz wszystko</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Sortieren...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortuj...</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Optimieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Optymalizuj</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Projekteinstellungen...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ustawienia projektu...</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Einstellungen</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Sprache erstellen TARVINO rix2/rix3</source>
-        <translation type="unfinished"></translation>
+        <translation>Utwórz język TARVINO rix2/rix3</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Feiertag</source>
-        <translation type="unfinished"></translation>
+        <translation>Ś&amp;więta</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&amp;App-Einstellungen...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia &amp;aplikacji...</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Hilfe</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomoc</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Hilfe</source>
-        <translation type="unfinished"></translation>
+        <translation>Po&amp;moc</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Software-Infos</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informacje o oprogramowaniu</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&amp;Zorvik AG</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zorvik AG</translation>
     </message>
     <message>
         <location line="-47"/>
         <location filename="../../app/report/projectdocument.cpp" line="-32"/>
         <source>Projekt</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt</translation>
     </message>
 </context>
 <context>
@@ -2945,68 +3122,70 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../app/shell/projectcreationviewcontroller.cpp" line="+24"/>
         <location filename="../../app/shell/projectfiles.cpp" line="+99"/>
         <source>Projekt %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt nr %1</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/ProjectCreationPopUp.qml" line="+10"/>
         <location filename="../../qml/app/views/ProjectCreationView.qml" line="+13"/>
         <source>Neues Projekt</source>
-        <translation type="unfinished"></translation>
+        <translation>Nowy projekt</translation>
     </message>
     <message>
         <location filename="../../qml/app/projects/ProjectCreationItem.qml" line="+68"/>
         <source>Gerätetyp</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ urządzenia</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Anzahl Kanäle</source>
-        <translation type="unfinished"></translation>
+        <translation>Liczba kanałów</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Modell</source>
-        <translation type="unfinished"></translation>
+        <translation>Model urządzenia</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Projektname</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa projektu</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Projekt erstellen</source>
-        <translation type="unfinished"></translation>
+        <translation>Utwórz projekt</translation>
     </message>
     <message>
         <location filename="../../qml/app/views/ProjectCreationView.qml" line="+6"/>
         <source>Öffnen</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwórz</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>TARVINO rix2/rix3 lesen</source>
-        <translation type="unfinished"></translation>
+        <translation>Odczytaj TARVINO rix2/rix3</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Direkte Befehle</source>
-        <translation type="unfinished"></translation>
+        <translation>Polecenia bezpośrednie</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Gespeicherte Projekte</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisane projekty</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="-59"/>
+        <location filename="../../app/switchprogram/channeloverviewmodel.cpp" line="-7"/>
         <source>Zeitschaltprogramm</source>
-        <translation type="unfinished"></translation>
+        <translation>Program czasowy</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../app/switchprogram/channeloverviewmodel.cpp" line="+2"/>
         <source>Astroprogramm</source>
-        <translation type="unfinished"></translation>
+        <translation>Program astronomiczny</translation>
     </message>
 </context>
 <context>
@@ -3014,386 +3193,433 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../app/shell/sowirulesetting.cpp" line="+12"/>
         <source>Kein So/Wi</source>
-        <translation type="unfinished"></translation>
+        <translation>Bez czasu letniego/zimowego</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Europa</source>
-        <translation type="unfinished"></translation>
+        <translation>Europa</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Westeuropa</source>
-        <translation type="unfinished"></translation>
+        <translation>Europa Zachodnia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Osteuropa</source>
-        <translation type="unfinished"></translation>
+        <translation>Europa Wschodnia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Kanada</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanada</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>USA</source>
-        <translation type="unfinished"></translation>
+        <translation>USA</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Iran</source>
-        <translation type="unfinished"></translation>
+        <translation>Iran</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+59"/>
+        <source>Letzte</source>
+        <comment>Last week</comment>
+        <translation>Ostatni</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location filename="../../app/shell/sowirulesetting.cpp" line="+1"/>
         <source>Freie Regel</source>
-        <translation type="unfinished"></translation>
+        <translation>Reguła dowolna</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+16"/>
+        <source>Ferien</source>
+        <translation>Urlop</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Betriebsstunden</source>
+        <translation>Godziny pracy</translation>
+    </message>
+    <message>
+        <location filename="../../app/shell/sowirulesetting.cpp" line="+1"/>
         <source>Festes Datum</source>
-        <translation type="unfinished"></translation>
+        <translation>Stała data</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+23"/>
         <source>Australien</source>
-        <translation type="unfinished"></translation>
+        <translation>Australia</translation>
     </message>
     <message>
         <location line="-4"/>
         <source>Eigene Regel</source>
-        <translation type="unfinished"></translation>
+        <translation>Własna reguła</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Eigene Tabelle</source>
-        <translation type="unfinished"></translation>
+        <translation>Własna tabela</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Neuseeland</source>
-        <translation type="unfinished"></translation>
+        <translation>Nowa Zelandia</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="-13"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+16"/>
         <source>Nach 1 Minute aus</source>
         <comment>LCD state</comment>
-        <translation type="unfinished"></translation>
+        <translation>Wył. po 1 minucie</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-1"/>
         <source>Immer Ein</source>
         <comment>LCD state</comment>
-        <translation type="unfinished"></translation>
+        <translation>Zawsze wł.</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-81"/>
         <source>Standard</source>
         <comment>Easter rule</comment>
-        <translation type="unfinished"></translation>
+        <translation>Zwykła</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Orthodoxe Kirche</source>
         <comment>Easter rule</comment>
-        <translation type="unfinished"></translation>
+        <translation>Kościół prawosławny</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Inaktiv</source>
         <comment>Channel combination</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nieaktywne</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Kanalverriegelung</source>
         <comment>Channel combination</comment>
-        <translation type="unfinished"></translation>
+        <translation>Blokada kanału</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Programmumschaltung</source>
         <comment>Channel combination</comment>
-        <translation type="unfinished"></translation>
+        <translation>Przełączanie programu</translation>
     </message>
     <message>
         <location line="+8"/>
         <location filename="../../app/report/reporttexts.h" line="-3"/>
         <source>Inaktiv</source>
         <comment>External input</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nieaktywne</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../app/switchprogram/channeloverviewmodel.cpp" line="+8"/>
         <source>Taster</source>
         <comment>External input</comment>
-        <translation type="unfinished"></translation>
+        <translation>Przycisk</translation>
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../../app/switchprogram/channeloverviewmodel.cpp" line="+2"/>
         <source>Schalter</source>
         <comment>External input</comment>
-        <translation type="unfinished"></translation>
+        <translation>Przełącznik</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Handschaltung</source>
         <comment>Push button</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sterowanie ręczne</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Timer</source>
         <comment>Push button</comment>
-        <translation type="unfinished"></translation>
+        <translation>Minutnik</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Treppenlicht</source>
         <comment>Push button</comment>
-        <translation type="unfinished"></translation>
+        <translation>Światło schodowe</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Handschaltung bis Sonnenereignis</source>
         <comment>Push button</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sterowanie ręczne do zdarzenia słonecznego</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Luxwert übernehmen</source>
         <comment>Push button</comment>
-        <translation type="unfinished"></translation>
+        <translation>Przejmij wartość luksów</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Umschalten</source>
         <comment>Push button</comment>
-        <translation type="unfinished"></translation>
+        <translation>Przełącz</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Nicht nachschaltbar</source>
         <comment>Staircase light</comment>
-        <translation type="unfinished"></translation>
+        <translation>Bez ponownego wyzwolenia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Nachschaltbar</source>
         <comment>Staircase light</comment>
-        <translation type="unfinished"></translation>
+        <translation>Z ponownym wyzwoleniem</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/ChannelSettings.qml" line="-137"/>
         <location line="+41"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+112"/>
         <source>Signalisierung auf</source>
-        <translation type="unfinished"></translation>
+        <translation>Sygnalizacja na</translation>
     </message>
     <message>
         <location line="-27"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-45"/>
         <source>Betriebsstundenzähler Serviceintervall</source>
-        <translation type="unfinished"></translation>
+        <translation>Licznik godzin pracy interwał serwisowy</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>max. 199.999 h</source>
-        <translation type="unfinished"></translation>
+        <translation>maks. 199 999 godz.</translation>
     </message>
     <message>
         <location line="+26"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+6"/>
         <source>Externer Eingang</source>
-        <translation type="unfinished"></translation>
+        <translation>Wejście zewnętrzne</translation>
     </message>
     <message>
         <location line="+72"/>
         <source>Erdstunde</source>
-        <translation type="unfinished"></translation>
+        <translation>Godzina dla Ziemi</translation>
     </message>
     <message>
         <location line="+6"/>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="+24"/>
         <source>Inaktiv</source>
         <comment>Holiday state</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nieaktywne</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="+3"/>
         <location line="+31"/>
         <source>Nur Lux</source>
-        <translation type="unfinished"></translation>
+        <translation>Tylko luksy</translation>
     </message>
     <message>
         <location line="-12"/>
         <source>Ferien</source>
         <comment>External input</comment>
-        <translation type="unfinished"></translation>
+        <translation>Urlop</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Sonderprogramm</source>
         <comment>External input</comment>
-        <translation type="unfinished"></translation>
+        <translation>Program specjalny</translation>
     </message>
     <message>
         <location line="+55"/>
         <source>Inaktiv</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieaktywne</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/ProgramView.qml" line="-55"/>
+        <location filename="../../app/switchprogram/channeloverviewmodel.cpp" line="-8"/>
         <source>Signalisierung</source>
-        <translation type="unfinished"></translation>
+        <translation>Sygnalizacja</translation>
     </message>
     <message>
-        <location filename="../../app/report/yearlyastrodocument.cpp" line="-7"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-69"/>
+        <location filename="../../app/report/yearlyastrodocument.cpp" line="+36"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="-11"/>
         <source>Sommer-/Winterregel</source>
-        <translation type="unfinished"></translation>
+        <translation>Reguła czasu letniego/zimowego</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/DeviceSettingsView.qml" line="+48"/>
         <source>Einstellungen Kanal</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia kanału</translation>
     </message>
     <message>
         <location line="+6"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+59"/>
         <source>Erweiterungsmodul</source>
-        <translation type="unfinished"></translation>
+        <translation>Moduł rozszerzeń</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>Kanalfunktion</source>
-        <translation type="unfinished"></translation>
+        <translation>Funkcja kanału</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Überblick</source>
-        <translation type="unfinished"></translation>
+        <translation>Przegląd</translation>
     </message>
     <message>
         <location filename="../../qml/app/directcommands/OptionSection.qml" line="-14"/>
         <location filename="../../qml/app/settings/OptionSettings.qml" line="+15"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-2"/>
         <source>Optionen</source>
-        <translation type="unfinished"></translation>
+        <translation>Opcje</translation>
     </message>
     <message>
-        <location filename="../../qml/app/settings/ChannelOverview.qml" line="-64"/>
+        <location filename="../../qml/app/settings/ChannelOverview.qml" line="-67"/>
         <source>Channel Function</source>
-        <translation type="unfinished"></translation>
+        <translation>Funkcja kanału</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Memory Used</source>
-        <translation type="unfinished"></translation>
+        <translation>Używana pamięć</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Extra Program used</source>
-        <translation type="unfinished"></translation>
+        <translation>Używane programy specjalne</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Holiday</source>
-        <translation type="unfinished"></translation>
+        <translation>Święta</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>External Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Wejście zewnętrzne</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Signaling To</source>
-        <translation type="unfinished"></translation>
+        <translation>Sygnalizacja na</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Service Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Interwał serwisowy</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Speicher verwendet</source>
+        <translation>Używana pamięć</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sonderprogramme benutzt</source>
+        <translation>Używane programy specjalne</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/DateTimeSettings.qml" line="-40"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-68"/>
         <source>Zeit/Datum</source>
-        <translation type="unfinished"></translation>
+        <translation>Czas/data</translation>
     </message>
     <message>
         <location line="+9"/>
         <location filename="../../qml/app/settings/ResetDateSettings.qml" line="+10"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+1"/>
         <source>Zeitformat</source>
-        <translation type="unfinished"></translation>
+        <translation>Format czasu</translation>
     </message>
     <message>
         <location line="+9"/>
         <location filename="../../qml/app/settings/ResetDateSettings.qml" line="-22"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+2"/>
         <source>Datumsformat</source>
-        <translation type="unfinished"></translation>
+        <translation>Format daty</translation>
     </message>
     <message>
         <location line="+10"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+2"/>
         <source>Erster Tag der Woche</source>
-        <translation type="unfinished"></translation>
+        <translation>Pierwszy dzień tygodnia</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>Zeitzone</source>
-        <translation type="unfinished"></translation>
+        <translation>Strefa czasowa</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/HolidaySettings.qml" line="+118"/>
         <source>Status</source>
         <comment>Holiday status</comment>
-        <translation type="unfinished"></translation>
+        <translation>Stan</translation>
     </message>
     <message>
         <location line="+11"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+51"/>
         <source>Beginn</source>
-        <translation type="unfinished"></translation>
+        <translation>Początek</translation>
     </message>
     <message>
         <location line="+25"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+91"/>
         <location line="+67"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+1"/>
         <source>Ende</source>
-        <translation type="unfinished"></translation>
+        <translation>Koniec</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/OptionSettings.qml" line="+11"/>
         <source>Kanalkombination</source>
-        <translation type="unfinished"></translation>
+        <translation>Połączenie kanałów</translation>
     </message>
     <message>
         <location line="+33"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+29"/>
         <source>LCD-Beleuchtung</source>
-        <translation type="unfinished"></translation>
+        <translation>Podświetlenie LCD</translation>
     </message>
     <message>
         <location filename="../../app/report/projectdocumentastro.cpp" line="-3"/>
         <source>Eigene Astro Tabelle</source>
-        <translation type="unfinished"></translation>
+        <translation>Własna tabela astronomiczna</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-310"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-317"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="-49"/>
         <source>Fixes Datum</source>
-        <translation type="unfinished"></translation>
+        <translation>Stała data</translation>
     </message>
 </context>
 <context>
     <name>ProgramView</name>
     <message>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="-49"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+90"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+91"/>
         <source>Standardprogramm</source>
-        <translation type="unfinished"></translation>
+        <translation>Program standardowy</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/ExtraProgramWarningPopup.qml" line="-9"/>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="+2"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+97"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+103"/>
         <source>Sonderprogramm %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Program specjalny %1</translation>
     </message>
 </context>
 <context>
@@ -3401,57 +3627,65 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../qml/app/popups/DuplicateProjectPopUp.qml" line="+6"/>
         <source>Projekt duplizieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplikuj projekt</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Neues Projekt benennen:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwij nowy projekt:</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/EditProjectPopUp.qml" line="+10"/>
         <source>Projekt umbenennen:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmień nazwę projektu:</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Bearbeiten</source>
-        <translation type="unfinished"></translation>
+        <translation>Edytuj</translation>
     </message>
     <message>
-        <location filename="../../qml/app/views/HomeScreenView.qml" line="-181"/>
+        <location filename="../../qml/app/views/HomeScreenView.qml" line="-182"/>
         <source>Alle Projekte löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń wszystkie projekty</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+2"/>
         <source>%1 Projekte löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>Usuń %1 projekt</numerusform>
+            <numerusform>Usuń %1 projekty</numerusform>
+            <numerusform>Usuń %1 projektów</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Projekt löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń projekt</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Sind Sie sicher, dass Sie das Projekt dauerhaft löschen möchten?</source>
-        <translation type="unfinished"></translation>
+        <translation>Czy na pewno chcesz trwale usunąć projekt?</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Sind Sie sicher, dass Sie alle Projekte dauerhaft löschen möchten?</source>
-        <translation type="unfinished"></translation>
+        <translation>Czy na pewno chcesz trwale usunąć wszystkie projekty?</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+2"/>
         <source>Sind Sie sicher, dass Sie %1 Projekte dauerhaft löschen möchten?</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>Czy na pewno chcesz trwale usunąć %1 projekt?</numerusform>
+            <numerusform>Czy na pewno chcesz trwale usunąć %1 projekty?</numerusform>
+            <numerusform>Czy na pewno chcesz trwale usunąć %1 projektów?</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+178"/>
+        <location line="+179"/>
         <source>Möchten Sie das Projekt &quot;%1&quot; importieren?</source>
-        <translation type="unfinished"></translation>
+        <translation>Czy chcesz zaimportować projekt „%1”?</translation>
     </message>
 </context>
 <context>
@@ -3459,43 +3693,43 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../app/report/yearlyastrodocument.cpp" line="-9"/>
         <source>Kanal</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanał</translation>
     </message>
     <message>
         <location filename="../../qml/app/projectsettings/ChannelsSubTab.qml" line="-28"/>
         <source>Beschreibung der Kanäle</source>
-        <translation type="unfinished"></translation>
+        <translation>Opis kanałów</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Wird auf dem Gerät angezeigt</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyświetlane na urządzeniu</translation>
     </message>
     <message>
         <location filename="../../qml/app/projectsettings/ProjectMetadataSubTab.qml" line="+11"/>
         <source>Projekt</source>
         <comment>Tab title</comment>
-        <translation type="unfinished"></translation>
+        <translation>Projekt</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Bezeichnung</source>
-        <translation type="unfinished"></translation>
+        <translation>Oznaczenie</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Beschreibung</source>
-        <translation type="unfinished"></translation>
+        <translation>Opis</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Dateiname</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa pliku</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Letzte Änderung</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostatnia zmiana</translation>
     </message>
 </context>
 <context>
@@ -3504,46 +3738,46 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../app/report/projectdocument.cpp" line="+2"/>
         <source>Kunde</source>
         <comment>Tab title</comment>
-        <translation type="unfinished"></translation>
+        <translation>Klient</translation>
     </message>
     <message>
         <location filename="../../qml/app/projectsettings/AuthorSubTab.qml" line="+8"/>
         <source>Autor</source>
-        <translation type="unfinished"></translation>
+        <translation>Autor</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Name</source>
         <comment>Author&apos;s name</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Adresse</source>
         <comment>Author&apos;s address</comment>
-        <translation type="unfinished"></translation>
+        <translation>Adres</translation>
     </message>
     <message>
         <location filename="../../qml/app/projectsettings/ChannelsSubTab.qml" line="-46"/>
         <source>Kanal</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanał</translation>
     </message>
     <message>
         <location filename="../../qml/app/projectsettings/ClientSubTab.qml" line="+8"/>
         <source>Kunde</source>
-        <translation type="unfinished"></translation>
+        <translation>Klient</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Name</source>
         <comment>Customer&apos;s name</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Adresse</source>
         <comment>Customer&apos;s address</comment>
-        <translation type="unfinished"></translation>
+        <translation>Adres</translation>
     </message>
 </context>
 <context>
@@ -3551,7 +3785,7 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../app/report/printservice.cpp" line="+58"/>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Strona %1 z %2</translation>
     </message>
 </context>
 <context>
@@ -3561,199 +3795,205 @@ Einige Daten wurden nicht übertragen.</source>
         <source>%1
 SN: %2
 Anschlusscode: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+SN: %2
+Kod połączenia: %3</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Code für %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kod dla %1</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Authentifizierung für %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Uwierzytelnianie dla %1</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>OK-Aktivierung am Gerät</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktywacja OK w urządzeniu</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Eingabe Authentifizierungscode</source>
-        <translation type="unfinished"></translation>
+        <translation>Wprowadzanie kodu uwierzytelniania</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Dies ist Ihr Authentifizierungscode, verwahren Sie ihn sicher!</source>
-        <translation type="unfinished"></translation>
+        <translation>To jest twój kod uwierzytelniania, przechowuj go w bezpiecznym miejscu!</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>Speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz</translation>
     </message>
     <message>
         <location line="+7"/>
         <location filename="../../qml/app/popups/PinCodePopUp.qml" line="-12"/>
         <location filename="../../qml/app/views/DeviceScanView.qml" line="+128"/>
         <source>Abbruch</source>
-        <translation type="unfinished"></translation>
+        <translation>Anuluj</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>Falsches Passwort!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowe hasło!</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Die Schaltfläche wurde nicht aktiviert!</source>
-        <translation type="unfinished"></translation>
+        <translation>Przycisk nie został aktywowany!</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/InactivityPopUp.qml" line="-6"/>
         <source>Verbindung aufgrund von Inaktivität geschlossen</source>
-        <translation type="unfinished"></translation>
+        <translation>Połączenie zamknięte z powodu braku aktywności</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Die Verbindung wurde aufgrund von Inaktivität geschlossen</source>
-        <translation type="unfinished"></translation>
+        <translation>Połączenie zostało zamknięte z powodu braku aktywności</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Wieder anschließen</source>
-        <translation type="unfinished"></translation>
+        <translation>Połącz ponownie</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/PinCodePopUp.qml" line="-53"/>
         <source>Sie müssen warten, das Gerät ist aufgrund mehrerer fehlgeschlagener Versuche verriegelt</source>
-        <translation type="unfinished"></translation>
+        <translation>Musisz poczekać, urządzenie jest zablokowane po kilku nieudanych próbach</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>PIN-Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Kod PIN</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Das Gerät ist PIN-geschützt, bitte geben Sie den PIN-Code ein</source>
-        <translation type="unfinished"></translation>
+        <translation>Urządzenie jest chronione kodem PIN, wprowadź kod PIN</translation>
     </message>
     <message>
         <location line="+58"/>
         <source>Falscher PIN-Code!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowy kod PIN!</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/SyncClockPopup.qml" line="-24"/>
         <source>Daten-Synchronisation</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronizacja danych</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Bitte wählen Sie aus, welche Daten beim Verbinden mit Uhren synchronisiert werden sollen</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz, które dane mają być synchronizowane przy łączeniu z zegarami</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Datum/Uhrzeit-Synchronisation</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronizacja daty/godziny</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Sprach-Synchronisation</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronizacja języka</translation>
     </message>
     <message>
         <location filename="../../qml/app/scan/DeviceScan.qml" line="+76"/>
         <source>Geräte suchen</source>
-        <translation type="unfinished"></translation>
+        <translation>Szukaj urządzeń</translation>
     </message>
     <message>
         <location line="+132"/>
         <source>Der Bluetooth-Adapter ist deaktiviert, möchten Sie ihn aktivieren?</source>
-        <translation type="unfinished"></translation>
+        <translation>Adapter Bluetooth jest wyłączony, czy chcesz go włączyć?</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Ihr Gerät verfügt nicht über einen Bluetooth-Adapter oder unterstützt Bluetooth Low Energy nicht.</source>
-        <translation type="unfinished"></translation>
+        <translation>Twój komputer nie ma adaptera Bluetooth lub nie obsługuje Bluetooth Low Energy.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bluetooth nicht verfügbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth niedostępny</translation>
     </message>
     <message>
         <location filename="../../qml/app/views/DeviceScanView.qml" line="-101"/>
         <source>Dieses Gerät wird nicht unterstützt!</source>
-        <translation type="unfinished"></translation>
+        <translation>To urządzenie nie jest obsługiwane!</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Dieses Gerät ist nicht kompatibel mit dem Projekt, das Sie exportieren möchten!</source>
-        <translation type="unfinished"></translation>
+        <translation>To urządzenie nie jest zgodne z projektem, który chcesz wyeksportować!</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>SN: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>SN: %1</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Suche nach Geräten ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyszukiwanie urządzeń ...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Gerät gefunden</source>
-        <translation type="unfinished"></translation>
+        <translation>Znaleziono urządzenie</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Kein Bluetooth-Gerät gefunden</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie znaleziono urządzenia Bluetooth</translation>
     </message>
     <message>
         <location line="+89"/>
         <source>Verbinden</source>
-        <translation type="unfinished"></translation>
+        <translation>Połącz</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Suche</source>
-        <translation type="unfinished"></translation>
+        <translation>Szukaj</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../../qml/MainWindow.qml" line="+53"/>
         <source>Ihr Projekt überschreitet die Speicherplätze des Zielgeräts (%1 / %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>Projekt przekracza liczbę miejsc w pamięci urządzenia docelowego (%1 / %2)</numerusform>
+            <numerusform>Projekt przekracza liczbę miejsc w pamięci urządzenia docelowego (%1 / %2)</numerusform>
+            <numerusform>Projekt przekracza liczbę miejsc w pamięci urządzenia docelowego (%1 / %2)</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../../app/device/lockwait.cpp" line="+19"/>
         <source>aufgrund eines falschen Verbindungscodes verriegelt</source>
-        <translation type="unfinished"></translation>
+        <translation>zablokowane z powodu nieprawidłowego kodu połączenia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>aufgrund eines falschen PIN-Codes verriegelt</source>
-        <translation type="unfinished"></translation>
+        <translation>zablokowane z powodu nieprawidłowego kodu PIN</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>locked</source>
-        <translation type="unfinished"></translation>
+        <translation>zablokowane</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Das Gerät ist %1, Sie müssen %2 h %3 min %4 s warten</source>
-        <translation type="unfinished"></translation>
+        <translation>Urządzenie jest %1, musisz poczekać %2 godz. %3 min %4 s</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Das Gerät ist verriegelt, Sie müssen %2 h %3 min %4 s warten</source>
-        <translation type="unfinished"></translation>
+        <translation>Urządzenie jest zablokowane, musisz poczekać %2 godz. %3 min %4 s</translation>
     </message>
 </context>
 <context>
@@ -3761,137 +4001,137 @@ Anschlusscode: %3</source>
     <message>
         <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="-138"/>
         <source>Unbekannter Fehler wurde während der Übersetzung in Bytes gemeldet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Podczas konwersji na bajty zgłoszono nieznany błąd.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>File couldn&apos;t be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zapisać pliku.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>File doesn&apos;t exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik nie istnieje.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Die Sprachdatei ist beschädigt oder passt nicht in den Speicher des Geräts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik językowy jest uszkodzony lub nie mieści się w pamięci urządzenia.</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+13"/>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="-53"/>
         <source>Fehler</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd</translation>
     </message>
     <message>
         <location line="-7"/>
         <source>Fehler beim Schreiben der Sprache. Zugriff auf Flash nicht möglich.</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd zapisu języka. Brak dostępu do pamięci flash.</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="-9"/>
         <source>Tarvino rix2/3 scheint im Fehlerzustand zu sein.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarvino rix2/3 wydaje się być w stanie błędu.</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="+1"/>
         <source>Led konnte nicht ausgeschaltet werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się wyłączyć diody LED.</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="+1"/>
         <source>Led konnte nicht eingeschaltet werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się włączyć diody LED.</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="+1"/>
         <source>Der Port konnte nicht geschlossen werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zamknąć portu.</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="+1"/>
         <source>Der Port konnte nicht geöffnet werden, überprüfen Sie die Verbindung.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się otworzyć portu, sprawdź połączenie.</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="+1"/>
         <source>Der Port wurde nicht gefunden, überprüfen Sie die Verbindung.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie znaleziono portu, sprawdź połączenie.</translation>
     </message>
     <message>
         <location line="+17"/>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="-14"/>
         <source>Übertragung läuft...</source>
-        <translation type="unfinished"></translation>
+        <translation>Trwa przesyłanie...</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Auswahl der Gerätesprache</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybór języka urządzenia</translation>
     </message>
     <message>
         <location line="+19"/>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="+41"/>
         <source>Übertragung abgeschlossen</source>
-        <translation type="unfinished"></translation>
+        <translation>Przesyłanie zakończone</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="-37"/>
         <source>Programm kann nicht gelesen werden. Leerer Flash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można odczytać programu. Pusta pamięć flash.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Programm kann nicht gelesen werden. Sprachdatei im Flash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można odczytać programu. Plik językowy w pamięci flash.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Programm kann nicht gelesen werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można odczytać programu.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Programm kann nicht gelesen werden. Ungültige Daten im Flash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można odczytać programu. Nieprawidłowe dane w pamięci flash.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Fehler beim Programmschreiben. Zugriff auf Flash nicht möglich.</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd zapisu programu. Brak dostępu do pamięci flash.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Operation abgebrochen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Operacja przerwana.</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Serielle Übertragung</source>
-        <translation type="unfinished"></translation>
+        <translation>Transmisja szeregowa</translation>
     </message>
     <message>
         <location filename="../../qml/app/utils/ZorvikUtils.qml" line="+59"/>
         <source>Programm von serieller Schnittstelle lesen</source>
-        <translation type="unfinished"></translation>
+        <translation>Odczytaj program z portu szeregowego</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Projekt kann nicht exportiert werden mit Fehler</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można wyeksportować projektu, błąd</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Programm seriell schreiben</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz program przez port szeregowy</translation>
     </message>
 </context>
 <context>
@@ -3899,18 +4139,38 @@ Anschlusscode: %3</source>
     <message>
         <location filename="../../qml/app/popups/ResetSettingsPopUp.qml" line="+18"/>
         <source>Reset-Einstellungen</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia resetowania</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/ResetSettings.qml" line="+19"/>
         <source>Das verbundene Gerät befindet sich im Reset-Modus, bitte geben Sie diese Einstellungen vor der Verwendung ein.</source>
         <comment>Reset mode text</comment>
-        <translation type="unfinished"></translation>
+        <translation>Podłączone urządzenie jest w trybie resetowania, wprowadź te ustawienia przed użyciem.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Zeit/Datum</source>
-        <translation type="unfinished"></translation>
+        <translation>Czas/data</translation>
+    </message>
+    <message>
+        <location filename="../../app/device/resetteddeviceviewcontroller.cpp" line="+115"/>
+        <source>Die Antwort des Geräts ist unverständlich.</source>
+        <translation>Odpowiedź urządzenia jest niezrozumiała.</translation>
+    </message>
+    <message>
+        <location line="+86"/>
+        <source>Die Einstellungen des Geräts konnten nicht gelesen werden: %1</source>
+        <translation>Nie udało się odczytać ustawień urządzenia: %1</translation>
+    </message>
+    <message>
+        <location line="+61"/>
+        <source>Das Gerät hat die Daten nicht angenommen.</source>
+        <translation>Urządzenie nie przyjęło danych.</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>Die Einstellungen konnten nicht an das Gerät gesendet werden: %1</source>
+        <translation>Nie udało się wysłać ustawień do urządzenia: %1</translation>
     </message>
 </context>
 <context>
@@ -3918,77 +4178,77 @@ Anschlusscode: %3</source>
     <message>
         <location filename="../../qml/app/appsettings/SoftwareInfo.qml" line="-126"/>
         <source>Schweiz</source>
-        <translation type="unfinished"></translation>
+        <translation>Szwajcaria</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Schweden</source>
-        <translation type="unfinished"></translation>
+        <translation>Szwecja</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Deutschland</source>
-        <translation type="unfinished"></translation>
+        <translation>Niemcy</translation>
     </message>
     <message>
         <location line="+50"/>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wersja %1</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Build-Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Wersja kompilacji</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Datum</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>Adresse</source>
-        <translation type="unfinished"></translation>
+        <translation>Adres</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>E-Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Adres e-mail</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Webseite</source>
-        <translation type="unfinished"></translation>
+        <translation>Strona internetowa</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Software-Informationen</source>
-        <translation type="unfinished"></translation>
+        <translation>Informacje o oprogramowaniu</translation>
     </message>
     <message>
         <location filename="../../qml/app/views/LicenseView.qml" line="+11"/>
         <source>Lizenzen</source>
-        <translation type="unfinished"></translation>
+        <translation>Licencje</translation>
     </message>
     <message>
         <location line="+35"/>
         <source>Folgende Qt-Module und externe Bibliotheken wurden werwendet:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wykorzystano następujące moduły Qt i biblioteki zewnętrzne:</translation>
     </message>
     <message>
         <location filename="../../qml/app/views/SoftwareInfoView.qml" line="+14"/>
         <source>Software-Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Informacje o oprogramowaniu</translation>
     </message>
     <message>
         <location filename="../../app/report/printservice.cpp" line="-121"/>
         <source>TARVINO rix2/rix3</source>
-        <translation type="unfinished"></translation>
+        <translation>TARVINO rix2/rix3</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Zorvik AG</source>
-        <translation type="unfinished"></translation>
+        <translation>Zorvik AG</translation>
     </message>
 </context>
 <context>
@@ -3996,42 +4256,42 @@ Anschlusscode: %3</source>
     <message>
         <location filename="../../app/switchprogram/switcherrorscontroller.cpp" line="+124"/>
         <source>Fehlende Wochentage</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak dni tygodnia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Fehlende Dauer</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak czasu trwania</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Impulsüberschneidungen</source>
-        <translation type="unfinished"></translation>
+        <translation>Nakładające się impulsy</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Impulse über Mitternacht</source>
-        <translation type="unfinished"></translation>
+        <translation>Impulsy przez północ</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Fehlende Impulsdauer</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak czasu trwania impulsu</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Fehlende Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak przerwy</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Zyklusüberschneidungen</source>
-        <translation type="unfinished"></translation>
+        <translation>Nakładające się cykle</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Identischer Anfang und Ende</source>
-        <translation type="unfinished"></translation>
+        <translation>Identyczny początek i koniec</translation>
     </message>
 </context>
 <context>
@@ -4040,14 +4300,14 @@ Anschlusscode: %3</source>
         <location line="-30"/>
         <source>Typ auswählen</source>
         <comment>Error message</comment>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz rodzaj</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableDelegate.qml" line="+1"/>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableFooter.qml" line="+5"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-217"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-224"/>
         <source>Schaltzeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Czas przełączenia</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -4055,20 +4315,20 @@ Anschlusscode: %3</source>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableHeader.qml" line="+33"/>
         <location filename="../../qml/app/switchtimes/SwitchTimeItem.qml" line="-5"/>
         <source>Impuls</source>
-        <translation type="unfinished"></translation>
+        <translation>Impuls</translation>
     </message>
     <message>
         <location line="+2"/>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableFooter.qml" line="+2"/>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableHeader.qml" line="+1"/>
         <source>Zyklus</source>
-        <translation type="unfinished"></translation>
+        <translation>Cykl</translation>
     </message>
     <message>
         <location line="+89"/>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableHeader.qml" line="-5"/>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Początek</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -4076,88 +4336,91 @@ Anschlusscode: %3</source>
         <location filename="../../qml/app/switchtimes/SwitchTimeItem.qml" line="-10"/>
         <location line="+20"/>
         <source>Ende</source>
-        <translation type="unfinished"></translation>
+        <translation>Koniec</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../../qml/app/switchtimes/SwitchTimeItem.qml" line="+1"/>
         <source>Endlos</source>
-        <translation type="unfinished"></translation>
+        <translation>Bez końca</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableFooter.qml" line="+27"/>
         <location filename="../../qml/app/views/SwitchTimeEditionView.qml" line="+0"/>
         <source>Neu</source>
-        <translation type="unfinished"></translation>
+        <translation>Nowy</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableHeader.qml" line="-5"/>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="+247"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+254"/>
         <location line="+95"/>
         <source>Nr.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Typ</source>
-        <translation type="unfinished"></translation>
+        <translation>Rodzaj</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SortSwitchTimeView.qml" line="-34"/>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableHeader.qml" line="+1"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-94"/>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Stan</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableHeader.qml" line="+1"/>
         <source>Zeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Czas</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Wochentag</source>
-        <translation type="unfinished"></translation>
+        <translation>Dzień tygodnia</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Hinweis / Fehler</source>
-        <translation type="unfinished"></translation>
+        <translation>Uwaga / błąd</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>Auswahl löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń zaznaczenie</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Alle auswählen</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaznacz wszystko</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/ChannelSettings.qml" line="-12"/>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableHeader.qml" line="+8"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-3"/>
         <source>hh:mm:ss</source>
-        <translation type="unfinished"></translation>
+        <translation>gg:mm:ss</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableHeader.qml" line="+7"/>
         <source>Dauer bis
 mm:ss</source>
-        <translation type="unfinished"></translation>
+        <translation>Czas trwania do
+mm:ss</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Puls
 hh:mm:ss</source>
-        <translation type="unfinished"></translation>
+        <translation>Impuls
+gg:mm:ss</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Pause
 hh:mm:ss</source>
-        <translation type="unfinished"></translation>
+        <translation>Przerwa
+gg:mm:ss</translation>
     </message>
 </context>
 <context>
@@ -4165,110 +4428,110 @@ hh:mm:ss</source>
     <message>
         <location filename="../../qml/MainWindow.qml" line="-92"/>
         <source>Software aktualisieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualizuj oprogramowanie</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Es ist eine neue Version verfügbar, möchten Sie diese installieren?</source>
-        <translation type="unfinished"></translation>
+        <translation>Dostępna jest nowa wersja, czy chcesz ją zainstalować?</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Installieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Zainstaluj</translation>
     </message>
 </context>
 <context>
     <name>Week rules</name>
     <message>
-        <location filename="../../app/report/projectdocumentchannels.cpp" line="-164"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="-170"/>
         <source>Erster</source>
-        <translation type="unfinished"></translation>
+        <translation>Pierwszy</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Zweiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Drugi</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Dritter</source>
-        <translation type="unfinished"></translation>
+        <translation>Trzeci</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Vierter</source>
-        <translation type="unfinished"></translation>
+        <translation>Czwarty</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Letzter</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostatni</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>jeden Monat</source>
-        <translation type="unfinished"></translation>
+        <translation>co miesiąc</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im Januar</source>
-        <translation type="unfinished"></translation>
+        <translation>w styczniu</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im Februar</source>
-        <translation type="unfinished"></translation>
+        <translation>w lutym</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>im März</source>
-        <translation type="unfinished"></translation>
+        <translation>w marcu</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im April</source>
-        <translation type="unfinished"></translation>
+        <translation>w kwietniu</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im Mai</source>
-        <translation type="unfinished"></translation>
+        <translation>w maju</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>im Juni</source>
-        <translation type="unfinished"></translation>
+        <translation>w czerwcu</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im Juli</source>
-        <translation type="unfinished"></translation>
+        <translation>w lipcu</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im August</source>
-        <translation type="unfinished"></translation>
+        <translation>w sierpniu</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>im September</source>
-        <translation type="unfinished"></translation>
+        <translation>we wrześniu</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im Oktober</source>
-        <translation type="unfinished"></translation>
+        <translation>w październiku</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>im November</source>
-        <translation type="unfinished"></translation>
+        <translation>w listopadzie</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>im Dezember</source>
-        <translation type="unfinished"></translation>
+        <translation>w grudniu</translation>
     </message>
 </context>
 <context>
@@ -4276,68 +4539,68 @@ hh:mm:ss</source>
     <message>
         <location filename="../../app/shell/maincontroller.cpp" line="-170"/>
         <source>TARVINO rix2/rix3-Datei speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz plik TARVINO rix2/rix3</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>TARVINO rix2/rix3-Datei (*.ot2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik TARVINO rix2/rix3 (*.ot2)</translation>
     </message>
     <message>
         <location filename="../../qml/app/menus/DesktopMenu.qml" line="-84"/>
         <location filename="../../app/shell/maincontroller.cpp" line="+44"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="-74"/>
         <source>Exportieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportuj</translation>
     </message>
     <message>
         <location filename="../../app/shell/maincontroller.cpp" line="+1"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
         <source>CSV UTF-8 (kommagetrennt) (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV UTF-8 (rozdzielany przecinkami) (*.csv)</translation>
     </message>
 </context>
 <context>
     <name>devices::EepromService</name>
     <message>
-        <location filename="../../platform/devices/src/eepromservice.cpp" line="+303"/>
-        <source>The device model is unknown.</source>
-        <translation type="unfinished"></translation>
+        <location filename="../../platform/devices/src/eepromservice.cpp" line="+304"/>
+        <source>Das Gerätemodell ist unbekannt.</source>
+        <translation>Model urządzenia jest nieznany.</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>The project has more switch times and date ranges than the device holds.</source>
-        <translation type="unfinished"></translation>
+        <location line="+2"/>
+        <source>Das Projekt hat mehr Schaltzeiten und Datumsbereiche, als das Gerät aufnehmen kann.</source>
+        <translation>Projekt zawiera więcej czasów przełączeń i zakresów dat, niż mieści urządzenie.</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>The memory image is incomplete.</source>
-        <translation type="unfinished"></translation>
+        <location line="+2"/>
+        <source>Das Speicherabbild ist unvollständig.</source>
+        <translation>Obraz pamięci jest niekompletny.</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>The device memory is empty.</source>
-        <translation type="unfinished"></translation>
+        <location line="+2"/>
+        <source>Der Gerätespeicher ist leer.</source>
+        <translation>Pamięć urządzenia jest pusta.</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>The device memory holds a device language, not a project.</source>
-        <translation type="unfinished"></translation>
+        <location line="+2"/>
+        <source>Der Gerätespeicher enthält eine Gerätesprache, kein Projekt.</source>
+        <translation>Pamięć urządzenia zawiera język urządzenia, a nie projekt.</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>The data is no project memory image.</source>
-        <translation type="unfinished"></translation>
+        <location line="+2"/>
+        <source>Die Daten sind kein Speicherabbild eines Projekts.</source>
+        <translation>Dane nie są obrazem pamięci projektu.</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>The memory image belongs to another device model.</source>
-        <translation type="unfinished"></translation>
+        <location line="+2"/>
+        <source>Das Speicherabbild gehört zu einem anderen Gerätemodell.</source>
+        <translation>Obraz pamięci należy do innego modelu urządzenia.</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>The memory image is damaged.</source>
-        <translation type="unfinished"></translation>
+        <location line="+2"/>
+        <source>Das Speicherabbild ist beschädigt.</source>
+        <translation>Obraz pamięci jest uszkodzony.</translation>
     </message>
 </context>
 </TS>

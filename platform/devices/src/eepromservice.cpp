@@ -300,14 +300,22 @@ QString EepromService::errorString(EepromError error)
 {
     switch (error) {
     case NoError: return QString();
-    case UnknownModel: return tr("The device model is unknown.");
-    case ProjectTooLarge: return tr("The project has more switch times and date ranges than the device holds.");
-    case ImageTooShort: return tr("The memory image is incomplete.");
-    case EmptyMemory: return tr("The device memory is empty.");
-    case LanguageImage: return tr("The device memory holds a device language, not a project.");
-    case NotAProjectImage: return tr("The data is no project memory image.");
-    case WrongModel: return tr("The memory image belongs to another device model.");
-    case CorruptImage: return tr("The memory image is damaged.");
+    case UnknownModel:
+        return tr("Das Gerätemodell ist unbekannt.");
+    case ProjectTooLarge:
+        return tr("Das Projekt hat mehr Schaltzeiten und Datumsbereiche, als das Gerät aufnehmen kann.");
+    case ImageTooShort:
+        return tr("Das Speicherabbild ist unvollständig.");
+    case EmptyMemory:
+        return tr("Der Gerätespeicher ist leer.");
+    case LanguageImage:
+        return tr("Der Gerätespeicher enthält eine Gerätesprache, kein Projekt.");
+    case NotAProjectImage:
+        return tr("Die Daten sind kein Speicherabbild eines Projekts.");
+    case WrongModel:
+        return tr("Das Speicherabbild gehört zu einem anderen Gerätemodell.");
+    case CorruptImage:
+        return tr("Das Speicherabbild ist beschädigt.");
     }
     return QString();
 }

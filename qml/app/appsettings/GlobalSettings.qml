@@ -74,7 +74,8 @@ Item {
     }
 
     function clearConnectionCodes() {
-        removedCodesText = bindTr("GlobalSettings", "%1 Code(s) wurden entfernt!").arg(storageService.clearConnectionCodes())
+        const removed = storageService.clearConnectionCodes()
+        removedCodesText = bindTr("GlobalSettings", "%1 Code(s) wurden entfernt!", "", removed).arg(removed)
         removedCodesTimer.restart()
     }
 

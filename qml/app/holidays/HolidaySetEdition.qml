@@ -39,19 +39,19 @@ Item {
         return text.substring(11, 16)
     }
     function daysText(days) {
-        return bindTr("Calendar", "%1 Tag(e)").arg(days)
+        return bindTr("Calendar", "%1 Tag(e)", "", days).arg(days)
     }
     function offsetText(offset, type) {
         if (type === 2) {
             if (offset === 0)
                 return bindTr("Easter rules", "Ostersonntag")
-            return offset < 0 ? bindTr("Easter rules", "%1 Tag(e) vor Ostersonntag").arg(-offset)
-                              : bindTr("Easter rules", "%1 Tag(e) nach Ostersonntag").arg(offset)
+            return offset < 0 ? bindTr("Easter rules", "%1 Tag(e) vor Ostersonntag", "", -offset).arg(-offset)
+                              : bindTr("Easter rules", "%1 Tag(e) nach Ostersonntag", "", offset).arg(offset)
         }
         if (offset === 0)
             return bindTr("Cny rules", "Chinesisches Neujahr")
-        return offset < 0 ? bindTr("Cny rules", "%1 Tag(e) vor Chinese NY").arg(-offset)
-                          : bindTr("Cny rules", "%1 Tag(e) nach Chinese NY").arg(offset)
+        return offset < 0 ? bindTr("Cny rules", "%1 Tag(e) vor Chinese NY", "", -offset).arg(-offset)
+                          : bindTr("Cny rules", "%1 Tag(e) nach Chinese NY", "", offset).arg(offset)
     }
     function weekdayBase(rule) {
         if (rule.type === 1)

@@ -20,6 +20,9 @@ AppView {
         bindTr("Program settings", "Extra Program used"), bindTr("Program settings", "Holiday"),
         bindTr("Program settings", "External Input"), bindTr("Program settings", "Signaling To"),
         bindTr("Program settings", "Service Interval")]
+    // Row titles the device texts may use; listed so that they are translated.
+    readonly property var moreRowTitles: [QT_TRANSLATE_NOOP("Program settings", "Speicher verwendet"),
+                                          QT_TRANSLATE_NOOP("Program settings", "Sonderprogramme benutzt")]
 
     title: !project ? "" : projectContentController.deviceName + (project.extensionModule ? " EM 4 " : "")
 

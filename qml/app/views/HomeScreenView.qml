@@ -72,7 +72,7 @@ AppView {
         if (allSelected && selectionCount > 1)
             return bindTr("Project", "Alle Projekte löschen")
         if (selectionCount > 1)
-            return bindTr("Project", "%1 Projekte löschen").arg(selectionCount)
+            return bindTr("Project", "%1 Projekte löschen", "", selectionCount).arg(selectionCount)
         return bindTr("Project", "Projekt löschen")
     }
 
@@ -81,7 +81,8 @@ AppView {
         if (allSelected && selectionCount > 1)
             question = bindTr("Project", "Sind Sie sicher, dass Sie alle Projekte dauerhaft löschen möchten?")
         else if (selectionCount > 1)
-            question = bindTr("Project", "Sind Sie sicher, dass Sie %1 Projekte dauerhaft löschen möchten?").arg(selectionCount)
+            question = bindTr("Project", "Sind Sie sicher, dass Sie %1 Projekte dauerhaft löschen möchten?", "", selectionCount)
+                       .arg(selectionCount)
         PopUpManager.openPopup("ConfirmPopup", {
             title: deleteText(),
             contentText: question,

@@ -282,12 +282,12 @@ void TestEepromService::projectOverTheMemoryIsRefused()
     file.channels()[0].programs[0].switches.append(Ot2File::SwitchTime());
     QCOMPARE(file.memoryCount(), device.maxSz() + 1);
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("entries, the model holds")));
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("more switch times")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("mehr Schaltzeiten")));
     QVERIFY(m_service->projectToBytes(file).isEmpty());
     QCOMPARE(m_service->error(), EepromService::ProjectTooLarge);
     QVERIFY(!m_service->errorString().isEmpty());
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("entries, the model holds")));
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("more switch times")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("mehr Schaltzeiten")));
     QVERIFY(m_service->projectSZToBytes(file).isEmpty());
 
     // The model without memory takes a project without entries only.
@@ -298,16 +298,16 @@ void TestEepromService::projectOverTheMemoryIsRefused()
     QCOMPARE(m_service->projectToBytes(empty).size(), config.eepromSize());
     empty.channels()[0].programs[0].dateRanges.append(Ot2File::DateRange());
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^1 entries, the model holds 0")));
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("more switch times")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("mehr Schaltzeiten")));
     QVERIFY(m_service->projectToBytes(empty).isEmpty());
 }
 
 void TestEepromService::unknownModelIsRefused()
 {
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("unknown")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("unbekannt")));
     QVERIFY(m_service->projectToBytes(Ot2File(9999)).isEmpty());
     QCOMPARE(m_service->error(), EepromService::UnknownModel);
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("unknown")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("unbekannt")));
     QVERIFY(!m_service->bytesToOt2(imageOf(101), 0).isValid());
     QCOMPARE(m_service->error(), EepromService::UnknownModel);
 }

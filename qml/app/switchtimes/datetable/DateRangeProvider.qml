@@ -21,22 +21,29 @@ QtObject {
             "50": bindTr("Easter rules", "Pfingstmontag"),
             "60": bindTr("Easter rules", "Fronleichnam")
         }
-        const before = bindTr("Easter rules", "%1 Tag(e) vor Ostersonntag")
-        const after = bindTr("Easter rules", "%1 Tag(e) nach Ostersonntag")
         const list = []
         for (let offset = easterFirst; offset <= easterLast; ++offset) {
             const name = named[String(offset)]
-            list.push(name !== undefined ? name : (offset < 0 ? before.arg(-offset) : after.arg(offset)))
+            if (name !== undefined)
+                list.push(name)
+            else if (offset < 0)
+                list.push(bindTr("Easter rules", "%1 Tag(e) vor Ostersonntag", "", -offset).arg(-offset))
+            else
+                list.push(bindTr("Easter rules", "%1 Tag(e) nach Ostersonntag", "", offset).arg(offset))
         }
         return list
     }
     // Index offset + 20.
     readonly property var cnyOffsets: {
-        const before = bindTr("Cny rules", "%1 Tag(e) vor Chinese NY")
-        const after = bindTr("Cny rules", "%1 Tag(e) nach Chinese NY")
         const list = []
-        for (let offset = cnyFirst; offset <= cnyLast; ++offset)
-            list.push(offset < 0 ? before.arg(-offset) : offset > 0 ? after.arg(offset) : bindTr("Cny rules", "Chinesisches Neujahr"))
+        for (let offset = cnyFirst; offset <= cnyLast; ++offset) {
+            if (offset < 0)
+                list.push(bindTr("Cny rules", "%1 Tag(e) vor Chinese NY", "", -offset).arg(-offset))
+            else if (offset > 0)
+                list.push(bindTr("Cny rules", "%1 Tag(e) nach Chinese NY", "", offset).arg(offset))
+            else
+                list.push(bindTr("Cny rules", "Chinesisches Neujahr"))
+        }
         return list
     }
     readonly property var weekNumbers: [bindTr("DateRangeTable", "Erster"), bindTr("DateRangeTable", "Zweiter"),
