@@ -88,12 +88,14 @@
 <context>
     <name>Astro settings</name>
     <message>
+        <location filename="../../qml/app/astro/AstroSettingsView.qml" line="+17"/>
         <location filename="../../app/device/directcommandinfo.cpp" line="+48"/>
         <source>Astro</source>
         <comment>Tab title</comment>
         <translation>Αστρονομικό</translation>
     </message>
     <message>
+        <location filename="../../qml/app/astro/AstroSettingsProvider.qml" line="+28"/>
         <location filename="../../qml/app/directcommands/DateTimeSection.qml" line="+21"/>
         <source>UTC</source>
         <comment>Coordinated Universal Time</comment>
@@ -101,6 +103,7 @@
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../qml/app/directcommands/DateTimeSection.qml" line="+1"/>
         <source>UTC %1h</source>
         <comment>Coordinated Universal Time, %1 is the number of hours</comment>
         <translation>UTC %1 ώ.</translation>
@@ -111,24 +114,44 @@
         <translation>Κανόνας Πάσχα</translation>
     </message>
     <message>
-        <location filename="../../qml/app/settings/SettingsProvider.qml" line="+102"/>
+        <location filename="../../qml/app/astro/AstroSettingsProvider.qml" line="-16"/>
+        <location filename="../../qml/app/settings/SettingsProvider.qml" line="+171"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-106"/>
         <source>Astro inaktiv</source>
         <translation>Αστρονομικό ανενεργό</translation>
     </message>
     <message>
+        <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+21"/>
         <location filename="../../app/report/yearlyastrodocument.cpp" line="-19"/>
-        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+200"/>
+        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+205"/>
         <source>Astrotabelle</source>
         <translation>Αστρονομικός πίνακας</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+57"/>
+        <location filename="../../app/report/yearlyastrodocument.cpp" line="+16"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+9"/>
         <source>Sonnenaufgang</source>
         <translation>Ανατολή ηλίου</translation>
     </message>
     <message>
+        <location filename="../../qml/app/astro/AstroSettingsProvider.qml" line="+3"/>
+        <source>Abend + Morgen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Morgen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Abend</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+4"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-20"/>
         <location filename="../../app/report/yearlyastrodocument.cpp" line="+0"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+0"/>
@@ -136,51 +159,79 @@
         <translation>Δύση ηλίου</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+1"/>
         <source>Dämmerung</source>
         <translation>Λυκόφως</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+1"/>
         <source>Dunkelheit</source>
         <translation>Σκοτάδι</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../../qml/app/astro/AstroSettingsView.qml" line="+66"/>
+        <source>Kein Astrokanal definiert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Astrokanal auf der Registerkarte Geräteeinstellungen aktivieren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+71"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+3"/>
         <source>Astrozeitpunkt</source>
         <translation>Αστρονομική στιγμή</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+44"/>
+        <location filename="../../qml/app/astro/AutomaticFill.qml" line="+112"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+7"/>
         <source>Offset Sonnenaufgang</source>
         <translation>Μετατόπιση ανατολής</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+15"/>
+        <location filename="../../qml/app/astro/AutomaticFill.qml" line="+0"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+1"/>
         <source>Offset Sonnenuntergang</source>
         <translation>Μετατόπιση δύσης</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location filename="../../qml/app/astro/AstroSettingsProvider.qml" line="-9"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+5"/>
         <source>Ein bei Sonnenuntergang + Aus bei Sonnenaufgang</source>
         <translation>Ενεργ. στη δύση + απενεργ. στην ανατολή</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+1"/>
         <source>Aus bei Sonnenuntergang + Ein bei Sonnenaufgang</source>
         <translation>Απενεργ. στη δύση + ενεργ. στην ανατολή</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../../qml/app/astro/AstroModeRow.qml" line="+53"/>
+        <location filename="../../qml/app/astro/AstroSettingsProvider.qml" line="+2"/>
+        <location line="+1"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+2"/>
         <source>Astro-Impuls</source>
         <translation>Αστρονομικός παλμός</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../../qml/app/astro/AstroSettingsView.qml" line="+23"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+2"/>
         <source>Astromode</source>
         <translation>Αστρονομική λειτουργία</translation>
     </message>
     <message>
+        <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="-63"/>
+        <location line="+5"/>
+        <location line="+28"/>
+        <location line="+2"/>
         <location filename="../../app/report/yearlyastrodocument.cpp" line="+1"/>
         <location line="+3"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
@@ -189,7 +240,11 @@
         <translation>νωρίτερα</translation>
     </message>
     <message>
-        <location line="-2"/>
+        <location line="-22"/>
+        <location line="+2"/>
+        <location line="+28"/>
+        <location line="+2"/>
+        <location filename="../../app/report/yearlyastrodocument.cpp" line="-2"/>
         <location line="+3"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="-5"/>
         <location line="+6"/>
@@ -197,6 +252,11 @@
         <translation>αργότερα</translation>
     </message>
     <message>
+        <location filename="../../qml/app/astro/AstroSettingsView.qml" line="-43"/>
+        <location filename="../../qml/app/astro/AutomaticFill.qml" line="-12"/>
+        <location line="+44"/>
+        <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+5"/>
+        <location line="+5"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-12"/>
         <location filename="../../app/report/yearlyastrodocument.cpp" line="+1"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+2"/>
@@ -204,71 +264,130 @@
         <translation>Μετατόπιση</translation>
     </message>
     <message>
+        <location line="+36"/>
+        <source>Astrozeiten anzeigen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <location filename="../../qml/app/astro/AutomaticFill.qml" line="+49"/>
+        <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="-71"/>
+        <location filename="../../qml/app/settings/ResetSettings.qml" line="+56"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="-18"/>
         <source>Standort</source>
         <translation>Τοποθεσία</translation>
     </message>
     <message>
+        <location line="+14"/>
+        <location filename="../../qml/app/astro/AutomaticFill.qml" line="+18"/>
         <location filename="../../app/report/projectdocumentastro.cpp" line="+47"/>
         <source>Koordinaten</source>
         <translation>Συντεταγμένες</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="+47"/>
+        <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+11"/>
+        <location filename="../../qml/app/views/FavoriteLocationRow.qml" line="+45"/>
+        <location filename="../../app/report/projectdocumentastro.cpp" line="+2"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
         <source>Breitengrad</source>
         <translation>Γεωγραφικό πλάτος</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+13"/>
+        <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+3"/>
+        <location filename="../../app/report/projectdocumentastro.cpp" line="+1"/>
         <source>° Norden</source>
         <translation>° Βόρεια</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
+        <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+0"/>
+        <location filename="../../app/report/projectdocumentastro.cpp" line="+1"/>
         <source>° Süden</source>
         <translation>° Νότια</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
+        <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+10"/>
+        <location filename="../../qml/app/views/FavoriteLocationRow.qml" line="+6"/>
+        <location filename="../../app/report/projectdocumentastro.cpp" line="+1"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
         <source>Längengrad</source>
         <translation>Γεωγραφικό μήκος</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+13"/>
+        <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+3"/>
+        <location filename="../../app/report/projectdocumentastro.cpp" line="+1"/>
         <source>° Osten</source>
         <translation>° Ανατολικά</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
+        <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+0"/>
+        <location filename="../../app/report/projectdocumentastro.cpp" line="+1"/>
         <source>° Westen</source>
         <translation>° Δυτικά</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+15"/>
+        <source>Sommer-/Winterregel</source>
+        <translation type="unfinished">Κανόνας θερινής/χειμερινής ώρας</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Für diesen Ort ist keine Zeitzone bekannt; sie wurde aus dem Längengrad bestimmt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Standort bestimmen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/astro/AstroSettingsView.qml" line="-10"/>
+        <location filename="../../qml/app/astro/AutomaticFill.qml" line="-9"/>
+        <location filename="../../app/report/projectdocumentastro.cpp" line="+3"/>
         <source>Länderliste</source>
         <translation>Λίστα χωρών</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../../qml/app/astro/CountrySettings.qml" line="+45"/>
+        <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+7"/>
+        <location filename="../../app/report/projectdocumentastro.cpp" line="+2"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
         <source>Land</source>
         <translation>Χώρα</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+12"/>
+        <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+13"/>
+        <location filename="../../qml/app/views/FavoriteLocationRow.qml" line="-12"/>
+        <location filename="../../app/report/projectdocumentastro.cpp" line="+1"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
         <source>Stadt</source>
         <translation>Πόλη</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+19"/>
+        <location filename="../../qml/app/views/FavoriteLocationsView.qml" line="+18"/>
+        <source>Favoriten bearbeiten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-49"/>
+        <location line="+44"/>
+        <location filename="../../app/report/projectdocumentastro.cpp" line="+1"/>
         <source>Favoriten</source>
         <translation>Αγαπημένα</translation>
     </message>
     <message>
-        <location line="-6"/>
+        <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="-57"/>
+        <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="+64"/>
+        <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+7"/>
+        <location filename="../../qml/app/views/FavoriteLocationRow.qml" line="+18"/>
+        <location filename="../../app/report/projectdocumentastro.cpp" line="-6"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
         <source>Zeitzone</source>
         <translation>Ζώνη ώρας</translation>
@@ -279,21 +398,67 @@
         <translation>Κανάλι</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="-15"/>
+        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
         <source>Ausschaltzeit</source>
         <translation>Ώρα απενεργοποίησης</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+5"/>
+        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+0"/>
         <source>Einschaltzeit</source>
         <translation>Ώρα ενεργοποίησης</translation>
     </message>
     <message>
+        <location filename="../../qml/app/astro/AstroOffsetRow.qml" line="+86"/>
+        <location filename="../../qml/app/astro/AutomaticFill.qml" line="-35"/>
+        <location line="+7"/>
+        <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="-88"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+3"/>
         <location line="+1"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+3"/>
         <source>min</source>
         <translation>λεπ.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/astro/AutomaticFill.qml" line="-74"/>
+        <source>Belgische MET</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Norm NBN L 18-001</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+81"/>
+        <source>Overlap not permitted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="+16"/>
+        <source>Sunrise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Sunset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/astro/OwnAstroTableRows.qml" line="+47"/>
+        <source>Eigene Astrotabelle eingeben</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/views/FavoriteLocationRow.qml" line="-24"/>
+        <source>Nr.</source>
+        <translation type="unfinished">Αρ.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/views/FavoriteLocationsView.qml" line="+62"/>
+        <source>Favorit hinzufügen</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -430,7 +595,7 @@
         <translation>έως</translation>
     </message>
     <message>
-        <location filename="../../qml/app/holidays/HolidayEdition.qml" line="+244"/>
+        <location filename="../../qml/app/holidays/HolidayEdition.qml" line="+251"/>
         <location filename="../../qml/app/switchtimes/datetable/DateTableDelegate.qml" line="+252"/>
         <location filename="../../qml/app/utils/ZorvikUtils.qml" line="+165"/>
         <source>d</source>
@@ -464,7 +629,7 @@
         <translation>δ.</translation>
     </message>
     <message>
-        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+80"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+89"/>
         <location filename="../../qml/app/switchtimes/datetable/DateTableDelegate.qml" line="-174"/>
         <location filename="../../app/extraprograms/daterangecontroller.cpp" line="+29"/>
         <source>Jahr</source>
@@ -612,7 +777,7 @@
     <name>Cny rules</name>
     <message>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="-38"/>
-        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-35"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-44"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-76"/>
         <source>Chinesisches Neujahr</source>
         <translation>Κινεζικό νέο έτος</translation>
@@ -876,7 +1041,7 @@
         <translation>Κινεζικό νέο έτος</translation>
     </message>
     <message>
-        <location filename="../../qml/app/switchtimes/datetable/DateRangeTable.qml" line="+139"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeTable.qml" line="+145"/>
         <source>Dieses Gerät unterstützt nicht alle Daten.
 Einige Daten wurden nicht übertragen.</source>
         <translation>Αυτή η συσκευή δεν υποστηρίζει όλα τα δεδομένα.
@@ -948,7 +1113,7 @@ Einige Daten wurden nicht übertragen.</source>
         <translation>Μετά από ... ημέρες</translation>
     </message>
     <message>
-        <location filename="../../qml/app/switchtimes/tablecomp/datepicker/CalendarList.qml" line="+30"/>
+        <location filename="../../qml/app/switchtimes/tablecomp/datepicker/CalendarList.qml" line="+31"/>
         <source>Jahr auswählen</source>
         <translation>Επιλογή έτους</translation>
     </message>
@@ -963,9 +1128,30 @@ Einige Daten wurden nicht übertragen.</source>
         <translation>Κανόνας ημέρας εβδομάδας</translation>
     </message>
     <message>
-        <location line="+245"/>
+        <location filename="../../qml/app/astro/AstroModeRow.qml" line="+25"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+245"/>
         <source>mm:ss</source>
         <translation>λλ:δδ</translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/switchtimes/datetable/DateSwitchLimit.qml" line="+48"/>
+        <source>von</source>
+        <translation type="unfinished">από</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>An</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Nachtschaltung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Tag-Einschaltung</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1118,7 +1304,7 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/app/popups/ExtraProgramWarningPopup.qml" line="+31"/>
         <location filename="../../qml/app/projectsettings/ChannelsSubTab.qml" line="+81"/>
         <location filename="../../qml/app/settings/ChannelOverview.qml" line="+86"/>
-        <location filename="../../qml/app/settings/DeviceSettingsView.qml" line="+101"/>
+        <location filename="../../qml/app/settings/DeviceSettingsView.qml" line="+112"/>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="+36"/>
         <location filename="../../app/switchprogram/channeloverviewmodel.cpp" line="+61"/>
         <source>Kanal</source>
@@ -1533,7 +1719,7 @@ Einige Daten wurden nicht übertragen.</source>
         <translation>Πρόγραμμα</translation>
     </message>
     <message>
-        <location filename="../../qml/app/settings/DeviceSettingsView.qml" line="-87"/>
+        <location filename="../../qml/app/settings/DeviceSettingsView.qml" line="-98"/>
         <source>Einstellungen Gerät</source>
         <translation>Ρυθμίσεις συσκευής</translation>
     </message>
@@ -1682,7 +1868,7 @@ Einige Daten wurden nicht übertragen.</source>
 <context>
     <name>Extra program</name>
     <message>
-        <location filename="../../qml/app/holidays/HolidayEdition.qml" line="-148"/>
+        <location filename="../../qml/app/holidays/HolidayEdition.qml" line="-153"/>
         <location filename="../../app/extraprograms/dateerrorscontroller.cpp" line="+67"/>
         <source>Ende muss nach dem Beginn liegen</source>
         <translation>Το τέλος πρέπει να είναι μετά την έναρξη</translation>
@@ -1719,10 +1905,119 @@ Einige Daten wurden nicht übertragen.</source>
         <translation>Σταθερή ημερομηνία κάθε έτος</translation>
     </message>
     <message>
-        <location line="+85"/>
+        <location filename="../../qml/app/extraprograms/SonderProgram1Header.qml" line="+45"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramOnOff.qml" line="+44"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramOnOffAstro.qml" line="+50"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+85"/>
         <location line="+103"/>
         <source>Schaltprogramm</source>
         <translation>Πρόγραμμα μεταγωγής</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <location line="+10"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramOnOff.qml" line="+6"/>
+        <location line="+17"/>
+        <source>Ein</source>
+        <translation type="unfinished">Ενεργ.</translation>
+    </message>
+    <message>
+        <location line="-5"/>
+        <location line="+10"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramOnOff.qml" line="-11"/>
+        <location line="+17"/>
+        <source>Aus</source>
+        <translation type="unfinished">Απενεργ.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/extraprograms/SonderProgram1AstroHeader.qml" line="+19"/>
+        <source>Schalten Nacht/Tag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramOnOffAstro.qml" line="+17"/>
+        <source>Luxwerte</source>
+        <translation type="unfinished">Τιμές lux</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramNoctaEditionRow.qml" line="+19"/>
+        <source>Lux Ein</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramNoctaEditionRow.qml" line="+10"/>
+        <source>Lux Aus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/extraprograms/SonderProgram23Edition.qml" line="+61"/>
+        <source>Typ</source>
+        <translation type="unfinished">Τύπος</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Start</source>
+        <translation type="unfinished">Έναρξη</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ende</source>
+        <translation type="unfinished">Τέλος</translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/extraprograms/SonderProgram23Header.qml" line="+29"/>
+        <source>Dauer Ein</source>
+        <translation type="unfinished">Μόνιμα ενεργ.</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Dauer Aus</source>
+        <translation type="unfinished">Μόνιμα απενεργ.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/extraprograms/SonderProgramAstroEditionRow.qml" line="+50"/>
+        <source>Startzeit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+7"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramEditionRow.qml" line="+20"/>
+        <source> (hh:mm)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Dauer bis</source>
+        <translation type="unfinished">Διάρκεια έως</translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/extraprograms/SonderProgramHolidays.qml" line="+33"/>
+        <source>Ferien-Einstellung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+56"/>
+        <source>Nacht</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 Einschalten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 Ausschalten</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1738,7 +2033,12 @@ Einige Daten wurden nicht übertragen.</source>
     </message>
     <message>
         <location line="+89"/>
-        <location filename="../../qml/app/holidays/HolidayEdition.qml" line="+188"/>
+        <location filename="../../qml/app/astro/AutomaticFill.qml" line="+51"/>
+        <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="+88"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramHolidays.qml" line="+41"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramOnOff.qml" line="+15"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramOnOffAstro.qml" line="+20"/>
+        <location filename="../../qml/app/holidays/HolidayEdition.qml" line="+195"/>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="+305"/>
         <location filename="../../qml/app/holidays/NameEdition.qml" line="+34"/>
         <location filename="../../qml/app/popups/ConnectionPopUp.qml" line="+140"/>
@@ -1750,7 +2050,9 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="+96"/>
         <location filename="../../qml/app/popups/SyncClockPopup.qml" line="+39"/>
         <location filename="../../qml/app/popups/TermsAndConditionsPopup.qml" line="+44"/>
+        <location filename="../../qml/app/settings/EditSoWiTable.qml" line="+178"/>
         <location filename="../../qml/app/settings/SortSwitchTimeView.qml" line="+76"/>
+        <location filename="../../qml/app/settings/SoWiAutomaticFill.qml" line="+184"/>
         <location filename="../../qml/app/switchtimes/SwitchTimeEdition.qml" line="+104"/>
         <location filename="../../qml/app/views/ProjectSettingsView.qml" line="+43"/>
         <location filename="../../qml/components/ConfirmPopUp.qml" line="+17"/>
@@ -1761,6 +2063,10 @@ Einige Daten wurden nicht übertragen.</source>
     </message>
     <message>
         <location line="-9"/>
+        <location filename="../../qml/app/astro/AutomaticFill.qml" line="-6"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramHolidays.qml" line="-6"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramOnOff.qml" line="-6"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramOnOffAstro.qml" line="-6"/>
         <location filename="../../qml/app/holidays/HolidayEdition.qml" line="-7"/>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="-9"/>
         <location filename="../../qml/app/holidays/NameEdition.qml" line="-7"/>
@@ -1769,6 +2075,7 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="-7"/>
         <location filename="../../qml/app/popups/TripleChoicePopup.qml" line="+14"/>
         <location filename="../../qml/app/settings/SortSwitchTimeView.qml" line="-7"/>
+        <location filename="../../qml/app/settings/SoWiAutomaticFill.qml" line="-6"/>
         <location filename="../../qml/app/switchtimes/SwitchTimeEdition.qml" line="-7"/>
         <location filename="../../qml/app/utils/ZorvikUtils.qml" line="-44"/>
         <location filename="../../qml/app/views/ProjectSettingsView.qml" line="-7"/>
@@ -1885,7 +2192,7 @@ Einige Daten wurden nicht übertragen.</source>
         <translation>Εγγραφή</translation>
     </message>
     <message>
-        <location filename="../../qml/app/settings/SettingsProvider.qml" line="-97"/>
+        <location filename="../../qml/app/settings/SettingsProvider.qml" line="-166"/>
         <source>24 h</source>
         <comment>Time format 12h or 24h</comment>
         <translation>24 ώρες</translation>
@@ -1938,7 +2245,7 @@ Einige Daten wurden nicht übertragen.</source>
     </message>
     <message>
         <location line="+23"/>
-        <location line="+27"/>
+        <location line="+96"/>
         <location line="+10"/>
         <location line="+4"/>
         <location filename="../../qml/app/switchtimes/ProgramViewGrid.qml" line="-189"/>
@@ -1951,8 +2258,8 @@ Einige Daten wurden nicht übertragen.</source>
         <translation>Απενεργ.</translation>
     </message>
     <message>
-        <location line="-41"/>
-        <location line="+28"/>
+        <location line="-110"/>
+        <location line="+97"/>
         <location line="+9"/>
         <location filename="../../qml/app/switchtimes/ProgramViewGrid.qml" line="-1"/>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableFooter.qml" line="+1"/>
@@ -1983,7 +2290,7 @@ Einige Daten wurden nicht übertragen.</source>
         <translation>Τερματισμός χρονοδιακόπτη</translation>
     </message>
     <message>
-        <location filename="../../qml/app/switchtimes/ProgramView.qml" line="+111"/>
+        <location filename="../../qml/app/switchtimes/ProgramView.qml" line="+118"/>
         <source>%1: %2/%3</source>
         <translation>%1: %2/%3</translation>
     </message>
@@ -2110,6 +2417,7 @@ Einige Daten wurden nicht übertragen.</source>
         <translation>Λουξ</translation>
     </message>
     <message>
+        <location filename="../../qml/app/extraprograms/SonderProgramHolidays.qml" line="-16"/>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="-140"/>
         <source>Anwenden bis</source>
         <comment>=&gt; Feiertage bis zum Jahr x hinzufügen</comment>
@@ -2267,13 +2575,19 @@ Einige Daten wurden nicht übertragen.</source>
         <translation>Αφαίρεση</translation>
     </message>
     <message>
+        <location filename="../../qml/app/astro/AstroModeRow.qml" line="-23"/>
+        <source>Anwendung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <location filename="../../qml/app/switchtimes/SwitchTimeItem.qml" line="+79"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+338"/>
         <source>Dauer</source>
         <translation>Διάρκεια</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location filename="../../qml/app/switchtimes/SwitchTimeItem.qml" line="+10"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-71"/>
         <source>Pause</source>
         <translation>Παύση</translation>
@@ -2284,9 +2598,25 @@ Einige Daten wurden nicht übertragen.</source>
         <translation>Ρυθμίσεις έργου</translation>
     </message>
     <message>
+        <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="-116"/>
         <location filename="../../app/report/projectdocumentastro.cpp" line="+10"/>
         <source>Name</source>
         <translation>Όνομα</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Name bearbeiten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+81"/>
+        <source>Reset</source>
+        <translation type="unfinished">Επαναφορά</translation>
     </message>
     <message>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-160"/>
@@ -2295,9 +2625,26 @@ Einige Daten wurden nicht übertragen.</source>
         <translation>Λειτουργία</translation>
     </message>
     <message>
-        <location line="+138"/>
+        <location filename="../../qml/app/astro/AutomaticFill.qml" line="-191"/>
+        <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="-9"/>
+        <source>Automatisch ausfüllen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+75"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+138"/>
         <source>Start</source>
         <translation>Έναρξη</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Ende</source>
+        <translation type="unfinished">Τέλος</translation>
+    </message>
+    <message>
+        <location line="+87"/>
+        <source>Nur für die Simulation</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../../app/report/projectdocumentsettings.cpp" line="-2"/>
@@ -2380,6 +2727,22 @@ Einige Daten wurden nicht übertragen.</source>
         <location line="+0"/>
         <source>Dezember</source>
         <translation>Δεκέμβριος</translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/astro/AstroSettingsView.qml" line="-135"/>
+        <source>C %1</source>
+        <comment>Abbreviation for channel, %1 contains the index of the channel</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+216"/>
+        <source>Exportieren</source>
+        <translation type="unfinished">Εξαγωγή</translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/settings/SoWiSettings.qml" line="+81"/>
+        <source>Information</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2640,7 +3003,7 @@ Einige Daten wurden nicht übertragen.</source>
 <context>
     <name>Holidays</name>
     <message>
-        <location filename="../../qml/app/holidays/HolidayEdition.qml" line="-266"/>
+        <location filename="../../qml/app/holidays/HolidayEdition.qml" line="-275"/>
         <source>Jährlich fest</source>
         <translation>Σταθερή κάθε έτος</translation>
     </message>
@@ -2665,7 +3028,7 @@ Einige Daten wurden nicht übertragen.</source>
         <translation>Σταθερή μία φορά</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+18"/>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="+27"/>
         <source>Feiertag</source>
         <translation>Αργία</translation>
@@ -2685,7 +3048,7 @@ Einige Daten wurden nicht übertragen.</source>
         <translation>%1 μετά από %2</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+26"/>
         <source>Name des Feiertags</source>
         <translation>Όνομα αργίας</translation>
     </message>
@@ -3170,7 +3533,7 @@ Einige Daten wurden nicht übertragen.</source>
         <translation>Αποθηκευμένα έργα</translation>
     </message>
     <message>
-        <location filename="../../qml/app/settings/SettingsProvider.qml" line="-59"/>
+        <location filename="../../qml/app/settings/SettingsProvider.qml" line="-128"/>
         <location filename="../../app/switchprogram/channeloverviewmodel.cpp" line="-7"/>
         <source>Zeitschaltprogramm</source>
         <translation>Πρόγραμμα χρονοδιακόπτη</translation>
@@ -3185,17 +3548,19 @@ Einige Daten wurden nicht übertragen.</source>
 <context>
     <name>Program settings</name>
     <message>
+        <location line="+97"/>
         <location filename="../../app/shell/sowirulesetting.cpp" line="+12"/>
         <source>Kein So/Wi</source>
         <translation>Χωρίς θερινή/χειμερινή ώρα</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
+        <location filename="../../app/shell/sowirulesetting.cpp" line="+1"/>
         <source>Europa</source>
         <translation>Ευρώπη</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../../app/shell/sowirulesetting.cpp" line="+1"/>
         <source>Westeuropa</source>
         <translation>Δυτική Ευρώπη</translation>
     </message>
@@ -3205,17 +3570,19 @@ Einige Daten wurden nicht übertragen.</source>
         <translation>Ανατολική Ευρώπη</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../../qml/app/settings/SettingsProvider.qml" line="+2"/>
+        <location filename="../../app/shell/sowirulesetting.cpp" line="+1"/>
         <source>Kanada</source>
         <translation>Καναδάς</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
+        <location filename="../../app/shell/sowirulesetting.cpp" line="+1"/>
         <source>USA</source>
         <translation>ΗΠΑ</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../../app/shell/sowirulesetting.cpp" line="+1"/>
         <source>Iran</source>
         <translation>Ιράν</translation>
     </message>
@@ -3226,13 +3593,17 @@ Einige Daten wurden nicht übertragen.</source>
         <translation>Τελευταία</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../../qml/app/settings/SettingsProvider.qml" line="+4"/>
+        <location filename="../../qml/app/settings/SoWiAutomaticFill.qml" line="-114"/>
+        <location filename="../../qml/app/settings/SoWiSettingsPhone.qml" line="+52"/>
+        <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="+102"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+3"/>
         <location filename="../../app/shell/sowirulesetting.cpp" line="+1"/>
         <source>Freie Regel</source>
         <translation>Ελεύθερος κανόνας</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+16"/>
         <source>Ferien</source>
         <translation>Διακοπές</translation>
     </message>
@@ -3247,28 +3618,68 @@ Einige Daten wurden nicht übertragen.</source>
         <translation>Σταθερή ημερομηνία</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../../qml/app/settings/SettingsProvider.qml" line="+1"/>
+        <location line="+5"/>
+        <location filename="../../app/shell/sowirulesetting.cpp" line="+1"/>
         <location line="+23"/>
         <source>Australien</source>
         <translation>Αυστραλία</translation>
     </message>
     <message>
-        <location line="-4"/>
+        <location line="+1"/>
+        <location filename="../../qml/app/settings/SoWiAutomaticFill.qml" line="-32"/>
+        <location line="+103"/>
+        <location filename="../../app/shell/sowirulesetting.cpp" line="-4"/>
         <source>Eigene Regel</source>
         <translation>Δικός σας κανόνας</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../../qml/app/settings/EditSoWiTable.qml" line="-158"/>
+        <location filename="../../qml/app/settings/SettingsProvider.qml" line="+2"/>
+        <location filename="../../app/shell/sowirulesetting.cpp" line="+2"/>
         <source>Eigene Tabelle</source>
         <translation>Δικός σας πίνακας</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+55"/>
+        <source>Jahr</source>
+        <translation type="unfinished">Έτος</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location filename="../../qml/app/settings/SoWiAutomaticFill.qml" line="+21"/>
+        <location filename="../../qml/app/settings/SoWiSettingsPhone.qml" line="-8"/>
+        <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="-7"/>
+        <source>Winter &gt; Sommer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location filename="../../qml/app/settings/SoWiAutomaticFill.qml" line="+8"/>
+        <location filename="../../qml/app/settings/SoWiSettingsPhone.qml" line="+1"/>
+        <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="+1"/>
+        <source>Sommer &gt; Winter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+77"/>
+        <location filename="../../qml/app/settings/SoWiAutomaticFill.qml" line="-150"/>
+        <source>Automatisch ausfüllen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Alles löschen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/settings/SettingsProvider.qml" line="-5"/>
+        <location filename="../../app/shell/sowirulesetting.cpp" line="+4"/>
         <source>Neuseeland</source>
         <translation>Νέα Ζηλανδία</translation>
     </message>
     <message>
-        <location filename="../../qml/app/settings/SettingsProvider.qml" line="-13"/>
+        <location line="-120"/>
         <location filename="../../app/report/projectdocumentsettings.cpp" line="+16"/>
         <source>Nach 1 Minute aus</source>
         <comment>LCD state</comment>
@@ -3382,6 +3793,51 @@ Einige Daten wurden nicht übertragen.</source>
         <translation>Με επανενεργοποίηση</translation>
     </message>
     <message>
+        <location line="+34"/>
+        <source>1.</source>
+        <comment>Week rule</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>2.</source>
+        <comment>Week rule</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>3.</source>
+        <comment>Week rule</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>4.</source>
+        <comment>Week rule</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Letzte</source>
+        <comment>Week rule</comment>
+        <translation type="unfinished">Τελευταία</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>GB/IRL/P</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>FIN/GR/TR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>IRAN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../../qml/app/settings/ChannelSettings.qml" line="-137"/>
         <location line="+41"/>
         <location filename="../../app/report/projectdocumentsettings.cpp" line="+112"/>
@@ -3412,7 +3868,7 @@ Einige Daten wurden nicht übertragen.</source>
     </message>
     <message>
         <location line="+6"/>
-        <location filename="../../qml/app/settings/SettingsProvider.qml" line="+24"/>
+        <location filename="../../qml/app/settings/SettingsProvider.qml" line="+16"/>
         <source>Inaktiv</source>
         <comment>Holiday state</comment>
         <translation>Ανενεργό</translation>
@@ -3441,12 +3897,15 @@ Einige Daten wurden nicht übertragen.</source>
         <translation>Ανενεργό</translation>
     </message>
     <message>
-        <location filename="../../qml/app/switchtimes/ProgramView.qml" line="-55"/>
+        <location filename="../../qml/app/switchtimes/ProgramView.qml" line="-62"/>
         <location filename="../../app/switchprogram/channeloverviewmodel.cpp" line="-8"/>
         <source>Signalisierung</source>
         <translation>Σηματοδότηση</translation>
     </message>
     <message>
+        <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="-108"/>
+        <location filename="../../qml/app/settings/DeviceSettingsView.qml" line="+44"/>
+        <location filename="../../qml/app/settings/ResetSettings.qml" line="-15"/>
         <location filename="../../app/report/projectdocumentsettings.cpp" line="-69"/>
         <location filename="../../app/report/yearlyastrodocument.cpp" line="+36"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="-11"/>
@@ -3454,7 +3913,7 @@ Einige Daten wurden nicht übertragen.</source>
         <translation>Κανόνας θερινής/χειμερινής ώρας</translation>
     </message>
     <message>
-        <location filename="../../qml/app/settings/DeviceSettingsView.qml" line="+48"/>
+        <location filename="../../qml/app/settings/DeviceSettingsView.qml" line="+15"/>
         <source>Einstellungen Kanal</source>
         <translation>Ρυθμίσεις καναλιού</translation>
     </message>
@@ -3589,26 +4048,117 @@ Einige Daten wurden nicht übertragen.</source>
         <translation>Φωτισμός LCD</translation>
     </message>
     <message>
+        <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="-133"/>
+        <location filename="../../qml/app/astro/OwnAstroTableRows.qml" line="-16"/>
         <location filename="../../app/report/projectdocumentastro.cpp" line="-3"/>
         <source>Eigene Astro Tabelle</source>
         <translation>Δικός σας αστρονομικός πίνακας</translation>
     </message>
     <message>
+        <location filename="../../qml/app/settings/SettingsProvider.qml" line="-105"/>
+        <location filename="../../qml/app/settings/SoWiAutomaticFill.qml" line="+50"/>
+        <location filename="../../qml/app/settings/SoWiSettingsPhone.qml" line="+7"/>
+        <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="+6"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-317"/>
         <location filename="../../app/report/projectdocumentsettings.cpp" line="-49"/>
         <source>Fixes Datum</source>
         <translation>Σταθερή ημερομηνία</translation>
     </message>
+    <message>
+        <location filename="../../qml/app/astro/OwnAstroTableRows.qml" line="+11"/>
+        <source>Edit name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/settings/SoWiAutomaticFill.qml" line="-38"/>
+        <location line="+109"/>
+        <source>Israel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-67"/>
+        <location filename="../../qml/app/settings/SoWiSettingsPhone.qml" line="+20"/>
+        <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="-41"/>
+        <source>Woche</source>
+        <translation type="unfinished">Εβδομάδα</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <location filename="../../qml/app/settings/SoWiSettingsPhone.qml" line="+13"/>
+        <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="+6"/>
+        <source>Monat</source>
+        <translation type="unfinished">Μήνας</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <location filename="../../qml/app/settings/SoWiSettingsPhone.qml" line="-27"/>
+        <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="-7"/>
+        <source>Datum</source>
+        <translation type="unfinished">Ημερομηνία</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location filename="../../qml/app/settings/SoWiSettingsPhone.qml" line="+38"/>
+        <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="+12"/>
+        <source>Stunde</source>
+        <translation type="unfinished">Ώρα</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location filename="../../qml/app/settings/SoWiSettingsPhone.qml" line="+11"/>
+        <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="+6"/>
+        <source>Wochentag</source>
+        <translation type="unfinished">Ημέρα εβδομάδας</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>von</source>
+        <translation type="unfinished">από</translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/settings/SoWiSettings.qml" line="+1"/>
+        <source>Freie Regel wird angewendet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/settings/SoWiSettingsPhone.qml" line="-93"/>
+        <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="-52"/>
+        <location line="+27"/>
+        <source>Regel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="-10"/>
+        <source>1. Farwardin - 30. Shahriwar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="+116"/>
+        <source>Name</source>
+        <translation type="unfinished">Όνομα</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Name bearbeiten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Tabelle bearbeiten</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ProgramView</name>
     <message>
-        <location filename="../../qml/app/settings/SettingsProvider.qml" line="-49"/>
+        <location filename="../../qml/app/settings/SettingsProvider.qml" line="+56"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+91"/>
         <source>Standardprogramm</source>
         <translation>Βασικό πρόγραμμα</translation>
     </message>
     <message>
+        <location filename="../../qml/app/extraprograms/SonderProgram23Header.qml" line="+6"/>
         <location filename="../../qml/app/popups/ExtraProgramWarningPopup.qml" line="-9"/>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="+2"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+103"/>
@@ -4133,7 +4683,7 @@ SN: %2
         <translation>Ρυθμίσεις επαναφοράς</translation>
     </message>
     <message>
-        <location filename="../../qml/app/settings/ResetSettings.qml" line="+19"/>
+        <location filename="../../qml/app/settings/ResetSettings.qml" line="-22"/>
         <source>Das verbundene Gerät befindet sich im Reset-Modus, bitte geben Sie diese Einstellungen vor der Verwendung ein.</source>
         <comment>Reset mode text</comment>
         <translation>Η συνδεδεμένη συσκευή βρίσκεται σε λειτουργία επαναφοράς, εισαγάγετε αυτές τις ρυθμίσεις πριν από τη χρήση.</translation>
@@ -4540,7 +5090,7 @@ hh:mm:ss</source>
     <message>
         <location filename="../../qml/app/menus/DesktopMenu.qml" line="-84"/>
         <location filename="../../app/shell/maincontroller.cpp" line="+44"/>
-        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="-74"/>
+        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="-79"/>
         <source>Exportieren</source>
         <translation>Εξαγωγή</translation>
     </message>

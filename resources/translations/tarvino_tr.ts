@@ -88,12 +88,14 @@
 <context>
     <name>Astro settings</name>
     <message>
+        <location filename="../../qml/app/astro/AstroSettingsView.qml" line="+17"/>
         <location filename="../../app/device/directcommandinfo.cpp" line="+48"/>
         <source>Astro</source>
         <comment>Tab title</comment>
         <translation>Astronomik</translation>
     </message>
     <message>
+        <location filename="../../qml/app/astro/AstroSettingsProvider.qml" line="+28"/>
         <location filename="../../qml/app/directcommands/DateTimeSection.qml" line="+21"/>
         <source>UTC</source>
         <comment>Coordinated Universal Time</comment>
@@ -101,6 +103,7 @@
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../qml/app/directcommands/DateTimeSection.qml" line="+1"/>
         <source>UTC %1h</source>
         <comment>Coordinated Universal Time, %1 is the number of hours</comment>
         <translation>UTC %1 sa</translation>
@@ -111,24 +114,44 @@
         <translation>Paskalya kuralı</translation>
     </message>
     <message>
-        <location filename="../../qml/app/settings/SettingsProvider.qml" line="+102"/>
+        <location filename="../../qml/app/astro/AstroSettingsProvider.qml" line="-16"/>
+        <location filename="../../qml/app/settings/SettingsProvider.qml" line="+171"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-106"/>
         <source>Astro inaktiv</source>
         <translation>Astronomik işlev devre dışı</translation>
     </message>
     <message>
+        <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+21"/>
         <location filename="../../app/report/yearlyastrodocument.cpp" line="-19"/>
-        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+200"/>
+        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+205"/>
         <source>Astrotabelle</source>
         <translation>Astronomik tablo</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+57"/>
+        <location filename="../../app/report/yearlyastrodocument.cpp" line="+16"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+9"/>
         <source>Sonnenaufgang</source>
         <translation>Gün doğumu</translation>
     </message>
     <message>
+        <location filename="../../qml/app/astro/AstroSettingsProvider.qml" line="+3"/>
+        <source>Abend + Morgen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Morgen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Abend</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+4"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-20"/>
         <location filename="../../app/report/yearlyastrodocument.cpp" line="+0"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+0"/>
@@ -136,51 +159,79 @@
         <translation>Gün batımı</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+1"/>
         <source>Dämmerung</source>
         <translation>Alacakaranlık</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+1"/>
         <source>Dunkelheit</source>
         <translation>Karanlık</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../../qml/app/astro/AstroSettingsView.qml" line="+66"/>
+        <source>Kein Astrokanal definiert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Astrokanal auf der Registerkarte Geräteeinstellungen aktivieren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+71"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+3"/>
         <source>Astrozeitpunkt</source>
         <translation>Astronomik zaman</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+44"/>
+        <location filename="../../qml/app/astro/AutomaticFill.qml" line="+112"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+7"/>
         <source>Offset Sonnenaufgang</source>
         <translation>Gün doğumu kayması</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+15"/>
+        <location filename="../../qml/app/astro/AutomaticFill.qml" line="+0"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+1"/>
         <source>Offset Sonnenuntergang</source>
         <translation>Gün batımı kayması</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location filename="../../qml/app/astro/AstroSettingsProvider.qml" line="-9"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+5"/>
         <source>Ein bei Sonnenuntergang + Aus bei Sonnenaufgang</source>
         <translation>Gün batımında açık + gün doğumunda kapalı</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+1"/>
         <source>Aus bei Sonnenuntergang + Ein bei Sonnenaufgang</source>
         <translation>Gün batımında kapalı + gün doğumunda açık</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../../qml/app/astro/AstroModeRow.qml" line="+53"/>
+        <location filename="../../qml/app/astro/AstroSettingsProvider.qml" line="+2"/>
+        <location line="+1"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+2"/>
         <source>Astro-Impuls</source>
         <translation>Astronomik darbe</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../../qml/app/astro/AstroSettingsView.qml" line="+23"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+2"/>
         <source>Astromode</source>
         <translation>Astronomik mod</translation>
     </message>
     <message>
+        <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="-63"/>
+        <location line="+5"/>
+        <location line="+28"/>
+        <location line="+2"/>
         <location filename="../../app/report/yearlyastrodocument.cpp" line="+1"/>
         <location line="+3"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
@@ -189,7 +240,11 @@
         <translation>en erken</translation>
     </message>
     <message>
-        <location line="-2"/>
+        <location line="-22"/>
+        <location line="+2"/>
+        <location line="+28"/>
+        <location line="+2"/>
+        <location filename="../../app/report/yearlyastrodocument.cpp" line="-2"/>
         <location line="+3"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="-5"/>
         <location line="+6"/>
@@ -197,6 +252,11 @@
         <translation>en geç</translation>
     </message>
     <message>
+        <location filename="../../qml/app/astro/AstroSettingsView.qml" line="-43"/>
+        <location filename="../../qml/app/astro/AutomaticFill.qml" line="-12"/>
+        <location line="+44"/>
+        <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+5"/>
+        <location line="+5"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-12"/>
         <location filename="../../app/report/yearlyastrodocument.cpp" line="+1"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+2"/>
@@ -204,71 +264,130 @@
         <translation>Kayma</translation>
     </message>
     <message>
+        <location line="+36"/>
+        <source>Astrozeiten anzeigen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <location filename="../../qml/app/astro/AutomaticFill.qml" line="+49"/>
+        <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="-71"/>
+        <location filename="../../qml/app/settings/ResetSettings.qml" line="+56"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="-18"/>
         <source>Standort</source>
         <translation>Konum</translation>
     </message>
     <message>
+        <location line="+14"/>
+        <location filename="../../qml/app/astro/AutomaticFill.qml" line="+18"/>
         <location filename="../../app/report/projectdocumentastro.cpp" line="+47"/>
         <source>Koordinaten</source>
         <translation>Koordinatlar</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="+47"/>
+        <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+11"/>
+        <location filename="../../qml/app/views/FavoriteLocationRow.qml" line="+45"/>
+        <location filename="../../app/report/projectdocumentastro.cpp" line="+2"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
         <source>Breitengrad</source>
         <translation>Enlem</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+13"/>
+        <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+3"/>
+        <location filename="../../app/report/projectdocumentastro.cpp" line="+1"/>
         <source>° Norden</source>
         <translation>° Kuzey</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
+        <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+0"/>
+        <location filename="../../app/report/projectdocumentastro.cpp" line="+1"/>
         <source>° Süden</source>
         <translation>° Güney</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
+        <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+10"/>
+        <location filename="../../qml/app/views/FavoriteLocationRow.qml" line="+6"/>
+        <location filename="../../app/report/projectdocumentastro.cpp" line="+1"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
         <source>Längengrad</source>
         <translation>Boylam</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+13"/>
+        <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+3"/>
+        <location filename="../../app/report/projectdocumentastro.cpp" line="+1"/>
         <source>° Osten</source>
         <translation>° Doğu</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
+        <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+0"/>
+        <location filename="../../app/report/projectdocumentastro.cpp" line="+1"/>
         <source>° Westen</source>
         <translation>° Batı</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+15"/>
+        <source>Sommer-/Winterregel</source>
+        <translation type="unfinished">Yaz/kış saati kuralı</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Für diesen Ort ist keine Zeitzone bekannt; sie wurde aus dem Längengrad bestimmt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Standort bestimmen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/astro/AstroSettingsView.qml" line="-10"/>
+        <location filename="../../qml/app/astro/AutomaticFill.qml" line="-9"/>
+        <location filename="../../app/report/projectdocumentastro.cpp" line="+3"/>
         <source>Länderliste</source>
         <translation>Ülke listesi</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../../qml/app/astro/CountrySettings.qml" line="+45"/>
+        <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+7"/>
+        <location filename="../../app/report/projectdocumentastro.cpp" line="+2"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
         <source>Land</source>
         <translation>Ülke</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+12"/>
+        <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+13"/>
+        <location filename="../../qml/app/views/FavoriteLocationRow.qml" line="-12"/>
+        <location filename="../../app/report/projectdocumentastro.cpp" line="+1"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
         <source>Stadt</source>
         <translation>Şehir</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+19"/>
+        <location filename="../../qml/app/views/FavoriteLocationsView.qml" line="+18"/>
+        <source>Favoriten bearbeiten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-49"/>
+        <location line="+44"/>
+        <location filename="../../app/report/projectdocumentastro.cpp" line="+1"/>
         <source>Favoriten</source>
         <translation>Sık kullanılanlar</translation>
     </message>
     <message>
-        <location line="-6"/>
+        <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="-57"/>
+        <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="+64"/>
+        <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+7"/>
+        <location filename="../../qml/app/views/FavoriteLocationRow.qml" line="+18"/>
+        <location filename="../../app/report/projectdocumentastro.cpp" line="-6"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
         <source>Zeitzone</source>
         <translation>Saat dilimi</translation>
@@ -279,21 +398,67 @@
         <translation>Kanal</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="-15"/>
+        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
         <source>Ausschaltzeit</source>
         <translation>Kapanma zamanı</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+5"/>
+        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+0"/>
         <source>Einschaltzeit</source>
         <translation>Açılma zamanı</translation>
     </message>
     <message>
+        <location filename="../../qml/app/astro/AstroOffsetRow.qml" line="+86"/>
+        <location filename="../../qml/app/astro/AutomaticFill.qml" line="-35"/>
+        <location line="+7"/>
+        <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="-88"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+3"/>
         <location line="+1"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+3"/>
         <source>min</source>
         <translation>dk</translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/astro/AutomaticFill.qml" line="-74"/>
+        <source>Belgische MET</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Norm NBN L 18-001</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+81"/>
+        <source>Overlap not permitted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="+16"/>
+        <source>Sunrise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Sunset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/astro/OwnAstroTableRows.qml" line="+47"/>
+        <source>Eigene Astrotabelle eingeben</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/views/FavoriteLocationRow.qml" line="-24"/>
+        <source>Nr.</source>
+        <translation type="unfinished">Sıra</translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/views/FavoriteLocationsView.qml" line="+62"/>
+        <source>Favorit hinzufügen</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -430,7 +595,7 @@
         <translation>ile</translation>
     </message>
     <message>
-        <location filename="../../qml/app/holidays/HolidayEdition.qml" line="+244"/>
+        <location filename="../../qml/app/holidays/HolidayEdition.qml" line="+251"/>
         <location filename="../../qml/app/switchtimes/datetable/DateTableDelegate.qml" line="+252"/>
         <location filename="../../qml/app/utils/ZorvikUtils.qml" line="+165"/>
         <source>d</source>
@@ -463,7 +628,7 @@
         <translation>sn</translation>
     </message>
     <message>
-        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+80"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+89"/>
         <location filename="../../qml/app/switchtimes/datetable/DateTableDelegate.qml" line="-174"/>
         <location filename="../../app/extraprograms/daterangecontroller.cpp" line="+29"/>
         <source>Jahr</source>
@@ -611,7 +776,7 @@
     <name>Cny rules</name>
     <message>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="-38"/>
-        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-35"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-44"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-76"/>
         <source>Chinesisches Neujahr</source>
         <translation>Çin Yeni Yılı</translation>
@@ -873,7 +1038,7 @@
         <translation>Çin Yeni Yılı</translation>
     </message>
     <message>
-        <location filename="../../qml/app/switchtimes/datetable/DateRangeTable.qml" line="+139"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeTable.qml" line="+145"/>
         <source>Dieses Gerät unterstützt nicht alle Daten.
 Einige Daten wurden nicht übertragen.</source>
         <translation>Bu cihaz tüm verileri desteklemiyor.
@@ -945,7 +1110,7 @@ Bazı veriler aktarılmadı.</translation>
         <translation>... gün sonra</translation>
     </message>
     <message>
-        <location filename="../../qml/app/switchtimes/tablecomp/datepicker/CalendarList.qml" line="+30"/>
+        <location filename="../../qml/app/switchtimes/tablecomp/datepicker/CalendarList.qml" line="+31"/>
         <source>Jahr auswählen</source>
         <translation>Yıl seçin</translation>
     </message>
@@ -960,9 +1125,30 @@ Bazı veriler aktarılmadı.</translation>
         <translation>Hafta günü kuralı</translation>
     </message>
     <message>
-        <location line="+245"/>
+        <location filename="../../qml/app/astro/AstroModeRow.qml" line="+25"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+245"/>
         <source>mm:ss</source>
         <translation>dd:sn</translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/switchtimes/datetable/DateSwitchLimit.qml" line="+48"/>
+        <source>von</source>
+        <translation type="unfinished">başlangıç</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>An</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Nachtschaltung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Tag-Einschaltung</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1115,7 +1301,7 @@ Bazı veriler aktarılmadı.</translation>
         <location filename="../../qml/app/popups/ExtraProgramWarningPopup.qml" line="+31"/>
         <location filename="../../qml/app/projectsettings/ChannelsSubTab.qml" line="+81"/>
         <location filename="../../qml/app/settings/ChannelOverview.qml" line="+86"/>
-        <location filename="../../qml/app/settings/DeviceSettingsView.qml" line="+101"/>
+        <location filename="../../qml/app/settings/DeviceSettingsView.qml" line="+112"/>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="+36"/>
         <location filename="../../app/switchprogram/channeloverviewmodel.cpp" line="+61"/>
         <source>Kanal</source>
@@ -1528,7 +1714,7 @@ Bazı veriler aktarılmadı.</translation>
         <translation>Program</translation>
     </message>
     <message>
-        <location filename="../../qml/app/settings/DeviceSettingsView.qml" line="-87"/>
+        <location filename="../../qml/app/settings/DeviceSettingsView.qml" line="-98"/>
         <source>Einstellungen Gerät</source>
         <translation>Cihaz ayarları</translation>
     </message>
@@ -1677,7 +1863,7 @@ Bazı veriler aktarılmadı.</translation>
 <context>
     <name>Extra program</name>
     <message>
-        <location filename="../../qml/app/holidays/HolidayEdition.qml" line="-148"/>
+        <location filename="../../qml/app/holidays/HolidayEdition.qml" line="-153"/>
         <location filename="../../app/extraprograms/dateerrorscontroller.cpp" line="+67"/>
         <source>Ende muss nach dem Beginn liegen</source>
         <translation>Bitiş başlangıçtan sonra olmalıdır</translation>
@@ -1714,10 +1900,119 @@ Bazı veriler aktarılmadı.</translation>
         <translation>Her yıl sabit tarih</translation>
     </message>
     <message>
-        <location line="+85"/>
+        <location filename="../../qml/app/extraprograms/SonderProgram1Header.qml" line="+45"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramOnOff.qml" line="+44"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramOnOffAstro.qml" line="+50"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+85"/>
         <location line="+103"/>
         <source>Schaltprogramm</source>
         <translation>Anahtarlama programı</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <location line="+10"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramOnOff.qml" line="+6"/>
+        <location line="+17"/>
+        <source>Ein</source>
+        <translation type="unfinished">Açık</translation>
+    </message>
+    <message>
+        <location line="-5"/>
+        <location line="+10"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramOnOff.qml" line="-11"/>
+        <location line="+17"/>
+        <source>Aus</source>
+        <translation type="unfinished">Kapalı</translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/extraprograms/SonderProgram1AstroHeader.qml" line="+19"/>
+        <source>Schalten Nacht/Tag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramOnOffAstro.qml" line="+17"/>
+        <source>Luxwerte</source>
+        <translation type="unfinished">Lüks değerleri</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramNoctaEditionRow.qml" line="+19"/>
+        <source>Lux Ein</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramNoctaEditionRow.qml" line="+10"/>
+        <source>Lux Aus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/extraprograms/SonderProgram23Edition.qml" line="+61"/>
+        <source>Typ</source>
+        <translation type="unfinished">Tür</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Start</source>
+        <translation type="unfinished">Başlangıç</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ende</source>
+        <translation type="unfinished">Bitiş</translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/extraprograms/SonderProgram23Header.qml" line="+29"/>
+        <source>Dauer Ein</source>
+        <translation type="unfinished">Sürekli açık</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Dauer Aus</source>
+        <translation type="unfinished">Sürekli kapalı</translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/extraprograms/SonderProgramAstroEditionRow.qml" line="+50"/>
+        <source>Startzeit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+7"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramEditionRow.qml" line="+20"/>
+        <source> (hh:mm)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Dauer bis</source>
+        <translation type="unfinished">Şu zamana kadar süre</translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/extraprograms/SonderProgramHolidays.qml" line="+33"/>
+        <source>Ferien-Einstellung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+56"/>
+        <source>Nacht</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 Einschalten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 Ausschalten</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1733,7 +2028,12 @@ Bazı veriler aktarılmadı.</translation>
     </message>
     <message>
         <location line="+89"/>
-        <location filename="../../qml/app/holidays/HolidayEdition.qml" line="+188"/>
+        <location filename="../../qml/app/astro/AutomaticFill.qml" line="+51"/>
+        <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="+88"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramHolidays.qml" line="+41"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramOnOff.qml" line="+15"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramOnOffAstro.qml" line="+20"/>
+        <location filename="../../qml/app/holidays/HolidayEdition.qml" line="+195"/>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="+305"/>
         <location filename="../../qml/app/holidays/NameEdition.qml" line="+34"/>
         <location filename="../../qml/app/popups/ConnectionPopUp.qml" line="+140"/>
@@ -1745,7 +2045,9 @@ Bazı veriler aktarılmadı.</translation>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="+96"/>
         <location filename="../../qml/app/popups/SyncClockPopup.qml" line="+39"/>
         <location filename="../../qml/app/popups/TermsAndConditionsPopup.qml" line="+44"/>
+        <location filename="../../qml/app/settings/EditSoWiTable.qml" line="+178"/>
         <location filename="../../qml/app/settings/SortSwitchTimeView.qml" line="+76"/>
+        <location filename="../../qml/app/settings/SoWiAutomaticFill.qml" line="+184"/>
         <location filename="../../qml/app/switchtimes/SwitchTimeEdition.qml" line="+104"/>
         <location filename="../../qml/app/views/ProjectSettingsView.qml" line="+43"/>
         <location filename="../../qml/components/ConfirmPopUp.qml" line="+17"/>
@@ -1756,6 +2058,10 @@ Bazı veriler aktarılmadı.</translation>
     </message>
     <message>
         <location line="-9"/>
+        <location filename="../../qml/app/astro/AutomaticFill.qml" line="-6"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramHolidays.qml" line="-6"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramOnOff.qml" line="-6"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramOnOffAstro.qml" line="-6"/>
         <location filename="../../qml/app/holidays/HolidayEdition.qml" line="-7"/>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="-9"/>
         <location filename="../../qml/app/holidays/NameEdition.qml" line="-7"/>
@@ -1764,6 +2070,7 @@ Bazı veriler aktarılmadı.</translation>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="-7"/>
         <location filename="../../qml/app/popups/TripleChoicePopup.qml" line="+14"/>
         <location filename="../../qml/app/settings/SortSwitchTimeView.qml" line="-7"/>
+        <location filename="../../qml/app/settings/SoWiAutomaticFill.qml" line="-6"/>
         <location filename="../../qml/app/switchtimes/SwitchTimeEdition.qml" line="-7"/>
         <location filename="../../qml/app/utils/ZorvikUtils.qml" line="-44"/>
         <location filename="../../qml/app/views/ProjectSettingsView.qml" line="-7"/>
@@ -1880,7 +2187,7 @@ Bazı veriler aktarılmadı.</translation>
         <translation>Yaz</translation>
     </message>
     <message>
-        <location filename="../../qml/app/settings/SettingsProvider.qml" line="-97"/>
+        <location filename="../../qml/app/settings/SettingsProvider.qml" line="-166"/>
         <source>24 h</source>
         <comment>Time format 12h or 24h</comment>
         <translation>24 saat</translation>
@@ -1933,7 +2240,7 @@ Bazı veriler aktarılmadı.</translation>
     </message>
     <message>
         <location line="+23"/>
-        <location line="+27"/>
+        <location line="+96"/>
         <location line="+10"/>
         <location line="+4"/>
         <location filename="../../qml/app/switchtimes/ProgramViewGrid.qml" line="-189"/>
@@ -1946,8 +2253,8 @@ Bazı veriler aktarılmadı.</translation>
         <translation>Kapalı</translation>
     </message>
     <message>
-        <location line="-41"/>
-        <location line="+28"/>
+        <location line="-110"/>
+        <location line="+97"/>
         <location line="+9"/>
         <location filename="../../qml/app/switchtimes/ProgramViewGrid.qml" line="-1"/>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableFooter.qml" line="+1"/>
@@ -1978,7 +2285,7 @@ Bazı veriler aktarılmadı.</translation>
         <translation>Zamanlayıcıyı bitir</translation>
     </message>
     <message>
-        <location filename="../../qml/app/switchtimes/ProgramView.qml" line="+111"/>
+        <location filename="../../qml/app/switchtimes/ProgramView.qml" line="+118"/>
         <source>%1: %2/%3</source>
         <translation>%1: %2/%3</translation>
     </message>
@@ -2105,6 +2412,7 @@ Bazı veriler aktarılmadı.</translation>
         <translation>Lüks</translation>
     </message>
     <message>
+        <location filename="../../qml/app/extraprograms/SonderProgramHolidays.qml" line="-16"/>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="-140"/>
         <source>Anwenden bis</source>
         <comment>=&gt; Feiertage bis zum Jahr x hinzufügen</comment>
@@ -2262,13 +2570,19 @@ Bazı veriler aktarılmadı.</translation>
         <translation>Kaldır</translation>
     </message>
     <message>
+        <location filename="../../qml/app/astro/AstroModeRow.qml" line="-23"/>
+        <source>Anwendung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <location filename="../../qml/app/switchtimes/SwitchTimeItem.qml" line="+79"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+338"/>
         <source>Dauer</source>
         <translation>Süre</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location filename="../../qml/app/switchtimes/SwitchTimeItem.qml" line="+10"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-71"/>
         <source>Pause</source>
         <translation>Duraklama</translation>
@@ -2279,9 +2593,25 @@ Bazı veriler aktarılmadı.</translation>
         <translation>Proje ayarları</translation>
     </message>
     <message>
+        <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="-116"/>
         <location filename="../../app/report/projectdocumentastro.cpp" line="+10"/>
         <source>Name</source>
         <translation>Ad</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Name bearbeiten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+81"/>
+        <source>Reset</source>
+        <translation type="unfinished">Sıfırla</translation>
     </message>
     <message>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-160"/>
@@ -2290,9 +2620,26 @@ Bazı veriler aktarılmadı.</translation>
         <translation>İşlev</translation>
     </message>
     <message>
-        <location line="+138"/>
+        <location filename="../../qml/app/astro/AutomaticFill.qml" line="-191"/>
+        <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="-9"/>
+        <source>Automatisch ausfüllen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+75"/>
+        <location filename="../../app/report/projectdocumentchannels.cpp" line="+138"/>
         <source>Start</source>
         <translation>Başlangıç</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Ende</source>
+        <translation type="unfinished">Bitiş</translation>
+    </message>
+    <message>
+        <location line="+87"/>
+        <source>Nur für die Simulation</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../../app/report/projectdocumentsettings.cpp" line="-2"/>
@@ -2375,6 +2722,22 @@ Bazı veriler aktarılmadı.</translation>
         <location line="+0"/>
         <source>Dezember</source>
         <translation>Aralık</translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/astro/AstroSettingsView.qml" line="-135"/>
+        <source>C %1</source>
+        <comment>Abbreviation for channel, %1 contains the index of the channel</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+216"/>
+        <source>Exportieren</source>
+        <translation type="unfinished">Dışa aktar</translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/settings/SoWiSettings.qml" line="+81"/>
+        <source>Information</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2634,7 +2997,7 @@ Bazı veriler aktarılmadı.</translation>
 <context>
     <name>Holidays</name>
     <message>
-        <location filename="../../qml/app/holidays/HolidayEdition.qml" line="-266"/>
+        <location filename="../../qml/app/holidays/HolidayEdition.qml" line="-275"/>
         <source>Jährlich fest</source>
         <translation>Her yıl sabit</translation>
     </message>
@@ -2659,7 +3022,7 @@ Bazı veriler aktarılmadı.</translation>
         <translation>Bir kez sabit</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+18"/>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="+27"/>
         <source>Feiertag</source>
         <translation>Tatil günü</translation>
@@ -2679,7 +3042,7 @@ Bazı veriler aktarılmadı.</translation>
         <translation>%2 tarihinden sonraki %1</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+26"/>
         <source>Name des Feiertags</source>
         <translation>Tatil gününün adı</translation>
     </message>
@@ -3164,7 +3527,7 @@ Bazı veriler aktarılmadı.</translation>
         <translation>Kayıtlı projeler</translation>
     </message>
     <message>
-        <location filename="../../qml/app/settings/SettingsProvider.qml" line="-59"/>
+        <location filename="../../qml/app/settings/SettingsProvider.qml" line="-128"/>
         <location filename="../../app/switchprogram/channeloverviewmodel.cpp" line="-7"/>
         <source>Zeitschaltprogramm</source>
         <translation>Zaman anahtarlama programı</translation>
@@ -3179,17 +3542,19 @@ Bazı veriler aktarılmadı.</translation>
 <context>
     <name>Program settings</name>
     <message>
+        <location line="+97"/>
         <location filename="../../app/shell/sowirulesetting.cpp" line="+12"/>
         <source>Kein So/Wi</source>
         <translation>Yaz/kış saati yok</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
+        <location filename="../../app/shell/sowirulesetting.cpp" line="+1"/>
         <source>Europa</source>
         <translation>Avrupa</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../../app/shell/sowirulesetting.cpp" line="+1"/>
         <source>Westeuropa</source>
         <translation>Batı Avrupa</translation>
     </message>
@@ -3199,17 +3564,19 @@ Bazı veriler aktarılmadı.</translation>
         <translation>Doğu Avrupa</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../../qml/app/settings/SettingsProvider.qml" line="+2"/>
+        <location filename="../../app/shell/sowirulesetting.cpp" line="+1"/>
         <source>Kanada</source>
         <translation>Kanada</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
+        <location filename="../../app/shell/sowirulesetting.cpp" line="+1"/>
         <source>USA</source>
         <translation>ABD</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../../app/shell/sowirulesetting.cpp" line="+1"/>
         <source>Iran</source>
         <translation>İran</translation>
     </message>
@@ -3220,13 +3587,17 @@ Bazı veriler aktarılmadı.</translation>
         <translation>Son</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../../qml/app/settings/SettingsProvider.qml" line="+4"/>
+        <location filename="../../qml/app/settings/SoWiAutomaticFill.qml" line="-114"/>
+        <location filename="../../qml/app/settings/SoWiSettingsPhone.qml" line="+52"/>
+        <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="+102"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+3"/>
         <location filename="../../app/shell/sowirulesetting.cpp" line="+1"/>
         <source>Freie Regel</source>
         <translation>Serbest kural</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location filename="../../app/report/projectdocumentsettings.cpp" line="+16"/>
         <source>Ferien</source>
         <translation>Tatil</translation>
     </message>
@@ -3241,28 +3612,68 @@ Bazı veriler aktarılmadı.</translation>
         <translation>Sabit tarih</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../../qml/app/settings/SettingsProvider.qml" line="+1"/>
+        <location line="+5"/>
+        <location filename="../../app/shell/sowirulesetting.cpp" line="+1"/>
         <location line="+23"/>
         <source>Australien</source>
         <translation>Avustralya</translation>
     </message>
     <message>
-        <location line="-4"/>
+        <location line="+1"/>
+        <location filename="../../qml/app/settings/SoWiAutomaticFill.qml" line="-32"/>
+        <location line="+103"/>
+        <location filename="../../app/shell/sowirulesetting.cpp" line="-4"/>
         <source>Eigene Regel</source>
         <translation>Özel kural</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../../qml/app/settings/EditSoWiTable.qml" line="-158"/>
+        <location filename="../../qml/app/settings/SettingsProvider.qml" line="+2"/>
+        <location filename="../../app/shell/sowirulesetting.cpp" line="+2"/>
         <source>Eigene Tabelle</source>
         <translation>Özel tablo</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+55"/>
+        <source>Jahr</source>
+        <translation type="unfinished">Yıl</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location filename="../../qml/app/settings/SoWiAutomaticFill.qml" line="+21"/>
+        <location filename="../../qml/app/settings/SoWiSettingsPhone.qml" line="-8"/>
+        <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="-7"/>
+        <source>Winter &gt; Sommer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location filename="../../qml/app/settings/SoWiAutomaticFill.qml" line="+8"/>
+        <location filename="../../qml/app/settings/SoWiSettingsPhone.qml" line="+1"/>
+        <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="+1"/>
+        <source>Sommer &gt; Winter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+77"/>
+        <location filename="../../qml/app/settings/SoWiAutomaticFill.qml" line="-150"/>
+        <source>Automatisch ausfüllen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Alles löschen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/settings/SettingsProvider.qml" line="-5"/>
+        <location filename="../../app/shell/sowirulesetting.cpp" line="+4"/>
         <source>Neuseeland</source>
         <translation>Yeni Zelanda</translation>
     </message>
     <message>
-        <location filename="../../qml/app/settings/SettingsProvider.qml" line="-13"/>
+        <location line="-120"/>
         <location filename="../../app/report/projectdocumentsettings.cpp" line="+16"/>
         <source>Nach 1 Minute aus</source>
         <comment>LCD state</comment>
@@ -3376,6 +3787,51 @@ Bazı veriler aktarılmadı.</translation>
         <translation>Yeniden tetiklenebilir</translation>
     </message>
     <message>
+        <location line="+34"/>
+        <source>1.</source>
+        <comment>Week rule</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>2.</source>
+        <comment>Week rule</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>3.</source>
+        <comment>Week rule</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>4.</source>
+        <comment>Week rule</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Letzte</source>
+        <comment>Week rule</comment>
+        <translation type="unfinished">Son</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>GB/IRL/P</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>FIN/GR/TR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>IRAN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../../qml/app/settings/ChannelSettings.qml" line="-137"/>
         <location line="+41"/>
         <location filename="../../app/report/projectdocumentsettings.cpp" line="+112"/>
@@ -3406,7 +3862,7 @@ Bazı veriler aktarılmadı.</translation>
     </message>
     <message>
         <location line="+6"/>
-        <location filename="../../qml/app/settings/SettingsProvider.qml" line="+24"/>
+        <location filename="../../qml/app/settings/SettingsProvider.qml" line="+16"/>
         <source>Inaktiv</source>
         <comment>Holiday state</comment>
         <translation>Devre dışı</translation>
@@ -3435,12 +3891,15 @@ Bazı veriler aktarılmadı.</translation>
         <translation>Devre dışı</translation>
     </message>
     <message>
-        <location filename="../../qml/app/switchtimes/ProgramView.qml" line="-55"/>
+        <location filename="../../qml/app/switchtimes/ProgramView.qml" line="-62"/>
         <location filename="../../app/switchprogram/channeloverviewmodel.cpp" line="-8"/>
         <source>Signalisierung</source>
         <translation>Sinyal verme</translation>
     </message>
     <message>
+        <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="-108"/>
+        <location filename="../../qml/app/settings/DeviceSettingsView.qml" line="+44"/>
+        <location filename="../../qml/app/settings/ResetSettings.qml" line="-15"/>
         <location filename="../../app/report/projectdocumentsettings.cpp" line="-69"/>
         <location filename="../../app/report/yearlyastrodocument.cpp" line="+36"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="-11"/>
@@ -3448,7 +3907,7 @@ Bazı veriler aktarılmadı.</translation>
         <translation>Yaz/kış saati kuralı</translation>
     </message>
     <message>
-        <location filename="../../qml/app/settings/DeviceSettingsView.qml" line="+48"/>
+        <location filename="../../qml/app/settings/DeviceSettingsView.qml" line="+15"/>
         <source>Einstellungen Kanal</source>
         <translation>Kanal ayarları</translation>
     </message>
@@ -3583,26 +4042,117 @@ Bazı veriler aktarılmadı.</translation>
         <translation>LCD aydınlatması</translation>
     </message>
     <message>
+        <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="-133"/>
+        <location filename="../../qml/app/astro/OwnAstroTableRows.qml" line="-16"/>
         <location filename="../../app/report/projectdocumentastro.cpp" line="-3"/>
         <source>Eigene Astro Tabelle</source>
         <translation>Özel astronomik tablo</translation>
     </message>
     <message>
+        <location filename="../../qml/app/settings/SettingsProvider.qml" line="-105"/>
+        <location filename="../../qml/app/settings/SoWiAutomaticFill.qml" line="+50"/>
+        <location filename="../../qml/app/settings/SoWiSettingsPhone.qml" line="+7"/>
+        <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="+6"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-317"/>
         <location filename="../../app/report/projectdocumentsettings.cpp" line="-49"/>
         <source>Fixes Datum</source>
         <translation>Sabit tarih</translation>
     </message>
+    <message>
+        <location filename="../../qml/app/astro/OwnAstroTableRows.qml" line="+11"/>
+        <source>Edit name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/settings/SoWiAutomaticFill.qml" line="-38"/>
+        <location line="+109"/>
+        <source>Israel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-67"/>
+        <location filename="../../qml/app/settings/SoWiSettingsPhone.qml" line="+20"/>
+        <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="-41"/>
+        <source>Woche</source>
+        <translation type="unfinished">Hafta</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <location filename="../../qml/app/settings/SoWiSettingsPhone.qml" line="+13"/>
+        <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="+6"/>
+        <source>Monat</source>
+        <translation type="unfinished">Ay</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <location filename="../../qml/app/settings/SoWiSettingsPhone.qml" line="-27"/>
+        <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="-7"/>
+        <source>Datum</source>
+        <translation type="unfinished">Tarih</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location filename="../../qml/app/settings/SoWiSettingsPhone.qml" line="+38"/>
+        <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="+12"/>
+        <source>Stunde</source>
+        <translation type="unfinished">Saat</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location filename="../../qml/app/settings/SoWiSettingsPhone.qml" line="+11"/>
+        <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="+6"/>
+        <source>Wochentag</source>
+        <translation type="unfinished">Hafta günü</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>von</source>
+        <translation type="unfinished">başlangıç</translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/settings/SoWiSettings.qml" line="+1"/>
+        <source>Freie Regel wird angewendet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/settings/SoWiSettingsPhone.qml" line="-93"/>
+        <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="-52"/>
+        <location line="+27"/>
+        <source>Regel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="-10"/>
+        <source>1. Farwardin - 30. Shahriwar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="+116"/>
+        <source>Name</source>
+        <translation type="unfinished">Ad</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Name bearbeiten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Tabelle bearbeiten</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ProgramView</name>
     <message>
-        <location filename="../../qml/app/settings/SettingsProvider.qml" line="-49"/>
+        <location filename="../../qml/app/settings/SettingsProvider.qml" line="+56"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+91"/>
         <source>Standardprogramm</source>
         <translation>Standart program</translation>
     </message>
     <message>
+        <location filename="../../qml/app/extraprograms/SonderProgram23Header.qml" line="+6"/>
         <location filename="../../qml/app/popups/ExtraProgramWarningPopup.qml" line="-9"/>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="+2"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+103"/>
@@ -4124,7 +4674,7 @@ Bağlantı kodu: %3</translation>
         <translation>Sıfırlama ayarları</translation>
     </message>
     <message>
-        <location filename="../../qml/app/settings/ResetSettings.qml" line="+19"/>
+        <location filename="../../qml/app/settings/ResetSettings.qml" line="-22"/>
         <source>Das verbundene Gerät befindet sich im Reset-Modus, bitte geben Sie diese Einstellungen vor der Verwendung ein.</source>
         <comment>Reset mode text</comment>
         <translation>Bağlı cihaz sıfırlama modunda, lütfen kullanmadan önce bu ayarları girin.</translation>
@@ -4531,7 +5081,7 @@ ss:dd:sn</translation>
     <message>
         <location filename="../../qml/app/menus/DesktopMenu.qml" line="-84"/>
         <location filename="../../app/shell/maincontroller.cpp" line="+44"/>
-        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="-74"/>
+        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="-79"/>
         <source>Exportieren</source>
         <translation>Dışa aktar</translation>
     </message>
