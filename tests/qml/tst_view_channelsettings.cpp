@@ -321,7 +321,12 @@ private slots:
         const auto cell = [this](int row, int column) {
             return ViewHarness::text(item(QStringLiteral("overviewCell_%1_%2").arg(row).arg(column))->childItems().value(0));
         };
-        QCOMPARE(cell(0, -1), QStringLiteral("Channel Function"));
+        const QStringList titles{QStringLiteral("Kanalfunktion"),    QStringLiteral("Speicher verwendet"),
+                                 QStringLiteral("Sonderprogramme benutzt"), QStringLiteral("Ferien"),
+                                 QStringLiteral("Externer Eingang"), QStringLiteral("Signalisierung auf"),
+                                 QStringLiteral("Serviceintervall")};
+        for (int row = 0; row < titles.size(); ++row)
+            QCOMPARE(cell(row, -1), titles[row]);
         QCOMPARE(cell(0, 0), QStringLiteral("Zeitschaltprogramm"));
         QCOMPARE(cell(0, 3), QStringLiteral("Signalisierung"));
         QCOMPARE(cell(4, 0), QStringLiteral("Taster"));

@@ -16,10 +16,10 @@ AppView {
     readonly property int columns: model ? model.columnCount() : 0
     readonly property int channelCount: project ? project.channelNumber : 0
     readonly property var rowTitles: [
-        bindTr("Program settings", "Channel Function"), bindTr("Program settings", "Memory Used"),
-        bindTr("Program settings", "Extra Program used"), bindTr("Program settings", "Holiday"),
-        bindTr("Program settings", "External Input"), bindTr("Program settings", "Signaling To"),
-        bindTr("Program settings", "Service Interval")]
+        bindTr("Program settings", "Kanalfunktion"), bindTr("Program settings", "Speicher verwendet"),
+        bindTr("Program settings", "Sonderprogramme benutzt"), bindTr("Program settings", "Ferien"),
+        bindTr("Program settings", "Externer Eingang"), bindTr("Program settings", "Signalisierung auf"),
+        bindTr("Program settings", "Serviceintervall")]
 
     title: !project ? "" : projectContentController.deviceName + (project.extensionModule ? " EM 4 " : "")
 
