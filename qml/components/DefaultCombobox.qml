@@ -10,7 +10,9 @@ ComboBox {
 
     property string highlightRole
     property real uniformWidth: 0
-    readonly property real contentNeededWidth: widestEntry + indicatorItem.width + 3 * Metrics.padding
+    // The box's own padding and its text's both narrow the room of the entry.
+    readonly property real contentNeededWidth: widestEntry + leftPadding + rightPadding
+                                               + contentItem.leftPadding + contentItem.rightPadding
     // Measured again whenever the list is swapped, even for one of the same length.
     readonly property real widestEntry: {
         void model
@@ -19,7 +21,8 @@ ComboBox {
         let widest = 0
         for (let row = 0; row < count; ++row)
             widest = Math.max(widest, entryMetrics.advanceWidth(textAt(row)))
-        return Math.ceil(widest)
+        // A laid-out text may run a pixel past its measured advance.
+        return Math.ceil(widest) + 1
     }
 
     signal layoutUpdated

@@ -212,7 +212,7 @@ private slots:
         box->setWidth(wide);
         box->setProperty("currentIndex", 0);
         QVERIFY(!content->property("truncated").toBool());
-        QVERIFY(content->property("contentWidth").toReal() <= entry + 1);
+        QVERIFY(content->property("contentWidth").toReal() <= entry);
     }
 
     void calendarKeepsItsBounds()
