@@ -132,10 +132,9 @@ ApplicationWindow {
     }
 
     // A view in a native window of its own, at least `minimumWidth` wide; `windowProperties`
-    // are the window's own (its modality is set before it shows). This window sits inside the
-    // native main window, so it cannot be the parent: the dialog stands beside the native one.
+    // are the window's own (its modality is set before it shows).
     function openWindowDialog(view, properties, minimumWidth, windowProperties) {
-        const dialog = windowDialogComponent.createObject(null, Object.assign({
+        const dialog = windowDialogComponent.createObject(window, Object.assign({
             source: view,
             properties: properties || {},
             minimumWidth: Math.max(minimumWidth || 0, 350),
@@ -147,7 +146,6 @@ ApplicationWindow {
             dialog.destroy()
             WindowLayout.returnFocus()
         })
-        WindowLayout.registerDialog(dialog)
         dialog.show()
         return dialog
     }
