@@ -230,25 +230,41 @@ ApplicationWindow {
     }
 
     // The device scan and the data exchange, one of each for all views; the Bluetooth LE
-    // service's questions and messages reach their pop-ups here.
-    DeviceScan {
-        id: deviceScan
-        dataExchange: dataExchangePopUp
+    // service's questions and messages reach their pop-ups here. Nothing of them shows at
+    // the start, so they are made after the first frame (or at once when asked for earlier).
+    Loader {
+        id: devicePopUps
+        active: false
+        sourceComponent: Item {
+            readonly property alias deviceScan: deviceScan
+            readonly property alias resetSettingsPopUp: resetSettingsPopUp
+
+            DeviceScan {
+                id: deviceScan
+                dataExchange: dataExchangePopUp
+            }
+            DataExchangePopUp {
+                id: dataExchangePopUp
+                parent: window.contentItem
+            }
+            ResetSettingsPopUp {
+                id: resetSettingsPopUp
+                parent: window.contentItem
+            }
+        }
     }
-    DataExchangePopUp {
-        id: dataExchangePopUp
-    }
-    ResetSettingsPopUp {
-        id: resetSettingsPopUp
+    function devices() {
+        devicePopUps.active = true
+        return devicePopUps.item
     }
     Connections {
         target: bleService
-        function onAuthenticationRequested(serialNumber) { deviceScan.askAuthentication(serialNumber) }
-        function onPinCodeRequested() { deviceScan.askPinCode() }
-        function onOpenResetPopUp() { resetSettingsPopUp.open() }
-        function onDeviceLocked(status, unlockTime) { deviceScan.showLock(status, unlockTime) }
-        function onBluetoothError(message) { deviceScan.showMessage(message, "", true) }
-        function onInactiveForTooLong() { deviceScan.showInactivity() }
+        function onAuthenticationRequested(serialNumber) { window.devices().deviceScan.askAuthentication(serialNumber) }
+        function onPinCodeRequested() { window.devices().deviceScan.askPinCode() }
+        function onOpenResetPopUp() { window.devices().resetSettingsPopUp.open() }
+        function onDeviceLocked(status, unlockTime) { window.devices().deviceScan.showLock(status, unlockTime) }
+        function onBluetoothError(message) { window.devices().deviceScan.showMessage(message, "", true) }
+        function onInactiveForTooLong() { window.devices().deviceScan.showInactivity() }
         function onTooManySZError(nbSz, maxSz) {
             PopUpManager.openPopup("ErrorPopUp", {
                 contentText: bindTr("Scan", "Ihr Projekt überschreitet die Speicherplätze des Zielgeräts (%1 / %2)", "", maxSz).arg(nbSz).arg(maxSz)
@@ -284,6 +300,18 @@ ApplicationWindow {
         // lead back to the settings.
         menus = desktopMenu.menus
         WindowLayout.setupLayout(window, onDesktopClosing)
+    }
+
+    // The window with its tool bar and menus shows first; the first view and the rest follow
+    // at once after that frame.
+    property bool started: false
+    onFrameSwapped: if (!started) Qt.callLater(start)
+
+    function start() {
+        if (started)
+            return
+        started = true
+        devices()
         softwareUpdateService.checkForSoftwareUpdate()
         // A project file named on the command line is imported and shown at once.
         const opened = mainController.loadOpenedProject()

@@ -9,6 +9,7 @@
 #include <ble/bledevice.h>
 #include <ble/blerequestmanager.h>
 #include <ble/bleservice.h>
+#include <ble/frame.h>
 #include <ble/readservicetimetelegram.h>
 #include <ble/readservicetimev2telegram.h>
 #include <devices/deviceservice.h>
@@ -18,15 +19,6 @@ namespace {
 
 constexpr int DateCharacteristic = 34;
 constexpr int ModuleConnection = 1;
-// The date reply's bytes (frame indices).
-constexpr int YearByte = 2;
-constexpr int HourByte = 5;
-constexpr int SecondByte = 7;
-constexpr int DateReplySize = 9;
-constexpr int SecondMask = 0x3F;
-constexpr int RadioConnectedBit = 0x40;
-constexpr int RadioSynchronisedBit = 0x80;
-constexpr int FirstYear = 2000;
 constexpr int AutomaticMode = 0;
 constexpr int ManualMode = 7;
 constexpr int PermanentMode = 8;
@@ -36,11 +28,6 @@ QDateTime wallClockNow()
 {
     const QDateTime now = QDateTime::currentDateTime();
     return QDateTime(now.date(), now.time(), Qt::UTC);
-}
-
-int byteAt(const QByteArray& bytes, int pos)
-{
-    return quint8(bytes.at(pos));
 }
 
 } // namespace
@@ -290,16 +277,14 @@ void DirectCommandController::onTimezoneWritten(const ble::BLERequestResponse&)
 void DirectCommandController::onDeviceDateRead(const ble::BLERequestResponse& response)
 {
     const QByteArray reply = response.data();
-    // Bytes 2 to 7 are needed; a shorter reply leaves the clock shown as it was.
-    if (reply.size() < DateReplySize) {
-        qCWarning(deviceLog) << "Date reply too short:" << reply.toHex();
+    // A reply that makes no clock leaves the clock shown as it was.
+    ble::DateTelegram clock;
+    if (!clock.readClock(ble::Frame::payload(reply))) {
+        qCWarning(deviceLog) << "Date reply unreadable:" << reply.toHex();
         return;
     }
-    const int flags = byteAt(reply, SecondByte);
-    const QTime time(byteAt(reply, HourByte), byteAt(reply, HourByte + 1), flags & SecondMask);
-    const QDate date = byteAt(reply, YearByte) == 0
-        ? QDate()
-        : QDate(FirstYear + byteAt(reply, YearByte), byteAt(reply, YearByte + 1), byteAt(reply, YearByte + 2));
+    const QDate date = clock.date();
+    const QTime time = clock.time();
     const QString timeFormat = QStringLiteral("hh:mm:ss");
     if (date.isValid()) {
         m_deviceDate = QDateTime(date, time, Qt::UTC);
@@ -311,8 +296,8 @@ void DirectCommandController::onDeviceDateRead(const ble::BLERequestResponse& re
     }
     emit readDateChanged(m_readDate);
     emit deviceDateChanged();
-    const bool connected = flags & RadioConnectedBit;
-    const bool synchronised = flags & RadioSynchronisedBit;
+    const bool connected = clock.radioConnected();
+    const bool synchronised = clock.radioSynchronised();
     qCDebug(deviceLog) << "DCF_CONNECTED = " << connected << "DCF_SYNC = " << synchronised;
     takeClockFlags(connected, synchronised);
     if (timezoneIsSettable()) {

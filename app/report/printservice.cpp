@@ -52,14 +52,22 @@ QString headerHtml() {
 } // namespace
 
 PrintService::PrintService(QObject* parent)
-    : QObject(parent)
-    , m_printer(std::make_unique<QPrinter>(QPrinter::ScreenResolution)) {
+    : QObject(parent) {
     m_instance = this;
-    // Within the margins, so that header, content and footer stay inside the printable area.
-    m_printer->setFullPage(false);
-    m_printer->setPageSize(QPageSize(QPageSize::A4));
-    m_printer->setPageOrientation(QPageLayout::Portrait);
-    setMargins(*m_printer);
+}
+
+QPrinter* PrintService::printer() {
+    // Made on first use: a printer asks the print system for its defaults, which costs start-up
+    // time most sessions never need.
+    if (!m_printer) {
+        m_printer = std::make_unique<QPrinter>(QPrinter::ScreenResolution);
+        // Within the margins, so that header, content and footer stay inside the printable area.
+        m_printer->setFullPage(false);
+        m_printer->setPageSize(QPageSize(QPageSize::A4));
+        m_printer->setPageOrientation(QPageLayout::Portrait);
+        setMargins(*m_printer);
+    }
+    return m_printer.get();
 }
 
 PrintService::~PrintService() = default;
@@ -99,7 +107,7 @@ void PrintService::hold(QTextDocument* document) {
 QPrintPreviewDialog& PrintService::previewDialog() {
     // Made on first use: building the dialog costs start-up time most sessions never need.
     if (!m_previewDialog) {
-        m_previewDialog = std::make_unique<QPrintPreviewDialog>(m_printer.get());
+        m_previewDialog = std::make_unique<QPrintPreviewDialog>(printer());
         m_previewWidget = m_previewDialog->findChild<QPrintPreviewWidget*>();
         connect(m_previewDialog.get(), &QPrintPreviewDialog::paintRequested, this, &PrintService::print);
     }
@@ -120,9 +128,9 @@ void PrintService::showPreview() {
 }
 
 void PrintService::printAfterDialog() {
-    QPrintDialog dialog(m_printer.get());
+    QPrintDialog dialog(printer());
     if (dialog.exec() == QDialog::Accepted)
-        print(m_printer.get());
+        print(printer());
 }
 
 void PrintService::print(QPrinter* printer) {

@@ -38,7 +38,7 @@ public:
     QTextDocument* document() const { return m_document; }
     // The printer all output goes to (A4, portrait, margins of 50 pt left and right, 15 pt above
     // and below, or the printer's own when they are wider).
-    QPrinter* printer() const { return m_printer.get(); }
+    QPrinter* printer();
 
     // Where a page's content lies on that printer, in device pixels from the upper left corner of
     // the area within the margins: below the header band, above the footer line.

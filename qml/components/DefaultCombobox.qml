@@ -10,7 +10,20 @@ ComboBox {
 
     property string highlightRole
     property real uniformWidth: 0
-    readonly property real contentNeededWidth: widest.width + indicatorItem.width + 3 * Metrics.padding
+    // The box's own padding and its text's both narrow the room of the entry.
+    readonly property real contentNeededWidth: widestEntry + leftPadding + rightPadding
+                                               + contentItem.leftPadding + contentItem.rightPadding
+    // Measured again whenever the list is swapped, even for one of the same length.
+    readonly property real widestEntry: {
+        void model
+        void textRole
+        void entryMetrics.font
+        let widest = 0
+        for (let row = 0; row < count; ++row)
+            widest = Math.max(widest, entryMetrics.advanceWidth(textAt(row)))
+        // A laid-out text may run a pixel past its measured advance.
+        return Math.ceil(widest) + 1
+    }
 
     signal layoutUpdated
 
@@ -25,18 +38,9 @@ ComboBox {
         return index < 0 ? "" : combo.textAt(index)
     }
 
-    TextMetrics {
-        id: widest
+    FontMetrics {
+        id: entryMetrics
         font: combo.font
-        text: {
-            let longest = ""
-            for (let row = 0; row < combo.count; ++row) {
-                const entry = combo.textAt(row)
-                if (entry.length > longest.length)
-                    longest = entry
-            }
-            return longest
-        }
     }
 
     delegate: ItemDelegate {

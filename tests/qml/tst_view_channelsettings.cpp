@@ -321,7 +321,13 @@ private slots:
         const auto cell = [this](int row, int column) {
             return ViewHarness::text(item(QStringLiteral("overviewCell_%1_%2").arg(row).arg(column))->childItems().value(0));
         };
-        QCOMPARE(cell(0, -1), QStringLiteral("Channel Function"));
+        // The row titles are English source texts, which German shows as they are.
+        const QStringList titles{QStringLiteral("Channel Function"), QStringLiteral("Memory Used"),
+                                 QStringLiteral("Extra Program used"), QStringLiteral("Holiday"),
+                                 QStringLiteral("External Input"),   QStringLiteral("Signaling To"),
+                                 QStringLiteral("Service Interval")};
+        for (int row = 0; row < titles.size(); ++row)
+            QCOMPARE(cell(row, -1), titles[row]);
         QCOMPARE(cell(0, 0), QStringLiteral("Zeitschaltprogramm"));
         QCOMPARE(cell(0, 3), QStringLiteral("Signalisierung"));
         QCOMPARE(cell(4, 0), QStringLiteral("Taster"));

@@ -193,6 +193,28 @@ private slots:
         QVERIFY(!field->property("valid").toBool());
     }
 
+    // The box is as wide as its widest entry, measured in pixels, and again whenever its list is
+    // swapped, even for one of the same length.
+    void comboBoxFitsItsWidestEntry()
+    {
+        auto* box = qobject_cast<QQuickItem*>(harness->loadData("import QtQuick\nimport Tarvino\nDefaultCombobox {}",
+                                                                 {{"model", QStringList{"iiiiiiiiiiii", "Ein"}}}));
+        QVERIFY(box);
+        const qreal narrow = box->implicitWidth();
+        box->setProperty("model", QStringList{"Dauer Ein WWWW", "Dauer Aus"});
+        const qreal wide = box->implicitWidth();
+        QVERIFY2(wide > narrow, qPrintable(QStringLiteral("%1 <= %2").arg(wide).arg(narrow)));
+        const qreal entry = box->property("widestEntry").toReal();
+        QVERIFY(entry > 0);
+        QQuickItem* content = box->property("contentItem").value<QQuickItem*>();
+        QVERIFY(content);
+        // The longest entry, in a box as wide as it asks for, shows whole.
+        box->setWidth(wide);
+        box->setProperty("currentIndex", 0);
+        QVERIFY(!content->property("truncated").toBool());
+        QVERIFY(content->property("contentWidth").toReal() <= entry);
+    }
+
     void calendarKeepsItsBounds()
     {
         QObject* calendar = harness->load(QStringLiteral("components/Calendar.qml"),

@@ -172,6 +172,9 @@ QQuickWindow* ViewHarness::loadMain()
     core::WindowLayout::instance()->setWindowSize(m_options.windowSize);
     if (!QTest::qWaitForWindowExposed(window))
         return nullptr;
+    // The first view opens after the window's first frame.
+    if (!QTest::qWaitFor([window] { return window->property("started").toBool(); }))
+        return nullptr;
     return window;
 }
 

@@ -55,7 +55,8 @@ public:
     bool setLanguage(const QString& code);
 
     // Loads "qrc:/orvindal/Tarvino/main.qml"; the program's window, inside its native main
-    // window sized to the window size. Returns the QML window, or null on failure.
+    // window sized to the window size, once its first view is open. Returns the QML window, or
+    // null on failure.
     QQuickWindow* loadMain();
 
     // Creates the QML file `path` (relative to the module, as "components/Calendar.qml", or

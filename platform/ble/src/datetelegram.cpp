@@ -10,6 +10,8 @@ namespace {
 constexpr int ReadPayload = 6;
 constexpr int FirstYear = 2000;
 constexpr int SecondMask = 0x3F;
+constexpr int RadioConnectedBit = 0x40;
+constexpr int RadioSynchronisedBit = 0x80;
 } // namespace
 
 DateTelegram::DateTelegram()
@@ -36,7 +38,12 @@ QDateTime DateTelegram::dateTime() const
 
 bool DateTelegram::fromData(const QByteArray& payload)
 {
-    if (payload.size() != ReadPayload)
+    return payload.size() == ReadPayload && readClock(payload);
+}
+
+bool DateTelegram::readClock(const QByteArray& payload)
+{
+    if (payload.size() < ReadPayload)
         return false;
     const auto at = [&](int pos) { return int(quint8(payload.at(pos))); };
     const QTime time(at(3), at(4), at(5) & SecondMask);
@@ -48,6 +55,8 @@ bool DateTelegram::fromData(const QByteArray& payload)
         return false;
     m_date = date;
     m_time = time;
+    m_radioConnected = at(5) & RadioConnectedBit;
+    m_radioSynchronised = at(5) & RadioSynchronisedBit;
     return true;
 }
 

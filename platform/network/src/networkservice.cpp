@@ -20,9 +20,16 @@ const QByteArray GatewayTokenHeader = QByteArrayLiteral("X-Gateway-Token");
 NetworkService::NetworkService(QObject* parent)
     : QObject(parent)
     , m_cloudAddress(QString::fromLatin1(DefaultCloudAddress))
-    , m_ssl(QSslConfiguration::defaultConfiguration())
 {
-    m_ssl.setPeerVerifyMode(QSslSocket::VerifyPeer);
+}
+
+QSslConfiguration& NetworkService::ssl() const
+{
+    if (!m_ssl) {
+        m_ssl = QSslConfiguration::defaultConfiguration();
+        m_ssl->setPeerVerifyMode(QSslSocket::VerifyPeer);
+    }
+    return *m_ssl;
 }
 
 NetworkService::~NetworkService() = default;
@@ -47,8 +54,8 @@ void NetworkService::addCaCertificates(const QList<QSslCertificate>& certificate
     // Adding authorities to a configuration stops it loading the system's on demand, so the
     // system's are listed with them. Reading the system's store is slow; it is read once.
     static const QList<QSslCertificate> system = QSslConfiguration::systemCaCertificates();
-    const QList<QSslCertificate> known = m_addedCertificates ? m_ssl.caCertificates() : system;
-    m_ssl.setCaCertificates(known + certificates);
+    const QList<QSslCertificate> known = m_addedCertificates ? ssl().caCertificates() : system;
+    ssl().setCaCertificates(known + certificates);
     m_addedCertificates = true;
 }
 
@@ -128,7 +135,7 @@ QUrl NetworkService::urlOf(const QString& endpoint) const
 QNetworkRequest NetworkService::requestTo(const QString& endpoint) const
 {
     QNetworkRequest request(urlOf(endpoint));
-    request.setSslConfiguration(m_ssl);
+    request.setSslConfiguration(ssl());
     request.setRawHeader(QByteArrayLiteral("Accept"), QByteArrayLiteral("application/json"));
     if (isCloudConnected())
         request.setRawHeader(QByteArrayLiteral("Authorization"), "Bearer " + m_accessToken.toUtf8());

@@ -144,6 +144,8 @@ private slots:
         QTest::newRow("format 3, no radio clock") << "yy-MM-dd" << dateReply("1805110d2d1e") << "24-05-17 13:45:30"
                                                   << false << false;
         QTest::newRow("no date") << "dd.MM.yy" << dateReply("0000000d2d1e") << "13:45:30" << false << false;
+        QTest::newRow("longer reply") << "dd.MM.yy" << dateReply("1805110d2dde0102") << "17.05.24 13:45:30" << true
+                                      << true;
     }
 
     void dateReplies()
@@ -164,10 +166,13 @@ private slots:
         QCOMPARE(settable.isEmpty(), !connected && !synchronised);
         if (text.size() == 8)
             QCOMPARE(controller->deviceDate().date(), QDate::currentDate());
-        // A reply cut short leaves the clock shown.
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Date reply too short"));
-        controller->onDeviceDateRead({0, ble::Frame::build(0x23, QByteArray::fromHex("180511"))});
-        QCOMPARE(controller->readDate(), text);
+        // A reply cut short, or one that makes no date or time, leaves the clock shown.
+        for (const char* unreadable : {"180511", "180d110d2d1e", "1805110d3c1e"}) {
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Date reply unreadable"));
+            controller->onDeviceDateRead({0, dateReply(unreadable)});
+            QCOMPARE(controller->readDate(), text);
+            QCOMPARE(controller->dcfConnected(), connected);
+        }
     }
 
     void theDeviceClockIsRead()

@@ -195,11 +195,23 @@ private slots:
         // 2026-12-10 16:05:59, the radio-clock flags set.
         QVERIFY(telegram.parseReadReply(reply(0x23, "1a0c0a1005fb")));
         QCOMPARE(telegram.dateTime(), QDateTime(QDate(2026, 12, 10), QTime(16, 5, 59), Qt::UTC));
+        QVERIFY(telegram.radioConnected());
+        QVERIFY(telegram.radioSynchronised());
         QVERIFY(telegram.parseReadReply(reply(0x23, "000000081e00")));
+        QVERIFY(!telegram.radioConnected());
+        QVERIFY(!telegram.radioSynchronised());
         QVERIFY(!telegram.date().isValid());
         QCOMPARE(telegram.time(), QTime(8, 30));
         QVERIFY(!telegram.parseReadReply(reply(0x23, "1a020e0000")));
         QVERIFY(!telegram.parseReadReply(reply(0x23, "1a021e080000")));
+        // A read reply has exactly six bytes; the clock alone may be followed by more.
+        QVERIFY(!telegram.parseReadReply(reply(0x23, "1a0c0a10057b00")));
+        QVERIFY(telegram.readClock(QByteArray::fromHex("1a0c0a10057b00")));
+        QCOMPARE(telegram.time(), QTime(16, 5, 59));
+        QVERIFY(telegram.radioConnected());
+        QVERIFY(!telegram.radioSynchronised());
+        QVERIFY(!telegram.readClock(QByteArray::fromHex("1a0c0a1005")));
+        QCOMPARE(telegram.time(), QTime(16, 5, 59));
     }
 
     void statusRead()

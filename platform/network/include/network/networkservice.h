@@ -13,6 +13,7 @@
 #include <QtQml/qqmlregistration.h>
 
 #include <functional>
+#include <optional>
 
 #include <utils/singleton.h>
 
@@ -87,10 +88,12 @@ private:
     BaseRequest* send(const QNetworkRequest& request, QNetworkReply* reply, BaseRequest::AnswerReader reader);
     BaseRequest* refused(QNetworkReply::NetworkError code);
     bool hasUsableAddress() const;
+    QSslConfiguration& ssl() const;
 
     QNetworkAccessManager m_manager;
     QString m_cloudAddress;
-    QSslConfiguration m_ssl;
+    // Made at the first request: it loads the TLS library, which a start need not wait for.
+    mutable std::optional<QSslConfiguration> m_ssl;
     bool m_addedCertificates = false;
     int m_requestTimeout = DefaultRequestTimeout;
     QString m_accessToken;
