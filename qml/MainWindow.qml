@@ -295,6 +295,7 @@ ApplicationWindow {
         views[View.SensorAffectationView] = "SensorAffectationView.qml"
         views[View.SwitchTimeEditionView] = "SwitchTimeEditionView.qml"
         views[View.SonderProgramOnOffEditionView] = "SonderProgramOnOffEditionView.qml"
+        views[View.SonderProgramDateEditionView] = "SonderProgramDateEditionView.qml"
         ViewLoader.register(stack, ZorvikUtils, views, View.ProjectContentView, View.HomeScreenView)
         // The native window keeps its menus while the layout previews a phone or tablet: they
         // lead back to the settings.

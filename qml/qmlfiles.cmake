@@ -47,6 +47,7 @@ set(tarvino_qml_files
   app/popups/InfoPopup.qml
   app/popups/PinCodePopUp.qml
   app/popups/ProjectCreationPopUp.qml
+  app/popups/SonderProgramTypePopup.qml
   app/popups/SyncClockPopup.qml
   app/popups/SwitchStatusPopUp.qml
   app/popups/SwitchStatusRow.qml
@@ -55,6 +56,13 @@ set(tarvino_qml_files
   app/popups/ResetSettingsPopUp.qml
   app/popups/TripleChoicePopup.qml
   app/projects/DeviceItem.qml
+  app/extraprograms/SonderProgramDate.qml
+  app/extraprograms/SonderProgramDateEditionRow.qml
+  app/extraprograms/SonderProgramItem.qml
+  app/extraprograms/SonderProgramItemRow.qml
+  app/extraprograms/SonderProgramTypeToolbar.qml
+  app/extraprograms/SonderProgramView.qml
+  app/extraprograms/SonderProgramViewList.qml
   app/light/DelayRow.qml
   app/light/DelaySettings.qml
   app/light/LightView.qml
@@ -130,10 +138,16 @@ set(tarvino_qml_files
   app/switchtimes/tablecomp/datepicker/CalendarList.qml
   app/switchtimes/tablecomp/datepicker/TableDatePicker.qml
   app/toolbars/AppToolBar.qml
+  app/toolbars/ChannelsToolbar.qml
   app/toolbars/DesktopToolBarButton.qml
+  app/toolbars/LabeledToolBarButton.qml
   app/toolbars/ProjectTitle.qml
+  app/toolbars/SubToolbar.qml
   app/toolbars/ToolBarFunctions.qml
+  app/toolbars/ToolBarMenu.qml
+  app/toolbars/ToolBarMenuItem.qml
   app/toolbars/ToolBarButton.qml
+  app/toolbars/TwoLineTitle.qml
   app/utils/ClickOutsideLoseFocus.qml
   app/views/DeviceScanView.qml
   app/views/FavoriteLocationRow.qml
@@ -148,8 +162,9 @@ set(tarvino_qml_files
   app/views/ProjectCreationView.qml
   app/views/ProjectSettingsView.qml
   app/views/SoftwareInfoView.qml
-  app/views/SwitchTimeEditionView.qml
-  app/views/SonderProgramOnOffEditionView.qml)
+  app/views/SonderProgramDateEditionView.qml
+  app/views/SonderProgramOnOffEditionView.qml
+  app/views/SwitchTimeEditionView.qml)
 
 # The shell's singletons, the utilities every view uses.
 set(tarvino_shell_singletons

@@ -1,5 +1,6 @@
 #include "daterangecontroller.h"
 
+#include "daterangelistmodel.h"
 #include "extraprogramslogging.h"
 #include "extraprogramviewcontroller.h"
 #include "trfunctions.h"
@@ -93,6 +94,14 @@ DateRangeController::DateRangeController(ExtraProgramViewController* owner, int 
         m_start = inYear(m_start, DateRange::LeapReferenceYear);
         m_end = inYear(m_end, DateRange::LeapReferenceYear);
     }
+    // The texts read only these fields.
+    connect(this, &DateRangeController::startTimeChanged, this, &DateRangeController::contentChanged);
+    connect(this, &DateRangeController::endTimeChanged, this, &DateRangeController::contentChanged);
+    connect(this, &DateRangeController::startOffsetChanged, this, &DateRangeController::contentChanged);
+    connect(this, &DateRangeController::endOffsetChanged, this, &DateRangeController::contentChanged);
+    connect(this, &DateRangeController::typeChanged, this, &DateRangeController::contentChanged);
+    connect(this, &DateRangeController::repeatChanged, this, &DateRangeController::contentChanged);
+    connect(this, &DateRangeController::durationChanged, this, &DateRangeController::contentChanged);
 }
 
 QString DateRangeController::description(const DateRange& range) {
@@ -215,19 +224,38 @@ void DateRangeController::setDuration(int hours) {
     emit durationChanged();
 }
 
+QString DateRangeController::durationText() const {
+    return description(preview());
+}
+
+QString DateRangeController::errorText() const {
+    return m_owner ? m_owner->dateRanges()->dateErrorsController()->errorText(preview()) : QString();
+}
+
 void DateRangeController::saveModifications() {
     if (!m_owner) {
         qCWarning(extraProgramsLog) << ">> The extra program of this date range is gone; nothing saved";
         return;
     }
-    DateRangeFields fields{m_type,     m_start,       m_end,           m_startOffset,  m_endOffset,
-                           m_duration, m_repeat,      m_weekRuleDay,   m_weekRuleWeekDay, m_weekRuleMonth};
+    m_owner->storeDateRange(m_index, m_range, fields());
+}
+
+DateRangeFields DateRangeController::fields() const {
+    DateRangeFields fields{m_type,     m_start,  m_end,         m_startOffset,     m_endOffset,
+                           m_duration, m_repeat, m_weekRuleDay, m_weekRuleWeekDay, m_weekRuleMonth};
     // Yearly ranges keep their dates in the leap reference year, whatever year the dialog chose.
     if (m_type == DateRange::Yearly) {
         fields.startDate = inYear(m_start, DateRange::LeapReferenceYear);
         fields.endDate = inYear(m_end, DateRange::LeapReferenceYear);
     }
-    m_owner->storeDateRange(m_index, m_range, fields);
+    return fields;
+}
+
+// A range of its own, so that the edited one is not touched before saving.
+DateRange DateRangeController::preview() const {
+    DateRange range;
+    fields().writeTo(range);
+    return range;
 }
 
 void DateRangeController::moveIntoYear(int year) {

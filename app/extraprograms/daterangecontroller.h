@@ -1,5 +1,6 @@
 #pragma once
 
+#include "daterangefields.h"
 #include "trfunctions.h"
 #include <storage/daterange.h>
 
@@ -30,6 +31,9 @@ class DateRangeController : public QObject, public TrFunctions {
     Q_PROPERTY(int weekRuleWeekDay READ weekRuleWeekDay WRITE setWeekRuleWeekDay NOTIFY weekRuleWeekDayChanged)
     Q_PROPERTY(int weekRuleMonth READ weekRuleMonth WRITE setWeekRuleMonth NOTIFY weekRuleMonthChanged)
     Q_PROPERTY(int duration READ duration WRITE setDuration NOTIFY durationChanged)
+    // What the range would be if saved now: its length text and its error text (empty when valid).
+    Q_PROPERTY(QString durationText READ durationText NOTIFY contentChanged)
+    Q_PROPERTY(QString errorText READ errorText NOTIFY contentChanged)
 
 public:
     // index: the list-model row the range was taken from, -1 for a new range.
@@ -51,6 +55,8 @@ public:
     int weekRuleMonth() const { return m_weekRuleMonth; }
     int duration() const { return m_duration; }
     int index() const { return m_index; }
+    QString durationText() const;
+    QString errorText() const;
 
 public slots:
     // Take only the time of day of the argument.
@@ -83,8 +89,11 @@ signals:
     void weekRuleWeekDayChanged();
     void weekRuleMonthChanged();
     void durationChanged();
+    void contentChanged();
 
 private:
+    DateRangeFields fields() const;
+    storage::DateRange preview() const;
     void moveIntoYear(int year);
     void setStart(const QDateTime& start);
     void setEnd(const QDateTime& end);

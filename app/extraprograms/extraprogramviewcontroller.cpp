@@ -177,7 +177,10 @@ DateRangeController* ExtraProgramViewController::openDateRange(int index, bool i
 
 DateRangeController* ExtraProgramViewController::createDateRange(int type) {
     setSelectionMode(Normal);
-    return new DateRangeController(this, -1, DateRange(static_cast<DateRange::Type>(type)));
+    // Through the editor's type, so that a new Easter or New Year range gets its days set.
+    auto* editor = new DateRangeController(this, -1, DateRange());
+    editor->setType(type);
+    return editor;
 }
 
 void ExtraProgramViewController::createFromTable(int type, const QDateTime& startDate, const QDateTime& endDate,

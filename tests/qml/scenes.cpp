@@ -821,6 +821,43 @@ bool photographExtraProgramEditors(const QDir& output)
     return saved & reportOffences(harness);
 }
 
+// An extra program in the phone's layout: the list of its ranges, then the editor of a series.
+bool photographExtraProgramList(const QDir& output)
+{
+    ViewHarness harness;
+    QQuickWindow* window = harness.loadMain();
+    if (!window)
+        return false;
+    harness.evaluate(QStringLiteral("platformService.overwriteDisplay = 1"));
+    core::WindowLayout::instance()->setWindowSize(QSize(405, 878));
+    MainController& main = MainController::instance();
+    bool saved = main.createProject(102, QStringLiteral("Bürogebäude Nord")) && showView(harness, window, 2);
+    main.projectContent()->setSelectedProgram(1);
+    ExtraProgramViewController* extra = main.projectContent()->extraProgramViewController(1);
+    const auto at = [](int year, int month, int day, int hour = 0) {
+        return QDateTime(QDate(year, month, day), QTime(hour, 0), Qt::UTC);
+    };
+    extra->createFromTable(0, at(2026, 7, 27, 6), at(2026, 8, 14, 18), at(2026, 7, 27, 6), at(2026, 8, 14, 18), 0, 1);
+    extra->createFromTable(2, at(2026, 1, 1), at(2026, 1, 1), at(2026, 1, 1), at(2026, 1, 1), -2, 1);
+    extra->createFromTable(3, at(2026, 3, 2, 8), at(2026, 3, 5, 8), at(2026, 3, 2, 8), at(2026, 3, 5, 8), 0, 1);
+    extra->createFromTable(4, at(2026, 1, 1, 6), at(2026, 1, 1, 6), at(2026, 1, 1, 6), at(2026, 1, 1, 6), 0, 1);
+    saved &= ViewHarness::waitFor([&harness] { return harness.findByName(QStringLiteral("rangeItem_3")); });
+    saved &= save(photographMainWindow(), output.filePath(QStringLiteral("extra-program-list.png")));
+
+    // The first range of the list.
+    saved &= harness.click(harness.findByName(QStringLiteral("rangeItem_0")));
+    saved &= ViewHarness::waitFor([&harness] {
+        return harness.findByName(QStringLiteral("sonderProgramDate"))
+               && !harness.evaluate(QStringLiteral("ViewLoader.stack.busy")).toBool();
+    });
+    saved &= save(photographMainWindow(), output.filePath(QStringLiteral("date-range-editor.png")));
+    harness.evaluate(QStringLiteral("ViewLoader.popView()"));
+    harness.evaluate(QStringLiteral("platformService.overwriteDisplay = 0"));
+    core::WindowLayout::instance()->setWindowSize(QSize(1280, 800));
+    main.closeProject();
+    return saved & reportOffences(harness);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -872,5 +909,6 @@ int main(int argc, char* argv[])
     saved &= photographSummerWinter(output);
     saved &= photographAstroViews(output);
     saved &= photographExtraProgramEditors(output);
+    saved &= photographExtraProgramList(output);
     return saved ? 0 : 1;
 }

@@ -59,13 +59,23 @@ TabSubView {
         anchors.margins: Metrics.margin
         spacing: Metrics.margin
 
+        // The phone chooses the channel by buttons, in a row of its own.
+        ChannelsToolbar {
+            objectName: "channelsToolbar"
+            Layout.fillWidth: true
+            visible: view.narrow && channelChooser.count > 1
+            channels: channelChooser.model
+            currentChannel: view.parentController ? view.parentController.selectedChannel : 0
+            onChannelChosen: channelIndex => view.parentController.selectedChannel = channelIndex
+        }
+
         RowLayout {
             Layout.fillWidth: true
             spacing: Metrics.margin
             DefaultCombobox {
                 id: channelChooser
                 objectName: "channelChooser"
-                visible: count > 1
+                visible: count > 1 && !view.narrow
                 textRole: "name"
                 highlightRole: "highlighted"
                 model: SettingsProvider.channelModel(channelChooser, view.project, undefined,
@@ -114,7 +124,7 @@ TabSubView {
             objectName: "programList"
             Layout.fillWidth: true
             Layout.fillHeight: true
-            visible: !view.signaling && view.narrow
+            visible: !view.signaling && view.narrow && !view.epViewController
             viewController: view.viewController
             astroMode: view.astroMode
             onEditRequested: (index, isSortedIndex) => view.openEditor(index, isSortedIndex)
@@ -145,6 +155,17 @@ TabSubView {
             Layout.fillHeight: true
             visible: ZorvikUtils.isDesktop && !view.signaling && view.epViewController !== null
             epViewController: view.epViewController
+        }
+
+        SonderProgramView {
+            objectName: "sonderProgramView"
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            visible: !ZorvikUtils.isDesktop && !view.signaling && view.epViewController !== null
+            epViewController: view.epViewController
+            astroMode: view.astroMode
+            projectName: view.project ? view.project.name : ""
+            deviceName: view.project ? deviceService.deviceNameFromOt2(view.project.deviceOt2) : ""
         }
 
         DefaultText {

@@ -175,27 +175,46 @@ AppView {
         }
     ]
 
+    function openDirectCommands() {
+        viewController.selectionMode = MainController.Normal
+        actions.openDirectCommands()
+    }
+
+    // The phone's bar has no room for these three: they go behind the menu button there.
     toolbarRightButtons: [
         ToolBarButton {
             objectName: "directCommandsButton"
+            visible: ZorvikUtils.tabletLayout
             source: Icons.power
             text: bindTr("Home", "Direkte Befehle")
-            onClicked: {
-                view.viewController.selectionMode = MainController.Normal
-                actions.openDirectCommands()
-            }
+            onClicked: view.openDirectCommands()
         },
         ToolBarButton {
             objectName: "settingsButton"
+            visible: ZorvikUtils.tabletLayout
             source: ClientConfig.icons.settings
             text: bindTr("Home", "Einstellungen")
             onClicked: actions.openGlobalSettings()
         },
         ToolBarButton {
             objectName: "softwareInfoButton"
+            visible: ZorvikUtils.tabletLayout
             source: ClientConfig.icons.info
             text: bindTr("Home", "Software-Info")
             onClicked: actions.openSoftwareInfo()
+        },
+        ToolBarButton {
+            id: menuButton
+            objectName: "toolBarMenuButton"
+            visible: !ZorvikUtils.tabletLayout
+            source: Icons.menu
+            onClicked: toolBarMenu.popup(menuButton, 0, menuButton.height)
+            ToolBarMenu {
+                id: toolBarMenu
+                onDirectCommandsChosen: view.openDirectCommands()
+                onSettingsChosen: actions.openGlobalSettings()
+                onSoftwareInfoChosen: actions.openSoftwareInfo()
+            }
         },
         ToolBarButton {
             objectName: "faqButton"

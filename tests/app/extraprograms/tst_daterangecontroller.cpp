@@ -297,6 +297,78 @@ private slots:
         QCOMPARE(owner.programOfChannel(1)->dateRanges(), QList<DateRange>{fixed});
     }
 
+    // A new range of each type starts as a change to that type would leave it.
+    void newRangesStartSet_data() {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("startDay");
+        QTest::addColumn<int>("endDay");
+        QTest::addColumn<int>("year");
+        QTest::newRow("fixed") << int(DateRange::FixYear) << -255 << -255 << currentYear();
+        QTest::newRow("yearly") << int(DateRange::Yearly) << -255 << -255 << 2008;
+        QTest::newRow("Easter") << int(DateRange::Easter) << 0 << 1 << currentYear();
+        QTest::newRow("Chinese New Year") << int(DateRange::ChineseNewYear) << 0 << 1 << currentYear();
+    }
+    void newRangesStartSet() {
+        QFETCH(int, type);
+        QFETCH(int, startDay);
+        QFETCH(int, endDay);
+        QFETCH(int, year);
+        ExtraProgramServices services;
+        TestOwner owner;
+        ExtraProgramViewController controller(&owner, 1, true);
+        controller.reloadDateRanges();
+        std::unique_ptr<DateRangeController> editor(controller.createDateRange(type));
+        QCOMPARE(editor->type(), type);
+        QCOMPARE(editor->startOffset(), startDay);
+        QCOMPARE(editor->endOffset(), endDay);
+        QCOMPARE(editor->startDate().year(), year);
+        QCOMPARE(editor->index(), -1);
+    }
+
+    // The editor tells the length and the fault of what it holds, before anything is saved.
+    void textsFollowTheBuffer_data() {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QDateTime>("end");
+        QTest::addColumn<int>("repeat");
+        QTest::addColumn<QString>("duration");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("fixed") << 0 << at(2026, 5, 3, 10) << 2 << QStringLiteral("2d 02h") << QString();
+        QTest::newRow("fixed, end first") << 0 << at(2026, 5, 1, 6) << 2 << QStringLiteral("< 0")
+                                          << QStringLiteral("Ende muss nach dem Beginn liegen");
+        QTest::newRow("fixed, no length") << 0 << at(2026, 5, 1, 8) << 2 << QStringLiteral("< 0")
+                                          << QStringLiteral("Start und Ende müssen sich unterscheiden");
+        QTest::newRow("series overlapping") << 3 << at(2026, 5, 4, 8) << 3 << QStringLiteral("3d 00h")
+                                            << QStringLiteral("Überschneidung nicht zulässig");
+        QTest::newRow("series") << 3 << at(2026, 5, 4, 8) << 4 << QStringLiteral("3d 00h") << QString();
+    }
+    void textsFollowTheBuffer() {
+        QFETCH(int, type);
+        QFETCH(QDateTime, end);
+        QFETCH(int, repeat);
+        QFETCH(QString, duration);
+        QFETCH(QString, error);
+        ExtraProgramServices services;
+        TestOwner owner;
+        const DateRange fixed = rangeOf(DateRange::FixYear, at(2026, 5, 1, 8), at(2026, 5, 2, 8));
+        owner.programOfChannel(1)->setDateRanges({fixed});
+        ExtraProgramViewController controller(&owner, 1, true);
+        controller.reloadDateRanges();
+        std::unique_ptr<DateRangeController> editor(controller.openDateRange(0));
+        QCOMPARE(editor->durationText(), QStringLiteral("1d 00h"));
+        QSignalSpy changes(editor.get(), &DateRangeController::contentChanged);
+        // The type first: it moves the dates into the current year.
+        editor->setType(type);
+        editor->setStartDate(QDate(2026, 5, 1));
+        editor->setEndDate(end.date());
+        editor->setEndTime(end);
+        editor->setRepeat(repeat);
+        QVERIFY(!changes.isEmpty());
+        QCOMPARE(editor->durationText(), duration);
+        QCOMPARE(editor->errorText(), error);
+        QCOMPARE(fixed.endDate(), at(2026, 5, 2, 8));
+        QCOMPARE(controller.dateRanges()->dateErrorsController()->errorText(fixed), QString());
+    }
+
     void openingARowOutsideTheListGivesNoEditor() {
         ExtraProgramServices services;
         TestOwner owner;

@@ -60,6 +60,12 @@ QtObject {
                                         bindTr("DateRangeTable", "im Oktober"), bindTr("DateRangeTable", "im November"),
                                         bindTr("DateRangeTable", "im Dezember")]
 
+    // The names of the lists and editors of the narrow layout, by type (0 .. 5, 6 holidays).
+    readonly property var rangeTypeNames: [bindTr("Extra program", "Fixes Datum"), bindTr("Extra program", "Fixes Datum jedes Jahr"),
+                                           bindTr("Extra program", "Osterregel"), bindTr("Extra program", "Reihe von Tagen"),
+                                           bindTr("Extra program", "Regel für Wochentage"),
+                                           bindTr("Extra program", "Chinesisches Neujahr"), bindTr("Extra program", "Feiertage")]
+
     // The date-range types by number (0 .. 5); the extended ones only where the device has them.
     function dateRangeTypes(extended) {
         const list = [{text: bindTr("DateRangeTable", "Festes Datum"), type: 0},

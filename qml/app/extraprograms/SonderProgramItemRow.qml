@@ -1,0 +1,41 @@
+import QtQuick
+import QtQuick.Layouts
+import Tarvino
+
+// One line of a date range in the list: a caption and its value, and where the value has a time
+// of day, the time with its own caption.
+RowLayout {
+    id: line
+
+    property string caption
+    property string value
+    property string timeValue
+    property string valueName
+    property string timeName
+
+    spacing: Metrics.margin
+
+    DefaultText {
+        Layout.preferredWidth: 70
+        text: line.caption
+        color: Colors.secondaryColor
+        font.pixelSize: Metrics.fontSize.small
+    }
+    DefaultText {
+        objectName: line.valueName
+        Layout.fillWidth: true
+        text: line.value
+        elide: Text.ElideRight
+    }
+    DefaultText {
+        visible: line.timeValue !== ""
+        text: bindTr("Extra program", "Uhrzeit")
+        color: Colors.secondaryColor
+        font.pixelSize: Metrics.fontSize.small
+    }
+    DefaultText {
+        objectName: line.timeName
+        visible: line.timeValue !== ""
+        text: line.timeValue
+    }
+}
