@@ -290,6 +290,7 @@ ApplicationWindow {
         views[View.SoftwareInfoView] = "SoftwareInfoView.qml"
         views[View.LicenseView] = "LicenseView.qml"
         views[View.FavoriteLocationsView] = "FavoriteLocationsView.qml"
+        views[View.AstroLocationView] = "AstroLocationView.qml"
         views[View.CloudDevicesView] = "CloudDevicesView.qml"
         views[View.DirectCommandsView] = "DirectCommandsView.qml"
         views[View.SensorAffectationView] = "SensorAffectationView.qml"

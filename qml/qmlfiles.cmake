@@ -69,6 +69,8 @@ set(tarvino_qml_files
   app/light/LuxValueHeader.qml
   app/light/LuxValueRow.qml
   app/light/LuxValuesSetting.qml
+  app/astro/AstroLocation.qml
+  app/positionning/MapView.qml
   app/projects/ProjectContentTabView.qml
   app/projectsettings/AuthorSubTab.qml
   app/projectsettings/ChannelsSubTab.qml
@@ -158,6 +160,7 @@ set(tarvino_qml_files
   app/views/GlobalSettingsView.qml
   app/views/HomeScreenView.qml
   app/views/LicenseView.qml
+  app/views/AstroLocationView.qml
   app/views/ProjectContentView.qml
   app/views/ProjectCreationView.qml
   app/views/ProjectSettingsView.qml
@@ -172,6 +175,7 @@ set(tarvino_shell_singletons
   app/utils/PopUpManager.qml
   app/utils/ViewLoader.qml
   app/utils/ZorvikUtils.qml
+  app/positionning/MapPluginProvider.qml
   app/settings/SettingsProvider.qml
   app/switchtimes/SwitchTableMetrics.qml
   app/switchtimes/datetable/DateRangeProvider.qml

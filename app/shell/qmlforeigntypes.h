@@ -50,6 +50,7 @@
 #include <switchtimelistmodel.h>
 #include <switchtimesviewcontroller.h>
 #include <undolistmodel.h>
+#include <worldmapitem.h>
 
 // ---- undo ----
 
@@ -203,6 +204,13 @@ struct OwnAstroTableModelForeign {
     QML_FOREIGN(OwnAstroTableModel)
     QML_NAMED_ELEMENT(OwnAstroTableModel)
     QML_UNCREATABLE("Created in AstroProjectController")
+};
+
+// The world map of the location views.
+struct WorldMapItemForeign {
+    Q_GADGET
+    QML_FOREIGN(WorldMapItem)
+    QML_NAMED_ELEMENT(WorldMapItem)
 };
 
 // ---- serial ----

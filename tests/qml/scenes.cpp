@@ -42,6 +42,8 @@
 #include <holidays/holiday.h>
 #include <holidays/holidaysetservice.h>
 #include "extraprogramswitchtimecontroller.h"
+#include "coordinatessettingscontroller.h"
+#include "timezonesetting.h"
 #include "viewharness.h"
 
 namespace {
@@ -858,6 +860,28 @@ bool photographExtraProgramList(const QDir& output)
     return saved & reportOffences(harness);
 }
 
+// The location window on Munich: the map with its marker and the matched city beside it.
+bool photographAstroLocation(const QDir& output)
+{
+    ViewHarness::Options options;
+    options.windowSize = QSize(768, 550);
+    ViewHarness harness(options);
+    CoordinatesSettingsController location;
+    location.setLatitudeLongitude(48.13743, 11.57549);
+    QStringList zones;
+    const TimeZoneSetting names(nullptr, 0);
+    for (int number = 0; number <= TimeZoneSetting::UTC_12; ++number)
+        zones << names.entryText(number);
+    if (!harness.load(QStringLiteral("app/views/AstroLocationView.qml"),
+                      {{QStringLiteral("locationController"), QVariant::fromValue(&location)},
+                       {QStringLiteral("timezoneTexts"), zones},
+                       {QStringLiteral("insideDialog"), true}}))
+        return false;
+    const bool saved = save(photographItemScene(harness.window()), output.filePath(QStringLiteral("astro-location.png")));
+    harness.load(QStringLiteral("components/DefaultText.qml"));
+    return saved & reportOffences(harness);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -910,5 +934,6 @@ int main(int argc, char* argv[])
     saved &= photographAstroViews(output);
     saved &= photographExtraProgramEditors(output);
     saved &= photographExtraProgramList(output);
+    saved &= photographAstroLocation(output);
     return saved ? 0 : 1;
 }

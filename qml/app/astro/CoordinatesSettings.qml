@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Layouts
+import QtPositioning
 import Tarvino
 
 // The coordinates and time zone of a location controller (CoordinatesSettingsController), typed
@@ -16,6 +17,7 @@ ColumnLayout {
     // Set when the controller had to take the time zone from the longitude, until the
     // coordinates change.
     property bool timezoneFromLongitude: false
+    property QtObject positionSource: null
     readonly property var locale: Qt.locale(localeService.localeCode)
 
     signal goToSettingsView
@@ -26,9 +28,25 @@ ColumnLayout {
         return Number(degrees).toLocaleString(locale, "f", 5)
     }
 
+    // The map with its position button. The position source is made only here, once the
+    // user has allowed positions, so that nothing asks the system before.
     function openLocation() {
-        ZorvikUtils.window.openWindowDialog("qrc:/orvindal/Tarvino/app/astro/AstroLocation.qml",
-                                            { viewController: controller }, 768, { width: 768, height: 550, minimumHeight: 550 })
+        if (!positionSource)
+            positionSource = positionSourceComponent.createObject(settings)
+        const properties = {
+            locationController: controller,
+            positionSource: positionSource,
+            timezoneTexts: AstroSettingsProvider.timezone
+        }
+        if (ZorvikUtils.isDesktop)
+            ZorvikUtils.window.openWindowDialog(ViewLoader.viewUrl(View.AstroLocationView), properties, 768,
+                                                { width: 768, height: 550, minimumHeight: 550 })
+        else
+            ViewLoader.openView(View.AstroLocationView, properties)
+    }
+    Component {
+        id: positionSourceComponent
+        PositionSource { active: false }
     }
 
     Connections {

@@ -34,7 +34,8 @@ AppView {
         ["SQLite", "Public Domain"],
         ["Noto Sans Light, Noto Sans Medium", "SIL Open Font License 1.1"],
         ["timezone-boundary-builder, © OpenStreetMap contributors", "ODbL 1.0"],
-        ["GeoNames", "CC BY 4.0"]
+        ["GeoNames", "CC BY 4.0"],
+        ["Natural Earth (world-atlas)", "Public Domain, ISC"]
     ]
 
     ColumnLayout {
