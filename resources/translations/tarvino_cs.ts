@@ -1144,7 +1144,7 @@ Některá data nebyla přenesena.</translation>
     <message>
         <location line="+1"/>
         <source>An</source>
-        <translation>Do</translation>
+        <translation>do</translation>
     </message>
     <message>
         <location line="+7"/>

@@ -1141,7 +1141,7 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location line="+1"/>
         <source>An</source>
-        <translation>Έως</translation>
+        <translation>έως</translation>
     </message>
     <message>
         <location line="+7"/>

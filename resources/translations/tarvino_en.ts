@@ -1141,7 +1141,7 @@ Some data were not transferred.</translation>
     <message>
         <location line="+1"/>
         <source>An</source>
-        <translation>To</translation>
+        <translation>to</translation>
     </message>
     <message>
         <location line="+7"/>

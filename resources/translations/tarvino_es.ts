@@ -1141,7 +1141,7 @@ Algunos datos no se han transferido.</translation>
     <message>
         <location line="+1"/>
         <source>An</source>
-        <translation>Hasta</translation>
+        <translation>hasta</translation>
     </message>
     <message>
         <location line="+7"/>

@@ -1141,7 +1141,7 @@ Kaikkia tietoja ei siirretty.</translation>
     <message>
         <location line="+1"/>
         <source>An</source>
-        <translation>Asti</translation>
+        <translation>asti</translation>
     </message>
     <message>
         <location line="+7"/>

@@ -1141,7 +1141,7 @@ Certaines données n&apos;ont pas été transférées.</translation>
     <message>
         <location line="+1"/>
         <source>An</source>
-        <translation>À</translation>
+        <translation>au</translation>
     </message>
     <message>
         <location line="+7"/>

@@ -1141,7 +1141,7 @@ Alcuni dati non sono stati trasferiti.</translation>
     <message>
         <location line="+1"/>
         <source>An</source>
-        <translation>A</translation>
+        <translation>al</translation>
     </message>
     <message>
         <location line="+7"/>

@@ -1141,7 +1141,7 @@ Noen data ble ikke overført.</translation>
     <message>
         <location line="+1"/>
         <source>An</source>
-        <translation>Til</translation>
+        <translation>til</translation>
     </message>
     <message>
         <location line="+7"/>

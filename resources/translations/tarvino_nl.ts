@@ -1141,7 +1141,7 @@ Sommige gegevens zijn niet overgedragen.</translation>
     <message>
         <location line="+1"/>
         <source>An</source>
-        <translation>Tot</translation>
+        <translation>tot</translation>
     </message>
     <message>
         <location line="+7"/>

@@ -1141,7 +1141,7 @@ Alguns dados não foram transferidos.</translation>
     <message>
         <location line="+1"/>
         <source>An</source>
-        <translation>Até</translation>
+        <translation>até</translation>
     </message>
     <message>
         <location line="+7"/>

@@ -1144,7 +1144,7 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location line="+1"/>
         <source>An</source>
-        <translation>До</translation>
+        <translation>по</translation>
     </message>
     <message>
         <location line="+7"/>

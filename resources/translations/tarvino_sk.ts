@@ -1144,7 +1144,7 @@ Niektoré údaje neboli prenesené.</translation>
     <message>
         <location line="+1"/>
         <source>An</source>
-        <translation>Do</translation>
+        <translation>do</translation>
     </message>
     <message>
         <location line="+7"/>

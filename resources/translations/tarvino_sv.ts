@@ -1141,7 +1141,7 @@ Vissa data överfördes inte.</translation>
     <message>
         <location line="+1"/>
         <source>An</source>
-        <translation>Till</translation>
+        <translation>till</translation>
     </message>
     <message>
         <location line="+7"/>

@@ -1138,7 +1138,7 @@ Bazı veriler aktarılmadı.</translation>
     <message>
         <location line="+1"/>
         <source>An</source>
-        <translation>Bitiş</translation>
+        <translation>bitiş</translation>
     </message>
     <message>
         <location line="+7"/>
