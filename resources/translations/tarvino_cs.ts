@@ -458,7 +458,7 @@
     <message>
         <location filename="../../qml/app/views/FavoriteLocationsView.qml" line="+62"/>
         <source>Favorit hinzufügen</source>
-        <translation>Přidat oblíbené</translation>
+        <translation>Přidat do oblíbených</translation>
     </message>
 </context>
 <context>

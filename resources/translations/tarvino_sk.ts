@@ -458,7 +458,7 @@
     <message>
         <location filename="../../qml/app/views/FavoriteLocationsView.qml" line="+62"/>
         <source>Favorit hinzufügen</source>
-        <translation>Pridať obľúbené</translation>
+        <translation>Pridať do obľúbených</translation>
     </message>
 </context>
 <context>
