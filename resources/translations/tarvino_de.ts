@@ -137,17 +137,17 @@
     <message>
         <location filename="../../qml/app/astro/AstroSettingsProvider.qml" line="+3"/>
         <source>Abend + Morgen</source>
-        <translation type="unfinished"></translation>
+        <translation>Abend + Morgen</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Morgen</source>
-        <translation type="unfinished"></translation>
+        <translation>Morgen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Abend</source>
-        <translation type="unfinished"></translation>
+        <translation>Abend</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -173,12 +173,12 @@
     <message>
         <location filename="../../qml/app/astro/AstroSettingsView.qml" line="+66"/>
         <source>Kein Astrokanal definiert</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Astrokanal definiert</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Astrokanal auf der Registerkarte Geräteeinstellungen aktivieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Astrokanal auf der Registerkarte Geräteeinstellungen aktivieren</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -266,7 +266,7 @@
     <message>
         <location line="+36"/>
         <source>Astrozeiten anzeigen</source>
-        <translation type="unfinished"></translation>
+        <translation>Astrozeiten anzeigen</translation>
     </message>
     <message>
         <location line="+27"/>
@@ -333,17 +333,17 @@
     <message>
         <location line="+15"/>
         <source>Sommer-/Winterregel</source>
-        <translation type="unfinished">Sommer-/Winterregel</translation>
+        <translation>Sommer-/Winterregel</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>Für diesen Ort ist keine Zeitzone bekannt; sie wurde aus dem Längengrad bestimmt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für diesen Ort ist keine Zeitzone bekannt; sie wurde aus dem Längengrad bestimmt.</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Standort bestimmen</source>
-        <translation type="unfinished"></translation>
+        <translation>Standort bestimmen</translation>
     </message>
     <message>
         <location filename="../../qml/app/astro/AstroSettingsView.qml" line="-10"/>
@@ -373,7 +373,7 @@
         <location line="+19"/>
         <location filename="../../qml/app/views/FavoriteLocationsView.qml" line="+18"/>
         <source>Favoriten bearbeiten</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoriten bearbeiten</translation>
     </message>
     <message>
         <location line="-49"/>
@@ -423,42 +423,42 @@
     <message>
         <location filename="../../qml/app/astro/AutomaticFill.qml" line="-74"/>
         <source>Belgische MET</source>
-        <translation type="unfinished"></translation>
+        <translation>Belgische MET</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Norm NBN L 18-001</source>
-        <translation type="unfinished"></translation>
+        <translation>Norm NBN L 18-001</translation>
     </message>
     <message>
         <location line="+81"/>
         <source>Overlap not permitted</source>
-        <translation type="unfinished"></translation>
+        <translation>Overlap not permitted</translation>
     </message>
     <message>
         <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="+16"/>
         <source>Sunrise</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunrise</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Sunset</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunset</translation>
     </message>
     <message>
         <location filename="../../qml/app/astro/OwnAstroTableRows.qml" line="+47"/>
         <source>Eigene Astrotabelle eingeben</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigene Astrotabelle eingeben</translation>
     </message>
     <message>
         <location filename="../../qml/app/views/FavoriteLocationRow.qml" line="-24"/>
         <source>Nr.</source>
-        <translation type="unfinished">Nr.</translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <location filename="../../qml/app/views/FavoriteLocationsView.qml" line="+62"/>
         <source>Favorit hinzufügen</source>
-        <translation type="unfinished"></translation>
+        <translation>Favorit hinzufügen</translation>
     </message>
 </context>
 <context>
@@ -1136,22 +1136,22 @@ Einige Daten wurden nicht übertragen.</translation>
     <message>
         <location filename="../../qml/app/switchtimes/datetable/DateSwitchLimit.qml" line="+48"/>
         <source>von</source>
-        <translation type="unfinished">von</translation>
+        <translation>von</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>An</source>
-        <translation type="unfinished"></translation>
+        <translation>An</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Nachtschaltung</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachtschaltung</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Tag-Einschaltung</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag-Einschaltung</translation>
     </message>
 </context>
 <context>
@@ -1919,7 +1919,7 @@ Einige Daten wurden nicht übertragen.</translation>
         <location filename="../../qml/app/extraprograms/SonderProgramOnOff.qml" line="+6"/>
         <location line="+17"/>
         <source>Ein</source>
-        <translation type="unfinished">Ein</translation>
+        <translation>Ein</translation>
     </message>
     <message>
         <location line="-5"/>
@@ -1927,97 +1927,97 @@ Einige Daten wurden nicht übertragen.</translation>
         <location filename="../../qml/app/extraprograms/SonderProgramOnOff.qml" line="-11"/>
         <location line="+17"/>
         <source>Aus</source>
-        <translation type="unfinished">Aus</translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <location filename="../../qml/app/extraprograms/SonderProgram1AstroHeader.qml" line="+19"/>
         <source>Schalten Nacht/Tag</source>
-        <translation type="unfinished"></translation>
+        <translation>Schalten Nacht/Tag</translation>
     </message>
     <message>
         <location line="+16"/>
         <location filename="../../qml/app/extraprograms/SonderProgramOnOffAstro.qml" line="+17"/>
         <source>Luxwerte</source>
-        <translation type="unfinished">Luxwerte</translation>
+        <translation>Luxwerte</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../../qml/app/extraprograms/SonderProgramNoctaEditionRow.qml" line="+19"/>
         <source>Lux Ein</source>
-        <translation type="unfinished"></translation>
+        <translation>Lux Ein</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../qml/app/extraprograms/SonderProgramNoctaEditionRow.qml" line="+10"/>
         <source>Lux Aus</source>
-        <translation type="unfinished"></translation>
+        <translation>Lux Aus</translation>
     </message>
     <message>
         <location filename="../../qml/app/extraprograms/SonderProgram23Edition.qml" line="+61"/>
         <source>Typ</source>
-        <translation type="unfinished">Typ</translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Start</source>
-        <translation type="unfinished">Start</translation>
+        <translation>Start</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ende</source>
-        <translation type="unfinished">Ende</translation>
+        <translation>Ende</translation>
     </message>
     <message>
         <location filename="../../qml/app/extraprograms/SonderProgram23Header.qml" line="+29"/>
         <source>Dauer Ein</source>
-        <translation type="unfinished">Dauer Ein</translation>
+        <translation>Dauer Ein</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Dauer Aus</source>
-        <translation type="unfinished">Dauer Aus</translation>
+        <translation>Dauer Aus</translation>
     </message>
     <message>
         <location filename="../../qml/app/extraprograms/SonderProgramAstroEditionRow.qml" line="+50"/>
         <source>Startzeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Startzeit</translation>
     </message>
     <message>
         <location line="+0"/>
         <location line="+7"/>
         <location filename="../../qml/app/extraprograms/SonderProgramEditionRow.qml" line="+20"/>
         <source> (hh:mm)</source>
-        <translation type="unfinished"></translation>
+        <translation> (hh:mm)</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Dauer bis</source>
-        <translation type="unfinished">Dauer bis</translation>
+        <translation>Dauer bis</translation>
     </message>
     <message>
         <location filename="../../qml/app/extraprograms/SonderProgramHolidays.qml" line="+33"/>
         <source>Ferien-Einstellung</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferien-Einstellung</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+56"/>
         <source>Nacht</source>
-        <translation type="unfinished"></translation>
+        <translation>Nacht</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tag</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 Einschalten</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Einschalten</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 Ausschalten</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Ausschalten</translation>
     </message>
 </context>
 <context>
@@ -2577,7 +2577,7 @@ Einige Daten wurden nicht übertragen.</translation>
     <message>
         <location filename="../../qml/app/astro/AstroModeRow.qml" line="-23"/>
         <source>Anwendung</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendung</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -2606,17 +2606,17 @@ Einige Daten wurden nicht übertragen.</translation>
     <message>
         <location line="+7"/>
         <source>Name bearbeiten</source>
-        <translation type="unfinished"></translation>
+        <translation>Name bearbeiten</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <location line="+81"/>
         <source>Reset</source>
-        <translation type="unfinished">Reset</translation>
+        <translation>Reset</translation>
     </message>
     <message>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-160"/>
@@ -2628,7 +2628,7 @@ Einige Daten wurden nicht übertragen.</translation>
         <location filename="../../qml/app/astro/AutomaticFill.qml" line="-191"/>
         <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="-9"/>
         <source>Automatisch ausfüllen</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch ausfüllen</translation>
     </message>
     <message>
         <location line="+75"/>
@@ -2639,12 +2639,12 @@ Einige Daten wurden nicht übertragen.</translation>
     <message>
         <location line="+0"/>
         <source>Ende</source>
-        <translation type="unfinished">Ende</translation>
+        <translation>Ende</translation>
     </message>
     <message>
         <location line="+87"/>
         <source>Nur für die Simulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur für die Simulation</translation>
     </message>
     <message>
         <location filename="../../app/report/projectdocumentsettings.cpp" line="-2"/>
@@ -2732,17 +2732,17 @@ Einige Daten wurden nicht übertragen.</translation>
         <location filename="../../qml/app/astro/AstroSettingsView.qml" line="-135"/>
         <source>C %1</source>
         <comment>Abbreviation for channel, %1 contains the index of the channel</comment>
-        <translation type="unfinished"></translation>
+        <translation>C %1</translation>
     </message>
     <message>
         <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+216"/>
         <source>Exportieren</source>
-        <translation type="unfinished">Exportieren</translation>
+        <translation>Exportieren</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SoWiSettings.qml" line="+81"/>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
 </context>
 <context>
@@ -3643,7 +3643,7 @@ Einige Daten wurden nicht übertragen.</translation>
     <message>
         <location line="+55"/>
         <source>Jahr</source>
-        <translation type="unfinished">Jahr</translation>
+        <translation>Jahr</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -3651,7 +3651,7 @@ Einige Daten wurden nicht übertragen.</translation>
         <location filename="../../qml/app/settings/SoWiSettingsPhone.qml" line="-8"/>
         <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="-7"/>
         <source>Winter &gt; Sommer</source>
-        <translation type="unfinished"></translation>
+        <translation>Winter &gt; Sommer</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -3659,18 +3659,18 @@ Einige Daten wurden nicht übertragen.</translation>
         <location filename="../../qml/app/settings/SoWiSettingsPhone.qml" line="+1"/>
         <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="+1"/>
         <source>Sommer &gt; Winter</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommer &gt; Winter</translation>
     </message>
     <message>
         <location line="+77"/>
         <location filename="../../qml/app/settings/SoWiAutomaticFill.qml" line="-150"/>
         <source>Automatisch ausfüllen</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch ausfüllen</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Alles löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles löschen</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="-5"/>
@@ -3796,46 +3796,46 @@ Einige Daten wurden nicht übertragen.</translation>
         <location line="+34"/>
         <source>1.</source>
         <comment>Week rule</comment>
-        <translation type="unfinished"></translation>
+        <translation>1.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>2.</source>
         <comment>Week rule</comment>
-        <translation type="unfinished"></translation>
+        <translation>2.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>3.</source>
         <comment>Week rule</comment>
-        <translation type="unfinished"></translation>
+        <translation>3.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>4.</source>
         <comment>Week rule</comment>
-        <translation type="unfinished"></translation>
+        <translation>4.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Letzte</source>
         <comment>Week rule</comment>
-        <translation type="unfinished">Letzte</translation>
+        <translation>Letzte</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>GB/IRL/P</source>
-        <translation type="unfinished"></translation>
+        <translation>GB/IRL/P</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>FIN/GR/TR</source>
-        <translation type="unfinished"></translation>
+        <translation>FIN/GR/TR</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>IRAN</source>
-        <translation type="unfinished"></translation>
+        <translation>IRAN</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/ChannelSettings.qml" line="-137"/>
@@ -4067,86 +4067,86 @@ Einige Daten wurden nicht übertragen.</translation>
     <message>
         <location filename="../../qml/app/astro/OwnAstroTableRows.qml" line="+11"/>
         <source>Edit name</source>
-        <translation type="unfinished"></translation>
+        <translation>Edit name</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SoWiAutomaticFill.qml" line="-38"/>
         <location line="+109"/>
         <source>Israel</source>
-        <translation type="unfinished"></translation>
+        <translation>Israel</translation>
     </message>
     <message>
         <location line="-67"/>
         <location filename="../../qml/app/settings/SoWiSettingsPhone.qml" line="+20"/>
         <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="-41"/>
         <source>Woche</source>
-        <translation type="unfinished">Woche</translation>
+        <translation>Woche</translation>
     </message>
     <message>
         <location line="+12"/>
         <location filename="../../qml/app/settings/SoWiSettingsPhone.qml" line="+13"/>
         <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="+6"/>
         <source>Monat</source>
-        <translation type="unfinished">Monat</translation>
+        <translation>Monat</translation>
     </message>
     <message>
         <location line="+12"/>
         <location filename="../../qml/app/settings/SoWiSettingsPhone.qml" line="-27"/>
         <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="-7"/>
         <source>Datum</source>
-        <translation type="unfinished">Datum</translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <location line="+10"/>
         <location filename="../../qml/app/settings/SoWiSettingsPhone.qml" line="+38"/>
         <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="+12"/>
         <source>Stunde</source>
-        <translation type="unfinished">Stunde</translation>
+        <translation>Stunde</translation>
     </message>
     <message>
         <location line="+10"/>
         <location filename="../../qml/app/settings/SoWiSettingsPhone.qml" line="+11"/>
         <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="+6"/>
         <source>Wochentag</source>
-        <translation type="unfinished">Wochentag</translation>
+        <translation>Wochentag</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>von</source>
-        <translation type="unfinished">von</translation>
+        <translation>von</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SoWiSettings.qml" line="+1"/>
         <source>Freie Regel wird angewendet</source>
-        <translation type="unfinished"></translation>
+        <translation>Freie Regel wird angewendet</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SoWiSettingsPhone.qml" line="-93"/>
         <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="-52"/>
         <location line="+27"/>
         <source>Regel</source>
-        <translation type="unfinished"></translation>
+        <translation>Regel</translation>
     </message>
     <message>
         <location line="+14"/>
         <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="-10"/>
         <source>1. Farwardin - 30. Shahriwar</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Farwardin - 30. Shahriwar</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="+116"/>
         <source>Name</source>
-        <translation type="unfinished">Name</translation>
+        <translation>Name</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Name bearbeiten</source>
-        <translation type="unfinished"></translation>
+        <translation>Name bearbeiten</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Tabelle bearbeiten</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabelle bearbeiten</translation>
     </message>
 </context>
 <context>

@@ -137,17 +137,17 @@
     <message>
         <location filename="../../qml/app/astro/AstroSettingsProvider.qml" line="+3"/>
         <source>Abend + Morgen</source>
-        <translation type="unfinished"></translation>
+        <translation>Βράδυ + πρωί</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Morgen</source>
-        <translation type="unfinished"></translation>
+        <translation>Πρωί</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Abend</source>
-        <translation type="unfinished"></translation>
+        <translation>Βράδυ</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -173,12 +173,12 @@
     <message>
         <location filename="../../qml/app/astro/AstroSettingsView.qml" line="+66"/>
         <source>Kein Astrokanal definiert</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν έχει οριστεί αστρονομικό κανάλι</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Astrokanal auf der Registerkarte Geräteeinstellungen aktivieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Ενεργοποιήστε ένα αστρονομικό κανάλι στην καρτέλα Ρυθμίσεις συσκευής</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -266,7 +266,7 @@
     <message>
         <location line="+36"/>
         <source>Astrozeiten anzeigen</source>
-        <translation type="unfinished"></translation>
+        <translation>Εμφάνιση αστρονομικών ωρών</translation>
     </message>
     <message>
         <location line="+27"/>
@@ -333,17 +333,17 @@
     <message>
         <location line="+15"/>
         <source>Sommer-/Winterregel</source>
-        <translation type="unfinished">Κανόνας θερινής/χειμερινής ώρας</translation>
+        <translation>Κανόνας θερινής/χειμερινής ώρας</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>Für diesen Ort ist keine Zeitzone bekannt; sie wurde aus dem Längengrad bestimmt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν είναι γνωστή ζώνη ώρας για αυτή την τοποθεσία· προσδιορίστηκε από το γεωγραφικό μήκος.</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Standort bestimmen</source>
-        <translation type="unfinished"></translation>
+        <translation>Προσδιορισμός τοποθεσίας</translation>
     </message>
     <message>
         <location filename="../../qml/app/astro/AstroSettingsView.qml" line="-10"/>
@@ -373,7 +373,7 @@
         <location line="+19"/>
         <location filename="../../qml/app/views/FavoriteLocationsView.qml" line="+18"/>
         <source>Favoriten bearbeiten</source>
-        <translation type="unfinished"></translation>
+        <translation>Επεξεργασία αγαπημένων</translation>
     </message>
     <message>
         <location line="-49"/>
@@ -423,42 +423,42 @@
     <message>
         <location filename="../../qml/app/astro/AutomaticFill.qml" line="-74"/>
         <source>Belgische MET</source>
-        <translation type="unfinished"></translation>
+        <translation>Βελγική ΩΚΕ</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Norm NBN L 18-001</source>
-        <translation type="unfinished"></translation>
+        <translation>Πρότυπο NBN L 18-001</translation>
     </message>
     <message>
         <location line="+81"/>
         <source>Overlap not permitted</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν επιτρέπεται επικάλυψη</translation>
     </message>
     <message>
         <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="+16"/>
         <source>Sunrise</source>
-        <translation type="unfinished"></translation>
+        <translation>Ανατολή ηλίου</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Sunset</source>
-        <translation type="unfinished"></translation>
+        <translation>Δύση ηλίου</translation>
     </message>
     <message>
         <location filename="../../qml/app/astro/OwnAstroTableRows.qml" line="+47"/>
         <source>Eigene Astrotabelle eingeben</source>
-        <translation type="unfinished"></translation>
+        <translation>Εισαγωγή δικού σας αστρονομικού πίνακα</translation>
     </message>
     <message>
         <location filename="../../qml/app/views/FavoriteLocationRow.qml" line="-24"/>
         <source>Nr.</source>
-        <translation type="unfinished">Αρ.</translation>
+        <translation>Αρ.</translation>
     </message>
     <message>
         <location filename="../../qml/app/views/FavoriteLocationsView.qml" line="+62"/>
         <source>Favorit hinzufügen</source>
-        <translation type="unfinished"></translation>
+        <translation>Προσθήκη αγαπημένου</translation>
     </message>
 </context>
 <context>
@@ -1136,22 +1136,22 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../qml/app/switchtimes/datetable/DateSwitchLimit.qml" line="+48"/>
         <source>von</source>
-        <translation type="unfinished">από</translation>
+        <translation>από</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>An</source>
-        <translation type="unfinished"></translation>
+        <translation>έως</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Nachtschaltung</source>
-        <translation type="unfinished"></translation>
+        <translation>Νυχτερινή λειτουργία</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Tag-Einschaltung</source>
-        <translation type="unfinished"></translation>
+        <translation>Ημερήσια ενεργοποίηση</translation>
     </message>
 </context>
 <context>
@@ -1919,7 +1919,7 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/app/extraprograms/SonderProgramOnOff.qml" line="+6"/>
         <location line="+17"/>
         <source>Ein</source>
-        <translation type="unfinished">Ενεργ.</translation>
+        <translation>Ενεργ.</translation>
     </message>
     <message>
         <location line="-5"/>
@@ -1927,97 +1927,97 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/app/extraprograms/SonderProgramOnOff.qml" line="-11"/>
         <location line="+17"/>
         <source>Aus</source>
-        <translation type="unfinished">Απενεργ.</translation>
+        <translation>Απενεργ.</translation>
     </message>
     <message>
         <location filename="../../qml/app/extraprograms/SonderProgram1AstroHeader.qml" line="+19"/>
         <source>Schalten Nacht/Tag</source>
-        <translation type="unfinished"></translation>
+        <translation>Λειτουργία νύχτα/ημέρα</translation>
     </message>
     <message>
         <location line="+16"/>
         <location filename="../../qml/app/extraprograms/SonderProgramOnOffAstro.qml" line="+17"/>
         <source>Luxwerte</source>
-        <translation type="unfinished">Τιμές lux</translation>
+        <translation>Τιμές lux</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../../qml/app/extraprograms/SonderProgramNoctaEditionRow.qml" line="+19"/>
         <source>Lux Ein</source>
-        <translation type="unfinished"></translation>
+        <translation>Lux ενεργ.</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../qml/app/extraprograms/SonderProgramNoctaEditionRow.qml" line="+10"/>
         <source>Lux Aus</source>
-        <translation type="unfinished"></translation>
+        <translation>Lux απενεργ.</translation>
     </message>
     <message>
         <location filename="../../qml/app/extraprograms/SonderProgram23Edition.qml" line="+61"/>
         <source>Typ</source>
-        <translation type="unfinished">Τύπος</translation>
+        <translation>Τύπος</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Start</source>
-        <translation type="unfinished">Έναρξη</translation>
+        <translation>Έναρξη</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ende</source>
-        <translation type="unfinished">Τέλος</translation>
+        <translation>Τέλος</translation>
     </message>
     <message>
         <location filename="../../qml/app/extraprograms/SonderProgram23Header.qml" line="+29"/>
         <source>Dauer Ein</source>
-        <translation type="unfinished">Μόνιμα ενεργ.</translation>
+        <translation>Μόνιμα ενεργ.</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Dauer Aus</source>
-        <translation type="unfinished">Μόνιμα απενεργ.</translation>
+        <translation>Μόνιμα απενεργ.</translation>
     </message>
     <message>
         <location filename="../../qml/app/extraprograms/SonderProgramAstroEditionRow.qml" line="+50"/>
         <source>Startzeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Ώρα έναρξης</translation>
     </message>
     <message>
         <location line="+0"/>
         <location line="+7"/>
         <location filename="../../qml/app/extraprograms/SonderProgramEditionRow.qml" line="+20"/>
         <source> (hh:mm)</source>
-        <translation type="unfinished"></translation>
+        <translation> (ωω:λλ)</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Dauer bis</source>
-        <translation type="unfinished">Διάρκεια έως</translation>
+        <translation>Διάρκεια έως</translation>
     </message>
     <message>
         <location filename="../../qml/app/extraprograms/SonderProgramHolidays.qml" line="+33"/>
         <source>Ferien-Einstellung</source>
-        <translation type="unfinished"></translation>
+        <translation>Ρύθμιση διακοπών</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+56"/>
         <source>Nacht</source>
-        <translation type="unfinished"></translation>
+        <translation>Νύχτα</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tag</source>
-        <translation type="unfinished"></translation>
+        <translation>Ημέρα</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 Einschalten</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ενεργοποίηση</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 Ausschalten</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 απενεργοποίηση</translation>
     </message>
 </context>
 <context>
@@ -2577,7 +2577,7 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../qml/app/astro/AstroModeRow.qml" line="-23"/>
         <source>Anwendung</source>
-        <translation type="unfinished"></translation>
+        <translation>Χρήση</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -2606,17 +2606,17 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location line="+7"/>
         <source>Name bearbeiten</source>
-        <translation type="unfinished"></translation>
+        <translation>Επεξεργασία ονόματος</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Ημερομηνία</translation>
     </message>
     <message>
         <location line="+81"/>
         <source>Reset</source>
-        <translation type="unfinished">Επαναφορά</translation>
+        <translation>Επαναφορά</translation>
     </message>
     <message>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-160"/>
@@ -2628,7 +2628,7 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/app/astro/AutomaticFill.qml" line="-191"/>
         <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="-9"/>
         <source>Automatisch ausfüllen</source>
-        <translation type="unfinished"></translation>
+        <translation>Αυτόματη συμπλήρωση</translation>
     </message>
     <message>
         <location line="+75"/>
@@ -2639,12 +2639,12 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location line="+0"/>
         <source>Ende</source>
-        <translation type="unfinished">Τέλος</translation>
+        <translation>Τέλος</translation>
     </message>
     <message>
         <location line="+87"/>
         <source>Nur für die Simulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Μόνο για την προσομοίωση</translation>
     </message>
     <message>
         <location filename="../../app/report/projectdocumentsettings.cpp" line="-2"/>
@@ -2732,17 +2732,17 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/app/astro/AstroSettingsView.qml" line="-135"/>
         <source>C %1</source>
         <comment>Abbreviation for channel, %1 contains the index of the channel</comment>
-        <translation type="unfinished"></translation>
+        <translation>Κ %1</translation>
     </message>
     <message>
         <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+216"/>
         <source>Exportieren</source>
-        <translation type="unfinished">Εξαγωγή</translation>
+        <translation>Εξαγωγή</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SoWiSettings.qml" line="+81"/>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Πληροφορίες</translation>
     </message>
 </context>
 <context>
@@ -3643,7 +3643,7 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location line="+55"/>
         <source>Jahr</source>
-        <translation type="unfinished">Έτος</translation>
+        <translation>Έτος</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -3651,7 +3651,7 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/app/settings/SoWiSettingsPhone.qml" line="-8"/>
         <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="-7"/>
         <source>Winter &gt; Sommer</source>
-        <translation type="unfinished"></translation>
+        <translation>Χειμώνας &gt; καλοκαίρι</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -3659,18 +3659,18 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/app/settings/SoWiSettingsPhone.qml" line="+1"/>
         <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="+1"/>
         <source>Sommer &gt; Winter</source>
-        <translation type="unfinished"></translation>
+        <translation>Καλοκαίρι &gt; χειμώνας</translation>
     </message>
     <message>
         <location line="+77"/>
         <location filename="../../qml/app/settings/SoWiAutomaticFill.qml" line="-150"/>
         <source>Automatisch ausfüllen</source>
-        <translation type="unfinished"></translation>
+        <translation>Αυτόματη συμπλήρωση</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Alles löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>Διαγραφή όλων</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="-5"/>
@@ -3796,46 +3796,46 @@ Einige Daten wurden nicht übertragen.</source>
         <location line="+34"/>
         <source>1.</source>
         <comment>Week rule</comment>
-        <translation type="unfinished"></translation>
+        <translation>1η</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>2.</source>
         <comment>Week rule</comment>
-        <translation type="unfinished"></translation>
+        <translation>2η</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>3.</source>
         <comment>Week rule</comment>
-        <translation type="unfinished"></translation>
+        <translation>3η</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>4.</source>
         <comment>Week rule</comment>
-        <translation type="unfinished"></translation>
+        <translation>4η</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Letzte</source>
         <comment>Week rule</comment>
-        <translation type="unfinished">Τελευταία</translation>
+        <translation>Τελευταία</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>GB/IRL/P</source>
-        <translation type="unfinished"></translation>
+        <translation>GB/IRL/P</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>FIN/GR/TR</source>
-        <translation type="unfinished"></translation>
+        <translation>FIN/GR/TR</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>IRAN</source>
-        <translation type="unfinished"></translation>
+        <translation>ΙΡΑΝ</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/ChannelSettings.qml" line="-137"/>
@@ -4067,86 +4067,86 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../qml/app/astro/OwnAstroTableRows.qml" line="+11"/>
         <source>Edit name</source>
-        <translation type="unfinished"></translation>
+        <translation>Επεξεργασία ονόματος</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SoWiAutomaticFill.qml" line="-38"/>
         <location line="+109"/>
         <source>Israel</source>
-        <translation type="unfinished"></translation>
+        <translation>Ισραήλ</translation>
     </message>
     <message>
         <location line="-67"/>
         <location filename="../../qml/app/settings/SoWiSettingsPhone.qml" line="+20"/>
         <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="-41"/>
         <source>Woche</source>
-        <translation type="unfinished">Εβδομάδα</translation>
+        <translation>Εβδομάδα</translation>
     </message>
     <message>
         <location line="+12"/>
         <location filename="../../qml/app/settings/SoWiSettingsPhone.qml" line="+13"/>
         <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="+6"/>
         <source>Monat</source>
-        <translation type="unfinished">Μήνας</translation>
+        <translation>Μήνας</translation>
     </message>
     <message>
         <location line="+12"/>
         <location filename="../../qml/app/settings/SoWiSettingsPhone.qml" line="-27"/>
         <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="-7"/>
         <source>Datum</source>
-        <translation type="unfinished">Ημερομηνία</translation>
+        <translation>Ημερομηνία</translation>
     </message>
     <message>
         <location line="+10"/>
         <location filename="../../qml/app/settings/SoWiSettingsPhone.qml" line="+38"/>
         <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="+12"/>
         <source>Stunde</source>
-        <translation type="unfinished">Ώρα</translation>
+        <translation>Ώρα</translation>
     </message>
     <message>
         <location line="+10"/>
         <location filename="../../qml/app/settings/SoWiSettingsPhone.qml" line="+11"/>
         <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="+6"/>
         <source>Wochentag</source>
-        <translation type="unfinished">Ημέρα εβδομάδας</translation>
+        <translation>Ημέρα εβδομάδας</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>von</source>
-        <translation type="unfinished">από</translation>
+        <translation>από</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SoWiSettings.qml" line="+1"/>
         <source>Freie Regel wird angewendet</source>
-        <translation type="unfinished"></translation>
+        <translation>Εφαρμόζεται ελεύθερος κανόνας</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SoWiSettingsPhone.qml" line="-93"/>
         <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="-52"/>
         <location line="+27"/>
         <source>Regel</source>
-        <translation type="unfinished"></translation>
+        <translation>Κανόνας</translation>
     </message>
     <message>
         <location line="+14"/>
         <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="-10"/>
         <source>1. Farwardin - 30. Shahriwar</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Φαρβαρντίν - 30 Σαχριβάρ</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="+116"/>
         <source>Name</source>
-        <translation type="unfinished">Όνομα</translation>
+        <translation>Όνομα</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Name bearbeiten</source>
-        <translation type="unfinished"></translation>
+        <translation>Επεξεργασία ονόματος</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Tabelle bearbeiten</source>
-        <translation type="unfinished"></translation>
+        <translation>Επεξεργασία πίνακα</translation>
     </message>
 </context>
 <context>

@@ -137,17 +137,17 @@
     <message>
         <location filename="../../qml/app/astro/AstroSettingsProvider.qml" line="+3"/>
         <source>Abend + Morgen</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarde + mañana</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Morgen</source>
-        <translation type="unfinished"></translation>
+        <translation>Mañana</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Abend</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarde</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -173,12 +173,12 @@
     <message>
         <location filename="../../qml/app/astro/AstroSettingsView.qml" line="+66"/>
         <source>Kein Astrokanal definiert</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún canal astronómico definido</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Astrokanal auf der Registerkarte Geräteeinstellungen aktivieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Active un canal astronómico en la pestaña Ajustes del dispositivo</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -266,7 +266,7 @@
     <message>
         <location line="+36"/>
         <source>Astrozeiten anzeigen</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar horas astronómicas</translation>
     </message>
     <message>
         <location line="+27"/>
@@ -333,17 +333,17 @@
     <message>
         <location line="+15"/>
         <source>Sommer-/Winterregel</source>
-        <translation type="unfinished">Regla de verano/invierno</translation>
+        <translation>Regla de verano/invierno</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>Für diesen Ort ist keine Zeitzone bekannt; sie wurde aus dem Längengrad bestimmt.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se conoce ninguna zona horaria para este lugar; se ha determinado a partir de la longitud.</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Standort bestimmen</source>
-        <translation type="unfinished"></translation>
+        <translation>Determinar ubicación</translation>
     </message>
     <message>
         <location filename="../../qml/app/astro/AstroSettingsView.qml" line="-10"/>
@@ -373,7 +373,7 @@
         <location line="+19"/>
         <location filename="../../qml/app/views/FavoriteLocationsView.qml" line="+18"/>
         <source>Favoriten bearbeiten</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar favoritos</translation>
     </message>
     <message>
         <location line="-49"/>
@@ -423,42 +423,42 @@
     <message>
         <location filename="../../qml/app/astro/AutomaticFill.qml" line="-74"/>
         <source>Belgische MET</source>
-        <translation type="unfinished"></translation>
+        <translation>CET belga</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Norm NBN L 18-001</source>
-        <translation type="unfinished"></translation>
+        <translation>Norma NBN L 18-001</translation>
     </message>
     <message>
         <location line="+81"/>
         <source>Overlap not permitted</source>
-        <translation type="unfinished"></translation>
+        <translation>No se permite el solapamiento</translation>
     </message>
     <message>
         <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="+16"/>
         <source>Sunrise</source>
-        <translation type="unfinished"></translation>
+        <translation>Salida del sol</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Sunset</source>
-        <translation type="unfinished"></translation>
+        <translation>Puesta del sol</translation>
     </message>
     <message>
         <location filename="../../qml/app/astro/OwnAstroTableRows.qml" line="+47"/>
         <source>Eigene Astrotabelle eingeben</source>
-        <translation type="unfinished"></translation>
+        <translation>Introducir tabla astronómica propia</translation>
     </message>
     <message>
         <location filename="../../qml/app/views/FavoriteLocationRow.qml" line="-24"/>
         <source>Nr.</source>
-        <translation type="unfinished">N.º</translation>
+        <translation>N.º</translation>
     </message>
     <message>
         <location filename="../../qml/app/views/FavoriteLocationsView.qml" line="+62"/>
         <source>Favorit hinzufügen</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir favorito</translation>
     </message>
 </context>
 <context>
@@ -1136,22 +1136,22 @@ Algunos datos no se han transferido.</translation>
     <message>
         <location filename="../../qml/app/switchtimes/datetable/DateSwitchLimit.qml" line="+48"/>
         <source>von</source>
-        <translation type="unfinished">desde</translation>
+        <translation>desde</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>An</source>
-        <translation type="unfinished"></translation>
+        <translation>hasta</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Nachtschaltung</source>
-        <translation type="unfinished"></translation>
+        <translation>Conmutación nocturna</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Tag-Einschaltung</source>
-        <translation type="unfinished"></translation>
+        <translation>Encendido diurno</translation>
     </message>
 </context>
 <context>
@@ -1919,7 +1919,7 @@ Algunos datos no se han transferido.</translation>
         <location filename="../../qml/app/extraprograms/SonderProgramOnOff.qml" line="+6"/>
         <location line="+17"/>
         <source>Ein</source>
-        <translation type="unfinished">Encendido</translation>
+        <translation>Encendido</translation>
     </message>
     <message>
         <location line="-5"/>
@@ -1927,97 +1927,97 @@ Algunos datos no se han transferido.</translation>
         <location filename="../../qml/app/extraprograms/SonderProgramOnOff.qml" line="-11"/>
         <location line="+17"/>
         <source>Aus</source>
-        <translation type="unfinished">Apagado</translation>
+        <translation>Apagado</translation>
     </message>
     <message>
         <location filename="../../qml/app/extraprograms/SonderProgram1AstroHeader.qml" line="+19"/>
         <source>Schalten Nacht/Tag</source>
-        <translation type="unfinished"></translation>
+        <translation>Conmutación noche/día</translation>
     </message>
     <message>
         <location line="+16"/>
         <location filename="../../qml/app/extraprograms/SonderProgramOnOffAstro.qml" line="+17"/>
         <source>Luxwerte</source>
-        <translation type="unfinished">Valores de lux</translation>
+        <translation>Valores de lux</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../../qml/app/extraprograms/SonderProgramNoctaEditionRow.qml" line="+19"/>
         <source>Lux Ein</source>
-        <translation type="unfinished"></translation>
+        <translation>Lux encendido</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../qml/app/extraprograms/SonderProgramNoctaEditionRow.qml" line="+10"/>
         <source>Lux Aus</source>
-        <translation type="unfinished"></translation>
+        <translation>Lux apagado</translation>
     </message>
     <message>
         <location filename="../../qml/app/extraprograms/SonderProgram23Edition.qml" line="+61"/>
         <source>Typ</source>
-        <translation type="unfinished">Tipo</translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Start</source>
-        <translation type="unfinished">Inicio</translation>
+        <translation>Inicio</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ende</source>
-        <translation type="unfinished">Fin</translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <location filename="../../qml/app/extraprograms/SonderProgram23Header.qml" line="+29"/>
         <source>Dauer Ein</source>
-        <translation type="unfinished">Encendido permanente</translation>
+        <translation>Encendido permanente</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Dauer Aus</source>
-        <translation type="unfinished">Apagado permanente</translation>
+        <translation>Apagado permanente</translation>
     </message>
     <message>
         <location filename="../../qml/app/extraprograms/SonderProgramAstroEditionRow.qml" line="+50"/>
         <source>Startzeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora de inicio</translation>
     </message>
     <message>
         <location line="+0"/>
         <location line="+7"/>
         <location filename="../../qml/app/extraprograms/SonderProgramEditionRow.qml" line="+20"/>
         <source> (hh:mm)</source>
-        <translation type="unfinished"></translation>
+        <translation> (hh:mm)</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Dauer bis</source>
-        <translation type="unfinished">Duración hasta</translation>
+        <translation>Duración hasta</translation>
     </message>
     <message>
         <location filename="../../qml/app/extraprograms/SonderProgramHolidays.qml" line="+33"/>
         <source>Ferien-Einstellung</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste de vacaciones</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+56"/>
         <source>Nacht</source>
-        <translation type="unfinished"></translation>
+        <translation>Noche</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tag</source>
-        <translation type="unfinished"></translation>
+        <translation>Día</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 Einschalten</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 encendido</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 Ausschalten</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 apagado</translation>
     </message>
 </context>
 <context>
@@ -2577,7 +2577,7 @@ Algunos datos no se han transferido.</translation>
     <message>
         <location filename="../../qml/app/astro/AstroModeRow.qml" line="-23"/>
         <source>Anwendung</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -2606,17 +2606,17 @@ Algunos datos no se han transferido.</translation>
     <message>
         <location line="+7"/>
         <source>Name bearbeiten</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar nombre</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <location line="+81"/>
         <source>Reset</source>
-        <translation type="unfinished">Restablecer</translation>
+        <translation>Restablecer</translation>
     </message>
     <message>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-160"/>
@@ -2628,7 +2628,7 @@ Algunos datos no se han transferido.</translation>
         <location filename="../../qml/app/astro/AutomaticFill.qml" line="-191"/>
         <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="-9"/>
         <source>Automatisch ausfüllen</source>
-        <translation type="unfinished"></translation>
+        <translation>Rellenar automáticamente</translation>
     </message>
     <message>
         <location line="+75"/>
@@ -2639,12 +2639,12 @@ Algunos datos no se han transferido.</translation>
     <message>
         <location line="+0"/>
         <source>Ende</source>
-        <translation type="unfinished">Fin</translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <location line="+87"/>
         <source>Nur für die Simulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo para la simulación</translation>
     </message>
     <message>
         <location filename="../../app/report/projectdocumentsettings.cpp" line="-2"/>
@@ -2732,17 +2732,17 @@ Algunos datos no se han transferido.</translation>
         <location filename="../../qml/app/astro/AstroSettingsView.qml" line="-135"/>
         <source>C %1</source>
         <comment>Abbreviation for channel, %1 contains the index of the channel</comment>
-        <translation type="unfinished"></translation>
+        <translation>C %1</translation>
     </message>
     <message>
         <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+216"/>
         <source>Exportieren</source>
-        <translation type="unfinished">Exportar</translation>
+        <translation>Exportar</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SoWiSettings.qml" line="+81"/>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información</translation>
     </message>
 </context>
 <context>
@@ -3643,7 +3643,7 @@ Algunos datos no se han transferido.</translation>
     <message>
         <location line="+55"/>
         <source>Jahr</source>
-        <translation type="unfinished">Año</translation>
+        <translation>Año</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -3651,7 +3651,7 @@ Algunos datos no se han transferido.</translation>
         <location filename="../../qml/app/settings/SoWiSettingsPhone.qml" line="-8"/>
         <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="-7"/>
         <source>Winter &gt; Sommer</source>
-        <translation type="unfinished"></translation>
+        <translation>Invierno &gt; verano</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -3659,18 +3659,18 @@ Algunos datos no se han transferido.</translation>
         <location filename="../../qml/app/settings/SoWiSettingsPhone.qml" line="+1"/>
         <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="+1"/>
         <source>Sommer &gt; Winter</source>
-        <translation type="unfinished"></translation>
+        <translation>Verano &gt; invierno</translation>
     </message>
     <message>
         <location line="+77"/>
         <location filename="../../qml/app/settings/SoWiAutomaticFill.qml" line="-150"/>
         <source>Automatisch ausfüllen</source>
-        <translation type="unfinished"></translation>
+        <translation>Rellenar automáticamente</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Alles löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar todo</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="-5"/>
@@ -3796,46 +3796,46 @@ Algunos datos no se han transferido.</translation>
         <location line="+34"/>
         <source>1.</source>
         <comment>Week rule</comment>
-        <translation type="unfinished"></translation>
+        <translation>1.ª</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>2.</source>
         <comment>Week rule</comment>
-        <translation type="unfinished"></translation>
+        <translation>2.ª</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>3.</source>
         <comment>Week rule</comment>
-        <translation type="unfinished"></translation>
+        <translation>3.ª</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>4.</source>
         <comment>Week rule</comment>
-        <translation type="unfinished"></translation>
+        <translation>4.ª</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Letzte</source>
         <comment>Week rule</comment>
-        <translation type="unfinished">Última</translation>
+        <translation>Última</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>GB/IRL/P</source>
-        <translation type="unfinished"></translation>
+        <translation>GB/IRL/P</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>FIN/GR/TR</source>
-        <translation type="unfinished"></translation>
+        <translation>FIN/GR/TR</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>IRAN</source>
-        <translation type="unfinished"></translation>
+        <translation>IRÁN</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/ChannelSettings.qml" line="-137"/>
@@ -4067,86 +4067,86 @@ Algunos datos no se han transferido.</translation>
     <message>
         <location filename="../../qml/app/astro/OwnAstroTableRows.qml" line="+11"/>
         <source>Edit name</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar nombre</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SoWiAutomaticFill.qml" line="-38"/>
         <location line="+109"/>
         <source>Israel</source>
-        <translation type="unfinished"></translation>
+        <translation>Israel</translation>
     </message>
     <message>
         <location line="-67"/>
         <location filename="../../qml/app/settings/SoWiSettingsPhone.qml" line="+20"/>
         <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="-41"/>
         <source>Woche</source>
-        <translation type="unfinished">Semana</translation>
+        <translation>Semana</translation>
     </message>
     <message>
         <location line="+12"/>
         <location filename="../../qml/app/settings/SoWiSettingsPhone.qml" line="+13"/>
         <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="+6"/>
         <source>Monat</source>
-        <translation type="unfinished">Mes</translation>
+        <translation>Mes</translation>
     </message>
     <message>
         <location line="+12"/>
         <location filename="../../qml/app/settings/SoWiSettingsPhone.qml" line="-27"/>
         <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="-7"/>
         <source>Datum</source>
-        <translation type="unfinished">Fecha</translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <location line="+10"/>
         <location filename="../../qml/app/settings/SoWiSettingsPhone.qml" line="+38"/>
         <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="+12"/>
         <source>Stunde</source>
-        <translation type="unfinished">Hora</translation>
+        <translation>Hora</translation>
     </message>
     <message>
         <location line="+10"/>
         <location filename="../../qml/app/settings/SoWiSettingsPhone.qml" line="+11"/>
         <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="+6"/>
         <source>Wochentag</source>
-        <translation type="unfinished">Día de la semana</translation>
+        <translation>Día de la semana</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>von</source>
-        <translation type="unfinished">desde</translation>
+        <translation>desde</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SoWiSettings.qml" line="+1"/>
         <source>Freie Regel wird angewendet</source>
-        <translation type="unfinished"></translation>
+        <translation>Se aplica una regla libre</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SoWiSettingsPhone.qml" line="-93"/>
         <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="-52"/>
         <location line="+27"/>
         <source>Regel</source>
-        <translation type="unfinished"></translation>
+        <translation>Regla</translation>
     </message>
     <message>
         <location line="+14"/>
         <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="-10"/>
         <source>1. Farwardin - 30. Shahriwar</source>
-        <translation type="unfinished"></translation>
+        <translation>1 de farvardín - 30 de shahrivar</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="+116"/>
         <source>Name</source>
-        <translation type="unfinished">Nombre</translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Name bearbeiten</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar nombre</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Tabelle bearbeiten</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar tabla</translation>
     </message>
 </context>
 <context>

@@ -137,17 +137,17 @@
     <message>
         <location filename="../../qml/app/astro/AstroSettingsProvider.qml" line="+3"/>
         <source>Abend + Morgen</source>
-        <translation type="unfinished"></translation>
+        <translation>ערב + בוקר</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Morgen</source>
-        <translation type="unfinished"></translation>
+        <translation>בוקר</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Abend</source>
-        <translation type="unfinished"></translation>
+        <translation>ערב</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -173,12 +173,12 @@
     <message>
         <location filename="../../qml/app/astro/AstroSettingsView.qml" line="+66"/>
         <source>Kein Astrokanal definiert</source>
-        <translation type="unfinished"></translation>
+        <translation>לא הוגדר ערוץ אסטרונומי</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Astrokanal auf der Registerkarte Geräteeinstellungen aktivieren</source>
-        <translation type="unfinished"></translation>
+        <translation>הפעילו ערוץ אסטרונומי בכרטיסייה הגדרות התקן</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -266,7 +266,7 @@
     <message>
         <location line="+36"/>
         <source>Astrozeiten anzeigen</source>
-        <translation type="unfinished"></translation>
+        <translation>הצגת זמנים אסטרונומיים</translation>
     </message>
     <message>
         <location line="+27"/>
@@ -333,17 +333,17 @@
     <message>
         <location line="+15"/>
         <source>Sommer-/Winterregel</source>
-        <translation type="unfinished">כלל שעון קיץ/חורף</translation>
+        <translation>כלל שעון קיץ/חורף</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>Für diesen Ort ist keine Zeitzone bekannt; sie wurde aus dem Längengrad bestimmt.</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ידוע אזור זמן למקום זה; הוא נקבע לפי קו האורך.</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Standort bestimmen</source>
-        <translation type="unfinished"></translation>
+        <translation>קביעת מיקום</translation>
     </message>
     <message>
         <location filename="../../qml/app/astro/AstroSettingsView.qml" line="-10"/>
@@ -373,7 +373,7 @@
         <location line="+19"/>
         <location filename="../../qml/app/views/FavoriteLocationsView.qml" line="+18"/>
         <source>Favoriten bearbeiten</source>
-        <translation type="unfinished"></translation>
+        <translation>עריכת מועדפים</translation>
     </message>
     <message>
         <location line="-49"/>
@@ -423,42 +423,42 @@
     <message>
         <location filename="../../qml/app/astro/AutomaticFill.qml" line="-74"/>
         <source>Belgische MET</source>
-        <translation type="unfinished"></translation>
+        <translation>שעון מרכז אירופה בלגי</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Norm NBN L 18-001</source>
-        <translation type="unfinished"></translation>
+        <translation>תקן NBN L 18-001</translation>
     </message>
     <message>
         <location line="+81"/>
         <source>Overlap not permitted</source>
-        <translation type="unfinished"></translation>
+        <translation>חפיפה אינה מותרת</translation>
     </message>
     <message>
         <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="+16"/>
         <source>Sunrise</source>
-        <translation type="unfinished"></translation>
+        <translation>זריחה</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Sunset</source>
-        <translation type="unfinished"></translation>
+        <translation>שקיעה</translation>
     </message>
     <message>
         <location filename="../../qml/app/astro/OwnAstroTableRows.qml" line="+47"/>
         <source>Eigene Astrotabelle eingeben</source>
-        <translation type="unfinished"></translation>
+        <translation>הזנת טבלה אסטרונומית משלך</translation>
     </message>
     <message>
         <location filename="../../qml/app/views/FavoriteLocationRow.qml" line="-24"/>
         <source>Nr.</source>
-        <translation type="unfinished">מס&apos;</translation>
+        <translation>מס&apos;</translation>
     </message>
     <message>
         <location filename="../../qml/app/views/FavoriteLocationsView.qml" line="+62"/>
         <source>Favorit hinzufügen</source>
-        <translation type="unfinished"></translation>
+        <translation>הוספת מועדף</translation>
     </message>
 </context>
 <context>
@@ -1136,22 +1136,22 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../qml/app/switchtimes/datetable/DateSwitchLimit.qml" line="+48"/>
         <source>von</source>
-        <translation type="unfinished">מ-</translation>
+        <translation>מ-</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>An</source>
-        <translation type="unfinished"></translation>
+        <translation>עד</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Nachtschaltung</source>
-        <translation type="unfinished"></translation>
+        <translation>מיתוג לילה</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Tag-Einschaltung</source>
-        <translation type="unfinished"></translation>
+        <translation>הדלקה ביום</translation>
     </message>
 </context>
 <context>
@@ -1919,7 +1919,7 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/app/extraprograms/SonderProgramOnOff.qml" line="+6"/>
         <location line="+17"/>
         <source>Ein</source>
-        <translation type="unfinished">מופעל</translation>
+        <translation>מופעל</translation>
     </message>
     <message>
         <location line="-5"/>
@@ -1927,97 +1927,97 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/app/extraprograms/SonderProgramOnOff.qml" line="-11"/>
         <location line="+17"/>
         <source>Aus</source>
-        <translation type="unfinished">מופסק</translation>
+        <translation>מופסק</translation>
     </message>
     <message>
         <location filename="../../qml/app/extraprograms/SonderProgram1AstroHeader.qml" line="+19"/>
         <source>Schalten Nacht/Tag</source>
-        <translation type="unfinished"></translation>
+        <translation>מיתוג לילה/יום</translation>
     </message>
     <message>
         <location line="+16"/>
         <location filename="../../qml/app/extraprograms/SonderProgramOnOffAstro.qml" line="+17"/>
         <source>Luxwerte</source>
-        <translation type="unfinished">ערכי לוקס</translation>
+        <translation>ערכי לוקס</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../../qml/app/extraprograms/SonderProgramNoctaEditionRow.qml" line="+19"/>
         <source>Lux Ein</source>
-        <translation type="unfinished"></translation>
+        <translation>לוקס הפעלה</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../qml/app/extraprograms/SonderProgramNoctaEditionRow.qml" line="+10"/>
         <source>Lux Aus</source>
-        <translation type="unfinished"></translation>
+        <translation>לוקס הפסקה</translation>
     </message>
     <message>
         <location filename="../../qml/app/extraprograms/SonderProgram23Edition.qml" line="+61"/>
         <source>Typ</source>
-        <translation type="unfinished">סוג</translation>
+        <translation>סוג</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Start</source>
-        <translation type="unfinished">התחלה</translation>
+        <translation>התחלה</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ende</source>
-        <translation type="unfinished">סיום</translation>
+        <translation>סיום</translation>
     </message>
     <message>
         <location filename="../../qml/app/extraprograms/SonderProgram23Header.qml" line="+29"/>
         <source>Dauer Ein</source>
-        <translation type="unfinished">הפעלה קבועה</translation>
+        <translation>הפעלה קבועה</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Dauer Aus</source>
-        <translation type="unfinished">הפסקה קבועה</translation>
+        <translation>הפסקה קבועה</translation>
     </message>
     <message>
         <location filename="../../qml/app/extraprograms/SonderProgramAstroEditionRow.qml" line="+50"/>
         <source>Startzeit</source>
-        <translation type="unfinished"></translation>
+        <translation>שעת התחלה</translation>
     </message>
     <message>
         <location line="+0"/>
         <location line="+7"/>
         <location filename="../../qml/app/extraprograms/SonderProgramEditionRow.qml" line="+20"/>
         <source> (hh:mm)</source>
-        <translation type="unfinished"></translation>
+        <translation> (hh:mm)</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Dauer bis</source>
-        <translation type="unfinished">משך עד</translation>
+        <translation>משך עד</translation>
     </message>
     <message>
         <location filename="../../qml/app/extraprograms/SonderProgramHolidays.qml" line="+33"/>
         <source>Ferien-Einstellung</source>
-        <translation type="unfinished"></translation>
+        <translation>הגדרת חופשה</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+56"/>
         <source>Nacht</source>
-        <translation type="unfinished"></translation>
+        <translation>לילה</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tag</source>
-        <translation type="unfinished"></translation>
+        <translation>יום</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 Einschalten</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 הדלקה</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 Ausschalten</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 כיבוי</translation>
     </message>
 </context>
 <context>
@@ -2577,7 +2577,7 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../qml/app/astro/AstroModeRow.qml" line="-23"/>
         <source>Anwendung</source>
-        <translation type="unfinished"></translation>
+        <translation>שימוש</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -2606,17 +2606,17 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location line="+7"/>
         <source>Name bearbeiten</source>
-        <translation type="unfinished"></translation>
+        <translation>עריכת שם</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>תאריך</translation>
     </message>
     <message>
         <location line="+81"/>
         <source>Reset</source>
-        <translation type="unfinished">איפוס</translation>
+        <translation>איפוס</translation>
     </message>
     <message>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-160"/>
@@ -2628,7 +2628,7 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/app/astro/AutomaticFill.qml" line="-191"/>
         <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="-9"/>
         <source>Automatisch ausfüllen</source>
-        <translation type="unfinished"></translation>
+        <translation>מילוי אוטומטי</translation>
     </message>
     <message>
         <location line="+75"/>
@@ -2639,12 +2639,12 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location line="+0"/>
         <source>Ende</source>
-        <translation type="unfinished">סיום</translation>
+        <translation>סיום</translation>
     </message>
     <message>
         <location line="+87"/>
         <source>Nur für die Simulation</source>
-        <translation type="unfinished"></translation>
+        <translation>לסימולציה בלבד</translation>
     </message>
     <message>
         <location filename="../../app/report/projectdocumentsettings.cpp" line="-2"/>
@@ -2732,17 +2732,17 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/app/astro/AstroSettingsView.qml" line="-135"/>
         <source>C %1</source>
         <comment>Abbreviation for channel, %1 contains the index of the channel</comment>
-        <translation type="unfinished"></translation>
+        <translation>ע׳ %1</translation>
     </message>
     <message>
         <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+216"/>
         <source>Exportieren</source>
-        <translation type="unfinished">ייצוא</translation>
+        <translation>ייצוא</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SoWiSettings.qml" line="+81"/>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>מידע</translation>
     </message>
 </context>
 <context>
@@ -3643,7 +3643,7 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location line="+55"/>
         <source>Jahr</source>
-        <translation type="unfinished">שנה</translation>
+        <translation>שנה</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -3651,7 +3651,7 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/app/settings/SoWiSettingsPhone.qml" line="-8"/>
         <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="-7"/>
         <source>Winter &gt; Sommer</source>
-        <translation type="unfinished"></translation>
+        <translation>חורף &gt; קיץ</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -3659,18 +3659,18 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/app/settings/SoWiSettingsPhone.qml" line="+1"/>
         <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="+1"/>
         <source>Sommer &gt; Winter</source>
-        <translation type="unfinished"></translation>
+        <translation>קיץ &gt; חורף</translation>
     </message>
     <message>
         <location line="+77"/>
         <location filename="../../qml/app/settings/SoWiAutomaticFill.qml" line="-150"/>
         <source>Automatisch ausfüllen</source>
-        <translation type="unfinished"></translation>
+        <translation>מילוי אוטומטי</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Alles löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>מחיקת הכול</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="-5"/>
@@ -3796,46 +3796,46 @@ Einige Daten wurden nicht übertragen.</source>
         <location line="+34"/>
         <source>1.</source>
         <comment>Week rule</comment>
-        <translation type="unfinished"></translation>
+        <translation>ראשון</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>2.</source>
         <comment>Week rule</comment>
-        <translation type="unfinished"></translation>
+        <translation>שני</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>3.</source>
         <comment>Week rule</comment>
-        <translation type="unfinished"></translation>
+        <translation>שלישי</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>4.</source>
         <comment>Week rule</comment>
-        <translation type="unfinished"></translation>
+        <translation>רביעי</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Letzte</source>
         <comment>Week rule</comment>
-        <translation type="unfinished">אחרון</translation>
+        <translation>אחרון</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>GB/IRL/P</source>
-        <translation type="unfinished"></translation>
+        <translation>GB/IRL/P</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>FIN/GR/TR</source>
-        <translation type="unfinished"></translation>
+        <translation>FIN/GR/TR</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>IRAN</source>
-        <translation type="unfinished"></translation>
+        <translation>איראן</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/ChannelSettings.qml" line="-137"/>
@@ -4067,86 +4067,86 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../qml/app/astro/OwnAstroTableRows.qml" line="+11"/>
         <source>Edit name</source>
-        <translation type="unfinished"></translation>
+        <translation>עריכת שם</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SoWiAutomaticFill.qml" line="-38"/>
         <location line="+109"/>
         <source>Israel</source>
-        <translation type="unfinished"></translation>
+        <translation>ישראל</translation>
     </message>
     <message>
         <location line="-67"/>
         <location filename="../../qml/app/settings/SoWiSettingsPhone.qml" line="+20"/>
         <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="-41"/>
         <source>Woche</source>
-        <translation type="unfinished">שבוע</translation>
+        <translation>שבוע</translation>
     </message>
     <message>
         <location line="+12"/>
         <location filename="../../qml/app/settings/SoWiSettingsPhone.qml" line="+13"/>
         <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="+6"/>
         <source>Monat</source>
-        <translation type="unfinished">חודש</translation>
+        <translation>חודש</translation>
     </message>
     <message>
         <location line="+12"/>
         <location filename="../../qml/app/settings/SoWiSettingsPhone.qml" line="-27"/>
         <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="-7"/>
         <source>Datum</source>
-        <translation type="unfinished">תאריך</translation>
+        <translation>תאריך</translation>
     </message>
     <message>
         <location line="+10"/>
         <location filename="../../qml/app/settings/SoWiSettingsPhone.qml" line="+38"/>
         <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="+12"/>
         <source>Stunde</source>
-        <translation type="unfinished">שעה</translation>
+        <translation>שעה</translation>
     </message>
     <message>
         <location line="+10"/>
         <location filename="../../qml/app/settings/SoWiSettingsPhone.qml" line="+11"/>
         <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="+6"/>
         <source>Wochentag</source>
-        <translation type="unfinished">יום בשבוע</translation>
+        <translation>יום בשבוע</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>von</source>
-        <translation type="unfinished">מ-</translation>
+        <translation>מ-</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SoWiSettings.qml" line="+1"/>
         <source>Freie Regel wird angewendet</source>
-        <translation type="unfinished"></translation>
+        <translation>מוחל כלל חופשי</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SoWiSettingsPhone.qml" line="-93"/>
         <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="-52"/>
         <location line="+27"/>
         <source>Regel</source>
-        <translation type="unfinished"></translation>
+        <translation>כלל</translation>
     </message>
     <message>
         <location line="+14"/>
         <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="-10"/>
         <source>1. Farwardin - 30. Shahriwar</source>
-        <translation type="unfinished"></translation>
+        <translation>1 בפרבדין - 30 בשהריבר</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="+116"/>
         <source>Name</source>
-        <translation type="unfinished">שם</translation>
+        <translation>שם</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Name bearbeiten</source>
-        <translation type="unfinished"></translation>
+        <translation>עריכת שם</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Tabelle bearbeiten</source>
-        <translation type="unfinished"></translation>
+        <translation>עריכת טבלה</translation>
     </message>
 </context>
 <context>

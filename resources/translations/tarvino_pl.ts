@@ -137,17 +137,17 @@
     <message>
         <location filename="../../qml/app/astro/AstroSettingsProvider.qml" line="+3"/>
         <source>Abend + Morgen</source>
-        <translation type="unfinished"></translation>
+        <translation>Wieczór + rano</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Morgen</source>
-        <translation type="unfinished"></translation>
+        <translation>Rano</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Abend</source>
-        <translation type="unfinished"></translation>
+        <translation>Wieczór</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -173,12 +173,12 @@
     <message>
         <location filename="../../qml/app/astro/AstroSettingsView.qml" line="+66"/>
         <source>Kein Astrokanal definiert</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie zdefiniowano kanału astronomicznego</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Astrokanal auf der Registerkarte Geräteeinstellungen aktivieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Włącz kanał astronomiczny na karcie Ustawienia urządzenia</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -266,7 +266,7 @@
     <message>
         <location line="+36"/>
         <source>Astrozeiten anzeigen</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż czasy astronomiczne</translation>
     </message>
     <message>
         <location line="+27"/>
@@ -333,17 +333,17 @@
     <message>
         <location line="+15"/>
         <source>Sommer-/Winterregel</source>
-        <translation type="unfinished">Reguła czasu letniego/zimowego</translation>
+        <translation>Reguła czasu letniego/zimowego</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>Für diesen Ort ist keine Zeitzone bekannt; sie wurde aus dem Längengrad bestimmt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dla tego miejsca nie jest znana strefa czasowa; określono ją na podstawie długości geograficznej.</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Standort bestimmen</source>
-        <translation type="unfinished"></translation>
+        <translation>Określ lokalizację</translation>
     </message>
     <message>
         <location filename="../../qml/app/astro/AstroSettingsView.qml" line="-10"/>
@@ -373,7 +373,7 @@
         <location line="+19"/>
         <location filename="../../qml/app/views/FavoriteLocationsView.qml" line="+18"/>
         <source>Favoriten bearbeiten</source>
-        <translation type="unfinished"></translation>
+        <translation>Edytuj ulubione</translation>
     </message>
     <message>
         <location line="-49"/>
@@ -423,42 +423,42 @@
     <message>
         <location filename="../../qml/app/astro/AutomaticFill.qml" line="-74"/>
         <source>Belgische MET</source>
-        <translation type="unfinished"></translation>
+        <translation>Belgijski CET</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Norm NBN L 18-001</source>
-        <translation type="unfinished"></translation>
+        <translation>Norma NBN L 18-001</translation>
     </message>
     <message>
         <location line="+81"/>
         <source>Overlap not permitted</source>
-        <translation type="unfinished"></translation>
+        <translation>Nakładanie się jest niedozwolone</translation>
     </message>
     <message>
         <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="+16"/>
         <source>Sunrise</source>
-        <translation type="unfinished"></translation>
+        <translation>Wschód słońca</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Sunset</source>
-        <translation type="unfinished"></translation>
+        <translation>Zachód słońca</translation>
     </message>
     <message>
         <location filename="../../qml/app/astro/OwnAstroTableRows.qml" line="+47"/>
         <source>Eigene Astrotabelle eingeben</source>
-        <translation type="unfinished"></translation>
+        <translation>Wprowadź własną tabelę astronomiczną</translation>
     </message>
     <message>
         <location filename="../../qml/app/views/FavoriteLocationRow.qml" line="-24"/>
         <source>Nr.</source>
-        <translation type="unfinished">Nr</translation>
+        <translation>Nr</translation>
     </message>
     <message>
         <location filename="../../qml/app/views/FavoriteLocationsView.qml" line="+62"/>
         <source>Favorit hinzufügen</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj do ulubionych</translation>
     </message>
 </context>
 <context>
@@ -1139,22 +1139,22 @@ Niektóre dane nie zostały przesłane.</translation>
     <message>
         <location filename="../../qml/app/switchtimes/datetable/DateSwitchLimit.qml" line="+48"/>
         <source>von</source>
-        <translation type="unfinished">od</translation>
+        <translation>od</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>An</source>
-        <translation type="unfinished"></translation>
+        <translation>do</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Nachtschaltung</source>
-        <translation type="unfinished"></translation>
+        <translation>Załączanie nocne</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Tag-Einschaltung</source>
-        <translation type="unfinished"></translation>
+        <translation>Załączanie dzienne</translation>
     </message>
 </context>
 <context>
@@ -1924,7 +1924,7 @@ Niektóre dane nie zostały przesłane.</translation>
         <location filename="../../qml/app/extraprograms/SonderProgramOnOff.qml" line="+6"/>
         <location line="+17"/>
         <source>Ein</source>
-        <translation type="unfinished">Wł.</translation>
+        <translation>Wł.</translation>
     </message>
     <message>
         <location line="-5"/>
@@ -1932,97 +1932,97 @@ Niektóre dane nie zostały przesłane.</translation>
         <location filename="../../qml/app/extraprograms/SonderProgramOnOff.qml" line="-11"/>
         <location line="+17"/>
         <source>Aus</source>
-        <translation type="unfinished">Wył.</translation>
+        <translation>Wył.</translation>
     </message>
     <message>
         <location filename="../../qml/app/extraprograms/SonderProgram1AstroHeader.qml" line="+19"/>
         <source>Schalten Nacht/Tag</source>
-        <translation type="unfinished"></translation>
+        <translation>Przełączanie noc/dzień</translation>
     </message>
     <message>
         <location line="+16"/>
         <location filename="../../qml/app/extraprograms/SonderProgramOnOffAstro.qml" line="+17"/>
         <source>Luxwerte</source>
-        <translation type="unfinished">Wartości luksów</translation>
+        <translation>Wartości luksów</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../../qml/app/extraprograms/SonderProgramNoctaEditionRow.qml" line="+19"/>
         <source>Lux Ein</source>
-        <translation type="unfinished"></translation>
+        <translation>Lux wł.</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../qml/app/extraprograms/SonderProgramNoctaEditionRow.qml" line="+10"/>
         <source>Lux Aus</source>
-        <translation type="unfinished"></translation>
+        <translation>Lux wył.</translation>
     </message>
     <message>
         <location filename="../../qml/app/extraprograms/SonderProgram23Edition.qml" line="+61"/>
         <source>Typ</source>
-        <translation type="unfinished">Rodzaj</translation>
+        <translation>Rodzaj</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Start</source>
-        <translation type="unfinished">Początek</translation>
+        <translation>Początek</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ende</source>
-        <translation type="unfinished">Koniec</translation>
+        <translation>Koniec</translation>
     </message>
     <message>
         <location filename="../../qml/app/extraprograms/SonderProgram23Header.qml" line="+29"/>
         <source>Dauer Ein</source>
-        <translation type="unfinished">Ciągłe wł.</translation>
+        <translation>Ciągłe wł.</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Dauer Aus</source>
-        <translation type="unfinished">Ciągłe wył.</translation>
+        <translation>Ciągłe wył.</translation>
     </message>
     <message>
         <location filename="../../qml/app/extraprograms/SonderProgramAstroEditionRow.qml" line="+50"/>
         <source>Startzeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Czas rozpoczęcia</translation>
     </message>
     <message>
         <location line="+0"/>
         <location line="+7"/>
         <location filename="../../qml/app/extraprograms/SonderProgramEditionRow.qml" line="+20"/>
         <source> (hh:mm)</source>
-        <translation type="unfinished"></translation>
+        <translation> (gg:mm)</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Dauer bis</source>
-        <translation type="unfinished">Czas trwania do</translation>
+        <translation>Czas trwania do</translation>
     </message>
     <message>
         <location filename="../../qml/app/extraprograms/SonderProgramHolidays.qml" line="+33"/>
         <source>Ferien-Einstellung</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienie urlopu</translation>
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+56"/>
         <source>Nacht</source>
-        <translation type="unfinished"></translation>
+        <translation>Noc</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tag</source>
-        <translation type="unfinished"></translation>
+        <translation>Dzień</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 Einschalten</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 włączenie</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 Ausschalten</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wyłączenie</translation>
     </message>
 </context>
 <context>
@@ -2582,7 +2582,7 @@ Niektóre dane nie zostały przesłane.</translation>
     <message>
         <location filename="../../qml/app/astro/AstroModeRow.qml" line="-23"/>
         <source>Anwendung</source>
-        <translation type="unfinished"></translation>
+        <translation>Zastosowanie</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -2611,17 +2611,17 @@ Niektóre dane nie zostały przesłane.</translation>
     <message>
         <location line="+7"/>
         <source>Name bearbeiten</source>
-        <translation type="unfinished"></translation>
+        <translation>Edytuj nazwę</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <location line="+81"/>
         <source>Reset</source>
-        <translation type="unfinished">Resetuj</translation>
+        <translation>Resetuj</translation>
     </message>
     <message>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-160"/>
@@ -2633,7 +2633,7 @@ Niektóre dane nie zostały przesłane.</translation>
         <location filename="../../qml/app/astro/AutomaticFill.qml" line="-191"/>
         <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="-9"/>
         <source>Automatisch ausfüllen</source>
-        <translation type="unfinished"></translation>
+        <translation>Wypełnij automatycznie</translation>
     </message>
     <message>
         <location line="+75"/>
@@ -2644,12 +2644,12 @@ Niektóre dane nie zostały przesłane.</translation>
     <message>
         <location line="+0"/>
         <source>Ende</source>
-        <translation type="unfinished">Koniec</translation>
+        <translation>Koniec</translation>
     </message>
     <message>
         <location line="+87"/>
         <source>Nur für die Simulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Tylko do symulacji</translation>
     </message>
     <message>
         <location filename="../../app/report/projectdocumentsettings.cpp" line="-2"/>
@@ -2737,17 +2737,17 @@ Niektóre dane nie zostały przesłane.</translation>
         <location filename="../../qml/app/astro/AstroSettingsView.qml" line="-135"/>
         <source>C %1</source>
         <comment>Abbreviation for channel, %1 contains the index of the channel</comment>
-        <translation type="unfinished"></translation>
+        <translation>K %1</translation>
     </message>
     <message>
         <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+216"/>
         <source>Exportieren</source>
-        <translation type="unfinished">Eksportuj</translation>
+        <translation>Eksportuj</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SoWiSettings.qml" line="+81"/>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informacja</translation>
     </message>
 </context>
 <context>
@@ -3649,7 +3649,7 @@ Niektóre dane nie zostały przesłane.</translation>
     <message>
         <location line="+55"/>
         <source>Jahr</source>
-        <translation type="unfinished">Rok</translation>
+        <translation>Rok</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -3657,7 +3657,7 @@ Niektóre dane nie zostały przesłane.</translation>
         <location filename="../../qml/app/settings/SoWiSettingsPhone.qml" line="-8"/>
         <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="-7"/>
         <source>Winter &gt; Sommer</source>
-        <translation type="unfinished"></translation>
+        <translation>Zima &gt; lato</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -3665,18 +3665,18 @@ Niektóre dane nie zostały przesłane.</translation>
         <location filename="../../qml/app/settings/SoWiSettingsPhone.qml" line="+1"/>
         <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="+1"/>
         <source>Sommer &gt; Winter</source>
-        <translation type="unfinished"></translation>
+        <translation>Lato &gt; zima</translation>
     </message>
     <message>
         <location line="+77"/>
         <location filename="../../qml/app/settings/SoWiAutomaticFill.qml" line="-150"/>
         <source>Automatisch ausfüllen</source>
-        <translation type="unfinished"></translation>
+        <translation>Wypełnij automatycznie</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Alles löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń wszystko</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="-5"/>
@@ -3802,46 +3802,46 @@ Niektóre dane nie zostały przesłane.</translation>
         <location line="+34"/>
         <source>1.</source>
         <comment>Week rule</comment>
-        <translation type="unfinished"></translation>
+        <translation>1.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>2.</source>
         <comment>Week rule</comment>
-        <translation type="unfinished"></translation>
+        <translation>2.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>3.</source>
         <comment>Week rule</comment>
-        <translation type="unfinished"></translation>
+        <translation>3.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>4.</source>
         <comment>Week rule</comment>
-        <translation type="unfinished"></translation>
+        <translation>4.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Letzte</source>
         <comment>Week rule</comment>
-        <translation type="unfinished">Ostatni</translation>
+        <translation>Ostatni</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>GB/IRL/P</source>
-        <translation type="unfinished"></translation>
+        <translation>GB/IRL/P</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>FIN/GR/TR</source>
-        <translation type="unfinished"></translation>
+        <translation>FIN/GR/TR</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>IRAN</source>
-        <translation type="unfinished"></translation>
+        <translation>IRAN</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/ChannelSettings.qml" line="-137"/>
@@ -4073,86 +4073,86 @@ Niektóre dane nie zostały przesłane.</translation>
     <message>
         <location filename="../../qml/app/astro/OwnAstroTableRows.qml" line="+11"/>
         <source>Edit name</source>
-        <translation type="unfinished"></translation>
+        <translation>Edytuj nazwę</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SoWiAutomaticFill.qml" line="-38"/>
         <location line="+109"/>
         <source>Israel</source>
-        <translation type="unfinished"></translation>
+        <translation>Izrael</translation>
     </message>
     <message>
         <location line="-67"/>
         <location filename="../../qml/app/settings/SoWiSettingsPhone.qml" line="+20"/>
         <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="-41"/>
         <source>Woche</source>
-        <translation type="unfinished">Tydzień</translation>
+        <translation>Tydzień</translation>
     </message>
     <message>
         <location line="+12"/>
         <location filename="../../qml/app/settings/SoWiSettingsPhone.qml" line="+13"/>
         <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="+6"/>
         <source>Monat</source>
-        <translation type="unfinished">Miesiąc</translation>
+        <translation>Miesiąc</translation>
     </message>
     <message>
         <location line="+12"/>
         <location filename="../../qml/app/settings/SoWiSettingsPhone.qml" line="-27"/>
         <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="-7"/>
         <source>Datum</source>
-        <translation type="unfinished">Data</translation>
+        <translation>Data</translation>
     </message>
     <message>
         <location line="+10"/>
         <location filename="../../qml/app/settings/SoWiSettingsPhone.qml" line="+38"/>
         <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="+12"/>
         <source>Stunde</source>
-        <translation type="unfinished">Godzina</translation>
+        <translation>Godzina</translation>
     </message>
     <message>
         <location line="+10"/>
         <location filename="../../qml/app/settings/SoWiSettingsPhone.qml" line="+11"/>
         <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="+6"/>
         <source>Wochentag</source>
-        <translation type="unfinished">Dzień tygodnia</translation>
+        <translation>Dzień tygodnia</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>von</source>
-        <translation type="unfinished">od</translation>
+        <translation>od</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SoWiSettings.qml" line="+1"/>
         <source>Freie Regel wird angewendet</source>
-        <translation type="unfinished"></translation>
+        <translation>Stosowana jest reguła dowolna</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SoWiSettingsPhone.qml" line="-93"/>
         <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="-52"/>
         <location line="+27"/>
         <source>Regel</source>
-        <translation type="unfinished"></translation>
+        <translation>Reguła</translation>
     </message>
     <message>
         <location line="+14"/>
         <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="-10"/>
         <source>1. Farwardin - 30. Shahriwar</source>
-        <translation type="unfinished"></translation>
+        <translation>1 farwardin - 30 szahriwar</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="+116"/>
         <source>Name</source>
-        <translation type="unfinished">Nazwa</translation>
+        <translation>Nazwa</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Name bearbeiten</source>
-        <translation type="unfinished"></translation>
+        <translation>Edytuj nazwę</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Tabelle bearbeiten</source>
-        <translation type="unfinished"></translation>
+        <translation>Edytuj tabelę</translation>
     </message>
 </context>
 <context>
