@@ -285,7 +285,8 @@
         <translation>Souřadnice</translation>
     </message>
     <message>
-        <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="+47"/>
+        <location filename="../../qml/app/astro/AstroLocation.qml" line="+64"/>
+        <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="+65"/>
         <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+11"/>
         <location filename="../../qml/app/views/FavoriteLocationRow.qml" line="+45"/>
         <location filename="../../app/report/projectdocumentastro.cpp" line="+2"/>
@@ -294,7 +295,7 @@
         <translation>Zeměpisná šířka</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="+13"/>
         <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+3"/>
         <location filename="../../app/report/projectdocumentastro.cpp" line="+1"/>
         <source>° Norden</source>
@@ -308,7 +309,8 @@
         <translation>° jižní</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../../qml/app/astro/AstroLocation.qml" line="+2"/>
+        <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="+3"/>
         <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+10"/>
         <location filename="../../qml/app/views/FavoriteLocationRow.qml" line="+6"/>
         <location filename="../../app/report/projectdocumentastro.cpp" line="+1"/>
@@ -317,7 +319,7 @@
         <translation>Zeměpisná délka</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="+13"/>
         <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+3"/>
         <location filename="../../app/report/projectdocumentastro.cpp" line="+1"/>
         <source>° Osten</source>
@@ -336,12 +338,13 @@
         <translation>Pravidlo letního/zimního času</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location filename="../../qml/app/astro/AstroLocation.qml" line="+35"/>
+        <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="+22"/>
         <source>Für diesen Ort ist keine Zeitzone bekannt; sie wurde aus dem Längengrad bestimmt.</source>
         <translation>Pro toto místo není známo časové pásmo; bylo určeno ze zeměpisné délky.</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="+23"/>
         <source>Standort bestimmen</source>
         <translation>Určit polohu</translation>
     </message>
@@ -353,6 +356,7 @@
         <translation>Seznam zemí</translation>
     </message>
     <message>
+        <location filename="../../qml/app/astro/AstroLocation.qml" line="-33"/>
         <location filename="../../qml/app/astro/CountrySettings.qml" line="+45"/>
         <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+7"/>
         <location filename="../../app/report/projectdocumentastro.cpp" line="+2"/>
@@ -361,7 +365,8 @@
         <translation>Země</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+3"/>
+        <location filename="../../qml/app/astro/CountrySettings.qml" line="+12"/>
         <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+13"/>
         <location filename="../../qml/app/views/FavoriteLocationRow.qml" line="-12"/>
         <location filename="../../app/report/projectdocumentastro.cpp" line="+1"/>
@@ -370,7 +375,12 @@
         <translation>Město</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+41"/>
+        <source>Aktuelle Position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/astro/CountrySettings.qml" line="+19"/>
         <location filename="../../qml/app/views/FavoriteLocationsView.qml" line="+18"/>
         <source>Favoriten bearbeiten</source>
         <translation>Upravit oblíbené</translation>
@@ -383,6 +393,7 @@
         <translation>Oblíbené</translation>
     </message>
     <message>
+        <location filename="../../qml/app/astro/AstroLocation.qml" line="-51"/>
         <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="-57"/>
         <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="+64"/>
         <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+7"/>
@@ -459,6 +470,11 @@
         <location filename="../../qml/app/views/FavoriteLocationsView.qml" line="+62"/>
         <source>Favorit hinzufügen</source>
         <translation>Přidat do oblíbených</translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/views/AstroLocationView.qml" line="+13"/>
+        <source>Astro-Standort</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -595,6 +611,7 @@
         <translation>do</translation>
     </message>
     <message>
+        <location filename="../../qml/app/extraprograms/SonderProgramDate.qml" line="+181"/>
         <location filename="../../qml/app/holidays/HolidayEdition.qml" line="+251"/>
         <location filename="../../qml/app/switchtimes/datetable/DateTableDelegate.qml" line="+252"/>
         <location filename="../../qml/app/utils/ZorvikUtils.qml" line="+165"/>
@@ -611,7 +628,9 @@
         </translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramDate.qml" line="+9"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="+93"/>
+        <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="+48"/>
         <location filename="../../qml/app/switchtimes/datetable/DateTableDelegate.qml" line="-23"/>
         <location filename="../../qml/app/utils/ZorvikUtils.qml" line="+2"/>
         <location filename="../../qml/components/TumblerTimePicker.qml" line="+36"/>
@@ -630,9 +649,9 @@
         <translation>s</translation>
     </message>
     <message>
-        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+89"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+95"/>
         <location filename="../../qml/app/switchtimes/datetable/DateTableDelegate.qml" line="-174"/>
-        <location filename="../../app/extraprograms/daterangecontroller.cpp" line="+29"/>
+        <location filename="../../app/extraprograms/daterangecontroller.cpp" line="+30"/>
         <source>Jahr</source>
         <translation>Rok</translation>
     </message>
@@ -778,7 +797,7 @@
     <name>Cny rules</name>
     <message>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="-38"/>
-        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-44"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-50"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-76"/>
         <source>Chinesisches Neujahr</source>
         <translation>Čínský Nový rok</translation>
@@ -1012,7 +1031,7 @@
         <translation>v prosinci</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+10"/>
         <source>Festes Datum</source>
         <translation>Pevné datum</translation>
     </message>
@@ -1044,6 +1063,7 @@
         <translation>Čínský Nový rok</translation>
     </message>
     <message>
+        <location filename="../../qml/app/extraprograms/SonderProgramViewList.qml" line="+62"/>
         <location filename="../../qml/app/switchtimes/datetable/DateRangeTable.qml" line="+145"/>
         <source>Dieses Gerät unterstützt nicht alle Daten.
 Einige Daten wurden nicht übertragen.</source>
@@ -1160,7 +1180,7 @@ Některá data nebyla přenesena.</translation>
 <context>
     <name>Days</name>
     <message>
-        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-19"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-25"/>
         <location filename="../../app/shell/daysetting.cpp" line="+10"/>
         <source>Montag</source>
         <translation>Pondělí</translation>
@@ -1309,6 +1329,7 @@ Některá data nebyla přenesena.</translation>
         <location filename="../../qml/app/settings/ChannelOverview.qml" line="+86"/>
         <location filename="../../qml/app/settings/DeviceSettingsView.qml" line="+112"/>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="+36"/>
+        <location filename="../../qml/app/toolbars/ChannelsToolbar.qml" line="+19"/>
         <location filename="../../app/switchprogram/channeloverviewmodel.cpp" line="+61"/>
         <source>Kanal</source>
         <translation>Kanál</translation>
@@ -1742,6 +1763,16 @@ Některá data nebyla přenesena.</translation>
         <source>Zeit</source>
         <translation>Čas</translation>
     </message>
+    <message>
+        <location filename="../../qml/app/popups/SonderProgramTypePopup.qml" line="+22"/>
+        <source>Feiertagsregeln anwenden..</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Typ auswählen</source>
+        <translation type="unfinished">Vybrat druh</translation>
+    </message>
 </context>
 <context>
     <name>Export</name>
@@ -1900,11 +1931,13 @@ Některá data nebyla přenesena.</translation>
         <translation>Následujícím doplňkovým programům projektu chybí rozsahy dat:</translation>
     </message>
     <message>
+        <location filename="../../qml/app/extraprograms/SonderProgramTypeToolbar.qml" line="+32"/>
         <location filename="../../qml/app/switchtimes/datetable/DateTableFooter.qml" line="+7"/>
         <source>Feiertagsset übernehmen</source>
         <translation>Použít sadu svátků</translation>
     </message>
     <message>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+42"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-334"/>
         <source>Fixes Datum jedes Jahr</source>
         <translation>Pevné datum každý rok</translation>
@@ -1959,26 +1992,34 @@ Některá data nebyla přenesena.</translation>
     </message>
     <message>
         <location filename="../../qml/app/extraprograms/SonderProgram23Edition.qml" line="+61"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramDate.qml" line="-101"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="-25"/>
         <source>Typ</source>
         <translation>Druh</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramDate.qml" line="+42"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="+6"/>
         <source>Start</source>
         <translation>Začátek</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramDate.qml" line="+18"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="+9"/>
         <source>Ende</source>
         <translation>Konec</translation>
     </message>
     <message>
         <location filename="../../qml/app/extraprograms/SonderProgram23Header.qml" line="+29"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramDate.qml" line="-70"/>
         <source>Dauer Ein</source>
         <translation>Trvale zap.</translation>
     </message>
     <message>
         <location line="+0"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramDate.qml" line="+0"/>
         <source>Dauer Aus</source>
         <translation>Trvale vyp.</translation>
     </message>
@@ -1990,6 +2031,7 @@ Některá data nebyla přenesena.</translation>
     <message>
         <location line="+0"/>
         <location line="+7"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramDateEditionRow.qml" line="+67"/>
         <location filename="../../qml/app/extraprograms/SonderProgramEditionRow.qml" line="+20"/>
         <source> (hh:mm)</source>
         <translation> (hh:mm)</translation>
@@ -2005,7 +2047,37 @@ Některá data nebyla přenesena.</translation>
         <translation>Nastavení dovolené</translation>
     </message>
     <message>
-        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+56"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+0"/>
+        <source>Fixes Datum</source>
+        <translation type="unfinished">Pevné datum</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Osterregel</source>
+        <translation type="unfinished">Velikonoční pravidlo</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Reihe von Tagen</source>
+        <translation type="unfinished">Řada dnů</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Regel für Wochentage</source>
+        <translation type="unfinished">Pravidlo pro dny v týdnu</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Chinesisches Neujahr</source>
+        <translation type="unfinished">Čínský Nový rok</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Feiertage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>Nacht</source>
         <translation>Noc</translation>
     </message>
@@ -2024,11 +2096,60 @@ Některá data nebyla přenesena.</translation>
         <source>%1 Ausschalten</source>
         <translation>%1 vypnutí</translation>
     </message>
+    <message>
+        <location filename="../../qml/app/extraprograms/SonderProgramDate.qml" line="-6"/>
+        <source>Sonderprogramm %1</source>
+        <translation type="unfinished">Zvláštní program %1</translation>
+    </message>
+    <message>
+        <location line="+94"/>
+        <source>Wiederholung</source>
+        <translation type="unfinished">Opakování</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+33"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="+9"/>
+        <source>Dauer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-28"/>
+        <source>Nach ... Tagen</source>
+        <translation type="unfinished">Po ... dnech</translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/extraprograms/SonderProgramDateEditionRow.qml" line="-24"/>
+        <source>Datum</source>
+        <translation type="unfinished">Datum</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramItemRow.qml" line="+32"/>
+        <source>Uhrzeit</source>
+        <translation type="unfinished">Čas</translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="+1"/>
+        <source>%1%2</source>
+        <translation type="unfinished">%1%2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Wiederholen nach...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 Tag(e)</source>
+        <translation type="unfinished">%1 den</translation>
+    </message>
 </context>
 <context>
     <name>Generic</name>
     <message>
         <location filename="../../qml/app/appsettings/GlobalSettings.qml" line="-26"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramView.qml" line="+140"/>
         <location filename="../../qml/app/switchtimes/ProgramViewGrid.qml" line="+312"/>
         <location filename="../../qml/app/switchtimes/ProgramViewList.qml" line="+104"/>
         <location filename="../../qml/app/switchtimes/tablecomp/TableContextMenu.qml" line="+46"/>
@@ -2040,6 +2161,7 @@ Některá data nebyla přenesena.</translation>
         <location line="+89"/>
         <location filename="../../qml/app/astro/AutomaticFill.qml" line="+51"/>
         <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="+88"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramDate.qml" line="+58"/>
         <location filename="../../qml/app/extraprograms/SonderProgramHolidays.qml" line="+41"/>
         <location filename="../../qml/app/extraprograms/SonderProgramOnOff.qml" line="+15"/>
         <location filename="../../qml/app/extraprograms/SonderProgramOnOffAstro.qml" line="+20"/>
@@ -2053,6 +2175,7 @@ Některá data nebyla přenesena.</translation>
         <location filename="../../qml/app/popups/InactivityPopUp.qml" line="+18"/>
         <location filename="../../qml/app/popups/PinCodePopUp.qml" line="+84"/>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="+96"/>
+        <location filename="../../qml/app/popups/SonderProgramTypePopup.qml" line="+33"/>
         <location filename="../../qml/app/popups/SyncClockPopup.qml" line="+39"/>
         <location filename="../../qml/app/popups/TermsAndConditionsPopup.qml" line="+44"/>
         <location filename="../../qml/app/settings/EditSoWiTable.qml" line="+178"/>
@@ -2069,6 +2192,7 @@ Některá data nebyla přenesena.</translation>
     <message>
         <location line="-9"/>
         <location filename="../../qml/app/astro/AutomaticFill.qml" line="-6"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramDate.qml" line="-6"/>
         <location filename="../../qml/app/extraprograms/SonderProgramHolidays.qml" line="-6"/>
         <location filename="../../qml/app/extraprograms/SonderProgramOnOff.qml" line="-6"/>
         <location filename="../../qml/app/extraprograms/SonderProgramOnOffAstro.qml" line="-6"/>
@@ -2078,6 +2202,7 @@ Některá data nebyla přenesena.</translation>
         <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="-7"/>
         <location filename="../../qml/app/popups/GatewayLoginPopup.qml" line="-18"/>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="-7"/>
+        <location filename="../../qml/app/popups/SonderProgramTypePopup.qml" line="-6"/>
         <location filename="../../qml/app/popups/TripleChoicePopup.qml" line="+14"/>
         <location filename="../../qml/app/settings/SortSwitchTimeView.qml" line="-7"/>
         <location filename="../../qml/app/settings/SoWiAutomaticFill.qml" line="-6"/>
@@ -2166,7 +2291,7 @@ Některá data nebyla přenesena.</translation>
         <translation>Zahodit změny</translation>
     </message>
     <message>
-        <location filename="../../qml/app/views/HomeScreenView.qml" line="+124"/>
+        <location filename="../../qml/app/views/HomeScreenView.qml" line="+143"/>
         <source>Jede Auswahl aufheben</source>
         <translation>Zrušit veškerý výběr</translation>
     </message>
@@ -2187,7 +2312,7 @@ Některá data nebyla přenesena.</translation>
         <translation>Soubor „%1“ nebylo možné zapsat.</translation>
     </message>
     <message>
-        <location filename="../../app/report/printservice.cpp" line="+111"/>
+        <location filename="../../app/report/printservice.cpp" line="+119"/>
         <source>Druckvorschau</source>
         <translation>Náhled tisku</translation>
     </message>
@@ -2295,7 +2420,7 @@ Některá data nebyla přenesena.</translation>
         <translation>Ukončit časovač</translation>
     </message>
     <message>
-        <location filename="../../qml/app/switchtimes/ProgramView.qml" line="+118"/>
+        <location filename="../../qml/app/switchtimes/ProgramView.qml" line="+139"/>
         <source>%1: %2/%3</source>
         <translation>%1: %2/%3</translation>
     </message>
@@ -2387,21 +2512,23 @@ Některá data nebyla přenesena.</translation>
         <translation>Vyjmout</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramView.qml" line="-17"/>
+        <location filename="../../qml/app/switchtimes/ProgramViewGrid.qml" line="+10"/>
         <location filename="../../qml/app/switchtimes/ProgramViewList.qml" line="-20"/>
         <location filename="../../qml/app/switchtimes/tablecomp/TableContextMenu.qml" line="-6"/>
         <source>Kopieren</source>
         <translation>Kopírovat</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+7"/>
+        <location filename="../../qml/app/switchtimes/ProgramViewGrid.qml" line="+9"/>
         <location filename="../../qml/app/switchtimes/ProgramViewList.qml" line="+7"/>
         <location filename="../../qml/app/switchtimes/tablecomp/TableContextMenu.qml" line="+12"/>
         <source>Einfügen</source>
         <translation>Vložit</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location filename="../../qml/app/switchtimes/ProgramViewGrid.qml" line="+9"/>
         <location filename="../../qml/app/views/SwitchTimeEditionView.qml" line="+28"/>
         <source>Bearbeiten</source>
         <translation>Upravit</translation>
@@ -3138,7 +3265,7 @@ Některá data nebyla přenesena.</translation>
 <context>
     <name>Home</name>
     <message>
-        <location filename="../../qml/app/views/HomeScreenView.qml" line="-105"/>
+        <location filename="../../qml/app/views/HomeScreenView.qml" line="-124"/>
         <source>Home</source>
         <translation>Domů</translation>
     </message>
@@ -3173,22 +3300,22 @@ Některá data nebyla přenesena.</translation>
         <translation>Exportovat projekt</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+19"/>
         <source>Direkte Befehle</source>
         <translation>Přímé příkazy</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+7"/>
         <source>Einstellungen</source>
         <translation>Nastavení</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Software-Info</source>
         <translation>Informace o softwaru</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+19"/>
         <source>FAQ</source>
         <translation>Časté dotazy</translation>
     </message>
@@ -3903,7 +4030,7 @@ Některá data nebyla přenesena.</translation>
         <translation>Neaktivní</translation>
     </message>
     <message>
-        <location filename="../../qml/app/switchtimes/ProgramView.qml" line="-62"/>
+        <location filename="../../qml/app/switchtimes/ProgramView.qml" line="-73"/>
         <location filename="../../app/switchprogram/channeloverviewmodel.cpp" line="-8"/>
         <source>Signalisierung</source>
         <translation>Signalizace</translation>
@@ -4195,7 +4322,7 @@ Některá data nebyla přenesena.</translation>
         <translation>Upravit</translation>
     </message>
     <message>
-        <location filename="../../qml/app/views/HomeScreenView.qml" line="-182"/>
+        <location filename="../../qml/app/views/HomeScreenView.qml" line="-201"/>
         <source>Alle Projekte löschen</source>
         <translation>Smazat všechny projekty</translation>
     </message>
@@ -4233,7 +4360,7 @@ Některá data nebyla přenesena.</translation>
         </translation>
     </message>
     <message>
-        <location line="+179"/>
+        <location line="+198"/>
         <source>Möchten Sie das Projekt &quot;%1&quot; importieren?</source>
         <translation>Chcete importovat projekt „%1“?</translation>
     </message>
@@ -4512,7 +4639,7 @@ Kód připojení: %3</translation>
         <translation>Hledat</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../qml/MainWindow.qml" line="+53"/>
+        <location filename="../../qml/MainWindow.qml" line="+69"/>
         <source>Ihr Projekt überschreitet die Speicherplätze des Zielgeräts (%1 / %2)</source>
         <translation>
             <numerusform>Projekt překračuje počet paměťových míst cílového zařízení (%1 / %2)</numerusform>
@@ -4781,7 +4908,7 @@ Kód připojení: %3</translation>
         <translation>Licence</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+36"/>
         <source>Folgende Qt-Module und externe Bibliotheken wurden werwendet:</source>
         <translation>Byly použity následující moduly Qt a externí knihovny:</translation>
     </message>
@@ -4791,7 +4918,7 @@ Kód připojení: %3</translation>
         <translation>Informace o softwaru</translation>
     </message>
     <message>
-        <location filename="../../app/report/printservice.cpp" line="-121"/>
+        <location filename="../../app/report/printservice.cpp" line="-129"/>
         <source>TARVINO rix2/rix3</source>
         <translation>TARVINO rix2/rix3</translation>
     </message>
@@ -4974,9 +5101,27 @@ hh:mm:ss</translation>
     </message>
 </context>
 <context>
+    <name>ToolBarMenu</name>
+    <message>
+        <location filename="../../qml/app/toolbars/ToolBarMenu.qml" line="+26"/>
+        <source>Direktbefehle / Gerätestatus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Einstellungen</source>
+        <translation type="unfinished">Nastavení</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Software-Info</source>
+        <translation type="unfinished">Informace o softwaru</translation>
+    </message>
+</context>
+<context>
     <name>Update</name>
     <message>
-        <location filename="../../qml/MainWindow.qml" line="-92"/>
+        <location filename="../../qml/MainWindow.qml" line="-108"/>
         <source>Software aktualisieren</source>
         <translation>Aktualizovat software</translation>
     </message>

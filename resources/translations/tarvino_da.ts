@@ -285,7 +285,8 @@
         <translation>Koordinater</translation>
     </message>
     <message>
-        <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="+47"/>
+        <location filename="../../qml/app/astro/AstroLocation.qml" line="+64"/>
+        <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="+65"/>
         <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+11"/>
         <location filename="../../qml/app/views/FavoriteLocationRow.qml" line="+45"/>
         <location filename="../../app/report/projectdocumentastro.cpp" line="+2"/>
@@ -294,7 +295,7 @@
         <translation>Breddegrad</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="+13"/>
         <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+3"/>
         <location filename="../../app/report/projectdocumentastro.cpp" line="+1"/>
         <source>° Norden</source>
@@ -308,7 +309,8 @@
         <translation>° syd</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../../qml/app/astro/AstroLocation.qml" line="+2"/>
+        <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="+3"/>
         <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+10"/>
         <location filename="../../qml/app/views/FavoriteLocationRow.qml" line="+6"/>
         <location filename="../../app/report/projectdocumentastro.cpp" line="+1"/>
@@ -317,7 +319,7 @@
         <translation>Længdegrad</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="+13"/>
         <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+3"/>
         <location filename="../../app/report/projectdocumentastro.cpp" line="+1"/>
         <source>° Osten</source>
@@ -336,12 +338,13 @@
         <translation>Sommer-/vinterregel</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location filename="../../qml/app/astro/AstroLocation.qml" line="+35"/>
+        <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="+22"/>
         <source>Für diesen Ort ist keine Zeitzone bekannt; sie wurde aus dem Längengrad bestimmt.</source>
         <translation>Der kendes ingen tidszone for dette sted; den er bestemt ud fra længdegraden.</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="+23"/>
         <source>Standort bestimmen</source>
         <translation>Bestem placering</translation>
     </message>
@@ -353,6 +356,7 @@
         <translation>Landeliste</translation>
     </message>
     <message>
+        <location filename="../../qml/app/astro/AstroLocation.qml" line="-33"/>
         <location filename="../../qml/app/astro/CountrySettings.qml" line="+45"/>
         <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+7"/>
         <location filename="../../app/report/projectdocumentastro.cpp" line="+2"/>
@@ -361,7 +365,8 @@
         <translation>Land</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+3"/>
+        <location filename="../../qml/app/astro/CountrySettings.qml" line="+12"/>
         <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+13"/>
         <location filename="../../qml/app/views/FavoriteLocationRow.qml" line="-12"/>
         <location filename="../../app/report/projectdocumentastro.cpp" line="+1"/>
@@ -370,7 +375,12 @@
         <translation>By</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+41"/>
+        <source>Aktuelle Position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/astro/CountrySettings.qml" line="+19"/>
         <location filename="../../qml/app/views/FavoriteLocationsView.qml" line="+18"/>
         <source>Favoriten bearbeiten</source>
         <translation>Rediger favoritter</translation>
@@ -383,6 +393,7 @@
         <translation>Favoritter</translation>
     </message>
     <message>
+        <location filename="../../qml/app/astro/AstroLocation.qml" line="-51"/>
         <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="-57"/>
         <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="+64"/>
         <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+7"/>
@@ -459,6 +470,11 @@
         <location filename="../../qml/app/views/FavoriteLocationsView.qml" line="+62"/>
         <source>Favorit hinzufügen</source>
         <translation>Tilføj favorit</translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/views/AstroLocationView.qml" line="+13"/>
+        <source>Astro-Standort</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -595,6 +611,7 @@
         <translation>til</translation>
     </message>
     <message>
+        <location filename="../../qml/app/extraprograms/SonderProgramDate.qml" line="+181"/>
         <location filename="../../qml/app/holidays/HolidayEdition.qml" line="+251"/>
         <location filename="../../qml/app/switchtimes/datetable/DateTableDelegate.qml" line="+252"/>
         <location filename="../../qml/app/utils/ZorvikUtils.qml" line="+165"/>
@@ -610,7 +627,9 @@
         </translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramDate.qml" line="+9"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="+93"/>
+        <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="+48"/>
         <location filename="../../qml/app/switchtimes/datetable/DateTableDelegate.qml" line="-23"/>
         <location filename="../../qml/app/utils/ZorvikUtils.qml" line="+2"/>
         <location filename="../../qml/components/TumblerTimePicker.qml" line="+36"/>
@@ -629,9 +648,9 @@
         <translation>s</translation>
     </message>
     <message>
-        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+89"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+95"/>
         <location filename="../../qml/app/switchtimes/datetable/DateTableDelegate.qml" line="-174"/>
-        <location filename="../../app/extraprograms/daterangecontroller.cpp" line="+29"/>
+        <location filename="../../app/extraprograms/daterangecontroller.cpp" line="+30"/>
         <source>Jahr</source>
         <translation>År</translation>
     </message>
@@ -777,7 +796,7 @@
     <name>Cny rules</name>
     <message>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="-38"/>
-        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-44"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-50"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-76"/>
         <source>Chinesisches Neujahr</source>
         <translation>Kinesisk nytår</translation>
@@ -1009,7 +1028,7 @@
         <translation>i december</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+10"/>
         <source>Festes Datum</source>
         <translation>Fast dato</translation>
     </message>
@@ -1041,6 +1060,7 @@
         <translation>Kinesisk nytår</translation>
     </message>
     <message>
+        <location filename="../../qml/app/extraprograms/SonderProgramViewList.qml" line="+62"/>
         <location filename="../../qml/app/switchtimes/datetable/DateRangeTable.qml" line="+145"/>
         <source>Dieses Gerät unterstützt nicht alle Daten.
 Einige Daten wurden nicht übertragen.</source>
@@ -1157,7 +1177,7 @@ Nogle data blev ikke overført.</translation>
 <context>
     <name>Days</name>
     <message>
-        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-19"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-25"/>
         <location filename="../../app/shell/daysetting.cpp" line="+10"/>
         <source>Montag</source>
         <translation>Mandag</translation>
@@ -1306,6 +1326,7 @@ Nogle data blev ikke overført.</translation>
         <location filename="../../qml/app/settings/ChannelOverview.qml" line="+86"/>
         <location filename="../../qml/app/settings/DeviceSettingsView.qml" line="+112"/>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="+36"/>
+        <location filename="../../qml/app/toolbars/ChannelsToolbar.qml" line="+19"/>
         <location filename="../../app/switchprogram/channeloverviewmodel.cpp" line="+61"/>
         <source>Kanal</source>
         <translation>Kanal</translation>
@@ -1737,6 +1758,16 @@ Nogle data blev ikke overført.</translation>
         <source>Zeit</source>
         <translation>Tid</translation>
     </message>
+    <message>
+        <location filename="../../qml/app/popups/SonderProgramTypePopup.qml" line="+22"/>
+        <source>Feiertagsregeln anwenden..</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Typ auswählen</source>
+        <translation type="unfinished">Vælg art</translation>
+    </message>
 </context>
 <context>
     <name>Export</name>
@@ -1895,11 +1926,13 @@ Nogle data blev ikke overført.</translation>
         <translation>Følgende tillægsprogrammer i projektet mangler datointervaller:</translation>
     </message>
     <message>
+        <location filename="../../qml/app/extraprograms/SonderProgramTypeToolbar.qml" line="+32"/>
         <location filename="../../qml/app/switchtimes/datetable/DateTableFooter.qml" line="+7"/>
         <source>Feiertagsset übernehmen</source>
         <translation>Anvend helligdagssæt</translation>
     </message>
     <message>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+42"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-334"/>
         <source>Fixes Datum jedes Jahr</source>
         <translation>Fast dato hvert år</translation>
@@ -1954,26 +1987,34 @@ Nogle data blev ikke overført.</translation>
     </message>
     <message>
         <location filename="../../qml/app/extraprograms/SonderProgram23Edition.qml" line="+61"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramDate.qml" line="-101"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="-25"/>
         <source>Typ</source>
         <translation>Art</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramDate.qml" line="+42"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="+6"/>
         <source>Start</source>
         <translation>Begyndelse</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramDate.qml" line="+18"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="+9"/>
         <source>Ende</source>
         <translation>Slut</translation>
     </message>
     <message>
         <location filename="../../qml/app/extraprograms/SonderProgram23Header.qml" line="+29"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramDate.qml" line="-70"/>
         <source>Dauer Ein</source>
         <translation>Vedvarende til</translation>
     </message>
     <message>
         <location line="+0"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramDate.qml" line="+0"/>
         <source>Dauer Aus</source>
         <translation>Vedvarende fra</translation>
     </message>
@@ -1985,6 +2026,7 @@ Nogle data blev ikke overført.</translation>
     <message>
         <location line="+0"/>
         <location line="+7"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramDateEditionRow.qml" line="+67"/>
         <location filename="../../qml/app/extraprograms/SonderProgramEditionRow.qml" line="+20"/>
         <source> (hh:mm)</source>
         <translation> (tt:mm)</translation>
@@ -2000,7 +2042,37 @@ Nogle data blev ikke overført.</translation>
         <translation>Ferieindstilling</translation>
     </message>
     <message>
-        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+56"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+0"/>
+        <source>Fixes Datum</source>
+        <translation type="unfinished">Fast dato</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Osterregel</source>
+        <translation type="unfinished">Påskeregel</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Reihe von Tagen</source>
+        <translation type="unfinished">Række af dage</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Regel für Wochentage</source>
+        <translation type="unfinished">Regel for ugedage</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Chinesisches Neujahr</source>
+        <translation type="unfinished">Kinesisk nytår</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Feiertage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>Nacht</source>
         <translation>Nat</translation>
     </message>
@@ -2019,11 +2091,60 @@ Nogle data blev ikke overført.</translation>
         <source>%1 Ausschalten</source>
         <translation>%1 slukning</translation>
     </message>
+    <message>
+        <location filename="../../qml/app/extraprograms/SonderProgramDate.qml" line="-6"/>
+        <source>Sonderprogramm %1</source>
+        <translation type="unfinished">Specialprogram %1</translation>
+    </message>
+    <message>
+        <location line="+94"/>
+        <source>Wiederholung</source>
+        <translation type="unfinished">Gentagelse</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+33"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="+9"/>
+        <source>Dauer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-28"/>
+        <source>Nach ... Tagen</source>
+        <translation type="unfinished">Efter ... dage</translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/extraprograms/SonderProgramDateEditionRow.qml" line="-24"/>
+        <source>Datum</source>
+        <translation type="unfinished">Dato</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramItemRow.qml" line="+32"/>
+        <source>Uhrzeit</source>
+        <translation type="unfinished">Klokkeslæt</translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="+1"/>
+        <source>%1%2</source>
+        <translation type="unfinished">%1%2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Wiederholen nach...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 Tag(e)</source>
+        <translation type="unfinished">%1 dag</translation>
+    </message>
 </context>
 <context>
     <name>Generic</name>
     <message>
         <location filename="../../qml/app/appsettings/GlobalSettings.qml" line="-26"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramView.qml" line="+140"/>
         <location filename="../../qml/app/switchtimes/ProgramViewGrid.qml" line="+312"/>
         <location filename="../../qml/app/switchtimes/ProgramViewList.qml" line="+104"/>
         <location filename="../../qml/app/switchtimes/tablecomp/TableContextMenu.qml" line="+46"/>
@@ -2035,6 +2156,7 @@ Nogle data blev ikke overført.</translation>
         <location line="+89"/>
         <location filename="../../qml/app/astro/AutomaticFill.qml" line="+51"/>
         <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="+88"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramDate.qml" line="+58"/>
         <location filename="../../qml/app/extraprograms/SonderProgramHolidays.qml" line="+41"/>
         <location filename="../../qml/app/extraprograms/SonderProgramOnOff.qml" line="+15"/>
         <location filename="../../qml/app/extraprograms/SonderProgramOnOffAstro.qml" line="+20"/>
@@ -2048,6 +2170,7 @@ Nogle data blev ikke overført.</translation>
         <location filename="../../qml/app/popups/InactivityPopUp.qml" line="+18"/>
         <location filename="../../qml/app/popups/PinCodePopUp.qml" line="+84"/>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="+96"/>
+        <location filename="../../qml/app/popups/SonderProgramTypePopup.qml" line="+33"/>
         <location filename="../../qml/app/popups/SyncClockPopup.qml" line="+39"/>
         <location filename="../../qml/app/popups/TermsAndConditionsPopup.qml" line="+44"/>
         <location filename="../../qml/app/settings/EditSoWiTable.qml" line="+178"/>
@@ -2064,6 +2187,7 @@ Nogle data blev ikke overført.</translation>
     <message>
         <location line="-9"/>
         <location filename="../../qml/app/astro/AutomaticFill.qml" line="-6"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramDate.qml" line="-6"/>
         <location filename="../../qml/app/extraprograms/SonderProgramHolidays.qml" line="-6"/>
         <location filename="../../qml/app/extraprograms/SonderProgramOnOff.qml" line="-6"/>
         <location filename="../../qml/app/extraprograms/SonderProgramOnOffAstro.qml" line="-6"/>
@@ -2073,6 +2197,7 @@ Nogle data blev ikke overført.</translation>
         <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="-7"/>
         <location filename="../../qml/app/popups/GatewayLoginPopup.qml" line="-18"/>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="-7"/>
+        <location filename="../../qml/app/popups/SonderProgramTypePopup.qml" line="-6"/>
         <location filename="../../qml/app/popups/TripleChoicePopup.qml" line="+14"/>
         <location filename="../../qml/app/settings/SortSwitchTimeView.qml" line="-7"/>
         <location filename="../../qml/app/settings/SoWiAutomaticFill.qml" line="-6"/>
@@ -2161,7 +2286,7 @@ Nogle data blev ikke overført.</translation>
         <translation>Kassér ændringer</translation>
     </message>
     <message>
-        <location filename="../../qml/app/views/HomeScreenView.qml" line="+124"/>
+        <location filename="../../qml/app/views/HomeScreenView.qml" line="+143"/>
         <source>Jede Auswahl aufheben</source>
         <translation>Fravælg alle</translation>
     </message>
@@ -2182,7 +2307,7 @@ Nogle data blev ikke overført.</translation>
         <translation>Filen &quot;%1&quot; kunne ikke skrives.</translation>
     </message>
     <message>
-        <location filename="../../app/report/printservice.cpp" line="+111"/>
+        <location filename="../../app/report/printservice.cpp" line="+119"/>
         <source>Druckvorschau</source>
         <translation>Vis udskrift</translation>
     </message>
@@ -2290,7 +2415,7 @@ Nogle data blev ikke overført.</translation>
         <translation>Afslut tidsur</translation>
     </message>
     <message>
-        <location filename="../../qml/app/switchtimes/ProgramView.qml" line="+118"/>
+        <location filename="../../qml/app/switchtimes/ProgramView.qml" line="+139"/>
         <source>%1: %2/%3</source>
         <translation>%1: %2/%3</translation>
     </message>
@@ -2382,21 +2507,23 @@ Nogle data blev ikke overført.</translation>
         <translation>Klip</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramView.qml" line="-17"/>
+        <location filename="../../qml/app/switchtimes/ProgramViewGrid.qml" line="+10"/>
         <location filename="../../qml/app/switchtimes/ProgramViewList.qml" line="-20"/>
         <location filename="../../qml/app/switchtimes/tablecomp/TableContextMenu.qml" line="-6"/>
         <source>Kopieren</source>
         <translation>Kopiér</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+7"/>
+        <location filename="../../qml/app/switchtimes/ProgramViewGrid.qml" line="+9"/>
         <location filename="../../qml/app/switchtimes/ProgramViewList.qml" line="+7"/>
         <location filename="../../qml/app/switchtimes/tablecomp/TableContextMenu.qml" line="+12"/>
         <source>Einfügen</source>
         <translation>Indsæt</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location filename="../../qml/app/switchtimes/ProgramViewGrid.qml" line="+9"/>
         <location filename="../../qml/app/views/SwitchTimeEditionView.qml" line="+28"/>
         <source>Bearbeiten</source>
         <translation>Redigér</translation>
@@ -3132,7 +3259,7 @@ Nogle data blev ikke overført.</translation>
 <context>
     <name>Home</name>
     <message>
-        <location filename="../../qml/app/views/HomeScreenView.qml" line="-105"/>
+        <location filename="../../qml/app/views/HomeScreenView.qml" line="-124"/>
         <source>Home</source>
         <translation>Start</translation>
     </message>
@@ -3167,22 +3294,22 @@ Nogle data blev ikke overført.</translation>
         <translation>Eksportér projekt</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+19"/>
         <source>Direkte Befehle</source>
         <translation>Direkte kommandoer</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+7"/>
         <source>Einstellungen</source>
         <translation>Indstillinger</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Software-Info</source>
         <translation>Softwareinfo</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+19"/>
         <source>FAQ</source>
         <translation>Ofte stillede spørgsmål</translation>
     </message>
@@ -3897,7 +4024,7 @@ Nogle data blev ikke overført.</translation>
         <translation>Ikke aktiv</translation>
     </message>
     <message>
-        <location filename="../../qml/app/switchtimes/ProgramView.qml" line="-62"/>
+        <location filename="../../qml/app/switchtimes/ProgramView.qml" line="-73"/>
         <location filename="../../app/switchprogram/channeloverviewmodel.cpp" line="-8"/>
         <source>Signalisierung</source>
         <translation>Signalering</translation>
@@ -4189,7 +4316,7 @@ Nogle data blev ikke overført.</translation>
         <translation>Redigér</translation>
     </message>
     <message>
-        <location filename="../../qml/app/views/HomeScreenView.qml" line="-182"/>
+        <location filename="../../qml/app/views/HomeScreenView.qml" line="-201"/>
         <source>Alle Projekte löschen</source>
         <translation>Slet alle projekter</translation>
     </message>
@@ -4225,7 +4352,7 @@ Nogle data blev ikke overført.</translation>
         </translation>
     </message>
     <message>
-        <location line="+179"/>
+        <location line="+198"/>
         <source>Möchten Sie das Projekt &quot;%1&quot; importieren?</source>
         <translation>Vil du importere projektet &quot;%1&quot;?</translation>
     </message>
@@ -4504,7 +4631,7 @@ Forbindelseskode: %3</translation>
         <translation>Søg</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../qml/MainWindow.qml" line="+53"/>
+        <location filename="../../qml/MainWindow.qml" line="+69"/>
         <source>Ihr Projekt überschreitet die Speicherplätze des Zielgeräts (%1 / %2)</source>
         <translation>
             <numerusform>Dit projekt overskrider målenhedens hukommelsesplads (%1 / %2)</numerusform>
@@ -4772,7 +4899,7 @@ Forbindelseskode: %3</translation>
         <translation>Licenser</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+36"/>
         <source>Folgende Qt-Module und externe Bibliotheken wurden werwendet:</source>
         <translation>Følgende Qt-moduler og eksterne biblioteker er brugt:</translation>
     </message>
@@ -4782,7 +4909,7 @@ Forbindelseskode: %3</translation>
         <translation>Softwareinfo</translation>
     </message>
     <message>
-        <location filename="../../app/report/printservice.cpp" line="-121"/>
+        <location filename="../../app/report/printservice.cpp" line="-129"/>
         <source>TARVINO rix2/rix3</source>
         <translation>TARVINO rix2/rix3</translation>
     </message>
@@ -4965,9 +5092,27 @@ tt:mm:ss</translation>
     </message>
 </context>
 <context>
+    <name>ToolBarMenu</name>
+    <message>
+        <location filename="../../qml/app/toolbars/ToolBarMenu.qml" line="+26"/>
+        <source>Direktbefehle / Gerätestatus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Einstellungen</source>
+        <translation type="unfinished">Indstillinger</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Software-Info</source>
+        <translation type="unfinished">Softwareinfo</translation>
+    </message>
+</context>
+<context>
     <name>Update</name>
     <message>
-        <location filename="../../qml/MainWindow.qml" line="-92"/>
+        <location filename="../../qml/MainWindow.qml" line="-108"/>
         <source>Software aktualisieren</source>
         <translation>Opdatér software</translation>
     </message>

@@ -285,7 +285,8 @@
         <translation>Coordenadas</translation>
     </message>
     <message>
-        <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="+47"/>
+        <location filename="../../qml/app/astro/AstroLocation.qml" line="+64"/>
+        <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="+65"/>
         <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+11"/>
         <location filename="../../qml/app/views/FavoriteLocationRow.qml" line="+45"/>
         <location filename="../../app/report/projectdocumentastro.cpp" line="+2"/>
@@ -294,7 +295,7 @@
         <translation>Latitude</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="+13"/>
         <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+3"/>
         <location filename="../../app/report/projectdocumentastro.cpp" line="+1"/>
         <source>° Norden</source>
@@ -308,7 +309,8 @@
         <translation>° Sul</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../../qml/app/astro/AstroLocation.qml" line="+2"/>
+        <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="+3"/>
         <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+10"/>
         <location filename="../../qml/app/views/FavoriteLocationRow.qml" line="+6"/>
         <location filename="../../app/report/projectdocumentastro.cpp" line="+1"/>
@@ -317,7 +319,7 @@
         <translation>Longitude</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="+13"/>
         <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+3"/>
         <location filename="../../app/report/projectdocumentastro.cpp" line="+1"/>
         <source>° Osten</source>
@@ -336,12 +338,13 @@
         <translation>Regra de verão/inverno</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location filename="../../qml/app/astro/AstroLocation.qml" line="+35"/>
+        <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="+22"/>
         <source>Für diesen Ort ist keine Zeitzone bekannt; sie wurde aus dem Längengrad bestimmt.</source>
         <translation>Não é conhecido nenhum fuso horário para este local; foi determinado a partir da longitude.</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="+23"/>
         <source>Standort bestimmen</source>
         <translation>Determinar localização</translation>
     </message>
@@ -353,6 +356,7 @@
         <translation>Lista de países</translation>
     </message>
     <message>
+        <location filename="../../qml/app/astro/AstroLocation.qml" line="-33"/>
         <location filename="../../qml/app/astro/CountrySettings.qml" line="+45"/>
         <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+7"/>
         <location filename="../../app/report/projectdocumentastro.cpp" line="+2"/>
@@ -361,7 +365,8 @@
         <translation>País</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+3"/>
+        <location filename="../../qml/app/astro/CountrySettings.qml" line="+12"/>
         <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+13"/>
         <location filename="../../qml/app/views/FavoriteLocationRow.qml" line="-12"/>
         <location filename="../../app/report/projectdocumentastro.cpp" line="+1"/>
@@ -370,7 +375,12 @@
         <translation>Cidade</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+41"/>
+        <source>Aktuelle Position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/astro/CountrySettings.qml" line="+19"/>
         <location filename="../../qml/app/views/FavoriteLocationsView.qml" line="+18"/>
         <source>Favoriten bearbeiten</source>
         <translation>Editar favoritos</translation>
@@ -383,6 +393,7 @@
         <translation>Favoritos</translation>
     </message>
     <message>
+        <location filename="../../qml/app/astro/AstroLocation.qml" line="-51"/>
         <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="-57"/>
         <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="+64"/>
         <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+7"/>
@@ -459,6 +470,11 @@
         <location filename="../../qml/app/views/FavoriteLocationsView.qml" line="+62"/>
         <source>Favorit hinzufügen</source>
         <translation>Adicionar favorito</translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/views/AstroLocationView.qml" line="+13"/>
+        <source>Astro-Standort</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -595,6 +611,7 @@
         <translation>até</translation>
     </message>
     <message>
+        <location filename="../../qml/app/extraprograms/SonderProgramDate.qml" line="+181"/>
         <location filename="../../qml/app/holidays/HolidayEdition.qml" line="+251"/>
         <location filename="../../qml/app/switchtimes/datetable/DateTableDelegate.qml" line="+252"/>
         <location filename="../../qml/app/utils/ZorvikUtils.qml" line="+165"/>
@@ -610,7 +627,9 @@
         </translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramDate.qml" line="+9"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="+93"/>
+        <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="+48"/>
         <location filename="../../qml/app/switchtimes/datetable/DateTableDelegate.qml" line="-23"/>
         <location filename="../../qml/app/utils/ZorvikUtils.qml" line="+2"/>
         <location filename="../../qml/components/TumblerTimePicker.qml" line="+36"/>
@@ -629,9 +648,9 @@
         <translation>s</translation>
     </message>
     <message>
-        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+89"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+95"/>
         <location filename="../../qml/app/switchtimes/datetable/DateTableDelegate.qml" line="-174"/>
-        <location filename="../../app/extraprograms/daterangecontroller.cpp" line="+29"/>
+        <location filename="../../app/extraprograms/daterangecontroller.cpp" line="+30"/>
         <source>Jahr</source>
         <translation>Ano</translation>
     </message>
@@ -777,7 +796,7 @@
     <name>Cny rules</name>
     <message>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="-38"/>
-        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-44"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-50"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-76"/>
         <source>Chinesisches Neujahr</source>
         <translation>Ano Novo Chinês</translation>
@@ -1009,7 +1028,7 @@
         <translation>em dezembro</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+10"/>
         <source>Festes Datum</source>
         <translation>Data fixa</translation>
     </message>
@@ -1041,6 +1060,7 @@
         <translation>Ano Novo Chinês</translation>
     </message>
     <message>
+        <location filename="../../qml/app/extraprograms/SonderProgramViewList.qml" line="+62"/>
         <location filename="../../qml/app/switchtimes/datetable/DateRangeTable.qml" line="+145"/>
         <source>Dieses Gerät unterstützt nicht alle Daten.
 Einige Daten wurden nicht übertragen.</source>
@@ -1157,7 +1177,7 @@ Alguns dados não foram transferidos.</translation>
 <context>
     <name>Days</name>
     <message>
-        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-19"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-25"/>
         <location filename="../../app/shell/daysetting.cpp" line="+10"/>
         <source>Montag</source>
         <translation>Segunda-feira</translation>
@@ -1306,6 +1326,7 @@ Alguns dados não foram transferidos.</translation>
         <location filename="../../qml/app/settings/ChannelOverview.qml" line="+86"/>
         <location filename="../../qml/app/settings/DeviceSettingsView.qml" line="+112"/>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="+36"/>
+        <location filename="../../qml/app/toolbars/ChannelsToolbar.qml" line="+19"/>
         <location filename="../../app/switchprogram/channeloverviewmodel.cpp" line="+61"/>
         <source>Kanal</source>
         <translation>Canal</translation>
@@ -1737,6 +1758,16 @@ Alguns dados não foram transferidos.</translation>
         <source>Zeit</source>
         <translation>Hora</translation>
     </message>
+    <message>
+        <location filename="../../qml/app/popups/SonderProgramTypePopup.qml" line="+22"/>
+        <source>Feiertagsregeln anwenden..</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Typ auswählen</source>
+        <translation type="unfinished">Selecionar tipo</translation>
+    </message>
 </context>
 <context>
     <name>Export</name>
@@ -1895,11 +1926,13 @@ Alguns dados não foram transferidos.</translation>
         <translation>Os seguintes programas adicionais do projeto não têm intervalos de datas:</translation>
     </message>
     <message>
+        <location filename="../../qml/app/extraprograms/SonderProgramTypeToolbar.qml" line="+32"/>
         <location filename="../../qml/app/switchtimes/datetable/DateTableFooter.qml" line="+7"/>
         <source>Feiertagsset übernehmen</source>
         <translation>Aplicar conjunto de feriados</translation>
     </message>
     <message>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+42"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-334"/>
         <source>Fixes Datum jedes Jahr</source>
         <translation>Data fixa todos os anos</translation>
@@ -1954,26 +1987,34 @@ Alguns dados não foram transferidos.</translation>
     </message>
     <message>
         <location filename="../../qml/app/extraprograms/SonderProgram23Edition.qml" line="+61"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramDate.qml" line="-101"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="-25"/>
         <source>Typ</source>
         <translation>Tipo</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramDate.qml" line="+42"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="+6"/>
         <source>Start</source>
         <translation>Início</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramDate.qml" line="+18"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="+9"/>
         <source>Ende</source>
         <translation>Fim</translation>
     </message>
     <message>
         <location filename="../../qml/app/extraprograms/SonderProgram23Header.qml" line="+29"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramDate.qml" line="-70"/>
         <source>Dauer Ein</source>
         <translation>Ligado permanente</translation>
     </message>
     <message>
         <location line="+0"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramDate.qml" line="+0"/>
         <source>Dauer Aus</source>
         <translation>Desligado permanente</translation>
     </message>
@@ -1985,6 +2026,7 @@ Alguns dados não foram transferidos.</translation>
     <message>
         <location line="+0"/>
         <location line="+7"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramDateEditionRow.qml" line="+67"/>
         <location filename="../../qml/app/extraprograms/SonderProgramEditionRow.qml" line="+20"/>
         <source> (hh:mm)</source>
         <translation> (hh:mm)</translation>
@@ -2000,7 +2042,37 @@ Alguns dados não foram transferidos.</translation>
         <translation>Definição de férias</translation>
     </message>
     <message>
-        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+56"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+0"/>
+        <source>Fixes Datum</source>
+        <translation type="unfinished">Data fixa</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Osterregel</source>
+        <translation type="unfinished">Regra da Páscoa</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Reihe von Tagen</source>
+        <translation type="unfinished">Série de dias</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Regel für Wochentage</source>
+        <translation type="unfinished">Regra para dias da semana</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Chinesisches Neujahr</source>
+        <translation type="unfinished">Ano Novo Chinês</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Feiertage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>Nacht</source>
         <translation>Noite</translation>
     </message>
@@ -2019,11 +2091,60 @@ Alguns dados não foram transferidos.</translation>
         <source>%1 Ausschalten</source>
         <translation>%1 desligação</translation>
     </message>
+    <message>
+        <location filename="../../qml/app/extraprograms/SonderProgramDate.qml" line="-6"/>
+        <source>Sonderprogramm %1</source>
+        <translation type="unfinished">Programa especial %1</translation>
+    </message>
+    <message>
+        <location line="+94"/>
+        <source>Wiederholung</source>
+        <translation type="unfinished">Repetição</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+33"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="+9"/>
+        <source>Dauer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-28"/>
+        <source>Nach ... Tagen</source>
+        <translation type="unfinished">Após ... dias</translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/extraprograms/SonderProgramDateEditionRow.qml" line="-24"/>
+        <source>Datum</source>
+        <translation type="unfinished">Data</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramItemRow.qml" line="+32"/>
+        <source>Uhrzeit</source>
+        <translation type="unfinished">Hora</translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="+1"/>
+        <source>%1%2</source>
+        <translation type="unfinished">%1%2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Wiederholen nach...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 Tag(e)</source>
+        <translation type="unfinished">%1 dia</translation>
+    </message>
 </context>
 <context>
     <name>Generic</name>
     <message>
         <location filename="../../qml/app/appsettings/GlobalSettings.qml" line="-26"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramView.qml" line="+140"/>
         <location filename="../../qml/app/switchtimes/ProgramViewGrid.qml" line="+312"/>
         <location filename="../../qml/app/switchtimes/ProgramViewList.qml" line="+104"/>
         <location filename="../../qml/app/switchtimes/tablecomp/TableContextMenu.qml" line="+46"/>
@@ -2035,6 +2156,7 @@ Alguns dados não foram transferidos.</translation>
         <location line="+89"/>
         <location filename="../../qml/app/astro/AutomaticFill.qml" line="+51"/>
         <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="+88"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramDate.qml" line="+58"/>
         <location filename="../../qml/app/extraprograms/SonderProgramHolidays.qml" line="+41"/>
         <location filename="../../qml/app/extraprograms/SonderProgramOnOff.qml" line="+15"/>
         <location filename="../../qml/app/extraprograms/SonderProgramOnOffAstro.qml" line="+20"/>
@@ -2048,6 +2170,7 @@ Alguns dados não foram transferidos.</translation>
         <location filename="../../qml/app/popups/InactivityPopUp.qml" line="+18"/>
         <location filename="../../qml/app/popups/PinCodePopUp.qml" line="+84"/>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="+96"/>
+        <location filename="../../qml/app/popups/SonderProgramTypePopup.qml" line="+33"/>
         <location filename="../../qml/app/popups/SyncClockPopup.qml" line="+39"/>
         <location filename="../../qml/app/popups/TermsAndConditionsPopup.qml" line="+44"/>
         <location filename="../../qml/app/settings/EditSoWiTable.qml" line="+178"/>
@@ -2064,6 +2187,7 @@ Alguns dados não foram transferidos.</translation>
     <message>
         <location line="-9"/>
         <location filename="../../qml/app/astro/AutomaticFill.qml" line="-6"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramDate.qml" line="-6"/>
         <location filename="../../qml/app/extraprograms/SonderProgramHolidays.qml" line="-6"/>
         <location filename="../../qml/app/extraprograms/SonderProgramOnOff.qml" line="-6"/>
         <location filename="../../qml/app/extraprograms/SonderProgramOnOffAstro.qml" line="-6"/>
@@ -2073,6 +2197,7 @@ Alguns dados não foram transferidos.</translation>
         <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="-7"/>
         <location filename="../../qml/app/popups/GatewayLoginPopup.qml" line="-18"/>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="-7"/>
+        <location filename="../../qml/app/popups/SonderProgramTypePopup.qml" line="-6"/>
         <location filename="../../qml/app/popups/TripleChoicePopup.qml" line="+14"/>
         <location filename="../../qml/app/settings/SortSwitchTimeView.qml" line="-7"/>
         <location filename="../../qml/app/settings/SoWiAutomaticFill.qml" line="-6"/>
@@ -2161,7 +2286,7 @@ Alguns dados não foram transferidos.</translation>
         <translation>Ignorar alterações</translation>
     </message>
     <message>
-        <location filename="../../qml/app/views/HomeScreenView.qml" line="+124"/>
+        <location filename="../../qml/app/views/HomeScreenView.qml" line="+143"/>
         <source>Jede Auswahl aufheben</source>
         <translation>Anular toda a seleção</translation>
     </message>
@@ -2182,7 +2307,7 @@ Alguns dados não foram transferidos.</translation>
         <translation>Não foi possível escrever o ficheiro «%1».</translation>
     </message>
     <message>
-        <location filename="../../app/report/printservice.cpp" line="+111"/>
+        <location filename="../../app/report/printservice.cpp" line="+119"/>
         <source>Druckvorschau</source>
         <translation>Pré-visualização da impressão</translation>
     </message>
@@ -2290,7 +2415,7 @@ Alguns dados não foram transferidos.</translation>
         <translation>Terminar temporizador</translation>
     </message>
     <message>
-        <location filename="../../qml/app/switchtimes/ProgramView.qml" line="+118"/>
+        <location filename="../../qml/app/switchtimes/ProgramView.qml" line="+139"/>
         <source>%1: %2/%3</source>
         <translation>%1: %2/%3</translation>
     </message>
@@ -2382,21 +2507,23 @@ Alguns dados não foram transferidos.</translation>
         <translation>Cortar</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramView.qml" line="-17"/>
+        <location filename="../../qml/app/switchtimes/ProgramViewGrid.qml" line="+10"/>
         <location filename="../../qml/app/switchtimes/ProgramViewList.qml" line="-20"/>
         <location filename="../../qml/app/switchtimes/tablecomp/TableContextMenu.qml" line="-6"/>
         <source>Kopieren</source>
         <translation>Copiar</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+7"/>
+        <location filename="../../qml/app/switchtimes/ProgramViewGrid.qml" line="+9"/>
         <location filename="../../qml/app/switchtimes/ProgramViewList.qml" line="+7"/>
         <location filename="../../qml/app/switchtimes/tablecomp/TableContextMenu.qml" line="+12"/>
         <source>Einfügen</source>
         <translation>Colar</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location filename="../../qml/app/switchtimes/ProgramViewGrid.qml" line="+9"/>
         <location filename="../../qml/app/views/SwitchTimeEditionView.qml" line="+28"/>
         <source>Bearbeiten</source>
         <translation>Editar</translation>
@@ -3132,7 +3259,7 @@ Alguns dados não foram transferidos.</translation>
 <context>
     <name>Home</name>
     <message>
-        <location filename="../../qml/app/views/HomeScreenView.qml" line="-105"/>
+        <location filename="../../qml/app/views/HomeScreenView.qml" line="-124"/>
         <source>Home</source>
         <translation>Início</translation>
     </message>
@@ -3167,22 +3294,22 @@ Alguns dados não foram transferidos.</translation>
         <translation>Exportar projeto</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+19"/>
         <source>Direkte Befehle</source>
         <translation>Comandos diretos</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+7"/>
         <source>Einstellungen</source>
         <translation>Definições</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Software-Info</source>
         <translation>Informações do software</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+19"/>
         <source>FAQ</source>
         <translation>Perguntas frequentes</translation>
     </message>
@@ -3897,7 +4024,7 @@ Alguns dados não foram transferidos.</translation>
         <translation>Inativo</translation>
     </message>
     <message>
-        <location filename="../../qml/app/switchtimes/ProgramView.qml" line="-62"/>
+        <location filename="../../qml/app/switchtimes/ProgramView.qml" line="-73"/>
         <location filename="../../app/switchprogram/channeloverviewmodel.cpp" line="-8"/>
         <source>Signalisierung</source>
         <translation>Sinalização</translation>
@@ -4189,7 +4316,7 @@ Alguns dados não foram transferidos.</translation>
         <translation>Editar</translation>
     </message>
     <message>
-        <location filename="../../qml/app/views/HomeScreenView.qml" line="-182"/>
+        <location filename="../../qml/app/views/HomeScreenView.qml" line="-201"/>
         <source>Alle Projekte löschen</source>
         <translation>Eliminar todos os projetos</translation>
     </message>
@@ -4225,7 +4352,7 @@ Alguns dados não foram transferidos.</translation>
         </translation>
     </message>
     <message>
-        <location line="+179"/>
+        <location line="+198"/>
         <source>Möchten Sie das Projekt &quot;%1&quot; importieren?</source>
         <translation>Pretende importar o projeto «%1»?</translation>
     </message>
@@ -4504,7 +4631,7 @@ Código de ligação: %3</translation>
         <translation>Procurar</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../qml/MainWindow.qml" line="+53"/>
+        <location filename="../../qml/MainWindow.qml" line="+69"/>
         <source>Ihr Projekt überschreitet die Speicherplätze des Zielgeräts (%1 / %2)</source>
         <translation>
             <numerusform>O seu projeto excede a posição de memória do dispositivo de destino (%1 / %2)</numerusform>
@@ -4772,7 +4899,7 @@ Código de ligação: %3</translation>
         <translation>Licenças</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+36"/>
         <source>Folgende Qt-Module und externe Bibliotheken wurden werwendet:</source>
         <translation>Foram utilizados os seguintes módulos Qt e bibliotecas externas:</translation>
     </message>
@@ -4782,7 +4909,7 @@ Código de ligação: %3</translation>
         <translation>Informações do software</translation>
     </message>
     <message>
-        <location filename="../../app/report/printservice.cpp" line="-121"/>
+        <location filename="../../app/report/printservice.cpp" line="-129"/>
         <source>TARVINO rix2/rix3</source>
         <translation>TARVINO rix2/rix3</translation>
     </message>
@@ -4965,9 +5092,27 @@ hh:mm:ss</translation>
     </message>
 </context>
 <context>
+    <name>ToolBarMenu</name>
+    <message>
+        <location filename="../../qml/app/toolbars/ToolBarMenu.qml" line="+26"/>
+        <source>Direktbefehle / Gerätestatus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Einstellungen</source>
+        <translation type="unfinished">Definições</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Software-Info</source>
+        <translation type="unfinished">Informações do software</translation>
+    </message>
+</context>
+<context>
     <name>Update</name>
     <message>
-        <location filename="../../qml/MainWindow.qml" line="-92"/>
+        <location filename="../../qml/MainWindow.qml" line="-108"/>
         <source>Software aktualisieren</source>
         <translation>Atualizar software</translation>
     </message>

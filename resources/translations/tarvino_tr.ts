@@ -285,7 +285,8 @@
         <translation>Koordinatlar</translation>
     </message>
     <message>
-        <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="+47"/>
+        <location filename="../../qml/app/astro/AstroLocation.qml" line="+64"/>
+        <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="+65"/>
         <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+11"/>
         <location filename="../../qml/app/views/FavoriteLocationRow.qml" line="+45"/>
         <location filename="../../app/report/projectdocumentastro.cpp" line="+2"/>
@@ -294,7 +295,7 @@
         <translation>Enlem</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="+13"/>
         <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+3"/>
         <location filename="../../app/report/projectdocumentastro.cpp" line="+1"/>
         <source>° Norden</source>
@@ -308,7 +309,8 @@
         <translation>° Güney</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../../qml/app/astro/AstroLocation.qml" line="+2"/>
+        <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="+3"/>
         <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+10"/>
         <location filename="../../qml/app/views/FavoriteLocationRow.qml" line="+6"/>
         <location filename="../../app/report/projectdocumentastro.cpp" line="+1"/>
@@ -317,7 +319,7 @@
         <translation>Boylam</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="+13"/>
         <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+3"/>
         <location filename="../../app/report/projectdocumentastro.cpp" line="+1"/>
         <source>° Osten</source>
@@ -336,12 +338,13 @@
         <translation>Yaz/kış saati kuralı</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location filename="../../qml/app/astro/AstroLocation.qml" line="+35"/>
+        <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="+22"/>
         <source>Für diesen Ort ist keine Zeitzone bekannt; sie wurde aus dem Längengrad bestimmt.</source>
         <translation>Bu konum için bilinen bir saat dilimi yok; boylamdan belirlendi.</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="+23"/>
         <source>Standort bestimmen</source>
         <translation>Konumu belirle</translation>
     </message>
@@ -353,6 +356,7 @@
         <translation>Ülke listesi</translation>
     </message>
     <message>
+        <location filename="../../qml/app/astro/AstroLocation.qml" line="-33"/>
         <location filename="../../qml/app/astro/CountrySettings.qml" line="+45"/>
         <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+7"/>
         <location filename="../../app/report/projectdocumentastro.cpp" line="+2"/>
@@ -361,7 +365,8 @@
         <translation>Ülke</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+3"/>
+        <location filename="../../qml/app/astro/CountrySettings.qml" line="+12"/>
         <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+13"/>
         <location filename="../../qml/app/views/FavoriteLocationRow.qml" line="-12"/>
         <location filename="../../app/report/projectdocumentastro.cpp" line="+1"/>
@@ -370,7 +375,12 @@
         <translation>Şehir</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+41"/>
+        <source>Aktuelle Position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/astro/CountrySettings.qml" line="+19"/>
         <location filename="../../qml/app/views/FavoriteLocationsView.qml" line="+18"/>
         <source>Favoriten bearbeiten</source>
         <translation>Sık kullanılanları düzenle</translation>
@@ -383,6 +393,7 @@
         <translation>Sık kullanılanlar</translation>
     </message>
     <message>
+        <location filename="../../qml/app/astro/AstroLocation.qml" line="-51"/>
         <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="-57"/>
         <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="+64"/>
         <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+7"/>
@@ -459,6 +470,11 @@
         <location filename="../../qml/app/views/FavoriteLocationsView.qml" line="+62"/>
         <source>Favorit hinzufügen</source>
         <translation>Sık kullanılanlara ekle</translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/views/AstroLocationView.qml" line="+13"/>
+        <source>Astro-Standort</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -595,6 +611,7 @@
         <translation>ile</translation>
     </message>
     <message>
+        <location filename="../../qml/app/extraprograms/SonderProgramDate.qml" line="+181"/>
         <location filename="../../qml/app/holidays/HolidayEdition.qml" line="+251"/>
         <location filename="../../qml/app/switchtimes/datetable/DateTableDelegate.qml" line="+252"/>
         <location filename="../../qml/app/utils/ZorvikUtils.qml" line="+165"/>
@@ -609,7 +626,9 @@
         </translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramDate.qml" line="+9"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="+93"/>
+        <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="+48"/>
         <location filename="../../qml/app/switchtimes/datetable/DateTableDelegate.qml" line="-23"/>
         <location filename="../../qml/app/utils/ZorvikUtils.qml" line="+2"/>
         <location filename="../../qml/components/TumblerTimePicker.qml" line="+36"/>
@@ -628,9 +647,9 @@
         <translation>sn</translation>
     </message>
     <message>
-        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+89"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+95"/>
         <location filename="../../qml/app/switchtimes/datetable/DateTableDelegate.qml" line="-174"/>
-        <location filename="../../app/extraprograms/daterangecontroller.cpp" line="+29"/>
+        <location filename="../../app/extraprograms/daterangecontroller.cpp" line="+30"/>
         <source>Jahr</source>
         <translation>Yıl</translation>
     </message>
@@ -776,7 +795,7 @@
     <name>Cny rules</name>
     <message>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="-38"/>
-        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-44"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-50"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-76"/>
         <source>Chinesisches Neujahr</source>
         <translation>Çin Yeni Yılı</translation>
@@ -1006,7 +1025,7 @@
         <translation>aralıkta</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+10"/>
         <source>Festes Datum</source>
         <translation>Sabit tarih</translation>
     </message>
@@ -1038,6 +1057,7 @@
         <translation>Çin Yeni Yılı</translation>
     </message>
     <message>
+        <location filename="../../qml/app/extraprograms/SonderProgramViewList.qml" line="+62"/>
         <location filename="../../qml/app/switchtimes/datetable/DateRangeTable.qml" line="+145"/>
         <source>Dieses Gerät unterstützt nicht alle Daten.
 Einige Daten wurden nicht übertragen.</source>
@@ -1154,7 +1174,7 @@ Bazı veriler aktarılmadı.</translation>
 <context>
     <name>Days</name>
     <message>
-        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-19"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-25"/>
         <location filename="../../app/shell/daysetting.cpp" line="+10"/>
         <source>Montag</source>
         <translation>Pazartesi</translation>
@@ -1303,6 +1323,7 @@ Bazı veriler aktarılmadı.</translation>
         <location filename="../../qml/app/settings/ChannelOverview.qml" line="+86"/>
         <location filename="../../qml/app/settings/DeviceSettingsView.qml" line="+112"/>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="+36"/>
+        <location filename="../../qml/app/toolbars/ChannelsToolbar.qml" line="+19"/>
         <location filename="../../app/switchprogram/channeloverviewmodel.cpp" line="+61"/>
         <source>Kanal</source>
         <translation>Kanal</translation>
@@ -1732,6 +1753,16 @@ Bazı veriler aktarılmadı.</translation>
         <source>Zeit</source>
         <translation>Zaman</translation>
     </message>
+    <message>
+        <location filename="../../qml/app/popups/SonderProgramTypePopup.qml" line="+22"/>
+        <source>Feiertagsregeln anwenden..</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Typ auswählen</source>
+        <translation type="unfinished">Tür seçin</translation>
+    </message>
 </context>
 <context>
     <name>Export</name>
@@ -1890,11 +1921,13 @@ Bazı veriler aktarılmadı.</translation>
         <translation>Projedeki şu ek programlarda tarih aralıkları eksik:</translation>
     </message>
     <message>
+        <location filename="../../qml/app/extraprograms/SonderProgramTypeToolbar.qml" line="+32"/>
         <location filename="../../qml/app/switchtimes/datetable/DateTableFooter.qml" line="+7"/>
         <source>Feiertagsset übernehmen</source>
         <translation>Tatil setini uygula</translation>
     </message>
     <message>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+42"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-334"/>
         <source>Fixes Datum jedes Jahr</source>
         <translation>Her yıl sabit tarih</translation>
@@ -1949,26 +1982,34 @@ Bazı veriler aktarılmadı.</translation>
     </message>
     <message>
         <location filename="../../qml/app/extraprograms/SonderProgram23Edition.qml" line="+61"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramDate.qml" line="-101"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="-25"/>
         <source>Typ</source>
         <translation>Tür</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramDate.qml" line="+42"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="+6"/>
         <source>Start</source>
         <translation>Başlangıç</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramDate.qml" line="+18"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="+9"/>
         <source>Ende</source>
         <translation>Bitiş</translation>
     </message>
     <message>
         <location filename="../../qml/app/extraprograms/SonderProgram23Header.qml" line="+29"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramDate.qml" line="-70"/>
         <source>Dauer Ein</source>
         <translation>Sürekli açık</translation>
     </message>
     <message>
         <location line="+0"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramDate.qml" line="+0"/>
         <source>Dauer Aus</source>
         <translation>Sürekli kapalı</translation>
     </message>
@@ -1980,6 +2021,7 @@ Bazı veriler aktarılmadı.</translation>
     <message>
         <location line="+0"/>
         <location line="+7"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramDateEditionRow.qml" line="+67"/>
         <location filename="../../qml/app/extraprograms/SonderProgramEditionRow.qml" line="+20"/>
         <source> (hh:mm)</source>
         <translation> (ss:dd)</translation>
@@ -1995,7 +2037,37 @@ Bazı veriler aktarılmadı.</translation>
         <translation>Tatil ayarı</translation>
     </message>
     <message>
-        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+56"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+0"/>
+        <source>Fixes Datum</source>
+        <translation type="unfinished">Sabit tarih</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Osterregel</source>
+        <translation type="unfinished">Paskalya kuralı</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Reihe von Tagen</source>
+        <translation type="unfinished">Gün dizisi</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Regel für Wochentage</source>
+        <translation type="unfinished">Hafta günleri kuralı</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Chinesisches Neujahr</source>
+        <translation type="unfinished">Çin Yeni Yılı</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Feiertage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>Nacht</source>
         <translation>Gece</translation>
     </message>
@@ -2014,11 +2086,60 @@ Bazı veriler aktarılmadı.</translation>
         <source>%1 Ausschalten</source>
         <translation>%1 kapama</translation>
     </message>
+    <message>
+        <location filename="../../qml/app/extraprograms/SonderProgramDate.qml" line="-6"/>
+        <source>Sonderprogramm %1</source>
+        <translation type="unfinished">Özel program %1</translation>
+    </message>
+    <message>
+        <location line="+94"/>
+        <source>Wiederholung</source>
+        <translation type="unfinished">Tekrar</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+33"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="+9"/>
+        <source>Dauer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-28"/>
+        <source>Nach ... Tagen</source>
+        <translation type="unfinished">... gün sonra</translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/extraprograms/SonderProgramDateEditionRow.qml" line="-24"/>
+        <source>Datum</source>
+        <translation type="unfinished">Tarih</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramItemRow.qml" line="+32"/>
+        <source>Uhrzeit</source>
+        <translation type="unfinished">Saat</translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="+1"/>
+        <source>%1%2</source>
+        <translation type="unfinished">%1%2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Wiederholen nach...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 Tag(e)</source>
+        <translation type="unfinished">%1 gün</translation>
+    </message>
 </context>
 <context>
     <name>Generic</name>
     <message>
         <location filename="../../qml/app/appsettings/GlobalSettings.qml" line="-26"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramView.qml" line="+140"/>
         <location filename="../../qml/app/switchtimes/ProgramViewGrid.qml" line="+312"/>
         <location filename="../../qml/app/switchtimes/ProgramViewList.qml" line="+104"/>
         <location filename="../../qml/app/switchtimes/tablecomp/TableContextMenu.qml" line="+46"/>
@@ -2030,6 +2151,7 @@ Bazı veriler aktarılmadı.</translation>
         <location line="+89"/>
         <location filename="../../qml/app/astro/AutomaticFill.qml" line="+51"/>
         <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="+88"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramDate.qml" line="+58"/>
         <location filename="../../qml/app/extraprograms/SonderProgramHolidays.qml" line="+41"/>
         <location filename="../../qml/app/extraprograms/SonderProgramOnOff.qml" line="+15"/>
         <location filename="../../qml/app/extraprograms/SonderProgramOnOffAstro.qml" line="+20"/>
@@ -2043,6 +2165,7 @@ Bazı veriler aktarılmadı.</translation>
         <location filename="../../qml/app/popups/InactivityPopUp.qml" line="+18"/>
         <location filename="../../qml/app/popups/PinCodePopUp.qml" line="+84"/>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="+96"/>
+        <location filename="../../qml/app/popups/SonderProgramTypePopup.qml" line="+33"/>
         <location filename="../../qml/app/popups/SyncClockPopup.qml" line="+39"/>
         <location filename="../../qml/app/popups/TermsAndConditionsPopup.qml" line="+44"/>
         <location filename="../../qml/app/settings/EditSoWiTable.qml" line="+178"/>
@@ -2059,6 +2182,7 @@ Bazı veriler aktarılmadı.</translation>
     <message>
         <location line="-9"/>
         <location filename="../../qml/app/astro/AutomaticFill.qml" line="-6"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramDate.qml" line="-6"/>
         <location filename="../../qml/app/extraprograms/SonderProgramHolidays.qml" line="-6"/>
         <location filename="../../qml/app/extraprograms/SonderProgramOnOff.qml" line="-6"/>
         <location filename="../../qml/app/extraprograms/SonderProgramOnOffAstro.qml" line="-6"/>
@@ -2068,6 +2192,7 @@ Bazı veriler aktarılmadı.</translation>
         <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="-7"/>
         <location filename="../../qml/app/popups/GatewayLoginPopup.qml" line="-18"/>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="-7"/>
+        <location filename="../../qml/app/popups/SonderProgramTypePopup.qml" line="-6"/>
         <location filename="../../qml/app/popups/TripleChoicePopup.qml" line="+14"/>
         <location filename="../../qml/app/settings/SortSwitchTimeView.qml" line="-7"/>
         <location filename="../../qml/app/settings/SoWiAutomaticFill.qml" line="-6"/>
@@ -2156,7 +2281,7 @@ Bazı veriler aktarılmadı.</translation>
         <translation>Değişiklikleri at</translation>
     </message>
     <message>
-        <location filename="../../qml/app/views/HomeScreenView.qml" line="+124"/>
+        <location filename="../../qml/app/views/HomeScreenView.qml" line="+143"/>
         <source>Jede Auswahl aufheben</source>
         <translation>Tüm seçimleri kaldır</translation>
     </message>
@@ -2177,7 +2302,7 @@ Bazı veriler aktarılmadı.</translation>
         <translation>&quot;%1&quot; dosyası yazılamadı.</translation>
     </message>
     <message>
-        <location filename="../../app/report/printservice.cpp" line="+111"/>
+        <location filename="../../app/report/printservice.cpp" line="+119"/>
         <source>Druckvorschau</source>
         <translation>Baskı önizleme</translation>
     </message>
@@ -2285,7 +2410,7 @@ Bazı veriler aktarılmadı.</translation>
         <translation>Zamanlayıcıyı bitir</translation>
     </message>
     <message>
-        <location filename="../../qml/app/switchtimes/ProgramView.qml" line="+118"/>
+        <location filename="../../qml/app/switchtimes/ProgramView.qml" line="+139"/>
         <source>%1: %2/%3</source>
         <translation>%1: %2/%3</translation>
     </message>
@@ -2377,21 +2502,23 @@ Bazı veriler aktarılmadı.</translation>
         <translation>Kes</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramView.qml" line="-17"/>
+        <location filename="../../qml/app/switchtimes/ProgramViewGrid.qml" line="+10"/>
         <location filename="../../qml/app/switchtimes/ProgramViewList.qml" line="-20"/>
         <location filename="../../qml/app/switchtimes/tablecomp/TableContextMenu.qml" line="-6"/>
         <source>Kopieren</source>
         <translation>Kopyala</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+7"/>
+        <location filename="../../qml/app/switchtimes/ProgramViewGrid.qml" line="+9"/>
         <location filename="../../qml/app/switchtimes/ProgramViewList.qml" line="+7"/>
         <location filename="../../qml/app/switchtimes/tablecomp/TableContextMenu.qml" line="+12"/>
         <source>Einfügen</source>
         <translation>Yapıştır</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location filename="../../qml/app/switchtimes/ProgramViewGrid.qml" line="+9"/>
         <location filename="../../qml/app/views/SwitchTimeEditionView.qml" line="+28"/>
         <source>Bearbeiten</source>
         <translation>Düzenle</translation>
@@ -3126,7 +3253,7 @@ Bazı veriler aktarılmadı.</translation>
 <context>
     <name>Home</name>
     <message>
-        <location filename="../../qml/app/views/HomeScreenView.qml" line="-105"/>
+        <location filename="../../qml/app/views/HomeScreenView.qml" line="-124"/>
         <source>Home</source>
         <translation>Ana sayfa</translation>
     </message>
@@ -3161,22 +3288,22 @@ Bazı veriler aktarılmadı.</translation>
         <translation>Projeyi dışa aktar</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+19"/>
         <source>Direkte Befehle</source>
         <translation>Doğrudan komutlar</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+7"/>
         <source>Einstellungen</source>
         <translation>Ayarlar</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Software-Info</source>
         <translation>Yazılım bilgisi</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+19"/>
         <source>FAQ</source>
         <translation>Sık sorulan sorular</translation>
     </message>
@@ -3891,7 +4018,7 @@ Bazı veriler aktarılmadı.</translation>
         <translation>Devre dışı</translation>
     </message>
     <message>
-        <location filename="../../qml/app/switchtimes/ProgramView.qml" line="-62"/>
+        <location filename="../../qml/app/switchtimes/ProgramView.qml" line="-73"/>
         <location filename="../../app/switchprogram/channeloverviewmodel.cpp" line="-8"/>
         <source>Signalisierung</source>
         <translation>Sinyal verme</translation>
@@ -4183,7 +4310,7 @@ Bazı veriler aktarılmadı.</translation>
         <translation>Düzenle</translation>
     </message>
     <message>
-        <location filename="../../qml/app/views/HomeScreenView.qml" line="-182"/>
+        <location filename="../../qml/app/views/HomeScreenView.qml" line="-201"/>
         <source>Alle Projekte löschen</source>
         <translation>Tüm projeleri sil</translation>
     </message>
@@ -4217,7 +4344,7 @@ Bazı veriler aktarılmadı.</translation>
         </translation>
     </message>
     <message>
-        <location line="+179"/>
+        <location line="+198"/>
         <source>Möchten Sie das Projekt &quot;%1&quot; importieren?</source>
         <translation>&quot;%1&quot; projesini içe aktarmak istiyor musunuz?</translation>
     </message>
@@ -4496,7 +4623,7 @@ Bağlantı kodu: %3</translation>
         <translation>Ara</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../qml/MainWindow.qml" line="+53"/>
+        <location filename="../../qml/MainWindow.qml" line="+69"/>
         <source>Ihr Projekt überschreitet die Speicherplätze des Zielgeräts (%1 / %2)</source>
         <translation>
             <numerusform>Projeniz hedef cihazın bellek yerlerini aşıyor (%1 / %2)</numerusform>
@@ -4763,7 +4890,7 @@ Bağlantı kodu: %3</translation>
         <translation>Lisanslar</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+36"/>
         <source>Folgende Qt-Module und externe Bibliotheken wurden werwendet:</source>
         <translation>Aşağıdaki Qt modülleri ve harici kitaplıklar kullanılmıştır:</translation>
     </message>
@@ -4773,7 +4900,7 @@ Bağlantı kodu: %3</translation>
         <translation>Yazılım bilgisi</translation>
     </message>
     <message>
-        <location filename="../../app/report/printservice.cpp" line="-121"/>
+        <location filename="../../app/report/printservice.cpp" line="-129"/>
         <source>TARVINO rix2/rix3</source>
         <translation>TARVINO rix2/rix3</translation>
     </message>
@@ -4956,9 +5083,27 @@ ss:dd:sn</translation>
     </message>
 </context>
 <context>
+    <name>ToolBarMenu</name>
+    <message>
+        <location filename="../../qml/app/toolbars/ToolBarMenu.qml" line="+26"/>
+        <source>Direktbefehle / Gerätestatus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Einstellungen</source>
+        <translation type="unfinished">Ayarlar</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Software-Info</source>
+        <translation type="unfinished">Yazılım bilgisi</translation>
+    </message>
+</context>
+<context>
     <name>Update</name>
     <message>
-        <location filename="../../qml/MainWindow.qml" line="-92"/>
+        <location filename="../../qml/MainWindow.qml" line="-108"/>
         <source>Software aktualisieren</source>
         <translation>Yazılımı güncelle</translation>
     </message>
