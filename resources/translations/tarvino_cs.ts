@@ -377,7 +377,7 @@
     <message>
         <location line="+41"/>
         <source>Aktuelle Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuální poloha</translation>
     </message>
     <message>
         <location filename="../../qml/app/astro/CountrySettings.qml" line="+19"/>
@@ -474,7 +474,7 @@
     <message>
         <location filename="../../qml/app/views/AstroLocationView.qml" line="+13"/>
         <source>Astro-Standort</source>
-        <translation type="unfinished"></translation>
+        <translation>Astronomická poloha</translation>
     </message>
 </context>
 <context>
@@ -1766,12 +1766,12 @@ Některá data nebyla přenesena.</translation>
     <message>
         <location filename="../../qml/app/popups/SonderProgramTypePopup.qml" line="+22"/>
         <source>Feiertagsregeln anwenden..</source>
-        <translation type="unfinished"></translation>
+        <translation>Použít pravidla svátků..</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Typ auswählen</source>
-        <translation type="unfinished">Vybrat druh</translation>
+        <translation>Vybrat druh</translation>
     </message>
 </context>
 <context>
@@ -2049,32 +2049,32 @@ Některá data nebyla přenesena.</translation>
     <message>
         <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+0"/>
         <source>Fixes Datum</source>
-        <translation type="unfinished">Pevné datum</translation>
+        <translation>Pevné datum</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Osterregel</source>
-        <translation type="unfinished">Velikonoční pravidlo</translation>
+        <translation>Velikonoční pravidlo</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Reihe von Tagen</source>
-        <translation type="unfinished">Řada dnů</translation>
+        <translation>Řada dnů</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Regel für Wochentage</source>
-        <translation type="unfinished">Pravidlo pro dny v týdnu</translation>
+        <translation>Pravidlo pro dny v týdnu</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Chinesisches Neujahr</source>
-        <translation type="unfinished">Čínský Nový rok</translation>
+        <translation>Čínský Nový rok</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Feiertage</source>
-        <translation type="unfinished"></translation>
+        <translation>Svátky</translation>
     </message>
     <message>
         <location line="+17"/>
@@ -2099,50 +2099,50 @@ Některá data nebyla přenesena.</translation>
     <message>
         <location filename="../../qml/app/extraprograms/SonderProgramDate.qml" line="-6"/>
         <source>Sonderprogramm %1</source>
-        <translation type="unfinished">Zvláštní program %1</translation>
+        <translation>Zvláštní program %1</translation>
     </message>
     <message>
         <location line="+94"/>
         <source>Wiederholung</source>
-        <translation type="unfinished">Opakování</translation>
+        <translation>Opakování</translation>
     </message>
     <message>
         <location line="+0"/>
         <location line="+33"/>
         <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="+9"/>
         <source>Dauer</source>
-        <translation type="unfinished"></translation>
+        <translation>Trvání</translation>
     </message>
     <message>
         <location line="-28"/>
         <source>Nach ... Tagen</source>
-        <translation type="unfinished">Po ... dnech</translation>
+        <translation>Po ... dnech</translation>
     </message>
     <message>
         <location filename="../../qml/app/extraprograms/SonderProgramDateEditionRow.qml" line="-24"/>
         <source>Datum</source>
-        <translation type="unfinished">Datum</translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <location line="+24"/>
         <location filename="../../qml/app/extraprograms/SonderProgramItemRow.qml" line="+32"/>
         <source>Uhrzeit</source>
-        <translation type="unfinished">Čas</translation>
+        <translation>Čas</translation>
     </message>
     <message>
         <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="+1"/>
         <source>%1%2</source>
-        <translation type="unfinished">%1%2</translation>
+        <translation>%1%2</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Wiederholen nach...</source>
-        <translation type="unfinished"></translation>
+        <translation>Opakovat po...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 Tag(e)</source>
-        <translation type="unfinished">%1 den</translation>
+        <translation>Dny: %1</translation>
     </message>
 </context>
 <context>
@@ -5105,17 +5105,17 @@ hh:mm:ss</translation>
     <message>
         <location filename="../../qml/app/toolbars/ToolBarMenu.qml" line="+26"/>
         <source>Direktbefehle / Gerätestatus</source>
-        <translation type="unfinished"></translation>
+        <translation>Přímé příkazy / Stav zařízení</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Einstellungen</source>
-        <translation type="unfinished">Nastavení</translation>
+        <translation>Nastavení</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Software-Info</source>
-        <translation type="unfinished">Informace o softwaru</translation>
+        <translation>Informace o softwaru</translation>
     </message>
 </context>
 <context>

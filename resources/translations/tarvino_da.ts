@@ -377,7 +377,7 @@
     <message>
         <location line="+41"/>
         <source>Aktuelle Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuel position</translation>
     </message>
     <message>
         <location filename="../../qml/app/astro/CountrySettings.qml" line="+19"/>
@@ -474,7 +474,7 @@
     <message>
         <location filename="../../qml/app/views/AstroLocationView.qml" line="+13"/>
         <source>Astro-Standort</source>
-        <translation type="unfinished"></translation>
+        <translation>Astroplacering</translation>
     </message>
 </context>
 <context>
@@ -1761,12 +1761,12 @@ Nogle data blev ikke overført.</translation>
     <message>
         <location filename="../../qml/app/popups/SonderProgramTypePopup.qml" line="+22"/>
         <source>Feiertagsregeln anwenden..</source>
-        <translation type="unfinished"></translation>
+        <translation>Anvend helligdagsregler..</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Typ auswählen</source>
-        <translation type="unfinished">Vælg art</translation>
+        <translation>Vælg art</translation>
     </message>
 </context>
 <context>
@@ -2044,32 +2044,32 @@ Nogle data blev ikke overført.</translation>
     <message>
         <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+0"/>
         <source>Fixes Datum</source>
-        <translation type="unfinished">Fast dato</translation>
+        <translation>Fast dato</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Osterregel</source>
-        <translation type="unfinished">Påskeregel</translation>
+        <translation>Påskeregel</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Reihe von Tagen</source>
-        <translation type="unfinished">Række af dage</translation>
+        <translation>Række af dage</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Regel für Wochentage</source>
-        <translation type="unfinished">Regel for ugedage</translation>
+        <translation>Regel for ugedage</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Chinesisches Neujahr</source>
-        <translation type="unfinished">Kinesisk nytår</translation>
+        <translation>Kinesisk nytår</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Feiertage</source>
-        <translation type="unfinished"></translation>
+        <translation>Helligdage</translation>
     </message>
     <message>
         <location line="+17"/>
@@ -2094,50 +2094,50 @@ Nogle data blev ikke overført.</translation>
     <message>
         <location filename="../../qml/app/extraprograms/SonderProgramDate.qml" line="-6"/>
         <source>Sonderprogramm %1</source>
-        <translation type="unfinished">Specialprogram %1</translation>
+        <translation>Specialprogram %1</translation>
     </message>
     <message>
         <location line="+94"/>
         <source>Wiederholung</source>
-        <translation type="unfinished">Gentagelse</translation>
+        <translation>Gentagelse</translation>
     </message>
     <message>
         <location line="+0"/>
         <location line="+33"/>
         <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="+9"/>
         <source>Dauer</source>
-        <translation type="unfinished"></translation>
+        <translation>Varighed</translation>
     </message>
     <message>
         <location line="-28"/>
         <source>Nach ... Tagen</source>
-        <translation type="unfinished">Efter ... dage</translation>
+        <translation>Efter ... dage</translation>
     </message>
     <message>
         <location filename="../../qml/app/extraprograms/SonderProgramDateEditionRow.qml" line="-24"/>
         <source>Datum</source>
-        <translation type="unfinished">Dato</translation>
+        <translation>Dato</translation>
     </message>
     <message>
         <location line="+24"/>
         <location filename="../../qml/app/extraprograms/SonderProgramItemRow.qml" line="+32"/>
         <source>Uhrzeit</source>
-        <translation type="unfinished">Klokkeslæt</translation>
+        <translation>Klokkeslæt</translation>
     </message>
     <message>
         <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="+1"/>
         <source>%1%2</source>
-        <translation type="unfinished">%1%2</translation>
+        <translation>%1%2</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Wiederholen nach...</source>
-        <translation type="unfinished"></translation>
+        <translation>Gentag efter...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 Tag(e)</source>
-        <translation type="unfinished">%1 dag</translation>
+        <translation>%1 dag(e)</translation>
     </message>
 </context>
 <context>
@@ -5096,17 +5096,17 @@ tt:mm:ss</translation>
     <message>
         <location filename="../../qml/app/toolbars/ToolBarMenu.qml" line="+26"/>
         <source>Direktbefehle / Gerätestatus</source>
-        <translation type="unfinished"></translation>
+        <translation>Direkte kommandoer / Enhedsstatus</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Einstellungen</source>
-        <translation type="unfinished">Indstillinger</translation>
+        <translation>Indstillinger</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Software-Info</source>
-        <translation type="unfinished">Softwareinfo</translation>
+        <translation>Softwareinfo</translation>
     </message>
 </context>
 <context>

@@ -377,7 +377,7 @@
     <message>
         <location line="+41"/>
         <source>Aktuelle Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Position</translation>
     </message>
     <message>
         <location filename="../../qml/app/astro/CountrySettings.qml" line="+19"/>
@@ -474,7 +474,7 @@
     <message>
         <location filename="../../qml/app/views/AstroLocationView.qml" line="+13"/>
         <source>Astro-Standort</source>
-        <translation type="unfinished"></translation>
+        <translation>Astro-Standort</translation>
     </message>
 </context>
 <context>
@@ -1761,12 +1761,12 @@ Einige Daten wurden nicht übertragen.</translation>
     <message>
         <location filename="../../qml/app/popups/SonderProgramTypePopup.qml" line="+22"/>
         <source>Feiertagsregeln anwenden..</source>
-        <translation type="unfinished"></translation>
+        <translation>Feiertagsregeln anwenden..</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Typ auswählen</source>
-        <translation type="unfinished">Typ auswählen</translation>
+        <translation>Typ auswählen</translation>
     </message>
 </context>
 <context>
@@ -2044,32 +2044,32 @@ Einige Daten wurden nicht übertragen.</translation>
     <message>
         <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+0"/>
         <source>Fixes Datum</source>
-        <translation type="unfinished">Fixes Datum</translation>
+        <translation>Fixes Datum</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Osterregel</source>
-        <translation type="unfinished">Osterregel</translation>
+        <translation>Osterregel</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Reihe von Tagen</source>
-        <translation type="unfinished">Reihe von Tagen</translation>
+        <translation>Reihe von Tagen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Regel für Wochentage</source>
-        <translation type="unfinished">Regel für Wochentage</translation>
+        <translation>Regel für Wochentage</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Chinesisches Neujahr</source>
-        <translation type="unfinished">Chinesisches Neujahr</translation>
+        <translation>Chinesisches Neujahr</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Feiertage</source>
-        <translation type="unfinished"></translation>
+        <translation>Feiertage</translation>
     </message>
     <message>
         <location line="+17"/>
@@ -2094,50 +2094,50 @@ Einige Daten wurden nicht übertragen.</translation>
     <message>
         <location filename="../../qml/app/extraprograms/SonderProgramDate.qml" line="-6"/>
         <source>Sonderprogramm %1</source>
-        <translation type="unfinished">Sonderprogramm %1</translation>
+        <translation>Sonderprogramm %1</translation>
     </message>
     <message>
         <location line="+94"/>
         <source>Wiederholung</source>
-        <translation type="unfinished">Wiederholung</translation>
+        <translation>Wiederholung</translation>
     </message>
     <message>
         <location line="+0"/>
         <location line="+33"/>
         <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="+9"/>
         <source>Dauer</source>
-        <translation type="unfinished">Dauer</translation>
+        <translation>Dauer</translation>
     </message>
     <message>
         <location line="-28"/>
         <source>Nach ... Tagen</source>
-        <translation type="unfinished">Nach ... Tagen</translation>
+        <translation>Nach ... Tagen</translation>
     </message>
     <message>
         <location filename="../../qml/app/extraprograms/SonderProgramDateEditionRow.qml" line="-24"/>
         <source>Datum</source>
-        <translation type="unfinished">Datum</translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <location line="+24"/>
         <location filename="../../qml/app/extraprograms/SonderProgramItemRow.qml" line="+32"/>
         <source>Uhrzeit</source>
-        <translation type="unfinished">Uhrzeit</translation>
+        <translation>Uhrzeit</translation>
     </message>
     <message>
         <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="+1"/>
         <source>%1%2</source>
-        <translation type="unfinished">%1%2</translation>
+        <translation>%1%2</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Wiederholen nach...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholen nach...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 Tag(e)</source>
-        <translation type="unfinished">%1 Tag(e)</translation>
+        <translation>%1 Tag(e)</translation>
     </message>
 </context>
 <context>
@@ -5096,17 +5096,17 @@ hh:mm:ss</translation>
     <message>
         <location filename="../../qml/app/toolbars/ToolBarMenu.qml" line="+26"/>
         <source>Direktbefehle / Gerätestatus</source>
-        <translation type="unfinished"></translation>
+        <translation>Direktbefehle / Gerätestatus</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Einstellungen</source>
-        <translation type="unfinished">Einstellungen</translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Software-Info</source>
-        <translation type="unfinished">Software-Info</translation>
+        <translation>Software-Info</translation>
     </message>
 </context>
 <context>

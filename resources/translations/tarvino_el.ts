@@ -377,7 +377,7 @@
     <message>
         <location line="+41"/>
         <source>Aktuelle Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Τρέχουσα θέση</translation>
     </message>
     <message>
         <location filename="../../qml/app/astro/CountrySettings.qml" line="+19"/>
@@ -474,7 +474,7 @@
     <message>
         <location filename="../../qml/app/views/AstroLocationView.qml" line="+13"/>
         <source>Astro-Standort</source>
-        <translation type="unfinished"></translation>
+        <translation>Αστρονομική τοποθεσία</translation>
     </message>
 </context>
 <context>
@@ -1761,12 +1761,12 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../qml/app/popups/SonderProgramTypePopup.qml" line="+22"/>
         <source>Feiertagsregeln anwenden..</source>
-        <translation type="unfinished"></translation>
+        <translation>Εφαρμογή κανόνων αργιών..</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Typ auswählen</source>
-        <translation type="unfinished">Επιλογή τύπου</translation>
+        <translation>Επιλογή τύπου</translation>
     </message>
 </context>
 <context>
@@ -2044,32 +2044,32 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+0"/>
         <source>Fixes Datum</source>
-        <translation type="unfinished">Σταθερή ημερομηνία</translation>
+        <translation>Σταθερή ημερομηνία</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Osterregel</source>
-        <translation type="unfinished">Κανόνας Πάσχα</translation>
+        <translation>Κανόνας Πάσχα</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Reihe von Tagen</source>
-        <translation type="unfinished">Σειρά ημερών</translation>
+        <translation>Σειρά ημερών</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Regel für Wochentage</source>
-        <translation type="unfinished">Κανόνας για ημέρες εβδομάδας</translation>
+        <translation>Κανόνας για ημέρες εβδομάδας</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Chinesisches Neujahr</source>
-        <translation type="unfinished">Κινεζικό νέο έτος</translation>
+        <translation>Κινεζικό νέο έτος</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Feiertage</source>
-        <translation type="unfinished"></translation>
+        <translation>Αργίες</translation>
     </message>
     <message>
         <location line="+17"/>
@@ -2094,50 +2094,50 @@ Einige Daten wurden nicht übertragen.</source>
     <message>
         <location filename="../../qml/app/extraprograms/SonderProgramDate.qml" line="-6"/>
         <source>Sonderprogramm %1</source>
-        <translation type="unfinished">Ειδικό πρόγραμμα %1</translation>
+        <translation>Ειδικό πρόγραμμα %1</translation>
     </message>
     <message>
         <location line="+94"/>
         <source>Wiederholung</source>
-        <translation type="unfinished">Επανάληψη</translation>
+        <translation>Επανάληψη</translation>
     </message>
     <message>
         <location line="+0"/>
         <location line="+33"/>
         <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="+9"/>
         <source>Dauer</source>
-        <translation type="unfinished"></translation>
+        <translation>Διάρκεια</translation>
     </message>
     <message>
         <location line="-28"/>
         <source>Nach ... Tagen</source>
-        <translation type="unfinished">Μετά από ... ημέρες</translation>
+        <translation>Μετά από ... ημέρες</translation>
     </message>
     <message>
         <location filename="../../qml/app/extraprograms/SonderProgramDateEditionRow.qml" line="-24"/>
         <source>Datum</source>
-        <translation type="unfinished">Ημερομηνία</translation>
+        <translation>Ημερομηνία</translation>
     </message>
     <message>
         <location line="+24"/>
         <location filename="../../qml/app/extraprograms/SonderProgramItemRow.qml" line="+32"/>
         <source>Uhrzeit</source>
-        <translation type="unfinished">Ώρα ημέρας</translation>
+        <translation>Ώρα ημέρας</translation>
     </message>
     <message>
         <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="+1"/>
         <source>%1%2</source>
-        <translation type="unfinished">%1%2</translation>
+        <translation>%1%2</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Wiederholen nach...</source>
-        <translation type="unfinished"></translation>
+        <translation>Επανάληψη μετά από...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 Tag(e)</source>
-        <translation type="unfinished">%1 ημέρα</translation>
+        <translation>%1 ημέρα(ες)</translation>
     </message>
 </context>
 <context>
@@ -5096,17 +5096,17 @@ hh:mm:ss</source>
     <message>
         <location filename="../../qml/app/toolbars/ToolBarMenu.qml" line="+26"/>
         <source>Direktbefehle / Gerätestatus</source>
-        <translation type="unfinished"></translation>
+        <translation>Άμεσες εντολές / Κατάσταση συσκευής</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Einstellungen</source>
-        <translation type="unfinished">Ρυθμίσεις</translation>
+        <translation>Ρυθμίσεις</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Software-Info</source>
-        <translation type="unfinished">Πληροφορίες λογισμικού</translation>
+        <translation>Πληροφορίες λογισμικού</translation>
     </message>
 </context>
 <context>

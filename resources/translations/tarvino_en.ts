@@ -377,7 +377,7 @@
     <message>
         <location line="+41"/>
         <source>Aktuelle Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Current position</translation>
     </message>
     <message>
         <location filename="../../qml/app/astro/CountrySettings.qml" line="+19"/>
@@ -474,7 +474,7 @@
     <message>
         <location filename="../../qml/app/views/AstroLocationView.qml" line="+13"/>
         <source>Astro-Standort</source>
-        <translation type="unfinished"></translation>
+        <translation>Astro location</translation>
     </message>
 </context>
 <context>
@@ -1761,12 +1761,12 @@ Some data were not transferred.</translation>
     <message>
         <location filename="../../qml/app/popups/SonderProgramTypePopup.qml" line="+22"/>
         <source>Feiertagsregeln anwenden..</source>
-        <translation type="unfinished"></translation>
+        <translation>Apply holiday rules..</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Typ auswählen</source>
-        <translation type="unfinished">Select type</translation>
+        <translation>Select type</translation>
     </message>
 </context>
 <context>
@@ -2044,32 +2044,32 @@ Some data were not transferred.</translation>
     <message>
         <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+0"/>
         <source>Fixes Datum</source>
-        <translation type="unfinished">Fixed date</translation>
+        <translation>Fixed date</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Osterregel</source>
-        <translation type="unfinished">Easter rule</translation>
+        <translation>Easter rule</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Reihe von Tagen</source>
-        <translation type="unfinished">Series of days</translation>
+        <translation>Series of days</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Regel für Wochentage</source>
-        <translation type="unfinished">Rule for weekdays</translation>
+        <translation>Rule for weekdays</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Chinesisches Neujahr</source>
-        <translation type="unfinished">Chinese New Year</translation>
+        <translation>Chinese New Year</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Feiertage</source>
-        <translation type="unfinished"></translation>
+        <translation>Holidays</translation>
     </message>
     <message>
         <location line="+17"/>
@@ -2094,50 +2094,50 @@ Some data were not transferred.</translation>
     <message>
         <location filename="../../qml/app/extraprograms/SonderProgramDate.qml" line="-6"/>
         <source>Sonderprogramm %1</source>
-        <translation type="unfinished">Extra program %1</translation>
+        <translation>Extra program %1</translation>
     </message>
     <message>
         <location line="+94"/>
         <source>Wiederholung</source>
-        <translation type="unfinished">Repetition</translation>
+        <translation>Repetition</translation>
     </message>
     <message>
         <location line="+0"/>
         <location line="+33"/>
         <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="+9"/>
         <source>Dauer</source>
-        <translation type="unfinished"></translation>
+        <translation>Duration</translation>
     </message>
     <message>
         <location line="-28"/>
         <source>Nach ... Tagen</source>
-        <translation type="unfinished">After ... days</translation>
+        <translation>After ... days</translation>
     </message>
     <message>
         <location filename="../../qml/app/extraprograms/SonderProgramDateEditionRow.qml" line="-24"/>
         <source>Datum</source>
-        <translation type="unfinished">Date</translation>
+        <translation>Date</translation>
     </message>
     <message>
         <location line="+24"/>
         <location filename="../../qml/app/extraprograms/SonderProgramItemRow.qml" line="+32"/>
         <source>Uhrzeit</source>
-        <translation type="unfinished">Time of day</translation>
+        <translation>Time of day</translation>
     </message>
     <message>
         <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="+1"/>
         <source>%1%2</source>
-        <translation type="unfinished">%1%2</translation>
+        <translation>%1%2</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Wiederholen nach...</source>
-        <translation type="unfinished"></translation>
+        <translation>Repeat after...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 Tag(e)</source>
-        <translation type="unfinished">%1 day</translation>
+        <translation>%1 day(s)</translation>
     </message>
 </context>
 <context>
@@ -5096,17 +5096,17 @@ hh:mm:ss</translation>
     <message>
         <location filename="../../qml/app/toolbars/ToolBarMenu.qml" line="+26"/>
         <source>Direktbefehle / Gerätestatus</source>
-        <translation type="unfinished"></translation>
+        <translation>Direct commands / Device status</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Einstellungen</source>
-        <translation type="unfinished">Settings</translation>
+        <translation>Settings</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Software-Info</source>
-        <translation type="unfinished">Software info</translation>
+        <translation>Software info</translation>
     </message>
 </context>
 <context>
