@@ -2132,7 +2132,7 @@ Kaikkia tietoja ei siirretty.</translation>
     <message>
         <location line="+6"/>
         <source>Wiederholen nach...</source>
-        <translation>Toista kun kulunut...</translation>
+        <translation>Toistoväli...</translation>
     </message>
     <message>
         <location line="+1"/>

@@ -2127,7 +2127,7 @@ Bazı veriler aktarılmadı.</translation>
     <message>
         <location line="+6"/>
         <source>Wiederholen nach...</source>
-        <translation>Şu süreden sonra tekrarla...</translation>
+        <translation>Tekrarlama aralığı...</translation>
     </message>
     <message>
         <location line="+1"/>
