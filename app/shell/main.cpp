@@ -6,6 +6,7 @@
 #include <QQmlApplicationEngine>
 #include <QQmlExtensionPlugin>
 #include <QQuickStyle>
+#include <QQuickWindow>
 
 #include <core/windowlayout.h>
 #include <softwareversion/quicksoftwareversion.h>
@@ -32,10 +33,20 @@ int main(int argc, char* argv[])
         [mainUrl](QObject* object, const QUrl& url) {
             if (url != mainUrl)
                 return;
-            if (!object)
+            auto* window = qobject_cast<QQuickWindow*>(object);
+            if (!window) {
                 QCoreApplication::exit(-1);
-            else
-                qCInfo(tarvinoLog) << "Main window loaded";
+                return;
+            }
+            // The window starts its first view after its first frame; it counts as loaded once
+            // that has run, so that a project named on the command line is imported by then.
+            QObject::connect(
+                window, &QQuickWindow::frameSwapped, window,
+                [window] {
+                    QMetaObject::invokeMethod(window, "start");
+                    qCInfo(tarvinoLog) << "Main window loaded";
+                },
+                static_cast<Qt::ConnectionType>(Qt::QueuedConnection | Qt::SingleShotConnection));
         },
         Qt::QueuedConnection);
     engine.load(mainUrl);

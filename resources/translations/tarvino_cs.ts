@@ -2150,7 +2150,7 @@ Některá data nebyla přenesena.</translation>
     <message>
         <location filename="../../qml/app/appsettings/GlobalSettings.qml" line="-26"/>
         <location filename="../../qml/app/extraprograms/SonderProgramView.qml" line="+140"/>
-        <location filename="../../qml/app/switchtimes/ProgramViewGrid.qml" line="+312"/>
+        <location filename="../../qml/app/switchtimes/ProgramViewGrid.qml" line="+313"/>
         <location filename="../../qml/app/switchtimes/ProgramViewList.qml" line="+104"/>
         <location filename="../../qml/app/switchtimes/tablecomp/TableContextMenu.qml" line="+46"/>
         <location filename="../../qml/app/views/HomeScreenView.qml" line="+90"/>
@@ -2378,7 +2378,7 @@ Některá data nebyla přenesena.</translation>
         <location line="+96"/>
         <location line="+10"/>
         <location line="+4"/>
-        <location filename="../../qml/app/switchtimes/ProgramViewGrid.qml" line="-189"/>
+        <location filename="../../qml/app/switchtimes/ProgramViewGrid.qml" line="-190"/>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableFooter.qml" line="+22"/>
         <location filename="../../qml/app/switchtimes/SwitchTimeItem.qml" line="+1"/>
         <location filename="../../qml/app/switchtimes/SwitchTimeTypeBar.qml" line="+1"/>
@@ -2506,7 +2506,7 @@ Některá data nebyla přenesena.</translation>
         <translation>Impuls vyp.</translation>
     </message>
     <message>
-        <location line="+149"/>
+        <location line="+150"/>
         <location filename="../../qml/app/switchtimes/tablecomp/TableContextMenu.qml" line="-12"/>
         <source>Ausschneiden</source>
         <translation>Vyjmout</translation>

@@ -2145,7 +2145,7 @@ Einige Daten wurden nicht übertragen.</translation>
     <message>
         <location filename="../../qml/app/appsettings/GlobalSettings.qml" line="-26"/>
         <location filename="../../qml/app/extraprograms/SonderProgramView.qml" line="+140"/>
-        <location filename="../../qml/app/switchtimes/ProgramViewGrid.qml" line="+312"/>
+        <location filename="../../qml/app/switchtimes/ProgramViewGrid.qml" line="+313"/>
         <location filename="../../qml/app/switchtimes/ProgramViewList.qml" line="+104"/>
         <location filename="../../qml/app/switchtimes/tablecomp/TableContextMenu.qml" line="+46"/>
         <location filename="../../qml/app/views/HomeScreenView.qml" line="+90"/>
@@ -2373,7 +2373,7 @@ Einige Daten wurden nicht übertragen.</translation>
         <location line="+96"/>
         <location line="+10"/>
         <location line="+4"/>
-        <location filename="../../qml/app/switchtimes/ProgramViewGrid.qml" line="-189"/>
+        <location filename="../../qml/app/switchtimes/ProgramViewGrid.qml" line="-190"/>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableFooter.qml" line="+22"/>
         <location filename="../../qml/app/switchtimes/SwitchTimeItem.qml" line="+1"/>
         <location filename="../../qml/app/switchtimes/SwitchTimeTypeBar.qml" line="+1"/>
@@ -2501,7 +2501,7 @@ Einige Daten wurden nicht übertragen.</translation>
         <translation>Impuls Aus</translation>
     </message>
     <message>
-        <location line="+149"/>
+        <location line="+150"/>
         <location filename="../../qml/app/switchtimes/tablecomp/TableContextMenu.qml" line="-12"/>
         <source>Ausschneiden</source>
         <translation>Ausschneiden</translation>

@@ -91,7 +91,8 @@ private:
 private slots:
     void initTestCase() {
         QVERIFY(folder.isValid());
-        harness = std::make_unique<ViewHarness>();
+        // Tall enough for every section of the device settings without scrolling.
+        harness = std::make_unique<ViewHarness>(ViewHarness::Options{QStringLiteral("de"), true, QSize(1280, 1400)});
     }
     void cleanupTestCase() { harness.reset(); }
     void cleanup() {

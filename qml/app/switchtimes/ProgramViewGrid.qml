@@ -261,7 +261,8 @@ Item {
                     }
                     readonly property bool hasSwitches: selection.elements.length > 0
                     property bool canPaste: false
-                    onAboutToShow: canPaste = gridView.viewController.canPaste(gridView.pasteKind)
+                    // A channel whose function just changed has no switch-time controller yet.
+                    onAboutToShow: canPaste = gridView.viewController ? gridView.viewController.canPaste(gridView.pasteKind) : false
                     Connections {
                         target: gridView.viewController
                         function onHasCopyChanged() { bubbleMenu.canPaste = gridView.viewController.canPaste(gridView.pasteKind) }
