@@ -313,6 +313,40 @@ private slots:
         QCOMPARE(customSet(QStringLiteral("Regeln")).holidays().size(), 4);
     }
 
+    // A date picker beside the set window marks the current set's days; a rule edited in the
+    // window moves its mark and the day's name at once.
+    void pickerMarksFollowARuleEdit() {
+        QVERIFY(harness->loadData("import QtQuick\nimport Tarvino\n"
+                                  "Row {\n"
+                                  "    HolidaySetEdition { width: 768; height: 700 }\n"
+                                  "    CalendarList { currentDate: new Date(2026, 4, 20) }\n"
+                                  "}"));
+        QVERIFY(newSet(QStringLiteral("Marken")));
+        QVERIFY(!find(QStringLiteral("mark_20")));
+        QVERIFY(openRuleForm());
+        QVERIFY(harness->typeText(find(QStringLiteral("holidayName")), QStringLiteral("Stadtfest")));
+        QVERIFY(typeDate(QStringLiteral("holidayStartDate"), QStringLiteral("2005")));
+        QVERIFY(typeDate(QStringLiteral("holidayEndDate"), QStringLiteral("2105")));
+        QVERIFY(accept());
+        QVERIFY(ViewHarness::waitFor([this] { return find(QStringLiteral("mark_20")); }));
+        QCOMPARE(textOf(QStringLiteral("dayHolidayName")), QStringLiteral("Stadtfest"));
+
+        QVERIFY(harness->click(find(QStringLiteral("holidayRule_0"))));
+        QVERIFY(harness->click(find(QStringLiteral("editRule"))));
+        QVERIFY(ViewHarness::waitFor([this] { return textOf(QStringLiteral("holidayName")) == QStringLiteral("Stadtfest"); }));
+        QVERIFY(typeDate(QStringLiteral("holidayEndDate"), QStringLiteral("2305")));
+        QVERIFY(typeDate(QStringLiteral("holidayStartDate"), QStringLiteral("2205")));
+        QCOMPARE(textOf(QStringLiteral("holidayError")), QString());
+        QVERIFY(accept());
+        QVERIFY(ViewHarness::waitFor([this] { return find(QStringLiteral("mark_22")); }));
+        QVERIFY(!find(QStringLiteral("mark_20")));
+        QVERIFY(!find(QStringLiteral("dayHolidayName")));
+
+        // Removing the rule takes its mark away.
+        QVERIFY(harness->click(find(QStringLiteral("removeRule"))));
+        QVERIFY(ViewHarness::waitFor([this] { return !find(QStringLiteral("mark_22")); }));
+    }
+
     void ruleTexts_data() {
         QTest::addColumn<QVariantMap>("rule");
         QTest::addColumn<QString>("start");

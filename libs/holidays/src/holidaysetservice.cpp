@@ -284,12 +284,16 @@ bool HolidaySetService::removeHoliday(int setIndex, int holidayIndex, bool filte
 }
 
 // A rule edit of a custom set; the set's rules are shown afterwards, as the editor expects.
+// An edit of the current set renews the registry, so that the date pickers' marks and the
+// day look-ups show the edited dates at once.
 bool HolidaySetService::editRules(int setIndex, bool filteredIndex, const std::function<bool(int)>& edit)
 {
     const int position = customSetPosition(setIndex, filteredIndex);
     if (position < 0 || !edit(position))
         return false;
     showRulesOf(position);
+    if (position == m_currentIndex)
+        rebuildRegistry();
     return saveCustomHolidaySets();
 }
 
@@ -390,10 +394,13 @@ void HolidaySetService::showRulesOf(int position)
     m_holidays.updateModel(m_sets.isValidIndex(position) ? m_sets.at(position).holidays() : QList<Holiday>());
 }
 
+// Built from the current set itself: the rules model may show another set after an edit.
 void HolidaySetService::rebuildRegistry()
 {
     QJsonArray registry;
-    for (const Holiday& holiday : m_holidays.holidays()) {
+    const QList<Holiday> rules = m_sets.isValidIndex(m_currentIndex) ? m_sets.at(m_currentIndex).holidays()
+                                                                      : QList<Holiday>();
+    for (const Holiday& holiday : rules) {
         const QJsonArray entries = holiday.holidays();
         for (const QJsonValue& entry : entries)
             registry.append(entry);

@@ -189,21 +189,70 @@ private slots:
         QCOMPARE(run.service.holidayName(day(2026, 4, 21)), QString("Zweiter"));
     }
 
-    void registryFollowsSelectionNotRuleEdits()
+    // Each edit of the current set reaches the look-ups at once, also days already asked.
+    void ruleEditsOfTheCurrentSetRenewTheRegistry_data()
     {
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<QJsonObject>("changed");
+        QTest::addColumn<QDateTime>("date");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("after");
+        const QJsonObject jubilee = rule(Holiday("Jubiläum", 4, 0, 9, 9, 2030, 0, 0, 10, 2030, 9, 0));
+        const QJsonObject moved = rule(Holiday("Betriebsfeier", 4, 0, 8, 7, 2030, 0, 0, 9, 2030, 7, 0));
+        const QJsonObject renamed = rule(Holiday("Sommerfest", 4, 0, 5, 7, 2030, 0, 0, 6, 2030, 7, 0));
+        QTest::newRow("added rule") << "add" << jubilee << day(2030, 9, 9) << "" << "Jubiläum";
+        QTest::newRow("moved rule, old day") << "update" << moved << day(2030, 7, 5) << "Betriebsfeier" << "";
+        QTest::newRow("moved rule, new day") << "update" << moved << day(2030, 7, 8) << "" << "Betriebsfeier";
+        QTest::newRow("renamed rule") << "update" << renamed << day(2030, 7, 5) << "Betriebsfeier" << "Sommerfest";
+        QTest::newRow("removed rule") << "remove" << QJsonObject() << day(2030, 7, 5) << "Betriebsfeier" << "";
+    }
+    void ruleEditsOfTheCurrentSetRenewTheRegistry()
+    {
+        QFETCH(QString, edit);
+        QFETCH(QJsonObject, changed);
+        QFETCH(QDateTime, date);
+        QFETCH(QString, before);
+        QFETCH(QString, after);
         Run run;
         QVERIFY(run.service.addCustomHolidaySet("Firma"));
         const int set = run.service.currentIndex();
-        QSignalSpy registryChanged(&run.service, &HolidaySetService::holidayRegistryChanged);
         QVERIFY(run.service.addHoliday(
             set, rule(Holiday("Betriebsfeier", 4, 0, 5, 7, 2030, 0, 0, 6, 2030, 7, 0))));
-        QCOMPARE(run.service.holidays()->count(), 1);
-        QCOMPARE(registryChanged.count(), 0);
-        QVERIFY(!run.service.isHoliday(day(2030, 7, 5)));
-        run.service.setHolidayList(set);
+        QCOMPARE(run.service.holidayName(date), before);
+        QCOMPARE(run.service.isHoliday(date), !before.isEmpty());
+        QSignalSpy registryChanged(&run.service, &HolidaySetService::holidayRegistryChanged);
+        if (edit == "add")
+            QVERIFY(run.service.addHoliday(set, changed));
+        else if (edit == "update")
+            QVERIFY(run.service.updateHoliday(set, 0, changed));
+        else
+            QVERIFY(run.service.removeHoliday(set, 0));
         QCOMPARE(registryChanged.count(), 1);
-        QVERIFY(run.service.isHoliday(day(2030, 7, 5)));
-        QVERIFY(!run.service.isHoliday(day(2031, 7, 5)));
+        QCOMPARE(run.service.holidayName(date), after);
+        QCOMPARE(run.service.isHoliday(date), !after.isEmpty());
+    }
+
+    // Editing another set shows its rules for the editor, but the registry stays the current set's.
+    void ruleEditsOfAnotherSetKeepTheRegistry()
+    {
+        Run run;
+        QVERIFY(run.service.addCustomHolidaySet("Werk"));
+        const int other = run.service.currentIndex();
+        QVERIFY(run.service.addCustomHolidaySet("Firma"));
+        const int current = run.service.currentIndex();
+        QVERIFY(run.service.addHoliday(
+            current, rule(Holiday("Betriebsfeier", 4, 0, 5, 7, 2030, 0, 0, 6, 2030, 7, 0))));
+        QSignalSpy registryChanged(&run.service, &HolidaySetService::holidayRegistryChanged);
+        QVERIFY(run.service.addHoliday(other, rule(Holiday("Inventur", 4, 0, 9, 9, 2030, 0, 0, 10, 2030, 9, 0))));
+        QCOMPARE(registryChanged.count(), 0);
+        QCOMPARE(run.service.holidays()->at(0).name(), QString("Inventur"));
+        QVERIFY(!run.service.isHoliday(day(2030, 9, 9)));
+        QCOMPARE(run.service.holidayName(day(2030, 7, 5)), QString("Betriebsfeier"));
+        // An edit of the current set afterwards still builds on the current set's rules.
+        QVERIFY(run.service.addHoliday(current, rule(Holiday("Jubiläum", 4, 0, 1, 8, 2030, 0, 0, 2, 2030, 8, 0))));
+        QVERIFY(!run.service.isHoliday(day(2030, 9, 9)));
+        QCOMPARE(run.service.holidayName(day(2030, 7, 5)), QString("Betriebsfeier"));
+        QCOMPARE(run.service.holidayName(day(2030, 8, 1)), QString("Jubiläum"));
     }
 
     void checkHolidayMatchesYearlyEntriesEveryYear()

@@ -73,7 +73,8 @@ public:
     HolidaySet holidaySetFromEepromIndex(int index) const;
 
     // Editing of the user's sets. Each returns false when nothing was changed or the custom
-    // file could not be written (the change then stays in memory).
+    // file could not be written (the change then stays in memory). A rule edit of the current
+    // set renews the registry.
     Q_INVOKABLE bool addCustomHolidaySet(const QString& name);
     Q_INVOKABLE bool copyCustomHolidaySet(const QString& name, int index, bool filteredIndex = false);
     Q_INVOKABLE bool renameCustomHolidaySet(const QString& name, int index, bool filteredIndex = false);
