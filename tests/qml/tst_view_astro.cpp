@@ -5,23 +5,17 @@
 #include <QTest>
 #include <memory>
 
-#include <devices/deviceservice.h>
-
 #include "astrochannelcontroller.h"
 #include "maincontroller.h"
 #include "projectcontentcontroller.h"
-#include "viewharness.h"
+#include "viewfixture.h"
 
 // The astro tab on the real controllers of new projects of each kind. What the controls write
 // is read again from the project file after saving and reopening.
-class TestViewAstro : public QObject {
+class TestViewAstro : public ViewFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<ViewHarness> harness;
-    QTemporaryDir folder;
-
-    static MainController& main() { return MainController::instance(); }
     static ProjectContentController* content() { return main().projectContent(); }
     static ProjectController* project() { return main().currentProject(); }
     static AstroChannelController* astroChannel(int index) {
@@ -33,22 +27,12 @@ private:
         return harness->load(QStringLiteral("app/astro/AstroSettingsView.qml"),
                              {{QStringLiteral("viewController"), QVariant::fromValue(content())}});
     }
-    QQuickItem* item(const QString& name) const { return harness->findByName(name); }
     static QQuickItem* child(QQuickItem* parent, const QString& name) {
         return parent ? parent->findChild<QQuickItem*>(name) : nullptr;
     }
     static bool shown(QQuickItem* item) { return item && item->isVisible(); }
     QQuickItem* rowItem(const QString& row, int channel, const QString& name) const {
         return child(item(QStringLiteral("%1_%2").arg(row).arg(channel)), name);
-    }
-    static QStringList entries(QQuickItem* box) {
-        QStringList texts;
-        for (int row = 0; box && row < box->property("count").toInt(); ++row) {
-            QString text;
-            QMetaObject::invokeMethod(box, "textAt", Q_RETURN_ARG(QString, text), Q_ARG(int, row));
-            texts << text;
-        }
-        return texts;
     }
     // The labels of the offset rows of the sunrise, in row order.
     QStringList channelLabels(const QList<int>& channels) const {
@@ -81,15 +65,6 @@ private:
         QSignalSpy swapped(harness->window(), &QQuickWindow::frameSwapped);
         harness->window()->update();
         QVERIFY(swapped.wait(2000));
-    }
-    bool saveAndReopen() {
-        const QString path = folder.filePath(QStringLiteral("astro.ot2"));
-        MainController::setSaveFileChooser([path](const QString&) { return path; });
-        if (!main().saveCurrentProject(true))
-            return false;
-        harness->load(QStringLiteral("components/DefaultText.qml"));
-        main().closeProject();
-        return main().importOt2File(path) && main().openCurrentProject();
     }
 
 private slots:

@@ -7,16 +7,15 @@
 
 #include <coordinatessettingscontroller.h>
 
-#include "viewharness.h"
+#include "viewfixture.h"
 
 // The location on the world map, hosted alone on a location controller without a project: a
 // click places the location, the wheel zooms about the pointer, and a point at sea tells that
 // its time zone came from the longitude.
-class TestViewAstroLocation : public QObject {
+class TestViewAstroLocation : public ViewFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<ViewHarness> harness;
     std::unique_ptr<CoordinatesSettingsController> location;
     QObject* view = nullptr;
 
@@ -27,7 +26,6 @@ private:
         return texts;
     }
 
-    QQuickItem* item(const QString& name) const { return harness->findByName(name); }
     QQuickItem* map() const { return item(QStringLiteral("worldMap")); }
 
     QPointF pointAt(double latitude, double longitude) const {

@@ -5,25 +5,20 @@
 #include <QTest>
 #include <memory>
 
-#include <devices/deviceservice.h>
-
 #include "astrochannelcontroller.h"
 #include "astroprojectcontroller.h"
 #include "maincontroller.h"
 #include "projectcontentcontroller.h"
-#include "viewharness.h"
+#include "viewfixture.h"
 #include "yearlyastrotablemodel.h"
 
 // The own astro table's editor and fill window, opened from their rows as the coordinates
 // settings show them, and the yearly astro table, each on the real controllers of a new
 // astronomic project.
-class TestViewAstroTables : public QObject {
+class TestViewAstroTables : public ViewFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<ViewHarness> harness;
-
-    static MainController& main() { return MainController::instance(); }
     static ProjectContentController* content() { return main().projectContent(); }
     static AstroProjectController* astro() { return qobject_cast<AstroProjectController*>(main().currentProject()); }
     static OwnAstroTableModel* table() { return astro()->ownAstroTableModel(); }
@@ -38,20 +33,11 @@ private:
         return texts;
     }
 
-    static int model(const QString& name) {
-        for (const devices::Device& device : devices::DeviceService::instance().devices()) {
-            if (device.name() == name)
-                return device.ot2Number();
-        }
-        return -1;
-    }
-
     bool openProject() {
         return main().createProject(model(QStringLiteral("Tarvino Rix3 Astro 2")), QStringLiteral("Garten"))
                && main().openCurrentProject() && astro();
     }
 
-    QQuickItem* item(const QString& name) const { return harness->findByName(name); }
     static QQuickItem* child(QQuickItem* parent, const QString& name) {
         return parent ? parent->findChild<QQuickItem*>(name) : nullptr;
     }

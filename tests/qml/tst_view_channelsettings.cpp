@@ -4,31 +4,18 @@
 #include <QTest>
 #include <memory>
 
-#include <devices/deviceservice.h>
-
 #include "maincontroller.h"
 #include "projectcontentcontroller.h"
-#include "viewharness.h"
+#include "viewfixture.h"
 
 // The settings of one channel, its holiday period and the channel overview, each hosted on its
 // own on the real controllers of a new project.
-class TestViewChannelSettings : public QObject {
+class TestViewChannelSettings : public ViewFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<ViewHarness> harness;
-
-    static MainController& main() { return MainController::instance(); }
     static ProjectContentController* content() { return main().projectContent(); }
     static ChannelController* channel() { return content()->channelController(); }
-
-    static int model(const QString& name) {
-        for (const devices::Device& device : devices::DeviceService::instance().devices()) {
-            if (device.name() == name)
-                return device.ot2Number();
-        }
-        return -1;
-    }
 
     // Opens a new project of the model and shows the view on its settings controller.
     QObject* open(const QString& device, const QString& view) {
@@ -38,19 +25,8 @@ private:
                              {{QStringLiteral("viewController"), QVariant::fromValue(content()->settingsController())}});
     }
 
-    QQuickItem* item(const QString& name) const { return harness->findByName(name); }
     static QQuickItem* child(QQuickItem* parent, const QString& name) {
         return parent ? parent->findChild<QQuickItem*>(name) : nullptr;
-    }
-
-    static QStringList entries(QQuickItem* box) {
-        QStringList texts;
-        for (int row = 0; box && row < box->property("count").toInt(); ++row) {
-            QString text;
-            QMetaObject::invokeMethod(box, "textAt", Q_RETURN_ARG(QString, text), Q_ARG(int, row));
-            texts << text;
-        }
-        return texts;
     }
 
     // Replaces the field's text by typing, as a user who selects it all first (or, in a field

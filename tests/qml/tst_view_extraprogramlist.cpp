@@ -7,31 +7,20 @@
 #include <memory>
 
 #include <core/windowlayout.h>
-#include <devices/deviceservice.h>
 
 #include "daterangelistmodel.h"
 #include "extraprogramviewcontroller.h"
 #include "maincontroller.h"
 #include "projectcontentcontroller.h"
-#include "viewharness.h"
+#include "viewfixture.h"
 
 // The narrow layout of an extra program in the program's window, on the real controllers of an
 // open project: the list of its ranges, the type bar, the range editor with its type pop-up,
 // OK and Abbruch, and copying and deleting in the list.
-class TestViewExtraProgramList : public QObject {
+class TestViewExtraProgramList : public ViewFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<ViewHarness> harness;
-
-    static int model(const QString& name) {
-        for (const devices::Device& device : devices::DeviceService::instance().devices()) {
-            if (device.name() == name)
-                return device.ot2Number();
-        }
-        return -1;
-    }
-    static MainController& main() { return MainController::instance(); }
     static ExtraProgramViewController* extra() { return main().projectContent()->extraProgramViewController(1); }
     static QAbstractItemModel* ranges() { return extra()->dateRanges(); }
     static QVariant role(int row, const QByteArray& name) {
@@ -39,9 +28,6 @@ private:
         return list->data(list->index(row, 0), list->roleNames().key(name));
     }
     static QDateTime wall(QDate date, QTime time = QTime(0, 0)) { return QDateTime(date, time, Qt::UTC); }
-    QQuickItem* item(const QString& name) const { return harness->findByName(name); }
-    QString textOf(const QString& name) const { return ViewHarness::text(item(name)); }
-    bool clickOn(const QString& name) const { return harness->click(item(name)); }
     // Scrolls the button's tool-bar row until the button shows, then clicks it.
     bool clickInBar(const QString& name) const {
         QQuickItem* button = item(name);
@@ -70,24 +56,11 @@ private:
     bool waitForItem(const QString& name) const {
         return ViewHarness::waitFor([this, name] { return item(name) != nullptr; }) && settled();
     }
-    // The main window's stack takes no input while it moves from view to view.
-    bool settled() const {
-        return ViewHarness::waitFor([this] { return !harness->evaluate(QStringLiteral("ViewLoader.stack.busy")).toBool(); });
-    }
-    bool typeTime(const QString& name, const QString& digits) const {
-        QQuickItem* field = item(name);
-        if (!field || !harness->click(field))
-            return false;
-        field->setProperty("cursorPosition", 0);
-        return harness->typeText(field, digits);
-    }
     // A new project in the program's window in the phone's layout, its first extra program shown.
     bool openList(const QString& device) {
         if (!main().createProject(model(device), QStringLiteral("Sonderprogramm")))
             return false;
-        harness->evaluate(QStringLiteral("ViewLoader.stack.clear()"));
-        harness->evaluate(QStringLiteral("ViewLoader.openView(View.ProjectContentView, {}, true)"));
-        if (!waitForItem(QStringLiteral("programView")))
+        if (!openView(QStringLiteral("ProjectContentView"), QStringLiteral("programView")))
             return false;
         main().projectContent()->setSelectedProgram(1);
         return waitForItem(QStringLiteral("sonderProgramView"));

@@ -7,7 +7,6 @@
 #include <QTest>
 #include <memory>
 
-#include <devices/deviceservice.h>
 #include <holidays/holiday.h>
 #include <holidays/holidaysetservice.h>
 #include <storage/switchtime.h>
@@ -19,27 +18,17 @@
 #include "projectcontentcontroller.h"
 #include "projectcontroller.h"
 #include "switchtimesviewcontroller.h"
-#include "viewharness.h"
+#include "viewfixture.h"
 
 // The date table of an extra program in the program view, on the real controllers of an open
 // project: ranges made from the footer, every cell edited, selection, the edit menu, and
 // pasting ranges the device cannot hold. Then the extra program's switch times: their editors,
 // heads and boxes on plain, astronomic and twilight channels, the permanent programs and the
 // holiday sets applied to a program.
-class TestViewExtraPrograms : public QObject {
+class TestViewExtraPrograms : public ViewFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<ViewHarness> harness;
-
-    static int model(const QString& name) {
-        for (const devices::Device& device : devices::DeviceService::instance().devices()) {
-            if (device.name() == name)
-                return device.ot2Number();
-        }
-        return -1;
-    }
-    static MainController& main() { return MainController::instance(); }
     static ExtraProgramViewController* extra() { return main().projectContent()->extraProgramViewController(1); }
     static QAbstractItemModel* ranges() { return extra()->dateRanges(); }
     static QVariant role(int row, const QByteArray& name) {
@@ -47,7 +36,6 @@ private:
         return list->data(list->index(row, 0), list->roleNames().key(name));
     }
     static QDateTime wall(QDate date, QTime time = QTime(0, 0)) { return QDateTime(date, time, Qt::UTC); }
-    QString textOf(const QString& name) const { return ViewHarness::text(harness->findByName(name)); }
 
     static ExtraProgramSwitchTimeController* switchTimes() { return extra()->switchTimes(); }
     static int secondsOf(int hour, int minute) { return hour * 3600 + minute * 60; }
@@ -98,14 +86,6 @@ private:
     void create(int type, const QDateTime& start, const QDateTime& end, int startDay = 0, int endDay = 1) {
         extra()->createFromTable(type, start, end, start, end, startDay, endDay);
     }
-    // Picks a row of a combo box as its list does: the box opens, the row is activated.
-    bool chooseIn(const QString& name, int row) {
-        QQuickItem* box = harness->findByName(name);
-        if (!box || !harness->click(box) || row >= box->property("count").toInt())
-            return false;
-        QMetaObject::invokeMethod(box->property("popup").value<QObject*>(), "close");
-        return QMetaObject::invokeMethod(box, "activated", Q_ARG(int, row));
-    }
     // Clicks the row's number cell with the keyboard modifiers held.
     bool clickRow(int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier, Qt::MouseButton button = Qt::LeftButton) {
         QQuickItem* item = harness->findByName(QStringLiteral("dateRow_%1").arg(row));
@@ -131,13 +111,6 @@ private:
     bool openCalendar(const QString& picker) {
         QQuickItem* item = harness->findByName(picker);
         return harness->click(item) && ViewHarness::waitFor([item] { return item->property("calendarOpen").toBool(); });
-    }
-    bool typeTime(const QString& name, const QString& digits) {
-        QQuickItem* field = harness->findByName(name);
-        if (!harness->click(field))
-            return false;
-        field->setProperty("cursorPosition", 0);
-        return harness->typeText(field, digits);
     }
 
 private slots:

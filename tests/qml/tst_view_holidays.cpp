@@ -4,7 +4,6 @@
 #include <QTest>
 #include <memory>
 
-#include <devices/deviceservice.h>
 #include <holidays/holiday.h>
 #include <holidays/holidayset.h>
 #include <holidays/holidaysetfilter.h>
@@ -16,23 +15,18 @@
 #include "extraprogramviewcontroller.h"
 #include "maincontroller.h"
 #include "projectcontentcontroller.h"
-#include "viewharness.h"
+#include "viewfixture.h"
 
 using holidays::Holiday;
 using holidays::HolidaySetService;
 
 // The holiday set window on the program's holiday service: sets and rules edited in edit mode,
 // the rule texts, and a set applied to an extra program in apply mode.
-class TestViewHolidays : public QObject {
+class TestViewHolidays : public ViewFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<ViewHarness> harness;
-
     static HolidaySetService& service() { return HolidaySetService::instance(); }
-    static MainController& main() { return MainController::instance(); }
-    QString textOf(const QString& name) const { return ViewHarness::text(harness->findByName(name)); }
-    QQuickItem* find(const QString& name) const { return harness->findByName(name); }
 
     QObject* openWindow(bool editMode) {
         QObject* view = harness->load(QStringLiteral("app/holidays/HolidaySetEdition.qml"),
@@ -55,19 +49,9 @@ private:
         }
         return {};
     }
-    bool chooseIn(const QString& name, int row) {
-        QQuickItem* box = find(name);
-        if (!box || !harness->click(box) || row >= box->property("count").toInt())
-            return false;
-        QObject* list = box->property("popup").value<QObject*>();
-        QMetaObject::invokeMethod(list, "close");
-        // A long list lies over the buttons until it has faded.
-        ViewHarness::waitFor([list] { return !list->property("visible").toBool(); });
-        return QMetaObject::invokeMethod(box, "activated", Q_ARG(int, row));
-    }
     // Chooses the set of this name in the window's set chooser.
     bool chooseSet(const QString& name) {
-        QQuickItem* box = find(QStringLiteral("holidaySetChooser"));
+        QQuickItem* box = item(QStringLiteral("holidaySetChooser"));
         int row = -1;
         QMetaObject::invokeMethod(box, "find", Q_RETURN_ARG(int, row), Q_ARG(QString, name));
         return row >= 0 && chooseIn(QStringLiteral("holidaySetChooser"), row);
@@ -82,17 +66,17 @@ private:
     bool enterName(const QString& name) {
         if (!ViewHarness::waitFor([this] { return harness->findPopup(QStringLiteral("nameEdition")); }))
             return false;
-        QQuickItem* field = find(QStringLiteral("nameField"));
+        QQuickItem* field = item(QStringLiteral("nameField"));
         field->setProperty("text", QString());
         if (!harness->typeText(field, name))
             return false;
-        QQuickItem* ok = find(QStringLiteral("nameOk"));
+        QQuickItem* ok = item(QStringLiteral("nameOk"));
         return ok->isEnabled() && harness->click(ok) && closed(QStringLiteral("nameEdition"));
     }
     // Types a date into one of the form's date editors and commits it.
     bool typeDate(const QString& editor, const QString& digits) {
-        QQuickItem* item = find(editor);
-        QQuickItem* field = item ? item->findChild<QQuickItem*>(QStringLiteral("dateField")) : nullptr;
+        QQuickItem* dateEditor = item(editor);
+        QQuickItem* field = dateEditor ? dateEditor->findChild<QQuickItem*>(QStringLiteral("dateField")) : nullptr;
         if (!field || !harness->click(field))
             return false;
         field->setProperty("cursorPosition", 0);
@@ -102,7 +86,7 @@ private:
         return true;
     }
     QObject* openRuleForm() {
-        if (!harness->click(find(QStringLiteral("newRule"))))
+        if (!harness->click(item(QStringLiteral("newRule"))))
             return nullptr;
         QObject* form = nullptr;
         ViewHarness::waitFor([&] { return (form = harness->findPopup(QStringLiteral("holidayEdition"))) != nullptr; });
@@ -110,12 +94,12 @@ private:
         return form;
     }
     bool accept() {
-        QQuickItem* ok = find(QStringLiteral("holidayOk"));
+        QQuickItem* ok = item(QStringLiteral("holidayOk"));
         return ok && ok->isEnabled() && harness->click(ok) && closed(QStringLiteral("holidayEdition"));
     }
     // A custom set made through the window, shown selected.
     bool newSet(const QString& name) {
-        return harness->click(find(QStringLiteral("newSet"))) && enterName(name);
+        return harness->click(item(QStringLiteral("newSet"))) && enterName(name);
     }
 
 private slots:
@@ -141,12 +125,12 @@ private slots:
 
     void newCopyRenameAndRemoveSets() {
         QVERIFY(openWindow(true));
-        QVERIFY(ViewHarness::text(find(QStringLiteral("holidayNotice"))).startsWith(QStringLiteral("Für die Richtigkeit")));
+        QVERIFY(ViewHarness::text(item(QStringLiteral("holidayNotice"))).startsWith(QStringLiteral("Für die Richtigkeit")));
         QVERIFY(newSet(QStringLiteral("Betriebsferien")));
         QCOMPARE(customSets(), QStringList({QStringLiteral("Betriebsferien")}));
         QCOMPARE(service().currentSetName(), QStringLiteral("Betriebsferien"));
-        QVERIFY(find(QStringLiteral("renameSet"))->isEnabled());
-        QVERIFY(find(QStringLiteral("newRule"))->isEnabled());
+        QVERIFY(item(QStringLiteral("renameSet"))->isEnabled());
+        QVERIFY(item(QStringLiteral("newRule"))->isEnabled());
 
         // A copy of a built-in set keeps its rules.
         const QList<holidays::HolidaySet> sets = service().holidaySetList();
@@ -154,42 +138,42 @@ private slots:
                                                            [](const holidays::HolidaySet& set) { return !set.custom(); });
         QVERIFY(!builtIn.custom());
         QVERIFY(chooseSet(builtIn.name()));
-        QVERIFY(!find(QStringLiteral("renameSet"))->isEnabled());
-        QVERIFY(!find(QStringLiteral("removeSet"))->isEnabled());
-        QVERIFY(!find(QStringLiteral("newRule"))->isEnabled());
-        QVERIFY(harness->click(find(QStringLiteral("copySet"))));
+        QVERIFY(!item(QStringLiteral("renameSet"))->isEnabled());
+        QVERIFY(!item(QStringLiteral("removeSet"))->isEnabled());
+        QVERIFY(!item(QStringLiteral("newRule"))->isEnabled());
+        QVERIFY(harness->click(item(QStringLiteral("copySet"))));
         QVERIFY(ViewHarness::waitFor([this] { return harness->findPopup(QStringLiteral("nameEdition")); }));
         QCOMPARE(textOf(QStringLiteral("nameField")), builtIn.name());
         QVERIFY(enterName(QStringLiteral("Kopie")));
         QCOMPARE(customSet(QStringLiteral("Kopie")).holidays().size(), builtIn.holidays().size());
         QCOMPARE(service().currentSetName(), QStringLiteral("Kopie"));
 
-        QVERIFY(harness->click(find(QStringLiteral("renameSet"))));
+        QVERIFY(harness->click(item(QStringLiteral("renameSet"))));
         QVERIFY(enterName(QStringLiteral("Werksferien")));
         QVERIFY(customSets().contains(QStringLiteral("Werksferien")));
         QVERIFY(!customSets().contains(QStringLiteral("Kopie")));
 
         // An empty name is refused.
-        QVERIFY(harness->click(find(QStringLiteral("renameSet"))));
+        QVERIFY(harness->click(item(QStringLiteral("renameSet"))));
         QVERIFY(ViewHarness::waitFor([this] { return harness->findPopup(QStringLiteral("nameEdition")); }));
-        find(QStringLiteral("nameField"))->setProperty("text", QString());
-        QVERIFY(harness->typeText(find(QStringLiteral("nameField")), QStringLiteral("  ")));
-        QVERIFY(!find(QStringLiteral("nameOk"))->isEnabled());
-        QVERIFY(harness->click(find(QStringLiteral("nameCancel"))));
+        item(QStringLiteral("nameField"))->setProperty("text", QString());
+        QVERIFY(harness->typeText(item(QStringLiteral("nameField")), QStringLiteral("  ")));
+        QVERIFY(!item(QStringLiteral("nameOk"))->isEnabled());
+        QVERIFY(harness->click(item(QStringLiteral("nameCancel"))));
         QVERIFY(closed(QStringLiteral("nameEdition")));
 
-        QVERIFY(harness->click(find(QStringLiteral("removeSet"))));
+        QVERIFY(harness->click(item(QStringLiteral("removeSet"))));
         QVERIFY(ViewHarness::waitFor([this] { return harness->findPopup(QStringLiteral("removeSetConfirmation")); }));
         QCOMPARE(textOf(QStringLiteral("popupText")),
                  QStringLiteral("Sind Sie sicher, dass Sie dieses Feiertagsset dauerhaft löschen möchten?"));
-        QVERIFY(harness->click(find(QStringLiteral("acceptButton"))));
+        QVERIFY(harness->click(item(QStringLiteral("acceptButton"))));
         QCOMPARE(customSets(), QStringList({QStringLiteral("Betriebsferien")}));
     }
 
     void predefinedSetsCanBeHidden() {
         QVERIFY(openWindow(true));
         QVERIFY(newSet(QStringLiteral("Eigene")));
-        QQuickItem* box = find(QStringLiteral("showPredefined"));
+        QQuickItem* box = item(QStringLiteral("showPredefined"));
         QVERIFY(box->property("checked").toBool());
         QVERIFY(harness->click(box));
         QCOMPARE(service().sortedHolidaySet()->rowCount(), 1);
@@ -208,12 +192,12 @@ private slots:
 
         // Type 0: the same day and hour is refused, a span over the new year is not.
         QVERIFY(openRuleForm());
-        QVERIFY(!find(QStringLiteral("holidayOk"))->isEnabled());
-        QVERIFY(harness->typeText(find(QStringLiteral("holidayName")), QStringLiteral("Silvester")));
+        QVERIFY(!item(QStringLiteral("holidayOk"))->isEnabled());
+        QVERIFY(harness->typeText(item(QStringLiteral("holidayName")), QStringLiteral("Silvester")));
         QVERIFY(typeDate(QStringLiteral("holidayStartDate"), QStringLiteral("3112")));
         QVERIFY(typeDate(QStringLiteral("holidayEndDate"), QStringLiteral("3112")));
         QCOMPARE(textOf(QStringLiteral("holidayError")), identical);
-        QVERIFY(!find(QStringLiteral("holidayOk"))->isEnabled());
+        QVERIFY(!item(QStringLiteral("holidayOk"))->isEnabled());
         QVERIFY(chooseIn(QStringLiteral("holidayStartHour"), 18));
         QVERIFY(typeDate(QStringLiteral("holidayEndDate"), QStringLiteral("0101")));
         QVERIFY(chooseIn(QStringLiteral("holidayEndHour"), 6));
@@ -222,13 +206,13 @@ private slots:
 
         // Type 1: the Thursday after 1 May, two days.
         QVERIFY(openRuleForm());
-        QVERIFY(harness->typeText(find(QStringLiteral("holidayName")), QStringLiteral("Brückentag")));
+        QVERIFY(harness->typeText(item(QStringLiteral("holidayName")), QStringLiteral("Brückentag")));
         QVERIFY(chooseIn(QStringLiteral("holidayType"), 1));
         QVERIFY(typeDate(QStringLiteral("holidayBaseDate"), QStringLiteral("0105")));
         QVERIFY(chooseIn(QStringLiteral("holidayWeekday"), 7 + 3));
-        QCOMPARE(find(QStringLiteral("holidayWeekday"))->property("currentText").toString(),
+        QCOMPARE(item(QStringLiteral("holidayWeekday"))->property("currentText").toString(),
                  QStringLiteral("Donnerstag nach dem 01.05"));
-        QQuickItem* days = find(QStringLiteral("holidayDuration"));
+        QQuickItem* days = item(QStringLiteral("holidayDuration"));
         days->setProperty("value", 2);
         QMetaObject::invokeMethod(days, "valueModified");
         QCOMPARE(textOf(QStringLiteral("holidayError")), QString());
@@ -236,7 +220,7 @@ private slots:
 
         // Type 2: the same day needs a later end time; an end day before the start is refused.
         QVERIFY(openRuleForm());
-        QVERIFY(harness->typeText(find(QStringLiteral("holidayName")), QStringLiteral("Ostern")));
+        QVERIFY(harness->typeText(item(QStringLiteral("holidayName")), QStringLiteral("Ostern")));
         QVERIFY(chooseIn(QStringLiteral("holidayType"), 2));
         QVERIFY(chooseIn(QStringLiteral("holidayStartDay"), 81));
         QVERIFY(chooseIn(QStringLiteral("holidayEndDay"), 81));
@@ -252,9 +236,9 @@ private slots:
 
         // Type 3, the same checks about the Chinese New Year.
         QVERIFY(openRuleForm());
-        QVERIFY(harness->typeText(find(QStringLiteral("holidayName")), QStringLiteral("Neujahrsfest")));
+        QVERIFY(harness->typeText(item(QStringLiteral("holidayName")), QStringLiteral("Neujahrsfest")));
         QVERIFY(chooseIn(QStringLiteral("holidayType"), 3));
-        QCOMPARE(find(QStringLiteral("holidayStartDay"))->property("count").toInt(), 41);
+        QCOMPARE(item(QStringLiteral("holidayStartDay"))->property("count").toInt(), 41);
         QVERIFY(chooseIn(QStringLiteral("holidayStartDay"), 20));
         QVERIFY(chooseIn(QStringLiteral("holidayEndDay"), 20));
         QCOMPARE(textOf(QStringLiteral("holidayError")), identical);
@@ -264,7 +248,7 @@ private slots:
 
         // Type 4: the whole moments count, so 1 May 18:00 to 3 May 06:00 is valid.
         QVERIFY(openRuleForm());
-        QVERIFY(harness->typeText(find(QStringLiteral("holidayName")), QStringLiteral("Messe")));
+        QVERIFY(harness->typeText(item(QStringLiteral("holidayName")), QStringLiteral("Messe")));
         QVERIFY(chooseIn(QStringLiteral("holidayType"), 4));
         QVERIFY(typeDate(QStringLiteral("holidayStartDate"), QStringLiteral("010526")));
         QVERIFY(typeDate(QStringLiteral("holidayEndDate"), QStringLiteral("010526")));
@@ -293,14 +277,14 @@ private slots:
         QCOMPARE(QList<int>({rules[4].startDay(), rules[4].startMonth(), rules[4].startYear(), rules[4].startHour(),
                              rules[4].endDay(), rules[4].endYear(), rules[4].endHour()}),
                  QList<int>({1, 5, 2026, 18, 3, 2026, 6}));
-        QCOMPARE(find(QStringLiteral("holidayRules"))->property("count").toInt(), 5);
+        QCOMPARE(item(QStringLiteral("holidayRules"))->property("count").toInt(), 5);
 
         // Edited through the form, then removed.
-        QVERIFY(harness->click(find(QStringLiteral("holidayRule_2"))));
-        QVERIFY(harness->click(find(QStringLiteral("editRule"))));
+        QVERIFY(harness->click(item(QStringLiteral("holidayRule_2"))));
+        QVERIFY(harness->click(item(QStringLiteral("editRule"))));
         QVERIFY(ViewHarness::waitFor([this] { return harness->findPopup(QStringLiteral("holidayEdition")); }));
         QVERIFY(ViewHarness::waitFor([this] { return textOf(QStringLiteral("holidayName")) == QStringLiteral("Ostern"); }));
-        QCOMPARE(find(QStringLiteral("holidayStartDay"))->property("currentText").toString(), QStringLiteral("Karfreitag"));
+        QCOMPARE(item(QStringLiteral("holidayStartDay"))->property("currentText").toString(), QStringLiteral("Karfreitag"));
         QVERIFY(chooseIn(QStringLiteral("holidayEndDay"), 81 + 50));
         QCOMPARE(textOf(QStringLiteral("holidayError")), QString());
         QCOMPARE(textOf(QStringLiteral("holidayName")), QStringLiteral("Ostern"));
@@ -309,7 +293,7 @@ private slots:
             QCOMPARE(popup->objectName(), QStringLiteral("holidayEdition"));
         QVERIFY(accept());
         QCOMPARE(customSet(QStringLiteral("Regeln")).holidays()[2].endOffset(), 50);
-        QVERIFY(harness->click(find(QStringLiteral("removeRule"))));
+        QVERIFY(harness->click(item(QStringLiteral("removeRule"))));
         QCOMPARE(customSet(QStringLiteral("Regeln")).holidays().size(), 4);
     }
 
@@ -322,29 +306,29 @@ private slots:
                                   "    CalendarList { currentDate: new Date(2026, 4, 20) }\n"
                                   "}"));
         QVERIFY(newSet(QStringLiteral("Marken")));
-        QVERIFY(!find(QStringLiteral("mark_20")));
+        QVERIFY(!item(QStringLiteral("mark_20")));
         QVERIFY(openRuleForm());
-        QVERIFY(harness->typeText(find(QStringLiteral("holidayName")), QStringLiteral("Stadtfest")));
+        QVERIFY(harness->typeText(item(QStringLiteral("holidayName")), QStringLiteral("Stadtfest")));
         QVERIFY(typeDate(QStringLiteral("holidayStartDate"), QStringLiteral("2005")));
         QVERIFY(typeDate(QStringLiteral("holidayEndDate"), QStringLiteral("2105")));
         QVERIFY(accept());
-        QVERIFY(ViewHarness::waitFor([this] { return find(QStringLiteral("mark_20")); }));
+        QVERIFY(ViewHarness::waitFor([this] { return item(QStringLiteral("mark_20")); }));
         QCOMPARE(textOf(QStringLiteral("dayHolidayName")), QStringLiteral("Stadtfest"));
 
-        QVERIFY(harness->click(find(QStringLiteral("holidayRule_0"))));
-        QVERIFY(harness->click(find(QStringLiteral("editRule"))));
+        QVERIFY(harness->click(item(QStringLiteral("holidayRule_0"))));
+        QVERIFY(harness->click(item(QStringLiteral("editRule"))));
         QVERIFY(ViewHarness::waitFor([this] { return textOf(QStringLiteral("holidayName")) == QStringLiteral("Stadtfest"); }));
         QVERIFY(typeDate(QStringLiteral("holidayEndDate"), QStringLiteral("2305")));
         QVERIFY(typeDate(QStringLiteral("holidayStartDate"), QStringLiteral("2205")));
         QCOMPARE(textOf(QStringLiteral("holidayError")), QString());
         QVERIFY(accept());
-        QVERIFY(ViewHarness::waitFor([this] { return find(QStringLiteral("mark_22")); }));
-        QVERIFY(!find(QStringLiteral("mark_20")));
-        QVERIFY(!find(QStringLiteral("dayHolidayName")));
+        QVERIFY(ViewHarness::waitFor([this] { return item(QStringLiteral("mark_22")); }));
+        QVERIFY(!item(QStringLiteral("mark_20")));
+        QVERIFY(!item(QStringLiteral("dayHolidayName")));
 
         // Removing the rule takes its mark away.
-        QVERIFY(harness->click(find(QStringLiteral("removeRule"))));
-        QVERIFY(ViewHarness::waitFor([this] { return !find(QStringLiteral("mark_22")); }));
+        QVERIFY(harness->click(item(QStringLiteral("removeRule"))));
+        QVERIFY(ViewHarness::waitFor([this] { return !item(QStringLiteral("mark_22")); }));
     }
 
     void ruleTexts_data() {
@@ -399,27 +383,23 @@ private slots:
         QVERIFY(service().addHoliday(setRow, Holiday(QStringLiteral("Brückentag"), 1, 4, 1, 5, 2008, 0, 1, 0, 0, 0, 0).data(), true));
         QVERIFY(service().addHoliday(setRow, Holiday(QStringLiteral("Jahreswechsel"), 0, 0, 31, 12, 2008, 18, 0, 1, 2008, 1, 6).data(), true));
 
-        int ot2 = -1;
-        for (const devices::Device& device : devices::DeviceService::instance().devices()) {
-            if (device.name() == QStringLiteral("Tarvino Rix3 Weekly 2"))
-                ot2 = device.ot2Number();
-        }
-        QVERIFY(main().createProject(ot2, QStringLiteral("Feiertage")) && main().openCurrentProject());
+        QVERIFY(main().createProject(model(QStringLiteral("Tarvino Rix3 Weekly 2")), QStringLiteral("Feiertage"))
+                && main().openCurrentProject());
         QVERIFY(harness->load(QStringLiteral("app/views/ProjectContentView.qml"),
                               {{QStringLiteral("viewController"), QVariant::fromValue(main().projectContent())}}));
         main().projectContent()->setSelectedProgram(1);
-        QVERIFY(ViewHarness::waitFor([this] { return find(QStringLiteral("applyHolidaySet")); }));
+        QVERIFY(ViewHarness::waitFor([this] { return item(QStringLiteral("applyHolidaySet")); }));
         // The project view takes its place before the footer is there to click.
         QTest::qWait(500);
-        QVERIFY(harness->click(find(QStringLiteral("applyHolidaySet"))));
-        QVERIFY(ViewHarness::waitFor([this] { return !harness->dialogs().isEmpty() && find(QStringLiteral("applyOk")); }));
+        QVERIFY(harness->click(item(QStringLiteral("applyHolidaySet"))));
+        QVERIFY(ViewHarness::waitFor([this] { return !harness->dialogs().isEmpty() && item(QStringLiteral("applyOk")); }));
         QQuickWindow* dialog = harness->dialogs().first();
         QCOMPARE(dialog->width(), 768);
         QCOMPARE(dialog->height(), 550);
-        QVERIFY(!find(QStringLiteral("newRule")));
-        QVERIFY(!find(QStringLiteral("ruleStart_0")));
+        QVERIFY(!item(QStringLiteral("newRule")));
+        QVERIFY(!item(QStringLiteral("ruleStart_0")));
         QVERIFY(chooseSet(QStringLiteral("Anwenden")));
-        QQuickItem* until = find(QStringLiteral("applyUntilYear"));
+        QQuickItem* until = item(QStringLiteral("applyUntilYear"));
         QVERIFY(until);
         QQuickItem* year = until->findChild<QQuickItem*>(QStringLiteral("yearField"));
         QVERIFY(harness->click(year));
@@ -427,7 +407,7 @@ private slots:
         QVERIFY(harness->typeText(year, QStringLiteral("2030")));
         harness->key(Qt::Key_Return);
         QVERIFY(ViewHarness::waitFor([] { return service().applyUntilYear() == 2030; }));
-        QVERIFY(harness->click(find(QStringLiteral("applyOk"))));
+        QVERIFY(harness->click(item(QStringLiteral("applyOk"))));
         QVERIFY(ViewHarness::waitFor([this] { return harness->dialogs().isEmpty(); }));
 
         // The Friday after 1 May of each year, and the yearly range from 31 December to 1 January.
@@ -455,7 +435,7 @@ private slots:
         QCOMPARE(role(yearly, "startDate").toDateTime(), QDateTime(QDate(2008, 12, 31), QTime(18, 0), Qt::UTC));
         QCOMPARE(role(yearly, "endDate").toDateTime(), QDateTime(QDate(2008, 1, 1), QTime(6, 0), Qt::UTC));
         QCOMPARE(role(yearly, "error").toString(), QString());
-        QVERIFY(ViewHarness::waitFor([&] { return find(QStringLiteral("durationText_%1").arg(yearly)); }));
+        QVERIFY(ViewHarness::waitFor([&] { return item(QStringLiteral("durationText_%1").arg(yearly)); }));
         QCOMPARE(textOf(QStringLiteral("durationText_%1").arg(yearly)), QStringLiteral("12h 0m"));
         QCOMPARE(textOf(QStringLiteral("rangeError_%1").arg(yearly)), QString());
 

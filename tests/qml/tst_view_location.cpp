@@ -10,21 +10,18 @@
 #include "astroprojectcontroller.h"
 #include "coordinatessettingscontroller.h"
 #include "maincontroller.h"
-#include "viewharness.h"
+#include "viewfixture.h"
 
 // The country and city choice, the typed coordinates and the favourite locations, each hosted
 // alone on the location controller of a new astronomic project (or one without a project, as
 // the reset of a device has it).
-class TestViewLocation : public QObject {
+class TestViewLocation : public ViewFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<ViewHarness> harness;
-
     static constexpr int Germany = 15; // catalogue row; row 0 holds the favourites
     static constexpr int Munich = 2;
 
-    static MainController& main() { return MainController::instance(); }
     static AstroProjectController* project() { return qobject_cast<AstroProjectController*>(main().currentProject()); }
     static CoordinatesSettingsController* location() { return project()->coordinatesController(); }
 
@@ -37,7 +34,6 @@ private:
                     {{QStringLiteral("controller"), QVariant::fromValue(location())},
                      {QStringLiteral("viewController"), QVariant::fromValue(project())}});
     }
-    QQuickItem* item(const QString& name) const { return harness->findByName(name); }
     static QQuickItem* child(QQuickItem* parent, const QString& name) {
         return parent ? parent->findChild<QQuickItem*>(name) : nullptr;
     }

@@ -7,30 +7,20 @@
 #include <memory>
 
 #include <core/windowlayout.h>
-#include <devices/deviceservice.h>
 
 #include "maincontroller.h"
 #include "projectcontroller.h"
 #include "projectcontentcontroller.h"
-#include "viewharness.h"
+#include "viewfixture.h"
 
 // The program view of the open project on its real controllers: the week grid, its modes, its
 // bubble menu and zoom, the signalling note and the memory line.
-class TestViewProgram : public QObject {
+class TestViewProgram : public ViewFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<ViewHarness> harness;
     bool mainLoaded = false;
 
-    static int model(const QString& name) {
-        for (const devices::Device& device : devices::DeviceService::instance().devices()) {
-            if (device.name() == name)
-                return device.ot2Number();
-        }
-        return -1;
-    }
-    static MainController& main() { return MainController::instance(); }
     static SwitchTimesViewController* switches() { return main().projectContent()->switchTimesViewController(); }
     static QAbstractItemModel* list() { return switches()->switches(); }
 
@@ -81,17 +71,6 @@ private:
     static bool openProject(const QString& device) {
         return main().createProject(model(device), QStringLiteral("Programm")) && main().openCurrentProject();
     }
-    QQuickItem* item(const QString& name) const { return harness->findByName(name); }
-    QString textOf(const QString& name) const { return ViewHarness::text(item(name)); }
-    bool clickOn(const QString& name) const { return harness->click(item(name)); }
-    // Types the digits over a time field from its start.
-    bool typeTime(const QString& name, const QString& digits) const {
-        QQuickItem* field = item(name);
-        if (!field || !harness->click(field))
-            return false;
-        field->setProperty("cursorPosition", 0);
-        return harness->typeText(field, digits);
-    }
     // The edit page on its own, for a row of the list or a new switch time (-1).
     QQuickItem* openEditor(int index, bool astroMode = false) {
         QObject* page = harness->load(QStringLiteral("app/views/SwitchTimeEditionView.qml"),
@@ -124,10 +103,6 @@ private:
         harness->evaluate(QStringLiteral("ViewLoader.openView(View.ProjectContentView, {}, true)"));
         return ViewHarness::waitFor([this] { return item(QStringLiteral("programGrid")) || item(QStringLiteral("programList")); })
                && settled();
-    }
-    // The main window's stack takes no input while it moves from view to view.
-    bool settled() {
-        return ViewHarness::waitFor([this] { return !harness->evaluate(QStringLiteral("ViewLoader.stack.busy")).toBool(); });
     }
     // The phone's layout in a window of its size, or the desktop's.
     void setPhoneLayout(bool phone) {

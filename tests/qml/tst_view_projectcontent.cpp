@@ -2,27 +2,14 @@
 #include <QTest>
 #include <memory>
 
-#include <devices/deviceservice.h>
-
 #include "maincontroller.h"
 #include "projectcontentcontroller.h"
-#include "viewharness.h"
+#include "viewfixture.h"
 
 // The content of the open project as the views reach it: through the main controller's
 // projectContent, without QML warnings.
-class TestViewProjectContent : public QObject {
+class TestViewProjectContent : public ViewFixture {
     Q_OBJECT
-
-private:
-    std::unique_ptr<ViewHarness> harness;
-
-    static int model(const QString& name) {
-        for (const devices::Device& device : devices::DeviceService::instance().devices()) {
-            if (device.name() == name)
-                return device.ot2Number();
-        }
-        return -1;
-    }
 
 private slots:
     void initTestCase() { harness = std::make_unique<ViewHarness>(); }

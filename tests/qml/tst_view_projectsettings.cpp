@@ -5,33 +5,20 @@
 #include <QTest>
 #include <memory>
 
-#include <devices/deviceservice.h>
-
 #include "maincontroller.h"
 #include "metadatacontroller.h"
 #include "noctaprojectcontroller.h"
 #include "projectcontentcontroller.h"
 #include "settingscontroller.h"
-#include "viewharness.h"
+#include "viewfixture.h"
 
 // The project's own settings on their real controllers: the metadata tabs, the device settings
 // page, the light settings of twilight projects and the sort view. What the views store is read
 // again from the project file after saving and reopening.
-class TestViewProjectSettings : public QObject {
+class TestViewProjectSettings : public ViewFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<ViewHarness> harness;
-    QTemporaryDir folder;
-
-    static int model(const QString& name) {
-        for (const devices::Device& device : devices::DeviceService::instance().devices()) {
-            if (device.name() == name)
-                return device.ot2Number();
-        }
-        return -1;
-    }
-    static MainController& main() { return MainController::instance(); }
     static ProjectContentController* content() { return main().projectContent(); }
     static ProjectController* project() { return main().currentProject(); }
     static MetadataController* metadata() { return project()->metadataController(); }
@@ -60,7 +47,6 @@ private:
         return harness->load(QStringLiteral("app/views/ProjectSettingsView.qml"),
                              {{QStringLiteral("projectController"), QVariant::fromValue(project())}});
     }
-    QQuickItem* item(const QString& name) const { return harness->findByName(name); }
     bool choose(const QString& box, int row) const { return harness->choose(item(box), row); }
     bool answer(bool accept) const {
         if (!ViewHarness::waitFor([this] { return harness->findPopup(QStringLiteral("confirmPopup")); }))
@@ -75,17 +61,6 @@ private:
         entry->forceActiveFocus();
         QMetaObject::invokeMethod(entry, "selectAll");
         return harness->typeText(entry, text);
-    }
-
-    // Writes the open project to a file, closes it and opens the file again.
-    bool saveAndReopen() {
-        const QString path = folder.filePath(QStringLiteral("settings.ot2"));
-        MainController::setSaveFileChooser([path](const QString&) { return path; });
-        if (!main().saveCurrentProject(true))
-            return false;
-        harness->load(QStringLiteral("components/DefaultText.qml"));
-        main().closeProject();
-        return main().importOt2File(path) && main().openCurrentProject();
     }
 
 private slots:

@@ -13,7 +13,7 @@
 #include "projectcontentcontroller.h"
 #include "settingscontroller.h"
 #include "sommerwintertablemodel.h"
-#include "viewharness.h"
+#include "viewfixture.h"
 
 // The summer/winter rule views on the project controller, over every model of the catalogue:
 // the rule list, the fields and presets of each entry, the astro times they give, and the own
@@ -89,19 +89,15 @@ QDate nthWeekday(int month, int week, int weekDay) {
 
 } // namespace
 
-class TestViewSummerWinter : public QObject {
+class TestViewSummerWinter : public ViewFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<ViewHarness> harness;
-
-    static MainController& main() { return MainController::instance(); }
     static ProjectController* project() { return main().currentProject(); }
     static SommerWinterTableModel* table() { return project()->sommerWinterTable(); }
     static bool open(int ot2) {
         return main().createProject(ot2, QStringLiteral("Sommerzeit")) && main().openCurrentProject();
     }
-    QQuickItem* item(const QString& name) const { return harness->findByName(name); }
     QObject* loadSettings(bool resetUseCase = false) {
         return harness->load(QStringLiteral("app/settings/SoWiSettings.qml"),
                              {{QStringLiteral("viewController"), QVariant::fromValue(project())},

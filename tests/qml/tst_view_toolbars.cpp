@@ -4,40 +4,18 @@
 #include <memory>
 
 #include <core/windowlayout.h>
-#include <devices/deviceservice.h>
 
 #include "maincontroller.h"
 #include "projectcontentcontroller.h"
-#include "viewharness.h"
+#include "viewfixture.h"
 
 // The tool bars of the phone's layout in the program's window, previewed through the display
 // override, against those of the desktop: the menu of the home screen and the channel buttons
 // of the program view.
-class TestViewToolbars : public QObject {
+class TestViewToolbars : public ViewFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<ViewHarness> harness;
-
-    static int model(const QString& name) {
-        for (const devices::Device& device : devices::DeviceService::instance().devices()) {
-            if (device.name() == name)
-                return device.ot2Number();
-        }
-        return -1;
-    }
-    static MainController& main() { return MainController::instance(); }
-    QQuickItem* item(const QString& name) const { return harness->findByName(name); }
-    QString textOf(const QString& name) const { return ViewHarness::text(item(name)); }
-    bool clickOn(const QString& name) const { return harness->click(item(name)); }
-    bool settled() const {
-        return ViewHarness::waitFor([this] { return !harness->evaluate(QStringLiteral("ViewLoader.stack.busy")).toBool(); });
-    }
-    bool openView(const QString& kind, const QString& shown) {
-        harness->evaluate(QStringLiteral("ViewLoader.stack.clear()"));
-        harness->evaluate(QStringLiteral("ViewLoader.openView(View.%1, {}, true)").arg(kind));
-        return ViewHarness::waitFor([this, shown] { return item(shown) != nullptr; }) && settled();
-    }
     void setPhoneLayout(bool phone) {
         harness->evaluate(QStringLiteral("platformService.overwriteDisplay = %1").arg(phone ? 1 : 0));
         core::WindowLayout::instance()->setWindowSize(phone ? QSize(405, 878) : QSize(1280, 800));
