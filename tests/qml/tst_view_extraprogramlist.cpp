@@ -12,22 +12,15 @@
 #include "extraprogramviewcontroller.h"
 #include "maincontroller.h"
 #include "projectcontentcontroller.h"
-#include "viewfixture.h"
+#include "extraprogramfixture.h"
 
 // The narrow layout of an extra program in the program's window, on the real controllers of an
 // open project: the list of its ranges, the type bar, the range editor with its type pop-up,
 // OK and Abbruch, and copying and deleting in the list.
-class TestViewExtraProgramList : public ViewFixture {
+class TestViewExtraProgramList : public ExtraProgramFixture {
     Q_OBJECT
 
 private:
-    static ExtraProgramViewController* extra() { return main().projectContent()->extraProgramViewController(1); }
-    static QAbstractItemModel* ranges() { return extra()->dateRanges(); }
-    static QVariant role(int row, const QByteArray& name) {
-        QAbstractItemModel* list = ranges();
-        return list->data(list->index(row, 0), list->roleNames().key(name));
-    }
-    static QDateTime wall(QDate date, QTime time = QTime(0, 0)) { return QDateTime(date, time, Qt::UTC); }
     // Scrolls the button's tool-bar row until the button shows, then clicks it.
     bool clickInBar(const QString& name) const {
         QQuickItem* button = item(name);
@@ -64,9 +57,6 @@ private:
             return false;
         main().projectContent()->setSelectedProgram(1);
         return waitForItem(QStringLiteral("sonderProgramView"));
-    }
-    void create(int type, const QDateTime& start, const QDateTime& end, int startDay = 0, int endDay = 1) {
-        extra()->createFromTable(type, start, end, start, end, startDay, endDay);
     }
 
 private slots:

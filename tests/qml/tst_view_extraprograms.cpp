@@ -18,24 +18,17 @@
 #include "projectcontentcontroller.h"
 #include "projectcontroller.h"
 #include "switchtimesviewcontroller.h"
-#include "viewfixture.h"
+#include "extraprogramfixture.h"
 
 // The date table of an extra program in the program view, on the real controllers of an open
 // project: ranges made from the footer, every cell edited, selection, the edit menu, and
 // pasting ranges the device cannot hold. Then the extra program's switch times: their editors,
 // heads and boxes on plain, astronomic and twilight channels, the permanent programs and the
 // holiday sets applied to a program.
-class TestViewExtraPrograms : public ViewFixture {
+class TestViewExtraPrograms : public ExtraProgramFixture {
     Q_OBJECT
 
 private:
-    static ExtraProgramViewController* extra() { return main().projectContent()->extraProgramViewController(1); }
-    static QAbstractItemModel* ranges() { return extra()->dateRanges(); }
-    static QVariant role(int row, const QByteArray& name) {
-        QAbstractItemModel* list = ranges();
-        return list->data(list->index(row, 0), list->roleNames().key(name));
-    }
-    static QDateTime wall(QDate date, QTime time = QTime(0, 0)) { return QDateTime(date, time, Qt::UTC); }
 
     static ExtraProgramSwitchTimeController* switchTimes() { return extra()->switchTimes(); }
     static int secondsOf(int hour, int minute) { return hour * 3600 + minute * 60; }
@@ -82,9 +75,6 @@ private:
             return table && table->width() > 0;
         });
         return table;
-    }
-    void create(int type, const QDateTime& start, const QDateTime& end, int startDay = 0, int endDay = 1) {
-        extra()->createFromTable(type, start, end, start, end, startDay, endDay);
     }
     // Clicks the row's number cell with the keyboard modifiers held.
     bool clickRow(int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier, Qt::MouseButton button = Qt::LeftButton) {
