@@ -21,7 +21,7 @@ Rectangle {
         return switchTimes ? switchTimes[name] : undefined
     }
     function timeText(active, time) {
-        return active && time ? Models.wallTimeText(time) : "--:--"
+        return DateRangeProvider.switchTimeText(active, time)
     }
     function openEditor() {
         ViewLoader.openView(View.SonderProgramOnOffEditionView, {
