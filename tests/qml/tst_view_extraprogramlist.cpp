@@ -384,6 +384,12 @@ private slots:
         for (const QString& name : absent)
             QVERIFY2(!item(name), qPrintable(name));
         QVERIFY(fitsTheWindow(QStringLiteral("rangeItem_0")));
+        QVERIFY(fitsTheWindow(QStringLiteral("extraProgramHead")));
+        // Nothing empty stands above the program: at most the channel buttons.
+        const QQuickItem* page = item(QStringLiteral("programView"));
+        const QQuickItem* channels = item(QStringLiteral("channelsToolbar"));
+        const qreal top = 10 + (channels ? channels->height() + 10 : 0);
+        QVERIFY(item(QStringLiteral("sonderProgramView"))->mapToItem(page, QPointF()).y() <= top + 1);
 
         // The list follows the controller.
         times->setIsActiveOnProg1(false);

@@ -69,8 +69,11 @@ TabSubView {
             onChannelChosen: channelIndex => view.parentController.selectedChannel = channelIndex
         }
 
+        // Rows in a layout fill by default; this one only takes what its choices need.
         RowLayout {
             Layout.fillWidth: true
+            Layout.fillHeight: false
+            visible: channelChooser.visible || programChooser.visible
             spacing: Metrics.margin
             DefaultCombobox {
                 id: channelChooser
@@ -84,6 +87,7 @@ TabSubView {
                 onActivated: index => view.parentController.selectedChannel = model.get(index).channelIndex
             }
             ProgramNavigationBar {
+                id: programChooser
                 Layout.fillWidth: true
                 Layout.preferredWidth: 0
                 parentController: view.parentController
