@@ -73,7 +73,6 @@ TabSubView {
         RowLayout {
             Layout.fillWidth: true
             Layout.fillHeight: false
-            visible: channelChooser.visible || programChooser.visible
             spacing: Metrics.margin
             DefaultCombobox {
                 id: channelChooser
@@ -87,7 +86,6 @@ TabSubView {
                 onActivated: index => view.parentController.selectedChannel = model.get(index).channelIndex
             }
             ProgramNavigationBar {
-                id: programChooser
                 Layout.fillWidth: true
                 Layout.preferredWidth: 0
                 parentController: view.parentController
