@@ -28,7 +28,8 @@ QDateTime ExtraProgramFixture::wall(QDate date, QTime time)
     return QDateTime(date, time, Qt::UTC);
 }
 
-void ExtraProgramFixture::create(int type, const QDateTime& start, const QDateTime& end, int startDay, int endDay)
+void ExtraProgramFixture::create(int type, const QDateTime& start, const QDateTime& end, int startDay, int endDay,
+                                 ExtraProgramViewController* program)
 {
-    extra()->createFromTable(type, start, end, start, end, startDay, endDay);
+    (program ? program : extra())->createFromTable(type, start, end, start, end, startDay, endDay);
 }

@@ -22,6 +22,7 @@ protected:
     static QVariant role(int row, const QByteArray& name);
     // A device time: the date and time as they stand, without a zone.
     static QDateTime wall(QDate date, QTime time = QTime(0, 0));
-    // A range made as the table's footer makes it.
-    static void create(int type, const QDateTime& start, const QDateTime& end, int startDay = 0, int endDay = 1);
+    // A range made as the table's footer makes it, in the first extra program unless another is given.
+    static void create(int type, const QDateTime& start, const QDateTime& end, int startDay = 0, int endDay = 1,
+                       ExtraProgramViewController* program = nullptr);
 };

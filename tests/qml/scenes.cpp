@@ -253,7 +253,10 @@ bool photographSerialAndUpdatePopUps(const QDir& output)
     devicesim::SimulatedDevice device(devices::DeviceService::instance().deviceByOt2Number(model), QStringLiteral("7"));
     devicesim::SerialFrontEnd frontEnd(&device, &line);
     serial::SerialProtocol::instance().setDevice(&program);
+    // With the adapter there, the menu first asks for the medium.
     saved &= harness.triggerMenuAction(QStringLiteral("Programm TARVINO rix2/rix3"))
+             && waitForPopup(harness, QStringLiteral("transferMediumPopup"))
+             && harness.click(harness.find(QStringLiteral("PC-Set Tarvino")))
              && ViewHarness::waitFor([&harness] {
                     QQuickItem* status = harness.find(QStringLiteral("serialStatusText"));
                     return status && ViewHarness::text(status) == QStringLiteral("Übertragung abgeschlossen");
@@ -488,7 +491,7 @@ bool photographDirectCommands(const QDir& output)
     QQuickItem* table = nullptr;
     saved &= harness.click(button)
              && ViewHarness::waitFor([&] { return (table = harness.findByName(QStringLiteral("sensorAffectationTable"))) != nullptr; })
-             && ViewHarness::waitFor([&] { return table->findChild<QQuickItem*>(QStringLiteral("sensorRow2")) != nullptr; });
+             && ViewHarness::waitFor([&] { return harness.findByName(QStringLiteral("sensorRow2")) != nullptr; });
     if (table) {
         table->window()->raise();
         table->window()->requestActivate();
@@ -500,7 +503,8 @@ bool photographDirectCommands(const QDir& output)
     return saved & reportOffences(harness);
 }
 
-// The date table of an extra program with a range of each kind, below the program's grid.
+// The date table of an extra program with a range of each kind, under the program's own
+// switch times (an astronomic channel: its night and day switching).
 bool photographExtraProgramTable(const QDir& output)
 {
     ViewHarness harness;
@@ -508,20 +512,32 @@ bool photographExtraProgramTable(const QDir& output)
     if (!window)
         return false;
     MainController& main = MainController::instance();
-    if (!main.createProject(102, QStringLiteral("Bürogebäude Nord")) || !showView(harness, window, 2))
+    if (!main.createProject(modelNamed(QStringLiteral("Tarvino Rix2 Astro 1")), QStringLiteral("Sportplatz"))
+        || !showView(harness, window, 2))
         return false;
     main.projectContent()->setSelectedProgram(1);
     ExtraProgramViewController* extra = main.projectContent()->extraProgramViewController(1);
-    const auto at = [](int year, int month, int day, int hour = 0) {
-        return QDateTime(QDate(year, month, day), QTime(hour, 0), Qt::UTC);
+    const auto at = [](int year, int month, int day, int hour = 0, int minute = 0) {
+        return QDateTime(QDate(year, month, day), QTime(hour, minute), Qt::UTC);
     };
+    ExtraProgramSwitchTimeController* times = extra->switchTimes();
+    if (!times)
+        return false;
+    times->setIsActiveOnProg1(true);
+    times->setOnTimeProg1(at(2026, 1, 1, 23));
+    times->setOffTimeProg1(at(2026, 1, 1, 5));
+    times->setIsActiveOnProg2(true);
+    times->setOnTimeProg2(at(2026, 1, 1, 9));
+    times->setOffTimeProg2(at(2026, 1, 1, 16, 30));
+    times->saveModifications();
     extra->createFromTable(0, at(2026, 7, 27, 6), at(2026, 8, 14, 18), at(2026, 7, 27, 6), at(2026, 8, 14, 18), 0, 1);
     extra->createFromTable(1, at(2008, 12, 24), at(2008, 12, 27), at(2008, 12, 24), at(2008, 12, 27), 0, 1);
     extra->createFromTable(2, at(2026, 1, 1), at(2026, 1, 1), at(2026, 1, 1), at(2026, 1, 1), -2, 1);
     extra->createFromTable(3, at(2026, 3, 2, 8), at(2026, 3, 3, 8), at(2026, 3, 2, 8), at(2026, 3, 3, 8), 0, 1);
     extra->createFromTable(4, at(2026, 1, 1, 6), at(2026, 1, 1, 6), at(2026, 1, 1, 6), at(2026, 1, 1, 6), 0, 1);
     extra->createFromTable(0, at(2026, 5, 3), at(2026, 5, 1), at(2026, 5, 3), at(2026, 5, 1), 0, 1);
-    const bool saved = save(photographMainWindow(), output.filePath(QStringLiteral("extra-program-table.png")));
+    const bool saved = ViewHarness::waitFor([&harness] { return harness.findByName(QStringLiteral("dateTable")); })
+                       && save(photographMainWindow(), output.filePath(QStringLiteral("extra-program-table.png")));
     main.closeProject();
     return saved & reportOffences(harness);
 }
@@ -598,9 +614,13 @@ bool photographProgramListAndEditor(const QDir& output)
     switches->createFromTable(0, 1, 4 | 2, -1, at(9, 0), {}, {}, {});
     switches->createFromTable(1, 1, 128 | 32, -1, at(12, 0, 30), {}, at(0, 1, 30), {});
     switches->createFromTable(2, 0, 16, 4, at(20, 0), at(23, 0), at(0, 15), at(0, 45));
-    saved &= ViewHarness::waitFor([&harness] { return harness.findByName(QStringLiteral("switchItem_4")); });
+    saved &= ViewHarness::waitFor([&harness] { return harness.findByName(QStringLiteral("switchItem_3")); });
     saved &= save(photographMainWindow(), output.filePath(QStringLiteral("program-list.png")));
 
+    // The last entry lies below the phone's window until the list scrolls.
+    if (QQuickItem* list = harness.findByName(QStringLiteral("switchList")))
+        QMetaObject::invokeMethod(list, "positionViewAtEnd");
+    saved &= ViewHarness::waitFor([&harness] { return harness.findByName(QStringLiteral("switchItem_4")); });
     saved &= harness.click(harness.findByName(QStringLiteral("switchItem_4")));
     saved &= ViewHarness::waitFor([&harness] { return harness.findByName(QStringLiteral("switchTimeEdition")); });
     // The editor in the desktop's window.
@@ -823,7 +843,8 @@ bool photographExtraProgramEditors(const QDir& output)
     return saved & reportOffences(harness);
 }
 
-// An extra program in the phone's layout: the list of its ranges, then the editor of a series.
+// An extra program in the phone's layout: the list of its ranges with the program's own switch
+// times, then the editor of the first range.
 bool photographExtraProgramList(const QDir& output)
 {
     ViewHarness harness;
@@ -833,12 +854,24 @@ bool photographExtraProgramList(const QDir& output)
     harness.evaluate(QStringLiteral("platformService.overwriteDisplay = 1"));
     core::WindowLayout::instance()->setWindowSize(QSize(405, 878));
     MainController& main = MainController::instance();
-    bool saved = main.createProject(102, QStringLiteral("Bürogebäude Nord")) && showView(harness, window, 2);
+    bool saved = main.createProject(modelNamed(QStringLiteral("Tarvino Rix2 Weekly 2")), QStringLiteral("Bürogebäude Nord"))
+                 && showView(harness, window, 2);
     main.projectContent()->setSelectedProgram(1);
     ExtraProgramViewController* extra = main.projectContent()->extraProgramViewController(1);
     const auto at = [](int year, int month, int day, int hour = 0) {
         return QDateTime(QDate(year, month, day), QTime(hour, 0), Qt::UTC);
     };
+    if (ExtraProgramSwitchTimeController* times = extra->switchTimes()) {
+        times->setIsActiveOnProg1(true);
+        times->setOnTimeProg1(at(2026, 1, 1, 7));
+        times->setIsActiveOffProg1(true);
+        times->setOffTimeProg1(at(2026, 1, 1, 18));
+        times->setIsActiveOnProg2(false);
+        times->setIsActiveOffProg2(false);
+        times->saveModifications();
+    } else {
+        saved = false;
+    }
     extra->createFromTable(0, at(2026, 7, 27, 6), at(2026, 8, 14, 18), at(2026, 7, 27, 6), at(2026, 8, 14, 18), 0, 1);
     extra->createFromTable(2, at(2026, 1, 1), at(2026, 1, 1), at(2026, 1, 1), at(2026, 1, 1), -2, 1);
     extra->createFromTable(3, at(2026, 3, 2, 8), at(2026, 3, 5, 8), at(2026, 3, 2, 8), at(2026, 3, 5, 8), 0, 1);

@@ -9,6 +9,7 @@
 #include <core/windowlayout.h>
 
 #include "daterangelistmodel.h"
+#include "extraprogramswitchtimecontroller.h"
 #include "extraprogramviewcontroller.h"
 #include "maincontroller.h"
 #include "projectcontentcontroller.h"
@@ -50,13 +51,41 @@ private:
         return ViewHarness::waitFor([this, name] { return item(name) != nullptr; }) && settled();
     }
     // A new project in the program's window in the phone's layout, its first extra program shown.
-    bool openList(const QString& device) {
+    bool openList(const QString& device, int program = 1) {
         if (!main().createProject(model(device), QStringLiteral("Sonderprogramm")))
             return false;
-        if (!openView(QStringLiteral("ProjectContentView"), QStringLiteral("programView")))
+        harness->evaluate(QStringLiteral("ViewLoader.stack.clear()"));
+        harness->evaluate(QStringLiteral("ViewLoader.openView(View.ProjectContentView, {}, true)"));
+        // Astronomic projects open on their astro page in this layout.
+        QQuickItem* tabs = nullptr;
+        if (!ViewHarness::waitFor([this, &tabs] { return (tabs = item(QStringLiteral("projectTabs"))) != nullptr; }))
             return false;
-        main().projectContent()->setSelectedProgram(1);
+        QVariant page;
+        QMetaObject::invokeMethod(tabs, "indexOfPage", Q_RETURN_ARG(QVariant, page), Q_ARG(QVariant, tabs->property("programPage")));
+        tabs->setProperty("currentIndex", page.toInt());
+        if (!waitForItem(QStringLiteral("programView")))
+            return false;
+        main().projectContent()->setSelectedProgram(program);
         return waitForItem(QStringLiteral("sonderProgramView"));
+    }
+    // The right edge, in window coordinates, of the item or of the farthest of its shown parts.
+    static qreal rightEdge(const QQuickItem* item) {
+        qreal edge = item->mapToScene(QPointF(item->width(), 0)).x();
+        for (const QQuickItem* child : item->childItems()) {
+            if (child->isVisible() && child->width() > 0)
+                edge = qMax(edge, rightEdge(child));
+        }
+        return edge;
+    }
+    bool fitsTheWindow(const QString& name) const {
+        const QQuickItem* shown = item(name);
+        if (!shown)
+            return false;
+        const qreal room = shown->window()->width();
+        if (rightEdge(shown) <= room + 0.5)
+            return true;
+        qWarning() << name << "reaches" << rightEdge(shown) << "in a window" << room << "wide";
+        return false;
     }
 
 private slots:
@@ -71,6 +100,7 @@ private slots:
         harness.reset();
     }
     void cleanup() {
+        QVERIFY(harness->setLanguage(QStringLiteral("de")));
         QGuiApplication::clipboard()->clear();
         harness->evaluate(QStringLiteral("ViewLoader.stack.clear()"));
         main().closeProject();
@@ -229,6 +259,124 @@ private slots:
         QCOMPARE(role(0, "startDate").toDateTime(), wall(QDate(2026, 6, 1)));
         QCOMPARE(role(1, "startDate").toDateTime(), wall(QDate(2026, 6, 1)));
         QVERIFY(!item(QStringLiteral("sonderProgramDate")));
+    }
+
+    // Every part of the range editor stays inside the phone's window, whatever the type shows.
+    void editorFitsThePhoneWindow_data() {
+        QTest::addColumn<int>("type");
+        for (int type = 0; type <= 5; ++type)
+            QTest::addRow("type %d", type) << type;
+    }
+    void editorFitsThePhoneWindow() {
+        QFETCH(int, type);
+        QVERIFY(openList(QStringLiteral("Tarvino Rix3 Weekly 2")));
+        QCOMPARE(item(QStringLiteral("sonderProgramView"))->window()->width(), 405);
+        QVERIFY(clickInBar(QStringLiteral("newRange_%1").arg(type)));
+        QVERIFY(waitForItem(QStringLiteral("sonderProgramDate")));
+        QVERIFY(fitsTheWindow(QStringLiteral("sonderProgramDate")));
+        // The buttons show, so the range can be stored.
+        QVERIFY(clickOn(QStringLiteral("rangeEditorOk")));
+        QVERIFY(waitForItem(QStringLiteral("rangeItem_0")));
+        QVERIFY(fitsTheWindow(QStringLiteral("rangeItem_0")));
+    }
+
+    // A series names its interval with the plural form of the language.
+    void seriesCountsItsDays_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("repeat");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("German") << QStringLiteral("de") << 3 << QStringLiteral("3 Tag(e)");
+        QTest::newRow("English one") << QStringLiteral("en") << 1 << QStringLiteral("1 day");
+        QTest::newRow("English more") << QStringLiteral("en") << 3 << QStringLiteral("3 days");
+    }
+    void seriesCountsItsDays() {
+        QFETCH(QString, language);
+        QFETCH(int, repeat);
+        QFETCH(QString, text);
+        QVERIFY(openList(QStringLiteral("Tarvino Rix3 Weekly 2")));
+        create(3, wall(QDate(2026, 3, 2)), wall(QDate(2026, 3, 3)));
+        QVERIFY(ranges()->setData(ranges()->index(0, 0), repeat, ranges()->roleNames().key("repeat")));
+        QVERIFY(harness->setLanguage(language));
+        QVERIFY(waitForItem(QStringLiteral("rangeRepeat_0")));
+        QCOMPARE(textOf(QStringLiteral("rangeRepeat_0")), text);
+    }
+
+    // Each range lists the switch times of its standard extra program: on and off of a plain
+    // channel, start and end of the astronomic programs, and the thresholds of twilight
+    // devices. An unused instant reads "--:--", an unused program is left out.
+    void itemsListTheProgramSwitchTimes_data() {
+        QTest::addColumn<QString>("device");
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<QStringList>("absent");
+        QTest::newRow("plain") << QStringLiteral("Tarvino Rix2 Weekly 2")
+                               << QStringList{"rangeOn1_0", "rangeOff1_0", "rangeOn2_0", "rangeOff2_0"}
+                               << QStringList{"06:15", "22:30", "--:--", "12:00"}
+                               << QStringList{"rangeFirstStart_0", "rangeSecondStart_0", "rangeLuxOn_0"};
+        QTest::newRow("astro") << QStringLiteral("Tarvino Rix2 Astro 1")
+                               << QStringList{"rangeFirstStart_0", "rangeFirstEnd_0"}
+                               << QStringList{"06:15", "22:30"}
+                               << QStringList{"rangeOn1_0", "rangeOn2_0", "rangeSecondStart_0", "rangeLuxOn_0"};
+        QTest::newRow("twilight") << QStringLiteral("Tarvino Rix2 Lumen 2")
+                                  << QStringList{"rangeFirstStart_0", "rangeFirstEnd_0", "rangeLuxOn_0", "rangeLuxOff_0"}
+                                  << QStringList{"06:15", "22:30", "Ein 20 lx", "40 lx"}
+                                  << QStringList{"rangeOn1_0", "rangeSecondStart_0"};
+    }
+    void itemsListTheProgramSwitchTimes() {
+        QFETCH(QString, device);
+        QFETCH(QStringList, names);
+        QFETCH(QStringList, texts);
+        QFETCH(QStringList, absent);
+        QVERIFY(openList(device));
+        ExtraProgramSwitchTimeController* times = extra()->switchTimes();
+        QVERIFY(times);
+        const QDate today = QDate::currentDate();
+        times->setIsActiveOnProg1(true);
+        times->setIsActiveOffProg1(true);
+        times->setOnTimeProg1(wall(today, QTime(6, 15)));
+        times->setOffTimeProg1(wall(today, QTime(22, 30)));
+        times->setIsActiveOnProg2(false);
+        times->setIsActiveOffProg2(true);
+        times->setOffTimeProg2(wall(today, QTime(12, 0)));
+        times->setLuxValueOn(20);
+        times->setLuxValueOff(40);
+        times->saveModifications();
+        create(0, wall(QDate(2026, 5, 1)), wall(QDate(2026, 5, 2)));
+        QVERIFY(waitForItem(QStringLiteral("rangeItem_0")));
+        for (int entry = 0; entry < names.size(); ++entry)
+            QCOMPARE(textOf(names.at(entry)), texts.at(entry));
+        for (const QString& name : absent)
+            QVERIFY2(!item(name), qPrintable(name));
+        QVERIFY(fitsTheWindow(QStringLiteral("rangeItem_0")));
+        QVERIFY(fitsTheWindow(QStringLiteral("extraProgramHead")));
+        // Nothing empty stands above the program: at most the channel buttons and a spacing.
+        const QQuickItem* page = item(QStringLiteral("programView"));
+        const QQuickItem* channels = item(QStringLiteral("channelsToolbar"));
+        const qreal top = 20 + (channels ? channels->height() + 10 : 0);
+        QVERIFY(item(QStringLiteral("sonderProgramView"))->mapToItem(page, QPointF()).y() <= top + 1);
+
+        // The list follows the controller.
+        times->setIsActiveOnProg1(false);
+        times->setIsActiveOffProg1(false);
+        QVERIFY(ViewHarness::waitFor([this] { return !item(QStringLiteral("rangeOn1_0")) && !item(QStringLiteral("rangeFirstStart_0")); }));
+    }
+
+    // The permanent programs have no switch times of their own.
+    void permanentProgramsListNoSwitchTimes() {
+        QVERIFY(openList(QStringLiteral("Tarvino Rix2 Weekly 2")));
+        const int permanent = main().projectContent()->programms() - 2;
+        QVERIFY(openList(QStringLiteral("Tarvino Rix2 Weekly 2"), permanent));
+        ExtraProgramViewController* program = main().projectContent()->extraProgramViewController(permanent);
+        QCOMPARE(program->extraType(), ExtraProgramViewController::PermOn);
+        if (ExtraProgramSwitchTimeController* times = program->switchTimes()) {
+            times->setIsActiveOnProg1(true);
+            times->setIsActiveOffProg1(true);
+        }
+        create(0, wall(QDate(2026, 5, 1)), wall(QDate(2026, 5, 2)), 0, 1, program);
+        QVERIFY(waitForItem(QStringLiteral("rangeItem_0")));
+        QVERIFY(item(QStringLiteral("rangeStart_0")));
+        QVERIFY(!item(QStringLiteral("rangeOn1_0")));
+        QVERIFY(!item(QStringLiteral("rangeFirstStart_0")));
     }
 
     // The pop-up on its own offers the holiday rules last, and "OK" gives the chosen row.

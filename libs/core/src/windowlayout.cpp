@@ -33,6 +33,12 @@ QList<QObject*> menuEntries(QObject* window)
     return entries;
 }
 
+// The central container must not hold the window wider or taller than the size it is given.
+QSize containerMinimum(QSize windowSize)
+{
+    return QSize(windowSize.width(), qMax(0, windowSize.height() - WindowLayout::ReservedHeight));
+}
+
 } // namespace
 
 WindowLayout::~WindowLayout()
@@ -66,7 +72,7 @@ void WindowLayout::setupLayout(QWindow* applicationWindow, const QJSValue& closi
     }
     applicationWindow->setFlags(Qt::FramelessWindowHint);
     QWidget* container = QWidget::createWindowContainer(applicationWindow);
-    container->setMinimumSize(applicationWindow->width(), applicationWindow->height() - ReservedHeight);
+    container->setMinimumSize(containerMinimum(applicationWindow->size()));
 
     m_mainWindow = new CustomQMainWindow(closingCallback);
     for (QObject* entry : menuEntries(applicationWindow)) {
@@ -118,6 +124,8 @@ void WindowLayout::setWindowSize(QSize size)
 {
     if (!m_mainWindow)
         return;
+    if (QWidget* container = m_mainWindow->centralWidget())
+        container->setMinimumSize(containerMinimum(size));
     m_mainWindow->setMinimumSize(size);
     m_mainWindow->resize(size);
 }

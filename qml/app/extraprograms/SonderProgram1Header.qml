@@ -21,7 +21,7 @@ Rectangle {
         return switchTimes ? switchTimes[name] : undefined
     }
     function timeText(active, time) {
-        return active && time ? Models.wallTimeText(time) : "--:--"
+        return DateRangeProvider.switchTimeText(active, time)
     }
     function openEditor() {
         ViewLoader.openView(View.SonderProgramOnOffEditionView, {
@@ -30,27 +30,33 @@ Rectangle {
         })
     }
 
-    implicitHeight: row.implicitHeight + 2 * Metrics.margin
-    implicitWidth: row.implicitWidth + 2 * Metrics.margin
+    implicitHeight: column.implicitHeight + 2 * Metrics.margin
+    implicitWidth: column.implicitWidth + 2 * Metrics.margin
     radius: Metrics.radius
     color: Colors.lightGrey
 
-    RowLayout {
-        id: row
+    // The summary goes under the title, so that the head fits a phone's width.
+    ColumnLayout {
+        id: column
         anchors.fill: parent
         anchors.margins: Metrics.margin
-        spacing: Metrics.largeMargin
-        DesignText {
-            size: Metrics.fontSize.normal
-            text: bindTr("Extra program", "Schaltprogramm")
+        spacing: Metrics.spacing
+        RowLayout {
+            Layout.fillWidth: true
+            spacing: Metrics.margin
+            DesignText {
+                Layout.fillWidth: true
+                size: Metrics.fontSize.normal
+                text: bindTr("Extra program", "Schaltprogramm")
+            }
+            FramedEditButton {
+                objectName: "editSwitchTimes"
+                onClicked: header.openEditor()
+            }
         }
         Loader {
             Layout.fillWidth: true
             sourceComponent: header.summary
-        }
-        FramedEditButton {
-            objectName: "editSwitchTimes"
-            onClicked: header.openEditor()
         }
     }
 

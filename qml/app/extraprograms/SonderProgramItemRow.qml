@@ -3,12 +3,13 @@ import QtQuick.Layouts
 import Tarvino
 
 // One line of a date range in the list: a caption and its value, and where the value has a time
-// of day, the time with its own caption.
+// of day (or a second value), that with its own caption.
 RowLayout {
     id: line
 
     property string caption
     property string value
+    property string timeCaption: bindTr("Extra program", "Uhrzeit")
     property string timeValue
     property string valueName
     property string timeName
@@ -29,7 +30,7 @@ RowLayout {
     }
     DefaultText {
         visible: line.timeValue !== ""
-        text: bindTr("Extra program", "Uhrzeit")
+        text: line.timeCaption
         color: Colors.secondaryColor
         font.pixelSize: Metrics.fontSize.small
     }

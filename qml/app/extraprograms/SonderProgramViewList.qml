@@ -12,6 +12,9 @@ Item {
     readonly property var sortedDateRanges: epViewController ? epViewController.sortedDateRanges : null
     readonly property int selectionMode: epViewController ? epViewController.selectionMode : 0
     readonly property int dateRangeCount: epViewController ? epViewController.dateRangeCount : 0
+    // Only a standard extra program has switch times of its own.
+    readonly property var switchTimes: epViewController && epViewController.extraType === ExtraProgramViewController.Standard
+                                       ? epViewController.switchTimes : null
 
     // The sorted row of a range to edit.
     signal editRequested(int sortedRow)
@@ -53,6 +56,7 @@ Item {
         delegate: SonderProgramItem {
             objectName: "rangeItem_" + index
             selectionMode: listView.selectionMode
+            switchTimes: listView.switchTimes
             onClicked: listView.tapped(index)
         }
     }

@@ -69,8 +69,10 @@ TabSubView {
             onChannelChosen: channelIndex => view.parentController.selectedChannel = channelIndex
         }
 
+        // Rows in a layout fill by default; this one only takes what its choices need.
         RowLayout {
             Layout.fillWidth: true
+            Layout.fillHeight: false
             spacing: Metrics.margin
             DefaultCombobox {
                 id: channelChooser

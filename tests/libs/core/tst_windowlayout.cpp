@@ -126,14 +126,28 @@ private slots:
         QVERIFY(!WindowLayout::instance()->mainWindow());
     }
 
+    // Smaller sizes too: the phone and tablet previews shrink the window below its first size,
+    // and the QML window inside must not stay wider than the window.
+    void setWindowSizeSetsMinimumAndSize_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("larger") << QSize(1300, 900);
+        QTest::newRow("phone") << QSize(405, 878);
+        QTest::newRow("phone landscape") << QSize(878, 405);
+    }
     void setWindowSizeSetsMinimumAndSize()
     {
+        QFETCH(QSize, size);
         auto window = createWindow(*engine);
         QVERIFY(window);
         WindowLayout::instance()->setupLayout(window.get(), QJSValue());
-        WindowLayout::instance()->setWindowSize(QSize(1300, 900));
-        QCOMPARE(WindowLayout::instance()->mainWindow()->minimumSize(), QSize(1300, 900));
-        QCOMPARE(WindowLayout::instance()->mainWindow()->size(), QSize(1300, 900));
+        WindowLayout::instance()->setWindowSize(size);
+        core::CustomQMainWindow* main = WindowLayout::instance()->mainWindow();
+        QCOMPARE(main->minimumSize(), size);
+        QCOMPARE(main->size(), size);
+        QCOMPARE(main->centralWidget()->minimumSize(), QSize(size.width(), size.height() - WindowLayout::ReservedHeight));
+        QVERIFY(QTest::qWaitFor([&] { return window->width() == size.width(); }));
+        QVERIFY(window->height() <= size.height());
     }
 
     void singletonOutlivesTheEngine()

@@ -1,5 +1,6 @@
 pragma Singleton
 import QtQuick
+import Tarvino
 
 // The label lists of the date-range views. Texts are formed through bindTr, so every list is
 // formed again when the interface language changes.
@@ -85,6 +86,11 @@ QtObject {
         const day = bindTr("Extra program", "Tag")
         return second ? bindTr("Extra program", "%1 Einschalten").arg(onSunset ? day : night)
                       : bindTr("Extra program", "%1 Ausschalten").arg(onSunset ? night : day)
+    }
+
+    // An extra program's switch time of day, or "--:--" while it is not used.
+    function switchTimeText(active, time) {
+        return active && time ? Models.wallTimeText(time) : "--:--"
     }
 
     // The duration of a week-rule range given in hours: "5d 03h", "< 0", or "> 1 Jahr" above 366 days.
