@@ -396,6 +396,17 @@ QQuickWindow* ViewHarness::focusWindow() const
     return m_window ? m_window.get() : shownWindows().value(0);
 }
 
+bool ViewHarness::waitForFrame(QQuickWindow* window)
+{
+    bool swapped = false;
+    const QMetaObject::Connection connection =
+        QObject::connect(window, &QQuickWindow::frameSwapped, window, [&swapped] { swapped = true; });
+    window->update();
+    const bool drawn = waitFor([&swapped] { return swapped; });
+    QObject::disconnect(connection);
+    return drawn;
+}
+
 bool ViewHarness::choose(QQuickItem* box, int row) const
 {
     if (!box || row < 0 || !click(box))
@@ -411,7 +422,9 @@ bool ViewHarness::choose(QQuickItem* box, int row) const
         QMetaObject::invokeMethod(list, "itemAtIndex", Q_RETURN_ARG(QQuickItem*, entry), Q_ARG(int, row));
         return entry && entry->isVisible();
     });
-    return shown && click(entry) && waitFor([popup] { return !popup->property("visible").toBool(); })
+    // A click before the open list has been drawn once can miss its entry.
+    return shown && waitForFrame(entry->window()) && click(entry)
+           && waitFor([popup] { return !popup->property("visible").toBool(); })
            && box->property("currentIndex").toInt() == row;
 }
 

@@ -105,6 +105,8 @@ public:
 
     // Processes events until `condition` holds; false after `timeout` ms.
     static bool waitFor(const std::function<bool()>& condition, int timeout = 5000);
+    // Waits until the window has drawn a frame after now.
+    static bool waitForFrame(QQuickWindow* window);
 
     // Triggers the native menu action with this text ("&Öffnen" or "Öffnen"); false when
     // there is none or it is disabled.
