@@ -43,7 +43,6 @@
 #include <holidays/holidaysetservice.h>
 #include "extraprogramswitchtimecontroller.h"
 #include "coordinatessettingscontroller.h"
-#include "timezonesetting.h"
 #include "viewharness.h"
 
 namespace {
@@ -629,14 +628,6 @@ bool photographAstroTables(const QDir& output)
     OwnAstroTableModel* table = astro->ownAstroTableModel();
     table->setName(QStringLiteral("MET"));
     table->setMETTime();
-    // The time-zone texts of the astro settings.
-    QStringList timezones;
-    for (const char* hours : {"-11", "-10", "-9", "-8", "-7", "-6", "-5", "-4", "-3.5", "-3", "-2", "-1"})
-        timezones << QStringLiteral("UTC %1h").arg(QLatin1String(hours));
-    timezones << QStringLiteral("UTC");
-    for (const char* hours : {"+1", "+2", "+3", "+3.5", "+4", "+4.5", "+5", "+5.5", "+6", "+6.5", "+7", "+8", "+9",
-                              "+9.5", "+10", "+10.5", "+11", "+11.5", "+12"})
-        timezones << QStringLiteral("UTC %1h").arg(QLatin1String(hours));
     const auto photographWindow = [&](const QString& view, const QVariantMap& properties, QSize size, const QString& file) {
         auto* dialog = qobject_cast<QQuickWindow*>(harness.load(
             QStringLiteral("components/WindowDialog.qml"),
@@ -647,7 +638,7 @@ bool photographAstroTables(const QDir& output)
     };
     const QVariant controller = QVariant::fromValue(content);
     bool saved = photographWindow(QStringLiteral("EditOwnAstroTable"),
-                                  {{QStringLiteral("viewController"), controller}, {QStringLiteral("timezones"), timezones}},
+                                  {{QStringLiteral("viewController"), controller}},
                                   QSize(768, 550), QStringLiteral("own-astro-table.png"));
     saved &= photographWindow(QStringLiteral("AutomaticFill"),
                               {{QStringLiteral("viewController"), controller},
@@ -660,7 +651,6 @@ bool photographAstroTables(const QDir& output)
     }
     saved &= photographWindow(QStringLiteral("YearlyAstroTable"),
                               {{QStringLiteral("viewController"), controller},
-                               {QStringLiteral("timezones"), timezones},
                                {QStringLiteral("astroTimes"), QStringList{QStringLiteral("Sonnenuntergang"),
                                                                           QStringLiteral("Dämmerung"),
                                                                           QStringLiteral("Dunkelheit")}}},
@@ -868,13 +858,8 @@ bool photographAstroLocation(const QDir& output)
     ViewHarness harness(options);
     CoordinatesSettingsController location;
     location.setLatitudeLongitude(48.13743, 11.57549);
-    QStringList zones;
-    const TimeZoneSetting names(nullptr, 0);
-    for (int number = 0; number <= TimeZoneSetting::UTC_12; ++number)
-        zones << names.entryText(number);
     if (!harness.load(QStringLiteral("app/views/AstroLocationView.qml"),
                       {{QStringLiteral("locationController"), QVariant::fromValue(&location)},
-                       {QStringLiteral("timezoneTexts"), zones},
                        {QStringLiteral("insideDialog"), true}}))
         return false;
     const bool saved = save(photographItemScene(harness.window()), output.filePath(QStringLiteral("astro-location.png")));

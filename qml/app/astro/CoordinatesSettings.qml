@@ -35,8 +35,7 @@ ColumnLayout {
             positionSource = positionSourceComponent.createObject(settings)
         const properties = {
             locationController: controller,
-            positionSource: positionSource,
-            timezoneTexts: AstroSettingsProvider.timezone
+            positionSource: positionSource
         }
         if (ZorvikUtils.isDesktop)
             ZorvikUtils.window.openWindowDialog(ViewLoader.viewUrl(View.AstroLocationView), properties, 768,
@@ -143,7 +142,6 @@ ColumnLayout {
         OwnAstroTableRows {
             Layout.fillWidth: true
             viewController: settings.contentController
-            timezones: AstroSettingsProvider.timezone
         }
     }
 

@@ -11,7 +11,6 @@ AppView {
     id: view
 
     required property var viewController
-    property var timezones: []
     readonly property var project: viewController ? viewController.project : null
     readonly property var table: project ? project.ownAstroTableModel() : null
     readonly property int timeColumnWidth: 160
@@ -65,7 +64,7 @@ AppView {
             DefaultCombobox {
                 objectName: "ownTableTimezone"
                 Layout.preferredWidth: 225
-                model: view.timezones
+                model: AstroSettingsProvider.timezone
                 currentIndex: view.table.timezone
                 onActivated: index => {
                     view.table.timezone = index

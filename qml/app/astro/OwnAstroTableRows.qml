@@ -8,7 +8,6 @@ ColumnLayout {
     id: rows
 
     required property var viewController
-    property var timezones: []
     readonly property var project: viewController ? viewController.project : null
     readonly property var table: project ? project.ownAstroTableModel() : null
     readonly property bool enabledTable: table !== null && table.enabled
@@ -16,8 +15,7 @@ ColumnLayout {
 
     function openEditor() {
         ZorvikUtils.window.openWindowDialog("qrc:/orvindal/Tarvino/app/astro/EditOwnAstroTable.qml", {
-            viewController: viewController,
-            timezones: timezones
+            viewController: viewController
         }, 768, { width: 768, height: 550, minimumHeight: 550, maximumWidth: 768, maximumHeight: 550 })
     }
 
