@@ -5,6 +5,7 @@
 #include <QTest>
 #include <memory>
 
+#include <core/windowlayout.h>
 #include <devices/deviceservice.h>
 
 #include "astrochannelcontroller.h"
@@ -22,6 +23,9 @@ class TestViewAstroTables : public QObject {
 
 private:
     std::unique_ptr<ViewHarness> harness;
+    // View.ViewKind of the two pages.
+    static constexpr int EditOwnAstroTablePage = 15;
+    static constexpr int AutomaticFillPage = 16;
 
     static MainController& main() { return MainController::instance(); }
     static ProjectContentController* content() { return main().projectContent(); }
@@ -87,6 +91,54 @@ private:
         return dialogAfter(2);
     }
 
+    // The phone's layout, previewed through the display override in its window size.
+    void setPhoneLayout(bool phone) {
+        harness->evaluate(QStringLiteral("platformService.overwriteDisplay = %1").arg(phone ? 1 : 0));
+        core::WindowLayout::instance()->setWindowSize(phone ? QSize(405, 878) : QSize(1280, 800));
+    }
+    int currentViewKind() {
+        return harness->evaluate(QStringLiteral("ViewLoader.stack.currentItem ? ViewLoader.stack.currentItem.viewKind : -1"))
+            .toInt();
+    }
+    // The stack shows the page of `kind`, once its transition is over.
+    bool showsPage(int kind) {
+        return ViewHarness::waitFor([this, kind] {
+            return currentViewKind() == kind && !harness->evaluate(QStringLiteral("ViewLoader.stack.busy")).toBool();
+        });
+    }
+    // The editor page, opened by the button of the coordinates settings' rows, in the program's
+    // window, which then takes the keys.
+    bool openEditorPage() {
+        if (!harness->load(QStringLiteral("app/astro/OwnAstroTableRows.qml"),
+                           {{QStringLiteral("viewController"), QVariant::fromValue(content())}})
+            || !harness->click(item(QStringLiteral("editOwnTableButton"))) || !showsPage(EditOwnAstroTablePage)
+            || !harness->dialogs().isEmpty())
+            return false;
+        QQuickItem* cell = item(QStringLiteral("ownTableCell_0_0"));
+        if (!cell)
+            return false;
+        QQuickWindow* window = cell->window();
+        window->requestActivate();
+        return ViewHarness::waitFor([window] { return window->isActive(); });
+    }
+    // The fill's mode, chosen with the arrow keys of the focused box.
+    bool chooseFillMode(int mode) {
+        QQuickItem* modes = item(QStringLiteral("fillMode"));
+        if (!modes)
+            return false;
+        modes->forceActiveFocus();
+        for (int step = 0; step < mode; ++step)
+            harness->key(Qt::Key_Down);
+        return modes->property("currentIndex").toInt() == mode;
+    }
+    bool popPages() {
+        harness->evaluate(QStringLiteral("ViewLoader.stack.pop(null)"));
+        return ViewHarness::waitFor([this] {
+            return harness->evaluate(QStringLiteral("ViewLoader.stack.depth")).toInt() <= 1
+                   && !harness->evaluate(QStringLiteral("ViewLoader.stack.busy")).toBool();
+        });
+    }
+
     bool closeAll() {
         for (QQuickWindow* dialog : harness->dialogs())
             dialog->close();
@@ -113,6 +165,8 @@ private slots:
     void cleanupTestCase() { harness.reset(); }
     void init() { QVERIFY(openProject()); }
     void cleanup() {
+        setPhoneLayout(false);
+        QVERIFY(popPages());
         QVERIFY(closeAll());
         // The views go before the project they show.
         QVERIFY(harness->load(QStringLiteral("components/DefaultText.qml")));
@@ -214,6 +268,69 @@ private slots:
         QVERIFY(ViewHarness::waitFor([this] { return harness->dialogs().isEmpty(); }));
         const OwnAstroDayEntry entry = astro()->ownAstroTable().days[4];
         QCOMPARE(entry, (OwnAstroDayEntry{6, 15, 0, 21, 40, 0}));
+    }
+
+    // On the phone the editor is a page of the stack: its bar shows the title and the way back,
+    // and leaving it, by OK or by that way back, applies the table as the window does.
+    void phoneEditorPageAppliesTheTableOnLeaving_data() {
+        QTest::addColumn<bool>("byOk");
+        QTest::newRow("OK") << true;
+        QTest::newRow("back button") << false;
+    }
+
+    void phoneEditorPageAppliesTheTableOnLeaving() {
+        QFETCH(bool, byOk);
+        astro()->setOwnAstroEnabled(true);
+        setPhoneLayout(true);
+        QVERIFY(openEditorPage());
+        QCOMPARE(ViewHarness::text(item(QStringLiteral("toolbarTitle"))), QStringLiteral("Eigene Astro Tabelle"));
+        QVERIFY(item(QStringLiteral("backButton")));
+        // Inside the stack the page leaves its title to the bar.
+        QVERIFY(!item(QStringLiteral("viewTitle")));
+
+        retype(child(item(QStringLiteral("ownTableCell_3_0")), QStringLiteral("timeField")), QStringLiteral("0615"));
+        QCOMPARE(sunrise(3), QTime(6, 15));
+        QVERIFY(harness->choose(item(QStringLiteral("ownTableTimezone")), 20));
+        QCOMPARE(table()->timezone(), 20);
+        QCOMPARE(astro()->ownAstroTable().days[4].sunriseHour, 6);
+        QCOMPARE(astro()->ownAstroTable().days[4].sunriseMinute, 0);
+
+        QVERIFY(harness->click(item(byOk ? QStringLiteral("okButton") : QStringLiteral("backButton"))));
+        QVERIFY(ViewHarness::waitFor([this] { return currentViewKind() != EditOwnAstroTablePage; }));
+        QVERIFY(ViewHarness::waitFor([this] { return !item(QStringLiteral("ownTableCell_3_0")); }));
+        QCOMPARE(astro()->ownAstroTable().days[4].sunriseMinute, 15);
+        QVERIFY(harness->dialogs().isEmpty());
+    }
+
+    // The fill page lies over the editor page; OK fills and Abbruch leaves the table, and both
+    // return to the editor.
+    void phoneFillPageReturnsToTheEditor() {
+        setPhoneLayout(true);
+        QVERIFY(openEditorPage());
+        const int depth = harness->evaluate(QStringLiteral("ViewLoader.stack.depth")).toInt();
+        const QTime before = sunrise(0);
+
+        QVERIFY(harness->click(item(QStringLiteral("automaticFillButton"))));
+        QVERIFY(showsPage(AutomaticFillPage));
+        QCOMPARE(harness->evaluate(QStringLiteral("ViewLoader.stack.depth")).toInt(), depth + 1);
+        QCOMPARE(ViewHarness::text(item(QStringLiteral("toolbarTitle"))), QStringLiteral("Automatisch ausfüllen"));
+        QVERIFY(chooseFillMode(2));
+        QVERIFY(harness->click(item(QStringLiteral("fillCancel"))));
+        QVERIFY(showsPage(EditOwnAstroTablePage));
+        QCOMPARE(table()->name(), QString());
+        QCOMPARE(sunrise(0), before);
+
+        QVERIFY(harness->click(item(QStringLiteral("automaticFillButton"))));
+        QVERIFY(showsPage(AutomaticFillPage));
+        QVERIFY(chooseFillMode(1));
+        QVERIFY(harness->click(item(QStringLiteral("fillOk"))));
+        QVERIFY(showsPage(EditOwnAstroTablePage));
+        QCOMPARE(harness->evaluate(QStringLiteral("ViewLoader.stack.depth")).toInt(), depth);
+        QCOMPARE(table()->name(), QStringLiteral("MET"));
+        QCOMPARE(sunrise(0), QTime(8, 25));
+        QCOMPARE(ViewHarness::text(item(QStringLiteral("ownTableName"))), QStringLiteral("MET"));
+        QCOMPARE(cellText(item(QStringLiteral("ownTableCell_0_0"))), sunrise(0).toString(QStringLiteral("hh:mm")));
+        QVERIFY(harness->dialogs().isEmpty());
     }
 
     void resetRestoresTheDefaults() {

@@ -37,11 +37,8 @@ ColumnLayout {
             locationController: controller,
             positionSource: positionSource
         }
-        if (ZorvikUtils.isDesktop)
-            ZorvikUtils.window.openWindowDialog(ViewLoader.viewUrl(View.AstroLocationView), properties, 768,
-                                                { width: 768, height: 550, minimumHeight: 550 })
-        else
-            ViewLoader.openView(View.AstroLocationView, properties)
+        ViewLoader.openPage(View.AstroLocationView, ViewLoader.viewUrl(View.AstroLocationView), properties, 768,
+                            { width: 768, height: 550, minimumHeight: 550 })
     }
     Component {
         id: positionSourceComponent

@@ -17,8 +17,10 @@ AppView {
 
     title: bindTr("Program settings", "Eigene Astro Tabelle")
 
+    // A project closed under the open page takes its table along.
     function viewLeaved() {
-        table.updateAstroTab()
+        if (table)
+            table.updateAstroTab()
     }
     // "dd.MM" of a row; row 59 is 29 February.
     function dayLabel(row) {
@@ -150,7 +152,7 @@ AppView {
             objectName: "automaticFillButton"
             text: bindTr("Generic", "Automatisch ausfüllen")
             color: Colors.white
-            onClicked: ZorvikUtils.window.openWindowDialog("qrc:/orvindal/Tarvino/app/astro/AutomaticFill.qml", {
+            onClicked: ViewLoader.openPage(View.AutomaticFillView, "qrc:/orvindal/Tarvino/app/astro/AutomaticFill.qml", {
                 table: view.table,
                 viewController: view.viewController
             }, 768, { width: 768, height: 768, minimumHeight: 768, maximumWidth: 768, maximumHeight: 768 })
