@@ -287,6 +287,10 @@ private slots:
         QVERIFY(item(QStringLiteral("backButton")));
         // Inside the stack the page leaves its title to the bar.
         QVERIFY(!item(QStringLiteral("viewTitle")));
+        // The buttons narrow down to the phone's width.
+        QQuickItem* ok = item(QStringLiteral("okButton"));
+        QVERIFY(ViewHarness::waitFor([ok] { return ok->window()->width() == 405; }));
+        QVERIFY(ok->mapToScene(QPointF(ok->width(), 0)).x() <= ok->window()->width());
 
         retype(child(item(QStringLiteral("ownTableCell_3_0")), QStringLiteral("timeField")), QStringLiteral("0615"));
         QCOMPARE(sunrise(3), QTime(6, 15));
@@ -388,6 +392,19 @@ private slots:
             QCOMPARE(sunset(rows[index]), sunsets[index].addSecs(january ? 0 : -120));
         }
         QCOMPARE(cellText(item(QStringLiteral("ownTableCell_0_0"))), sunrises[0].addSecs(180).toString("hh:mm"));
+    }
+
+    // The location in the fill window lays out every label beside its field.
+    void fillLocationLabelsStandBesideTheirFields() {
+        QVERIFY(openFill());
+        QQuickItem* label = item(QStringLiteral("soWiRuleLabel"));
+        QQuickItem* field = item(QStringLiteral("soWiRuleField"));
+        QVERIFY(label && field);
+        QVERIFY(ViewHarness::waitFor([&] {
+            return qAbs(label->mapToScene(QPointF(0, label->height() / 2)).y()
+                        - field->mapToScene(QPointF(0, field->height() / 2)).y()) < 1;
+        }));
+        QVERIFY(label->mapToScene(QPointF(label->width(), 0)).x() <= field->mapToScene(QPointF()).x());
     }
 
     // A row must end after the row before it; while one does not, OK stays disabled.

@@ -101,7 +101,10 @@ ColumnLayout {
         Item { implicitWidth: 1 }
 
         DefaultText {
-            visible: soWiRuleField.visible
+            objectName: "soWiRuleLabel"
+            // Bound to the field's own condition: a binding to the field's visibility was not
+            // laid out again once the settings showed, and the label stood over the first row.
+            visible: settings.viewController !== null
             text: bindTr("Astro settings", "Sommer-/Winterregel")
         }
         DefaultTextField {

@@ -150,6 +150,10 @@ AppView {
     bottomItems: [
         DefaultButton {
             objectName: "automaticFillButton"
+            // The two narrow down, their texts wrapped, where the row is wider than a phone.
+            Layout.fillWidth: true
+            Layout.minimumWidth: 96
+            Layout.maximumWidth: implicitWidth
             text: bindTr("Generic", "Automatisch ausfüllen")
             color: Colors.white
             onClicked: ViewLoader.openPage(View.AutomaticFillView, "qrc:/orvindal/Tarvino/app/astro/AutomaticFill.qml", {
@@ -159,6 +163,9 @@ AppView {
         },
         DefaultButton {
             objectName: "resetButton"
+            Layout.fillWidth: true
+            Layout.minimumWidth: 96
+            Layout.maximumWidth: implicitWidth
             text: bindTr("Generic", "Reset")
             color: Colors.white
             onClicked: view.project.resetOwnAstroTable()
