@@ -867,6 +867,45 @@ bool photographAstroLocation(const QDir& output)
     return saved & reportOffences(harness);
 }
 
+// The own astro table and its fill as pages of the phone's stack.
+bool photographPhoneAstroPages(const QDir& output)
+{
+    ViewHarness harness;
+    QQuickWindow* window = harness.loadMain();
+    if (!window)
+        return false;
+    harness.evaluate(QStringLiteral("platformService.overwriteDisplay = 1"));
+    core::WindowLayout::instance()->setWindowSize(QSize(405, 878));
+    MainController& main = MainController::instance();
+    if (!main.createProject(modelNamed(QStringLiteral("Tarvino Rix3 Astro 2")), QStringLiteral("Gartenhaus"))
+        || !main.openCurrentProject())
+        return false;
+    auto* astro = qobject_cast<AstroProjectController*>(main.currentProject());
+    if (!astro)
+        return false;
+    OwnAstroTableModel* table = astro->ownAstroTableModel();
+    table->setName(QStringLiteral("MET"));
+    table->setMETTime();
+    const auto shows = [&harness](const QString& name) {
+        return ViewHarness::waitFor([&harness, name] {
+            return harness.findByName(name) && !harness.evaluate(QStringLiteral("ViewLoader.stack.busy")).toBool();
+        });
+    };
+    harness.evaluate(QStringLiteral("ViewLoader.openView(View.EditOwnAstroTableView, "
+                                    "{ viewController: mainController.projectContent })"));
+    bool saved = shows(QStringLiteral("ownTableCell_0_0"));
+    saved &= save(photographMainWindow(), output.filePath(QStringLiteral("own-astro-table-phone.png")));
+    saved &= harness.click(harness.findByName(QStringLiteral("automaticFillButton")));
+    saved &= shows(QStringLiteral("fillOk"));
+    saved &= save(photographMainWindow(), output.filePath(QStringLiteral("automatic-fill-phone.png")));
+    harness.evaluate(QStringLiteral("ViewLoader.stack.pop(null)"));
+    saved &= ViewHarness::waitFor([&harness] { return !harness.evaluate(QStringLiteral("ViewLoader.stack.busy")).toBool(); });
+    harness.evaluate(QStringLiteral("platformService.overwriteDisplay = 0"));
+    core::WindowLayout::instance()->setWindowSize(QSize(1280, 800));
+    main.closeProject();
+    return saved & reportOffences(harness);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -920,5 +959,6 @@ int main(int argc, char* argv[])
     saved &= photographExtraProgramEditors(output);
     saved &= photographExtraProgramList(output);
     saved &= photographAstroLocation(output);
+    saved &= photographPhoneAstroPages(output);
     return saved ? 0 : 1;
 }
