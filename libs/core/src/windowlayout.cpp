@@ -118,10 +118,6 @@ void WindowLayout::setWindowSize(QSize size)
 {
     if (!m_mainWindow)
         return;
-    // The container's minimum from the start would keep the views at the first size, cut off
-    // by a smaller window.
-    if (QWidget* container = m_mainWindow->centralWidget())
-        container->setMinimumSize(size.width(), size.height() - ReservedHeight);
     m_mainWindow->setMinimumSize(size);
     m_mainWindow->resize(size);
 }
