@@ -876,6 +876,8 @@ bool photographPhoneAstroPages(const QDir& output)
         return false;
     harness.evaluate(QStringLiteral("platformService.overwriteDisplay = 1"));
     core::WindowLayout::instance()->setWindowSize(QSize(405, 878));
+    // The views' container keeps its first minimum size; without this the page is cut off.
+    core::WindowLayout::instance()->mainWindow()->centralWidget()->setMinimumSize(405, 878 - core::WindowLayout::ReservedHeight);
     MainController& main = MainController::instance();
     if (!main.createProject(modelNamed(QStringLiteral("Tarvino Rix3 Astro 2")), QStringLiteral("Gartenhaus"))
         || !main.openCurrentProject())
