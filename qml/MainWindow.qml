@@ -297,6 +297,10 @@ ApplicationWindow {
         views[View.SwitchTimeEditionView] = "SwitchTimeEditionView.qml"
         views[View.SonderProgramOnOffEditionView] = "SonderProgramOnOffEditionView.qml"
         views[View.SonderProgramDateEditionView] = "SonderProgramDateEditionView.qml"
+        views[View.EditOwnAstroTableView] = "EditOwnAstroTableView.qml"
+        views[View.AutomaticFillView] = "AutomaticFillView.qml"
+        views[View.EditSoWiTableView] = "EditSoWiTableView.qml"
+        views[View.SoWiAutomaticFillView] = "SoWiAutomaticFillView.qml"
         ViewLoader.register(stack, ZorvikUtils, views, View.ProjectContentView, View.HomeScreenView)
         // The native window keeps its menus while the layout previews a phone or tablet: they
         // lead back to the settings.

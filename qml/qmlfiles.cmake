@@ -161,10 +161,14 @@ set(tarvino_qml_files
   app/views/HomeScreenView.qml
   app/views/LicenseView.qml
   app/views/AstroLocationView.qml
+  app/views/AutomaticFillView.qml
+  app/views/EditOwnAstroTableView.qml
+  app/views/EditSoWiTableView.qml
   app/views/ProjectContentView.qml
   app/views/ProjectCreationView.qml
   app/views/ProjectSettingsView.qml
   app/views/SoftwareInfoView.qml
+  app/views/SoWiAutomaticFillView.qml
   app/views/SonderProgramDateEditionView.qml
   app/views/SonderProgramOnOffEditionView.qml
   app/views/SwitchTimeEditionView.qml)

@@ -43,7 +43,6 @@
 #include <holidays/holidaysetservice.h>
 #include "extraprogramswitchtimecontroller.h"
 #include "coordinatessettingscontroller.h"
-#include "timezonesetting.h"
 #include "viewharness.h"
 
 namespace {
@@ -649,14 +648,6 @@ bool photographAstroTables(const QDir& output)
     OwnAstroTableModel* table = astro->ownAstroTableModel();
     table->setName(QStringLiteral("MET"));
     table->setMETTime();
-    // The time-zone texts of the astro settings.
-    QStringList timezones;
-    for (const char* hours : {"-11", "-10", "-9", "-8", "-7", "-6", "-5", "-4", "-3.5", "-3", "-2", "-1"})
-        timezones << QStringLiteral("UTC %1h").arg(QLatin1String(hours));
-    timezones << QStringLiteral("UTC");
-    for (const char* hours : {"+1", "+2", "+3", "+3.5", "+4", "+4.5", "+5", "+5.5", "+6", "+6.5", "+7", "+8", "+9",
-                              "+9.5", "+10", "+10.5", "+11", "+11.5", "+12"})
-        timezones << QStringLiteral("UTC %1h").arg(QLatin1String(hours));
     const auto photographWindow = [&](const QString& view, const QVariantMap& properties, QSize size, const QString& file) {
         auto* dialog = qobject_cast<QQuickWindow*>(harness.load(
             QStringLiteral("components/WindowDialog.qml"),
@@ -667,7 +658,7 @@ bool photographAstroTables(const QDir& output)
     };
     const QVariant controller = QVariant::fromValue(content);
     bool saved = photographWindow(QStringLiteral("EditOwnAstroTable"),
-                                  {{QStringLiteral("viewController"), controller}, {QStringLiteral("timezones"), timezones}},
+                                  {{QStringLiteral("viewController"), controller}},
                                   QSize(768, 550), QStringLiteral("own-astro-table.png"));
     saved &= photographWindow(QStringLiteral("AutomaticFill"),
                               {{QStringLiteral("viewController"), controller},
@@ -680,7 +671,6 @@ bool photographAstroTables(const QDir& output)
     }
     saved &= photographWindow(QStringLiteral("YearlyAstroTable"),
                               {{QStringLiteral("viewController"), controller},
-                               {QStringLiteral("timezones"), timezones},
                                {QStringLiteral("astroTimes"), QStringList{QStringLiteral("Sonnenuntergang"),
                                                                           QStringLiteral("Dämmerung"),
                                                                           QStringLiteral("Dunkelheit")}}},
@@ -901,17 +891,53 @@ bool photographAstroLocation(const QDir& output)
     ViewHarness harness(options);
     CoordinatesSettingsController location;
     location.setLatitudeLongitude(48.13743, 11.57549);
-    QStringList zones;
-    const TimeZoneSetting names(nullptr, 0);
-    for (int number = 0; number <= TimeZoneSetting::UTC_12; ++number)
-        zones << names.entryText(number);
     if (!harness.load(QStringLiteral("app/views/AstroLocationView.qml"),
                       {{QStringLiteral("locationController"), QVariant::fromValue(&location)},
-                       {QStringLiteral("timezoneTexts"), zones},
                        {QStringLiteral("insideDialog"), true}}))
         return false;
     const bool saved = save(photographItemScene(harness.window()), output.filePath(QStringLiteral("astro-location.png")));
     harness.load(QStringLiteral("components/DefaultText.qml"));
+    return saved & reportOffences(harness);
+}
+
+// The own astro table and its fill as pages of the phone's stack.
+bool photographPhoneAstroPages(const QDir& output)
+{
+    ViewHarness harness;
+    QQuickWindow* window = harness.loadMain();
+    if (!window)
+        return false;
+    harness.evaluate(QStringLiteral("platformService.overwriteDisplay = 1"));
+    core::WindowLayout::instance()->setWindowSize(QSize(405, 878));
+    // The views' container keeps its first minimum size; without this the page is cut off.
+    core::WindowLayout::instance()->mainWindow()->centralWidget()->setMinimumSize(405, 878 - core::WindowLayout::ReservedHeight);
+    MainController& main = MainController::instance();
+    if (!main.createProject(modelNamed(QStringLiteral("Tarvino Rix3 Astro 2")), QStringLiteral("Gartenhaus"))
+        || !main.openCurrentProject())
+        return false;
+    auto* astro = qobject_cast<AstroProjectController*>(main.currentProject());
+    if (!astro)
+        return false;
+    OwnAstroTableModel* table = astro->ownAstroTableModel();
+    table->setName(QStringLiteral("MET"));
+    table->setMETTime();
+    const auto shows = [&harness](const QString& name) {
+        return ViewHarness::waitFor([&harness, name] {
+            return harness.findByName(name) && !harness.evaluate(QStringLiteral("ViewLoader.stack.busy")).toBool();
+        });
+    };
+    harness.evaluate(QStringLiteral("ViewLoader.openView(View.EditOwnAstroTableView, "
+                                    "{ viewController: mainController.projectContent })"));
+    bool saved = shows(QStringLiteral("ownTableCell_0_0"));
+    saved &= save(photographMainWindow(), output.filePath(QStringLiteral("own-astro-table-phone.png")));
+    saved &= harness.click(harness.findByName(QStringLiteral("automaticFillButton")));
+    saved &= shows(QStringLiteral("fillOk"));
+    saved &= save(photographMainWindow(), output.filePath(QStringLiteral("automatic-fill-phone.png")));
+    harness.evaluate(QStringLiteral("ViewLoader.stack.pop(null)"));
+    saved &= ViewHarness::waitFor([&harness] { return !harness.evaluate(QStringLiteral("ViewLoader.stack.busy")).toBool(); });
+    harness.evaluate(QStringLiteral("platformService.overwriteDisplay = 0"));
+    core::WindowLayout::instance()->setWindowSize(QSize(1280, 800));
+    main.closeProject();
     return saved & reportOffences(harness);
 }
 
@@ -968,5 +994,6 @@ int main(int argc, char* argv[])
     saved &= photographExtraProgramEditors(output);
     saved &= photographExtraProgramList(output);
     saved &= photographAstroLocation(output);
+    saved &= photographPhoneAstroPages(output);
     return saved ? 0 : 1;
 }

@@ -5,6 +5,8 @@
 #include <QTest>
 #include <memory>
 
+#include <core/windowlayout.h>
+
 #include "astrochannelcontroller.h"
 #include "astroprojectcontroller.h"
 #include "maincontroller.h"
@@ -19,19 +21,15 @@ class TestViewAstroTables : public ViewFixture {
     Q_OBJECT
 
 private:
+    // View.ViewKind of the two pages.
+    static constexpr int EditOwnAstroTablePage = 15;
+    static constexpr int AutomaticFillPage = 16;
+
     static ProjectContentController* content() { return main().projectContent(); }
     static AstroProjectController* astro() { return qobject_cast<AstroProjectController*>(main().currentProject()); }
     static OwnAstroTableModel* table() { return astro()->ownAstroTableModel(); }
     static QTime sunrise(int row) { return table()->data(table()->index(row, 0)).toTime(); }
     static QTime sunset(int row) { return table()->data(table()->index(row, 1)).toTime(); }
-
-    // The texts the astro settings hand the views, one per device time-zone number.
-    static QStringList timezones() {
-        QStringList texts;
-        for (int number = 0; number < 32; ++number)
-            texts << QStringLiteral("Zone %1").arg(number);
-        return texts;
-    }
 
     bool openProject() {
         return main().createProject(model(QStringLiteral("Tarvino Rix3 Astro 2")), QStringLiteral("Garten"))
@@ -68,8 +66,7 @@ private:
     // The editor, opened by the button of the coordinates settings' rows.
     QQuickWindow* openEditor() {
         if (!harness->load(QStringLiteral("app/astro/OwnAstroTableRows.qml"),
-                           {{QStringLiteral("viewController"), QVariant::fromValue(content())},
-                            {QStringLiteral("timezones"), timezones()}}))
+                           {{QStringLiteral("viewController"), QVariant::fromValue(content())}}))
             return nullptr;
         if (!harness->click(item(QStringLiteral("editOwnTableButton"))))
             return nullptr;
@@ -80,6 +77,54 @@ private:
         if (!openEditor() || !harness->click(item(QStringLiteral("automaticFillButton"))))
             return nullptr;
         return dialogAfter(2);
+    }
+
+    // The phone's layout, previewed through the display override in its window size.
+    void setPhoneLayout(bool phone) {
+        harness->evaluate(QStringLiteral("platformService.overwriteDisplay = %1").arg(phone ? 1 : 0));
+        core::WindowLayout::instance()->setWindowSize(phone ? QSize(405, 878) : QSize(1280, 800));
+    }
+    int currentViewKind() {
+        return harness->evaluate(QStringLiteral("ViewLoader.stack.currentItem ? ViewLoader.stack.currentItem.viewKind : -1"))
+            .toInt();
+    }
+    // The stack shows the page of `kind`, once its transition is over.
+    bool showsPage(int kind) {
+        return ViewHarness::waitFor([this, kind] {
+            return currentViewKind() == kind && !harness->evaluate(QStringLiteral("ViewLoader.stack.busy")).toBool();
+        });
+    }
+    // The editor page, opened by the button of the coordinates settings' rows, in the program's
+    // window, which then takes the keys.
+    bool openEditorPage() {
+        if (!harness->load(QStringLiteral("app/astro/OwnAstroTableRows.qml"),
+                           {{QStringLiteral("viewController"), QVariant::fromValue(content())}})
+            || !harness->click(item(QStringLiteral("editOwnTableButton"))) || !showsPage(EditOwnAstroTablePage)
+            || !harness->dialogs().isEmpty())
+            return false;
+        QQuickItem* cell = item(QStringLiteral("ownTableCell_0_0"));
+        if (!cell)
+            return false;
+        QQuickWindow* window = cell->window();
+        window->requestActivate();
+        return ViewHarness::waitFor([window] { return window->isActive(); });
+    }
+    // The fill's mode, chosen with the arrow keys of the focused box.
+    bool chooseFillMode(int mode) {
+        QQuickItem* modes = item(QStringLiteral("fillMode"));
+        if (!modes)
+            return false;
+        modes->forceActiveFocus();
+        for (int step = 0; step < mode; ++step)
+            harness->key(Qt::Key_Down);
+        return modes->property("currentIndex").toInt() == mode;
+    }
+    bool popPages() {
+        harness->evaluate(QStringLiteral("ViewLoader.stack.pop(null)"));
+        return ViewHarness::waitFor([this] {
+            return harness->evaluate(QStringLiteral("ViewLoader.stack.depth")).toInt() <= 1
+                   && !harness->evaluate(QStringLiteral("ViewLoader.stack.busy")).toBool();
+        });
     }
 
     bool closeAll() {
@@ -94,7 +139,6 @@ private:
             {{QStringLiteral("source"), QStringLiteral("qrc:/orvindal/Tarvino/app/astro/YearlyAstroTable.qml")},
              {QStringLiteral("properties"),
               QVariantMap{{QStringLiteral("viewController"), QVariant::fromValue(content())},
-                          {QStringLiteral("timezones"), timezones()},
                           {QStringLiteral("astroTimes"), QStringList{"Sonnenuntergang", "Dämmerung", "Dunkelheit"}}}},
              {QStringLiteral("minimumWidth"), 1024},
              {QStringLiteral("minimumHeight"), 900}});
@@ -109,6 +153,8 @@ private slots:
     void cleanupTestCase() { harness.reset(); }
     void init() { QVERIFY(openProject()); }
     void cleanup() {
+        setPhoneLayout(false);
+        QVERIFY(popPages());
         QVERIFY(closeAll());
         // The views go before the project they show.
         QVERIFY(harness->load(QStringLiteral("components/DefaultText.qml")));
@@ -118,8 +164,7 @@ private slots:
 
     void rowsShowTheTableAndItsName() {
         QVERIFY(harness->load(QStringLiteral("app/astro/OwnAstroTableRows.qml"),
-                              {{QStringLiteral("viewController"), QVariant::fromValue(content())},
-                               {QStringLiteral("timezones"), timezones()}}));
+                              {{QStringLiteral("viewController"), QVariant::fromValue(content())}}));
         QQuickItem* box = item(QStringLiteral("ownTableEnabled"));
         QVERIFY(box);
         QVERIFY(!item(QStringLiteral("ownTableNameText")));
@@ -159,7 +204,7 @@ private slots:
         QQuickItem* box = item(QStringLiteral("ownTableTimezone"));
         QVERIFY(box);
         QCOMPARE(box->property("currentIndex").toInt(), 13);
-        QCOMPARE(box->property("displayText").toString(), QStringLiteral("Zone 13"));
+        QCOMPARE(box->property("displayText").toString(), QStringLiteral("UTC +1h"));
         QVERIFY(harness->choose(box, 20));
         QCOMPARE(table()->timezone(), 20);
     }
@@ -211,6 +256,82 @@ private slots:
         QVERIFY(ViewHarness::waitFor([this] { return harness->dialogs().isEmpty(); }));
         const OwnAstroDayEntry entry = astro()->ownAstroTable().days[4];
         QCOMPARE(entry, (OwnAstroDayEntry{6, 15, 0, 21, 40, 0}));
+    }
+
+    // On the phone the editor is a page of the stack: its bar shows the title and the way back,
+    // and leaving it, by OK or by that way back, applies the table as the window does.
+    void phoneEditorPageAppliesTheTableOnLeaving_data() {
+        QTest::addColumn<bool>("byOk");
+        QTest::newRow("OK") << true;
+        QTest::newRow("back button") << false;
+    }
+
+    void phoneEditorPageAppliesTheTableOnLeaving() {
+        QFETCH(bool, byOk);
+        astro()->setOwnAstroEnabled(true);
+        setPhoneLayout(true);
+        QVERIFY(openEditorPage());
+        QCOMPARE(ViewHarness::text(item(QStringLiteral("toolbarTitle"))), QStringLiteral("Eigene Astro Tabelle"));
+        QVERIFY(item(QStringLiteral("backButton")));
+        // Inside the stack the page leaves its title to the bar.
+        QVERIFY(!item(QStringLiteral("viewTitle")));
+
+        retype(child(item(QStringLiteral("ownTableCell_3_0")), QStringLiteral("timeField")), QStringLiteral("0615"));
+        QCOMPARE(sunrise(3), QTime(6, 15));
+        QVERIFY(harness->choose(item(QStringLiteral("ownTableTimezone")), 20));
+        QCOMPARE(table()->timezone(), 20);
+        QCOMPARE(astro()->ownAstroTable().days[4].sunriseHour, 6);
+        QCOMPARE(astro()->ownAstroTable().days[4].sunriseMinute, 0);
+
+        QVERIFY(harness->click(item(byOk ? QStringLiteral("okButton") : QStringLiteral("backButton"))));
+        QVERIFY(ViewHarness::waitFor([this] { return currentViewKind() != EditOwnAstroTablePage; }));
+        QVERIFY(ViewHarness::waitFor([this] { return !item(QStringLiteral("ownTableCell_3_0")); }));
+        QCOMPARE(astro()->ownAstroTable().days[4].sunriseMinute, 15);
+        QVERIFY(harness->dialogs().isEmpty());
+    }
+
+    // The editor's buttons narrow down to a phone's width.
+    void editorButtonsFitAPhone() {
+        QVERIFY(harness->load(QStringLiteral("app/astro/EditOwnAstroTable.qml"),
+                              {{QStringLiteral("viewController"), QVariant::fromValue(content())},
+                               {QStringLiteral("width"), 405},
+                               {QStringLiteral("height"), 878}}));
+        QQuickItem* ok = item(QStringLiteral("okButton"));
+        QVERIFY(ok);
+        QVERIFY(ViewHarness::waitFor([ok] { return ok->mapToScene(QPointF(ok->width(), 0)).x() <= 405; }));
+        QQuickItem* fill = item(QStringLiteral("automaticFillButton"));
+        QVERIFY(fill->mapToScene(QPointF(fill->width(), 0)).x() <= item(QStringLiteral("resetButton"))->mapToScene(QPointF()).x());
+    }
+
+    // The fill page lies over the editor page; OK fills and Abbruch leaves the table, and both
+    // return to the editor.
+    void phoneFillPageReturnsToTheEditor() {
+        setPhoneLayout(true);
+        QVERIFY(openEditorPage());
+        const int depth = harness->evaluate(QStringLiteral("ViewLoader.stack.depth")).toInt();
+        const QTime before = sunrise(0);
+
+        QVERIFY(harness->click(item(QStringLiteral("automaticFillButton"))));
+        QVERIFY(showsPage(AutomaticFillPage));
+        QCOMPARE(harness->evaluate(QStringLiteral("ViewLoader.stack.depth")).toInt(), depth + 1);
+        QCOMPARE(ViewHarness::text(item(QStringLiteral("toolbarTitle"))), QStringLiteral("Automatisch ausfüllen"));
+        QVERIFY(chooseFillMode(2));
+        QVERIFY(harness->click(item(QStringLiteral("fillCancel"))));
+        QVERIFY(showsPage(EditOwnAstroTablePage));
+        QCOMPARE(table()->name(), QString());
+        QCOMPARE(sunrise(0), before);
+
+        QVERIFY(harness->click(item(QStringLiteral("automaticFillButton"))));
+        QVERIFY(showsPage(AutomaticFillPage));
+        QVERIFY(chooseFillMode(1));
+        QVERIFY(harness->click(item(QStringLiteral("fillOk"))));
+        QVERIFY(showsPage(EditOwnAstroTablePage));
+        QCOMPARE(harness->evaluate(QStringLiteral("ViewLoader.stack.depth")).toInt(), depth);
+        QCOMPARE(table()->name(), QStringLiteral("MET"));
+        QCOMPARE(sunrise(0), QTime(8, 25));
+        QCOMPARE(ViewHarness::text(item(QStringLiteral("ownTableName"))), QStringLiteral("MET"));
+        QCOMPARE(cellText(item(QStringLiteral("ownTableCell_0_0"))), sunrise(0).toString(QStringLiteral("hh:mm")));
+        QVERIFY(harness->dialogs().isEmpty());
     }
 
     void resetRestoresTheDefaults() {
@@ -268,6 +389,19 @@ private slots:
             QCOMPARE(sunset(rows[index]), sunsets[index].addSecs(january ? 0 : -120));
         }
         QCOMPARE(cellText(item(QStringLiteral("ownTableCell_0_0"))), sunrises[0].addSecs(180).toString("hh:mm"));
+    }
+
+    // The location in the fill window lays out every label beside its field.
+    void fillLocationLabelsStandBesideTheirFields() {
+        QVERIFY(openFill());
+        QQuickItem* label = item(QStringLiteral("soWiRuleLabel"));
+        QQuickItem* field = item(QStringLiteral("soWiRuleField"));
+        QVERIFY(label && field);
+        QVERIFY(ViewHarness::waitFor([&] {
+            return qAbs(label->mapToScene(QPointF(0, label->height() / 2)).y()
+                        - field->mapToScene(QPointF(0, field->height() / 2)).y()) < 1;
+        }));
+        QVERIFY(label->mapToScene(QPointF(label->width(), 0)).x() <= field->mapToScene(QPointF()).x());
     }
 
     // A row must end after the row before it; while one does not, OK stays disabled.
@@ -372,7 +506,9 @@ private slots:
         QCOMPARE(ViewHarness::text(item(QStringLiteral("yearlyLatitude"))), QStringLiteral("48,13715 ° Norden"));
         QCOMPARE(ViewHarness::text(item(QStringLiteral("yearlyLongitude"))), QStringLiteral("-11,50000 ° Westen"));
         QCOMPARE(ViewHarness::text(item(QStringLiteral("yearlyTimezone"))),
-                 QStringLiteral("Zone %1").arg(astro()->coordinatesController()->timezone()));
+                 harness->evaluate(QStringLiteral("AstroSettingsProvider.timezone[%1]")
+                                       .arg(astro()->coordinatesController()->timezone()))
+                     .toString());
         QCOMPARE(ViewHarness::text(item(QStringLiteral("yearlySunriseOffset"))), QStringLiteral("15 min"));
         QCOMPARE(ViewHarness::text(item(QStringLiteral("yearlySunsetOffset"))), QStringLiteral("-10 min"));
         QCOMPARE(item(QStringLiteral("yearlyAstroTime")) != nullptr, bool(astro()->hasAstroTime()));

@@ -93,6 +93,10 @@ class TestViewSummerWinter : public ViewFixture {
     Q_OBJECT
 
 private:
+    // View.ViewKind of the table's pages.
+    static constexpr int EditSoWiTablePage = 17;
+    static constexpr int SoWiAutomaticFillPage = 18;
+
     static ProjectController* project() { return main().currentProject(); }
     static SommerWinterTableModel* table() { return project()->sommerWinterTable(); }
     static bool open(int ot2) {
@@ -155,6 +159,33 @@ private:
         return ViewHarness::waitFor([&] { return (action = item(entry)) != nullptr; }) && action->isEnabled()
                && harness->click(action);
     }
+    int currentViewKind() {
+        return harness->evaluate(QStringLiteral("ViewLoader.stack.currentItem ? ViewLoader.stack.currentItem.viewKind : -1"))
+            .toInt();
+    }
+    // The stack shows the page of `kind`, once its transition is over.
+    bool showsPage(int kind) {
+        return ViewHarness::waitFor([this, kind] {
+            return currentViewKind() == kind && !harness->evaluate(QStringLiteral("ViewLoader.stack.busy")).toBool();
+        });
+    }
+    bool popPages() {
+        harness->evaluate(QStringLiteral("ViewLoader.stack.pop(null)"));
+        return ViewHarness::waitFor([this] {
+            return harness->evaluate(QStringLiteral("ViewLoader.stack.depth")).toInt() <= 1
+                   && !harness->evaluate(QStringLiteral("ViewLoader.stack.busy")).toBool();
+        });
+    }
+    // Saves the projects and opens this one again, as after a restart.
+    bool reopen() {
+        const int id = main().selectedProjectId();
+        harness->load(QStringLiteral("components/DefaultText.qml"));
+        main().closeProject();
+        if (!storage::StorageService::instance().save())
+            return false;
+        main().setSelectedProjectId(id);
+        return main().openProject() && main().openCurrentProject();
+    }
     QQuickWindow* openTable() {
         if (!harness->click(item(QStringLiteral("editSoWiTable"))))
             return nullptr;
@@ -172,6 +203,8 @@ private slots:
     void cleanupTestCase() { harness.reset(); }
     void cleanup() {
         harness->evaluate(QStringLiteral("platformService.overwriteDisplay = 0"));
+        harness->evaluate(QStringLiteral("platformService.overwriteOrientation = -1"));
+        QVERIFY(popPages());
         for (QQuickWindow* dialog : harness->dialogs())
             dialog->close();
         for (QObject* popup : harness->openPopups())
@@ -368,17 +401,62 @@ private slots:
         QVERIFY(ViewHarness::waitFor([this] { return harness->dialogs().isEmpty(); }));
 
         // After closing the project and saving, the reopened project has the rows.
-        const int id = main().selectedProjectId();
-        harness->load(QStringLiteral("components/DefaultText.qml"));
-        main().closeProject();
-        QVERIFY(storage::StorageService::instance().save());
-        main().setSelectedProjectId(id);
-        QVERIFY(main().openProject() && main().openCurrentProject());
+        QVERIFY(reopen());
         QCOMPARE(project()->soWiRuleType(), 10);
         QCOMPARE(project()->summerWinterTableName(), QStringLiteral("ISRAEL"));
         QCOMPARE(cell(2044 - 2008, SommerWinterTableModel::WiSoDateRole).toDate(), QDate(2044, 3, 26));
         QCOMPARE(cell(2026 - 2008, SommerWinterTableModel::SoWiDateRole).toDate(), QDate(2026, 10, 25));
         QCOMPARE(cell(2039 - 2008, SommerWinterTableModel::SoWiHourRole).toInt(), 3);
+    }
+
+    // A tablet keeps a table made on the desktop: it edits it on pages of the stack, where the
+    // fill returns to the table by OK and by Abbruch, and the table is kept by OK alone.
+    void tabletTablePages_data() {
+        QTest::addColumn<bool>("byOk");
+        QTest::newRow("OK") << true;
+        QTest::newRow("back button") << false;
+    }
+
+    void tabletTablePages() {
+        QFETCH(bool, byOk);
+        QVERIFY(open(101));
+        project()->setSoWiRuleType(10);
+        harness->evaluate(QStringLiteral("platformService.overwriteDisplay = 2"));
+        harness->evaluate(QStringLiteral("platformService.overwriteOrientation = 1"));
+        QVERIFY(loadSettings());
+        QVERIFY(harness->click(item(QStringLiteral("editSoWiTable"))));
+        QVERIFY(showsPage(EditSoWiTablePage));
+        QVERIFY(harness->dialogs().isEmpty());
+        QCOMPARE(ViewHarness::text(item(QStringLiteral("toolbarTitle"))), QStringLiteral("Eigene Tabelle"));
+        QVERIFY(item(QStringLiteral("backButton")));
+        QQuickItem* wiSo2011 = rowItem(QStringLiteral("wiSoCell"), 3);
+        QVERIFY(wiSo2011);
+        QVERIFY(!wiSo2011->property("active").toBool());
+
+        QVERIFY(harness->click(item(QStringLiteral("soWiAutomaticFill"))));
+        QVERIFY(showsPage(SoWiAutomaticFillPage));
+        QCOMPARE(ViewHarness::text(item(QStringLiteral("toolbarTitle"))), QStringLiteral("Automatisch ausfüllen"));
+        QVERIFY(harness->click(item(QStringLiteral("fillCancel"))));
+        QVERIFY(showsPage(EditSoWiTablePage));
+        QVERIFY(!wiSo2011->property("active").toBool());
+        QCOMPARE(project()->summerWinterTableName(), QString());
+
+        // The own rule by default: the last Sunday of March, 27 March in 2011.
+        QVERIFY(harness->click(item(QStringLiteral("soWiAutomaticFill"))));
+        QVERIFY(showsPage(SoWiAutomaticFillPage));
+        QVERIFY(harness->click(item(QStringLiteral("fillOk"))));
+        QVERIFY(showsPage(EditSoWiTablePage));
+        QVERIFY(wiSo2011->property("active").toBool());
+        QCOMPARE(wiSo2011->property("date").toDate(), QDate(2011, 3, 27));
+        QCOMPARE(project()->summerWinterTableName(), QStringLiteral("EIGENE REGEL"));
+
+        QVERIFY(harness->click(item(byOk ? QStringLiteral("soWiTableOk") : QStringLiteral("backButton"))));
+        QVERIFY(ViewHarness::waitFor([this] { return currentViewKind() != EditSoWiTablePage; }));
+        QVERIFY(harness->dialogs().isEmpty());
+        QVERIFY(reopen());
+        QCOMPARE(cell(3, SommerWinterTableModel::EnabledRole).toBool(), byOk);
+        if (byOk)
+            QCOMPARE(cell(3, SommerWinterTableModel::WiSoDateRole).toDate(), QDate(2011, 3, 27));
     }
 };
 

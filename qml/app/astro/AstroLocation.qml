@@ -12,8 +12,6 @@ Item {
     property QtObject locationController: null
     // A PositionSource or null; only a valid one is asked.
     property QtObject positionSource: null
-    // The texts of the device time-zone numbers (index = number).
-    property var timezoneTexts: []
     // Set when the controller took the time zone from the longitude, cleared when the
     // coordinates change.
     property bool timezoneFromLongitude: false
@@ -60,7 +58,7 @@ Item {
                 model: [
                     { name: "timezoneValue", label: bindTr("Astro settings", "Zeitzone"),
                       value: location.locationController && location.locationController.timezone >= 0
-                             ? (location.timezoneTexts[location.locationController.timezone] || "") : "–" },
+                             ? (AstroSettingsProvider.timezone[location.locationController.timezone] || "") : "–" },
                     { name: "latitudeValue", label: bindTr("Astro settings", "Breitengrad"),
                       value: location.locationController ? location.degrees(location.locationController.latitude) : "" },
                     { name: "longitudeValue", label: bindTr("Astro settings", "Längengrad"),

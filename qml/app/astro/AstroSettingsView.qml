@@ -23,7 +23,6 @@ SettingsPage {
         ZorvikUtils.window.openWindowDialog("qrc:/orvindal/Tarvino/app/astro/YearlyAstroTable.qml",
                                             {
                                                 viewController: viewController,
-                                                timezones: AstroSettingsProvider.timezone,
                                                 astroTimes: AstroSettingsProvider.astroTime
                                             }, 1024, { height: 900, minimumHeight: 700 })
     }

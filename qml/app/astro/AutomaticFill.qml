@@ -15,6 +15,8 @@ AppView {
     readonly property int labelWidth: 80
     readonly property int startWidth: 90
     readonly property int columnWidth: 150
+    readonly property int offsetRowWidth: labelWidth + startWidth + 3 * columnWidth + 4 * Metrics.margin
+                                          + 2 * Metrics.middleMargin
     readonly property date yearEnd: new Date(2008, 11, 31)
     // The end of each row; the start of a row is the day after the end of the one before.
     property var ends: Array(maxRows).fill(yearEnd)
@@ -83,9 +85,10 @@ AppView {
         closeDialog()
     }
 
+    // The offset rows are wider than a phone: there the page scrolls sideways too.
     ScrollView {
         anchors.fill: parent
-        contentWidth: availableWidth
+        contentWidth: Math.max(availableWidth, view.offsetRowWidth)
 
         ColumnLayout {
             width: parent.width

@@ -35,14 +35,10 @@ ColumnLayout {
             positionSource = positionSourceComponent.createObject(settings)
         const properties = {
             locationController: controller,
-            positionSource: positionSource,
-            timezoneTexts: AstroSettingsProvider.timezone
+            positionSource: positionSource
         }
-        if (ZorvikUtils.isDesktop)
-            ZorvikUtils.window.openWindowDialog(ViewLoader.viewUrl(View.AstroLocationView), properties, 768,
-                                                { width: 768, height: 550, minimumHeight: 550 })
-        else
-            ViewLoader.openView(View.AstroLocationView, properties)
+        ViewLoader.openPage(View.AstroLocationView, ViewLoader.viewUrl(View.AstroLocationView), properties, 768,
+                            { width: 768, height: 550, minimumHeight: 550 })
     }
     Component {
         id: positionSourceComponent
@@ -105,7 +101,10 @@ ColumnLayout {
         Item { implicitWidth: 1 }
 
         DefaultText {
-            visible: soWiRuleField.visible
+            objectName: "soWiRuleLabel"
+            // Bound to the field's own condition: a binding to the field's visibility was not
+            // laid out again once the settings showed, and the label stood over the first row.
+            visible: settings.viewController !== null
             text: bindTr("Astro settings", "Sommer-/Winterregel")
         }
         DefaultTextField {
@@ -143,7 +142,6 @@ ColumnLayout {
         OwnAstroTableRows {
             Layout.fillWidth: true
             viewController: settings.contentController
-            timezones: AstroSettingsProvider.timezone
         }
     }
 

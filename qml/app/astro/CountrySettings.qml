@@ -29,15 +29,9 @@ GridLayout {
     }
 
     function openFavourites() {
-        if (ZorvikUtils.isDesktop) {
-            ZorvikUtils.window.openWindowDialog("qrc:/orvindal/Tarvino/app/views/FavoriteLocationsView.qml",
-                                                { viewController: viewController }, 768, {
-                                                    width: 768, height: 550, maximumWidth: 768,
-                                                    minimumHeight: 550, maximumHeight: 550
-                                                })
-        } else {
-            ViewLoader.openView(View.FavoriteLocationsView, { viewController: viewController })
-        }
+        ViewLoader.openPage(View.FavoriteLocationsView, ViewLoader.viewUrl(View.FavoriteLocationsView),
+                            { viewController: viewController }, 768,
+                            { width: 768, height: 550, maximumWidth: 768, minimumHeight: 550, maximumHeight: 550 })
     }
 
     DefaultText {

@@ -11,15 +11,16 @@ AppView {
     id: view
 
     required property var viewController
-    property var timezones: []
     readonly property var project: viewController ? viewController.project : null
     readonly property var table: project ? project.ownAstroTableModel() : null
     readonly property int timeColumnWidth: 160
 
     title: bindTr("Program settings", "Eigene Astro Tabelle")
 
+    // A project closed under the open page takes its table along.
     function viewLeaved() {
-        table.updateAstroTab()
+        if (table)
+            table.updateAstroTab()
     }
     // "dd.MM" of a row; row 59 is 29 February.
     function dayLabel(row) {
@@ -65,7 +66,7 @@ AppView {
             DefaultCombobox {
                 objectName: "ownTableTimezone"
                 Layout.preferredWidth: 225
-                model: view.timezones
+                model: AstroSettingsProvider.timezone
                 currentIndex: view.table.timezone
                 onActivated: index => {
                     view.table.timezone = index
@@ -149,15 +150,22 @@ AppView {
     bottomItems: [
         DefaultButton {
             objectName: "automaticFillButton"
+            // The two narrow down, their texts wrapped, where the row is wider than a phone.
+            Layout.fillWidth: true
+            Layout.minimumWidth: 96
+            Layout.maximumWidth: implicitWidth
             text: bindTr("Generic", "Automatisch ausfüllen")
             color: Colors.white
-            onClicked: ZorvikUtils.window.openWindowDialog("qrc:/orvindal/Tarvino/app/astro/AutomaticFill.qml", {
+            onClicked: ViewLoader.openPage(View.AutomaticFillView, "qrc:/orvindal/Tarvino/app/astro/AutomaticFill.qml", {
                 table: view.table,
                 viewController: view.viewController
             }, 768, { width: 768, height: 768, minimumHeight: 768, maximumWidth: 768, maximumHeight: 768 })
         },
         DefaultButton {
             objectName: "resetButton"
+            Layout.fillWidth: true
+            Layout.minimumWidth: 96
+            Layout.maximumWidth: implicitWidth
             text: bindTr("Generic", "Reset")
             color: Colors.white
             onClicked: view.project.resetOwnAstroTable()

@@ -2,26 +2,24 @@ import QtQuick
 import QtQuick.Layouts
 import Tarvino
 
-// The own astro table in the coordinates settings, for models that have one (desktop only):
+// The own astro table in the coordinates settings, for models that have one:
 // whether it is in force, its name, and the button that opens its editor.
 ColumnLayout {
     id: rows
 
     required property var viewController
-    property var timezones: []
     readonly property var project: viewController ? viewController.project : null
     readonly property var table: project ? project.ownAstroTableModel() : null
     readonly property bool enabledTable: table !== null && table.enabled
     readonly property string name: table ? table.name : ""
 
     function openEditor() {
-        ZorvikUtils.window.openWindowDialog("qrc:/orvindal/Tarvino/app/astro/EditOwnAstroTable.qml", {
-            viewController: viewController,
-            timezones: timezones
-        }, 768, { width: 768, height: 550, minimumHeight: 550, maximumWidth: 768, maximumHeight: 550 })
+        ViewLoader.openPage(View.EditOwnAstroTableView, "qrc:/orvindal/Tarvino/app/astro/EditOwnAstroTable.qml",
+                            { viewController: viewController }, 768,
+                            { width: 768, height: 550, minimumHeight: 550, maximumWidth: 768, maximumHeight: 550 })
     }
 
-    visible: ZorvikUtils.isDesktop && project !== null && deviceService.hasOwnAstroTable(project.deviceOt2)
+    visible: project !== null && deviceService.hasOwnAstroTable(project.deviceOt2)
     spacing: Metrics.spacing
 
     RowLayout {

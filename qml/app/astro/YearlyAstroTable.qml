@@ -9,7 +9,6 @@ AppView {
     id: view
 
     required property var viewController
-    property var timezones: []
     property var astroTimes: []
     readonly property var project: viewController.project
     readonly property var location: project.coordinatesController
@@ -128,7 +127,7 @@ AppView {
             DefaultText { text: bindTr("Astro settings", "Zeitzone") }
             DefaultText {
                 objectName: "yearlyTimezone"
-                text: view.timezones[view.location.timezone] || ""
+                text: AstroSettingsProvider.timezone[view.location.timezone] || ""
             }
             DefaultText { text: bindTr("Astro settings", "spätestens") }
             DefaultText { text: view.table ? view.table.latestSunriseWithOffset : "" }

@@ -51,7 +51,7 @@ AppView {
     }
     function openAutomaticFill() {
         table.clearSelected()
-        ZorvikUtils.window.openWindowDialog("qrc:/orvindal/Tarvino/app/settings/SoWiAutomaticFill.qml", {
+        ViewLoader.openPage(View.SoWiAutomaticFillView, "qrc:/orvindal/Tarvino/app/settings/SoWiAutomaticFill.qml", {
             projectController: view.projectController,
             table: view.table
         }, 768, { minimumHeight: 550, height: 550 })

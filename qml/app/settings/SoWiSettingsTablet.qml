@@ -14,9 +14,8 @@ ColumnLayout {
     spacing: Metrics.margin
 
     function openTable() {
-        ZorvikUtils.window.openWindowDialog("qrc:/orvindal/Tarvino/app/settings/EditSoWiTable.qml",
-                                            { projectController: form.controller }, 900,
-                                            { minimumHeight: 700, height: 700 })
+        ViewLoader.openPage(View.EditSoWiTableView, "qrc:/orvindal/Tarvino/app/settings/EditSoWiTable.qml",
+                            { projectController: form.controller }, 900, { minimumHeight: 700, height: 700 })
     }
 
     RowLayout {

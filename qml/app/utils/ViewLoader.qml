@@ -72,6 +72,15 @@ QtObject {
         return mainController.openProject()
     }
 
+    // A page of its own: a window dialog loading `dialogUrl` on the desktop, else the view of
+    // `viewKind` on the stack.
+    function openPage(viewKind, dialogUrl, properties, minimumWidth, windowProperties) {
+        if (utils.isDesktop)
+            utils.window.openWindowDialog(dialogUrl, properties, minimumWidth, windowProperties)
+        else
+            openView(viewKind, properties)
+    }
+
     function popView() {
         if (stack && stack.depth > 1)
             stack.pop()

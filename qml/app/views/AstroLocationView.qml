@@ -7,7 +7,6 @@ AppView {
 
     property alias locationController: content.locationController
     property alias positionSource: content.positionSource
-    property alias timezoneTexts: content.timezoneTexts
 
     viewKind: View.AstroLocationView
     title: bindTr("Astro settings", "Astro-Standort")

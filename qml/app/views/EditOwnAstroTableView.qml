@@ -1,0 +1,24 @@
+import QtQuick
+import QtQuick.Controls
+import Tarvino
+
+// The own astro table's editor as a page of the stack (a window on the desktop). Leaving the
+// page, by OK or by the back button, hands the rows to the astro engine, as the window does.
+AppView {
+    id: view
+
+    // The project content controller.
+    required property var viewController
+
+    viewKind: View.EditOwnAstroTableView
+    title: content.title
+
+    EditOwnAstroTable {
+        id: content
+        anchors.fill: parent
+        viewController: view.viewController
+        onCloseDialog: ViewLoader.popView()
+    }
+
+    StackView.onRemoved: content.viewLeaved()
+}
