@@ -1,5 +1,6 @@
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -81,6 +82,38 @@ private:
         QSignalSpy swapped(harness->window(), &QQuickWindow::frameSwapped);
         harness->window()->update();
         QVERIFY(swapped.wait(2000));
+    }
+    // The control that has the keyboard focus, as "row/control" inside a channel row.
+    QString focusedControl() const {
+        static const QRegularExpression rowName(QStringLiteral("^\\w+_\\d+$"));
+        QString control;
+        for (QQuickItem* at = harness->window()->activeFocusItem(); at; at = at->parentItem()) {
+            const QString name = at->objectName();
+            if (name.isEmpty())
+                continue;
+            if (control.isEmpty())
+                control = name;
+            else if (rowName.match(name).hasMatch())
+                return name + QLatin1Char('/') + control;
+        }
+        return control;
+    }
+    // The controls that take the focus, from the focused one on, one `key` press apart.
+    QStringList walk(Qt::Key key, int steps) {
+        QStringList chain{focusedControl()};
+        for (int step = 1; step < steps; ++step) {
+            harness->key(key);
+            chain << focusedControl();
+        }
+        return chain;
+    }
+    static QStringList perChannel(const QList<int>& channels, const QString& row, const QStringList& controls) {
+        QStringList names;
+        for (int channel : channels) {
+            for (const QString& control : controls)
+                names << QStringLiteral("%1_%2/%3").arg(row).arg(channel).arg(control);
+        }
+        return names;
     }
     bool saveAndReopen() {
         const QString path = folder.filePath(QStringLiteral("astro.ot2"));
@@ -296,6 +329,96 @@ private slots:
         QVERIFY(shown(item(QStringLiteral("sunsetOffset_3"))));
     }
 
+    void focusChain_data() {
+        QTest::addColumn<int>("ot2");
+        QTest::addColumn<QList<int>>("astroChannels"); // made astronomic first, for controls projects
+        QTest::addColumn<int>("pulseMode");             // given to the first channel; -1: none
+        QTest::addColumn<QStringList>("chain");
+        const QString picker = QStringLiteral("offsetPicker");
+        const QStringList mode{QStringLiteral("astroModeChoice")};
+        const QStringList modeAndPulse{QStringLiteral("astroModeChoice"), QStringLiteral("astroPulseUsageChoice"),
+                                       QStringLiteral("timeField")};
+        const QStringList location{QStringLiteral("countryChoice"),  QStringLiteral("cityChoice"),
+                                   QStringLiteral("editFavouritesButton"), QStringLiteral("latitudeField"),
+                                   QStringLiteral("longitudeField"), QStringLiteral("timezoneChoice"),
+                                   QStringLiteral("soWiRuleField")};
+        const QList<int> two{0, 1};
+        const auto offsets = [&](const QList<int>& channels) {
+            return perChannel(channels, QStringLiteral("sunriseOffset"), {picker})
+                   + perChannel(channels, QStringLiteral("sunsetOffset"), {picker})
+                   + QStringList{QStringLiteral("yearlyAstroTableButton")};
+        };
+        const auto times = [](const QList<int>& channels) {
+            return perChannel(channels, QStringLiteral("astroTimeRow"), {QStringLiteral("astroTimeChoice")});
+        };
+        QTest::newRow("pulse settings") << 52 << QList<int>() << 3
+                                        << times(two) + offsets(two)
+                                               + perChannel({0}, QStringLiteral("astroModeRow"), modeAndPulse)
+                                               + perChannel({1}, QStringLiteral("astroModeRow"), mode) + location;
+        QTest::newRow("own astro table") << 112 << QList<int>() << -1
+                                         << times(two) + offsets(two) + perChannel(two, QStringLiteral("astroModeRow"), mode)
+                                                + location
+                                                + QStringList{QStringLiteral("ownTableEnabled"),
+                                                              QStringLiteral("editOwnTableButton")};
+        const QList<int> controls{0, 2};
+        QTest::newRow("controls") << 131 << controls << 2
+                                  << times(controls) + offsets(controls)
+                                         + perChannel({0}, QStringLiteral("astroModeRow"), modeAndPulse)
+                                         + perChannel({2}, QStringLiteral("astroModeRow"), mode);
+    }
+    // Tab walks every control of the tab down the page, and Backtab walks it back up.
+    void focusChain() {
+        QFETCH(int, ot2);
+        QFETCH(QList<int>, astroChannels);
+        QFETCH(int, pulseMode);
+        QFETCH(QStringList, chain);
+        QVERIFY(open(ot2));
+        for (int channel : astroChannels)
+            content()->setChannelType(channel, 1);
+        if (pulseMode >= 0)
+            astroChannel(astroChannels.value(0, 0))->setAstroMode(pulseMode);
+        QVERIFY(loadView());
+        settle();
+        QQuickItem* first = rowItem(QStringLiteral("astroTimeRow"), astroChannels.value(0, 0), QStringLiteral("astroTimeChoice"));
+        QVERIFY(first);
+        first->forceActiveFocus(Qt::TabFocusReason);
+        QCOMPARE(walk(Qt::Key_Tab, int(chain.size())), chain);
+        QStringList backwards(chain.crbegin(), chain.crend());
+        QCOMPARE(walk(Qt::Key_Backtab, int(chain.size())), backwards);
+    }
+
+    // The focused picker steps with the keys; Return types the offset, and Return again
+    // gives the focus back to the picker, from which Tab goes on.
+    void offsetByKeyboard() {
+        QVERIFY(open(52));
+        QVERIFY(loadView());
+        QQuickItem* sunrise = item(QStringLiteral("sunriseOffset_0"));
+        QQuickItem* picker = child(sunrise, QStringLiteral("offsetPicker"));
+        QVERIFY(picker);
+        picker->forceActiveFocus(Qt::TabFocusReason);
+        harness->key(Qt::Key_Up);
+        harness->key(Qt::Key_Plus);
+        harness->key(Qt::Key_Up);
+        QCOMPARE(astroChannel(0)->offsetSunrise(), 3);
+        harness->key(Qt::Key_Down);
+        harness->key(Qt::Key_Minus);
+        QCOMPARE(astroChannel(0)->offsetSunrise(), 1);
+        QCOMPARE(ViewHarness::text(child(sunrise, QStringLiteral("numberText"))), QStringLiteral("1"));
+
+        harness->key(Qt::Key_Return);
+        QQuickItem* field = child(sunrise, QStringLiteral("offsetField"));
+        QVERIFY(shown(field));
+        QVERIFY(field->hasActiveFocus());
+        QVERIFY(harness->typeText(field, QStringLiteral("-30")));
+        QCOMPARE(astroChannel(0)->offsetSunrise(), -30);
+        harness->key(Qt::Key_Return);
+        QVERIFY(!field->isVisible());
+        QVERIFY(picker->hasActiveFocus());
+        harness->key(Qt::Key_Tab);
+        QCOMPARE(focusedControl(), QStringLiteral("sunriseOffset_1/offsetPicker"));
+        QCOMPARE(astroChannel(0)->offsetSunrise(), -30);
+    }
+
     // The information icon of the first astro time row shows the twilight ranges.
     void twilightRangesPicture() {
         QVERIFY(open(52));
@@ -306,6 +429,7 @@ private slots:
         harness->key(Qt::Key_Escape);
         QVERIFY(ViewHarness::waitFor([this] { return !harness->findPopup(QStringLiteral("twilightRangesPopup")); }));
     }
+
 
     void customTimezone_data() {
         QTest::addColumn<int>("zone");

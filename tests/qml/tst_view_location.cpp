@@ -157,6 +157,10 @@ private slots:
         QSignalSpy settingsTab(view, SIGNAL(goToSettingsView()));
         QVERIFY(harness->click(rule));
         QCOMPARE(settingsTab.count(), 1);
+        // From the keyboard as well.
+        rule->forceActiveFocus(Qt::TabFocusReason);
+        harness->key(Qt::Key_Return);
+        QCOMPARE(settingsTab.count(), 2);
         QCOMPARE(project()->soWiRuleType(), 1);
     }
 

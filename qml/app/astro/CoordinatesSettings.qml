@@ -116,6 +116,9 @@ ColumnLayout {
             visible: settings.viewController !== null
             readOnly: true
             text: settings.viewController ? settings.viewController.soWiRuleName : ""
+            Keys.onReturnPressed: settings.goToSettingsView()
+            Keys.onEnterPressed: settings.goToSettingsView()
+            Keys.onSpacePressed: settings.goToSettingsView()
             MouseArea {
                 anchors.fill: parent
                 cursorShape: Qt.PointingHandCursor
