@@ -9,6 +9,8 @@
 #include <devices/deviceservice.h>
 
 #include "astrochannelcontroller.h"
+#include "astroprojectcontroller.h"
+#include "coordinatessettingscontroller.h"
 #include "maincontroller.h"
 #include "projectcontentcontroller.h"
 #include "viewharness.h"
@@ -417,6 +419,50 @@ private slots:
         harness->key(Qt::Key_Tab);
         QCOMPARE(focusedControl(), QStringLiteral("sunriseOffset_1/offsetPicker"));
         QCOMPARE(astroChannel(0)->offsetSunrise(), -30);
+    }
+
+    void locationWithoutCity_data() {
+        QTest::addColumn<bool>("stored");
+        QTest::newRow("typed at sea") << false;
+        QTest::newRow("stored off every city") << true;
+    }
+    // A location that matches no city shows neither a country nor a city, and offers no city,
+    // until a country is chosen.
+    void locationWithoutCity() {
+        QFETCH(bool, stored);
+        constexpr int germany = 15;
+        QVERIFY(open(111));
+        auto* location = qobject_cast<AstroProjectController*>(project())->coordinatesController();
+        location->setCountry(germany);
+        if (stored) {
+            location->setLatitudeLongitude(47.0, 10.0);
+            QVERIFY(saveAndReopen());
+            location = qobject_cast<AstroProjectController*>(project())->coordinatesController();
+        }
+        QVERIFY(loadView());
+        QQuickItem* country = item(QStringLiteral("countryChoice"));
+        QQuickItem* city = item(QStringLiteral("cityChoice"));
+        QVERIFY(country && city);
+        if (!stored) {
+            QCOMPARE(country->property("displayText").toString(), QStringLiteral("Deutschland"));
+            retype(item(QStringLiteral("latitudeField")), QStringLiteral("0"));
+            harness->key(Qt::Key_Return);
+            retype(item(QStringLiteral("longitudeField")), QStringLiteral("-30"));
+            harness->key(Qt::Key_Return);
+            QCOMPARE(location->longitude(), -30.0);
+        }
+        QCOMPARE(location->country(), CoordinatesSettingsController::NoCountry);
+        QCOMPARE(location->city(), -1);
+        QCOMPARE(country->property("displayText").toString(), QString());
+        QCOMPARE(city->property("displayText").toString(), QString());
+        QCOMPARE(city->property("count").toInt(), 0);
+
+        QVERIFY(choose(country, germany));
+        QCOMPARE(location->country(), germany);
+        QCOMPARE(location->city(), 0);
+        QCOMPARE(country->property("displayText").toString(), QStringLiteral("Deutschland"));
+        QVERIFY(!location->cityName().isEmpty());
+        QCOMPARE(city->property("displayText").toString(), location->cityName());
     }
 
     // The information icon of the first astro time row shows the twilight ranges.

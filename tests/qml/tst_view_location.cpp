@@ -103,6 +103,13 @@ private slots:
         QCOMPARE(country->property("displayText").toString(), QStringLiteral("Frankreich"));
         QCOMPARE(city->property("currentIndex").toInt(), 0);
         QCOMPARE(city->property("displayText").toString(), QStringLiteral("Paris"));
+
+        // Off every city: no country and no city shown.
+        withoutProject.setLatitudeLongitude(0, -30);
+        QVERIFY(ViewHarness::waitFor([&] { return country->property("currentIndex").toInt() == -1; }));
+        QCOMPARE(country->property("displayText").toString(), QString());
+        QCOMPARE(city->property("currentIndex").toInt(), -1);
+        QCOMPARE(city->property("count").toInt(), 0);
         harness->load(QStringLiteral("components/DefaultText.qml"));
     }
 
