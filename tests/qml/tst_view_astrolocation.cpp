@@ -148,10 +148,12 @@ private slots:
         QVERIFY(!button->isEnabled());
     }
 
-    // A valid source is asked for one fix; a click on the map stops it.
+    // A valid source runs from the opening on and is asked for one fix by the button; a click
+    // on the map stops it.
     void thePositionButtonAsksTheSourceOnce() {
         QQmlComponent component(&harness->engine());
         component.setData("import QtQuick\nQtObject { property bool valid: true; property int updates: 0; property int stops: 0\n"
+                          "property int starts: 0\nfunction start() { starts++ }\n"
                           "function update() { updates++ }\nfunction stop() { stops++ } }",
                           QUrl(QStringLiteral("qrc:/test/PositionSource.qml")));
         std::unique_ptr<QObject> source(component.create());
@@ -161,6 +163,7 @@ private slots:
                               {QStringLiteral("positionSource"), QVariant::fromValue(source.get())},
                               {QStringLiteral("width"), 768},
                               {QStringLiteral("height"), 550}});
+        QCOMPARE(source->property("starts").toInt(), 1);
         QQuickItem* button = item(QStringLiteral("positionButton"));
         QVERIFY(button && button->isEnabled());
         QVERIFY(harness->click(button));
