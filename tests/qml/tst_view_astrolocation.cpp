@@ -124,6 +124,26 @@ private slots:
         QVERIFY((after - cursor).manhattanLength() < 0.01);
     }
 
+    void theKeysZoom_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<double>("factor");
+        QTest::newRow("plus") << int(Qt::Key_Plus) << 2.0;
+        QTest::newRow("equals, the plus key without shift") << int(Qt::Key_Equal) << 2.0;
+        QTest::newRow("minus") << int(Qt::Key_Minus) << 0.5;
+    }
+    // The map takes the keyboard focus and zooms with the keys, as with its buttons.
+    void theKeysZoom() {
+        QFETCH(int, key);
+        QFETCH(double, factor);
+        QVERIFY(showAround(30.0, 20.0));
+        QQuickItem* mapView = item(QStringLiteral("mapView"));
+        QVERIFY(mapView);
+        mapView->forceActiveFocus(Qt::TabFocusReason);
+        const double zoom = map()->property("zoom").toDouble();
+        harness->key(Qt::Key(key));
+        QCOMPARE(map()->property("zoom").toDouble(), zoom * factor);
+    }
+
     void aPointAtSeaShowsTheNotice() {
         // Hidden items are not found by name.
         auto* notice = view->findChild<QQuickItem*>(QStringLiteral("timezoneNotice"));
