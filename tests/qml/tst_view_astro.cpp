@@ -6,6 +6,7 @@
 #include <QTest>
 #include <memory>
 
+#include <core/locationconsent.h>
 #include <devices/deviceservice.h>
 
 #include "astrochannelcontroller.h"
@@ -138,6 +139,7 @@ private slots:
     void cleanupTestCase() { harness.reset(); }
     void cleanup() {
         harness->load(QStringLiteral("components/DefaultText.qml"));
+        core::LocationConsent::setSourceCheck({});
         main().closeProject();
     }
 
@@ -335,6 +337,7 @@ private slots:
         QTest::addColumn<int>("ot2");
         QTest::addColumn<QList<int>>("astroChannels"); // made astronomic first, for controls projects
         QTest::addColumn<int>("pulseMode");             // given to the first channel; -1: none
+        QTest::addColumn<bool>("positions");            // a position source: the locate button
         QTest::addColumn<QStringList>("chain");
         const QString picker = QStringLiteral("offsetPicker");
         const QStringList mode{QStringLiteral("astroModeChoice")};
@@ -353,17 +356,18 @@ private slots:
         const auto times = [](const QList<int>& channels) {
             return perChannel(channels, QStringLiteral("astroTimeRow"), {QStringLiteral("astroTimeChoice")});
         };
-        QTest::newRow("pulse settings") << 52 << QList<int>() << 3
+        QTest::newRow("pulse settings") << 52 << QList<int>() << 3 << false
                                         << times(two) + offsets(two)
                                                + perChannel({0}, QStringLiteral("astroModeRow"), modeAndPulse)
                                                + perChannel({1}, QStringLiteral("astroModeRow"), mode) + location;
-        QTest::newRow("own astro table") << 112 << QList<int>() << -1
+        QTest::newRow("own astro table, positions") << 112 << QList<int>() << -1 << true
                                          << times(two) + offsets(two) + perChannel(two, QStringLiteral("astroModeRow"), mode)
                                                 + location
                                                 + QStringList{QStringLiteral("ownTableEnabled"),
-                                                              QStringLiteral("editOwnTableButton")};
+                                                              QStringLiteral("editOwnTableButton"),
+                                                              QStringLiteral("locateButton")};
         const QList<int> controls{0, 2};
-        QTest::newRow("controls") << 131 << controls << 2
+        QTest::newRow("controls") << 131 << controls << 2 << true
                                   << times(controls) + offsets(controls)
                                          + perChannel({0}, QStringLiteral("astroModeRow"), modeAndPulse)
                                          + perChannel({2}, QStringLiteral("astroModeRow"), mode);
@@ -373,7 +377,9 @@ private slots:
         QFETCH(int, ot2);
         QFETCH(QList<int>, astroChannels);
         QFETCH(int, pulseMode);
+        QFETCH(bool, positions);
         QFETCH(QStringList, chain);
+        core::LocationConsent::setSourceCheck([positions] { return positions; });
         QVERIFY(open(ot2));
         for (int channel : astroChannels)
             content()->setChannelType(channel, 1);
