@@ -425,6 +425,15 @@ private slots:
         harness->key(Qt::Key_Tab);
         QCOMPARE(focusedControl(), QStringLiteral("sunriseOffset_1/offsetPicker"));
         QCOMPARE(astroChannel(0)->offsetSunrise(), -30);
+
+        // The open field stands in the picker's place: Backtab leaves it for the control above.
+        harness->key(Qt::Key_Backtab);
+        harness->key(Qt::Key_Return);
+        QVERIFY(field->hasActiveFocus());
+        harness->key(Qt::Key_Backtab);
+        QCOMPARE(focusedControl(), QStringLiteral("astroTimeRow_1/astroTimeChoice"));
+        QVERIFY(ViewHarness::waitFor([&] { return !field->isVisible(); }));
+        QCOMPARE(astroChannel(0)->offsetSunrise(), -30);
     }
 
     void locationWithoutCity_data() {
