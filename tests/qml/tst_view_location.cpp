@@ -4,6 +4,7 @@
 #include <QQuickItem>
 #include <QSignalSpy>
 #include <QTest>
+#include <cmath>
 #include <memory>
 
 #include <core/locationconsent.h>
@@ -113,6 +114,28 @@ private slots:
         QCOMPARE(city->property("currentIndex").toInt(), -1);
         QCOMPARE(city->property("count").toInt(), 0);
         harness->load(QStringLiteral("components/DefaultText.qml"));
+    }
+
+    void newProjectsStartAtTheirCity_data() {
+        QTest::addColumn<int>("ot2");
+        QTest::addColumn<QString>("country");
+        QTest::addColumn<QString>("city");
+        QTest::newRow("Frankfurt") << 21 << QStringLiteral("Deutschland") << QStringLiteral("Frankfurt am Main");
+        QTest::newRow("Wien") << 22 << QStringLiteral("Österreich") << QStringLiteral("Vienna");
+        QTest::newRow("Madrid") << 51 << QStringLiteral("Spanien") << QStringLiteral("Madrid");
+        QTest::newRow("Athen") << 52 << QStringLiteral("Griechenland") << QStringLiteral("Athens");
+        QTest::newRow("Sydney") << 112 << QStringLiteral("Australien") << QStringLiteral("Sydney");
+    }
+    // The default location of a model names a catalogue city, which a new project starts at.
+    void newProjectsStartAtTheirCity() {
+        QFETCH(int, ot2);
+        QFETCH(QString, country);
+        QFETCH(QString, city);
+        QVERIFY(main().createProject(ot2, QStringLiteral("Neu")) && main().openCurrentProject());
+        QCOMPARE(location()->countryName(), country);
+        QCOMPARE(location()->cityName(), city);
+        // The city's own coordinates, not the whole degrees of the model.
+        QVERIFY(location()->latitude() != std::floor(location()->latitude()));
     }
 
     // Coordinates are typed in the interface's format and brought into range; the labels tell
