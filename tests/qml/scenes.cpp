@@ -743,9 +743,6 @@ bool photographAstroViews(const QDir& output)
         channel->setOffsetSunrise(-15);
         channel->setAstroMode(3);
     }
-    // Munich, Deutschland: a new project's location matches no city.
-    project->coordinatesController()->setCountry(15);
-    project->coordinatesController()->setCity(2);
     saved &= harness.load(QStringLiteral("app/astro/AstroSettingsView.qml"),
                           {{QStringLiteral("viewController"), QVariant::fromValue(main.projectContent())}}) != nullptr;
     saved &= save(photographItemScene(harness.window()), output.filePath(QStringLiteral("astro-settings.png")));
