@@ -226,7 +226,12 @@ void CoordinatesSettingsController::applyCity(int index) {
     updateTimezoneApproximation();
 }
 
+// Without a country there is no city to choose.
 void CoordinatesSettingsController::loadCountryCities(int row) {
+    if (row == NoCountry) {
+        m_cities->updateModel({});
+        return;
+    }
     if (!m_service || row < 0 || row >= m_service->countryList().size())
         return;
     if (row == FavoritesRow) {
@@ -256,10 +261,12 @@ void CoordinatesSettingsController::matchLocation(bool matchTimezone, bool match
         updateTimezoneFromCoordinates();
 }
 
-// A point matching no city keeps the country shown and selects no city. The same index in
-// another country is another city.
+// A point matching no city selects no country either, so that no country is shown that the
+// point does not lie in; only the favourites row stays, with no city. The same index in another
+// country is another city.
 void CoordinatesSettingsController::selectMatch(int row, int index) {
-    const bool otherCountry = row >= 0 && row != m_country;
+    const bool keepsFavorites = row < 0 && m_hasProject && m_country == FavoritesRow;
+    const bool otherCountry = !keepsFavorites && row != m_country;
     if (otherCountry) {
         m_country = row;
         loadCountryCities(row);

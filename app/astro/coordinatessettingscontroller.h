@@ -34,6 +34,7 @@ public:
     static constexpr int NoKey = 255;
     static constexpr int DefaultTimezone = 13;
     static constexpr int FavoritesRow = 0;
+    static constexpr int NoCountry = -1;
 
     // The project's location; the owner supplies the favourites and is the parent.
     CoordinatesSettingsController(const storage::AstroProject& project, FavoriteCitiesOwner* owner,

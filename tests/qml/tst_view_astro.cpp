@@ -1,11 +1,16 @@
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
+#include <core/locationconsent.h>
+
 #include "astrochannelcontroller.h"
+#include "astroprojectcontroller.h"
+#include "coordinatessettingscontroller.h"
 #include "maincontroller.h"
 #include "projectcontentcontroller.h"
 #include "viewfixture.h"
@@ -66,6 +71,38 @@ private:
         harness->window()->update();
         QVERIFY(swapped.wait(2000));
     }
+    // The control that has the keyboard focus, as "row/control" inside a channel row.
+    QString focusedControl() const {
+        static const QRegularExpression rowName(QStringLiteral("^\\w+_\\d+$"));
+        QString control;
+        for (QQuickItem* at = harness->window()->activeFocusItem(); at; at = at->parentItem()) {
+            const QString name = at->objectName();
+            if (name.isEmpty())
+                continue;
+            if (control.isEmpty())
+                control = name;
+            else if (rowName.match(name).hasMatch())
+                return name + QLatin1Char('/') + control;
+        }
+        return control;
+    }
+    // The controls that take the focus, from the focused one on, one `key` press apart.
+    QStringList walk(Qt::Key key, int steps) {
+        QStringList chain{focusedControl()};
+        for (int step = 1; step < steps; ++step) {
+            harness->key(key);
+            chain << focusedControl();
+        }
+        return chain;
+    }
+    static QStringList perChannel(const QList<int>& channels, const QString& row, const QStringList& controls) {
+        QStringList names;
+        for (int channel : channels) {
+            for (const QString& control : controls)
+                names << QStringLiteral("%1_%2/%3").arg(row).arg(channel).arg(control);
+        }
+        return names;
+    }
 
 private slots:
     void initTestCase() {
@@ -78,6 +115,7 @@ private slots:
     void cleanupTestCase() { harness.reset(); }
     void cleanup() {
         harness->load(QStringLiteral("components/DefaultText.qml"));
+        core::LocationConsent::setSourceCheck({});
         main().closeProject();
     }
 
@@ -271,6 +309,153 @@ private slots:
         QVERIFY(shown(item(QStringLiteral("sunsetOffset_3"))));
     }
 
+    void focusChain_data() {
+        QTest::addColumn<int>("ot2");
+        QTest::addColumn<QList<int>>("astroChannels"); // made astronomic first, for controls projects
+        QTest::addColumn<int>("pulseMode");             // given to the first channel; -1: none
+        QTest::addColumn<bool>("positions");            // a position source: the locate button
+        QTest::addColumn<QStringList>("chain");
+        const QString picker = QStringLiteral("offsetPicker");
+        const QStringList mode{QStringLiteral("astroModeChoice")};
+        const QStringList modeAndPulse{QStringLiteral("astroModeChoice"), QStringLiteral("astroPulseUsageChoice"),
+                                       QStringLiteral("timeField")};
+        const QStringList location{QStringLiteral("countryChoice"),  QStringLiteral("cityChoice"),
+                                   QStringLiteral("editFavouritesButton"), QStringLiteral("latitudeField"),
+                                   QStringLiteral("longitudeField"), QStringLiteral("timezoneChoice"),
+                                   QStringLiteral("soWiRuleField")};
+        const QList<int> two{0, 1};
+        const auto offsets = [&](const QList<int>& channels) {
+            return perChannel(channels, QStringLiteral("sunriseOffset"), {picker})
+                   + perChannel(channels, QStringLiteral("sunsetOffset"), {picker})
+                   + QStringList{QStringLiteral("yearlyAstroTableButton")};
+        };
+        const auto times = [](const QList<int>& channels) {
+            return perChannel(channels, QStringLiteral("astroTimeRow"), {QStringLiteral("astroTimeChoice")});
+        };
+        QTest::newRow("pulse settings") << 52 << QList<int>() << 3 << false
+                                        << times(two) + offsets(two)
+                                               + perChannel({0}, QStringLiteral("astroModeRow"), modeAndPulse)
+                                               + perChannel({1}, QStringLiteral("astroModeRow"), mode) + location;
+        QTest::newRow("own astro table, positions") << 112 << QList<int>() << -1 << true
+                                         << times(two) + offsets(two) + perChannel(two, QStringLiteral("astroModeRow"), mode)
+                                                + location
+                                                + QStringList{QStringLiteral("ownTableEnabled"),
+                                                              QStringLiteral("editOwnTableButton"),
+                                                              QStringLiteral("locateButton")};
+        const QList<int> controls{0, 2};
+        QTest::newRow("controls") << 131 << controls << 2 << true
+                                  << times(controls) + offsets(controls)
+                                         + perChannel({0}, QStringLiteral("astroModeRow"), modeAndPulse)
+                                         + perChannel({2}, QStringLiteral("astroModeRow"), mode);
+    }
+    // Tab walks every control of the tab down the page, and Backtab walks it back up.
+    void focusChain() {
+        QFETCH(int, ot2);
+        QFETCH(QList<int>, astroChannels);
+        QFETCH(int, pulseMode);
+        QFETCH(bool, positions);
+        QFETCH(QStringList, chain);
+        core::LocationConsent::setSourceCheck([positions] { return positions; });
+        QVERIFY(open(ot2));
+        for (int channel : astroChannels)
+            content()->setChannelType(channel, 1);
+        if (pulseMode >= 0)
+            astroChannel(astroChannels.value(0, 0))->setAstroMode(pulseMode);
+        QVERIFY(loadView());
+        settle();
+        QQuickItem* first = rowItem(QStringLiteral("astroTimeRow"), astroChannels.value(0, 0), QStringLiteral("astroTimeChoice"));
+        QVERIFY(first);
+        first->forceActiveFocus(Qt::TabFocusReason);
+        QCOMPARE(walk(Qt::Key_Tab, int(chain.size())), chain);
+        QStringList backwards(chain.crbegin(), chain.crend());
+        QCOMPARE(walk(Qt::Key_Backtab, int(chain.size())), backwards);
+    }
+
+    // The focused picker steps with the keys; Return types the offset, and Return again
+    // gives the focus back to the picker, from which Tab goes on.
+    void offsetByKeyboard() {
+        QVERIFY(open(52));
+        QVERIFY(loadView());
+        QQuickItem* sunrise = item(QStringLiteral("sunriseOffset_0"));
+        QQuickItem* picker = child(sunrise, QStringLiteral("offsetPicker"));
+        QVERIFY(picker);
+        picker->forceActiveFocus(Qt::TabFocusReason);
+        harness->key(Qt::Key_Up);
+        harness->key(Qt::Key_Plus);
+        harness->key(Qt::Key_Up);
+        QCOMPARE(astroChannel(0)->offsetSunrise(), 3);
+        harness->key(Qt::Key_Down);
+        harness->key(Qt::Key_Minus);
+        QCOMPARE(astroChannel(0)->offsetSunrise(), 1);
+        QCOMPARE(ViewHarness::text(child(sunrise, QStringLiteral("numberText"))), QStringLiteral("1"));
+
+        harness->key(Qt::Key_Return);
+        QQuickItem* field = child(sunrise, QStringLiteral("offsetField"));
+        QVERIFY(shown(field));
+        QVERIFY(field->hasActiveFocus());
+        QVERIFY(harness->typeText(field, QStringLiteral("-30")));
+        QCOMPARE(astroChannel(0)->offsetSunrise(), -30);
+        harness->key(Qt::Key_Return);
+        QVERIFY(!field->isVisible());
+        QVERIFY(picker->hasActiveFocus());
+        harness->key(Qt::Key_Tab);
+        QCOMPARE(focusedControl(), QStringLiteral("sunriseOffset_1/offsetPicker"));
+        QCOMPARE(astroChannel(0)->offsetSunrise(), -30);
+
+        // The open field stands in the picker's place: Backtab leaves it for the control above.
+        harness->key(Qt::Key_Backtab);
+        harness->key(Qt::Key_Return);
+        QVERIFY(field->hasActiveFocus());
+        harness->key(Qt::Key_Backtab);
+        QCOMPARE(focusedControl(), QStringLiteral("astroTimeRow_1/astroTimeChoice"));
+        QVERIFY(ViewHarness::waitFor([&] { return !field->isVisible(); }));
+        QCOMPARE(astroChannel(0)->offsetSunrise(), -30);
+    }
+
+    void locationWithoutCity_data() {
+        QTest::addColumn<bool>("stored");
+        QTest::newRow("typed at sea") << false;
+        QTest::newRow("stored off every city") << true;
+    }
+    // A location that matches no city shows neither a country nor a city, and offers no city,
+    // until a country is chosen.
+    void locationWithoutCity() {
+        QFETCH(bool, stored);
+        constexpr int germany = 15;
+        QVERIFY(open(111));
+        auto* location = qobject_cast<AstroProjectController*>(project())->coordinatesController();
+        location->setCountry(germany);
+        if (stored) {
+            location->setLatitudeLongitude(47.0, 10.0);
+            QVERIFY(saveAndReopen());
+            location = qobject_cast<AstroProjectController*>(project())->coordinatesController();
+        }
+        QVERIFY(loadView());
+        QQuickItem* country = item(QStringLiteral("countryChoice"));
+        QQuickItem* city = item(QStringLiteral("cityChoice"));
+        QVERIFY(country && city);
+        if (!stored) {
+            QCOMPARE(country->property("displayText").toString(), QStringLiteral("Deutschland"));
+            retype(item(QStringLiteral("latitudeField")), QStringLiteral("0"));
+            harness->key(Qt::Key_Return);
+            retype(item(QStringLiteral("longitudeField")), QStringLiteral("-30"));
+            harness->key(Qt::Key_Return);
+            QCOMPARE(location->longitude(), -30.0);
+        }
+        QCOMPARE(location->country(), CoordinatesSettingsController::NoCountry);
+        QCOMPARE(location->city(), -1);
+        QCOMPARE(country->property("displayText").toString(), QString());
+        QCOMPARE(city->property("displayText").toString(), QString());
+        QCOMPARE(city->property("count").toInt(), 0);
+
+        QVERIFY(choose(country, germany));
+        QCOMPARE(location->country(), germany);
+        QCOMPARE(location->city(), 0);
+        QCOMPARE(country->property("displayText").toString(), QStringLiteral("Deutschland"));
+        QVERIFY(!location->cityName().isEmpty());
+        QCOMPARE(city->property("displayText").toString(), location->cityName());
+    }
+
     // The information icon of the first astro time row shows the twilight ranges.
     void twilightRangesPicture() {
         QVERIFY(open(52));
@@ -281,6 +466,7 @@ private slots:
         harness->key(Qt::Key_Escape);
         QVERIFY(ViewHarness::waitFor([this] { return !harness->findPopup(QStringLiteral("twilightRangesPopup")); }));
     }
+
 
     void customTimezone_data() {
         QTest::addColumn<int>("zone");

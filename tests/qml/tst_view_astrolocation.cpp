@@ -114,6 +114,26 @@ private slots:
         QVERIFY((after - cursor).manhattanLength() < 0.01);
     }
 
+    void theKeysZoom_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<double>("factor");
+        QTest::newRow("plus") << int(Qt::Key_Plus) << 2.0;
+        QTest::newRow("equals, the plus key without shift") << int(Qt::Key_Equal) << 2.0;
+        QTest::newRow("minus") << int(Qt::Key_Minus) << 0.5;
+    }
+    // The map takes the keyboard focus and zooms with the keys, as with its buttons.
+    void theKeysZoom() {
+        QFETCH(int, key);
+        QFETCH(double, factor);
+        QVERIFY(showAround(30.0, 20.0));
+        QQuickItem* mapView = item(QStringLiteral("mapView"));
+        QVERIFY(mapView);
+        mapView->forceActiveFocus(Qt::TabFocusReason);
+        const double zoom = map()->property("zoom").toDouble();
+        harness->key(Qt::Key(key));
+        QCOMPARE(map()->property("zoom").toDouble(), zoom * factor);
+    }
+
     void aPointAtSeaShowsTheNotice() {
         // Hidden items are not found by name.
         auto* notice = view->findChild<QQuickItem*>(QStringLiteral("timezoneNotice"));
@@ -139,10 +159,12 @@ private slots:
         QVERIFY(!button->isEnabled());
     }
 
-    // A valid source is asked for one fix; a click on the map stops it.
+    // A valid source runs from the opening on and is asked for one fix by the button; a click
+    // on the map stops it.
     void thePositionButtonAsksTheSourceOnce() {
         QQmlComponent component(&harness->engine());
         component.setData("import QtQuick\nQtObject { property bool valid: true; property int updates: 0; property int stops: 0\n"
+                          "property int starts: 0\nfunction start() { starts++ }\n"
                           "function update() { updates++ }\nfunction stop() { stops++ } }",
                           QUrl(QStringLiteral("qrc:/test/PositionSource.qml")));
         std::unique_ptr<QObject> source(component.create());
@@ -152,6 +174,7 @@ private slots:
                               {QStringLiteral("positionSource"), QVariant::fromValue(source.get())},
                               {QStringLiteral("width"), 768},
                               {QStringLiteral("height"), 550}});
+        QCOMPARE(source->property("starts").toInt(), 1);
         QQuickItem* button = item(QStringLiteral("positionButton"));
         QVERIFY(button && button->isEnabled());
         QVERIFY(harness->click(button));

@@ -1,7 +1,10 @@
 #include <QAbstractItemModel>
+#include <QQmlComponent>
+#include <QQmlEngine>
 #include <QQuickItem>
 #include <QSignalSpy>
 #include <QTest>
+#include <cmath>
 #include <memory>
 
 #include <core/locationconsent.h>
@@ -99,7 +102,36 @@ private slots:
         QCOMPARE(country->property("displayText").toString(), QStringLiteral("Frankreich"));
         QCOMPARE(city->property("currentIndex").toInt(), 0);
         QCOMPARE(city->property("displayText").toString(), QStringLiteral("Paris"));
+
+        // Off every city: no country and no city shown.
+        withoutProject.setLatitudeLongitude(0, -30);
+        QVERIFY(ViewHarness::waitFor([&] { return country->property("currentIndex").toInt() == -1; }));
+        QCOMPARE(country->property("displayText").toString(), QString());
+        QCOMPARE(city->property("currentIndex").toInt(), -1);
+        QCOMPARE(city->property("count").toInt(), 0);
         harness->load(QStringLiteral("components/DefaultText.qml"));
+    }
+
+    void newProjectsStartAtTheirCity_data() {
+        QTest::addColumn<int>("ot2");
+        QTest::addColumn<QString>("country");
+        QTest::addColumn<QString>("city");
+        QTest::newRow("Frankfurt") << 21 << QStringLiteral("Deutschland") << QStringLiteral("Frankfurt am Main");
+        QTest::newRow("Wien") << 22 << QStringLiteral("Österreich") << QStringLiteral("Vienna");
+        QTest::newRow("Madrid") << 51 << QStringLiteral("Spanien") << QStringLiteral("Madrid");
+        QTest::newRow("Athen") << 52 << QStringLiteral("Griechenland") << QStringLiteral("Athens");
+        QTest::newRow("Sydney") << 112 << QStringLiteral("Australien") << QStringLiteral("Sydney");
+    }
+    // The default location of a model names a catalogue city, which a new project starts at.
+    void newProjectsStartAtTheirCity() {
+        QFETCH(int, ot2);
+        QFETCH(QString, country);
+        QFETCH(QString, city);
+        QVERIFY(main().createProject(ot2, QStringLiteral("Neu")) && main().openCurrentProject());
+        QCOMPARE(location()->countryName(), country);
+        QCOMPARE(location()->cityName(), city);
+        // The city's own coordinates, not the whole degrees of the model.
+        QVERIFY(location()->latitude() != std::floor(location()->latitude()));
     }
 
     // Coordinates are typed in the interface's format and brought into range; the labels tell
@@ -153,6 +185,10 @@ private slots:
         QSignalSpy settingsTab(view, SIGNAL(goToSettingsView()));
         QVERIFY(harness->click(rule));
         QCOMPARE(settingsTab.count(), 1);
+        // From the keyboard as well.
+        rule->forceActiveFocus(Qt::TabFocusReason);
+        harness->key(Qt::Key_Return);
+        QCOMPARE(settingsTab.count(), 2);
         QCOMPARE(project()->soWiRuleType(), 1);
     }
 
@@ -169,6 +205,47 @@ private slots:
         QQuickItem* locate = item(QStringLiteral("locateButton"));
         QVERIFY(locate);
         QCOMPARE(locate->isEnabled(), source);
+    }
+
+    void positionFixes_data() {
+        QTest::addColumn<QList<QPointF>>("fixes"); // latitude, longitude
+        QTest::addColumn<QPointF>("taken");
+        QTest::addColumn<int>("stops");
+        const QPointF munich(48.13743, 11.57549);
+        const QPointF nearMunich(48.13999, 11.57001); // the same to the hundredth of a degree
+        const QPointF berlin(52.52, 13.405);
+        QTest::newRow("a new place, rounded") << QList<QPointF>{{52.520008123, 13.404954987}}
+                                              << QPointF(52.52001, 13.40495) << 0;
+        QTest::newRow("the same place is not taken") << QList<QPointF>{nearMunich} << munich << 0;
+        QTest::newRow("three equal fixes") << QList<QPointF>(3, nearMunich) << munich << 0;
+        QTest::newRow("four equal fixes stop the source") << QList<QPointF>(4, nearMunich) << munich << 1;
+        // The fix of another place counts the equal ones down by one only.
+        QTest::newRow("another place counts one down")
+            << QList<QPointF>{munich, munich, munich, berlin, berlin, berlin} << berlin << 1;
+    }
+    // The fixes of the position source move the location until they settle.
+    void positionFixes() {
+        QFETCH(QList<QPointF>, fixes);
+        QFETCH(QPointF, taken);
+        QFETCH(int, stops);
+        QQmlComponent component(&harness->engine());
+        component.setData("import QtQuick\nQtObject { property bool valid: true; property int stops: 0\n"
+                          "function stop() { stops++ } }",
+                          QUrl(QStringLiteral("qrc:/test/PositionSource.qml")));
+        std::unique_ptr<QObject> source(component.create());
+        QVERIFY(source);
+        QVERIFY(open());
+        location()->setLatitudeLongitude(48.13743, 11.57549);
+        QObject* view = load(QStringLiteral("astro/CoordinatesSettings"),
+                             {{QStringLiteral("controller"), QVariant::fromValue(location())},
+                              {QStringLiteral("viewController"), QVariant::fromValue(project())},
+                              {QStringLiteral("positionSource"), QVariant::fromValue(source.get())}});
+        QVERIFY(view);
+        for (const QPointF& fix : fixes)
+            QVERIFY(QMetaObject::invokeMethod(view, "takeFix", Q_ARG(QVariant, fix.x()), Q_ARG(QVariant, fix.y())));
+        QCOMPARE(location()->latitude(), taken.x());
+        QCOMPARE(location()->longitude(), taken.y());
+        QCOMPARE(source->property("stops").toInt(), stops);
     }
 
     // A point in no time zone takes the zone of its longitude, which the view tells until the

@@ -46,27 +46,36 @@ GENERATIONS = {
                    "hasToggleFunction"}),
 }
 
-# Default locations (whole degrees, device time-zone number); first-character code and checksum
-# follow the city catalogue's rules: Latin-1 code of the upper-case first letter, and the sum of
-# the upper-case name's Latin-1 codes modulo 256.
+# Default locations (whole degrees, device time-zone number, the city's name in the city
+# catalogue). The first-character code and checksum are the catalogue city's own, so that a new
+# project finds its city there.
 CITIES = {
-    "Frankfurt": (50, 8, 13),
-    "Wien": (48, 16, 13),
-    "Madrid": (40, -3, 13),
-    "Athen": (37, 23, 14),
-    "Sydney": (-33, 151, 27),
+    "Frankfurt": (50, 8, 13, "Frankfurt am Main"),
+    "Wien": (48, 16, 13, "Vienna"),
+    "Madrid": (40, -3, 13, "Madrid"),
+    "Athen": (37, 23, 14, "Athens"),
+    "Sydney": (-33, 151, 27, "Sydney"),
 }
+LOCATIONS = RESOURCES / "countries_data" / "Location.json"
 
 
-def city_location(name):
-    latitude, longitude, timezone = CITIES[name]
-    upper = name.upper()
+def catalogue_key(name):
+    for country in json.loads(LOCATIONS.read_text(encoding="utf-8")):
+        for city in country["cities"]:
+            if city["Name"] == name:
+                return int(city["Fc"]), int(city["Cs"])
+    raise SystemExit(f"{name} is not in {LOCATIONS}")
+
+
+def city_location(label):
+    latitude, longitude, timezone, name = CITIES[label]
+    first_char, checksum = catalogue_key(name)
     return {
         "defaultLatitude": latitude,
         "defaultLongitude": longitude,
         "defaultTimezone": timezone,
-        "defaultFirstChar": ord(upper[0]),
-        "defaultChecksum": sum(ord(c) if ord(c) < 256 else 0 for c in upper) % 256,
+        "defaultFirstChar": first_char,
+        "defaultChecksum": checksum,
     }
 
 

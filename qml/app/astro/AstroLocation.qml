@@ -3,9 +3,9 @@ import QtQuick.Layouts
 import Tarvino
 
 // The location on the world map: the time zone and coordinates of the location controller, the
-// catalogue country and city matched there, and the map itself. A click on the map moves the
-// location and stops a running position source; the position button asks that source for one
-// fix and is disabled while there is none.
+// catalogue country and city matched there, and the map itself. The position source runs from
+// the opening on; a click on the map moves the location and stops it; the position button asks
+// that source for one fix and is disabled while there is none.
 Item {
     id: location
 
@@ -26,6 +26,8 @@ Item {
         if (canLocate)
             positionSource.update()
     }
+
+    Component.onCompleted: if (canLocate) positionSource.start()
 
     Connections {
         target: location.locationController

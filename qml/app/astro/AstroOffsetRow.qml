@@ -3,7 +3,8 @@ import QtQuick.Layouts
 import Tarvino
 
 // One astro offset of a channel (`offsetName`: "offsetSunrise" or "offsetSunset"), in minutes
-// from -120 to +120: on a picker, or typed after a press on the edit icon.
+// from -120 to +120: on a picker, or typed after a press on the edit icon (or Return on the
+// focused picker). Return in the field hands the focus back to the picker.
 RowLayout {
     id: row
 
@@ -31,6 +32,18 @@ RowLayout {
         field.visible = false
     }
 
+    function startTyping() {
+        field.text = String(stored)
+        field.visible = true
+        field.forceActiveFocus()
+        field.selectAll()
+    }
+
+    function confirmTyping() {
+        finishTyping()
+        picker.forceActiveFocus()
+    }
+
     DefaultText {
         objectName: "channelLabel"
         Layout.preferredWidth: 50
@@ -41,20 +54,15 @@ RowLayout {
         objectName: "editOffsetIcon"
         source: ClientConfig.icons.edit
         iconColor: Colors.primaryColor
-        onClicked: {
-            if (field.visible) {
-                row.finishTyping()
-                return
-            }
-            field.text = String(row.stored)
-            field.visible = true
-            field.forceActiveFocus()
-            field.selectAll()
-        }
+        onClicked: field.visible ? row.finishTyping() : row.startTyping()
     }
     SingleNumberPicker {
+        id: picker
         objectName: "offsetPicker"
         visible: !field.visible
+        activeFocusOnTab: true
+        Keys.onReturnPressed: row.startTyping()
+        Keys.onEnterPressed: row.startTyping()
         from: -120
         to: 120
         value: row.stored
@@ -76,9 +84,9 @@ RowLayout {
             if (visible && acceptableInput && !isNaN(minutes))
                 row.write(minutes)
         }
-        onAccepted: row.finishTyping()
-        Keys.onReturnPressed: row.finishTyping()
-        Keys.onEnterPressed: row.finishTyping()
+        onAccepted: row.confirmTyping()
+        Keys.onReturnPressed: row.confirmTyping()
+        Keys.onEnterPressed: row.confirmTyping()
         onActiveFocusChanged: if (!activeFocus) row.finishTyping()
     }
     DefaultText {

@@ -18,6 +18,9 @@ ColumnLayout {
     // coordinates change.
     property bool timezoneFromLongitude: false
     property QtObject positionSource: null
+    // Fixes in a row that agree with the location; past three the position has settled and the
+    // source stops.
+    property int equalFixes: 0
     readonly property var locale: Qt.locale(localeService.localeCode)
 
     signal goToSettingsView
@@ -28,11 +31,31 @@ ColumnLayout {
         return Number(degrees).toLocaleString(locale, "f", 5)
     }
 
-    // The map with its position button. The position source is made only here, once the
-    // user has allowed positions, so that nothing asks the system before.
+    // A fix of the position source, rounded to 5 decimals. One that agrees with the location to
+    // the hundredth of a degree is not taken; each other one is.
+    function takeFix(latitude, longitude) {
+        if (!controller)
+            return
+        const rounded = degrees => Math.round(degrees * 1e5) / 1e5
+        const hundredths = degrees => Math.trunc(degrees * 100)
+        const fixLatitude = rounded(latitude)
+        const fixLongitude = rounded(longitude)
+        if (hundredths(fixLatitude) === hundredths(controller.latitude)
+                && hundredths(fixLongitude) === hundredths(controller.longitude)) {
+            if (++equalFixes > 3 && positionSource)
+                positionSource.stop()
+            return
+        }
+        equalFixes = Math.max(0, equalFixes - 1)
+        controller.setLatitudeLongitude(fixLatitude, fixLongitude)
+    }
+
+    // The map with its position button, which starts the position source. The source is made
+    // only here, once the user has allowed positions, so that nothing asks the system before.
     function openLocation() {
         if (!positionSource)
             positionSource = positionSourceComponent.createObject(settings)
+        equalFixes = 0
         const properties = {
             locationController: controller,
             positionSource: positionSource
@@ -42,7 +65,14 @@ ColumnLayout {
     }
     Component {
         id: positionSourceComponent
-        PositionSource { active: false }
+        PositionSource {
+            active: false
+            updateInterval: 1000
+            onPositionChanged: {
+                if (position.latitudeValid && position.longitudeValid)
+                    settings.takeFix(position.coordinate.latitude, position.coordinate.longitude)
+            }
+        }
     }
 
     Connections {
@@ -115,6 +145,9 @@ ColumnLayout {
             visible: settings.viewController !== null
             readOnly: true
             text: settings.viewController ? settings.viewController.soWiRuleName : ""
+            Keys.onReturnPressed: settings.goToSettingsView()
+            Keys.onEnterPressed: settings.goToSettingsView()
+            Keys.onSpacePressed: settings.goToSettingsView()
             MouseArea {
                 anchors.fill: parent
                 cursorShape: Qt.PointingHandCursor

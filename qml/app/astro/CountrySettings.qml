@@ -42,7 +42,9 @@ GridLayout {
         objectName: "countryChoice"
         Layout.preferredWidth: 240
         model: settings.countryNames()
-        currentIndex: settings.controller ? settings.controller.country - settings.firstRow : -1
+        // No country (a location that matches no city) or a row the list leaves out: none shown.
+        currentIndex: settings.controller && settings.controller.country >= settings.firstRow
+                      ? settings.controller.country - settings.firstRow : -1
         onActivated: index => settings.controller.country = index + settings.firstRow
     }
 

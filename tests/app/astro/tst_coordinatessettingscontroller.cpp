@@ -143,7 +143,11 @@ private slots:
             QCOMPARE(m_controller->checksum(), 16);
             QCOMPARE(m_controller->timezone(), 13);
         } else {
-            QCOMPARE(m_controller->country(), ZweitlandRow);
+            // No country either, and so no cities to choose from.
+            QCOMPARE(m_controller->country(), CoordinatesSettingsController::NoCountry);
+            QCOMPARE(country.count(), 1);
+            QCOMPARE(m_controller->countryName(), QString());
+            QCOMPARE(m_controller->cities()->count(), 0);
             QCOMPARE(m_controller->city(), -1);
             QCOMPARE(m_controller->cityName(), QString());
             QCOMPARE(m_controller->firstChar(), 255);

@@ -202,6 +202,8 @@ private slots:
         location->setCountry(CoordinatesSettingsController::FavoritesRow);
         location->setLatitudeLongitude(-40.1, 60.1);
         location->setTimezone(11);
+        // Matching no city, the favourites row stays shown.
+        QCOMPARE(location->country(), CoordinatesSettingsController::FavoritesRow);
         QCOMPARE(location->city(), -1);
         astro->addFavorite();
         astro->addFavorite();
