@@ -14,6 +14,8 @@ TextArea {
     font.styleName: Fonts.regular
     font.pixelSize: Metrics.fontSize.defaultSize
     wrapMode: TextEdit.Wrap
+    // A mirrored layout flips an explicit alignment itself.
+    horizontalAlignment: LayoutMirroring.enabled ? TextEdit.AlignLeft : localeService.textHAlign
     padding: Metrics.padding
     selectByMouse: true
     background: Rectangle {

@@ -18,7 +18,8 @@ TextField {
     font.family: Fonts.defaultFamily
     font.styleName: Fonts.regular
     font.pixelSize: Metrics.fontSize.defaultSize
-    horizontalAlignment: localeService.isRightToLeft ? TextInput.AlignRight : TextInput.AlignLeft
+    // A mirrored layout flips an explicit alignment itself.
+    horizontalAlignment: LayoutMirroring.enabled ? TextInput.AlignLeft : localeService.textHAlign
     leftPadding: Metrics.padding
     rightPadding: Metrics.padding
     selectByMouse: true

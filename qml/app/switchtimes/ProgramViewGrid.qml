@@ -223,6 +223,8 @@ Item {
                 Slider {
                     id: scroll
                     objectName: "gridScroll"
+                    // The offset counts from the left edge in both reading directions.
+                    LayoutMirroring.enabled: false
                     anchors.left: parent.left
                     anchors.right: parent.right
                     anchors.bottom: parent.bottom
