@@ -18,8 +18,11 @@ TextField {
     font.family: Fonts.defaultFamily
     font.styleName: Fonts.regular
     font.pixelSize: Metrics.fontSize.defaultSize
-    // A mirrored layout flips an explicit alignment itself.
-    horizontalAlignment: LayoutMirroring.enabled ? TextInput.AlignLeft : localeService.textHAlign
+    // Not mirrored itself: a text entry does not lay its text out again when only the
+    // mirroring changes, so its alignment follows the language instead.
+    LayoutMirroring.enabled: false
+    LayoutMirroring.childrenInherit: true
+    horizontalAlignment: localeService.textHAlign
     leftPadding: Metrics.padding
     rightPadding: Metrics.padding
     selectByMouse: true
