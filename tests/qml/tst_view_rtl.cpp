@@ -5,6 +5,7 @@
 #include <QTest>
 #include <memory>
 
+#include <coordinatessettingscontroller.h>
 #include <devices/deviceservice.h>
 
 #include "maincontroller.h"
@@ -124,6 +125,43 @@ private slots:
             QVERIFY2(rightToLeft ? start > text->width() / 2 : start >= 0 && start < text->width() / 2,
                      qPrintable(QStringLiteral("%1 starts at %2").arg(QLatin1String(language)).arg(start)));
         }
+    }
+
+    // The world map is geography, not reading order: east stays on the right, and the marker and
+    // a click keep to the coordinates.
+    void worldMapIsNotMirrored_data() {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("de") << QStringLiteral("de");
+        QTest::newRow("he") << QStringLiteral("he");
+    }
+    void worldMapIsNotMirrored() {
+        QFETCH(QString, language);
+        QVERIFY(harness->setLanguage(language));
+        CoordinatesSettingsController location;
+        QVERIFY(harness->load(QStringLiteral("app/astro/AstroLocation.qml"),
+                              {{QStringLiteral("locationController"), QVariant::fromValue(&location)},
+                               {QStringLiteral("width"), 768},
+                               {QStringLiteral("height"), 550}}));
+        QQuickItem* map = item(QStringLiteral("worldMap"));
+        QVERIFY(map);
+        const auto pointAt = [map](double latitude, double longitude) {
+            QPointF point;
+            QMetaObject::invokeMethod(map, "pointAt", Q_RETURN_ARG(QPointF, point), Q_ARG(double, latitude),
+                                      Q_ARG(double, longitude));
+            return point;
+        };
+        location.setLatitudeLongitude(48.1372, 11.5756);
+        QVERIFY(ViewHarness::waitFor([&] { return QRectF(QPointF(), map->size()).contains(pointAt(48.1372, 11.5756)); }));
+        const QPointF munich = pointAt(48.1372, 11.5756);
+        const QPointF vienna = pointAt(48.2082, 16.3738);
+        QVERIFY(vienna.x() > munich.x() + 10);
+        QQuickItem* marker = item(QStringLiteral("mapMarker"));
+        QVERIFY(marker);
+        const QPointF centre = marker->mapToItem(map, QPointF(marker->width() / 2, marker->height() / 2));
+        QVERIFY((centre - munich).manhattanLength() <= 2);
+        QVERIFY(harness->clickAt(map, vienna));
+        QVERIFY(ViewHarness::waitFor([&] { return qAbs(location.longitude() - 16.3738) < 0.5; }));
+        harness->load(QStringLiteral("components/DefaultText.qml"));
     }
 
     // The mode bar starts at the right edge in Hebrew and comes back to the left in German.
