@@ -124,8 +124,7 @@ void SwitchGrid::paint(QPainter* painter) {
     const SwitchGridGeometry g = geometry();
     if (!g.isUsable())
         return;
-    if (!m_cells || (m_pressed == Idle && m_controller && m_controller->needsRefresh()))
-        refreshCells();
+    refreshIfStale();
     SwitchGridPainter(*m_cells, m_kept, g, m_bands, m_edit).paint(painter);
 }
 
@@ -133,6 +132,12 @@ const SwitchCellStore& SwitchGrid::cells() {
     if (!m_cells)
         refreshCells();
     return *m_cells;
+}
+
+// Not while a drag runs: its cells stay as they were when it started.
+void SwitchGrid::refreshIfStale() {
+    if (!m_cells || (m_pressed == Idle && m_controller && m_controller->needsRefresh()))
+        refreshCells();
 }
 
 void SwitchGrid::refreshCells() {
@@ -226,6 +231,8 @@ void SwitchGrid::press(const QPointF& position) {
     const std::optional<QPoint> cell = geometry().cellAt(position);
     if (!cell)
         return;
+    // A change since the last paint counts for the drag that starts now.
+    refreshIfStale();
     setKeepMouseGrab(true);
     setKeepTouchGrab(true);
     m_pressed = Dragging;

@@ -142,6 +142,7 @@ private:
 
     SwitchGridGeometry geometry() const;
     const SwitchCellStore& cells();
+    void refreshIfStale();
     void refreshCells();
     void dropCells();
     QList<int> elementsIn(int fromRow, int toRow, int fromCol, int toCol);

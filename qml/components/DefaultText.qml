@@ -9,4 +9,7 @@ Text {
     font.pixelSize: Metrics.fontSize.defaultSize
     elide: Text.ElideRight
     verticalAlignment: Text.AlignVCenter
+    // A mirrored layout flips an explicit alignment itself; Latin names in a right-to-left view
+    // would otherwise keep to the left.
+    horizontalAlignment: LayoutMirroring.enabled ? Text.AlignLeft : localeService.textHAlign
 }

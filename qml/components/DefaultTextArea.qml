@@ -14,6 +14,11 @@ TextArea {
     font.styleName: Fonts.regular
     font.pixelSize: Metrics.fontSize.defaultSize
     wrapMode: TextEdit.Wrap
+    // Not mirrored itself: a text entry does not lay its text out again when only the
+    // mirroring changes, so its alignment follows the language instead.
+    LayoutMirroring.enabled: false
+    LayoutMirroring.childrenInherit: true
+    horizontalAlignment: localeService.textHAlign
     padding: Metrics.padding
     selectByMouse: true
     background: Rectangle {

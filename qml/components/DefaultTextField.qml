@@ -18,7 +18,11 @@ TextField {
     font.family: Fonts.defaultFamily
     font.styleName: Fonts.regular
     font.pixelSize: Metrics.fontSize.defaultSize
-    horizontalAlignment: localeService.isRightToLeft ? TextInput.AlignRight : TextInput.AlignLeft
+    // Not mirrored itself: a text entry does not lay its text out again when only the
+    // mirroring changes, so its alignment follows the language instead.
+    LayoutMirroring.enabled: false
+    LayoutMirroring.childrenInherit: true
+    horizontalAlignment: localeService.textHAlign
     leftPadding: Metrics.padding
     rightPadding: Metrics.padding
     selectByMouse: true

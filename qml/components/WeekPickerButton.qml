@@ -12,6 +12,9 @@ AbstractButton {
     contentItem: DefaultText {
         text: dayButton.text
         horizontalAlignment: Text.AlignHCenter
+        // Some languages name the days in two short words: smaller rather than cut.
+        fontSizeMode: Text.HorizontalFit
+        minimumPixelSize: 9
         color: dayButton.checked ? Colors.white : Colors.primaryColor
         font.styleName: dayButton.checked ? Fonts.bold : Fonts.regular
     }

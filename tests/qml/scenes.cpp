@@ -271,17 +271,9 @@ bool photographSerialAndUpdatePopUps(const QDir& output)
     return saved & reportOffences(harness);
 }
 
-// A week of switch times of every kind in the program view: grid above, table below.
-bool photographProgramGrid(const QDir& output)
+// Switch times of every kind on the days of one week.
+void addWeekOfSwitchTimes(SwitchTimesViewController* switches)
 {
-    ViewHarness harness;
-    QQuickWindow* window = harness.loadMain();
-    if (!window)
-        return false;
-    MainController& main = MainController::instance();
-    if (!main.createProject(102, QStringLiteral("Bürogebäude Nord")) || !showView(harness, window, 2))
-        return false;
-    SwitchTimesViewController* switches = main.projectContent()->switchTimesViewController();
     const auto at = [](int hour, int minute, int second = 0) {
         return QDateTime(QDate(2026, 3, 29), QTime(hour, minute, second), Qt::UTC);
     };
@@ -292,6 +284,19 @@ bool photographProgramGrid(const QDir& output)
     switches->createFromTable(0, 0, 4 | 2, -1, at(13, 0), {}, {}, {});
     switches->createFromTable(1, 1, 128 | 32, -1, at(12, 0, 30), {}, at(0, 1, 30), {});
     switches->createFromTable(2, 0, 16, 4, at(20, 0), at(23, 0), at(0, 15), at(0, 45));
+}
+
+// A week of switch times of every kind in the program view: grid above, table below.
+bool photographProgramGrid(const QDir& output)
+{
+    ViewHarness harness;
+    QQuickWindow* window = harness.loadMain();
+    if (!window)
+        return false;
+    MainController& main = MainController::instance();
+    if (!main.createProject(102, QStringLiteral("Bürogebäude Nord")) || !showView(harness, window, 2))
+        return false;
+    addWeekOfSwitchTimes(main.projectContent()->switchTimesViewController());
     const bool saved = save(photographMainWindow(), output.filePath(QStringLiteral("program-grid.png")));
     main.closeProject();
     return saved & reportOffences(harness);
@@ -909,8 +914,6 @@ bool photographPhoneAstroPages(const QDir& output)
         return false;
     harness.evaluate(QStringLiteral("platformService.overwriteDisplay = 1"));
     core::WindowLayout::instance()->setWindowSize(QSize(405, 878));
-    // The views' container keeps its first minimum size; without this the page is cut off.
-    core::WindowLayout::instance()->mainWindow()->centralWidget()->setMinimumSize(405, 878 - core::WindowLayout::ReservedHeight);
     MainController& main = MainController::instance();
     if (!main.createProject(modelNamed(QStringLiteral("Tarvino Rix3 Astro 2")), QStringLiteral("Gartenhaus"))
         || !main.openCurrentProject())
@@ -938,6 +941,38 @@ bool photographPhoneAstroPages(const QDir& output)
     harness.evaluate(QStringLiteral("platformService.overwriteDisplay = 0"));
     core::WindowLayout::instance()->setWindowSize(QSize(1280, 800));
     main.closeProject();
+    return saved & reportOffences(harness);
+}
+
+// The home list and the program view of a week in Greek and in Hebrew, whose views run right
+// to left; the language is switched at run time, as the settings view does.
+bool photographLanguageViews(const QDir& output)
+{
+    const QStringList languages{QStringLiteral("el"), QStringLiteral("he")};
+    ViewHarness harness;
+    QQuickWindow* window = harness.loadMain();
+    if (!window)
+        return false;
+    MainController& main = MainController::instance();
+    bool saved = main.createProject(102, QStringLiteral("Bürogebäude Nord")) &&
+                 main.createProject(111, QStringLiteral("Parkplatz Beleuchtung")) &&
+                 main.createProject(141, QStringLiteral("Schaufenster"));
+    main.closeProject();
+    for (const QString& language : languages) {
+        saved &= harness.setLanguage(language);
+        saved &= showView(harness, window, HomeScreenView);
+        saved &= save(photographMainWindow(), output.filePath(QStringLiteral("home-%1.png").arg(language)));
+    }
+    saved &= harness.setLanguage(QStringLiteral("de"));
+    saved &= main.createProject(102, QStringLiteral("Halle 7")) && showView(harness, window, 2);
+    if (saved)
+        addWeekOfSwitchTimes(main.projectContent()->switchTimesViewController());
+    for (const QString& language : languages) {
+        saved &= harness.setLanguage(language);
+        saved &= save(photographMainWindow(), output.filePath(QStringLiteral("program-%1.png").arg(language)));
+    }
+    main.closeProject();
+    saved &= harness.setLanguage(QStringLiteral("de"));
     return saved & reportOffences(harness);
 }
 
@@ -995,5 +1030,6 @@ int main(int argc, char* argv[])
     saved &= photographExtraProgramList(output);
     saved &= photographAstroLocation(output);
     saved &= photographPhoneAstroPages(output);
+    saved &= photographLanguageViews(output);
     return saved ? 0 : 1;
 }

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QJSEngine>
 #include <algorithm>
 
@@ -44,7 +45,7 @@ void LanguageService::initialize()
         m_localeCode = QString::fromLatin1(SourceLanguageCode);
         qCWarning(coreLanguageLog) << "No interface translation fits; showing the source texts";
     }
-    m_locale = QLocale(m_localeCode);
+    useLocale(m_localeCode);
 
     if (chosen && !chosen->isEmpty())
         install(chosen);
@@ -98,6 +99,14 @@ void LanguageService::install(QTranslator* translator)
     m_installedTranslator = translator;
 }
 
+// The native window's menus and widgets follow the reading direction as the views do.
+void LanguageService::useLocale(const QString& code)
+{
+    m_locale = QLocale(code);
+    if (qGuiApp)
+        QGuiApplication::setLayoutDirection(m_locale.textDirection());
+}
+
 void LanguageService::setCurrentLanguage(int index)
 {
     if (index == m_currentLanguage || index < 0 || index >= m_languages.size())
@@ -113,7 +122,7 @@ void LanguageService::setCurrentLanguage(int index)
     if (!language.translator->isEmpty()) {
         install(language.translator);
         m_localeCode = language.code;
-        m_locale = QLocale(language.code);
+        useLocale(language.code);
         emit localeCodeChanged(m_localeCode);
     }
     emit emptyStringChanged();

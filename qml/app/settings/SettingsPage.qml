@@ -20,7 +20,9 @@ TabSubView {
 
         Loader {
             id: loader
-            x: Metrics.middleMargin
+            // Anchored, so that a right-to-left page keeps its sections on the right.
+            anchors.left: parent.left
+            anchors.leftMargin: Metrics.middleMargin
             y: Metrics.middleMargin
             width: Math.min(flickable.width - 2 * Metrics.middleMargin, 900)
             active: page.ready

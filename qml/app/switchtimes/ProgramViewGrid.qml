@@ -205,10 +205,15 @@ Item {
 
                 SwitchRuler {
                     id: ruler
+                    // Reaches past the grid by its padding, so that the labels of the first and
+                    // the last hour are not cut.
                     anchors.left: parent.left
+                    anchors.leftMargin: -padding
                     anchors.right: parent.right
+                    anchors.rightMargin: -padding
                     anchors.bottom: scroll.top
                     height: 40
+                    padding: Metrics.margin
                     textColor: Colors.primaryColor
                     font.family: Fonts.defaultFamily
                     font.pixelSize: Metrics.fontSize.small
@@ -217,12 +222,14 @@ Item {
                     visibleSteps: switchGrid.visibleSteps
                     offset: switchGrid.offset
                     mirror: switchGrid.mirror
-                    skip: width > 870 ? 0 : 6
+                    skip: switchGrid.width > 870 ? 0 : 6
                 }
 
                 Slider {
                     id: scroll
                     objectName: "gridScroll"
+                    // The offset counts from the left edge in both reading directions.
+                    LayoutMirroring.enabled: false
                     anchors.left: parent.left
                     anchors.right: parent.right
                     anchors.bottom: parent.bottom

@@ -256,6 +256,18 @@ private slots:
                  qPrintable(highlighted.name()));
     }
 
+    // A switch time added after the last paint is found by the next selection already.
+    void aSelectionSeesAChangeNotYetPainted() {
+        GridWindow week({switchTime(0, 1, Tuesday, 8 * Hour)});
+        week.grid->setupSelectMode();
+        week.window.grabWindow();
+        week.model.insertSwitchTime(switchTime(0, 0, Monday, 20 * Hour));
+        QSignalSpy selected(week.grid, &SwitchGrid::selected);
+        drag(week, week.at(0, 19 * 60 + 30), week.at(0, 21 * 60 + 30));
+        QCOMPARE(selected.size(), 1);
+        QCOMPARE(selected.first().at(3).value<QList<int>>().size(), 1);
+    }
+
     void aDragAtTheEdgeScrollsUntilTheEnd() {
         GridWindow week;
         week.grid->setVisibleSteps(21);

@@ -1,3 +1,4 @@
+#include <QGuiApplication>
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QRegularExpression>
@@ -59,6 +60,7 @@ private slots:
         QCOMPARE(language.languages().value(language.currentLanguage()), name);
         QCOMPARE(language.localeCode(), code);
         QCOMPARE(language.currentLocale(), QLocale(code));
+        QCOMPARE(QGuiApplication::layoutDirection(), code == u"he" ? Qt::RightToLeft : Qt::LeftToRight);
         QCOMPARE(installedLanguageName(), name);
         QCOMPARE(fixture.signalLog, QStringList());
         QCOMPARE(storedLanguageText(), QStringLiteral("10_") + stored);
@@ -123,6 +125,7 @@ private slots:
         fixture.language->initialize();
         QVERIFY(!fixture.language->isRightToLeft());
         QCOMPARE(fixture.language->textHAlign(), 1);
+        QCOMPARE(QGuiApplication::layoutDirection(), Qt::LeftToRight);
         fixture.recordSignals();
 
         fixture.language->setCurrentLanguage(3);
@@ -138,6 +141,7 @@ private slots:
         QCOMPARE(language.currentLocale(), QLocale(QStringLiteral("he")));
         QVERIFY(language.isRightToLeft());
         QCOMPARE(language.textHAlign(), 2);
+        QCOMPARE(QGuiApplication::layoutDirection(), Qt::RightToLeft);
         QCOMPARE(installedLanguageName(), Hebrew);
         QCOMPARE(fixture.settings->interfaceLanguage(), QStringLiteral("he"));
         QCOMPARE(storedLanguageText(), QStringLiteral("10_he"));
@@ -211,5 +215,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestLanguageService)
+QTEST_MAIN(TestLanguageService)
 #include "tst_languageservice.moc"

@@ -70,6 +70,7 @@ private:
     QTranslator* loadLanguages(const QString& storedCode, QTranslator** systemCandidate,
                                QTranslator** defaultCandidate);
     void install(QTranslator* translator);
+    void useLocale(const QString& code);
 
     QList<Language> m_languages;
     QTranslator* m_installedTranslator = nullptr;

@@ -37,7 +37,9 @@ Item {
     DefaultCombobox {
         objectName: "newDateRange"
         anchors.verticalCenter: parent.verticalCenter
-        x: DateTableMetrics.numberWidth
+        // Anchored, so that a right-to-left table puts it under its column too.
+        anchors.left: parent.left
+        anchors.leftMargin: DateTableMetrics.numberWidth
         width: DateTableMetrics.typeWidth
         model: footer.entries.map(entry => entry.text)
         // A choice of what to add, not a value.
@@ -47,7 +49,8 @@ Item {
     DefaultButton {
         objectName: "applyHolidaySet"
         anchors.verticalCenter: parent.verticalCenter
-        x: DateTableMetrics.numberWidth + DateTableMetrics.typeWidth + Metrics.margin
+        anchors.left: parent.left
+        anchors.leftMargin: DateTableMetrics.numberWidth + DateTableMetrics.typeWidth + Metrics.margin
         text: bindTr("Extra program", "Feiertagsset übernehmen")
         onClicked: footer.openHolidaySets()
     }

@@ -16,9 +16,12 @@ Column {
         acceptedButtons: Qt.RightButton
         onClicked: header.rightClicked()
 
+        // As wide as the rows, so that a right-to-left table starts its columns on the same edge.
         Column {
+            width: parent.width
             RowLayout {
                 id: titles
+                width: parent.width
                 height: DateTableMetrics.headerTitleHeight
                 spacing: 0
                 Repeater {
@@ -41,9 +44,11 @@ Column {
                         text: modelData.text
                     }
                 }
+                Item { Layout.fillWidth: true }
             }
             RowLayout {
                 id: units
+                width: parent.width
                 height: DateTableMetrics.headerUnitHeight
                 spacing: 0
                 Item {
@@ -95,6 +100,7 @@ Column {
                     font.pixelSize: Metrics.fontSize.small
                     text: bindTr("DateRangeTable", "Nach ... Tagen")
                 }
+                Item { Layout.fillWidth: true }
             }
         }
     }

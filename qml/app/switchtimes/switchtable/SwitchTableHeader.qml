@@ -16,9 +16,12 @@ Column {
         acceptedButtons: Qt.RightButton
         onClicked: header.rightClicked()
 
+        // As wide as the rows, so that a right-to-left table starts its columns on the same edge.
         Column {
+            width: parent.width
             RowLayout {
                 id: titles
+                width: parent.width
                 height: SwitchTableMetrics.headerTitleHeight
                 spacing: 0
                 Repeater {
@@ -43,9 +46,11 @@ Column {
                         text: modelData.text
                     }
                 }
+                Item { Layout.fillWidth: true }
             }
             RowLayout {
                 id: units
+                width: parent.width
                 // Two lines of units.
                 height: 2 * SwitchTableMetrics.headerUnitHeight - Metrics.margin
                 spacing: 0
@@ -96,6 +101,7 @@ Column {
                         text: bindTr("SwitchTimeTable", "Pause\nhh:mm:ss")
                     }
                 }
+                Item { Layout.fillWidth: true }
             }
         }
     }

@@ -11,7 +11,8 @@ Item {
 
     signal toggled(bool checked)
 
-    implicitWidth: SwitchTableMetrics.switchWidth
+    // Wider where the language's word does not fit.
+    implicitWidth: Math.max(SwitchTableMetrics.switchWidth, label.implicitWidth + 2 * Metrics.padding)
     implicitHeight: SwitchTableMetrics.switchHeight
     Component.onCompleted: ready = true
 
@@ -24,6 +25,7 @@ Item {
         opacity: control.enabled ? 1 : 0.4
     }
     DefaultText {
+        id: label
         anchors.centerIn: parent
         text: control.checked ? bindTr("Generic", "EIN") : bindTr("Generic", "AUS")
         font.styleName: Fonts.bold
