@@ -26,9 +26,6 @@ function(tarvino_add_library name)
   add_library(${name} SHARED ${ARG_SOURCES})
   target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/include)
   target_link_libraries(${name} PUBLIC ${ARG_PUBLIC_LIBS} PRIVATE ${ARG_PRIVATE_LIBS})
-  # The library's calls of its own functions are bound when it is linked, not looked up by
-  # the dynamic loader at every start.
-  target_link_options(${name} PRIVATE -Wl,-Bsymbolic-functions)
   tarvino_compile_options(${name})
 endfunction()
 
