@@ -10,6 +10,8 @@ ApplicationWindow {
     property var menus: []
     // The views shown in windows of their own, kept until they close.
     property var windowDialogs: []
+    // Their component, made at the first one.
+    property Component windowDialogComponent: null
 
     width: platformService.defaultWindowSize.width
     height: platformService.defaultWindowSize.height
@@ -134,6 +136,8 @@ ApplicationWindow {
     // A view in a native window of its own, at least `minimumWidth` wide; `windowProperties`
     // are the window's own (its modality is set before it shows).
     function openWindowDialog(view, properties, minimumWidth, windowProperties) {
+        if (!windowDialogComponent)
+            windowDialogComponent = Qt.createComponent("components/WindowDialog.qml")
         const dialog = windowDialogComponent.createObject(window, Object.assign({
             source: view,
             properties: properties || {},
@@ -176,11 +180,6 @@ ApplicationWindow {
         function onShowSoftwareUpdate() {
             window.offerSoftwareUpdate()
         }
-    }
-
-    Component {
-        id: windowDialogComponent
-        WindowDialog {}
     }
 
     StackView {
@@ -234,27 +233,10 @@ ApplicationWindow {
     // the start, so they are made after the first frame (or at once when asked for earlier).
     Loader {
         id: devicePopUps
-        active: false
-        sourceComponent: Item {
-            readonly property alias deviceScan: deviceScan
-            readonly property alias resetSettingsPopUp: resetSettingsPopUp
-
-            DeviceScan {
-                id: deviceScan
-                dataExchange: dataExchangePopUp
-            }
-            DataExchangePopUp {
-                id: dataExchangePopUp
-                parent: window.contentItem
-            }
-            ResetSettingsPopUp {
-                id: resetSettingsPopUp
-                parent: window.contentItem
-            }
-        }
     }
     function devices() {
-        devicePopUps.active = true
+        if (!devicePopUps.item)
+            devicePopUps.setSource("DevicePopUps.qml", { popUpParent: window.contentItem })
         return devicePopUps.item
     }
     Connections {

@@ -2,6 +2,7 @@
 # module's resource folder ("qrc:/orvindal/Tarvino/<file>"). app/shell builds the module.
 set(tarvino_qml_files
   main.qml
+  DevicePopUps.qml
   MainWindow.qml
   app/menus/DesktopMenu.qml
   app/astro/AstroModeRow.qml

@@ -32,13 +32,23 @@ void CountryService::init() {
     qmlRegisterUncreatableType<Countries>(qmlModule, 1, 0, "Countries", QString());
     qmlRegisterUncreatableType<Cities>(qmlModule, 1, 0, "Cities", QString());
 
-    QFile file(QStringLiteral(":/countries_data/Location.json"));
-    if (!file.open(QIODevice::ReadOnly))
-        qCWarning(countriesLog) << "Cannot read the country catalogue:" << file.errorString();
-    loadCatalogue(file.readAll());
+    m_loading.start(
+        [] {
+            QFile file(QStringLiteral(":/countries_data/Location.json"));
+            if (!file.open(QIODevice::ReadOnly))
+                qCWarning(countriesLog) << "Cannot read the country catalogue:" << file.errorString();
+            return readCatalogue(file.readAll());
+        },
+        this, [this] { ensureLoaded(); });
 }
 
 void CountryService::loadCatalogue(const QByteArray& json) {
+    // A catalogue still being read must not replace this one later.
+    ensureLoaded();
+    m_countries->updateModel(readCatalogue(json));
+}
+
+QList<Country> CountryService::readCatalogue(const QByteArray& json) {
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(json, &error);
     if (!document.isArray())
@@ -50,14 +60,21 @@ void CountryService::loadCatalogue(const QByteArray& json) {
         list.append(Country(country.value(QStringLiteral("Name")).toString(),
                             country.value(QStringLiteral("cities")).toArray()));
     }
-    m_countries->updateModel(list);
+    return list;
+}
+
+void CountryService::ensureLoaded() const {
+    if (m_loading.pending())
+        m_countries->updateModel(m_loading.take());
 }
 
 QList<Country> CountryService::countryList() const {
+    ensureLoaded();
     return m_countries->countries();
 }
 
 Countries* CountryService::countries() const {
+    ensureLoaded();
     return m_countries;
 }
 
@@ -66,12 +83,14 @@ Cities* CountryService::cities() const {
 }
 
 QString CountryService::countryName(int row) const {
+    ensureLoaded();
     if (row < 0 || row >= m_countries->count())
         return {};
     return m_countries->at(row).name();
 }
 
 Country CountryService::countryFromEepromIndex(int n) const {
+    ensureLoaded();
     if (n < 0 || n + 1 >= m_countries->count()) {
         qCWarning(countriesLog) << "No country with device index" << n;
         return {};
@@ -80,6 +99,7 @@ Country CountryService::countryFromEepromIndex(int n) const {
 }
 
 void CountryService::selectCountry(int row) {
+    ensureLoaded();
     if (row < 0 || row >= m_countries->count()) {
         qCWarning(countriesLog) << "Cannot select the country in row" << row;
         m_cities->updateModel({});
@@ -138,6 +158,7 @@ QList<int> CountryService::searchCityIndex(const QList<City>& cities, double lat
 QList<int> CountryService::cityIndexFromLocation(double latitude, double longitude, int timezone,
                                                  bool matchTimezone, bool matchChecksum, int firstChar,
                                                  int checksum) const {
+    ensureLoaded();
     const QList<Country> list = m_countries->countries();
     for (qsizetype row = 0; row < list.size(); ++row) {
         const QList<int> found =

@@ -77,17 +77,33 @@ HolidaySetService::~HolidaySetService() = default;
 void HolidaySetService::init()
 {
     registerQmlTypes();
-    const QString customPath = customFilePath();
-    if (QDir().mkpath(QFileInfo(customPath).absolutePath()) && QFile::exists(customPath))
-        loadHolidays(customPath, true);
-    if (!loadHolidays(DefaultDataPath, false))
-        qCWarning(holidaysLog) << "Couldn't load default holiday data!";
-    setHolidayList(storedCurrentIndex(), false);
+    m_loading.start(
+        [] {
+            QList<HolidaySet> sets;
+            const QString customPath = customFilePath();
+            if (QDir().mkpath(QFileInfo(customPath).absolutePath()) && QFile::exists(customPath))
+                sets += readHolidaySets(customPath, true).value_or(QList<HolidaySet>());
+            const std::optional<QList<HolidaySet>> shipped = readHolidaySets(DefaultDataPath, false);
+            if (!shipped)
+                qCWarning(holidaysLog) << "Couldn't load default holiday data!";
+            return sets + shipped.value_or(QList<HolidaySet>());
+        },
+        this, [this] { ensureLoaded(); });
     connect(&m_filter, &HolidaySetFilter::showPredefinedHolidaysChanged, this, [this] {
         if (m_currentIndex >= m_filter.rowCount())
             setHolidayList(0, true);
     });
     setApplyUntilYear(QDate::currentDate().year());
+}
+
+void HolidaySetService::ensureLoaded() const
+{
+    if (!m_loading.pending())
+        return;
+    auto* self = const_cast<HolidaySetService*>(this);
+    for (const HolidaySet& set : m_loading.take())
+        self->m_sets.addSet(set);
+    self->setHolidayList(storedCurrentIndex(), false);
 }
 
 void HolidaySetService::registerQmlTypes()
@@ -112,18 +128,28 @@ QString HolidaySetService::customFilePath()
 
 bool HolidaySetService::loadHolidays(const QString& path, bool custom)
 {
+    ensureLoaded();
+    const std::optional<QList<HolidaySet>> sets = readHolidaySets(path, custom);
+    for (const HolidaySet& set : sets.value_or(QList<HolidaySet>()))
+        m_sets.addSet(set);
+    return sets.has_value();
+}
+
+std::optional<QList<HolidaySet>> HolidaySetService::readHolidaySets(const QString& path, bool custom)
+{
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         qCWarning(holidaysLog).noquote() << "Cannot open" << path << ":" << file.errorString();
-        return false;
+        return std::nullopt;
     }
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
+    QList<HolidaySet> sets;
     if (!document.isArray()) {
         qCWarning(holidaysLog).noquote() << path << "holds no list of holiday sets:" << error.errorString();
         if (custom)
             keepUnreadableCopy(path);
-        return true;
+        return sets;
     }
     const QJsonArray records = document.array();
     for (const QJsonValue& value : records) {
@@ -132,10 +158,10 @@ bool HolidaySetService::loadHolidays(const QString& path, bool custom)
             continue;
         }
         const QJsonObject record = value.toObject();
-        m_sets.addSet(HolidaySet(record.value(QLatin1String("Name")).toString(),
-                                 record.value(QLatin1String("Holidays")).toArray(), custom));
+        sets.append(HolidaySet(record.value(QLatin1String("Name")).toString(),
+                               record.value(QLatin1String("Holidays")).toArray(), custom));
     }
-    return true;
+    return sets;
 }
 
 void HolidaySetService::setApplyUntilYear(int year)
@@ -148,6 +174,7 @@ void HolidaySetService::setApplyUntilYear(int year)
 
 void HolidaySetService::setHolidayList(int index, bool filteredIndex)
 {
+    ensureLoaded();
     m_currentIndex = setPosition(index, filteredIndex);
     if (m_currentIndex >= 0)
         storeCurrentIndex();
@@ -157,6 +184,7 @@ void HolidaySetService::setHolidayList(int index, bool filteredIndex)
 
 int HolidaySetService::currentIndex(bool filteredIndex) const
 {
+    ensureLoaded();
     if (!filteredIndex || !m_sets.isValidIndex(m_currentIndex))
         return m_currentIndex;
     return m_filter.mapFromSource(m_sets.index(m_currentIndex)).row();
@@ -164,21 +192,25 @@ int HolidaySetService::currentIndex(bool filteredIndex) const
 
 bool HolidaySetService::currentSetIsCustom() const
 {
+    ensureLoaded();
     return m_sets.isValidIndex(m_currentIndex) && m_sets.at(m_currentIndex).custom();
 }
 
 QString HolidaySetService::currentSetName() const
 {
+    ensureLoaded();
     return m_sets.isValidIndex(m_currentIndex) ? m_sets.at(m_currentIndex).name() : QString();
 }
 
 QJsonObject HolidaySetService::holiday(int index) const
 {
+    ensureLoaded();
     return isValidRuleRow(index) ? m_holidays.at(index).data() : QJsonObject();
 }
 
 QVariantMap HolidaySetService::holidayDataFromIndex(int holidayIndex) const
 {
+    ensureLoaded();
     QVariantMap fields;
     if (!isValidRuleRow(holidayIndex))
         return fields;
@@ -191,28 +223,33 @@ QVariantMap HolidaySetService::holidayDataFromIndex(int holidayIndex) const
 
 Holiday HolidaySetService::holidayFromIndex(int index) const
 {
+    ensureLoaded();
     return isValidRuleRow(index) ? m_holidays.at(index) : Holiday();
 }
 
 QList<Holiday> HolidaySetService::holidayListFromIndex(int index, bool filteredIndex) const
 {
+    ensureLoaded();
     const int position = setPosition(index, filteredIndex);
     return position >= 0 ? m_sets.at(position).holidays() : QList<Holiday>();
 }
 
 QList<HolidaySet> HolidaySetService::holidaySetList() const
 {
+    ensureLoaded();
     return m_sets.holidaySets();
 }
 
 HolidaySet HolidaySetService::holidaySetFromEepromIndex(int index) const
 {
+    ensureLoaded();
     const int position = setPosition(index + 1, false);
     return position >= 0 ? m_sets.at(position) : HolidaySet();
 }
 
 bool HolidaySetService::addCustomHolidaySet(const QString& name)
 {
+    ensureLoaded();
     if (name.trimmed().isEmpty()) {
         qCWarning(holidaysLog) << "A holiday set needs a name";
         return false;
@@ -222,6 +259,7 @@ bool HolidaySetService::addCustomHolidaySet(const QString& name)
 
 bool HolidaySetService::copyCustomHolidaySet(const QString& name, int index, bool filteredIndex)
 {
+    ensureLoaded();
     const int position = setPosition(index, filteredIndex);
     return position >= 0 &&
            insertCustomSet(m_sets.at(position).copy(name.trimmed().isEmpty() ? QString() : name));
@@ -239,6 +277,7 @@ bool HolidaySetService::insertCustomSet(const HolidaySet& set)
 
 bool HolidaySetService::renameCustomHolidaySet(const QString& name, int index, bool filteredIndex)
 {
+    ensureLoaded();
     const int position = customSetPosition(index, filteredIndex);
     if (position < 0)
         return false;
@@ -252,6 +291,7 @@ bool HolidaySetService::renameCustomHolidaySet(const QString& name, int index, b
 
 bool HolidaySetService::removeCustomHolidaySet(int index, bool filteredIndex)
 {
+    ensureLoaded();
     const int position = customSetPosition(index, filteredIndex);
     if (position < 0)
         return false;
@@ -262,6 +302,7 @@ bool HolidaySetService::removeCustomHolidaySet(int index, bool filteredIndex)
 
 bool HolidaySetService::addHoliday(int setIndex, const QJsonObject& holiday, bool filteredIndex)
 {
+    ensureLoaded();
     return editRules(setIndex, filteredIndex, [&](int position) {
         return isValidRule(holiday) && m_sets.addHoliday(position, holiday);
     });
@@ -270,6 +311,7 @@ bool HolidaySetService::addHoliday(int setIndex, const QJsonObject& holiday, boo
 bool HolidaySetService::updateHoliday(int setIndex, int holidayIndex, const QJsonObject& holiday,
                                       bool filteredIndex)
 {
+    ensureLoaded();
     return editRules(setIndex, filteredIndex, [&](int position) {
         return isValidRule(holiday) &&
                ruleFound(m_sets.updateHoliday(position, holidayIndex, holiday), holidayIndex);
@@ -278,6 +320,7 @@ bool HolidaySetService::updateHoliday(int setIndex, int holidayIndex, const QJso
 
 bool HolidaySetService::removeHoliday(int setIndex, int holidayIndex, bool filteredIndex)
 {
+    ensureLoaded();
     return editRules(setIndex, filteredIndex, [&](int position) {
         return ruleFound(m_sets.removeHoliday(position, holidayIndex), holidayIndex);
     });
@@ -301,6 +344,7 @@ bool HolidaySetService::editRules(int setIndex, bool filteredIndex, const std::f
 // The explicit flush matters: commit() does not notice a write error of its final flush.
 bool HolidaySetService::saveCustomHolidaySets()
 {
+    ensureLoaded();
     const QString path = customFilePath();
     const QByteArray content = QJsonDocument(m_sets.exportCustomSets()).toJson(QJsonDocument::Indented);
     QSaveFile file(path);
@@ -313,6 +357,7 @@ bool HolidaySetService::saveCustomHolidaySets()
 
 bool HolidaySetService::isHoliday(const QDateTime& date)
 {
+    ensureLoaded();
     const QString key = dayKey(date);
     const auto cached = m_isHolidayCache.constFind(key);
     if (cached != m_isHolidayCache.cend())
@@ -324,6 +369,7 @@ bool HolidaySetService::isHoliday(const QDateTime& date)
 
 QString HolidaySetService::holidayName(const QDateTime& date)
 {
+    ensureLoaded();
     const QString key = dayKey(date);
     const auto cached = m_holidayNameCache.constFind(key);
     if (cached != m_holidayNameCache.cend())

@@ -1,5 +1,7 @@
 #include <countries/countryservice.h>
 
+#include <QCoreApplication>
+#include <QFile>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
@@ -63,6 +65,68 @@ private slots:
         const City south = m_service->countryList().at(2).cities().at(2);
         QCOMPARE(south.latitude(), -33.25);
         QCOMPARE(south.longitude(), -70.75);
+    }
+
+    // The catalogue is read on a worker after init(); whichever reader comes first sees all of it.
+    void theFirstReaderAfterInitSeesTheWholeCatalogue_data() {
+        QTest::addColumn<int>("reader");
+        QTest::newRow("country model") << 0;
+        QTest::newRow("country list") << 1;
+        QTest::newRow("country name") << 2;
+        QTest::newRow("device index") << 3;
+        QTest::newRow("city search") << 4;
+        QTest::newRow("country selection") << 5;
+    }
+
+    void theFirstReaderAfterInitSeesTheWholeCatalogue() {
+        QFile file(QStringLiteral(":/countries_data/Location.json"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        CountryService expected;
+        expected.loadCatalogue(file.readAll());
+        const countries::Country last = expected.countryList().last();
+        const countries::City city = last.cities().first();
+        QVERIFY(expected.countryList().size() > 2);
+
+        QFETCH(int, reader);
+        CountryService service;
+        service.init();
+        switch (reader) {
+        case 0:
+            QCOMPARE(service.countries()->count(), expected.countries()->count());
+            break;
+        case 1:
+            QCOMPARE(service.countryList().size(), expected.countryList().size());
+            break;
+        case 2:
+            QCOMPARE(service.countryName(expected.countryList().size() - 1), last.name());
+            break;
+        case 3:
+            QCOMPARE(service.countryFromEepromIndex(expected.countryList().size() - 2).name(), last.name());
+            break;
+        case 4:
+            QCOMPARE(service.cityIndexFromLocation(city.latitude(), city.longitude(), city.timezone(), true, true,
+                                                   city.firstChar(), city.checksum()),
+                     expected.cityIndexFromLocation(city.latitude(), city.longitude(), city.timezone(), true,
+                                                    true, city.firstChar(), city.checksum()));
+            break;
+        case 5:
+            service.selectCountry(expected.countryList().size() - 1);
+            QCOMPARE(service.cities()->count(), last.cities().size());
+            break;
+        }
+        // The worker's notice of its finished read changes nothing afterwards.
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(service.countryList().size(), expected.countryList().size());
+    }
+
+    // A catalogue loaded while the shipped one is still being read is not replaced by it later.
+    void aCatalogueLoadedAfterInitStays() {
+        CountryService service;
+        service.init();
+        service.loadCatalogue(catalogue);
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(service.countries()->count(), 3);
+        QCOMPARE(service.countryName(2), QStringLiteral("Zweitland"));
     }
 
     void malformedJsonLeavesFavouritesOnly_data() {

@@ -125,6 +125,79 @@ private slots:
         QCOMPARE(run.service.holidaySetFromEepromIndex(1).name(), QString("Deutschland"));
     }
 
+    // The sets are read on a worker after init(); whichever reader comes first sees all of them,
+    // with the stored set selected, and the worker's notice afterwards adds nothing.
+    void theFirstReaderAfterInitSeesEverySet_data()
+    {
+        QTest::addColumn<int>("reader");
+        QTest::newRow("set list") << 0;
+        QTest::newRow("set model") << 1;
+        QTest::newRow("sorted sets") << 2;
+        QTest::newRow("rules of the current set") << 3;
+        QTest::newRow("current set") << 4;
+        QTest::newRow("holiday registry") << 5;
+        QTest::newRow("holiday test") << 6;
+        QTest::newRow("device index") << 7;
+    }
+
+    void theFirstReaderAfterInitSeesEverySet()
+    {
+        writeFile(HolidaySetService::customFilePath(), customFile({"Firma"}));
+        const int sets = 1 + int(shippedSets().size());
+        {
+            Run run;
+            run.service.setHolidayList(positionOf(run.service, "Deutschland - Sachsen"));
+        }
+        QFETCH(int, reader);
+        Run run;
+        switch (reader) {
+        case 0:
+            QCOMPARE(run.service.holidaySetList().size(), sets);
+            break;
+        case 1:
+            QCOMPARE(run.service.holidaySets()->rowCount(), sets);
+            break;
+        case 2:
+            QCOMPARE(run.service.sortedHolidaySet()->rowCount(), sets);
+            break;
+        case 3:
+            QCOMPARE(run.service.holidays()->count(),
+                     shippedSets().at(13).toObject().value("Holidays").toArray().size());
+            break;
+        case 4:
+            QCOMPARE(run.service.currentSetName(), QString("Deutschland - Sachsen"));
+            break;
+        case 5:
+            QVERIFY(!run.service.holidayRegistry().isEmpty());
+            break;
+        case 6:
+            QVERIFY(run.service.isHoliday(day(QDate::currentDate().year(), 12, 25)));
+            break;
+        case 7:
+            QCOMPARE(run.service.holidaySetFromEepromIndex(1).name(),
+                     shippedSets().at(1).toObject().value("Name").toString());
+            break;
+        }
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(run.service.holidaySetList().size(), sets);
+        QCOMPARE(run.service.holidaySetList().first().name(), QString("Firma"));
+        QCOMPARE(run.service.currentSetName(), QString("Deutschland - Sachsen"));
+    }
+
+    // A file loaded while the sets are still being read adds to them and is not lost.
+    void setsLoadedAfterInitAreKept()
+    {
+        const QString extra = QDir::temp().filePath("tst_holidaysetservice_extra.json");
+        writeFile(extra, customFile({"Extra"}));
+        Run run;
+        QVERIFY(run.service.loadHolidays(extra, true));
+        QCoreApplication::sendPostedEvents();
+        const QList<HolidaySet> sets = run.service.holidaySetList();
+        QCOMPARE(sets.size(), 1 + int(shippedSets().size()));
+        QCOMPARE(sets.last().name(), QString("Extra"));
+        QFile::remove(extra);
+    }
+
     void theStoredSetIsSelectedAtStart()
     {
         {

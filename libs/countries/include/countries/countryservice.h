@@ -3,6 +3,7 @@
 #include "countries/cities.h"
 #include "countries/countries.h"
 
+#include <utils/backgroundload.h>
 #include <utils/singleton.h>
 
 #include <QObject>
@@ -21,9 +22,10 @@ public:
 
     explicit CountryService(QObject* parent = nullptr);
 
-    // Registers the QML types and loads the catalogue.
+    // Registers the QML types and starts reading the catalogue on a worker thread; every
+    // reader gets the complete catalogue.
     void init();
-    // Loads the catalogue from a JSON document (an array of countries); used by init().
+    // Loads the catalogue from a JSON document (an array of countries) at once.
     void loadCatalogue(const QByteArray& json);
 
     QList<Country> countryList() const;
@@ -51,6 +53,11 @@ public slots:
     QVariantMap cityDataFromIndex(int cityIndex) const;
 
 private:
+    static QList<Country> readCatalogue(const QByteArray& json);
+    // Takes the catalogue read by the worker, waiting for it when it is not read yet.
+    void ensureLoaded() const;
+
+    mutable utils::BackgroundLoad<QList<Country>> m_loading;
     Countries* m_countries;
     Cities* m_cities;
 };

@@ -7,7 +7,9 @@
 #include <QObject>
 #include <QVariantMap>
 #include <functional>
+#include <optional>
 
+#include <utils/backgroundload.h>
 #include <utils/singleton.h>
 
 #include "holidays/holidays.h"
@@ -41,13 +43,14 @@ public:
     explicit HolidaySetService(QObject* parent = nullptr);
     ~HolidaySetService() override;
 
-    // Registers the QML types, loads the user's and the shipped sets and selects the stored set.
+    // Registers the QML types and starts reading the user's and the shipped sets on a worker
+    // thread; the stored set is selected once they are in. Every reader gets the complete sets.
     void init();
 
-    HolidaySets* holidaySets() { return &m_sets; }
-    Holidays* holidays() { return &m_holidays; }
-    HolidaySetFilter* sortedHolidaySet() { return &m_filter; }
-    QJsonArray holidayRegistry() const { return m_registry; }
+    HolidaySets* holidaySets() { ensureLoaded(); return &m_sets; }
+    Holidays* holidays() { ensureLoaded(); return &m_holidays; }
+    HolidaySetFilter* sortedHolidaySet() { ensureLoaded(); return &m_filter; }
+    QJsonArray holidayRegistry() const { ensureLoaded(); return m_registry; }
     int applyUntilYear() const { return m_applyUntilYear; }
     void setApplyUntilYear(int year);
 
@@ -97,6 +100,10 @@ signals:
 
 private:
     static void registerQmlTypes();
+    // The sets of a holiday data file; none when it cannot be opened.
+    static std::optional<QList<HolidaySet>> readHolidaySets(const QString& path, bool custom);
+    // Takes the sets read by the worker, waiting for them when they are not read yet.
+    void ensureLoaded() const;
     int setPosition(int index, bool filteredIndex) const;
     int customSetPosition(int index, bool filteredIndex) const;
     bool isValidRuleRow(int index) const;
@@ -108,6 +115,7 @@ private:
     bool insertCustomSet(const HolidaySet& set);
     bool editRules(int setIndex, bool filteredIndex, const std::function<bool(int)>& edit);
 
+    mutable utils::BackgroundLoad<QList<HolidaySet>> m_loading;
     HolidaySets m_sets;
     Holidays m_holidays;
     HolidaySetFilter m_filter;
