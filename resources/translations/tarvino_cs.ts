@@ -121,7 +121,7 @@
         <translation>Astro funkce neaktivní</translation>
     </message>
     <message>
-        <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+21"/>
+        <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+20"/>
         <location filename="../../app/report/yearlyastrodocument.cpp" line="-19"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+205"/>
         <source>Astrotabelle</source>
@@ -171,7 +171,7 @@
         <translation>Tma</translation>
     </message>
     <message>
-        <location filename="../../qml/app/astro/AstroSettingsView.qml" line="+66"/>
+        <location filename="../../qml/app/astro/AstroSettingsView.qml" line="+65"/>
         <source>Kein Astrokanal definiert</source>
         <translation>Není definován žádný astronomický kanál</translation>
     </message>
@@ -189,7 +189,7 @@
     </message>
     <message>
         <location line="+44"/>
-        <location filename="../../qml/app/astro/AutomaticFill.qml" line="+112"/>
+        <location filename="../../qml/app/astro/AutomaticFill.qml" line="+115"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+7"/>
         <source>Offset Sonnenaufgang</source>
         <translation>Posun východu slunce</translation>
@@ -286,7 +286,7 @@
     </message>
     <message>
         <location filename="../../qml/app/astro/AstroLocation.qml" line="+64"/>
-        <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="+65"/>
+        <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="+91"/>
         <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+11"/>
         <location filename="../../qml/app/views/FavoriteLocationRow.qml" line="+45"/>
         <location filename="../../app/report/projectdocumentastro.cpp" line="+2"/>
@@ -333,18 +333,18 @@
         <translation>° západní</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+18"/>
         <source>Sommer-/Winterregel</source>
         <translation>Pravidlo letního/zimního času</translation>
     </message>
     <message>
         <location filename="../../qml/app/astro/AstroLocation.qml" line="+35"/>
-        <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="+22"/>
+        <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="+25"/>
         <source>Für diesen Ort ist keine Zeitzone bekannt; sie wurde aus dem Längengrad bestimmt.</source>
         <translation>Pro toto místo není známo časové pásmo; bylo určeno ze zeměpisné délky.</translation>
     </message>
     <message>
-        <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="+23"/>
+        <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="+22"/>
         <source>Standort bestimmen</source>
         <translation>Určit polohu</translation>
     </message>
@@ -357,7 +357,7 @@
     </message>
     <message>
         <location filename="../../qml/app/astro/AstroLocation.qml" line="-33"/>
-        <location filename="../../qml/app/astro/CountrySettings.qml" line="+45"/>
+        <location filename="../../qml/app/astro/CountrySettings.qml" line="+39"/>
         <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+7"/>
         <location filename="../../app/report/projectdocumentastro.cpp" line="+2"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
@@ -366,7 +366,7 @@
     </message>
     <message>
         <location line="+3"/>
-        <location filename="../../qml/app/astro/CountrySettings.qml" line="+12"/>
+        <location filename="../../qml/app/astro/CountrySettings.qml" line="+14"/>
         <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+13"/>
         <location filename="../../qml/app/views/FavoriteLocationRow.qml" line="-12"/>
         <location filename="../../app/report/projectdocumentastro.cpp" line="+1"/>
@@ -386,16 +386,16 @@
         <translation>Upravit oblíbené</translation>
     </message>
     <message>
-        <location line="-49"/>
-        <location line="+44"/>
+        <location line="-45"/>
+        <location line="+40"/>
         <location filename="../../app/report/projectdocumentastro.cpp" line="+1"/>
         <source>Favoriten</source>
         <translation>Oblíbené</translation>
     </message>
     <message>
         <location filename="../../qml/app/astro/AstroLocation.qml" line="-51"/>
-        <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="-57"/>
-        <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="+64"/>
+        <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="-62"/>
+        <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="+65"/>
         <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+7"/>
         <location filename="../../qml/app/views/FavoriteLocationRow.qml" line="+18"/>
         <location filename="../../app/report/projectdocumentastro.cpp" line="-6"/>
@@ -421,7 +421,7 @@
         <translation>Čas zapnutí</translation>
     </message>
     <message>
-        <location filename="../../qml/app/astro/AstroOffsetRow.qml" line="+86"/>
+        <location filename="../../qml/app/astro/AstroOffsetRow.qml" line="+94"/>
         <location filename="../../qml/app/astro/AutomaticFill.qml" line="-35"/>
         <location line="+7"/>
         <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="-88"/>
@@ -457,7 +457,7 @@
         <translation>Západ slunce</translation>
     </message>
     <message>
-        <location filename="../../qml/app/astro/OwnAstroTableRows.qml" line="+47"/>
+        <location filename="../../qml/app/astro/OwnAstroTableRows.qml" line="+45"/>
         <source>Eigene Astrotabelle eingeben</source>
         <translation>Zadat vlastní astronomickou tabulku</translation>
     </message>
@@ -472,7 +472,7 @@
         <translation>Přidat do oblíbených</translation>
     </message>
     <message>
-        <location filename="../../qml/app/views/AstroLocationView.qml" line="+13"/>
+        <location filename="../../qml/app/views/AstroLocationView.qml" line="+12"/>
         <source>Astro-Standort</source>
         <translation>Astronomická poloha</translation>
     </message>
@@ -619,6 +619,7 @@
         <translation>d</translation>
     </message>
     <message numerus="yes">
+        <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="+110"/>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="+42"/>
         <source>%1 Tag(e)</source>
         <translation>
@@ -629,7 +630,7 @@
     </message>
     <message>
         <location filename="../../qml/app/extraprograms/SonderProgramDate.qml" line="+9"/>
-        <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="+93"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="-7"/>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="+48"/>
         <location filename="../../qml/app/switchtimes/datetable/DateTableDelegate.qml" line="-23"/>
         <location filename="../../qml/app/utils/ZorvikUtils.qml" line="+2"/>
@@ -649,7 +650,7 @@
         <translation>s</translation>
     </message>
     <message>
-        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+95"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+101"/>
         <location filename="../../qml/app/switchtimes/datetable/DateTableDelegate.qml" line="-174"/>
         <location filename="../../app/extraprograms/daterangecontroller.cpp" line="+30"/>
         <source>Jahr</source>
@@ -797,7 +798,7 @@
     <name>Cny rules</name>
     <message>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="-38"/>
-        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-50"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-55"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-76"/>
         <source>Chinesisches Neujahr</source>
         <translation>Čínský Nový rok</translation>
@@ -934,7 +935,7 @@
     <message>
         <location filename="../../qml/app/directcommands/ManuelSection.qml" line="+59"/>
         <location filename="../../qml/app/settings/ChannelSettings.qml" line="+193"/>
-        <location filename="../../qml/app/switchtimes/datetable/DateTableHeader.qml" line="+83"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateTableHeader.qml" line="+88"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+175"/>
         <location line="+95"/>
         <source>hh:mm</source>
@@ -1063,7 +1064,7 @@
         <translation>Čínský Nový rok</translation>
     </message>
     <message>
-        <location filename="../../qml/app/extraprograms/SonderProgramViewList.qml" line="+62"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramViewList.qml" line="+66"/>
         <location filename="../../qml/app/switchtimes/datetable/DateRangeTable.qml" line="+145"/>
         <source>Dieses Gerät unterstützt nicht alle Daten.
 Einige Daten wurden nicht übertragen.</source>
@@ -1071,12 +1072,12 @@ Einige Daten wurden nicht übertragen.</source>
 Některá data nebyla přenesena.</translation>
     </message>
     <message>
-        <location filename="../../qml/app/switchtimes/datetable/DateTableFooter.qml" line="+44"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateTableFooter.qml" line="+46"/>
         <source>Neu</source>
         <translation>Nový</translation>
     </message>
     <message>
-        <location filename="../../qml/app/switchtimes/datetable/DateTableHeader.qml" line="-57"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateTableHeader.qml" line="-59"/>
         <source>Nr.</source>
         <translation>Č.</translation>
     </message>
@@ -1111,7 +1112,7 @@ Některá data nebyla přenesena.</translation>
         <translation>Poznámka / chyba</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+33"/>
         <source>Auswahl löschen</source>
         <translation>Smazat výběr</translation>
     </message>
@@ -1932,7 +1933,7 @@ Některá data nebyla přenesena.</translation>
     </message>
     <message>
         <location filename="../../qml/app/extraprograms/SonderProgramTypeToolbar.qml" line="+32"/>
-        <location filename="../../qml/app/switchtimes/datetable/DateTableFooter.qml" line="+7"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateTableFooter.qml" line="+8"/>
         <source>Feiertagsset übernehmen</source>
         <translation>Použít sadu svátků</translation>
     </message>
@@ -1943,7 +1944,7 @@ Některá data nebyla přenesena.</translation>
         <translation>Pevné datum každý rok</translation>
     </message>
     <message>
-        <location filename="../../qml/app/extraprograms/SonderProgram1Header.qml" line="+45"/>
+        <location filename="../../qml/app/extraprograms/SonderProgram1Header.qml" line="+50"/>
         <location filename="../../qml/app/extraprograms/SonderProgramOnOff.qml" line="+44"/>
         <location filename="../../qml/app/extraprograms/SonderProgramOnOffAstro.qml" line="+50"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+85"/>
@@ -1952,8 +1953,12 @@ Některá data nebyla přenesena.</translation>
         <translation>Spínací program</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+19"/>
         <location line="+10"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="+13"/>
+        <location line="+10"/>
+        <location line="+21"/>
+        <location line="+11"/>
         <location filename="../../qml/app/extraprograms/SonderProgramOnOff.qml" line="+6"/>
         <location line="+17"/>
         <source>Ein</source>
@@ -1962,6 +1967,10 @@ Některá data nebyla přenesena.</translation>
     <message>
         <location line="-5"/>
         <location line="+10"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="-40"/>
+        <location line="+10"/>
+        <location line="+9"/>
+        <location line="+22"/>
         <location filename="../../qml/app/extraprograms/SonderProgramOnOff.qml" line="-11"/>
         <location line="+17"/>
         <source>Aus</source>
@@ -1993,7 +2002,7 @@ Některá data nebyla přenesena.</translation>
     <message>
         <location filename="../../qml/app/extraprograms/SonderProgram23Edition.qml" line="+61"/>
         <location filename="../../qml/app/extraprograms/SonderProgramDate.qml" line="-101"/>
-        <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="-25"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="-81"/>
         <source>Typ</source>
         <translation>Druh</translation>
     </message>
@@ -2038,6 +2047,8 @@ Některá data nebyla přenesena.</translation>
     </message>
     <message>
         <location line="+0"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="+46"/>
+        <location line="+10"/>
         <source>Dauer bis</source>
         <translation>Trvání do</translation>
     </message>
@@ -2109,7 +2120,7 @@ Některá data nebyla přenesena.</translation>
     <message>
         <location line="+0"/>
         <location line="+33"/>
-        <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="+9"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="-47"/>
         <source>Dauer</source>
         <translation>Trvání</translation>
     </message>
@@ -2125,7 +2136,7 @@ Některá data nebyla přenesena.</translation>
     </message>
     <message>
         <location line="+24"/>
-        <location filename="../../qml/app/extraprograms/SonderProgramItemRow.qml" line="+32"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramItemRow.qml" line="+12"/>
         <source>Uhrzeit</source>
         <translation>Čas</translation>
     </message>
@@ -2139,18 +2150,13 @@ Některá data nebyla přenesena.</translation>
         <source>Wiederholen nach...</source>
         <translation>Opakovat po...</translation>
     </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 Tag(e)</source>
-        <translation>Dny: %1</translation>
-    </message>
 </context>
 <context>
     <name>Generic</name>
     <message>
         <location filename="../../qml/app/appsettings/GlobalSettings.qml" line="-26"/>
         <location filename="../../qml/app/extraprograms/SonderProgramView.qml" line="+140"/>
-        <location filename="../../qml/app/switchtimes/ProgramViewGrid.qml" line="+313"/>
+        <location filename="../../qml/app/switchtimes/ProgramViewGrid.qml" line="+320"/>
         <location filename="../../qml/app/switchtimes/ProgramViewList.qml" line="+104"/>
         <location filename="../../qml/app/switchtimes/tablecomp/TableContextMenu.qml" line="+46"/>
         <location filename="../../qml/app/views/HomeScreenView.qml" line="+90"/>
@@ -2160,7 +2166,7 @@ Některá data nebyla přenesena.</translation>
     <message>
         <location line="+89"/>
         <location filename="../../qml/app/astro/AutomaticFill.qml" line="+51"/>
-        <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="+88"/>
+        <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="+95"/>
         <location filename="../../qml/app/extraprograms/SonderProgramDate.qml" line="+58"/>
         <location filename="../../qml/app/extraprograms/SonderProgramHolidays.qml" line="+41"/>
         <location filename="../../qml/app/extraprograms/SonderProgramOnOff.qml" line="+15"/>
@@ -2302,7 +2308,7 @@ Některá data nebyla přenesena.</translation>
         <translation>Vybrat vše</translation>
     </message>
     <message>
-        <location filename="../../qml/MainWindow.qml" line="+200"/>
+        <location filename="../../qml/MainWindow.qml" line="+199"/>
         <source>Es gab nichts zu schreiben.</source>
         <translation>Nebylo co zapsat.</translation>
     </message>
@@ -2378,7 +2384,7 @@ Některá data nebyla přenesena.</translation>
         <location line="+96"/>
         <location line="+10"/>
         <location line="+4"/>
-        <location filename="../../qml/app/switchtimes/ProgramViewGrid.qml" line="-190"/>
+        <location filename="../../qml/app/switchtimes/ProgramViewGrid.qml" line="-197"/>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableFooter.qml" line="+22"/>
         <location filename="../../qml/app/switchtimes/SwitchTimeItem.qml" line="+1"/>
         <location filename="../../qml/app/switchtimes/SwitchTimeTypeBar.qml" line="+1"/>
@@ -2420,7 +2426,7 @@ Některá data nebyla přenesena.</translation>
         <translation>Ukončit časovač</translation>
     </message>
     <message>
-        <location filename="../../qml/app/switchtimes/ProgramView.qml" line="+139"/>
+        <location filename="../../qml/app/switchtimes/ProgramView.qml" line="+141"/>
         <source>%1: %2/%3</source>
         <translation>%1: %2/%3</translation>
     </message>
@@ -2506,7 +2512,7 @@ Některá data nebyla přenesena.</translation>
         <translation>Impuls vyp.</translation>
     </message>
     <message>
-        <location line="+150"/>
+        <location line="+157"/>
         <location filename="../../qml/app/switchtimes/tablecomp/TableContextMenu.qml" line="-12"/>
         <source>Ausschneiden</source>
         <translation>Vyjmout</translation>
@@ -2534,7 +2540,7 @@ Některá data nebyla přenesena.</translation>
         <translation>Upravit</translation>
     </message>
     <message>
-        <location filename="../../qml/app/switchtimes/tablecomp/TableSwitchControl.qml" line="+28"/>
+        <location filename="../../qml/app/switchtimes/tablecomp/TableSwitchControl.qml" line="+30"/>
         <source>EIN</source>
         <translation>ZAP.</translation>
     </message>
@@ -2544,6 +2550,7 @@ Některá data nebyla přenesena.</translation>
         <translation>VYP.</translation>
     </message>
     <message>
+        <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="+48"/>
         <location filename="../../app/device/directcommandinfo.cpp" line="+24"/>
         <source>Lux</source>
         <translation>Lux</translation>
@@ -2730,7 +2737,7 @@ Některá data nebyla přenesena.</translation>
         <translation>Nastavení projektu</translation>
     </message>
     <message>
-        <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="-116"/>
+        <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="-123"/>
         <location filename="../../app/report/projectdocumentastro.cpp" line="+10"/>
         <source>Name</source>
         <translation>Název</translation>
@@ -2746,7 +2753,7 @@ Některá data nebyla přenesena.</translation>
         <translation>Datum</translation>
     </message>
     <message>
-        <location line="+81"/>
+        <location line="+88"/>
         <source>Reset</source>
         <translation>Resetovat</translation>
     </message>
@@ -2757,13 +2764,13 @@ Některá data nebyla přenesena.</translation>
         <translation>Funkce</translation>
     </message>
     <message>
-        <location filename="../../qml/app/astro/AutomaticFill.qml" line="-191"/>
-        <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="-9"/>
+        <location filename="../../qml/app/astro/AutomaticFill.qml" line="-192"/>
+        <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="-12"/>
         <source>Automatisch ausfüllen</source>
         <translation>Vyplnit automaticky</translation>
     </message>
     <message>
-        <location line="+75"/>
+        <location line="+76"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+138"/>
         <source>Start</source>
         <translation>Začátek</translation>
@@ -2881,7 +2888,7 @@ Některá data nebyla přenesena.</translation>
     <name>Global</name>
     <message>
         <location filename="../../qml/main.qml" line="+9"/>
-        <location filename="../../libs/core/src/languageservice.cpp" line="+76"/>
+        <location filename="../../libs/core/src/languageservice.cpp" line="+77"/>
         <source>LANGUAGE_NAME</source>
         <translation>Čeština</translation>
     </message>
@@ -3729,7 +3736,7 @@ Některá data nebyla přenesena.</translation>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="+4"/>
         <location filename="../../qml/app/settings/SoWiAutomaticFill.qml" line="-114"/>
         <location filename="../../qml/app/settings/SoWiSettingsPhone.qml" line="+52"/>
-        <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="+102"/>
+        <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="+101"/>
         <location filename="../../app/report/projectdocumentsettings.cpp" line="+3"/>
         <location filename="../../app/shell/sowirulesetting.cpp" line="+1"/>
         <source>Freie Regel</source>
@@ -4181,7 +4188,7 @@ Některá data nebyla přenesena.</translation>
         <translation>Podsvícení LCD</translation>
     </message>
     <message>
-        <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="-133"/>
+        <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="-139"/>
         <location filename="../../qml/app/astro/OwnAstroTableRows.qml" line="-16"/>
         <location filename="../../app/report/projectdocumentastro.cpp" line="-3"/>
         <source>Eigene Astro Tabelle</source>
@@ -4639,7 +4646,7 @@ Kód připojení: %3</translation>
         <translation>Hledat</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../qml/MainWindow.qml" line="+69"/>
+        <location filename="../../qml/MainWindow.qml" line="+52"/>
         <source>Ihr Projekt überschreitet die Speicherplätze des Zielgeräts (%1 / %2)</source>
         <translation>
             <numerusform>Projekt překračuje počet paměťových míst cílového zařízení (%1 / %2)</numerusform>
@@ -4989,7 +4996,7 @@ Kód připojení: %3</translation>
     <message>
         <location line="+2"/>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableFooter.qml" line="+2"/>
-        <location filename="../../qml/app/switchtimes/switchtable/SwitchTableHeader.qml" line="+33"/>
+        <location filename="../../qml/app/switchtimes/switchtable/SwitchTableHeader.qml" line="+36"/>
         <location filename="../../qml/app/switchtimes/SwitchTimeItem.qml" line="-5"/>
         <source>Impuls</source>
         <translation>Puls</translation>
@@ -5062,7 +5069,7 @@ Kód připojení: %3</translation>
         <translation>Poznámka / chyba</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+34"/>
         <source>Auswahl löschen</source>
         <translation>Smazat výběr</translation>
     </message>
@@ -5121,7 +5128,7 @@ hh:mm:ss</translation>
 <context>
     <name>Update</name>
     <message>
-        <location filename="../../qml/MainWindow.qml" line="-108"/>
+        <location filename="../../qml/MainWindow.qml" line="-86"/>
         <source>Software aktualisieren</source>
         <translation>Aktualizovat software</translation>
     </message>

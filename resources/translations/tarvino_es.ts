@@ -121,7 +121,7 @@
         <translation>Astro inactivo</translation>
     </message>
     <message>
-        <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+21"/>
+        <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+20"/>
         <location filename="../../app/report/yearlyastrodocument.cpp" line="-19"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+205"/>
         <source>Astrotabelle</source>
@@ -171,7 +171,7 @@
         <translation>Oscuridad</translation>
     </message>
     <message>
-        <location filename="../../qml/app/astro/AstroSettingsView.qml" line="+66"/>
+        <location filename="../../qml/app/astro/AstroSettingsView.qml" line="+65"/>
         <source>Kein Astrokanal definiert</source>
         <translation>No hay ningún canal astronómico definido</translation>
     </message>
@@ -189,7 +189,7 @@
     </message>
     <message>
         <location line="+44"/>
-        <location filename="../../qml/app/astro/AutomaticFill.qml" line="+112"/>
+        <location filename="../../qml/app/astro/AutomaticFill.qml" line="+115"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+7"/>
         <source>Offset Sonnenaufgang</source>
         <translation>Desfase salida del sol</translation>
@@ -286,7 +286,7 @@
     </message>
     <message>
         <location filename="../../qml/app/astro/AstroLocation.qml" line="+64"/>
-        <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="+65"/>
+        <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="+91"/>
         <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+11"/>
         <location filename="../../qml/app/views/FavoriteLocationRow.qml" line="+45"/>
         <location filename="../../app/report/projectdocumentastro.cpp" line="+2"/>
@@ -333,18 +333,18 @@
         <translation>° Oeste</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+18"/>
         <source>Sommer-/Winterregel</source>
         <translation>Regla de verano/invierno</translation>
     </message>
     <message>
         <location filename="../../qml/app/astro/AstroLocation.qml" line="+35"/>
-        <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="+22"/>
+        <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="+25"/>
         <source>Für diesen Ort ist keine Zeitzone bekannt; sie wurde aus dem Längengrad bestimmt.</source>
         <translation>No se conoce ninguna zona horaria para este lugar; se ha determinado a partir de la longitud.</translation>
     </message>
     <message>
-        <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="+23"/>
+        <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="+22"/>
         <source>Standort bestimmen</source>
         <translation>Determinar ubicación</translation>
     </message>
@@ -357,7 +357,7 @@
     </message>
     <message>
         <location filename="../../qml/app/astro/AstroLocation.qml" line="-33"/>
-        <location filename="../../qml/app/astro/CountrySettings.qml" line="+45"/>
+        <location filename="../../qml/app/astro/CountrySettings.qml" line="+39"/>
         <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+7"/>
         <location filename="../../app/report/projectdocumentastro.cpp" line="+2"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
@@ -366,7 +366,7 @@
     </message>
     <message>
         <location line="+3"/>
-        <location filename="../../qml/app/astro/CountrySettings.qml" line="+12"/>
+        <location filename="../../qml/app/astro/CountrySettings.qml" line="+14"/>
         <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+13"/>
         <location filename="../../qml/app/views/FavoriteLocationRow.qml" line="-12"/>
         <location filename="../../app/report/projectdocumentastro.cpp" line="+1"/>
@@ -386,16 +386,16 @@
         <translation>Editar favoritos</translation>
     </message>
     <message>
-        <location line="-49"/>
-        <location line="+44"/>
+        <location line="-45"/>
+        <location line="+40"/>
         <location filename="../../app/report/projectdocumentastro.cpp" line="+1"/>
         <source>Favoriten</source>
         <translation>Favoritos</translation>
     </message>
     <message>
         <location filename="../../qml/app/astro/AstroLocation.qml" line="-51"/>
-        <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="-57"/>
-        <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="+64"/>
+        <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="-62"/>
+        <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="+65"/>
         <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+7"/>
         <location filename="../../qml/app/views/FavoriteLocationRow.qml" line="+18"/>
         <location filename="../../app/report/projectdocumentastro.cpp" line="-6"/>
@@ -421,7 +421,7 @@
         <translation>Hora de encendido</translation>
     </message>
     <message>
-        <location filename="../../qml/app/astro/AstroOffsetRow.qml" line="+86"/>
+        <location filename="../../qml/app/astro/AstroOffsetRow.qml" line="+94"/>
         <location filename="../../qml/app/astro/AutomaticFill.qml" line="-35"/>
         <location line="+7"/>
         <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="-88"/>
@@ -457,7 +457,7 @@
         <translation>Puesta del sol</translation>
     </message>
     <message>
-        <location filename="../../qml/app/astro/OwnAstroTableRows.qml" line="+47"/>
+        <location filename="../../qml/app/astro/OwnAstroTableRows.qml" line="+45"/>
         <source>Eigene Astrotabelle eingeben</source>
         <translation>Introducir tabla astronómica propia</translation>
     </message>
@@ -472,7 +472,7 @@
         <translation>Añadir favorito</translation>
     </message>
     <message>
-        <location filename="../../qml/app/views/AstroLocationView.qml" line="+13"/>
+        <location filename="../../qml/app/views/AstroLocationView.qml" line="+12"/>
         <source>Astro-Standort</source>
         <translation>Ubicación astronómica</translation>
     </message>
@@ -619,6 +619,7 @@
         <translation>d</translation>
     </message>
     <message numerus="yes">
+        <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="+110"/>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="+42"/>
         <source>%1 Tag(e)</source>
         <translation>
@@ -628,7 +629,7 @@
     </message>
     <message>
         <location filename="../../qml/app/extraprograms/SonderProgramDate.qml" line="+9"/>
-        <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="+93"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="-7"/>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="+48"/>
         <location filename="../../qml/app/switchtimes/datetable/DateTableDelegate.qml" line="-23"/>
         <location filename="../../qml/app/utils/ZorvikUtils.qml" line="+2"/>
@@ -648,7 +649,7 @@
         <translation>s</translation>
     </message>
     <message>
-        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+95"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+101"/>
         <location filename="../../qml/app/switchtimes/datetable/DateTableDelegate.qml" line="-174"/>
         <location filename="../../app/extraprograms/daterangecontroller.cpp" line="+30"/>
         <source>Jahr</source>
@@ -796,7 +797,7 @@
     <name>Cny rules</name>
     <message>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="-38"/>
-        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-50"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-55"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-76"/>
         <source>Chinesisches Neujahr</source>
         <translation>Año Nuevo chino</translation>
@@ -931,7 +932,7 @@
     <message>
         <location filename="../../qml/app/directcommands/ManuelSection.qml" line="+59"/>
         <location filename="../../qml/app/settings/ChannelSettings.qml" line="+193"/>
-        <location filename="../../qml/app/switchtimes/datetable/DateTableHeader.qml" line="+83"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateTableHeader.qml" line="+88"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+175"/>
         <location line="+95"/>
         <source>hh:mm</source>
@@ -1060,7 +1061,7 @@
         <translation>Año Nuevo chino</translation>
     </message>
     <message>
-        <location filename="../../qml/app/extraprograms/SonderProgramViewList.qml" line="+62"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramViewList.qml" line="+66"/>
         <location filename="../../qml/app/switchtimes/datetable/DateRangeTable.qml" line="+145"/>
         <source>Dieses Gerät unterstützt nicht alle Daten.
 Einige Daten wurden nicht übertragen.</source>
@@ -1068,12 +1069,12 @@ Einige Daten wurden nicht übertragen.</source>
 Algunos datos no se han transferido.</translation>
     </message>
     <message>
-        <location filename="../../qml/app/switchtimes/datetable/DateTableFooter.qml" line="+44"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateTableFooter.qml" line="+46"/>
         <source>Neu</source>
         <translation>Nuevo</translation>
     </message>
     <message>
-        <location filename="../../qml/app/switchtimes/datetable/DateTableHeader.qml" line="-57"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateTableHeader.qml" line="-59"/>
         <source>Nr.</source>
         <translation>N.º</translation>
     </message>
@@ -1108,7 +1109,7 @@ Algunos datos no se han transferido.</translation>
         <translation>Nota / error</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+33"/>
         <source>Auswahl löschen</source>
         <translation>Borrar selección</translation>
     </message>
@@ -1927,7 +1928,7 @@ Algunos datos no se han transferido.</translation>
     </message>
     <message>
         <location filename="../../qml/app/extraprograms/SonderProgramTypeToolbar.qml" line="+32"/>
-        <location filename="../../qml/app/switchtimes/datetable/DateTableFooter.qml" line="+7"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateTableFooter.qml" line="+8"/>
         <source>Feiertagsset übernehmen</source>
         <translation>Aplicar conjunto de festivos</translation>
     </message>
@@ -1938,7 +1939,7 @@ Algunos datos no se han transferido.</translation>
         <translation>Fecha fija cada año</translation>
     </message>
     <message>
-        <location filename="../../qml/app/extraprograms/SonderProgram1Header.qml" line="+45"/>
+        <location filename="../../qml/app/extraprograms/SonderProgram1Header.qml" line="+50"/>
         <location filename="../../qml/app/extraprograms/SonderProgramOnOff.qml" line="+44"/>
         <location filename="../../qml/app/extraprograms/SonderProgramOnOffAstro.qml" line="+50"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+85"/>
@@ -1947,8 +1948,12 @@ Algunos datos no se han transferido.</translation>
         <translation>Programa de conmutación</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+19"/>
         <location line="+10"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="+13"/>
+        <location line="+10"/>
+        <location line="+21"/>
+        <location line="+11"/>
         <location filename="../../qml/app/extraprograms/SonderProgramOnOff.qml" line="+6"/>
         <location line="+17"/>
         <source>Ein</source>
@@ -1957,6 +1962,10 @@ Algunos datos no se han transferido.</translation>
     <message>
         <location line="-5"/>
         <location line="+10"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="-40"/>
+        <location line="+10"/>
+        <location line="+9"/>
+        <location line="+22"/>
         <location filename="../../qml/app/extraprograms/SonderProgramOnOff.qml" line="-11"/>
         <location line="+17"/>
         <source>Aus</source>
@@ -1988,7 +1997,7 @@ Algunos datos no se han transferido.</translation>
     <message>
         <location filename="../../qml/app/extraprograms/SonderProgram23Edition.qml" line="+61"/>
         <location filename="../../qml/app/extraprograms/SonderProgramDate.qml" line="-101"/>
-        <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="-25"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="-81"/>
         <source>Typ</source>
         <translation>Tipo</translation>
     </message>
@@ -2033,6 +2042,8 @@ Algunos datos no se han transferido.</translation>
     </message>
     <message>
         <location line="+0"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="+46"/>
+        <location line="+10"/>
         <source>Dauer bis</source>
         <translation>Duración hasta</translation>
     </message>
@@ -2104,7 +2115,7 @@ Algunos datos no se han transferido.</translation>
     <message>
         <location line="+0"/>
         <location line="+33"/>
-        <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="+9"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="-47"/>
         <source>Dauer</source>
         <translation>Duración</translation>
     </message>
@@ -2120,7 +2131,7 @@ Algunos datos no se han transferido.</translation>
     </message>
     <message>
         <location line="+24"/>
-        <location filename="../../qml/app/extraprograms/SonderProgramItemRow.qml" line="+32"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramItemRow.qml" line="+12"/>
         <source>Uhrzeit</source>
         <translation>Hora</translation>
     </message>
@@ -2134,18 +2145,13 @@ Algunos datos no se han transferido.</translation>
         <source>Wiederholen nach...</source>
         <translation>Repetir después de...</translation>
     </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 Tag(e)</source>
-        <translation>%1 día(s)</translation>
-    </message>
 </context>
 <context>
     <name>Generic</name>
     <message>
         <location filename="../../qml/app/appsettings/GlobalSettings.qml" line="-26"/>
         <location filename="../../qml/app/extraprograms/SonderProgramView.qml" line="+140"/>
-        <location filename="../../qml/app/switchtimes/ProgramViewGrid.qml" line="+313"/>
+        <location filename="../../qml/app/switchtimes/ProgramViewGrid.qml" line="+320"/>
         <location filename="../../qml/app/switchtimes/ProgramViewList.qml" line="+104"/>
         <location filename="../../qml/app/switchtimes/tablecomp/TableContextMenu.qml" line="+46"/>
         <location filename="../../qml/app/views/HomeScreenView.qml" line="+90"/>
@@ -2155,7 +2161,7 @@ Algunos datos no se han transferido.</translation>
     <message>
         <location line="+89"/>
         <location filename="../../qml/app/astro/AutomaticFill.qml" line="+51"/>
-        <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="+88"/>
+        <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="+95"/>
         <location filename="../../qml/app/extraprograms/SonderProgramDate.qml" line="+58"/>
         <location filename="../../qml/app/extraprograms/SonderProgramHolidays.qml" line="+41"/>
         <location filename="../../qml/app/extraprograms/SonderProgramOnOff.qml" line="+15"/>
@@ -2297,7 +2303,7 @@ Algunos datos no se han transferido.</translation>
         <translation>Seleccionar todo</translation>
     </message>
     <message>
-        <location filename="../../qml/MainWindow.qml" line="+200"/>
+        <location filename="../../qml/MainWindow.qml" line="+199"/>
         <source>Es gab nichts zu schreiben.</source>
         <translation>No había nada que escribir.</translation>
     </message>
@@ -2373,7 +2379,7 @@ Algunos datos no se han transferido.</translation>
         <location line="+96"/>
         <location line="+10"/>
         <location line="+4"/>
-        <location filename="../../qml/app/switchtimes/ProgramViewGrid.qml" line="-190"/>
+        <location filename="../../qml/app/switchtimes/ProgramViewGrid.qml" line="-197"/>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableFooter.qml" line="+22"/>
         <location filename="../../qml/app/switchtimes/SwitchTimeItem.qml" line="+1"/>
         <location filename="../../qml/app/switchtimes/SwitchTimeTypeBar.qml" line="+1"/>
@@ -2415,7 +2421,7 @@ Algunos datos no se han transferido.</translation>
         <translation>Fin del temporizador</translation>
     </message>
     <message>
-        <location filename="../../qml/app/switchtimes/ProgramView.qml" line="+139"/>
+        <location filename="../../qml/app/switchtimes/ProgramView.qml" line="+141"/>
         <source>%1: %2/%3</source>
         <translation>%1: %2/%3</translation>
     </message>
@@ -2501,7 +2507,7 @@ Algunos datos no se han transferido.</translation>
         <translation>Impulso apagado</translation>
     </message>
     <message>
-        <location line="+150"/>
+        <location line="+157"/>
         <location filename="../../qml/app/switchtimes/tablecomp/TableContextMenu.qml" line="-12"/>
         <source>Ausschneiden</source>
         <translation>Cortar</translation>
@@ -2529,7 +2535,7 @@ Algunos datos no se han transferido.</translation>
         <translation>Editar</translation>
     </message>
     <message>
-        <location filename="../../qml/app/switchtimes/tablecomp/TableSwitchControl.qml" line="+28"/>
+        <location filename="../../qml/app/switchtimes/tablecomp/TableSwitchControl.qml" line="+30"/>
         <source>EIN</source>
         <translation>ENC.</translation>
     </message>
@@ -2539,6 +2545,7 @@ Algunos datos no se han transferido.</translation>
         <translation>APAG.</translation>
     </message>
     <message>
+        <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="+48"/>
         <location filename="../../app/device/directcommandinfo.cpp" line="+24"/>
         <source>Lux</source>
         <translation>Lux</translation>
@@ -2725,7 +2732,7 @@ Algunos datos no se han transferido.</translation>
         <translation>Ajustes del proyecto</translation>
     </message>
     <message>
-        <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="-116"/>
+        <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="-123"/>
         <location filename="../../app/report/projectdocumentastro.cpp" line="+10"/>
         <source>Name</source>
         <translation>Nombre</translation>
@@ -2741,7 +2748,7 @@ Algunos datos no se han transferido.</translation>
         <translation>Fecha</translation>
     </message>
     <message>
-        <location line="+81"/>
+        <location line="+88"/>
         <source>Reset</source>
         <translation>Restablecer</translation>
     </message>
@@ -2752,13 +2759,13 @@ Algunos datos no se han transferido.</translation>
         <translation>Función</translation>
     </message>
     <message>
-        <location filename="../../qml/app/astro/AutomaticFill.qml" line="-191"/>
-        <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="-9"/>
+        <location filename="../../qml/app/astro/AutomaticFill.qml" line="-192"/>
+        <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="-12"/>
         <source>Automatisch ausfüllen</source>
         <translation>Rellenar automáticamente</translation>
     </message>
     <message>
-        <location line="+75"/>
+        <location line="+76"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+138"/>
         <source>Start</source>
         <translation>Inicio</translation>
@@ -2876,7 +2883,7 @@ Algunos datos no se han transferido.</translation>
     <name>Global</name>
     <message>
         <location filename="../../qml/main.qml" line="+9"/>
-        <location filename="../../libs/core/src/languageservice.cpp" line="+76"/>
+        <location filename="../../libs/core/src/languageservice.cpp" line="+77"/>
         <source>LANGUAGE_NAME</source>
         <translation>Español</translation>
     </message>
@@ -3723,7 +3730,7 @@ Algunos datos no se han transferido.</translation>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="+4"/>
         <location filename="../../qml/app/settings/SoWiAutomaticFill.qml" line="-114"/>
         <location filename="../../qml/app/settings/SoWiSettingsPhone.qml" line="+52"/>
-        <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="+102"/>
+        <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="+101"/>
         <location filename="../../app/report/projectdocumentsettings.cpp" line="+3"/>
         <location filename="../../app/shell/sowirulesetting.cpp" line="+1"/>
         <source>Freie Regel</source>
@@ -4175,7 +4182,7 @@ Algunos datos no se han transferido.</translation>
         <translation>Iluminación LCD</translation>
     </message>
     <message>
-        <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="-133"/>
+        <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="-139"/>
         <location filename="../../qml/app/astro/OwnAstroTableRows.qml" line="-16"/>
         <location filename="../../app/report/projectdocumentastro.cpp" line="-3"/>
         <source>Eigene Astro Tabelle</source>
@@ -4631,7 +4638,7 @@ Código de conexión: %3</translation>
         <translation>Buscar</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../qml/MainWindow.qml" line="+69"/>
+        <location filename="../../qml/MainWindow.qml" line="+52"/>
         <source>Ihr Projekt überschreitet die Speicherplätze des Zielgeräts (%1 / %2)</source>
         <translation>
             <numerusform>Su proyecto supera la posición de memoria del dispositivo de destino (%1 / %2)</numerusform>
@@ -4980,7 +4987,7 @@ Código de conexión: %3</translation>
     <message>
         <location line="+2"/>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableFooter.qml" line="+2"/>
-        <location filename="../../qml/app/switchtimes/switchtable/SwitchTableHeader.qml" line="+33"/>
+        <location filename="../../qml/app/switchtimes/switchtable/SwitchTableHeader.qml" line="+36"/>
         <location filename="../../qml/app/switchtimes/SwitchTimeItem.qml" line="-5"/>
         <source>Impuls</source>
         <translation>Impulso</translation>
@@ -5053,7 +5060,7 @@ Código de conexión: %3</translation>
         <translation>Nota / error</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+34"/>
         <source>Auswahl löschen</source>
         <translation>Borrar selección</translation>
     </message>
@@ -5112,7 +5119,7 @@ hh:mm:ss</translation>
 <context>
     <name>Update</name>
     <message>
-        <location filename="../../qml/MainWindow.qml" line="-108"/>
+        <location filename="../../qml/MainWindow.qml" line="-86"/>
         <source>Software aktualisieren</source>
         <translation>Actualizar software</translation>
     </message>

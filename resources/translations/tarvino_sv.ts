@@ -121,7 +121,7 @@
         <translation>Astrofunktion inaktiv</translation>
     </message>
     <message>
-        <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+21"/>
+        <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+20"/>
         <location filename="../../app/report/yearlyastrodocument.cpp" line="-19"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+205"/>
         <source>Astrotabelle</source>
@@ -171,7 +171,7 @@
         <translation>Mörker</translation>
     </message>
     <message>
-        <location filename="../../qml/app/astro/AstroSettingsView.qml" line="+66"/>
+        <location filename="../../qml/app/astro/AstroSettingsView.qml" line="+65"/>
         <source>Kein Astrokanal definiert</source>
         <translation>Ingen astrokanal definierad</translation>
     </message>
@@ -189,7 +189,7 @@
     </message>
     <message>
         <location line="+44"/>
-        <location filename="../../qml/app/astro/AutomaticFill.qml" line="+112"/>
+        <location filename="../../qml/app/astro/AutomaticFill.qml" line="+115"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+7"/>
         <source>Offset Sonnenaufgang</source>
         <translation>Förskjutning soluppgång</translation>
@@ -286,7 +286,7 @@
     </message>
     <message>
         <location filename="../../qml/app/astro/AstroLocation.qml" line="+64"/>
-        <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="+65"/>
+        <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="+91"/>
         <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+11"/>
         <location filename="../../qml/app/views/FavoriteLocationRow.qml" line="+45"/>
         <location filename="../../app/report/projectdocumentastro.cpp" line="+2"/>
@@ -333,18 +333,18 @@
         <translation>° väst</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+18"/>
         <source>Sommer-/Winterregel</source>
         <translation>Sommar-/vinterregel</translation>
     </message>
     <message>
         <location filename="../../qml/app/astro/AstroLocation.qml" line="+35"/>
-        <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="+22"/>
+        <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="+25"/>
         <source>Für diesen Ort ist keine Zeitzone bekannt; sie wurde aus dem Längengrad bestimmt.</source>
         <translation>Ingen tidszon är känd för denna plats; den har bestämts utifrån longituden.</translation>
     </message>
     <message>
-        <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="+23"/>
+        <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="+22"/>
         <source>Standort bestimmen</source>
         <translation>Bestäm plats</translation>
     </message>
@@ -357,7 +357,7 @@
     </message>
     <message>
         <location filename="../../qml/app/astro/AstroLocation.qml" line="-33"/>
-        <location filename="../../qml/app/astro/CountrySettings.qml" line="+45"/>
+        <location filename="../../qml/app/astro/CountrySettings.qml" line="+39"/>
         <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+7"/>
         <location filename="../../app/report/projectdocumentastro.cpp" line="+2"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
@@ -366,7 +366,7 @@
     </message>
     <message>
         <location line="+3"/>
-        <location filename="../../qml/app/astro/CountrySettings.qml" line="+12"/>
+        <location filename="../../qml/app/astro/CountrySettings.qml" line="+14"/>
         <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+13"/>
         <location filename="../../qml/app/views/FavoriteLocationRow.qml" line="-12"/>
         <location filename="../../app/report/projectdocumentastro.cpp" line="+1"/>
@@ -386,16 +386,16 @@
         <translation>Redigera favoriter</translation>
     </message>
     <message>
-        <location line="-49"/>
-        <location line="+44"/>
+        <location line="-45"/>
+        <location line="+40"/>
         <location filename="../../app/report/projectdocumentastro.cpp" line="+1"/>
         <source>Favoriten</source>
         <translation>Favoriter</translation>
     </message>
     <message>
         <location filename="../../qml/app/astro/AstroLocation.qml" line="-51"/>
-        <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="-57"/>
-        <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="+64"/>
+        <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="-62"/>
+        <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="+65"/>
         <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+7"/>
         <location filename="../../qml/app/views/FavoriteLocationRow.qml" line="+18"/>
         <location filename="../../app/report/projectdocumentastro.cpp" line="-6"/>
@@ -421,7 +421,7 @@
         <translation>Tillkopplingstid</translation>
     </message>
     <message>
-        <location filename="../../qml/app/astro/AstroOffsetRow.qml" line="+86"/>
+        <location filename="../../qml/app/astro/AstroOffsetRow.qml" line="+94"/>
         <location filename="../../qml/app/astro/AutomaticFill.qml" line="-35"/>
         <location line="+7"/>
         <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="-88"/>
@@ -457,7 +457,7 @@
         <translation>Solnedgång</translation>
     </message>
     <message>
-        <location filename="../../qml/app/astro/OwnAstroTableRows.qml" line="+47"/>
+        <location filename="../../qml/app/astro/OwnAstroTableRows.qml" line="+45"/>
         <source>Eigene Astrotabelle eingeben</source>
         <translation>Ange egen astrotabell</translation>
     </message>
@@ -472,7 +472,7 @@
         <translation>Lägg till favorit</translation>
     </message>
     <message>
-        <location filename="../../qml/app/views/AstroLocationView.qml" line="+13"/>
+        <location filename="../../qml/app/views/AstroLocationView.qml" line="+12"/>
         <source>Astro-Standort</source>
         <translation>Astroplats</translation>
     </message>
@@ -619,6 +619,7 @@
         <translation>d</translation>
     </message>
     <message numerus="yes">
+        <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="+110"/>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="+42"/>
         <source>%1 Tag(e)</source>
         <translation>
@@ -628,7 +629,7 @@
     </message>
     <message>
         <location filename="../../qml/app/extraprograms/SonderProgramDate.qml" line="+9"/>
-        <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="+93"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="-7"/>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="+48"/>
         <location filename="../../qml/app/switchtimes/datetable/DateTableDelegate.qml" line="-23"/>
         <location filename="../../qml/app/utils/ZorvikUtils.qml" line="+2"/>
@@ -648,7 +649,7 @@
         <translation>sek</translation>
     </message>
     <message>
-        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+95"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+101"/>
         <location filename="../../qml/app/switchtimes/datetable/DateTableDelegate.qml" line="-174"/>
         <location filename="../../app/extraprograms/daterangecontroller.cpp" line="+30"/>
         <source>Jahr</source>
@@ -796,7 +797,7 @@
     <name>Cny rules</name>
     <message>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="-38"/>
-        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-50"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-55"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-76"/>
         <source>Chinesisches Neujahr</source>
         <translation>Kinesiskt nyår</translation>
@@ -931,7 +932,7 @@
     <message>
         <location filename="../../qml/app/directcommands/ManuelSection.qml" line="+59"/>
         <location filename="../../qml/app/settings/ChannelSettings.qml" line="+193"/>
-        <location filename="../../qml/app/switchtimes/datetable/DateTableHeader.qml" line="+83"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateTableHeader.qml" line="+88"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+175"/>
         <location line="+95"/>
         <source>hh:mm</source>
@@ -1060,7 +1061,7 @@
         <translation>Kinesiskt nyår</translation>
     </message>
     <message>
-        <location filename="../../qml/app/extraprograms/SonderProgramViewList.qml" line="+62"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramViewList.qml" line="+66"/>
         <location filename="../../qml/app/switchtimes/datetable/DateRangeTable.qml" line="+145"/>
         <source>Dieses Gerät unterstützt nicht alle Daten.
 Einige Daten wurden nicht übertragen.</source>
@@ -1068,12 +1069,12 @@ Einige Daten wurden nicht übertragen.</source>
 Vissa data överfördes inte.</translation>
     </message>
     <message>
-        <location filename="../../qml/app/switchtimes/datetable/DateTableFooter.qml" line="+44"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateTableFooter.qml" line="+46"/>
         <source>Neu</source>
         <translation>Ny</translation>
     </message>
     <message>
-        <location filename="../../qml/app/switchtimes/datetable/DateTableHeader.qml" line="-57"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateTableHeader.qml" line="-59"/>
         <source>Nr.</source>
         <translation>Nr</translation>
     </message>
@@ -1108,7 +1109,7 @@ Vissa data överfördes inte.</translation>
         <translation>Anmärkning / fel</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+33"/>
         <source>Auswahl löschen</source>
         <translation>Radera markering</translation>
     </message>
@@ -1927,7 +1928,7 @@ Vissa data överfördes inte.</translation>
     </message>
     <message>
         <location filename="../../qml/app/extraprograms/SonderProgramTypeToolbar.qml" line="+32"/>
-        <location filename="../../qml/app/switchtimes/datetable/DateTableFooter.qml" line="+7"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateTableFooter.qml" line="+8"/>
         <source>Feiertagsset übernehmen</source>
         <translation>Använd helgdagsuppsättning</translation>
     </message>
@@ -1938,7 +1939,7 @@ Vissa data överfördes inte.</translation>
         <translation>Fast datum varje år</translation>
     </message>
     <message>
-        <location filename="../../qml/app/extraprograms/SonderProgram1Header.qml" line="+45"/>
+        <location filename="../../qml/app/extraprograms/SonderProgram1Header.qml" line="+50"/>
         <location filename="../../qml/app/extraprograms/SonderProgramOnOff.qml" line="+44"/>
         <location filename="../../qml/app/extraprograms/SonderProgramOnOffAstro.qml" line="+50"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+85"/>
@@ -1947,8 +1948,12 @@ Vissa data överfördes inte.</translation>
         <translation>Kopplingsprogram</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+19"/>
         <location line="+10"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="+13"/>
+        <location line="+10"/>
+        <location line="+21"/>
+        <location line="+11"/>
         <location filename="../../qml/app/extraprograms/SonderProgramOnOff.qml" line="+6"/>
         <location line="+17"/>
         <source>Ein</source>
@@ -1957,6 +1962,10 @@ Vissa data överfördes inte.</translation>
     <message>
         <location line="-5"/>
         <location line="+10"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="-40"/>
+        <location line="+10"/>
+        <location line="+9"/>
+        <location line="+22"/>
         <location filename="../../qml/app/extraprograms/SonderProgramOnOff.qml" line="-11"/>
         <location line="+17"/>
         <source>Aus</source>
@@ -1988,7 +1997,7 @@ Vissa data överfördes inte.</translation>
     <message>
         <location filename="../../qml/app/extraprograms/SonderProgram23Edition.qml" line="+61"/>
         <location filename="../../qml/app/extraprograms/SonderProgramDate.qml" line="-101"/>
-        <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="-25"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="-81"/>
         <source>Typ</source>
         <translation>Typ</translation>
     </message>
@@ -2033,6 +2042,8 @@ Vissa data överfördes inte.</translation>
     </message>
     <message>
         <location line="+0"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="+46"/>
+        <location line="+10"/>
         <source>Dauer bis</source>
         <translation>Varaktighet till</translation>
     </message>
@@ -2104,7 +2115,7 @@ Vissa data överfördes inte.</translation>
     <message>
         <location line="+0"/>
         <location line="+33"/>
-        <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="+9"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="-47"/>
         <source>Dauer</source>
         <translation>Varaktighet</translation>
     </message>
@@ -2120,7 +2131,7 @@ Vissa data överfördes inte.</translation>
     </message>
     <message>
         <location line="+24"/>
-        <location filename="../../qml/app/extraprograms/SonderProgramItemRow.qml" line="+32"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramItemRow.qml" line="+12"/>
         <source>Uhrzeit</source>
         <translation>Klockslag</translation>
     </message>
@@ -2134,18 +2145,13 @@ Vissa data överfördes inte.</translation>
         <source>Wiederholen nach...</source>
         <translation>Upprepa efter...</translation>
     </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 Tag(e)</source>
-        <translation>%1 dag(ar)</translation>
-    </message>
 </context>
 <context>
     <name>Generic</name>
     <message>
         <location filename="../../qml/app/appsettings/GlobalSettings.qml" line="-26"/>
         <location filename="../../qml/app/extraprograms/SonderProgramView.qml" line="+140"/>
-        <location filename="../../qml/app/switchtimes/ProgramViewGrid.qml" line="+313"/>
+        <location filename="../../qml/app/switchtimes/ProgramViewGrid.qml" line="+320"/>
         <location filename="../../qml/app/switchtimes/ProgramViewList.qml" line="+104"/>
         <location filename="../../qml/app/switchtimes/tablecomp/TableContextMenu.qml" line="+46"/>
         <location filename="../../qml/app/views/HomeScreenView.qml" line="+90"/>
@@ -2155,7 +2161,7 @@ Vissa data överfördes inte.</translation>
     <message>
         <location line="+89"/>
         <location filename="../../qml/app/astro/AutomaticFill.qml" line="+51"/>
-        <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="+88"/>
+        <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="+95"/>
         <location filename="../../qml/app/extraprograms/SonderProgramDate.qml" line="+58"/>
         <location filename="../../qml/app/extraprograms/SonderProgramHolidays.qml" line="+41"/>
         <location filename="../../qml/app/extraprograms/SonderProgramOnOff.qml" line="+15"/>
@@ -2297,7 +2303,7 @@ Vissa data överfördes inte.</translation>
         <translation>Markera alla</translation>
     </message>
     <message>
-        <location filename="../../qml/MainWindow.qml" line="+200"/>
+        <location filename="../../qml/MainWindow.qml" line="+199"/>
         <source>Es gab nichts zu schreiben.</source>
         <translation>Det fanns inget att skriva.</translation>
     </message>
@@ -2373,7 +2379,7 @@ Vissa data överfördes inte.</translation>
         <location line="+96"/>
         <location line="+10"/>
         <location line="+4"/>
-        <location filename="../../qml/app/switchtimes/ProgramViewGrid.qml" line="-190"/>
+        <location filename="../../qml/app/switchtimes/ProgramViewGrid.qml" line="-197"/>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableFooter.qml" line="+22"/>
         <location filename="../../qml/app/switchtimes/SwitchTimeItem.qml" line="+1"/>
         <location filename="../../qml/app/switchtimes/SwitchTimeTypeBar.qml" line="+1"/>
@@ -2415,7 +2421,7 @@ Vissa data överfördes inte.</translation>
         <translation>Avsluta timer</translation>
     </message>
     <message>
-        <location filename="../../qml/app/switchtimes/ProgramView.qml" line="+139"/>
+        <location filename="../../qml/app/switchtimes/ProgramView.qml" line="+141"/>
         <source>%1: %2/%3</source>
         <translation>%1: %2/%3</translation>
     </message>
@@ -2501,7 +2507,7 @@ Vissa data överfördes inte.</translation>
         <translation>Impuls från</translation>
     </message>
     <message>
-        <location line="+150"/>
+        <location line="+157"/>
         <location filename="../../qml/app/switchtimes/tablecomp/TableContextMenu.qml" line="-12"/>
         <source>Ausschneiden</source>
         <translation>Klipp ut</translation>
@@ -2529,7 +2535,7 @@ Vissa data överfördes inte.</translation>
         <translation>Redigera</translation>
     </message>
     <message>
-        <location filename="../../qml/app/switchtimes/tablecomp/TableSwitchControl.qml" line="+28"/>
+        <location filename="../../qml/app/switchtimes/tablecomp/TableSwitchControl.qml" line="+30"/>
         <source>EIN</source>
         <translation>TILL</translation>
     </message>
@@ -2539,6 +2545,7 @@ Vissa data överfördes inte.</translation>
         <translation>FRÅN</translation>
     </message>
     <message>
+        <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="+48"/>
         <location filename="../../app/device/directcommandinfo.cpp" line="+24"/>
         <source>Lux</source>
         <translation>Lux</translation>
@@ -2725,7 +2732,7 @@ Vissa data överfördes inte.</translation>
         <translation>Projektinställningar</translation>
     </message>
     <message>
-        <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="-116"/>
+        <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="-123"/>
         <location filename="../../app/report/projectdocumentastro.cpp" line="+10"/>
         <source>Name</source>
         <translation>Namn</translation>
@@ -2741,7 +2748,7 @@ Vissa data överfördes inte.</translation>
         <translation>Datum</translation>
     </message>
     <message>
-        <location line="+81"/>
+        <location line="+88"/>
         <source>Reset</source>
         <translation>Återställ</translation>
     </message>
@@ -2752,13 +2759,13 @@ Vissa data överfördes inte.</translation>
         <translation>Funktion</translation>
     </message>
     <message>
-        <location filename="../../qml/app/astro/AutomaticFill.qml" line="-191"/>
-        <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="-9"/>
+        <location filename="../../qml/app/astro/AutomaticFill.qml" line="-192"/>
+        <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="-12"/>
         <source>Automatisch ausfüllen</source>
         <translation>Fyll i automatiskt</translation>
     </message>
     <message>
-        <location line="+75"/>
+        <location line="+76"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+138"/>
         <source>Start</source>
         <translation>Början</translation>
@@ -2876,7 +2883,7 @@ Vissa data överfördes inte.</translation>
     <name>Global</name>
     <message>
         <location filename="../../qml/main.qml" line="+9"/>
-        <location filename="../../libs/core/src/languageservice.cpp" line="+76"/>
+        <location filename="../../libs/core/src/languageservice.cpp" line="+77"/>
         <source>LANGUAGE_NAME</source>
         <translation>Svenska</translation>
     </message>
@@ -3723,7 +3730,7 @@ Vissa data överfördes inte.</translation>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="+4"/>
         <location filename="../../qml/app/settings/SoWiAutomaticFill.qml" line="-114"/>
         <location filename="../../qml/app/settings/SoWiSettingsPhone.qml" line="+52"/>
-        <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="+102"/>
+        <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="+101"/>
         <location filename="../../app/report/projectdocumentsettings.cpp" line="+3"/>
         <location filename="../../app/shell/sowirulesetting.cpp" line="+1"/>
         <source>Freie Regel</source>
@@ -4175,7 +4182,7 @@ Vissa data överfördes inte.</translation>
         <translation>LCD-belysning</translation>
     </message>
     <message>
-        <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="-133"/>
+        <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="-139"/>
         <location filename="../../qml/app/astro/OwnAstroTableRows.qml" line="-16"/>
         <location filename="../../app/report/projectdocumentastro.cpp" line="-3"/>
         <source>Eigene Astro Tabelle</source>
@@ -4631,7 +4638,7 @@ Anslutningskod: %3</translation>
         <translation>Sök</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../qml/MainWindow.qml" line="+69"/>
+        <location filename="../../qml/MainWindow.qml" line="+52"/>
         <source>Ihr Projekt überschreitet die Speicherplätze des Zielgeräts (%1 / %2)</source>
         <translation>
             <numerusform>Ditt projekt överskrider målenhetens minnesplats (%1 / %2)</numerusform>
@@ -4980,7 +4987,7 @@ Anslutningskod: %3</translation>
     <message>
         <location line="+2"/>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableFooter.qml" line="+2"/>
-        <location filename="../../qml/app/switchtimes/switchtable/SwitchTableHeader.qml" line="+33"/>
+        <location filename="../../qml/app/switchtimes/switchtable/SwitchTableHeader.qml" line="+36"/>
         <location filename="../../qml/app/switchtimes/SwitchTimeItem.qml" line="-5"/>
         <source>Impuls</source>
         <translation>Puls</translation>
@@ -5053,7 +5060,7 @@ Anslutningskod: %3</translation>
         <translation>Anmärkning / fel</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+34"/>
         <source>Auswahl löschen</source>
         <translation>Radera markering</translation>
     </message>
@@ -5112,7 +5119,7 @@ tt:mm:ss</translation>
 <context>
     <name>Update</name>
     <message>
-        <location filename="../../qml/MainWindow.qml" line="-108"/>
+        <location filename="../../qml/MainWindow.qml" line="-86"/>
         <source>Software aktualisieren</source>
         <translation>Uppdatera programvara</translation>
     </message>

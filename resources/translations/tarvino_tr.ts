@@ -121,7 +121,7 @@
         <translation>Astronomik işlev devre dışı</translation>
     </message>
     <message>
-        <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+21"/>
+        <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+20"/>
         <location filename="../../app/report/yearlyastrodocument.cpp" line="-19"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+205"/>
         <source>Astrotabelle</source>
@@ -171,7 +171,7 @@
         <translation>Karanlık</translation>
     </message>
     <message>
-        <location filename="../../qml/app/astro/AstroSettingsView.qml" line="+66"/>
+        <location filename="../../qml/app/astro/AstroSettingsView.qml" line="+65"/>
         <source>Kein Astrokanal definiert</source>
         <translation>Astronomik kanal tanımlanmadı</translation>
     </message>
@@ -189,7 +189,7 @@
     </message>
     <message>
         <location line="+44"/>
-        <location filename="../../qml/app/astro/AutomaticFill.qml" line="+112"/>
+        <location filename="../../qml/app/astro/AutomaticFill.qml" line="+115"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+7"/>
         <source>Offset Sonnenaufgang</source>
         <translation>Gün doğumu kayması</translation>
@@ -286,7 +286,7 @@
     </message>
     <message>
         <location filename="../../qml/app/astro/AstroLocation.qml" line="+64"/>
-        <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="+65"/>
+        <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="+91"/>
         <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+11"/>
         <location filename="../../qml/app/views/FavoriteLocationRow.qml" line="+45"/>
         <location filename="../../app/report/projectdocumentastro.cpp" line="+2"/>
@@ -333,18 +333,18 @@
         <translation>° Batı</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+18"/>
         <source>Sommer-/Winterregel</source>
         <translation>Yaz/kış saati kuralı</translation>
     </message>
     <message>
         <location filename="../../qml/app/astro/AstroLocation.qml" line="+35"/>
-        <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="+22"/>
+        <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="+25"/>
         <source>Für diesen Ort ist keine Zeitzone bekannt; sie wurde aus dem Längengrad bestimmt.</source>
         <translation>Bu konum için bilinen bir saat dilimi yok; boylamdan belirlendi.</translation>
     </message>
     <message>
-        <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="+23"/>
+        <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="+22"/>
         <source>Standort bestimmen</source>
         <translation>Konumu belirle</translation>
     </message>
@@ -357,7 +357,7 @@
     </message>
     <message>
         <location filename="../../qml/app/astro/AstroLocation.qml" line="-33"/>
-        <location filename="../../qml/app/astro/CountrySettings.qml" line="+45"/>
+        <location filename="../../qml/app/astro/CountrySettings.qml" line="+39"/>
         <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+7"/>
         <location filename="../../app/report/projectdocumentastro.cpp" line="+2"/>
         <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
@@ -366,7 +366,7 @@
     </message>
     <message>
         <location line="+3"/>
-        <location filename="../../qml/app/astro/CountrySettings.qml" line="+12"/>
+        <location filename="../../qml/app/astro/CountrySettings.qml" line="+14"/>
         <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+13"/>
         <location filename="../../qml/app/views/FavoriteLocationRow.qml" line="-12"/>
         <location filename="../../app/report/projectdocumentastro.cpp" line="+1"/>
@@ -386,16 +386,16 @@
         <translation>Sık kullanılanları düzenle</translation>
     </message>
     <message>
-        <location line="-49"/>
-        <location line="+44"/>
+        <location line="-45"/>
+        <location line="+40"/>
         <location filename="../../app/report/projectdocumentastro.cpp" line="+1"/>
         <source>Favoriten</source>
         <translation>Sık kullanılanlar</translation>
     </message>
     <message>
         <location filename="../../qml/app/astro/AstroLocation.qml" line="-51"/>
-        <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="-57"/>
-        <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="+64"/>
+        <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="-62"/>
+        <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="+65"/>
         <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+7"/>
         <location filename="../../qml/app/views/FavoriteLocationRow.qml" line="+18"/>
         <location filename="../../app/report/projectdocumentastro.cpp" line="-6"/>
@@ -421,7 +421,7 @@
         <translation>Açılma zamanı</translation>
     </message>
     <message>
-        <location filename="../../qml/app/astro/AstroOffsetRow.qml" line="+86"/>
+        <location filename="../../qml/app/astro/AstroOffsetRow.qml" line="+94"/>
         <location filename="../../qml/app/astro/AutomaticFill.qml" line="-35"/>
         <location line="+7"/>
         <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="-88"/>
@@ -457,7 +457,7 @@
         <translation>Gün batımı</translation>
     </message>
     <message>
-        <location filename="../../qml/app/astro/OwnAstroTableRows.qml" line="+47"/>
+        <location filename="../../qml/app/astro/OwnAstroTableRows.qml" line="+45"/>
         <source>Eigene Astrotabelle eingeben</source>
         <translation>Özel astronomik tablo gir</translation>
     </message>
@@ -472,7 +472,7 @@
         <translation>Sık kullanılanlara ekle</translation>
     </message>
     <message>
-        <location filename="../../qml/app/views/AstroLocationView.qml" line="+13"/>
+        <location filename="../../qml/app/views/AstroLocationView.qml" line="+12"/>
         <source>Astro-Standort</source>
         <translation>Astronomik konum</translation>
     </message>
@@ -619,6 +619,7 @@
         <translation>g</translation>
     </message>
     <message numerus="yes">
+        <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="+110"/>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="+42"/>
         <source>%1 Tag(e)</source>
         <translation>
@@ -627,7 +628,7 @@
     </message>
     <message>
         <location filename="../../qml/app/extraprograms/SonderProgramDate.qml" line="+9"/>
-        <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="+93"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="-7"/>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="+48"/>
         <location filename="../../qml/app/switchtimes/datetable/DateTableDelegate.qml" line="-23"/>
         <location filename="../../qml/app/utils/ZorvikUtils.qml" line="+2"/>
@@ -647,7 +648,7 @@
         <translation>sn</translation>
     </message>
     <message>
-        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+95"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+101"/>
         <location filename="../../qml/app/switchtimes/datetable/DateTableDelegate.qml" line="-174"/>
         <location filename="../../app/extraprograms/daterangecontroller.cpp" line="+30"/>
         <source>Jahr</source>
@@ -795,7 +796,7 @@
     <name>Cny rules</name>
     <message>
         <location filename="../../qml/app/holidays/HolidaySetEdition.qml" line="-38"/>
-        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-50"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-55"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-76"/>
         <source>Chinesisches Neujahr</source>
         <translation>Çin Yeni Yılı</translation>
@@ -928,7 +929,7 @@
     <message>
         <location filename="../../qml/app/directcommands/ManuelSection.qml" line="+59"/>
         <location filename="../../qml/app/settings/ChannelSettings.qml" line="+193"/>
-        <location filename="../../qml/app/switchtimes/datetable/DateTableHeader.qml" line="+83"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateTableHeader.qml" line="+88"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+175"/>
         <location line="+95"/>
         <source>hh:mm</source>
@@ -1057,7 +1058,7 @@
         <translation>Çin Yeni Yılı</translation>
     </message>
     <message>
-        <location filename="../../qml/app/extraprograms/SonderProgramViewList.qml" line="+62"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramViewList.qml" line="+66"/>
         <location filename="../../qml/app/switchtimes/datetable/DateRangeTable.qml" line="+145"/>
         <source>Dieses Gerät unterstützt nicht alle Daten.
 Einige Daten wurden nicht übertragen.</source>
@@ -1065,12 +1066,12 @@ Einige Daten wurden nicht übertragen.</source>
 Bazı veriler aktarılmadı.</translation>
     </message>
     <message>
-        <location filename="../../qml/app/switchtimes/datetable/DateTableFooter.qml" line="+44"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateTableFooter.qml" line="+46"/>
         <source>Neu</source>
         <translation>Yeni</translation>
     </message>
     <message>
-        <location filename="../../qml/app/switchtimes/datetable/DateTableHeader.qml" line="-57"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateTableHeader.qml" line="-59"/>
         <source>Nr.</source>
         <translation>Sıra</translation>
     </message>
@@ -1105,7 +1106,7 @@ Bazı veriler aktarılmadı.</translation>
         <translation>Not / hata</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+33"/>
         <source>Auswahl löschen</source>
         <translation>Seçimi sil</translation>
     </message>
@@ -1922,7 +1923,7 @@ Bazı veriler aktarılmadı.</translation>
     </message>
     <message>
         <location filename="../../qml/app/extraprograms/SonderProgramTypeToolbar.qml" line="+32"/>
-        <location filename="../../qml/app/switchtimes/datetable/DateTableFooter.qml" line="+7"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateTableFooter.qml" line="+8"/>
         <source>Feiertagsset übernehmen</source>
         <translation>Tatil setini uygula</translation>
     </message>
@@ -1933,7 +1934,7 @@ Bazı veriler aktarılmadı.</translation>
         <translation>Her yıl sabit tarih</translation>
     </message>
     <message>
-        <location filename="../../qml/app/extraprograms/SonderProgram1Header.qml" line="+45"/>
+        <location filename="../../qml/app/extraprograms/SonderProgram1Header.qml" line="+50"/>
         <location filename="../../qml/app/extraprograms/SonderProgramOnOff.qml" line="+44"/>
         <location filename="../../qml/app/extraprograms/SonderProgramOnOffAstro.qml" line="+50"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+85"/>
@@ -1942,8 +1943,12 @@ Bazı veriler aktarılmadı.</translation>
         <translation>Anahtarlama programı</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+19"/>
         <location line="+10"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="+13"/>
+        <location line="+10"/>
+        <location line="+21"/>
+        <location line="+11"/>
         <location filename="../../qml/app/extraprograms/SonderProgramOnOff.qml" line="+6"/>
         <location line="+17"/>
         <source>Ein</source>
@@ -1952,6 +1957,10 @@ Bazı veriler aktarılmadı.</translation>
     <message>
         <location line="-5"/>
         <location line="+10"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="-40"/>
+        <location line="+10"/>
+        <location line="+9"/>
+        <location line="+22"/>
         <location filename="../../qml/app/extraprograms/SonderProgramOnOff.qml" line="-11"/>
         <location line="+17"/>
         <source>Aus</source>
@@ -1983,7 +1992,7 @@ Bazı veriler aktarılmadı.</translation>
     <message>
         <location filename="../../qml/app/extraprograms/SonderProgram23Edition.qml" line="+61"/>
         <location filename="../../qml/app/extraprograms/SonderProgramDate.qml" line="-101"/>
-        <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="-25"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="-81"/>
         <source>Typ</source>
         <translation>Tür</translation>
     </message>
@@ -2028,6 +2037,8 @@ Bazı veriler aktarılmadı.</translation>
     </message>
     <message>
         <location line="+0"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="+46"/>
+        <location line="+10"/>
         <source>Dauer bis</source>
         <translation>Şu zamana kadar süre</translation>
     </message>
@@ -2099,7 +2110,7 @@ Bazı veriler aktarılmadı.</translation>
     <message>
         <location line="+0"/>
         <location line="+33"/>
-        <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="+9"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="-47"/>
         <source>Dauer</source>
         <translation>Süre</translation>
     </message>
@@ -2115,7 +2126,7 @@ Bazı veriler aktarılmadı.</translation>
     </message>
     <message>
         <location line="+24"/>
-        <location filename="../../qml/app/extraprograms/SonderProgramItemRow.qml" line="+32"/>
+        <location filename="../../qml/app/extraprograms/SonderProgramItemRow.qml" line="+12"/>
         <source>Uhrzeit</source>
         <translation>Saat</translation>
     </message>
@@ -2129,18 +2140,13 @@ Bazı veriler aktarılmadı.</translation>
         <source>Wiederholen nach...</source>
         <translation>Tekrarlama aralığı...</translation>
     </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 Tag(e)</source>
-        <translation>%1 gün</translation>
-    </message>
 </context>
 <context>
     <name>Generic</name>
     <message>
         <location filename="../../qml/app/appsettings/GlobalSettings.qml" line="-26"/>
         <location filename="../../qml/app/extraprograms/SonderProgramView.qml" line="+140"/>
-        <location filename="../../qml/app/switchtimes/ProgramViewGrid.qml" line="+313"/>
+        <location filename="../../qml/app/switchtimes/ProgramViewGrid.qml" line="+320"/>
         <location filename="../../qml/app/switchtimes/ProgramViewList.qml" line="+104"/>
         <location filename="../../qml/app/switchtimes/tablecomp/TableContextMenu.qml" line="+46"/>
         <location filename="../../qml/app/views/HomeScreenView.qml" line="+90"/>
@@ -2150,7 +2156,7 @@ Bazı veriler aktarılmadı.</translation>
     <message>
         <location line="+89"/>
         <location filename="../../qml/app/astro/AutomaticFill.qml" line="+51"/>
-        <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="+88"/>
+        <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="+95"/>
         <location filename="../../qml/app/extraprograms/SonderProgramDate.qml" line="+58"/>
         <location filename="../../qml/app/extraprograms/SonderProgramHolidays.qml" line="+41"/>
         <location filename="../../qml/app/extraprograms/SonderProgramOnOff.qml" line="+15"/>
@@ -2292,7 +2298,7 @@ Bazı veriler aktarılmadı.</translation>
         <translation>Tümünü seç</translation>
     </message>
     <message>
-        <location filename="../../qml/MainWindow.qml" line="+200"/>
+        <location filename="../../qml/MainWindow.qml" line="+199"/>
         <source>Es gab nichts zu schreiben.</source>
         <translation>Yazılacak bir şey yoktu.</translation>
     </message>
@@ -2368,7 +2374,7 @@ Bazı veriler aktarılmadı.</translation>
         <location line="+96"/>
         <location line="+10"/>
         <location line="+4"/>
-        <location filename="../../qml/app/switchtimes/ProgramViewGrid.qml" line="-190"/>
+        <location filename="../../qml/app/switchtimes/ProgramViewGrid.qml" line="-197"/>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableFooter.qml" line="+22"/>
         <location filename="../../qml/app/switchtimes/SwitchTimeItem.qml" line="+1"/>
         <location filename="../../qml/app/switchtimes/SwitchTimeTypeBar.qml" line="+1"/>
@@ -2410,7 +2416,7 @@ Bazı veriler aktarılmadı.</translation>
         <translation>Zamanlayıcıyı bitir</translation>
     </message>
     <message>
-        <location filename="../../qml/app/switchtimes/ProgramView.qml" line="+139"/>
+        <location filename="../../qml/app/switchtimes/ProgramView.qml" line="+141"/>
         <source>%1: %2/%3</source>
         <translation>%1: %2/%3</translation>
     </message>
@@ -2496,7 +2502,7 @@ Bazı veriler aktarılmadı.</translation>
         <translation>Darbe kapalı</translation>
     </message>
     <message>
-        <location line="+150"/>
+        <location line="+157"/>
         <location filename="../../qml/app/switchtimes/tablecomp/TableContextMenu.qml" line="-12"/>
         <source>Ausschneiden</source>
         <translation>Kes</translation>
@@ -2524,7 +2530,7 @@ Bazı veriler aktarılmadı.</translation>
         <translation>Düzenle</translation>
     </message>
     <message>
-        <location filename="../../qml/app/switchtimes/tablecomp/TableSwitchControl.qml" line="+28"/>
+        <location filename="../../qml/app/switchtimes/tablecomp/TableSwitchControl.qml" line="+30"/>
         <source>EIN</source>
         <translation>AÇIK</translation>
     </message>
@@ -2534,6 +2540,7 @@ Bazı veriler aktarılmadı.</translation>
         <translation>KAPALI</translation>
     </message>
     <message>
+        <location filename="../../qml/app/extraprograms/SonderProgramItem.qml" line="+48"/>
         <location filename="../../app/device/directcommandinfo.cpp" line="+24"/>
         <source>Lux</source>
         <translation>Lüks</translation>
@@ -2720,7 +2727,7 @@ Bazı veriler aktarılmadı.</translation>
         <translation>Proje ayarları</translation>
     </message>
     <message>
-        <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="-116"/>
+        <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="-123"/>
         <location filename="../../app/report/projectdocumentastro.cpp" line="+10"/>
         <source>Name</source>
         <translation>Ad</translation>
@@ -2736,7 +2743,7 @@ Bazı veriler aktarılmadı.</translation>
         <translation>Tarih</translation>
     </message>
     <message>
-        <location line="+81"/>
+        <location line="+88"/>
         <source>Reset</source>
         <translation>Sıfırla</translation>
     </message>
@@ -2747,13 +2754,13 @@ Bazı veriler aktarılmadı.</translation>
         <translation>İşlev</translation>
     </message>
     <message>
-        <location filename="../../qml/app/astro/AutomaticFill.qml" line="-191"/>
-        <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="-9"/>
+        <location filename="../../qml/app/astro/AutomaticFill.qml" line="-192"/>
+        <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="-12"/>
         <source>Automatisch ausfüllen</source>
         <translation>Otomatik doldur</translation>
     </message>
     <message>
-        <location line="+75"/>
+        <location line="+76"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+138"/>
         <source>Start</source>
         <translation>Başlangıç</translation>
@@ -2871,7 +2878,7 @@ Bazı veriler aktarılmadı.</translation>
     <name>Global</name>
     <message>
         <location filename="../../qml/main.qml" line="+9"/>
-        <location filename="../../libs/core/src/languageservice.cpp" line="+76"/>
+        <location filename="../../libs/core/src/languageservice.cpp" line="+77"/>
         <source>LANGUAGE_NAME</source>
         <translation>Türkçe</translation>
     </message>
@@ -3717,7 +3724,7 @@ Bazı veriler aktarılmadı.</translation>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="+4"/>
         <location filename="../../qml/app/settings/SoWiAutomaticFill.qml" line="-114"/>
         <location filename="../../qml/app/settings/SoWiSettingsPhone.qml" line="+52"/>
-        <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="+102"/>
+        <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="+101"/>
         <location filename="../../app/report/projectdocumentsettings.cpp" line="+3"/>
         <location filename="../../app/shell/sowirulesetting.cpp" line="+1"/>
         <source>Freie Regel</source>
@@ -4169,7 +4176,7 @@ Bazı veriler aktarılmadı.</translation>
         <translation>LCD aydınlatması</translation>
     </message>
     <message>
-        <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="-133"/>
+        <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="-139"/>
         <location filename="../../qml/app/astro/OwnAstroTableRows.qml" line="-16"/>
         <location filename="../../app/report/projectdocumentastro.cpp" line="-3"/>
         <source>Eigene Astro Tabelle</source>
@@ -4623,7 +4630,7 @@ Bağlantı kodu: %3</translation>
         <translation>Ara</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../qml/MainWindow.qml" line="+69"/>
+        <location filename="../../qml/MainWindow.qml" line="+52"/>
         <source>Ihr Projekt überschreitet die Speicherplätze des Zielgeräts (%1 / %2)</source>
         <translation>
             <numerusform>Projeniz hedef cihazın bellek yerlerini aşıyor (%1 / %2)</numerusform>
@@ -4971,7 +4978,7 @@ Bağlantı kodu: %3</translation>
     <message>
         <location line="+2"/>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableFooter.qml" line="+2"/>
-        <location filename="../../qml/app/switchtimes/switchtable/SwitchTableHeader.qml" line="+33"/>
+        <location filename="../../qml/app/switchtimes/switchtable/SwitchTableHeader.qml" line="+36"/>
         <location filename="../../qml/app/switchtimes/SwitchTimeItem.qml" line="-5"/>
         <source>Impuls</source>
         <translation>Darbe</translation>
@@ -5044,7 +5051,7 @@ Bağlantı kodu: %3</translation>
         <translation>Not / hata</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+34"/>
         <source>Auswahl löschen</source>
         <translation>Seçimi sil</translation>
     </message>
@@ -5103,7 +5110,7 @@ ss:dd:sn</translation>
 <context>
     <name>Update</name>
     <message>
-        <location filename="../../qml/MainWindow.qml" line="-108"/>
+        <location filename="../../qml/MainWindow.qml" line="-86"/>
         <source>Software aktualisieren</source>
         <translation>Yazılımı güncelle</translation>
     </message>

@@ -154,7 +154,7 @@ ItemDelegate {
             SonderProgramItemRow {
                 Layout.fillWidth: true
                 visible: item.switchTimes !== null && item.switchTimes.isNocta && (item.usesProgram1 || item.usesProgram2)
-                caption: bindTr("Extra program", "Lux")
+                caption: bindTr("Generic", "Lux")
                 value: visible ? bindTr("Extra program", "Ein") + " " + item.switchTimes.luxValueOn + " lx" : ""
                 timeCaption: bindTr("Extra program", "Aus")
                 timeValue: visible ? item.switchTimes.luxValueOff + " lx" : ""
