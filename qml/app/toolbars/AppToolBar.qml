@@ -5,7 +5,9 @@ import Tarvino
 
 // The main window's header: the back button, the current view's left buttons, its title item
 // (or title) in the middle, and its right and fixed buttons. The buttons belong to the view;
-// the bar only shows them while the view is current.
+// the bar only shows them while the view is current. The button rows are positioners, not
+// layouts: a hidden layout keeps the buttons of a view just left until it is polished again,
+// and the view deletes them before that; a layout shown again then reached deleted items.
 ToolBar {
     id: bar
 
@@ -93,9 +95,8 @@ ToolBar {
             visible: bar.stack !== null && bar.stack.depth > 1 && bar.view !== null && bar.view.allowBackButton
             onClicked: ViewLoader.popView()
         }
-        RowLayout {
+        Row {
             id: leftButtons
-            Layout.fillWidth: false
             spacing: Metrics.spacing
         }
         Item {
@@ -114,14 +115,12 @@ ToolBar {
                 visible: bar.view !== null && bar.view.titleItem === null
             }
         }
-        RowLayout {
+        Row {
             id: rightButtons
-            Layout.fillWidth: false
             spacing: Metrics.spacing
         }
-        RowLayout {
+        Row {
             id: fixButtons
-            Layout.fillWidth: false
             spacing: Metrics.spacing
         }
     }
