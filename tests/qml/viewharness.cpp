@@ -317,8 +317,9 @@ QList<QObject*> ViewHarness::openPopups() const
         }
     };
     collect(m_loaded);
+    // A pop-up belongs to the object tree of its window, not always to that of its content item.
     for (QQuickWindow* window : shownWindows())
-        collect(window->contentItem());
+        collect(window);
     return popups;
 }
 
