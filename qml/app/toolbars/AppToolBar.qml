@@ -4,10 +4,11 @@ import QtQuick.Layouts
 import Tarvino
 
 // The main window's header: the back button, the current view's left buttons, its title item
-// (or title) in the middle, and its right and fixed buttons. The buttons belong to the view;
-// the bar only shows them while the view is current. The button rows are positioners, not
-// layouts: a hidden layout keeps the buttons of a view just left until it is polished again,
-// and the view deletes them before that; a layout shown again then reached deleted items.
+// (or title: in the middle, at the start on the phone), and its right and fixed buttons. The
+// buttons belong to the view; the bar only shows them while the view is current. The button
+// rows are positioners, not layouts: a hidden layout keeps the buttons of a view just left
+// until it is polished again, and the view deletes them before that; a layout shown again then
+// reached deleted items.
 ToolBar {
     id: bar
 
@@ -112,7 +113,13 @@ ToolBar {
                 size: Metrics.fontSize.big
                 wrapMode: Text.NoWrap
                 elide: Text.ElideRight
-                visible: bar.view !== null && bar.view.titleItem === null
+                visible: bar.view !== null && bar.view.titleItem === null && ZorvikUtils.tabletLayout
+            }
+            LeftTitle {
+                objectName: "toolbarLeftTitle"
+                anchors.fill: parent
+                text: bar.view ? bar.view.title : ""
+                visible: bar.view !== null && bar.view.titleItem === null && !ZorvikUtils.tabletLayout
             }
         }
         Row {
