@@ -133,14 +133,16 @@ private slots:
         QCOMPARE(item(QStringLiteral("saveProjectButton")) != nullptr, !phone);
         QCOMPARE(textOf(shownName), name);
         QCOMPARE(textOf(shownDevice), devices::DeviceService::instance().deviceByOt2Number(ot2).name());
-        // Both lines stay inside the bar, between its buttons.
+        // Both lines stay inside the bar once it has laid itself out for the window.
+        const qreal barHeight = harness->evaluate(QStringLiteral("Metrics.toolbar.barHeight")).toReal();
         for (const QString& line : {shownName, shownDevice}) {
             QQuickItem* text = item(line);
-            QVERIFY2(text->width() > 0, qPrintable(line));
-            const QPointF left = text->mapToScene(QPointF(0, 0));
-            const QPointF right = text->mapToScene(QPointF(text->width(), text->height()));
-            QVERIFY2(left.x() >= 0 && right.x() <= text->window()->width(), qPrintable(line));
-            QVERIFY2(left.y() >= 0 && right.y() <= harness->evaluate(QStringLiteral("Metrics.toolbar.barHeight")).toReal(), qPrintable(line));
+            QVERIFY2(ViewHarness::waitFor([text, barHeight] {
+                const QPointF left = text->mapToScene(QPointF(0, 0));
+                const QPointF right = text->mapToScene(QPointF(text->width(), text->height()));
+                return text->width() > 0 && left.x() >= 0 && right.x() <= text->window()->width() && left.y() >= 0
+                       && right.y() <= barHeight;
+            }), qPrintable(line));
         }
         if (!twoLines)
             QVERIFY(!item(shownName)->property("truncated").toBool());
