@@ -134,11 +134,13 @@ ApplicationWindow {
     }
 
     // A view in a native window of its own, at least `minimumWidth` wide; `windowProperties`
-    // are the window's own (its modality is set before it shows).
+    // are the window's own (its modality is set before it shows). This window sits inside the
+    // native main window, so it cannot be the dialog's parent: the dialog stands beside the
+    // native one, and the list keeps it alive until it closes.
     function openWindowDialog(view, properties, minimumWidth, windowProperties) {
         if (!windowDialogComponent)
             windowDialogComponent = Qt.createComponent("components/WindowDialog.qml")
-        const dialog = windowDialogComponent.createObject(window, Object.assign({
+        const dialog = windowDialogComponent.createObject(null, Object.assign({
             source: view,
             properties: properties || {},
             minimumWidth: Math.max(minimumWidth || 0, 350),

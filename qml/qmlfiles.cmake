@@ -144,6 +144,7 @@ set(tarvino_qml_files
   app/toolbars/ChannelsToolbar.qml
   app/toolbars/DesktopToolBarButton.qml
   app/toolbars/LabeledToolBarButton.qml
+  app/toolbars/LeftTitle.qml
   app/toolbars/ProjectTitle.qml
   app/toolbars/SubToolbar.qml
   app/toolbars/ToolBarFunctions.qml

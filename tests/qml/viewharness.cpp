@@ -15,6 +15,7 @@
 #include <QSettings>
 #include <QTest>
 #include <QUrl>
+#include <QtQuickTest/quicktest.h>
 
 #include <core/customqmainwindow.h>
 #include <core/windowlayout.h>
@@ -81,8 +82,12 @@ QList<QAction*> menuActions(const QList<QAction*>& actions)
     return all;
 }
 
+// Where the item stands once its window has laid out what changed: positioners and layouts
+// move their items only when the window polishes, which a click must not run ahead of.
 QPoint scenePoint(const QQuickItem* item, QPointF position)
 {
+    if (QQuickTest::qIsPolishScheduled(item->window()))
+        QQuickTest::qWaitForPolish(item->window());
     return item->mapToScene(position).toPoint();
 }
 
@@ -312,8 +317,9 @@ QList<QObject*> ViewHarness::openPopups() const
         }
     };
     collect(m_loaded);
+    // A pop-up belongs to the object tree of its window, not always to that of its content item.
     for (QQuickWindow* window : shownWindows())
-        collect(window->contentItem());
+        collect(window);
     return popups;
 }
 

@@ -4,8 +4,11 @@ import QtQuick.Layouts
 import Tarvino
 
 // The main window's header: the back button, the current view's left buttons, its title item
-// (or title) in the middle, and its right and fixed buttons. The buttons belong to the view;
-// the bar only shows them while the view is current.
+// (or title: in the middle, at the start on the phone), and its right and fixed buttons. The
+// buttons belong to the view; the bar only shows them while the view is current. The button
+// rows are positioners, not layouts: a hidden layout keeps the buttons of a view just left
+// until it is polished again, and the view deletes them before that; a layout shown again then
+// reached deleted items.
 ToolBar {
     id: bar
 
@@ -93,9 +96,8 @@ ToolBar {
             visible: bar.stack !== null && bar.stack.depth > 1 && bar.view !== null && bar.view.allowBackButton
             onClicked: ViewLoader.popView()
         }
-        RowLayout {
+        Row {
             id: leftButtons
-            Layout.fillWidth: false
             spacing: Metrics.spacing
         }
         Item {
@@ -111,17 +113,21 @@ ToolBar {
                 size: Metrics.fontSize.big
                 wrapMode: Text.NoWrap
                 elide: Text.ElideRight
-                visible: bar.view !== null && bar.view.titleItem === null
+                visible: bar.view !== null && bar.view.titleItem === null && ZorvikUtils.tabletLayout
+            }
+            LeftTitle {
+                objectName: "toolbarLeftTitle"
+                anchors.fill: parent
+                text: bar.view ? bar.view.title : ""
+                visible: bar.view !== null && bar.view.titleItem === null && !ZorvikUtils.tabletLayout
             }
         }
-        RowLayout {
+        Row {
             id: rightButtons
-            Layout.fillWidth: false
             spacing: Metrics.spacing
         }
-        RowLayout {
+        Row {
             id: fixButtons
-            Layout.fillWidth: false
             spacing: Metrics.spacing
         }
     }

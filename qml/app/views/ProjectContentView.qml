@@ -21,21 +21,25 @@ AppView {
         deviceOt2: view.project ? view.project.deviceOt2 : 0
     }
 
+    // The desktop's buttons: the touch layouts give their narrow bar to the title.
     toolbarLeftButtons: [
         DesktopToolBarButton {
             objectName: "newProjectButton"
+            visible: ZorvikUtils.isDesktop
             source: Icons.plus
             text: bindTr("Edit project", "Neues Projekt")
             onClicked: actions.newProject()
         },
         DesktopToolBarButton {
             objectName: "openFileButton"
+            visible: ZorvikUtils.isDesktop
             source: Icons.folder
             text: bindTr("Edit project", "Öffnen")
             onClicked: actions.openProjectFile()
         },
         DesktopToolBarButton {
             objectName: "saveProjectButton"
+            visible: ZorvikUtils.isDesktop
             source: Icons.save
             text: bindTr("Edit project", "Speichern")
             enabled: mainController.ready
@@ -43,6 +47,7 @@ AppView {
         },
         DesktopToolBarButton {
             objectName: "readDeviceButton"
+            visible: ZorvikUtils.isDesktop
             source: ClientConfig.icons.importFile
             text: bindTr("Edit project", "TARVINO rix2/rix3 lesen")
             enabled: mainController.ready
@@ -50,6 +55,7 @@ AppView {
         },
         DesktopToolBarButton {
             objectName: "writeDeviceButton"
+            visible: ZorvikUtils.isDesktop
             source: ClientConfig.icons.upload
             text: bindTr("Edit project", "Programm TARVINO rix2/rix3")
             enabled: mainController.ready
@@ -57,6 +63,7 @@ AppView {
         },
         DesktopToolBarButton {
             objectName: "directCommandsButton"
+            visible: ZorvikUtils.isDesktop
             source: Icons.power
             text: bindTr("Edit project", "Direkte Befehle")
             enabled: mainController.ready
@@ -64,6 +71,7 @@ AppView {
         },
         DesktopToolBarButton {
             objectName: "mailProjectButton"
+            visible: ZorvikUtils.isDesktop
             source: Icons.mail
             text: bindTr("Edit project", "E-Mail")
             enabled: mainController.ready
@@ -71,6 +79,7 @@ AppView {
         },
         DesktopToolBarButton {
             objectName: "printProjectButton"
+            visible: ZorvikUtils.isDesktop
             source: Icons.print
             text: bindTr("Edit project", "Drucken")
             enabled: mainController.ready
@@ -78,6 +87,7 @@ AppView {
         },
         DesktopToolBarButton {
             objectName: "printPreviewButton"
+            visible: ZorvikUtils.isDesktop
             source: Icons.search
             text: bindTr("Edit project", "Druckvorschau")
             enabled: mainController.ready
