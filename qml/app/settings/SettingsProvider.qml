@@ -52,7 +52,7 @@ QtObject {
     // The years a yearly program can start in.
     readonly property var years: {
         const list = []
-        for (let year = 2023; year <= 2099; ++year)
+        for (let year = 2023; year <= soWiSpecifics.lastYear; ++year)
             list.push(String(year))
         return list
     }
@@ -73,7 +73,7 @@ QtObject {
         // images hold.
         readonly property int firstYear: 2008
         readonly property int lastYear: 2099
-        readonly property date lastDate: new Date(2099, 11, 31)
+        readonly property date lastDate: new Date(lastYear, 11, 31)
         // The own rule chooses per direction between a weekday rule and a fixed date.
         readonly property int weekdayRule: 0
         readonly property int fixedDate: 1
