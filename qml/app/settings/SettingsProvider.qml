@@ -69,8 +69,8 @@ QtObject {
     readonly property QtObject soWiSpecifics: QtObject {
         // The "Inaktiv" entry of holidayState().
         readonly property int inactiveHolidayIndex: 0
-        // The years of the summer/winter table, the last one that project files and device
-        // images hold.
+        // The years of the summer/winter table. The last is that of every date picker too: the
+        // last year that project files and device images hold.
         readonly property int firstYear: 2008
         readonly property int lastYear: 2099
         readonly property date lastDate: new Date(lastYear, 11, 31)
