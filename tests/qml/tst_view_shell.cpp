@@ -535,6 +535,7 @@ private slots:
         QVERIFY(!overlay->isVisible());
         QQuickItem* newProject = m_harness->find(QStringLiteral("newProjectButton"));
         QVERIFY(newProject);
+        QCOMPARE(ViewHarness::text(newProject), QStringLiteral("Neues Projekt"));
 
         LoadingController loading;
         QVERIFY(QMetaObject::invokeMethod(&loading, "loadingStart"));
@@ -580,7 +581,7 @@ private slots:
         QTest::newRow("controls") << 131 << true << false << QStringList{program, settings, "Astro"};
         QTest::newRow("weekly") << 102 << false << false << QStringList{program, settings};
     }
-    // However the project was opened, the tabs come from the modes the shell keeps for it.
+    // The tabs come from the modes the shell keeps for the current project.
     void theProjectTabsFollowTheModesOfTheModel()
     {
         QFETCH(int, ot2);
