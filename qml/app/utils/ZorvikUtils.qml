@@ -39,7 +39,7 @@ QtObject {
     // { project, astroMode, lightMode }. One object, so that no view ever sees the modes of one
     // project beside another project.
     readonly property var modes: {
-        const project = mainController.currentProject
+        const project = mainController.currentProject || null
         return {
             project: project,
             astroMode: project !== null && deviceService.hasAstro(project.deviceOt2),
