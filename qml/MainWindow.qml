@@ -193,7 +193,6 @@ ApplicationWindow {
     Connections {
         target: mainController
         function onDisplayOpenedProject() {
-            ZorvikUtils.setModesFor(mainController.currentProject.deviceOt2)
             ViewLoader.openView(View.ProjectContentView, {}, true)
         }
         function onWriteFailed(path) {

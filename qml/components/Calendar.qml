@@ -11,7 +11,7 @@ ColumnLayout {
     id: calendar
 
     property date minimumDate: new Date(2000, 0, 1)
-    property date maximumDate: new Date(2099, 11, 31)
+    property date maximumDate: SettingsProvider.soWiSpecifics.lastDate
     property date selectedDate: new Date()
     property int visibleMonth: selectedDate.getMonth()
     property int visibleYear: selectedDate.getFullYear()

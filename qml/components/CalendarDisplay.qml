@@ -8,7 +8,7 @@ AbstractButton {
 
     property date selectedDate: new Date()
     property date minimumDate: new Date(2000, 0, 1)
-    property date maximumDate: new Date(2099, 11, 31)
+    property date maximumDate: SettingsProvider.soWiSpecifics.lastDate
     property bool hideYear: false
 
     signal dateChosen(date date)

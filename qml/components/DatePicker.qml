@@ -10,7 +10,7 @@ Item {
     property date value: new Date()
     property bool hideYear: false
     property int minYear: 2000
-    property int maxYear: 2099
+    property int maxYear: SettingsProvider.soWiSpecifics.lastYear
     // Column of day, month and year for the date formats 1 (d.m.y), 2 (m/d/y), 3 (y-m-d).
     readonly property var columns: ({ 1: [0, 1, 2], 2: [1, 0, 2], 3: [2, 1, 0] })[Models.dateFormat] || [0, 1, 2]
 

@@ -8,7 +8,7 @@ RowLayout {
     id: picker
 
     property int minYear: 2000
-    property int maxYear: 2099
+    property int maxYear: SettingsProvider.soWiSpecifics.lastYear
     property int value: minYear
     property bool applyUntilYear: false
     property int untilYear: value

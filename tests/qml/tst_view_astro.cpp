@@ -504,6 +504,30 @@ private slots:
         QCOMPARE(labels.at(59), sixtieth);
         QCOMPARE(labels.last(), QStringLiteral("31.12"));
     }
+
+    void customTimezoneIn2024And2025_data() {
+        QTest::addColumn<QString>("moment");
+        QTest::addColumn<int>("zone");
+        QTest::addColumn<QString>("text");
+        const QString leapDay = QStringLiteral("new Date(2024, 1, 29, 23, 30, 0)");
+        const QString yearEnd = QStringLiteral("new Date(2025, 11, 31, 0, 15, 0)");
+        QTest::newRow("2024 leap day, UTC") << leapDay << 12 << QStringLiteral("22:30:00 (UTC)");
+        QTest::newRow("2024 leap day, into 1 March") << leapDay << 20 << QStringLiteral("04:00:00 (UTC +5.5h)");
+        QTest::newRow("2024 leap day, west") << leapDay << 0 << QStringLiteral("11:30:00 (UTC -11h)");
+        QTest::newRow("2025 year end, own") << yearEnd << 13 << QStringLiteral("00:15:00 (UTC +1h)");
+        QTest::newRow("2025 year end, back into 30 December") << yearEnd << 0 << QStringLiteral("12:15:00 (UTC -11h)");
+        QTest::newRow("2025 year end, UTC") << yearEnd << 12 << QStringLiteral("23:15:00 (UTC)");
+    }
+    // Times in zone 13 (UTC+1) that other zones see on another day.
+    void customTimezoneIn2024And2025() {
+        QFETCH(QString, moment);
+        QFETCH(int, zone);
+        QFETCH(QString, text);
+        const QStringList texts = harness->evaluate(
+            QStringLiteral("AstroSettingsProvider.generateCustomTimezone(%1, 13)").arg(moment)).toStringList();
+        QCOMPARE(texts.size(), 32);
+        QCOMPARE(texts.at(zone), text);
+    }
 };
 
 QTEST_MAIN(TestViewAstro)

@@ -193,6 +193,61 @@ private slots:
         QCOMPARE(map()->property("centerLatitude").toDouble(), -33.9);
         QCOMPARE(map()->property("centerLongitude").toDouble(), 18.4);
     }
+
+    void aDragPansTheMap_data() {
+        QTest::addColumn<QPointF>("from");
+        QTest::addColumn<QPointF>("to");
+        QTest::newRow("east") << QPointF(200, 200) << QPointF(420, 260);
+        QTest::newRow("west") << QPointF(480, 300) << QPointF(260, 240);
+    }
+    // The point taken follows the pointer; the location stays where it was.
+    void aDragPansTheMap() {
+        QFETCH(QPointF, from);
+        QFETCH(QPointF, to);
+        QVERIFY(showAround(45.0, 10.0));
+        const double pixel = degreesPerPixel();
+        const double longitude = map()->property("centerLongitude").toDouble();
+        const QVariantMap taken = coordinateAt(from);
+        QQuickWindow* window = map()->window();
+        const auto inWindow = [this](QPointF point) { return map()->mapToScene(point).toPoint(); };
+        QTest::mousePress(window, Qt::LeftButton, Qt::NoModifier, inWindow(from));
+        for (int step = 1; step <= 10; ++step)
+            QTest::mouseMove(window, inWindow(from + (to - from) * step / 10.0));
+        QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, inWindow(to));
+        QVERIFY(ViewHarness::waitFor([&] { return !map()->property("panning").toBool(); }));
+
+        const double moved = map()->property("centerLongitude").toDouble() - longitude;
+        QVERIFY2(qAbs(moved + (to.x() - from.x()) * pixel) <= 2 * pixel, qPrintable(QString::number(moved)));
+        const QPointF now = pointAt(taken.value("latitude").toDouble(), taken.value("longitude").toDouble());
+        QVERIFY((now - to).manhattanLength() <= 2);
+        QCOMPARE(location->latitude(), 45.0);
+        QCOMPARE(location->longitude(), 10.0);
+    }
+
+    void theKeysZoomAboutTheCursor_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QPointF>("cursor");
+        QTest::addColumn<double>("factor");
+        QTest::newRow("plus") << int(Qt::Key_Plus) << QPointF(150, 120) << 2.0;
+        QTest::newRow("minus") << int(Qt::Key_Minus) << QPointF(400, 380) << 0.5;
+    }
+    void theKeysZoomAboutTheCursor() {
+        QFETCH(int, key);
+        QFETCH(QPointF, cursor);
+        QFETCH(double, factor);
+        QVERIFY(showAround(30.0, 20.0));
+        const double zoom = map()->property("zoom").toDouble();
+        const QVariantMap before = coordinateAt(cursor);
+        QQuickItem* mapView = map()->parentItem();
+        mapView->forceActiveFocus();
+        QVERIFY(mapView->hasActiveFocus());
+        QTest::mouseMove(map()->window(), map()->mapToScene(cursor).toPoint());
+        harness->key(Qt::Key(key));
+        QVERIFY(ViewHarness::waitFor([&] { return map()->property("zoom").toDouble() != zoom; }));
+        QCOMPARE(map()->property("zoom").toDouble(), zoom * factor);
+        const QPointF after = pointAt(before.value("latitude").toDouble(), before.value("longitude").toDouble());
+        QVERIFY((after - cursor).manhattanLength() < 1);
+    }
 };
 
 QTEST_MAIN(TestViewAstroLocation)

@@ -351,6 +351,93 @@ private slots:
         QVERIFY(harness->offences().constLast().contains(QLatin1String("a view that warns")));
     }
 
+    void confirmDialogAnswersByItsOwnSignals_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QByteArray>("answer");
+        QTest::newRow("yes") << "Ja" << QByteArray(SIGNAL(accepted()));
+        QTest::newRow("no") << "Nein" << QByteArray(SIGNAL(refused()));
+        QTest::newRow("cancel") << "Abbruch" << QByteArray(SIGNAL(cancelled()));
+    }
+    void confirmDialogAnswersByItsOwnSignals()
+    {
+        QFETCH(QString, button);
+        QFETCH(QByteArray, answer);
+        QObject* dialog = harness->load(QStringLiteral("app/popups/ConfirmDialog.qml"),
+                                        {{"contentText", "Änderungen übernehmen?"}});
+        QVERIFY(dialog);
+        const QList<QByteArray> answers{SIGNAL(accepted()), SIGNAL(refused()), SIGNAL(cancelled())};
+        std::vector<std::unique_ptr<QSignalSpy>> spies;
+        for (const QByteArray& signal : answers)
+            spies.push_back(std::make_unique<QSignalSpy>(dialog, signal.constData()));
+        QVERIFY(QMetaObject::invokeMethod(dialog, "open"));
+        QVERIFY(harness->waitFor([dialog] { return dialog->property("opened").toBool(); }));
+        QCOMPARE(ViewHarness::text(harness->findByName(QStringLiteral("popupText"))),
+                 QStringLiteral("Änderungen übernehmen?"));
+        QVERIFY(harness->click(harness->findByText(button)));
+        QVERIFY(harness->waitFor([dialog] { return !dialog->property("visible").toBool(); }));
+        for (int index = 0; index < answers.size(); ++index)
+            QCOMPARE(spies.at(index)->size(), answers.at(index) == answer ? 1 : 0);
+    }
+
+    void clickBesideAFieldTakesItsFocus_data()
+    {
+        QTest::addColumn<bool>("area");
+        QTest::newRow("with the area") << true;
+        QTest::newRow("without the area") << false;
+    }
+    void clickBesideAFieldTakesItsFocus()
+    {
+        QFETCH(bool, area);
+        QObject* scene = harness->loadData(QByteArrayLiteral(R"(
+import QtQuick
+import Tarvino
+Item {
+    property bool area: false
+    Loader {
+        anchors.fill: parent
+        active: parent.area
+        sourceComponent: ClickOutsideLoseFocus {}
+    }
+    DefaultTextField {
+        objectName: "focusedField"
+        x: 20
+        y: 20
+        width: 200
+    }
+}
+)"), {{"area", area}});
+        QVERIFY(scene);
+        QQuickItem* field = harness->findByName(QStringLiteral("focusedField"));
+        QVERIFY(field);
+        QVERIFY(harness->typeText(field, QStringLiteral("7")));
+        QVERIFY(harness->waitFor([field] { return field->hasActiveFocus(); }));
+        QVERIFY(harness->clickAt(qobject_cast<QQuickItem*>(scene), QPointF(600, 400)));
+        QCOMPARE(field->hasActiveFocus(), !area);
+        QCOMPARE(ViewHarness::text(field), QStringLiteral("7"));
+    }
+
+    void isDesktopFollowsTheDisplayOverride_data()
+    {
+        QTest::addColumn<int>("display");
+        QTest::addColumn<bool>("desktop");
+        QTest::newRow("no override") << 0 << true;
+        QTest::newRow("phone") << 1 << false;
+        QTest::newRow("tablet") << 2 << false;
+    }
+    // Linux counts as a desktop; the override previews the other layouts.
+    void isDesktopFollowsTheDisplayOverride()
+    {
+        QFETCH(int, display);
+        QFETCH(bool, desktop);
+        QCOMPARE(harness->evaluate(QStringLiteral("Qt.platform.os")).toString(), QStringLiteral("linux"));
+        harness->evaluate(QStringLiteral("platformService.overwriteDisplay = %1").arg(display));
+        const bool shown = harness->evaluate(QStringLiteral("ZorvikUtils.isDesktop")).toBool();
+        harness->evaluate(QStringLiteral("platformService.overwriteDisplay = 0"));
+        QCOMPARE(shown, desktop);
+        QVERIFY(harness->evaluate(QStringLiteral("ZorvikUtils.isDesktop")).toBool());
+    }
+
     // Last: the main window stays for the rest of the run.
     void mainWindowMenusFollowTheLanguage()
     {

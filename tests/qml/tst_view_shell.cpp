@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
 #include <QDate>
@@ -5,6 +7,7 @@
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QProcess>
 #include <QQmlApplicationEngine>
 #include <QQuickItem>
@@ -524,6 +527,237 @@ private slots:
         }
     }
 
+    // While a controller loads, the dimmed overlay takes the clicks meant for the view; once
+    // it has loaded the same click opens the new-project form.
+    void theNotReadyOverlaySwallowsClicksWhileAControllerLoads()
+    {
+        mainController().setDirty(false);
+        openHome();
+        auto* overlay = m_window->findChild<QQuickItem*>(QStringLiteral("notReadyOverlay"));
+        QVERIFY(overlay);
+        QVERIFY(!overlay->isVisible());
+        QQuickItem* newProject = m_harness->find(QStringLiteral("newProjectButton"));
+        QVERIFY(newProject);
+        QCOMPARE(ViewHarness::text(newProject), QStringLiteral("Neues Projekt"));
+
+        LoadingController loading;
+        QVERIFY(QMetaObject::invokeMethod(&loading, "loadingStart"));
+        QVERIFY(m_harness->waitFor([overlay] { return overlay->isVisible(); }));
+        QVERIFY(m_harness->click(newProject));
+        QVERIFY(!m_harness->findPopup(QStringLiteral("projectCreationPopup")));
+        QCOMPARE(currentKind(), HomeScreenView);
+
+        QVERIFY(QMetaObject::invokeMethod(&loading, "loadingEnd"));
+        QVERIFY(m_harness->waitFor([overlay] { return !overlay->isVisible(); }));
+        QVERIFY(m_harness->click(newProject));
+        QVERIFY(waitForPopup(QStringLiteral("projectCreationPopup")));
+    }
+
+    void aProjectCreatedInTheHomePopUpIsStoredAndOpens()
+    {
+        if (!m_harness->findPopup(QStringLiteral("projectCreationPopup"))) {
+            openHome();
+            QVERIFY(m_harness->click(m_harness->find(QStringLiteral("newProjectButton"))));
+        }
+        QVERIFY(waitForPopup(QStringLiteral("projectCreationPopup")));
+        chooseModel(23);
+        replaceText(m_harness->find(QStringLiteral("projectNameField")), QStringLiteral("Aus dem Dialog"));
+        QVERIFY(m_harness->click(m_harness->find(QStringLiteral("createProjectButton"))));
+
+        QVERIFY(waitForView(ProjectContentView));
+        QVERIFY(m_harness->waitFor([this] { return !m_harness->findPopup(QStringLiteral("projectCreationPopup")); }));
+        QCOMPARE(storedDevice(QStringLiteral("Aus dem Dialog")), 23);
+        QCOMPARE(mainController().currentProject()->name(), QStringLiteral("Aus dem Dialog"));
+        QCOMPARE(ViewHarness::text(m_harness->find(QStringLiteral("projectTitleName"))), QStringLiteral("Aus dem Dialog"));
+    }
+
+    void theProjectTabsFollowTheModesOfTheModel_data()
+    {
+        QTest::addColumn<int>("ot2");
+        QTest::addColumn<bool>("astro");
+        QTest::addColumn<bool>("light");
+        QTest::addColumn<QStringList>("tabs");
+        const QString program = QStringLiteral("Programm");
+        const QString settings = QStringLiteral("Einstellungen Gerät");
+        QTest::newRow("astronomic") << 111 << true << false << QStringList{program, settings, "Astro"};
+        QTest::newRow("twilight") << 141 << false << true << QStringList{program, settings, "Licht"};
+        QTest::newRow("controls") << 131 << true << false << QStringList{program, settings, "Astro"};
+        QTest::newRow("weekly") << 102 << false << false << QStringList{program, settings};
+    }
+    // The tabs come from the modes the shell keeps for the current project.
+    void theProjectTabsFollowTheModesOfTheModel()
+    {
+        QFETCH(int, ot2);
+        QFETCH(bool, astro);
+        QFETCH(bool, light);
+        QFETCH(QStringList, tabs);
+        QVERIFY(mainController().createProject(ot2, QStringLiteral("Modi %1").arg(ot2)));
+        m_harness->evaluate(QStringLiteral("ViewLoader.openView(%1, {}, true)").arg(ProjectContentView));
+        QVERIFY(m_harness->waitFor([&] { return shownTitles().value(0) == QStringLiteral("Modi %1").arg(ot2); }));
+        QVERIFY(waitForView(ProjectContentView));
+        QCOMPARE(m_harness->evaluate(QStringLiteral("ZorvikUtils.modes.astroMode")).toBool(), astro);
+        QCOMPARE(m_harness->evaluate(QStringLiteral("ZorvikUtils.modes.lightMode")).toBool(), light);
+        QStringList shown;
+        for (int index = 0; QQuickItem* tab = m_harness->findByName(QStringLiteral("tab_%1").arg(index)); ++index)
+            shown.append(ViewHarness::text(tab));
+        QCOMPARE(shown, tabs);
+    }
+
+    void theDeviceInfoShowsTheCatalogueFacts_data()
+    {
+        QTest::addColumn<int>("ot2");
+        QTest::addColumn<QStringList>("facts");
+        // Label and value of the rows that tell the models apart.
+        QTest::newRow("weekly with extension") << 102 << QStringList{
+            "Kanäle", "2", "Programme", "17", "Speicherplätze", "800", "Externe Eingänge", "1",
+            "Uhrentyp", "Jahresschaltuhr", "Jahresprogramm", "Ja", "Erweiterungsmodul", "Ja",
+            "Dämmerungsschalter", "Nein"};
+        QTest::newRow("twilight") << 141 << QStringList{
+            "Kanäle", "2", "Programme", "4", "Speicherplätze", "800", "Externe Eingänge", "1",
+            "Uhrentyp", "Dämmerungsschalter", "Jahresprogramm", "Nein", "Erweiterungsmodul", "Nein",
+            "Dämmerungsschalter", "Ja"};
+    }
+    void theDeviceInfoShowsTheCatalogueFacts()
+    {
+        QFETCH(int, ot2);
+        QFETCH(QStringList, facts);
+        mainController().setDirty(false);
+        if (currentKind() != ProjectCreationView) {
+            QVERIFY(m_harness->click(m_harness->find(QStringLiteral("newProjectButton"))));
+            QVERIFY(waitForView(ProjectCreationView));
+        }
+        chooseModel(ot2);
+        QQuickItem* tile = m_harness->find(QStringLiteral("device_%1").arg(ot2));
+        QVERIFY(tile);
+        QVERIFY(m_harness->click(tile->findChild<QQuickItem*>(QStringLiteral("deviceInfoButton"))));
+        QObject* popup = waitForPopup(QStringLiteral("deviceInfoPopup"));
+        QVERIFY(popup);
+        QCOMPARE(popup->property("title").toString(), deviceName(ot2));
+
+        const QMap<QString, QString> rows = deviceInfoRows(popup);
+        for (int at = 0; at + 1 < facts.size(); at += 2)
+            QCOMPARE(rows.value(facts.at(at)), facts.at(at + 1));
+        // Every row against the catalogue.
+        const devices::DeviceService& catalogue = devices::DeviceService::instance();
+        const auto yesNo = [](bool value) { return value ? QStringLiteral("Ja") : QStringLiteral("Nein"); };
+        const QMap<QString, QString> expected{
+            {"Kanäle", QString::number(catalogue.channelNumber(ot2))},
+            {"Programme", QString::number(catalogue.programms(ot2))},
+            {"Speicherplätze", QString::number(catalogue.memory(ot2))},
+            {"Externe Eingänge", QString::number(catalogue.inputs(ot2))},
+            {"Sonderprogramme mit Schaltzeiten", yesNo(catalogue.extraProgramWithSwitches(ot2))},
+            {"Uhrentyp", catalogue.clockTypeText(ot2)},
+            {"Jahresprogramm", yesNo(catalogue.yearlyProgram(ot2))},
+            {"Impuls", yesNo(catalogue.hasImpuls(ot2))},
+            {"Zyklus", yesNo(catalogue.hasZyclus(ot2))},
+            {"Earth Hour", yesNo(catalogue.hasEarthHour(ot2))},
+            {"Erweiterungsmodul", yesNo(catalogue.hasExtensionModule(ot2))},
+            {"Internes Bluetooth-Modul", yesNo(catalogue.hasInternalBleModule(ot2))},
+            {"Zeitzone einstellbar", yesNo(catalogue.timezoneIsSettable(ot2))},
+            {"Dämmerungsschalter", yesNo(catalogue.isNocta(ot2))}};
+        QCOMPARE(rows, expected);
+
+        QVERIFY(m_harness->click(m_harness->find(QStringLiteral("okButton"))));
+        // Gone, not only closing: its dimmed background takes clicks until it has faded.
+        const QPointer<QObject> shown(popup);
+        QVERIFY(m_harness->waitFor([shown] { return !shown || !shown->property("visible").toBool(); }));
+    }
+
+    // The indicator shows exactly while the storage writes.
+    void theStorageBusyIndicatorShowsWhileTheStorageWrites()
+    {
+        auto* indicator = m_window->findChild<QQuickItem*>(QStringLiteral("storageBusyIndicator"));
+        QVERIFY(indicator);
+        QVERIFY(!indicator->isVisible());
+        storage::StorageService& storage = storage::StorageService::instance();
+        QList<bool> shownWhileBusy;
+        const QMetaObject::Connection watch = connect(&storage, &storage::StorageService::busyChanged, indicator,
+                                                      [&](bool busy) { shownWhileBusy.append(busy && indicator->isVisible()); });
+        QVERIFY(storage.save());
+        disconnect(watch);
+        QCOMPARE(shownWhileBusy, QList<bool>({true, false}));
+        QVERIFY(!indicator->isVisible());
+    }
+
+    void theHolidayMenuEntryOpensTheSetWindow()
+    {
+        QVERIFY(m_harness->dialogs().isEmpty());
+        QVERIFY(m_harness->triggerMenuAction(QStringLiteral("&Feiertag")));
+        QVERIFY(ViewHarness::waitFor([this] { return m_harness->dialogs().size() == 1; }));
+        QQuickWindow* dialog = m_harness->dialogs().first();
+        QVERIFY(ViewHarness::waitFor([this] { return m_harness->find(QStringLiteral("holidaySetChooser")); }));
+        QCOMPARE(dialog->width(), 768);
+        QCOMPARE(dialog->height(), 700);
+        // The set window in edit mode.
+        QVERIFY(m_harness->find(QStringLiteral("newSet")));
+        dialog->close();
+        QVERIFY(ViewHarness::waitFor([this] { return m_harness->dialogs().isEmpty(); }));
+    }
+
+    void theLicenceListNamesWhatTheProgramIsBuiltFrom_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("licence");
+        QTest::addColumn<bool>("inNotice");
+        QTest::newRow("Qt Core") << "Qt Core" << "LGPL 3.0" << false;
+        QTest::newRow("Qt Quick") << "Qt Quick" << "LGPL 3.0" << false;
+        QTest::newRow("Qt Svg") << "Qt Svg" << "LGPL 3.0" << false;
+        QTest::newRow("Qt Sql") << "Qt Sql" << "LGPL 3.0" << false;
+        QTest::newRow("Qt Positioning") << "Qt Positioning" << "LGPL 3.0" << false;
+        QTest::newRow("OpenSSL") << "OpenSSL" << "Apache License 2.0" << false;
+        QTest::newRow("libcurl") << "libcurl" << "curl" << false;
+        QTest::newRow("SQLite") << "SQLite" << "Public Domain" << false;
+        QTest::newRow("fonts") << "Noto Sans Light, Noto Sans Medium" << "SIL Open Font License 1.1" << true;
+        QTest::newRow("time zones") << "timezone-boundary-builder" << "ODbL 1.0" << true;
+        QTest::newRow("OpenStreetMap") << "OpenStreetMap contributors" << "ODbL 1.0" << true;
+        QTest::newRow("cities") << "GeoNames" << "CC BY 4.0" << true;
+        QTest::newRow("map") << "Natural Earth" << "Public Domain" << true;
+        QTest::newRow("map package") << "world-atlas" << "ISC" << true;
+    }
+    // Opened from the software information, as the user reaches it.
+    void theLicenceListNamesWhatTheProgramIsBuiltFrom()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, licence);
+        QFETCH(bool, inNotice);
+        if (inNotice) {
+            QFile notice(QStringLiteral(TARVINO_SOURCE_DIR "/resources/NOTICE.md"));
+            QVERIFY(notice.open(QIODevice::ReadOnly));
+            const QString text = QString::fromUtf8(notice.readAll()).simplified();
+            for (const QString& part : name.split(QStringLiteral(", ")))
+                QVERIFY2(text.contains(part), qPrintable(part));
+            QVERIFY2(text.contains(licence, Qt::CaseInsensitive), qPrintable(licence));
+        }
+        QVERIFY(m_harness->triggerMenuAction(QStringLiteral("&Software-Infos")));
+        QVERIFY(ViewHarness::waitFor([this] { return m_harness->dialogs().size() == 1; }));
+        // The link stands last on the page: scrolled to the end once the new window has laid its
+        // view out.
+        QQuickItem* link = m_harness->find(QStringLiteral("licensesLink"));
+        QVERIFY(link);
+        QQuickItem* page = nullptr;
+        QVERIFY(ViewHarness::waitFor([&] {
+            page = link->parentItem();
+            while (page && !page->inherits("QQuickFlickable"))
+                page = page->parentItem();
+            return page && page->height() > 0;
+        }));
+        page->setProperty("contentY", qMax(0.0, page->property("contentHeight").toReal() - page->height()));
+        QVERIFY(m_harness->click(link));
+        QVERIFY(ViewHarness::waitFor([this] { return m_harness->dialogs().size() == 2; }));
+        QQuickItem* list = nullptr;
+        QVERIFY(ViewHarness::waitFor([&] { return (list = m_harness->find(QStringLiteral("licenseList"))); }));
+
+        const QList<QStringList> rows = licenceRows(list);
+        QVERIFY(rows.size() >= 20);
+        const bool listed = std::any_of(rows.cbegin(), rows.cend(), [&](const QStringList& row) {
+            return row.size() == 2 && row.at(0).contains(name) && row.at(1).contains(licence);
+        });
+        for (QQuickWindow* dialog : m_harness->dialogs())
+            dialog->close();
+        QVERIFY(ViewHarness::waitFor([this] { return m_harness->dialogs().isEmpty(); }));
+        QVERIFY2(listed, qPrintable(name));
+    }
+
 private:
     MainController& mainController() const { return MainController::instance(); }
 
@@ -574,6 +808,48 @@ private:
             return;
         QVERIFY(m_harness->click(m_harness->find(button)));
         QVERIFY(ViewHarness::waitFor([this] { return !m_harness->findPopup(QStringLiteral("unsavedChangesPopup")); }));
+    }
+
+    // Chooses the model on the new-project form that shows.
+    void chooseModel(int ot2) const
+    {
+        const devices::DeviceService& catalogue = devices::DeviceService::instance();
+        QVERIFY(m_harness->click(m_harness->find(QStringLiteral("deviceType_%1").arg(catalogue.deviceType(ot2)))));
+        QVERIFY(m_harness->click(m_harness->find(QStringLiteral("channels_%1").arg(catalogue.channelNumber(ot2)))));
+        QVERIFY(m_harness->waitFor([&] { return m_harness->click(m_harness->find(QStringLiteral("device_%1").arg(ot2))); }));
+    }
+
+    // The label and value texts of the device information's rows.
+    static QMap<QString, QString> deviceInfoRows(const QObject* popup)
+    {
+        QMap<QString, QString> rows;
+        auto* content = popup->property("contentItem").value<QQuickItem*>();
+        QList<QQuickItem*> pending{content};
+        while (!pending.isEmpty()) {
+            const QQuickItem* item = pending.takeFirst();
+            const QList<QQuickItem*> children = item->childItems();
+            if (item->inherits("QQuickRowLayout") && children.size() == 2 && children.at(0)->property("text").isValid())
+                rows.insert(ViewHarness::text(children.at(0)), ViewHarness::text(children.at(1)));
+            pending.append(children);
+        }
+        return rows;
+    }
+
+    // The name and licence texts of every row of the licence list, scrolled into view in turn.
+    static QList<QStringList> licenceRows(QQuickItem* list)
+    {
+        QList<QStringList> rows;
+        const int count = list->property("count").toInt();
+        for (int index = 0; index < count; ++index) {
+            QMetaObject::invokeMethod(list, "positionViewAtIndex", Q_ARG(int, index), Q_ARG(int, 0));
+            QQuickItem* row = nullptr;
+            QMetaObject::invokeMethod(list, "itemAtIndex", Q_RETURN_ARG(QQuickItem*, row), Q_ARG(int, index));
+            QStringList texts;
+            for (const QQuickItem* text : row ? row->childItems() : QList<QQuickItem*>())
+                texts.append(ViewHarness::text(text));
+            rows.append(texts);
+        }
+        return rows;
     }
 
     void openHome() const

@@ -50,7 +50,7 @@ AppView {
             }
             DefaultCombobox {
                 objectName: "yearlyYear"
-                model: Array.from({ length: 2099 - 2023 + 1 }, (_, index) => 2023 + index)
+                model: SettingsProvider.years
                 currentIndex: view.table ? view.table.year - 2023 : -1
                 onActivated: index => {
                     view.table.year = index + 2023

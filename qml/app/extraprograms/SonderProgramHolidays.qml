@@ -54,7 +54,7 @@ ColumnLayout {
         EditableYearPicker {
             objectName: "applyUntilYear"
             minYear: new Date().getFullYear()
-            maxYear: 2099
+            maxYear: SettingsProvider.soWiSpecifics.lastYear
             value: form.parentController.applyUntilYear()
             onYearHasChanged: year => form.parentController.setApplyUntilYear(year)
         }

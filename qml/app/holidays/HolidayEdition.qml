@@ -184,7 +184,7 @@ DefaultPopUp {
                     objectName: "holidayStartDate"
                     visible: form.type === 0 || form.type === 4
                     hideYear: form.type === 0
-                    maximumDate: new Date(2099, 11, 31)
+                    maximumDate: SettingsProvider.soWiSpecifics.lastDate
                     selectedDate: form.startDate
                     onDateHasChanged: date => form.startDate = date
                 }
@@ -239,7 +239,7 @@ DefaultPopUp {
                     objectName: "holidayEndDate"
                     visible: form.type === 0 || form.type === 4
                     hideYear: form.type === 0
-                    maximumDate: new Date(2099, 11, 31)
+                    maximumDate: SettingsProvider.soWiSpecifics.lastDate
                     selectedDate: form.endDate
                     onDateHasChanged: date => form.endDate = date
                 }

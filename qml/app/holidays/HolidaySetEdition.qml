@@ -207,7 +207,7 @@ Item {
             EditableYearPicker {
                 objectName: "applyUntilYear"
                 minYear: new Date().getFullYear()
-                maxYear: 2099
+                maxYear: SettingsProvider.soWiSpecifics.lastYear
                 value: view.service.applyUntilYear
                 onYearHasChanged: year => view.service.applyUntilYear = year
             }

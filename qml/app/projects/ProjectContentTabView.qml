@@ -10,8 +10,11 @@ DefaultTabView {
     // The open project's content controller.
     property var viewController: null
     readonly property var project: viewController ? viewController.project : null
-    readonly property bool lightMode: project !== null && project.isNocta
-    readonly property bool astroMode: project !== null && deviceService.hasAstro(project.deviceOt2)
+    // The shell keeps the modes of the current project; a view still showing another one, as
+    // while it is being replaced, shows neither the light nor the astro page.
+    readonly property var modes: project !== null && ZorvikUtils.modes.project === project ? ZorvikUtils.modes : null
+    readonly property bool lightMode: modes !== null && modes.lightMode
+    readonly property bool astroMode: modes !== null && modes.astroMode
     readonly property var currentPage: pages[currentIndex] || null
 
     pages: {

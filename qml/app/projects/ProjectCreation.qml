@@ -21,9 +21,7 @@ Item {
     // The project view shows the stored project: it waits until the storage has written it.
     function showProject() {
         done()
-        const project = mainController.currentProject
-        mainController.selectedProjectId = project.id
-        ZorvikUtils.setModesFor(project.deviceOt2)
+        mainController.selectedProjectId = mainController.currentProject.id
         ViewLoader.openView(View.ProjectContentView, {}, true)
     }
 

@@ -52,7 +52,7 @@ QtObject {
     // The years a yearly program can start in.
     readonly property var years: {
         const list = []
-        for (let year = 2023; year <= 2099; ++year)
+        for (let year = 2023; year <= soWiSpecifics.lastYear; ++year)
             list.push(String(year))
         return list
     }
@@ -69,11 +69,11 @@ QtObject {
     readonly property QtObject soWiSpecifics: QtObject {
         // The "Inaktiv" entry of holidayState().
         readonly property int inactiveHolidayIndex: 0
-        // The years of the summer/winter table, the last one that project files and device
-        // images hold.
+        // The years of the summer/winter table. The last is that of every date picker too: the
+        // last year that project files and device images hold.
         readonly property int firstYear: 2008
         readonly property int lastYear: 2099
-        readonly property date lastDate: new Date(2099, 11, 31)
+        readonly property date lastDate: new Date(lastYear, 11, 31)
         // The own rule chooses per direction between a weekday rule and a fixed date.
         readonly property int weekdayRule: 0
         readonly property int fixedDate: 1

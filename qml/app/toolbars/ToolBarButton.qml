@@ -33,8 +33,9 @@ Item {
         cursorShape: Qt.PointingHandCursor
         onClicked: button.clicked()
     }
+    // Not for a button whose view has left the window while the pointer rested on it.
     DefaultToolTip {
-        visible: area.containsMouse && button.text !== ""
+        visible: area.containsMouse && button.text !== "" && button.Window.window !== null
         text: button.text
     }
 }

@@ -35,13 +35,16 @@ QtObject {
     }
     readonly property int screenWidth: mainController.screenWatcher.width
     readonly property int screenHeight: mainController.screenWatcher.height
-    property bool astroMode: false
-    property bool lightMode: false
-
-    // The astro and light modes of a device model.
-    function setModesFor(ot2) {
-        astroMode = deviceService.hasAstro(ot2)
-        lightMode = deviceService.deviceType(ot2) === 2
+    // The astro and light modes of the current project's model, whichever way it was opened:
+    // { project, astroMode, lightMode }. One object, so that no view ever sees the modes of one
+    // project beside another project.
+    readonly property var modes: {
+        const project = mainController.currentProject || null
+        return {
+            project: project,
+            astroMode: project !== null && deviceService.hasAstro(project.deviceOt2),
+            lightMode: project !== null && deviceService.deviceType(project.deviceOt2) === 2
+        }
     }
 
     // Runs `callback` once the user has decided about unsaved changes: saving runs it only

@@ -17,10 +17,9 @@ AppView {
         viewController.selectionMode = mode === next ? MainController.Normal : next
     }
 
-    function openProject(id, device) {
+    function openProject(id) {
         ZorvikUtils.checkForUnsavedModifications(() => {
             viewController.selectedProjectId = id
-            ZorvikUtils.setModesFor(device)
             ViewLoader.openView(View.ProjectContentView, {}, true)
         })
     }
@@ -257,7 +256,7 @@ AppView {
             id: entry
             width: list.width
             selectionMode: view.mode
-            onClicked: view.openProject(model.id, device)
+            onClicked: view.openProject(model.id)
             onDeleteClicked: view.projects.setSelected(model.id, !selected)
             onCopyClicked: view.copyProject(model.id, name)
             onEditClicked: view.renameProject(model.id, name)

@@ -10,7 +10,7 @@ ColumnLayout {
 
     property date currentDate: new Date()
     property date minDate: new Date(2000, 0, 1)
-    property date maxDate: new Date(2099, 11, 31)
+    property date maxDate: SettingsProvider.soWiSpecifics.lastDate
     property bool selectYear: true
     property bool choosingYear: false
 

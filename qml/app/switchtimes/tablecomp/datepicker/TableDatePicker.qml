@@ -9,7 +9,7 @@ Rectangle {
     property date currentDate: new Date()
     property date minDate: selectYear ? new Date(2000, 0, 1) : new Date(2008, 0, 1)
     // Project files and device images hold no later year.
-    property date maxDate: selectYear ? new Date(2099, 11, 31) : new Date(2008, 11, 31)
+    property date maxDate: selectYear ? SettingsProvider.soWiSpecifics.lastDate : new Date(2008, 11, 31)
     property bool selectYear: true
     readonly property bool calendarOpen: popup.visible
 
