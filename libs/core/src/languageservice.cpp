@@ -103,7 +103,8 @@ void LanguageService::install(QTranslator* translator)
 void LanguageService::useLocale(const QString& code)
 {
     m_locale = QLocale(code);
-    if (qGuiApp)
+    // A console process (the command-line tools, some tests) has no GUI application.
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         QGuiApplication::setLayoutDirection(m_locale.textDirection());
 }
 
