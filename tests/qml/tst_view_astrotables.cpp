@@ -271,7 +271,7 @@ private slots:
         astro()->setOwnAstroEnabled(true);
         setPhoneLayout(true);
         QVERIFY(openEditorPage());
-        QCOMPARE(ViewHarness::text(item(QStringLiteral("toolbarTitle"))), QStringLiteral("Eigene Astro Tabelle"));
+        QCOMPARE(ViewHarness::text(item(QStringLiteral("toolbarLeftTitle"))), QStringLiteral("Eigene Astro Tabelle"));
         QVERIFY(item(QStringLiteral("backButton")));
         // Inside the stack the page leaves its title to the bar.
         QVERIFY(!item(QStringLiteral("viewTitle")));
@@ -314,7 +314,7 @@ private slots:
         QVERIFY(harness->click(item(QStringLiteral("automaticFillButton"))));
         QVERIFY(showsPage(AutomaticFillPage));
         QCOMPARE(harness->evaluate(QStringLiteral("ViewLoader.stack.depth")).toInt(), depth + 1);
-        QCOMPARE(ViewHarness::text(item(QStringLiteral("toolbarTitle"))), QStringLiteral("Automatisch ausfüllen"));
+        QCOMPARE(ViewHarness::text(item(QStringLiteral("toolbarLeftTitle"))), QStringLiteral("Automatisch ausfüllen"));
         QVERIFY(chooseFillMode(2));
         QVERIFY(harness->click(item(QStringLiteral("fillCancel"))));
         QVERIFY(showsPage(EditOwnAstroTablePage));
