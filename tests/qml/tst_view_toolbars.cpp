@@ -4,6 +4,7 @@
 #include <memory>
 
 #include <core/windowlayout.h>
+#include <devices/deviceservice.h>
 
 #include "maincontroller.h"
 #include "projectcontentcontroller.h"
