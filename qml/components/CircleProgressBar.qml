@@ -16,28 +16,32 @@ ProgressBar {
     implicitHeight: 96
     background: null
     contentItem: Item {
-        Shape {
+        // A fresh shape each time the bar enters a window (see DefaultButton).
+        Loader {
             anchors.fill: parent
-            ShapePath {
-                strokeWidth: 8
-                strokeColor: Colors.delightGrey
-                fillColor: "transparent"
-                PathAngleArc {
-                    centerX: bar.width / 2; centerY: bar.height / 2
-                    radiusX: bar.width / 2 - 6; radiusY: bar.height / 2 - 6
-                    startAngle: 0; sweepAngle: 360
+            active: bar.Window.window !== null
+            sourceComponent: Shape {
+                ShapePath {
+                    strokeWidth: 8
+                    strokeColor: Colors.delightGrey
+                    fillColor: "transparent"
+                    PathAngleArc {
+                        centerX: bar.width / 2; centerY: bar.height / 2
+                        radiusX: bar.width / 2 - 6; radiusY: bar.height / 2 - 6
+                        startAngle: 0; sweepAngle: 360
+                    }
                 }
-            }
-            ShapePath {
-                strokeWidth: 8
-                strokeColor: bar.stateColor
-                fillColor: "transparent"
-                capStyle: ShapePath.RoundCap
-                PathAngleArc {
-                    centerX: bar.width / 2; centerY: bar.height / 2
-                    radiusX: bar.width / 2 - 6; radiusY: bar.height / 2 - 6
-                    startAngle: -90
-                    sweepAngle: (bar.finished || bar.errorsOccured ? 1 : bar.position) * 360
+                ShapePath {
+                    strokeWidth: 8
+                    strokeColor: bar.stateColor
+                    fillColor: "transparent"
+                    capStyle: ShapePath.RoundCap
+                    PathAngleArc {
+                        centerX: bar.width / 2; centerY: bar.height / 2
+                        radiusX: bar.width / 2 - 6; radiusY: bar.height / 2 - 6
+                        startAngle: -90
+                        sweepAngle: (bar.finished || bar.errorsOccured ? 1 : bar.position) * 360
+                    }
                 }
             }
         }

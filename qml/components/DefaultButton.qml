@@ -24,23 +24,28 @@ Item {
     Keys.onReturnPressed: if (enabled) clicked()
     Keys.onSpacePressed: if (enabled) clicked()
 
-    Shape {
-        id: shape
+    // A fresh shape each time the button enters a window: the software scene graph draws a shape
+    // that left its window and came back (a pop-up closed and opened again) with its freed node.
+    Loader {
         anchors.fill: parent
-        readonly property real cut: ClientConfig.behavior.cuttedEdges ? Math.min(10, height / 4) : 0
-        ShapePath {
-            // Light buttons on the white page get a frame in their text colour.
-            strokeWidth: button.activeFocus ? 2 : Colors.isDarkColor(button.color) || !button.enabled ? 0 : 1
-            strokeColor: button.activeFocus ? Colors.lightBlue : button.textColor
-            fillColor: !button.enabled ? button.disabledColor
-                                       : area.pressed ? Qt.darker(button.color, 1.2) : button.color
-            startX: shape.cut; startY: 0
-            PathLine { x: button.width; y: 0 }
-            PathLine { x: button.width; y: button.height - shape.cut }
-            PathLine { x: button.width - shape.cut; y: button.height }
-            PathLine { x: 0; y: button.height }
-            PathLine { x: 0; y: shape.cut }
-            PathLine { x: shape.cut; y: 0 }
+        active: button.Window.window !== null
+        sourceComponent: Shape {
+            id: shape
+            readonly property real cut: ClientConfig.behavior.cuttedEdges ? Math.min(10, height / 4) : 0
+            ShapePath {
+                // Light buttons on the white page get a frame in their text colour.
+                strokeWidth: button.activeFocus ? 2 : Colors.isDarkColor(button.color) || !button.enabled ? 0 : 1
+                strokeColor: button.activeFocus ? Colors.lightBlue : button.textColor
+                fillColor: !button.enabled ? button.disabledColor
+                                           : area.pressed ? Qt.darker(button.color, 1.2) : button.color
+                startX: shape.cut; startY: 0
+                PathLine { x: button.width; y: 0 }
+                PathLine { x: button.width; y: button.height - shape.cut }
+                PathLine { x: button.width - shape.cut; y: button.height }
+                PathLine { x: 0; y: button.height }
+                PathLine { x: 0; y: shape.cut }
+                PathLine { x: shape.cut; y: 0 }
+            }
         }
     }
 

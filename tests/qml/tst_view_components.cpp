@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <QDir>
 #include <QQuickItem>
 #include <QQuickWindow>
@@ -43,6 +44,15 @@ QDate dateOf(const QVariant& value)
 
 class TestViewComponents : public QObject {
     Q_OBJECT
+
+    // Whether a visible shape of some size is drawn in the item or below it.
+    static bool drawsShape(const QQuickItem* item)
+    {
+        if (item->inherits("QQuickShape") && item->isVisible() && item->width() > 0 && item->height() > 0)
+            return true;
+        const QList<QQuickItem*> children = item->childItems();
+        return std::any_of(children.cbegin(), children.cend(), [](const QQuickItem* child) { return drawsShape(child); });
+    }
 
 private slots:
     void initTestCase()
@@ -340,6 +350,25 @@ private slots:
         QVERIFY(harness->click(harness->findByText(QStringLiteral("OK"))));
         QCOMPARE(accepted.size(), 1);
         QVERIFY(harness->waitFor([popup] { return !popup->property("visible").toBool(); }));
+    }
+
+    // A pop-up's buttons leave the window when it closes and come back when it opens again;
+    // each time they are drawn with their shape.
+    void popUpButtonsAreDrawnAfterReopening()
+    {
+        QObject* popup = harness->load(QStringLiteral("components/ConfirmPopUp.qml"), {{"contentText", "Löschen?"}});
+        QVERIFY(popup);
+        for (int round = 0; round < 12; ++round) {
+            QVERIFY(QMetaObject::invokeMethod(popup, "open"));
+            QVERIFY(harness->waitFor([popup] { return popup->property("opened").toBool(); }));
+            QQuickItem* button = harness->findByName(QStringLiteral("acceptButton"));
+            QVERIFY(button);
+            QVERIFY(drawsShape(button));
+            QVERIFY(ViewHarness::waitForFrame(harness->window()));
+            QVERIFY(QMetaObject::invokeMethod(popup, "close"));
+            QVERIFY(harness->waitFor([popup] { return !popup->property("visible").toBool(); }));
+            QVERIFY(ViewHarness::waitForFrame(harness->window()));
+        }
     }
 
     void harnessFailsAViewThatWarns()

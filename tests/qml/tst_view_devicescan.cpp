@@ -180,6 +180,8 @@ private slots:
         QVERIFY(waitForText(QStringLiteral("connectionError"), QStringLiteral("Die Schaltfläche wurde nicht aktiviert!")));
         device->pairing().pressButton();
         QVERIFY(m_harness->click(m_harness->find(QStringLiteral("connectionAcceptButton"))));
+        // The device makes its code when the request reaches it, not when the button is clicked.
+        QVERIFY(ViewHarness::waitFor([device] { return device->pairing().code() != devicesim::Pairing::NoCode; }));
         const QString code = QString::number(device->pairing().code()).rightJustified(6, QLatin1Char('0'));
         QVERIFY(waitForText(QStringLiteral("generatedCode"), code));
         QCOMPARE(storage::ConnectionCodeService::instance().code(QStringLiteral("310200017")), code);
