@@ -243,6 +243,38 @@ private slots:
         QCOMPARE(role(0, "state").toInt(), 3);
     }
 
+    // A row is tall enough for what it shows: a fixed or cycle row stacks its start and end
+    // times, and neither may reach into the next row.
+    void rowsHoldTheirControls_data() {
+        QTest::addColumn<QString>("device");
+        QTest::addColumn<int>("channelType");
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("state");
+        QTest::newRow("switch time") << QStringLiteral("Tarvino Rix3 Weekly 2") << 0 << 0 << 1;
+        QTest::newRow("cycle") << QStringLiteral("Tarvino Rix3 Weekly 2") << 0 << 2 << 1;
+        QTest::newRow("fixed on") << QStringLiteral("Tarvino Rix3 Hybrid 4") << 1 << 3 << 3;
+    }
+
+    void rowsHoldTheirControls() {
+        QFETCH(QString, device);
+        QFETCH(int, channelType);
+        QFETCH(int, type);
+        QFETCH(int, state);
+        QVERIFY(openProgram(device));
+        main().projectContent()->setChannelType(0, channelType);
+        switches()->createFromTable(type, state, 128, 1, at(8, 0), at(9, 0), {}, {});
+        QVERIFY(ViewHarness::waitFor([this] { return harness->findByName(QStringLiteral("switchRow_0")); }));
+        QQuickItem* row = harness->findByName(QStringLiteral("switchRow_0"));
+        const QRectF bounds = row->mapRectToScene(QRectF(0, 0, row->width(), row->height()));
+        for (const QString& name : {QStringLiteral("startTime_0"), QStringLiteral("endTime_0"), QStringLiteral("weekdays_0")}) {
+            QQuickItem* control = harness->findByName(name);
+            if (!control || !control->isVisible())
+                continue;
+            const QRectF area = control->mapRectToScene(QRectF(0, 0, control->width(), control->height()));
+            QVERIFY2(bounds.contains(area), qPrintable(name));
+        }
+    }
+
     // Each column of a row writes its role.
     void tableRowEdits() {
         QVERIFY(openProgram(QStringLiteral("Tarvino Rix3 Weekly 2")));

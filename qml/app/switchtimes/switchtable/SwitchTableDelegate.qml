@@ -57,7 +57,8 @@ Item {
     signal select(var mouse)
 
     width: ListView.view ? ListView.view.width : implicitWidth
-    height: isCycle ? SwitchTableMetrics.rowHeight * 1.6 : SwitchTableMetrics.rowHeight
+    // Cycle and fixed rows stack their start and end times.
+    height: isCycle || isFixed ? SwitchTableMetrics.rowHeight * 1.6 : SwitchTableMetrics.rowHeight
 
     // The mask of seven booleans; no day is 0, never -1.
     function maskOf(days) {
