@@ -13,6 +13,7 @@
 #include "tarvinologging.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -64,7 +65,11 @@ QString chooseSaveFile(const QString& suggestedPath, const QString& title, const
 
 QString documentsPath(const QString& fileName)
 {
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    // A fresh account may have no documents folder yet; the dialog would then open in the
+    // program's working folder.
+    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!QFileInfo(documents).isDir())
+        documents = QDir::homePath();
     return QStringLiteral("%1/%2").arg(documents, fileName);
 }
 
