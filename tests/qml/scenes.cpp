@@ -628,8 +628,7 @@ bool photographProgramListAndEditor(const QDir& output)
     saved &= harness.click(harness.findByName(QStringLiteral("switchItem_4")));
     saved &= ViewHarness::waitFor([&harness] { return harness.findByName(QStringLiteral("switchTimeEdition")); });
     // The editor in the desktop's window.
-    harness.evaluate(QStringLiteral("platformService.overwriteDisplay = 0"));
-    core::WindowLayout::instance()->setWindowSize(QSize(1280, 800));
+    harness.setPhoneLayout(false);
     saved &= save(photographMainWindow(), output.filePath(QStringLiteral("switchtime-editor.png")));
     harness.evaluate(QStringLiteral("ViewLoader.popView()"));
     main.closeProject();
@@ -846,8 +845,7 @@ bool photographExtraProgramList(const QDir& output)
     QQuickWindow* window = harness.loadMain();
     if (!window)
         return false;
-    harness.evaluate(QStringLiteral("platformService.overwriteDisplay = 1"));
-    core::WindowLayout::instance()->setWindowSize(QSize(405, 878));
+    harness.setPhoneLayout(true);
     MainController& main = MainController::instance();
     bool saved = main.createProject(modelNamed(QStringLiteral("Tarvino Rix2 Weekly 2")), QStringLiteral("Bürogebäude Nord"))
                  && showView(harness, window, 2);
@@ -882,8 +880,7 @@ bool photographExtraProgramList(const QDir& output)
     });
     saved &= save(photographMainWindow(), output.filePath(QStringLiteral("date-range-editor.png")));
     harness.evaluate(QStringLiteral("ViewLoader.popView()"));
-    harness.evaluate(QStringLiteral("platformService.overwriteDisplay = 0"));
-    core::WindowLayout::instance()->setWindowSize(QSize(1280, 800));
+    harness.setPhoneLayout(false);
     main.closeProject();
     return saved & reportOffences(harness);
 }
@@ -912,8 +909,7 @@ bool photographPhoneAstroPages(const QDir& output)
     QQuickWindow* window = harness.loadMain();
     if (!window)
         return false;
-    harness.evaluate(QStringLiteral("platformService.overwriteDisplay = 1"));
-    core::WindowLayout::instance()->setWindowSize(QSize(405, 878));
+    harness.setPhoneLayout(true);
     MainController& main = MainController::instance();
     if (!main.createProject(modelNamed(QStringLiteral("Tarvino Rix3 Astro 2")), QStringLiteral("Gartenhaus"))
         || !main.openCurrentProject())
@@ -938,8 +934,7 @@ bool photographPhoneAstroPages(const QDir& output)
     saved &= save(photographMainWindow(), output.filePath(QStringLiteral("automatic-fill-phone.png")));
     harness.evaluate(QStringLiteral("ViewLoader.stack.pop(null)"));
     saved &= ViewHarness::waitFor([&harness] { return !harness.evaluate(QStringLiteral("ViewLoader.stack.busy")).toBool(); });
-    harness.evaluate(QStringLiteral("platformService.overwriteDisplay = 0"));
-    core::WindowLayout::instance()->setWindowSize(QSize(1280, 800));
+    harness.setPhoneLayout(false);
     main.closeProject();
     return saved & reportOffences(harness);
 }

@@ -5,7 +5,6 @@
 #include <QTest>
 #include <memory>
 
-#include <core/windowlayout.h>
 
 #include "astrochannelcontroller.h"
 #include "astroprojectcontroller.h"
@@ -79,21 +78,6 @@ private:
         return dialogAfter(2);
     }
 
-    // The phone's layout, previewed through the display override in its window size.
-    void setPhoneLayout(bool phone) {
-        harness->evaluate(QStringLiteral("platformService.overwriteDisplay = %1").arg(phone ? 1 : 0));
-        core::WindowLayout::instance()->setWindowSize(phone ? QSize(405, 878) : QSize(1280, 800));
-    }
-    int currentViewKind() {
-        return harness->evaluate(QStringLiteral("ViewLoader.stack.currentItem ? ViewLoader.stack.currentItem.viewKind : -1"))
-            .toInt();
-    }
-    // The stack shows the page of `kind`, once its transition is over.
-    bool showsPage(int kind) {
-        return ViewHarness::waitFor([this, kind] {
-            return currentViewKind() == kind && !harness->evaluate(QStringLiteral("ViewLoader.stack.busy")).toBool();
-        });
-    }
     // The editor page, opened by the button of the coordinates settings' rows, in the program's
     // window, which then takes the keys.
     bool openEditorPage() {
@@ -153,7 +137,7 @@ private slots:
     void cleanupTestCase() { harness.reset(); }
     void init() { QVERIFY(openProject()); }
     void cleanup() {
-        setPhoneLayout(false);
+        harness->setPhoneLayout(false);
         QVERIFY(popPages());
         QVERIFY(closeAll());
         // The views go before the project they show.
@@ -269,7 +253,7 @@ private slots:
     void phoneEditorPageAppliesTheTableOnLeaving() {
         QFETCH(bool, byOk);
         astro()->setOwnAstroEnabled(true);
-        setPhoneLayout(true);
+        harness->setPhoneLayout(true);
         QVERIFY(openEditorPage());
         QCOMPARE(ViewHarness::text(item(QStringLiteral("toolbarLeftTitle"))), QStringLiteral("Eigene Astro Tabelle"));
         QVERIFY(item(QStringLiteral("backButton")));
@@ -306,7 +290,7 @@ private slots:
     // The fill page lies over the editor page; OK fills and Abbruch leaves the table, and both
     // return to the editor.
     void phoneFillPageReturnsToTheEditor() {
-        setPhoneLayout(true);
+        harness->setPhoneLayout(true);
         QVERIFY(openEditorPage());
         const int depth = harness->evaluate(QStringLiteral("ViewLoader.stack.depth")).toInt();
         const QTime before = sunrise(0);

@@ -6,7 +6,6 @@
 #include <QTest>
 #include <memory>
 
-#include <core/windowlayout.h>
 
 #include "maincontroller.h"
 #include "projectcontroller.h"
@@ -56,15 +55,6 @@ private:
         const double rowHeight = grid->height() / grid->property("rows").toInt();
         return {minute / 1440.0 * grid->width() + 1, (row + 0.5) * rowHeight};
     }
-    void drag(QQuickItem* grid, QPointF from, QPointF to) {
-        QQuickWindow* window = grid->window();
-        const QPoint start = grid->mapToScene(from).toPoint();
-        const QPoint end = grid->mapToScene(to).toPoint();
-        QTest::mousePress(window, Qt::LeftButton, {}, start);
-        for (int step = 1; step <= 4; ++step)
-            QTest::mouseMove(window, start + (end - start) * step / 4);
-        QTest::mouseRelease(window, Qt::LeftButton, {}, end);
-    }
     void clickMode(int mode) { QVERIFY(harness->click(harness->findByName(QStringLiteral("gridMode_%1").arg(mode)))); }
 
     // Opens a new project of the model without a view; the view controllers are made.
@@ -104,18 +94,12 @@ private:
         return ViewHarness::waitFor([this] { return item(QStringLiteral("programGrid")) || item(QStringLiteral("programList")); })
                && settled();
     }
-    // The phone's layout in a window of its size, or the desktop's.
-    void setPhoneLayout(bool phone) {
-        harness->evaluate(QStringLiteral("platformService.overwriteDisplay = %1").arg(phone ? 1 : 0));
-        if (mainLoaded)
-            core::WindowLayout::instance()->setWindowSize(phone ? QSize(405, 878) : QSize(1280, 800));
-    }
 
 private slots:
     void initTestCase() { harness = std::make_unique<ViewHarness>(); }
     void cleanupTestCase() { harness.reset(); }
     void cleanup() {
-        setPhoneLayout(false);
+        harness->setPhoneLayout(false);
         main().closeProject();
     }
 
@@ -124,7 +108,7 @@ private slots:
         QQuickItem* grid = openProgram(QStringLiteral("Tarvino Rix3 Weekly 2"));
         QVERIFY(grid);
         clickMode(1);
-        drag(grid, cell(grid, 0, 8 * 60), cell(grid, 2, 8 * 60));
+        ViewHarness::drag(grid, cell(grid, 0, 8 * 60), cell(grid, 2, 8 * 60));
         QCOMPARE(list()->rowCount(), 1);
         QCOMPARE(role(0, "type").toInt(), 0);
         QCOMPARE(role(0, "state").toInt(), 1);
@@ -138,7 +122,7 @@ private slots:
         QVERIFY(grid);
         switches()->createFromTable(0, 1, 128, -1, at(8, 0), {}, {}, {});
         clickMode(0);
-        drag(grid, cell(grid, 0, 7 * 60), cell(grid, 0, 9 * 60));
+        ViewHarness::drag(grid, cell(grid, 0, 7 * 60), cell(grid, 0, 9 * 60));
         QVERIFY(harness->findPopup(QStringLiteral("gridBubbleMenu")));
         QVERIFY(!harness->findByName(QStringLiteral("bubblePaste"))->isEnabled());
         QVERIFY(harness->click(harness->findByName(QStringLiteral("bubbleCopy"))));
@@ -161,7 +145,7 @@ private slots:
         QQuickItem* grid = openProgram(QStringLiteral("Tarvino Rix3 Hybrid 4"));
         QVERIFY(grid);
         switches()->createFromTable(0, 1, 128, -1, at(8, 0), {}, {}, {});
-        drag(grid, cell(grid, 0, 7 * 60), cell(grid, 0, 9 * 60));
+        ViewHarness::drag(grid, cell(grid, 0, 7 * 60), cell(grid, 0, 9 * 60));
         QVERIFY(harness->click(harness->findByName(QStringLiteral("bubbleCopy"))));
         main().projectContent()->setChannelType(1, 1);
         main().projectContent()->setSelectedChannel(1);
@@ -540,7 +524,7 @@ private slots:
     // desktop in the table beside the grid.
     void editorCreatesForListTableAndGrid() {
         QVERIFY(openInMainWindow(QStringLiteral("Tarvino Rix3 Weekly 2"), QStringLiteral("Editor")));
-        setPhoneLayout(true);
+        harness->setPhoneLayout(true);
         QVERIFY(ViewHarness::waitFor([this] { return item(QStringLiteral("programList")); }));
         QVERIFY(!item(QStringLiteral("switchGrid")));
         QVERIFY(clickOn(QStringLiteral("listAddButton")));
@@ -560,7 +544,7 @@ private slots:
         QCOMPARE(textOf(QStringLiteral("switchState_0")), QStringLiteral("Ein"));
         QCOMPARE(role(0, "startDays").toInt(), 128 | 32);
 
-        setPhoneLayout(false);
+        harness->setPhoneLayout(false);
         QVERIFY(ViewHarness::waitFor([this] { return item(QStringLiteral("switchRow_0")) && item(QStringLiteral("switchGrid")); }));
         QCOMPARE(textOf(QStringLiteral("startTime_0")), QStringLiteral("00:00"));
         QQuickItem* grid = item(QStringLiteral("switchGrid"));

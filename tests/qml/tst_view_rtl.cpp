@@ -66,15 +66,6 @@ class TestViewRtl : public QObject {
         const double x = (minute + 30) / 1440.0 * grid->width();
         return {mirrored ? grid->width() - x : x, (row + 0.5) * rowHeight};
     }
-    static void drag(QQuickItem* grid, QPointF from, QPointF to) {
-        QQuickWindow* window = grid->window();
-        const QPoint start = grid->mapToScene(from).toPoint();
-        const QPoint end = grid->mapToScene(to).toPoint();
-        QTest::mousePress(window, Qt::LeftButton, {}, start);
-        for (int step = 1; step <= 4; ++step)
-            QTest::mouseMove(window, start + (end - start) * step / 4);
-        QTest::mouseRelease(window, Qt::LeftButton, {}, end);
-    }
 
     // The first column of the item, inside its padding, where the window shows text; -1 for none.
     static int firstInk(QQuickItem* item) {
@@ -201,7 +192,7 @@ private slots:
         QQuickItem* grid = openProgram();
         QVERIFY(grid);
         QVERIFY(harness->click(item(QStringLiteral("gridMode_1"))));
-        drag(grid, cell(grid, 0, 8 * 60, mirrored), cell(grid, 1, 8 * 60, mirrored));
+        ViewHarness::drag(grid, cell(grid, 0, 8 * 60, mirrored), cell(grid, 1, 8 * 60, mirrored));
         QCOMPARE(list()->rowCount(), 1);
         QCOMPARE(role(0, "startDays").toInt(), 128 | 64);
         QCOMPARE(role(0, "startTime").toDateTime().time().hour(), 8);
@@ -209,13 +200,13 @@ private slots:
         // Around the time on the reading direction's side the grid offers the switch time to
         // copy; on the other side there is nothing.
         QVERIFY(harness->click(item(QStringLiteral("gridMode_0"))));
-        drag(grid, cell(grid, 0, 7 * 60, mirrored), cell(grid, 0, 9 * 60, mirrored));
+        ViewHarness::drag(grid, cell(grid, 0, 7 * 60, mirrored), cell(grid, 0, 9 * 60, mirrored));
         QVERIFY(ViewHarness::waitFor([this] { return harness->findPopup(QStringLiteral("gridBubbleMenu")); }));
         QQuickItem* copy = item(QStringLiteral("bubbleCopy"));
         QVERIFY(copy && copy->isEnabled());
         QVERIFY(harness->click(copy));
         QVERIFY(ViewHarness::waitFor([this] { return !harness->findPopup(QStringLiteral("gridBubbleMenu")); }));
-        drag(grid, cell(grid, 0, 20 * 60, mirrored), cell(grid, 0, 21 * 60, mirrored));
+        ViewHarness::drag(grid, cell(grid, 0, 20 * 60, mirrored), cell(grid, 0, 21 * 60, mirrored));
         copy = item(QStringLiteral("bubbleCopy"));
         QVERIFY(!harness->findPopup(QStringLiteral("gridBubbleMenu")) || (copy && !copy->isEnabled()));
     }

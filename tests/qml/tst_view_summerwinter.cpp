@@ -159,16 +159,6 @@ private:
         return ViewHarness::waitFor([&] { return (action = item(entry)) != nullptr; }) && action->isEnabled()
                && harness->click(action);
     }
-    int currentViewKind() {
-        return harness->evaluate(QStringLiteral("ViewLoader.stack.currentItem ? ViewLoader.stack.currentItem.viewKind : -1"))
-            .toInt();
-    }
-    // The stack shows the page of `kind`, once its transition is over.
-    bool showsPage(int kind) {
-        return ViewHarness::waitFor([this, kind] {
-            return currentViewKind() == kind && !harness->evaluate(QStringLiteral("ViewLoader.stack.busy")).toBool();
-        });
-    }
     bool popPages() {
         harness->evaluate(QStringLiteral("ViewLoader.stack.pop(null)"));
         return ViewHarness::waitFor([this] {

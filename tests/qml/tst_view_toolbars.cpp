@@ -3,7 +3,6 @@
 #include <QTest>
 #include <memory>
 
-#include <core/windowlayout.h>
 #include <devices/deviceservice.h>
 
 #include "maincontroller.h"
@@ -17,10 +16,6 @@ class TestViewToolbars : public ViewFixture {
     Q_OBJECT
 
 private:
-    void setPhoneLayout(bool phone) {
-        harness->evaluate(QStringLiteral("platformService.overwriteDisplay = %1").arg(phone ? 1 : 0));
-        core::WindowLayout::instance()->setWindowSize(phone ? QSize(405, 878) : QSize(1280, 800));
-    }
 
 private slots:
     void initTestCase() {
@@ -28,11 +23,11 @@ private slots:
         QVERIFY(harness->loadMain());
     }
     void cleanupTestCase() {
-        setPhoneLayout(false);
+        harness->setPhoneLayout(false);
         harness.reset();
     }
     void cleanup() {
-        setPhoneLayout(false);
+        harness->setPhoneLayout(false);
         for (QQuickWindow* dialog : harness->dialogs())
             dialog->close();
         harness->evaluate(QStringLiteral("ViewLoader.stack.clear()"));
@@ -41,7 +36,7 @@ private slots:
 
     // The phone keeps direct commands, settings and software information behind one menu.
     void homeMenuOnThePhone() {
-        setPhoneLayout(true);
+        harness->setPhoneLayout(true);
         QVERIFY(openView(QStringLiteral("HomeScreenView"), QStringLiteral("toolBarMenuButton")));
         QVERIFY(!item(QStringLiteral("settingsButton")));
         QVERIFY(!item(QStringLiteral("directCommandsButton")));
@@ -61,7 +56,7 @@ private slots:
         QVERIFY(ViewHarness::waitFor([this, before] { return harness->dialogs().size() == before + 1; }));
         QVERIFY(!harness->findPopup(QStringLiteral("toolBarMenu")));
 
-        setPhoneLayout(false);
+        harness->setPhoneLayout(false);
         QVERIFY(ViewHarness::waitFor([this] { return item(QStringLiteral("settingsButton")) != nullptr; }));
         QVERIFY(item(QStringLiteral("softwareInfoButton")));
         QVERIFY(!item(QStringLiteral("toolBarMenuButton")));
@@ -70,7 +65,7 @@ private slots:
     // The phone chooses the channel by its buttons; the desktop keeps the list.
     void channelButtonsOnThePhone() {
         QVERIFY(main().createProject(model(QStringLiteral("Tarvino Rix3 Weekly 2")), QStringLiteral("Kanäle")));
-        setPhoneLayout(true);
+        harness->setPhoneLayout(true);
         QVERIFY(openView(QStringLiteral("ProjectContentView"), QStringLiteral("channelsToolbar")));
         QVERIFY(!item(QStringLiteral("channelChooser")));
         QVERIFY(item(QStringLiteral("channelButton_0"))->property("selected").toBool());
@@ -79,7 +74,7 @@ private slots:
         QVERIFY(item(QStringLiteral("channelButton_1"))->property("selected").toBool());
         QVERIFY(!item(QStringLiteral("channelButton_0"))->property("selected").toBool());
 
-        setPhoneLayout(false);
+        harness->setPhoneLayout(false);
         QVERIFY(ViewHarness::waitFor([this] { return item(QStringLiteral("channelChooser")) != nullptr; }));
         QVERIFY(!item(QStringLiteral("channelsToolbar")));
         QCOMPARE(item(QStringLiteral("channelChooser"))->property("currentIndex").toInt(), 1);
@@ -102,7 +97,7 @@ private slots:
         QFETCH(bool, twoLines);
         const int ot2 = model(QStringLiteral("Tarvino Rix3 Weekly 2"));
         QVERIFY(main().createProject(ot2, name));
-        setPhoneLayout(phone);
+        harness->setPhoneLayout(phone);
         const QString shownName = twoLines ? QStringLiteral("twoLineTitleName") : QStringLiteral("projectTitleName");
         const QString shownDevice = twoLines ? QStringLiteral("twoLineTitleDevice") : QStringLiteral("projectTitleDevice");
         QVERIFY(openView(QStringLiteral("ProjectContentView"), shownName));
@@ -143,7 +138,7 @@ private slots:
         QFETCH(QString, shown);
         QFETCH(QString, hidden);
         QFETCH(int, alignment);
-        setPhoneLayout(phone);
+        harness->setPhoneLayout(phone);
         QVERIFY(openView(QStringLiteral("ProjectCreationView"), shown));
         QVERIFY(!item(hidden));
         QCOMPARE(textOf(shown), QStringLiteral("Neues Projekt"));

@@ -89,3 +89,16 @@ bool ViewFixture::saveAndReopen() const
     main().closeProject();
     return main().importOt2File(path) && main().openCurrentProject();
 }
+
+int ViewFixture::currentViewKind() const
+{
+    return harness->evaluate(QStringLiteral("ViewLoader.stack.currentItem ? ViewLoader.stack.currentItem.viewKind : -1"))
+        .toInt();
+}
+
+bool ViewFixture::showsPage(int kind) const
+{
+    return ViewHarness::waitFor([this, kind] {
+        return currentViewKind() == kind && !harness->evaluate(QStringLiteral("ViewLoader.stack.busy")).toBool();
+    });
+}

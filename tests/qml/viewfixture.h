@@ -43,6 +43,11 @@ protected:
     // until the item `shown` is there and the stack has settled.
     bool openView(const QString& kind, const QString& shown) const;
 
+    // The viewKind of the view on top of the main window's stack; -1 without one.
+    int currentViewKind() const;
+    // The stack shows the view of `kind`, once its transition is over.
+    bool showsPage(int kind) const;
+
     // Writes the open project to a file, closes it and opens the file again.
     bool saveAndReopen() const;
 };

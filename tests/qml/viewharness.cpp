@@ -402,6 +402,23 @@ QQuickWindow* ViewHarness::focusWindow() const
     return m_window ? m_window.get() : shownWindows().value(0);
 }
 
+void ViewHarness::drag(QQuickItem* item, QPointF from, QPointF to)
+{
+    QQuickWindow* window = item->window();
+    const QPoint start = item->mapToScene(from).toPoint();
+    const QPoint end = item->mapToScene(to).toPoint();
+    QTest::mousePress(window, Qt::LeftButton, {}, start);
+    for (int step = 1; step <= 4; ++step)
+        QTest::mouseMove(window, start + (end - start) * step / 4);
+    QTest::mouseRelease(window, Qt::LeftButton, {}, end);
+}
+
+void ViewHarness::setPhoneLayout(bool phone)
+{
+    evaluate(QStringLiteral("platformService.overwriteDisplay = %1").arg(phone ? 1 : 0));
+    core::WindowLayout::instance()->setWindowSize(phone ? QSize(405, 878) : QSize(1280, 800));
+}
+
 bool ViewHarness::waitForFrame(QQuickWindow* window)
 {
     bool swapped = false;

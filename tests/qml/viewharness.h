@@ -103,6 +103,11 @@ public:
     // The item's "text" property.
     static QString text(const QQuickItem* item);
 
+    // Presses at `from`, moves in four steps and releases at `to`, in the item's coordinates.
+    static void drag(QQuickItem* item, QPointF from, QPointF to);
+    // The phone's layout (display override) in a window of a phone's size, or the desktop's.
+    void setPhoneLayout(bool phone);
+
     // Processes events until `condition` holds; false after `timeout` ms.
     static bool waitFor(const std::function<bool()>& condition, int timeout = 5000);
     // Waits until the window has drawn a frame after now.
