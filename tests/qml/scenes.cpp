@@ -971,6 +971,38 @@ bool photographLanguageViews(const QDir& output)
     return saved & reportOffences(harness);
 }
 
+// The gallery of the shared components.
+bool photographComponents(const QDir& output)
+{
+    ViewHarness harness;
+    if (!harness.load(QStringLiteral("qrc:/gallery/ComponentGallery.qml")))
+        return false;
+    const bool saved = save(photographItemScene(harness.window()), output.filePath(QStringLiteral("components.png")));
+    return saved & reportOffences(harness);
+}
+
+// The empty main window in German and in English.
+bool photographMainWindowLanguages(const QDir& output)
+{
+    ViewHarness harness;
+    if (!harness.loadMain())
+        return false;
+    bool saved = true;
+    for (const QString& language : {QStringLiteral("de"), QStringLiteral("en")}) {
+        saved &= harness.setLanguage(language);
+        saved &= save(photographMainWindow(), output.filePath(QStringLiteral("main-window-%1.png").arg(language)));
+    }
+    return saved & reportOffences(harness);
+}
+
+// Names a scene that failed, so a run that ends with 1 says where.
+bool reported(const char* scene, bool saved)
+{
+    if (!saved)
+        QTextStream(stderr) << "The scene " << scene << " failed\n";
+    return saved;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -983,48 +1015,30 @@ int main(int argc, char* argv[])
     }
 
     bool saved = true;
-    {
-        ViewHarness harness;
-        if (harness.load(QStringLiteral("qrc:/gallery/ComponentGallery.qml")))
-            saved &= save(photographItemScene(harness.window()), output.filePath(QStringLiteral("components.png")));
-        else
-            saved = false;
-        saved &= reportOffences(harness);
-    }
-    {
-        ViewHarness harness;
-        if (harness.loadMain()) {
-            for (const QString& language : {QStringLiteral("de"), QStringLiteral("en")}) {
-                saved &= harness.setLanguage(language);
-                saved &= save(photographMainWindow(), output.filePath(QStringLiteral("main-window-%1.png").arg(language)));
-            }
-        } else {
-            saved = false;
-        }
-        saved &= reportOffences(harness);
-    }
-    saved &= photographShellViews(output);
-    saved &= photographDeviceScan(output);
-    saved &= photographProjectAndCloudViews(output);
+    saved &= reported("photographComponents", photographComponents(output));
+    saved &= reported("photographMainWindowLanguages", photographMainWindowLanguages(output));
+    saved &= reported("photographShellViews", photographShellViews(output));
+    saved &= reported("photographDeviceScan", photographDeviceScan(output));
+    saved &= reported("photographProjectAndCloudViews", photographProjectAndCloudViews(output));
     // The sample languages that the build copies.
     if (qEnvironmentVariableIsEmpty(quopral::QuopralService::FolderVariable))
         qputenv(quopral::QuopralService::FolderVariable, TARVINO_SAMPLE_LANGUAGES);
-    saved &= photographSerialAndUpdatePopUps(output);
-    saved &= photographProgramGrid(output);
-    saved &= photographProjectSettings(output);
-    saved &= photographChannelSettings(output);
-    saved &= photographDirectCommands(output);
-    saved &= photographExtraProgramTable(output);
-    saved &= photographHolidayViews(output);
-    saved &= photographResetSettings(output);
-    saved &= photographProgramListAndEditor(output);
-    saved &= photographAstroTables(output);
-    saved &= photographSummerWinter(output);
-    saved &= photographAstroViews(output);
-    saved &= photographExtraProgramEditors(output);
-    saved &= photographExtraProgramList(output);
-    saved &= photographAstroLocation(output);
-    saved &= photographPhoneAstroPages(output);
-    saved &= photographLanguageViews(output);
+    saved &= reported("photographSerialAndUpdatePopUps", photographSerialAndUpdatePopUps(output));
+    saved &= reported("photographProgramGrid", photographProgramGrid(output));
+    saved &= reported("photographProjectSettings", photographProjectSettings(output));
+    saved &= reported("photographChannelSettings", photographChannelSettings(output));
+    saved &= reported("photographDirectCommands", photographDirectCommands(output));
+    saved &= reported("photographExtraProgramTable", photographExtraProgramTable(output));
+    saved &= reported("photographHolidayViews", photographHolidayViews(output));
+    saved &= reported("photographResetSettings", photographResetSettings(output));
+    saved &= reported("photographProgramListAndEditor", photographProgramListAndEditor(output));
+    saved &= reported("photographAstroTables", photographAstroTables(output));
+    saved &= reported("photographSummerWinter", photographSummerWinter(output));
+    saved &= reported("photographAstroViews", photographAstroViews(output));
+    saved &= reported("photographExtraProgramEditors", photographExtraProgramEditors(output));
+    saved &= reported("photographExtraProgramList", photographExtraProgramList(output));
+    saved &= reported("photographAstroLocation", photographAstroLocation(output));
+    saved &= reported("photographPhoneAstroPages", photographPhoneAstroPages(output));
+    saved &= reported("photographLanguageViews", photographLanguageViews(output));
     return saved ? 0 : 1;
 }
