@@ -614,7 +614,7 @@
         <location filename="../../qml/app/extraprograms/SonderProgramDate.qml" line="+181"/>
         <location filename="../../qml/app/holidays/HolidayEdition.qml" line="+251"/>
         <location filename="../../qml/app/switchtimes/datetable/DateTableDelegate.qml" line="+252"/>
-        <location filename="../../qml/app/utils/ZorvikUtils.qml" line="+165"/>
+        <location filename="../../qml/app/utils/ZorvikUtils.qml" line="+168"/>
         <source>d</source>
         <translation>d.</translation>
     </message>
@@ -1685,47 +1685,47 @@ Nogle data blev ikke overført.</translation>
 <context>
     <name>Edit project</name>
     <message>
-        <location filename="../../qml/app/views/ProjectContentView.qml" line="+28"/>
+        <location filename="../../qml/app/views/ProjectContentView.qml" line="+30"/>
         <source>Neues Projekt</source>
         <translation>Nyt projekt</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Öffnen</source>
         <translation>Åbn</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Speichern</source>
         <translation>Gem</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>TARVINO rix2/rix3 lesen</source>
         <translation>Læs TARVINO rix2/rix3</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Programm TARVINO rix2/rix3</source>
         <translation>Programmér TARVINO rix2/rix3</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Direkte Befehle</source>
         <translation>Direkte kommandoer</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>E-Mail</source>
         <translation>E-mail</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Drucken</source>
         <translation>Udskriv</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Druckvorschau</source>
         <translation>Vis udskrift</translation>
     </message>
@@ -2154,7 +2154,7 @@ Nogle data blev ikke overført.</translation>
         <location filename="../../qml/app/switchtimes/ProgramViewGrid.qml" line="+320"/>
         <location filename="../../qml/app/switchtimes/ProgramViewList.qml" line="+104"/>
         <location filename="../../qml/app/switchtimes/tablecomp/TableContextMenu.qml" line="+46"/>
-        <location filename="../../qml/app/views/HomeScreenView.qml" line="+90"/>
+        <location filename="../../qml/app/views/HomeScreenView.qml" line="+89"/>
         <source>Löschen</source>
         <translation>Slet</translation>
     </message>
@@ -2261,7 +2261,7 @@ Nogle data blev ikke overført.</translation>
         <translation>Bekræftelse</translation>
     </message>
     <message>
-        <location filename="../../qml/app/toolbars/AppToolBar.qml" line="+92"/>
+        <location filename="../../qml/app/toolbars/AppToolBar.qml" line="+95"/>
         <source>Zurück</source>
         <translation>Tilbage</translation>
     </message>
@@ -2303,7 +2303,7 @@ Nogle data blev ikke overført.</translation>
         <translation>Markér alle</translation>
     </message>
     <message>
-        <location filename="../../qml/MainWindow.qml" line="+199"/>
+        <location filename="../../qml/MainWindow.qml" line="+200"/>
         <source>Es gab nichts zu schreiben.</source>
         <translation>Der var intet at skrive.</translation>
     </message>
@@ -3433,7 +3433,7 @@ Nogle data blev ikke overført.</translation>
 <context>
     <name>MainController</name>
     <message>
-        <location filename="../../app/shell/maincontroller.cpp" line="+488"/>
+        <location filename="../../app/shell/maincontroller.cpp" line="+493"/>
         <source>Open File</source>
         <translation>Åbn fil</translation>
     </message>
@@ -5000,7 +5000,7 @@ Forbindelseskode: %3</translation>
         <translation>Cyklus</translation>
     </message>
     <message>
-        <location line="+89"/>
+        <location line="+90"/>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableHeader.qml" line="-5"/>
         <source>Start</source>
         <translation>Begyndelse</translation>
@@ -5119,7 +5119,7 @@ tt:mm:ss</translation>
 <context>
     <name>Update</name>
     <message>
-        <location filename="../../qml/MainWindow.qml" line="-86"/>
+        <location filename="../../qml/MainWindow.qml" line="-85"/>
         <source>Software aktualisieren</source>
         <translation>Opdatér software</translation>
     </message>

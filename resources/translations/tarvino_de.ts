@@ -614,7 +614,7 @@
         <location filename="../../qml/app/extraprograms/SonderProgramDate.qml" line="+181"/>
         <location filename="../../qml/app/holidays/HolidayEdition.qml" line="+251"/>
         <location filename="../../qml/app/switchtimes/datetable/DateTableDelegate.qml" line="+252"/>
-        <location filename="../../qml/app/utils/ZorvikUtils.qml" line="+165"/>
+        <location filename="../../qml/app/utils/ZorvikUtils.qml" line="+168"/>
         <source>d</source>
         <translation>d</translation>
     </message>
@@ -1685,47 +1685,47 @@ Einige Daten wurden nicht übertragen.</translation>
 <context>
     <name>Edit project</name>
     <message>
-        <location filename="../../qml/app/views/ProjectContentView.qml" line="+28"/>
+        <location filename="../../qml/app/views/ProjectContentView.qml" line="+30"/>
         <source>Neues Projekt</source>
         <translation>Neues Projekt</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Öffnen</source>
         <translation>Öffnen</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Speichern</source>
         <translation>Speichern</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>TARVINO rix2/rix3 lesen</source>
         <translation>TARVINO rix2/rix3 lesen</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Programm TARVINO rix2/rix3</source>
         <translation>Programm TARVINO rix2/rix3</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Direkte Befehle</source>
         <translation>Direkte Befehle</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>E-Mail</source>
         <translation>E-Mail</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Drucken</source>
         <translation>Drucken</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Druckvorschau</source>
         <translation>Druckvorschau</translation>
     </message>
@@ -2154,7 +2154,7 @@ Einige Daten wurden nicht übertragen.</translation>
         <location filename="../../qml/app/switchtimes/ProgramViewGrid.qml" line="+320"/>
         <location filename="../../qml/app/switchtimes/ProgramViewList.qml" line="+104"/>
         <location filename="../../qml/app/switchtimes/tablecomp/TableContextMenu.qml" line="+46"/>
-        <location filename="../../qml/app/views/HomeScreenView.qml" line="+90"/>
+        <location filename="../../qml/app/views/HomeScreenView.qml" line="+89"/>
         <source>Löschen</source>
         <translation>Löschen</translation>
     </message>
@@ -2261,7 +2261,7 @@ Einige Daten wurden nicht übertragen.</translation>
         <translation>Bestätigung</translation>
     </message>
     <message>
-        <location filename="../../qml/app/toolbars/AppToolBar.qml" line="+92"/>
+        <location filename="../../qml/app/toolbars/AppToolBar.qml" line="+95"/>
         <source>Zurück</source>
         <translation>Zurück</translation>
     </message>
@@ -2303,7 +2303,7 @@ Einige Daten wurden nicht übertragen.</translation>
         <translation>Alle auswählen</translation>
     </message>
     <message>
-        <location filename="../../qml/MainWindow.qml" line="+199"/>
+        <location filename="../../qml/MainWindow.qml" line="+200"/>
         <source>Es gab nichts zu schreiben.</source>
         <translation>Es gab nichts zu schreiben.</translation>
     </message>
@@ -3433,7 +3433,7 @@ Einige Daten wurden nicht übertragen.</translation>
 <context>
     <name>MainController</name>
     <message>
-        <location filename="../../app/shell/maincontroller.cpp" line="+488"/>
+        <location filename="../../app/shell/maincontroller.cpp" line="+493"/>
         <source>Open File</source>
         <translation>Open File</translation>
     </message>
@@ -5000,7 +5000,7 @@ Anschlusscode: %3</translation>
         <translation>Zyklus</translation>
     </message>
     <message>
-        <location line="+89"/>
+        <location line="+90"/>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableHeader.qml" line="-5"/>
         <source>Start</source>
         <translation>Start</translation>
@@ -5119,7 +5119,7 @@ hh:mm:ss</translation>
 <context>
     <name>Update</name>
     <message>
-        <location filename="../../qml/MainWindow.qml" line="-86"/>
+        <location filename="../../qml/MainWindow.qml" line="-85"/>
         <source>Software aktualisieren</source>
         <translation>Software aktualisieren</translation>
     </message>

@@ -614,7 +614,7 @@
         <location filename="../../qml/app/extraprograms/SonderProgramDate.qml" line="+181"/>
         <location filename="../../qml/app/holidays/HolidayEdition.qml" line="+251"/>
         <location filename="../../qml/app/switchtimes/datetable/DateTableDelegate.qml" line="+252"/>
-        <location filename="../../qml/app/utils/ZorvikUtils.qml" line="+165"/>
+        <location filename="../../qml/app/utils/ZorvikUtils.qml" line="+168"/>
         <source>d</source>
         <translation>d</translation>
     </message>
@@ -1685,47 +1685,47 @@ Algunos datos no se han transferido.</translation>
 <context>
     <name>Edit project</name>
     <message>
-        <location filename="../../qml/app/views/ProjectContentView.qml" line="+28"/>
+        <location filename="../../qml/app/views/ProjectContentView.qml" line="+30"/>
         <source>Neues Projekt</source>
         <translation>Nuevo proyecto</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Öffnen</source>
         <translation>Abrir</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Speichern</source>
         <translation>Guardar</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>TARVINO rix2/rix3 lesen</source>
         <translation>Leer TARVINO rix2/rix3</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Programm TARVINO rix2/rix3</source>
         <translation>Programar TARVINO rix2/rix3</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Direkte Befehle</source>
         <translation>Órdenes directas</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>E-Mail</source>
         <translation>Correo electrónico</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Drucken</source>
         <translation>Imprimir</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Druckvorschau</source>
         <translation>Vista previa de impresión</translation>
     </message>
@@ -2154,7 +2154,7 @@ Algunos datos no se han transferido.</translation>
         <location filename="../../qml/app/switchtimes/ProgramViewGrid.qml" line="+320"/>
         <location filename="../../qml/app/switchtimes/ProgramViewList.qml" line="+104"/>
         <location filename="../../qml/app/switchtimes/tablecomp/TableContextMenu.qml" line="+46"/>
-        <location filename="../../qml/app/views/HomeScreenView.qml" line="+90"/>
+        <location filename="../../qml/app/views/HomeScreenView.qml" line="+89"/>
         <source>Löschen</source>
         <translation>Eliminar</translation>
     </message>
@@ -2261,7 +2261,7 @@ Algunos datos no se han transferido.</translation>
         <translation>Confirmación</translation>
     </message>
     <message>
-        <location filename="../../qml/app/toolbars/AppToolBar.qml" line="+92"/>
+        <location filename="../../qml/app/toolbars/AppToolBar.qml" line="+95"/>
         <source>Zurück</source>
         <translation>Atrás</translation>
     </message>
@@ -2303,7 +2303,7 @@ Algunos datos no se han transferido.</translation>
         <translation>Seleccionar todo</translation>
     </message>
     <message>
-        <location filename="../../qml/MainWindow.qml" line="+199"/>
+        <location filename="../../qml/MainWindow.qml" line="+200"/>
         <source>Es gab nichts zu schreiben.</source>
         <translation>No había nada que escribir.</translation>
     </message>
@@ -3433,7 +3433,7 @@ Algunos datos no se han transferido.</translation>
 <context>
     <name>MainController</name>
     <message>
-        <location filename="../../app/shell/maincontroller.cpp" line="+488"/>
+        <location filename="../../app/shell/maincontroller.cpp" line="+493"/>
         <source>Open File</source>
         <translation>Abrir archivo</translation>
     </message>
@@ -5000,7 +5000,7 @@ Código de conexión: %3</translation>
         <translation>Ciclo</translation>
     </message>
     <message>
-        <location line="+89"/>
+        <location line="+90"/>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableHeader.qml" line="-5"/>
         <source>Start</source>
         <translation>Inicio</translation>
@@ -5119,7 +5119,7 @@ hh:mm:ss</translation>
 <context>
     <name>Update</name>
     <message>
-        <location filename="../../qml/MainWindow.qml" line="-86"/>
+        <location filename="../../qml/MainWindow.qml" line="-85"/>
         <source>Software aktualisieren</source>
         <translation>Actualizar software</translation>
     </message>

@@ -614,7 +614,7 @@
         <location filename="../../qml/app/extraprograms/SonderProgramDate.qml" line="+181"/>
         <location filename="../../qml/app/holidays/HolidayEdition.qml" line="+251"/>
         <location filename="../../qml/app/switchtimes/datetable/DateTableDelegate.qml" line="+252"/>
-        <location filename="../../qml/app/utils/ZorvikUtils.qml" line="+165"/>
+        <location filename="../../qml/app/utils/ZorvikUtils.qml" line="+168"/>
         <source>d</source>
         <translation>d</translation>
     </message>
@@ -1690,47 +1690,47 @@ Niektóre dane nie zostały przesłane.</translation>
 <context>
     <name>Edit project</name>
     <message>
-        <location filename="../../qml/app/views/ProjectContentView.qml" line="+28"/>
+        <location filename="../../qml/app/views/ProjectContentView.qml" line="+30"/>
         <source>Neues Projekt</source>
         <translation>Nowy projekt</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Öffnen</source>
         <translation>Otwórz</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Speichern</source>
         <translation>Zapisz</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>TARVINO rix2/rix3 lesen</source>
         <translation>Odczytaj TARVINO rix2/rix3</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Programm TARVINO rix2/rix3</source>
         <translation>Programuj TARVINO rix2/rix3</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Direkte Befehle</source>
         <translation>Polecenia bezpośrednie</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>E-Mail</source>
         <translation>Adres e-mail</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Drucken</source>
         <translation>Drukuj</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Druckvorschau</source>
         <translation>Podgląd wydruku</translation>
     </message>
@@ -2159,7 +2159,7 @@ Niektóre dane nie zostały przesłane.</translation>
         <location filename="../../qml/app/switchtimes/ProgramViewGrid.qml" line="+320"/>
         <location filename="../../qml/app/switchtimes/ProgramViewList.qml" line="+104"/>
         <location filename="../../qml/app/switchtimes/tablecomp/TableContextMenu.qml" line="+46"/>
-        <location filename="../../qml/app/views/HomeScreenView.qml" line="+90"/>
+        <location filename="../../qml/app/views/HomeScreenView.qml" line="+89"/>
         <source>Löschen</source>
         <translation>Usuń</translation>
     </message>
@@ -2266,7 +2266,7 @@ Niektóre dane nie zostały przesłane.</translation>
         <translation>Potwierdzenie</translation>
     </message>
     <message>
-        <location filename="../../qml/app/toolbars/AppToolBar.qml" line="+92"/>
+        <location filename="../../qml/app/toolbars/AppToolBar.qml" line="+95"/>
         <source>Zurück</source>
         <translation>Wstecz</translation>
     </message>
@@ -2308,7 +2308,7 @@ Niektóre dane nie zostały przesłane.</translation>
         <translation>Zaznacz wszystko</translation>
     </message>
     <message>
-        <location filename="../../qml/MainWindow.qml" line="+199"/>
+        <location filename="../../qml/MainWindow.qml" line="+200"/>
         <source>Es gab nichts zu schreiben.</source>
         <translation>Nie było nic do zapisania.</translation>
     </message>
@@ -3439,7 +3439,7 @@ Niektóre dane nie zostały przesłane.</translation>
 <context>
     <name>MainController</name>
     <message>
-        <location filename="../../app/shell/maincontroller.cpp" line="+488"/>
+        <location filename="../../app/shell/maincontroller.cpp" line="+493"/>
         <source>Open File</source>
         <translation>Otwórz plik</translation>
     </message>
@@ -5009,7 +5009,7 @@ Kod połączenia: %3</translation>
         <translation>Cykl</translation>
     </message>
     <message>
-        <location line="+89"/>
+        <location line="+90"/>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableHeader.qml" line="-5"/>
         <source>Start</source>
         <translation>Początek</translation>
@@ -5128,7 +5128,7 @@ gg:mm:ss</translation>
 <context>
     <name>Update</name>
     <message>
-        <location filename="../../qml/MainWindow.qml" line="-86"/>
+        <location filename="../../qml/MainWindow.qml" line="-85"/>
         <source>Software aktualisieren</source>
         <translation>Aktualizuj oprogramowanie</translation>
     </message>

@@ -614,7 +614,7 @@
         <location filename="../../qml/app/extraprograms/SonderProgramDate.qml" line="+181"/>
         <location filename="../../qml/app/holidays/HolidayEdition.qml" line="+251"/>
         <location filename="../../qml/app/switchtimes/datetable/DateTableDelegate.qml" line="+252"/>
-        <location filename="../../qml/app/utils/ZorvikUtils.qml" line="+165"/>
+        <location filename="../../qml/app/utils/ZorvikUtils.qml" line="+168"/>
         <source>d</source>
         <translation>д</translation>
     </message>
@@ -1690,47 +1690,47 @@ Einige Daten wurden nicht übertragen.</source>
 <context>
     <name>Edit project</name>
     <message>
-        <location filename="../../qml/app/views/ProjectContentView.qml" line="+28"/>
+        <location filename="../../qml/app/views/ProjectContentView.qml" line="+30"/>
         <source>Neues Projekt</source>
         <translation>Новый проект</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Öffnen</source>
         <translation>Открыть</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Speichern</source>
         <translation>Сохранить</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>TARVINO rix2/rix3 lesen</source>
         <translation>Прочитать TARVINO rix2/rix3</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Programm TARVINO rix2/rix3</source>
         <translation>Запрограммировать TARVINO rix2/rix3</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Direkte Befehle</source>
         <translation>Прямые команды</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>E-Mail</source>
         <translation>Эл. почта</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Drucken</source>
         <translation>Печать</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Druckvorschau</source>
         <translation>Предварительный просмотр</translation>
     </message>
@@ -2159,7 +2159,7 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/app/switchtimes/ProgramViewGrid.qml" line="+320"/>
         <location filename="../../qml/app/switchtimes/ProgramViewList.qml" line="+104"/>
         <location filename="../../qml/app/switchtimes/tablecomp/TableContextMenu.qml" line="+46"/>
-        <location filename="../../qml/app/views/HomeScreenView.qml" line="+90"/>
+        <location filename="../../qml/app/views/HomeScreenView.qml" line="+89"/>
         <source>Löschen</source>
         <translation>Удалить</translation>
     </message>
@@ -2266,7 +2266,7 @@ Einige Daten wurden nicht übertragen.</source>
         <translation>Подтверждение</translation>
     </message>
     <message>
-        <location filename="../../qml/app/toolbars/AppToolBar.qml" line="+92"/>
+        <location filename="../../qml/app/toolbars/AppToolBar.qml" line="+95"/>
         <source>Zurück</source>
         <translation>Назад</translation>
     </message>
@@ -2308,7 +2308,7 @@ Einige Daten wurden nicht übertragen.</source>
         <translation>Выделить все</translation>
     </message>
     <message>
-        <location filename="../../qml/MainWindow.qml" line="+199"/>
+        <location filename="../../qml/MainWindow.qml" line="+200"/>
         <source>Es gab nichts zu schreiben.</source>
         <translation>Записывать было нечего.</translation>
     </message>
@@ -3439,7 +3439,7 @@ Einige Daten wurden nicht übertragen.</source>
 <context>
     <name>MainController</name>
     <message>
-        <location filename="../../app/shell/maincontroller.cpp" line="+488"/>
+        <location filename="../../app/shell/maincontroller.cpp" line="+493"/>
         <source>Open File</source>
         <translation>Открыть файл</translation>
     </message>
@@ -5009,7 +5009,7 @@ SN: %2
         <translation>Цикл</translation>
     </message>
     <message>
-        <location line="+89"/>
+        <location line="+90"/>
         <location filename="../../qml/app/switchtimes/switchtable/SwitchTableHeader.qml" line="-5"/>
         <source>Start</source>
         <translation>Начало</translation>
@@ -5128,7 +5128,7 @@ hh:mm:ss</source>
 <context>
     <name>Update</name>
     <message>
-        <location filename="../../qml/MainWindow.qml" line="-86"/>
+        <location filename="../../qml/MainWindow.qml" line="-85"/>
         <source>Software aktualisieren</source>
         <translation>Обновить ПО</translation>
     </message>
