@@ -299,6 +299,8 @@ private slots:
         QVERIFY(harness->setLanguage(language));
         QVERIFY(waitForItem(QStringLiteral("rangeRepeat_0")));
         QCOMPARE(textOf(QStringLiteral("rangeRepeat_0")), text);
+        // The long caption is shown whole.
+        QVERIFY(!item(QStringLiteral("rangeRepeat_0Caption"))->property("truncated").toBool());
     }
 
     // Each range lists the switch times of its standard extra program: on and off of a plain

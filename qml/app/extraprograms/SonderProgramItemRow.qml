@@ -16,8 +16,12 @@ RowLayout {
 
     spacing: Metrics.margin
 
+    // A caption longer than its column takes a second line rather than being cut.
     DefaultText {
+        objectName: line.valueName + "Caption"
         Layout.preferredWidth: 70
+        elide: Text.ElideNone
+        wrapMode: Text.Wrap
         text: line.caption
         color: Colors.secondaryColor
         font.pixelSize: Metrics.fontSize.small
