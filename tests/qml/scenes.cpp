@@ -674,10 +674,7 @@ bool photographAstroTables(const QDir& output)
         channel->setOffsetSunset(-10);
     }
     saved &= photographWindow(QStringLiteral("YearlyAstroTable"),
-                              {{QStringLiteral("viewController"), controller},
-                               {QStringLiteral("astroTimes"), QStringList{QStringLiteral("Sonnenuntergang"),
-                                                                          QStringLiteral("Dämmerung"),
-                                                                          QStringLiteral("Dunkelheit")}}},
+                              {{QStringLiteral("viewController"), controller}},
                               QSize(1024, 900), QStringLiteral("yearly-astro-table.png"));
     harness.load(QStringLiteral("components/DefaultText.qml"));
     main.closeProject();

@@ -21,10 +21,8 @@ SettingsPage {
     function openYearlyAstroTable() {
         viewController.selectAstroChannel()
         ZorvikUtils.window.openWindowDialog("qrc:/orvindal/Tarvino/app/astro/YearlyAstroTable.qml",
-                                            {
-                                                viewController: viewController,
-                                                astroTimes: AstroSettingsProvider.astroTime
-                                            }, 1024, { height: 900, minimumHeight: 700 })
+                                            { viewController: viewController },
+                                            1024, { height: 900, minimumHeight: 700 })
     }
 
     DefaultEmptyPopUp {

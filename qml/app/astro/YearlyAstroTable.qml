@@ -9,7 +9,6 @@ AppView {
     id: view
 
     required property var viewController
-    property var astroTimes: []
     readonly property var project: viewController.project
     readonly property var location: project.coordinatesController
     readonly property var channel: viewController.channelController
@@ -155,7 +154,7 @@ AppView {
                 objectName: "yearlyAstroTime"
                 Layout.columnSpan: 5
                 visible: view.project.hasAstroTime
-                text: view.channel ? view.astroTimes[view.channel.astroTime] || "" : ""
+                text: view.channel ? AstroSettingsProvider.astroTime[view.channel.astroTime] || "" : ""
             }
         }
 
