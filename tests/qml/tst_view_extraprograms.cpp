@@ -273,6 +273,16 @@ private slots:
         QCOMPARE(role(0, "weekRuleMonth").toInt(), 12);
         QVERIFY(typeTime(QStringLiteral("startTime_0"), QStringLiteral("0645")));
         QCOMPARE(role(0, "startTime").toDateTime().time(), QTime(6, 45));
+        // The rule's controls stay between the type box and the duration, side by side.
+        const QStringList controls{QStringLiteral("rangeType_0"), QStringLiteral("weekRuleDay_0"),
+                                   QStringLiteral("weekRuleWeekDay_0"), QStringLiteral("weekRuleMonth_0"),
+                                   QStringLiteral("startTime_0"), QStringLiteral("duration_0")};
+        for (int next = 1; next < controls.size(); ++next) {
+            const QQuickItem* left = harness->findByName(controls[next - 1]);
+            const QQuickItem* right = harness->findByName(controls[next]);
+            QVERIFY2(left->mapToScene(QPointF(left->width(), 0)).x() <= right->mapToScene(QPointF()).x(),
+                     qPrintable(controls[next]));
+        }
         QQuickItem* hours = harness->findByName(QStringLiteral("duration_0"));
         QMetaObject::invokeMethod(hours, "increase");
         QMetaObject::invokeMethod(hours, "valueModified");

@@ -163,26 +163,31 @@ Item {
                 offset: row.model.startDay
             }
             Row {
+                id: weekRule
+                // The three boxes share what the time leaves of the start and end columns.
+                readonly property real boxRoom: width - DateTableMetrics.timeWidth - 3 * spacing
+
                 anchors.centerIn: parent
+                width: parent.width - 2 * Metrics.halfMargin
                 visible: row.isWeekRule
                 spacing: Metrics.halfMargin
                 DefaultCombobox {
                     objectName: "weekRuleDay_" + row.index
-                    width: 110
+                    width: weekRule.boxRoom * 0.28
                     model: DateRangeProvider.weekNumbers
                     currentIndex: row.model.weekRuleDay - 1
                     onActivated: index => row.write(DateRangeListModel.WeekRuleDayRole, index + 1)
                 }
                 DefaultCombobox {
                     objectName: "weekRuleWeekDay_" + row.index
-                    width: 130
+                    width: weekRule.boxRoom * 0.34
                     model: DateRangeProvider.weekDays
                     currentIndex: row.model.weekRuleWeekDay - 1
                     onActivated: index => row.write(DateRangeListModel.WeekRuleWeekDayRole, index + 1)
                 }
                 DefaultCombobox {
                     objectName: "weekRuleMonth_" + row.index
-                    width: 150
+                    width: weekRule.boxRoom * 0.38
                     model: DateRangeProvider.frequencies
                     currentIndex: row.model.weekRuleMonth
                     onActivated: index => row.write(DateRangeListModel.WeekRuleMonthRole, index)
