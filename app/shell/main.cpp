@@ -1,9 +1,11 @@
 #include "buildinfo.h"
+#include "startuppreload.h"
 #include "tarvinoapp.h"
 #include "tarvinologging.h"
 
 #include <QApplication>
 #include <QQmlApplicationEngine>
+#include <QQmlComponent>
 #include <QQmlExtensionPlugin>
 #include <QQuickStyle>
 #include <QQuickWindow>
@@ -21,13 +23,17 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QString::fromLatin1(BuildInfo::OrganizationName));
     QApplication::setApplicationName(QString::fromLatin1(BuildInfo::ApplicationName));
     QApplication::setApplicationVersion(QString::fromLatin1(BuildInfo::ProjectVersion));
+    const StartupPreload preload;
 
     TarvinoApp app;
-    app.initialize();
-
     QQmlApplicationEngine& engine = app.engine();
     engine.addImportPath(QStringLiteral("qrc:/orvindal"));
     const QUrl mainUrl(QStringLiteral("qrc:/orvindal/Tarvino/main.qml"));
+    // The QML loader thread compiles the main window and its imports while the services start;
+    // the load below waits for it and reuses the result.
+    QQmlComponent mainComponent(&engine);
+    mainComponent.loadUrl(mainUrl, QQmlComponent::Asynchronous);
+    app.initialize();
     QObject::connect(
         &engine, &QQmlApplicationEngine::objectCreated, &application,
         [mainUrl](QObject* object, const QUrl& url) {

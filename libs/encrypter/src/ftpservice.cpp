@@ -117,8 +117,11 @@ void FtpService::setCredentials(const QString& username, const QString& password
         qWarning() << ">> Credentials refused: there is no decrypt function";
         return;
     }
-    m_username = decrypt(username);
-    m_password = decrypt(password);
+    // Decrypted at the first transfer, which comes long after the start of the program.
+    const QMutexLocker lock(&m_jobLock);
+    m_decryptCredentials = [username, password, decrypt = std::move(decrypt)] {
+        return std::pair(decrypt(username), decrypt(password));
+    };
 }
 
 void FtpService::endSession(const QString& scheme, const QString& host)
@@ -205,6 +208,10 @@ FtpJob* FtpService::addJob(const QString& url, std::function<void(const QByteArr
                            const QString& filePath, const QString& username, bool requireTls)
 {
     const QMutexLocker lock(&m_jobLock);
+    if (m_decryptCredentials) {
+        std::tie(m_username, m_password) = m_decryptCredentials();
+        m_decryptCredentials = nullptr;
+    }
     auto* job = new FtpJob;
     job->url = url;
     job->filePath = filePath;

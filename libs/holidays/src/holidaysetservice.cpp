@@ -179,7 +179,7 @@ void HolidaySetService::setHolidayList(int index, bool filteredIndex)
     if (m_currentIndex >= 0)
         storeCurrentIndex();
     showRulesOf(m_currentIndex);
-    rebuildRegistry();
+    invalidateRegistry();
 }
 
 int HolidaySetService::currentIndex(bool filteredIndex) const
@@ -336,7 +336,7 @@ bool HolidaySetService::editRules(int setIndex, bool filteredIndex, const std::f
         return false;
     showRulesOf(position);
     if (position == m_currentIndex)
-        rebuildRegistry();
+        invalidateRegistry();
     return saveCustomHolidaySets();
 }
 
@@ -376,7 +376,7 @@ QString HolidaySetService::holidayName(const QDateTime& date)
         return *cached;
     const int entry = firstMatchingEntry(date.date());
     const QString name =
-        entry >= 0 ? m_registry.at(entry).toObject().value(QLatin1String("name")).toString() : QString();
+        entry >= 0 ? registry().at(entry).toObject().value(QLatin1String("name")).toString() : QString();
     m_holidayNameCache.insert(key, name);
     return name;
 }
@@ -440,27 +440,37 @@ void HolidaySetService::showRulesOf(int position)
     m_holidays.updateModel(m_sets.isValidIndex(position) ? m_sets.at(position).holidays() : QList<Holiday>());
 }
 
-// Built from the current set itself: the rules model may show another set after an edit.
-void HolidaySetService::rebuildRegistry()
+void HolidaySetService::invalidateRegistry()
 {
-    QJsonArray registry;
-    const QList<Holiday> rules = m_sets.isValidIndex(m_currentIndex) ? m_sets.at(m_currentIndex).holidays()
-                                                                      : QList<Holiday>();
-    for (const Holiday& holiday : rules) {
-        const QJsonArray entries = holiday.holidays();
-        for (const QJsonValue& entry : entries)
-            registry.append(entry);
-    }
-    m_registry = registry;
+    m_registry.reset();
     m_isHolidayCache.clear();
     m_holidayNameCache.clear();
     emit holidayRegistryChanged();
 }
 
+// Built from the current set itself: the rules model may show another set after an edit.
+const QJsonArray& HolidaySetService::registry() const
+{
+    ensureLoaded();
+    if (m_registry)
+        return *m_registry;
+    QJsonArray entries;
+    const QList<Holiday> rules = m_sets.isValidIndex(m_currentIndex) ? m_sets.at(m_currentIndex).holidays()
+                                                                      : QList<Holiday>();
+    for (const Holiday& holiday : rules) {
+        const QJsonArray dates = holiday.holidays();
+        for (const QJsonValue& date : dates)
+            entries.append(date);
+    }
+    m_registry = entries;
+    return *m_registry;
+}
+
 int HolidaySetService::firstMatchingEntry(const QDate& date) const
 {
-    for (qsizetype i = 0; i < m_registry.size(); ++i) {
-        if (checkHoliday(date, m_registry.at(i).toObject()))
+    const QJsonArray& entries = registry();
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        if (checkHoliday(date, entries.at(i).toObject()))
             return static_cast<int>(i);
     }
     return -1;

@@ -9,6 +9,7 @@
 #include <QUuid>
 #include <functional>
 #include <optional>
+#include <utility>
 
 #include "encrypter/certificateinfo.h"
 #include "encrypter/encrypter_export.h"
@@ -56,7 +57,8 @@ public:
     // Puts a certificate file into the store and makes the worker trust it. True when it was
     // copied, or replaced with force; false when it is missing, exists without force, or fails.
     bool loadCertificate(const QString& path, bool force);
-    // The default credentials are decrypt(username) and decrypt(password).
+    // The default credentials are decrypt(username) and decrypt(password), made at the first
+    // transfer.
     void setCredentials(const QString& username, const QString& password,
                         std::function<QString(const QString&)> decrypt);
     // Drops the worker's connection to that server.
@@ -105,6 +107,7 @@ private:
     void storeRootCertificate(const QByteArray& pem);
 
     QString m_certificateDirectory;
+    std::function<std::pair<QString, QString>()> m_decryptCredentials;
     QString m_username;
     QString m_password;
     FtpWorker* m_worker = nullptr;

@@ -50,7 +50,7 @@ public:
     HolidaySets* holidaySets() { ensureLoaded(); return &m_sets; }
     Holidays* holidays() { ensureLoaded(); return &m_holidays; }
     HolidaySetFilter* sortedHolidaySet() { ensureLoaded(); return &m_filter; }
-    QJsonArray holidayRegistry() const { ensureLoaded(); return m_registry; }
+    QJsonArray holidayRegistry() const { return registry(); }
     int applyUntilYear() const { return m_applyUntilYear; }
     void setApplyUntilYear(int year);
 
@@ -110,7 +110,8 @@ private:
     void storeCurrentIndex() const;
     int storedCurrentIndex() const;
     void showRulesOf(int position);
-    void rebuildRegistry();
+    void invalidateRegistry();
+    const QJsonArray& registry() const;
     int firstMatchingEntry(const QDate& date) const;
     bool insertCustomSet(const HolidaySet& set);
     bool editRules(int setIndex, bool filteredIndex, const std::function<bool(int)>& edit);
@@ -121,7 +122,8 @@ private:
     HolidaySetFilter m_filter;
     int m_currentIndex = -1;
     int m_applyUntilYear;
-    QJsonArray m_registry;
+    // Made at its first reader after each change: it spells out every date of every rule.
+    mutable std::optional<QJsonArray> m_registry;
     QHash<QString, bool> m_isHolidayCache;
     QHash<QString, QString> m_holidayNameCache;
 };
