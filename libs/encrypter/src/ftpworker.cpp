@@ -131,7 +131,8 @@ void FtpWorker::performRequest(const Request& request)
     const QString operation = request.operation.toUpper();
     qDebug().noquote() << logLine(operation, request.url);
     if (!curl().isLoaded()) {
-        qWarning().noquote() << logLine(operation, request.url) << "finished with error" << curl().errorString();
+        qWarning().noquote() << logLine(operation, request.url) << "finished with error"
+                             << curl().errorString();
         emit requestFinished(request.id, {});
         return;
     }

@@ -16,10 +16,11 @@
 namespace encrypter {
 
 // The FTP service's transfers with libcurl's easy interface, one at a time in a thread of its
-// own. libcurl is opened at the first transfer; when it cannot be, every transfer fails. One handle per server (scheme and host) is kept, so later transfers can reuse its
-// connection. A TLS certificate failure makes the worker read the server's chain, hand it to
-// the service and try the request again, a bounded number of times; every request ends with
-// exactly one requestFinished, with empty data on failure.
+// own. libcurl is opened at the first transfer; when it cannot be, every transfer fails. One
+// handle per server (scheme and host) is kept, so later transfers can reuse its connection. A
+// TLS certificate failure makes the worker read the server's chain, hand it to the service and
+// try the request again, a bounded number of times; every request ends with exactly one
+// requestFinished, with empty data on failure.
 //
 // Lives in its own thread from construction on; only the service talks to it, through queued
 // calls. When the thread finishes, the worker deletes itself there.
