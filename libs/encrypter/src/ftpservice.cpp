@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "chainverifier.h"
+#include "curllibrary.h"
 #include "ftpworker.h"
 
 namespace encrypter {
@@ -28,6 +29,11 @@ constexpr auto EveryoneMayReadAndWrite = QFile::ReadOwner | QFile::WriteOwner | 
 FtpService* FtpService::m_instance = nullptr;
 
 FtpService::FtpService(QObject* parent)
+    : FtpService(QString::fromLatin1(CurlLibrary::SystemFileName), parent)
+{
+}
+
+FtpService::FtpService(const QString& curlFileName, QObject* parent)
     : QObject(parent)
     , Service<FtpService>(this)
     , m_certificateDirectory(QStringLiteral("%1/certificates")
@@ -35,7 +41,7 @@ FtpService::FtpService(QObject* parent)
 {
     qRegisterMetaType<QUuid>();
     qRegisterMetaType<QList<encrypter::CertificateInfo>>();
-    m_worker = new FtpWorker;
+    m_worker = new FtpWorker(curlFileName);
     connect(this, &FtpService::setCertificate, m_worker, &FtpWorker::setCertificate);
     connect(this, &FtpService::download, m_worker, &FtpWorker::downloadFile);
     connect(this, &FtpService::downloadInFile, m_worker, &FtpWorker::downloadInFile);

@@ -16,7 +16,8 @@ namespace encrypter {
 namespace {
 
 struct HandleDeleter {
-    void operator()(CURL* handle) const { curl_easy_cleanup(handle); }
+    const CurlLibrary* curl;
+    void operator()(CURL* handle) const { curl->easyCleanup(handle); }
 };
 
 QString logLine(const QString& operation, const QString& url)
@@ -25,17 +26,17 @@ QString logLine(const QString& operation, const QString& url)
 }
 
 // Whatever goes to libcurl as text is UTF-8; libcurl keeps its own copy.
-void setText(CURL* handle, CURLoption option, const QString& text)
+void setText(const CurlLibrary& curl, CURL* handle, CURLoption option, const QString& text)
 {
-    curl_easy_setopt(handle, option, text.toUtf8().constData());
+    curl.easySetopt(handle, option, text.toUtf8().constData());
 }
 
 } // namespace
 
-FtpWorker::FtpWorker()
-    : m_errorBuffer(CURL_ERROR_SIZE, '\0')
+FtpWorker::FtpWorker(const QString& curlFileName)
+    : m_curlFileName(curlFileName)
+    , m_errorBuffer(CURL_ERROR_SIZE, '\0')
 {
-    curl_global_init(CURL_GLOBAL_ALL);
     auto* thread = new QThread;
     thread->setObjectName(QStringLiteral("FtpWorker"));
     moveToThread(thread);
@@ -46,7 +47,6 @@ FtpWorker::FtpWorker()
 FtpWorker::~FtpWorker()
 {
     dropHandles();
-    curl_global_cleanup();
 }
 
 void FtpWorker::abort()
@@ -69,9 +69,9 @@ void FtpWorker::downloadInFile(const QString& url, const QString& username, cons
 void FtpWorker::listDirectory(const QString& url, const QString& username, const QString& password,
                               const QUuid& id, bool requireTls)
 {
-    const auto machineReadableListing = [](CURL* handle) {
-        curl_easy_setopt(handle, CURLOPT_DIRLISTONLY, 1L);
-        curl_easy_setopt(handle, CURLOPT_CUSTOMREQUEST, "MLSD");
+    const auto machineReadableListing = [](const CurlLibrary& curl, CURL* handle) {
+        curl.easySetopt(handle, CURLOPT_DIRLISTONLY, 1L);
+        curl.easySetopt(handle, CURLOPT_CUSTOMREQUEST, "MLSD");
     };
     performRequest({url,
                     username,
@@ -116,13 +116,26 @@ void FtpWorker::setActivateSsl(bool activate)
 void FtpWorker::closeHandler(const QString& key)
 {
     if (CURL* handle = m_handles.take(key))
-        curl_easy_cleanup(handle);
+        curl().easyCleanup(handle);
+}
+
+const CurlLibrary& FtpWorker::curl()
+{
+    if (!m_curl)
+        m_curl = &CurlLibrary::open(m_curlFileName);
+    return *m_curl;
 }
 
 void FtpWorker::performRequest(const Request& request)
 {
     const QString operation = request.operation.toUpper();
     qDebug().noquote() << logLine(operation, request.url);
+    if (!curl().isLoaded()) {
+        qWarning().noquote() << logLine(operation, request.url) << "finished with error"
+                             << curl().errorString();
+        emit requestFinished(request.id, {});
+        return;
+    }
 
     QByteArray received;
     QBuffer memory(&received);
@@ -143,10 +156,10 @@ void FtpWorker::performRequest(const Request& request)
     CURL* handle = curlHandle(request.url, request.username, request.password, request.requireTls);
     CURLcode code = CURLE_FAILED_INIT;
     if (handle) {
-        curl_easy_setopt(handle, CURLOPT_WRITEDATA, sink);
+        curl().easySetopt(handle, CURLOPT_WRITEDATA, sink);
         if (request.setup)
-            request.setup(handle);
-        code = curl_easy_perform(handle);
+            request.setup(curl(), handle);
+        code = curl().easyPerform(handle);
     }
     // A download into a file replaces the target only when it is complete.
     const bool written = code == CURLE_OK && (request.filePath.isEmpty() || file.commit());
@@ -199,7 +212,7 @@ CURL* FtpWorker::curlHandle(const QString& url, const QString& username, const Q
     const QString key = QStringLiteral("%1/%2").arg(parsed.scheme(), parsed.host(QUrl::FullyDecoded));
     CURL* handle = m_handles.value(key);
     if (!handle) {
-        handle = curl_easy_init();
+        handle = curl().easyInit();
         if (!handle)
             return nullptr;
         m_handles.insert(key, handle);
@@ -211,45 +224,47 @@ CURL* FtpWorker::curlHandle(const QString& url, const QString& username, const Q
 void FtpWorker::configure(CURL* handle, const QString& url, const QString& username, const QString& password,
                           bool useCertificate, bool requireTls)
 {
-    curl_easy_setopt(handle, CURLOPT_NOBODY, 0L);
-    setText(handle, CURLOPT_URL, url);
-    setText(handle, CURLOPT_USERNAME, username);
-    setText(handle, CURLOPT_PASSWORD, password);
-    curl_easy_setopt(handle, CURLOPT_SSL_VERIFYHOST, m_hostVerification ? 2L : 0L);
-    curl_easy_setopt(handle, CURLOPT_CERTINFO, 0L);
+    const CurlLibrary& library = curl();
+    library.easySetopt(handle, CURLOPT_NOBODY, 0L);
+    setText(library, handle, CURLOPT_URL, url);
+    setText(library, handle, CURLOPT_USERNAME, username);
+    setText(library, handle, CURLOPT_PASSWORD, password);
+    library.easySetopt(handle, CURLOPT_SSL_VERIFYHOST, m_hostVerification ? 2L : 0L);
+    library.easySetopt(handle, CURLOPT_CERTINFO, 0L);
     if (useCertificate && m_peerVerification) {
-        curl_easy_setopt(handle, CURLOPT_SSL_VERIFYPEER, 1L);
-        curl_easy_setopt(handle, CURLOPT_CAPATH, nullptr);
+        library.easySetopt(handle, CURLOPT_SSL_VERIFYPEER, 1L);
+        library.easySetopt(handle, CURLOPT_CAPATH, nullptr);
         // An empty path makes libcurl fail with 77, which leads to a certificate update.
-        setText(handle, CURLOPT_CAINFO, m_caFilePath);
+        setText(library, handle, CURLOPT_CAINFO, m_caFilePath);
     } else {
-        curl_easy_setopt(handle, CURLOPT_SSL_VERIFYPEER, 0L);
-        curl_easy_setopt(handle, CURLOPT_CAINFO, nullptr);
+        library.easySetopt(handle, CURLOPT_SSL_VERIFYPEER, 0L);
+        library.easySetopt(handle, CURLOPT_CAINFO, nullptr);
     }
-    curl_easy_setopt(handle, CURLOPT_SSLVERSION, static_cast<long>(CURL_SSLVERSION_DEFAULT));
-    curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, &FtpWorker::writeCallback);
+    library.easySetopt(handle, CURLOPT_SSLVERSION, static_cast<long>(CURL_SSLVERSION_DEFAULT));
+    library.easySetopt(handle, CURLOPT_WRITEFUNCTION, &FtpWorker::writeCallback);
     const bool tls = requireTls || m_activateSsl;
-    curl_easy_setopt(handle, CURLOPT_USE_SSL,
-                     static_cast<long>(requireTls ? CURLUSESSL_ALL
-                                       : tls      ? CURLUSESSL_TRY
-                                                  : CURLUSESSL_NONE));
-    curl_easy_setopt(handle, CURLOPT_FTPSSLAUTH,
-                     static_cast<long>(tls ? CURLFTPAUTH_SSL : CURLFTPAUTH_DEFAULT));
+    library.easySetopt(handle, CURLOPT_USE_SSL,
+                       static_cast<long>(requireTls ? CURLUSESSL_ALL
+                                         : tls      ? CURLUSESSL_TRY
+                                                    : CURLUSESSL_NONE));
+    library.easySetopt(handle, CURLOPT_FTPSSLAUTH,
+                       static_cast<long>(tls ? CURLFTPAUTH_SSL : CURLFTPAUTH_DEFAULT));
     m_errorBuffer.fill('\0');
-    curl_easy_setopt(handle, CURLOPT_ERRORBUFFER, m_errorBuffer.data());
-    curl_easy_setopt(handle, CURLOPT_DIRLISTONLY, 0L);
-    curl_easy_setopt(handle, CURLOPT_CUSTOMREQUEST, nullptr);
+    library.easySetopt(handle, CURLOPT_ERRORBUFFER, m_errorBuffer.data());
+    library.easySetopt(handle, CURLOPT_DIRLISTONLY, 0L);
+    library.easySetopt(handle, CURLOPT_CUSTOMREQUEST, nullptr);
     // Threads must not get libcurl's signals; the progress call lets a transfer be aborted.
-    curl_easy_setopt(handle, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(handle, CURLOPT_NOPROGRESS, 0L);
-    curl_easy_setopt(handle, CURLOPT_XFERINFOFUNCTION, &FtpWorker::progressCallback);
-    curl_easy_setopt(handle, CURLOPT_XFERINFODATA, this);
+    library.easySetopt(handle, CURLOPT_NOSIGNAL, 1L);
+    library.easySetopt(handle, CURLOPT_NOPROGRESS, 0L);
+    library.easySetopt(handle, CURLOPT_XFERINFOFUNCTION, &FtpWorker::progressCallback);
+    library.easySetopt(handle, CURLOPT_XFERINFODATA, this);
 }
 
 QList<QList<QString>> FtpWorker::readCertificateChain(const QString& url)
 {
     qDebug().noquote() << ">> [READ CERTIFICATE]" << url;
-    const std::unique_ptr<CURL, HandleDeleter> handle(curl_easy_init());
+    const CurlLibrary& library = curl();
+    const std::unique_ptr<CURL, HandleDeleter> handle(library.easyInit(), HandleDeleter{&library});
     if (!handle)
         return {};
     // The server is not verified yet: it gets no credentials, only an anonymous login at its
@@ -259,14 +274,14 @@ QList<QList<QString>> FtpWorker::readCertificateChain(const QString& url)
             .adjusted(QUrl::RemoveUserInfo | QUrl::RemovePath | QUrl::RemoveQuery | QUrl::RemoveFragment);
     configure(handle.get(), server.toString() + QLatin1Char('/'), QStringLiteral("anonymous"), QString(),
               false, true);
-    curl_easy_setopt(handle.get(), CURLOPT_SSL_VERIFYHOST, 0L);
-    curl_easy_setopt(handle.get(), CURLOPT_CERTINFO, 1L);
-    curl_easy_setopt(handle.get(), CURLOPT_DIRLISTONLY, 1L);
+    library.easySetopt(handle.get(), CURLOPT_SSL_VERIFYHOST, 0L);
+    library.easySetopt(handle.get(), CURLOPT_CERTINFO, 1L);
+    library.easySetopt(handle.get(), CURLOPT_DIRLISTONLY, 1L);
     QByteArray discarded;
     QBuffer sink(&discarded);
     sink.open(QIODevice::WriteOnly);
-    curl_easy_setopt(handle.get(), CURLOPT_WRITEDATA, &sink);
-    const CURLcode code = curl_easy_perform(handle.get());
+    library.easySetopt(handle.get(), CURLOPT_WRITEDATA, &sink);
+    const CURLcode code = library.easyPerform(handle.get());
     if (code == CURLE_OK)
         qInfo().noquote() << ">> [READ CERTIFICATE]" << url << "finished with success";
     else
@@ -275,7 +290,7 @@ QList<QList<QString>> FtpWorker::readCertificateChain(const QString& url)
 
     QList<QList<QString>> chain;
     curl_certinfo* info = nullptr;
-    if (curl_easy_getinfo(handle.get(), CURLINFO_CERTINFO, &info) != CURLE_OK || !info)
+    if (library.easyGetinfo(handle.get(), CURLINFO_CERTINFO, &info) != CURLE_OK || !info)
         return chain;
     for (int index = 0; index < info->num_of_certs; ++index) {
         QList<QString> lines;
@@ -289,14 +304,14 @@ QList<QList<QString>> FtpWorker::readCertificateChain(const QString& url)
 void FtpWorker::dropHandles()
 {
     for (CURL* handle : std::as_const(m_handles))
-        curl_easy_cleanup(handle);
+        curl().easyCleanup(handle);
     m_handles.clear();
 }
 
-QString FtpWorker::errorText(CURLcode code) const
+QString FtpWorker::errorText(CURLcode code)
 {
     const QString text = QString::fromLocal8Bit(m_errorBuffer.constData());
-    return text.isEmpty() ? QString::fromLatin1(curl_easy_strerror(code)) : text;
+    return text.isEmpty() ? QString::fromLatin1(curl().easyStrerror(code)) : text;
 }
 
 bool FtpWorker::isCertificateError(CURLcode code)

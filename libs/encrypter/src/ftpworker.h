@@ -10,17 +10,17 @@
 #include <functional>
 #include <optional>
 
-#include <curl/curl.h>
-
+#include "curllibrary.h"
 #include "encrypter/certificateinfo.h"
 
 namespace encrypter {
 
 // The FTP service's transfers with libcurl's easy interface, one at a time in a thread of its
-// own. One handle per server (scheme and host) is kept, so later transfers can reuse its
-// connection. A TLS certificate failure makes the worker read the server's chain, hand it to
-// the service and try the request again, a bounded number of times; every request ends with
-// exactly one requestFinished, with empty data on failure.
+// own. libcurl is opened at the first transfer; when it cannot be, every transfer fails. One
+// handle per server (scheme and host) is kept, so later transfers can reuse its connection. A
+// TLS certificate failure makes the worker read the server's chain, hand it to the service and
+// try the request again, a bounded number of times; every request ends with exactly one
+// requestFinished, with empty data on failure.
 //
 // Lives in its own thread from construction on; only the service talks to it, through queued
 // calls. When the thread finishes, the worker deletes itself there.
@@ -32,7 +32,7 @@ public:
     static constexpr int CertificateRetries = 2;
     static constexpr int RetryDelayMs = 500;
 
-    FtpWorker();
+    explicit FtpWorker(const QString& curlFileName);
     ~FtpWorker() override;
 
     // Thread-safe: a running transfer ends at libcurl's next progress call, and nothing new is
@@ -67,11 +67,12 @@ private:
         QUuid id;
         QString operation;
         QString filePath;
-        std::function<void(CURL*)> setup;
+        std::function<void(const CurlLibrary&, CURL*)> setup;
         bool requireTls = false;
         int certificateRetries = 0;
     };
 
+    const CurlLibrary& curl();
     void performRequest(const Request& request);
     void retryAfterCertificateFailure(Request request);
     CURL* curlHandle(const QString& url, const QString& username, const QString& password, bool requireTls);
@@ -79,11 +80,13 @@ private:
                    bool useCertificate, bool requireTls);
     QList<QList<QString>> readCertificateChain(const QString& url);
     void dropHandles();
-    QString errorText(CURLcode code) const;
+    QString errorText(CURLcode code);
     static bool isCertificateError(CURLcode code);
     static size_t writeCallback(char* data, size_t size, size_t count, void* sink);
     static int progressCallback(void* worker, curl_off_t, curl_off_t, curl_off_t, curl_off_t);
 
+    QString m_curlFileName;
+    const CurlLibrary* m_curl = nullptr;
     QString m_caFilePath;
     bool m_peerVerification = true;
     bool m_hostVerification = true;

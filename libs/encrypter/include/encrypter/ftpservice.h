@@ -44,6 +44,8 @@ public:
     static FtpService* m_instance;
 
     explicit FtpService(QObject* parent = nullptr);
+    // Test seam: the worker opens that libcurl file at its first transfer instead of the system's.
+    explicit FtpService(const QString& curlFileName, QObject* parent = nullptr);
     ~FtpService() override;
 
     // Empty user name: the default credentials; otherwise that user with the default password.
