@@ -97,6 +97,10 @@ TarvinoApp::TarvinoApp()
     : core::BaseApplication(true, QString::fromLatin1(BuildInfo::ProjectVersion),
                             QString::fromLatin1(BuildInfo::BuildNumber), ThemeColor)
 {
+    // Registered with the engine, before the main window's QML may be compiled, which can begin
+    // before initialize().
+    systemInfo::init(&engine(), QString::fromLatin1(BuildInfo::ProjectVersion),
+                     QString::fromLatin1(BuildInfo::BuildNumber));
 }
 
 TarvinoApp::~TarvinoApp() = default;
@@ -148,8 +152,6 @@ bool TarvinoApp::initialize()
 
     qCDebug(tarvinoLog) << "Initialize software info";
     publish("softwareinfo", new SoftwareInfo(this));
-    systemInfo::init(&engine(), QString::fromLatin1(BuildInfo::ProjectVersion),
-                     QString::fromLatin1(BuildInfo::BuildNumber));
 
     qCDebug(tarvinoLog) << "Initialize calendar settings";
     publish("calendarSettings", new CalendarSettings(this));
