@@ -2,6 +2,7 @@
 
 #include "corelogging.h"
 #include "customqmainwindow.h"
+#include "extensioniconstyle.h"
 #include "menu.h"
 
 #include <QApplication>
@@ -9,10 +10,18 @@
 #include <QMenuBar>
 #include <QQmlListReference>
 #include <QQuickWindow>
+#include <QStyle>
 
 namespace core {
 
 namespace {
+
+// Before the first widget: the menu bar asks the style for its extension icon when it is made.
+void useExtensionIconStyle()
+{
+    if (!qobject_cast<ExtensionIconStyle*>(QApplication::style()))
+        QApplication::setStyle(new ExtensionIconStyle(QApplication::style()->name()));
+}
 
 // The window's "menus" property, declared in QML as a list property or as a JS array.
 QList<QObject*> menuEntries(QObject* window)
@@ -71,6 +80,7 @@ void WindowLayout::setupLayout(QWindow* applicationWindow, const QJSValue& closi
         return;
     }
     applicationWindow->setFlags(Qt::FramelessWindowHint);
+    useExtensionIconStyle();
     QWidget* container = QWidget::createWindowContainer(applicationWindow);
     container->setMinimumSize(containerMinimum(applicationWindow->size()));
 

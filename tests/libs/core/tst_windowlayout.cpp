@@ -1,11 +1,15 @@
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFile>
 #include <QMenuBar>
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QQuickWindow>
 #include <QSignalSpy>
+#include <QStyle>
+#include <QStyleOption>
 #include <QTest>
+#include <QToolButton>
 
 #include <core/customqmainwindow.h>
 #include <core/menu.h>
@@ -63,6 +67,62 @@ private slots:
     {
         delete WindowLayout::m_instance;
         engine.reset();
+    }
+
+    // First, before any test reads an image file: the first read maps every image-format plugin.
+    void menuBarExtensionIconIsPaintedNotRead()
+    {
+        auto window = createWindow(*engine);
+        QVERIFY(window);
+        WindowLayout::instance()->setupLayout(window.get(), QJSValue());
+        const auto* extension = WindowLayout::instance()->mainWindow()->menuBar()->findChild<QToolButton*>();
+        QVERIFY(extension);
+        const QIcon icon = extension->icon();
+        QVERIFY(!icon.isNull());
+        QCOMPARE(icon.pixmap(QSize(16, 16), 1.0).size(), QSize(16, 10));
+        QCOMPARE(icon.pixmap(QSize(16, 16), 2.0).size(), QSize(32, 20));
+        QCOMPARE(icon.pixmap(QSize(16, 16), 2.0).deviceIndependentSize(), QSizeF(16, 10));
+#ifdef Q_OS_LINUX
+        QFile maps(QStringLiteral("/proc/self/maps"));
+        QVERIFY(maps.open(QIODevice::ReadOnly));
+        QVERIFY(!maps.readAll().contains("/imageformats/"));
+#endif
+    }
+
+    void extensionIconsPointTheWayTheyOpen_data()
+    {
+        QTest::addColumn<int>("standardIcon");
+        QTest::addColumn<Qt::LayoutDirection>("direction");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QPoint>("tip");
+        QTest::addColumn<QPoint>("opening");
+        QTest::newRow("horizontal") << int(QStyle::SP_ToolBarHorizontalExtensionButton) << Qt::LeftToRight
+                                    << QSize(32, 20) << QPoint(14, 10) << QPoint(8, 10);
+        QTest::newRow("horizontal right to left") << int(QStyle::SP_ToolBarHorizontalExtensionButton)
+                                                  << Qt::RightToLeft << QSize(32, 20) << QPoint(17, 10)
+                                                  << QPoint(23, 10);
+        QTest::newRow("vertical") << int(QStyle::SP_ToolBarVerticalExtensionButton) << Qt::LeftToRight
+                                  << QSize(20, 32) << QPoint(10, 14) << QPoint(10, 8);
+    }
+    // The chevrons of an icon at twice the size: the tip is painted, the inside of the bend is not.
+    void extensionIconsPointTheWayTheyOpen()
+    {
+        QFETCH(int, standardIcon);
+        QFETCH(Qt::LayoutDirection, direction);
+        QFETCH(QSize, size);
+        QFETCH(QPoint, tip);
+        QFETCH(QPoint, opening);
+        auto window = createWindow(*engine);
+        QVERIFY(window);
+        WindowLayout::instance()->setupLayout(window.get(), QJSValue());
+        QStyleOption option;
+        option.direction = direction;
+        const QIcon icon = QApplication::style()->standardIcon(QStyle::StandardPixmap(standardIcon), &option);
+        QCOMPARE(icon.availableSizes(), QList<QSize>({size / 2, size}));
+        const QImage image = icon.pixmap(size).toImage();
+        QCOMPARE(image.size(), size);
+        QVERIFY(qAlpha(image.pixel(tip)) > 200);
+        QCOMPARE(qAlpha(image.pixel(opening)), 0);
     }
 
     void menuBarHoldsOnlyTheMenusInOrder()
