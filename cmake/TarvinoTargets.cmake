@@ -20,10 +20,11 @@ elseif(TARVINO_SANITIZE)
 endif()
 
 # tarvino_add_library(<name> [SOURCES ...] [PUBLIC_LIBS ...] [PRIVATE_LIBS ...])
-# A shared library with public headers in include/<name>/ and sources in src/.
+# A static library with public headers in include/<name>/ and sources in src/. Static, so that
+# the program starts without looking up symbols across a dozen more shared objects.
 function(tarvino_add_library name)
   cmake_parse_arguments(ARG "" "" "SOURCES;PUBLIC_LIBS;PRIVATE_LIBS" ${ARGN})
-  add_library(${name} SHARED ${ARG_SOURCES})
+  add_library(${name} STATIC ${ARG_SOURCES})
   target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/include)
   target_link_libraries(${name} PUBLIC ${ARG_PUBLIC_LIBS} PRIVATE ${ARG_PRIVATE_LIBS})
   tarvino_compile_options(${name})

@@ -140,6 +140,20 @@ private slots:
                      qPrintable(message));
     }
 
+    // The service's type comes with the module, so that views can name it.
+    void serviceTypeIsKnownToQml()
+    {
+        logger::LogService service(false);
+        QQmlEngine engine;
+        engine.addImportPath(QStringLiteral("qrc:/orvindal"));
+        engine.rootContext()->setContextProperty(QStringLiteral("logService"), &service);
+        QQmlComponent component(&engine);
+        component.setData("import QtQml\nimport logger\nQtObject { property LogService typed: logService }", QUrl());
+        QScopedPointer<QObject> object(component.create());
+        QVERIFY2(object, qPrintable(component.errorString()));
+        QCOMPARE(object->property("typed").value<QObject*>(), &service);
+    }
+
 private:
     QtMessageHandler m_previous = nullptr;
 };
