@@ -120,7 +120,7 @@ bool TarvinoApp::initialize()
 
     qCDebug(tarvinoLog) << "Initialize devices";
     auto* deviceService = createService<devices::DeviceService>(this);
-    deviceService->init(QStringLiteral(":/data/devices.json"));
+    deviceService->initInBackground(QStringLiteral(":/data/devices.json"));
     publish("deviceService", deviceService);
 
     auto* eepromService = createService<devices::EepromService>(this);

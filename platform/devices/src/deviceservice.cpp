@@ -15,10 +15,22 @@ DeviceService::DeviceService(QObject* parent) : QObject(parent), m_model(this) {
 
 bool DeviceService::init(const QString& path)
 {
+    ensureLoaded();
+    return apply(read(path));
+}
+
+void DeviceService::initInBackground(const QString& path)
+{
+    ensureLoaded();
+    m_loading.start([path] { return read(path); }, this, [this] { ensureLoaded(); });
+}
+
+DeviceService::Reading DeviceService::read(const QString& path)
+{
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         qCWarning(devicesLog) << ">> Couldn't read the device catalogue" << path << file.errorString();
-        return false;
+        return {};
     }
     const QByteArray json = file.readAll();
     const QList<CatalogueValidator::Error> errors = CatalogueValidator::validate(json);
@@ -29,10 +41,22 @@ bool DeviceService::init(const QString& path)
     }
     if (!errors.isEmpty() && errors.first().rule == CatalogueValidator::InvalidDocument
         && errors.first().row < 0)
-        return false;
+        return {};
+    return {QJsonDocument::fromJson(json).object().value(QLatin1String("devices")).toArray(), errors.isEmpty()};
+}
 
-    load(QJsonDocument::fromJson(json).object().value(QLatin1String("devices")).toArray());
-    return errors.isEmpty();
+bool DeviceService::apply(const Reading& reading)
+{
+    if (!reading.entries)
+        return false;
+    load(*reading.entries);
+    return reading.consistent;
+}
+
+void DeviceService::ensureLoaded() const
+{
+    if (m_loading.pending())
+        const_cast<DeviceService*>(this)->apply(m_loading.take());
 }
 
 // A broken entry is still served, unless it has no OT2 number to be asked by; of two entries
@@ -57,6 +81,7 @@ void DeviceService::load(const QJsonArray& entries)
 
 const Device& DeviceService::device(int ot2) const
 {
+    ensureLoaded();
     static const Device unknown;
     const auto it = m_byOt2.constFind(ot2);
     return it == m_byOt2.constEnd() ? unknown : m_devices.at(*it);
@@ -65,6 +90,7 @@ const Device& DeviceService::device(int ot2) const
 // Language files are named by people, so the identifier is matched without regard to case.
 int DeviceService::deviceOt2FromLanguageFileIdentifier(const QString& identifier) const
 {
+    ensureLoaded();
     const auto it = m_byLanguageIdentifier.constFind(identifier.toLower());
     return it == m_byLanguageIdentifier.constEnd() ? 0 : m_devices.at(*it).ot2Number();
 }

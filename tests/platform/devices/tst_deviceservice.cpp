@@ -122,6 +122,9 @@ private slots:
     void queriesFromJavaScript();
     void unreadableCatalogue();
     void brokenCatalogueIsServed();
+    void backgroundReadServesEveryReader_data();
+    void backgroundReadServesEveryReader();
+    void explicitReadAfterBackgroundReadWins();
 
 private:
     DeviceService* m_service = nullptr;
@@ -444,6 +447,65 @@ void TestDeviceService::brokenCatalogueIsServed()
     QCOMPARE(service.deviceOt2FromLanguageFileIdentifier("NAMELESS"), 0);
     const int ot2 = copy.value("ot2_number").toInt();
     QCOMPARE(service.deviceNameFromOt2(ot2), entries.at(0).toObject().value("name").toString());
+}
+
+void TestDeviceService::backgroundReadServesEveryReader_data()
+{
+    QTest::addColumn<QString>("reader");
+    QTest::addColumn<bool>("afterNotice");
+    for (const char* reader : {"devices", "model", "exists", "name", "languageIdentifier"}) {
+        QTest::addRow("%s first", reader) << QString::fromLatin1(reader) << false;
+        QTest::addRow("%s after the notice", reader) << QString::fromLatin1(reader) << true;
+    }
+}
+
+// The first reader, whether it comes before the worker is done or after its notice, sees the
+// whole catalogue, never a part or none.
+void TestDeviceService::backgroundReadServesEveryReader()
+{
+    QFETCH(QString, reader);
+    QFETCH(bool, afterNotice);
+    const QJsonArray entries = catalogueEntries();
+    const QJsonObject first = entries.at(0).toObject();
+    const int ot2 = first.value("ot2_number").toInt();
+
+    DeviceService service;
+    service.initInBackground(QString::fromLatin1(CataloguePath));
+    // The worker's notice, when it comes in this time, takes the result before any reader.
+    if (afterNotice)
+        QTest::qWait(200);
+
+    if (reader == "devices")
+        QCOMPARE(service.devices().size(), entries.size());
+    else if (reader == "model")
+        QCOMPARE(service.deviceModel()->rowCount(), int(entries.size()));
+    else if (reader == "exists")
+        QVERIFY(service.exists(ot2));
+    else if (reader == "name")
+        QCOMPARE(service.deviceNameFromOt2(ot2), first.value("name").toString());
+    else
+        QCOMPARE(service.deviceOt2FromLanguageFileIdentifier(first.value("languageFileIdentifier").toString()),
+                 ot2);
+    QCOMPARE(service.devices().size(), entries.size());
+}
+
+// A catalogue read explicitly while the background read runs replaces it and is not
+// overwritten when the worker's notice arrives.
+void TestDeviceService::explicitReadAfterBackgroundReadWins()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QFile file(dir.filePath("devices.json"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QJsonDocument(QJsonObject{{"devices", QJsonArray{catalogueEntries().at(1)}}}).toJson());
+    file.close();
+
+    DeviceService service;
+    service.initInBackground(QString::fromLatin1(CataloguePath));
+    QVERIFY(service.init(file.fileName()));
+    QTest::qWait(50);
+    QCOMPARE(service.devices().size(), 1);
+    QCOMPARE(service.deviceModel()->rowCount(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestDeviceService)

@@ -3,12 +3,15 @@
 #include "devices/device.h"
 #include "devices/devicelistmodel.h"
 
+#include <utils/backgroundload.h>
 #include <utils/singleton.h>
 
 #include <QHash>
+#include <QJsonArray>
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <optional>
 
 namespace devices {
 
@@ -28,12 +31,15 @@ public:
     // when a consistency rule is broken (the catalogue is served anyway; each broken rule is
     // logged as a warning).
     bool init(const QString& path);
+    // The same read on a worker thread, for the start of the program: every reader below waits
+    // for the complete catalogue.
+    void initInBackground(const QString& path);
 
     Device deviceByOt2Number(int ot2) const { return device(ot2); }
-    const QList<Device>& devices() const { return m_devices; }
-    DeviceListModel* deviceModel() { return &m_model; }
+    const QList<Device>& devices() const { ensureLoaded(); return m_devices; }
+    DeviceListModel* deviceModel() { ensureLoaded(); return &m_model; }
 
-    Q_INVOKABLE bool exists(int ot2) const { return m_byOt2.contains(ot2); }
+    Q_INVOKABLE bool exists(int ot2) const { ensureLoaded(); return m_byOt2.contains(ot2); }
     Q_INVOKABLE QString deviceNameFromOt2(int ot2) const { return device(ot2).name(); }
     Q_INVOKABLE QString deviceImageFromOt2(int ot2) const { return device(ot2).image(); }
     Q_INVOKABLE int deviceOt2FromLanguageFileIdentifier(const QString& identifier) const;
@@ -111,8 +117,19 @@ public:
     Q_INVOKABLE bool cloudDevice(int ot2) const { return device(ot2).cloudDevice(); }
 
 private:
+    // A catalogue file as read: its entries, none when it is no catalogue, and whether it
+    // keeps every consistency rule.
+    struct Reading {
+        std::optional<QJsonArray> entries;
+        bool consistent = false;
+    };
+    static Reading read(const QString& path);
+    bool apply(const Reading& reading);
+    void ensureLoaded() const;
     const Device& device(int ot2) const;
     void load(const QJsonArray& entries);
+
+    mutable utils::BackgroundLoad<Reading> m_loading;
 
     QList<Device> m_devices;
     QHash<int, qsizetype> m_byOt2;
