@@ -8,6 +8,8 @@
 
 #include <encrypter/ftpservice.h>
 
+#include "localinfofile.h"
+
 using encrypter::FtpService;
 
 // The service's worker thread lives exactly as long as the service: destroying the service
@@ -31,15 +33,13 @@ class TestFtpServiceLifetime : public QObject {
 private slots:
     void initTestCase()
     {
-        QVERIFY(folder.isValid());
-        QFile file(folder.filePath(QStringLiteral("info.json")));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(Info) == Info.size());
+        QVERIFY(info.write());
     }
 
     void createdAndDestroyedTenTimes()
     {
         const int threads = threadCount();
-        const QString url = QUrl::fromLocalFile(folder.filePath(QStringLiteral("info.json"))).toString();
+        const QString url = info.url();
         for (int round = 0; round < 10; ++round) {
             QVERIFY(!FtpService::hasInstance());
             auto service = std::make_unique<FtpService>();
@@ -48,7 +48,7 @@ private slots:
             QList<QByteArray> answers;
             service->downloadFile(url, [&answers](const QByteArray& data) { answers.append(data); });
             QTRY_COMPARE_WITH_TIMEOUT(answers.size(), 1, Timeout);
-            QCOMPARE(answers.first(), Info);
+            QCOMPARE(answers.first(), LocalInfoFile::Content);
             service.reset();
             // The thread has finished; the system takes a moment to let it go.
             QTRY_COMPARE_WITH_TIMEOUT(threadCount(), threads, Timeout);
@@ -79,7 +79,7 @@ private slots:
 
     void answersOfAGoneServiceAreDropped()
     {
-        const QString url = QUrl::fromLocalFile(folder.filePath(QStringLiteral("info.json"))).toString();
+        const QString url = info.url();
         bool answered = false;
         {
             FtpService service;
@@ -91,8 +91,7 @@ private slots:
     }
 
 private:
-    const QByteArray Info = QByteArrayLiteral("{\"version\":\"1.0.33\"}\n");
-    QTemporaryDir folder;
+    LocalInfoFile info;
 };
 
 QTEST_GUILESS_MAIN(TestFtpServiceLifetime)

@@ -6,6 +6,8 @@
 
 #include <encrypter/ftpservice.h>
 
+#include "localinfofile.h"
+
 using encrypter::FtpFileInfo;
 using encrypter::FtpService;
 
@@ -31,9 +33,7 @@ class TestFtpWithoutCurl : public QObject {
 private slots:
     void initTestCase()
     {
-        QVERIFY(folder.isValid());
-        QFile file(folder.filePath(QStringLiteral("info.json")));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(Info) == Info.size());
+        QVERIFY(info.write());
     }
 
     void everyJobFails_data()
@@ -57,10 +57,10 @@ private slots:
         QFETCH(Job, job);
         QFETCH(QString, operation);
         QFETCH(QString, error);
-        const QString target = folder.filePath(QStringLiteral("copy.json"));
+        const QString target = info.filePath(QStringLiteral("copy.json"));
         QFile::remove(target);
         const QString file = job == Job::Listing ? QString() : QStringLiteral("info.json");
-        const QString url = QUrl::fromLocalFile(folder.filePath(file)).toString();
+        const QString url = QUrl::fromLocalFile(info.filePath(file)).toString();
         QTest::ignoreMessage(QtWarningMsg,
                              QRegularExpression(QStringLiteral("FTP %1 .* finished with error %2")
                                                     .arg(operation, QRegularExpression::escape(error))));
@@ -84,8 +84,7 @@ private slots:
     }
 
 private:
-    const QByteArray Info = QByteArrayLiteral("{\"version\":\"1.0.33\"}\n");
-    QTemporaryDir folder;
+    LocalInfoFile info;
 };
 
 QTEST_GUILESS_MAIN(TestFtpWithoutCurl)
