@@ -183,6 +183,25 @@ private slots:
         QCOMPARE(source->property("stops").toInt(), 1);
     }
 
+    // The source belongs to the location settings and outlives the map: closing the map stops it.
+    void closingTheMapStopsTheSource() {
+        QQmlComponent component(&harness->engine());
+        component.setData("import QtQuick\nQtObject { property bool valid: true; property int starts: 0\n"
+                          "property int stops: 0\nfunction start() { starts++ }\nfunction stop() { stops++ } }",
+                          QUrl(QStringLiteral("qrc:/test/PositionSource.qml")));
+        std::unique_ptr<QObject> source(component.create());
+        QVERIFY(source);
+        view = harness->load(QStringLiteral("app/astro/AstroLocation.qml"),
+                             {{QStringLiteral("locationController"), QVariant::fromValue(location.get())},
+                              {QStringLiteral("positionSource"), QVariant::fromValue(source.get())}});
+        QVERIFY(view);
+        QCOMPARE(source->property("starts").toInt(), 1);
+        QCOMPARE(source->property("stops").toInt(), 0);
+        view = nullptr;
+        harness->load(QStringLiteral("components/DefaultText.qml"));
+        QTRY_COMPARE(source->property("stops").toInt(), 1);
+    }
+
     void theZoomIsReset() {
         QVERIFY(showAround(-33.9, 18.4));
         QVERIFY(harness->click(item(QStringLiteral("zoomInButton"))));

@@ -4,8 +4,8 @@ import Tarvino
 
 // The location on the world map: the time zone and coordinates of the location controller, the
 // catalogue country and city matched there, and the map itself. The position source runs from
-// the opening on; a click on the map moves the location and stops it; the position button asks
-// that source for one fix and is disabled while there is none.
+// the opening on until the map closes; a click on the map moves the location and stops it; the
+// position button asks that source for one fix and is disabled while there is none.
 Item {
     id: location
 
@@ -28,6 +28,8 @@ Item {
     }
 
     Component.onCompleted: if (canLocate) positionSource.start()
+    // The source outlives the map; it must not move the location once the map is closed.
+    Component.onDestruction: if (canLocate) positionSource.stop()
 
     Connections {
         target: location.locationController

@@ -18,8 +18,8 @@ ColumnLayout {
     // coordinates change.
     property bool timezoneFromLongitude: false
     property QtObject positionSource: null
-    // Fixes in a row that agree with the location; past three the position has settled and the
-    // source stops.
+    // The fixes that agree with the location, less one for each that does not; past three the
+    // position has settled and the source stops.
     property int equalFixes: 0
     readonly property var locale: Qt.locale(localeService.localeCode)
 
