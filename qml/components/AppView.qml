@@ -6,7 +6,8 @@ import Tarvino
 // The frame of every view: the tool bar of the main window shows its title item and buttons;
 // the view lays out `topItems`, its content and `bottomItems` one under the other. Inside a
 // WindowDialog (`insideDialog`) the view shows its title itself. Emitting `closeDialog` closes
-// the dialog that holds it; `viewLeaved()` is called when the view is left.
+// the dialog that holds it; `viewLeaved()` is called when the view is left: when its dialog
+// closes or when it leaves the stack.
 Pane {
     id: view
 
@@ -34,6 +35,7 @@ Pane {
     LayoutMirroring.enabled: localeService.isRightToLeft
     LayoutMirroring.childrenInherit: true
     background: Rectangle { color: Colors.white }
+    StackView.onRemoved: viewLeaved()
 
     ColumnLayout {
         anchors.fill: parent

@@ -1,5 +1,4 @@
 import QtQuick
-import QtQuick.Controls
 import Tarvino
 
 // The own astro table's editor as a page of the stack (a window on the desktop). Leaving the
@@ -10,6 +9,10 @@ AppView {
     // The project content controller.
     required property var viewController
 
+    function viewLeaved() {
+        content.viewLeaved()
+    }
+
     viewKind: View.EditOwnAstroTableView
     title: content.title
 
@@ -19,6 +22,4 @@ AppView {
         viewController: view.viewController
         onCloseDialog: ViewLoader.popView()
     }
-
-    StackView.onRemoved: content.viewLeaved()
 }

@@ -1,5 +1,4 @@
 import QtQuick
-import QtQuick.Controls
 import Tarvino
 
 // The program's preferences as a view of its own.
@@ -25,6 +24,4 @@ AppView {
         anchors.fill: parent
         onFinished: view.leaveView()
     }
-
-    StackView.onRemoved: viewLeaved()
 }
