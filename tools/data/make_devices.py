@@ -3,6 +3,7 @@
 resources/images/products/*.svg. The models are invented; run from anywhere, the output is
 committed so the build never runs this script."""
 
+import functools
 import json
 import pathlib
 
@@ -59,12 +60,21 @@ CITIES = {
 LOCATIONS = RESOURCES / "countries_data" / "Location.json"
 
 
-def catalogue_key(name):
+# Read once; of two cities with one name the first counts.
+@functools.cache
+def catalogue_keys():
+    keys = {}
     for country in json.loads(LOCATIONS.read_text(encoding="utf-8")):
         for city in country["cities"]:
-            if city["Name"] == name:
-                return int(city["Fc"]), int(city["Cs"])
-    raise SystemExit(f"{name} is not in {LOCATIONS}")
+            keys.setdefault(city["Name"], (int(city["Fc"]), int(city["Cs"])))
+    return keys
+
+
+def catalogue_key(name):
+    key = catalogue_keys().get(name)
+    if key is None:
+        raise SystemExit(f"{name} is not in {LOCATIONS}")
+    return key
 
 
 def city_location(label):
