@@ -1,7 +1,7 @@
-// Start-up to the first frame: the program beside a bare Qt Quick window (startupbare). Each
-// iteration starts a fresh process in a home of its own, on the platform plugin of the caller
-// (offscreen when none is set), and takes the time until Qt Quick reports the first frame as
-// rendered and swapped (the scene graph's render-loop timing log).
+// Start-up to the first frame: the program beside a bare Qt Quick window that imports the same
+// QML modules (startupbare). Each iteration starts a fresh process in a home of its own, on the
+// platform plugin of the caller (offscreen when none is set), and takes the time until Qt Quick
+// reports the first frame as rendered and swapped (the scene graph's render-loop timing log).
 
 #include <benchmark/benchmark.h>
 
