@@ -53,6 +53,24 @@ private:
         QCoreApplication::sendEvent(map()->window(), &event);
     }
 
+    // A position source that counts what the map asks of it.
+    std::unique_ptr<QObject> countingPositionSource() {
+        QQmlComponent component(&harness->engine());
+        component.setData("import QtQuick\nQtObject { property bool valid: true; property int updates: 0; property int stops: 0\n"
+                          "property int starts: 0\nfunction start() { starts++ }\n"
+                          "function update() { updates++ }\nfunction stop() { stops++ } }",
+                          QUrl(QStringLiteral("qrc:/test/PositionSource.qml")));
+        return std::unique_ptr<QObject>(component.create());
+    }
+
+    QObject* loadMapWith(QObject* source) {
+        return harness->load(QStringLiteral("app/astro/AstroLocation.qml"),
+                             {{QStringLiteral("locationController"), QVariant::fromValue(location.get())},
+                              {QStringLiteral("positionSource"), QVariant::fromValue(source)},
+                              {QStringLiteral("width"), 768},
+                              {QStringLiteral("height"), 550}});
+    }
+
 private slots:
     void initTestCase() { harness = std::make_unique<ViewHarness>(); }
     void cleanupTestCase() { harness.reset(); }
@@ -162,18 +180,9 @@ private slots:
     // A valid source runs from the opening on and is asked for one fix by the button; a click
     // on the map stops it.
     void thePositionButtonAsksTheSourceOnce() {
-        QQmlComponent component(&harness->engine());
-        component.setData("import QtQuick\nQtObject { property bool valid: true; property int updates: 0; property int stops: 0\n"
-                          "property int starts: 0\nfunction start() { starts++ }\n"
-                          "function update() { updates++ }\nfunction stop() { stops++ } }",
-                          QUrl(QStringLiteral("qrc:/test/PositionSource.qml")));
-        std::unique_ptr<QObject> source(component.create());
+        const std::unique_ptr<QObject> source = countingPositionSource();
         QVERIFY(source);
-        view = harness->load(QStringLiteral("app/astro/AstroLocation.qml"),
-                             {{QStringLiteral("locationController"), QVariant::fromValue(location.get())},
-                              {QStringLiteral("positionSource"), QVariant::fromValue(source.get())},
-                              {QStringLiteral("width"), 768},
-                              {QStringLiteral("height"), 550}});
+        view = loadMapWith(source.get());
         QCOMPARE(source->property("starts").toInt(), 1);
         QQuickItem* button = item(QStringLiteral("positionButton"));
         QVERIFY(button && button->isEnabled());
@@ -185,15 +194,9 @@ private slots:
 
     // The source belongs to the location settings and outlives the map: closing the map stops it.
     void closingTheMapStopsTheSource() {
-        QQmlComponent component(&harness->engine());
-        component.setData("import QtQuick\nQtObject { property bool valid: true; property int starts: 0\n"
-                          "property int stops: 0\nfunction start() { starts++ }\nfunction stop() { stops++ } }",
-                          QUrl(QStringLiteral("qrc:/test/PositionSource.qml")));
-        std::unique_ptr<QObject> source(component.create());
+        const std::unique_ptr<QObject> source = countingPositionSource();
         QVERIFY(source);
-        view = harness->load(QStringLiteral("app/astro/AstroLocation.qml"),
-                             {{QStringLiteral("locationController"), QVariant::fromValue(location.get())},
-                              {QStringLiteral("positionSource"), QVariant::fromValue(source.get())}});
+        view = loadMapWith(source.get());
         QVERIFY(view);
         QCOMPARE(source->property("starts").toInt(), 1);
         QCOMPARE(source->property("stops").toInt(), 0);
