@@ -449,12 +449,12 @@
     <message>
         <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="+16"/>
         <source>Sunrise</source>
-        <translation>Sunrise</translation>
+        <translation>Sonnenaufgang</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Sunset</source>
-        <translation>Sunset</translation>
+        <translation>Sonnenuntergang</translation>
     </message>
     <message>
         <location filename="../../qml/app/astro/OwnAstroTableRows.qml" line="+45"/>
@@ -2745,12 +2745,12 @@ Einige Daten wurden nicht übertragen.</translation>
     <message>
         <location line="+21"/>
         <source>Date</source>
-        <translation>Date</translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <location line="+88"/>
         <source>Reset</source>
-        <translation>Reset</translation>
+        <translation>Zurücksetzen</translation>
     </message>
     <message>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-160"/>
@@ -4461,7 +4461,7 @@ Einige Daten wurden nicht übertragen.</translation>
     <message>
         <location filename="../../app/report/printservice.cpp" line="+58"/>
         <source>Page %1 of %2</source>
-        <translation>Page %1 of %2</translation>
+        <translation>Seite %1 von %2</translation>
     </message>
 </context>
 <context>
