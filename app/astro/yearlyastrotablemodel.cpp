@@ -1,18 +1,8 @@
 #include "yearlyastrotablemodel.h"
 
-#include "astrochannelcontroller.h"
-#include "astroprojectcontroller.h"
-#include "calendarsettings.h"
-#include "documenttemplate.h"
-#include "maincontroller.h"
-#include "printservice.h"
-#include "projectcontentcontroller.h"
-#include "projectfiles.h"
-#include "sowirulesetting.h"
 #include "tarvinologging.h"
-#include "timezonesetting.h"
-#include "trfunctions.h"
-#include "yearlyastrodocument.h"
+#include "calendarsettings.h"
+#include "exportfiles.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -23,7 +13,7 @@
 namespace {
 
 QString field(const QString& text) {
-    return DocumentTemplate::csvField(text) + QLatin1Char(',');
+    return ExportFiles::csvField(text) + QLatin1Char(',');
 }
 
 QString degrees(double value) {
@@ -32,10 +22,10 @@ QString degrees(double value) {
 
 } // namespace
 
-YearlyAstroTableModel::YearlyAstroTableModel(ProjectContentController* controller, QObject* parent)
+YearlyAstroTableModel::YearlyAstroTableModel(const YearlyAstroOwner* owner, QObject* parent)
     : QAbstractTableModel(parent)
     , m_roleNames{{Qt::DisplayRole, QByteArrayLiteral("display")}}
-    , m_controller(controller)
+    , m_owner(owner)
     , m_calendar(QCalendar::System::Gregorian)
     , m_year(QDate::currentDate().year()) {
     updateMonthLengths();
@@ -116,9 +106,9 @@ void YearlyAstroTableModel::updateMonthLengths() {
 
 void YearlyAstroTableModel::updateAstroValues() {
     beginResetModel();
-    m_table = m_controller->switchTimesViewController()->astroTableForYear(m_year);
+    m_table = m_owner->channelAstroTable(m_year);
     endResetModel();
-    const TJAstro plain = m_controller->getAstroTimeForYear(m_year);
+    const TJAstro plain = m_owner->plainAstroTable(m_year);
     m_earliestSunrise = timeWithOffset(plain.earliestSunrise, 0);
     m_earliestSunset = timeWithOffset(plain.earliestSunset, 0);
     m_latestSunrise = timeWithOffset(plain.latestSunrise, 0);
@@ -127,35 +117,20 @@ void YearlyAstroTableModel::updateAstroValues() {
 }
 
 bool YearlyAstroTableModel::exportCsv() {
-    const QString name = ProjectFiles::safeFileName(m_controller->project()->name());
-    const QString path = MainController::askSaveFile(
-        MainController::documentsFilePath(QStringLiteral("%1.csv").arg(name)),
+    const QString name = ExportFiles::safeFileName(m_owner->projectName());
+    const QString path = ExportFiles::askSaveFile(
+        ExportFiles::documentsFilePath(QStringLiteral("%1.csv").arg(name)),
         QCoreApplication::translate("Windows", "Exportieren"),
         QCoreApplication::translate("Windows", "CSV UTF-8 (kommagetrennt) (*.csv)"));
     return !path.isEmpty() && writeCsv(path);
 }
 
 std::optional<YearlyAstroTableModel::Heading> YearlyAstroTableModel::heading() const {
-    auto* project = qobject_cast<AstroProjectController*>(m_controller->project());
-    auto* channel = qobject_cast<AstroChannelController*>(m_controller->channelController());
-    if (!project || !channel)
-        return std::nullopt;
-    const CoordinatesSettingsController* location = project->coordinatesController();
-    return Heading{location->latitude(),
-                   location->longitude(),
-                   location->countryName(),
-                   location->cityName(),
-                   TimeZoneSetting(nullptr, location->timezone()).entryText(location->timezone()),
-                   ruleText(),
-                   m_controller->selectedChannel() + 1,
-                   channel->offsetSunrise(),
-                   channel->offsetSunset()};
+    return m_owner->yearlyAstroHeading();
 }
 
 QString YearlyAstroTableModel::ruleText() const {
-    const ProjectController* project = m_controller->project();
-    const int rule = project->soWiRuleType();
-    return SoWiRuleSetting(nullptr, rule).deviceEntryText(rule, project->device());
+    return m_owner->soWiRuleText();
 }
 
 bool YearlyAstroTableModel::writeCsv(const QString& path) {
@@ -179,21 +154,16 @@ bool YearlyAstroTableModel::writeCsv(const QString& path) {
 }
 
 QTextDocument* YearlyAstroTableModel::buildDocument() const {
-    const std::optional<Heading> head = heading();
-    if (!head) {
+    if (!heading()) {
         qCWarning(tarvinoLog) << ">> The astro table is made for the astro channels of astronomic projects";
         return nullptr;
     }
-    return YearlyAstroDocument(*this, *head).takeDocument();
+    return m_owner->yearlyAstroDocument(*this);
 }
 
 void YearlyAstroTableModel::formatDocument() {
-    if (!PrintService::hasInstance()) {
-        qCWarning(tarvinoLog) << ">> There is no print service to print the astro table";
-        return;
-    }
     if (QTextDocument* document = buildDocument())
-        PrintService::instance().askForPrint(document, true);
+        m_owner->printYearlyAstroTable(document);
 }
 
 void YearlyAstroTableModel::writeCsvTo(QTextStream& out, const Heading& head) const {
@@ -221,12 +191,12 @@ void YearlyAstroTableModel::writeCsvTo(QTextStream& out, const Heading& head) co
     line(pair(trText("Astro settings", "frühestens"), earliestSunriseWithOffset(), earliestSunsetWithOffset()));
     line(pair(trText("Astro settings", "spätestens"), latestSunriseWithOffset(), latestSunsetWithOffset()));
     const QString minutes = QStringLiteral("%1 ") + trText("Astro settings", "min");
-    line(pair(trText("Astro settings", "Offset"), DocumentTemplate::csvField(minutes.arg(head.offsetSunrise)),
-              DocumentTemplate::csvField(minutes.arg(head.offsetSunset))));
+    line(pair(trText("Astro settings", "Offset"), ExportFiles::csvField(minutes.arg(head.offsetSunrise)),
+              ExportFiles::csvField(minutes.arg(head.offsetSunset))));
     line(QStringLiteral(","));
     QStringList months;
     for (const QString& month : CalendarSettings::longMonthNames())
-        months.append(DocumentTemplate::csvField(month));
+        months.append(ExportFiles::csvField(month));
     line(QStringLiteral(",") + months.join(QStringLiteral(",,")) + QStringLiteral(",,,"));
     for (int day = 1; day <= DayRows; ++day) {
         QString text = QString::number(day) + QLatin1Char(',');

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "astrotimeofday.h"
+#include "tjastro.h"
 #include "trfunctions.h"
+#include "yearlyastroheading.h"
+#include "yearlyastroowner.h"
 
 #include <QAbstractTableModel>
 #include <QCalendar>
@@ -11,12 +15,8 @@
 
 #include <optional>
 
-#include <astrotimeofday.h>
-#include <tjastro.h>
-
 class QTextDocument;
 class QTextStream;
-class ProjectContentController;
 
 // Sunrise and sunset of every day of a year for the selected astro channel, as it will switch
 // (with its offsets and astro time): 31 day rows by 12 month columns, with the year's extremes
@@ -41,20 +41,9 @@ public:
     static constexpr int DayRows = 31;
     static constexpr int MonthColumns = 12;
 
-    // What the CSV and the print tell of the place and the channel.
-    struct Heading {
-        double latitude = 0;
-        double longitude = 0;
-        QString country;
-        QString city;
-        QString zone;
-        QString rule;
-        int channelNumber = 1;
-        int offsetSunrise = 0;
-        int offsetSunset = 0;
-    };
+    using Heading = YearlyAstroHeading;
 
-    YearlyAstroTableModel(ProjectContentController* controller, QObject* parent);
+    YearlyAstroTableModel(const YearlyAstroOwner* owner, QObject* parent);
     ~YearlyAstroTableModel() override;
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -109,7 +98,7 @@ private:
     void writeCsvTo(QTextStream& stream, const Heading& heading) const;
 
     QHash<int, QByteArray> m_roleNames;
-    ProjectContentController* m_controller;
+    const YearlyAstroOwner* m_owner;
     TJAstro m_table;
     QCalendar m_calendar;
     int m_year;

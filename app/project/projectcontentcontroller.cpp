@@ -2,8 +2,12 @@
 
 #include "astrochannelcontroller.h"
 #include "astroprojectcontroller.h"
+#include "printservice.h"
 #include "settingscontroller.h"
+#include "sowirulesetting.h"
 #include "tarvinologging.h"
+#include "timezonesetting.h"
+#include "yearlyastrodocument.h"
 #include "yearlyastrotablemodel.h"
 
 #include <astroengine.h>
@@ -441,6 +445,50 @@ TJAstro ProjectContentController::getAstroTimeForYear(int year) const {
         AstroEngine::setParameters(0, 0, DefaultTimeZone, rule, false, OwnAstroDayTable());
     }
     return AstroEngine::computeYear(year, 0, 0, 0);
+}
+
+TJAstro ProjectContentController::channelAstroTable(int year) const {
+    return m_switchTimesViewController->astroTableForYear(year);
+}
+
+std::optional<YearlyAstroHeading> ProjectContentController::yearlyAstroHeading() const {
+    auto* project = qobject_cast<AstroProjectController*>(m_project);
+    auto* channel = qobject_cast<AstroChannelController*>(m_channelController.data());
+    if (!project || !channel)
+        return std::nullopt;
+    const CoordinatesSettingsController* location = project->coordinatesController();
+    return YearlyAstroHeading{location->latitude(),
+                              location->longitude(),
+                              location->countryName(),
+                              location->cityName(),
+                              TimeZoneSetting(nullptr, location->timezone()).entryText(location->timezone()),
+                              soWiRuleText(),
+                              selectedChannel() + 1,
+                              channel->offsetSunrise(),
+                              channel->offsetSunset()};
+}
+
+QString ProjectContentController::soWiRuleText() const {
+    const int rule = m_project->soWiRuleType();
+    return SoWiRuleSetting(nullptr, rule).deviceEntryText(rule, m_project->device());
+}
+
+QString ProjectContentController::projectName() const {
+    return m_project->name();
+}
+
+QTextDocument* ProjectContentController::yearlyAstroDocument(const YearlyAstroTableModel& table) const {
+    const std::optional<YearlyAstroHeading> heading = yearlyAstroHeading();
+    return heading ? YearlyAstroDocument(table, *heading).takeDocument() : nullptr;
+}
+
+void ProjectContentController::printYearlyAstroTable(QTextDocument* document) const {
+    if (!PrintService::hasInstance()) {
+        qCWarning(tarvinoLog) << ">> There is no print service to print the astro table";
+        delete document;
+        return;
+    }
+    PrintService::instance().askForPrint(document, true);
 }
 
 YearlyAstroTableModel* ProjectContentController::yearlyAstroTable() {

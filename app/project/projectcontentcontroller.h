@@ -28,7 +28,10 @@
 // channels are empty and how many memory entries the project uses, channel types, the extension
 // module, the signalling channel, and the channel overview and yearly astro table models; and the
 // view controllers of the extra programs with the list of the empty ones.
-class ProjectContentController : public BaseController, public SwitchTimesOwner, public ExtraProgramOwner {
+class ProjectContentController : public BaseController,
+                                 public SwitchTimesOwner,
+                                 public ExtraProgramOwner,
+                                 public YearlyAstroOwner {
     Q_OBJECT
     QML_ELEMENT
     QML_UNCREATABLE("Created in MainController")
@@ -99,6 +102,14 @@ public:
     bool isAstroChannel() const override { return channelType() == ChannelController::AstroType; }
     int astroMode() const override;
 
+    TJAstro channelAstroTable(int year) const override;
+    TJAstro plainAstroTable(int year) const override { return getAstroTimeForYear(year); }
+    std::optional<YearlyAstroHeading> yearlyAstroHeading() const override;
+    QString soWiRuleText() const override;
+    QString projectName() const override;
+    QTextDocument* yearlyAstroDocument(const YearlyAstroTableModel& table) const override;
+    void printYearlyAstroTable(QTextDocument* document) const override;
+
 public slots:
     void setShowToolBar(bool show);
     void setShowEditionButtons(bool show);
@@ -116,6 +127,7 @@ public slots:
     void sortData(const QList<int>& sortTarget, const QList<int>& sortOrder);
     TJAstro getAstroTimeForYear(int year) const;
     YearlyAstroTableModel* yearlyAstroTable();
+
     ChannelOverviewModel* channelOverview();
 
 signals:

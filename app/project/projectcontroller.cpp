@@ -1,13 +1,14 @@
 #include "projectcontroller.h"
 
 #include "astrochannelcontroller.h"
+#include "astroprojectcontroller.h"
 #include "channelcontroller.h"
 #include "channelindexes.h"
-#include "maincontroller.h"
+#include "exportfiles.h"
 #include "metadatacontroller.h"
 #include "printservice.h"
 #include "projectdocument.h"
-#include "projectfiles.h"
+#include "projectsowner.h"
 #include "summerwinterrule.h"
 #include "tarvinologging.h"
 #include "writeifchanged.h"
@@ -103,8 +104,8 @@ void ProjectController::renameProject(const QString& path) {
 
 void ProjectController::remove() {
     // The open project closes first: edits of a removed project would go nowhere.
-    if (MainController::hasInstance() && MainController::instance().currentProject() == this)
-        MainController::instance().closeProject();
+    if (ProjectsOwner* owner = ProjectsOwner::current(); owner && owner->currentProject() == this)
+        owner->closeProject();
     m_project.remove();
 }
 
@@ -262,8 +263,8 @@ bool ProjectController::writeProjectToFile() {
         qCWarning(tarvinoLog) << ">> The device memory image of" << name() << "could not be built";
         return false;
     }
-    const QString path = ProjectFiles::exportPath(EepExportFolder, name(), QStringLiteral("eep"));
-    if (path.isEmpty() || !ProjectFiles::writeFile(path, image))
+    const QString path = ExportFiles::exportPath(EepExportFolder, name(), QStringLiteral("eep"));
+    if (path.isEmpty() || !ExportFiles::writeFile(path, image))
         return false;
     filemanager::FileManager::exportFile(path, EepMimeType, nullptr);
     return true;
@@ -274,13 +275,19 @@ void ProjectController::printProject(bool showPreview) {
         qCWarning(tarvinoLog) << ">> There is no print service to print" << name();
         return;
     }
-    ProjectDocument report(m_project);
+    ProjectDocument report(m_project, openLocation());
     PrintService::instance().askForPrint(report.takeDocument(), showPreview);
 }
 
 void ProjectController::writeReport(QTextStream& stream) {
     stream.setEncoding(QStringConverter::Utf8);
-    stream << ProjectDocument(m_project).toCsv();
+    stream << ProjectDocument(m_project, openLocation()).toCsv();
+}
+
+const CoordinatesSettingsController* ProjectController::openLocation() const {
+    ProjectsOwner* owner = ProjectsOwner::current();
+    const auto* open = owner ? qobject_cast<const AstroProjectController*>(owner->currentProject()) : nullptr;
+    return open && open->project() == m_project ? open->coordinatesController() : nullptr;
 }
 
 bool ProjectController::setSelectedChannel(int index) {

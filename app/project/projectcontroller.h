@@ -20,6 +20,7 @@
 #include <sowirulerecord.h>
 #include <storage/project.h>
 
+class CoordinatesSettingsController;
 class QTextStream;
 
 // The controller of one open project: its settings and its model's capabilities for the views,
@@ -206,6 +207,9 @@ public:
     void printProject(bool showPreview);
     // Writes the project report as CSV text (UTF-8) to the stream.
     void writeReport(QTextStream& stream);
+    // The open project's location controller when this project is the open one, so that the
+    // report shows what the location views show; null otherwise.
+    const CoordinatesSettingsController* openLocation() const;
 
 public slots:
     void rename(const QString& name);

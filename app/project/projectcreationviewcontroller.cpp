@@ -1,6 +1,6 @@
 #include "projectcreationviewcontroller.h"
 
-#include "maincontroller.h"
+#include "projectsowner.h"
 #include "tarvinologging.h"
 
 #include <QCoreApplication>
@@ -19,9 +19,9 @@ void assign(ProjectCreationViewController* controller, Value& field, const Value
 
 } // namespace
 
-ProjectCreationViewController::ProjectCreationViewController(MainController* mainController)
-    : m_mainController(mainController)
-    , m_projectName(QCoreApplication::translate("New project", "Projekt %1").arg(mainController->nbProjects() + 1))
+ProjectCreationViewController::ProjectCreationViewController(ProjectsOwner* owner)
+    : m_owner(owner)
+    , m_projectName(QCoreApplication::translate("New project", "Projekt %1").arg(owner->nbProjects() + 1))
 {
     qCDebug(tarvinoLog) << "project creation controller created";
 }
@@ -54,5 +54,5 @@ void ProjectCreationViewController::setdeviceOt2Number(int deviceOt2Number)
 bool ProjectCreationViewController::createProject()
 {
     qCDebug(tarvinoLog) << "Create project";
-    return m_mainController->createProject(m_deviceOt2Number, m_projectName);
+    return m_owner->createProject(m_deviceOt2Number, m_projectName);
 }

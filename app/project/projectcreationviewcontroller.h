@@ -6,7 +6,7 @@
 #include <QString>
 #include <QtQml/qqmlregistration.h>
 
-class MainController;
+class ProjectsOwner;
 
 // The new-project form: the proposed name, the chosen model and the form's choices. The main
 // controller makes one each time the form opens; the view owns it.
@@ -24,7 +24,7 @@ public:
     enum ProgramType { Zeitschaltprogramm = 1, Astroprogram = 2, Noctaprogramm = 3 };
     Q_ENUM(ProgramType)
 
-    explicit ProjectCreationViewController(MainController* mainController);
+    explicit ProjectCreationViewController(ProjectsOwner* owner);
     ~ProjectCreationViewController() override;
 
     QString projectName() const { return m_projectName; }
@@ -48,7 +48,7 @@ signals:
     void deviceOt2NumberChanged(int deviceOt2Number);
 
 private:
-    MainController* m_mainController;
+    ProjectsOwner* m_owner;
     QString m_projectName;
     int m_channelNumber = 1;
     ProgramType m_programType = Zeitschaltprogramm;

@@ -1,5 +1,7 @@
 #include "documenttemplate.h"
 
+#include "exportfiles.h"
+
 #include <QTextDocument>
 #include <QTextFrame>
 #include <QTextTable>
@@ -57,7 +59,7 @@ QStringList csvRows(const QTextTable& table) {
         for (int column = 0; column < table.columns(); ++column) {
             const QTextTableCell cell = table.cellAt(row, column);
             const bool ownCell = cell.row() == row && cell.column() == column;
-            fields.append(ownCell ? DocumentTemplate::csvField(cellText(cell)) : QString());
+            fields.append(ownCell ? ExportFiles::csvField(cellText(cell)) : QString());
         }
         lines.append(fields.join(u','));
     }
@@ -130,15 +132,6 @@ void DocumentTemplate::insertTable(QTextCursor cursor, const QList<QStringList>&
     cursor.endEditBlock();
 }
 
-QString DocumentTemplate::csvField(const QString& text) {
-    const QString field = text.trimmed();
-    const bool needsQuotes =
-        field.contains(u',') || field.contains(u'"') || field.contains(u'\n') || field.contains(u'\r');
-    if (!needsQuotes)
-        return field;
-    return QStringLiteral("\"%1\"").arg(QString(field).replace(u'"', QLatin1String("\"\"")));
-}
-
 QString DocumentTemplate::toCsv() const {
     if (!m_document)
         return {};
@@ -160,7 +153,7 @@ QString DocumentTemplate::toCsv() const {
         else if (trimmed == TableMarker && nextTable < tables.size())
             lines.append(csvRows(*tables.at(nextTable++)));
         else
-            lines.append(DocumentTemplate::csvField(QString(trimmed).remove(QLatin1String("**"))));
+            lines.append(ExportFiles::csvField(QString(trimmed).remove(QLatin1String("**"))));
     }
     return lines.join(u'\n');
 }

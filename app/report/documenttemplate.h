@@ -34,10 +34,6 @@ public:
     // other lines one field without Markdown's bold marks, blank lines stay. Fields holding a
     // comma, a quote or a line break are quoted, with quotes doubled.
     QString toCsv() const;
-
-    // One CSV field: trimmed, and quoted with quotes doubled when it holds a comma, a quote or a
-    // line break.
-    static QString csvField(const QString& text);
     // A user's text as HTML that shows it as it stands: markup escaped, line breaks kept.
     static QString htmlText(const QString& text);
 

@@ -36,8 +36,9 @@ QStringList labelled(const QString& label, const QString& value) {
 
 } // namespace
 
-ProjectDocument::ProjectDocument(const storage::Project& project)
+ProjectDocument::ProjectDocument(const storage::Project& project, const CoordinatesSettingsController* openLocation)
     : m_project(project)
+    , m_openLocation(openLocation)
     , m_astroProject(project)
     , m_device(deviceOf(project)) {
     layout();

@@ -20,13 +20,18 @@
 #include <storage/storableref.h>
 #include <storage/switchtime.h>
 
+class CoordinatesSettingsController;
+
 // The printable report of one project, built in one go by the constructor: the project, client
 // and author tables, the astro data (astronomic models and those that choose channel types), one
 // section per channel and the device settings, each channel and the settings on a page of their
 // own. A model the catalogue does not know gets the three tables only.
 class ProjectDocument final : public DocumentTemplate, private TrFunctions {
 public:
-    explicit ProjectDocument(const storage::Project& project);
+    // The location comes from openLocation when given (the open project's location controller,
+    // which may hold what the store does not yet), else from the store.
+    explicit ProjectDocument(const storage::Project& project,
+                             const CoordinatesSettingsController* openLocation = nullptr);
     ~ProjectDocument();
 
     // Dates in the project's date format (1 MM/dd/yyyy, 2 yyyy-MM-dd, any other dd.MM.yyyy),
@@ -90,6 +95,7 @@ private:
     QList<QStringList> channelRows(QStringList (ProjectDocument::*row)(const SettingRef&, int, bool) const);
 
     storage::Project m_project;
+    const CoordinatesSettingsController* m_openLocation;
     storage::AstroProject m_astroProject;
     devices::Device m_device;
 };

@@ -3,10 +3,8 @@
 
 #include "reporttexts.h"
 
-#include <astroprojectcontroller.h>
 #include <coordinatessettingscontroller.h>
 #include <favoritecities.h>
-#include <maincontroller.h>
 #include <timezonesetting.h>
 
 #include <countries/countryservice.h>
@@ -23,17 +21,6 @@ QString stateText(bool active) {
 QString degrees(double value, const QString& positive, const QString& negative) {
     const QString side = value > 0 ? positive : value < 0 ? negative : QString();
     return QStringLiteral("%1 %2").arg(QString::number(value, 'g', 6), side);
-}
-
-// The coordinates controller of the open project when that project is the one reported.
-const CoordinatesSettingsController* openCoordinates(const storage::Project& project) {
-    if (!MainController::hasInstance())
-        return nullptr;
-    const ProjectController* current = MainController::instance().currentProject();
-    const auto* astro = qobject_cast<const AstroProjectController*>(current);
-    if (!astro || !(astro->project() == project))
-        return nullptr;
-    return astro->coordinatesController();
 }
 
 } // namespace
@@ -69,10 +56,9 @@ void ProjectDocument::writeAstroSettings() {
 }
 
 ProjectDocument::Location ProjectDocument::location() const {
-    const CoordinatesSettingsController* coordinates = openCoordinates(m_project);
-    if (!coordinates)
+    if (!m_openLocation)
         return storedLocation();
-    return {coordinates->countryName(), coordinates->cityName(), coordinates->isFavoriteCity()};
+    return {m_openLocation->countryName(), m_openLocation->cityName(), m_openLocation->isFavoriteCity()};
 }
 
 // The same search the coordinates controller makes when a project opens (favourites first, then

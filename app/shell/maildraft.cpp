@@ -1,6 +1,6 @@
 #include "maildraft.h"
 
-#include "projectfiles.h"
+#include "exportfiles.h"
 #include "tarvinologging.h"
 
 #include <QDir>
@@ -109,14 +109,14 @@ QString privateFolder()
 } // namespace
 
 MailDraft::MailDraft(const QString& projectName, const QByteArray& projectFile)
-    : m_subject(projectName.isEmpty() ? ProjectFiles::defaultProjectName() : projectName)
+    : m_subject(projectName.isEmpty() ? ExportFiles::defaultProjectName() : projectName)
     , m_file(projectFile)
 {
 }
 
 QString MailDraft::attachmentName() const
 {
-    return ProjectFiles::safeFileName(m_subject) + QStringLiteral(".ot2");
+    return ExportFiles::safeFileName(m_subject) + QStringLiteral(".ot2");
 }
 
 QByteArray MailDraft::message(const QDateTime& stamp) const
@@ -148,8 +148,8 @@ QByteArray MailDraft::message(const QDateTime& stamp) const
 
 QString MailDraft::writeEml(const QString& folder) const
 {
-    const QString path = QDir(folder).filePath(ProjectFiles::safeFileName(m_subject) + QStringLiteral(".eml"));
-    if (folder.isEmpty() || !ProjectFiles::writeFile(path, message(QDateTime::currentDateTime()))) {
+    const QString path = QDir(folder).filePath(ExportFiles::safeFileName(m_subject) + QStringLiteral(".eml"));
+    if (folder.isEmpty() || !ExportFiles::writeFile(path, message(QDateTime::currentDateTime()))) {
         qCWarning(tarvinoLog) << ">> Couldn't create eml file";
         return {};
     }
@@ -163,7 +163,7 @@ bool MailDraft::send() const
         return false;
 #ifdef Q_OS_LINUX
     const QString attachment = QDir(folder).filePath(attachmentName());
-    if (!ProjectFiles::writeFile(attachment, m_file))
+    if (!ExportFiles::writeFile(attachment, m_file))
         return false;
     const QStringList arguments { QStringLiteral("--subject"), m_subject, QStringLiteral("--attach"), attachment };
     if (!QProcess::startDetached(QStringLiteral("xdg-email"), arguments)) {

@@ -1,5 +1,7 @@
 #include "maincontroller.h"
 
+#include "exportfiles.h"
+
 #include "astroprojectcontroller.h"
 #include "calendarsettings.h"
 #include "dataexchangecontroller.h"
@@ -52,25 +54,6 @@ storage::Project projectById(qint64 id)
 {
     storage::ProjectService* service = projectService();
     return service ? service->byId(id) : storage::Project();
-}
-
-MainController::SaveFileChooser saveFileChooser;
-
-QString chooseSaveFile(const QString& suggestedPath, const QString& title, const QString& filter)
-{
-    if (saveFileChooser)
-        return saveFileChooser(suggestedPath);
-    return QFileDialog::getSaveFileName(nullptr, title, suggestedPath, filter);
-}
-
-QString documentsPath(const QString& fileName)
-{
-    // A fresh account may have no documents folder yet; the dialog would then open in the
-    // program's working folder.
-    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (!QFileInfo(documents).isDir())
-        documents = QDir::homePath();
-    return QStringLiteral("%1/%2").arg(documents, fileName);
 }
 
 // The program's network service; a main controller made without the program's start-up (the
@@ -212,16 +195,6 @@ void MainController::emitSaved()
         emit storage::StorageService::instance().saved();
 }
 
-QString MainController::askSaveFile(const QString& suggestedPath, const QString& title, const QString& filter)
-{
-    return chooseSaveFile(suggestedPath, title, filter);
-}
-
-QString MainController::documentsFilePath(const QString& fileName)
-{
-    return documentsPath(fileName);
-}
-
 void MainController::dropProjectContent()
 {
     if (!m_projectContent)
@@ -308,11 +281,6 @@ QFuture<devices::Ot2File> MainController::currentProjectFile(QString* name)
     return m_currentProject->buildFile(true);
 }
 
-void MainController::setSaveFileChooser(SaveFileChooser chooser)
-{
-    saveFileChooser = std::move(chooser);
-}
-
 bool MainController::saveCurrentProject(bool selectLocation)
 {
     if (!m_currentProject)
@@ -320,8 +288,8 @@ bool MainController::saveCurrentProject(bool selectLocation)
     QString path = m_currentProject->filePath();
     if (path.isEmpty() || selectLocation) {
         const QString suggested =
-            !path.isEmpty() ? path : documentsPath(ProjectFiles::safeFileName(m_currentProject->name()));
-        path = chooseSaveFile(suggested,
+            !path.isEmpty() ? path : ExportFiles::documentsFilePath(ExportFiles::safeFileName(m_currentProject->name()));
+        path = ExportFiles::askSaveFile(suggested,
                               QCoreApplication::translate("Windows", "TARVINO rix2/rix3-Datei speichern"),
                               QCoreApplication::translate("Windows", "TARVINO rix2/rix3-Datei (*.ot2)"));
     }
@@ -365,8 +333,8 @@ bool MainController::csvExport()
 {
     if (!m_currentProject)
         return false;
-    const QString path = chooseSaveFile(
-        documentsPath(QStringLiteral("%1.csv").arg(ProjectFiles::safeFileName(m_currentProject->name()))),
+    const QString path = ExportFiles::askSaveFile(
+        ExportFiles::documentsFilePath(QStringLiteral("%1.csv").arg(ExportFiles::safeFileName(m_currentProject->name()))),
         QCoreApplication::translate("Windows", "Exportieren"),
         QCoreApplication::translate("Windows", "CSV UTF-8 (kommagetrennt) (*.csv)"));
     if (path.isEmpty())
@@ -596,7 +564,7 @@ bool MainController::exportOt2(const QRectF& inRect)
     if (exported.isCanceled())
         return offerWritten(QString(), false, Ot2MimeType);
     m_heldFile = exported.result();
-    const QString path = ProjectFiles::exportPath(Ot2ExportFolder, name, QStringLiteral("ot2"));
+    const QString path = ExportFiles::exportPath(Ot2ExportFolder, name, QStringLiteral("ot2"));
     const bool written = !path.isEmpty() && ProjectFiles::writeProjectFile(path, m_heldFile);
     return offerWritten(path, written, Ot2MimeType);
 }
@@ -604,8 +572,8 @@ bool MainController::exportOt2(const QRectF& inRect)
 bool MainController::exportText(const QString& name, const QString& content, const QRectF& inRect)
 {
     Q_UNUSED(inRect)
-    const QString path = ProjectFiles::exportPath(TextExportFolder, name, QStringLiteral("txt"));
-    const bool written = !path.isEmpty() && ProjectFiles::writeFile(path, textLines(content));
+    const QString path = ExportFiles::exportPath(TextExportFolder, name, QStringLiteral("txt"));
+    const bool written = !path.isEmpty() && ExportFiles::writeFile(path, textLines(content));
     return offerWritten(path, written, TextMimeType);
 }
 

@@ -7,6 +7,7 @@
 #include "projectcontroller.h"
 #include "projectcreationviewcontroller.h"
 #include "projectfilesource.h"
+#include "projectsowner.h"
 #include "loadingset.h"
 #include "readprojectowner.h"
 #include "resetteddeviceviewcontroller.h"
@@ -24,7 +25,6 @@
 
 #include <QFuture>
 
-#include <functional>
 #include <memory>
 
 
@@ -39,6 +39,7 @@ class ProjectService;
 class MainController : public QObject,
                        private TrFunctions,
                        public ReadProjectOwner,
+                       public ProjectsOwner,
                        public utils::Singleton<MainController>,
                        public ProjectFileSource {
     Q_OBJECT
@@ -78,13 +79,13 @@ public:
     int selectedProjectId() const { return m_selectedProjectId; }
     ScreenWatcher* screenWatcher() const { return m_screenWatcher.get(); }
     int selectionMode() const { return m_selectionMode; }
-    int nbProjects() const;
+    int nbProjects() const override;
 
     // Stores a new project of that model with the model's defaults and opens it; tells whether it
     // is open. Refuses an unknown model and an empty name.
-    bool createProject(int device, const QString& name);
+    bool createProject(int device, const QString& name) override;
 
-    ProjectController* currentProject() const { return m_currentProject; }
+    ProjectController* currentProject() const override { return m_currentProject; }
     // The content of the open project view; null while it is not open.
     ProjectContentController* projectContent() const { return m_projectContent; }
     // A new controller of the kind the project's model gets, without parent; null, with a
@@ -95,15 +96,6 @@ public:
     QFuture<devices::Ot2File> currentProjectFile(QString* name) override;
     CloudController* cloud() const { return m_cloud; }
 
-    // Asks where an exported or saved file goes: the suggested path in, the chosen one out (empty
-    // when the user cancels).
-    using SaveFileChooser = std::function<QString(const QString& suggestedPath)>;
-    // Replaces the save dialog (tests); an empty function restores it.
-    static void setSaveFileChooser(SaveFileChooser chooser);
-    // Asks where a file goes, through the save dialog or its replacement; empty when cancelled.
-    static QString askSaveFile(const QString& suggestedPath, const QString& title, const QString& filter);
-    // The user's documents folder followed by the file name.
-    static QString documentsFilePath(const QString& fileName);
     // Keeps the bytes as the held project file when they are one.
     bool readOt2Bytes(const QByteArray& data);
     const devices::Ot2File& heldFile() const { return m_heldFile; }
@@ -141,7 +133,7 @@ public:
     // project is closed then) or its model cannot be opened.
     Q_INVOKABLE bool openProject();
     Q_INVOKABLE bool openCurrentProject();
-    Q_INVOKABLE void closeProject();
+    Q_INVOKABLE void closeProject() override;
     // A new controller of a stored project, owned by the caller; null when the id is unknown.
     Q_INVOKABLE ProjectController* projectController(qlonglong id);
     // Writes the open project to its project file, asking for the place when it has none or when

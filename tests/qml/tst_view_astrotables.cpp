@@ -8,6 +8,7 @@
 
 #include "astrochannelcontroller.h"
 #include "astroprojectcontroller.h"
+#include "exportfiles.h"
 #include "maincontroller.h"
 #include "projectcontentcontroller.h"
 #include "viewfixture.h"
@@ -141,7 +142,7 @@ private slots:
         QVERIFY(closeAll());
         // The views go before the project they show.
         QVERIFY(harness->load(QStringLiteral("components/DefaultText.qml")));
-        MainController::setSaveFileChooser({});
+        ExportFiles::setSaveFileChooser({});
         main().closeProject();
     }
 
@@ -514,7 +515,7 @@ private slots:
         QTemporaryDir folder;
         const QString target = folder.filePath(QStringLiteral("garten.csv"));
         QString suggested;
-        MainController::setSaveFileChooser([&](const QString& path) {
+        ExportFiles::setSaveFileChooser([&](const QString& path) {
             suggested = path;
             return target;
         });

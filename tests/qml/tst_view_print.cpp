@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "exportfiles.h"
 #include "maincontroller.h"
 #include "printservice.h"
 #include "printtestsupport.h"
@@ -50,7 +51,7 @@ private slots:
 
     void cleanupTestCase()
     {
-        MainController::setSaveFileChooser({});
+        ExportFiles::setSaveFileChooser({});
         m_harness.reset();
     }
 
@@ -118,7 +119,7 @@ private slots:
     {
         const QString target = m_folder.filePath(QStringLiteral("Bericht.csv"));
         QString proposed;
-        MainController::setSaveFileChooser([&](const QString& suggested) {
+        ExportFiles::setSaveFileChooser([&](const QString& suggested) {
             proposed = suggested;
             return target;
         });
@@ -133,7 +134,7 @@ private slots:
     void aFailedExportIsReported()
     {
         const QString target = m_folder.filePath(QStringLiteral("missing/Bericht.csv"));
-        MainController::setSaveFileChooser([&](const QString&) { return target; });
+        ExportFiles::setSaveFileChooser([&](const QString&) { return target; });
         QVERIFY(m_harness->triggerMenuAction(QStringLiteral("Exportieren")));
         QVERIFY(ViewHarness::waitFor([this] { return m_harness->findPopup(QStringLiteral("errorPopup")); }));
         QVERIFY(m_harness->find(QStringLiteral("Die Datei \"%1\" konnte nicht geschrieben werden.").arg(target)));

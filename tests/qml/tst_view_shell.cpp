@@ -29,6 +29,7 @@
 
 #include "basecontroller.h"
 #include "calendarsettings.h"
+#include "exportfiles.h"
 #include "maincontroller.h"
 #include "platformservice.h"
 #include "projectfiles.h"
@@ -124,7 +125,7 @@ private slots:
 
     void cleanupTestCase()
     {
-        MainController::setSaveFileChooser({});
+        ExportFiles::setSaveFileChooser({});
         filemanager::FileManager::setSaveLocationChooser({});
         m_harness.reset();
     }
@@ -433,7 +434,7 @@ private slots:
         QCOMPARE(exited.size(), 0);
 
         // A save that fails keeps the program open and shows why.
-        MainController::setSaveFileChooser(
+        ExportFiles::setSaveFileChooser(
             [&](const QString&) { return m_exportDir.filePath(QStringLiteral("missing/folder/Menus.ot2")); });
         QVERIFY(!main->close());
         answerUnsavedChanges(QStringLiteral("acceptButton"));
@@ -461,7 +462,7 @@ private slots:
         m_harness->evaluate(QStringLiteral("ViewLoader.openView(%1, {}, true)").arg(ProjectContentView));
         QVERIFY(waitForView(ProjectContentView));
         const QString target = m_exportDir.filePath(QStringLiteral("Shortcut.ot2"));
-        MainController::setSaveFileChooser([&](const QString&) { return target; });
+        ExportFiles::setSaveFileChooser([&](const QString&) { return target; });
         mainController().setDirty(true);
         // A window of its own opened and closed before: the keys go back to the main window.
         QVERIFY(m_harness->triggerMenuAction(QStringLiteral("&App-Einstellungen...")));
@@ -478,7 +479,7 @@ private slots:
 
         m_harness->key(Qt::Key_N, Qt::ControlModifier);
         QVERIFY(waitForView(ProjectCreationView));
-        MainController::setSaveFileChooser({});
+        ExportFiles::setSaveFileChooser({});
     }
 
     // Projects opened one after another each show their own name and model in the title, however

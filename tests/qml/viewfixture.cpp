@@ -4,6 +4,7 @@
 
 #include <devices/deviceservice.h>
 
+#include "exportfiles.h"
 #include "maincontroller.h"
 
 int ViewFixture::model(const QString& name)
@@ -82,7 +83,7 @@ bool ViewFixture::openView(const QString& kind, const QString& shown) const
 bool ViewFixture::saveAndReopen() const
 {
     const QString path = folder.filePath(QStringLiteral("project.ot2"));
-    MainController::setSaveFileChooser([path](const QString&) { return path; });
+    ExportFiles::setSaveFileChooser([path](const QString&) { return path; });
     if (!main().saveCurrentProject(true))
         return false;
     harness->load(QStringLiteral("components/DefaultText.qml"));

@@ -7,6 +7,7 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 
+#include "exportfiles.h"
 #include "astroprojectcontroller.h"
 #include "coordinatessettingscontroller.h"
 #include "printservice.h"
@@ -48,7 +49,7 @@ private slots:
         printService->printer()->setOutputFileName(pdfPath);
     }
     void cleanup() {
-        MainController::setSaveFileChooser({});
+        ExportFiles::setSaveFileChooser({});
         printService.reset();
         projects.reset();
         countryService.reset();
@@ -98,7 +99,7 @@ private slots:
 
     void nothingHappensWithoutAnOpenProject() {
         bool asked = false;
-        MainController::setSaveFileChooser([&](const QString&) {
+        ExportFiles::setSaveFileChooser([&](const QString&) {
             asked = true;
             return folder.filePath(QStringLiteral("none.csv"));
         });
@@ -169,7 +170,7 @@ private slots:
         openProject(ReportFixture::Weekly4);
         QString suggested;
         const QString path = folder.filePath(QStringLiteral("report.csv"));
-        MainController::setSaveFileChooser([&](const QString& proposed) {
+        ExportFiles::setSaveFileChooser([&](const QString& proposed) {
             suggested = proposed;
             return path;
         });
@@ -188,7 +189,7 @@ private slots:
     void cancelledCsvExportWritesNothing() {
         openProject(ReportFixture::Weekly4);
         int asked = 0;
-        MainController::setSaveFileChooser([&](const QString&) {
+        ExportFiles::setSaveFileChooser([&](const QString&) {
             ++asked;
             return QString();
         });
@@ -203,7 +204,7 @@ private slots:
     void failedCsvExportIsReported() {
         openProject(ReportFixture::Weekly4);
         const QString path = folder.filePath(QStringLiteral("missing/folder/report.csv"));
-        MainController::setSaveFileChooser([&](const QString&) { return path; });
+        ExportFiles::setSaveFileChooser([&](const QString&) { return path; });
         QSignalSpy failed(projects->mainController.get(), &MainController::writeFailed);
         QTest::ignoreMessage(
             QtWarningMsg,

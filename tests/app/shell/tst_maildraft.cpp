@@ -8,8 +8,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "exportfiles.h"
 #include "maildraft.h"
-#include "projectfiles.h"
 
 namespace {
 
@@ -113,7 +113,7 @@ private slots:
     {
         QTemporaryDir folder;
         const QString regularFile = QDir(folder.path()).filePath(QStringLiteral("file"));
-        QVERIFY(ProjectFiles::writeFile(regularFile, "x"));
+        QVERIFY(ExportFiles::writeFile(regularFile, "x"));
         QTest::ignoreMessage(QtWarningMsg, ">> Couldn't create eml file");
         QVERIFY(MailDraft(QStringLiteral("Garden"), "data").writeEml(regularFile).isEmpty());
     }
@@ -124,7 +124,7 @@ private slots:
         QTemporaryDir bin;
         const QString log = QDir(bin.path()).filePath(QStringLiteral("arguments.txt"));
         const QString script = QDir(bin.path()).filePath(QStringLiteral("xdg-email"));
-        QVERIFY(ProjectFiles::writeFile(
+        QVERIFY(ExportFiles::writeFile(
             script, QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$@\" > '%1.part' && mv '%1.part' '%1'\n").arg(log).toUtf8()));
         QVERIFY(QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
         const QByteArray path = qgetenv("PATH");

@@ -7,6 +7,7 @@
 #include <devices/ot2file.h>
 #include <filemanager/filemanager.h>
 
+#include "exportfiles.h"
 #include "projectfiles.h"
 #include "projectsfixture.h"
 
@@ -35,7 +36,7 @@ QByteArray contentOf(const QString& path)
 // Everything in the export folder, hidden files included.
 QStringList exportedFiles(const QString& folder)
 {
-    return QDir(ProjectFiles::exportFolder(folder)).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    return QDir(ExportFiles::exportFolder(folder)).entryList(QDir::Files | QDir::Hidden | QDir::System);
 }
 
 const QString NotAProjectFile = QStringLiteral(">> The file being imported isn't an ot2 file!");
@@ -102,7 +103,7 @@ private slots:
     void importStoresTheFileUnderItsName()
     {
         const QString path = QDir(f->folder.path()).filePath(QStringLiteral("Plant.OT2"));
-        QVERIFY(ProjectFiles::writeFile(path, projectFile));
+        QVERIFY(ExportFiles::writeFile(path, projectFile));
         QSignalSpy counted(f->mainController.get(), &MainController::nbProjectsChanged);
         QVERIFY(f->mainController->importOt2File(path));
         QCOMPARE(counted.size(), 1);
@@ -119,7 +120,7 @@ private slots:
     {
         QVERIFY(!f->mainController->importOt2File(QDir(f->folder.path()).filePath(QStringLiteral("none.ot2"))));
         const QString foreign = QDir(f->folder.path()).filePath(QStringLiteral("notes.ot2"));
-        QVERIFY(ProjectFiles::writeFile(foreign, "[General]\nText=hello\n"));
+        QVERIFY(ExportFiles::writeFile(foreign, "[General]\nText=hello\n"));
         QTest::ignoreMessage(QtWarningMsg, qPrintable(NotAProjectFile));
         QVERIFY(!f->mainController->importOt2File(foreign));
         QCOMPARE(f->mainController->nbProjects(), 1);
@@ -132,7 +133,7 @@ private slots:
                                 "\n[Channel0.Program0]\nSwitches\\size=100000\n\n";
         QCOMPARE(text.size(), 99);
         const QString path = QDir(f->folder.path()).filePath(QStringLiteral("Huge.ot2"));
-        QVERIFY(ProjectFiles::writeFile(path, text));
+        QVERIFY(ExportFiles::writeFile(path, text));
         QSignalSpy counted(f->mainController.get(), &MainController::nbProjectsChanged);
         ProjectController* open = f->mainController->currentProject();
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("refused: it holds 100000 .* more than 3200")));
@@ -225,7 +226,7 @@ private slots:
         const QString moved = documents + QStringLiteral(".moved");
         const bool hadFolder = QFileInfo(documents).isDir();
         QVERIFY(!hadFolder || QDir().rename(documents, moved));
-        QVERIFY(ProjectFiles::writeFile(documents, "not a folder"));
+        QVERIFY(ExportFiles::writeFile(documents, "not a folder"));
 
         QSignalSpy failed(f->mainController.get(), &MainController::writeFailed);
         const bool exportedFile = projectFile ? f->mainController->exportOt2()

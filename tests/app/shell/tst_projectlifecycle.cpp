@@ -9,6 +9,7 @@
 #include <QTextStream>
 
 #include "channelcontroller.h"
+#include "exportfiles.h"
 #include "metadatacontroller.h"
 #include "projectcontroller.h"
 #include "projectcreationviewcontroller.h"
@@ -57,7 +58,7 @@ int runProgram(int argc, char* argv[]) {
             return 2;
         delete form;
         edit(*f.mainController->currentProject());
-        MainController::setSaveFileChooser([&](const QString&) { return file; });
+        ExportFiles::setSaveFileChooser([&](const QString&) { return file; });
         if (!f.mainController->saveCurrentProject())
             return 3;
         return 0;
@@ -104,7 +105,7 @@ private:
 private slots:
     void init() { f = std::make_unique<ProjectsFixture>(); }
     void cleanup() {
-        MainController::setSaveFileChooser({});
+        ExportFiles::setSaveFileChooser({});
         f.reset();
     }
 
@@ -122,7 +123,7 @@ private slots:
         ProjectController* project = createEdited(QStringLiteral("Draft"));
         QVERIFY(project);
         QString suggested;
-        MainController::setSaveFileChooser([&](const QString& path) {
+        ExportFiles::setSaveFileChooser([&](const QString& path) {
             suggested = path;
             return folder.filePath(QStringLiteral("Garden.ot2"));
         });
@@ -147,7 +148,7 @@ private slots:
         ProjectController* project = createEdited(QStringLiteral("Draft"));
         QVERIFY(project);
         // The save dialog hands back the name as typed.
-        MainController::setSaveFileChooser([&](const QString&) { return folder.filePath(QStringLiteral("Garden")); });
+        ExportFiles::setSaveFileChooser([&](const QString&) { return folder.filePath(QStringLiteral("Garden")); });
         QVERIFY(f->mainController->saveCurrentProject());
         QCOMPARE(project->filePath(), folder.filePath(QStringLiteral("Garden.ot2")));
         QVERIFY(QFile::exists(folder.filePath(QStringLiteral("Garden.ot2"))));
@@ -160,7 +161,7 @@ private slots:
         ProjectController* project = createEdited(QStringLiteral("Draft"));
         QVERIFY(project);
         const QString unwritable = folder.filePath(QStringLiteral("missing/folder/Garden.ot2"));
-        MainController::setSaveFileChooser([&](const QString&) { return unwritable; });
+        ExportFiles::setSaveFileChooser([&](const QString&) { return unwritable; });
         QSignalSpy saved(f->storageService.get(), &storage::StorageService::saved);
         QSignalSpy failed(f->mainController.get(), &MainController::writeFailed);
         QVERIFY(!f->mainController->saveCurrentProject());
@@ -172,7 +173,7 @@ private slots:
         QVERIFY(!QFile::exists(unwritable));
 
         // A cancelled dialog writes nothing either.
-        MainController::setSaveFileChooser([](const QString&) { return QString(); });
+        ExportFiles::setSaveFileChooser([](const QString&) { return QString(); });
         QVERIFY(!f->mainController->saveCurrentProject());
         QCOMPARE(project->name(), QStringLiteral("Draft"));
     }

@@ -2,6 +2,7 @@
 
 #include "astrochannelcontroller.h"
 #include "astroprojectcontroller.h"
+#include "exportfiles.h"
 #include "yearlyastrotablemodel.h"
 
 #include "../report/csvreader.h"
@@ -206,16 +207,16 @@ private slots:
         const auto model = table(2027);
         QTemporaryDir folder;
         QString suggested;
-        MainController::setSaveFileChooser([&](const QString& path) {
+        ExportFiles::setSaveFileChooser([&](const QString& path) {
             suggested = path;
             return QString();
         });
         QVERIFY(!model->exportCsv());
         QVERIFY(suggested.endsWith(QStringLiteral("/Inhalt.csv")));
-        MainController::setSaveFileChooser(
+        ExportFiles::setSaveFileChooser(
             [&](const QString&) { return folder.filePath(QStringLiteral("x.csv")); });
         QVERIFY(model->exportCsv());
-        MainController::setSaveFileChooser({});
+        ExportFiles::setSaveFileChooser({});
         QVERIFY(QFile::exists(folder.filePath(QStringLiteral("x.csv"))));
     }
 
