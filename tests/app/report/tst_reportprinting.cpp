@@ -20,9 +20,10 @@ namespace {
 
 const QString AwkwardName = QStringLiteral("A, \"B\" <b>& d|e");
 
-QStringList filledLines(const storage::Project& project) {
+// The report as the project controller makes it: with the open project's location.
+QStringList filledLines(const storage::Project& project, const CoordinatesSettingsController* openLocation = nullptr) {
     QStringList lines;
-    for (const QStringList& record : filledRecords(ProjectDocument(project).toCsv()))
+    for (const QStringList& record : filledRecords(ProjectDocument(project, openLocation).toCsv()))
         lines.append(record.join(u','));
     return lines;
 }
@@ -61,7 +62,7 @@ private slots:
         QVERIFY(open);
         CoordinatesSettingsController* coordinates = open->coordinatesController();
         QVERIFY(!coordinates->cityName().isEmpty());
-        const QStringList lines = filledLines(open->project());
+        const QStringList lines = filledLines(open->project(), open->openLocation());
         QVERIFY(lines.contains(QStringLiteral("Land,%1").arg(coordinates->countryName())));
         QVERIFY(lines.contains(QStringLiteral("Stadt,%1").arg(coordinates->cityName())));
         QVERIFY(lines.contains(QStringLiteral("Länderliste,Aktiv")));
@@ -93,7 +94,7 @@ private slots:
         QCOMPARE(coordinates->cityName(), openCity);
         QCOMPARE(coordinates->latitude(), openLatitude);
         // Reporting the open project changes nothing either.
-        filledLines(open->project());
+        filledLines(open->project(), open->openLocation());
         QVERIFY(!projects->storageService->isDirty());
     }
 
