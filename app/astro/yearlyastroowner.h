@@ -24,7 +24,8 @@ public:
     // The project's summer/winter rule as its device model names it.
     virtual QString soWiRuleText() const = 0;
     virtual QString projectName() const = 0;
-    // The printable table, owned by the caller.
-    virtual QTextDocument* yearlyAstroDocument(const YearlyAstroTableModel& table) const = 0;
+    // The printable table under that heading, owned by the caller.
+    virtual QTextDocument* yearlyAstroDocument(const YearlyAstroTableModel& table,
+                                               const YearlyAstroHeading& heading) const = 0;
     virtual void printYearlyAstroTable(QTextDocument* document) const = 0;
 };

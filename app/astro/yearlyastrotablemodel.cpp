@@ -154,11 +154,12 @@ bool YearlyAstroTableModel::writeCsv(const QString& path) {
 }
 
 QTextDocument* YearlyAstroTableModel::buildDocument() const {
-    if (!heading()) {
+    const std::optional<Heading> head = heading();
+    if (!head) {
         qCWarning(tarvinoLog) << ">> The astro table is made for the astro channels of astronomic projects";
         return nullptr;
     }
-    return m_owner->yearlyAstroDocument(*this);
+    return m_owner->yearlyAstroDocument(*this, *head);
 }
 
 void YearlyAstroTableModel::formatDocument() {

@@ -477,9 +477,9 @@ QString ProjectContentController::projectName() const {
     return m_project->name();
 }
 
-QTextDocument* ProjectContentController::yearlyAstroDocument(const YearlyAstroTableModel& table) const {
-    const std::optional<YearlyAstroHeading> heading = yearlyAstroHeading();
-    return heading ? YearlyAstroDocument(table, *heading).takeDocument() : nullptr;
+QTextDocument* ProjectContentController::yearlyAstroDocument(const YearlyAstroTableModel& table,
+                                                             const YearlyAstroHeading& heading) const {
+    return YearlyAstroDocument(table, heading).takeDocument();
 }
 
 void ProjectContentController::printYearlyAstroTable(QTextDocument* document) const {

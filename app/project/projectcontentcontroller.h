@@ -107,7 +107,8 @@ public:
     std::optional<YearlyAstroHeading> yearlyAstroHeading() const override;
     QString soWiRuleText() const override;
     QString projectName() const override;
-    QTextDocument* yearlyAstroDocument(const YearlyAstroTableModel& table) const override;
+    QTextDocument* yearlyAstroDocument(const YearlyAstroTableModel& table,
+                                       const YearlyAstroHeading& heading) const override;
     void printYearlyAstroTable(QTextDocument* document) const override;
 
 public slots:
@@ -127,7 +128,6 @@ public slots:
     void sortData(const QList<int>& sortTarget, const QList<int>& sortOrder);
     TJAstro getAstroTimeForYear(int year) const;
     YearlyAstroTableModel* yearlyAstroTable();
-
     ChannelOverviewModel* channelOverview();
 
 signals:

@@ -1,11 +1,10 @@
 #include "maincontroller.h"
 
-#include "exportfiles.h"
-
 #include "astroprojectcontroller.h"
 #include "calendarsettings.h"
 #include "dataexchangecontroller.h"
 #include "controlsprojectcontroller.h"
+#include "exportfiles.h"
 #include "hybridprojectcontroller.h"
 #include "maildraft.h"
 #include "noctaprojectcontroller.h"
@@ -22,7 +21,6 @@
 #include <QFutureInterface>
 #include <QGuiApplication>
 #include <QSaveFile>
-#include <QStandardPaths>
 #include <QTextStream>
 #include <QUrl>
 
