@@ -1,5 +1,5 @@
 # The QML files of the module "Tarvino", relative to this folder, where they also lie in the
-# module's resource folder ("qrc:/orvindal/Tarvino/<file>"). app/shell builds the module.
+# module's resource folder ("qrc:/orvindal/Tarvino/<file>"). qml/CMakeLists.txt builds the module.
 set(tarvino_qml_files
   main.qml
   DevicePopUps.qml

@@ -1,11 +1,11 @@
 #pragma once
 
-// The C++ types of the libraries below the shell that QML sees, registered in the module
-// "Tarvino" (built here with qt_add_qml_module), so that `import Tarvino` knows them and the
-// module's qmltypes lists them. The libraries themselves stay free of QML registration.
+// The program's C++ types that QML sees, registered in the module "Tarvino" (qml/CMakeLists.txt),
+// so that `import Tarvino` knows them and the module's qmltypes lists them. The libraries
+// themselves stay free of QML registration.
 //
 // To add a type: give its library's CMakeLists.txt `qt_extract_metatypes(<library>)` (once per
-// library), link the library to `shell`, include the type's header here and add a wrapper:
+// library), link the library to `tarvinoqml`, include the type's header here and add a wrapper:
 //
 //     struct MyTypeForeign {
 //         Q_GADGET
@@ -20,27 +20,51 @@
 #include <ble/bledevicecontainer.h>
 #include <ble/bleservice.h>
 
+#include <astrochannelcontroller.h>
+#include <astroprojectcontroller.h>
+#include <calendarsettings.h>
+#include <channelcontroller.h>
 #include <channeloverviewmodel.h>
 #include <cloudcontroller.h>
+#include <controlsprojectcontroller.h>
 #include <coordinatessettingscontroller.h>
-#include <dateerrorscontroller.h>
 #include <dataexchangecontroller.h>
+#include <dateerrorscontroller.h>
+#include <dateformatsetting.h>
 #include <daterangecontroller.h>
 #include <daterangefilter.h>
 #include <daterangelistmodel.h>
+#include <daysetting.h>
 #include <devicescancontroller.h>
 #include <directcommandcontroller.h>
+#include <enumerablesetting.h>
 #include <extraprogramswitchtimecontroller.h>
 #include <extraprogramviewcontroller.h>
+#include <favoritelocations.h>
 #include <gatewayscontroller.h>
+#include <hybridprojectcontroller.h>
+#include <maincontroller.h>
+#include <metadatacontroller.h>
+#include <noctachannelcontroller.h>
+#include <noctaprojectcontroller.h>
 #include <ownastrotablemodel.h>
+#include <platformservice.h>
+#include <printservice.h>
+#include <projectcontentcontroller.h>
+#include <projectcontroller.h>
+#include <projectcreationviewcontroller.h>
 #include <resetteddeviceviewcontroller.h>
 #include <scanoption.h>
+#include <screenwatcher.h>
 #include <seasonrulecontroller.h>
 #include <seasonrulerowcontroller.h>
 #include <serial/serialprotocol.h>
+#include <settingscontroller.h>
+#include <softwareinfo.h>
 #include <softwareupdateservice.h>
 #include <sommerwintertablemodel.h>
+#include <sowirulesetting.h>
+#include <summerwinterrule.h>
 #include <switcherrorscontroller.h>
 #include <switchgrid.h>
 #include <switchgridcontroller.h>
@@ -49,8 +73,12 @@
 #include <switchtimefilter.h>
 #include <switchtimelistmodel.h>
 #include <switchtimesviewcontroller.h>
+#include <tarvinoapp.h>
+#include <timezonesetting.h>
 #include <undolistmodel.h>
+#include <view.h>
 #include <worldmapitem.h>
+#include <yearlyastrotablemodel.h>
 
 // ---- undo ----
 
@@ -325,4 +353,209 @@ struct SoftwareUpdateServiceForeign {
     QML_FOREIGN(SoftwareUpdateService)
     QML_NAMED_ELEMENT(SoftwareUpdateService)
     QML_UNCREATABLE("Created in Tarvinoapp")
+};
+
+// ---- settings ----
+
+struct CalendarSettingsForeign {
+    Q_GADGET
+    QML_FOREIGN(CalendarSettings)
+    QML_NAMED_ELEMENT(CalendarSettings)
+    QML_UNCREATABLE("Created by the app")
+};
+
+struct DateFormatSettingForeign {
+    Q_GADGET
+    QML_FOREIGN(DateFormatSetting)
+    QML_NAMED_ELEMENT(DateFormatSetting)
+    QML_UNCREATABLE("Created by the program")
+};
+
+struct DaySettingForeign {
+    Q_GADGET
+    QML_FOREIGN(DaySetting)
+    QML_NAMED_ELEMENT(DaySetting)
+    QML_UNCREATABLE("Created by the program")
+};
+
+struct EnumerableSettingForeign {
+    Q_GADGET
+    QML_FOREIGN(EnumerableSetting)
+    QML_NAMED_ELEMENT(EnumerableSetting)
+    QML_UNCREATABLE("Base of the setting lists")
+};
+
+struct FavoriteLocationsForeign {
+    Q_GADGET
+    QML_FOREIGN(FavoriteLocations)
+    QML_NAMED_ELEMENT(FavoriteLocations)
+    QML_UNCREATABLE("Created by the project controller")
+};
+
+struct SoWiRuleSettingForeign {
+    Q_GADGET
+    QML_FOREIGN(SoWiRuleSetting)
+    QML_NAMED_ELEMENT(SoWiRuleSetting)
+    QML_UNCREATABLE("Created by the program")
+};
+
+struct TimeZoneSettingForeign {
+    Q_GADGET
+    QML_FOREIGN(TimeZoneSetting)
+    QML_NAMED_ELEMENT(TimeZoneSetting)
+    QML_UNCREATABLE("Created by the program")
+};
+
+// ---- astro ----
+
+struct YearlyAstroTableModelForeign {
+    Q_GADGET
+    QML_FOREIGN(YearlyAstroTableModel)
+    QML_NAMED_ELEMENT(YearlyAstroTableModel)
+    QML_UNCREATABLE("Created in AstroProgramController")
+};
+
+// ---- report ----
+
+struct PrintServiceForeign {
+    Q_GADGET
+    QML_FOREIGN(PrintService)
+    QML_NAMED_ELEMENT(PrintService)
+    QML_UNCREATABLE("Owned by the app")
+};
+
+// ---- project ----
+
+struct AstroChannelControllerForeign {
+    Q_GADGET
+    QML_FOREIGN(AstroChannelController)
+    QML_NAMED_ELEMENT(AstroChannelController)
+    QML_UNCREATABLE("Created in ProjectContentController")
+};
+
+struct AstroProjectControllerForeign {
+    Q_GADGET
+    QML_FOREIGN(AstroProjectController)
+    QML_NAMED_ELEMENT(AstroProjectController)
+    QML_UNCREATABLE("Created in MainController")
+};
+
+struct ChannelControllerForeign {
+    Q_GADGET
+    QML_FOREIGN(ChannelController)
+    QML_NAMED_ELEMENT(ChannelController)
+    QML_UNCREATABLE("Created in ProjectContentController")
+};
+
+struct ControlsProjectControllerForeign {
+    Q_GADGET
+    QML_FOREIGN(ControlsProjectController)
+    QML_NAMED_ELEMENT(ControlsProjectController)
+    QML_UNCREATABLE("Created in MainController")
+};
+
+struct HybridProjectControllerForeign {
+    Q_GADGET
+    QML_FOREIGN(HybridProjectController)
+    QML_NAMED_ELEMENT(HybridProjectController)
+    QML_UNCREATABLE("Created in MainController")
+};
+
+struct MetadataControllerForeign {
+    Q_GADGET
+    QML_FOREIGN(MetadataController)
+    QML_NAMED_ELEMENT(MetadataController)
+    QML_UNCREATABLE("Created in ProjectController")
+};
+
+struct NoctaChannelControllerForeign {
+    Q_GADGET
+    QML_FOREIGN(NoctaChannelController)
+    QML_NAMED_ELEMENT(NoctaChannelController)
+    QML_UNCREATABLE("Created in ProjectContentController")
+};
+
+struct NoctaProjectControllerForeign {
+    Q_GADGET
+    QML_FOREIGN(NoctaProjectController)
+    QML_NAMED_ELEMENT(NoctaProjectController)
+    QML_UNCREATABLE("Created in MainController")
+};
+
+struct ProjectContentControllerForeign {
+    Q_GADGET
+    QML_FOREIGN(ProjectContentController)
+    QML_NAMED_ELEMENT(ProjectContentController)
+    QML_UNCREATABLE("Created in MainController")
+};
+
+struct ProjectControllerForeign {
+    Q_GADGET
+    QML_FOREIGN(ProjectController)
+    QML_NAMED_ELEMENT(ProjectController)
+    QML_UNCREATABLE("Created in MainController")
+};
+
+struct ProjectCreationViewControllerForeign {
+    Q_GADGET
+    QML_FOREIGN(ProjectCreationViewController)
+    QML_NAMED_ELEMENT(ProjectCreationViewController)
+    QML_UNCREATABLE("Created in MainController")
+};
+
+struct SettingsControllerForeign {
+    Q_GADGET
+    QML_FOREIGN(SettingsController)
+    QML_NAMED_ELEMENT(SettingsController)
+    QML_UNCREATABLE("Created in ProjectContentController")
+};
+
+struct SummerWinterRuleForeign {
+    Q_GADGET
+    QML_FOREIGN(SummerWinterRule)
+    QML_NAMED_ELEMENT(SummerWinterRule)
+    QML_SINGLETON
+};
+
+// ---- shell ----
+
+struct MainControllerForeign {
+    Q_GADGET
+    QML_FOREIGN(MainController)
+    QML_NAMED_ELEMENT(MainController)
+    QML_UNCREATABLE("Created in TarvinoApp")
+};
+
+struct PlatformServiceForeign {
+    Q_GADGET
+    QML_FOREIGN(PlatformService)
+    QML_NAMED_ELEMENT(PlatformService)
+    QML_UNCREATABLE("Owned by the app")
+};
+
+struct ScreenWatcherForeign {
+    Q_GADGET
+    QML_FOREIGN(ScreenWatcher)
+    QML_NAMED_ELEMENT(ScreenWatcher)
+    QML_UNCREATABLE("Created in MainController")
+};
+
+struct SoftwareInfoForeign {
+    Q_GADGET
+    QML_FOREIGN(SoftwareInfo)
+    QML_ANONYMOUS
+};
+
+struct TarvinoAppForeign {
+    Q_GADGET
+    QML_FOREIGN(TarvinoApp)
+    QML_NAMED_ELEMENT(TarvinoApp)
+    QML_UNCREATABLE("Created in main cpp")
+};
+
+struct ViewForeign {
+    Q_GADGET
+    QML_FOREIGN(View)
+    QML_NAMED_ELEMENT(View)
+    QML_UNCREATABLE("Only an enum")
 };

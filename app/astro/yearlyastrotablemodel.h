@@ -11,7 +11,6 @@
 #include <QHash>
 #include <QList>
 #include <QString>
-#include <QtQml/qqmlregistration.h>
 
 #include <optional>
 
@@ -24,8 +23,6 @@ class QTextStream;
 class YearlyAstroTableModel : public QAbstractTableModel, public TrFunctions {
     Q_OBJECT
     Q_INTERFACES(TrFunctions)
-    QML_ELEMENT
-    QML_UNCREATABLE("Created in AstroProgramController")
     Q_PROPERTY(int year READ year WRITE setYear NOTIFY yearChanged)
     Q_PROPERTY(QString earliestSunrise READ earliestSunrise NOTIFY astroValuesChanged)
     Q_PROPERTY(QString earliestSunset READ earliestSunset NOTIFY astroValuesChanged)

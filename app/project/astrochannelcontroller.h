@@ -6,8 +6,6 @@
 // the astro time, the astro pulse and the sunrise and sunset offsets (minutes).
 class AstroChannelController : public ChannelController {
     Q_OBJECT
-    QML_ELEMENT
-    QML_UNCREATABLE("Created in ProjectContentController")
     Q_PROPERTY(int offsetSunrise READ offsetSunrise WRITE setOffsetSunrise NOTIFY offsetSunriseChanged)
     Q_PROPERTY(int offsetSunset READ offsetSunset WRITE setOffsetSunset NOTIFY offsetSunsetChanged)
     Q_PROPERTY(int astroMode READ astroMode WRITE setAstroMode NOTIFY astroModeChanged)

@@ -19,8 +19,6 @@
 // astronomic.
 class AstroProjectController : public ProjectController, public FavoriteCitiesOwner {
     Q_OBJECT
-    QML_ELEMENT
-    QML_UNCREATABLE("Created in MainController")
     Q_PROPERTY(FavoriteLocations* favoriteLocations READ favoriteLocations CONSTANT)
     Q_PROPERTY(CoordinatesSettingsController* coordinatesController READ coordinatesController CONSTANT)
     Q_PROPERTY(int hasAstroImpuls READ hasAstroImpuls CONSTANT)

@@ -2,7 +2,6 @@
 
 #include <QDateTime>
 #include <QObject>
-#include <QtQml/qqmlregistration.h>
 
 #include <storage/channelsetting.h>
 #include <storage/project.h>
@@ -15,8 +14,6 @@ class ProjectController;
 // setting; keeps no copy. Times of day are published as today at that time.
 class ChannelController : public QObject {
     Q_OBJECT
-    QML_ELEMENT
-    QML_UNCREATABLE("Created in ProjectContentController")
     Q_PROPERTY(int externalInputFunction READ externalInputFunction WRITE setExternalInputFunction NOTIFY
                    externalInputFunctionChanged)
     Q_PROPERTY(int externalSwitchFunction READ externalSwitchFunction WRITE setExternalSwitchFunction NOTIFY

@@ -5,9 +5,6 @@
 // A hybrid project of a controls model.
 class ControlsProjectController : public HybridProjectController {
     Q_OBJECT
-    QML_ELEMENT
-    QML_UNCREATABLE("Created in MainController")
-
 public:
     using HybridProjectController::HybridProjectController;
 

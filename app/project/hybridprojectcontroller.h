@@ -5,9 +5,6 @@
 // An astronomic project whose channels are each plain or astronomic after their stored function.
 class HybridProjectController : public AstroProjectController {
     Q_OBJECT
-    QML_ELEMENT
-    QML_UNCREATABLE("Created in MainController")
-
 public:
     using AstroProjectController::AstroProjectController;
 

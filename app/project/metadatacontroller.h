@@ -6,7 +6,6 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
-#include <QtQml/qqmlregistration.h>
 
 #include <storage/project.h>
 
@@ -17,8 +16,6 @@ class ProjectController;
 // channels the view has a row for.
 class MetadataController : public BaseController {
     Q_OBJECT
-    QML_ELEMENT
-    QML_UNCREATABLE("Created in ProjectController")
     Q_PROPERTY(QList<int> channelIndexes READ channelIndexes NOTIFY channelIndexesChanged)
     Q_PROPERTY(QString projectTitle READ projectTitle WRITE setProjectTitle NOTIFY projectTitleChanged)
     Q_PROPERTY(QString projectDescription READ projectDescription WRITE setProjectDescription NOTIFY

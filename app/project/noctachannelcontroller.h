@@ -5,9 +5,6 @@
 // The channel controller type the twilight views name; twilight channels use the plain one.
 class NoctaChannelController : public ChannelController {
     Q_OBJECT
-    QML_ELEMENT
-    QML_UNCREATABLE("Created in ProjectContentController")
-
 public:
     using ChannelController::ChannelController;
 };

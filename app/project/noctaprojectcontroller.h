@@ -8,8 +8,6 @@
 // after sunrise and sunset of the selected channel, besides the project controller's part.
 class NoctaProjectController : public ProjectController {
     Q_OBJECT
-    QML_ELEMENT
-    QML_UNCREATABLE("Created in MainController")
     Q_PROPERTY(QDateTime delaySunriseTime READ delaySunriseTime WRITE setDelaySunriseTime NOTIFY
                    delaySunriseTimeChanged)
     Q_PROPERTY(

@@ -10,7 +10,6 @@
 #include <QList>
 #include <QPointer>
 #include <QString>
-#include <QtQml/qqmlregistration.h>
 
 #include <channeloverviewmodel.h>
 #include <extraprogramowner.h>
@@ -33,8 +32,6 @@ class ProjectContentController : public BaseController,
                                  public ExtraProgramOwner,
                                  public YearlyAstroOwner {
     Q_OBJECT
-    QML_ELEMENT
-    QML_UNCREATABLE("Created in MainController")
     Q_PROPERTY(ProjectController* project READ project CONSTANT)
     Q_PROPERTY(SettingsController* settingsController READ settingsController CONSTANT)
     Q_PROPERTY(SwitchTimesViewController* switchTimesViewController READ switchTimesViewController CONSTANT)

@@ -12,7 +12,6 @@
 #include <QList>
 #include <QString>
 #include <QVariantMap>
-#include <QtQml/qqmlregistration.h>
 
 #include <devices/device.h>
 #include <devices/ot2file.h>
@@ -33,9 +32,6 @@ class QTextStream;
 class ProjectController : public BaseController, public ExportableProject {
     Q_OBJECT
     Q_INTERFACES(ExportableProject)
-    QML_ELEMENT
-    QML_UNCREATABLE("Created in MainController")
-
     Q_PROPERTY(int id READ id CONSTANT)
     Q_PROPERTY(QString name READ name WRITE rename NOTIFY nameChanged)
     Q_PROPERTY(int deviceOt2 READ deviceOt2 CONSTANT)

@@ -4,7 +4,6 @@
 
 #include <QObject>
 #include <QString>
-#include <QtQml/qqmlregistration.h>
 
 class ProjectsOwner;
 
@@ -13,8 +12,6 @@ class ProjectsOwner;
 class ProjectCreationViewController : public QObject, public TrFunctions {
     Q_OBJECT
     Q_INTERFACES(TrFunctions)
-    QML_ELEMENT
-    QML_UNCREATABLE("Created in MainController")
     Q_PROPERTY(QString projectName READ projectName WRITE setProjectName NOTIFY projectNameChanged)
     Q_PROPERTY(int channelNumber READ channelNumber WRITE setChannelNumber NOTIFY channelNumberChanged)
     Q_PROPERTY(ProgramType programType READ programType WRITE setProgramType NOTIFY programTypeChanged)

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QObject>
-#include <QtQml/qqmlregistration.h>
 
 class ProjectContentController;
 class ProjectController;
@@ -11,8 +10,6 @@ class ProjectController;
 class SettingsController : public QObject {
     Q_OBJECT
     Q_MOC_INCLUDE("projectcontentcontroller.h")
-    QML_ELEMENT
-    QML_UNCREATABLE("Created in ProjectContentController")
     Q_PROPERTY(ProjectController* project READ project CONSTANT)
     Q_PROPERTY(ProjectContentController* projectContent READ projectContent CONSTANT)
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QObject>
-#include <QtQml/qqmlregistration.h>
 
 #include <sowirulerecord.h>
 
@@ -25,9 +24,6 @@ class Project;
 // astro times cannot disagree.
 class SummerWinterRule : public QObject {
     Q_OBJECT
-    QML_ELEMENT
-    QML_SINGLETON
-
 public:
     enum class Choice { None, Standard, Iran, FreeRule, FixedDate, Southern, OwnRule, OwnTable };
     Q_ENUM(Choice)

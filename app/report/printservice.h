@@ -7,7 +7,6 @@
 #include <QPrinter>
 #include <QRectF>
 #include <QTextDocument>
-#include <QtQml/qqmlregistration.h>
 
 #include <utils/singleton.h>
 
@@ -25,8 +24,6 @@ class QPrintPreviewWidget;
 class PrintService : public QObject, private TrFunctions, public utils::Singleton<PrintService> {
     Q_OBJECT
     Q_INTERFACES(TrFunctions)
-    QML_ELEMENT
-    QML_UNCREATABLE("Owned by the app")
     Q_PROPERTY(QTextDocument* document READ document NOTIFY documentChanged)
 
 public:

@@ -2,7 +2,6 @@
 
 #include <QObject>
 #include <QStringList>
-#include <QtQml/qqmlregistration.h>
 
 #include <utils/singleton.h>
 
@@ -13,8 +12,6 @@
 // store, and the weekday and month names of the interface language.
 class CalendarSettings : public QObject, public utils::Singleton<CalendarSettings> {
     Q_OBJECT
-    QML_ELEMENT
-    QML_UNCREATABLE("Created by the app")
     Q_PROPERTY(DateFormatSetting* dateFormat READ dateFormat CONSTANT)
     Q_PROPERTY(DaySetting* firstDayOfTheWeek READ firstDayOfTheWeek CONSTANT)
     Q_PROPERTY(QStringList shortWeekDays READ shortWeekDays NOTIFY shortWeekDaysChanged)

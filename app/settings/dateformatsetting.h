@@ -5,9 +5,6 @@
 // The date formats the interface can show.
 class DateFormatSetting : public EnumerableSetting {
     Q_OBJECT
-    QML_ELEMENT
-    QML_UNCREATABLE("Created by the program")
-
 public:
     enum DateFormat {
         Dot = 1,

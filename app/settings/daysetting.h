@@ -5,9 +5,6 @@
 // The weekdays, Monday first, as the first day of the week is chosen from them.
 class DaySetting : public EnumerableSetting {
     Q_OBJECT
-    QML_ELEMENT
-    QML_UNCREATABLE("Created by the program")
-
 public:
     enum Days {
         Monday = 1,

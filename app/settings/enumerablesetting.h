@@ -2,15 +2,12 @@
 
 #include <QAbstractListModel>
 #include <QMetaEnum>
-#include <QtQml/qqmlregistration.h>
 #include <span>
 
 // The values of one enumeration as a list model (key name, translated text, value) with a
 // selected row. The texts follow the interface language.
 class EnumerableSetting : public QAbstractListModel {
     Q_OBJECT
-    QML_ELEMENT
-    QML_UNCREATABLE("Base of the setting lists")
     Q_PROPERTY(int value READ value NOTIFY valueChanged)
     Q_PROPERTY(int selectedIndex READ selectedIndex WRITE setSelectedIndex NOTIFY selectedIndexChanged)
 

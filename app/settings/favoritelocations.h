@@ -2,7 +2,6 @@
 
 #include <QAbstractListModel>
 #include <QList>
-#include <QtQml/qqmlregistration.h>
 
 namespace storage {
 class FavoriteLocation;
@@ -12,9 +11,6 @@ class FavoriteLocation;
 // to the storage library; the model only reads them.
 class FavoriteLocations : public QAbstractListModel {
     Q_OBJECT
-    QML_ELEMENT
-    QML_UNCREATABLE("Created by the project controller")
-
 public:
     enum Roles { NameRole = Qt::UserRole + 1, LongitudeRole, LatitudeRole, TimezoneRole };
 

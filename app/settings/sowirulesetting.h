@@ -11,9 +11,6 @@ class Device;
 // The summer/winter time rules; the numbers are those of the astro engine.
 class SoWiRuleSetting : public EnumerableSetting {
     Q_OBJECT
-    QML_ELEMENT
-    QML_UNCREATABLE("Created by the program")
-
 public:
     // Selects the row of value.
     SoWiRuleSetting(QObject* parent, int value);

@@ -5,9 +5,6 @@
 // The fixed UTC offsets, numbered as the devices number them.
 class TimeZoneSetting : public EnumerableSetting {
     Q_OBJECT
-    QML_ELEMENT
-    QML_UNCREATABLE("Created by the program")
-
 public:
     enum TimeZone {
         UTC_MINUS_11 = 0,

@@ -1,15 +1,12 @@
 #include "maincontroller.h"
 
-#include "astroprojectcontroller.h"
 #include "calendarsettings.h"
 #include "dataexchangecontroller.h"
-#include "controlsprojectcontroller.h"
 #include "exportfiles.h"
-#include "hybridprojectcontroller.h"
 #include "maildraft.h"
-#include "noctaprojectcontroller.h"
 #include "platformservice.h"
 #include "programsettings.h"
+#include "projectcontrollerfactory.h"
 #include "projectfiles.h"
 #include "tarvinologging.h"
 
@@ -94,25 +91,6 @@ MainController::~MainController()
     delete m_currentProject;
 }
 
-MainController::ControllerKind MainController::controllerKind(int device)
-{
-    if (!devices::DeviceService::hasInstance()) {
-        qCWarning(tarvinoLog) << ">> No device catalogue to choose the controller of model" << device;
-        return ControllerKind::Project;
-    }
-    const devices::DeviceService& catalogue = devices::DeviceService::instance();
-    switch (catalogue.deviceType(device)) {
-    case 1:
-        return ControllerKind::Astro;
-    case 2:
-        return ControllerKind::Nocta;
-    case 3:
-        return ControllerKind::Controls;
-    default:
-        return catalogue.canSelectChannelType(device) ? ControllerKind::Hybrid : ControllerKind::Project;
-    }
-}
-
 QObject* MainController::projects() const
 {
     storage::ProjectService* service = projectService();
@@ -164,27 +142,8 @@ bool MainController::createProject(int device, const QString& name)
         return false;
     project.data();
     emit nbProjectsChanged(nbProjects());
-    setCurrentProject(createProjectController(project));
+    setCurrentProject(ProjectControllerFactory::create(project));
     return m_currentProject != nullptr;
-}
-
-ProjectController* MainController::createProjectController(const storage::Project& project)
-{
-    if (project.isNull())
-        return nullptr;
-    switch (controllerKind(project.device())) {
-    case ControllerKind::Project:
-        return new ProjectController(project);
-    case ControllerKind::Nocta:
-        return new NoctaProjectController(project);
-    case ControllerKind::Astro:
-        return new AstroProjectController(project);
-    case ControllerKind::Controls:
-        return new ControlsProjectController(project);
-    case ControllerKind::Hybrid:
-        return new HybridProjectController(project);
-    }
-    return nullptr;
 }
 
 void MainController::emitSaved()
@@ -224,7 +183,7 @@ bool MainController::openStored(const storage::Project& project, const QString& 
 {
     if (project.isNull())
         return false;
-    setCurrentProject(createProjectController(project), path);
+    setCurrentProject(ProjectControllerFactory::create(project), path);
     if (m_currentProject)
         emit displayOpenedProject();
     return true;
@@ -233,7 +192,7 @@ bool MainController::openStored(const storage::Project& project, const QString& 
 bool MainController::openProject()
 {
     resetSelectionMode();
-    setCurrentProject(createProjectController(projectById(m_selectedProjectId)));
+    setCurrentProject(ProjectControllerFactory::create(projectById(m_selectedProjectId)));
     return openCurrentProject();
 }
 
@@ -262,7 +221,7 @@ void MainController::closeProject()
 
 ProjectController* MainController::projectController(qlonglong id)
 {
-    return createProjectController(projectById(id));
+    return ProjectControllerFactory::create(projectById(id));
 }
 
 QFuture<devices::Ot2File> MainController::currentProjectFile(QString* name)

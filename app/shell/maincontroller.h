@@ -18,7 +18,6 @@
 #include <QPointer>
 #include <QRectF>
 #include <QSet>
-#include <QtQml/qqmlregistration.h>
 
 #include <devices/ot2file.h>
 #include <utils/singleton.h>
@@ -44,8 +43,6 @@ class MainController : public QObject,
                        public ProjectFileSource {
     Q_OBJECT
     Q_INTERFACES(TrFunctions)
-    QML_ELEMENT
-    QML_UNCREATABLE("Created in TarvinoApp")
     Q_PROPERTY(bool ready READ isReady NOTIFY readyChanged)
     Q_PROPERTY(QObject* projects READ projects CONSTANT)
     Q_PROPERTY(int selectedProjectId READ selectedProjectId WRITE setSelectedProjectId NOTIFY selectedProjectChanged)
@@ -60,19 +57,12 @@ public:
     enum SelectionMode { Normal = 0, Delete = 1, Copy = 2, Edit = 3, Export = 4, Upload = 5 };
     Q_ENUM(SelectionMode)
 
-    // The project controller class a device model gets.
-    enum class ControllerKind { Project, Astro, Nocta, Controls, Hybrid };
-
     inline static MainController* m_instance = nullptr;
 
     explicit MainController(QObject* parent = nullptr);
     ~MainController() override;
 
     static bool isShuttingDown() { return s_shuttingDown; }
-
-    // By the model's device type: 1 astronomic, 2 twilight, 3 controls; any other type is hybrid
-    // when the model lets the user choose the channel types, else plain.
-    static ControllerKind controllerKind(int device);
 
     bool isReady() const { return m_loading->isReady(); }
     QObject* projects() const;
@@ -88,9 +78,6 @@ public:
     ProjectController* currentProject() const override { return m_currentProject; }
     // The content of the open project view; null while it is not open.
     ProjectContentController* projectContent() const { return m_projectContent; }
-    // A new controller of the kind the project's model gets, without parent; null, with a
-    // warning, for a null project and for the kinds this program cannot open yet.
-    static ProjectController* createProjectController(const storage::Project& project);
     // The open project as a project file, its name in name; a finished, cancelled future when no
     // project is open.
     QFuture<devices::Ot2File> currentProjectFile(QString* name) override;

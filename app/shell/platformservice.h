@@ -2,7 +2,6 @@
 
 #include <QObject>
 #include <QSize>
-#include <QtQml/qqmlregistration.h>
 
 #include <utils/singleton.h>
 
@@ -12,8 +11,6 @@
 // flashes the main window's task-bar entry.
 class PlatformService : public QObject, public utils::Singleton<PlatformService> {
     Q_OBJECT
-    QML_ELEMENT
-    QML_UNCREATABLE("Owned by the app")
     Q_PROPERTY(bool canVibrate READ canVibrate CONSTANT)
     Q_PROPERTY(bool canNotify READ canNotify CONSTANT)
     Q_PROPERTY(bool vibrateEnabled READ vibrateEnabled WRITE setVibrateEnabled NOTIFY vibrateEnabledChanged)

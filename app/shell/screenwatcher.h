@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QObject>
-#include <QtQml/qqmlregistration.h>
 
 class QScreen;
 
@@ -9,8 +8,6 @@ class QScreen;
 // are those of the screen held in landscape.
 class ScreenWatcher : public QObject {
     Q_OBJECT
-    QML_ELEMENT
-    QML_UNCREATABLE("Created in MainController")
     Q_PROPERTY(int screenOrientation READ screenOrientation WRITE setScreenOrientation NOTIFY orientationChanged)
     Q_PROPERTY(int width READ width CONSTANT)
     Q_PROPERTY(int height READ height CONSTANT)

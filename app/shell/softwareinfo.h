@@ -2,7 +2,6 @@
 
 #include <QObject>
 #include <QString>
-#include <QtQml/qqmlregistration.h>
 
 #include <utils/singleton.h>
 
@@ -10,7 +9,6 @@
 // type has no name: the name SoftwareInfo belongs to the software information panel.
 class SoftwareInfo : public QObject, public utils::Singleton<SoftwareInfo> {
     Q_OBJECT
-    QML_ANONYMOUS
     Q_PROPERTY(QString projectVersion READ projectVersion CONSTANT)
     Q_PROPERTY(QString buildVersion READ buildVersion CONSTANT)
     Q_PROPERTY(QString buildDate READ buildDate CONSTANT)

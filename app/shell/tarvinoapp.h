@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QtQml/qqmlregistration.h>
 
 #include <core/baseapplication.h>
 
@@ -10,9 +9,6 @@ class QTemporaryFile;
 // to QML as root-context properties.
 class TarvinoApp : public core::BaseApplication {
     Q_OBJECT
-    QML_ELEMENT
-    QML_UNCREATABLE("Created in main cpp")
-
 public:
     TarvinoApp();
     ~TarvinoApp() override;

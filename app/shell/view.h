@@ -1,15 +1,11 @@
 #pragma once
 
 #include <QObject>
-#include <QtQml/qqmlregistration.h>
 
 // The kinds of views the shell opens; each view declares its own kind, by which ViewLoader
 // opens every kind once.
 class View : public QObject {
     Q_OBJECT
-    QML_ELEMENT
-    QML_UNCREATABLE("Only an enum")
-
 public:
     enum ViewKind {
         HomeScreenView = 0,

@@ -7,6 +7,7 @@
 #include "controlsprojectcontroller.h"
 #include "hybridprojectcontroller.h"
 #include "noctaprojectcontroller.h"
+#include "projectcontrollerfactory.h"
 
 #include <astroengine.h>
 #include <countries/countryservice.h>
@@ -83,7 +84,7 @@ private slots:
 
     void factoryOpensEveryModel() {
         for (const devices::Device& model : f->devices->devices()) {
-            const std::unique_ptr<ProjectController> controller(MainController::createProjectController(
+            const std::unique_ptr<ProjectController> controller(ProjectControllerFactory::create(
                 ProjectsFixture::stored(model.ot2Number(), QStringLiteral("Any"))));
             QVERIFY2(controller, qPrintable(QString::number(model.ot2Number())));
             QCOMPARE(controller->metaObject()->className(), expectedClass(model));
@@ -145,7 +146,7 @@ private slots:
         storage::Project stored(controls ? controlsModel() : hybridModel(), QStringLiteral("Hybrid"));
         stored.data()->channel(1)->setFunction(storage::Channel::AstroFunction);
         stored.store();
-        const std::unique_ptr<ProjectController> controller(MainController::createProjectController(stored));
+        const std::unique_ptr<ProjectController> controller(ProjectControllerFactory::create(stored));
         QVERIFY(controller);
         QSignalSpy astroChannels(controller.get(), &ProjectController::hasAstroChannelsChanged);
         QVERIFY(!controller->hasAstroChannels());

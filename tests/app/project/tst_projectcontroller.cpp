@@ -13,6 +13,7 @@
 #include "metadatacontroller.h"
 #include "noctaprojectcontroller.h"
 #include "projectcontroller.h"
+#include "projectcontrollerfactory.h"
 
 namespace {
 
@@ -79,7 +80,7 @@ private:
     std::unique_ptr<ProjectsFixture> f;
 
     std::unique_ptr<ProjectController> open(int model) {
-        return std::unique_ptr<ProjectController>(MainController::createProjectController(
+        return std::unique_ptr<ProjectController>(ProjectControllerFactory::create(
             ProjectsFixture::stored(model, QStringLiteral("P%1").arg(model))));
     }
 
@@ -91,21 +92,21 @@ private slots:
         for (const devices::Device& device : f->devices->devices()) {
             const int model = device.ot2Number();
             std::unique_ptr<ProjectController> controller = open(model);
-            switch (MainController::controllerKind(model)) {
-            case MainController::ControllerKind::Project:
+            switch (ProjectControllerFactory::controllerKind(model)) {
+            case ProjectControllerFactory::ControllerKind::Project:
                 QVERIFY2(controller && !controller->isNocta(), qPrintable(device.name()));
                 break;
-            case MainController::ControllerKind::Nocta:
+            case ProjectControllerFactory::ControllerKind::Nocta:
                 QVERIFY2(qobject_cast<NoctaProjectController*>(controller.get()), qPrintable(device.name()));
                 break;
-            case MainController::ControllerKind::Astro:
+            case ProjectControllerFactory::ControllerKind::Astro:
                 QVERIFY2(controller && controller->isAstro(), qPrintable(device.name()));
                 break;
-            case MainController::ControllerKind::Hybrid:
+            case ProjectControllerFactory::ControllerKind::Hybrid:
                 QVERIFY2(qobject_cast<HybridProjectController*>(controller.get()) && !controller->isControls(),
                          qPrintable(device.name()));
                 break;
-            case MainController::ControllerKind::Controls:
+            case ProjectControllerFactory::ControllerKind::Controls:
                 QVERIFY2(qobject_cast<ControlsProjectController*>(controller.get()), qPrintable(device.name()));
                 break;
             }

@@ -3,11 +3,12 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include "projectcontrollerfactory.h"
 #include "projectcreationviewcontroller.h"
 #include "projectsfixture.h"
 
-using Kind = MainController::ControllerKind;
-Q_DECLARE_METATYPE(MainController::ControllerKind)
+using Kind = ProjectControllerFactory::ControllerKind;
+Q_DECLARE_METATYPE(ProjectControllerFactory::ControllerKind)
 
 class TestMainController : public QObject {
     Q_OBJECT
@@ -236,7 +237,7 @@ private slots:
         QFETCH(int, model);
         QFETCH(Kind, kind);
         QVERIFY(f->devices->exists(model));
-        QCOMPARE(MainController::controllerKind(model), kind);
+        QCOMPARE(ProjectControllerFactory::controllerKind(model), kind);
     }
 
     void controlsModelsStayControlsThoughTheyCanChooseChannelTypes()
@@ -247,7 +248,7 @@ private slots:
                 continue;
             ++controls;
             QVERIFY(model.canSelectChannelType());
-            QCOMPARE(MainController::controllerKind(model.ot2Number()), Kind::Controls);
+            QCOMPARE(ProjectControllerFactory::controllerKind(model.ot2Number()), Kind::Controls);
         }
         QVERIFY(controls > 0);
     }

@@ -12,6 +12,7 @@
 #include "exportfiles.h"
 #include "metadatacontroller.h"
 #include "projectcontroller.h"
+#include "projectcontrollerfactory.h"
 #include "projectcreationviewcontroller.h"
 #include "projectfiles.h"
 
@@ -67,7 +68,7 @@ int runProgram(int argc, char* argv[]) {
     if (stored.size() != 1)
         return 4;
     out << describe(
-               *std::unique_ptr<ProjectController>(MainController::createProjectController(stored.first())))
+               *std::unique_ptr<ProjectController>(ProjectControllerFactory::create(stored.first())))
         << '\n';
     if (!f.mainController->loadOpenedProject())
         return 5;
