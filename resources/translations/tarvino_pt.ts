@@ -121,16 +121,16 @@
         <translation>Astro inativo</translation>
     </message>
     <message>
-        <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+20"/>
+        <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+19"/>
+        <location filename="../../app/astro/yearlyastrotablemodel.cpp" line="+176"/>
         <location filename="../../app/report/yearlyastrodocument.cpp" line="-19"/>
-        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+205"/>
         <source>Astrotabelle</source>
         <translation>Tabela astronómica</translation>
     </message>
     <message>
         <location line="+57"/>
+        <location filename="../../app/astro/yearlyastrotablemodel.cpp" line="+9"/>
         <location filename="../../app/report/yearlyastrodocument.cpp" line="+16"/>
-        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+9"/>
         <source>Sonnenaufgang</source>
         <translation>Nascer do sol</translation>
     </message>
@@ -152,9 +152,9 @@
     <message>
         <location line="+2"/>
         <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+4"/>
+        <location filename="../../app/astro/yearlyastrotablemodel.cpp" line="+0"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-20"/>
         <location filename="../../app/report/yearlyastrodocument.cpp" line="+0"/>
-        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+0"/>
         <source>Sonnenuntergang</source>
         <translation>Pôr do sol</translation>
     </message>
@@ -171,7 +171,7 @@
         <translation>Escuridão</translation>
     </message>
     <message>
-        <location filename="../../qml/app/astro/AstroSettingsView.qml" line="+65"/>
+        <location filename="../../qml/app/astro/AstroSettingsView.qml" line="+63"/>
         <source>Kein Astrokanal definiert</source>
         <translation>Nenhum canal astronómico definido</translation>
     </message>
@@ -232,10 +232,10 @@
         <location line="+5"/>
         <location line="+28"/>
         <location line="+2"/>
+        <location filename="../../app/astro/yearlyastrotablemodel.cpp" line="+1"/>
+        <location line="+6"/>
         <location filename="../../app/report/yearlyastrodocument.cpp" line="+1"/>
         <location line="+3"/>
-        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
-        <location line="+6"/>
         <source>frühestens</source>
         <translation>o mais cedo</translation>
     </message>
@@ -244,10 +244,10 @@
         <location line="+2"/>
         <location line="+28"/>
         <location line="+2"/>
+        <location filename="../../app/astro/yearlyastrotablemodel.cpp" line="-5"/>
+        <location line="+6"/>
         <location filename="../../app/report/yearlyastrodocument.cpp" line="-2"/>
         <location line="+3"/>
-        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="-5"/>
-        <location line="+6"/>
         <source>spätestens</source>
         <translation>o mais tarde</translation>
     </message>
@@ -257,9 +257,9 @@
         <location line="+44"/>
         <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+5"/>
         <location line="+5"/>
+        <location filename="../../app/astro/yearlyastrotablemodel.cpp" line="+2"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="-12"/>
         <location filename="../../app/report/yearlyastrodocument.cpp" line="+1"/>
-        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+2"/>
         <source>Offset</source>
         <translation>Desvio</translation>
     </message>
@@ -273,24 +273,24 @@
         <location filename="../../qml/app/astro/AutomaticFill.qml" line="+49"/>
         <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="-71"/>
         <location filename="../../qml/app/settings/ResetSettings.qml" line="+56"/>
-        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="-18"/>
+        <location filename="../../app/astro/yearlyastrotablemodel.cpp" line="-18"/>
         <source>Standort</source>
         <translation>Localização</translation>
     </message>
     <message>
         <location line="+14"/>
         <location filename="../../qml/app/astro/AutomaticFill.qml" line="+18"/>
-        <location filename="../../app/report/projectdocumentastro.cpp" line="+47"/>
+        <location filename="../../app/report/projectdocumentastro.cpp" line="+34"/>
         <source>Koordinaten</source>
         <translation>Coordenadas</translation>
     </message>
     <message>
-        <location filename="../../qml/app/astro/AstroLocation.qml" line="+64"/>
+        <location filename="../../qml/app/astro/AstroLocation.qml" line="+66"/>
         <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="+91"/>
         <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+11"/>
         <location filename="../../qml/app/views/FavoriteLocationRow.qml" line="+45"/>
+        <location filename="../../app/astro/yearlyastrotablemodel.cpp" line="+1"/>
         <location filename="../../app/report/projectdocumentastro.cpp" line="+2"/>
-        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
         <source>Breitengrad</source>
         <translation>Latitude</translation>
     </message>
@@ -313,8 +313,8 @@
         <location filename="../../qml/app/astro/CoordinatesSettings.qml" line="+3"/>
         <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+10"/>
         <location filename="../../qml/app/views/FavoriteLocationRow.qml" line="+6"/>
+        <location filename="../../app/astro/yearlyastrotablemodel.cpp" line="+1"/>
         <location filename="../../app/report/projectdocumentastro.cpp" line="+1"/>
-        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
         <source>Längengrad</source>
         <translation>Longitude</translation>
     </message>
@@ -359,8 +359,8 @@
         <location filename="../../qml/app/astro/AstroLocation.qml" line="-33"/>
         <location filename="../../qml/app/astro/CountrySettings.qml" line="+39"/>
         <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+7"/>
+        <location filename="../../app/astro/yearlyastrotablemodel.cpp" line="+1"/>
         <location filename="../../app/report/projectdocumentastro.cpp" line="+2"/>
-        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
         <source>Land</source>
         <translation>País</translation>
     </message>
@@ -369,8 +369,8 @@
         <location filename="../../qml/app/astro/CountrySettings.qml" line="+14"/>
         <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+13"/>
         <location filename="../../qml/app/views/FavoriteLocationRow.qml" line="-12"/>
+        <location filename="../../app/astro/yearlyastrotablemodel.cpp" line="+1"/>
         <location filename="../../app/report/projectdocumentastro.cpp" line="+1"/>
-        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
         <source>Stadt</source>
         <translation>Cidade</translation>
     </message>
@@ -398,25 +398,25 @@
         <location filename="../../qml/app/astro/EditOwnAstroTable.qml" line="+65"/>
         <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="+7"/>
         <location filename="../../qml/app/views/FavoriteLocationRow.qml" line="+18"/>
+        <location filename="../../app/astro/yearlyastrotablemodel.cpp" line="+1"/>
         <location filename="../../app/report/projectdocumentastro.cpp" line="-6"/>
-        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
         <source>Zeitzone</source>
         <translation>Fuso horário</translation>
     </message>
     <message>
-        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+8"/>
+        <location filename="../../app/astro/yearlyastrotablemodel.cpp" line="+8"/>
         <source>Kanal</source>
         <translation>Canal</translation>
     </message>
     <message>
         <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="-15"/>
-        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
+        <location filename="../../app/astro/yearlyastrotablemodel.cpp" line="+1"/>
         <source>Ausschaltzeit</source>
         <translation>Hora de desligar</translation>
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+0"/>
+        <location filename="../../app/astro/yearlyastrotablemodel.cpp" line="+0"/>
         <source>Einschaltzeit</source>
         <translation>Hora de ligar</translation>
     </message>
@@ -425,9 +425,9 @@
         <location filename="../../qml/app/astro/AutomaticFill.qml" line="-35"/>
         <location line="+7"/>
         <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="-88"/>
+        <location filename="../../app/astro/yearlyastrotablemodel.cpp" line="+3"/>
         <location filename="../../app/report/projectdocumentchannels.cpp" line="+3"/>
         <location line="+1"/>
-        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+3"/>
         <source>min</source>
         <translation>min</translation>
     </message>
@@ -613,7 +613,7 @@
     <message>
         <location filename="../../qml/app/extraprograms/SonderProgramDate.qml" line="+181"/>
         <location filename="../../qml/app/holidays/HolidayEdition.qml" line="+251"/>
-        <location filename="../../qml/app/switchtimes/datetable/DateTableDelegate.qml" line="+252"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateTableDelegate.qml" line="+257"/>
         <location filename="../../qml/app/utils/ZorvikUtils.qml" line="+168"/>
         <source>d</source>
         <translation>d</translation>
@@ -650,7 +650,7 @@
     </message>
     <message>
         <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="+101"/>
-        <location filename="../../qml/app/switchtimes/datetable/DateTableDelegate.qml" line="-174"/>
+        <location filename="../../qml/app/switchtimes/datetable/DateTableDelegate.qml" line="-179"/>
         <location filename="../../app/extraprograms/daterangecontroller.cpp" line="+30"/>
         <source>Jahr</source>
         <translation>Ano</translation>
@@ -1179,43 +1179,43 @@ Alguns dados não foram transferidos.</translation>
     <name>Days</name>
     <message>
         <location filename="../../qml/app/switchtimes/datetable/DateRangeProvider.qml" line="-25"/>
-        <location filename="../../app/shell/daysetting.cpp" line="+10"/>
+        <location filename="../../app/settings/daysetting.cpp" line="+10"/>
         <source>Montag</source>
         <translation>Segunda-feira</translation>
     </message>
     <message>
         <location line="+0"/>
-        <location filename="../../app/shell/daysetting.cpp" line="+1"/>
+        <location filename="../../app/settings/daysetting.cpp" line="+1"/>
         <source>Dienstag</source>
         <translation>Terça-feira</translation>
     </message>
     <message>
         <location line="+0"/>
-        <location filename="../../app/shell/daysetting.cpp" line="+1"/>
+        <location filename="../../app/settings/daysetting.cpp" line="+1"/>
         <source>Mittwoch</source>
         <translation>Quarta-feira</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../app/shell/daysetting.cpp" line="+1"/>
+        <location filename="../../app/settings/daysetting.cpp" line="+1"/>
         <source>Donnerstag</source>
         <translation>Quinta-feira</translation>
     </message>
     <message>
         <location line="+0"/>
-        <location filename="../../app/shell/daysetting.cpp" line="+1"/>
+        <location filename="../../app/settings/daysetting.cpp" line="+1"/>
         <source>Freitag</source>
         <translation>Sexta-feira</translation>
     </message>
     <message>
         <location line="+0"/>
-        <location filename="../../app/shell/daysetting.cpp" line="+1"/>
+        <location filename="../../app/settings/daysetting.cpp" line="+1"/>
         <source>Samstag</source>
         <translation>Sábado</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../app/shell/daysetting.cpp" line="+1"/>
+        <location filename="../../app/settings/daysetting.cpp" line="+1"/>
         <source>Sonntag</source>
         <translation>Domingo</translation>
     </message>
@@ -1223,7 +1223,7 @@ Alguns dados não foram transferidos.</translation>
 <context>
     <name>Device info</name>
     <message>
-        <location filename="../../platform/devices/src/deviceservice.cpp" line="+82"/>
+        <location filename="../../platform/devices/src/deviceservice.cpp" line="+108"/>
         <source>Wochenschaltuhr</source>
         <translation>Relógio semanal</translation>
     </message>
@@ -1730,7 +1730,7 @@ Alguns dados não foram transferidos.</translation>
         <translation>Pré-visualização da impressão</translation>
     </message>
     <message>
-        <location filename="../../app/report/projectdocument.cpp" line="+78"/>
+        <location filename="../../app/report/projectdocument.cpp" line="+79"/>
         <source>Einstellungen Gerät</source>
         <comment>Tab title</comment>
         <translation>Definições do dispositivo</translation>
@@ -2891,7 +2891,7 @@ Alguns dados não foram transferidos.</translation>
 <context>
     <name>GlobalSettings</name>
     <message>
-        <location filename="../../app/shell/dateformatsetting.cpp" line="+10"/>
+        <location filename="../../app/settings/dateformatsetting.cpp" line="+10"/>
         <source>31.12.00 (TT.MM.JJ)</source>
         <translation>31.12.00 (DD.MM.AA)</translation>
     </message>
@@ -2906,7 +2906,7 @@ Alguns dados não foram transferidos.</translation>
         <translation>00-12-31 (AA-MM-DD)</translation>
     </message>
     <message>
-        <location filename="../../app/shell/timezonesetting.cpp" line="+10"/>
+        <location filename="../../app/settings/timezonesetting.cpp" line="+10"/>
         <source>UTC -11h</source>
         <translation>UTC -11 h</translation>
     </message>
@@ -3129,7 +3129,7 @@ Alguns dados não foram transferidos.</translation>
         <translation>Procurar sempre atualizações online</translation>
     </message>
     <message>
-        <location filename="../../qml/app/views/GlobalSettingsView.qml" line="+21"/>
+        <location filename="../../qml/app/views/GlobalSettingsView.qml" line="+20"/>
         <source>Einstellungen</source>
         <translation>Definições</translation>
     </message>
@@ -3433,7 +3433,7 @@ Alguns dados não foram transferidos.</translation>
 <context>
     <name>MainController</name>
     <message>
-        <location filename="../../app/shell/maincontroller.cpp" line="+493"/>
+        <location filename="../../app/shell/maincontroller.cpp" line="+418"/>
         <source>Open File</source>
         <translation>Abrir ficheiro</translation>
     </message>
@@ -3610,8 +3610,8 @@ Alguns dados não foram transferidos.</translation>
 <context>
     <name>New project</name>
     <message>
-        <location filename="../../app/shell/projectcreationviewcontroller.cpp" line="+24"/>
-        <location filename="../../app/shell/projectfiles.cpp" line="+99"/>
+        <location filename="../../app/controllerbase/exportfiles.cpp" line="+65"/>
+        <location filename="../../app/project/projectcreationviewcontroller.cpp" line="+24"/>
         <source>Projekt %1</source>
         <translation>Projeto %1</translation>
     </message>
@@ -3683,18 +3683,18 @@ Alguns dados não foram transferidos.</translation>
     <name>Program settings</name>
     <message>
         <location line="+97"/>
-        <location filename="../../app/shell/sowirulesetting.cpp" line="+12"/>
+        <location filename="../../app/settings/sowirulesetting.cpp" line="+12"/>
         <source>Kein So/Wi</source>
         <translation>Sem verão/inverno</translation>
     </message>
     <message>
         <location line="+0"/>
-        <location filename="../../app/shell/sowirulesetting.cpp" line="+1"/>
+        <location filename="../../app/settings/sowirulesetting.cpp" line="+1"/>
         <source>Europa</source>
         <translation>Europa</translation>
     </message>
     <message>
-        <location filename="../../app/shell/sowirulesetting.cpp" line="+1"/>
+        <location filename="../../app/settings/sowirulesetting.cpp" line="+1"/>
         <source>Westeuropa</source>
         <translation>Europa Ocidental</translation>
     </message>
@@ -3705,18 +3705,18 @@ Alguns dados não foram transferidos.</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="+2"/>
-        <location filename="../../app/shell/sowirulesetting.cpp" line="+1"/>
+        <location filename="../../app/settings/sowirulesetting.cpp" line="+1"/>
         <source>Kanada</source>
         <translation>Canadá</translation>
     </message>
     <message>
         <location line="+0"/>
-        <location filename="../../app/shell/sowirulesetting.cpp" line="+1"/>
+        <location filename="../../app/settings/sowirulesetting.cpp" line="+1"/>
         <source>USA</source>
         <translation>EUA</translation>
     </message>
     <message>
-        <location filename="../../app/shell/sowirulesetting.cpp" line="+1"/>
+        <location filename="../../app/settings/sowirulesetting.cpp" line="+1"/>
         <source>Iran</source>
         <translation>Irão</translation>
     </message>
@@ -3732,7 +3732,7 @@ Alguns dados não foram transferidos.</translation>
         <location filename="../../qml/app/settings/SoWiSettingsPhone.qml" line="+52"/>
         <location filename="../../qml/app/settings/SoWiSettingsTablet.qml" line="+101"/>
         <location filename="../../app/report/projectdocumentsettings.cpp" line="+3"/>
-        <location filename="../../app/shell/sowirulesetting.cpp" line="+1"/>
+        <location filename="../../app/settings/sowirulesetting.cpp" line="+1"/>
         <source>Freie Regel</source>
         <translation>Regra livre</translation>
     </message>
@@ -3747,14 +3747,14 @@ Alguns dados não foram transferidos.</translation>
         <translation>Horas de funcionamento</translation>
     </message>
     <message>
-        <location filename="../../app/shell/sowirulesetting.cpp" line="+1"/>
+        <location filename="../../app/settings/sowirulesetting.cpp" line="+1"/>
         <source>Festes Datum</source>
         <translation>Data fixa</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="+1"/>
         <location line="+5"/>
-        <location filename="../../app/shell/sowirulesetting.cpp" line="+1"/>
+        <location filename="../../app/settings/sowirulesetting.cpp" line="+1"/>
         <location line="+23"/>
         <source>Australien</source>
         <translation>Austrália</translation>
@@ -3763,14 +3763,14 @@ Alguns dados não foram transferidos.</translation>
         <location line="+1"/>
         <location filename="../../qml/app/settings/SoWiAutomaticFill.qml" line="-32"/>
         <location line="+103"/>
-        <location filename="../../app/shell/sowirulesetting.cpp" line="-4"/>
+        <location filename="../../app/settings/sowirulesetting.cpp" line="-4"/>
         <source>Eigene Regel</source>
         <translation>Regra própria</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/EditSoWiTable.qml" line="-158"/>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="+2"/>
-        <location filename="../../app/shell/sowirulesetting.cpp" line="+2"/>
+        <location filename="../../app/settings/sowirulesetting.cpp" line="+2"/>
         <source>Eigene Tabelle</source>
         <translation>Tabela própria</translation>
     </message>
@@ -3808,7 +3808,7 @@ Alguns dados não foram transferidos.</translation>
     </message>
     <message>
         <location filename="../../qml/app/settings/SettingsProvider.qml" line="-5"/>
-        <location filename="../../app/shell/sowirulesetting.cpp" line="+4"/>
+        <location filename="../../app/settings/sowirulesetting.cpp" line="+4"/>
         <source>Neuseeland</source>
         <translation>Nova Zelândia</translation>
     </message>
@@ -4040,9 +4040,9 @@ Alguns dados não foram transferidos.</translation>
         <location filename="../../qml/app/astro/YearlyAstroTable.qml" line="-108"/>
         <location filename="../../qml/app/settings/DeviceSettingsView.qml" line="+44"/>
         <location filename="../../qml/app/settings/ResetSettings.qml" line="-15"/>
+        <location filename="../../app/astro/yearlyastrotablemodel.cpp" line="-11"/>
         <location filename="../../app/report/projectdocumentsettings.cpp" line="-69"/>
         <location filename="../../app/report/yearlyastrodocument.cpp" line="+36"/>
-        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="-11"/>
         <source>Sommer-/Winterregel</source>
         <translation>Regra de verão/inverno</translation>
     </message>
@@ -5241,14 +5241,14 @@ hh:mm:ss</translation>
     </message>
     <message>
         <location filename="../../qml/app/menus/DesktopMenu.qml" line="-84"/>
+        <location filename="../../app/astro/yearlyastrotablemodel.cpp" line="-60"/>
         <location filename="../../app/shell/maincontroller.cpp" line="+44"/>
-        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="-79"/>
         <source>Exportieren</source>
         <translation>Exportar</translation>
     </message>
     <message>
+        <location filename="../../app/astro/yearlyastrotablemodel.cpp" line="+1"/>
         <location filename="../../app/shell/maincontroller.cpp" line="+1"/>
-        <location filename="../../app/shell/yearlyastrotablemodel.cpp" line="+1"/>
         <source>CSV UTF-8 (kommagetrennt) (*.csv)</source>
         <translation>CSV UTF-8 (separado por vírgulas) (*.csv)</translation>
     </message>
