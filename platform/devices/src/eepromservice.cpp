@@ -379,10 +379,13 @@ EepromService::EepromError EepromService::checkHeader(const QByteArray& bytes, c
         return NotAProjectImage;
     if (EepromUtils::readUInt(bytes, VersionAddress, 1) != config.device().eepromVersion()
         || EepromUtils::readUInt(bytes, ModelAddress, 1) != quint32((config.device().ot2Number() - 1) & 0xFF)
-        || EepromUtils::readUInt(bytes, RevisionAddress, 1) != EepromConfiguration::LayoutRevision
-        || EepromUtils::readUInt(bytes, SizeAddress, 2) != quint32(config.eepromSize())
-        || EepromUtils::readUInt(bytes, SettingsSizeAddress, 2) != quint32(config.settingsSize()))
+        || EepromUtils::readUInt(bytes, RevisionAddress, 1) != EepromConfiguration::LayoutRevision)
         return WrongModel;
+    // The identification names this model, so sizes that disagree with it are damage, not
+    // another model's image.
+    if (EepromUtils::readUInt(bytes, SizeAddress, 2) != quint32(config.eepromSize())
+        || EepromUtils::readUInt(bytes, SettingsSizeAddress, 2) != quint32(config.settingsSize()))
+        return CorruptImage;
     const int slotsAddress = config.settingsSize() + EepromConfiguration::EntryBlockHeaderSize;
     const int slotBytes = config.entryCapacity() * EepromConfiguration::EntrySize;
     if (EepromUtils::readUInt(bytes, SettingsCrcAddress, 2)

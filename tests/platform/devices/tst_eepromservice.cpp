@@ -330,6 +330,13 @@ void TestEepromService::imagesItCannotReadAreRefused_data()
     badHeader[9] = char(badHeader.at(9) ^ 1);
     QTest::newRow("header checksum") << 112 << badHeader << int(EepromService::NotAProjectImage);
     QTest::newRow("other model") << 111 << image + QByteArray(1000, 0) << int(EepromService::WrongModel);
+    // The size fields lie outside the header checksum; the identification still names model 112.
+    QByteArray sizeDamaged = image;
+    sizeDamaged[0] = char(sizeDamaged.at(0) ^ 0x01);
+    QTest::newRow("size damaged") << 112 << sizeDamaged << int(EepromService::CorruptImage);
+    QByteArray settingsSizeDamaged = image;
+    settingsSizeDamaged[3] = char(settingsSizeDamaged.at(3) ^ 0x01);
+    QTest::newRow("settings size damaged") << 112 << settingsSizeDamaged << int(EepromService::CorruptImage);
     QByteArray settingsDamaged = image;
     settingsDamaged[20] = char(settingsDamaged.at(20) ^ 0x10);
     QTest::newRow("settings damaged") << 112 << settingsDamaged << int(EepromService::CorruptImage);
