@@ -11,6 +11,8 @@
 
 #include <QPromise>
 
+#include <algorithm>
+
 namespace storage {
 
 ProjectService::ProjectService(QObject* parent)
@@ -78,9 +80,21 @@ Project ProjectService::importOt2File(const QString& name, const devices::Ot2Fil
     }
     auto* record = new ProjectRecord;
     ProjectFileConverter::fromFile(file, *record);
-    record->name = name.isEmpty() ? file.name() : name;
+    record->name = unusedName(name.isEmpty() ? file.name() : name);
     Project project(record);
     return project.store() ? project : Project();
+}
+
+QString ProjectService::unusedName(const QString& name) const
+{
+    const auto taken = [this](const QString& candidate) {
+        return std::any_of(m_projects.cbegin(), m_projects.cend(),
+                           [&](const Project& project) { return project.name() == candidate; });
+    };
+    QString candidate = name;
+    for (int number = 2; taken(candidate); ++number)
+        candidate = QStringLiteral("%1 (%2)").arg(name).arg(number);
+    return candidate;
 }
 
 bool ProjectService::storeProject(const Project& project)

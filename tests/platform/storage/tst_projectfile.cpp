@@ -23,6 +23,7 @@ private slots:
     void everyFieldRoundTrips_data();
     void everyFieldRoundTrips();
     void duplicateGetsNewIds();
+    void importedNameThatIsTakenGetsANumber();
     void memoryEntriesCountAsInTheFile();
     void plainBuildLeavesTheLocationOut();
     void optimizedBuildLeavesTheProjectAsItIs();
@@ -77,7 +78,9 @@ void TstProjectFile::everyFieldRoundTrips()
     const AstroProject imported(m_fixture->projects().importOt2File("", future.result()));
     QVERIFY(!imported.isNull());
     const auto& value = projectsample::fields().at(field).value;
-    QCOMPARE(value(imported), value(original));
+    // The original keeps its name in the store, so every import of it gets the next number.
+    const bool isName = QByteArray(projectsample::fields().at(field).name) == "name";
+    QCOMPARE(value(imported), isName ? QVariant(QString("Sample (2)")) : value(original));
 
     // Through the text of a project file, as another computer reads it: what reading fits to the
     // model (the sample's model has no extension module) and nothing else changes.
@@ -92,6 +95,11 @@ void TstProjectFile::everyFieldRoundTrips()
     fitted.fitToDevice(m_devices.deviceByOt2Number(projectsample::Device));
     const AstroProject throughText(m_fixture->projects().importOt2File("", read));
     const AstroProject fittedOnly(m_fixture->projects().importOt2File("", fitted));
+    if (isName) {
+        QCOMPARE(value(throughText), QVariant(QString("Sample (3)")));
+        QCOMPARE(value(fittedOnly), QVariant(QString("Sample (4)")));
+        return;
+    }
     QCOMPARE(value(throughText), value(fittedOnly));
     if (QByteArray(projectsample::fields().at(field).name) != "extensionModule")
         QCOMPARE(value(throughText), value(original));
@@ -113,6 +121,16 @@ void TstProjectFile::duplicateGetsNewIds()
     QVERIFY(copied.id() != first.id());
     QCOMPARE(copied.toJsonObject(SwitchTime::AllDays), first.toJsonObject(SwitchTime::AllDays));
     QVERIFY(!m_fixture->storage().isDirty());
+}
+
+void TstProjectFile::importedNameThatIsTakenGetsANumber()
+{
+    Project original(projectsample::Device, "Sample");
+    QVERIFY(original.store());
+    const devices::Ot2File file = m_fixture->projects().exportProject(original.id()).result();
+    QCOMPARE(m_fixture->projects().importOt2File("Sample", file).name(), QString("Sample (2)"));
+    QCOMPARE(m_fixture->projects().importOt2File("Sample", file).name(), QString("Sample (3)"));
+    QCOMPARE(m_fixture->projects().importOt2File("Other", file).name(), QString("Other"));
 }
 
 void TstProjectFile::memoryEntriesCountAsInTheFile()

@@ -41,8 +41,9 @@ public:
     // The project as a project file record, with its location data; its name goes to name when
     // given. For an unknown id the future is finished and cancelled.
     QFuture<devices::Ot2File> exportProject(qint64 id, QString* name = nullptr) const;
-    // Stores the file as a new project named name (the file's own name when name is empty). A null
-    // project when the file is no valid record or cannot be stored.
+    // Stores the file as a new project named name (the file's own name when name is empty), with
+    // " (2)", " (3)" ... added when a stored project has that name already. A null project when
+    // the file is no valid record or cannot be stored.
     Project importOt2File(const QString& name, const devices::Ot2File& file);
 
     // For Project::store() and Project::remove().
@@ -52,6 +53,8 @@ public:
     QList<Project> loadedProjects() const { return m_projects; }
 
 private:
+    QString unusedName(const QString& name) const;
+
     QList<Project> m_projects;
     ProjectListModel m_model;
 };
