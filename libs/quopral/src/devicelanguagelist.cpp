@@ -7,6 +7,8 @@
 #include <QDirIterator>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace quopral {
 
 DeviceLanguageList::DeviceLanguageList(const QDir& folder, QObject* parent)
@@ -77,12 +79,26 @@ QVariant DeviceLanguageList::data(const QModelIndex& index, int role) const
     case DeviceNameRole:
         return language.deviceName;
     case DeviceLanguageRole:
-        return language.language;
+        return shownLanguage(language);
     case DeviceLanguageStructRole:
         return QVariant::fromValue(language);
     default:
         return {};
     }
+}
+
+QString DeviceLanguageList::shownLanguage(const DeviceLanguage& language) const
+{
+    const auto sameRow = [&](const DeviceLanguage& other) {
+        return &other != &language && other.deviceName == language.deviceName && other.language == language.language;
+    };
+    if (std::none_of(m_languages.cbegin(), m_languages.cend(), sameRow))
+        return language.language;
+    // Files of one language for one model in several subfolders: the subfolder tells them apart.
+    const QString subfolder = m_folder.relativeFilePath(QFileInfo(language.filePath).path());
+    if (subfolder.isEmpty() || subfolder == QLatin1String("."))
+        return language.language;
+    return QStringLiteral("%1 (%2)").arg(language.language, subfolder);
 }
 
 } // namespace quopral

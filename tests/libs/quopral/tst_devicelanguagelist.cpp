@@ -98,6 +98,24 @@ private slots:
         QCOMPARE(list.index(0, 0).data(Qt::DisplayRole), QVariant());
     }
 
+    void filesOfOneLanguageInTwoSubfoldersShowTheirSubfolder()
+    {
+        QTemporaryDir twoCopies;
+        for (const QString& name : {QStringLiteral("de_TVRIX2WEEKLY2.txs"), QStringLiteral("old/de_TVRIX2WEEKLY2.txs"),
+                                    QStringLiteral("new/de_TVRIX2WEEKLY2.txs"), QStringLiteral("new/fr_TVRIX2WEEKLY2.txs"),
+                                    QStringLiteral("old/de_TVRIX1WEEKLY1.txs")}) {
+            QDir().mkpath(QFileInfo(twoCopies.filePath(name)).path());
+            QFile file(twoCopies.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        DeviceLanguageList list(QDir(twoCopies.path()));
+        list.initialize();
+        QCOMPARE(column(list, DeviceLanguageList::DeviceNameRole), (QStringList{Rix2, Rix2, Rix2, Rix1, Rix2}));
+        QCOMPARE(column(list, DeviceLanguageList::DeviceLanguageRole),
+                 (QStringList{QStringLiteral("de"), QStringLiteral("de (new)"), QStringLiteral("fr"),
+                              QStringLiteral("de"), QStringLiteral("de (old)")}));
+    }
+
     void aSecondScanAddsOnlyNewFiles()
     {
         DeviceLanguageList list(QDir(folder.path()));

@@ -65,6 +65,8 @@ signals:
 
 private:
     void addFile(const QString& path);
+    // The language, with its subfolder when another row shows the same language of the model.
+    QString shownLanguage(const DeviceLanguage& language) const;
 
     QDir m_folder;
     QHash<int, QByteArray> m_roleNames;
