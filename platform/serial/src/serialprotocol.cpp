@@ -312,13 +312,24 @@ void SerialProtocol::queueRead(int start, int size)
     for (int offset = 0; offset < size; offset += Chunk) {
         const int address = start + offset;
         const int count = qMin(Chunk, size - offset);
-        request(Read, u16(address) + char(count), ReadError, [this, address, count](const QByteArray& payload) {
+        request(Read, u16(address) + char(count), ReadError, [this, offset, address, count](const QByteArray& payload) {
             if (payload.size() != count + 2 || readU16(payload, 0) != address)
                 return BadBehaviorError;
             m_data.append(payload.mid(2));
+            if (offset == 0 && (marked(m_data, EmptyMark) || marked(m_data, LanguageMark)))
+                skipRemainingReads();
             return NoError;
         }, true);
     }
+}
+
+// The first block shows an empty or language memory: the rest would be read only to be refused.
+// The LED still goes off, and the refusal comes when the read completes.
+void SerialProtocol::skipRemainingReads()
+{
+    const qsizetype before = m_requests.size();
+    m_requests.removeIf([](const Request& request) { return request.code == Read; });
+    m_steps -= int(before - m_requests.size());
 }
 
 void SerialProtocol::queueWrite(int start)

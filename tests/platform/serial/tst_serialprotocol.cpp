@@ -215,6 +215,33 @@ private slots:
         QVERIFY(read.finished.isEmpty());
     }
 
+    void aBlankMemoryIsRefusedAfterItsFirstBlock_data()
+    {
+        QTest::addColumn<bool>("language");
+        QTest::addColumn<SerialProtocol::SerialError>("error");
+        QTest::newRow("empty memory") << false << SerialProtocol::ReadErrorEmpty;
+        QTest::newRow("language") << true << SerialProtocol::ReadErrorLanguage;
+    }
+
+    void aBlankMemoryIsRefusedAfterItsFirstBlock()
+    {
+        QFETCH(bool, language);
+        QFETCH(SerialProtocol::SerialError, error);
+        // Frame 3 is the first read and frame 4 the LED off after it; the device refuses frame 5,
+        // the third read of a whole memory, so a read that does not stop fails as a link fault.
+        const QStringList faults{QStringLiteral("--fault"), QStringLiteral("error"), QStringLiteral("--fault-frame"),
+                                 QStringLiteral("5")};
+        DeviceSimProcess sim(42, faults,
+                             language ? languageImage(device(42), QByteArray::fromHex("0400112233000006007788990a0b0000"))
+                                      : QByteArray());
+        Outcome read(on(sim));
+        protocol->readProgramAsync();
+        QVERIFY(read.wait());
+        QCOMPARE(read.error(), error);
+        QCOMPARE(protocol->progress(), 100.0);
+        QVERIFY(read.opened.isEmpty());
+    }
+
     void failuresOfTheLink_data()
     {
         QTest::addColumn<QStringList>("options");

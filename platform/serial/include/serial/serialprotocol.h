@@ -100,6 +100,7 @@ private:
     SerialError identified(int ot2, int activeBank);
     void queueTransfer(int ot2, int activeBank);
     void queueRead(int start, int size);
+    void skipRemainingReads();
     void queueWrite(int start);
     void completeRead();
     void finish();
