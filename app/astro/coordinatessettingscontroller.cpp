@@ -285,7 +285,7 @@ void CoordinatesSettingsController::selectMatch(int row, int index) {
 }
 
 std::optional<QTimeZone> CoordinatesSettingsController::zoneAt(double latitude, double longitude) {
-    const countries::TimeZoneDatabase database = countries::TimeZoneDatabase::openShipped();
+    const countries::TimeZoneDatabase& database = countries::TimeZoneDatabase::shipped();
     if (!database.isOpen()) {
         qCWarning(astroLocationLog) << ">> The time-zone database cannot be opened";
         return std::nullopt;

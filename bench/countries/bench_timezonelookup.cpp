@@ -86,6 +86,32 @@ void BM_OpenShipped(benchmark::State& state) {
 }
 BENCHMARK(BM_OpenShipped);
 
+// What a coordinate field paid for every keystroke while it opened the database afresh: the
+// opening and the first look-up, which builds the index.
+void BM_ZoneAtCold(benchmark::State& state) {
+    const std::vector<Point> points = globePoints(64);
+    size_t i = 0;
+    for (auto _ : state) {
+        const Point& p = points[i++ % points.size()];
+        const auto db = countries::TimeZoneDatabase::openShipped();
+        benchmark::DoNotOptimize(db.zoneIdAt(p.lat, p.lon));
+    }
+}
+BENCHMARK(BM_ZoneAtCold)->Unit(benchmark::kMillisecond);
+
+// What it pays now: a look-up in the database the process keeps open.
+void BM_ZoneAtWarm(benchmark::State& state) {
+    const countries::TimeZoneDatabase& db = countries::TimeZoneDatabase::shipped();
+    const std::vector<Point> points = globePoints(4096);
+    benchmark::DoNotOptimize(db.zoneIdAt(0, 0)); // the first look-up builds the index
+    size_t i = 0;
+    for (auto _ : state) {
+        const Point& p = points[i++ % points.size()];
+        benchmark::DoNotOptimize(db.zoneIdAt(p.lat, p.lon));
+    }
+}
+BENCHMARK(BM_ZoneAtWarm)->Unit(benchmark::kMicrosecond);
+
 } // namespace
 
 BENCHMARK_MAIN();

@@ -30,6 +30,11 @@ TimeZoneDatabase TimeZoneDatabase::openShipped() {
     return TimeZoneDatabase(ZDOpenDatabaseFromMemory(bytes, static_cast<int32_t>(resource.size())));
 }
 
+const TimeZoneDatabase& TimeZoneDatabase::shipped() {
+    static const TimeZoneDatabase database = openShipped();
+    return database;
+}
+
 TimeZoneDatabase TimeZoneDatabase::openFile(const QString& path) {
     ZDDatabase* handle = ZDOpenDatabase(path.toLocal8Bit().constData());
     if (!handle)

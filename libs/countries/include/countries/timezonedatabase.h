@@ -11,6 +11,9 @@ class TimeZoneDatabase {
 public:
     // The database shipped in the library's resources, read in place (no copy).
     static TimeZoneDatabase openShipped();
+    // The shipped database, opened once per process: its index is built at the first look-up
+    // and kept, so that later look-ups cost well under a millisecond. Safe from any thread.
+    static const TimeZoneDatabase& shipped();
     static TimeZoneDatabase openFile(const QString& path);
 
     TimeZoneDatabase(TimeZoneDatabase&& other) noexcept;
