@@ -2176,7 +2176,7 @@ Některá data nebyla přenesena.</translation>
         <location filename="../../qml/app/holidays/NameEdition.qml" line="+34"/>
         <location filename="../../qml/app/popups/ConnectionPopUp.qml" line="+140"/>
         <location filename="../../qml/app/popups/DataExchangePopUp.qml" line="+0"/>
-        <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="+162"/>
+        <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="+166"/>
         <location filename="../../qml/app/popups/GatewayLoginPopup.qml" line="-19"/>
         <location filename="../../qml/app/popups/InactivityPopUp.qml" line="+18"/>
         <location filename="../../qml/app/popups/PinCodePopUp.qml" line="+84"/>
@@ -3577,7 +3577,7 @@ Některá data nebyla přenesena.</translation>
         <translation>Vytvořit jazyk TARVINO rix2/rix3</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>&amp;Feiertag</source>
         <translation>S&amp;vátky</translation>
     </message>
@@ -3607,7 +3607,7 @@ Některá data nebyla přenesena.</translation>
         <translation>&amp;Zorvik AG</translation>
     </message>
     <message>
-        <location line="-47"/>
+        <location line="-48"/>
         <location filename="../../app/report/projectdocument.cpp" line="-32"/>
         <source>Projekt</source>
         <translation>Projekt</translation>
@@ -4683,7 +4683,7 @@ Kód připojení: %3</translation>
 <context>
     <name>SerialCommunication</name>
     <message>
-        <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="-138"/>
+        <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="-142"/>
         <source>Unbekannter Fehler wurde während der Übersetzung in Bytes gemeldet.</source>
         <translation>Při převodu na bajty byla hlášena neznámá chyba.</translation>
     </message>
@@ -4766,6 +4766,11 @@ Kód připojení: %3</translation>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="+41"/>
         <source>Übertragung abgeschlossen</source>
         <translation>Přenos dokončen</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Eine andere Übertragung läuft. Warten Sie, bis sie beendet ist.</source>
+        <translation>Probíhá jiný přenos. Počkejte, až skončí.</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="-37"/>

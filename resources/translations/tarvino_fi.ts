@@ -2171,7 +2171,7 @@ Kaikkia tietoja ei siirretty.</translation>
         <location filename="../../qml/app/holidays/NameEdition.qml" line="+34"/>
         <location filename="../../qml/app/popups/ConnectionPopUp.qml" line="+140"/>
         <location filename="../../qml/app/popups/DataExchangePopUp.qml" line="+0"/>
-        <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="+162"/>
+        <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="+166"/>
         <location filename="../../qml/app/popups/GatewayLoginPopup.qml" line="-19"/>
         <location filename="../../qml/app/popups/InactivityPopUp.qml" line="+18"/>
         <location filename="../../qml/app/popups/PinCodePopUp.qml" line="+84"/>
@@ -3571,7 +3571,7 @@ Kaikkia tietoja ei siirretty.</translation>
         <translation>Luo kieli TARVINO rix2/rix3</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>&amp;Feiertag</source>
         <translation>&amp;Pyhäpäivä</translation>
     </message>
@@ -3601,7 +3601,7 @@ Kaikkia tietoja ei siirretty.</translation>
         <translation>&amp;Zorvik AG</translation>
     </message>
     <message>
-        <location line="-47"/>
+        <location line="-48"/>
         <location filename="../../app/report/projectdocument.cpp" line="-32"/>
         <source>Projekt</source>
         <translation>Projekti</translation>
@@ -4674,7 +4674,7 @@ Yhteyskoodi: %3</translation>
 <context>
     <name>SerialCommunication</name>
     <message>
-        <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="-138"/>
+        <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="-142"/>
         <source>Unbekannter Fehler wurde während der Übersetzung in Bytes gemeldet.</source>
         <translation>Tavuiksi muunnettaessa ilmoitettiin tuntematon virhe.</translation>
     </message>
@@ -4757,6 +4757,11 @@ Yhteyskoodi: %3</translation>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="+41"/>
         <source>Übertragung abgeschlossen</source>
         <translation>Siirto valmis</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Eine andere Übertragung läuft. Warten Sie, bis sie beendet ist.</source>
+        <translation>Toinen siirto on käynnissä. Odota, kunnes se on valmis.</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="-37"/>

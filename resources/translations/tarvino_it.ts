@@ -2171,7 +2171,7 @@ Alcuni dati non sono stati trasferiti.</translation>
         <location filename="../../qml/app/holidays/NameEdition.qml" line="+34"/>
         <location filename="../../qml/app/popups/ConnectionPopUp.qml" line="+140"/>
         <location filename="../../qml/app/popups/DataExchangePopUp.qml" line="+0"/>
-        <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="+162"/>
+        <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="+166"/>
         <location filename="../../qml/app/popups/GatewayLoginPopup.qml" line="-19"/>
         <location filename="../../qml/app/popups/InactivityPopUp.qml" line="+18"/>
         <location filename="../../qml/app/popups/PinCodePopUp.qml" line="+84"/>
@@ -3571,7 +3571,7 @@ Alcuni dati non sono stati trasferiti.</translation>
         <translation>Crea lingua TARVINO rix2/rix3</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>&amp;Feiertag</source>
         <translation>&amp;Festività</translation>
     </message>
@@ -3601,7 +3601,7 @@ Alcuni dati non sono stati trasferiti.</translation>
         <translation>&amp;Zorvik AG</translation>
     </message>
     <message>
-        <location line="-47"/>
+        <location line="-48"/>
         <location filename="../../app/report/projectdocument.cpp" line="-32"/>
         <source>Projekt</source>
         <translation>Progetto</translation>
@@ -4674,7 +4674,7 @@ Codice di connessione: %3</translation>
 <context>
     <name>SerialCommunication</name>
     <message>
-        <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="-138"/>
+        <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="-142"/>
         <source>Unbekannter Fehler wurde während der Übersetzung in Bytes gemeldet.</source>
         <translation>È stato segnalato un errore sconosciuto durante la conversione in byte.</translation>
     </message>
@@ -4757,6 +4757,11 @@ Codice di connessione: %3</translation>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="+41"/>
         <source>Übertragung abgeschlossen</source>
         <translation>Trasferimento completato</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Eine andere Übertragung läuft. Warten Sie, bis sie beendet ist.</source>
+        <translation>È in corso un altro trasferimento. Attendere che sia terminato.</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="-37"/>

@@ -2176,7 +2176,7 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/app/holidays/NameEdition.qml" line="+34"/>
         <location filename="../../qml/app/popups/ConnectionPopUp.qml" line="+140"/>
         <location filename="../../qml/app/popups/DataExchangePopUp.qml" line="+0"/>
-        <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="+162"/>
+        <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="+166"/>
         <location filename="../../qml/app/popups/GatewayLoginPopup.qml" line="-19"/>
         <location filename="../../qml/app/popups/InactivityPopUp.qml" line="+18"/>
         <location filename="../../qml/app/popups/PinCodePopUp.qml" line="+84"/>
@@ -3577,7 +3577,7 @@ Einige Daten wurden nicht übertragen.</source>
         <translation>Создать язык TARVINO rix2/rix3</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>&amp;Feiertag</source>
         <translation>&amp;Праздники</translation>
     </message>
@@ -3607,7 +3607,7 @@ Einige Daten wurden nicht übertragen.</source>
         <translation>&amp;Zorvik AG</translation>
     </message>
     <message>
-        <location line="-47"/>
+        <location line="-48"/>
         <location filename="../../app/report/projectdocument.cpp" line="-32"/>
         <source>Projekt</source>
         <translation>Проект</translation>
@@ -4683,7 +4683,7 @@ SN: %2
 <context>
     <name>SerialCommunication</name>
     <message>
-        <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="-138"/>
+        <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="-142"/>
         <source>Unbekannter Fehler wurde während der Übersetzung in Bytes gemeldet.</source>
         <translation>При преобразовании в байты произошла неизвестная ошибка.</translation>
     </message>
@@ -4766,6 +4766,11 @@ SN: %2
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="+41"/>
         <source>Übertragung abgeschlossen</source>
         <translation>Передача завершена</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Eine andere Übertragung läuft. Warten Sie, bis sie beendet ist.</source>
+        <translation>Выполняется другая передача. Дождитесь её завершения.</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="-37"/>

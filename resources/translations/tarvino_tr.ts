@@ -2166,7 +2166,7 @@ Bazı veriler aktarılmadı.</translation>
         <location filename="../../qml/app/holidays/NameEdition.qml" line="+34"/>
         <location filename="../../qml/app/popups/ConnectionPopUp.qml" line="+140"/>
         <location filename="../../qml/app/popups/DataExchangePopUp.qml" line="+0"/>
-        <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="+162"/>
+        <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="+166"/>
         <location filename="../../qml/app/popups/GatewayLoginPopup.qml" line="-19"/>
         <location filename="../../qml/app/popups/InactivityPopUp.qml" line="+18"/>
         <location filename="../../qml/app/popups/PinCodePopUp.qml" line="+84"/>
@@ -3565,7 +3565,7 @@ Bazı veriler aktarılmadı.</translation>
         <translation>Dil oluştur TARVINO rix2/rix3</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>&amp;Feiertag</source>
         <translation>&amp;Tatil günü</translation>
     </message>
@@ -3595,7 +3595,7 @@ Bazı veriler aktarılmadı.</translation>
         <translation>&amp;Zorvik AG</translation>
     </message>
     <message>
-        <location line="-47"/>
+        <location line="-48"/>
         <location filename="../../app/report/projectdocument.cpp" line="-32"/>
         <source>Projekt</source>
         <translation>Proje</translation>
@@ -4665,7 +4665,7 @@ Bağlantı kodu: %3</translation>
 <context>
     <name>SerialCommunication</name>
     <message>
-        <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="-138"/>
+        <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="-142"/>
         <source>Unbekannter Fehler wurde während der Übersetzung in Bytes gemeldet.</source>
         <translation>Baytlara dönüştürme sırasında bilinmeyen bir hata bildirildi.</translation>
     </message>
@@ -4748,6 +4748,11 @@ Bağlantı kodu: %3</translation>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="+41"/>
         <source>Übertragung abgeschlossen</source>
         <translation>Aktarım tamamlandı</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Eine andere Übertragung läuft. Warten Sie, bis sie beendet ist.</source>
+        <translation>Başka bir aktarım sürüyor. Bitmesini bekleyin.</translation>
     </message>
     <message>
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="-37"/>

@@ -1,6 +1,7 @@
 #include <QLocalSocket>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -283,6 +284,33 @@ private slots:
         QVERIFY(m_harness->find(QStringLiteral("languageCancelButton")));
         if (setup == QLatin1String("remove"))
             QVERIFY(QFile::rename(path + QStringLiteral(".away"), path));
+    }
+
+    void aLanguageWaitsForARunningTransfer()
+    {
+        Device device(Model);
+        // A device that answers nothing keeps a read busy until its reply time-out.
+        device.simulated.setFault({devicesim::Fault::DroppedReply, 1, true});
+        serial::SerialProtocol& serial = serial::SerialProtocol::instance();
+        QSignalSpy ended(&serial, &serial::SerialProtocol::operationError);
+        serial.readProgramAsync();
+        QVERIFY(serial.busy());
+        QVERIFY(!openLanguagePopup());
+        QVERIFY(ended.wait(3 * serial::SerialProtocol::ReplyTimeoutMs));
+
+        QObject* popup = openLanguagePopup();
+        QVERIFY(popup);
+        chooseLanguage(QStringLiteral("de"));
+        serial.readProgramAsync();
+        QVERIFY(ViewHarness::waitFor([this] { return !m_harness->find(QStringLiteral("languageWriteButton"))->isEnabled(); }));
+        // Asked anyway, the write is refused and says so; the read's end is not taken for its own.
+        const QString refusal = QStringLiteral("Eine andere Übertragung läuft. Warten Sie, bis sie beendet ist.");
+        QVERIFY(QMetaObject::invokeMethod(popup, "write"));
+        QVERIFY(waitForText(QStringLiteral("languageStatusText"), refusal));
+        QVERIFY(ended.wait(3 * serial::SerialProtocol::ReplyTimeoutMs));
+        QVERIFY(waitForText(QStringLiteral("languageStatusText"), refusal));
+        QVERIFY(!popup->property("finished").toBool());
+        QVERIFY(m_harness->find(QStringLiteral("languageCancelButton")));
     }
 
 private:

@@ -127,6 +127,7 @@ void SerialProtocol::start(Operation operation, const QByteArray& bytes)
 {
     if (busy()) {
         qCWarning(serialLog) << "A serial operation is running; the new one is refused";
+        emit operationRefused();
         return;
     }
     m_operation = operation;

@@ -165,6 +165,7 @@ QtObject {
         MenuItem {
             title: bindTr("Menus", "Sprache erstellen TARVINO rix2/rix3")
             visible: hasSerialLib
+            enabled: !serialProtocol.busy
             onTriggered: actions.openDeviceLanguages()
         }
         MenuItem {

@@ -93,6 +93,10 @@ DefaultPopUp {
             if (err !== SerialProtocol.EmptyDataError)
                 languagePopUp.fail(languagePopUp.serialErrorText(err))
         }
+        // Another transfer holds the link: its end is not this write's.
+        function onOperationRefused() {
+            languagePopUp.fail(bindTr("SerialCommunication", "Eine andere Übertragung läuft. Warten Sie, bis sie beendet ist."))
+        }
     }
 
     GridLayout {
@@ -161,7 +165,7 @@ DefaultPopUp {
             objectName: "languageWriteButton"
             text: languagePopUp.finished ? bindTr("Generic", "OK") : bindTr("Generic", "Schreiben")
             visible: !languagePopUp.failed && (languagePopUp.languageChosen || languagePopUp.finished)
-            enabled: !languagePopUp.transferring
+            enabled: !languagePopUp.transferring && (languagePopUp.finished || !languagePopUp.serial.busy)
             onClicked: languagePopUp.finished ? languagePopUp.close() : languagePopUp.write()
         }
     ]

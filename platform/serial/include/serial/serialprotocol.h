@@ -74,6 +74,8 @@ signals:
     void startProgress();
     void operationFinished();
     void operationError(serial::SerialProtocol::SerialError err);
+    // An operation was asked for while another ran: nothing was started, the running one goes on.
+    void operationRefused();
     // A project image read from the device, and the device's OT2 number.
     void openProject(const QByteArray& data, int ot2Number);
 
