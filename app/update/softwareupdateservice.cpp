@@ -1,6 +1,7 @@
 #include "softwareupdateservice.h"
 
 #include "updatelogging.h"
+#include "updatesettingskeys.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -24,10 +25,9 @@ SoftwareUpdateService* SoftwareUpdateService::m_instance = nullptr;
 
 namespace {
 
-// Storage keys of the settings the program registers.
-const QString ForceOnlineSearchKey = QStringLiteral("forceOnlineFirmwareUpdateSearch");
-const QString EndpointKey = QStringLiteral("softwareUpdateEndpoint");
-const QString LastCheckedKey = QStringLiteral("lastSoftwareUpdateChecked");
+const QString ForceOnlineSearchKey = QString::fromLatin1(UpdateSettingsKeys::ForceOnlineSearch);
+const QString EndpointKey = QString::fromLatin1(UpdateSettingsKeys::Endpoint);
+const QString LastCheckedKey = QString::fromLatin1(UpdateSettingsKeys::LastChecked);
 
 const QString DayFormat = QStringLiteral("ddMMyyyy");
 
