@@ -18,11 +18,6 @@
 namespace {
 Q_LOGGING_CATEGORY(cloudLog, "tarvino.cloud")
 
-core::SettingsService& settings()
-{
-    return utils::Singleton<core::SettingsService>::instance();
-}
-
 // Failures of the connection itself, before the cloud answered.
 bool failedBeforeAnswer(QNetworkReply::NetworkError error)
 {
@@ -110,12 +105,14 @@ void CloudController::setCloudPassword(const QString& password)
 
 QString CloudController::readScrambled(const char* key) const
 {
-    return m_crypt.decryptToString(settings().settingValue(QString::fromLatin1(key)).toString());
+    const QVariant stored = core::SettingsService::instance().settingValue(QString::fromLatin1(key));
+    return m_crypt.decryptToString(stored.toString());
 }
 
 void CloudController::storeScrambled(const char* key, const QString& value)
 {
-    settings().setSettingValueFromStringKey(QString::fromLatin1(key), m_crypt.encryptToString(value), true);
+    core::SettingsService::instance().setSettingValueFromStringKey(QString::fromLatin1(key),
+                                                                   m_crypt.encryptToString(value), true);
 }
 
 CloudController::LoginResult CloudController::loginResultOf(QNetworkReply::NetworkError error, const QByteArray& body)

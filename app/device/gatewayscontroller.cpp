@@ -6,11 +6,6 @@
 
 namespace {
 
-core::SettingsService& settings()
-{
-    return utils::Singleton<core::SettingsService>::instance();
-}
-
 const QString GatewaysKey = QString::fromLatin1(CloudCredentials::GatewaysKey);
 
 } // namespace
@@ -73,13 +68,13 @@ void GatewaysController::setGatewayCredentials(const QString& serialNumber, cons
 {
     if (serialNumber.isEmpty())
         return;
-    QVariantMap remembered = settings().settingValue(GatewaysKey).toMap();
+    QVariantMap remembered = core::SettingsService::instance().settingValue(GatewaysKey).toMap();
     if (username.isEmpty() || password.isEmpty())
         remembered.remove(serialNumber);
     else
         remembered.insert(serialNumber,
                           QStringList{m_crypt.encryptToString(username), m_crypt.encryptToString(password)});
-    settings().setSettingValueFromStringKey(GatewaysKey, remembered, true);
+    core::SettingsService::instance().setSettingValueFromStringKey(GatewaysKey, remembered, true);
 }
 
 QJsonObject GatewaysController::gatewayCredentials(const QString& serialNumber) const
@@ -98,7 +93,8 @@ bool GatewaysController::hasGatewayCredentials(const QString& serialNumber) cons
 
 QStringList GatewaysController::storedEntry(const QString& serialNumber) const
 {
-    const QVariant entry = settings().settingValue(GatewaysKey).toMap().value(serialNumber);
+    const QVariant entry =
+        core::SettingsService::instance().settingValue(GatewaysKey).toMap().value(serialNumber);
     const QStringList texts = entry.toStringList();
     // An entry of another shape (a damaged store) counts as nothing remembered.
     return texts.size() == 2 ? texts : QStringList();

@@ -1,5 +1,6 @@
 #include "yearlyastrodocument.h"
 
+#include "reporttexts.h"
 #include "trfunctions.h"
 
 #include <QCoreApplication>
@@ -8,10 +9,7 @@ namespace {
 
 constexpr int MonthsPerTable = 6;
 
-QString bold(const QString& text) {
-    return QStringLiteral("<b>%1</b>").arg(text);
-}
-
+using reporttext::bold;
 
 QString degrees(double value) {
     return QString::number(value, 'g', 6) + QChar(0x00B0);

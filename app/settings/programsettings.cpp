@@ -5,6 +5,7 @@
 #include <QVariant>
 
 #include "cloudcredentials.h"
+#include "updatesettingskeys.h"
 
 #include <core/settingsservice.h>
 #include <network/networkservice.h>
@@ -20,10 +21,11 @@ const QString ProgramSettings::Notify = QStringLiteral("notify");
 const QString ProgramSettings::OverwriteDisplay = QStringLiteral("debug/OverwriteDisplay");
 const QString ProgramSettings::OverwriteOrientation = QStringLiteral("debug/OverwriteOrientation");
 const QString ProgramSettings::Vibrate = QStringLiteral("vibrate");
-// The key says "Firmware" where the name says "Software"; stores written so far use this key.
-const QString ProgramSettings::ForceOnlineSoftwareUpdateSearch = QStringLiteral("forceOnlineFirmwareUpdateSearch");
-const QString ProgramSettings::SoftwareUpdateEndpoint = QStringLiteral("softwareUpdateEndpoint");
-const QString ProgramSettings::LastSoftwareUpdateChecked = QStringLiteral("lastSoftwareUpdateChecked");
+const QString ProgramSettings::ForceOnlineSoftwareUpdateSearch =
+    QString::fromLatin1(UpdateSettingsKeys::ForceOnlineSearch);
+const QString ProgramSettings::SoftwareUpdateEndpoint = QString::fromLatin1(UpdateSettingsKeys::Endpoint);
+const QString ProgramSettings::LastSoftwareUpdateChecked =
+    QString::fromLatin1(UpdateSettingsKeys::LastChecked);
 const QString ProgramSettings::CloudAddress = QStringLiteral("cloudAddress");
 // A port that stands for the serial programming adapter (docs/serial-protocol.md).
 const QString ProgramSettings::SerialPort = QStringLiteral("serialPort");

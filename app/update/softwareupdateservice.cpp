@@ -1,6 +1,7 @@
 #include "softwareupdateservice.h"
 
 #include "updatelogging.h"
+#include "updatesettingskeys.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -24,10 +25,9 @@ SoftwareUpdateService* SoftwareUpdateService::m_instance = nullptr;
 
 namespace {
 
-// Storage keys of the settings the program registers.
-const QString ForceOnlineSearchKey = QStringLiteral("forceOnlineFirmwareUpdateSearch");
-const QString EndpointKey = QStringLiteral("softwareUpdateEndpoint");
-const QString LastCheckedKey = QStringLiteral("lastSoftwareUpdateChecked");
+const QString ForceOnlineSearchKey = QString::fromLatin1(UpdateSettingsKeys::ForceOnlineSearch);
+const QString EndpointKey = QString::fromLatin1(UpdateSettingsKeys::Endpoint);
+const QString LastCheckedKey = QString::fromLatin1(UpdateSettingsKeys::LastChecked);
 
 const QString DayFormat = QStringLiteral("ddMMyyyy");
 
@@ -35,11 +35,6 @@ constexpr QFile::Permissions ExecutablePermissions = QFile::ReadOwner | QFile::W
                                                       QFile::ReadUser | QFile::WriteUser | QFile::ExeUser |
                                                       QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther |
                                                       QFile::ExeOther;
-
-core::SettingsService& settings()
-{
-    return *core::SettingsService::m_instance;
-}
 
 QString abiProcessor()
 {
@@ -82,27 +77,27 @@ SoftwareUpdateService::~SoftwareUpdateService() = default;
 
 bool SoftwareUpdateService::forceOnlineSoftwareUpdateSearch() const
 {
-    return settings().settingValue(ForceOnlineSearchKey).toBool();
+    return core::SettingsService::instance().settingValue(ForceOnlineSearchKey).toBool();
 }
 
 void SoftwareUpdateService::setForceOnlineSoftwareUpdateSearch(bool force)
 {
     if (force == forceOnlineSoftwareUpdateSearch())
         return;
-    settings().setSettingValueFromStringKey(ForceOnlineSearchKey, force);
+    core::SettingsService::instance().setSettingValueFromStringKey(ForceOnlineSearchKey, force);
     emit forceOnlineSoftwareUpdateSearchChanged();
 }
 
 QString SoftwareUpdateService::softwareUpdateEndpoint() const
 {
-    return settings().settingValue(EndpointKey).toString();
+    return core::SettingsService::instance().settingValue(EndpointKey).toString();
 }
 
 void SoftwareUpdateService::setSoftwareUpdateEndpoint(const QString& endpoint)
 {
     if (endpoint == softwareUpdateEndpoint())
         return;
-    settings().setSettingValueFromStringKey(EndpointKey, endpoint);
+    core::SettingsService::instance().setSettingValueFromStringKey(EndpointKey, endpoint);
     emit softwareUpdateEndpointChanged();
 }
 
@@ -138,7 +133,7 @@ bool SoftwareUpdateService::shouldCheck() const
         qCInfo(updateLog) << "App will check for software update, force online check is activated";
         return true;
     }
-    const QString lastChecked = settings().settingValue(LastCheckedKey).toString();
+    const QString lastChecked = core::SettingsService::instance().settingValue(LastCheckedKey).toString();
     if (lastChecked == QDate::currentDate().toString(DayFormat)) {
         qCInfo(updateLog) << "No need to check for software update, it was already checked today";
         return false;
@@ -196,7 +191,8 @@ void SoftwareUpdateService::parseUpdateInfo(const QByteArray& data)
 
 void SoftwareUpdateService::recordCompletedCheck() const
 {
-    settings().setSettingValueFromStringKey(LastCheckedKey, QDate::currentDate().toString(DayFormat));
+    core::SettingsService::instance().setSettingValueFromStringKey(LastCheckedKey,
+                                                                   QDate::currentDate().toString(DayFormat));
 }
 
 void SoftwareUpdateService::parseArchitectureEntry(const QJsonObject& object)

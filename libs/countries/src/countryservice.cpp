@@ -44,8 +44,7 @@ void CountryService::init() {
 
 void CountryService::loadCatalogue(const QByteArray& json) {
     // A catalogue still being read must not replace this one later.
-    ensureLoaded();
-    m_countries->updateModel(readCatalogue(json));
+    loadedCountries().updateModel(readCatalogue(json));
 }
 
 QList<Country> CountryService::readCatalogue(const QByteArray& json) {
@@ -68,14 +67,17 @@ void CountryService::ensureLoaded() const {
         m_countries->updateModel(m_loading.take());
 }
 
-QList<Country> CountryService::countryList() const {
+Countries& CountryService::loadedCountries() const {
     ensureLoaded();
-    return m_countries->countries();
+    return *m_countries;
+}
+
+QList<Country> CountryService::countryList() const {
+    return loadedCountries().countries();
 }
 
 Countries* CountryService::countries() const {
-    ensureLoaded();
-    return m_countries;
+    return &loadedCountries();
 }
 
 Cities* CountryService::cities() const {
@@ -83,29 +85,29 @@ Cities* CountryService::cities() const {
 }
 
 QString CountryService::countryName(int row) const {
-    ensureLoaded();
-    if (row < 0 || row >= m_countries->count())
+    const Countries& catalogue = loadedCountries();
+    if (row < 0 || row >= catalogue.count())
         return {};
-    return m_countries->at(row).name();
+    return catalogue.at(row).name();
 }
 
 Country CountryService::countryFromEepromIndex(int n) const {
-    ensureLoaded();
-    if (n < 0 || n + 1 >= m_countries->count()) {
+    const Countries& catalogue = loadedCountries();
+    if (n < 0 || n + 1 >= catalogue.count()) {
         qCWarning(countriesLog) << "No country with device index" << n;
         return {};
     }
-    return m_countries->at(n + 1);
+    return catalogue.at(n + 1);
 }
 
 void CountryService::selectCountry(int row) {
-    ensureLoaded();
-    if (row < 0 || row >= m_countries->count()) {
+    const Countries& catalogue = loadedCountries();
+    if (row < 0 || row >= catalogue.count()) {
         qCWarning(countriesLog) << "Cannot select the country in row" << row;
         m_cities->updateModel({});
         return;
     }
-    m_cities->updateModel(m_countries->at(row).cities());
+    m_cities->updateModel(catalogue.at(row).cities());
 }
 
 City CountryService::cityFromIndex(int i) const {
@@ -158,8 +160,7 @@ QList<int> CountryService::searchCityIndex(const QList<City>& cities, double lat
 QList<int> CountryService::cityIndexFromLocation(double latitude, double longitude, int timezone,
                                                  bool matchTimezone, bool matchChecksum, int firstChar,
                                                  int checksum) const {
-    ensureLoaded();
-    const QList<Country> list = m_countries->countries();
+    const QList<Country> list = loadedCountries().countries();
     for (qsizetype row = 0; row < list.size(); ++row) {
         const QList<int> found =
             searchCityIndex(list.at(row).cities(), latitude, longitude, timezone, static_cast<int>(row),

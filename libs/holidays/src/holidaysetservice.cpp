@@ -90,7 +90,7 @@ void HolidaySetService::init()
         },
         this, [this] { ensureLoaded(); });
     connect(&m_filter, &HolidaySetFilter::showPredefinedHolidaysChanged, this, [this] {
-        if (m_currentIndex >= m_filter.rowCount())
+        if (loadedCurrentIndex() >= loadedFilter().rowCount())
             setHolidayList(0, true);
     });
     setApplyUntilYear(QDate::currentDate().year());
@@ -128,10 +128,10 @@ QString HolidaySetService::customFilePath()
 
 bool HolidaySetService::loadHolidays(const QString& path, bool custom)
 {
-    ensureLoaded();
+    HolidaySets& loaded = loadedSets();
     const std::optional<QList<HolidaySet>> sets = readHolidaySets(path, custom);
     for (const HolidaySet& set : sets.value_or(QList<HolidaySet>()))
-        m_sets.addSet(set);
+        loaded.addSet(set);
     return sets.has_value();
 }
 
@@ -174,82 +174,79 @@ void HolidaySetService::setApplyUntilYear(int year)
 
 void HolidaySetService::setHolidayList(int index, bool filteredIndex)
 {
-    ensureLoaded();
-    m_currentIndex = setPosition(index, filteredIndex);
-    if (m_currentIndex >= 0)
+    const int position = setPosition(index, filteredIndex);
+    m_currentIndex = position;
+    if (position >= 0)
         storeCurrentIndex();
-    showRulesOf(m_currentIndex);
+    showRulesOf(position);
     invalidateRegistry();
 }
 
 int HolidaySetService::currentIndex(bool filteredIndex) const
 {
-    ensureLoaded();
-    if (!filteredIndex || !m_sets.isValidIndex(m_currentIndex))
-        return m_currentIndex;
-    return m_filter.mapFromSource(m_sets.index(m_currentIndex)).row();
+    const int position = loadedCurrentIndex();
+    const HolidaySets& sets = loadedSets();
+    if (!filteredIndex || !sets.isValidIndex(position))
+        return position;
+    return loadedFilter().mapFromSource(sets.index(position)).row();
 }
 
 bool HolidaySetService::currentSetIsCustom() const
 {
-    ensureLoaded();
-    return m_sets.isValidIndex(m_currentIndex) && m_sets.at(m_currentIndex).custom();
+    const int position = loadedCurrentIndex();
+    const HolidaySets& sets = loadedSets();
+    return sets.isValidIndex(position) && sets.at(position).custom();
 }
 
 QString HolidaySetService::currentSetName() const
 {
-    ensureLoaded();
-    return m_sets.isValidIndex(m_currentIndex) ? m_sets.at(m_currentIndex).name() : QString();
+    const int position = loadedCurrentIndex();
+    const HolidaySets& sets = loadedSets();
+    return sets.isValidIndex(position) ? sets.at(position).name() : QString();
 }
 
 QJsonObject HolidaySetService::holiday(int index) const
 {
-    ensureLoaded();
-    return isValidRuleRow(index) ? m_holidays.at(index).data() : QJsonObject();
+    return isValidRuleRow(index) ? loadedRules().at(index).data() : QJsonObject();
 }
 
 QVariantMap HolidaySetService::holidayDataFromIndex(int holidayIndex) const
 {
-    ensureLoaded();
     QVariantMap fields;
     if (!isValidRuleRow(holidayIndex))
         return fields;
-    const QHash<int, QByteArray> names = m_holidays.roleNames();
-    const QModelIndex row = m_holidays.index(holidayIndex);
+    const Holidays& rules = loadedRules();
+    const QHash<int, QByteArray> names = rules.roleNames();
+    const QModelIndex row = rules.index(holidayIndex);
     for (int role = Holidays::TypeRole; role <= Holidays::EndHourRole; ++role)
-        fields.insert(QString::fromLatin1(names.value(role)), m_holidays.data(row, role));
+        fields.insert(QString::fromLatin1(names.value(role)), rules.data(row, role));
     return fields;
 }
 
 Holiday HolidaySetService::holidayFromIndex(int index) const
 {
-    ensureLoaded();
-    return isValidRuleRow(index) ? m_holidays.at(index) : Holiday();
+    return isValidRuleRow(index) ? loadedRules().at(index) : Holiday();
 }
 
 QList<Holiday> HolidaySetService::holidayListFromIndex(int index, bool filteredIndex) const
 {
-    ensureLoaded();
     const int position = setPosition(index, filteredIndex);
-    return position >= 0 ? m_sets.at(position).holidays() : QList<Holiday>();
+    return position >= 0 ? loadedSets().at(position).holidays() : QList<Holiday>();
 }
 
 QList<HolidaySet> HolidaySetService::holidaySetList() const
 {
-    ensureLoaded();
-    return m_sets.holidaySets();
+    return loadedSets().holidaySets();
 }
 
 HolidaySet HolidaySetService::holidaySetFromEepromIndex(int index) const
 {
-    ensureLoaded();
     const int position = setPosition(index + 1, false);
-    return position >= 0 ? m_sets.at(position) : HolidaySet();
+    return position >= 0 ? loadedSets().at(position) : HolidaySet();
 }
 
 bool HolidaySetService::addCustomHolidaySet(const QString& name)
 {
-    ensureLoaded();
     if (name.trimmed().isEmpty()) {
         qCWarning(holidaysLog) << "A holiday set needs a name";
         return false;
@@ -259,25 +256,24 @@ bool HolidaySetService::addCustomHolidaySet(const QString& name)
 
 bool HolidaySetService::copyCustomHolidaySet(const QString& name, int index, bool filteredIndex)
 {
-    ensureLoaded();
     const int position = setPosition(index, filteredIndex);
     return position >= 0 &&
-           insertCustomSet(m_sets.at(position).copy(name.trimmed().isEmpty() ? QString() : name));
+           insertCustomSet(loadedSets().at(position).copy(name.trimmed().isEmpty() ? QString() : name));
 }
 
 // New sets go right after the user's other sets, where the next start loads them, so the
 // stored selection names the same set after a restart.
 bool HolidaySetService::insertCustomSet(const HolidaySet& set)
 {
-    const int position = m_sets.customSetCount();
-    m_sets.insertSet(position, set);
+    HolidaySets& sets = loadedSets();
+    const int position = sets.customSetCount();
+    sets.insertSet(position, set);
     setHolidayList(position, false);
     return saveCustomHolidaySets();
 }
 
 bool HolidaySetService::renameCustomHolidaySet(const QString& name, int index, bool filteredIndex)
 {
-    ensureLoaded();
     const int position = customSetPosition(index, filteredIndex);
     if (position < 0)
         return false;
@@ -285,44 +281,40 @@ bool HolidaySetService::renameCustomHolidaySet(const QString& name, int index, b
         qCWarning(holidaysLog) << "A holiday set needs a name";
         return false;
     }
-    m_sets.renameSet(position, name);
+    loadedSets().renameSet(position, name);
     return saveCustomHolidaySets();
 }
 
 bool HolidaySetService::removeCustomHolidaySet(int index, bool filteredIndex)
 {
-    ensureLoaded();
     const int position = customSetPosition(index, filteredIndex);
     if (position < 0)
         return false;
-    m_sets.removeSet(position);
+    loadedSets().removeSet(position);
     setHolidayList(0, true);
     return saveCustomHolidaySets();
 }
 
 bool HolidaySetService::addHoliday(int setIndex, const QJsonObject& holiday, bool filteredIndex)
 {
-    ensureLoaded();
     return editRules(setIndex, filteredIndex, [&](int position) {
-        return isValidRule(holiday) && m_sets.addHoliday(position, holiday);
+        return isValidRule(holiday) && loadedSets().addHoliday(position, holiday);
     });
 }
 
 bool HolidaySetService::updateHoliday(int setIndex, int holidayIndex, const QJsonObject& holiday,
                                       bool filteredIndex)
 {
-    ensureLoaded();
     return editRules(setIndex, filteredIndex, [&](int position) {
         return isValidRule(holiday) &&
-               ruleFound(m_sets.updateHoliday(position, holidayIndex, holiday), holidayIndex);
+               ruleFound(loadedSets().updateHoliday(position, holidayIndex, holiday), holidayIndex);
     });
 }
 
 bool HolidaySetService::removeHoliday(int setIndex, int holidayIndex, bool filteredIndex)
 {
-    ensureLoaded();
     return editRules(setIndex, filteredIndex, [&](int position) {
-        return ruleFound(m_sets.removeHoliday(position, holidayIndex), holidayIndex);
+        return ruleFound(loadedSets().removeHoliday(position, holidayIndex), holidayIndex);
     });
 }
 
@@ -335,7 +327,7 @@ bool HolidaySetService::editRules(int setIndex, bool filteredIndex, const std::f
     if (position < 0 || !edit(position))
         return false;
     showRulesOf(position);
-    if (position == m_currentIndex)
+    if (position == loadedCurrentIndex())
         invalidateRegistry();
     return saveCustomHolidaySets();
 }
@@ -344,9 +336,8 @@ bool HolidaySetService::editRules(int setIndex, bool filteredIndex, const std::f
 // The explicit flush matters: commit() does not notice a write error of its final flush.
 bool HolidaySetService::saveCustomHolidaySets()
 {
-    ensureLoaded();
     const QString path = customFilePath();
-    const QByteArray content = QJsonDocument(m_sets.exportCustomSets()).toJson(QJsonDocument::Indented);
+    const QByteArray content = QJsonDocument(loadedSets().exportCustomSets()).toJson(QJsonDocument::Indented);
     QSaveFile file(path);
     const bool saved = QDir().mkpath(QFileInfo(path).absolutePath()) && file.open(QIODevice::WriteOnly) &&
                        file.write(content) == content.size() && file.flush() && file.commit();
@@ -357,7 +348,6 @@ bool HolidaySetService::saveCustomHolidaySets()
 
 bool HolidaySetService::isHoliday(const QDateTime& date)
 {
-    ensureLoaded();
     const QString key = dayKey(date);
     const auto cached = m_isHolidayCache.constFind(key);
     if (cached != m_isHolidayCache.cend())
@@ -369,7 +359,6 @@ bool HolidaySetService::isHoliday(const QDateTime& date)
 
 QString HolidaySetService::holidayName(const QDateTime& date)
 {
-    ensureLoaded();
     const QString key = dayKey(date);
     const auto cached = m_holidayNameCache.constFind(key);
     if (cached != m_holidayNameCache.cend())
@@ -395,10 +384,11 @@ int HolidaySetService::setPosition(int index, bool filteredIndex) const
 {
     int position = index;
     if (filteredIndex) {
-        const QModelIndex row = m_filter.index(index, 0);
-        position = row.isValid() ? m_filter.mapToSource(row).row() : -1;
+        const HolidaySetFilter& filter = loadedFilter();
+        const QModelIndex row = filter.index(index, 0);
+        position = row.isValid() ? filter.mapToSource(row).row() : -1;
     }
-    if (m_sets.isValidIndex(position))
+    if (loadedSets().isValidIndex(position))
         return position;
     qCWarning(holidaysLog) << "No holiday set at" << (filteredIndex ? "row" : "position") << index;
     return -1;
@@ -407,16 +397,16 @@ int HolidaySetService::setPosition(int index, bool filteredIndex) const
 int HolidaySetService::customSetPosition(int index, bool filteredIndex) const
 {
     const int position = setPosition(index, filteredIndex);
-    if (position < 0 || m_sets.at(position).custom())
+    if (position < 0 || loadedSets().at(position).custom())
         return position;
-    qCWarning(holidaysLog).noquote() << "The shipped holiday set" << m_sets.at(position).name()
+    qCWarning(holidaysLog).noquote() << "The shipped holiday set" << loadedSets().at(position).name()
                                      << "cannot be changed";
     return -1;
 }
 
 bool HolidaySetService::isValidRuleRow(int index) const
 {
-    if (m_holidays.isValidIndex(index))
+    if (loadedRules().isValidIndex(index))
         return true;
     qCWarning(holidaysLog) << "No holiday rule at row" << index;
     return false;
@@ -424,8 +414,9 @@ bool HolidaySetService::isValidRuleRow(int index) const
 
 void HolidaySetService::storeCurrentIndex() const
 {
-    if (core::SettingsService::hasInstance())
-        core::SettingsService::instance().setSettingValueFromStringKey(SettingKey, m_currentIndex, true);
+    if (!core::SettingsService::hasInstance())
+        return;
+    core::SettingsService::instance().setSettingValueFromStringKey(SettingKey, loadedCurrentIndex(), true);
 }
 
 int HolidaySetService::storedCurrentIndex() const
@@ -437,7 +428,8 @@ int HolidaySetService::storedCurrentIndex() const
 
 void HolidaySetService::showRulesOf(int position)
 {
-    m_holidays.updateModel(m_sets.isValidIndex(position) ? m_sets.at(position).holidays() : QList<Holiday>());
+    const HolidaySets& sets = loadedSets();
+    loadedRules().updateModel(sets.isValidIndex(position) ? sets.at(position).holidays() : QList<Holiday>());
 }
 
 void HolidaySetService::invalidateRegistry()
@@ -451,12 +443,14 @@ void HolidaySetService::invalidateRegistry()
 // Built from the current set itself: the rules model may show another set after an edit.
 const QJsonArray& HolidaySetService::registry() const
 {
-    ensureLoaded();
+    // Taken first: the load renews the registry.
+    const int position = loadedCurrentIndex();
     if (m_registry)
         return *m_registry;
+    const HolidaySets& sets = loadedSets();
     QJsonArray entries;
-    const QList<Holiday> rules = m_sets.isValidIndex(m_currentIndex) ? m_sets.at(m_currentIndex).holidays()
-                                                                      : QList<Holiday>();
+    const QList<Holiday> rules =
+        sets.isValidIndex(position) ? sets.at(position).holidays() : QList<Holiday>();
     for (const Holiday& holiday : rules) {
         const QJsonArray dates = holiday.holidays();
         for (const QJsonValue& date : dates)

@@ -138,6 +138,11 @@ private slots:
         QTest::newRow("holiday registry") << 5;
         QTest::newRow("holiday test") << 6;
         QTest::newRow("device index") << 7;
+        QTest::newRow("current position") << 8;
+        QTest::newRow("current sorted row") << 9;
+        QTest::newRow("rule of the current set") << 10;
+        QTest::newRow("holiday name") << 11;
+        QTest::newRow("rules of a set") << 12;
     }
 
     void theFirstReaderAfterInitSeesEverySet()
@@ -148,6 +153,9 @@ private slots:
             Run run;
             run.service.setHolidayList(positionOf(run.service, "Deutschland - Sachsen"));
         }
+        // After the custom set.
+        const int saxony = 1 + 13;
+        const QJsonArray saxonyRules = shippedSets().at(13).toObject().value("Holidays").toArray();
         QFETCH(int, reader);
         Run run;
         switch (reader) {
@@ -161,8 +169,7 @@ private slots:
             QCOMPARE(run.service.sortedHolidaySet()->rowCount(), sets);
             break;
         case 3:
-            QCOMPARE(run.service.holidays()->count(),
-                     shippedSets().at(13).toObject().value("Holidays").toArray().size());
+            QCOMPARE(run.service.holidays()->count(), saxonyRules.size());
             break;
         case 4:
             QCOMPARE(run.service.currentSetName(), QString("Deutschland - Sachsen"));
@@ -176,6 +183,25 @@ private slots:
         case 7:
             QCOMPARE(run.service.holidaySetFromEepromIndex(1).name(),
                      shippedSets().at(1).toObject().value("Name").toString());
+            break;
+        case 8:
+            QCOMPARE(run.service.currentIndex(), saxony);
+            break;
+        case 9: {
+            const int row = run.service.currentIndex(true);
+            const holidays::HolidaySetFilter* sorted = run.service.sortedHolidaySet();
+            QCOMPARE(sorted->mapToSource(sorted->index(row, 0)).row(), saxony);
+            break;
+        }
+        case 10:
+            QCOMPARE(run.service.holidayFromIndex(0).name(),
+                     Holiday::fromJson(saxonyRules.first().toObject()).name());
+            break;
+        case 11:
+            QVERIFY(!run.service.holidayName(day(QDate::currentDate().year(), 12, 25)).isEmpty());
+            break;
+        case 12:
+            QCOMPARE(run.service.holidayListFromIndex(saxony).size(), saxonyRules.size());
             break;
         }
         QCoreApplication::sendPostedEvents();

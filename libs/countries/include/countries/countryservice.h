@@ -56,6 +56,8 @@ private:
     static QList<Country> readCatalogue(const QByteArray& json);
     // Takes the catalogue read by the worker, waiting for it when it is not read yet.
     void ensureLoaded() const;
+    // The catalogue, taken first; every reader goes through it so that none sees it unread.
+    Countries& loadedCountries() const;
 
     mutable utils::BackgroundLoad<QList<Country>> m_loading;
     Countries* m_countries;

@@ -47,9 +47,9 @@ public:
     // thread; the stored set is selected once they are in. Every reader gets the complete sets.
     void init();
 
-    HolidaySets* holidaySets() { ensureLoaded(); return &m_sets; }
-    Holidays* holidays() { ensureLoaded(); return &m_holidays; }
-    HolidaySetFilter* sortedHolidaySet() { ensureLoaded(); return &m_filter; }
+    HolidaySets* holidaySets() { return &loadedSets(); }
+    Holidays* holidays() { return &loadedRules(); }
+    HolidaySetFilter* sortedHolidaySet() { return &loadedFilter(); }
     QJsonArray holidayRegistry() const { return registry(); }
     int applyUntilYear() const { return m_applyUntilYear; }
     void setApplyUntilYear(int year);
@@ -104,6 +104,16 @@ private:
     static std::optional<QList<HolidaySet>> readHolidaySets(const QString& path, bool custom);
     // Takes the sets read by the worker, waiting for them when they are not read yet.
     void ensureLoaded() const;
+    // The loaded state, taken first; every reader goes through these so that none sees it
+    // before the sets and the stored selection are in.
+    HolidaySets& loadedSets() { ensureLoaded(); return m_sets; }
+    const HolidaySets& loadedSets() const { ensureLoaded(); return m_sets; }
+    // The rules of the set shown by the editor.
+    Holidays& loadedRules() { ensureLoaded(); return m_holidays; }
+    const Holidays& loadedRules() const { ensureLoaded(); return m_holidays; }
+    HolidaySetFilter& loadedFilter() { ensureLoaded(); return m_filter; }
+    const HolidaySetFilter& loadedFilter() const { ensureLoaded(); return m_filter; }
+    int loadedCurrentIndex() const { ensureLoaded(); return m_currentIndex; }
     int setPosition(int index, bool filteredIndex) const;
     int customSetPosition(int index, bool filteredIndex) const;
     bool isValidRuleRow(int index) const;
@@ -124,6 +134,7 @@ private:
     int m_applyUntilYear;
     // Made at its first reader after each change: it spells out every date of every rule.
     mutable std::optional<QJsonArray> m_registry;
+    // Filled from the registry only, so empty until the load.
     QHash<QString, bool> m_isHolidayCache;
     QHash<QString, QString> m_holidayNameCache;
 };
