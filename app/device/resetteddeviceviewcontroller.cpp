@@ -187,11 +187,16 @@ void ResettedDeviceViewController::takeCity()
     const ble::CityTelegram& t = m_cityTelegram;
     QList<int> found{NoMatch, NoMatch};
     if (countries::CountryService::hasInstance())
-        found = countries::CountryService::instance().cityIndexFromLocation(
-            double(t.latitude()), double(t.longitude()), t.timezone(), true, true, t.firstChar(), t.checksum());
+        found = countries::CountryService::instance().cityIndexInDegreeCell(t.latitude(), t.longitude(), t.timezone(),
+                                                                              t.firstChar(), t.checksum());
     qCDebug(deviceLog) << "Device city" << t.latitude() << t.longitude() << "is catalogue city" << found;
     m_coordinates->setCountry(found.value(0, NoMatch), false);
     m_coordinates->setCity(found.value(1, NoMatch), true);
+    if (found.value(1, NoMatch) != NoMatch)
+        return;
+    // No catalogue city: the form shows the location the device holds, not the one it showed.
+    m_coordinates->setLatitudeLongitude(t.latitude(), t.longitude());
+    m_coordinates->setTimezone(t.timezone());
 }
 
 void ResettedDeviceViewController::failRead(const QString& detail)

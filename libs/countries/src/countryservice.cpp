@@ -8,6 +8,9 @@
 #include <QJsonObject>
 #include <QQmlEngine>
 
+#include <cmath>
+#include <limits>
+
 namespace countries {
 
 namespace {
@@ -169,6 +172,28 @@ QList<int> CountryService::cityIndexFromLocation(double latitude, double longitu
             return found;
     }
     return {-1, -1};
+}
+
+QList<int> CountryService::cityIndexInDegreeCell(int latitude, int longitude, int timezone, int firstChar,
+                                                 int checksum) const {
+    QList<int> found{-1, -1};
+    double nearest = std::numeric_limits<double>::infinity();
+    const QList<Country> list = loadedCountries().countries();
+    for (qsizetype row = 0; row < list.size(); ++row) {
+        const QList<City> cities = list.at(row).cities();
+        for (qsizetype i = 0; i < cities.size(); ++i) {
+            const City& city = cities.at(i);
+            if (int(city.latitude()) != latitude || int(city.longitude()) != longitude || city.timezone() != timezone
+                || city.firstChar() != firstChar || city.checksum() != checksum)
+                continue;
+            const double distance = std::hypot(city.latitude() - latitude, city.longitude() - longitude);
+            if (distance < nearest) {
+                nearest = distance;
+                found = {static_cast<int>(row), static_cast<int>(i)};
+            }
+        }
+    }
+    return found;
 }
 
 } // namespace countries

@@ -13,7 +13,7 @@ using devicesim::SimulatedDevice;
 
 namespace {
 
-// Wien lies within the search radius of its whole degrees; its key is that of the device's city.
+// Wien's whole degrees, zone and key are those of the device's city.
 const char* const Cities = R"([
  {"Name": "Oesterreich", "LenCity": "2", "cities": [
   {"Name": "Graz", "La": "47.07", "Lo": "15.44", "Zo": "13", "Fc": "71", "Cs": "40"},
@@ -186,6 +186,18 @@ private slots:
         QVERIFY(sendSettings());
         QVERIFY(!received(fixture->device).contains(quint8(0xb2)));
         QCOMPARE(fixture->device->city(), Nowhere);
+    }
+
+    void anUnknownPlaceIsShownAsTheDeviceHoldsIt()
+    {
+        start(AstroModule);
+        controller->coordinatesController()->setLatitudeLongitude(47.07, 15.44);
+        fixture->device->setCity({30, -31, 14, 0xFF, 0xFF});
+        QVERIFY(readSettings());
+        QCOMPARE(controller->coordinatesController()->city(), -1);
+        QCOMPARE(controller->coordinatesController()->latitude(), 30.0);
+        QCOMPARE(controller->coordinatesController()->longitude(), -31.0);
+        QCOMPARE(controller->coordinatesController()->timezone(), 14);
     }
 
     void nakAtTheRuleStopsTheChain()

@@ -257,6 +257,38 @@ private slots:
                  (QList<int>{5, 1}));
         QCOMPARE(m_service->searchCityIndex(cities, 0, 0, 14, 5, false, false, 0, 0), QList<int>());
     }
+
+    // A device holds its city as whole degrees cut toward zero, with the zone and the name key.
+    void aDeviceCellFindsTheNearestCityOfItsKey() {
+        QCOMPARE(m_service->cityIndexInDegreeCell(10, 20, 13, 65, 16), (QList<int>{1, 0}));
+        QCOMPARE(m_service->cityIndexInDegreeCell(10, 20, 13, 71, 50), (QList<int>{2, 0}));
+        // Cut toward zero, not rounded down: -33.25 is -33.
+        QCOMPARE(m_service->cityIndexInDegreeCell(-33, -70, 7, 83, 3), (QList<int>{2, 2}));
+        QCOMPARE(m_service->cityIndexInDegreeCell(-34, -71, 7, 83, 3), (QList<int>{-1, -1}));
+        QCOMPARE(m_service->cityIndexInDegreeCell(11, 20, 13, 65, 16), (QList<int>{-1, -1}));
+        QCOMPARE(m_service->cityIndexInDegreeCell(10, 20, 14, 65, 16), (QList<int>{-1, -1}));
+    }
+
+    // Every city of the shipped catalogue, written to a device as its cell and key, is found again.
+    void everyShippedCityIsFoundFromItsDeviceCell() {
+        QFile file(QStringLiteral(":/countries_data/Location.json"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        CountryService shipped;
+        shipped.loadCatalogue(file.readAll());
+        const QList<countries::Country> list = shipped.countryList();
+        int cities = 0;
+        for (qsizetype row = 0; row < list.size(); ++row) {
+            const QList<City> ofCountry = list.at(row).cities();
+            for (const City& city : ofCountry) {
+                const QList<int> found = shipped.cityIndexInDegreeCell(int(city.latitude()), int(city.longitude()),
+                                                                       city.timezone(), city.firstChar(), city.checksum());
+                QVERIFY2(found.value(0) >= 0, qPrintable(city.name()));
+                QCOMPARE(list.at(found.at(0)).cities().at(found.at(1)).name(), city.name());
+                ++cities;
+            }
+        }
+        QVERIFY(cities > 1000);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestCountryService)

@@ -47,6 +47,10 @@ public:
                                int checksum) const;
     QList<int> cityIndexFromLocation(double latitude, double longitude, int timezone, bool matchTimezone,
                                      bool matchChecksum, int firstChar, int checksum) const;
+    // The city a device stands for: devices hold whole degrees cut toward zero, so the city is one
+    // whose cut coordinates are these, with the device's zone and name key; the nearest to the
+    // point when several are. {country row, city row}, {-1, -1} when none is.
+    QList<int> cityIndexInDegreeCell(int latitude, int longitude, int timezone, int firstChar, int checksum) const;
 
 public slots:
     void selectCountry(int row);
