@@ -153,6 +153,7 @@ set(tarvino_qml_files
   app/toolbars/ToolBarButton.qml
   app/toolbars/TwoLineTitle.qml
   app/utils/ClickOutsideLoseFocus.qml
+  app/utils/StackPage.qml
   app/views/DeviceScanView.qml
   app/views/FavoriteLocationRow.qml
   app/views/FavoriteLocationsView.qml

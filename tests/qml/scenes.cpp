@@ -922,7 +922,8 @@ bool photographPhoneAstroPages(const QDir& output)
             return harness.findByName(name) && !harness.evaluate(QStringLiteral("ViewLoader.stack.busy")).toBool();
         });
     };
-    harness.evaluate(QStringLiteral("ViewLoader.openView(View.EditOwnAstroTableView, "
+    harness.evaluate(QStringLiteral("ViewLoader.openPage(View.EditOwnAstroTableView, "
+                                    "'qrc:/orvindal/Tarvino/app/astro/EditOwnAstroTable.qml', "
                                     "{ viewController: mainController.projectContent })"));
     bool saved = shows(QStringLiteral("ownTableCell_0_0"));
     saved &= save(photographMainWindow(), output.filePath(QStringLiteral("own-astro-table-phone.png")));
