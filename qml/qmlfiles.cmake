@@ -153,6 +153,7 @@ set(tarvino_qml_files
   app/toolbars/ToolBarButton.qml
   app/toolbars/TwoLineTitle.qml
   app/utils/ClickOutsideLoseFocus.qml
+  app/utils/StackPage.qml
   app/views/DeviceScanView.qml
   app/views/FavoriteLocationRow.qml
   app/views/FavoriteLocationsView.qml
@@ -202,8 +203,8 @@ set(tarvino_qml_components
   DefaultTextWithMetrics DefaultToolTip DefaultTumbler DesignText EditableCalendarDisplay
   EditableTimePicker EditableYearPicker FileBrowser FilePicker HapticIcon IconToogleButton
   InfoPopUp LabelButton LanguageCombobox LuxValuePicker LuxValueSelector MessagePopUp
-  NotImplementedYetPopUp OldTimePicker PopUp RepeatedArea SingleNumberPicker SvgIcon SyncArrow
-  SyncArrowAnimation TabSubView TimePicker TimePickerColumnItem TitledSection ToggleButton
+  NotImplementedYetPopUp OldTimePicker PopUp RepeatedArea ShapeLoader SingleNumberPicker SvgIcon
+  SyncArrow SyncArrowAnimation TabSubView TimePicker TimePickerColumnItem TitledSection ToggleButton
   ToolbarScrollIndicator TumblerNumberPicker TumblerTimePicker WeekPicker WeekPickerButton
   WindowDialog YearPicker)
 foreach(component IN LISTS tarvino_qml_components)

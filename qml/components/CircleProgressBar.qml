@@ -16,10 +16,8 @@ ProgressBar {
     implicitHeight: 96
     background: null
     contentItem: Item {
-        // A fresh shape each time the bar enters a window (see DefaultButton).
-        Loader {
+        ShapeLoader {
             anchors.fill: parent
-            active: bar.Window.window !== null
             sourceComponent: Shape {
                 ShapePath {
                     strokeWidth: 8

@@ -24,11 +24,8 @@ Item {
     Keys.onReturnPressed: if (enabled) clicked()
     Keys.onSpacePressed: if (enabled) clicked()
 
-    // A fresh shape each time the button enters a window: the software scene graph draws a shape
-    // that left its window and came back (a pop-up closed and opened again) with its freed node.
-    Loader {
+    ShapeLoader {
         anchors.fill: parent
-        active: button.Window.window !== null
         sourceComponent: Shape {
             id: shape
             readonly property real cut: ClientConfig.behavior.cuttedEdges ? Math.min(10, height / 4) : 0

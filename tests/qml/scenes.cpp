@@ -96,19 +96,85 @@ bool showView(ViewHarness& harness, QQuickWindow* window, int viewKind)
     });
 }
 
+// Up to four projects for the home list, closed again.
+bool createHomeProjects(MainController& main, int count)
+{
+    const std::pair<int, QString> projects[] = {{102, QStringLiteral("Bürogebäude Nord")},
+                                                {111, QStringLiteral("Parkplatz Beleuchtung")},
+                                                {141, QStringLiteral("Schaufenster")},
+                                                {131, QStringLiteral("Heizung")}};
+    bool created = true;
+    for (int index = 0; index < count; ++index)
+        created = created && main.createProject(projects[index].first, projects[index].second);
+    main.closeProject();
+    return created;
+}
+
+// A new project of that model, open as the views show it.
+bool openNewProject(MainController& main, int model, const QString& name)
+{
+    return main.createProject(model, name) && main.openCurrentProject();
+}
+
+// Closes the open project once the window no longer shows a view of it.
+void closeShownProject(ViewHarness& harness)
+{
+    harness.load(QStringLiteral("components/DefaultText.qml"));
+    MainController::instance().closeProject();
+}
+
+// The stack has settled on a view that shows the item of that name.
+bool showsSettled(ViewHarness& harness, const QString& name)
+{
+    return ViewHarness::waitFor([&harness, name] {
+        return harness.findByName(name) && !harness.evaluate(QStringLiteral("ViewLoader.stack.busy")).toBool();
+    });
+}
+
+// The view of the module's file in a window of its own, at least `size`, as the program opens it.
+QQuickWindow* openWindowDialog(ViewHarness& harness, const QString& file, const QVariantMap& properties, QSize size)
+{
+    return qobject_cast<QQuickWindow*>(harness.load(
+        QStringLiteral("components/WindowDialog.qml"),
+        {{QStringLiteral("source"), QStringLiteral("qrc:/orvindal/Tarvino/%1").arg(file)},
+         {QStringLiteral("properties"), properties}, {QStringLiteral("minimumWidth"), size.width()},
+         {QStringLiteral("minimumHeight"), size.height()}}));
+}
+
+// The sections (QML items that read `root.viewController`) one under the other on a white
+// page, photographed into `path`.
+bool photographSections(ViewHarness& harness, const QByteArray& sections, QObject* viewController, const QString& path)
+{
+    const QByteArray page = "import QtQuick\nimport QtQuick.Layouts\nimport Tarvino\n"
+                            "Rectangle {\n    id: root\n    property var viewController\n    color: Colors.white\n"
+                            "    ColumnLayout {\n        anchors.fill: parent\n        anchors.margins: Metrics.middleMargin\n"
+                            "        spacing: Metrics.margin\n"
+                            + sections + "        Item { Layout.fillHeight: true }\n    }\n}\n";
+    return harness.loadData(page, {{QStringLiteral("viewController"), QVariant::fromValue(viewController)}})
+           && save(photographItemScene(harness.window()), path);
+}
+
+// The BLE service's simulated backend, with one device of that model answering at once, its
+// clock at `now`.
+ble::SimulatedBackend* simulateDevice(int model, const QString& serial, const QDateTime& now)
+{
+    auto simulated = std::make_unique<ble::SimulatedBackend>();
+    auto* device = new devicesim::SimulatedDevice(devices::DeviceService::instance().deviceByOt2Number(model), serial,
+                                                  simulated.get());
+    device->setConnectionInterval(std::chrono::microseconds(0));
+    device->setDateTime(now);
+    simulated->addDevice(device);
+    ble::SimulatedBackend* backend = simulated.get();
+    ble::BLEService::instance().setBackend(std::move(simulated));
+    return backend;
+}
+
 // The home list with a few projects, the creation form, the settings and the software
 // information, each in the main window as the user sees it.
-bool photographShellViews(const QDir& output)
+bool photographShellViews(ViewHarness& harness, QQuickWindow* window, const QDir& output)
 {
-    ViewHarness harness;
-    QQuickWindow* window = harness.loadMain();
-    if (!window)
-        return false;
     MainController& main = MainController::instance();
-    bool saved = main.createProject(102, QStringLiteral("Bürogebäude Nord")) &&
-                 main.createProject(111, QStringLiteral("Parkplatz Beleuchtung")) &&
-                 main.createProject(141, QStringLiteral("Schaufenster")) && main.createProject(131, QStringLiteral("Heizung"));
-    main.closeProject();
+    bool saved = createHomeProjects(main, 4);
     const struct {
         int viewKind;
         const char* name;
@@ -131,15 +197,12 @@ bool photographShellViews(const QDir& output)
         }
         saved &= harness.setLanguage(QStringLiteral("de"));
     }
-    return saved & reportOffences(harness);
+    return saved;
 }
 
 // The scan window listing the simulated devices of the demonstration mode, the first selected.
-bool photographDeviceScan(const QDir& output)
+bool photographDeviceScan(ViewHarness& harness, QQuickWindow*, const QDir& output)
 {
-    ViewHarness harness;
-    if (!harness.loadMain())
-        return false;
     harness.app().settingsService()->setDemoMode(true);
     harness.evaluate(QStringLiteral("ZorvikUtils.deviceScan.readProject()"));
     QQuickItem* view = nullptr;
@@ -155,18 +218,14 @@ bool photographDeviceScan(const QDir& output)
     dialog->requestActivate();
     const bool saved = save(photographItemScene(dialog), output.filePath(QStringLiteral("device-scan.png")));
     harness.evaluate(QStringLiteral("ZorvikUtils.deviceScan.close()"));
-    return saved & reportOffences(harness);
+    return saved;
 }
 
 // The open project's view with its print buttons, and the way of a cloud model's project to
 // its device: the upload button, the cloud login, the choice among the account's gateways and
 // the gateway login (the gateways given as the cloud would list them).
-bool photographProjectAndCloudViews(const QDir& output)
+bool photographProjectAndCloudViews(ViewHarness& harness, QQuickWindow* window, const QDir& output)
 {
-    ViewHarness harness;
-    QQuickWindow* window = harness.loadMain();
-    if (!window)
-        return false;
     MainController& main = MainController::instance();
     bool saved = main.createProject(102, QStringLiteral("Druckerei Mitte"));
     saved &= showView(harness, window, 2);
@@ -200,7 +259,7 @@ bool photographProjectAndCloudViews(const QDir& output)
         saved &= harness.click(harness.find(QStringLiteral("gateway_KQ-1003")));
         saved &= save(photographItemScene(dialog), output.filePath(QStringLiteral("gateway-login-de.png")));
     }
-    return saved & reportOffences(harness);
+    return saved;
 }
 
 // The pop-up of that name, once it has opened.
@@ -224,12 +283,8 @@ bool chooseEntry(const ViewHarness& harness, const QString& box, const QString& 
 
 // The device-language pop-up over the sample languages, the serial transfer of a project to a
 // simulated device in this process, and the software update's question.
-bool photographSerialAndUpdatePopUps(const QDir& output)
+bool photographSerialAndUpdatePopUps(ViewHarness& harness, QQuickWindow*, const QDir& output)
 {
-    ViewHarness harness;
-    QQuickWindow* window = harness.loadMain();
-    if (!window)
-        return false;
     quopral::QuopralService::instance().initialize();
     const int model = 42;
     bool saved = MainController::instance().createProject(model, QStringLiteral("Bürogebäude Nord"));
@@ -268,11 +323,12 @@ bool photographSerialAndUpdatePopUps(const QDir& output)
     saved &= waitForPopup(harness, QStringLiteral("softwareUpdatePopup")) != nullptr;
     saved &= save(photographMainWindow(), output.filePath(QStringLiteral("softwareupdate-de.png")));
     harness.evaluate(QStringLiteral("PopUpManager.closeTopPopup()"));
-    return saved & reportOffences(harness);
+    return saved;
 }
 
-// Switch times of every kind on the days of one week.
-void addWeekOfSwitchTimes(SwitchTimesViewController* switches)
+// Switch times of every kind on the days of one week; on the weekend the lights go off at 13:00
+// unless `weekendOff` is false.
+void addWeekOfSwitchTimes(SwitchTimesViewController* switches, bool weekendOff = true)
 {
     const auto at = [](int hour, int minute, int second = 0) {
         return QDateTime(QDate(2026, 3, 29), QTime(hour, minute, second), Qt::UTC);
@@ -281,25 +337,22 @@ void addWeekOfSwitchTimes(SwitchTimesViewController* switches)
     switches->createFromTable(0, 1, weekdays, -1, at(6, 30), {}, {}, {});
     switches->createFromTable(0, 0, weekdays, -1, at(18, 0), {}, {}, {});
     switches->createFromTable(0, 1, 4 | 2, -1, at(9, 0), {}, {}, {});
-    switches->createFromTable(0, 0, 4 | 2, -1, at(13, 0), {}, {}, {});
+    if (weekendOff)
+        switches->createFromTable(0, 0, 4 | 2, -1, at(13, 0), {}, {}, {});
     switches->createFromTable(1, 1, 128 | 32, -1, at(12, 0, 30), {}, at(0, 1, 30), {});
     switches->createFromTable(2, 0, 16, 4, at(20, 0), at(23, 0), at(0, 15), at(0, 45));
 }
 
 // A week of switch times of every kind in the program view: grid above, table below.
-bool photographProgramGrid(const QDir& output)
+bool photographProgramGrid(ViewHarness& harness, QQuickWindow* window, const QDir& output)
 {
-    ViewHarness harness;
-    QQuickWindow* window = harness.loadMain();
-    if (!window)
-        return false;
     MainController& main = MainController::instance();
     if (!main.createProject(102, QStringLiteral("Bürogebäude Nord")) || !showView(harness, window, 2))
         return false;
     addWeekOfSwitchTimes(main.projectContent()->switchTimesViewController());
     const bool saved = save(photographMainWindow(), output.filePath(QStringLiteral("program-grid.png")));
     main.closeProject();
-    return saved & reportOffences(harness);
+    return saved;
 }
 
 // The ot2 number of the model of that name; -1 when the catalogue has none.
@@ -312,14 +365,23 @@ int modelNamed(const QString& name)
     return -1;
 }
 
+// A new astronomic project whose own table holds the MET preset.
+AstroProjectController* openAstroProjectWithOwnTable(MainController& main)
+{
+    if (!openNewProject(main, modelNamed(QStringLiteral("Tarvino Rix3 Astro 2")), QStringLiteral("Gartenhaus")))
+        return nullptr;
+    auto* astro = qobject_cast<AstroProjectController*>(main.currentProject());
+    if (astro) {
+        astro->ownAstroTableModel()->setName(QStringLiteral("MET"));
+        astro->ownAstroTableModel()->setMETTime();
+    }
+    return astro;
+}
+
 // The device settings of a model with an extension module, the light settings of a twilight
 // model with a row per weekday, and the project settings window with its descriptive data.
-bool photographProjectSettings(const QDir& output)
+bool photographProjectSettings(ViewHarness& harness, QQuickWindow* window, const QDir& output)
 {
-    ViewHarness harness;
-    QQuickWindow* window = harness.loadMain();
-    if (!window)
-        return false;
     MainController& main = MainController::instance();
     bool saved = showView(harness, window, HomeScreenView)
                  && main.createProject(modelNamed(QStringLiteral("Tarvino Rix3 Weekly 2")), QStringLiteral("Turnhalle"));
@@ -339,8 +401,7 @@ bool photographProjectSettings(const QDir& output)
                            {QStringLiteral("insideDialog"), true}}) != nullptr;
     saved &= harness.click(harness.findByName(QStringLiteral("tab_3")));
     saved &= save(photographItemScene(harness.window()), output.filePath(QStringLiteral("project-settings.png")));
-    harness.load(QStringLiteral("components/DefaultText.qml"));
-    main.closeProject();
+    closeShownProject(harness);
 
     saved &= showView(harness, window, HomeScreenView);
     saved &= main.createProject(modelNamed(QStringLiteral("Tarvino Rix3 Lumen 2")), QStringLiteral("Parkplatz"));
@@ -356,13 +417,13 @@ bool photographProjectSettings(const QDir& output)
     saved &= harness.findByName(QStringLiteral("projectTabs"))->setProperty("currentIndex", 2);
     saved &= save(photographItemScene(window), output.filePath(QStringLiteral("light-settings.png")));
     main.closeProject();
-    return saved & reportOffences(harness);
+    return saved;
 }
 
 // A project of two channels with the extension module whose channels differ in every row.
 bool prepareChannelProject(MainController& main)
 {
-    if (!main.createProject(102, QStringLiteral("Bürogebäude Nord")) || !main.openCurrentProject())
+    if (!openNewProject(main, 102, QStringLiteral("Bürogebäude Nord")))
         return false;
     ProjectContentController* content = main.projectContent();
     content->toggleExtensionModule(true);
@@ -389,9 +450,8 @@ bool prepareChannelProject(MainController& main)
 }
 
 // The channel overview window, and the channel and holiday settings of one channel.
-bool photographChannelSettings(const QDir& output)
+bool photographChannelSettings(ViewHarness& harness, const QDir& output)
 {
-    ViewHarness harness(ViewHarness::Options{QStringLiteral("de"), true, QSize(760, 560)});
     MainController& main = MainController::instance();
     if (!prepareChannelProject(main))
         return false;
@@ -400,57 +460,35 @@ bool photographChannelSettings(const QDir& output)
         {QStringLiteral("signalingChannels"), QVariant::fromValue(main.currentProject()->signalingChannels())},
         {QStringLiteral("viewController"), QVariant::fromValue(content->settingsController())},
         {QStringLiteral("projectContentController"), QVariant::fromValue(content)}};
-    auto* dialog = qobject_cast<QQuickWindow*>(harness.load(
-        QStringLiteral("components/WindowDialog.qml"),
-        {{QStringLiteral("source"), QStringLiteral("qrc:/orvindal/Tarvino/app/settings/ChannelOverview.qml")},
-         {QStringLiteral("properties"), properties}, {QStringLiteral("minimumWidth"), 800},
-         {QStringLiteral("minimumHeight"), 475}}));
+    QQuickWindow* dialog = openWindowDialog(harness, QStringLiteral("app/settings/ChannelOverview.qml"), properties, QSize(800, 475));
     bool saved = dialog && save(photographItemScene(dialog), output.filePath(QStringLiteral("channel-overview.png")));
 
-    const QByteArray scene = R"(
-        import QtQuick
-        import QtQuick.Layouts
-        import Tarvino
-        Rectangle {
-            id: root
-            property var viewController
-            color: Colors.white
-            ColumnLayout {
-                anchors.fill: parent
-                anchors.margins: Metrics.middleMargin
-                spacing: Metrics.margin
-                TitledSection {
-                    Layout.fillWidth: true
-                    title: bindTr("Direct commands", "Kanal") + " 2"
-                    ChannelSettings { viewController: root.viewController }
-                }
-                TitledSection {
-                    Layout.fillWidth: true
-                    title: bindTr("Program settings", "Ferien")
-                    HolidaySettings { viewController: root.viewController }
-                }
-                Item { Layout.fillHeight: true }
-            }
-        })";
+    const QByteArray sections = R"(
+        TitledSection {
+            Layout.fillWidth: true
+            title: bindTr("Direct commands", "Kanal") + " 2"
+            ChannelSettings { viewController: root.viewController }
+        }
+        TitledSection {
+            Layout.fillWidth: true
+            title: bindTr("Program settings", "Ferien")
+            HolidaySettings { viewController: root.viewController }
+        }
+)";
     content->setSelectedChannel(1);
-    saved &= harness.loadData(scene, {{QStringLiteral("viewController"), QVariant::fromValue(content->settingsController())}})
-             && save(photographItemScene(harness.window()), output.filePath(QStringLiteral("channel-settings.png")));
+    saved &= photographSections(harness, sections, content->settingsController(),
+                                output.filePath(QStringLiteral("channel-settings.png")));
     main.closeProject();
-    return saved & reportOffences(harness);
+    return saved;
 }
 
 // The direct commands of a twilight switch with three light sensors, in their window, and the
 // sensors' assignment in theirs.
-bool photographDirectCommands(const QDir& output)
+bool photographDirectCommands(ViewHarness& harness, QQuickWindow*, const QDir& output)
 {
-    ViewHarness harness;
-    if (!harness.loadMain())
-        return false;
-    auto simulated = std::make_unique<ble::SimulatedBackend>();
-    auto* device = new devicesim::SimulatedDevice(devices::DeviceService::instance().deviceByOt2Number(74),
-                                                  QStringLiteral("207400074"), simulated.get());
-    device->setConnectionInterval(std::chrono::microseconds(0));
-    device->setDateTime(QDateTime(QDate(2026, 3, 29), QTime(17, 42, 5), Qt::UTC));
+    ble::SimulatedBackend* backend =
+        simulateDevice(74, QStringLiteral("207400074"), QDateTime(QDate(2026, 3, 29), QTime(17, 42, 5), Qt::UTC));
+    devicesim::SimulatedDevice* device = backend->devices().constFirst();
     device->sensors().setSensors({{12, 0x01}, {85, 0x02}, {1400, 0x01}});
     devicesim::ChannelControls::Channel permanent;
     permanent.mode = devicesim::ChannelControls::Permanent;
@@ -460,8 +498,6 @@ bool photographDirectCommands(const QDir& output)
     device->channels().setOperatingHours(1, 412);
     device->setServiceInterval(0, 1000);
     device->setServiceInterval(1, 2000);
-    simulated->addDevice(device);
-    ble::BLEService::instance().setBackend(std::move(simulated));
 
     QQuickItem* view = nullptr;
     QQuickItem* choice = nullptr;
@@ -504,17 +540,13 @@ bool photographDirectCommands(const QDir& output)
     }
     window->close();
     ble::BLEService::instance().disconnectFromDevice();
-    return saved & reportOffences(harness);
+    return saved;
 }
 
 // The date table of an extra program with a range of each kind, under the program's own
 // switch times (an astronomic channel: its night and day switching).
-bool photographExtraProgramTable(const QDir& output)
+bool photographExtraProgramTable(ViewHarness& harness, QQuickWindow* window, const QDir& output)
 {
-    ViewHarness harness;
-    QQuickWindow* window = harness.loadMain();
-    if (!window)
-        return false;
     MainController& main = MainController::instance();
     if (!main.createProject(modelNamed(QStringLiteral("Tarvino Rix2 Astro 1")), QStringLiteral("Sportplatz"))
         || !showView(harness, window, 2))
@@ -543,15 +575,12 @@ bool photographExtraProgramTable(const QDir& output)
     const bool saved = ViewHarness::waitFor([&harness] { return harness.findByName(QStringLiteral("dateTable")); })
                        && save(photographMainWindow(), output.filePath(QStringLiteral("extra-program-table.png")));
     main.closeProject();
-    return saved & reportOffences(harness);
+    return saved;
 }
 
 // The holiday set window in edit mode on a set of the user's own, then the form of one rule.
-bool photographHolidayViews(const QDir& output)
+bool photographHolidayViews(ViewHarness& harness, const QDir& output)
 {
-    ViewHarness::Options options;
-    options.windowSize = QSize(768, 700);
-    ViewHarness harness(options);
     holidays::HolidaySetService& service = holidays::HolidaySetService::instance();
     if (!service.addCustomHolidaySet(QStringLiteral("Betriebsferien")))
         return false;
@@ -569,24 +598,16 @@ bool photographHolidayViews(const QDir& output)
     QTest::qWait(500);
     saved &= save(photographItemScene(harness.window()), output.filePath(QStringLiteral("holiday-rule.png")));
     service.removeCustomHolidaySet(service.currentIndex(true), true);
-    return saved & reportOffences(harness);
+    return saved;
 }
 
 // The reset settings of an astronomic device that connected in reset mode, over the main window.
-bool photographResetSettings(const QDir& output)
+bool photographResetSettings(ViewHarness& harness, QQuickWindow*, const QDir& output)
 {
-    ViewHarness harness;
-    if (!harness.loadMain())
-        return false;
-    auto simulated = std::make_unique<ble::SimulatedBackend>();
-    auto* device = new devicesim::SimulatedDevice(devices::DeviceService::instance().deviceByOt2Number(111),
-                                                  QStringLiteral("311100047"), simulated.get());
-    device->setConnectionInterval(std::chrono::microseconds(0));
+    ble::SimulatedBackend* backend =
+        simulateDevice(111, QStringLiteral("311100047"), QDateTime(QDate(2026, 3, 14), QTime(9, 30), Qt::UTC));
+    devicesim::SimulatedDevice* device = backend->devices().constFirst();
     device->resetSettings().setResetMode(true);
-    device->setDateTime(QDateTime(QDate(2026, 3, 14), QTime(9, 30), Qt::UTC));
-    simulated->addDevice(device);
-    ble::SimulatedBackend* backend = simulated.get();
-    ble::BLEService::instance().setBackend(std::move(simulated));
     ble::BLEDevice found(backend->advertisement(device), QString());
     ble::BLEService::instance().connectToDevice(&found);
     const bool read = ViewHarness::waitFor([&] {
@@ -595,29 +616,16 @@ bool photographResetSettings(const QDir& output)
     }, 20000);
     const bool saved = read && save(photographMainWindow(), output.filePath(QStringLiteral("resetsettings-de.png")));
     ble::BLEService::instance().disconnectFromDevice();
-    return saved & reportOffences(harness);
+    return saved;
 }
 
 // The narrow layout's sorted list of a week's switch times, and the editor of its impulse.
-bool photographProgramListAndEditor(const QDir& output)
+bool photographProgramListAndEditor(ViewHarness& harness, QQuickWindow* window, const QDir& output)
 {
-    ViewHarness harness;
-    QQuickWindow* window = harness.loadMain();
-    if (!window)
-        return false;
     harness.evaluate(QStringLiteral("platformService.overwriteDisplay = 1"));
     MainController& main = MainController::instance();
     bool saved = main.createProject(102, QStringLiteral("Bürogebäude Nord")) && showView(harness, window, 2);
-    SwitchTimesViewController* switches = main.projectContent()->switchTimesViewController();
-    const auto at = [](int hour, int minute, int second = 0) {
-        return QDateTime(QDate(2026, 3, 29), QTime(hour, minute, second), Qt::UTC);
-    };
-    const int weekdays = 128 | 64 | 32 | 16 | 8;
-    switches->createFromTable(0, 1, weekdays, -1, at(6, 30), {}, {}, {});
-    switches->createFromTable(0, 0, weekdays, -1, at(18, 0), {}, {}, {});
-    switches->createFromTable(0, 1, 4 | 2, -1, at(9, 0), {}, {}, {});
-    switches->createFromTable(1, 1, 128 | 32, -1, at(12, 0, 30), {}, at(0, 1, 30), {});
-    switches->createFromTable(2, 0, 16, 4, at(20, 0), at(23, 0), at(0, 15), at(0, 45));
+    addWeekOfSwitchTimes(main.projectContent()->switchTimesViewController(), false);
     saved &= ViewHarness::waitFor([&harness] { return harness.findByName(QStringLiteral("switchItem_3")); });
     saved &= save(photographMainWindow(), output.filePath(QStringLiteral("program-list.png")));
 
@@ -632,32 +640,22 @@ bool photographProgramListAndEditor(const QDir& output)
     saved &= save(photographMainWindow(), output.filePath(QStringLiteral("switchtime-editor.png")));
     harness.evaluate(QStringLiteral("ViewLoader.popView()"));
     main.closeProject();
-    return saved & reportOffences(harness);
+    return saved;
 }
 
 // The own astro table with the Belgian preset, its fill window, and the yearly astro table of
 // an astronomic project in Munich, each in its window.
-bool photographAstroTables(const QDir& output)
+bool photographAstroTables(ViewHarness& harness, const QDir& output)
 {
-    ViewHarness harness;
     MainController& main = MainController::instance();
-    if (!main.createProject(modelNamed(QStringLiteral("Tarvino Rix3 Astro 2")), QStringLiteral("Gartenhaus"))
-        || !main.openCurrentProject())
-        return false;
-    ProjectContentController* content = main.projectContent();
-    auto* astro = qobject_cast<AstroProjectController*>(main.currentProject());
+    AstroProjectController* astro = openAstroProjectWithOwnTable(main);
     if (!astro)
         return false;
+    ProjectContentController* content = main.projectContent();
     astro->coordinatesController()->setLatitudeLongitude(48.13715, 11.57549);
     OwnAstroTableModel* table = astro->ownAstroTableModel();
-    table->setName(QStringLiteral("MET"));
-    table->setMETTime();
     const auto photographWindow = [&](const QString& view, const QVariantMap& properties, QSize size, const QString& file) {
-        auto* dialog = qobject_cast<QQuickWindow*>(harness.load(
-            QStringLiteral("components/WindowDialog.qml"),
-            {{QStringLiteral("source"), QStringLiteral("qrc:/orvindal/Tarvino/app/astro/%1.qml").arg(view)},
-             {QStringLiteral("properties"), properties}, {QStringLiteral("minimumWidth"), size.width()},
-             {QStringLiteral("minimumHeight"), size.height()}}));
+        QQuickWindow* dialog = openWindowDialog(harness, QStringLiteral("app/astro/%1.qml").arg(view), properties, size);
         return dialog && save(photographItemScene(dialog), output.filePath(file));
     };
     const QVariant controller = QVariant::fromValue(content);
@@ -676,43 +674,28 @@ bool photographAstroTables(const QDir& output)
     saved &= photographWindow(QStringLiteral("YearlyAstroTable"),
                               {{QStringLiteral("viewController"), controller}},
                               QSize(1024, 900), QStringLiteral("yearly-astro-table.png"));
-    harness.load(QStringLiteral("components/DefaultText.qml"));
-    main.closeProject();
-    return saved & reportOffences(harness);
+    closeShownProject(harness);
+    return saved;
 }
 
 // The own summer/winter rule of a project, one direction on a fixed day, and the own table of
 // another year span filled from the rule, in its window with two rows selected.
-bool photographSummerWinter(const QDir& output)
+bool photographSummerWinter(ViewHarness& harness, const QDir& output)
 {
-    ViewHarness harness(ViewHarness::Options{QStringLiteral("de"), true, QSize(1100, 420)});
     MainController& main = MainController::instance();
-    if (!main.createProject(101, QStringLiteral("Sommerzeit")) || !main.openCurrentProject())
+    if (!openNewProject(main, 101, QStringLiteral("Sommerzeit")))
         return false;
     ProjectController* project = main.currentProject();
     project->setSoWiRuleType(9);
     project->setCustomWiSo(1);
     project->setWiSoDate(QDate(2026, 3, 27));
-    const QByteArray scene = R"(
-        import QtQuick
-        import QtQuick.Layouts
-        import Tarvino
-        Rectangle {
-            id: root
-            property var viewController
-            color: Colors.white
-            ColumnLayout {
-                anchors.fill: parent
-                anchors.margins: Metrics.middleMargin
-                SettingsSection {
-                    title: bindTr("Program settings", "Sommer-/Winterregel")
-                    SoWiSettings { Layout.fillWidth: true; viewController: root.viewController }
-                }
-                Item { Layout.fillHeight: true }
-            }
-        })";
-    bool saved = harness.loadData(scene, {{QStringLiteral("viewController"), QVariant::fromValue(project)}})
-                 && save(photographItemScene(harness.window()), output.filePath(QStringLiteral("summer-winter.png")));
+    const QByteArray sections = R"(
+        SettingsSection {
+            title: bindTr("Program settings", "Sommer-/Winterregel")
+            SoWiSettings { Layout.fillWidth: true; viewController: root.viewController }
+        }
+)";
+    bool saved = photographSections(harness, sections, project, output.filePath(QStringLiteral("summer-winter.png")));
 
     project->setSoWiRuleType(10);
     SommerWinterTableModel* table = project->sommerWinterTable();
@@ -721,11 +704,9 @@ bool photographSummerWinter(const QDir& output)
     table->select(3, true);
     table->removeSelected();
     project->saveSommerWinterTable();
-    auto* dialog = qobject_cast<QQuickWindow*>(harness.load(
-        QStringLiteral("components/WindowDialog.qml"),
-        {{QStringLiteral("source"), QStringLiteral("qrc:/orvindal/Tarvino/app/settings/EditSoWiTable.qml")},
-         {QStringLiteral("properties"), QVariantMap{{QStringLiteral("projectController"), QVariant::fromValue(project)}}},
-         {QStringLiteral("minimumWidth"), 900}, {QStringLiteral("minimumHeight"), 700}}));
+    QQuickWindow* dialog = openWindowDialog(harness, QStringLiteral("app/settings/EditSoWiTable.qml"),
+                                            {{QStringLiteral("projectController"), QVariant::fromValue(project)}},
+                                            QSize(900, 700));
     if (dialog) {
         table->select(5, false);
         table->select(6, true);
@@ -733,19 +714,15 @@ bool photographSummerWinter(const QDir& output)
     }
     saved &= dialog && save(photographItemScene(dialog), output.filePath(QStringLiteral("summer-winter-table.png")));
     main.closeProject();
-    return saved & reportOffences(harness);
+    return saved;
 }
 
 // The astro tab of a project with two astro channels, tall enough for every section, and the
 // favourite locations of that project.
-bool photographAstroViews(const QDir& output)
+bool photographAstroViews(ViewHarness& harness, const QDir& output)
 {
-    ViewHarness::Options options;
-    options.windowSize = QSize(900, 1500);
-    ViewHarness harness(options);
     MainController& main = MainController::instance();
-    bool saved = main.createProject(modelNamed(QStringLiteral("Tarvino Rix2 Astro 2")), QStringLiteral("Sportplatz"))
-                 && main.openCurrentProject();
+    bool saved = openNewProject(main, modelNamed(QStringLiteral("Tarvino Rix2 Astro 2")), QStringLiteral("Sportplatz"));
     auto* project = qobject_cast<AstroProjectController*>(main.currentProject());
     saved &= project != nullptr;
     if (!saved)
@@ -774,20 +751,16 @@ bool photographAstroViews(const QDir& output)
                            {QStringLiteral("height"), 550}}) != nullptr;
     saved &= save(photographItemScene(harness.window()).copy(0, 0, 768, 550),
                   output.filePath(QStringLiteral("favourite-locations.png")));
-    harness.load(QStringLiteral("components/DefaultText.qml"));
-    main.closeProject();
-    return saved & reportOffences(harness);
+    closeShownProject(harness);
+    return saved;
 }
 
 // The switch times of an extra program: the heads of each channel kind, the boxes above the
 // dates, a permanent program and the holiday set choice on one page; then the editors.
-bool photographExtraProgramEditors(const QDir& output)
+bool photographExtraProgramEditors(ViewHarness& harness, const QDir& output)
 {
-    ViewHarness::Options options;
-    options.windowSize = QSize(900, 1000);
-    ViewHarness harness(options);
     MainController& main = MainController::instance();
-    if (!main.createProject(74, QStringLiteral("Parkplatz Süd")) || !main.openCurrentProject())
+    if (!openNewProject(main, 74, QStringLiteral("Parkplatz Süd")))
         return false;
     ExtraProgramViewController* extra = main.projectContent()->extraProgramViewController(1);
     ExtraProgramSwitchTimeController* times = extra->switchTimes();
@@ -823,7 +796,7 @@ bool photographExtraProgramEditors(const QDir& output)
                                    {QStringLiteral("deviceName"), QStringLiteral("Tarvino Rix2 Lumen 2")}})
             && save(photographItemScene(harness.window()), output.filePath(QStringLiteral("extra-program-onoff.png")));
     main.closeProject();
-    if (!main.createProject(42, QStringLiteral("Bürogebäude Nord")) || !main.openCurrentProject())
+    if (!openNewProject(main, 42, QStringLiteral("Bürogebäude Nord")))
         return false;
     saved = saved && harness.load(QStringLiteral("app/views/SonderProgramOnOffEditionView.qml"),
                                   {{QStringLiteral("viewController"),
@@ -831,17 +804,13 @@ bool photographExtraProgramEditors(const QDir& output)
                                    {QStringLiteral("projectName"), QStringLiteral("Bürogebäude Nord")}})
             && save(photographItemScene(harness.window()), output.filePath(QStringLiteral("extra-program-onoff-plain.png")));
     main.closeProject();
-    return saved & reportOffences(harness);
+    return saved;
 }
 
 // An extra program in the phone's layout: the list of its ranges with the program's own switch
 // times, then the editor of the first range.
-bool photographExtraProgramList(const QDir& output)
+bool photographExtraProgramList(ViewHarness& harness, QQuickWindow* window, const QDir& output)
 {
-    ViewHarness harness;
-    QQuickWindow* window = harness.loadMain();
-    if (!window)
-        return false;
     harness.setPhoneLayout(true);
     MainController& main = MainController::instance();
     bool saved = main.createProject(modelNamed(QStringLiteral("Tarvino Rix2 Weekly 2")), QStringLiteral("Bürogebäude Nord"))
@@ -871,23 +840,17 @@ bool photographExtraProgramList(const QDir& output)
 
     // The first range of the list.
     saved &= harness.click(harness.findByName(QStringLiteral("rangeItem_0")));
-    saved &= ViewHarness::waitFor([&harness] {
-        return harness.findByName(QStringLiteral("sonderProgramDate"))
-               && !harness.evaluate(QStringLiteral("ViewLoader.stack.busy")).toBool();
-    });
+    saved &= showsSettled(harness, QStringLiteral("sonderProgramDate"));
     saved &= save(photographMainWindow(), output.filePath(QStringLiteral("date-range-editor.png")));
     harness.evaluate(QStringLiteral("ViewLoader.popView()"));
     harness.setPhoneLayout(false);
     main.closeProject();
-    return saved & reportOffences(harness);
+    return saved;
 }
 
 // The location window on Munich: the map with its marker and the matched city beside it.
-bool photographAstroLocation(const QDir& output)
+bool photographAstroLocation(ViewHarness& harness, const QDir& output)
 {
-    ViewHarness::Options options;
-    options.windowSize = QSize(768, 550);
-    ViewHarness harness(options);
     CoordinatesSettingsController location;
     location.setLatitudeLongitude(48.13743, 11.57549);
     if (!harness.load(QStringLiteral("app/views/AstroLocationView.qml"),
@@ -896,60 +859,38 @@ bool photographAstroLocation(const QDir& output)
         return false;
     const bool saved = save(photographItemScene(harness.window()), output.filePath(QStringLiteral("astro-location.png")));
     harness.load(QStringLiteral("components/DefaultText.qml"));
-    return saved & reportOffences(harness);
+    return saved;
 }
 
 // The own astro table and its fill as pages of the phone's stack.
-bool photographPhoneAstroPages(const QDir& output)
+bool photographPhoneAstroPages(ViewHarness& harness, QQuickWindow*, const QDir& output)
 {
-    ViewHarness harness;
-    QQuickWindow* window = harness.loadMain();
-    if (!window)
-        return false;
     harness.setPhoneLayout(true);
     MainController& main = MainController::instance();
-    if (!main.createProject(modelNamed(QStringLiteral("Tarvino Rix3 Astro 2")), QStringLiteral("Gartenhaus"))
-        || !main.openCurrentProject())
+    if (!openAstroProjectWithOwnTable(main))
         return false;
-    auto* astro = qobject_cast<AstroProjectController*>(main.currentProject());
-    if (!astro)
-        return false;
-    OwnAstroTableModel* table = astro->ownAstroTableModel();
-    table->setName(QStringLiteral("MET"));
-    table->setMETTime();
-    const auto shows = [&harness](const QString& name) {
-        return ViewHarness::waitFor([&harness, name] {
-            return harness.findByName(name) && !harness.evaluate(QStringLiteral("ViewLoader.stack.busy")).toBool();
-        });
-    };
-    harness.evaluate(QStringLiteral("ViewLoader.openView(View.EditOwnAstroTableView, "
+    harness.evaluate(QStringLiteral("ViewLoader.openPage(View.EditOwnAstroTableView, "
+                                    "'qrc:/orvindal/Tarvino/app/astro/EditOwnAstroTable.qml', "
                                     "{ viewController: mainController.projectContent })"));
-    bool saved = shows(QStringLiteral("ownTableCell_0_0"));
+    bool saved = showsSettled(harness, QStringLiteral("ownTableCell_0_0"));
     saved &= save(photographMainWindow(), output.filePath(QStringLiteral("own-astro-table-phone.png")));
     saved &= harness.click(harness.findByName(QStringLiteral("automaticFillButton")));
-    saved &= shows(QStringLiteral("fillOk"));
+    saved &= showsSettled(harness, QStringLiteral("fillOk"));
     saved &= save(photographMainWindow(), output.filePath(QStringLiteral("automatic-fill-phone.png")));
     harness.evaluate(QStringLiteral("ViewLoader.stack.pop(null)"));
     saved &= ViewHarness::waitFor([&harness] { return !harness.evaluate(QStringLiteral("ViewLoader.stack.busy")).toBool(); });
     harness.setPhoneLayout(false);
     main.closeProject();
-    return saved & reportOffences(harness);
+    return saved;
 }
 
 // The home list and the program view of a week in Greek and in Hebrew, whose views run right
 // to left; the language is switched at run time, as the settings view does.
-bool photographLanguageViews(const QDir& output)
+bool photographLanguageViews(ViewHarness& harness, QQuickWindow* window, const QDir& output)
 {
     const QStringList languages{QStringLiteral("el"), QStringLiteral("he")};
-    ViewHarness harness;
-    QQuickWindow* window = harness.loadMain();
-    if (!window)
-        return false;
     MainController& main = MainController::instance();
-    bool saved = main.createProject(102, QStringLiteral("Bürogebäude Nord")) &&
-                 main.createProject(111, QStringLiteral("Parkplatz Beleuchtung")) &&
-                 main.createProject(141, QStringLiteral("Schaufenster"));
-    main.closeProject();
+    bool saved = createHomeProjects(main, 3);
     for (const QString& language : languages) {
         saved &= harness.setLanguage(language);
         saved &= showView(harness, window, HomeScreenView);
@@ -965,31 +906,26 @@ bool photographLanguageViews(const QDir& output)
     }
     main.closeProject();
     saved &= harness.setLanguage(QStringLiteral("de"));
-    return saved & reportOffences(harness);
+    return saved;
 }
 
 // The gallery of the shared components.
-bool photographComponents(const QDir& output)
+bool photographComponents(ViewHarness& harness, const QDir& output)
 {
-    ViewHarness harness;
     if (!harness.load(QStringLiteral("qrc:/gallery/ComponentGallery.qml")))
         return false;
-    const bool saved = save(photographItemScene(harness.window()), output.filePath(QStringLiteral("components.png")));
-    return saved & reportOffences(harness);
+    return save(photographItemScene(harness.window()), output.filePath(QStringLiteral("components.png")));
 }
 
 // The empty main window in German and in English.
-bool photographMainWindowLanguages(const QDir& output)
+bool photographMainWindowLanguages(ViewHarness& harness, QQuickWindow*, const QDir& output)
 {
-    ViewHarness harness;
-    if (!harness.loadMain())
-        return false;
     bool saved = true;
     for (const QString& language : {QStringLiteral("de"), QStringLiteral("en")}) {
         saved &= harness.setLanguage(language);
         saved &= save(photographMainWindow(), output.filePath(QStringLiteral("main-window-%1.png").arg(language)));
     }
-    return saved & reportOffences(harness);
+    return saved;
 }
 
 // Names a scene that failed, so a run that ends with 1 says where.
@@ -998,6 +934,33 @@ bool reported(const char* scene, bool saved)
     if (!saved)
         QTextStream(stderr) << "The scene " << scene << " failed\n";
     return saved;
+}
+
+// A scene photographs into the folder; true when it wrote every picture.
+using Scene = bool (*)(ViewHarness& harness, const QDir& output);
+using MainWindowScene = bool (*)(ViewHarness& harness, QQuickWindow* window, const QDir& output);
+
+// Runs a scene in a harness of its own; it fails as well when it logs a QML warning.
+bool run(const char* name, Scene scene, const QDir& output, const ViewHarness::Options& options = {})
+{
+    ViewHarness harness(options);
+    return reported(name, scene(harness, output) & reportOffences(harness));
+}
+
+// The same in the program's main window.
+bool run(const char* name, MainWindowScene scene, const QDir& output)
+{
+    ViewHarness harness;
+    QQuickWindow* window = harness.loadMain();
+    return reported(name, (window && scene(harness, window, output)) & reportOffences(harness));
+}
+
+// A harness whose window has that size.
+ViewHarness::Options windowOf(QSize size)
+{
+    ViewHarness::Options options;
+    options.windowSize = size;
+    return options;
 }
 
 } // namespace
@@ -1012,30 +975,30 @@ int main(int argc, char* argv[])
     }
 
     bool saved = true;
-    saved &= reported("photographComponents", photographComponents(output));
-    saved &= reported("photographMainWindowLanguages", photographMainWindowLanguages(output));
-    saved &= reported("photographShellViews", photographShellViews(output));
-    saved &= reported("photographDeviceScan", photographDeviceScan(output));
-    saved &= reported("photographProjectAndCloudViews", photographProjectAndCloudViews(output));
+    saved &= run("photographComponents", photographComponents, output);
+    saved &= run("photographMainWindowLanguages", photographMainWindowLanguages, output);
+    saved &= run("photographShellViews", photographShellViews, output);
+    saved &= run("photographDeviceScan", photographDeviceScan, output);
+    saved &= run("photographProjectAndCloudViews", photographProjectAndCloudViews, output);
     // The sample languages that the build copies.
     if (qEnvironmentVariableIsEmpty(quopral::QuopralService::FolderVariable))
         qputenv(quopral::QuopralService::FolderVariable, TARVINO_SAMPLE_LANGUAGES);
-    saved &= reported("photographSerialAndUpdatePopUps", photographSerialAndUpdatePopUps(output));
-    saved &= reported("photographProgramGrid", photographProgramGrid(output));
-    saved &= reported("photographProjectSettings", photographProjectSettings(output));
-    saved &= reported("photographChannelSettings", photographChannelSettings(output));
-    saved &= reported("photographDirectCommands", photographDirectCommands(output));
-    saved &= reported("photographExtraProgramTable", photographExtraProgramTable(output));
-    saved &= reported("photographHolidayViews", photographHolidayViews(output));
-    saved &= reported("photographResetSettings", photographResetSettings(output));
-    saved &= reported("photographProgramListAndEditor", photographProgramListAndEditor(output));
-    saved &= reported("photographAstroTables", photographAstroTables(output));
-    saved &= reported("photographSummerWinter", photographSummerWinter(output));
-    saved &= reported("photographAstroViews", photographAstroViews(output));
-    saved &= reported("photographExtraProgramEditors", photographExtraProgramEditors(output));
-    saved &= reported("photographExtraProgramList", photographExtraProgramList(output));
-    saved &= reported("photographAstroLocation", photographAstroLocation(output));
-    saved &= reported("photographPhoneAstroPages", photographPhoneAstroPages(output));
-    saved &= reported("photographLanguageViews", photographLanguageViews(output));
+    saved &= run("photographSerialAndUpdatePopUps", photographSerialAndUpdatePopUps, output);
+    saved &= run("photographProgramGrid", photographProgramGrid, output);
+    saved &= run("photographProjectSettings", photographProjectSettings, output);
+    saved &= run("photographChannelSettings", photographChannelSettings, output, windowOf(QSize(760, 560)));
+    saved &= run("photographDirectCommands", photographDirectCommands, output);
+    saved &= run("photographExtraProgramTable", photographExtraProgramTable, output);
+    saved &= run("photographHolidayViews", photographHolidayViews, output, windowOf(QSize(768, 700)));
+    saved &= run("photographResetSettings", photographResetSettings, output);
+    saved &= run("photographProgramListAndEditor", photographProgramListAndEditor, output);
+    saved &= run("photographAstroTables", photographAstroTables, output);
+    saved &= run("photographSummerWinter", photographSummerWinter, output, windowOf(QSize(1100, 420)));
+    saved &= run("photographAstroViews", photographAstroViews, output, windowOf(QSize(900, 1500)));
+    saved &= run("photographExtraProgramEditors", photographExtraProgramEditors, output, windowOf(QSize(900, 1000)));
+    saved &= run("photographExtraProgramList", photographExtraProgramList, output);
+    saved &= run("photographAstroLocation", photographAstroLocation, output, windowOf(QSize(768, 550)));
+    saved &= run("photographPhoneAstroPages", photographPhoneAstroPages, output);
+    saved &= run("photographLanguageViews", photographLanguageViews, output);
     return saved ? 0 : 1;
 }

@@ -76,7 +76,7 @@ private slots:
         QTest::addColumn<QString>("component");
         QTest::addColumn<QString>("language");
         const QStringList files = QDir(Components).entryList({QStringLiteral("*.qml")}, QDir::Files);
-        QCOMPARE(files.size(), 66);
+        QCOMPARE(files.size(), 67);
         for (const QString& language : {QStringLiteral("de"), QStringLiteral("he")}) {
             for (const QString& file : files) {
                 const QString component = QFileInfo(file).baseName();
@@ -364,6 +364,31 @@ private slots:
             QQuickItem* button = harness->findByName(QStringLiteral("acceptButton"));
             QVERIFY(button);
             QVERIFY(drawsShape(button));
+            QVERIFY(ViewHarness::waitForFrame(harness->window()));
+            QVERIFY(QMetaObject::invokeMethod(popup, "close"));
+            QVERIFY(harness->waitFor([popup] { return !popup->property("visible").toBool(); }));
+            QVERIFY(ViewHarness::waitForFrame(harness->window()));
+        }
+    }
+
+    // The progress ring leaves the window with its pop-up as the buttons do, and is drawn each
+    // time the pop-up opens again.
+    void popUpProgressRingIsDrawnAfterReopening()
+    {
+        QObject* popup = harness->loadData(QByteArrayLiteral(R"(
+import QtQuick
+import Tarvino
+DefaultEmptyPopUp {
+    CircleProgressBar { objectName: "ring"; value: 0.4 }
+}
+)"));
+        QVERIFY(popup);
+        for (int round = 0; round < 6; ++round) {
+            QVERIFY(QMetaObject::invokeMethod(popup, "open"));
+            QVERIFY(harness->waitFor([popup] { return popup->property("opened").toBool(); }));
+            QQuickItem* ring = harness->findByName(QStringLiteral("ring"));
+            QVERIFY(ring);
+            QVERIFY(drawsShape(ring));
             QVERIFY(ViewHarness::waitForFrame(harness->window()));
             QVERIFY(QMetaObject::invokeMethod(popup, "close"));
             QVERIFY(harness->waitFor([popup] { return !popup->property("visible").toBool(); }));

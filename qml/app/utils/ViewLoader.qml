@@ -73,12 +73,12 @@ QtObject {
     }
 
     // A page of its own: a window dialog loading `dialogUrl` on the desktop, else the view of
-    // `viewKind` on the stack.
+    // `viewKind` (a StackPage) loading it on the stack.
     function openPage(viewKind, dialogUrl, properties, minimumWidth, windowProperties) {
         if (utils.isDesktop)
             utils.window.openWindowDialog(dialogUrl, properties, minimumWidth, windowProperties)
         else
-            openView(viewKind, properties)
+            openView(viewKind, { source: dialogUrl, properties: properties || {} })
     }
 
     function popView() {
