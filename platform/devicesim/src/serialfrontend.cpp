@@ -9,6 +9,8 @@
 #include <QIODevice>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace devicesim {
 
 namespace {
@@ -41,7 +43,9 @@ void SerialFrontEnd::readLine()
 {
     if (!m_line || !m_device)
         return;
-    m_buffer.append(m_line->readAll());
+    const QByteArray bytes = m_line->readAll();
+    m_requestBytes += bytes.size();
+    m_buffer.append(bytes);
     while (auto frame = SerialFrame::take(m_buffer))
         answer(frame->first, frame->second);
 }
@@ -183,8 +187,23 @@ bool SerialFrontEnd::acceptsLanguage() const
 
 void SerialFrontEnd::send(const QByteArray& frame)
 {
-    if (m_line && m_line->isOpen())
-        m_line->write(frame);
+    if (m_baud <= 0) {
+        if (m_line && m_line->isOpen())
+            m_line->write(frame);
+        return;
+    }
+    // The request came in at the line's rate, and the reply goes out at it, after what is still
+    // on its way.
+    if (!m_clock.isValid())
+        m_clock.start();
+    const qint64 now = m_clock.nsecsElapsed() / 1000;
+    const qint64 bits = 10 * (m_requestBytes + frame.size());
+    m_requestBytes = 0;
+    m_lineFreeAtUs = std::max(now, m_lineFreeAtUs) + bits * 1000000 / m_baud;
+    QTimer::singleShot(int((m_lineFreeAtUs - now + 999) / 1000), Qt::PreciseTimer, this, [this, frame] {
+        if (m_line && m_line->isOpen())
+            m_line->write(frame);
+    });
 }
 
 } // namespace devicesim

@@ -99,10 +99,12 @@ void SimulatedDevice::setMemory(int address, const QByteArray& bytes)
     m_memory.replace(address, bytes.size(), bytes);
 }
 
-void SimulatedDevice::setActiveBank(int bank)
+bool SimulatedDevice::setActiveBank(int bank)
 {
-    if (bank >= 0 && bank < m_layout.bankCount())
-        m_activeBank = bank;
+    if (bank < 0 || bank >= m_layout.bankCount())
+        return false;
+    m_activeBank = bank;
+    return true;
 }
 
 QByteArray SimulatedDevice::handleFrame(const QByteArray& frame, Fault::Kind fault)

@@ -55,7 +55,9 @@ int main(int argc, char* argv[])
     const QCommandLineOption faultFrame(QStringLiteral("fault-frame"), QStringLiteral("First frame the fault hits."),
                                         QStringLiteral("N"), QStringLiteral("1"));
     const QCommandLineOption persistent(QStringLiteral("persistent"), QStringLiteral("The fault hits every later frame."));
-    parser.addOptions({model, memory, bank, fault, faultFrame, persistent});
+    const QCommandLineOption baud(QStringLiteral("baud"), QStringLiteral("Line rate to pace the replies at (0: none)."),
+                                  QStringLiteral("N"), QStringLiteral("0"));
+    parser.addOptions({model, memory, bank, fault, faultFrame, persistent, baud});
     parser.process(app);
 
     devices::DeviceService catalogue;
@@ -73,7 +75,14 @@ int main(int argc, char* argv[])
             return fail(QStringLiteral("cannot read %1: %2").arg(memoryPath, file.errorString()));
         simulated.setMemory(0, file.read(devicesim::SimulatedDevice::MemorySize));
     }
-    simulated.setActiveBank(parser.value(bank).toInt());
+    bool bankIsNumber = false;
+    const int activeBank = parser.value(bank).toInt(&bankIsNumber);
+    if (!bankIsNumber || !simulated.setActiveBank(activeBank))
+        return fail(QStringLiteral("model %1 has no bank %2").arg(parser.value(model), parser.value(bank)));
+    bool baudIsNumber = false;
+    const int baudRate = parser.value(baud).toInt(&baudIsNumber);
+    if (!baudIsNumber || baudRate < 0)
+        return fail(QStringLiteral("the line rate %1 is no number of baud").arg(parser.value(baud)));
     if (parser.isSet(fault)) {
         if (!FaultKinds.contains(parser.value(fault)))
             return fail(QStringLiteral("unknown fault %1").arg(parser.value(fault)));
@@ -84,6 +93,7 @@ int main(int argc, char* argv[])
     if (!terminal.open())
         return fail(QStringLiteral("cannot open a pseudo-terminal: %1").arg(terminal.errorString()));
     devicesim::SerialFrontEnd frontEnd(&simulated, &terminal);
+    frontEnd.setBaudRate(baudRate);
     if (!memoryPath.isEmpty()) {
         QObject::connect(&frontEnd, &devicesim::SerialFrontEnd::committed, [&] {
             if (!saveMemory(memoryPath, simulated.memory()))

@@ -67,7 +67,7 @@ private slots:
     void answersTheFramesOfTheDocument()
     {
         SimulatedDevice device(catalogue.deviceByOt2Number(121), QStringLiteral("5"));
-        device.setActiveBank(1);
+        QVERIFY(device.setActiveBank(1));
         SerialFrontEnd frontEnd(&device, &line);
         QCOMPARE(ask(frame(0x01)), frame(0x81, QByteArray::fromHex("017900") + QByteArray::fromHex("0058")));
         QCOMPARE(ask(frame(0x02)), frame(0x82));

@@ -120,6 +120,8 @@ private slots:
         QTest::newRow("one bank") << 42 << QStringList();
         QTest::newRow("two banks, bank 0 active") << 121 << QStringList();
         QTest::newRow("two banks, bank 1 active") << 102 << QStringList{QStringLiteral("--active-bank"), QStringLiteral("1")};
+        // The line as fast as a real one: every reply within its time-out, the progress in steps.
+        QTest::newRow("one bank, at 115 200 baud") << 42 << QStringList{QStringLiteral("--baud"), QStringLiteral("115200")};
     }
 
     void aProgramWrittenReadsBackEqual()
@@ -141,6 +143,7 @@ private slots:
         QCOMPARE(written.started.size(), 1);
         QCOMPARE(protocol->progress(), 100.0);
         QCOMPARE(written.progress.last().first().toDouble(), 100.0);
+        QVERIFY(written.progress.size() > 10);
 
         // The device took the image into the bank that was not active.
         devices::EepromConfiguration layout;
@@ -156,6 +159,23 @@ private slots:
         QCOMPARE(read.opened.first().at(0).toByteArray(), image);
         QCOMPARE(read.opened.first().at(1).toInt(), ot2);
         QCOMPARE(protocol->progress(), 100.0);
+    }
+
+    void theSimulatedDeviceRefusesABankItsModelLacks_data()
+    {
+        QTest::addColumn<int>("ot2");
+        QTest::addColumn<QString>("bank");
+        QTest::newRow("one bank, bank 1") << 42 << "1";
+        QTest::newRow("two banks, bank 2") << 102 << "2";
+        QTest::newRow("no number") << 102 << "first";
+    }
+
+    void theSimulatedDeviceRefusesABankItsModelLacks()
+    {
+        QFETCH(int, ot2);
+        QFETCH(QString, bank);
+        const DeviceSimProcess sim(ot2, {QStringLiteral("--active-bank"), bank});
+        QVERIFY(sim.port().isEmpty());
     }
 
     void aLanguageLandsByteForByte()

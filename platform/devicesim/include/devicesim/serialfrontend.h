@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 
@@ -21,6 +22,9 @@ public:
 
     bool ledOn() const { return m_ledOn; }
     int framesReceived() const { return m_frames; }
+    // Paces the line as a real one at that rate (ten bits a byte, both directions); 0, the
+    // default, answers at memory speed.
+    void setBaudRate(int baud) { m_baud = baud; }
 
 signals:
     // A commit was taken: the memory changed for good.
@@ -42,6 +46,10 @@ private:
     QByteArray m_buffer;
     int m_frames = 0;
     bool m_ledOn = false;
+    int m_baud = 0;
+    qsizetype m_requestBytes = 0;
+    QElapsedTimer m_clock;
+    qint64 m_lineFreeAtUs = 0;
 };
 
 } // namespace devicesim

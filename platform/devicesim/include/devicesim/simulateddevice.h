@@ -64,7 +64,8 @@ public:
     // Overwrites memory from address on (tests put images, language images or garbage there).
     void setMemory(int address, const QByteArray& bytes);
     int activeBankAddress() const { return m_layout.bankAddress(m_activeBank); }
-    void setActiveBank(int bank);
+    // False, with the bank kept, when the model has no such bank.
+    bool setActiveBank(int bank);
     // The image the device runs: eepromSize() bytes from the active bank.
     QByteArray activeImage() const { return m_memory.mid(activeBankAddress(), m_layout.eepromSize()); }
     QString projectName() const { return m_projectName; }
