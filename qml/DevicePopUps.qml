@@ -23,5 +23,6 @@ Item {
     ResetSettingsPopUp {
         id: resetSettingsPopUp
         parent: popUps.popUpParent
+        scanWindow: deviceScan.dialog
     }
 }

@@ -161,6 +161,24 @@ private slots:
         QVERIFY(ViewHarness::waitFor([this] { return !m_harness->findPopup(QStringLiteral("resetSettingsPopup")); }));
     }
 
+    // The pop-up goes over the scan's window, where the connection came from.
+    void theScanWindowShowsThePopUp()
+    {
+        devicesim::SimulatedDevice* device = putOnTheAir(102);
+        m_harness->evaluate(QStringLiteral("ZorvikUtils.deviceScan.readProject()"));
+        auto* scanWindow = qobject_cast<QQuickWindow*>(
+            m_harness->evaluate(QStringLiteral("ZorvikUtils.deviceScan.dialog")).value<QObject*>());
+        QVERIFY(scanWindow);
+        QObject* popup = connectAndWait(device);
+        QVERIFY(popup);
+        auto* parent = qobject_cast<QQuickItem*>(popup->property("parent").value<QObject*>());
+        QVERIFY(parent);
+        QCOMPARE(parent->window(), scanWindow);
+        QVERIFY(QMetaObject::invokeMethod(popup, "close"));
+        QVERIFY(ViewHarness::waitFor([this] { return !m_harness->findPopup(QStringLiteral("resetSettingsPopup")); }));
+        m_harness->evaluate(QStringLiteral("ZorvikUtils.deviceScan.close()"));
+    }
+
 private:
     devicesim::SimulatedDevice* putOnTheAir(int ot2)
     {

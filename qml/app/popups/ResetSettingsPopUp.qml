@@ -25,13 +25,17 @@ ConfirmPopUp {
     x: 0
     y: 0
 
-    // The window the user works in: a dialog of the program, or else the main window where the
-    // pop-up lies. Only a move to a dialog re-parents it, which puts it over what is open there.
+    // The window the user works in: the active dialog of the program; else the scan's window while
+    // it is open, as the connection came from there (without a window manager no window counts as
+    // active); else the main window where the pop-up lies. Only a move to a dialog re-parents it,
+    // which puts it over what is open there.
     function moveToFocusedWindow() {
         const dialogs = ZorvikUtils.window ? ZorvikUtils.window.windowDialogs || [] : []
-        const active = dialogs.find(dialog => dialog.active)
-        parent = active ? active.contentItem : mainParent
+        const target = dialogs.find(dialog => dialog.active) || scanWindow
+        parent = target ? target.contentItem : mainParent
     }
+    // The device scan's window while it is open.
+    property var scanWindow: null
     // Where the pop-up was made: the main window's overlay.
     property Item mainParent: null
 
