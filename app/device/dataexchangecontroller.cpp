@@ -262,11 +262,11 @@ void DataExchangeController::onLocationReadError(const ble::BLERequestResponse& 
     warn(QStringLiteral("Error while reading the location: %1 - %2").arg(response.error()).arg(hex(response.data())));
 }
 
-void DataExchangeController::openReadProject(const QString& name)
+bool DataExchangeController::openReadProject(const QString& name)
 {
     if (!m_readFile.isValid()) {
         warn(QStringLiteral("No project was read that could be opened"));
-        return;
+        return false;
     }
     devices::Ot2File file = m_readFile;
     if (m_device.isAstro() && m_cityReply.size() == CityReplySize && m_cityReply.at(1) == CityReplyCode)
@@ -274,9 +274,12 @@ void DataExchangeController::openReadProject(const QString& name)
                                              quint8(m_cityReply.at(CityChecksumByte)));
     if (!m_owner) {
         warn(QStringLiteral("Nobody takes the project read"));
-        return;
+        return false;
     }
-    m_owner->openReadProject(name, file);
+    if (m_owner->openReadProject(name, file))
+        return true;
+    setErrorString(trText("Data exchange", "Das gelesene Projekt konnte nicht gespeichert werden."));
+    return false;
 }
 
 void DataExchangeController::onIntermediaryWrite(const ble::BLERequestResponse& response)

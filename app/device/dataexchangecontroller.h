@@ -73,8 +73,9 @@ public slots:
     void importProject();
     void readAdditionalInfo();
     void sendProjectNameTelegram();
-    // Hands the imported project, with the device's city, to the owner under the name.
-    void openReadProject(const QString& name);
+    // Hands the imported project, with the device's city, to the owner under the name; false,
+    // with the error string set, when the owner could not store it.
+    bool openReadProject(const QString& name);
     void setProjectName(const QString& name);
 
     void onEepWritten(const ble::BLERequestResponse& response);

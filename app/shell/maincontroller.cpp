@@ -472,7 +472,9 @@ void MainController::openProjectFromBytes(const QByteArray& data, int ot2Number)
         return;
     }
     // An image holds no project name, and the store takes no project without one.
-    openStored(storeImported(DataExchangeController::importName(), file));
+    if (!openStored(storeImported(DataExchangeController::importName(), file)))
+        emit readProjectNotStored(storage::StorageService::hasInstance() ? storage::StorageService::instance().errorString()
+                                                                         : QString());
 }
 
 bool MainController::openReadProject(const QString& name, const devices::Ot2File& file)

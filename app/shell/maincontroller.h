@@ -146,6 +146,8 @@ public slots:
     bool csvExport();
 
 signals:
+    // A project read from a device over the serial link could not be stored; nothing was opened.
+    void readProjectNotStored(const QString& reason);
     void selectedProjectChanged(int selectedProjectId);
     void readyChanged();
     void selectionModeChanged(int selectionMode);

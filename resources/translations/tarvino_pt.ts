@@ -45,7 +45,7 @@
         <translation>Fixo desligado</translation>
     </message>
     <message>
-        <location filename="../../app/report/yearlyastrodocument.cpp" line="+60"/>
+        <location filename="../../app/report/yearlyastrodocument.cpp" line="+58"/>
         <source>Standort</source>
         <translation>Localização</translation>
     </message>
@@ -850,7 +850,7 @@
     <name>Data exchange</name>
     <message>
         <location filename="../../qml/app/popups/DataExchangePopUp.qml" line="+73"/>
-        <location line="+144"/>
+        <location line="+147"/>
         <location line="+11"/>
         <source>Übertragung durch Benutzer abgebrochen</source>
         <translation>Transferência cancelada pelo utilizador</translation>
@@ -925,6 +925,12 @@
         <location line="+40"/>
         <source>Der aktive Speicherbereich des Geräts konnte nicht gelesen werden.</source>
         <translation>Não foi possível ler a área de memória ativa do dispositivo.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="+72"/>
+        <location filename="../../app/device/dataexchangecontroller.cpp" line="+70"/>
+        <source>Das gelesene Projekt konnte nicht gespeichert werden.</source>
+        <translation>Não foi possível guardar o projeto lido.</translation>
     </message>
 </context>
 <context>
@@ -2175,7 +2181,7 @@ Alguns dados não foram transferidos.</translation>
         <location filename="../../qml/app/popups/GatewayLoginPopup.qml" line="-19"/>
         <location filename="../../qml/app/popups/InactivityPopUp.qml" line="+18"/>
         <location filename="../../qml/app/popups/PinCodePopUp.qml" line="+84"/>
-        <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="+96"/>
+        <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="+33"/>
         <location filename="../../qml/app/popups/SonderProgramTypePopup.qml" line="+33"/>
         <location filename="../../qml/app/popups/SyncClockPopup.qml" line="+39"/>
         <location filename="../../qml/app/popups/TermsAndConditionsPopup.qml" line="+44"/>
@@ -4696,7 +4702,7 @@ Código de ligação: %3</translation>
     <message>
         <location line="+1"/>
         <location line="+13"/>
-        <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="-53"/>
+        <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="-62"/>
         <source>Fehler</source>
         <translation>Erro</translation>
     </message>
@@ -4838,7 +4844,7 @@ Código de ligação: %3</translation>
         <translation>A resposta do dispositivo é incompreensível.</translation>
     </message>
     <message>
-        <location line="+86"/>
+        <location line="+91"/>
         <source>Die Einstellungen des Geräts konnten nicht gelesen werden: %1</source>
         <translation>Não foi possível ler as definições do dispositivo: %1</translation>
     </message>

@@ -45,7 +45,7 @@
         <translation>Постоянно выкл.</translation>
     </message>
     <message>
-        <location filename="../../app/report/yearlyastrodocument.cpp" line="+60"/>
+        <location filename="../../app/report/yearlyastrodocument.cpp" line="+58"/>
         <source>Standort</source>
         <translation>Местоположение</translation>
     </message>
@@ -853,7 +853,7 @@
     <name>Data exchange</name>
     <message>
         <location filename="../../qml/app/popups/DataExchangePopUp.qml" line="+73"/>
-        <location line="+144"/>
+        <location line="+147"/>
         <location line="+11"/>
         <source>Übertragung durch Benutzer abgebrochen</source>
         <translation>Передача отменена пользователем</translation>
@@ -928,6 +928,12 @@
         <location line="+40"/>
         <source>Der aktive Speicherbereich des Geräts konnte nicht gelesen werden.</source>
         <translation>Не удалось прочитать активную область памяти устройства.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="+72"/>
+        <location filename="../../app/device/dataexchangecontroller.cpp" line="+70"/>
+        <source>Das gelesene Projekt konnte nicht gespeichert werden.</source>
+        <translation>Не удалось сохранить считанный проект.</translation>
     </message>
 </context>
 <context>
@@ -2180,7 +2186,7 @@ Einige Daten wurden nicht übertragen.</source>
         <location filename="../../qml/app/popups/GatewayLoginPopup.qml" line="-19"/>
         <location filename="../../qml/app/popups/InactivityPopUp.qml" line="+18"/>
         <location filename="../../qml/app/popups/PinCodePopUp.qml" line="+84"/>
-        <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="+96"/>
+        <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="+33"/>
         <location filename="../../qml/app/popups/SonderProgramTypePopup.qml" line="+33"/>
         <location filename="../../qml/app/popups/SyncClockPopup.qml" line="+39"/>
         <location filename="../../qml/app/popups/TermsAndConditionsPopup.qml" line="+44"/>
@@ -4705,7 +4711,7 @@ SN: %2
     <message>
         <location line="+1"/>
         <location line="+13"/>
-        <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="-53"/>
+        <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="-62"/>
         <source>Fehler</source>
         <translation>Ошибка</translation>
     </message>
@@ -4847,7 +4853,7 @@ SN: %2
         <translation>Ответ устройства непонятен.</translation>
     </message>
     <message>
-        <location line="+86"/>
+        <location line="+91"/>
         <source>Die Einstellungen des Geräts konnten nicht gelesen werden: %1</source>
         <translation>Не удалось прочитать настройки устройства: %1</translation>
     </message>

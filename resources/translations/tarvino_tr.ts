@@ -45,7 +45,7 @@
         <translation>Sabit kapalı</translation>
     </message>
     <message>
-        <location filename="../../app/report/yearlyastrodocument.cpp" line="+60"/>
+        <location filename="../../app/report/yearlyastrodocument.cpp" line="+58"/>
         <source>Standort</source>
         <translation>Konum</translation>
     </message>
@@ -847,7 +847,7 @@
     <name>Data exchange</name>
     <message>
         <location filename="../../qml/app/popups/DataExchangePopUp.qml" line="+73"/>
-        <location line="+144"/>
+        <location line="+147"/>
         <location line="+11"/>
         <source>Übertragung durch Benutzer abgebrochen</source>
         <translation>Aktarım kullanıcı tarafından iptal edildi</translation>
@@ -922,6 +922,12 @@
         <location line="+40"/>
         <source>Der aktive Speicherbereich des Geräts konnte nicht gelesen werden.</source>
         <translation>Cihazın etkin bellek alanı okunamadı.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="+72"/>
+        <location filename="../../app/device/dataexchangecontroller.cpp" line="+70"/>
+        <source>Das gelesene Projekt konnte nicht gespeichert werden.</source>
+        <translation>Okunan proje kaydedilemedi.</translation>
     </message>
 </context>
 <context>
@@ -2170,7 +2176,7 @@ Bazı veriler aktarılmadı.</translation>
         <location filename="../../qml/app/popups/GatewayLoginPopup.qml" line="-19"/>
         <location filename="../../qml/app/popups/InactivityPopUp.qml" line="+18"/>
         <location filename="../../qml/app/popups/PinCodePopUp.qml" line="+84"/>
-        <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="+96"/>
+        <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="+33"/>
         <location filename="../../qml/app/popups/SonderProgramTypePopup.qml" line="+33"/>
         <location filename="../../qml/app/popups/SyncClockPopup.qml" line="+39"/>
         <location filename="../../qml/app/popups/TermsAndConditionsPopup.qml" line="+44"/>
@@ -4687,7 +4693,7 @@ Bağlantı kodu: %3</translation>
     <message>
         <location line="+1"/>
         <location line="+13"/>
-        <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="-53"/>
+        <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="-62"/>
         <source>Fehler</source>
         <translation>Hata</translation>
     </message>
@@ -4829,7 +4835,7 @@ Bağlantı kodu: %3</translation>
         <translation>Cihazın yanıtı anlaşılamıyor.</translation>
     </message>
     <message>
-        <location line="+86"/>
+        <location line="+91"/>
         <source>Die Einstellungen des Geräts konnten nicht gelesen werden: %1</source>
         <translation>Cihazın ayarları okunamadı: %1</translation>
     </message>

@@ -78,10 +78,13 @@ DefaultPopUp {
         close()
     }
 
+    // The pop-up closes once the project is stored; a refused store is shown here.
     function openImported() {
-        const exchange = controller
-        const name = nameField.text
-        ZorvikUtils.window.delayOperation(() => exchange.openReadProject(name), 200)
+        if (!controller.openReadProject(nameField.text)) {
+            succeeded = false
+            errorText = controller.errorString
+            return
+        }
         bleService.disconnectFromDevice()
         ZorvikUtils.deviceScan.close()
         close()

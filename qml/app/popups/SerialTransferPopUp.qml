@@ -63,6 +63,15 @@ DefaultPopUp {
             popup.statusText = popup.errorText(err)
         }
     }
+    // The project read is stored before the transfer counts as finished; a refused store ends it.
+    Connections {
+        target: mainController
+        enabled: popup.reading && !popup.finished && !popup.failed
+        function onReadProjectNotStored() {
+            popup.failed = true
+            popup.statusText = bindTr("Data exchange", "Das gelesene Projekt konnte nicht gespeichert werden.")
+        }
+    }
 
     DefaultText {
         objectName: "serialStatusText"

@@ -10,6 +10,9 @@
 #include <devices/eepromconfiguration.h>
 #include <devices/eepromservice.h>
 
+#include <QSqlDatabase>
+#include <QSqlQuery>
+
 using devicesim::Fault;
 
 namespace {
@@ -259,6 +262,36 @@ private slots:
         QCOMPARE(main->currentProject(), open);
         QCOMPARE(open->lcdState(), lcd);
         QVERIFY(main->dirty());
+    }
+
+    // A store that fails after the read is the import's failure: nothing opens, and the
+    // controller says why.
+    void aReadThatCannotBeStoredIsReported()
+    {
+        connectTo(42);
+        link->device->setMemory(0, memory.projectToBytes(projectfixture::fullProject(device(42))));
+        MainController* main = projects->mainController.get();
+        {
+            QSqlDatabase raw = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("refuse"));
+            raw.setDatabaseName(projects->folder.filePath(QStringLiteral("projects.sqlite")));
+            QVERIFY(raw.open());
+            QVERIFY(QSqlQuery(raw).exec(QStringLiteral(
+                "CREATE TRIGGER refuse BEFORE INSERT ON projects BEGIN SELECT RAISE(ABORT, 'disk full'); END")));
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("refuse"));
+        DataExchangeController importer(42, main);
+        QVERIFY(importProject(&importer));
+        QVERIFY(!importer.openReadProject(QStringLiteral("Voll")));
+        QCOMPARE(importer.errorString(), QStringLiteral("Das gelesene Projekt konnte nicht gespeichert werden."));
+        QCOMPARE(main->nbProjects(), 0);
+        QVERIFY(!main->currentProject());
+
+        // The serial link's read takes the same store and says so.
+        QSignalSpy notStored(main, &MainController::readProjectNotStored);
+        main->openProjectFromBytes(memory.projectToBytes(projectfixture::fullProject(device(42))), 42);
+        QCOMPARE(notStored.size(), 1);
+        QVERIFY(notStored.first().first().toString().contains(QStringLiteral("disk full")));
+        QCOMPARE(main->nbProjects(), 0);
     }
 
     void aDeviceReadOpensAsANewProject()
