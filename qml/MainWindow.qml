@@ -203,6 +203,17 @@ ApplicationWindow {
         }
     }
 
+    // Any save that fails says so, wherever it was asked for: the changes stay unsaved.
+    Connections {
+        target: storageService
+        function onSaveFailed(error) {
+            PopUpManager.openPopup("ErrorPopUp", {
+                objectName: "saveFailedPopup",
+                contentText: bindTr("Generic", "Die Änderungen konnten nicht gespeichert werden: %1").arg(error)
+            })
+        }
+    }
+
     // While a view controller loads, the window takes no input and dims.
     Rectangle {
         objectName: "notReadyOverlay"

@@ -2324,6 +2324,11 @@ Některá data nebyla přenesena.</translation>
         <translation>Soubor „%1“ nebylo možné zapsat.</translation>
     </message>
     <message>
+        <location line="+11"/>
+        <source>Die Änderungen konnten nicht gespeichert werden: %1</source>
+        <translation>Změny se nepodařilo uložit: %1</translation>
+    </message>
+    <message>
         <location filename="../../app/report/printservice.cpp" line="+119"/>
         <source>Druckvorschau</source>
         <translation>Náhled tisku</translation>
@@ -5139,7 +5144,7 @@ hh:mm:ss</translation>
 <context>
     <name>Update</name>
     <message>
-        <location filename="../../qml/MainWindow.qml" line="-85"/>
+        <location filename="../../qml/MainWindow.qml" line="-96"/>
         <source>Software aktualisieren</source>
         <translation>Aktualizovat software</translation>
     </message>

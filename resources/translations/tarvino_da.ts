@@ -2319,6 +2319,11 @@ Nogle data blev ikke overført.</translation>
         <translation>Filen &quot;%1&quot; kunne ikke skrives.</translation>
     </message>
     <message>
+        <location line="+11"/>
+        <source>Die Änderungen konnten nicht gespeichert werden: %1</source>
+        <translation>Ændringerne kunne ikke gemmes: %1</translation>
+    </message>
+    <message>
         <location filename="../../app/report/printservice.cpp" line="+119"/>
         <source>Druckvorschau</source>
         <translation>Vis udskrift</translation>
@@ -5130,7 +5135,7 @@ tt:mm:ss</translation>
 <context>
     <name>Update</name>
     <message>
-        <location filename="../../qml/MainWindow.qml" line="-85"/>
+        <location filename="../../qml/MainWindow.qml" line="-96"/>
         <source>Software aktualisieren</source>
         <translation>Opdatér software</translation>
     </message>

@@ -2319,6 +2319,11 @@ Some data were not transferred.</translation>
         <translation>The file &quot;%1&quot; could not be written.</translation>
     </message>
     <message>
+        <location line="+11"/>
+        <source>Die Änderungen konnten nicht gespeichert werden: %1</source>
+        <translation>The changes could not be saved: %1</translation>
+    </message>
+    <message>
         <location filename="../../app/report/printservice.cpp" line="+119"/>
         <source>Druckvorschau</source>
         <translation>Print preview</translation>
@@ -5130,7 +5135,7 @@ hh:mm:ss</translation>
 <context>
     <name>Update</name>
     <message>
-        <location filename="../../qml/MainWindow.qml" line="-85"/>
+        <location filename="../../qml/MainWindow.qml" line="-96"/>
         <source>Software aktualisieren</source>
         <translation>Update software</translation>
     </message>

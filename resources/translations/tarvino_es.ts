@@ -2319,6 +2319,11 @@ Algunos datos no se han transferido.</translation>
         <translation>No se ha podido escribir el archivo «%1».</translation>
     </message>
     <message>
+        <location line="+11"/>
+        <source>Die Änderungen konnten nicht gespeichert werden: %1</source>
+        <translation>No se han podido guardar los cambios: %1</translation>
+    </message>
+    <message>
         <location filename="../../app/report/printservice.cpp" line="+119"/>
         <source>Druckvorschau</source>
         <translation>Vista previa de impresión</translation>
@@ -5130,7 +5135,7 @@ hh:mm:ss</translation>
 <context>
     <name>Update</name>
     <message>
-        <location filename="../../qml/MainWindow.qml" line="-85"/>
+        <location filename="../../qml/MainWindow.qml" line="-96"/>
         <source>Software aktualisieren</source>
         <translation>Actualizar software</translation>
     </message>

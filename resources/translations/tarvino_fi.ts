@@ -2319,6 +2319,11 @@ Kaikkia tietoja ei siirretty.</translation>
         <translation>Tiedostoa ”%1” ei voitu kirjoittaa.</translation>
     </message>
     <message>
+        <location line="+11"/>
+        <source>Die Änderungen konnten nicht gespeichert werden: %1</source>
+        <translation>Muutoksia ei voitu tallentaa: %1</translation>
+    </message>
+    <message>
         <location filename="../../app/report/printservice.cpp" line="+119"/>
         <source>Druckvorschau</source>
         <translation>Tulostuksen esikatselu</translation>
@@ -5130,7 +5135,7 @@ tt:mm:ss</translation>
 <context>
     <name>Update</name>
     <message>
-        <location filename="../../qml/MainWindow.qml" line="-85"/>
+        <location filename="../../qml/MainWindow.qml" line="-96"/>
         <source>Software aktualisieren</source>
         <translation>Päivitä ohjelmisto</translation>
     </message>

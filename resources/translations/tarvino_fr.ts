@@ -930,7 +930,7 @@
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="+72"/>
         <location filename="../../app/device/dataexchangecontroller.cpp" line="+70"/>
         <source>Das gelesene Projekt konnte nicht gespeichert werden.</source>
-        <translation>Le projet lu n'a pas pu être enregistré.</translation>
+        <translation>Le projet lu n&apos;a pas pu être enregistré.</translation>
     </message>
 </context>
 <context>
@@ -2317,6 +2317,11 @@ Certaines données n&apos;ont pas été transférées.</translation>
         <location line="+1"/>
         <source>Die Datei &quot;%1&quot; konnte nicht geschrieben werden.</source>
         <translation>Le fichier « %1 » n&apos;a pas pu être écrit.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Die Änderungen konnten nicht gespeichert werden: %1</source>
+        <translation>Les modifications n'ont pas pu être enregistrées : %1</translation>
     </message>
     <message>
         <location filename="../../app/report/printservice.cpp" line="+119"/>
@@ -5130,7 +5135,7 @@ hh:mm:ss</translation>
 <context>
     <name>Update</name>
     <message>
-        <location filename="../../qml/MainWindow.qml" line="-85"/>
+        <location filename="../../qml/MainWindow.qml" line="-96"/>
         <source>Software aktualisieren</source>
         <translation>Mettre à jour le logiciel</translation>
     </message>

@@ -2319,6 +2319,11 @@ Einige Daten wurden nicht übertragen.</source>
         <translation>לא ניתן היה לכתוב את הקובץ &quot;%1&quot;.</translation>
     </message>
     <message>
+        <location line="+11"/>
+        <source>Die Änderungen konnten nicht gespeichert werden: %1</source>
+        <translation>לא ניתן היה לשמור את השינויים: %1</translation>
+    </message>
+    <message>
         <location filename="../../app/report/printservice.cpp" line="+119"/>
         <source>Druckvorschau</source>
         <translation>תצוגה לפני הדפסה</translation>
@@ -5130,7 +5135,7 @@ hh:mm:ss</source>
 <context>
     <name>Update</name>
     <message>
-        <location filename="../../qml/MainWindow.qml" line="-85"/>
+        <location filename="../../qml/MainWindow.qml" line="-96"/>
         <source>Software aktualisieren</source>
         <translation>עדכון תוכנה</translation>
     </message>

@@ -2319,6 +2319,11 @@ Alcuni dati non sono stati trasferiti.</translation>
         <translation>Impossibile scrivere il file «%1».</translation>
     </message>
     <message>
+        <location line="+11"/>
+        <source>Die Änderungen konnten nicht gespeichert werden: %1</source>
+        <translation>Impossibile salvare le modifiche: %1</translation>
+    </message>
+    <message>
         <location filename="../../app/report/printservice.cpp" line="+119"/>
         <source>Druckvorschau</source>
         <translation>Anteprima di stampa</translation>
@@ -5130,7 +5135,7 @@ hh:mm:ss</translation>
 <context>
     <name>Update</name>
     <message>
-        <location filename="../../qml/MainWindow.qml" line="-85"/>
+        <location filename="../../qml/MainWindow.qml" line="-96"/>
         <source>Software aktualisieren</source>
         <translation>Aggiorna software</translation>
     </message>

@@ -2319,6 +2319,11 @@ Noen data ble ikke overført.</translation>
         <translation>Filen «%1» kunne ikke skrives.</translation>
     </message>
     <message>
+        <location line="+11"/>
+        <source>Die Änderungen konnten nicht gespeichert werden: %1</source>
+        <translation>Endringene kunne ikke lagres: %1</translation>
+    </message>
+    <message>
         <location filename="../../app/report/printservice.cpp" line="+119"/>
         <source>Druckvorschau</source>
         <translation>Forhåndsvisning</translation>
@@ -5130,7 +5135,7 @@ tt:mm:ss</translation>
 <context>
     <name>Update</name>
     <message>
-        <location filename="../../qml/MainWindow.qml" line="-85"/>
+        <location filename="../../qml/MainWindow.qml" line="-96"/>
         <source>Software aktualisieren</source>
         <translation>Oppdater programvare</translation>
     </message>

@@ -2319,6 +2319,11 @@ Sommige gegevens zijn niet overgedragen.</translation>
         <translation>Het bestand &quot;%1&quot; kon niet worden geschreven.</translation>
     </message>
     <message>
+        <location line="+11"/>
+        <source>Die Änderungen konnten nicht gespeichert werden: %1</source>
+        <translation>De wijzigingen konden niet worden opgeslagen: %1</translation>
+    </message>
+    <message>
         <location filename="../../app/report/printservice.cpp" line="+119"/>
         <source>Druckvorschau</source>
         <translation>Afdrukvoorbeeld</translation>
@@ -5130,7 +5135,7 @@ uu:mm:ss</translation>
 <context>
     <name>Update</name>
     <message>
-        <location filename="../../qml/MainWindow.qml" line="-85"/>
+        <location filename="../../qml/MainWindow.qml" line="-96"/>
         <source>Software aktualisieren</source>
         <translation>Software bijwerken</translation>
     </message>

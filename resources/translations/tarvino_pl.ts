@@ -2324,6 +2324,11 @@ Niektóre dane nie zostały przesłane.</translation>
         <translation>Nie udało się zapisać pliku „%1”.</translation>
     </message>
     <message>
+        <location line="+11"/>
+        <source>Die Änderungen konnten nicht gespeichert werden: %1</source>
+        <translation>Nie udało się zapisać zmian: %1</translation>
+    </message>
+    <message>
         <location filename="../../app/report/printservice.cpp" line="+119"/>
         <source>Druckvorschau</source>
         <translation>Podgląd wydruku</translation>
@@ -5139,7 +5144,7 @@ gg:mm:ss</translation>
 <context>
     <name>Update</name>
     <message>
-        <location filename="../../qml/MainWindow.qml" line="-85"/>
+        <location filename="../../qml/MainWindow.qml" line="-96"/>
         <source>Software aktualisieren</source>
         <translation>Aktualizuj oprogramowanie</translation>
     </message>

@@ -2319,6 +2319,11 @@ Alguns dados não foram transferidos.</translation>
         <translation>Não foi possível escrever o ficheiro «%1».</translation>
     </message>
     <message>
+        <location line="+11"/>
+        <source>Die Änderungen konnten nicht gespeichert werden: %1</source>
+        <translation>Não foi possível guardar as alterações: %1</translation>
+    </message>
+    <message>
         <location filename="../../app/report/printservice.cpp" line="+119"/>
         <source>Druckvorschau</source>
         <translation>Pré-visualização da impressão</translation>
@@ -5130,7 +5135,7 @@ hh:mm:ss</translation>
 <context>
     <name>Update</name>
     <message>
-        <location filename="../../qml/MainWindow.qml" line="-85"/>
+        <location filename="../../qml/MainWindow.qml" line="-96"/>
         <source>Software aktualisieren</source>
         <translation>Atualizar software</translation>
     </message>

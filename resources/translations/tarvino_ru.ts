@@ -2324,6 +2324,11 @@ Einige Daten wurden nicht übertragen.</source>
         <translation>Не удалось записать файл «%1».</translation>
     </message>
     <message>
+        <location line="+11"/>
+        <source>Die Änderungen konnten nicht gespeichert werden: %1</source>
+        <translation>Не удалось сохранить изменения: %1</translation>
+    </message>
+    <message>
         <location filename="../../app/report/printservice.cpp" line="+119"/>
         <source>Druckvorschau</source>
         <translation>Предварительный просмотр</translation>
@@ -5139,7 +5144,7 @@ hh:mm:ss</source>
 <context>
     <name>Update</name>
     <message>
-        <location filename="../../qml/MainWindow.qml" line="-85"/>
+        <location filename="../../qml/MainWindow.qml" line="-96"/>
         <source>Software aktualisieren</source>
         <translation>Обновить ПО</translation>
     </message>

@@ -2319,6 +2319,11 @@ Vissa data överfördes inte.</translation>
         <translation>Filen &quot;%1&quot; kunde inte skrivas.</translation>
     </message>
     <message>
+        <location line="+11"/>
+        <source>Die Änderungen konnten nicht gespeichert werden: %1</source>
+        <translation>Ändringarna kunde inte sparas: %1</translation>
+    </message>
+    <message>
         <location filename="../../app/report/printservice.cpp" line="+119"/>
         <source>Druckvorschau</source>
         <translation>Förhandsgranska utskrift</translation>
@@ -5130,7 +5135,7 @@ tt:mm:ss</translation>
 <context>
     <name>Update</name>
     <message>
-        <location filename="../../qml/MainWindow.qml" line="-85"/>
+        <location filename="../../qml/MainWindow.qml" line="-96"/>
         <source>Software aktualisieren</source>
         <translation>Uppdatera programvara</translation>
     </message>

@@ -2314,6 +2314,11 @@ Bazı veriler aktarılmadı.</translation>
         <translation>&quot;%1&quot; dosyası yazılamadı.</translation>
     </message>
     <message>
+        <location line="+11"/>
+        <source>Die Änderungen konnten nicht gespeichert werden: %1</source>
+        <translation>Değişiklikler kaydedilemedi: %1</translation>
+    </message>
+    <message>
         <location filename="../../app/report/printservice.cpp" line="+119"/>
         <source>Druckvorschau</source>
         <translation>Baskı önizleme</translation>
@@ -5121,7 +5126,7 @@ ss:dd:sn</translation>
 <context>
     <name>Update</name>
     <message>
-        <location filename="../../qml/MainWindow.qml" line="-85"/>
+        <location filename="../../qml/MainWindow.qml" line="-96"/>
         <source>Software aktualisieren</source>
         <translation>Yazılımı güncelle</translation>
     </message>

@@ -15,6 +15,8 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -678,6 +680,31 @@ private slots:
         disconnect(watch);
         QCOMPARE(shownWhileBusy, QList<bool>({true, false}));
         QVERIFY(!indicator->isVisible());
+    }
+
+    // A save that fails tells the user, whichever action asked for it.
+    void aFailedSaveIsShown()
+    {
+        const auto refuse = [](const QString& statement) {
+            const QStringList names = QSqlDatabase::connectionNames();
+            const auto store = std::find_if(names.cbegin(), names.cend(),
+                                            [](const QString& name) { return name.startsWith(QLatin1String("storage-")); });
+            return store != names.cend() && QSqlQuery(QSqlDatabase::database(*store)).exec(statement);
+        };
+        QVERIFY(refuse(QStringLiteral(
+            "CREATE TRIGGER refuse BEFORE INSERT ON projects BEGIN SELECT RAISE(ABORT, 'disk full'); END")));
+        const int stored = MainController::instance().nbProjects();
+        QVERIFY(!MainController::instance().createProject(devices::DeviceService::instance().devices().first().ot2Number(),
+                                                          QStringLiteral("Voll")));
+        QVERIFY(refuse(QStringLiteral("DROP TRIGGER refuse")));
+        QObject* popup = nullptr;
+        QVERIFY(ViewHarness::waitFor([&] { return (popup = m_harness->findPopup(QStringLiteral("saveFailedPopup"))); }));
+        QVERIFY(popup->property("contentText").toString().startsWith(
+            QStringLiteral("Die Änderungen konnten nicht gespeichert werden: ")));
+        QVERIFY(popup->property("contentText").toString().contains(QStringLiteral("disk full")));
+        QCOMPARE(MainController::instance().nbProjects(), stored);
+        QVERIFY(QMetaObject::invokeMethod(popup, "close"));
+        QVERIFY(ViewHarness::waitFor([this] { return !m_harness->findPopup(QStringLiteral("saveFailedPopup")); }));
     }
 
     void theHolidayMenuEntryOpensTheSetWindow()
