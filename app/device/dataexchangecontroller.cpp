@@ -132,6 +132,7 @@ void DataExchangeController::exportProject(QObject* project, bool fullExport)
     }
     const int start = fullExport ? 0 : configuration.settingsSize();
     m_totalSteps = progressSteps(int(bytes.size()), packetSize(), !m_device.hasInternalBleModule());
+    m_writingInPlace = configuration.bankCount() == 1;
     log(QStringLiteral("----------------\nStart Export\n----------------"));
     m_requestManager->createEepromWriteRequest(start, bytes, packetSize(), m_device.maxBlePacketSize(), this,
                                                "onEepWritten", !m_device.yearlyProgram(), "onEepWriteError",
@@ -140,6 +141,7 @@ void DataExchangeController::exportProject(QObject* project, bool fullExport)
 
 void DataExchangeController::onEepWritten(const ble::BLERequestResponse& response)
 {
+    m_writingInPlace = false;
     log(QStringLiteral("WRITE COMPLETE ") + hex(response.data()));
     log(QStringLiteral("----------------\nExport Finished\n----------------"));
     if (m_fullExport)
@@ -314,10 +316,19 @@ bool DataExchangeController::end(const QString& error)
     if (!m_running)
         return false;
     m_running = false;
-    setErrorString(error);
+    setErrorString(writeError(error));
+    m_writingInPlace = false;
     m_endedLink = m_bleService ? m_bleService->connectedDevice() : nullptr;
     m_disconnect.start();
     return true;
+}
+
+QString DataExchangeController::writeError(const QString& error) const
+{
+    if (!m_writingInPlace)
+        return error;
+    return error + QLatin1Char('\n')
+           + trText("Data exchange", "Das Gerät enthält jetzt kein gültiges Programm. Übertragen Sie das Projekt erneut.");
 }
 
 void DataExchangeController::finishWrite(bool success, const QString& error)

@@ -108,6 +108,9 @@ private:
     void finishWrite(bool success, const QString& error = {});
     void finishImport(bool success, const QString& error = {});
     void abort(const QString& error);
+    // The error, with the warning that the device now holds no valid program when a write into
+    // its only bank broke off.
+    QString writeError(const QString& error) const;
     // Ends the transfer under way; false when none was.
     bool end(const QString& error);
     void setErrorString(const QString& error);
@@ -136,6 +139,8 @@ private:
     devices::Ot2File m_readFile;
     QString m_errorString;
     bool m_running = false;
+    // A write under way into the only bank: the device runs no valid program until it ends.
+    bool m_writingInPlace = false;
     QTimer m_disconnect;
     QPointer<ble::BLEDevice> m_endedLink;
 };

@@ -920,7 +920,7 @@
         <translation>Projekt nebylo možné načíst.</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+49"/>
         <source>Der Projektname konnte nicht geschrieben werden: %1</source>
         <translation>Název projektu nebylo možné zapsat: %1</translation>
     </message>
@@ -930,8 +930,14 @@
         <translation>Aktivní oblast paměti zařízení nebylo možné načíst.</translation>
     </message>
     <message>
-        <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="+72"/>
-        <location filename="../../app/device/dataexchangecontroller.cpp" line="+70"/>
+        <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="+65"/>
+        <location filename="../../app/device/dataexchangecontroller.cpp" line="+118"/>
+        <source>Das Gerät enthält jetzt kein gültiges Programm. Übertragen Sie das Projekt erneut.</source>
+        <translation>Zařízení nyní neobsahuje platný program. Přeneste projekt znovu.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <location filename="../../app/device/dataexchangecontroller.cpp" line="-48"/>
         <source>Das gelesene Projekt konnte nicht gespeichert werden.</source>
         <translation>Načtený projekt se nepodařilo uložit.</translation>
     </message>
@@ -4716,7 +4722,7 @@ Kód připojení: %3</translation>
     <message>
         <location line="+1"/>
         <location line="+13"/>
-        <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="-62"/>
+        <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="-64"/>
         <source>Fehler</source>
         <translation>Chyba</translation>
     </message>

@@ -917,7 +917,7 @@
         <translation>The project could not be read.</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+49"/>
         <source>Der Projektname konnte nicht geschrieben werden: %1</source>
         <translation>The project name could not be written: %1</translation>
     </message>
@@ -927,8 +927,14 @@
         <translation>The active memory area of the device could not be read.</translation>
     </message>
     <message>
-        <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="+72"/>
-        <location filename="../../app/device/dataexchangecontroller.cpp" line="+70"/>
+        <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="+65"/>
+        <location filename="../../app/device/dataexchangecontroller.cpp" line="+118"/>
+        <source>Das Gerät enthält jetzt kein gültiges Programm. Übertragen Sie das Projekt erneut.</source>
+        <translation>The device now holds no valid program. Transfer the project again.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <location filename="../../app/device/dataexchangecontroller.cpp" line="-48"/>
         <source>Das gelesene Projekt konnte nicht gespeichert werden.</source>
         <translation>The project read could not be saved.</translation>
     </message>
@@ -4707,7 +4713,7 @@ Connection code: %3</translation>
     <message>
         <location line="+1"/>
         <location line="+13"/>
-        <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="-62"/>
+        <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="-64"/>
         <source>Fehler</source>
         <translation>Error</translation>
     </message>

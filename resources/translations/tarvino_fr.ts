@@ -917,7 +917,7 @@
         <translation>Le projet n&apos;a pas pu être lu.</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+49"/>
         <source>Der Projektname konnte nicht geschrieben werden: %1</source>
         <translation>Le nom du projet n&apos;a pas pu être écrit : %1</translation>
     </message>
@@ -927,8 +927,14 @@
         <translation>La zone de mémoire active de l&apos;appareil n&apos;a pas pu être lue.</translation>
     </message>
     <message>
-        <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="+72"/>
-        <location filename="../../app/device/dataexchangecontroller.cpp" line="+70"/>
+        <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="+65"/>
+        <location filename="../../app/device/dataexchangecontroller.cpp" line="+118"/>
+        <source>Das Gerät enthält jetzt kein gültiges Programm. Übertragen Sie das Projekt erneut.</source>
+        <translation>L'appareil ne contient plus de programme valide. Transférez à nouveau le projet.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <location filename="../../app/device/dataexchangecontroller.cpp" line="-48"/>
         <source>Das gelesene Projekt konnte nicht gespeichert werden.</source>
         <translation>Le projet lu n&apos;a pas pu être enregistré.</translation>
     </message>
@@ -2321,7 +2327,7 @@ Certaines données n&apos;ont pas été transférées.</translation>
     <message>
         <location line="+11"/>
         <source>Die Änderungen konnten nicht gespeichert werden: %1</source>
-        <translation>Les modifications n'ont pas pu être enregistrées : %1</translation>
+        <translation>Les modifications n&apos;ont pas pu être enregistrées : %1</translation>
     </message>
     <message>
         <location filename="../../app/report/printservice.cpp" line="+119"/>
@@ -4707,7 +4713,7 @@ Code de connexion : %3</translation>
     <message>
         <location line="+1"/>
         <location line="+13"/>
-        <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="-62"/>
+        <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="-64"/>
         <source>Fehler</source>
         <translation>Erreur</translation>
     </message>

@@ -917,7 +917,7 @@
         <translation>לא ניתן היה לקרוא את הפרויקט.</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+49"/>
         <source>Der Projektname konnte nicht geschrieben werden: %1</source>
         <translation>לא ניתן היה לכתוב את שם הפרויקט: %1</translation>
     </message>
@@ -927,8 +927,14 @@
         <translation>לא ניתן היה לקרוא את אזור הזיכרון הפעיל של ההתקן.</translation>
     </message>
     <message>
-        <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="+72"/>
-        <location filename="../../app/device/dataexchangecontroller.cpp" line="+70"/>
+        <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="+65"/>
+        <location filename="../../app/device/dataexchangecontroller.cpp" line="+118"/>
+        <source>Das Gerät enthält jetzt kein gültiges Programm. Übertragen Sie das Projekt erneut.</source>
+        <translation>המכשיר אינו מכיל כעת תוכנית תקינה. העבירו את הפרויקט שוב.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <location filename="../../app/device/dataexchangecontroller.cpp" line="-48"/>
         <source>Das gelesene Projekt konnte nicht gespeichert werden.</source>
         <translation>לא ניתן היה לשמור את הפרויקט שנקרא.</translation>
     </message>
@@ -4707,7 +4713,7 @@ SN: %2
     <message>
         <location line="+1"/>
         <location line="+13"/>
-        <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="-62"/>
+        <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="-64"/>
         <source>Fehler</source>
         <translation>שגיאה</translation>
     </message>

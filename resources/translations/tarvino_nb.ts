@@ -917,7 +917,7 @@
         <translation>Prosjektet kunne ikke leses.</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+49"/>
         <source>Der Projektname konnte nicht geschrieben werden: %1</source>
         <translation>Prosjektnavnet kunne ikke skrives: %1</translation>
     </message>
@@ -927,8 +927,14 @@
         <translation>Enhetens aktive minneområde kunne ikke leses.</translation>
     </message>
     <message>
-        <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="+72"/>
-        <location filename="../../app/device/dataexchangecontroller.cpp" line="+70"/>
+        <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="+65"/>
+        <location filename="../../app/device/dataexchangecontroller.cpp" line="+118"/>
+        <source>Das Gerät enthält jetzt kein gültiges Programm. Übertragen Sie das Projekt erneut.</source>
+        <translation>Enheten inneholder nå ikke noe gyldig program. Overfør prosjektet på nytt.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <location filename="../../app/device/dataexchangecontroller.cpp" line="-48"/>
         <source>Das gelesene Projekt konnte nicht gespeichert werden.</source>
         <translation>Det leste prosjektet kunne ikke lagres.</translation>
     </message>
@@ -4707,7 +4713,7 @@ Tilkoblingskode: %3</translation>
     <message>
         <location line="+1"/>
         <location line="+13"/>
-        <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="-62"/>
+        <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="-64"/>
         <source>Fehler</source>
         <translation>Feil</translation>
     </message>

@@ -131,6 +131,7 @@ void SerialProtocol::start(Operation operation, const QByteArray& bytes)
         return;
     }
     m_operation = operation;
+    m_writesInPlace = m_programLost = false;
     m_data = bytes;
     m_ot2 = 0;
     m_steps = m_stepsDone = 0;
@@ -301,6 +302,7 @@ void SerialProtocol::queueTransfer(int ot2, int activeBank)
     }
     devices::EepromConfiguration layout;
     const bool twoBanks = layout.init(model(ot2)) && layout.bankCount() > 1;
+    m_writesInPlace = !twoBanks;
     const int target = twoBanks && activeBank == layout.bankAddress(0) ? layout.bankAddress(1) : 0;
     queueWrite(target);
     request(Commit, QByteArray(1, char(ProjectKind)) + u16(target), WriteError, noPayload);
@@ -337,7 +339,9 @@ void SerialProtocol::queueWrite(int start)
 {
     for (int offset = 0; offset < m_data.size(); offset += Chunk) {
         const int address = start + offset;
-        request(Write, u16(address) + m_data.mid(offset, Chunk), WriteError, [address](const QByteArray& payload) {
+        request(Write, u16(address) + m_data.mid(offset, Chunk), WriteError, [this, address](const QByteArray& payload) {
+            // The device has overwritten part of its only program.
+            m_programLost = m_programLost || m_writesInPlace;
             return payload.size() == 2 && readU16(payload, 0) == address ? NoError : BadBehaviorError;
         }, true);
     }
@@ -349,6 +353,7 @@ void SerialProtocol::finish()
         completeRead();
         return;
     }
+    m_programLost = false;
     end();
     emit operationFinished();
 }

@@ -61,6 +61,8 @@ DefaultPopUp {
         function onOperationError(err) {
             popup.failed = true
             popup.statusText = popup.errorText(err)
+            if (serialProtocol.programLost)
+                popup.statusText += "\n" + bindTr("Data exchange", "Das Gerät enthält jetzt kein gültiges Programm. Übertragen Sie das Projekt erneut.")
         }
     }
     // The project read is stored before the transfer counts as finished; a refused store ends it.

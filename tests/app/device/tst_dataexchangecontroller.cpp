@@ -362,6 +362,31 @@ private slots:
         QCOMPARE(link->device->activeImage(), running);
     }
 
+    // A model with one bank is written in place: a write that breaks off leaves no valid program.
+    void aBrokenWriteSaysWhetherTheDeviceStillHasAProgram_data()
+    {
+        QTest::addColumn<int>("ot2");
+        QTest::addColumn<bool>("lost");
+        QTest::newRow("one bank") << 42 << true;
+        QTest::newRow("two banks") << 121 << false;
+    }
+
+    void aBrokenWriteSaysWhetherTheDeviceStillHasAProgram()
+    {
+        QFETCH(int, ot2);
+        QFETCH(bool, lost);
+        connectTo(ot2);
+        link->device->setFault({Fault::DroppedReply, 10, true});
+        auto exporter = controller();
+        Ending ending(exporter.get());
+        ExportedProject project(projectfixture::fullProject(device(ot2)));
+        exporter->exportProject(&project, true);
+        QVERIFY(ending.wait());
+        QVERIFY(!ending.succeeded());
+        const QString warning = QStringLiteral("Das Gerät enthält jetzt kein gültiges Programm. Übertragen Sie das Projekt erneut.");
+        QCOMPARE(exporter->errorString().endsWith(warning), lost);
+    }
+
     void aFailedNameWriteFailsTheExport()
     {
         connectTo(42);

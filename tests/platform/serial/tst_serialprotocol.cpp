@@ -298,6 +298,32 @@ private slots:
         QVERIFY(read.finished.isEmpty());
     }
 
+    // Frames: identify, LED on, then the writes; the device refuses the second write.
+    void aBrokenWriteSaysWhetherTheDeviceStillHasAProgram_data()
+    {
+        QTest::addColumn<int>("ot2");
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<bool>("lost");
+        const QStringList secondWriteRefused{QStringLiteral("--fault"), QStringLiteral("error"),
+                                             QStringLiteral("--fault-frame"), QStringLiteral("4")};
+        QTest::newRow("one bank, broken off") << 42 << secondWriteRefused << true;
+        QTest::newRow("two banks, broken off") << 121 << secondWriteRefused << false;
+        QTest::newRow("one bank, written") << 42 << QStringList() << false;
+    }
+
+    void aBrokenWriteSaysWhetherTheDeviceStillHasAProgram()
+    {
+        QFETCH(int, ot2);
+        QFETCH(QStringList, options);
+        QFETCH(bool, lost);
+        DeviceSimProcess sim(ot2, options);
+        Outcome written(on(sim));
+        protocol->writeProgramAsync(projectImage(ot2));
+        QVERIFY(written.wait());
+        QCOMPARE(written.errors.size(), options.isEmpty() ? 0 : 1);
+        QCOMPARE(protocol->programLost(), lost);
+    }
+
     void aWriteRefusedAtTheCommitKeepsTheRunningProject()
     {
         DeviceSimProcess sim(42);

@@ -23,6 +23,9 @@ class SerialProtocol : public QObject, public utils::Singleton<SerialProtocol> {
     Q_PROPERTY(double progress READ progress NOTIFY progressChanged)
     Q_PROPERTY(bool busy READ busy NOTIFY busyChanged)
     Q_PROPERTY(bool adapterPresent READ adapterPresent NOTIFY adapterPresentChanged)
+    // A program write into a model's only bank broke off after it began: the device holds no
+    // valid program until one is written again. Read when an operation ends.
+    Q_PROPERTY(bool programLost READ programLost NOTIFY busyChanged)
 
 public:
     enum SerialError {
@@ -63,6 +66,7 @@ public:
 
     double progress() const { return m_progress; }
     bool busy() const { return m_operation != None; }
+    bool programLost() const { return m_programLost; }
     // Whether an adapter (or an override's port, or a line handed in) is there now.
     bool adapterPresent() const;
 
@@ -124,6 +128,8 @@ private:
     QTimer m_replyTimer;
     int m_steps = 0;
     int m_stepsDone = 0;
+    bool m_writesInPlace = false;
+    bool m_programLost = false;
     double m_progress = 0;
 };
 
