@@ -101,7 +101,7 @@ void DirectCommandController::readChannelStates()
 {
     // Until the first reply has come, its follow-up reads are still to be made.
     const char* slot = m_firstReplyTaken ? "onChannelStateRead" : "onDeviceInfoRead";
-    m_manager->createTelegramRequest(&m_channelStateTelegram, this, slot, "onChannelStateFailed", false, true);
+    m_manager->createPollRequest(&m_channelStateTelegram, this, slot, "onChannelStateFailed");
 }
 
 void DirectCommandController::restartPoll()

@@ -90,7 +90,7 @@ void SensorsAffectationController::readSensorsInfo()
     if (m_readPending)
         return;
     m_readPending = true;
-    m_manager->createTelegramExtendedRequest(&m_infoTelegram, this, "processSensorsInfo", "", false);
+    m_manager->createExtendedPollRequest(&m_infoTelegram, this, "processSensorsInfo", "");
 }
 
 void SensorsAffectationController::stopReadTimer()

@@ -85,6 +85,22 @@ void BLERequestManager::createTelegramExtendedRequest(BaseTelegram* telegram, QO
     enqueue(std::make_unique<TelegramRequest>(telegram, receiver, okSlot, errorSlot, true, logPackets, false));
 }
 
+void BLERequestManager::createPollRequest(BaseTelegram* telegram, QObject* receiver, const char* okSlot,
+                                          const char* errorSlot)
+{
+    auto request = std::make_unique<TelegramRequest>(telegram, receiver, okSlot, errorSlot, false, false, true);
+    request->setPoll(true);
+    enqueue(std::move(request));
+}
+
+void BLERequestManager::createExtendedPollRequest(BaseTelegram* telegram, QObject* receiver, const char* okSlot,
+                                                  const char* errorSlot)
+{
+    auto request = std::make_unique<TelegramRequest>(telegram, receiver, okSlot, errorSlot, true, false, false);
+    request->setPoll(true);
+    enqueue(std::move(request));
+}
+
 void BLERequestManager::createTelegramRequest(BaseTelegram* telegram, TelegramRequest::Done done,
                                               TelegramRequest::Failure error, bool logPackets, bool retry,
                                               QObject* context)
@@ -162,6 +178,8 @@ void BLERequestManager::send()
     if (m_current->logsPackets())
         log(QStringLiteral(">> ") + hex(frame));
     m_assembler.reset();
+    if (!m_current->isPoll())
+        emit activity();
     const int size = qMax(1, m_backend->packetSize());
     for (qsizetype pos = 0; pos < frame.size(); pos += size)
         m_backend->writePacket(frame.mid(pos, size));
@@ -174,6 +192,8 @@ void BLERequestManager::onPacket(const QByteArray& packet)
         qCDebug(bleLog).noquote() << "A packet without a request is dropped:" << hex(packet);
         return;
     }
+    if (!m_current->isPoll())
+        emit activity();
     switch (m_assembler.append(packet)) {
     case FrameAssembler::Incomplete:
         if (m_current->isExtended())

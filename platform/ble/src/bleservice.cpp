@@ -40,6 +40,10 @@ BLEService::BLEService(QObject* parent)
     m_inactivity.setSingleShot(true);
     m_inactivity.setInterval(DefaultInactivityTimeout);
     connect(&m_inactivity, &QTimer::timeout, this, &BLEService::onInactive);
+    connect(m_requestManager, &BLERequestManager::activity, this, [this] {
+        if (m_link == Link::Ready || m_link == Link::Authenticating)
+            m_inactivity.start();
+    });
 }
 
 BLEService::~BLEService()
@@ -95,7 +99,6 @@ void BLEService::setBackend(std::unique_ptr<BLEBackend> backend)
         connect(m_backend.get(), &BLEBackend::connected, this, &BLEService::onConnected);
         connect(m_backend.get(), &BLEBackend::connectionError, this, &BLEService::onConnectionError);
         connect(m_backend.get(), &BLEBackend::disconnected, this, &BLEService::onLinkLost);
-        connect(m_backend.get(), &BLEBackend::packetReceived, &m_inactivity, qOverload<>(&QTimer::start));
     }
     if (linked)
         emit deviceDisconnected();

@@ -352,6 +352,20 @@ private slots:
         QCOMPARE(fixture->device->receivedTelegrams().size(), 0);
     }
 
+    // The view's own polls are not the user's activity: a device that keeps answering them still
+    // lets the link time out.
+    void pollsAnsweredDoNotKeepTheLinkActive()
+    {
+        start(74);
+        QSignalSpy inactive(controller.get(), &DirectCommandController::inactiveForTooLong);
+        QTRY_VERIFY(controller->infoContainer()->item(0)->mode() == 0);
+        fixture->device->clearReceivedTelegrams();
+        controller->setInactivityTimeout(300);
+        QTRY_COMPARE(inactive.size(), 1);
+        QVERIFY(fixture->device->receivedTelegrams().size() >= 2);
+        controller->setInactivityTimeout(ble::BLEService::DefaultInactivityTimeout);
+    }
+
 private:
     // A controller for the connected device of that model; prepare sets the device up first.
     void start(int ot2, const std::function<void()>& prepare = {})

@@ -46,6 +46,9 @@ public:
     bool isAlive() const { return !m_hasReceiver || m_receiver; }
     bool logsPackets() const { return m_logPackets; }
     bool retries() const { return m_retry; }
+    // A request the program repeats by itself (a view's polling): it does not keep the link active.
+    bool isPoll() const { return m_poll; }
+    void setPoll(bool poll) { m_poll = poll; }
 
     // Called once before the first exchange with the kind of link; false when the request cannot
     // be sent over it.
@@ -73,6 +76,7 @@ protected:
 
 private:
     QPointer<QObject> m_receiver;
+    bool m_poll = false;
     bool m_hasReceiver;
     bool m_logPackets;
     bool m_retry;

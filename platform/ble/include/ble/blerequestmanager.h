@@ -65,6 +65,11 @@ public:
     // 2. The same for replies that take several packets: the time-out restarts with each packet.
     void createTelegramExtendedRequest(BaseTelegram* telegram, QObject* receiver, const char* okSlot,
                                        const char* errorSlot, bool logPackets);
+    // Forms 1 and 2 for a request a view repeats by itself: it retries (form 1) and is not
+    // logged, and it does not count as activity.
+    void createPollRequest(BaseTelegram* telegram, QObject* receiver, const char* okSlot, const char* errorSlot);
+    void createExtendedPollRequest(BaseTelegram* telegram, QObject* receiver, const char* okSlot,
+                                   const char* errorSlot);
     // 3. done(true) after a reply the telegram parsed, else error(code, reply) (when given) and
     // done(false). context owns the telegram: its destruction drops the request.
     void createTelegramRequest(BaseTelegram* telegram, TelegramRequest::Done done, TelegramRequest::Failure error,
@@ -91,6 +96,8 @@ public:
 
 signals:
     void requestAborted();
+    // A request that is not a poll was sent or got a packet: the user's work goes on.
+    void activity();
     void debugLogChanged();
 
 private:

@@ -40,9 +40,9 @@ class BLEScanManager;
 // link is ready for requests (connectedDevice()) but the service emits openResetPopUp() instead of
 // deviceReady(); whoever gives the device its settings emits deviceReady() once it takes them.
 //
-// Inactivity: every packet from the device keeps the link active, so does every answered
-// request; waiting for the user counts as idle. A link idle for the inactivity time-out ends
-// with inactiveForTooLong().
+// Inactivity: every request the user's work makes keeps the link active while it is sent and
+// answered; the polls a view repeats by itself do not, and waiting for the user counts as idle.
+// A link idle for the inactivity time-out ends with inactiveForTooLong().
 class BLEService : public QObject, public utils::Singleton<BLEService> {
     Q_OBJECT
     QML_ELEMENT
