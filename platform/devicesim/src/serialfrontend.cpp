@@ -187,9 +187,12 @@ bool SerialFrontEnd::acceptsLanguage() const
 
 void SerialFrontEnd::send(const QByteArray& frame)
 {
-    if (m_baud <= 0) {
+    const auto write = [this, frame] {
         if (m_line && m_line->isOpen())
             m_line->write(frame);
+    };
+    if (m_baud <= 0) {
+        write();
         return;
     }
     // The request came in at the line's rate, and the reply goes out at it, after what is still
@@ -200,10 +203,7 @@ void SerialFrontEnd::send(const QByteArray& frame)
     const qint64 bits = 10 * (m_requestBytes + frame.size());
     m_requestBytes = 0;
     m_lineFreeAtUs = std::max(now, m_lineFreeAtUs) + bits * 1000000 / m_baud;
-    QTimer::singleShot(int((m_lineFreeAtUs - now + 999) / 1000), Qt::PreciseTimer, this, [this, frame] {
-        if (m_line && m_line->isOpen())
-            m_line->write(frame);
-    });
+    QTimer::singleShot(int((m_lineFreeAtUs - now + 999) / 1000), Qt::PreciseTimer, this, write);
 }
 
 } // namespace devicesim
