@@ -507,7 +507,7 @@
         <translation>Enheden har afbrudt forbindelsen.</translation>
     </message>
     <message>
-        <location filename="../../platform/ble/src/bleservice.cpp" line="+317"/>
+        <location filename="../../platform/ble/src/bleservice.cpp" line="+320"/>
         <source>Die Authentifizierung mit dem Gerät ist fehlgeschlagen.</source>
         <translation>Godkendelsen hos enheden mislykkedes.</translation>
     </message>
@@ -3092,6 +3092,7 @@ Nogle data blev ikke overført.</translation>
     </message>
     <message>
         <location line="+30"/>
+        <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="-43"/>
         <source>Sprache</source>
         <translation>Sprog</translation>
     </message>
@@ -3639,12 +3640,13 @@ Nogle data blev ikke overført.</translation>
         <translation>Nyt projekt</translation>
     </message>
     <message>
+        <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="-13"/>
         <location filename="../../qml/app/projects/ProjectCreationItem.qml" line="+68"/>
         <source>Gerätetyp</source>
         <translation>Enhedstype</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location filename="../../qml/app/projects/ProjectCreationItem.qml" line="+18"/>
         <source>Anzahl Kanäle</source>
         <translation>Antal kanaler</translation>
     </message>
@@ -4691,7 +4693,7 @@ Forbindelseskode: %3</translation>
 <context>
     <name>SerialCommunication</name>
     <message>
-        <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="-142"/>
+        <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="-86"/>
         <source>Unbekannter Fehler wurde während der Übersetzung in Bytes gemeldet.</source>
         <translation>Der blev meldt en ukendt fejl under omsætningen til bytes.</translation>
     </message>

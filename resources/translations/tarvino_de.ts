@@ -507,7 +507,7 @@
         <translation>Das Gerät hat die Verbindung beendet.</translation>
     </message>
     <message>
-        <location filename="../../platform/ble/src/bleservice.cpp" line="+317"/>
+        <location filename="../../platform/ble/src/bleservice.cpp" line="+320"/>
         <source>Die Authentifizierung mit dem Gerät ist fehlgeschlagen.</source>
         <translation>Die Authentifizierung mit dem Gerät ist fehlgeschlagen.</translation>
     </message>
@@ -3092,6 +3092,7 @@ Einige Daten wurden nicht übertragen.</translation>
     </message>
     <message>
         <location line="+30"/>
+        <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="-43"/>
         <source>Sprache</source>
         <translation>Sprache</translation>
     </message>
@@ -3639,12 +3640,13 @@ Einige Daten wurden nicht übertragen.</translation>
         <translation>Neues Projekt</translation>
     </message>
     <message>
+        <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="-13"/>
         <location filename="../../qml/app/projects/ProjectCreationItem.qml" line="+68"/>
         <source>Gerätetyp</source>
         <translation>Gerätetyp</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location filename="../../qml/app/projects/ProjectCreationItem.qml" line="+18"/>
         <source>Anzahl Kanäle</source>
         <translation>Anzahl Kanäle</translation>
     </message>
@@ -4691,7 +4693,7 @@ Anschlusscode: %3</translation>
 <context>
     <name>SerialCommunication</name>
     <message>
-        <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="-142"/>
+        <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="-86"/>
         <source>Unbekannter Fehler wurde während der Übersetzung in Bytes gemeldet.</source>
         <translation>Unbekannter Fehler wurde während der Übersetzung in Bytes gemeldet.</translation>
     </message>

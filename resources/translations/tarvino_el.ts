@@ -507,7 +507,7 @@
         <translation>Η συσκευή τερμάτισε τη σύνδεση.</translation>
     </message>
     <message>
-        <location filename="../../platform/ble/src/bleservice.cpp" line="+317"/>
+        <location filename="../../platform/ble/src/bleservice.cpp" line="+320"/>
         <source>Die Authentifizierung mit dem Gerät ist fehlgeschlagen.</source>
         <translation>Ο έλεγχος ταυτότητας με τη συσκευή απέτυχε.</translation>
     </message>
@@ -3092,6 +3092,7 @@ Einige Daten wurden nicht übertragen.</source>
     </message>
     <message>
         <location line="+30"/>
+        <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="-43"/>
         <source>Sprache</source>
         <translation>Γλώσσα</translation>
     </message>
@@ -3639,12 +3640,13 @@ Einige Daten wurden nicht übertragen.</source>
         <translation>Νέο έργο</translation>
     </message>
     <message>
+        <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="-13"/>
         <location filename="../../qml/app/projects/ProjectCreationItem.qml" line="+68"/>
         <source>Gerätetyp</source>
         <translation>Τύπος συσκευής</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location filename="../../qml/app/projects/ProjectCreationItem.qml" line="+18"/>
         <source>Anzahl Kanäle</source>
         <translation>Αριθμός καναλιών</translation>
     </message>
@@ -4691,7 +4693,7 @@ SN: %2
 <context>
     <name>SerialCommunication</name>
     <message>
-        <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="-142"/>
+        <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="-86"/>
         <source>Unbekannter Fehler wurde während der Übersetzung in Bytes gemeldet.</source>
         <translation>Αναφέρθηκε άγνωστο σφάλμα κατά τη μετατροπή σε byte.</translation>
     </message>

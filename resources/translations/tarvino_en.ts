@@ -507,7 +507,7 @@
         <translation>The device closed the connection.</translation>
     </message>
     <message>
-        <location filename="../../platform/ble/src/bleservice.cpp" line="+317"/>
+        <location filename="../../platform/ble/src/bleservice.cpp" line="+320"/>
         <source>Die Authentifizierung mit dem Gerät ist fehlgeschlagen.</source>
         <translation>Authentication with the device failed.</translation>
     </message>
@@ -3092,6 +3092,7 @@ Some data were not transferred.</translation>
     </message>
     <message>
         <location line="+30"/>
+        <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="-43"/>
         <source>Sprache</source>
         <translation>Language</translation>
     </message>
@@ -3639,12 +3640,13 @@ Some data were not transferred.</translation>
         <translation>New project</translation>
     </message>
     <message>
+        <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="-13"/>
         <location filename="../../qml/app/projects/ProjectCreationItem.qml" line="+68"/>
         <source>Gerätetyp</source>
         <translation>Device type</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location filename="../../qml/app/projects/ProjectCreationItem.qml" line="+18"/>
         <source>Anzahl Kanäle</source>
         <translation>Number of channels</translation>
     </message>
@@ -4691,7 +4693,7 @@ Connection code: %3</translation>
 <context>
     <name>SerialCommunication</name>
     <message>
-        <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="-142"/>
+        <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="-86"/>
         <source>Unbekannter Fehler wurde während der Übersetzung in Bytes gemeldet.</source>
         <translation>An unknown error was reported during the translation into bytes.</translation>
     </message>

@@ -507,7 +507,7 @@
         <translation>El dispositivo ha cerrado la conexión.</translation>
     </message>
     <message>
-        <location filename="../../platform/ble/src/bleservice.cpp" line="+317"/>
+        <location filename="../../platform/ble/src/bleservice.cpp" line="+320"/>
         <source>Die Authentifizierung mit dem Gerät ist fehlgeschlagen.</source>
         <translation>La autenticación con el dispositivo ha fallado.</translation>
     </message>
@@ -3092,6 +3092,7 @@ Algunos datos no se han transferido.</translation>
     </message>
     <message>
         <location line="+30"/>
+        <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="-43"/>
         <source>Sprache</source>
         <translation>Idioma</translation>
     </message>
@@ -3639,12 +3640,13 @@ Algunos datos no se han transferido.</translation>
         <translation>Nuevo proyecto</translation>
     </message>
     <message>
+        <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="-13"/>
         <location filename="../../qml/app/projects/ProjectCreationItem.qml" line="+68"/>
         <source>Gerätetyp</source>
         <translation>Tipo de dispositivo</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location filename="../../qml/app/projects/ProjectCreationItem.qml" line="+18"/>
         <source>Anzahl Kanäle</source>
         <translation>Número de canales</translation>
     </message>
@@ -4691,7 +4693,7 @@ Código de conexión: %3</translation>
 <context>
     <name>SerialCommunication</name>
     <message>
-        <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="-142"/>
+        <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="-86"/>
         <source>Unbekannter Fehler wurde während der Übersetzung in Bytes gemeldet.</source>
         <translation>Se ha notificado un error desconocido durante la conversión a bytes.</translation>
     </message>

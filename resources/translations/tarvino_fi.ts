@@ -507,7 +507,7 @@
         <translation>Laite katkaisi yhteyden.</translation>
     </message>
     <message>
-        <location filename="../../platform/ble/src/bleservice.cpp" line="+317"/>
+        <location filename="../../platform/ble/src/bleservice.cpp" line="+320"/>
         <source>Die Authentifizierung mit dem Gerät ist fehlgeschlagen.</source>
         <translation>Todennus laitteen kanssa epäonnistui.</translation>
     </message>
@@ -3092,6 +3092,7 @@ Kaikkia tietoja ei siirretty.</translation>
     </message>
     <message>
         <location line="+30"/>
+        <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="-43"/>
         <source>Sprache</source>
         <translation>Kieli</translation>
     </message>
@@ -3639,12 +3640,13 @@ Kaikkia tietoja ei siirretty.</translation>
         <translation>Uusi projekti</translation>
     </message>
     <message>
+        <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="-13"/>
         <location filename="../../qml/app/projects/ProjectCreationItem.qml" line="+68"/>
         <source>Gerätetyp</source>
         <translation>Laitetyyppi</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location filename="../../qml/app/projects/ProjectCreationItem.qml" line="+18"/>
         <source>Anzahl Kanäle</source>
         <translation>Kanavien määrä</translation>
     </message>
@@ -4691,7 +4693,7 @@ Yhteyskoodi: %3</translation>
 <context>
     <name>SerialCommunication</name>
     <message>
-        <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="-142"/>
+        <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="-86"/>
         <source>Unbekannter Fehler wurde während der Übersetzung in Bytes gemeldet.</source>
         <translation>Tavuiksi muunnettaessa ilmoitettiin tuntematon virhe.</translation>
     </message>

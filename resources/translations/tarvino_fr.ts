@@ -507,7 +507,7 @@
         <translation>L&apos;appareil a mis fin à la connexion.</translation>
     </message>
     <message>
-        <location filename="../../platform/ble/src/bleservice.cpp" line="+317"/>
+        <location filename="../../platform/ble/src/bleservice.cpp" line="+320"/>
         <source>Die Authentifizierung mit dem Gerät ist fehlgeschlagen.</source>
         <translation>L&apos;authentification auprès de l&apos;appareil a échoué.</translation>
     </message>
@@ -930,7 +930,7 @@
         <location filename="../../qml/app/popups/SerialTransferPopUp.qml" line="+65"/>
         <location filename="../../app/device/dataexchangecontroller.cpp" line="+118"/>
         <source>Das Gerät enthält jetzt kein gültiges Programm. Übertragen Sie das Projekt erneut.</source>
-        <translation>L'appareil ne contient plus de programme valide. Transférez à nouveau le projet.</translation>
+        <translation>L&apos;appareil ne contient plus de programme valide. Transférez à nouveau le projet.</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -3092,6 +3092,7 @@ Certaines données n&apos;ont pas été transférées.</translation>
     </message>
     <message>
         <location line="+30"/>
+        <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="-43"/>
         <source>Sprache</source>
         <translation>Langue</translation>
     </message>
@@ -3639,12 +3640,13 @@ Certaines données n&apos;ont pas été transférées.</translation>
         <translation>Nouveau projet</translation>
     </message>
     <message>
+        <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="-13"/>
         <location filename="../../qml/app/projects/ProjectCreationItem.qml" line="+68"/>
         <source>Gerätetyp</source>
         <translation>Type d&apos;appareil</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location filename="../../qml/app/projects/ProjectCreationItem.qml" line="+18"/>
         <source>Anzahl Kanäle</source>
         <translation>Nombre de canaux</translation>
     </message>
@@ -4691,7 +4693,7 @@ Code de connexion : %3</translation>
 <context>
     <name>SerialCommunication</name>
     <message>
-        <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="-142"/>
+        <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="-86"/>
         <source>Unbekannter Fehler wurde während der Übersetzung in Bytes gemeldet.</source>
         <translation>Une erreur inconnue a été signalée lors de la conversion en octets.</translation>
     </message>

@@ -507,7 +507,7 @@
         <translation>ההתקן סגר את החיבור.</translation>
     </message>
     <message>
-        <location filename="../../platform/ble/src/bleservice.cpp" line="+317"/>
+        <location filename="../../platform/ble/src/bleservice.cpp" line="+320"/>
         <source>Die Authentifizierung mit dem Gerät ist fehlgeschlagen.</source>
         <translation>האימות מול ההתקן נכשל.</translation>
     </message>
@@ -3092,6 +3092,7 @@ Einige Daten wurden nicht übertragen.</source>
     </message>
     <message>
         <location line="+30"/>
+        <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="-43"/>
         <source>Sprache</source>
         <translation>שפה</translation>
     </message>
@@ -3639,12 +3640,13 @@ Einige Daten wurden nicht übertragen.</source>
         <translation>פרויקט חדש</translation>
     </message>
     <message>
+        <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="-13"/>
         <location filename="../../qml/app/projects/ProjectCreationItem.qml" line="+68"/>
         <source>Gerätetyp</source>
         <translation>סוג התקן</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location filename="../../qml/app/projects/ProjectCreationItem.qml" line="+18"/>
         <source>Anzahl Kanäle</source>
         <translation>מספר ערוצים</translation>
     </message>
@@ -4691,7 +4693,7 @@ SN: %2
 <context>
     <name>SerialCommunication</name>
     <message>
-        <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="-142"/>
+        <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="-86"/>
         <source>Unbekannter Fehler wurde während der Übersetzung in Bytes gemeldet.</source>
         <translation>דווחה שגיאה לא ידועה במהלך ההמרה לבתים.</translation>
     </message>

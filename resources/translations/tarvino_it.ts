@@ -507,7 +507,7 @@
         <translation>Il dispositivo ha chiuso la connessione.</translation>
     </message>
     <message>
-        <location filename="../../platform/ble/src/bleservice.cpp" line="+317"/>
+        <location filename="../../platform/ble/src/bleservice.cpp" line="+320"/>
         <source>Die Authentifizierung mit dem Gerät ist fehlgeschlagen.</source>
         <translation>L&apos;autenticazione con il dispositivo non è riuscita.</translation>
     </message>
@@ -3092,6 +3092,7 @@ Alcuni dati non sono stati trasferiti.</translation>
     </message>
     <message>
         <location line="+30"/>
+        <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="-43"/>
         <source>Sprache</source>
         <translation>Lingua</translation>
     </message>
@@ -3639,12 +3640,13 @@ Alcuni dati non sono stati trasferiti.</translation>
         <translation>Nuovo progetto</translation>
     </message>
     <message>
+        <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="-13"/>
         <location filename="../../qml/app/projects/ProjectCreationItem.qml" line="+68"/>
         <source>Gerätetyp</source>
         <translation>Tipo di dispositivo</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location filename="../../qml/app/projects/ProjectCreationItem.qml" line="+18"/>
         <source>Anzahl Kanäle</source>
         <translation>Numero di canali</translation>
     </message>
@@ -4691,7 +4693,7 @@ Codice di connessione: %3</translation>
 <context>
     <name>SerialCommunication</name>
     <message>
-        <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="-142"/>
+        <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="-86"/>
         <source>Unbekannter Fehler wurde während der Übersetzung in Bytes gemeldet.</source>
         <translation>È stato segnalato un errore sconosciuto durante la conversione in byte.</translation>
     </message>

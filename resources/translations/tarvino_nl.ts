@@ -507,7 +507,7 @@
         <translation>Het apparaat heeft de verbinding verbroken.</translation>
     </message>
     <message>
-        <location filename="../../platform/ble/src/bleservice.cpp" line="+317"/>
+        <location filename="../../platform/ble/src/bleservice.cpp" line="+320"/>
         <source>Die Authentifizierung mit dem Gerät ist fehlgeschlagen.</source>
         <translation>De authenticatie bij het apparaat is mislukt.</translation>
     </message>
@@ -3092,6 +3092,7 @@ Sommige gegevens zijn niet overgedragen.</translation>
     </message>
     <message>
         <location line="+30"/>
+        <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="-43"/>
         <source>Sprache</source>
         <translation>Taal</translation>
     </message>
@@ -3639,12 +3640,13 @@ Sommige gegevens zijn niet overgedragen.</translation>
         <translation>Nieuw project</translation>
     </message>
     <message>
+        <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="-13"/>
         <location filename="../../qml/app/projects/ProjectCreationItem.qml" line="+68"/>
         <source>Gerätetyp</source>
         <translation>Apparaattype</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location filename="../../qml/app/projects/ProjectCreationItem.qml" line="+18"/>
         <source>Anzahl Kanäle</source>
         <translation>Aantal kanalen</translation>
     </message>
@@ -4691,7 +4693,7 @@ Verbindingscode: %3</translation>
 <context>
     <name>SerialCommunication</name>
     <message>
-        <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="-142"/>
+        <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="-86"/>
         <source>Unbekannter Fehler wurde während der Übersetzung in Bytes gemeldet.</source>
         <translation>Bij de omzetting naar bytes is een onbekende fout gemeld.</translation>
     </message>

@@ -507,7 +507,7 @@
         <translation>Urządzenie zakończyło połączenie.</translation>
     </message>
     <message>
-        <location filename="../../platform/ble/src/bleservice.cpp" line="+317"/>
+        <location filename="../../platform/ble/src/bleservice.cpp" line="+320"/>
         <source>Die Authentifizierung mit dem Gerät ist fehlgeschlagen.</source>
         <translation>Uwierzytelnianie w urządzeniu nie powiodło się.</translation>
     </message>
@@ -3098,6 +3098,7 @@ Niektóre dane nie zostały przesłane.</translation>
     </message>
     <message>
         <location line="+30"/>
+        <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="-43"/>
         <source>Sprache</source>
         <translation>Język</translation>
     </message>
@@ -3645,12 +3646,13 @@ Niektóre dane nie zostały przesłane.</translation>
         <translation>Nowy projekt</translation>
     </message>
     <message>
+        <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="-13"/>
         <location filename="../../qml/app/projects/ProjectCreationItem.qml" line="+68"/>
         <source>Gerätetyp</source>
         <translation>Typ urządzenia</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location filename="../../qml/app/projects/ProjectCreationItem.qml" line="+18"/>
         <source>Anzahl Kanäle</source>
         <translation>Liczba kanałów</translation>
     </message>
@@ -4700,7 +4702,7 @@ Kod połączenia: %3</translation>
 <context>
     <name>SerialCommunication</name>
     <message>
-        <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="-142"/>
+        <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="-86"/>
         <source>Unbekannter Fehler wurde während der Übersetzung in Bytes gemeldet.</source>
         <translation>Podczas konwersji na bajty zgłoszono nieznany błąd.</translation>
     </message>

@@ -507,7 +507,7 @@
         <translation>Cihaz bağlantıyı sonlandırdı.</translation>
     </message>
     <message>
-        <location filename="../../platform/ble/src/bleservice.cpp" line="+317"/>
+        <location filename="../../platform/ble/src/bleservice.cpp" line="+320"/>
         <source>Die Authentifizierung mit dem Gerät ist fehlgeschlagen.</source>
         <translation>Cihazla kimlik doğrulama başarısız oldu.</translation>
     </message>
@@ -3086,6 +3086,7 @@ Bazı veriler aktarılmadı.</translation>
     </message>
     <message>
         <location line="+30"/>
+        <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="-43"/>
         <source>Sprache</source>
         <translation>Dil</translation>
     </message>
@@ -3633,12 +3634,13 @@ Bazı veriler aktarılmadı.</translation>
         <translation>Yeni proje</translation>
     </message>
     <message>
+        <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="-13"/>
         <location filename="../../qml/app/projects/ProjectCreationItem.qml" line="+68"/>
         <source>Gerätetyp</source>
         <translation>Cihaz türü</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location filename="../../qml/app/projects/ProjectCreationItem.qml" line="+18"/>
         <source>Anzahl Kanäle</source>
         <translation>Kanal sayısı</translation>
     </message>
@@ -4682,7 +4684,7 @@ Bağlantı kodu: %3</translation>
 <context>
     <name>SerialCommunication</name>
     <message>
-        <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="-142"/>
+        <location filename="../../qml/app/popups/DeviceLanguagePopUp.qml" line="-86"/>
         <source>Unbekannter Fehler wurde während der Übersetzung in Bytes gemeldet.</source>
         <translation>Baytlara dönüştürme sırasında bilinmeyen bir hata bildirildi.</translation>
     </message>

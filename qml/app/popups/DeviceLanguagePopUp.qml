@@ -107,7 +107,7 @@ DefaultPopUp {
         enabled: !languagePopUp.failed && !languagePopUp.transferring && !languagePopUp.finished
 
         DefaultText {
-            text: "Select device type"
+            text: bindTr("New project", "Gerätetyp")
         }
         DefaultCombobox {
             id: deviceChoice
@@ -120,7 +120,7 @@ DefaultPopUp {
         }
 
         DefaultText {
-            text: "Select device language"
+            text: bindTr("GlobalSettings", "Sprache")
         }
         DefaultCombobox {
             id: languageChoice
